@@ -1,0 +1,21 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+namespace platform { class Image; }
+
+// The time-is-up window: retry or save and leave.
+class TForm5 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+
+    platform::Image* Image1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Button1;
+    QPushButton* Button2;
+};
+
+extern TForm5* Form5;

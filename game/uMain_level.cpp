@@ -1,0 +1,205 @@
+// Loading a level, its difference regions and the hit test.
+#include "game/uMain.h"
+
+#include "platform/gauge.h"
+#include "platform/image.h"
+#include "platform/ioerror.h"
+#include "platform/modal.h"
+#include "platform/paths.h"
+#include "platform/recordfile.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "players/uOptions.h"
+#include "players/uPlayerSelect.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+using platform::Shape;
+
+std::uint8_t TForm1::diffCount() const { return levelData->diffCount(); }
+
+void TForm1::FormShow()
+{
+    const Qt::CursorShape cursor = Form8->chkPrecise->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor;
+    balkep->setCursor(cursor);
+    jobbkep->setCursor(cursor);
+    const players::PlayerRecord& p = Form3->currentPlayer();
+    rs.helps = p.helps;
+    rs.level = p.level;
+    rs.secondsBank = p.secondsBank;
+    rs.attempts = p.attempts;
+    Form8->LoadSettings();
+    SzintFeltolt(rs.level);
+}
+
+// Reads the level file and puts it on screen; false when it cannot be opened
+// (or holds no playable number of differences). Other failures raise.
+bool TForm1::loadLevelFile(std::uint8_t n)
+{
+    const QString path = platform::gameFile(QStringLiteral("DATA/") + level::zeroes(n) + QStringLiteral(".DAT"));
+    // Read into a scratch buffer first: a record we reject must not
+    // overwrite the level still on screen.
+    auto incoming = std::make_unique<level::LevelRecord>();
+    if (!platform::readRecord(path, incoming->bytes.data(), level::kRecordBytes))
+        return false;
+    const int count = incoming->diffCount();
+    if (count < 1 || count > level::kMaxDiffs)
+        return false;
+    const QString left = platform::exeDir() + QStringLiteral("BAL.BMP");
+    const QString right = platform::exeDir() + QStringLiteral("JOBB.BMP");
+    platform::writeRecord(left, incoming->leftPicture(), level::kPictureBytes);
+    platform::writeRecord(right, incoming->rightPicture(), level::kPictureBytes);
+    levelData = std::move(incoming);
+    if (!balkep->loadFromFile(left) || !jobbkep->loadFromFile(right))
+        throw platform::RuntimeError(QString::fromUtf8("A kép nem tölthető be (BAL.BMP, JOBB.BMP)"));
+    balkep->show();
+    jobbkep->show();
+    return true;
+}
+
+void TForm1::SzintFeltolt(int n)
+{
+    Jelolo->hide();
+    rs.level = std::uint8_t(n);
+    ++loadSerial_;
+    accounted_ = false;
+    inActTimer->setEnabled(true);
+    if (Form8->chkMusic->isChecked() && !MediaPlayer1.fileName().isEmpty())
+        MediaPlayer1.stop();
+
+    if (loadLevelFile(rs.level)) {
+        lblkulonbseg->setText(QString::number(diffCount()));
+        AlakzatEpites();
+        SegitsegKiiras();
+        rs.foundCount = 0;
+        Label10->setText(QString::number(rs.level));
+        Label9->setText(QString::number(rs.level));
+        Timer1->setEnabled(false);
+        rs.timeLeft = std::uint8_t(diffCount() * 10);
+        Gauge1->setMaxValue(rs.timeLeft);
+        Gauge1->setProgress(rs.timeLeft);
+        Timer1->setEnabled(true);
+    } else {
+        platform::messageBox(this, QString::fromUtf8("A következő pályát nem lehet betölteni."),
+                             QString::fromUtf8("Fájlbetöltési hiba"), platform::MsgIcon::Error);
+        Timer1->setEnabled(false);
+    }
+
+    ++rs.attempts;
+    setWindowTitle(QStringLiteral("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
+                       .arg(n & 0xFF)
+                       .arg(rs.attempts)
+                       .arg(Form3->currentPlayer().displayName()));
+    rs.paused = 0;
+    CheckPause();
+    Hang(QStringLiteral("palya_kezd"));
+    if (Form8->chkMusic->isChecked()) {
+        MediaPlayer1.setFileName(platform::gameFile(QStringLiteral("MUSIC/") + level::zeroes(rs.level) + QStringLiteral(".MP3")));
+        platform::guard([this] { // a missing piece leaves the level playing in silence
+            MediaPlayer1.open();
+            MediaPlayer1.play();
+        });
+    }
+}
+
+void TForm1::AlakzatEpites()
+{
+    const int n = diffCount();
+    const QColor marker = levelData->markerColor();
+    const Qt::CursorShape cursor = Form8->chkPrecise->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor;
+    for (int side = 0; side < 2; ++side) {
+        for (int k = 1; k <= n; ++k) {
+            const level::DiffPoint pt = levelData->diffPoint(k);
+            auto* s = new Shape(this, Shape::Circle);
+            s->setGeometry(pt.x + (side == 0 ? 66 : 552), pt.y + 49, 20, 20);
+            s->setBrushStyle(Shape::Clear);
+            s->setPenColor(marker);
+            s->setPenWidth(3);
+            s->setPenStyle(Shape::Clear);
+            s->onMouseDown = [this](Shape* r, Qt::MouseButton) { platform::guard([this, r] { ShapeMouseDown(r); }); };
+            if (side == 0)
+                s->onMouseMove = [this](Shape* r, QPoint p) { LeftShapeMouseMove(r, p); };
+            else
+                s->onMouseMove = [this](Shape* r, QPoint p) { RightShapeMouseMove(r, p); };
+            s->setCursor(cursor);
+            s->setObjectName((side == 0 ? QStringLiteral("a") : QStringLiteral("b")) + level::zeroes(std::uint8_t(k)));
+            s->show();
+            diffShapes[k - 1][side] = s;
+        }
+    }
+    const int step = 330 / n;
+    for (int k = 1; k <= n; ++k) {
+        auto* dot = new Shape(this, Shape::Circle);
+        dot->setGeometry(327 + step * (k - 1) + step / 2, 618, 18, 18);
+        dot->setBrushColor(Qt::white);
+        dot->setPenColor(QColor(192, 162, 143));
+        dot->setPenWidth(1);
+        dot->show();
+        progressDots[k - 1] = dot;
+    }
+    builtCount_ = n;
+}
+
+void TForm1::AlakzatLebontas()
+{
+    for (int k = 1; k <= builtCount_; ++k) {
+        delete diffShapes[k - 1][0];
+        delete diffShapes[k - 1][1];
+        delete progressDots[k - 1];
+        diffShapes[k - 1] = {nullptr, nullptr};
+        progressDots[k - 1] = nullptr;
+    }
+    builtCount_ = 0;
+}
+
+void TForm1::ShapeMouseDown(Shape* r)
+{
+    inActTimer->setEnabled(false);
+    inActTimer->setEnabled(true);
+    const int n = diffCount();
+    if (r->penStyle() != Shape::Solid) {
+        if (r->kind() == Shape::RoundRect)
+            Hang(QStringLiteral("help"));
+        else if (rs.foundCount == n - 1)
+            Hang(QStringLiteral("talalat2"));
+        else
+            Hang(QStringLiteral("talalat"));
+        r->setPenStyle(Shape::Solid);
+        buntimerTimer();
+        const QString key = r->objectName().mid(1, 3);
+        for (int k = 1; k <= n; ++k) {
+            for (Shape* s : diffShapes[k - 1]) {
+                if (s && s->objectName().mid(1, 3) == key && s->penStyle() != Shape::Solid) {
+                    s->setPenStyle(Shape::Solid);
+                    if (r->kind() == Shape::RoundRect)
+                        s->setKind(Shape::RoundRect);
+                }
+            }
+        }
+        ++rs.foundCount;
+        PottyRajzol(std::uint8_t(n - rs.foundCount));
+        lblkulonbseg->setText(QString::number(n - rs.foundCount));
+    }
+    if (rs.foundCount == n) {
+        inActTimer->setEnabled(false);
+        Timer1->setEnabled(false);
+        Image2->setEnabled(false);
+        Image3->setEnabled(false);
+        musicStop();
+        DelayTimer->setEnabled(true);
+    }
+}
+
+void TForm1::PottyRajzol(std::uint8_t r)
+{
+    for (int k = 1; k <= builtCount_; ++k) {
+        Shape* dot = progressDots[k - 1];
+        if (k <= r) {
+            dot->setBrushColor(Qt::white);
+        } else {
+            dot->setBrushColor(QColor(192, 162, 143));
+            dot->setPenColor(QColor(176, 145, 126));
+        }
+    }
+}

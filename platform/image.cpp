@@ -1,0 +1,66 @@
+#include "platform/image.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+Image::Image(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void Image::setPicture(const QPixmap& p)
+{
+    picture_ = p;
+    update();
+}
+
+void Image::setStretch(bool s)
+{
+    stretch_ = s;
+    update();
+}
+
+bool Image::loadFromFile(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage img = reader.read();
+    if (img.isNull())
+        return false;
+    setPicture(QPixmap::fromImage(img));
+    return true;
+}
+
+void Image::paintEvent(QPaintEvent* e)
+{
+    if (picture_.isNull())
+        return;
+    QPainter p(this);
+    if (stretch_) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(rect(), picture_);
+    } else {
+        p.drawPixmap(e->rect(), picture_, e->rect());
+    }
+}
+
+void Image::mousePressEvent(QMouseEvent* e)
+{
+    pressed_ = e->button() == Qt::LeftButton;
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click && onClick)
+        onClick();
+}
+
+void Image::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMouseMove)
+        onMouseMove(e->position().toPoint());
+}
+
+} // namespace platform

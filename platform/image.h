@@ -1,0 +1,38 @@
+#pragma once
+// Picture control: draws its picture at natural size from the top-left corner
+// (or stretched to the control); where the control is larger the rest is
+// transparent. Reports clicks (left button pressed and released on it) and
+// pointer moves.
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+namespace platform {
+
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent);
+    void setPicture(const QPixmap& p);
+    const QPixmap& picture() const { return picture_; }
+    void setStretch(bool s);
+    bool stretch() const { return stretch_; }
+    // Loads a picture file; false when the loader rejects it.
+    bool loadFromFile(const QString& path);
+
+    std::function<void()> onClick;
+    std::function<void(QPoint)> onMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace platform

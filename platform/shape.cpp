@@ -1,0 +1,82 @@
+#include "platform/shape.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+Shape::Shape(QWidget* parent, Kind kind) : QWidget(parent), kind_(kind)
+{
+    setMouseTracking(true);
+}
+
+void Shape::setKind(Kind k) { if (k != kind_) { kind_ = k; update(); } }
+void Shape::setPenColor(const QColor& c) { if (c != penColor_) { penColor_ = c; update(); } }
+void Shape::setPenWidth(int w) { if (w != penWidth_) { penWidth_ = w; update(); } }
+void Shape::setPenStyle(Style s) { if (s != penStyle_) { penStyle_ = s; update(); } }
+void Shape::setBrushColor(const QColor& c) { if (c != brushColor_) { brushColor_ = c; update(); } }
+void Shape::setBrushStyle(Style s) { if (s != brushStyle_) { brushStyle_ = s; update(); } }
+
+QRect Shape::outlineBox() const
+{
+    const int inset = penWidth_ / 2;
+    int w = width() - penWidth_ + 1;
+    int h = height() - penWidth_ + 1;
+    int x = inset, y = inset;
+    if (kind_ == Circle) { // circles stay round, centred in a non-square box
+        const int s = qMin(w, h);
+        x += (w - s) / 2;
+        y += (h - s) / 2;
+        w = h = s;
+    }
+    return QRect(x, y, w, h);
+}
+
+int Shape::cornerSize() const
+{
+    const int inset = penWidth_ / 2;
+    Q_UNUSED(inset);
+    return qMin(width() - penWidth_ + 1, height() - penWidth_ + 1) / 4;
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    if (penStyle_ == Clear && brushStyle_ == Clear)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, kind_ != Rectangle);
+    if (penStyle_ == Solid) {
+        QPen pen(penColor_, penWidth_);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+    } else {
+        p.setPen(Qt::NoPen);
+    }
+    p.setBrush(brushStyle_ == Solid ? QBrush(brushColor_) : QBrush(Qt::NoBrush));
+    // The stroke is centred on the box's edge, one pixel in from its far side.
+    const QRect b = outlineBox();
+    const QRectF r(b.x() + 0.5, b.y() + 0.5, b.width() - 1, b.height() - 1);
+    switch (kind_) {
+    case Circle: p.drawEllipse(r); break;
+    case Rectangle: p.drawRect(r); break;
+    case RoundRect: {
+        const qreal radius = cornerSize() / 2.0;
+        p.drawRoundedRect(r, radius, radius);
+        break;
+    }
+    }
+}
+
+void Shape::mousePressEvent(QMouseEvent* e)
+{
+    if (onMouseDown)
+        onMouseDown(this, e->button());
+}
+
+void Shape::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMouseMove)
+        onMouseMove(this, e->position().toPoint());
+}
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Fills the game folder with what the generators make: level files and music.
+# Each generator only writes what is missing or was made by an older version.
+set -euo pipefail
+BUILD=${1:-build}
+GAME="$BUILD/game"
+mkdir -p "$GAME/DATA" "$GAME/MUSIC" "$GAME/music"
+if [ -x "$BUILD/tools/levelgen/kovra_levelgen" ]; then
+  "$BUILD/tools/levelgen/kovra_levelgen" --out "$GAME/DATA"
+fi
+if [ -x "$BUILD/tools/musicgen/kovra_musicgen" ]; then
+  "$BUILD/tools/musicgen/kovra_musicgen" --out "$GAME"
+fi

@@ -1,0 +1,45 @@
+#pragma once
+// A media player for the MP3 music: one open piece, a position in
+// milliseconds and a mode. Two exist, the start window's (automatic rewind on)
+// and the game window's (off); they never play at once.
+#include <QString>
+#include <QStringList>
+
+namespace sound {
+
+class MusicPlayer {
+public:
+    enum Mode { NotOpen, Stopped, Playing, Paused };
+
+    explicit MusicPlayer(bool autoRewind);
+    ~MusicPlayer();
+    MusicPlayer(const MusicPlayer&) = delete;
+    MusicPlayer& operator=(const MusicPlayer&) = delete;
+
+    void setFileName(const QString& path);
+    QString fileName() const { return fileName_; }
+    // Closes the open piece and opens the named file, stopped at the start.
+    // Raises platform::RuntimeError with the audio system's text on failure.
+    void open();
+    void setStartPositionZero(); // the next play starts at the beginning
+    void play();
+    void stop();
+    void pause();                // toggles playing and paused
+    qint64 position() const;     // milliseconds
+    void seek(qint64 ms);        // playing stops there
+    Mode mode() const { return mode_; }
+    bool autoRewind() const { return autoRewind_; }
+
+    // Every command in order ("open /x/music/000.mp3", "play", "stop"...).
+    QStringList log;
+
+private:
+    QString fileName_;
+    bool autoRewind_;
+    bool startAtZero_ = false;
+    Mode mode_ = NotOpen;
+    qint64 position_ = 0;
+    void* impl_ = nullptr; // owned by the audio back end
+};
+
+} // namespace sound

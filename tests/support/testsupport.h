@@ -1,0 +1,64 @@
+#pragma once
+// Shared fixtures of the tests: a scratch game folder, the ten windows on the
+// virtual clock, recorded message boxes and scripted modal windows.
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVector>
+#include <functional>
+
+#include "platform/modal.h"
+
+class QWidget;
+
+namespace testsupport {
+
+// A temporary folder that stands in for the executable's directory.
+class GameDir {
+public:
+    GameDir();
+    ~GameDir();
+    QString path() const; // ends in '/'
+    QString file(const QString& relative) const { return path() + relative; }
+private:
+    QTemporaryDir dir_;
+};
+
+// Collects every message box instead of showing it.
+class MessageLog {
+public:
+    MessageLog();
+    ~MessageLog();
+    QList<platform::MessageRecord> list;
+    QStringList texts() const;
+};
+
+// Answers modal windows: `answer` is asked for each window shown (by object
+// name, e.g. "Form4") and returns its modal result; by default mrCancel.
+class ModalLog {
+public:
+    ModalLog();
+    ~ModalLog();
+    QStringList shown;
+    std::function<int(QWidget*)> answer;
+};
+
+// The ten windows of the program, created on the virtual clock and destroyed
+// at the end of the test, with the sound and music logs cleared.
+class Forms {
+public:
+    Forms();
+    ~Forms();
+};
+
+// Writes DATA/NNN.DAT under `dir` with plain pictures and the given points.
+QString writeTestLevel(const QString& dir, int level, const QVector<QPoint>& points,
+                       unsigned markerRgb = 0xFF8000);
+// `count` points spread over the picture, 40 pixels apart.
+QVector<QPoint> spreadPoints(int count);
+// Adds a player to players.dat in `dir` (creating the roster) and returns its slot.
+int addPlayer(const QString& dir, const QString& name, int level = 1, int helps = 0,
+              int secondsBank = 0, int attempts = 0);
+
+} // namespace testsupport
