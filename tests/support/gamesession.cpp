@@ -1,0 +1,65 @@
+#include "support/gamesession.h"
+
+#include "game/uMain.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "players/records.h"
+#include "players/uPlayerSelect.h"
+#include "sound/soundchannel.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace testsupport {
+
+void GameSession::writeLevel(int levelNo, int diffs) { writeTestLevel(dir.path(), levelNo, spreadPoints(diffs)); }
+
+void GameSession::writeLevel(int levelNo, const QVector<QPoint>& points)
+{
+    writeTestLevel(dir.path(), levelNo, points);
+}
+
+void GameSession::start(const SessionOptions& o)
+{
+    players::SettingsRecord s;
+    s.sound = o.sound;
+    s.precise = o.precise;
+    s.music = o.music;
+    s.shadow = o.shadow;
+    QFile f(dir.file(QStringLiteral("settings.dat")));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(players::encodeSettings(s));
+    f.close();
+    players::PlayerRecord p = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
+    p.level = std::uint8_t(o.level);
+    p.helps = std::uint8_t(o.helps);
+    p.secondsBank = std::uint8_t(o.secondsBank);
+    p.attempts = std::uint16_t(o.attempts);
+    Form3->roster = {};
+    Form3->roster.playerCount = 1;
+    Form3->roster.slot(1) = p;
+    Form3->selectedPlayer = 1;
+    Form1->show();
+}
+
+platform::Shape* GameSession::region(int k, int side) const { return Form1->diffShapes[size_t(k - 1)][size_t(side)]; }
+
+void GameSession::press(int k, int side, Qt::MouseButton b)
+{
+    QTest::mousePress(region(k, side), b, {}, QPoint(10, 10));
+    QTest::mouseRelease(region(k, side), b, {}, QPoint(10, 10));
+}
+
+void GameSession::clickPicture(int x, int y, int side)
+{
+    const QPoint client(x + (side == 0 ? 76 : 562), y + 59);
+    QWidget* target = Form1->childAt(client);
+    Q_ASSERT(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form1, client));
+}
+
+void GameSession::advance(int ms) { platform::VirtualClock::advance(ms); }
+
+QStringList GameSession::sounds() const { return sound::SoundChannel::instance().log; }
+
+} // namespace testsupport
