@@ -1,64 +1,184 @@
 #include "sound/musicplayer.h"
 
 #include "platform/ioerror.h"
+#include "sound/audiodevice.h"
 
-#include <QFileInfo>
+#include <SDL_mixer.h>
 
 namespace sound {
 
+namespace {
+MusicPlayer* streamOwner = nullptr;
+Mix_Music* asMusic(void* p) { return static_cast<Mix_Music*>(p); }
+} // namespace
+
 MusicPlayer::MusicPlayer(bool autoRewind) : autoRewind_(autoRewind) {}
-MusicPlayer::~MusicPlayer() = default;
+
+MusicPlayer::~MusicPlayer()
+{
+    if (ownsStream()) {
+        Mix_HaltMusic();
+        streamOwner = nullptr;
+    }
+    if (impl_)
+        Mix_FreeMusic(asMusic(impl_));
+}
 
 void MusicPlayer::setFileName(const QString& path) { fileName_ = path; }
 
 void MusicPlayer::open()
 {
     log << QStringLiteral("open ") + fileName_;
+    if (ownsStream()) {
+        Mix_HaltMusic();
+        streamOwner = nullptr;
+    }
+    if (impl_)
+        Mix_FreeMusic(asMusic(impl_));
+    impl_ = nullptr;
     mode_ = NotOpen;
     position_ = 0;
-    if (!QFileInfo(fileName_).isFile())
-        throw platform::RuntimeError(QStringLiteral("Couldn't open '%1'").arg(fileName_));
+    duration_ = -1;
+    if (!audio::ensureOpen())
+        return; // no audio at all: stay silent rather than pester the player
+    Mix_Music* music = Mix_LoadMUS(fileName_.toUtf8().constData());
+    if (!music)
+        throw platform::RuntimeError(QString::fromUtf8(Mix_GetError()));
+    impl_ = music;
+    const double seconds = Mix_MusicDuration(music);
+    duration_ = seconds >= 0 ? qint64(seconds * 1000.0) : -1;
     mode_ = Stopped;
 }
 
-void MusicPlayer::setStartPositionZero() { startAtZero_ = true; log << QStringLiteral("from 0"); }
+void MusicPlayer::setStartPositionZero()
+{
+    startAtZero_ = true;
+    log << QStringLiteral("from 0");
+}
 
 void MusicPlayer::play()
 {
     log << QStringLiteral("play");
+    const bool fromZero = startAtZero_;
+    startAtZero_ = false; // used once and then forgotten
+    syncWithStream();
     if (mode_ == NotOpen)
         return;
-    if (startAtZero_)
+    if (fromZero) {
+        startStream(0);
+        return;
+    }
+    if (mode_ == Paused && ownsStream()) {
+        Mix_ResumeMusic();
+        mode_ = Playing;
+        return;
+    }
+    if (mode_ == Playing)
+        return; // already playing from where it is
+    if (duration_ >= 0 && position_ >= duration_) {
+        if (!autoRewind_)
+            return; // at the end without rewind: nothing to play
         position_ = 0;
-    startAtZero_ = false;
-    mode_ = Playing;
+    }
+    startStream(position_);
 }
 
 void MusicPlayer::stop()
 {
     log << QStringLiteral("stop");
-    if (mode_ != NotOpen)
-        mode_ = Stopped;
+    syncWithStream();
+    if (mode_ == NotOpen)
+        return;
+    releaseStream();
+    mode_ = Stopped;
 }
 
 void MusicPlayer::pause()
 {
     log << QStringLiteral("pause");
-    if (mode_ == Playing)
+    syncWithStream();
+    if (mode_ == Playing) {
+        position_ = streamPosition();
+        Mix_PauseMusic();
         mode_ = Paused;
-    else if (mode_ == Paused)
-        mode_ = Playing;
+    } else if (mode_ == Paused) {
+        if (ownsStream()) {
+            Mix_ResumeMusic();
+            mode_ = Playing;
+        } else {
+            startStream(position_); // the stream went to the other player
+        }
+    }
 }
 
-qint64 MusicPlayer::position() const { return position_; }
+qint64 MusicPlayer::position() const
+{
+    syncWithStream();
+    return mode_ == Playing ? streamPosition() : position_;
+}
 
 void MusicPlayer::seek(qint64 ms)
 {
     log << QStringLiteral("seek %1").arg(ms);
+    syncWithStream();
     if (mode_ == NotOpen)
         return;
+    // Outside the piece the audio system refuses the seek; nothing changes.
+    if (ms < 0 || (duration_ >= 0 && ms > duration_))
+        return;
+    releaseStream();
     position_ = ms;
     mode_ = Stopped;
+}
+
+MusicPlayer::Mode MusicPlayer::mode() const
+{
+    syncWithStream();
+    return mode_;
+}
+
+void MusicPlayer::startStream(qint64 fromMs)
+{
+    if (streamOwner && streamOwner != this)
+        streamOwner->releaseStream();
+    // Starting at the position in one call: no slice of the beginning slips out.
+    if (Mix_FadeInMusicPos(asMusic(impl_), 1, 0, double(fromMs) / 1000.0) != 0) {
+        mode_ = Stopped;
+        return;
+    }
+    streamOwner = this;
+    position_ = fromMs;
+    mode_ = Playing;
+}
+
+void MusicPlayer::releaseStream()
+{
+    if (!ownsStream())
+        return;
+    position_ = streamPosition();
+    Mix_HaltMusic();
+    streamOwner = nullptr;
+    if (mode_ == Playing)
+        mode_ = Stopped; // a paused piece stays paused and resumes by playing
+}
+
+bool MusicPlayer::ownsStream() const { return impl_ && streamOwner == this; }
+
+void MusicPlayer::syncWithStream() const
+{
+    if (mode_ == Playing && ownsStream() && !Mix_PlayingMusic()) {
+        streamOwner = nullptr;
+        mode_ = Stopped;
+        position_ = duration_ >= 0 ? duration_ : position_;
+    }
+}
+
+qint64 MusicPlayer::streamPosition() const
+{
+    if (!ownsStream())
+        return position_;
+    const double s = Mix_GetMusicPosition(asMusic(impl_));
+    return s >= 0 ? qint64(s * 1000.0) : position_;
 }
 
 } // namespace sound

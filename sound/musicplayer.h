@@ -27,19 +27,28 @@ public:
     void pause();                // toggles playing and paused
     qint64 position() const;     // milliseconds
     void seek(qint64 ms);        // playing stops there
-    Mode mode() const { return mode_; }
+    Mode mode() const;
+    qint64 duration() const { return duration_; } // milliseconds, -1 when unknown
     bool autoRewind() const { return autoRewind_; }
 
     // Every command in order ("open /x/music/000.mp3", "play", "stop"...).
     QStringList log;
 
 private:
+    // The mixer has one music stream; the player that plays takes it.
+    void startStream(qint64 fromMs);
+    void releaseStream();
+    bool ownsStream() const;
+    void syncWithStream() const; // notices that the piece played to its end
+    qint64 streamPosition() const;
+
     QString fileName_;
     bool autoRewind_;
     bool startAtZero_ = false;
-    Mode mode_ = NotOpen;
-    qint64 position_ = 0;
-    void* impl_ = nullptr; // owned by the audio back end
+    mutable Mode mode_ = NotOpen;
+    mutable qint64 position_ = 0;
+    qint64 duration_ = -1;
+    void* impl_ = nullptr; // the open Mix_Music
 };
 
 } // namespace sound

@@ -1,6 +1,14 @@
 #include "sound/soundchannel.h"
 
+#include "sound/audiodevice.h"
+
+#include <SDL_mixer.h>
+
 namespace sound {
+
+namespace {
+constexpr int kChannel = 0; // the mixer has exactly this one channel
+}
 
 SoundChannel& SoundChannel::instance()
 {
@@ -14,12 +22,21 @@ void SoundChannel::play(const QString& name, bool loop)
 {
     current_ = name.toLower();
     log << (loop ? current_ + QStringLiteral(" (loop)") : current_);
+    if (!audio::ensureOpen())
+        return;
+    // Starting on a busy channel cuts its sound off where it is.
+    if (Mix_Chunk* chunk = audio::effect(current_))
+        Mix_PlayChannel(kChannel, chunk, loop ? -1 : 0);
+    else
+        Mix_HaltChannel(kChannel);
 }
 
 void SoundChannel::stop()
 {
     current_.clear();
     log << QStringLiteral("stop");
+    if (audio::isOpen())
+        Mix_HaltChannel(kChannel);
 }
 
 } // namespace sound
