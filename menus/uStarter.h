@@ -1,11 +1,49 @@
 #pragma once
 #include <QWidget>
 
-// The start window: the program's hub and main window.
+#include "sound/musicplayer.h"
+
+class QPushButton;
+class QLabel;
+namespace platform { class Image; }
+namespace menus { class ClickLabel; }
+
+// The start window: the program's hub and main window. Closing it ends the
+// program.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+
+    void FormShow();
+    void Button2Click(); // Játék indítása
+    void Button6Click(); // Beállítások
+    void Button5Click(); // Játékszabályok
+    void Button1Click(); // Névjegy
+    void Button4Click(); // Kilépés
+    void Label2Click();
+    void FormClose();
+
+    platform::Image* Image1;
+    QPushButton* Button2;
+    QPushButton* Button6;
+    QPushButton* Button5;
+    QPushButton* Button1;
+    QPushButton* Button4;
+    QLabel* Label1;
+    menus::ClickLabel* Label2;
+    sound::MusicPlayer MediaPlayer1{true};
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void musicStop();
+    void musicRestart();
 };
+
+// The maker's notice of the bottom left label, with the year and version.
+QString makerNotice();
 
 extern TForm2* Form2;
