@@ -94,6 +94,26 @@ double releaseTail(Voice v)
     return std::max(s.releaseTau * 7.0, decayEnd);
 }
 
+namespace {
+
+// Phases are 32-bit fixed-point fractions of a cycle: cheap to advance and
+// they wrap by themselves.
+using Phase = std::uint32_t;
+constexpr double kPhaseScale = 4294967296.0;
+
+inline float sineAt(Phase p)
+{
+    const auto& t = sineTable();
+    const std::uint32_t i = p >> (32 - kTableBits);
+    const float f = float(p & ((1u << (32 - kTableBits)) - 1)) * (1.0f / float(1u << (32 - kTableBits)));
+    return t[i] + (t[i + 1] - t[i]) * f;
+}
+
+// A phase offset of `cycles` (may be negative) for frequency modulation.
+inline Phase offset(double cycles) { return Phase(std::int64_t(cycles * kPhaseScale)); }
+
+} // namespace
+
 void addNote(Stereo& out, const Note& n)
 {
     const int rate = out.rate;
@@ -112,112 +132,103 @@ void addNote(Stereo& out, const Note& n)
     const double dk = decayFactor(s.decayTau, rate);
     const double rk = decayFactor(s.releaseTau, rate);
     const double glideStep = (n.glide != 0.0 && held > 0) ? std::pow(2.0, n.glide / 12.0 / double(held)) : 1.0;
+    const double fastK = decayFactor(n.voice == Voice::Pluck ? 0.07 : 0.12, rate);
+    const double toInc = kPhaseScale / rate;
+    const double inv = 1.0 / rate;
+    constexpr double kInvTwoPi = 1.0 / kTwoPi;
+    // Ratios of the voice's further oscillators to the fundamental.
+    double r2 = 1, r3 = 1, r4 = 1;
+    switch (n.voice) {
+    case Voice::Bell: r2 = 3.5; r3 = 2.76; break;
+    case Voice::EPiano: r2 = 1; r3 = 14; break;
+    case Voice::Marimba: r2 = 3.93; r3 = 9.8; break;
+    case Voice::Flute: r2 = 2; r3 = 3; break;
+    case Voice::Pluck: r2 = 1; break;
+    case Voice::Pad: r2 = 1.0041; r3 = 0.9962; r4 = 2.0023; break;
+    case Voice::Bass: r2 = 1; r3 = 2; break;
+    case Voice::Vibes: r2 = 4; break;
+    case Voice::Glass: r2 = 1.5; r3 = 3; break;
+    case Voice::Square: r2 = 3; r3 = 5; r4 = 7; break;
+    }
 
     double freq = f0;
-    double phase = 0, phase2 = 0, phase3 = 0, phase4 = 0;
-    double decay = 1.0;       // 1 -> 0 after the attack
-    double release = 1.0;     // 1 until the key is let go
-    double fast = 1.0;        // fast-dying partials and FM index
-    const double fastK = decayFactor(n.voice == Voice::Pluck ? 0.07 : 0.12, rate);
-    const double inv = 1.0 / rate;
+    Phase p1 = 0, p2 = 0, p3 = 0, p4 = 0;
+    double decay = 1.0;   // 1 -> 0 after the attack
+    double release = 1.0; // 1 until the key is let go
+    double fast = 1.0;    // fast-dying partials and FM index
+    const float gain = n.gain;
 
     for (std::size_t i = begin; i < end; ++i) {
         const std::size_t k = i - begin;
-        const double t = double(k) * inv;
         double env = k < attack ? double(k) / attack : 1.0;
         env *= s.sustain + (1.0 - s.sustain) * decay;
         if (k >= held) {
             env *= release;
             release *= rk;
+            if (env < 2e-5) // about -94 dB: the note is over
+                break;
         }
         if (k >= attack)
             decay *= dk;
-        if (env < 1e-5 && k > attack)
-            break;
 
-        const double dp = freq * inv;
-        float v = 0;
+        const double inc = freq * toInc;
+        float v = 0, vr = 0;
+        bool stereo = false;
         switch (n.voice) {
-        case Voice::Bell: {
-            const double index = 2.2 * fast + 0.35;
-            v = sine(phase + index * sine(phase2) / kTwoPi) * 0.8f + 0.2f * sine(phase3) * float(fast);
-            phase2 += dp * 3.5;
-            phase3 += dp * 2.76;
+        case Voice::Bell:
+            v = sineAt(p1 + offset((2.2 * fast + 0.35) * sineAt(p2) * kInvTwoPi)) * 0.8f + 0.2f * float(fast) * sineAt(p3);
             break;
-        }
-        case Voice::EPiano: {
-            const double index = 1.3 * fast + 0.25;
-            v = sine(phase + index * sine(phase2) / kTwoPi) + 0.12f * float(fast * fast) * sine(phase3);
-            phase2 += dp;
-            phase3 += dp * 14.0;
+        case Voice::EPiano:
+            v = sineAt(p1 + offset((1.3 * fast + 0.25) * sineAt(p2) * kInvTwoPi)) + 0.12f * float(fast * fast) * sineAt(p3);
             break;
-        }
         case Voice::Marimba: {
             const double f2 = fast * fast, f4 = f2 * f2;
-            v = sine(phase) + 0.35f * float(f2) * sine(phase2) + 0.1f * float(f4 * f4) * sine(phase3);
-            phase2 += dp * 3.93;
-            phase3 += dp * 9.8;
+            v = sineAt(p1) + 0.35f * float(f2) * sineAt(p2) + 0.1f * float(f4 * f4) * sineAt(p3);
             break;
         }
         case Voice::Flute: {
-            const double vib = t > 0.25 ? 0.0025 * std::min(1.0, (t - 0.25) * 2.0) * sine(t * 5.1) : 0.0;
-            v = sine(phase) + 0.18f * sine(phase2) + 0.05f * sine(phase3);
-            phase += dp * vib; // bend the main phase a touch for vibrato
-            phase2 += dp * 2.0 * (1.0 + vib);
-            phase3 += dp * 3.0 * (1.0 + vib);
+            const double t = double(k) * inv;
+            const double vib = t > 0.25 ? 0.0025 * std::min(1.0, (t - 0.25) * 2.0) * sineAt(offset(t * 5.1)) : 0.0;
+            v = sineAt(p1) + 0.18f * sineAt(p2) + 0.05f * sineAt(p3);
+            freq = f0 * (1.0 + vib);
             break;
         }
-        case Voice::Pluck: {
-            const double index = 2.4 * fast + 0.15;
-            v = sine(phase + index * sine(phase2) / kTwoPi);
-            phase2 += dp;
+        case Voice::Pluck:
+            v = sineAt(p1 + offset((2.4 * fast + 0.15) * sineAt(p2) * kInvTwoPi));
             break;
-        }
         case Voice::Pad: {
-            const float a = sine(phase), b = sine(phase2), c = sine(phase3), d = sine(phase4);
-            phase2 += dp * 1.0041;
-            phase3 += dp * 0.9962;
-            phase4 += dp * 2.0023;
+            const float a = sineAt(p1), b = sineAt(p2), c = sineAt(p3), d = sineAt(p4);
             // The detuned copies lean to opposite sides for width.
-            const float left = 0.5f * a + 0.42f * b + 0.22f * c + 0.16f * d;
-            const float right = 0.5f * a + 0.22f * b + 0.42f * c + 0.16f * d;
-            phase += dp;
-            out.l[i] += float(env) * n.gain * gl * left;
-            out.r[i] += float(env) * n.gain * gr * right;
-            fast *= fastK;
-            freq *= k < held ? glideStep : 1.0;
-            continue;
-        }
-        case Voice::Bass: {
-            const double index = 0.9 * fast + 0.1;
-            v = sine(phase + index * sine(phase2) / kTwoPi) + 0.18f * sine(phase3);
-            phase2 += dp;
-            phase3 += dp * 2.0;
+            v = 0.5f * a + 0.42f * b + 0.22f * c + 0.16f * d;
+            vr = 0.5f * a + 0.22f * b + 0.42f * c + 0.16f * d;
+            stereo = true;
             break;
         }
-        case Voice::Vibes:
-            v = (sine(phase) + 0.25f * float(fast) * sine(phase2)) * float(1.0 - 0.22 * (0.5 + 0.5 * sine(t * 5.5)));
-            phase2 += dp * 4.0;
+        case Voice::Bass:
+            v = sineAt(p1 + offset((0.9 * fast + 0.1) * sineAt(p2) * kInvTwoPi)) + 0.18f * sineAt(p3);
             break;
+        case Voice::Vibes: {
+            const double t = double(k) * inv;
+            v = (sineAt(p1) + 0.25f * float(fast) * sineAt(p2)) * float(1.0 - 0.22 * (0.5 + 0.5 * sineAt(offset(t * 5.5))));
+            break;
+        }
         case Voice::Glass:
-            v = sine(phase) + 0.3f * sine(phase2) + 0.12f * float(fast) * sine(phase3);
-            phase2 += dp * 1.5;
-            phase3 += dp * 3.0;
+            v = sineAt(p1) + 0.3f * sineAt(p2) + 0.12f * float(fast) * sineAt(p3);
             break;
         case Voice::Square:
-            v = sine(phase) + 0.3f * sine(phase2) + 0.16f * sine(phase3) + 0.08f * sine(phase4);
-            phase2 += dp * 3.0;
-            phase3 += dp * 5.0;
-            phase4 += dp * 7.0;
+            v = sineAt(p1) + 0.3f * sineAt(p2) + 0.16f * sineAt(p3) + 0.08f * sineAt(p4);
             break;
         }
-        phase += dp;
+        p1 += Phase(inc);
+        p2 += Phase(inc * r2);
+        p3 += Phase(inc * r3);
+        p4 += Phase(inc * r4);
         fast *= fastK;
         if (k < held)
             freq *= glideStep;
-        const float e = float(env) * n.gain * v;
-        out.l[i] += e * gl;
-        out.r[i] += e * gr;
+        const float e = float(env) * gain;
+        out.l[i] += e * gl * v;
+        out.r[i] += e * gr * (stereo ? vr : v);
     }
 }
 
@@ -233,12 +244,29 @@ void addDrum(Stereo& out, double start, Drum d, float gain, float pan, std::uint
     panGains(pan, gl, gr);
     Rng rng(seed);
     const double inv = 1.0 / rate;
-    double phase = 0, phase2 = 0;
+    const double toInc = kPhaseScale / rate;
+    Phase p1 = 0, p2 = 0;
     // State-variable filter for the noise of snares, brushes and claps.
     double low = 0, band = 0, prevNoise = 0, hp = 0;
     const double bandHz = d == Drum::Snare ? 2200 : d == Drum::Clap ? 1300 : d == Drum::Brush ? 3500 : 2000;
     const double fcoef = 2.0 * std::sin(3.141592653589793 * bandHz / rate);
     const double hpCoef = std::exp(-kTwoPi * (d == Drum::Hat ? 7000.0 : 4500.0) / rate);
+    // Decays as per-sample factors: a (body), b (second part), c (click).
+    double a = 1, b = 1, c = 1;
+    double ka = 1, kb = 1, kc = 1;
+    double sweep = 1, ksweep = 1;
+    switch (d) {
+    case Drum::Kick: ka = decayFactor(0.22, rate); kc = decayFactor(0.003, rate); ksweep = decayFactor(0.035, rate); break;
+    case Drum::Snare: ka = decayFactor(0.11, rate); kb = decayFactor(0.045, rate); break;
+    case Drum::Brush: ka = decayFactor(0.08, rate); break;
+    case Drum::Hat: ka = decayFactor(0.028, rate); break;
+    case Drum::Shaker: ka = decayFactor(0.035, rate); break;
+    case Drum::Rim: ka = decayFactor(0.012, rate); kc = decayFactor(0.004, rate); break;
+    case Drum::WoodTick:
+    case Drum::WoodTock: ka = decayFactor(0.011, rate); kc = decayFactor(0.003, rate); break;
+    case Drum::Clap: ka = decayFactor(0.004, rate); kb = decayFactor(0.07, rate); break;
+    }
+    const double tone = d == Drum::Rim ? 1750.0 : d == Drum::WoodTick ? 2300.0 : d == Drum::WoodTock ? 1750.0 : 185.0;
 
     for (std::size_t i = begin; i < end; ++i) {
         const double t = double(i - begin) * inv;
@@ -250,46 +278,50 @@ void addDrum(Stereo& out, double start, Drum d, float gain, float pan, std::uint
         prevNoise = noise;
         double v = 0;
         switch (d) {
-        case Drum::Kick: {
-            const double f = 48.0 + 95.0 * std::exp(-t / 0.035);
-            phase += f * inv;
-            v = sine(phase) * std::exp(-t / 0.22) * std::min(1.0, t / 0.002) + 0.15 * noise * std::exp(-t / 0.003);
+        case Drum::Kick:
+            p1 += Phase((48.0 + 95.0 * sweep) * toInc);
+            sweep *= ksweep;
+            v = sineAt(p1) * a * std::min(1.0, t / 0.002) + 0.15 * noise * c;
             break;
-        }
         case Drum::Snare:
-            phase += 185.0 * inv;
-            v = 0.7 * band * std::exp(-t / 0.11) + 0.45 * sine(phase) * std::exp(-t / 0.045);
+            p1 += Phase(tone * toInc);
+            v = 0.7 * band * a + 0.45 * sineAt(p1) * b;
             break;
         case Drum::Brush:
-            v = 0.8 * band * std::min(1.0, t / 0.012) * std::exp(-t / 0.08);
+            v = 0.8 * band * std::min(1.0, t / 0.012) * a;
             break;
         case Drum::Hat:
-            v = 0.9 * hp * std::exp(-t / 0.028);
+            v = 0.9 * hp * a;
             break;
         case Drum::Shaker:
-            v = 0.8 * hp * std::min(1.0, t / 0.01) * std::exp(-t / 0.035);
+            v = 0.8 * hp * std::min(1.0, t / 0.01) * a;
             break;
         case Drum::Rim:
-            phase += 1750.0 * inv;
-            phase2 += 820.0 * inv;
-            v = (0.6 * sine(phase) + 0.5 * sine(phase2)) * std::exp(-t / 0.012) + 0.2 * band * std::exp(-t / 0.004);
+            p1 += Phase(tone * toInc);
+            p2 += Phase(820.0 * toInc);
+            v = (0.6 * sineAt(p1) + 0.5 * sineAt(p2)) * a + 0.2 * band * c;
             break;
         case Drum::WoodTick:
-        case Drum::WoodTock: {
-            const double f = d == Drum::WoodTick ? 2300.0 : 1750.0;
-            phase += f * inv;
-            phase2 += f * 0.57 * inv;
-            v = (0.6 * sine(phase) + 0.4 * sine(phase2)) * std::exp(-t / 0.011) * std::min(1.0, t / 0.0008)
-                + 0.15 * band * std::exp(-t / 0.003);
+        case Drum::WoodTock:
+            p1 += Phase(tone * toInc);
+            p2 += Phase(tone * 0.57 * toInc);
+            v = (0.6 * sineAt(p1) + 0.4 * sineAt(p2)) * a * std::min(1.0, t / 0.0008) + 0.15 * band * c;
             break;
-        }
         case Drum::Clap: {
-            const double burst = std::fmod(t, 0.011);
-            const double env = t < 0.033 ? std::exp(-burst / 0.004) : std::exp(-(t - 0.033) / 0.07);
-            v = 0.9 * band * env;
+            // Three quick slaps, then the room's short tail.
+            if (t < 0.033) {
+                if (std::fmod(t, 0.011) < inv)
+                    a = 1;
+                v = 0.9 * band * a;
+            } else {
+                v = 0.9 * band * b * 1.6; // 1.6 = e^(0.033/0.07): the tail starts at full level
+            }
             break;
         }
         }
+        a *= ka;
+        b *= kb;
+        c *= kc;
         out.l[i] += float(v) * gain * gl;
         out.r[i] += float(v) * gain * gr;
     }
