@@ -1,0 +1,50 @@
+#pragma once
+// Making the right picture: k changes to k objects, each kept to its own
+// small area, and the recorded point in the middle of what really changed.
+#include "tools/levelgen/rng.h"
+#include "tools/levelgen/scene.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <vector>
+
+namespace levelgen {
+
+// How hard a level is: more, smaller and subtler changes further on.
+struct Difficulty {
+    int count = 5;          // differences wanted
+    int minVisible = 300;   // noticeably changed pixels per difference
+    int maxVisible = 3000;
+    double targetSide = 40; // preferred object size in pixels
+    double subtlety = 0;    // 0 = bold changes, 1 = subtle ones
+};
+Difficulty difficultyFor(int level);
+
+struct Difference {
+    QPoint point;        // middle of the changed area
+    QRect area;          // bounding box of the noticeably changed pixels
+    int changed = 0;     // pixels that differ at all
+    int visible = 0;     // pixels that differ noticeably
+    unsigned mod = 0;
+    int object = -1;
+};
+
+struct Differences {
+    QImage right;
+    std::vector<Difference> list;
+};
+
+// Changes `scene` (a copy is kept as it was drawn into `left`).
+Differences makeDifferences(const Scene& scene, const QImage& left, const Difficulty& d, Rng& rng);
+
+// Applies one change to an object; false when it cannot take that change.
+bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng);
+// A new colour far enough from `c` to be seen, nearer for subtle levels.
+QColor recolour(const QColor& c, double subtlety, Rng& rng);
+
+// The ring colour that stands out best against the picture around the points.
+QColor chooseMarker(const QImage& left, const std::vector<QPoint>& points);
+
+} // namespace levelgen

@@ -1,0 +1,29 @@
+#pragma once
+// Every kind of object our scenes are made of, and its painter.
+#include "tools/levelgen/scene.h"
+
+#define LEVELGEN_KINDS(X)                                                                          \
+    X(House) X(Window) X(Door) X(Chimney) X(Lamp) X(Sign) X(Fence) X(Barrel) X(Crate) X(Bunting)   \
+    X(Cat) X(Bird) X(Cloud) X(Tree) X(Fir) X(Bush) X(Flower) X(Rock)                               \
+    X(Boat) X(Buoy) X(Lighthouse) X(Fish) X(Crab) X(Starfish) X(Jellyfish) X(Coral) X(Seaweed)     \
+    X(Shell) X(Bubbles)                                                                            \
+    X(Cup) X(Bowl) X(Jar) X(Fruit) X(Bread) X(Candle) X(Teapot) X(Clock) X(Frame) X(Books)         \
+    X(Teddy) X(Ball) X(Blocks) X(Car) X(Robot) X(Duck)                                             \
+    X(Chicken) X(Pig) X(Gnome) X(Mushroom) X(Butterfly) X(Snail) X(Birdhouse) X(Pumpkin)           \
+    X(Haybale) X(Snowman) X(Camel) X(Palm) X(Cactus) X(Tent) X(Pot)                                \
+    X(Star) X(Moon) X(Planet) X(Module) X(Panel) X(Satellite) X(Astronaut) X(Rocket) X(Asteroid)
+
+namespace levelgen {
+
+enum K {
+#define LEVELGEN_ENUM(n) n,
+    LEVELGEN_KINDS(LEVELGEN_ENUM)
+#undef LEVELGEN_ENUM
+    KindTotal
+};
+
+#define LEVELGEN_DECL(n) void paint##n(QPainter& p, const Obj& o);
+LEVELGEN_KINDS(LEVELGEN_DECL)
+#undef LEVELGEN_DECL
+
+} // namespace levelgen

@@ -1,0 +1,98 @@
+// kovra_levelgen: makes, checks and shows the level pack.
+#include "tools/levelgen/pack.h"
+#include "tools/levelgen/themes.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <algorithm>
+#include <cstdio>
+#include <thread>
+
+using namespace levelgen;
+
+namespace {
+bool parseRange(const QString& text, int& first, int& last)
+{
+    const QStringList parts = text.split(QLatin1Char('-'));
+    bool ok1 = false, ok2 = false;
+    first = parts.value(0).toInt(&ok1);
+    last = parts.size() > 1 ? parts.value(1).toInt(&ok2) : first;
+    ok2 = ok2 || parts.size() == 1;
+    return ok1 && ok2 && parts.size() <= 2 && first >= 1 && last <= kLevels && first <= last;
+}
+
+int validateAndShow(const QString& dir, int first, int last, int threads, const QString& sheet, const QString& pairs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const std::vector<Report> reports = validateDir(dir, first, last, threads);
+    const double seconds = timer.elapsed() / 1000.0;
+    int failed = 0;
+    for (int i = 0; i < int(reports.size()); ++i) {
+        std::printf("%s  [%s]\n", qPrintable(reports[std::size_t(i)].summary(first + i)), themeName(themeForLevel(first + i)));
+        failed += !reports[std::size_t(i)].ok();
+    }
+    std::printf("Validated %d levels in %.2f s: %s\n", int(reports.size()), seconds,
+                failed ? qPrintable(QStringLiteral("%1 FAILED").arg(failed)) : "all pass");
+    if (!sheet.isEmpty() && !contactSheet(reports, first).save(sheet))
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(sheet));
+    if (!pairs.isEmpty()) {
+        QDir().mkpath(pairs);
+        for (int i = 0; i < int(reports.size()); ++i)
+            if (!reports[std::size_t(i)].left.isNull())
+                pairImage(reports[std::size_t(i)]).save(QDir(pairs).filePath(QStringLiteral("%1.png").arg(first + i, 3, 10, QLatin1Char('0'))));
+    }
+    return failed ? 1 : 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kovra_levelgen"));
+    QCommandLineParser cli;
+    cli.setApplicationDescription(QStringLiteral("Makes and checks the 100 level files of Kovra 2."));
+    cli.addHelpOption();
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Generate missing or outdated levels into <dir>, then check them."), QStringLiteral("dir"));
+    const QCommandLineOption check(QStringLiteral("validate"), QStringLiteral("Only check the levels in <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption sheet(QStringLiteral("contact-sheet"), QStringLiteral("Write all checked levels, small, to <png>."), QStringLiteral("png"));
+    const QCommandLineOption pairs(QStringLiteral("pairs"), QStringLiteral("Write each checked level at full size into <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption range(QStringLiteral("levels"), QStringLiteral("Only levels <a-b> (default 1-100)."), QStringLiteral("a-b"), QStringLiteral("1-100"));
+    cli.addOptions({out, check, sheet, pairs, range});
+    cli.process(app);
+
+    int first = 1, last = kLevels;
+    if (!parseRange(cli.value(range), first, last) || cli.isSet(out) == cli.isSet(check)) {
+        std::fprintf(stderr, "Usage: kovra_levelgen (--out <dir> | --validate <dir>) [--levels a-b] [--contact-sheet <png>] [--pairs <dir>]\n");
+        return 2;
+    }
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    const QString dir = cli.isSet(out) ? cli.value(out) : cli.value(check);
+    bool generated = false;
+    if (cli.isSet(out)) {
+        const std::vector<int> todo = staleLevels(dir, first, last);
+        if (!todo.empty()) {
+            QElapsedTimer timer;
+            timer.start();
+            const bool ok = writeLevels(dir, todo, threads, [](int done, int total) {
+                std::printf("\rGenerating levels: %d/%d", done, total);
+                std::fflush(stdout);
+            });
+            std::printf("\nGenerated %d levels in %.2f s on %d threads\n", int(todo.size()), timer.elapsed() / 1000.0, threads);
+            if (!ok) {
+                std::fprintf(stderr, "Cannot write the levels into %s\n", qPrintable(dir));
+                return 3;
+            }
+            stampIfComplete(dir, todo);
+            generated = true;
+        } else {
+            std::printf("Levels %d-%d in %s are up to date (generator version %d)\n", first, last, qPrintable(dir), kGeneratorVersion);
+        }
+    }
+    if (cli.isSet(check) || generated || cli.isSet(sheet) || cli.isSet(pairs))
+        return validateAndShow(dir, first, last, threads, cli.value(sheet), cli.value(pairs));
+    return 0;
+}

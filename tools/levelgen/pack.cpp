@@ -1,0 +1,193 @@
+#include "tools/levelgen/pack.h"
+
+#include "game/levelrecord.h"
+#include "tools/levelgen/differ.h"
+#include "tools/levelgen/metrics.h"
+#include "tools/levelgen/themes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace levelgen {
+
+Level generateLevel(int n)
+{
+    const Scene scene = buildScene(n);
+    const QImage left = render(scene);
+    Rng rng(std::uint64_t(n) * 1000003 + kGeneratorVersion);
+    const Differences diffs = makeDifferences(scene, left, difficultyFor(n), rng);
+    std::vector<QPoint> points;
+    QVector<QPoint> qpoints;
+    for (const Difference& d : diffs.list) {
+        points.push_back(d.point);
+        qpoints << d.point;
+    }
+    return {n, level::encodeLevel(left, diffs.right, qpoints, chooseMarker(left, points))};
+}
+
+QString levelPath(const QString& dataDir, int n)
+{
+    return QDir(dataDir).filePath(level::zeroes(std::uint8_t(n)) + QStringLiteral(".DAT"));
+}
+
+QString stampPath(const QString& dataDir) { return QDir(dataDir).filePath(QStringLiteral(".levelgen-version")); }
+
+namespace {
+bool stampCurrent(const QString& dataDir)
+{
+    QFile f(stampPath(dataDir));
+    return f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == QByteArray::number(kGeneratorVersion);
+}
+
+// Runs job(i) for i in 0..count-1 on `threads` workers; done(i) on this thread.
+void parallel(int count, int threads, const std::function<void(int)>& job, const std::function<void(int)>& done)
+{
+    std::atomic<int> next{0};
+    std::mutex m;
+    std::vector<int> finished;
+    auto worker = [&] {
+        for (int i; (i = next++) < count;) {
+            job(i);
+            std::lock_guard<std::mutex> lock(m);
+            finished.push_back(i);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < std::max(1, threads); ++t)
+        pool.emplace_back(worker);
+    worker();
+    for (auto& t : pool)
+        t.join();
+    for (int i : finished)
+        done(i);
+}
+} // namespace
+
+std::vector<int> staleLevels(const QString& dataDir, int first, int last)
+{
+    const bool current = stampCurrent(dataDir);
+    std::vector<int> out;
+    for (int n = first; n <= last; ++n)
+        if (!current || QFileInfo(levelPath(dataDir, n)).size() != level::kRecordBytes)
+            out.push_back(n);
+    return out;
+}
+
+bool writeLevels(const QString& dataDir, const std::vector<int>& levels, int threads,
+                 const std::function<void(int, int)>& progress)
+{
+    QDir().mkpath(dataDir);
+    if (!levels.empty() && !stampCurrent(dataDir))
+        QFile::remove(stampPath(dataDir)); // an interrupted run must not look finished
+    std::atomic<bool> ok{true};
+    std::atomic<int> done{0};
+    std::mutex printing;
+    parallel(int(levels.size()), threads, [&](int i) {
+        const Level lv = generateLevel(levels[std::size_t(i)]);
+        QSaveFile f(levelPath(dataDir, lv.number)); // never a half-written level
+        if (!f.open(QIODevice::WriteOnly) || f.write(lv.record) != lv.record.size() || !f.commit())
+            ok = false;
+        std::lock_guard<std::mutex> lock(printing);
+        if (progress)
+            progress(++done, int(levels.size()));
+    }, [](int) {});
+    return ok;
+}
+
+void stampIfComplete(const QString& dataDir, const std::vector<int>& regenerated)
+{
+    const bool wasCurrent = stampCurrent(dataDir);
+    for (int n = 1; n <= kLevels; ++n) {
+        const bool fresh = std::find(regenerated.begin(), regenerated.end(), n) != regenerated.end();
+        if ((!wasCurrent && !fresh) || QFileInfo(levelPath(dataDir, n)).size() != level::kRecordBytes)
+            return;
+    }
+    QSaveFile f(stampPath(dataDir));
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(QByteArray::number(kGeneratorVersion) + '\n');
+        f.commit();
+    }
+}
+
+std::vector<Report> validateDir(const QString& dataDir, int first, int last, int threads)
+{
+    std::vector<Report> reports(std::size_t(std::max(0, last - first + 1)));
+    parallel(int(reports.size()), threads, [&](int i) {
+        QFile f(levelPath(dataDir, first + i));
+        Report& r = reports[std::size_t(i)];
+        if (f.open(QIODevice::ReadOnly))
+            r = validateLevel(f.readAll());
+        else
+            r.faults.push_back(Fault::RecordSize), r.messages << QStringLiteral("cannot be read");
+    }, [](int) {});
+    return reports;
+}
+
+namespace {
+// Digits 0-9 as 3 x 5 pixel glyphs, so the sheet needs no fonts.
+void drawNumber(QPainter& p, QPoint at, int n, int px)
+{
+    static const char* glyphs[10] = {"111101101101111", "010110010010111", "111001111100111", "111001111001111",
+                                     "101101111001001", "111100111001111", "111100111101111", "111001001001001",
+                                     "111101111101111", "111101111001111"};
+    const QString s = QString::number(n);
+    for (int c = 0; c < s.size(); ++c)
+        for (int i = 0; i < 15; ++i)
+            if (glyphs[s[c].digitValue()][i] == '1')
+                p.fillRect(at.x() + (c * 4 + i % 3) * px, at.y() + (i / 3) * px, px, px, p.pen().color());
+}
+
+void ringPoints(QPainter& p, const Report& r, double scale, QPointF offset, double width)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(r.marker, width));
+    for (const DiffStats& d : r.diffs)
+        p.drawEllipse(offset + QPointF(d.point.x(), d.point.y()) * scale, kSquareHalf * scale * 1.4, kSquareHalf * scale * 1.4);
+}
+} // namespace
+
+QImage contactSheet(const std::vector<Report>& reports, int firstLevel)
+{
+    constexpr double scale = 0.25;
+    const int w = int(kWidth * scale), h = int(kHeight * scale), cellW = 2 * w + 12, cellH = h + 16, cols = 10;
+    const int rows = (int(reports.size()) + cols - 1) / cols;
+    QImage sheet(cols * cellW + 8, rows * cellH + 8, QImage::Format_RGB32);
+    sheet.fill(QColor(40, 36, 34));
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < int(reports.size()); ++i) {
+        const Report& r = reports[std::size_t(i)];
+        const QPoint at(8 + (i % cols) * cellW, 8 + (i / cols) * cellH);
+        p.setPen(r.ok() ? QColor(230, 220, 200) : QColor(255, 60, 60));
+        drawNumber(p, at, firstLevel + i, 2);
+        if (r.left.isNull())
+            continue;
+        for (int side = 0; side < 2; ++side) {
+            const QPointF origin(at.x() + side * (w + 2), at.y() + 12);
+            p.drawImage(QRectF(origin, QSizeF(w, h)), side ? r.right : r.left);
+            ringPoints(p, r, scale, origin, 1.2);
+        }
+    }
+    return sheet;
+}
+
+QImage pairImage(const Report& r)
+{
+    QImage out(2 * kWidth + 10, kHeight, QImage::Format_RGB32);
+    out.fill(QColor(40, 36, 34));
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawImage(0, 0, r.left);
+    p.drawImage(kWidth + 10, 0, r.right);
+    ringPoints(p, r, 1.0, QPointF(kWidth + 10, 0), 2);
+    return out;
+}
+
+} // namespace levelgen

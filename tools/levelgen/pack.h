@@ -1,0 +1,47 @@
+#pragma once
+// The level pack: making one level, making the whole DATA folder on both
+// cores, and checking what is there.
+#include "tools/levelgen/validator.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace levelgen {
+
+// Rises whenever the pictures or differences a level gets would change.
+constexpr int kGeneratorVersion = 1;
+constexpr int kLevels = 100;
+
+struct Level {
+    int number = 0;
+    QByteArray record; // the level file's bytes
+};
+
+// Level `n` (1..100), byte for byte the same on every run.
+Level generateLevel(int n);
+
+QString levelPath(const QString& dataDir, int n);
+QString stampPath(const QString& dataDir);
+// Levels in first..last whose file is missing, has the wrong size, or was made
+// by another generator version.
+std::vector<int> staleLevels(const QString& dataDir, int first, int last);
+
+// Generates and writes the given levels on `threads` workers; `progress` is
+// called after each finished level (from a worker, one call at a time).
+bool writeLevels(const QString& dataDir, const std::vector<int>& levels, int threads,
+                 const std::function<void(int done, int total)>& progress);
+// Writes the version stamp when all 100 levels are present and current.
+void stampIfComplete(const QString& dataDir, const std::vector<int>& regenerated);
+
+// All levels in first..last checked, in order (null report for unreadable).
+std::vector<Report> validateDir(const QString& dataDir, int first, int last, int threads);
+
+// All levels small, side by side, with their points ringed.
+QImage contactSheet(const std::vector<Report>& reports, int firstLevel);
+// One level at full size: left and right with the points ringed.
+QImage pairImage(const Report& report);
+
+} // namespace levelgen

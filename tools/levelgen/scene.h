@@ -1,0 +1,90 @@
+#pragma once
+// A level picture as a small scene graph: a painted backdrop that never
+// changes, then objects drawn in order, each able to paint itself and to say
+// where it may paint. Differences are made by changing single objects.
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPointF>
+#include <QRect>
+#include <cstdint>
+#include <vector>
+
+namespace levelgen {
+
+constexpr int kWidth = 354;
+constexpr int kHeight = 482;
+
+// The ways an object can be changed to make a difference.
+enum Mod : unsigned {
+    Remove = 1u << 0,
+    Add = 1u << 1,     // a spare object, hidden on the left, appears
+    Recolour = 1u << 2,
+    Move = 1u << 3,
+    Resize = 1u << 4,
+    Mirror = 1u << 5,
+    Detail = 1u << 6,  // a stripe, a window, a button...
+    Count = 1u << 7,   // one item more or fewer
+    Reshape = 1u << 8,
+};
+constexpr int kModKinds = 9;
+const char* modName(unsigned mod);
+
+struct Obj {
+    int kind = 0;
+    QPointF pos;              // where the object stands (its local origin)
+    double scale = 1;
+    double rot = 0;           // degrees
+    bool mirror = false;
+    QColor c1, c2, c3;
+    int variant = 0;          // detail bits, meaning set by the kind
+    int count = 0;
+    int shape = 0;
+    std::uint32_t seed = 0;   // the object's own small irregularities
+    bool visible = true;
+    bool spare = false;       // hidden until an Add difference shows it
+    unsigned deny = 0;        // mods this placement does not allow
+    bool groundMove = false;  // moves only sideways (it stands on something)
+};
+
+using PaintFn = void (*)(QPainter&, const Obj&);
+
+struct Kind {
+    const char* name;
+    QRectF box;               // where it paints, in local units
+    PaintFn paint;
+    unsigned mods;            // changes that make sense for it
+    int details = 0;          // number of detail bits
+    int shapes = 1;
+    int minCount = 0, maxCount = 0;
+    int recolour = 1;         // which colour (c1, c2, c3) a recolour changes
+};
+
+const Kind& kindOf(int kind);
+int kindCount();
+
+// Pixels the object may touch, in picture coordinates (antialiasing included).
+QRect bounds(const Obj& o);
+void paintObj(QPainter& p, const Obj& o);
+
+struct Finish {
+    double vignette = 0.22;   // darkening towards the corners
+    int grain = 3;            // per-pixel film grain, +- this much
+    QColor tint = QColor(255, 255, 255); // light colour, multiplied in
+    std::uint32_t seed = 1;
+};
+
+struct Scene {
+    QImage base;              // backdrop, Format_RGB32, kWidth x kHeight
+    std::vector<Obj> objs;
+    Finish finish;
+    Obj& add(int kind, QPointF pos, double scale = 1.0);
+};
+
+// The scene's pixels inside `r` (in picture coordinates), finished.
+QImage renderPatch(const Scene& s, const QRect& r);
+QImage render(const Scene& s);
+// The finishing pass on a patch whose top-left is at `origin`.
+void applyFinish(QImage& patch, QPoint origin, const Finish& f);
+
+} // namespace levelgen

@@ -1,0 +1,129 @@
+#include "tools/levelgen/themekit.h"
+
+#include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/themes.h"
+
+#include <QPainterPath>
+
+namespace levelgen {
+
+Daylight daylight(int variation, Rng& rng)
+{
+    Daylight d;
+    d.sunAt = QPointF(rng.range(40, 314), rng.range(40, 110));
+    switch (variation % 4) {
+    case 0: // morning
+        d.sky = {{0, QColor(110, 165, 225)}, {0.6, QColor(175, 210, 240)}, {1, QColor(250, 235, 205)}};
+        d.sun = QColor(255, 250, 220, 220);
+        d.tint = QColor(255, 252, 246);
+        d.haze = QColor(150, 175, 200);
+        break;
+    case 1: // bright noon
+        d.sky = {{0, QColor(55, 120, 210)}, {0.7, QColor(140, 190, 240)}, {1, QColor(210, 230, 250)}};
+        d.sun = QColor(255, 255, 240, 230);
+        d.tint = QColor(255, 255, 255);
+        d.haze = QColor(130, 165, 205);
+        break;
+    case 2: // golden afternoon
+        d.sky = {{0, QColor(80, 130, 200)}, {0.6, QColor(200, 200, 210)}, {1, QColor(255, 215, 160)}};
+        d.sun = QColor(255, 230, 170, 230);
+        d.tint = QColor(255, 243, 225);
+        d.haze = QColor(170, 160, 170);
+        break;
+    default: // sunset
+        d.sky = {{0, QColor(70, 70, 140)}, {0.45, QColor(200, 110, 130)}, {0.8, QColor(250, 160, 90)}, {1, QColor(255, 210, 130)}};
+        d.sun = QColor(255, 200, 120, 240);
+        d.sunAt.setY(rng.range(120, 170));
+        d.tint = QColor(255, 232, 212);
+        d.haze = QColor(150, 110, 140);
+        break;
+    }
+    return d;
+}
+
+void paintSky(QPainter& p, const Daylight& d, double horizon)
+{
+    verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
+    glow(p, d.sunAt, 70, withAlpha(d.sun, 120));
+    glow(p, d.sunAt, 16, d.sun);
+    p.setBrush(shade(d.sun, 1.3));
+    p.drawEllipse(d.sunAt, 9, 9);
+}
+
+QColor anyOf(Rng& rng, std::initializer_list<QColor> colours)
+{
+    return *(colours.begin() + std::ptrdiff_t(rng.next() % colours.size()));
+}
+
+QColor vary(const QColor& c, Rng& rng, double amount) { return shade(c, rng.range(1 - amount, 1 + amount)); }
+
+Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2, QColor c3)
+{
+    Obj& o = s.add(kind, QPointF(x, y), scale);
+    o.c1 = c1;
+    o.c2 = c2.isValid() ? c2 : shade(c1, 0.7);
+    o.c3 = c3.isValid() ? c3 : QColor(245, 240, 230);
+    const Kind& k = kindOf(kind);
+    o.count = k.maxCount > k.minCount ? (k.minCount + k.maxCount + 1) / 2 : k.minCount;
+    o.variant = int(o.seed % 7u) & ((1 << k.details) - 1);
+    o.shape = k.shapes > 1 ? int(o.seed / 7u % std::uint32_t(k.shapes)) : 0;
+    o.mirror = (o.seed / 13u) % 2;
+    return o;
+}
+
+Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2, QColor c3)
+{
+    Obj& o = put(s, kind, x, y, scale, c1, c2, c3);
+    o.spare = true;
+    o.visible = false;
+    return o;
+}
+
+void house(Scene& s, Rng& rng, double x, double y, double sc, QColor wall, QColor roof, bool night)
+{
+    Obj& ch = put(s, Chimney, x + (rng.chance(0.5) ? 22 : -28) * sc, y - 80 * sc, sc, QColor(150, 70, 55));
+    ch.variant = night || rng.chance(0.5) ? 1 : 0;
+    Obj& h = put(s, House, x, y, sc, wall, roof);
+    h.shape = rng.between(0, 1);
+    const QColor frame = night ? QColor(70, 60, 55) : QColor(245, 242, 235);
+    const QColor shutters = anyOf(rng, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45), QColor(110, 80, 50)});
+    const QColor curtain = anyOf(rng, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200), QColor(230, 150, 180)});
+    for (int i = 0; i < 4; ++i) {
+        const double wx = x + (i % 2 ? 24 : -24) * sc, wy = y + (i < 2 ? -40 : -8) * sc;
+        Obj& w = put(s, Window, wx, wy, sc, frame, shutters, curtain);
+        w.variant = int(rng.next() % 16);
+        if (night)
+            w.variant = (w.variant & ~2) | (rng.chance(0.6) ? 2 : 0);
+        w.mirror = false;
+    }
+    Obj& d = put(s, Door, x, y, sc, anyOf(rng, {QColor(120, 70, 40), QColor(60, 90, 130), QColor(130, 40, 40), QColor(60, 110, 80)}));
+    d.variant = int(rng.next() % 4);
+}
+
+int themeCount() { return 13; }
+
+const char* themeName(int theme)
+{
+    static const char* names[] = {"village street", "harbour", "farmyard", "underwater reef", "night over town",
+                                  "kitchen table", "toy shelf", "garden", "winter forest", "market stall",
+                                  "desert caravan", "space station", "mountain lake"};
+    return names[theme % 13];
+}
+
+int themeForLevel(int level) { return (level - 1) % themeCount(); }
+
+Scene buildScene(int level)
+{
+    using Builder = void (*)(Scene&, Rng&, int);
+    static const Builder builders[] = {buildVillage, buildHarbour, buildFarm, buildReef, buildNightTown,
+                                       buildKitchen, buildToyShelf, buildGarden, buildWinter, buildMarket,
+                                       buildDesert, buildSpace, buildLake};
+    Rng rng(std::uint64_t(level) * 7777 + 12345);
+    Scene s;
+    s.base = newBase();
+    s.finish.seed = std::uint32_t(level) * 2654435761u;
+    builders[themeForLevel(level)](s, rng, (level - 1) / themeCount());
+    return s;
+}
+
+} // namespace levelgen

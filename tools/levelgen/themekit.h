@@ -1,0 +1,46 @@
+#pragma once
+// Helpers shared by the theme builders: daylight, placing objects, houses.
+#include "tools/levelgen/backdrop.h"
+#include "tools/levelgen/kinds.h"
+#include "tools/levelgen/rng.h"
+
+#include <initializer_list>
+
+namespace levelgen {
+
+// The light of one level: sky colours, the sun and the tint it casts.
+struct Daylight {
+    Stops sky;
+    QColor sun;
+    QPointF sunAt;
+    QColor tint;
+    QColor haze;   // colour of far hills
+    bool night = false;
+};
+Daylight daylight(int variation, Rng& rng);
+void paintSky(QPainter& p, const Daylight& d, double horizon);
+
+QColor anyOf(Rng& rng, std::initializer_list<QColor> colours);
+QColor vary(const QColor& c, Rng& rng, double amount = 0.12);
+Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
+// An object hidden on the left picture, shown by an Add difference.
+Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
+// A house with its chimney, windows and door (and a sign, sometimes).
+void house(Scene& s, Rng& rng, double x, double y, double scale, QColor wall, QColor roof, bool night);
+
+// The theme builders, one per theme.
+void buildVillage(Scene& s, Rng& r, int v);
+void buildHarbour(Scene& s, Rng& r, int v);
+void buildFarm(Scene& s, Rng& r, int v);
+void buildReef(Scene& s, Rng& r, int v);
+void buildNightTown(Scene& s, Rng& r, int v);
+void buildKitchen(Scene& s, Rng& r, int v);
+void buildToyShelf(Scene& s, Rng& r, int v);
+void buildGarden(Scene& s, Rng& r, int v);
+void buildWinter(Scene& s, Rng& r, int v);
+void buildMarket(Scene& s, Rng& r, int v);
+void buildDesert(Scene& s, Rng& r, int v);
+void buildSpace(Scene& s, Rng& r, int v);
+void buildLake(Scene& s, Rng& r, int v);
+
+} // namespace levelgen

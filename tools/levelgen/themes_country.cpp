@@ -1,0 +1,288 @@
+// Scenes of the countryside: farmyard, garden, winter forest, desert, lake.
+#include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/themekit.h"
+
+#include <QPainterPath>
+
+namespace levelgen {
+
+namespace {
+void meadow(Scene& s, Rng& r, const Daylight& d, double ground, const QColor& grass)
+{
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, ground);
+        hills(p, ground - 70, 60, 110, d.haze, mix(d.haze, grass, 0.4), r.seed());
+        hills(p, ground - 20, 40, 70, shade(grass, 1.1), shade(grass, 0.9), r.seed());
+        verticalGradient(p, QRectF(0, ground, kWidth, kHeight - ground), {{0, shade(grass, 1.05)}, {1, shade(grass, 0.75)}});
+    }
+    noiseTexture(s.base, QRect(0, int(ground) - 40, kWidth, kHeight), 9, 14, r.seed());
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    grassTufts(p, QRectF(0, ground, kWidth, kHeight - ground), grass, 500, r.seed());
+}
+
+QColor flowerColour(Rng& r)
+{
+    return anyOf(r, {QColor(230, 50, 70), QColor(250, 200, 40), QColor(150, 80, 200), QColor(250, 250, 245), QColor(250, 130, 40), QColor(80, 120, 230)});
+}
+
+void flowers(Scene& s, Rng& r, int n, double top, double bottom)
+{
+    for (int i = 0; i < n; ++i) {
+        Obj& f = put(s, Flower, r.range(15, 339), r.range(top, bottom), r.range(1.0, 1.4), flowerColour(r));
+        f.groundMove = true;
+    }
+}
+} // namespace
+
+void buildFarm(Scene& s, Rng& r, int v)
+{
+    const Daylight d = daylight(v + 2, r);
+    s.finish.tint = d.tint;
+    const double ground = r.range(250, 280);
+    meadow(s, r, d, ground, QColor(120, 165, 70));
+    put(s, Cloud, r.range(40, 314), r.range(40, 120), 1.0, QColor(252, 252, 252));
+    put(s, Cloud, r.range(40, 314), r.range(40, 120), 0.8, QColor(252, 252, 252));
+    const bool barnLeft = r.chance(0.5);
+    const double bx = barnLeft ? 90 : 264;
+    house(s, r, bx, ground + 10, 1.45, QColor(170, 50, 40), QColor(80, 70, 70), false);
+    put(s, Tree, barnLeft ? 270 : 80, ground + 8, 1.2, QColor(80, 140, 60), QColor(210, 40, 40)).count = 4;
+    Obj& fence = put(s, Fence, barnLeft ? 240 : 110, ground + 40, 1.3, QColor(235, 230, 220));
+    fence.count = 6;
+    put(s, Fence, barnLeft ? 320 : 30, ground + 40, 1.3, QColor(235, 230, 220)).count = 5;
+    for (int i = 0; i < 4; ++i)
+        put(s, Chicken, r.range(20, 334), r.range(ground + 70, kHeight - 15), r.range(1.1, 1.4),
+            anyOf(r, {QColor(250, 250, 245), QColor(170, 100, 50), QColor(120, 80, 50)}), QColor(200, 40, 40)).groundMove = true;
+    for (int i = 0; i < 2; ++i)
+        put(s, Pig, r.range(30, 324), r.range(ground + 80, kHeight - 15), r.range(1.2, 1.4), QColor(240, 170, 170));
+    for (int i = 0; i < 2; ++i)
+        put(s, Haybale, r.range(30, 324), r.range(ground + 50, ground + 110), 1.2, QColor(220, 190, 100));
+    for (int i = 0; i < 3; ++i)
+        put(s, Pumpkin, r.range(20, 334), r.range(ground + 90, kHeight - 10), r.range(1.0, 1.3), QColor(235, 130, 30));
+    put(s, Birdhouse, r.range(40, 314), ground + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
+    put(s, Barrel, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
+    put(s, Cat, r.range(30, 324), r.range(ground + 70, kHeight - 20), 1.2, QColor(60, 60, 65));
+    put(s, Butterfly, r.range(30, 324), r.range(ground + 10, ground + 120), 1.2, QColor(250, 180, 40), QColor(60, 40, 30));
+    for (int i = 0; i < 3; ++i)
+        put(s, Bird, r.range(20, 334), r.range(30, ground - 90), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    flowers(s, r, 5, ground + 40, kHeight - 10);
+    spare(s, Chicken, r.range(30, 324), r.range(ground + 70, kHeight - 15), 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
+    spare(s, Pumpkin, r.range(30, 324), r.range(ground + 80, kHeight - 10), 1.1, QColor(235, 130, 30));
+    spare(s, Pig, r.range(30, 324), r.range(ground + 80, kHeight - 15), 1.2, QColor(240, 170, 170));
+    spare(s, Butterfly, r.range(30, 324), r.range(ground + 10, ground + 120), 1.1, QColor(90, 150, 240), QColor(30, 30, 60));
+}
+
+void buildGarden(Scene& s, Rng& r, int v)
+{
+    const Daylight d = daylight(v + 3, r);
+    s.finish.tint = d.tint;
+    const double ground = r.range(170, 210);
+    meadow(s, r, d, ground, QColor(95, 160, 70));
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path; // a winding path of stepping stones
+        const double x0 = r.range(120, 230);
+        for (int i = 0; i < 12; ++i) {
+            const double t = i / 11.0;
+            const QPointF c(x0 + std::sin(t * 4 + v) * 40, ground + 20 + t * t * (kHeight - ground));
+            const double w = 10 + 22 * t;
+            p.setPen(Qt::NoPen);
+            p.setBrush(withAlpha(Qt::black, 50));
+            p.drawEllipse(QRectF(c.x() - w / 2 + 1, c.y() - w / 5 + 1.5, w, w / 2.5));
+            p.setBrush(litGradient(QRectF(c.x() - w / 2, c.y() - w / 5, w, w / 2.5), QColor(190, 180, 165)));
+            p.drawEllipse(QRectF(c.x() - w / 2, c.y() - w / 5, w, w / 2.5));
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        put(s, Bush, 20 + i * 105 + r.range(-10, 10), ground + 6, 1.3, QColor(60, 120, 50), flowerColour(r));
+    put(s, Tree, r.chance(0.5) ? 60 : 290, ground + 30, 1.3, QColor(70, 140, 60), QColor(250, 200, 40)).count = 5;
+    put(s, Fence, r.range(60, 290), ground + 12, 1.2, QColor(245, 245, 240)).count = 7;
+    put(s, Gnome, r.range(30, 324), r.range(ground + 60, kHeight - 30), 1.5, QColor(210, 40, 40), QColor(50, 90, 170));
+    put(s, Birdhouse, r.range(40, 314), ground + 50, 1.3, QColor(120, 170, 200), QColor(170, 60, 40));
+    for (int i = 0; i < 3; ++i)
+        put(s, Pot, r.range(20, 334), r.range(ground + 50, kHeight - 15), r.range(1.2, 1.5), QColor(190, 100, 60));
+    for (int i = 0; i < 3; ++i)
+        put(s, Mushroom, r.range(20, 334), r.range(ground + 60, kHeight - 10), r.range(1.0, 1.3), QColor(210, 40, 30)).count = 4;
+    for (int i = 0; i < 3; ++i)
+        put(s, Butterfly, r.range(20, 334), r.range(ground - 40, kHeight - 60), 1.3, flowerColour(r), QColor(40, 30, 30));
+    put(s, Snail, r.range(30, 324), r.range(ground + 80, kHeight - 15), 1.4, QColor(200, 150, 80));
+    put(s, Ball, r.range(30, 324), r.range(ground + 80, kHeight - 15), 1.2, QColor(240, 200, 40), QColor(220, 60, 60));
+    put(s, Bird, r.range(40, 314), r.range(30, ground - 60), 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
+    put(s, Cat, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.3, QColor(240, 240, 235));
+    flowers(s, r, 8, ground + 30, kHeight - 10);
+    spare(s, Mushroom, r.range(30, 324), r.range(ground + 60, kHeight - 10), 1.1, QColor(210, 40, 30));
+    spare(s, Snail, r.range(30, 324), r.range(ground + 60, kHeight - 15), 1.3, QColor(150, 110, 70));
+    spare(s, Flower, r.range(30, 324), r.range(ground + 60, kHeight - 10), 1.2, QColor(230, 50, 70));
+    spare(s, Butterfly, r.range(30, 324), r.range(ground, kHeight - 60), 1.2, QColor(250, 250, 245), QColor(40, 30, 30));
+}
+
+void buildWinter(Scene& s, Rng& r, int v)
+{
+    Daylight d = daylight(v % 2 ? 3 : 0, r);
+    s.finish.tint = mix(d.tint, QColor(235, 242, 255), 0.5);
+    const double ground = r.range(230, 260);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, ground);
+        hills(p, ground - 60, 70, 100, QColor(200, 210, 235), QColor(220, 228, 245), r.seed());
+        hills(p, ground - 10, 30, 60, QColor(235, 240, 250), QColor(215, 225, 242), r.seed());
+        verticalGradient(p, QRectF(0, ground, kWidth, kHeight - ground), {{0, QColor(240, 244, 252)}, {1, QColor(200, 212, 235)}});
+    }
+    noiseTexture(s.base, QRect(0, int(ground) - 60, kWidth, kHeight), 10, 8, r.seed());
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        Rng flakes(r.seed());
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 160; ++i) {
+            p.setBrush(QColor(255, 255, 255, 120 + int(flakes.next() % 120)));
+            const double rad = flakes.range(0.5, 1.6);
+            p.drawEllipse(QPointF(flakes.range(0, kWidth), flakes.range(0, kHeight)), rad, rad);
+        }
+    }
+    for (int i = 0; i < 7; ++i)
+        put(s, Fir, r.range(10, 344), ground - 5 + i % 3 * 6, r.range(0.6, 0.8), QColor(40, 90, 70)).variant = 1;
+    house(s, r, r.chance(0.5) ? 90 : 264, ground + 40, 1.1, QColor(130, 90, 60), QColor(235, 240, 250), v % 2 == 1);
+    for (int i = 0; i < 4; ++i)
+        put(s, Fir, r.range(15, 339), r.range(ground + 80, kHeight - 10), r.range(1.0, 1.3), QColor(35, 85, 60)).variant = r.between(0, 3);
+    Obj& sm = put(s, Snowman, r.range(40, 314), r.range(ground + 90, kHeight - 20), 1.6, QColor(40, 40, 45), QColor(210, 40, 40));
+    sm.variant = 3;
+    sm.count = 3;
+    for (int i = 0; i < 3; ++i)
+        put(s, Bird, r.range(20, 334), r.range(ground + 40, kHeight - 30), 1.3, QColor(110, 90, 70), QColor(220, 70, 40));
+    put(s, Fence, r.range(60, 290), ground + 70, 1.2, QColor(130, 100, 70)).count = 6;
+    for (int i = 0; i < 2; ++i)
+        put(s, Rock, r.range(30, 324), r.range(ground + 60, kHeight - 10), r.range(0.9, 1.2), QColor(140, 145, 155));
+    put(s, Lamp, r.range(30, 324), r.range(ground + 60, kHeight - 30), 1.0, QColor(40, 45, 50)).variant = 1;
+    put(s, Crate, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.2, QColor(150, 110, 70), QColor(200, 50, 40));
+    put(s, Bird, r.range(20, 334), r.range(30, ground - 80), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    spare(s, Bird, r.range(30, 324), r.range(ground + 40, kHeight - 30), 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
+    spare(s, Rock, r.range(30, 324), r.range(ground + 60, kHeight - 10), 1.0, QColor(140, 145, 155));
+    spare(s, Crate, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
+}
+
+void buildDesert(Scene& s, Rng& r, int v)
+{
+    Daylight d = daylight(v % 2 ? 2 : 3, r);
+    s.finish.tint = QColor(255, 240, 220);
+    const double ground = r.range(220, 250);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, ground);
+        const double px = r.range(60, 290);
+        for (int i = 0; i < 2; ++i) { // far pyramids
+            const double x = px + i * 50, h = 55 - i * 15;
+            QPainterPath py;
+            py.moveTo(x - h, ground - 30);
+            py.lineTo(x, ground - 30 - h);
+            py.lineTo(x + h, ground - 30);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(215, 170, 120));
+            p.drawPath(py);
+            QPainterPath sh;
+            sh.moveTo(x, ground - 30 - h);
+            sh.lineTo(x + h, ground - 30);
+            sh.lineTo(x + h * 0.3, ground - 30);
+            p.setBrush(QColor(175, 130, 95));
+            p.drawPath(sh);
+        }
+        hills(p, ground - 20, 45, 120, QColor(235, 195, 130), QColor(215, 170, 110), r.seed());
+        hills(p, ground + 40, 50, 90, QColor(240, 200, 135), QColor(225, 175, 110), r.seed());
+        hills(p, ground + 140, 50, 70, QColor(245, 205, 140), QColor(215, 165, 100), r.seed());
+    }
+    noiseTexture(s.base, QRect(0, int(ground) - 60, kWidth, kHeight), 4, 9, r.seed(), 3);
+    put(s, Bird, r.range(40, 314), r.range(40, ground - 90), 1.1, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
+    put(s, Bird, r.range(40, 314), r.range(40, ground - 90), 0.9, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
+    for (int i = 0; i < 3; ++i)
+        put(s, Palm, r.range(20, 334), ground + 30 + i * 8, r.range(0.8, 1.1), QColor(70, 140, 60)).variant = r.between(0, 1);
+    for (int i = 0; i < 2; ++i)
+        put(s, Tent, r.range(40, 314), ground + 60 + i * 12, 1.4, anyOf(r, {QColor(240, 230, 210), QColor(200, 80, 50), QColor(90, 110, 160)}), QColor(180, 50, 40));
+    for (int i = 0; i < 3; ++i) {
+        Obj& c = put(s, Camel, 60 + i * 115 + r.range(-20, 20), ground + 130 + i * 30 + r.range(-10, 10), r.range(1.2, 1.4),
+                     QColor(200, 150, 90), anyOf(r, {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 190, 40)}));
+        c.variant = 1;
+        c.count = r.between(1, 2);
+    }
+    for (int i = 0; i < 3; ++i)
+        put(s, Cactus, r.range(20, 334), r.range(ground + 80, kHeight - 10), r.range(1.0, 1.3), QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(0, 2);
+    for (int i = 0; i < 3; ++i)
+        put(s, Pot, r.range(20, 334), r.range(ground + 100, kHeight - 10), 1.3, QColor(190, 110, 60)).shape = 1;
+    for (int i = 0; i < 2; ++i)
+        put(s, Rock, r.range(20, 334), r.range(ground + 90, kHeight - 10), 1.0, QColor(170, 130, 100));
+    spare(s, Pot, r.range(30, 324), r.range(ground + 100, kHeight - 10), 1.2, QColor(190, 110, 60)).shape = 1;
+    spare(s, Rock, r.range(30, 324), r.range(ground + 90, kHeight - 10), 0.9, QColor(170, 130, 100));
+    spare(s, Bird, r.range(30, 324), r.range(40, ground - 90), 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
+}
+
+void buildLake(Scene& s, Rng& r, int v)
+{
+    const Daylight d = daylight(v + 1, r);
+    s.finish.tint = d.tint;
+    const double shore = r.range(200, 225), bank = r.range(340, 370);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, shore);
+        QPainterPath peaks;
+        peaks.moveTo(0, shore);
+        Rng pr(r.seed());
+        double x = -20;
+        while (x < kWidth + 20) {
+            const double w = pr.range(50, 90), h = pr.range(70, 120);
+            peaks.lineTo(x + w / 2, shore - h);
+            peaks.lineTo(x + w, shore - h * 0.3);
+            x += w;
+        }
+        peaks.lineTo(kWidth, shore);
+        peaks.closeSubpath();
+        QLinearGradient g(QPointF(0, shore - 120), QPointF(0, shore));
+        g.setColorAt(0, QColor(245, 248, 255));
+        g.setColorAt(0.3, mix(d.haze, QColor(120, 130, 150), 0.4));
+        g.setColorAt(1, shade(d.haze, 0.8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(peaks);
+        hills(p, shore, 25, 40, QColor(50, 100, 70), QColor(40, 80, 60), r.seed(), shore + 3);
+        verticalGradient(p, QRectF(0, shore + 2, kWidth, bank - shore), {{0, mix(d.sky.back().second, QColor(60, 110, 130), 0.4)}, {1, QColor(40, 80, 100)}});
+        waterGlints(p, QRectF(0, shore + 3, kWidth, bank - shore), QColor(255, 255, 255), 120, r.seed());
+        verticalGradient(p, QRectF(0, bank, kWidth, kHeight - bank), {{0, QColor(110, 150, 70)}, {1, QColor(80, 120, 50)}});
+        p.fillRect(QRectF(0, bank, kWidth, 4), QColor(150, 140, 110));
+    }
+    noiseTexture(s.base, QRect(0, int(bank), kWidth, kHeight), 8, 14, r.seed());
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        grassTufts(p, QRectF(0, bank + 4, kWidth, kHeight - bank), QColor(90, 140, 60), 400, r.seed());
+    }
+    put(s, Cloud, r.range(40, 314), r.range(30, 80), 0.8, QColor(252, 252, 252));
+    for (int i = 0; i < 6; ++i)
+        put(s, Fir, r.range(10, 344), shore + 4, r.range(0.35, 0.5), QColor(40, 85, 60));
+    for (int i = 0; i < 2; ++i) {
+        Obj& b = put(s, Boat, r.range(60, 294), shore + 50 + i * 60, 0.7 + i * 0.3, QColor(150, 90, 50), anyOf(r, {QColor(250, 245, 230), QColor(220, 90, 80)}), QColor(40, 90, 160));
+        b.groundMove = true;
+    }
+    put(s, Bird, r.range(40, 314), r.range(shore + 30, bank - 20), 1.3, QColor(250, 250, 250), QColor(230, 230, 230));
+    put(s, Bird, r.range(40, 314), r.range(40, shore - 100), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    put(s, Bird, r.range(40, 314), r.range(40, shore - 100), 1.2, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    put(s, Tent, r.range(60, 294), bank + 60, 1.6, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}), QColor(250, 220, 60));
+    for (int i = 0; i < 3; ++i)
+        put(s, Fir, r.range(15, 339), r.range(bank + 40, kHeight - 10), r.range(1.0, 1.25), QColor(40, 95, 60)).variant = 0;
+    for (int i = 0; i < 3; ++i)
+        put(s, Rock, r.range(20, 334), r.range(bank + 20, kHeight - 10), r.range(0.9, 1.3), QColor(140, 140, 145)).variant = r.between(0, 1);
+    for (int i = 0; i < 2; ++i)
+        put(s, Mushroom, r.range(20, 334), r.range(bank + 40, kHeight - 10), 1.2, QColor(200, 60, 30));
+    put(s, Butterfly, r.range(30, 324), r.range(bank + 10, kHeight - 40), 1.2, QColor(250, 200, 40), QColor(40, 30, 30));
+    put(s, Crate, r.range(30, 324), r.range(bank + 60, kHeight - 20), 1.2, QColor(160, 120, 80), QColor(60, 120, 80));
+    put(s, Lamp, r.range(30, 324), r.range(bank + 70, kHeight - 20), 0.8, QColor(50, 50, 55)).variant = v % 2;
+    flowers(s, r, 5, bank + 20, kHeight - 10);
+    spare(s, Fish, r.range(40, 314), r.range(shore + 30, bank - 20), 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
+    spare(s, Mushroom, r.range(30, 324), r.range(bank + 40, kHeight - 10), 1.1, QColor(200, 60, 30));
+    spare(s, Bird, r.range(30, 324), r.range(40, shore - 110), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+}
+
+} // namespace levelgen

@@ -1,0 +1,109 @@
+// Scenes far from home: the underwater reef and the space station.
+#include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/themekit.h"
+
+#include <QPainterPath>
+
+namespace levelgen {
+
+void buildReef(Scene& s, Rng& r, int v)
+{
+    s.finish.tint = QColor(235, 250, 255);
+    s.finish.vignette = 0.35;
+    const double sand = r.range(350, 380);
+    const QColor deep = v % 2 ? QColor(10, 60, 110) : QColor(10, 80, 100);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, QColor(70, 180, 210)}, {0.55, shade(deep, 1.3)}, {1, deep}});
+        lightRays(p, QRectF(-40, 0, kWidth, sand), 7, r.seed());
+        hills(p, sand - 40, 40, 80, shade(deep, 1.4), shade(deep, 1.2), r.seed());
+        hills(p, sand, 25, 60, QColor(220, 200, 150), QColor(180, 160, 120), r.seed());
+    }
+    noiseTexture(s.base, QRect(0, int(sand) - 25, kWidth, kHeight), 3, 12, r.seed());
+    noiseTexture(s.base, QRect(0, 0, kWidth, int(sand)), 40, 6, r.seed());
+    const QColor coralCols[] = {QColor(240, 100, 110), QColor(250, 160, 60), QColor(180, 90, 200), QColor(240, 220, 90), QColor(90, 200, 190)};
+    for (int i = 0; i < 3; ++i)
+        put(s, Seaweed, r.range(15, 339), sand + r.range(0, 20), r.range(1.2, 1.6), QColor(60, 150, 90));
+    for (int i = 0; i < 5; ++i)
+        put(s, Coral, 35 + i * 71 + r.range(-12, 12), sand + r.range(10, 40), r.range(0.9, 1.2), coralCols[(i + v) % 5]);
+    for (int i = 0; i < 3; ++i)
+        put(s, Rock, r.range(20, 334), r.range(sand + 30, kHeight - 10), r.range(1.0, 1.4), QColor(110, 120, 130)).variant = 1;
+    const QColor fishCols[] = {QColor(250, 140, 30), QColor(250, 220, 50), QColor(60, 120, 230), QColor(230, 70, 90), QColor(120, 220, 120), QColor(180, 100, 220)};
+    for (int i = 0; i < 9; ++i) {
+        Obj& f = put(s, Fish, r.range(25, 329), r.range(40, sand - 20), r.range(1.0, 1.6), fishCols[r.next() % 6], QColor(250, 250, 250));
+        f.count = r.between(0, 3);
+        f.mirror = r.chance(0.5);
+    }
+    for (int i = 0; i < 2; ++i)
+        put(s, Jellyfish, r.range(30, 324), r.range(40, 200), 1.3, anyOf(r, {QColor(240, 150, 210), QColor(170, 160, 250)}));
+    for (int i = 0; i < 3; ++i)
+        put(s, Starfish, r.range(20, 334), r.range(sand + 30, kHeight - 15), r.range(1.1, 1.4), anyOf(r, {QColor(240, 110, 60), QColor(230, 60, 90), QColor(250, 190, 60)}));
+    for (int i = 0; i < 3; ++i)
+        put(s, Shell, r.range(20, 334), r.range(sand + 40, kHeight - 10), 1.3, anyOf(r, {QColor(250, 220, 200), QColor(240, 190, 160)}));
+    put(s, Crab, r.range(30, 324), r.range(sand + 50, kHeight - 15), 1.4, QColor(220, 70, 40));
+    for (int i = 0; i < 3; ++i)
+        put(s, Bubbles, r.range(20, 334), r.range(100, sand - 40), 1.2, QColor(255, 255, 255));
+    spare(s, Fish, r.range(30, 324), r.range(40, sand - 30), 1.3, QColor(250, 220, 50), QColor(40, 40, 60));
+    spare(s, Starfish, r.range(30, 324), r.range(sand + 30, kHeight - 15), 1.2, QColor(240, 110, 60));
+    spare(s, Shell, r.range(30, 324), r.range(sand + 40, kHeight - 10), 1.2, QColor(250, 220, 200));
+    spare(s, Bubbles, r.range(30, 324), r.range(100, sand - 40), 1.1, QColor(255, 255, 255));
+}
+
+void buildSpace(Scene& s, Rng& r, int v)
+{
+    s.finish.vignette = 0.3;
+    s.finish.tint = QColor(240, 245, 255);
+    const QPointF planetAt(r.range(60, 294), r.range(330, 420));
+    const QColor nebula = anyOf(r, {QColor(150, 60, 180), QColor(40, 110, 190), QColor(190, 70, 90)});
+    const QColor world = anyOf(r, {QColor(60, 120, 200), QColor(200, 130, 70), QColor(90, 170, 140)});
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, QColor(5, 5, 20)}, {1, QColor(15, 15, 40)}});
+        glow(p, QPointF(r.range(0, kWidth), r.range(50, 250)), 200, withAlpha(nebula, 70));
+        glow(p, QPointF(r.range(0, kWidth), r.range(50, 250)), 140, withAlpha(shade(nebula, 1.4), 50));
+        starfield(p, QRectF(0, 0, kWidth, kHeight), 420, r.seed());
+        const QRectF ball(planetAt.x() - 170, planetAt.y() - 40, 340, 340);
+        glow(p, planetAt + QPointF(0, 130), 200, withAlpha(QColor(140, 200, 255), 80));
+        p.setBrush(ballGradient(ball, world));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(ball);
+    }
+    noiseTexture(s.base, QRect(0, int(planetAt.y() - 40), kWidth, kHeight), 14, 14, r.seed(), 3);
+    {
+        QPainter p(&s.base); // the station's frame
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(150, 155, 165), 3));
+        const double y1 = r.range(120, 160), y2 = r.range(230, 270);
+        p.drawLine(QPointF(0, y1), QPointF(kWidth, y1 + 20));
+        p.drawLine(QPointF(kWidth / 2.0 + r.range(-40, 40), y1 + 10), QPointF(kWidth / 2.0, y2));
+        p.setPen(QPen(QColor(110, 115, 125), 1));
+        for (double x = 0; x < kWidth; x += 12)
+            p.drawLine(QPointF(x, y1 + x / kWidth * 20 - 3), QPointF(x + 6, y1 + x / kWidth * 20 + 3));
+        for (int i = 0; i < 2; ++i)
+            put(s, Module, 70 + i * 210 + r.range(-15, 15), y1 + 10 + i * 20, 1.3, QColor(220, 220, 225), anyOf(r, {QColor(210, 60, 50), QColor(240, 180, 40), QColor(50, 120, 210)}));
+        put(s, Module, kWidth / 2.0, y2, 1.2, QColor(220, 220, 225), QColor(50, 120, 210)).count = 5;
+        for (int i = 0; i < 2; ++i)
+            put(s, Panel, 70 + i * 210 + r.range(-10, 10), y1 - 30, 1.2, QColor(40, 70, 150)).count = 5;
+        put(s, Panel, kWidth / 2.0 + 10, y2 + 35, 1.1, QColor(190, 150, 50)).count = 4;
+    }
+    for (int i = 0; i < 2; ++i)
+        put(s, Planet, r.range(40, 314), r.range(30, 100), r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
+    put(s, Moon, r.range(40, 314), r.range(300, 330), 1.3, QColor(225, 225, 215)).shape = v % 2;
+    for (int i = 0; i < 3; ++i)
+        put(s, Astronaut, r.range(30, 324), r.range(180, 330), r.range(1.3, 1.6), anyOf(r, {QColor(230, 180, 60), QColor(90, 160, 230)}), QColor(210, 50, 50));
+    for (int i = 0; i < 2; ++i)
+        put(s, Satellite, r.range(30, 324), r.range(60, 320), 1.3, QColor(220, 180, 70));
+    put(s, Rocket, r.range(40, 314), r.range(320, 400), 1.5, QColor(210, 50, 50)).variant = 1;
+    for (int i = 0; i < 4; ++i)
+        put(s, Asteroid, r.range(20, 334), r.range(20, 460), r.range(0.9, 1.4), QColor(140, 120, 105));
+    for (int i = 0; i < 8; ++i)
+        put(s, Star, r.range(15, 339), r.range(15, 460), r.range(0.9, 1.4), anyOf(r, {QColor(255, 245, 210), QColor(200, 220, 255), QColor(255, 200, 180)}));
+    spare(s, Asteroid, r.range(30, 324), r.range(30, 450), 1.1, QColor(140, 120, 105));
+    spare(s, Star, r.range(30, 324), r.range(30, 450), 1.2, QColor(255, 245, 210));
+    spare(s, Satellite, r.range(30, 324), r.range(60, 320), 1.1, QColor(200, 200, 210));
+    spare(s, Astronaut, r.range(30, 324), r.range(180, 330), 1.3, QColor(230, 180, 60), QColor(50, 120, 210));
+}
+
+} // namespace levelgen

@@ -1,0 +1,184 @@
+// Indoor scenes and stalls: kitchen table, toy shelf, market stall.
+#include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/themekit.h"
+
+#include <QPainterPath>
+
+namespace levelgen {
+
+namespace {
+QColor crockery(Rng& r)
+{
+    return anyOf(r, {QColor(240, 240, 235), QColor(60, 110, 180), QColor(210, 70, 60), QColor(240, 200, 80), QColor(100, 160, 110), QColor(230, 150, 170)});
+}
+
+void shelf(QPainter& p, double y, double depth, const QColor& wood)
+{
+    p.setPen(Qt::NoPen);
+    QLinearGradient shadow(QPointF(0, y + 8), QPointF(0, y + 24));
+    shadow.setColorAt(0, QColor(0, 0, 0, 80));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(0, y + 8, kWidth, 16), shadow);
+    p.fillRect(QRectF(0, y - depth, kWidth, depth), shade(wood, 1.15));
+    p.fillRect(QRectF(0, y, kWidth, 8), litGradient(QRectF(0, y, kWidth, 8), wood, 0.3));
+    p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
+}
+} // namespace
+
+void buildKitchen(Scene& s, Rng& r, int v)
+{
+    s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
+    const double table = r.range(290, 320), shelfY = r.range(120, 150);
+    const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (v % 2)
+            tiles(p, QRectF(0, 0, kWidth, table), wall, 22);
+        else
+            wallpaper(p, QRectF(0, 0, kWidth, table), wall, shade(wall, 0.9), v / 2);
+        glow(p, QPointF(r.range(60, 290), 60), 220, QColor(255, 250, 230, 80));
+        shelf(p, shelfY, 0, QColor(150, 100, 60));
+        if (v % 3 == 0) { // a checked cloth
+            const QColor cloth = anyOf(r, {QColor(200, 50, 50), QColor(50, 100, 170), QColor(60, 140, 80)});
+            p.fillRect(QRectF(0, table, kWidth, kHeight - table), QColor(250, 248, 240));
+            for (double y = table, row = 0; y < kHeight; y += 16, ++row)
+                for (double x = 0, col = 0; x < kWidth; x += 16, ++col)
+                    if ((int(row) + int(col)) % 2)
+                        p.fillRect(QRectF(x, y, 16, 16), withAlpha(cloth, 200));
+        } else {
+            planks(p, QRectF(0, table, kWidth, kHeight - table), QColor(170, 120, 75), 40, false, r.seed());
+        }
+        p.fillRect(QRectF(0, table, kWidth, 3), QColor(90, 60, 40, 120));
+    }
+    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight), 5, 9, r.seed(), 5);
+    noiseTexture(s.base, QRect(0, 0, kWidth, int(table)), 30, 5, r.seed());
+    put(s, Clock, r.range(40, 140), shelfY - 70, 1.4, QColor(150, 100, 60));
+    put(s, Frame, r.range(200, 310), shelfY - 65, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
+    for (int i = 0; i < 5; ++i) { // things on the shelf
+        const double x = 25 + i * 70 + r.range(-8, 8);
+        switch (i % 3) {
+        case 0: put(s, Jar, x, shelfY, 1.2, anyOf(r, {QColor(190, 40, 60), QColor(240, 170, 40), QColor(110, 60, 120)}), QColor(220, 220, 225)); break;
+        case 1: put(s, Cup, x, shelfY, 1.1, crockery(r), QColor(250, 250, 245)); break;
+        default: put(s, Pot, x, shelfY, 1.2, QColor(190, 100, 60)); break;
+        }
+    }
+    put(s, Window, r.range(130, 224), shelfY - 5, 2.2, QColor(245, 242, 235), QColor(80, 120, 80), QColor(230, 90, 90)).variant = 1;
+    put(s, Teapot, r.range(60, 294), table + 70, 1.8, crockery(r));
+    for (int i = 0; i < 3; ++i)
+        put(s, Cup, 40 + i * 130 + r.range(-15, 15), r.range(table + 40, kHeight - 30), r.range(1.3, 1.5), crockery(r), QColor(60, 90, 160)).groundMove = true;
+    put(s, Bowl, r.range(70, 284), r.range(table + 110, kHeight - 20), 1.7, crockery(r)).count = 5;
+    put(s, Bread, r.range(50, 304), r.range(table + 60, kHeight - 20), 1.4, QColor(200, 140, 70)).count = 3;
+    for (int i = 0; i < 4; ++i)
+        put(s, Fruit, r.range(20, 334), r.range(table + 30, kHeight - 10), 1.3, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 150, 30)})).shape = r.between(0, 2);
+    put(s, Candle, r.range(30, 324), r.range(table + 40, kHeight - 40), 1.4, QColor(245, 240, 225)).variant = 1;
+    put(s, Jar, r.range(30, 324), r.range(table + 40, kHeight - 20), 1.5, QColor(240, 170, 40), QColor(200, 50, 40));
+    spare(s, Fruit, r.range(30, 324), r.range(table + 30, kHeight - 10), 1.3, QColor(200, 40, 40));
+    spare(s, Cup, r.range(30, 324), r.range(table + 40, kHeight - 30), 1.3, crockery(r), QColor(60, 90, 160));
+    spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
+    spare(s, Bread, r.range(40, 314), r.range(table + 60, kHeight - 20), 1.2, QColor(200, 140, 70));
+}
+
+void buildToyShelf(Scene& s, Rng& r, int v)
+{
+    s.finish.tint = QColor(255, 248, 238);
+    const QColor wall = anyOf(r, {QColor(200, 220, 240), QColor(245, 225, 200), QColor(225, 240, 215), QColor(240, 215, 225)});
+    const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(200, 160, 110), QColor(140, 95, 60)});
+    const double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        wallpaper(p, QRectF(0, 0, kWidth, kHeight), wall, shade(wall, 0.92), v);
+        glow(p, QPointF(r.range(60, 290), 30), 260, QColor(255, 250, 230, 70));
+        for (double y : shelves)
+            shelf(p, y, 0, wood);
+        p.fillRect(QRectF(0, 0, 8, kHeight), litGradient(QRectF(0, 0, 8, kHeight), wood));
+        p.fillRect(QRectF(kWidth - 8, 0, 8, kHeight), litGradient(QRectF(kWidth - 8, 0, 8, kHeight), shade(wood, 0.85)));
+    }
+    noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
+    const QColor bright[] = {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)};
+    auto colour = [&]() { return bright[r.next() % 6]; };
+    put(s, Frame, r.range(60, 294), shelves[0] - 100, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
+    for (int row = 0; row < 3; ++row) {
+        const double y = shelves[row];
+        double x = 28 + r.range(0, 10);
+        const int first = int(r.next() % 7);
+        for (int i = 0; x < kWidth - 28; ++i) {
+            const int pick = (first + i) % 7;
+            double w = 0;
+            switch (pick) {
+            case 0: { Obj& o = put(s, Teddy, x + 16, y, 1.7, anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), colour()); o.variant = 1; w = 56; break; }
+            case 1: put(s, Ball, x + 12, y, 1.4, colour(), colour()); w = 34; break;
+            case 2: put(s, Blocks, x + 10, y, 1.3, colour()).count = r.between(2, 3); w = 30; break;
+            case 3: put(s, Car, x + 24, y, 1.5, colour(), QColor(250, 250, 245)); w = 62; break;
+            case 4: put(s, Robot, x + 14, y, 1.4, QColor(180, 190, 200), QColor(80, 220, 250)).count = 3; w = 38; break;
+            case 5: put(s, Books, x, y, 1.1, colour()).count = r.between(4, 6); w = 62; break;
+            default: put(s, Duck, x + 14, y, 1.4, QColor(250, 215, 40)); w = 38; break;
+            }
+            x += w + r.range(6, 14);
+        }
+    }
+    put(s, Rocket, r.range(40, 314), shelves[0] - 40, 1.2, QColor(210, 50, 50)).count = 2;
+    put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
+    put(s, Star, r.range(30, 324), r.range(20, shelves[0] - 120), 1.8, QColor(250, 210, 60));
+    spare(s, Ball, r.range(30, 324), shelves[2], 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
+    spare(s, Duck, r.range(30, 324), shelves[1], 1.2, QColor(250, 215, 40));
+    spare(s, Car, r.range(40, 314), shelves[0], 1.2, QColor(40, 100, 200), QColor(250, 250, 245));
+}
+
+void buildMarket(Scene& s, Rng& r, int v)
+{
+    const Daylight d = daylight(v, r);
+    s.finish.tint = d.tint;
+    const double counter = r.range(250, 275);
+    const QColor stripe = anyOf(r, {QColor(200, 40, 40), QColor(40, 110, 60), QColor(40, 80, 160), QColor(230, 130, 30)});
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, counter);
+        hills(p, counter - 60, 40, 60, d.haze, shade(d.haze, 0.85), r.seed());
+        // The awning: stripes with scalloped edge and a shadow below.
+        p.fillRect(QRectF(0, 55, kWidth, 40), QColor(0, 0, 0, 40));
+        for (int i = 0; i * 27 < kWidth; ++i) {
+            const QRectF band(i * 27, 0, 27, 70);
+            p.setPen(Qt::NoPen);
+            p.setBrush(litGradient(band, i % 2 ? QColor(250, 248, 240) : stripe, 0.2));
+            p.drawRect(band);
+            p.drawChord(QRectF(i * 27, 58, 27, 22), 180 * 16, 180 * 16);
+        }
+        for (double x : {10.0, kWidth - 16.0})
+            p.fillRect(QRectF(x, 70, 6, counter - 70), litGradient(QRectF(x, 70, 6, 200), QColor(140, 100, 60)));
+        planks(p, QRectF(0, counter, kWidth, 50), QColor(160, 110, 65), 12, false, r.seed());
+        p.fillRect(QRectF(0, counter, kWidth, 4), QColor(120, 80, 45));
+        cobbles(p, QRectF(0, counter + 50, kWidth, kHeight - counter - 50), QColor(175, 165, 150), r.seed());
+        p.fillRect(QRectF(0, counter + 50, kWidth, 8), QColor(0, 0, 0, 60));
+    }
+    noiseTexture(s.base, QRect(0, int(counter), kWidth, kHeight), 5, 10, r.seed(), 4);
+    put(s, Bunting, kWidth / 2.0, 82, 1.7, QColor(250, 200, 40), stripe, QColor(60, 120, 200));
+    put(s, Lamp, r.range(60, 294), counter - 2, 0.9, QColor(50, 50, 55)).variant = v % 2;
+    put(s, Sign, r.range(60, 294), 125, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
+    for (int i = 0; i < 4; ++i) { // crates of fruit along the counter
+        const double x = 40 + i * 92 + r.range(-6, 6);
+        put(s, Crate, x, counter + 2, 1.6, QColor(190, 150, 95), stripe);
+        for (int k = 0; k < 3; ++k)
+            put(s, Fruit, x - 12 + k * 12, counter - 31, 1.0, fruitCols[(i + k * 2) % 5]).shape = i % 3;
+    }
+    for (int i = 0; i < 2; ++i)
+        put(s, Bowl, r.range(50, 304), counter - 40 - i * 50, 1.3, QColor(180, 140, 90)).count = r.between(3, 5);
+    put(s, Jar, r.range(30, 324), counter - 60, 1.2, QColor(220, 150, 40), QColor(200, 50, 40));
+    put(s, Bread, r.range(40, 314), counter - 95, 1.3, QColor(200, 140, 70));
+    for (int i = 0; i < 3; ++i)
+        put(s, Pumpkin, r.range(20, 334), r.range(counter + 80, kHeight - 15), r.range(1.2, 1.5), QColor(235, 130, 30));
+    for (int i = 0; i < 2; ++i)
+        put(s, Barrel, r.range(20, 334), r.range(counter + 90, kHeight - 20), 1.3, QColor(150, 100, 60), QColor(60, 60, 65));
+    for (int i = 0; i < 3; ++i)
+        put(s, Pot, r.range(20, 334), r.range(counter + 80, kHeight - 10), 1.4, QColor(190, 100, 60)).shape = 0;
+    put(s, Cat, r.range(30, 324), r.range(counter + 90, kHeight - 20), 1.3, QColor(230, 150, 60));
+    put(s, Bird, r.range(30, 324), r.range(counter + 80, kHeight - 20), 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
+    spare(s, Fruit, r.range(30, 324), r.range(counter + 70, kHeight - 10), 1.3, QColor(210, 40, 40));
+    spare(s, Pumpkin, r.range(30, 324), r.range(counter + 80, kHeight - 15), 1.2, QColor(235, 130, 30));
+    spare(s, Bird, r.range(30, 324), r.range(counter + 80, kHeight - 20), 1.1, QColor(120, 110, 110), QColor(200, 190, 180));
+}
+
+} // namespace levelgen

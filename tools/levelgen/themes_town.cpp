@@ -1,0 +1,166 @@
+// Scenes of towns and the sea: village street, harbour, night over town.
+#include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/themekit.h"
+
+#include <QPainterPath>
+
+namespace levelgen {
+
+namespace {
+const QColor kWalls[] = {QColor(235, 215, 170), QColor(225, 170, 140), QColor(200, 215, 220), QColor(240, 230, 210),
+                         QColor(215, 195, 225), QColor(190, 215, 170), QColor(245, 200, 120)};
+const QColor kRoofs[] = {QColor(170, 70, 50), QColor(110, 60, 50), QColor(80, 85, 100), QColor(150, 90, 60)};
+
+QColor wallColour(Rng& r) { return vary(kWalls[r.next() % 7], r, 0.06); }
+QColor roofColour(Rng& r) { return vary(kRoofs[r.next() % 4], r, 0.1); }
+
+void clouds(Scene& s, Rng& r, int n, double maxY, const QColor& c)
+{
+    for (int i = 0; i < n; ++i)
+        put(s, Cloud, r.range(20, 334), r.range(30, maxY), r.range(0.6, 1.1), c);
+}
+
+void streetClutter(Scene& s, Rng& r, double top, double bottom)
+{
+    const QColor wood(160, 110, 65);
+    for (int i = 0; i < 2; ++i) {
+        Obj& l = put(s, Lamp, r.range(30, 324), r.range(top + 20, top + 60), 1.0, QColor(45, 50, 55));
+        l.groundMove = true;
+    }
+    for (int i = 0; i < 3; ++i)
+        put(s, Barrel, r.range(20, 334), r.range(top + 30, bottom - 20), r.range(1.0, 1.3), vary(wood, r), QColor(70, 70, 75));
+    for (int i = 0; i < 3; ++i)
+        put(s, Crate, r.range(20, 334), r.range(top + 30, bottom - 15), r.range(1.0, 1.4), vary(QColor(190, 150, 95), r),
+            anyOf(r, {QColor(200, 50, 40), QColor(40, 90, 160), QColor(50, 130, 70)}));
+    for (int i = 0; i < 3; ++i)
+        put(s, Pot, r.range(20, 334), r.range(top + 10, bottom - 10), r.range(1.0, 1.3), QColor(190, 100, 60)).shape = 0;
+    put(s, Cat, r.range(30, 324), r.range(top + 40, bottom - 20), 1.2, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}));
+    put(s, Ball, r.range(30, 324), r.range(top + 40, bottom - 10), 1.0, QColor(220, 50, 50), QColor(40, 90, 200));
+    spare(s, Cat, r.range(30, 324), r.range(top + 30, bottom - 20), 1.1, QColor(90, 80, 75));
+    spare(s, Barrel, r.range(20, 334), r.range(top + 30, bottom - 20), 1.1, wood, QColor(70, 70, 75));
+    spare(s, Crate, r.range(20, 334), r.range(top + 30, bottom - 20), 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
+    spare(s, Pot, r.range(20, 334), r.range(top + 20, bottom - 10), 1.2, QColor(190, 100, 60));
+}
+} // namespace
+
+void buildVillage(Scene& s, Rng& r, int v)
+{
+    const Daylight d = daylight(v, r);
+    s.finish.tint = d.tint;
+    const double street = r.range(300, 330);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, street);
+        hills(p, street - 120, 60, 90, d.haze, shade(d.haze, 0.8), r.seed());
+        hills(p, street - 80, 50, 60, QColor(110, 150, 90), QColor(70, 110, 60), r.seed());
+        cobbles(p, QRectF(0, street, kWidth, kHeight - street), QColor(165, 155, 145), r.seed());
+        p.fillRect(QRectF(0, street - 2, kWidth, 10), QColor(175, 165, 150));
+        p.fillRect(QRectF(0, street + 8, kWidth, 3), QColor(110, 100, 95));
+    }
+    noiseTexture(s.base, QRect(0, int(street), kWidth, kHeight), 6, 10, r.seed());
+    clouds(s, r, 3, street - 180, QColor(250, 250, 252));
+    for (int i = 0; i < 3; ++i)
+        put(s, Tree, 20 + i * 150 + r.range(-10, 10), street - 40, r.range(0.7, 0.9), QColor(70, 130, 60), QColor(200, 50, 40));
+    const double sc = r.range(1.15, 1.3);
+    const double gap = kWidth / 3.0;
+    for (int i = 0; i < 3; ++i)
+        house(s, r, gap / 2 + i * gap + r.range(-6, 6), street, sc, wallColour(r), roofColour(r), false);
+    put(s, Sign, gap + r.range(-8, 8), street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
+    put(s, Bunting, kWidth / 2.0, street - 112, 1.7, QColor(220, 50, 50), QColor(250, 200, 50), QColor(60, 120, 200));
+    for (int i = 0; i < 3; ++i)
+        put(s, Bird, r.range(20, 334), r.range(30, street - 180), 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
+    put(s, Bird, r.range(40, 300), street - 108 * sc - 2, 1.2, QColor(120, 90, 60), QColor(230, 120, 60));
+    streetClutter(s, r, street, kHeight);
+    put(s, Bush, r.range(20, 334), street + 4, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
+    spare(s, Bird, r.range(20, 334), r.range(30, 120), 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
+}
+
+void buildHarbour(Scene& s, Rng& r, int v)
+{
+    const Daylight d = daylight(v + 1, r);
+    s.finish.tint = d.tint;
+    const double horizon = r.range(190, 215), quay = r.range(360, 380);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, horizon);
+        hills(p, horizon, 35, 70, d.haze, shade(d.haze, 0.9), r.seed(), horizon + 2);
+        verticalGradient(p, QRectF(0, horizon, kWidth, quay - horizon),
+                         {{0, mix(d.sky.back().second, QColor(40, 110, 150), 0.5)}, {1, QColor(20, 70, 110)}});
+        waterGlints(p, QRectF(0, horizon + 2, kWidth, quay - horizon), shade(d.sun, 1.2), 160, r.seed());
+        planks(p, QRectF(0, quay, kWidth, kHeight - quay), QColor(150, 110, 70), 34, true, r.seed());
+        p.fillRect(QRectF(0, quay, kWidth, 6), QColor(90, 80, 75));
+    }
+    noiseTexture(s.base, QRect(0, int(quay) + 6, kWidth, kHeight), 5, 12, r.seed(), 6);
+    clouds(s, r, 3, horizon - 80, QColor(252, 250, 250));
+    const bool lighthouseLeft = r.chance(0.5);
+    put(s, Lighthouse, lighthouseLeft ? 45 : 309, horizon + 8, 1.0, QColor(200, 40, 40)).count = 3;
+    for (int i = 0; i < 3; ++i) {
+        const double y = horizon + 35 + i * (quay - horizon - 60) / 2.0;
+        Obj& b = put(s, Boat, r.range(60, 294), y, 0.75 + i * 0.25, anyOf(r, {QColor(40, 70, 130), QColor(180, 50, 40), QColor(240, 240, 235), QColor(50, 110, 80)}),
+                     anyOf(r, {QColor(250, 245, 230), QColor(240, 200, 120), QColor(220, 90, 80)}), QColor(230, 180, 40));
+        b.groundMove = true;
+    }
+    for (int i = 0; i < 3; ++i)
+        put(s, Buoy, r.range(20, 334), r.range(horizon + 40, quay - 10), 1.0, QColor(220, 60, 40));
+    for (int i = 0; i < 4; ++i)
+        put(s, Bird, r.range(20, 334), r.range(30, horizon - 20), r.range(0.8, 1.2), QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
+    for (int i = 0; i < 3; ++i)
+        put(s, Barrel, r.range(20, 334), r.range(quay + 30, kHeight - 20), 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
+    for (int i = 0; i < 3; ++i)
+        put(s, Crate, r.range(20, 334), r.range(quay + 30, kHeight - 15), 1.3, QColor(190, 150, 95), QColor(40, 90, 160));
+    for (int i = 0; i < 3; ++i)
+        put(s, Fish, r.range(30, 324), r.range(quay + 25, kHeight - 20), 1.1, anyOf(r, {QColor(150, 170, 190), QColor(220, 120, 60), QColor(200, 180, 80)}), QColor(100, 110, 130));
+    put(s, Cat, r.range(30, 324), r.range(quay + 40, kHeight - 20), 1.3, QColor(230, 150, 60));
+    put(s, Crab, r.range(30, 324), r.range(quay + 40, kHeight - 20), 1.2, QColor(210, 70, 40));
+    put(s, Shell, r.range(30, 324), r.range(quay + 30, kHeight - 20), 1.2, QColor(240, 200, 180));
+    spare(s, Buoy, r.range(30, 324), r.range(horizon + 40, quay - 10), 1.0, QColor(240, 200, 40));
+    spare(s, Bird, r.range(30, 324), r.range(30, horizon - 30), 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
+    spare(s, Fish, r.range(30, 324), r.range(quay + 25, kHeight - 20), 1.1, QColor(90, 140, 190), QColor(60, 80, 120));
+    spare(s, Crab, r.range(30, 324), r.range(quay + 30, kHeight - 20), 1.1, QColor(200, 80, 40));
+    spare(s, Barrel, r.range(30, 324), r.range(quay + 30, kHeight - 20), 1.1, QColor(150, 100, 60), QColor(60, 60, 65));
+}
+
+void buildNightTown(Scene& s, Rng& r, int v)
+{
+    s.finish.tint = QColor(235, 240, 255);
+    s.finish.vignette = 0.3;
+    const double street = r.range(330, 360);
+    const QPointF moonAt(r.range(60, 294), r.range(50, 110));
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor top = v % 2 ? QColor(10, 14, 40) : QColor(20, 16, 50);
+        verticalGradient(p, QRectF(0, 0, kWidth, street), {{0, top}, {0.7, QColor(40, 50, 100)}, {1, QColor(80, 70, 120)}});
+        starfield(p, QRectF(0, 0, kWidth, street - 120), 260, r.seed());
+        glow(p, moonAt, 90, QColor(200, 210, 255, 60));
+        hills(p, street - 100, 50, 80, QColor(25, 30, 60), QColor(20, 25, 50), r.seed());
+        cobbles(p, QRectF(0, street, kWidth, kHeight - street), QColor(70, 72, 95), r.seed());
+        glow(p, QPointF(kWidth / 2.0, street + 60), 160, QColor(255, 200, 120, 35));
+    }
+    noiseTexture(s.base, QRect(0, int(street), kWidth, kHeight), 6, 8, r.seed());
+    put(s, Moon, moonAt.x(), moonAt.y(), 1.6, QColor(245, 240, 210)).shape = r.between(0, 1);
+    for (int i = 0; i < 9; ++i)
+        put(s, Star, r.range(15, 339), r.range(15, street - 170), r.range(0.8, 1.3), anyOf(r, {QColor(255, 245, 200), QColor(200, 220, 255)}));
+    put(s, Cloud, r.range(40, 314), r.range(60, 130), 0.9, QColor(90, 90, 130));
+    const double sc = r.range(1.1, 1.25), gap = kWidth / 3.0;
+    for (int i = 0; i < 3; ++i)
+        house(s, r, gap / 2 + i * gap + r.range(-6, 6), street, sc, shade(wallColour(r), 0.45), shade(roofColour(r), 0.5), true);
+    put(s, Cat, r.range(40, 314), street - 103 * sc, 1.1, QColor(30, 30, 35)).variant = 0;
+    for (int i = 0; i < 3; ++i) {
+        Obj& l = put(s, Lamp, r.range(25, 329), r.range(street + 20, street + 70), 1.05, QColor(35, 38, 45));
+        l.variant = 1;
+        l.groundMove = true;
+    }
+    for (int i = 0; i < 2; ++i)
+        put(s, Barrel, r.range(20, 334), r.range(street + 40, kHeight - 20), 1.2, QColor(100, 75, 55), QColor(50, 50, 55));
+    put(s, Crate, r.range(20, 334), r.range(street + 40, kHeight - 20), 1.3, QColor(120, 100, 75), QColor(130, 40, 40));
+    put(s, Bird, r.range(40, 314), r.range(street - 250, street - 180), 1.2, QColor(60, 55, 70), QColor(120, 110, 120)).shape = 1;
+    put(s, Sign, gap * 2 + r.range(-8, 8), street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(230, 200, 120));
+    spare(s, Star, r.range(20, 334), r.range(20, street - 180), 1.0, QColor(255, 240, 190));
+    spare(s, Cat, r.range(30, 324), r.range(street + 40, kHeight - 20), 1.2, QColor(60, 60, 70));
+    spare(s, Barrel, r.range(30, 324), r.range(street + 40, kHeight - 20), 1.1, QColor(100, 75, 55), QColor(50, 50, 55));
+}
+
+} // namespace levelgen
