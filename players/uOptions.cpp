@@ -1,22 +1,40 @@
 #include "players/uOptions.h"
 
 #include "platform/controls.h"
+#include "platform/image.h"
+#include "platform/ioerror.h"
 #include "platform/paths.h"
 #include "platform/recordfile.h"
+#include "players/dialogstyle.h"
 #include "players/records.h"
 
 #include <QCheckBox>
 
+#include <algorithm>
+#include <QShowEvent>
+
 TForm8* Form8 = nullptr;
 
 namespace {
+QString settingsPath() { return platform::exeDir() + QStringLiteral("settings.dat"); }
+
 QCheckBox* makeBox(QWidget* parent, const char* name, int top, const char* text)
 {
     auto* c = new QCheckBox(QString::fromUtf8(text), parent);
     c->setObjectName(QString::fromLatin1(name));
     c->setGeometry(56, top, 289, 17);
+    c->setFont(platform::arial(12, true));
     c->setChecked(true);
     return c;
+}
+
+QLabel* makeNote(QWidget* parent, const char* name, QRect geometry, const char* text)
+{
+    QLabel* l = platform::makeLabel(parent, name, geometry, QString::fromUtf8(text), platform::arial(11));
+    // The widths were measured on another system's Arial; ours may need a
+    // few more pixels, and a clipped last word is worse than a wider label.
+    l->resize(std::max(geometry.width(), l->sizeHint().width()), geometry.height());
+    return l;
 }
 } // namespace
 
@@ -24,18 +42,53 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QString::fromUtf8("Beállítások"));
+    dialogstyle::setDialogFrame(this, true);
+    dialogstyle::useInk(this);
     setFont(platform::windowFont());
     platform::fixAndCentre(this, 400, 533);
+
+    Image1 = new platform::Image(this);
+    Image1->setGeometry(0, 0, 401, 534);
+    Image1->setPicture(QPixmap(QStringLiteral(":/art/settings_background.jpg")));
     chkPrecise = makeBox(this, "chkPrecise", 160, "Pontos kijelölő kurzor használata");
+    Label1 = makeNote(this, "Label1", {74, 184, 261, 14}, "Ezzel a lehetőséggel a szabványos kurzor helyett egy");
+    Label2 = makeNote(this, "Label2", {74, 200, 255, 14}, "kereszt jelenik meg, amivel pontosabban jelölhetőek a");
+    Label3 = makeNote(this, "Label3", {74, 216, 63, 14}, "különbségek.");
     chkSound = makeBox(this, "chkSound", 248, "Hangok lejátszása");
+    Label4 = makeNote(this, "Label4", {74, 272, 279, 14}, "A játék közben hallható hangeffektek be- és kikapcsolása.");
     chkMusic = makeBox(this, "chkMusic", 304, "Zene lejátszása");
+    Label5 = makeNote(this, "Label5", {74, 328, 268, 14}, "A játék közben hallható háttérzene be- és kikapcsolása.");
     chkShadow = makeBox(this, "chkShadow", 360, "Árnyékkurzor használata");
+    Label6 = makeNote(this, "Label6", {74, 384, 266, 14}, "Az árnyékkurzor segítségével nyomon követhető, hogy");
+    Label7 = makeNote(this, "Label7", {74, 400, 260, 14}, "az egér által mutatott pozíció hová esik a másik képen.");
+    Button1 = platform::makeButton(this, "Button1", {128, 448, 145, 33}, QString::fromUtf8("Beállítások mentése"));
+    Button1->setDefault(true); // Enter saves
+
+    setTabOrder(chkPrecise, chkSound);
+    setTabOrder(chkSound, chkMusic);
+    setTabOrder(chkMusic, chkShadow);
+    setTabOrder(chkShadow, Button1);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { platform::guard([this] { saveAndClose(); }); });
+    // The save button is the cancel button as well: Esc saves too.
+    dialogstyle::takeEscape(this, [this] { Button1->click(); });
 }
+
+void TForm8::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        platform::guard([this] { FormShow(); });
+}
+
+void TForm8::FormShow() { LoadSettings(); }
 
 void TForm8::LoadSettings()
 {
+    // Read from where it is saved: the executable's directory, whatever the
+    // current directory is.
     char bytes[players::kSettingsBytes];
-    if (!platform::readRecord(platform::exeDir() + QStringLiteral("settings.dat"), bytes, sizeof bytes)) {
+    if (!platform::readRecord(settingsPath(), bytes, sizeof bytes)) {
         Button1Click();
         return;
     }
@@ -54,6 +107,11 @@ void TForm8::Button1Click()
     s.music = chkMusic->isChecked();
     s.shadow = chkShadow->isChecked();
     const QByteArray bytes = players::encodeSettings(s);
-    platform::writeRecordAtomic(platform::exeDir() + QStringLiteral("settings.dat"), bytes.constData(),
-                                bytes.size());
+    platform::writeRecordAtomic(settingsPath(), bytes.constData(), bytes.size());
+}
+
+void TForm8::saveAndClose()
+{
+    Button1Click();
+    accept(); // modal result OK; a failed save keeps the window open
 }

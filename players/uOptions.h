@@ -2,6 +2,9 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
+class QPushButton;
+namespace platform { class Image; }
 
 // The settings window: its four check-boxes are the settings.
 class TForm8 : public QDialog {
@@ -13,11 +16,27 @@ public:
     void LoadSettings();
     // Writes the boxes to settings.dat.
     void Button1Click();
+    void FormShow();
 
+    platform::Image* Image1;
     QCheckBox* chkPrecise;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
     QCheckBox* chkSound;
+    QLabel* Label4;
     QCheckBox* chkMusic;
+    QLabel* Label5;
     QCheckBox* chkShadow;
+    QLabel* Label6;
+    QLabel* Label7;
+    QPushButton* Button1;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void saveAndClose();
 };
 
 extern TForm8* Form8;

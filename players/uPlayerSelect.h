@@ -3,6 +3,12 @@
 
 #include "players/records.h"
 
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+namespace platform { class Image; }
+
 // The player window: lists, adds, deletes and chooses players; owns the one
 // in-memory roster the whole program works on.
 class TForm3 : public QDialog {
@@ -10,13 +16,48 @@ class TForm3 : public QDialog {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
+    // Resets the controls, reads players.dat and rebuilds the list.
+    void FormShow();
     // Writes the roster to players.dat beside the executable.
     void FajlIr();
+    void Button1Click();     // "+ Új játékos hozzáadása": opens the name entry
+    void Button3Click();     // "Hozzáadás": stores the typed name
+    void Button4Click();     // "Mégsem": closes the name entry
+    void Button5Click();     // "Játékos törlése": asks, then deletes
+    void ListBox1Click();    // after every change of the selection
+    void Button2Click();     // "OK": chooses the selected player
+    void ListBox1DblClick(); // the same as OK
+
+    platform::Image* Image1;
+    QListWidget* ListBox1;
+    QPushButton* Button1;
+    QPushButton* Button5;
+    QCheckBox* CheckBox1;
+    QPushButton* Button2;
+    QLineEdit* Edit1;
+    QPushButton* Button3;
+    QPushButton* Button4;
 
     players::RosterRecord roster;
     // Slot (1..10) chosen with OK, 0 while none has been chosen.
     quint8 selectedPlayer = 0;
-    players::PlayerRecord& currentPlayer() { return roster.slot(selectedPlayer); }
+    // The chosen player's slot; while none is chosen, a blank record that
+    // belongs to nobody and is never saved.
+    players::PlayerRecord& currentPlayer();
+    // False while players.dat exists but cannot be read: the roster is then
+    // not ours to change, so adding and deleting stay off.
+    bool rosterReadable() const { return rosterReadable_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void readRoster();
+    void rebuildList();
+    void saveRoster(const players::RosterRecord& changed);
+    int selectedIndex() const;
+    bool rosterReadable_ = true;
+    players::PlayerRecord nobody_;
 };
 
 extern TForm3* Form3;

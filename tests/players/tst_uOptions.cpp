@@ -1,0 +1,193 @@
+// The settings window: loading, saving, the keys that save, and where the
+// file is read from.
+#include "players/uOptions.h"
+
+#include "support/testsupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using testsupport::Forms;
+using testsupport::GameDir;
+using testsupport::MessageLog;
+
+namespace {
+QByteArray settingsFile(const GameDir& dir)
+{
+    QFile f(dir.file(QStringLiteral("settings.dat")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray boxes()
+{
+    QByteArray b;
+    for (QCheckBox* c : {Form8->chkSound, Form8->chkPrecise, Form8->chkMusic, Form8->chkShadow})
+        b += char(c->isChecked() ? 1 : 0);
+    return b;
+}
+} // namespace
+
+class TestOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void firstShowCreatesAllOn();
+    void showLoadsStoredBytes_data();
+    void showLoadsStoredBytes();
+    void settingsAreReadBesideTheExecutable();
+    void keysSaveAndClose_data();
+    void keysSaveAndClose();
+    void closeBoxDoesNotSave();
+    void shortFileIsReportedAndBoxesKept();
+    void failedSaveKeepsWindowOpen();
+    void explanationsFitTheirLabels();
+};
+
+void TestOptions::firstShowCreatesAllOn()
+{
+    GameDir dir;
+    Forms forms;
+    Form8->show();
+    QCOMPARE(boxes(), QByteArray("\1\1\1\1", 4));
+    QCOMPARE(settingsFile(dir), QByteArray("\1\1\1\1", 4));
+    Form8->hide();
+}
+
+void TestOptions::showLoadsStoredBytes_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("ticked"); // sound, precise, music, shadow
+    QTest::addColumn<QByteArray>("savedBack");
+    QTest::newRow("0,1,0,1") << QByteArray("\0\1\0\1", 4) << QByteArray("\0\1\0\1", 4) << QByteArray("\0\1\0\1", 4);
+    QTest::newRow("2 counts as on") << QByteArray("\2\2\0\2", 4) << QByteArray("\1\1\0\1", 4)
+                                    << QByteArray("\1\1\0\1", 4);
+    QTest::newRow("longer file, first four") << QByteArray("\0\0\1\0\1\1\1\1", 8) << QByteArray("\0\0\1\0", 4)
+                                             << QByteArray("\0\0\1\0", 4);
+}
+
+void TestOptions::showLoadsStoredBytes()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, ticked);
+    QFETCH(QByteArray, savedBack);
+    GameDir dir;
+    Forms forms;
+    writeFile(dir.file(QStringLiteral("settings.dat")), stored);
+    Form8->show();
+    QCOMPARE(boxes(), ticked);
+    QTest::mouseClick(Form8->Button1, Qt::LeftButton);
+    QCOMPARE(settingsFile(dir), savedBack);
+}
+
+void TestOptions::settingsAreReadBesideTheExecutable()
+{
+    GameDir dir;
+    Forms forms;
+    writeFile(dir.file(QStringLiteral("settings.dat")), QByteArray("\0\1\0\1", 4));
+    // A different settings file in the current directory must not be read.
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.filePath(QStringLiteral("settings.dat")), QByteArray("\1\0\1\0", 4));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    Form8->LoadSettings();
+    QDir::setCurrent(before);
+    QCOMPARE(boxes(), QByteArray("\0\1\0\1", 4));
+}
+
+void TestOptions::keysSaveAndClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void TestOptions::keysSaveAndClose()
+{
+    QFETCH(int, key);
+    GameDir dir;
+    Forms forms;
+    Form8->show();
+    QTest::mouseClick(Form8->chkMusic, Qt::LeftButton, {}, QPoint(6, 8));
+    QVERIFY(!Form8->chkMusic->isChecked());
+    QTest::keyClick(Form8->chkMusic, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QVERIFY(!Form8->isVisible());
+    QCOMPARE(Form8->result(), int(QDialog::Accepted));
+    QCOMPARE(settingsFile(dir), QByteArray("\1\1\0\1", 4));
+}
+
+void TestOptions::closeBoxDoesNotSave()
+{
+    GameDir dir;
+    Forms forms;
+    Form8->show();
+    Form8->chkShadow->setChecked(false);
+    Form8->close();
+    QVERIFY(!Form8->isVisible());
+    QCOMPARE(Form8->result(), int(QDialog::Rejected));
+    QCOMPARE(settingsFile(dir), QByteArray("\1\1\1\1", 4));
+    // In force until the next load, which puts the saved state back.
+    QVERIFY(!Form8->chkShadow->isChecked());
+    Form8->show();
+    QVERIFY(Form8->chkShadow->isChecked());
+    Form8->hide();
+}
+
+void TestOptions::shortFileIsReportedAndBoxesKept()
+{
+    GameDir dir;
+    Forms forms;
+    MessageLog messages;
+    writeFile(dir.file(QStringLiteral("settings.dat")), QByteArray("\0\0", 2));
+    Form8->chkSound->setChecked(false);
+    Form8->show();
+    QVERIFY(Form8->isVisible());
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Read beyond end of file.")});
+    QCOMPARE(messages.list.first().title, QStringLiteral("Kovra 2"));
+    QCOMPARE(boxes(), QByteArray("\0\1\1\1", 4));
+    QCOMPARE(settingsFile(dir), QByteArray("\0\0", 2));
+    Form8->hide();
+}
+
+void TestOptions::failedSaveKeepsWindowOpen()
+{
+    GameDir dir;
+    Forms forms;
+    MessageLog messages;
+    writeFile(dir.file(QStringLiteral("settings.dat")), QByteArray("\1\1\1\1", 4));
+    Form8->show();
+    // A folder where the temporary file would go makes the save fail.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("settings.dat.tmp")));
+    Form8->chkSound->setChecked(false);
+    QTest::mouseClick(Form8->Button1, Qt::LeftButton);
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("File access denied.")});
+    QVERIFY(Form8->isVisible());
+    QCOMPARE(settingsFile(dir), QByteArray("\1\1\1\1", 4));
+    Form8->hide();
+}
+
+void TestOptions::explanationsFitTheirLabels()
+{
+    GameDir dir;
+    Forms forms;
+    for (QLabel* l : Form8->findChildren<QLabel*>()) {
+        const int needed = QFontMetrics(l->font()).horizontalAdvance(l->text());
+        QVERIFY2(needed <= l->width() + 2, qPrintable(l->objectName() + QStringLiteral(" is clipped")));
+    }
+    for (QCheckBox* c : Form8->findChildren<QCheckBox*>())
+        QVERIFY2(c->sizeHint().width() <= c->width(), qPrintable(c->objectName() + QStringLiteral(" is clipped")));
+}
+
+QTEST_MAIN(TestOptions)
+#include "tst_uOptions.moc"
