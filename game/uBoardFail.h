@@ -14,6 +14,12 @@ public:
     platform::Image* Image1;
     QLabel* Label1;
     QLabel* Label2;
+    QLabel* Label5;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
     QPushButton* Button1;
     QPushButton* Button2;
 };

@@ -3,7 +3,9 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
+#include "platform/shape.h"
 #include "platform/timer.h"
+#include "players/dialogstyle.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,10 +18,16 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent)
     using namespace platform;
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QString::fromUtf8("Gratulálunk! :-)"));
+    dialogstyle::setDialogFrame(this, false);
+    dialogstyle::useInk(this);
+    dialogstyle::takeEscape(this); // the buttons alone decide how the level goes on
     setFont(windowFont());
     fixAndCentre(this, 400, 533);
     Image1 = new Image(this);
     Image1->setGeometry(0, 0, 401, 534);
+    Image1->setPicture(QPixmap(QStringLiteral(":/art/boardok_background.jpg")));
+    Shape1 = new Shape(this, Shape::Rectangle); // white mount with a black edge
+    Shape1->setGeometry(210, 49, 137, 181);
     Image2 = new Image(this);
     Image2->setGeometry(218, 57, 121, 164);
     Image2->setStretch(true);

@@ -3,7 +3,7 @@
 
 class QLabel;
 class QPushButton;
-namespace platform { class Image; class Timer; }
+namespace platform { class Image; class Shape; class Timer; }
 
 // The level-completed window: the level's time, attempts, the award message
 // and the two thumbnails of the level alternating once a second.
@@ -16,6 +16,7 @@ public:
     void Timer1Timer();
 
     platform::Image* Image1;
+    platform::Shape* Shape1;
     platform::Image* Image2;
     platform::Image* Image3;
     QLabel* Label1;

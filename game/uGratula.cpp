@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
+#include "players/dialogstyle.h"
 #include "players/uPlayerSelect.h"
 #include "sound/soundchannel.h"
 
@@ -18,13 +19,16 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     using namespace platform;
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QString::fromUtf8("Végigjátszottad a játékot!"));
+    dialogstyle::setDialogFrame(this, true);
+    dialogstyle::useInk(this);
+    dialogstyle::takeEscape(this); // only the button or the close box ends the celebration
     setFont(windowFont());
     fixAndCentre(this, 850, 583);
     Image1 = new Image(this);
     Image1->setGeometry(0, 0, 850, 582);
     Image1->setPicture(QPixmap(QStringLiteral(":/art/gratula_background.jpg")));
-    Label4 = makeAutoLabel(this, "Label4", {104, 192}, QString::fromUtf8("„Nem az a fontos, hogy mit nézel,"), arial(13, true));
-    Label5 = makeAutoLabel(this, "Label5", {128, 208}, QString::fromUtf8("hanem hogy mit látsz meg benne.”"), arial(13, true));
+    Label4 = makeAutoLabel(this, "Label4", {104, 192}, QString::fromUtf8("„Két kép, egy világ: aki türelmesen néz,"), arial(13, true));
+    Label5 = makeAutoLabel(this, "Label5", {128, 208}, QString::fromUtf8("annak a legapróbb eltérés is mesél.”"), arial(13, true));
     Label6 = makeAutoLabel(this, "Label6", {328, 224}, QString::fromUtf8("(a Kovra 2 készítői)"), arial(13, false, true));
     Label1 = makeAutoLabel(this, "Label1", {104, 296}, QString::fromUtf8("Sikeresen teljesítetted az összes szintet!"), arial(19, true));
     Label2 = makeAutoLabel(this, "Label2", {104, 336}, QString::fromUtf8("A játék befejezéséhez szükséges összes időd: "), arial(13));

@@ -1,0 +1,82 @@
+// The time-is-up window: its two results and its advice text.
+#include "game/uBoardFail.h"
+
+#include "platform/modal.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using testsupport::Forms;
+using testsupport::GameDir;
+
+class TestBoardFail : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonsGiveTheResult_data();
+    void buttonsGiveTheResult();
+    void escapeDoesNotLeaveTheLevel();
+    void adviceReadsInOrderAndFits();
+};
+
+void TestBoardFail::buttonsGiveTheResult_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Megpróbálom újra") << "Button1" << int(platform::mrOk);
+    QTest::newRow("Mentés és kilépés") << "Button2" << int(platform::mrCancel);
+    QTest::newRow("Enter") << "" << int(platform::mrOk);
+}
+
+void TestBoardFail::buttonsGiveTheResult()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    GameDir dir;
+    Forms forms;
+    QTimer::singleShot(0, Form5, [button] {
+        if (button.isEmpty())
+            QTest::keyClick(Form5, Qt::Key_Return);
+        else
+            QTest::mouseClick(Form5->findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+    QCOMPARE(platform::showModal(Form5), result);
+    QVERIFY(!Form5->isVisible());
+}
+
+void TestBoardFail::escapeDoesNotLeaveTheLevel()
+{
+    GameDir dir;
+    Forms forms;
+    Form5->show();
+    QTest::keyClick(Form5, Qt::Key_Escape);
+    QVERIFY(Form5->isVisible());
+    Form5->hide();
+}
+
+void TestBoardFail::adviceReadsInOrderAndFits()
+{
+    GameDir dir;
+    Forms forms;
+    // Top to bottom the lines make the two sentences of advice.
+    QList<QLabel*> lines = Form5->findChildren<QLabel*>();
+    std::sort(lines.begin(), lines.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
+    QStringList text;
+    for (QLabel* l : lines) {
+        QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
+        text << l->text();
+    }
+    QCOMPARE(text.join(QLatin1Char(' ')),
+             QString::fromUtf8("Lejárt az idő! Még 1 különbséget kellett volna megtalálni. "
+                               "Próbáld minél gyorsabban megoldani a feladványokat, mert "
+                               "100 maradék másodperc elérésekor egy segítséget kapsz, "
+                               "amit szorult helyzetben fel tudsz használni! "
+                               "Vigyázz, hogy ne kattints sokszor feleslegesen, mert az időd "
+                               "vészesen kezd elfogyni! Csak azokra a helyekre kattints, ahol "
+                               "a különbségeket látod!"));
+}
+
+QTEST_MAIN(TestBoardFail)
+#include "tst_uBoardFail.moc"
