@@ -80,12 +80,14 @@ void talalat2(Stereo& b)
     shape(swell, [](double t) { return t < 3.6 ? 0.15 + 0.85 * (t / 3.6) * (t / 3.6) : 1.0; });
     synth::mixInto(b, swell, 0);
 
-    const double climb[] = {60, 64, 67, 72, 74, 76, 79, 84, 86, 88};
-    double t = 0.35;
-    for (int i = 0; i < 10; ++i) {
-        const float g = 0.10f + 0.025f * float(i);
+    // The climb starts at once: the click that found the last difference
+    // must be answered straight away.
+    const double climb[] = {60, 64, 67, 72, 74, 76, 79, 84, 86, 88, 91};
+    double t = 0.0;
+    for (int i = 0; i < 11; ++i) {
+        const float g = 0.10f + 0.022f * float(i);
         synth::addNote(b, note(t, 0.2, climb[i], g, Voice::Marimba, (i % 2 ? 0.35f : -0.35f)));
-        t += 0.34 - 0.02 * i; // accelerating toward the arrival
+        t += 0.36 - 0.02 * i; // accelerating toward the arrival
     }
     const double arrive = 3.55;
     for (double m : {72.0, 76.0, 79.0, 84.0})
