@@ -1,0 +1,321 @@
+// The media player's commands on real MP3 files that the test composes
+// itself, played through SDL's silent dummy driver in real time.
+#include "mp3.h"
+#include "platform/ioerror.h"
+#include "sound/audiodevice.h"
+#include "sound/musicplayer.h"
+#include "synth.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <SDL_mixer.h>
+
+#include <functional>
+
+using sound::MusicPlayer;
+
+namespace {
+
+// A little tune of the given length, encoded like the game's music.
+QByteArray tune(double seconds)
+{
+    synth::Stereo pcm(std::size_t(seconds * 32000), 32000);
+    for (int i = 0; i * 0.25 < seconds; ++i) {
+        synth::Note n;
+        n.start = i * 0.25;
+        n.length = 0.2;
+        n.midi = 60 + (i * 5) % 12;
+        n.gain = 0.3f;
+        synth::addNote(pcm, n);
+    }
+    const auto mp3 = musicgen::encodeMp3(pcm, 64);
+    return QByteArray(reinterpret_cast<const char*>(mp3.data()), qsizetype(mp3.size()));
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 4000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+} // namespace
+
+class TestMusicPlayer : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void openFailureRaisesTheMixersOwnText_data();
+    void openFailureRaisesTheMixersOwnText();
+    void commandsAfterAFailedOpenDoNothing();
+    void openLeavesThePieceStoppedAtItsBeginning();
+    void stopKeepsThePositionAndPlayContinuesFromIt();
+    void pauseTogglesAndResumesWhereItPaused();
+    void seekMovesThePositionAndStopsPlaying();
+    void seekPastTheEndIsIgnoredAndPlayGoesOn();
+    void startPositionZeroIsUsedOnceAndForgotten();
+    void pieceThatEndsFallsSilentAndStops();
+    void playAtTheEndRewindsOnlyWithAutoRewind_data();
+    void playAtTheEndRewindsOnlyWithAutoRewind();
+    void aPlayerThatPlaysTakesTheStreamFromTheOther();
+    void reopeningRestartsFromTheBeginning();
+    void everyCommandIsLogged();
+
+private:
+    QString longTune_, shortTune_;
+    QTemporaryDir dir_;
+};
+
+void TestMusicPlayer::initTestCase()
+{
+    longTune_ = dir_.filePath(QStringLiteral("long.mp3"));
+    shortTune_ = dir_.filePath(QStringLiteral("short.mp3"));
+    for (const auto& [path, seconds] : {std::pair{longTune_, 8.0}, std::pair{shortTune_, 0.6}}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(tune(seconds));
+    }
+    QFile junk(dir_.filePath(QStringLiteral("junk.mp3")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4000, 'x'));
+}
+
+void TestMusicPlayer::openFailureRaisesTheMixersOwnText_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("missing") << QStringLiteral("MUSIC/042.MP3");
+    QTest::newRow("not music") << QStringLiteral("junk.mp3");
+}
+
+void TestMusicPlayer::openFailureRaisesTheMixersOwnText()
+{
+    QFETCH(QString, file);
+    MusicPlayer p(false);
+    p.setFileName(dir_.filePath(file));
+    QString message;
+    try {
+        p.open();
+    } catch (const platform::RuntimeError& e) {
+        message = e.message();
+    }
+    QVERIFY(!message.isEmpty());
+    QCOMPARE(message, QString::fromUtf8(Mix_GetError()));
+    QCOMPARE(p.mode(), MusicPlayer::NotOpen);
+}
+
+void TestMusicPlayer::commandsAfterAFailedOpenDoNothing()
+{
+    MusicPlayer good(false);
+    good.setFileName(longTune_);
+    good.open();
+    MusicPlayer p(false);
+    p.setFileName(dir_.filePath(QStringLiteral("nincs.mp3")));
+    QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, p.open());
+    p.play();
+    p.pause();
+    p.seek(3000);
+    p.stop();
+    QCOMPARE(p.mode(), MusicPlayer::NotOpen);
+    QCOMPARE(p.position(), 0);
+    // A later open works as ever.
+    p.setFileName(longTune_);
+    p.open();
+    QCOMPARE(p.mode(), MusicPlayer::Stopped);
+}
+
+void TestMusicPlayer::openLeavesThePieceStoppedAtItsBeginning()
+{
+    MusicPlayer p(false);
+    QCOMPARE(p.mode(), MusicPlayer::NotOpen);
+    QVERIFY(p.fileName().isEmpty());
+    p.setFileName(longTune_);
+    p.open();
+    QCOMPARE(p.mode(), MusicPlayer::Stopped);
+    QCOMPARE(p.position(), 0);
+    QVERIFY2(std::abs(p.duration() - 8000) < 100, qPrintable(QString::number(p.duration())));
+    QVERIFY(sound::audio::isOpen());
+    QCOMPARE(sound::audio::driverName(), QStringLiteral("dummy"));
+}
+
+void TestMusicPlayer::stopKeepsThePositionAndPlayContinuesFromIt()
+{
+    MusicPlayer p(false);
+    p.setFileName(longTune_);
+    p.open();
+    p.play();
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(waitUntil([&] { return p.position() >= 300; }));
+    p.stop();
+    QCOMPARE(p.mode(), MusicPlayer::Stopped);
+    const qint64 at = p.position();
+    QTest::qWait(150);
+    QCOMPARE(p.position(), at);
+    p.play();
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(p.position() >= at && p.position() < at + 150);
+}
+
+void TestMusicPlayer::pauseTogglesAndResumesWhereItPaused()
+{
+    MusicPlayer p(false);
+    p.setFileName(longTune_);
+    p.open();
+    p.pause(); // stopped: nothing happens
+    QCOMPARE(p.mode(), MusicPlayer::Stopped);
+    p.play();
+    QVERIFY(waitUntil([&] { return p.position() >= 200; }));
+    p.pause();
+    QCOMPARE(p.mode(), MusicPlayer::Paused);
+    const qint64 at = p.position();
+    QTest::qWait(150);
+    QCOMPARE(p.position(), at);
+    p.pause();
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(p.position() >= at && p.position() < at + 150);
+    // The game resumes with play, which also continues where it paused.
+    p.pause();
+    const qint64 again = p.position();
+    p.play();
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(p.position() >= again && p.position() < again + 150);
+}
+
+void TestMusicPlayer::seekMovesThePositionAndStopsPlaying()
+{
+    MusicPlayer p(false);
+    p.setFileName(longTune_);
+    p.open();
+    p.play();
+    const qint64 before = p.position();
+    p.seek(before + 5000); // the penalty's jump
+    QCOMPARE(p.mode(), MusicPlayer::Stopped);
+    QCOMPARE(p.position(), before + 5000);
+    p.play();
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(waitUntil([&] { return p.position() > before + 5100; }));
+    QVERIFY(p.position() < before + 5800);
+}
+
+void TestMusicPlayer::seekPastTheEndIsIgnoredAndPlayGoesOn()
+{
+    MusicPlayer p(false);
+    p.setFileName(longTune_);
+    p.open();
+    p.play();
+    QVERIFY(waitUntil([&] { return p.position() >= 100; }));
+    p.seek(p.duration() + 5000);
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(p.position() < 1000);
+    p.play();
+    QCOMPARE(p.mode(), MusicPlayer::Playing);
+    QVERIFY(p.position() < 1000);
+}
+
+void TestMusicPlayer::startPositionZeroIsUsedOnceAndForgotten()
+{
+    MusicPlayer p(true);
+    p.setFileName(longTune_);
+    p.open();
+    p.seek(4000);
+    p.setStartPositionZero();
+    p.play();
+    QVERIFY(p.position() < 150);
+    p.seek(4000);
+    p.play();
+    QVERIFY(p.position() >= 4000);
+}
+
+void TestMusicPlayer::pieceThatEndsFallsSilentAndStops()
+{
+    MusicPlayer p(false);
+    p.setFileName(shortTune_);
+    p.open();
+    p.play();
+    QVERIFY(waitUntil([&] { return p.mode() == MusicPlayer::Stopped; }));
+    QCOMPARE(p.position(), p.duration());
+    QVERIFY(!Mix_PlayingMusic()); // no repeat
+}
+
+void TestMusicPlayer::playAtTheEndRewindsOnlyWithAutoRewind_data()
+{
+    QTest::addColumn<bool>("autoRewind");
+    QTest::newRow("start window: rewinds") << true;
+    QTest::newRow("game window: plays nothing") << false;
+}
+
+void TestMusicPlayer::playAtTheEndRewindsOnlyWithAutoRewind()
+{
+    QFETCH(bool, autoRewind);
+    MusicPlayer p(autoRewind);
+    p.setFileName(shortTune_);
+    p.open();
+    p.play();
+    QVERIFY(waitUntil([&] { return p.mode() == MusicPlayer::Stopped; }));
+    p.play();
+    if (autoRewind) {
+        QCOMPARE(p.mode(), MusicPlayer::Playing);
+        QVERIFY(p.position() < 150);
+    } else {
+        QCOMPARE(p.mode(), MusicPlayer::Stopped);
+        QCOMPARE(p.position(), p.duration());
+        QVERIFY(!Mix_PlayingMusic());
+    }
+}
+
+void TestMusicPlayer::aPlayerThatPlaysTakesTheStreamFromTheOther()
+{
+    MusicPlayer title(true), level(false);
+    title.setFileName(longTune_);
+    title.open();
+    level.setFileName(longTune_);
+    level.open();
+    title.play();
+    QVERIFY(waitUntil([&] { return title.position() >= 300; }));
+    level.play();
+    QCOMPARE(level.mode(), MusicPlayer::Playing);
+    QCOMPARE(title.mode(), MusicPlayer::Stopped);
+    const qint64 titleAt = title.position();
+    QVERIFY(titleAt >= 300);
+    QVERIFY(level.position() < 150); // each keeps its own position
+    title.play();
+    QCOMPARE(level.mode(), MusicPlayer::Stopped);
+    QVERIFY(title.position() >= titleAt && title.position() < titleAt + 150);
+}
+
+void TestMusicPlayer::reopeningRestartsFromTheBeginning()
+{
+    MusicPlayer p(false);
+    p.setFileName(longTune_);
+    p.open();
+    p.play();
+    QVERIFY(waitUntil([&] { return p.position() >= 200; }));
+    p.open(); // the same piece again, as a retry of the level does
+    QCOMPARE(p.mode(), MusicPlayer::Stopped);
+    QCOMPARE(p.position(), 0);
+    QVERIFY(!Mix_PlayingMusic());
+    p.play();
+    QVERIFY(p.position() < 150);
+}
+
+void TestMusicPlayer::everyCommandIsLogged()
+{
+    MusicPlayer p(true);
+    p.setFileName(longTune_);
+    p.open();
+    p.setStartPositionZero();
+    p.play();
+    p.pause();
+    p.seek(1234);
+    p.stop();
+    QCOMPARE(p.log, QStringList({"open " + longTune_, "from 0", "play", "pause", "seek 1234", "stop"}));
+}
+
+QTEST_GUILESS_MAIN(TestMusicPlayer)
+#include "tst_musicplayer.moc"
