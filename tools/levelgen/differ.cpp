@@ -218,12 +218,9 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         // Every changed pixel must stay nearest to its own point, as the
         // validator assigns them: the new point may not steal from the old.
         for (std::size_t k = 0; ok && k < out.list.size(); ++k) {
-            for (const QPoint& pt : m.changed)
-                if (!(ok = dist2(pt, centre) < dist2(pt, out.list[k].point)))
-                    break;
-            for (const QPoint& pt : pixelsOf[k])
-                if (!(ok = dist2(pt, out.list[k].point) < dist2(pt, centre)))
-                    break;
+            const QPoint other = out.list[k].point;
+            ok = std::all_of(m.changed.begin(), m.changed.end(), [&](QPoint pt) { return dist2(pt, centre) < dist2(pt, other); }) &&
+                 std::all_of(pixelsOf[k].begin(), pixelsOf[k].end(), [&](QPoint pt) { return dist2(pt, other) < dist2(pt, centre); });
         }
         if (!ok) {
             obj = before;

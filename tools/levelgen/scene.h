@@ -45,6 +45,7 @@ struct Obj {
     bool spare = false;       // hidden until an Add difference shows it
     unsigned deny = 0;        // mods this placement does not allow
     bool groundMove = false;  // moves only sideways (it stands on something)
+    bool loose = false;       // scattered: kept apart from others, drawn back to front
 };
 
 using PaintFn = void (*)(QPainter&, const Obj&);

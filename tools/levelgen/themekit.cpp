@@ -4,6 +4,7 @@
 #include "tools/levelgen/themes.h"
 
 #include <QPainterPath>
+#include <algorithm>
 
 namespace levelgen {
 
@@ -79,6 +80,50 @@ Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor
     return o;
 }
 
+Obj& scatter(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c2, QColor c3)
+{
+    QPointF best;
+    double bestOverlap = 1e18;
+    Obj probe;
+    probe.kind = kind;
+    probe.scale = scale;
+    for (int t = 0; t < 10 && bestOverlap > 0; ++t) {
+        probe.pos = QPointF(r.range(a.x0, a.x1), r.range(a.y0, a.y1));
+        const QRect mine = bounds(probe);
+        double overlap = 0;
+        for (const Obj& o : s.objs)
+            if (o.loose) {
+                const QRect both = mine & bounds(o);
+                overlap += both.isEmpty() ? 0 : double(both.width()) * both.height();
+            }
+        if (overlap < bestOverlap)
+            bestOverlap = overlap, best = probe.pos;
+    }
+    Obj& o = put(s, kind, best.x(), best.y(), scale, c1, c2, c3);
+    o.loose = true;
+    return o;
+}
+
+Obj& scatterSpare(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c2, QColor c3)
+{
+    Obj& o = scatter(s, r, kind, a, scale, c1, c2, c3);
+    o.spare = true;
+    o.visible = false;
+    return o;
+}
+
+void depthSort(Scene& s)
+{
+    std::vector<std::size_t> places;
+    std::vector<Obj> loose;
+    for (std::size_t i = 0; i < s.objs.size(); ++i)
+        if (s.objs[i].loose)
+            places.push_back(i), loose.push_back(s.objs[i]);
+    std::stable_sort(loose.begin(), loose.end(), [](const Obj& a, const Obj& b) { return a.pos.y() < b.pos.y(); });
+    for (std::size_t k = 0; k < places.size(); ++k)
+        s.objs[places[k]] = loose[k];
+}
+
 void house(Scene& s, Rng& rng, double x, double y, double sc, QColor wall, QColor roof, bool night)
 {
     Obj& ch = put(s, Chimney, x + (rng.chance(0.5) ? 22 : -28) * sc, y - 80 * sc, sc, QColor(150, 70, 55));
@@ -123,6 +168,7 @@ Scene buildScene(int level)
     s.base = newBase();
     s.finish.seed = std::uint32_t(level) * 2654435761u;
     builders[themeForLevel(level)](s, rng, (level - 1) / themeCount());
+    depthSort(s);
     return s;
 }
 

@@ -25,6 +25,12 @@ QColor vary(const QColor& c, Rng& rng, double amount = 0.12);
 Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
 // An object hidden on the left picture, shown by an Add difference.
 Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
+// A loose object at the free-est of a few places in `area` (x0, x1, y0, y1).
+struct Area { double x0, x1, y0, y1; };
+Obj& scatter(Scene& s, Rng& r, K kind, Area area, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
+Obj& scatterSpare(Scene& s, Rng& r, K kind, Area area, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
+// Loose objects further back are drawn first.
+void depthSort(Scene& s);
 // A house with its chimney, windows and door (and a sign, sometimes).
 void house(Scene& s, Rng& rng, double x, double y, double scale, QColor wall, QColor roof, bool night);
 

@@ -31,7 +31,7 @@ QColor flowerColour(Rng& r)
 void flowers(Scene& s, Rng& r, int n, double top, double bottom)
 {
     for (int i = 0; i < n; ++i) {
-        Obj& f = put(s, Flower, r.range(15, 339), r.range(top, bottom), r.range(1.0, 1.4), flowerColour(r));
+        Obj& f = scatter(s, r, Flower, {15, 339, top, bottom}, r.range(1.0, 1.4), flowerColour(r));
         f.groundMove = true;
     }
 }
@@ -43,8 +43,8 @@ void buildFarm(Scene& s, Rng& r, int v)
     s.finish.tint = d.tint;
     const double ground = r.range(250, 280);
     meadow(s, r, d, ground, QColor(120, 165, 70));
-    put(s, Cloud, r.range(40, 314), r.range(40, 120), 1.0, QColor(252, 252, 252));
-    put(s, Cloud, r.range(40, 314), r.range(40, 120), 0.8, QColor(252, 252, 252));
+    scatter(s, r, Cloud, {40, 314, 40, 120}, 1.0, QColor(252, 252, 252));
+    scatter(s, r, Cloud, {40, 314, 40, 120}, 0.8, QColor(252, 252, 252));
     const bool barnLeft = r.chance(0.5);
     const double bx = barnLeft ? 90 : 264;
     house(s, r, bx, ground + 10, 1.45, QColor(170, 50, 40), QColor(80, 70, 70), false);
@@ -53,25 +53,25 @@ void buildFarm(Scene& s, Rng& r, int v)
     fence.count = 6;
     put(s, Fence, barnLeft ? 320 : 30, ground + 40, 1.3, QColor(235, 230, 220)).count = 5;
     for (int i = 0; i < 4; ++i)
-        put(s, Chicken, r.range(20, 334), r.range(ground + 70, kHeight - 15), r.range(1.1, 1.4),
+        scatter(s, r, Chicken, {20, 334, ground + 70, kHeight - 15}, r.range(1.1, 1.4),
             anyOf(r, {QColor(250, 250, 245), QColor(170, 100, 50), QColor(120, 80, 50)}), QColor(200, 40, 40)).groundMove = true;
     for (int i = 0; i < 2; ++i)
-        put(s, Pig, r.range(30, 324), r.range(ground + 80, kHeight - 15), r.range(1.2, 1.4), QColor(240, 170, 170));
+        scatter(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, r.range(1.2, 1.4), QColor(240, 170, 170));
     for (int i = 0; i < 2; ++i)
-        put(s, Haybale, r.range(30, 324), r.range(ground + 50, ground + 110), 1.2, QColor(220, 190, 100));
+        scatter(s, r, Haybale, {30, 324, ground + 50, ground + 110}, 1.2, QColor(220, 190, 100));
     for (int i = 0; i < 3; ++i)
-        put(s, Pumpkin, r.range(20, 334), r.range(ground + 90, kHeight - 10), r.range(1.0, 1.3), QColor(235, 130, 30));
+        scatter(s, r, Pumpkin, {20, 334, ground + 90, kHeight - 10}, r.range(1.0, 1.3), QColor(235, 130, 30));
     put(s, Birdhouse, r.range(40, 314), ground + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    put(s, Barrel, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
-    put(s, Cat, r.range(30, 324), r.range(ground + 70, kHeight - 20), 1.2, QColor(60, 60, 65));
-    put(s, Butterfly, r.range(30, 324), r.range(ground + 10, ground + 120), 1.2, QColor(250, 180, 40), QColor(60, 40, 30));
+    scatter(s, r, Barrel, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
+    scatter(s, r, Cat, {30, 324, ground + 70, kHeight - 20}, 1.2, QColor(60, 60, 65));
+    scatter(s, r, Butterfly, {30, 324, ground + 10, ground + 120}, 1.2, QColor(250, 180, 40), QColor(60, 40, 30));
     for (int i = 0; i < 3; ++i)
-        put(s, Bird, r.range(20, 334), r.range(30, ground - 90), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+        scatter(s, r, Bird, {20, 334, 30, ground - 90}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
     flowers(s, r, 5, ground + 40, kHeight - 10);
-    spare(s, Chicken, r.range(30, 324), r.range(ground + 70, kHeight - 15), 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
-    spare(s, Pumpkin, r.range(30, 324), r.range(ground + 80, kHeight - 10), 1.1, QColor(235, 130, 30));
-    spare(s, Pig, r.range(30, 324), r.range(ground + 80, kHeight - 15), 1.2, QColor(240, 170, 170));
-    spare(s, Butterfly, r.range(30, 324), r.range(ground + 10, ground + 120), 1.1, QColor(90, 150, 240), QColor(30, 30, 60));
+    scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
+    scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
+    scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
+    scatterSpare(s, r, Butterfly, {30, 324, ground + 10, ground + 120}, 1.1, QColor(90, 150, 240), QColor(30, 30, 60));
 }
 
 void buildGarden(Scene& s, Rng& r, int v)
@@ -100,23 +100,23 @@ void buildGarden(Scene& s, Rng& r, int v)
         put(s, Bush, 20 + i * 105 + r.range(-10, 10), ground + 6, 1.3, QColor(60, 120, 50), flowerColour(r));
     put(s, Tree, r.chance(0.5) ? 60 : 290, ground + 30, 1.3, QColor(70, 140, 60), QColor(250, 200, 40)).count = 5;
     put(s, Fence, r.range(60, 290), ground + 12, 1.2, QColor(245, 245, 240)).count = 7;
-    put(s, Gnome, r.range(30, 324), r.range(ground + 60, kHeight - 30), 1.5, QColor(210, 40, 40), QColor(50, 90, 170));
+    scatter(s, r, Gnome, {30, 324, ground + 60, kHeight - 30}, 1.5, QColor(210, 40, 40), QColor(50, 90, 170));
     put(s, Birdhouse, r.range(40, 314), ground + 50, 1.3, QColor(120, 170, 200), QColor(170, 60, 40));
     for (int i = 0; i < 3; ++i)
-        put(s, Pot, r.range(20, 334), r.range(ground + 50, kHeight - 15), r.range(1.2, 1.5), QColor(190, 100, 60));
+        scatter(s, r, Pot, {20, 334, ground + 50, kHeight - 15}, r.range(1.2, 1.5), QColor(190, 100, 60));
     for (int i = 0; i < 3; ++i)
-        put(s, Mushroom, r.range(20, 334), r.range(ground + 60, kHeight - 10), r.range(1.0, 1.3), QColor(210, 40, 30)).count = 4;
+        scatter(s, r, Mushroom, {20, 334, ground + 60, kHeight - 10}, r.range(1.0, 1.3), QColor(210, 40, 30)).count = 4;
     for (int i = 0; i < 3; ++i)
-        put(s, Butterfly, r.range(20, 334), r.range(ground - 40, kHeight - 60), 1.3, flowerColour(r), QColor(40, 30, 30));
-    put(s, Snail, r.range(30, 324), r.range(ground + 80, kHeight - 15), 1.4, QColor(200, 150, 80));
-    put(s, Ball, r.range(30, 324), r.range(ground + 80, kHeight - 15), 1.2, QColor(240, 200, 40), QColor(220, 60, 60));
-    put(s, Bird, r.range(40, 314), r.range(30, ground - 60), 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
-    put(s, Cat, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.3, QColor(240, 240, 235));
+        scatter(s, r, Butterfly, {20, 334, ground - 40, kHeight - 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
+    scatter(s, r, Snail, {30, 324, ground + 80, kHeight - 15}, 1.4, QColor(200, 150, 80));
+    scatter(s, r, Ball, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 200, 40), QColor(220, 60, 60));
+    scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
+    scatter(s, r, Cat, {30, 324, ground + 60, kHeight - 20}, 1.3, QColor(240, 240, 235));
     flowers(s, r, 8, ground + 30, kHeight - 10);
-    spare(s, Mushroom, r.range(30, 324), r.range(ground + 60, kHeight - 10), 1.1, QColor(210, 40, 30));
-    spare(s, Snail, r.range(30, 324), r.range(ground + 60, kHeight - 15), 1.3, QColor(150, 110, 70));
-    spare(s, Flower, r.range(30, 324), r.range(ground + 60, kHeight - 10), 1.2, QColor(230, 50, 70));
-    spare(s, Butterfly, r.range(30, 324), r.range(ground, kHeight - 60), 1.2, QColor(250, 250, 245), QColor(40, 30, 30));
+    scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
+    scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
+    scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
+    scatterSpare(s, r, Butterfly, {30, 324, ground, kHeight - 60}, 1.2, QColor(250, 250, 245), QColor(40, 30, 30));
 }
 
 void buildWinter(Scene& s, Rng& r, int v)
@@ -148,21 +148,21 @@ void buildWinter(Scene& s, Rng& r, int v)
         put(s, Fir, r.range(10, 344), ground - 5 + i % 3 * 6, r.range(0.6, 0.8), QColor(40, 90, 70)).variant = 1;
     house(s, r, r.chance(0.5) ? 90 : 264, ground + 40, 1.1, QColor(130, 90, 60), QColor(235, 240, 250), v % 2 == 1);
     for (int i = 0; i < 4; ++i)
-        put(s, Fir, r.range(15, 339), r.range(ground + 80, kHeight - 10), r.range(1.0, 1.3), QColor(35, 85, 60)).variant = r.between(0, 3);
-    Obj& sm = put(s, Snowman, r.range(40, 314), r.range(ground + 90, kHeight - 20), 1.6, QColor(40, 40, 45), QColor(210, 40, 40));
+        scatter(s, r, Fir, {15, 339, ground + 80, kHeight - 10}, r.range(1.0, 1.3), QColor(35, 85, 60)).variant = r.between(0, 3);
+    Obj& sm = scatter(s, r, Snowman, {40, 314, ground + 90, kHeight - 20}, 1.6, QColor(40, 40, 45), QColor(210, 40, 40));
     sm.variant = 3;
     sm.count = 3;
     for (int i = 0; i < 3; ++i)
-        put(s, Bird, r.range(20, 334), r.range(ground + 40, kHeight - 30), 1.3, QColor(110, 90, 70), QColor(220, 70, 40));
+        scatter(s, r, Bird, {20, 334, ground + 40, kHeight - 30}, 1.3, QColor(110, 90, 70), QColor(220, 70, 40));
     put(s, Fence, r.range(60, 290), ground + 70, 1.2, QColor(130, 100, 70)).count = 6;
     for (int i = 0; i < 2; ++i)
-        put(s, Rock, r.range(30, 324), r.range(ground + 60, kHeight - 10), r.range(0.9, 1.2), QColor(140, 145, 155));
-    put(s, Lamp, r.range(30, 324), r.range(ground + 60, kHeight - 30), 1.0, QColor(40, 45, 50)).variant = 1;
-    put(s, Crate, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.2, QColor(150, 110, 70), QColor(200, 50, 40));
-    put(s, Bird, r.range(20, 334), r.range(30, ground - 80), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
-    spare(s, Bird, r.range(30, 324), r.range(ground + 40, kHeight - 30), 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
-    spare(s, Rock, r.range(30, 324), r.range(ground + 60, kHeight - 10), 1.0, QColor(140, 145, 155));
-    spare(s, Crate, r.range(30, 324), r.range(ground + 60, kHeight - 20), 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
+        scatter(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, r.range(0.9, 1.2), QColor(140, 145, 155));
+    scatter(s, r, Lamp, {30, 324, ground + 60, kHeight - 30}, 1.0, QColor(40, 45, 50)).variant = 1;
+    scatter(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 110, 70), QColor(200, 50, 40));
+    scatter(s, r, Bird, {20, 334, 30, ground - 80}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
+    scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
+    scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
 }
 
 void buildDesert(Scene& s, Rng& r, int v)
@@ -196,8 +196,8 @@ void buildDesert(Scene& s, Rng& r, int v)
         hills(p, ground + 140, 50, 70, QColor(245, 205, 140), QColor(215, 165, 100), r.seed());
     }
     noiseTexture(s.base, QRect(0, int(ground) - 60, kWidth, kHeight), 4, 9, r.seed(), 3);
-    put(s, Bird, r.range(40, 314), r.range(40, ground - 90), 1.1, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
-    put(s, Bird, r.range(40, 314), r.range(40, ground - 90), 0.9, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
+    scatter(s, r, Bird, {40, 314, 40, ground - 90}, 1.1, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
+    scatter(s, r, Bird, {40, 314, 40, ground - 90}, 0.9, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
     for (int i = 0; i < 3; ++i)
         put(s, Palm, r.range(20, 334), ground + 30 + i * 8, r.range(0.8, 1.1), QColor(70, 140, 60)).variant = r.between(0, 1);
     for (int i = 0; i < 2; ++i)
@@ -209,14 +209,14 @@ void buildDesert(Scene& s, Rng& r, int v)
         c.count = r.between(1, 2);
     }
     for (int i = 0; i < 3; ++i)
-        put(s, Cactus, r.range(20, 334), r.range(ground + 80, kHeight - 10), r.range(1.0, 1.3), QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(0, 2);
+        scatter(s, r, Cactus, {20, 334, ground + 80, kHeight - 10}, r.range(1.0, 1.3), QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(0, 2);
     for (int i = 0; i < 3; ++i)
-        put(s, Pot, r.range(20, 334), r.range(ground + 100, kHeight - 10), 1.3, QColor(190, 110, 60)).shape = 1;
+        scatter(s, r, Pot, {20, 334, ground + 100, kHeight - 10}, 1.3, QColor(190, 110, 60)).shape = 1;
     for (int i = 0; i < 2; ++i)
-        put(s, Rock, r.range(20, 334), r.range(ground + 90, kHeight - 10), 1.0, QColor(170, 130, 100));
-    spare(s, Pot, r.range(30, 324), r.range(ground + 100, kHeight - 10), 1.2, QColor(190, 110, 60)).shape = 1;
-    spare(s, Rock, r.range(30, 324), r.range(ground + 90, kHeight - 10), 0.9, QColor(170, 130, 100));
-    spare(s, Bird, r.range(30, 324), r.range(40, ground - 90), 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
+        scatter(s, r, Rock, {20, 334, ground + 90, kHeight - 10}, 1.0, QColor(170, 130, 100));
+    scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
+    scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
+    scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
 }
 
 void buildLake(Scene& s, Rng& r, int v)
@@ -259,30 +259,30 @@ void buildLake(Scene& s, Rng& r, int v)
         p.setRenderHint(QPainter::Antialiasing);
         grassTufts(p, QRectF(0, bank + 4, kWidth, kHeight - bank), QColor(90, 140, 60), 400, r.seed());
     }
-    put(s, Cloud, r.range(40, 314), r.range(30, 80), 0.8, QColor(252, 252, 252));
+    scatter(s, r, Cloud, {40, 314, 30, 80}, 0.8, QColor(252, 252, 252));
     for (int i = 0; i < 6; ++i)
         put(s, Fir, r.range(10, 344), shore + 4, r.range(0.35, 0.5), QColor(40, 85, 60));
     for (int i = 0; i < 2; ++i) {
         Obj& b = put(s, Boat, r.range(60, 294), shore + 50 + i * 60, 0.7 + i * 0.3, QColor(150, 90, 50), anyOf(r, {QColor(250, 245, 230), QColor(220, 90, 80)}), QColor(40, 90, 160));
         b.groundMove = true;
     }
-    put(s, Bird, r.range(40, 314), r.range(shore + 30, bank - 20), 1.3, QColor(250, 250, 250), QColor(230, 230, 230));
-    put(s, Bird, r.range(40, 314), r.range(40, shore - 100), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
-    put(s, Bird, r.range(40, 314), r.range(40, shore - 100), 1.2, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    scatter(s, r, Bird, {40, 314, shore + 30, bank - 20}, 1.3, QColor(250, 250, 250), QColor(230, 230, 230));
+    scatter(s, r, Bird, {40, 314, 40, shore - 100}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    scatter(s, r, Bird, {40, 314, 40, shore - 100}, 1.2, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
     put(s, Tent, r.range(60, 294), bank + 60, 1.6, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}), QColor(250, 220, 60));
     for (int i = 0; i < 3; ++i)
-        put(s, Fir, r.range(15, 339), r.range(bank + 40, kHeight - 10), r.range(1.0, 1.25), QColor(40, 95, 60)).variant = 0;
+        scatter(s, r, Fir, {15, 339, bank + 40, kHeight - 10}, r.range(1.0, 1.25), QColor(40, 95, 60)).variant = 0;
     for (int i = 0; i < 3; ++i)
-        put(s, Rock, r.range(20, 334), r.range(bank + 20, kHeight - 10), r.range(0.9, 1.3), QColor(140, 140, 145)).variant = r.between(0, 1);
+        scatter(s, r, Rock, {20, 334, bank + 20, kHeight - 10}, r.range(0.9, 1.3), QColor(140, 140, 145)).variant = r.between(0, 1);
     for (int i = 0; i < 2; ++i)
-        put(s, Mushroom, r.range(20, 334), r.range(bank + 40, kHeight - 10), 1.2, QColor(200, 60, 30));
-    put(s, Butterfly, r.range(30, 324), r.range(bank + 10, kHeight - 40), 1.2, QColor(250, 200, 40), QColor(40, 30, 30));
-    put(s, Crate, r.range(30, 324), r.range(bank + 60, kHeight - 20), 1.2, QColor(160, 120, 80), QColor(60, 120, 80));
-    put(s, Lamp, r.range(30, 324), r.range(bank + 70, kHeight - 20), 0.8, QColor(50, 50, 55)).variant = v % 2;
+        scatter(s, r, Mushroom, {20, 334, bank + 40, kHeight - 10}, 1.2, QColor(200, 60, 30));
+    scatter(s, r, Butterfly, {30, 324, bank + 10, kHeight - 40}, 1.2, QColor(250, 200, 40), QColor(40, 30, 30));
+    scatter(s, r, Crate, {30, 324, bank + 60, kHeight - 20}, 1.2, QColor(160, 120, 80), QColor(60, 120, 80));
+    scatter(s, r, Lamp, {30, 324, bank + 70, kHeight - 20}, 0.8, QColor(50, 50, 55)).variant = v % 2;
     flowers(s, r, 5, bank + 20, kHeight - 10);
-    spare(s, Fish, r.range(40, 314), r.range(shore + 30, bank - 20), 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
-    spare(s, Mushroom, r.range(30, 324), r.range(bank + 40, kHeight - 10), 1.1, QColor(200, 60, 30));
-    spare(s, Bird, r.range(30, 324), r.range(40, shore - 110), 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
+    scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
+    scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
 }
 
 } // namespace levelgen

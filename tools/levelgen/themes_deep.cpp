@@ -23,31 +23,31 @@ void buildReef(Scene& s, Rng& r, int v)
     noiseTexture(s.base, QRect(0, int(sand) - 25, kWidth, kHeight), 3, 12, r.seed());
     noiseTexture(s.base, QRect(0, 0, kWidth, int(sand)), 40, 6, r.seed());
     const QColor coralCols[] = {QColor(240, 100, 110), QColor(250, 160, 60), QColor(180, 90, 200), QColor(240, 220, 90), QColor(90, 200, 190)};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 5; ++i)
         put(s, Seaweed, r.range(15, 339), sand + r.range(0, 20), r.range(1.2, 1.6), QColor(60, 150, 90));
     for (int i = 0; i < 5; ++i)
         put(s, Coral, 35 + i * 71 + r.range(-12, 12), sand + r.range(10, 40), r.range(0.9, 1.2), coralCols[(i + v) % 5]);
     for (int i = 0; i < 3; ++i)
-        put(s, Rock, r.range(20, 334), r.range(sand + 30, kHeight - 10), r.range(1.0, 1.4), QColor(110, 120, 130)).variant = 1;
+        scatter(s, r, Rock, {20, 334, sand + 30, kHeight - 10}, r.range(1.0, 1.4), QColor(110, 120, 130)).variant = 1;
     const QColor fishCols[] = {QColor(250, 140, 30), QColor(250, 220, 50), QColor(60, 120, 230), QColor(230, 70, 90), QColor(120, 220, 120), QColor(180, 100, 220)};
-    for (int i = 0; i < 9; ++i) {
-        Obj& f = put(s, Fish, r.range(25, 329), r.range(40, sand - 20), r.range(1.0, 1.6), fishCols[r.next() % 6], QColor(250, 250, 250));
+    for (int i = 0; i < 12; ++i) {
+        Obj& f = scatter(s, r, Fish, {25, 329, 40, sand - 20}, r.range(1.0, 1.6), fishCols[r.next() % 6], QColor(250, 250, 250));
         f.count = r.between(0, 3);
         f.mirror = r.chance(0.5);
     }
     for (int i = 0; i < 2; ++i)
-        put(s, Jellyfish, r.range(30, 324), r.range(40, 200), 1.3, anyOf(r, {QColor(240, 150, 210), QColor(170, 160, 250)}));
+        scatter(s, r, Jellyfish, {30, 324, 40, 200}, 1.3, anyOf(r, {QColor(240, 150, 210), QColor(170, 160, 250)}));
     for (int i = 0; i < 3; ++i)
-        put(s, Starfish, r.range(20, 334), r.range(sand + 30, kHeight - 15), r.range(1.1, 1.4), anyOf(r, {QColor(240, 110, 60), QColor(230, 60, 90), QColor(250, 190, 60)}));
+        scatter(s, r, Starfish, {20, 334, sand + 30, kHeight - 15}, r.range(1.1, 1.4), anyOf(r, {QColor(240, 110, 60), QColor(230, 60, 90), QColor(250, 190, 60)}));
     for (int i = 0; i < 3; ++i)
-        put(s, Shell, r.range(20, 334), r.range(sand + 40, kHeight - 10), 1.3, anyOf(r, {QColor(250, 220, 200), QColor(240, 190, 160)}));
-    put(s, Crab, r.range(30, 324), r.range(sand + 50, kHeight - 15), 1.4, QColor(220, 70, 40));
+        scatter(s, r, Shell, {20, 334, sand + 40, kHeight - 10}, 1.3, anyOf(r, {QColor(250, 220, 200), QColor(240, 190, 160)}));
+    scatter(s, r, Crab, {30, 324, sand + 50, kHeight - 15}, 1.4, QColor(220, 70, 40));
     for (int i = 0; i < 3; ++i)
-        put(s, Bubbles, r.range(20, 334), r.range(100, sand - 40), 1.2, QColor(255, 255, 255));
-    spare(s, Fish, r.range(30, 324), r.range(40, sand - 30), 1.3, QColor(250, 220, 50), QColor(40, 40, 60));
-    spare(s, Starfish, r.range(30, 324), r.range(sand + 30, kHeight - 15), 1.2, QColor(240, 110, 60));
-    spare(s, Shell, r.range(30, 324), r.range(sand + 40, kHeight - 10), 1.2, QColor(250, 220, 200));
-    spare(s, Bubbles, r.range(30, 324), r.range(100, sand - 40), 1.1, QColor(255, 255, 255));
+        scatter(s, r, Bubbles, {20, 334, 100, sand - 40}, 1.2, QColor(255, 255, 255));
+    scatterSpare(s, r, Fish, {30, 324, 40, sand - 30}, 1.3, QColor(250, 220, 50), QColor(40, 40, 60));
+    scatterSpare(s, r, Starfish, {30, 324, sand + 30, kHeight - 15}, 1.2, QColor(240, 110, 60));
+    scatterSpare(s, r, Shell, {30, 324, sand + 40, kHeight - 10}, 1.2, QColor(250, 220, 200));
+    scatterSpare(s, r, Bubbles, {30, 324, 100, sand - 40}, 1.1, QColor(255, 255, 255));
 }
 
 void buildSpace(Scene& s, Rng& r, int v)
@@ -89,21 +89,21 @@ void buildSpace(Scene& s, Rng& r, int v)
         put(s, Panel, kWidth / 2.0 + 10, y2 + 35, 1.1, QColor(190, 150, 50)).count = 4;
     }
     for (int i = 0; i < 2; ++i)
-        put(s, Planet, r.range(40, 314), r.range(30, 100), r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
-    put(s, Moon, r.range(40, 314), r.range(300, 330), 1.3, QColor(225, 225, 215)).shape = v % 2;
+        scatter(s, r, Planet, {40, 314, 30, 100}, r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
+    scatter(s, r, Moon, {40, 314, 300, 330}, 1.3, QColor(225, 225, 215)).shape = v % 2;
     for (int i = 0; i < 3; ++i)
-        put(s, Astronaut, r.range(30, 324), r.range(180, 330), r.range(1.3, 1.6), anyOf(r, {QColor(230, 180, 60), QColor(90, 160, 230)}), QColor(210, 50, 50));
+        scatter(s, r, Astronaut, {30, 324, 180, 330}, r.range(1.3, 1.6), anyOf(r, {QColor(230, 180, 60), QColor(90, 160, 230)}), QColor(210, 50, 50));
     for (int i = 0; i < 2; ++i)
-        put(s, Satellite, r.range(30, 324), r.range(60, 320), 1.3, QColor(220, 180, 70));
-    put(s, Rocket, r.range(40, 314), r.range(320, 400), 1.5, QColor(210, 50, 50)).variant = 1;
+        scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, QColor(220, 180, 70));
+    scatter(s, r, Rocket, {40, 314, 320, 400}, 1.5, QColor(210, 50, 50)).variant = 1;
     for (int i = 0; i < 4; ++i)
-        put(s, Asteroid, r.range(20, 334), r.range(20, 460), r.range(0.9, 1.4), QColor(140, 120, 105));
+        scatter(s, r, Asteroid, {20, 334, 20, 460}, r.range(0.9, 1.4), QColor(140, 120, 105));
     for (int i = 0; i < 8; ++i)
-        put(s, Star, r.range(15, 339), r.range(15, 460), r.range(0.9, 1.4), anyOf(r, {QColor(255, 245, 210), QColor(200, 220, 255), QColor(255, 200, 180)}));
-    spare(s, Asteroid, r.range(30, 324), r.range(30, 450), 1.1, QColor(140, 120, 105));
-    spare(s, Star, r.range(30, 324), r.range(30, 450), 1.2, QColor(255, 245, 210));
-    spare(s, Satellite, r.range(30, 324), r.range(60, 320), 1.1, QColor(200, 200, 210));
-    spare(s, Astronaut, r.range(30, 324), r.range(180, 330), 1.3, QColor(230, 180, 60), QColor(50, 120, 210));
+        scatter(s, r, Star, {15, 339, 15, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(255, 245, 210), QColor(200, 220, 255), QColor(255, 200, 180)}));
+    scatterSpare(s, r, Asteroid, {30, 324, 30, 450}, 1.1, QColor(140, 120, 105));
+    scatterSpare(s, r, Star, {30, 324, 30, 450}, 1.2, QColor(255, 245, 210));
+    scatterSpare(s, r, Satellite, {30, 324, 60, 320}, 1.1, QColor(200, 200, 210));
+    scatterSpare(s, r, Astronaut, {30, 324, 180, 330}, 1.3, QColor(230, 180, 60), QColor(50, 120, 210));
 }
 
 } // namespace levelgen

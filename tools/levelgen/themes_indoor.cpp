@@ -28,7 +28,7 @@ void shelf(QPainter& p, double y, double depth, const QColor& wood)
 void buildKitchen(Scene& s, Rng& r, int v)
 {
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
-    const double table = r.range(290, 320), shelfY = r.range(120, 150);
+    const double table = r.range(300, 320), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
         QPainter p(&s.base);
@@ -39,6 +39,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
             wallpaper(p, QRectF(0, 0, kWidth, table), wall, shade(wall, 0.9), v / 2);
         glow(p, QPointF(r.range(60, 290), 60), 220, QColor(255, 250, 230, 80));
         shelf(p, shelfY, 0, QColor(150, 100, 60));
+        shelf(p, shelf2, 0, QColor(150, 100, 60));
         if (v % 3 == 0) { // a checked cloth
             const QColor cloth = anyOf(r, {QColor(200, 50, 50), QColor(50, 100, 170), QColor(60, 140, 80)});
             p.fillRect(QRectF(0, table, kWidth, kHeight - table), QColor(250, 248, 240));
@@ -53,30 +54,33 @@ void buildKitchen(Scene& s, Rng& r, int v)
     }
     noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight), 5, 9, r.seed(), 5);
     noiseTexture(s.base, QRect(0, 0, kWidth, int(table)), 30, 5, r.seed());
-    put(s, Clock, r.range(40, 140), shelfY - 70, 1.4, QColor(150, 100, 60));
-    put(s, Frame, r.range(200, 310), shelfY - 65, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
-    for (int i = 0; i < 5; ++i) { // things on the shelf
-        const double x = 25 + i * 70 + r.range(-8, 8);
-        switch (i % 3) {
-        case 0: put(s, Jar, x, shelfY, 1.2, anyOf(r, {QColor(190, 40, 60), QColor(240, 170, 40), QColor(110, 60, 120)}), QColor(220, 220, 225)); break;
-        case 1: put(s, Cup, x, shelfY, 1.1, crockery(r), QColor(250, 250, 245)); break;
-        default: put(s, Pot, x, shelfY, 1.2, QColor(190, 100, 60)); break;
+    put(s, Clock, r.range(40, 140), shelfY - 62, 1.4, QColor(150, 100, 60));
+    put(s, Frame, r.range(200, 310), shelfY - 58, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
+    for (const double y : {shelfY, shelf2}) { // things on the shelves
+        double x = 22 + r.range(0, 12);
+        for (int i = 0; x < kWidth - 24; ++i) {
+            switch (int(r.next() % 4)) {
+            case 0: put(s, Jar, x, y, 1.2, anyOf(r, {QColor(190, 40, 60), QColor(240, 170, 40), QColor(110, 60, 120)}), QColor(220, 220, 225)); break;
+            case 1: put(s, Cup, x, y, 1.1, crockery(r), QColor(250, 250, 245)); break;
+            case 2: put(s, Pot, x, y, 1.2, QColor(190, 100, 60)); break;
+            default: put(s, Candle, x, y, 1.2, anyOf(r, {QColor(245, 240, 225), QColor(230, 90, 80)})); break;
+            }
+            x += r.range(34, 52);
         }
     }
-    put(s, Window, r.range(130, 224), shelfY - 5, 2.2, QColor(245, 242, 235), QColor(80, 120, 80), QColor(230, 90, 90)).variant = 1;
     put(s, Teapot, r.range(60, 294), table + 70, 1.8, crockery(r));
     for (int i = 0; i < 3; ++i)
         put(s, Cup, 40 + i * 130 + r.range(-15, 15), r.range(table + 40, kHeight - 30), r.range(1.3, 1.5), crockery(r), QColor(60, 90, 160)).groundMove = true;
-    put(s, Bowl, r.range(70, 284), r.range(table + 110, kHeight - 20), 1.7, crockery(r)).count = 5;
-    put(s, Bread, r.range(50, 304), r.range(table + 60, kHeight - 20), 1.4, QColor(200, 140, 70)).count = 3;
+    scatter(s, r, Bowl, {70, 284, table + 110, kHeight - 20}, 1.7, crockery(r)).count = 5;
+    scatter(s, r, Bread, {50, 304, table + 60, kHeight - 20}, 1.4, QColor(200, 140, 70)).count = 3;
     for (int i = 0; i < 4; ++i)
-        put(s, Fruit, r.range(20, 334), r.range(table + 30, kHeight - 10), 1.3, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 150, 30)})).shape = r.between(0, 2);
-    put(s, Candle, r.range(30, 324), r.range(table + 40, kHeight - 40), 1.4, QColor(245, 240, 225)).variant = 1;
-    put(s, Jar, r.range(30, 324), r.range(table + 40, kHeight - 20), 1.5, QColor(240, 170, 40), QColor(200, 50, 40));
-    spare(s, Fruit, r.range(30, 324), r.range(table + 30, kHeight - 10), 1.3, QColor(200, 40, 40));
-    spare(s, Cup, r.range(30, 324), r.range(table + 40, kHeight - 30), 1.3, crockery(r), QColor(60, 90, 160));
+        scatter(s, r, Fruit, {20, 334, table + 30, kHeight - 10}, 1.3, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 150, 30)})).shape = r.between(0, 2);
+    scatter(s, r, Candle, {30, 324, table + 40, kHeight - 40}, 1.4, QColor(245, 240, 225)).variant = 1;
+    scatter(s, r, Jar, {30, 324, table + 40, kHeight - 20}, 1.5, QColor(240, 170, 40), QColor(200, 50, 40));
+    scatterSpare(s, r, Fruit, {30, 324, table + 30, kHeight - 10}, 1.3, QColor(200, 40, 40));
+    scatterSpare(s, r, Cup, {30, 324, table + 40, kHeight - 30}, 1.3, crockery(r), QColor(60, 90, 160));
     spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
-    spare(s, Bread, r.range(40, 314), r.range(table + 60, kHeight - 20), 1.2, QColor(200, 140, 70));
+    scatterSpare(s, r, Bread, {40, 314, table + 60, kHeight - 20}, 1.2, QColor(200, 140, 70));
 }
 
 void buildToyShelf(Scene& s, Rng& r, int v)
@@ -120,7 +124,7 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     }
     put(s, Rocket, r.range(40, 314), shelves[0] - 40, 1.2, QColor(210, 50, 50)).count = 2;
     put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
-    put(s, Star, r.range(30, 324), r.range(20, shelves[0] - 120), 1.8, QColor(250, 210, 60));
+    scatter(s, r, Star, {30, 324, 20, shelves[0] - 120}, 1.8, QColor(250, 210, 60));
     spare(s, Ball, r.range(30, 324), shelves[2], 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
     spare(s, Duck, r.range(30, 324), shelves[1], 1.2, QColor(250, 215, 40));
     spare(s, Car, r.range(40, 314), shelves[0], 1.2, QColor(40, 100, 200), QColor(250, 250, 245));
@@ -169,16 +173,16 @@ void buildMarket(Scene& s, Rng& r, int v)
     put(s, Jar, r.range(30, 324), counter - 60, 1.2, QColor(220, 150, 40), QColor(200, 50, 40));
     put(s, Bread, r.range(40, 314), counter - 95, 1.3, QColor(200, 140, 70));
     for (int i = 0; i < 3; ++i)
-        put(s, Pumpkin, r.range(20, 334), r.range(counter + 80, kHeight - 15), r.range(1.2, 1.5), QColor(235, 130, 30));
+        scatter(s, r, Pumpkin, {20, 334, counter + 80, kHeight - 15}, r.range(1.2, 1.5), QColor(235, 130, 30));
     for (int i = 0; i < 2; ++i)
-        put(s, Barrel, r.range(20, 334), r.range(counter + 90, kHeight - 20), 1.3, QColor(150, 100, 60), QColor(60, 60, 65));
+        scatter(s, r, Barrel, {20, 334, counter + 90, kHeight - 20}, 1.3, QColor(150, 100, 60), QColor(60, 60, 65));
     for (int i = 0; i < 3; ++i)
-        put(s, Pot, r.range(20, 334), r.range(counter + 80, kHeight - 10), 1.4, QColor(190, 100, 60)).shape = 0;
-    put(s, Cat, r.range(30, 324), r.range(counter + 90, kHeight - 20), 1.3, QColor(230, 150, 60));
-    put(s, Bird, r.range(30, 324), r.range(counter + 80, kHeight - 20), 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
-    spare(s, Fruit, r.range(30, 324), r.range(counter + 70, kHeight - 10), 1.3, QColor(210, 40, 40));
-    spare(s, Pumpkin, r.range(30, 324), r.range(counter + 80, kHeight - 15), 1.2, QColor(235, 130, 30));
-    spare(s, Bird, r.range(30, 324), r.range(counter + 80, kHeight - 20), 1.1, QColor(120, 110, 110), QColor(200, 190, 180));
+        scatter(s, r, Pot, {20, 334, counter + 80, kHeight - 10}, 1.4, QColor(190, 100, 60)).shape = 0;
+    scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
+    scatter(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
+    scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));
+    scatterSpare(s, r, Pumpkin, {30, 324, counter + 80, kHeight - 15}, 1.2, QColor(235, 130, 30));
+    scatterSpare(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.1, QColor(120, 110, 110), QColor(200, 190, 180));
 }
 
 } // namespace levelgen

@@ -17,29 +17,29 @@ QColor roofColour(Rng& r) { return vary(kRoofs[r.next() % 4], r, 0.1); }
 void clouds(Scene& s, Rng& r, int n, double maxY, const QColor& c)
 {
     for (int i = 0; i < n; ++i)
-        put(s, Cloud, r.range(20, 334), r.range(30, maxY), r.range(0.6, 1.1), c);
+        scatter(s, r, Cloud, {20, 334, 30, maxY}, r.range(0.6, 1.1), c);
 }
 
 void streetClutter(Scene& s, Rng& r, double top, double bottom)
 {
     const QColor wood(160, 110, 65);
     for (int i = 0; i < 2; ++i) {
-        Obj& l = put(s, Lamp, r.range(30, 324), r.range(top + 20, top + 60), 1.0, QColor(45, 50, 55));
+        Obj& l = scatter(s, r, Lamp, {30, 324, top + 20, top + 60}, 1.0, QColor(45, 50, 55));
         l.groundMove = true;
     }
     for (int i = 0; i < 3; ++i)
-        put(s, Barrel, r.range(20, 334), r.range(top + 30, bottom - 20), r.range(1.0, 1.3), vary(wood, r), QColor(70, 70, 75));
+        scatter(s, r, Barrel, {20, 334, top + 30, bottom - 20}, r.range(1.0, 1.3), vary(wood, r), QColor(70, 70, 75));
     for (int i = 0; i < 3; ++i)
-        put(s, Crate, r.range(20, 334), r.range(top + 30, bottom - 15), r.range(1.0, 1.4), vary(QColor(190, 150, 95), r),
+        scatter(s, r, Crate, {20, 334, top + 30, bottom - 15}, r.range(1.0, 1.4), vary(QColor(190, 150, 95), r),
             anyOf(r, {QColor(200, 50, 40), QColor(40, 90, 160), QColor(50, 130, 70)}));
     for (int i = 0; i < 3; ++i)
-        put(s, Pot, r.range(20, 334), r.range(top + 10, bottom - 10), r.range(1.0, 1.3), QColor(190, 100, 60)).shape = 0;
-    put(s, Cat, r.range(30, 324), r.range(top + 40, bottom - 20), 1.2, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}));
-    put(s, Ball, r.range(30, 324), r.range(top + 40, bottom - 10), 1.0, QColor(220, 50, 50), QColor(40, 90, 200));
-    spare(s, Cat, r.range(30, 324), r.range(top + 30, bottom - 20), 1.1, QColor(90, 80, 75));
-    spare(s, Barrel, r.range(20, 334), r.range(top + 30, bottom - 20), 1.1, wood, QColor(70, 70, 75));
-    spare(s, Crate, r.range(20, 334), r.range(top + 30, bottom - 20), 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
-    spare(s, Pot, r.range(20, 334), r.range(top + 20, bottom - 10), 1.2, QColor(190, 100, 60));
+        scatter(s, r, Pot, {20, 334, top + 10, bottom - 10}, r.range(1.0, 1.3), QColor(190, 100, 60)).shape = 0;
+    scatter(s, r, Cat, {30, 324, top + 40, bottom - 20}, 1.2, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}));
+    scatter(s, r, Ball, {30, 324, top + 40, bottom - 10}, 1.0, QColor(220, 50, 50), QColor(40, 90, 200));
+    scatterSpare(s, r, Cat, {30, 324, top + 30, bottom - 20}, 1.1, QColor(90, 80, 75));
+    scatterSpare(s, r, Barrel, {20, 334, top + 30, bottom - 20}, 1.1, wood, QColor(70, 70, 75));
+    scatterSpare(s, r, Crate, {20, 334, top + 30, bottom - 20}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
+    scatterSpare(s, r, Pot, {20, 334, top + 20, bottom - 10}, 1.2, QColor(190, 100, 60));
 }
 } // namespace
 
@@ -69,11 +69,16 @@ void buildVillage(Scene& s, Rng& r, int v)
     put(s, Sign, gap + r.range(-8, 8), street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
     put(s, Bunting, kWidth / 2.0, street - 112, 1.7, QColor(220, 50, 50), QColor(250, 200, 50), QColor(60, 120, 200));
     for (int i = 0; i < 3; ++i)
-        put(s, Bird, r.range(20, 334), r.range(30, street - 180), 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
+        scatter(s, r, Bird, {20, 334, 30, street - 180}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
     put(s, Bird, r.range(40, 300), street - 108 * sc - 2, 1.2, QColor(120, 90, 60), QColor(230, 120, 60));
     streetClutter(s, r, street, kHeight);
     put(s, Bush, r.range(20, 334), street + 4, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
-    spare(s, Bird, r.range(20, 334), r.range(30, 120), 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
+    scatter(s, r, Fence, {40, 314, street + 16, street + 22}, 1.0, QColor(240, 238, 230));
+    for (int i = 0; i < 2; ++i)
+        scatter(s, r, Bird, {20, 334, street + 30, kHeight - 20}, 1.2, QColor(120, 120, 130), QColor(210, 200, 190));
+    scatter(s, r, Flower, {20, 334, street + 20, kHeight - 10}, 1.3, QColor(230, 60, 80));
+    scatter(s, r, Bread, {20, 334, street + 30, kHeight - 10}, 1.2, QColor(200, 140, 70));
+    scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
 }
 
 void buildHarbour(Scene& s, Rng& r, int v)
@@ -103,23 +108,28 @@ void buildHarbour(Scene& s, Rng& r, int v)
         b.groundMove = true;
     }
     for (int i = 0; i < 3; ++i)
-        put(s, Buoy, r.range(20, 334), r.range(horizon + 40, quay - 10), 1.0, QColor(220, 60, 40));
+        scatter(s, r, Buoy, {20, 334, horizon + 40, quay - 10}, 1.0, QColor(220, 60, 40));
     for (int i = 0; i < 4; ++i)
-        put(s, Bird, r.range(20, 334), r.range(30, horizon - 20), r.range(0.8, 1.2), QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
+        scatter(s, r, Bird, {20, 334, 30, horizon - 20}, r.range(0.8, 1.2), QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
     for (int i = 0; i < 3; ++i)
-        put(s, Barrel, r.range(20, 334), r.range(quay + 30, kHeight - 20), 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
+        scatter(s, r, Barrel, {20, 334, quay + 30, kHeight - 20}, 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
     for (int i = 0; i < 3; ++i)
-        put(s, Crate, r.range(20, 334), r.range(quay + 30, kHeight - 15), 1.3, QColor(190, 150, 95), QColor(40, 90, 160));
+        scatter(s, r, Crate, {20, 334, quay + 30, kHeight - 15}, 1.3, QColor(190, 150, 95), QColor(40, 90, 160));
     for (int i = 0; i < 3; ++i)
-        put(s, Fish, r.range(30, 324), r.range(quay + 25, kHeight - 20), 1.1, anyOf(r, {QColor(150, 170, 190), QColor(220, 120, 60), QColor(200, 180, 80)}), QColor(100, 110, 130));
-    put(s, Cat, r.range(30, 324), r.range(quay + 40, kHeight - 20), 1.3, QColor(230, 150, 60));
-    put(s, Crab, r.range(30, 324), r.range(quay + 40, kHeight - 20), 1.2, QColor(210, 70, 40));
-    put(s, Shell, r.range(30, 324), r.range(quay + 30, kHeight - 20), 1.2, QColor(240, 200, 180));
-    spare(s, Buoy, r.range(30, 324), r.range(horizon + 40, quay - 10), 1.0, QColor(240, 200, 40));
-    spare(s, Bird, r.range(30, 324), r.range(30, horizon - 30), 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
-    spare(s, Fish, r.range(30, 324), r.range(quay + 25, kHeight - 20), 1.1, QColor(90, 140, 190), QColor(60, 80, 120));
-    spare(s, Crab, r.range(30, 324), r.range(quay + 30, kHeight - 20), 1.1, QColor(200, 80, 40));
-    spare(s, Barrel, r.range(30, 324), r.range(quay + 30, kHeight - 20), 1.1, QColor(150, 100, 60), QColor(60, 60, 65));
+        scatter(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, anyOf(r, {QColor(150, 170, 190), QColor(220, 120, 60), QColor(200, 180, 80)}), QColor(100, 110, 130));
+    scatter(s, r, Cat, {30, 324, quay + 40, kHeight - 20}, 1.3, QColor(230, 150, 60));
+    scatter(s, r, Crab, {30, 324, quay + 40, kHeight - 20}, 1.2, QColor(210, 70, 40));
+    scatter(s, r, Shell, {30, 324, quay + 30, kHeight - 20}, 1.2, QColor(240, 200, 180));
+    for (int i = 0; i < 2; ++i)
+        scatter(s, r, Bird, {30, 324, quay + 20, kHeight - 20}, 1.3, QColor(250, 250, 250), QColor(220, 220, 225));
+    scatter(s, r, Lamp, {30, 324, quay + 10, quay + 30}, 1.0, QColor(40, 45, 50)).groundMove = true;
+    scatter(s, r, Starfish, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(240, 120, 60));
+    scatter(s, r, Jar, {30, 324, quay + 30, kHeight - 20}, 1.2, QColor(90, 140, 190), QColor(150, 100, 60));
+    scatterSpare(s, r, Buoy, {30, 324, horizon + 40, quay - 10}, 1.0, QColor(240, 200, 40));
+    scatterSpare(s, r, Bird, {30, 324, 30, horizon - 30}, 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
+    scatterSpare(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, QColor(90, 140, 190), QColor(60, 80, 120));
+    scatterSpare(s, r, Crab, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(200, 80, 40));
+    scatterSpare(s, r, Barrel, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(150, 100, 60), QColor(60, 60, 65));
 }
 
 void buildNightTown(Scene& s, Rng& r, int v)
@@ -142,25 +152,25 @@ void buildNightTown(Scene& s, Rng& r, int v)
     noiseTexture(s.base, QRect(0, int(street), kWidth, kHeight), 6, 8, r.seed());
     put(s, Moon, moonAt.x(), moonAt.y(), 1.6, QColor(245, 240, 210)).shape = r.between(0, 1);
     for (int i = 0; i < 9; ++i)
-        put(s, Star, r.range(15, 339), r.range(15, street - 170), r.range(0.8, 1.3), anyOf(r, {QColor(255, 245, 200), QColor(200, 220, 255)}));
-    put(s, Cloud, r.range(40, 314), r.range(60, 130), 0.9, QColor(90, 90, 130));
+        scatter(s, r, Star, {15, 339, 15, street - 170}, r.range(0.8, 1.3), anyOf(r, {QColor(255, 245, 200), QColor(200, 220, 255)}));
+    scatter(s, r, Cloud, {40, 314, 60, 130}, 0.9, QColor(90, 90, 130));
     const double sc = r.range(1.1, 1.25), gap = kWidth / 3.0;
     for (int i = 0; i < 3; ++i)
         house(s, r, gap / 2 + i * gap + r.range(-6, 6), street, sc, shade(wallColour(r), 0.45), shade(roofColour(r), 0.5), true);
     put(s, Cat, r.range(40, 314), street - 103 * sc, 1.1, QColor(30, 30, 35)).variant = 0;
     for (int i = 0; i < 3; ++i) {
-        Obj& l = put(s, Lamp, r.range(25, 329), r.range(street + 20, street + 70), 1.05, QColor(35, 38, 45));
+        Obj& l = scatter(s, r, Lamp, {25, 329, street + 20, street + 70}, 1.05, QColor(35, 38, 45));
         l.variant = 1;
         l.groundMove = true;
     }
     for (int i = 0; i < 2; ++i)
-        put(s, Barrel, r.range(20, 334), r.range(street + 40, kHeight - 20), 1.2, QColor(100, 75, 55), QColor(50, 50, 55));
-    put(s, Crate, r.range(20, 334), r.range(street + 40, kHeight - 20), 1.3, QColor(120, 100, 75), QColor(130, 40, 40));
-    put(s, Bird, r.range(40, 314), r.range(street - 250, street - 180), 1.2, QColor(60, 55, 70), QColor(120, 110, 120)).shape = 1;
+        scatter(s, r, Barrel, {20, 334, street + 40, kHeight - 20}, 1.2, QColor(100, 75, 55), QColor(50, 50, 55));
+    scatter(s, r, Crate, {20, 334, street + 40, kHeight - 20}, 1.3, QColor(120, 100, 75), QColor(130, 40, 40));
+    scatter(s, r, Bird, {40, 314, street - 250, street - 180}, 1.2, QColor(60, 55, 70), QColor(120, 110, 120)).shape = 1;
     put(s, Sign, gap * 2 + r.range(-8, 8), street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(230, 200, 120));
-    spare(s, Star, r.range(20, 334), r.range(20, street - 180), 1.0, QColor(255, 240, 190));
-    spare(s, Cat, r.range(30, 324), r.range(street + 40, kHeight - 20), 1.2, QColor(60, 60, 70));
-    spare(s, Barrel, r.range(30, 324), r.range(street + 40, kHeight - 20), 1.1, QColor(100, 75, 55), QColor(50, 50, 55));
+    scatterSpare(s, r, Star, {20, 334, 20, street - 180}, 1.0, QColor(255, 240, 190));
+    scatterSpare(s, r, Cat, {30, 324, street + 40, kHeight - 20}, 1.2, QColor(60, 60, 70));
+    scatterSpare(s, r, Barrel, {30, 324, street + 40, kHeight - 20}, 1.1, QColor(100, 75, 55), QColor(50, 50, 55));
 }
 
 } // namespace levelgen
