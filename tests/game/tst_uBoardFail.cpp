@@ -2,11 +2,11 @@
 #include "game/uBoardFail.h"
 
 #include "platform/modal.h"
+#include "players/windowtest.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using testsupport::Forms;
@@ -36,13 +36,7 @@ void TestBoardFail::buttonsGiveTheResult()
     QFETCH(int, result);
     GameDir dir;
     Forms forms;
-    QTimer::singleShot(0, Form5, [button] {
-        if (button.isEmpty())
-            QTest::keyClick(Form5, Qt::Key_Return);
-        else
-            QTest::mouseClick(Form5->findChild<QPushButton*>(button), Qt::LeftButton);
-    });
-    QCOMPARE(platform::showModal(Form5), result);
+    QCOMPARE(windowtest::modalResultOf(Form5, button), result);
     QVERIFY(!Form5->isVisible());
 }
 

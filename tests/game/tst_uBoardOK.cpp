@@ -4,11 +4,11 @@
 #include "platform/image.h"
 #include "platform/modal.h"
 #include "platform/timer.h"
+#include "players/windowtest.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using platform::VirtualClock;
@@ -78,13 +78,7 @@ void TestBoardOK::buttonsGiveTheResult()
     GameDir dir;
     Forms forms;
     // The real modal loop, ended by a real click.
-    QTimer::singleShot(0, Form4, [button] {
-        if (button.isEmpty())
-            QTest::keyClick(Form4, Qt::Key_Return);
-        else
-            QTest::mouseClick(Form4->findChild<QPushButton*>(button), Qt::LeftButton);
-    });
-    QCOMPARE(platform::showModal(Form4), result);
+    QCOMPARE(windowtest::modalResultOf(Form4, button), result);
     QVERIFY(!Form4->isVisible());
 }
 

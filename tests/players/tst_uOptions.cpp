@@ -2,6 +2,7 @@
 // file is read from.
 #include "players/uOptions.h"
 
+#include "players/windowtest.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -17,18 +18,9 @@ using testsupport::GameDir;
 using testsupport::MessageLog;
 
 namespace {
-QByteArray settingsFile(const GameDir& dir)
-{
-    QFile f(dir.file(QStringLiteral("settings.dat")));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
-}
+using windowtest::writeFile;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+QByteArray settingsFile(const GameDir& dir) { return windowtest::fileBytes(dir.file(QStringLiteral("settings.dat"))); }
 
 QByteArray boxes()
 {

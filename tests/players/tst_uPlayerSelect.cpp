@@ -4,6 +4,7 @@
 
 #include "players/roster.h"
 #include "players/savecrash.h"
+#include "players/windowtest.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -17,24 +18,19 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using testsupport::addPlayer;
 using testsupport::Forms;
 using testsupport::GameDir;
 using testsupport::MessageLog;
 
 namespace {
-QByteArray rosterFile(const GameDir& dir)
-{
-    QFile f(dir.file(QStringLiteral("players.dat")));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
-}
+using windowtest::writeFile;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+QByteArray rosterFile(const GameDir& dir) { return windowtest::fileBytes(dir.file(QStringLiteral("players.dat"))); }
 
 QStringList entries()
 {
@@ -90,6 +86,19 @@ void addPlayers(const GameDir& dir, int count)
         addPlayer(dir.path(), QStringLiteral("P%1").arg(i), i);
 }
 
+// A listening Unix socket at `path`: it exists, but open() refuses it.
+int bindSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    if (fd < 0 || native.size() >= int(sizeof addr.sun_path))
+        return -1;
+    std::copy(native.begin(), native.end(), addr.sun_path);
+    return ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 ? fd : -1;
+}
+
 players::RosterRecord rosterOf(const QStringList& names)
 {
     players::RosterRecord r;
@@ -124,7 +133,8 @@ private slots:
     void closeBoxAndKeysChooseNobody();
     void damagedRoster_data();
     void damagedRoster();
-    void folderInPlaceOfRosterIsLeftAlone();
+    void unreadableRosterIsLeftAlone_data();
+    void unreadableRosterIsLeftAlone();
     void hungarianNameRoundTrip();
     void entryRefusesCharactersOutsideCodePage_data();
     void entryRefusesCharactersOutsideCodePage();
@@ -523,26 +533,46 @@ void TestPlayerSelect::damagedRoster()
     Form3->hide();
 }
 
-void TestPlayerSelect::folderInPlaceOfRosterIsLeftAlone()
+void TestPlayerSelect::unreadableRosterIsLeftAlone_data()
 {
+    QTest::addColumn<bool>("socket"); // else a folder
+    QTest::addColumn<QString>("error");
+    // A folder opens but cannot be read; a socket cannot even be opened.
+    QTest::newRow("folder") << false << "File access denied.";
+    QTest::newRow("socket") << true << "I/O error 6.";
+}
+
+void TestPlayerSelect::unreadableRosterIsLeftAlone()
+{
+    QFETCH(bool, socket);
+    QFETCH(QString, error);
     GameDir dir;
     Forms forms;
     MessageLog messages;
     const QString path = dir.file(QStringLiteral("players.dat"));
-    QVERIFY(QDir().mkpath(path + QStringLiteral("/keep")));
+    const int fd = socket ? bindSocket(path) : -1;
+    if (!socket)
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/keep")));
+    const auto untouched = [&] {
+        const QFileInfo info(path);
+        return socket ? info.exists() && !info.isFile() && !info.isDir() : QFileInfo(path + QStringLiteral("/keep")).isDir();
+    };
+    QVERIFY(untouched());
     Form3->show();
     QVERIFY(Form3->isVisible());
-    QCOMPARE(messages.texts(), QStringList{"File access denied."});
+    QCOMPARE(messages.texts(), QStringList{error});
     QVERIFY(entries().isEmpty());
     QVERIFY(!Form3->Button1->isEnabled());
     QVERIFY(!Form3->rosterReadable());
     Form3->Button1Click();
     QVERIFY(Form3->Edit1->isHidden());
-    QVERIFY(QFileInfo(path + QStringLiteral("/keep")).isDir());
+    QVERIFY(untouched());
     Form3->hide();
+    if (fd >= 0)
+        ::close(fd);
 
     // Once the roster can be read again, the window works as before.
-    QVERIFY(QDir(path).removeRecursively());
+    QVERIFY(socket ? QFile::remove(path) : QDir(path).removeRecursively());
     addPlayer(dir.path(), QStringLiteral("Anna"), 4);
     messages.list.clear();
     Form3->show();
