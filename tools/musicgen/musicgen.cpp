@@ -97,11 +97,11 @@ int levelDiffCount(const std::string& gameDir, int level)
     return c == EOF ? 0 : c;
 }
 
-double requiredSeconds(int piece, int diffCount)
+double requiredSeconds(int piece, int diffCount, double levelSeconds, double titleSeconds)
 {
     if (piece == 0)
-        return kTitleSeconds;
-    return std::max(kLevelSeconds, 10.0 * diffCount);
+        return titleSeconds;
+    return std::max(levelSeconds, 10.0 * diffCount);
 }
 
 std::vector<std::uint8_t> makePiece(int piece, double seconds)
@@ -123,7 +123,7 @@ Summary generate(const Options& o)
     std::vector<Job> jobs;
     Summary sum;
     for (int p = o.first; p <= o.last; ++p) {
-        const double need = requiredSeconds(p, p == 0 ? 0 : levelDiffCount(o.out, p));
+        const double need = requiredSeconds(p, p == 0 ? 0 : levelDiffCount(o.out, p), o.levelSeconds, o.titleSeconds);
         const auto it = stamp.find(p);
         const bool current = fs::exists(fs::path(o.out) / relativePath(p)) && it != stamp.end() &&
                              it->second.version == kVersion && it->second.seconds >= need;

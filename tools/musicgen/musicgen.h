@@ -22,7 +22,8 @@ std::string relativePath(int piece);
 int levelDiffCount(const std::string& gameDir, int level);
 // The shortest the piece may be: two minutes for the title; for a level at
 // least 150 s and at least the level's starting time (10 s a difference).
-double requiredSeconds(int piece, int diffCount);
+double requiredSeconds(int piece, int diffCount, double levelSeconds = kLevelSeconds,
+                       double titleSeconds = kTitleSeconds);
 
 // Composes, renders and encodes one piece at least `seconds` long.
 std::vector<std::uint8_t> makePiece(int piece, double seconds);
@@ -32,6 +33,9 @@ struct Options {
     int jobs = 0;      // worker threads; 0 = one per core
     std::FILE* progress = stdout; // nullptr for silence
     int first = 0, last = kPieces - 1;
+    // The shortest pieces; tests make short ones to stay quick.
+    double levelSeconds = kLevelSeconds;
+    double titleSeconds = kTitleSeconds;
 };
 
 struct Summary {
