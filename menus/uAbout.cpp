@@ -21,25 +21,27 @@ TForm10::TForm10(QWidget* parent)
 
     const QFont plain = platform::arial(11);
     const QFont bold = platform::arial(11, true);
-    auto label = [this](const char* name, QRect r, const char* text, const QFont& f) {
-        return platform::makeLabel(this, name, r, QString::fromUtf8(text), f);
+    // Labels size themselves to their text, as the layout's labels do; the
+    // credits are worded to stay within the widths the layout gives them.
+    auto label = [this](const char* name, QPoint at, const char* text, const QFont& f) {
+        return platform::makeAutoLabel(this, name, at, QString::fromUtf8(text), f);
     };
-    Label1 = label("Label1", {72, 320, 220, 14}, "Fejlesztőeszköz: C++20, Qt 6, SDL2_mixer", plain);
-    Label2 = label("Label2", {72, 280, 261, 14}, "A játékot tervezte, rajzolta és programozta:", plain);
-    Label3 = label("Label3", {72, 336, 324, 14}, "Képek: saját képgenerátorunk festi, fényképezőgép nélkül", plain);
-    Label4 = label("Label4", {72, 352, 278, 14}, "Képfeldolgozás: Qt 6 (QPainter, QImage)", plain);
-    Label5 = label("Label5", {72, 368, 440, 14},
-                   "Pályazenék: saját zenegenerátorunk, 1–50. pálya: dallamos, 51–100.: táncos stílus; LAME", plain);
-    Label6 = label("Label6", {72, 384, 236, 14}, "Főcímzene: saját zenegenerátorunk és a LAME", plain);
-    Label7 = label("Label7", {336, 280, 62, 14}, "K2 csapat", bold);
-    Label8 = label("Label8", {472, 136, 42, 14}, "2026. 12.", plain);
+    Label1 = label("Label1", {72, 320}, "Fejlesztőeszköz: C++20, Qt 6, SDL2_mixer", plain);
+    Label2 = label("Label2", {72, 280}, "A játékot tervezte, rajzolta és programozta:", plain);
+    Label3 = label("Label3", {72, 336}, "Képek: saját képgenerátorunk festi, fényképezőgép nélkül", plain);
+    Label4 = label("Label4", {72, 352}, "Képfeldolgozás: saját szűrőink a Qt 6 QPainterrel", plain);
+    Label5 = label("Label5", {72, 368},
+                   "Pályazenék: 1–50. és 51–100. pálya: saját zenegenerátorunk (kovra_musicgen), LAME", plain);
+    Label6 = label("Label6", {72, 384}, "Főcímzene: saját zenegenerátorunk, LAME", plain);
+    Label7 = label("Label7", {336, 280}, "K2 Műhely", bold);
+    Label8 = label("Label8", {472, 136}, "2026 tél", plain);
     Label9 = menus::makeWebLabel(this, "Label9", {240, 552, 122, 14}, [this] { Label9Click(); });
-    Label10 = label("Label10", {72, 552, 161, 14}, "Látogasd meg a játék weboldalát:", plain);
-    Label11 = label("Label11", {72, 424, 182, 14}, "Köszönjük a tesztelők munkáját:", plain);
-    Label12 = label("Label12", {264, 424, 67, 14}, "Kiss Anna", bold);
-    Label13 = label("Label13", {264, 440, 81, 14}, "Szabó Bence", bold);
-    Label14 = label("Label14", {264, 456, 63, 14}, "Tóth Réka", bold);
-    Label15 = label("Label15", {72, 496, 439, 14},
+    Label10 = label("Label10", {72, 552}, "Látogasd meg a játék weboldalát:", plain);
+    Label11 = label("Label11", {72, 424}, "Köszönjük a tesztelők munkáját:", plain);
+    Label12 = label("Label12", {264, 424}, "Kiss Anna", bold);
+    Label13 = label("Label13", {264, 440}, "Szabó Bence", bold);
+    Label14 = label("Label14", {264, 456}, "Tóth Réka", bold);
+    Label15 = label("Label15", {72, 496},
                     "Ajánljuk mindazoknak, akik szívesen keresik az apró különbségeket.", plain);
     Button1 = platform::makeButton(this, "Button1", {256, 616, 75, 25}, QString::fromUtf8("Főmenü"));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });

@@ -40,8 +40,8 @@ TForm7::TForm7(QWidget* parent)
     setWindowTitle(QStringLiteral("Ez csalás! :-)"));
     setFont(platform::windowFont());
     platform::fixAndCentre(this, 247, 66);
-    Label1 = platform::makeLabel(this, "Label1", {8, 8, 230, 14},
-                                 QString::fromUtf8("Hanyadik pályára szeretnél ugrani aljas módon?"), platform::arial(11));
+    Label1 = platform::makeAutoLabel(this, "Label1", {8, 8},
+                                     QString::fromUtf8("Hanyadik pályára szeretnél ugrani aljas módon?"), platform::arial(11));
     SpinEdit1 = new LevelSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setGeometry(8, 32, 73, 22);

@@ -21,7 +21,7 @@ TForm2* Form2 = nullptr;
 
 QString makerNotice()
 {
-    return QString::fromUtf8("© 2026 Kovra Műhely · v") + QStringLiteral(KOVRA_VERSION);
+    return QString::fromUtf8("© 2026 K2 Műhely · v") + QStringLiteral(KOVRA_VERSION);
 }
 
 TForm2::TForm2(QWidget* parent)

@@ -378,7 +378,7 @@ QImage picture(bool right)
     cloud(p, {70, 60}, 90, 34, 1);
     cloud(p, {190, 118}, 70, 24, 2);
     if (!right)
-        cloud(p, kPoints[Cloud], 60, 26, 3);
+        cloud(p, kPoints[Cloud], 40, 20, 3);
     cloud(p, {320, 190}, 60, 18, 4);
     if (right)
         bird(p);

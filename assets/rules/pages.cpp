@@ -54,12 +54,11 @@ void page2(QPainter& p, const GameShots& s)
 void page3(QPainter& p, const GameShots& s)
 {
     drawHeading(p, u("Szünet"));
-    const QImage banner = fit(s.pauseBanner, 272);
-    const int x = kRight - banner.width();
-    drawMounted(p, {x, 40}, banner);
-    drawParagraph(p, kLeft, kBodyTop + 8, x - kLeft - 24,
-                  u("Ha az órára kattintasz, szüneteltetheted a játékot. Ha újra rákattintasz (vagy a megjelenő "
-                    "ablakra), a játék folytatódik. A szünet alatt nem láthatóak a képek."));
+    const int y = drawParagraph(p, kLeft, kBodyTop, kRight - kLeft,
+                                u("Ha az órára kattintasz, szüneteltetheted a játékot. Ha újra rákattintasz (vagy a "
+                                  "megjelenő ablakra), a játék folytatódik. A szünet alatt nem láthatóak a képek."));
+    const QImage banner = fit(s.pauseBanner, 320);
+    drawMounted(p, {centred(banner), y + (kPlainFrom - 16 - y - banner.height()) / 2}, banner);
 }
 
 void page4(QPainter& p, const GameShots& s)
@@ -102,8 +101,8 @@ void page6(QPainter& p, const GameShots& s)
                              "A jelölő köröknél nagyobb kiterjedésű különbségek esetén próbálj az eltérő terület "
                              "közepére kattintani!"})
         y = drawParagraph(p, kLeft, y, kRight - kLeft, u(text), dash) + 6;
-    const QImage a = zoomed(s.crops[0], 1.25);
-    const QImage b = zoomed(s.crops[1], 1.25);
+    const QImage a = zoomed(s.crops[0], 1.1);
+    const QImage b = zoomed(s.crops[1], 1.1);
     const int gap = 48;
     const int x = (kLeft + kRight - a.width() - b.width() - gap) / 2;
     const int top = y + (kPlainFrom - 14 - y - a.height()) / 2;
@@ -113,9 +112,11 @@ void page6(QPainter& p, const GameShots& s)
 
 } // namespace
 
+QImage pageBackground(int n) { return blankPage(std::uint32_t(1000 + n)); }
+
 QImage composePage(int n, const GameShots& shots)
 {
-    QImage page = blankPage(std::uint32_t(1000 + n));
+    QImage page = pageBackground(n);
     QPainter p(&page);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -10,6 +10,9 @@ namespace rules {
 
 namespace {
 
+// A colour shared by at least this many pixels is kept exact.
+constexpr int kFrequentPixels = 48;
+
 struct Bin {
     std::array<double, 3> sum{}; // colour sums of the pixels in the bin
     double count = 0;
@@ -18,12 +21,14 @@ struct Bin {
 
 // Histogram on 5 bits per channel: small enough to cut and refine quickly,
 // fine enough that dithering hides the rest.
-std::vector<Bin> histogram(const QImage& rgb)
+std::vector<Bin> histogram(const QImage& rgb, const QHash<QRgb, bool>& skip)
 {
     std::vector<Bin> bins(32 * 32 * 32);
     for (int y = 0; y < rgb.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
+            if (skip.contains(line[x] | 0xFF000000))
+                continue;
             const int r = qRed(line[x]), g = qGreen(line[x]), b = qBlue(line[x]);
             Bin& bin = bins[(r >> 3) << 10 | (g >> 3) << 5 | (b >> 3)];
             bin.sum[0] += r;
@@ -88,27 +93,41 @@ int nearest(const std::vector<std::array<double, 3>>& pal, double r, double g, d
 QList<QRgb> fitPalette(const QImage& image, int maxColours)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    {
-        QList<QRgb> exact;
-        QHash<QRgb, bool> seen;
-        for (int y = 0; y < rgb.height() && exact.size() <= maxColours; ++y) {
-            const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-            for (int x = 0; x < rgb.width() && exact.size() <= maxColours; ++x)
-                if (!seen.contains(line[x] | 0xFF000000)) {
-                    seen.insert(line[x] | 0xFF000000, true);
-                    exact << (line[x] | 0xFF000000);
-                }
-        }
-        if (exact.size() <= maxColours)
-            return exact;
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++counts[line[x] | 0xFF000000];
+    }
+    QList<QRgb> out;
+    if (counts.size() <= maxColours) {
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            out << it.key();
+        std::sort(out.begin(), out.end());
+        return out;
     }
 
-    const std::vector<Bin> bins = histogram(rgb);
+    // Flat areas and the cores of letters come in a few colours that many
+    // pixels share: they get entries of their own and stay exact.
+    QList<QPair<int, QRgb>> frequent;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() >= kFrequentPixels)
+            frequent << qMakePair(-it.value(), it.key());
+    std::sort(frequent.begin(), frequent.end());
+    QHash<QRgb, bool> reserved;
+    for (int i = 0; i < frequent.size() && i < maxColours / 4; ++i) {
+        out << frequent[i].second;
+        reserved.insert(frequent[i].second, true);
+    }
+
+    const std::vector<Bin> bins = histogram(rgb, reserved);
+    if (bins.empty())
+        return out;
     std::vector<Box> boxes(1);
     for (const Bin& b : bins)
         boxes[0].bins.push_back(&b);
     measure(boxes[0]);
-    while (int(boxes.size()) < maxColours) {
+    while (int(boxes.size()) < maxColours - int(out.size())) {
         auto it = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.weight < b.weight; });
         if (it->weight < 0)
             break;
@@ -159,9 +178,11 @@ QList<QRgb> fitPalette(const QImage& image, int maxColours)
             if (acc[i][3] > 0)
                 pal[i] = {acc[i][0] / acc[i][3], acc[i][1] / acc[i][3], acc[i][2] / acc[i][3]};
     }
-    QList<QRgb> out;
-    for (const auto& c : pal)
-        out << qRgb(int(std::lround(c[0])), int(std::lround(c[1])), int(std::lround(c[2])));
+    for (const auto& c : pal) {
+        const QRgb rgbc = qRgb(int(std::lround(c[0])), int(std::lround(c[1])), int(std::lround(c[2])));
+        if (!out.contains(rgbc))
+            out << rgbc;
+    }
     return out;
 }
 
