@@ -9,9 +9,9 @@
 #include "players/records.h"
 
 #include <QCheckBox>
+#include <QShowEvent>
 
 #include <algorithm>
-#include <QShowEvent>
 
 TForm8* Form8 = nullptr;
 
@@ -31,8 +31,8 @@ QCheckBox* makeBox(QWidget* parent, const char* name, int top, const char* text)
 QLabel* makeNote(QWidget* parent, const char* name, QRect geometry, const char* text)
 {
     QLabel* l = platform::makeLabel(parent, name, geometry, QString::fromUtf8(text), platform::arial(11));
-    // The widths were measured on another system's Arial; ours may need a
-    // few more pixels, and a clipped last word is worse than a wider label.
+    // The layout's widths fit another system's Arial; ours may need a few
+    // more pixels, and a clipped last word is worse than a wider label.
     l->resize(std::max(geometry.width(), l->sizeHint().width()), geometry.height());
     return l;
 }

@@ -1,5 +1,5 @@
-// players.dat and settings.dat byte for byte, and the roster changes the
-// player window makes.
+// players.dat byte for byte: where each field sits, and how a damaged
+// record is read.
 #include "players/records.h"
 #include "players/roster.h"
 
@@ -7,8 +7,6 @@
 #include <QtTest>
 
 using namespace players;
-
-Q_DECLARE_METATYPE(QList<int>)
 
 namespace {
 QByteArray rawRoster(int count, const QList<QByteArray>& names, int nameLength = -1)
@@ -39,15 +37,7 @@ private slots:
     void playerFieldsSitAtTheirOffsets();
     void damagedRosterIsClampedOnReading_data();
     void damagedRosterIsClampedOnReading();
-    void hungarianNameIsStoredInWindows1250();
     void nameIsCutToThirtyCharacters();
-    void entryTextTellsTheLevel_data();
-    void entryTextTellsTheLevel();
-    void addingFillsTheNextSlotUntilFull();
-    void removingMovesLaterPlayersUp_data();
-    void removingMovesLaterPlayersUp();
-    void settingsBytes_data();
-    void settingsBytes();
 };
 
 void TestRecords::playerFieldsSitAtTheirOffsets()
@@ -109,17 +99,6 @@ void TestRecords::damagedRosterIsClampedOnReading()
     QVERIFY(quint8(saved[4]) <= kNameMax);
 }
 
-void TestRecords::hungarianNameIsStoredInWindows1250()
-{
-    const QString name = QString::fromUtf8("áéíóöőúüű ÁÉÍÓÖŐÚÜŰ");
-    const QByteArray cp1250("\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB\x20\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB");
-    RosterRecord r = withPlayerAdded({}, name);
-    const QByteArray b = encodeRoster(r);
-    QCOMPARE(int(b[4]), cp1250.size());
-    QCOMPARE(b.mid(5, cp1250.size()), cp1250);
-    QCOMPARE(decodeRoster(b.constData()).slot(1).displayName(), name);
-}
-
 void TestRecords::nameIsCutToThirtyCharacters()
 {
     const QString thirty = QString::fromUtf8("Őszi Ágnes Ünőke Szépvölgyi Bé");
@@ -127,99 +106,6 @@ void TestRecords::nameIsCutToThirtyCharacters()
     QCOMPARE(PlayerRecord::newPlayer(thirty).displayName(), thirty);
     QCOMPARE(PlayerRecord::newPlayer(thirty + QStringLiteral("XYZ")).displayName(), thirty);
     QCOMPARE(PlayerRecord::newPlayer(thirty).name.size(), 30);
-}
-
-void TestRecords::entryTextTellsTheLevel_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("not played") << 0 << QString::fromUtf8("Anna (még nem játszott)");
-    QTest::newRow("first level") << 1 << QStringLiteral("Anna (1. szint)");
-    QTest::newRow("level 7") << 7 << QStringLiteral("Anna (7. szint)");
-    QTest::newRow("last level") << 100 << QStringLiteral("Anna (100. szint)");
-    QTest::newRow("finished") << 101 << QStringLiteral("Anna (befejezve)");
-    QTest::newRow("beyond finished") << 255 << QStringLiteral("Anna (befejezve)");
-}
-
-void TestRecords::entryTextTellsTheLevel()
-{
-    QFETCH(int, level);
-    QFETCH(QString, text);
-    PlayerRecord p = PlayerRecord::newPlayer(QStringLiteral("Anna"));
-    p.level = quint8(level);
-    QCOMPARE(entryText(p), text);
-}
-
-void TestRecords::addingFillsTheNextSlotUntilFull()
-{
-    RosterRecord r = rosterOf(9);
-    r.slot(3).helps = 5;
-    r = withPlayerAdded(r, QStringLiteral("Tizedik"));
-    QCOMPARE(int(r.playerCount), 10);
-    const PlayerRecord& p = r.slot(10);
-    QCOMPARE(p.displayName(), QStringLiteral("Tizedik"));
-    QCOMPARE(int(p.level), 1);
-    QVERIFY(p.helps == 0 && p.secondsBank == 0 && p.totalSeconds == 0 && p.levelSeconds == 0 && p.attempts == 0);
-    QCOMPARE(int(r.slot(3).helps), 5);
-    const QByteArray full = encodeRoster(r);
-    QCOMPARE(encodeRoster(withPlayerAdded(r, QStringLiteral("Tizenegyedik"))), full);
-}
-
-void TestRecords::removingMovesLaterPlayersUp_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<QStringList>("left");
-    QTest::newRow("middle of three") << 3 << 2 << QStringList{"P1", "P3"};
-    QTest::newRow("first of three") << 3 << 1 << QStringList{"P2", "P3"};
-    QTest::newRow("tenth of ten") << 10 << 10
-                                  << QStringList{"P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8", "P9"};
-    QTest::newRow("only one") << 1 << 1 << QStringList{};
-    QTest::newRow("no such slot") << 2 << 3 << QStringList{"P1", "P2"};
-}
-
-void TestRecords::removingMovesLaterPlayersUp()
-{
-    QFETCH(int, count);
-    QFETCH(int, removed);
-    QFETCH(QStringList, left);
-    RosterRecord r = rosterOf(count);
-    for (int k = 1; k <= count; ++k)
-        r.slot(k).totalSeconds = 1000 * k;
-    const RosterRecord out = withPlayerRemoved(r, removed);
-    QCOMPARE(int(out.playerCount), int(left.size()));
-    for (int k = 1; k <= left.size(); ++k) {
-        QCOMPARE(out.slot(k).displayName(), left[k - 1]);
-        QCOMPARE(out.slot(k).totalSeconds, 1000 * left[k - 1].mid(1).toInt());
-    }
-    // The slot freed at the end is cleared in memory, not just hidden.
-    if (left.size() < count)
-        QCOMPARE(out.slot(count).name, QByteArray());
-    const QByteArray b = encodeRoster(out);
-    const int used = 4 + kPlayerBytes * int(left.size());
-    QCOMPARE(b.mid(used), QByteArray(kRosterBytes - used, '\0'));
-}
-
-void TestRecords::settingsBytes_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QList<int>>("onFlags"); // sound, precise, music, shadow
-    QTest::addColumn<QByteArray>("savedBack");
-    QTest::newRow("all on") << QByteArray("\1\1\1\1", 4) << QList<int>{1, 1, 1, 1} << QByteArray("\1\1\1\1", 4);
-    QTest::newRow("0,1,0,1") << QByteArray("\0\1\0\1", 4) << QList<int>{0, 1, 0, 1} << QByteArray("\0\1\0\1", 4);
-    QTest::newRow("2 reads as on, saved as 1") << QByteArray("\2\0\xFF\0", 4) << QList<int>{1, 0, 1, 0}
-                                                << QByteArray("\1\0\1\0", 4);
-    QTest::newRow("all off") << QByteArray(4, '\0') << QList<int>{0, 0, 0, 0} << QByteArray(4, '\0');
-}
-
-void TestRecords::settingsBytes()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(QList<int>, onFlags);
-    QFETCH(QByteArray, savedBack);
-    const SettingsRecord s = decodeSettings(stored.constData());
-    QCOMPARE((QList<int>{s.sound, s.precise, s.music, s.shadow}), onFlags);
-    QCOMPARE(encodeSettings(s), savedBack);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
