@@ -91,8 +91,8 @@ void ribbonStrap(QPainter& p, QPointF top, QPointF bottom, qreal width)
 
 void drawMedal(QPainter& p, QPointF c, qreal r)
 {
-    ribbonStrap(p, QPointF(c.x() + 38, -4), c + QPointF(6, -r * 0.9), 38);
-    ribbonStrap(p, QPointF(c.x() - 38, -4), c + QPointF(-6, -r * 0.9), 38);
+    ribbonStrap(p, QPointF(c.x() + 46, -4), c + QPointF(8, -r * 0.92), 36);
+    ribbonStrap(p, QPointF(c.x() - 46, -4), c + QPointF(-8, -r * 0.92), 36);
     softShadow(p, circle(c, r), QPointF(3, 5), 8, QColor(40, 25, 5, 170));
     p.fillPath(circle(c, r), metalDisc(c, r, gold));
     // A milled edge: a ring of small raised beads.
@@ -114,11 +114,12 @@ void drawMedal(QPainter& p, QPointF c, qreal r)
     const QString one = QStringLiteral("1");
     const QRectF ink = QFontMetricsF(f).tightBoundingRect(one);
     const QPainterPath digit = textPath(one, f, c - ink.center());
-    softShadow(p, digit, QPointF(2, 3), 3, QColor(70, 45, 0, 150));
+    softShadow(p, digit, QPointF(2, 3), 3, QColor(60, 35, 0, 200));
     QLinearGradient metal(c - QPointF(0, face), c + QPointF(0, face));
-    metal.setColorAt(0, gold.light);
+    metal.setColorAt(0, QColor(0xFFF3B0));
     metal.setColorAt(1, gold.base);
-    raised(p, digit, metal, 3, 1.0f);
+    raised(p, digit, metal, 3, 1.4f);
+    p.strokePath(digit, QPen(QColor(110, 75, 5, 170), 1));
     // One sharp glint on the rim.
     QRadialGradient glint(c + QPointF(-r * 0.55, -r * 0.6), r * 0.25);
     glint.setColorAt(0, QColor(255, 255, 240, 200));
@@ -195,16 +196,27 @@ void drawTrophy(QPainter& p, qreal cx, qreal top)
     for (int s : {-1, 1}) {
         QPainterPath h;
         h.moveTo(cx + s * 78, top + 22);
-        h.cubicTo(cx + s * 140, top + 8, cx + s * 142, top + 112, cx + s * 46, top + 140);
+        h.cubicTo(cx + s * 128, top + 8, cx + s * 130, top + 112, cx + s * 46, top + 140);
         handles.addPath(thick.createStroke(h));
     }
     handles.setFillRule(Qt::WindingFill);
-    softShadow(p, handles, QPointF(4, 6), 5, QColor(0, 0, 0, 110));
-    raised(p, handles, metalBar(QPointF(cx - 140, 0), QPointF(cx + 140, 0), silver), 4, 1.0f);
+    softShadow(p, handles, QPointF(3, 5), 6, QColor(40, 20, 0, 70));
+    raised(p, handles, metalBar(QPointF(cx - 130, 0), QPointF(cx + 130, 0), silver), 4, 1.0f);
 
     const QPainterPath bowl = trophyBowl(cx, top);
     softShadow(p, bowl, QPointF(4, 6), 7, QColor(0, 0, 0, 120));
     raised(p, bowl, metalBar(span.topLeft(), span.topRight(), silver), 5, 0.7f);
+    // Two engraved rings round the bowl, curved as the bowl is round.
+    p.save();
+    p.setClipPath(bowl);
+    for (qreal y : {top + 38.0, top + 46.0}) {
+        QPainterPath band;
+        band.moveTo(cx - 90, y);
+        band.quadTo(cx, y + 16, cx + 90, y);
+        p.strokePath(band, QPen(QColor(90, 96, 104, 150), 1.2));
+        p.strokePath(band.translated(0, 1.2), QPen(QColor(255, 255, 255, 140), 1));
+    }
+    p.restore();
     // The open mouth: the dark inside, then the rolled lip.
     QPainterPath mouth;
     mouth.addEllipse(QPointF(cx, top), 82, 13);
@@ -233,7 +245,7 @@ QImage boardOkBackground()
     QImage img = framedParchment({401, 534}, 0x4001);
     QPainter p(&img);
     prepare(p);
-    drawMedal(p, QPointF(108, 158), 56);
+    drawMedal(p, QPointF(110, 156), 60);
     p.end();
     grain(img, 0.012f, 0x4002);
     return img;
@@ -244,16 +256,9 @@ QImage boardFailBackground()
     QImage img = framedParchment({400, 533}, 0x4101);
     QPainter p(&img);
     prepare(p);
-    ClockLook brass{QColor(0xFFFBEA), QColor(0xE8D6AC), gold.light, gold.base, gold.shadow, true, 12, 0};
-    const QPointF c(200, 130);
-    const qreal r = 98;
-    drawClock(p, c, r, brass);
-    // The last minutes before twelve, shaded red: the time that ran out.
-    QPainterPath wedge;
-    wedge.moveTo(c);
-    wedge.arcTo(QRectF(c.x() - r * 0.74, c.y() - r * 0.74, r * 1.48, r * 1.48), 90, 30);
-    wedge.closeSubpath();
-    p.fillPath(wedge, QColor(200, 30, 20, 70));
+    // A brass clock at twelve, its last minutes shaded red: the time ran out.
+    const ClockLook brass{QColor(0xFFFBEA), QColor(0xE8D6AC), gold.light, gold.base, gold.shadow, true, 12, 0, 55, 60};
+    drawClock(p, QPointF(200, 130), 98, brass);
     drawWarningBadge(p, QPointF(283, 206), 26);
     p.end();
     grain(img, 0.012f, 0x4102);
@@ -273,13 +278,13 @@ QImage gratulaBackground()
     // A pen flourish under the heading.
     QPainterPath swash;
     swash.moveTo(84, 156);
-    swash.cubicTo(220, 140, 400, 170, 560, 150);
-    swash.cubicTo(590, 146, 600, 158, 585, 162);
+    swash.cubicTo(220, 140, 390, 170, 540, 150);
+    swash.cubicTo(568, 146, 578, 158, 563, 162);
     QPainterPathStroker pen;
     pen.setWidth(2.2);
     pen.setCapStyle(Qt::RoundCap);
     p.fillPath(pen.createStroke(swash), QColor(107, 30, 20, 200));
-    drawTrophy(p, 726, 110);
+    drawTrophy(p, 722, 110);
     p.end();
     grain(img, 0.012f, 0x5002);
     return img;

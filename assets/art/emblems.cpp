@@ -96,6 +96,17 @@ void drawClock(QPainter& p, QPointF c, qreal r, const ClockLook& look)
     p.fillPath(circle(c, face), dial);
     innerShadow(p, circle(c, face), QPointF(r * 0.03, r * 0.06), int(std::max(1.0, r * 0.08)), QColor(0, 0, 0, 120));
 
+    if (look.redTo > look.redFrom) {
+        QPainterPath wedge;
+        wedge.moveTo(c);
+        wedge.arcTo(QRectF(c.x() - face, c.y() - face, 2 * face, 2 * face), 90 - look.redFrom * 6,
+                    -(look.redTo - look.redFrom) * 6);
+        wedge.closeSubpath();
+        QRadialGradient red(c, face);
+        red.setColorAt(0, QColor(210, 40, 25, 40));
+        red.setColorAt(1, QColor(210, 40, 25, 120));
+        p.fillPath(wedge, red);
+    }
     const QColor ink(0x1B1410);
     for (int i = 0; i < 60; ++i) {
         const bool hourMark = i % 5 == 0;

@@ -12,6 +12,7 @@ struct ClockLook {
     QColor rimLight, rimBase, rimDark; // the polished rim
     bool numerals = false;             // roman-free plain figures 12, 3, 6, 9
     qreal hour = 10, minute = 10;      // the time the hands show
+    qreal redFrom = 0, redTo = 0;      // minutes shaded red under the hands
 };
 // The game's own clock: yellow face, green rim, showing ten past ten.
 ClockLook gameClock();

@@ -47,9 +47,8 @@ QPainterPath quarter()
     scroll(q, {0, -118}, {20, -140}, {62, -150}, {76, -168}, 18, M_PI * 0.55, 1.1, -1);
     // The heart beside the upright.
     scroll(q, {0, -62}, {12, -74}, {40, -70}, {36, -90}, 12, M_PI * 0.45, 1.0, -1);
-    // A spur reaching the frame's side.
-    q.moveTo(112, -56);
-    q.cubicTo(124, -40, 124, -20, 130, 0);
+    // A bracket of two small curls from the middle of the frame's side.
+    scroll(q, {130, 0}, {114, -2}, {96, -10}, {106, -32}, 15, M_PI * 0.55, 1.1, 1);
     return q;
 }
 
@@ -100,7 +99,7 @@ QImage ironPlaceholder(QSize size)
     QLinearGradient forged(0, 0, size.width(), size.height());
     forged.setColorAt(0, QColor(0x3A3836));
     forged.setColorAt(1, QColor(0x1E1D1C));
-    raised(p, iron, forged, 3, 1.2f);
+    raised(p, iron, forged, 3, 0.8f);
     return img;
 }
 

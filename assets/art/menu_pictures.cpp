@@ -52,19 +52,25 @@ QImage portrait(QSize size)
     return card;
 }
 
-// A wire paper clip, its rounded head at `at`, hanging along +y.
-void paperClip(QPainter& p, QPointF at, qreal degrees)
+// A wire paper clip, its rounded head at `at`, hanging along +y. The
+// photo slips between its loops: the back loop is drawn before the photo,
+// the front loop after it.
+void paperClip(QPainter& p, QPointF at, qreal degrees, bool front)
 {
-    // The classic clip: three straight legs joined by half turns.
     QPainterPath wire;
-    wire.moveTo(4, 14);
-    wire.lineTo(4, 38);
-    wire.arcTo(QRectF(4, 35, 6, 6), 180, 180);
-    wire.lineTo(10, 6);
-    wire.arcTo(QRectF(0, 1, 10, 10), 0, 180);
-    wire.lineTo(0, 46);
-    wire.arcTo(QRectF(0, 40, 13, 12), 180, 180);
-    wire.lineTo(13, 18);
+    if (front) {
+        wire.moveTo(4, 14);
+        wire.lineTo(4, 38);
+        wire.arcTo(QRectF(4, 35, 6, 6), 180, 180);
+        wire.lineTo(10, 6);
+        wire.arcTo(QRectF(0, 1, 10, 10), 0, 180);
+        wire.lineTo(0, 12);
+    } else {
+        wire.moveTo(0, 6);
+        wire.lineTo(0, 46);
+        wire.arcTo(QRectF(0, 40, 13, 12), 180, 180);
+        wire.lineTo(13, 18);
+    }
     QTransform t;
     t.translate(at.x(), at.y());
     t.rotate(degrees);
@@ -75,7 +81,7 @@ void paperClip(QPainter& p, QPointF at, qreal degrees)
     round.setJoinStyle(Qt::RoundJoin);
     QPainterPath metal = round.createStroke(t.map(wire));
     metal.setFillRule(Qt::WindingFill);
-    softShadow(p, metal, QPointF(1.5, 2.5), 2, QColor(0, 0, 0, 140));
+    softShadow(p, metal, QPointF(1.2, 2), 2, QColor(0, 0, 0, 130));
     raised(p, metal, QColor(0xB8BEC6), 1, 1.2f);
 }
 } // namespace
@@ -110,12 +116,14 @@ QImage playerBackground()
     tilt.rotate(5);
     QPainterPath photoShape;
     photoShape.addRect(QRectF(-56, -68, 112, 136));
+    const QPointF clipAt(500, 34);
+    paperClip(p, clipAt, -6, false);
     softShadow(p, tilt.map(photoShape), QPointF(3, 5), 6, QColor(40, 20, 0, 150));
     p.save();
     p.setTransform(tilt, true);
     p.drawImage(QPointF(-56, -68), photo);
     p.restore();
-    paperClip(p, QPointF(506, 40), 5);
+    paperClip(p, clipAt, -6, true);
     p.end();
     grain(img, 0.012f, 0x6005);
     return img;

@@ -137,16 +137,17 @@ QImage leather(QSize size, Rgb dark, Rgb light, uint32_t seed)
         return smoothstep(0.5f, 0.68f, fbm(x / 60.0f, y / 60.0f, 3, seed + 4));
     });
     return shade(size, seed, [&](float x, float y) {
-        const Cells pebble = worley(x / 5.5f, y / 5.5f, seed);
-        const float crease = smoothstep(0.0f, 0.32f, pebble.f2 - pebble.f1);
+        // Pebbled grain: warped cells, so that no straight cell walls show.
+        const float w = warp.at(x, y);
+        const Cells pebble = worley(x / 5.0f + w * 2.5f, y / 5.0f - w * 2.5f, seed);
+        const float crease = smoothstep(0.0f, 0.45f, pebble.f2 - pebble.f1);
         const float dome = 1.0f - std::min(pebble.f1, 1.0f);
         Rgb c = mix(dark, light, 0.15f + 0.75f * tone.at(x, y));
-        c = c * (0.74f + 0.2f * crease + 0.12f * dome);
+        c = c * (0.8f + 0.14f * crease + 0.1f * dome);
         // Cracks: the borders of large cells, kept only where a mask allows.
-        const float w = warp.at(x, y);
         const Cells big = worley(x / 85.0f + w, y / 85.0f - w, seed + 3);
-        const float line = 1.0f - smoothstep(0.0f, 0.022f, big.f2 - big.f1);
-        return mix(c, light * 1.35f, 0.55f * line * mask.at(x, y));
+        const float line = 1.0f - smoothstep(0.0f, 0.03f, big.f2 - big.f1);
+        return mix(c, light * 1.4f, 0.7f * line * mask.at(x, y));
     });
 }
 

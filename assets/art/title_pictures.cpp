@@ -57,8 +57,11 @@ void flowerMotif(QImage& img, int fadeFrom, int fadeTo, uint32_t seed)
         p.setPen(QPen(QColor(0x8A6A3F), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         Rng rng(seed);
         const qreal w = img.width(), h = img.height();
-        for (int i = 0; i < 9; ++i) {
-            const QPointF head(rng.range(-10, w + 10), rng.range(fadeFrom + 20, h - 30));
+        // One flower to each strip of the width, at varied heights.
+        const int count = 8;
+        for (int i = 0; i < count; ++i) {
+            const qreal rise = (i % 2 ? 0.15 : 0.55) + rng.range(0, 0.3);
+            const QPointF head((i + 0.5) * w / count + rng.range(-12, 12), h - 40 - rise * (h - 40 - fadeFrom));
             const qreal size = rng.range(18, 34);
             const QPointF root(head.x() + rng.range(-40, 40), h + 20);
             flower(p, head, size, 5 + rng.below(4), rng.range(0, 72), root);
@@ -73,7 +76,7 @@ void flowerMotif(QImage& img, int fadeFrom, int fadeTo, uint32_t seed)
     fade.setColorAt(1, QColor(0, 0, 0, 255));
     lp.fillRect(layer.rect(), fade);
     lp.end();
-    p.setOpacity(0.22);
+    p.setOpacity(0.26);
     p.drawImage(0, 0, layer);
 }
 
