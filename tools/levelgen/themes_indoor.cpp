@@ -134,7 +134,7 @@ void buildMarket(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
-    const double counter = r.range(250, 275);
+    const double counter = r.range(250, 275), backShelf = counter - r.range(80, 95);
     const QColor stripe = anyOf(r, {QColor(200, 40, 40), QColor(40, 110, 60), QColor(40, 80, 160), QColor(230, 130, 30)});
     {
         QPainter p(&s.base);
@@ -152,6 +152,7 @@ void buildMarket(Scene& s, Rng& r, int v)
         }
         for (double x : {10.0, kWidth - 16.0})
             p.fillRect(QRectF(x, 70, 6, counter - 70), litGradient(QRectF(x, 70, 6, 200), QColor(140, 100, 60)));
+        shelf(p, backShelf, 0, QColor(140, 100, 60));
         planks(p, QRectF(0, counter, kWidth, 50), QColor(160, 110, 65), 12, false, r.seed());
         p.fillRect(QRectF(0, counter, kWidth, 4), QColor(120, 80, 45));
         cobbles(p, QRectF(0, counter + 50, kWidth, kHeight - counter - 50), QColor(175, 165, 150), r.seed());
@@ -168,10 +169,16 @@ void buildMarket(Scene& s, Rng& r, int v)
         for (int k = 0; k < 3; ++k)
             put(s, Fruit, x - 12 + k * 12, counter - 31, 1.0, fruitCols[(i + k * 2) % 5]).shape = i % 3;
     }
-    for (int i = 0; i < 2; ++i)
-        put(s, Bowl, r.range(50, 304), counter - 40 - i * 50, 1.3, QColor(180, 140, 90)).count = r.between(3, 5);
-    put(s, Jar, r.range(30, 324), counter - 60, 1.2, QColor(220, 150, 40), QColor(200, 50, 40));
-    put(s, Bread, r.range(40, 314), counter - 95, 1.3, QColor(200, 140, 70));
+    // Goods on the back shelf of the stall.
+    double x = 40 + r.range(0, 10);
+    for (int i = 0; x < kWidth - 40; ++i) {
+        switch ((i + v) % 4) {
+        case 0: put(s, Bowl, x + 10, backShelf, 1.2, QColor(180, 140, 90)).count = r.between(3, 5); x += 62; break;
+        case 1: put(s, Jar, x, backShelf, 1.2, anyOf(r, {QColor(220, 150, 40), QColor(190, 40, 60), QColor(120, 60, 130)}), QColor(200, 50, 40)); x += 34; break;
+        case 2: put(s, Bread, x + 8, backShelf, 1.2, QColor(200, 140, 70)); x += 54; break;
+        default: put(s, Pot, x, backShelf, 1.2, QColor(190, 100, 60)).shape = 1; x += 34; break;
+        }
+    }
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Pumpkin, {20, 334, counter + 80, kHeight - 15}, r.range(1.2, 1.5), QColor(235, 130, 30));
     for (int i = 0; i < 2; ++i)
