@@ -6,6 +6,11 @@
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/metrics.h"
 #include "tools/levelgen/pack.h"
+#include "tools/levelgen/themekit.h"
+#include "tools/levelgen/themes.h"
+
+#include <QCryptographicHash>
+#include <set>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -76,6 +81,107 @@ private slots:
         QCOMPARE(int(r.diffs.size()), d.count);
         for (const DiffStats& s : r.diffs)
             QVERIFY2(s.visible >= d.minVisible, qPrintable(QStringLiteral("%1 px at (%2, %3)").arg(s.visible).arg(s.point.x()).arg(s.point.y())));
+    }
+
+    // The whole pack as `make run` writes it: every level passes, no two
+    // levels share a picture, every theme is there.
+    void wholePackPassesAndNoTwoLevelsShareAScene()
+    {
+        QTemporaryDir dir;
+        std::vector<int> all;
+        for (int n = 1; n <= kLevels; ++n)
+            all.push_back(n);
+        QVERIFY(writeLevels(dir.path(), all, 2, nullptr));
+        const std::vector<Report> reports = validateDir(dir.path(), 1, kLevels, 2);
+        std::set<QByteArray> pictures;
+        std::set<int> themes;
+        for (int n = 1; n <= kLevels; ++n) {
+            const Report& r = reports[std::size_t(n - 1)];
+            QVERIFY2(r.ok(), qPrintable(r.summary(n)));
+            QCOMPARE(int(r.diffs.size()), difficultyFor(n).count);
+            pictures.insert(QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(r.left.constBits()), int(r.left.sizeInBytes())), QCryptographicHash::Sha1));
+            themes.insert(themeForLevel(n));
+        }
+        QCOMPARE(int(pictures.size()), kLevels);
+        QCOMPARE(int(themes.size()), themeCount());
+        QVERIFY(themeCount() >= 12);
+    }
+
+    void eachChangeAppliesOnlyWhereItMakesSense_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("spare");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<unsigned>("mod");
+        QTest::addColumn<bool>("applies");
+        QTest::newRow("remove a visible object") << int(Barrel) << false << 0 << unsigned(Remove) << true;
+        QTest::newRow("remove a hidden spare") << int(Barrel) << true << 0 << unsigned(Remove) << false;
+        QTest::newRow("add a hidden spare") << int(Barrel) << true << 0 << unsigned(Add) << true;
+        QTest::newRow("add what is already there") << int(Barrel) << false << 0 << unsigned(Add) << false;
+        QTest::newRow("count at its top goes down") << int(Fence) << false << 8 << unsigned(Count) << true;
+        QTest::newRow("count of a kind without items") << int(Cup) << false << 0 << unsigned(Count) << false;
+        QTest::newRow("reshape a one-shape kind") << int(Barrel) << false << 0 << unsigned(Reshape) << false;
+        QTest::newRow("detail of a kind without details") << int(Star) << false << 0 << unsigned(Detail) << false;
+        QTest::newRow("detail of a window") << int(Window) << false << 0 << unsigned(Detail) << true;
+    }
+    void eachChangeAppliesOnlyWhereItMakesSense()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, spare);
+        QFETCH(int, count);
+        QFETCH(unsigned, mod);
+        QFETCH(bool, applies);
+        Obj o;
+        o.kind = kind;
+        o.spare = spare;
+        o.visible = !spare;
+        o.count = count;
+        const Obj before = o;
+        Rng rng(3);
+        QCOMPARE(applyMod(o, mod, 0.5, rng), applies);
+        const Kind& k = kindOf(kind);
+        QVERIFY(o.count >= k.minCount && o.count <= std::max(k.minCount, k.maxCount));
+        if (applies)
+            QVERIFY(o.visible != before.visible || o.count != before.count || o.variant != before.variant);
+    }
+
+    void recolourIsFarEnoughToSee_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<double>("subtlety");
+        QTest::newRow("red, bold") << QColor(210, 40, 40) << 0.0;
+        QTest::newRow("red, subtle") << QColor(210, 40, 40) << 1.0;
+        QTest::newRow("grey") << QColor(128, 128, 128) << 0.5;
+        QTest::newRow("near white") << QColor(245, 242, 235) << 1.0;
+        QTest::newRow("near black") << QColor(20, 20, 25) << 1.0;
+        QTest::newRow("pale yellow") << QColor(250, 240, 180) << 0.0;
+    }
+    void recolourIsFarEnoughToSee()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(double, subtlety);
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            Rng rng(seed);
+            const QColor n = recolour(colour, subtlety, rng);
+            QVERIFY2(colourDistance(n.rgb(), colour.rgb()) >= 70, qPrintable(colour.name() + " -> " + n.name()));
+        }
+    }
+
+    void scatteredObjectsKeepApartAndStandBackToFront()
+    {
+        Scene s;
+        s.base = newBase();
+        Rng rng(9);
+        put(s, House, 177, 200, 1.0, Qt::white); // not loose: keeps its slot
+        for (int i = 0; i < 6; ++i)
+            scatter(s, rng, Barrel, {20, 334, 250, 470}, 1.0, Qt::red);
+        for (std::size_t i = 1; i < s.objs.size(); ++i)
+            for (std::size_t j = i + 1; j < s.objs.size(); ++j)
+                QVERIFY(!bounds(s.objs[i]).intersects(bounds(s.objs[j])));
+        depthSort(s);
+        QCOMPARE(s.objs[0].kind, int(House));
+        for (std::size_t i = 2; i < s.objs.size(); ++i)
+            QVERIFY(s.objs[i - 1].pos.y() <= s.objs[i].pos.y());
     }
 
     void difficultyRisesFromFiveBoldToFifteenSubtle()
