@@ -1,10 +1,9 @@
 // The media player's commands on real MP3 files that the test composes
 // itself, played through SDL's silent dummy driver in real time.
-#include "mp3.h"
 #include "platform/ioerror.h"
 #include "sound/audiodevice.h"
 #include "sound/musicplayer.h"
-#include "synth.h"
+#include "tunes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,22 +17,6 @@ using sound::MusicPlayer;
 
 namespace {
 
-// A little tune of the given length, encoded like the game's music.
-QByteArray tune(double seconds)
-{
-    synth::Stereo pcm(std::size_t(seconds * 32000), 32000);
-    for (int i = 0; i * 0.25 < seconds; ++i) {
-        synth::Note n;
-        n.start = i * 0.25;
-        n.length = 0.2;
-        n.midi = 60 + (i * 5) % 12;
-        n.gain = 0.3f;
-        synth::addNote(pcm, n);
-    }
-    const auto mp3 = musicgen::encodeMp3(pcm, 64);
-    return QByteArray(reinterpret_cast<const char*>(mp3.data()), qsizetype(mp3.size()));
-}
-
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 4000)
 {
     QElapsedTimer t;
@@ -44,6 +27,15 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 4000)
         QTest::qWait(10);
     }
     return true;
+}
+
+// Opens `file` in `p`, plays it and waits until `ms` of it have played.
+bool playing(MusicPlayer& p, const QString& file, qint64 ms = 0)
+{
+    p.setFileName(file);
+    p.open();
+    p.play();
+    return p.mode() == MusicPlayer::Playing && waitUntil([&] { return p.position() >= ms; });
 }
 
 } // namespace
@@ -77,11 +69,8 @@ void TestMusicPlayer::initTestCase()
 {
     longTune_ = dir_.filePath(QStringLiteral("long.mp3"));
     shortTune_ = dir_.filePath(QStringLiteral("short.mp3"));
-    for (const auto& [path, seconds] : {std::pair{longTune_, 8.0}, std::pair{shortTune_, 0.6}}) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(tune(seconds));
-    }
+    QVERIFY(soundtest::writeTune(longTune_, 8.0));
+    QVERIFY(soundtest::writeTune(shortTune_, 0.6));
     QFile junk(dir_.filePath(QStringLiteral("junk.mp3")));
     QVERIFY(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4000, 'x'));
@@ -147,11 +136,7 @@ void TestMusicPlayer::openLeavesThePieceStoppedAtItsBeginning()
 void TestMusicPlayer::stopKeepsThePositionAndPlayContinuesFromIt()
 {
     MusicPlayer p(false);
-    p.setFileName(longTune_);
-    p.open();
-    p.play();
-    QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(waitUntil([&] { return p.position() >= 300; }));
+    QVERIFY(playing(p, longTune_, 300));
     p.stop();
     QCOMPARE(p.mode(), MusicPlayer::Stopped);
     const qint64 at = p.position();
@@ -190,9 +175,7 @@ void TestMusicPlayer::pauseTogglesAndResumesWhereItPaused()
 void TestMusicPlayer::seekMovesThePositionAndStopsPlaying()
 {
     MusicPlayer p(false);
-    p.setFileName(longTune_);
-    p.open();
-    p.play();
+    QVERIFY(playing(p, longTune_));
     const qint64 before = p.position();
     p.seek(before + 5000); // the penalty's jump
     QCOMPARE(p.mode(), MusicPlayer::Stopped);
@@ -206,10 +189,7 @@ void TestMusicPlayer::seekMovesThePositionAndStopsPlaying()
 void TestMusicPlayer::seekPastTheEndIsIgnoredAndPlayGoesOn()
 {
     MusicPlayer p(false);
-    p.setFileName(longTune_);
-    p.open();
-    p.play();
-    QVERIFY(waitUntil([&] { return p.position() >= 100; }));
+    QVERIFY(playing(p, longTune_, 100));
     p.seek(p.duration() + 5000);
     QCOMPARE(p.mode(), MusicPlayer::Playing);
     QVERIFY(p.position() < 1000);
@@ -235,9 +215,7 @@ void TestMusicPlayer::startPositionZeroIsUsedOnceAndForgotten()
 void TestMusicPlayer::pieceThatEndsFallsSilentAndStops()
 {
     MusicPlayer p(false);
-    p.setFileName(shortTune_);
-    p.open();
-    p.play();
+    QVERIFY(playing(p, shortTune_));
     QVERIFY(waitUntil([&] { return p.mode() == MusicPlayer::Stopped; }));
     QCOMPARE(p.position(), p.duration());
     QVERIFY(!Mix_PlayingMusic()); // no repeat
@@ -254,9 +232,7 @@ void TestMusicPlayer::playAtTheEndRewindsOnlyWithAutoRewind()
 {
     QFETCH(bool, autoRewind);
     MusicPlayer p(autoRewind);
-    p.setFileName(shortTune_);
-    p.open();
-    p.play();
+    QVERIFY(playing(p, shortTune_));
     QVERIFY(waitUntil([&] { return p.mode() == MusicPlayer::Stopped; }));
     p.play();
     if (autoRewind) {
@@ -292,10 +268,7 @@ void TestMusicPlayer::aPlayerThatPlaysTakesTheStreamFromTheOther()
 void TestMusicPlayer::reopeningRestartsFromTheBeginning()
 {
     MusicPlayer p(false);
-    p.setFileName(longTune_);
-    p.open();
-    p.play();
-    QVERIFY(waitUntil([&] { return p.position() >= 200; }));
+    QVERIFY(playing(p, longTune_, 200));
     p.open(); // the same piece again, as a retry of the level does
     QCOMPARE(p.mode(), MusicPlayer::Stopped);
     QCOMPARE(p.position(), 0);

@@ -5,12 +5,12 @@
 #include "menus/uAbout.h"
 #include "menus/uRules.h"
 #include "menus/uStarter.h"
-#include "mp3.h"
 #include "platform/image.h"
 #include "platform/timer.h"
 #include "players/records.h"
 #include "sound/soundchannel.h"
 #include "support/gamesession.h"
+#include "tunes.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,25 +20,6 @@ using sound::MusicPlayer;
 using testsupport::GameSession;
 
 namespace {
-
-// A tune long enough to jump around in, composed by the test itself.
-void writeTune(const QString& path, double seconds)
-{
-    synth::Stereo pcm(std::size_t(seconds * 32000), 32000);
-    for (int i = 0; i * 0.5 < seconds; ++i) {
-        synth::Note n;
-        n.start = i * 0.5;
-        n.length = 0.4;
-        n.midi = 64 + (i * 7) % 12;
-        n.gain = 0.2f;
-        synth::addNote(pcm, n);
-    }
-    const auto mp3 = musicgen::encodeMp3(pcm, 64);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(mp3.data()), qint64(mp3.size()));
-}
 
 MusicPlayer& levelMusic() { return Form1->MediaPlayer1; }
 void miss(GameSession& s) { s.clickPicture(5, 470); }
@@ -152,7 +133,7 @@ void TestSoundFlows::musicOffNeverOpensTheGameWindowsPlayer()
 {
     GameSession s;
     s.writeLevel(1, 2);
-    writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
+    soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.start({.music = false});
     miss(s);
     s.advance(100);
@@ -170,7 +151,7 @@ void TestSoundFlows::retryRestartsTheLevelsPiece()
 {
     GameSession s;
     s.writeLevel(1, 1);
-    writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
+    soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.modals.answer = [](QWidget* w) {
         return w->objectName() == QLatin1String("Form5") ? int(platform::mrOk) : int(platform::mrCancel);
     };
@@ -190,7 +171,7 @@ void TestSoundFlows::penalisedMissJumpsTheMusicFiveSeconds()
 {
     GameSession s;
     s.writeLevel(1, 3);
-    writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
+    soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.start({.music = true});
     miss(s);
     const qint64 before = levelMusic().position();
@@ -215,7 +196,7 @@ void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
 {
     GameSession s;
     s.writeLevel(1, 3);
-    writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
+    soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.start({.music = true});
     QTest::qWait(150); // let some music play for real
     Form1->Image3Click();
@@ -241,7 +222,7 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(players::encodeSettings(settings));
     f.close();
-    writeTune(dir.file(QStringLiteral("music/000.mp3")), 12);
+    soundtest::writeTune(dir.file(QStringLiteral("music/000.mp3")), 12);
     MusicPlayer& title = Form2->MediaPlayer1;
 
     Form2->show();
