@@ -1,6 +1,6 @@
 #include "dovescene.h"
 
-#include "noise.h"
+#include "assets/art/noise.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -35,12 +35,12 @@ void sky(QPainter& p)
 
 void cloud(QPainter& p, QPointF c, double w, double h, std::uint64_t seed)
 {
-    Rng rng(seed);
+    art::Rng rng(seed);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
-        const double x = c.x() + rng.uniform(-w / 2, w / 2);
-        const double y = c.y() + rng.uniform(-h / 3, h / 3) - (1 - std::abs(x - c.x()) / w) * h * 0.3;
-        const double r = rng.uniform(h * 0.35, h * 0.7);
+        const double x = c.x() + rng.range(-w / 2, w / 2);
+        const double y = c.y() + rng.range(-h / 3, h / 3) - (1 - std::abs(x - c.x()) / w) * h * 0.3;
+        const double r = rng.range(h * 0.35, h * 0.7);
         QRadialGradient g(QPointF(x, y - r * 0.2), r);
         g.setColorAt(0, QColor(255, 255, 255, 190));
         g.setColorAt(0.6, QColor(246, 247, 250, 120));
@@ -54,7 +54,7 @@ QPainterPath ridge(double base, double amp, double scale, std::uint32_t seed)
 {
     QPainterPath path(QPointF(0, H));
     for (int x = 0; x <= W; x += 3)
-        path.lineTo(x, base - amp * fractalNoise(x / scale, 0.5, 3, seed));
+        path.lineTo(x, base - amp * art::fbm(x / scale, 0.5, 3, seed));
     path.lineTo(W, H);
     path.closeSubpath();
     return path;
@@ -93,7 +93,7 @@ void ground(QImage& img)
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         const double depth = double(y - kHorizon) / (H - kHorizon);
         for (int x = 0; x < W; ++x) {
-            const double n = fractalNoise(x / 22.0, y / (6.0 + 20 * depth), 4, 21);
+            const double n = art::fbm(x / 22.0, y / (6.0 + 20 * depth), 4, 21);
             const double r = 126 - 62 * depth + 30 * (n - 0.5);
             const double g = 166 - 44 * depth + 34 * (n - 0.5);
             const double b = 88 - 40 * depth + 18 * (n - 0.5);
@@ -112,14 +112,14 @@ void ground(QImage& img)
 void grass(QPainter& p)
 {
     // Blades of grass, longer towards the viewer.
-    Rng rng(33);
+    art::Rng rng(33);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 2600; ++i) {
         const double t = std::pow(rng.uniform(), 0.8);
         const double y = kHorizon + t * (H - kHorizon + 6);
-        const double x = rng.uniform(-4, W + 4);
-        const double len = 2 + t * 14 * rng.uniform(0.6, 1.3);
-        const double lean = rng.uniform(-0.5, 0.5) * len;
+        const double x = rng.range(-4, W + 4);
+        const double len = 2 + t * 14 * rng.range(0.6, 1.3);
+        const double lean = rng.range(-0.5, 0.5) * len;
         const int shade = rng.below(60);
         const QColor c = rng.uniform() < 0.3 ? QColor(170 + shade / 2, 196, 104 + shade / 3, 200)
                                              : QColor(50 + shade, 100 + shade, 36 + shade / 3, 210);
@@ -144,10 +144,10 @@ void flower(QPainter& p, QPointF c, double r, const QColor& petal, const QColor&
 
 void wildflowers(QPainter& p)
 {
-    Rng rng(57);
+    art::Rng rng(57);
     for (int i = 0; i < 70; ++i) {
-        const double t = rng.uniform(0.05, 1.0);
-        const QPointF c(rng.uniform(4, W - 4), kHorizon + 6 + t * (H - kHorizon - 10));
+        const double t = rng.range(0.05, 1.0);
+        const QPointF c(rng.range(4, W - 4), kHorizon + 6 + t * (H - kHorizon - 10));
         const double r = 1.5 + t * 5;
         const int kind = rng.below(10);
         if (c.x() > kPost.left() - 8 && c.x() < kPost.right() + 8)
@@ -188,7 +188,7 @@ void postWood(QImage& img)
         for (int x = x0; x < x1; ++x) {
             const double u = double(x - x0) / (x1 - x0);
             const double light = 0.75 + 0.45 * std::sin(u * M_PI * 0.9 + 0.25) - 0.25 * u;
-            const double grain = fractalNoise(x / 2.2, y / 38.0, 4, 71);
+            const double grain = art::fbm(x / 2.2, y / 38.0, 4, 71);
             const double v = light * (0.72 + 0.5 * grain);
             line[x] = qRgb(qBound(0, int(132 * v), 255), qBound(0, int(114 * v), 255), qBound(0, int(94 * v), 255));
         }

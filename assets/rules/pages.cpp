@@ -61,33 +61,35 @@ void page3(QPainter& p, const GameShots& s)
     drawMounted(p, {centred(banner), y + (kPlainFrom - 16 - y - banner.height()) / 2}, banner);
 }
 
+// A paragraph, a picture from the game centred under it, and a second
+// paragraph below the picture.
+void textPictureText(QPainter& p, const QImage& picture, const char* before, const char* after)
+{
+    int y = drawParagraph(p, kLeft, kBodyTop, kRight - kLeft, u(before));
+    drawMounted(p, {centred(picture), y + 12}, picture);
+    y += 12 + picture.height() + 14;
+    drawParagraph(p, kLeft, y, kRight - kLeft, u(after));
+}
+
 void page4(QPainter& p, const GameShots& s)
 {
     drawHeading(p, u("Segítségek"));
-    int y = drawParagraph(p, kLeft, kBodyTop, kRight - kLeft,
-                          u("A pályákon megmaradt másodpercekkel segítséget gyűjthetsz. Minden 100 megmaradt "
-                            "másodperc után, vagy akkor, ha egy pályát első próbálkozásra teljesítesz, egy "
-                            "segítséget kapsz."));
-    const QImage panel = zoomed(s.helpPanel, 1.15);
-    drawMounted(p, {centred(panel), y + 12}, panel);
-    y += 12 + panel.height() + 14;
-    drawParagraph(p, kLeft, y, kRight - kLeft,
-                  u("Kattints a zöld nagyító ikonra a játéktér alján, és a számítógép megmutat neked egy "
-                    "különbséget! Ha az ikon nem zöld, akkor még nincs elérhető segítséged."));
+    textPictureText(p, zoomed(s.helpPanel, 1.15),
+                    "A pályákon megmaradt másodpercekkel segítséget gyűjthetsz. Minden 100 megmaradt "
+                    "másodperc után, vagy akkor, ha egy pályát első próbálkozásra teljesítesz, egy "
+                    "segítséget kapsz.",
+                    "Kattints a zöld nagyító ikonra a játéktér alján, és a számítógép megmutat neked egy "
+                    "különbséget! Ha az ikon nem zöld, akkor még nincs elérhető segítséged.");
 }
 
 void page5(QPainter& p, const GameShots& s)
 {
     drawHeading(p, u("Büntetés"));
-    int y = drawParagraph(p, kLeft, kBodyTop, kRight - kLeft,
-                          u("Próbálj csak a különbségekre kattintani! Ha össze-vissza kattintasz a pályán, "
-                            "időlevonást kapsz!"));
-    const QImage panel = zoomed(s.timeWarning, 1.3);
-    drawMounted(p, {centred(panel), y + 12}, panel);
-    y += 12 + panel.height() + 14;
-    drawParagraph(p, kLeft, y, kRight - kLeft,
-                  u("Az idő mellett a felkiáltójel-ikon figyelmeztet, ha rossz helyen keresgélsz. Ha újra rossz "
-                    "helyre kattintasz, amíg az ikon villog, 5 másodperccel rövidül a háralévő idő."));
+    textPictureText(p, zoomed(s.timeWarning, 1.3),
+                    "Próbálj csak a különbségekre kattintani! Ha össze-vissza kattintasz a pályán, "
+                    "időlevonást kapsz!",
+                    "Az idő mellett a felkiáltójel-ikon figyelmeztet, ha rossz helyen keresgélsz. Ha újra rossz "
+                    "helyre kattintasz, amíg az ikon villog, 5 másodperccel rövidül a háralévő idő.");
 }
 
 void page6(QPainter& p, const GameShots& s)

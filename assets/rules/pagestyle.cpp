@@ -1,6 +1,7 @@
 #include "pagestyle.h"
 
-#include "noise.h"
+#include "assets/art/effects.h"
+#include "assets/art/textures.h"
 
 #include <QPainterPath>
 #include <QTextLayout>
@@ -20,61 +21,19 @@ QFont bodyFont()
 
 const QRectF kPanel(12, 10, kPageWidth - 24, kPlainFrom - 18);
 
-void parchment(QImage& img, std::uint32_t seed)
-{
-    const QColor light(0xF3, 0xE3, 0xC3), mid(0xE2, 0xC9, 0x9A);
-    for (int y = 0; y < img.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            const double n = fractalNoise(x / 90.0, y / 90.0, 5, seed);
-            const double fine = valueNoise(x / 2.5, y / 2.5, seed + 7);
-            const double t = std::clamp(0.15 + 0.9 * (n - 0.35), 0.0, 1.0);
-            const double shade = 1.0 + 0.02 * (fine - 0.5);
-            auto mix = [&](int a, int b) { return qBound(0, int(std::lround((a * (1 - t) + b * t) * shade)), 255); };
-            line[x] = qRgb(mix(light.red(), mid.red()), mix(light.green(), mid.green()), mix(light.blue(), mid.blue()));
-        }
-    }
-}
-
 } // namespace
 
 QImage blankPage(std::uint32_t seed)
 {
-    QImage img(kPageWidth, kPageHeight, QImage::Format_RGB32);
-    parchment(img, seed);
+    // The album's parchment, as on the game's other windows.
+    QImage img = art::paper(QSize(kPageWidth, kPageHeight), art::parchmentTone(5, 0.5f, 60), seed)
+                     .convertToFormat(QImage::Format_RGB32);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    // A few large soft stains.
-    Rng rng(seed);
-    for (int i = 0; i < 5; ++i) {
-        const QPointF c(rng.uniform(0, kPageWidth), rng.uniform(0, kPageHeight));
-        const double r = rng.uniform(60, 160);
-        QRadialGradient g(c, r);
-        g.setColorAt(0, QColor(0x8A, 0x6A, 0x3F, 18));
-        g.setColorAt(0.7, QColor(0x8A, 0x6A, 0x3F, 10));
-        g.setColorAt(1, QColor(0x8A, 0x6A, 0x3F, 0));
-        p.setBrush(g);
-        p.drawEllipse(c, r, r * rng.uniform(0.6, 1.0));
-    }
-    // Fibres.
-    for (int i = 0; i < 500; ++i) {
-        const QPointF a(rng.uniform(0, kPageWidth), rng.uniform(0, kPageHeight));
-        const double ang = rng.uniform(0, M_PI);
-        const double len = rng.uniform(3, 10);
-        p.setPen(QPen(QColor(0x8A, 0x6A, 0x3F, 9), 0.8));
-        p.drawLine(a, a + QPointF(std::cos(ang) * len, std::sin(ang) * len));
-    }
-    // Darkened edges.
-    QRadialGradient vignette(QPointF(kPageWidth / 2.0, kPageHeight / 2.0), kPageWidth * 0.62);
-    vignette.setColorAt(0.55, QColor(0xB8, 0x92, 0x5E, 0));
-    vignette.setColorAt(1.0, QColor(0x8A, 0x6A, 0x3F, 70));
-    p.setPen(Qt::NoPen);
-    p.fillRect(img.rect(), vignette);
+    art::prepare(p);
     // The pale panel, slightly raised from the parchment.
     QPainterPath panel;
     panel.addRoundedRect(kPanel, 18, 18);
-    p.fillPath(panel.translated(0, 2), QColor(0x8A, 0x6A, 0x3F, 28));
+    art::softShadow(p, panel, QPointF(0, 2), 5, QColor(0x8A, 0x6A, 0x3F, 70));
     QLinearGradient fill(kPanel.topLeft(), kPanel.bottomRight());
     fill.setColorAt(0, QColor(255, 250, 238, 205));
     fill.setColorAt(1, QColor(250, 240, 220, 190));
@@ -169,13 +128,10 @@ int drawParagraph(QPainter& p, int x, int top, int width, const QString& text, c
 void drawMounted(QPainter& p, QPoint topLeft, const QImage& picture)
 {
     p.save();
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(topLeft, picture.size());
-    for (int i = 6; i >= 1; --i) { // soft shadow down and right
-        QPainterPath s;
-        s.addRoundedRect(r.adjusted(-i + 3, -i + 4, i + 3, i + 4), i + 1, i + 1);
-        p.fillPath(s, QColor(0x3B, 0x2A, 0x1E, 9));
-    }
+    QPainterPath outline;
+    outline.addRect(r);
+    art::softShadow(p, outline, QPointF(3, 4), 6, QColor(0x3B, 0x2A, 0x1E, 110));
     p.drawImage(topLeft, picture);
     p.setPen(QPen(QColor(0x5A, 0x3E, 0x2B), 1));
     p.setBrush(Qt::NoBrush);
