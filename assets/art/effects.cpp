@@ -161,7 +161,7 @@ void raised(QPainter& p, const QPainterPath& path, const QBrush& fill, int softn
             if (a == 0)
                 continue;
             const float dx = row[x + 1] - row[x - 1], dy = row[x + w] - row[x - w];
-            const float lit = std::clamp(-(dx * 0.6f + dy * 0.8f) * gain, -1.0f, 1.0f);
+            const float lit = std::clamp((dx * 0.6f + dy * 0.8f) * gain, -1.0f, 1.0f);
             const int target = lit > 0 ? a : 0;
             const float k = std::abs(lit);
             auto ch = [&](int v) { return int(v + (target - v) * k + 0.5f); };

@@ -150,7 +150,7 @@ void drawWarningBadge(QPainter& p, QPointF c, qreal r)
     mark.addEllipse(QPointF(c.x(), c.y() + r * 0.43), r * 0.13, r * 0.13);
     softShadow(p, mark, QPointF(0, r * 0.05), int(std::max(1.0, r * 0.06)), QColor(120, 60, 0, 120));
     p.fillPath(mark, QColor(0x171310));
-    gloss(p, c, r * 0.9, 150);
+    gloss(p, c, r * 0.9, 120);
 }
 
 void drawHelpButton(QPainter& p, QPointF c, qreal r)

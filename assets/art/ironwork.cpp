@@ -99,7 +99,7 @@ QImage ironPlaceholder(QSize size)
     QLinearGradient forged(0, 0, size.width(), size.height());
     forged.setColorAt(0, QColor(0x3A3836));
     forged.setColorAt(1, QColor(0x1E1D1C));
-    raised(p, iron, forged, 3, 0.8f);
+    raised(p, iron, forged, 3, 0.6f);
     return img;
 }
 

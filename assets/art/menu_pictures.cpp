@@ -37,10 +37,18 @@ QImage portrait(QSize size)
     shoulders.closeSubpath();
     sitter.addPath(shoulders);
     sitter.setFillRule(Qt::WindingFill);
+    const qreal top = photo.top(), h = photo.height();
+    sitter.addRect(QRectF(cx - w * 0.09, top + h * 0.5, w * 0.18, h * 0.16)); // the neck
     QLinearGradient tone(photo.topLeft(), photo.bottomRight());
     tone.setColorAt(0, QColor(0x6B4A2C));
     tone.setColorAt(1, QColor(0x3A2616));
     p.fillPath(sitter, tone);
+    // Light from the left rims the head and shoulder.
+    p.save();
+    const QPainterPath outline = sitter.simplified();
+    p.setClipPath(outline, Qt::IntersectClip);
+    p.strokePath(outline.translated(2, 1), QPen(QColor(230, 200, 150, 90), 2));
+    p.restore();
     // Old prints fade towards their edges.
     QRadialGradient fade(photo.center(), photo.height() * 0.75);
     fade.setColorAt(0.6, QColor(246, 232, 200, 0));

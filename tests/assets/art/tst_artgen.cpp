@@ -5,15 +5,15 @@
 #include <QPixmap>
 #include <QtTest>
 
+#include "assets/art/pixels.h"
+
 #include "assets/art/artgen.h"
+
+using artcheck::luma;
+using artcheck::spread;
 
 namespace {
 
-int luma(QRgb c) { return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000; }
-int spread(QRgb c)
-{
-    return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
-}
 
 const art::Picture& picture(const QString& name)
 {
