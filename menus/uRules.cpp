@@ -4,6 +4,7 @@
 #include "platform/image.h"
 
 #include <QShowEvent>
+#include <array>
 
 TForm9* Form9 = nullptr;
 
@@ -16,12 +17,13 @@ TForm9::TForm9(QWidget* parent)
     platform::fixAndCentre(this, 574, 400);
 
     // The pages are built with the program (the rules page generator).
+    platform::Image** images[kPages] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
     for (int i = 0; i < kPages; ++i) {
         auto* img = new platform::Image(this);
         img->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         img->setGeometry(0, 0, 572, 400);
         img->setPicture(QPixmap(QStringLiteral(":/rules/page%1.bmp").arg(i + 1)));
-        Images[i] = img;
+        *images[i] = img;
     }
     Label1 = platform::makeLabel(this, "Label1", {176, 376, 209, 14}, QStringLiteral("1 / 8"),
                                  platform::arial(11), Qt::AlignHCenter | Qt::AlignTop);
@@ -47,12 +49,18 @@ void TForm9::showEvent(QShowEvent* e)
         FormShow();
 }
 
+platform::Image* TForm9::pageImage(int p) const
+{
+    const std::array<platform::Image*, kPages> images{Image1, Image2, Image3, Image4, Image5, Image6};
+    return p >= 1 && p <= kPages ? images[size_t(p - 1)] : nullptr;
+}
+
 void TForm9::Megjelenit(quint8 p)
 {
     Button1->setEnabled(p > 1);
     Button2->setEnabled(p < kPages);
-    for (int i = 0; i < kPages; ++i)
-        Images[i]->setVisible(p == i + 1);
+    for (int i = 1; i <= kPages; ++i)
+        pageImage(i)->setVisible(p == i);
     Label1->setText(QStringLiteral("%1 / %2").arg(p).arg(kPages));
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 #include <QDialog>
-#include <array>
 
 class QLabel;
 class QPushButton;
@@ -23,7 +22,13 @@ public:
 
     quint8 page() const { return page_; }
 
-    std::array<platform::Image*, kPages> Images{}; // Image1..Image6
+    platform::Image* Image1;
+    platform::Image* Image2;
+    platform::Image* Image3;
+    platform::Image* Image4;
+    platform::Image* Image5;
+    platform::Image* Image6;
+    platform::Image* pageImage(int p) const; // Image1 for page 1 ...
     QLabel* Label1;
     QPushButton* Button1;
     QPushButton* Button2;

@@ -3,7 +3,6 @@
 #include "menus/uAbout.h"
 #include "menus/uStarter.h"
 #include "menus/weblink.h"
-#include "platform/image.h"
 #include "menusupport.h"
 #include "support/testsupport.h"
 
@@ -113,13 +112,6 @@ private slots:
                  (QStringList{QStringLiteral("open ") + dir.file("music/000.mp3"), "from 0", "play"}));
     }
 
-    void scrollPictureIsLargerThanTheWindow()
-    {
-        Forms forms;
-        QCOMPARE(Form10->size(), QSize(566, 726));
-        QCOMPARE(Form10->Image1->picture().size(), QSize(574, 760));
-        QCOMPARE(Form10->windowTitle(), QString::fromUtf8("Névjegy"));
-    }
 };
 
 QTEST_MAIN(AboutTest)

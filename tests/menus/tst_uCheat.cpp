@@ -95,24 +95,6 @@ private slots:
         QCOMPARE(Form7->result(), int(QDialog::Accepted));
     }
 
-    void arrowsStepByOneWithinTheRange()
-    {
-        GameSession s;
-        s.writeLevel(1, 3);
-        s.start({.sound = false});
-        Form7->show();
-        QCOMPARE(Form7->SpinEdit1->value(), 1);
-        QTest::keyClick(Form7->SpinEdit1, Qt::Key_Down);
-        QCOMPARE(Form7->SpinEdit1->value(), 1);
-        QTest::keyClick(Form7->SpinEdit1, Qt::Key_Up);
-        QTest::keyClick(Form7->SpinEdit1, Qt::Key_Up);
-        QCOMPARE(Form7->SpinEdit1->value(), 3);
-        QCOMPARE(Form1->rs.jumpLevel, std::uint8_t(3));
-        Form7->SpinEdit1->setValue(100);
-        QTest::keyClick(Form7->SpinEdit1, Qt::Key_Up);
-        QCOMPARE(Form7->SpinEdit1->value(), 100);
-    }
-
     void fieldHasTheFocusAtEveryOpening()
     {
         GameSession s;
