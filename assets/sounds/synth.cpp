@@ -51,7 +51,7 @@ Shape shapeOf(Voice v, double freq)
     case Voice::Marimba: return {0.001, 0.28 * lowBoost, 0.0, 0.08};
     case Voice::Flute: return {0.07, 0.6, 0.75, 0.12};
     case Voice::Pluck: return {0.002, 0.45 * lowBoost, 0.0, 0.09};
-    case Voice::Pad: return {0.6, 2.0, 0.85, 0.7};
+    case Voice::Pad: return {0.6, 2.0, 0.85, 0.4};
     case Voice::Bass: return {0.006, 0.5, 0.45, 0.07};
     case Voice::Vibes: return {0.002, 1.4 * lowBoost, 0.0, 0.3};
     case Voice::Glass: return {0.002, 0.35, 0.0, 0.12};
@@ -114,121 +114,167 @@ inline Phase offset(double cycles) { return Phase(std::int64_t(cycles * kPhaseSc
 
 } // namespace
 
-void addNote(Stereo& out, const Note& n)
+namespace {
+
+// Everything a note's loop needs besides its oscillators.
+struct NoteRun {
+    std::size_t begin, end, held, attack;
+    Shape shape;
+    double decayK, releaseK, fastK, glideStep, f0, toInc, floor;
+    float gain, gl, gr;
+};
+
+// The envelope loop, specialised per voice: `osc(inc, fast, k, l, r)` makes
+// one sample of the voice's oscillators at phase increment `inc`.
+template <typename Osc>
+void runNote(Stereo& out, const NoteRun& run, Osc&& osc)
 {
-    const int rate = out.rate;
-    const double f0 = midiToHz(n.midi);
-    const Shape s = shapeOf(n.voice, f0);
-    const std::size_t begin = std::size_t(std::max(0.0, n.start) * rate);
-    const std::size_t held = std::size_t(std::max(0.0, n.length) * rate);
-    const std::size_t tail = std::size_t(releaseTail(n.voice) * rate);
-    const std::size_t end = std::min(out.frames(), begin + held + tail);
-    if (begin >= end)
-        return;
-
-    float gl, gr;
-    panGains(n.pan, gl, gr);
-    const std::size_t attack = std::max<std::size_t>(1, std::size_t(s.attack * rate));
-    const double dk = decayFactor(s.decayTau, rate);
-    const double rk = decayFactor(s.releaseTau, rate);
-    const double glideStep = (n.glide != 0.0 && held > 0) ? std::pow(2.0, n.glide / 12.0 / double(held)) : 1.0;
-    const double fastK = decayFactor(n.voice == Voice::Pluck ? 0.07 : 0.12, rate);
-    const double toInc = kPhaseScale / rate;
-    const double inv = 1.0 / rate;
-    constexpr double kInvTwoPi = 1.0 / kTwoPi;
-    // Ratios of the voice's further oscillators to the fundamental.
-    double r2 = 1, r3 = 1, r4 = 1;
-    switch (n.voice) {
-    case Voice::Bell: r2 = 3.5; r3 = 2.76; break;
-    case Voice::EPiano: r2 = 1; r3 = 14; break;
-    case Voice::Marimba: r2 = 3.93; r3 = 9.8; break;
-    case Voice::Flute: r2 = 2; r3 = 3; break;
-    case Voice::Pluck: r2 = 1; break;
-    case Voice::Pad: r2 = 1.0041; r3 = 0.9962; r4 = 2.0023; break;
-    case Voice::Bass: r2 = 1; r3 = 2; break;
-    case Voice::Vibes: r2 = 4; break;
-    case Voice::Glass: r2 = 1.5; r3 = 3; break;
-    case Voice::Square: r2 = 3; r3 = 5; r4 = 7; break;
-    }
-
-    double freq = f0;
-    Phase p1 = 0, p2 = 0, p3 = 0, p4 = 0;
+    const Shape& s = run.shape;
+    double freq = run.f0;
     double decay = 1.0;   // 1 -> 0 after the attack
     double release = 1.0; // 1 until the key is let go
     double fast = 1.0;    // fast-dying partials and FM index
-    const float gain = n.gain;
-
-    for (std::size_t i = begin; i < end; ++i) {
-        const std::size_t k = i - begin;
-        double env = k < attack ? double(k) / attack : 1.0;
+    const double invAttack = 1.0 / double(run.attack);
+    for (std::size_t i = run.begin; i < run.end; ++i) {
+        const std::size_t k = i - run.begin;
+        double env = k < run.attack ? double(k) * invAttack : 1.0;
         env *= s.sustain + (1.0 - s.sustain) * decay;
-        if (k >= held) {
+        if (k >= run.held) {
             env *= release;
-            release *= rk;
-            if (env < 2e-5) // about -94 dB: the note is over
+            release *= run.releaseK;
+        }
+        if (k >= run.attack) {
+            decay *= run.decayK;
+            if (env < run.floor) // far below hearing: the note is over
                 break;
         }
-        if (k >= attack)
-            decay *= dk;
+        float l, r;
+        osc(freq * run.toInc, fast, k, l, r);
+        fast *= run.fastK;
+        if (k < run.held)
+            freq *= run.glideStep;
+        const float e = float(env) * run.gain;
+        out.l[i] += e * run.gl * l;
+        out.r[i] += e * run.gr * r;
+    }
+}
 
-        const double inc = freq * toInc;
-        float v = 0, vr = 0;
-        bool stereo = false;
-        switch (n.voice) {
-        case Voice::Bell:
-            v = sineAt(p1 + offset((2.2 * fast + 0.35) * sineAt(p2) * kInvTwoPi)) * 0.8f + 0.2f * float(fast) * sineAt(p3);
-            break;
-        case Voice::EPiano:
-            v = sineAt(p1 + offset((1.3 * fast + 0.25) * sineAt(p2) * kInvTwoPi)) + 0.12f * float(fast * fast) * sineAt(p3);
-            break;
-        case Voice::Marimba: {
+} // namespace
+
+void addNote(Stereo& out, const Note& n)
+{
+    const int rate = out.rate;
+    NoteRun run;
+    run.f0 = midiToHz(n.midi);
+    run.shape = shapeOf(n.voice, run.f0);
+    run.begin = std::size_t(std::max(0.0, n.start) * rate);
+    run.held = std::size_t(std::max(0.0, n.length) * rate);
+    run.end = std::min(out.frames(), run.begin + run.held + std::size_t(releaseTail(n.voice) * rate));
+    if (run.begin >= run.end || n.gain <= 0)
+        return;
+    panGains(n.pan, run.gl, run.gr);
+    run.attack = std::max<std::size_t>(1, std::size_t(run.shape.attack * rate));
+    run.decayK = decayFactor(run.shape.decayTau, rate);
+    run.releaseK = decayFactor(run.shape.releaseTau, rate);
+    run.glideStep = (n.glide != 0.0 && run.held > 0) ? std::pow(2.0, n.glide / 12.0 / double(run.held)) : 1.0;
+    run.fastK = decayFactor(n.voice == Voice::Pluck ? 0.07 : 0.12, rate);
+    run.toInc = kPhaseScale / rate;
+    run.floor = 3e-5 / n.gain; // about -90 dB of full scale
+    run.gain = n.gain;
+    const double inv = 1.0 / rate;
+    constexpr double kInvTwoPi = 1.0 / kTwoPi;
+    Phase p1 = 0, p2 = 0, p3 = 0, p4 = 0;
+
+    switch (n.voice) {
+    case Voice::Bell:
+        runNote(out, run, [&](double inc, double fast, std::size_t, float& l, float& r) {
+            l = r = sineAt(p1 + offset((2.2 * fast + 0.35) * sineAt(p2) * kInvTwoPi)) * 0.8f + 0.2f * float(fast) * sineAt(p3);
+            p1 += Phase(inc);
+            p2 += Phase(inc * 3.5);
+            p3 += Phase(inc * 2.76);
+        });
+        break;
+    case Voice::EPiano:
+        runNote(out, run, [&](double inc, double fast, std::size_t, float& l, float& r) {
+            l = r = sineAt(p1 + offset((1.3 * fast + 0.25) * sineAt(p2) * kInvTwoPi)) + 0.12f * float(fast * fast) * sineAt(p3);
+            p1 += Phase(inc);
+            p2 += Phase(inc);
+            p3 += Phase(inc * 14.0);
+        });
+        break;
+    case Voice::Marimba:
+        runNote(out, run, [&](double inc, double fast, std::size_t, float& l, float& r) {
             const double f2 = fast * fast, f4 = f2 * f2;
-            v = sineAt(p1) + 0.35f * float(f2) * sineAt(p2) + 0.1f * float(f4 * f4) * sineAt(p3);
-            break;
-        }
-        case Voice::Flute: {
+            l = r = sineAt(p1) + 0.35f * float(f2) * sineAt(p2) + 0.1f * float(f4 * f4) * sineAt(p3);
+            p1 += Phase(inc);
+            p2 += Phase(inc * 3.93);
+            p3 += Phase(inc * 9.8);
+        });
+        break;
+    case Voice::Flute:
+        runNote(out, run, [&](double inc, double, std::size_t k, float& l, float& r) {
+            // A slow vibrato that grows in after a quarter of a second.
             const double t = double(k) * inv;
             const double vib = t > 0.25 ? 0.0025 * std::min(1.0, (t - 0.25) * 2.0) * sineAt(offset(t * 5.1)) : 0.0;
-            v = sineAt(p1) + 0.18f * sineAt(p2) + 0.05f * sineAt(p3);
-            freq = f0 * (1.0 + vib);
-            break;
-        }
-        case Voice::Pluck:
-            v = sineAt(p1 + offset((2.4 * fast + 0.15) * sineAt(p2) * kInvTwoPi));
-            break;
-        case Voice::Pad: {
+            const double vinc = inc * (1.0 + vib);
+            l = r = sineAt(p1) + 0.18f * sineAt(p2) + 0.05f * sineAt(p3);
+            p1 += Phase(vinc);
+            p2 += Phase(vinc * 2.0);
+            p3 += Phase(vinc * 3.0);
+        });
+        break;
+    case Voice::Pluck:
+        runNote(out, run, [&](double inc, double fast, std::size_t, float& l, float& r) {
+            l = r = sineAt(p1 + offset((2.4 * fast + 0.15) * sineAt(p2) * kInvTwoPi));
+            p1 += Phase(inc);
+            p2 += Phase(inc);
+        });
+        break;
+    case Voice::Pad:
+        runNote(out, run, [&](double inc, double, std::size_t, float& l, float& r) {
             const float a = sineAt(p1), b = sineAt(p2), c = sineAt(p3), d = sineAt(p4);
             // The detuned copies lean to opposite sides for width.
-            v = 0.5f * a + 0.42f * b + 0.22f * c + 0.16f * d;
-            vr = 0.5f * a + 0.22f * b + 0.42f * c + 0.16f * d;
-            stereo = true;
-            break;
-        }
-        case Voice::Bass:
-            v = sineAt(p1 + offset((0.9 * fast + 0.1) * sineAt(p2) * kInvTwoPi)) + 0.18f * sineAt(p3);
-            break;
-        case Voice::Vibes: {
-            const double t = double(k) * inv;
-            v = (sineAt(p1) + 0.25f * float(fast) * sineAt(p2)) * float(1.0 - 0.22 * (0.5 + 0.5 * sineAt(offset(t * 5.5))));
-            break;
-        }
-        case Voice::Glass:
-            v = sineAt(p1) + 0.3f * sineAt(p2) + 0.12f * float(fast) * sineAt(p3);
-            break;
-        case Voice::Square:
-            v = sineAt(p1) + 0.3f * sineAt(p2) + 0.16f * sineAt(p3) + 0.08f * sineAt(p4);
-            break;
-        }
-        p1 += Phase(inc);
-        p2 += Phase(inc * r2);
-        p3 += Phase(inc * r3);
-        p4 += Phase(inc * r4);
-        fast *= fastK;
-        if (k < held)
-            freq *= glideStep;
-        const float e = float(env) * gain;
-        out.l[i] += e * gl * v;
-        out.r[i] += e * gr * (stereo ? vr : v);
+            l = 0.5f * a + 0.42f * b + 0.22f * c + 0.16f * d;
+            r = 0.5f * a + 0.22f * b + 0.42f * c + 0.16f * d;
+            p1 += Phase(inc);
+            p2 += Phase(inc * 1.0041);
+            p3 += Phase(inc * 0.9962);
+            p4 += Phase(inc * 2.0023);
+        });
+        break;
+    case Voice::Bass:
+        runNote(out, run, [&](double inc, double fast, std::size_t, float& l, float& r) {
+            l = r = sineAt(p1 + offset((0.9 * fast + 0.1) * sineAt(p2) * kInvTwoPi)) + 0.18f * sineAt(p3);
+            p1 += Phase(inc);
+            p2 += Phase(inc);
+            p3 += Phase(inc * 2.0);
+        });
+        break;
+    case Voice::Vibes:
+        runNote(out, run, [&](double inc, double fast, std::size_t k, float& l, float& r) {
+            const float tremolo = float(1.0 - 0.22 * (0.5 + 0.5 * sineAt(offset(double(k) * inv * 5.5))));
+            l = r = (sineAt(p1) + 0.25f * float(fast) * sineAt(p2)) * tremolo;
+            p1 += Phase(inc);
+            p2 += Phase(inc * 4.0);
+        });
+        break;
+    case Voice::Glass:
+        runNote(out, run, [&](double inc, double fast, std::size_t, float& l, float& r) {
+            l = r = sineAt(p1) + 0.3f * sineAt(p2) + 0.12f * float(fast) * sineAt(p3);
+            p1 += Phase(inc);
+            p2 += Phase(inc * 1.5);
+            p3 += Phase(inc * 3.0);
+        });
+        break;
+    case Voice::Square:
+        runNote(out, run, [&](double inc, double, std::size_t, float& l, float& r) {
+            l = r = sineAt(p1) + 0.3f * sineAt(p2) + 0.16f * sineAt(p3) + 0.08f * sineAt(p4);
+            p1 += Phase(inc);
+            p2 += Phase(inc * 3.0);
+            p3 += Phase(inc * 5.0);
+            p4 += Phase(inc * 7.0);
+        });
+        break;
     }
 }
 
