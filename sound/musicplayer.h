@@ -26,7 +26,7 @@ public:
     void stop();
     void pause();                // toggles playing and paused
     qint64 position() const;     // milliseconds
-    void seek(qint64 ms);        // playing stops there
+    void seek(qint64 ms);        // playing stops there; outside the piece nothing happens
     Mode mode() const;
     qint64 duration() const { return duration_; } // milliseconds, -1 when unknown
     bool autoRewind() const { return autoRewind_; }
