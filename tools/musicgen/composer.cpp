@@ -47,6 +47,7 @@ Style titleStyle()
     s.bpm = 84;
     s.beatsPerBar = 3;
     s.lead = Voice::Vibes;
+    s.answer = Voice::Flute;
     s.compVoice = Voice::Pluck;
     s.comp = Comp::Broken;
     s.bass = Bass::Roots;
@@ -108,6 +109,11 @@ Style styleFor(int piece)
         s.bass = Bass(r.below(4));
         s.swing = s.comp == Comp::Charleston || r.chance(0.15);
         s.reverb = float(r.range(0.18, 0.32));
+        // The second theme in another colour: a call and its answer.
+        s.answer = kLeads[(lead + 1 + r.below(kLeadCount - 1)) % kLeadCount];
+        if (s.answer == s.compVoice)
+            s.answer = kLeads[(lead + 3) % kLeadCount] == s.compVoice ? kLeads[(lead + 4) % kLeadCount]
+                                                                      : kLeads[(lead + 3) % kLeadCount];
         prev = s;
         prevLead = lead;
         prevGroove = groove;
@@ -510,7 +516,9 @@ Score compose(int piece, double seconds)
             std::vector<MelNote> mel = (b.part == Part::B || b.part == Part::Break) ? melB : melA;
             if (half)
                 mel.erase(std::remove_if(mel.begin(), mel.end(), [&](const MelNote& m) { return m.beat >= 4 * bpb; }), mel.end());
-            const Voice v = brk ? (st.lead == Voice::Flute ? Voice::Vibes : Voice::Flute) : st.lead;
+            Voice v = b.part == Part::B ? st.answer : st.lead;
+            if (brk) // the break's quieter colour
+                v = st.lead == Voice::Flute ? Voice::Vibes : Voice::Flute;
             w.melody(barStart, mel, v, leadGain(v) * (brk ? 0.8f : 1.0f), 1, b.part == Part::A2 || piece == 0);
         }
     }

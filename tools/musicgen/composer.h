@@ -19,6 +19,7 @@ struct Style {
     double bpm = 90;
     int beatsPerBar = 4;
     synth::Voice lead = synth::Voice::EPiano;
+    synth::Voice answer = synth::Voice::Vibes; // plays the B sections' melody
     synth::Voice compVoice = synth::Voice::EPiano;
     Comp comp = Comp::Pad;
     Bass bass = Bass::Roots;

@@ -9,7 +9,7 @@
 namespace musicgen {
 
 // Raised with the stamp so that pieces made by an older generator are redone.
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 constexpr int kRate = 32000;   // plenty for soft music and keeps the files small
 constexpr int kKbps = 64;
 constexpr int kPieces = 101;   // 0 = title, 1..100 = levels

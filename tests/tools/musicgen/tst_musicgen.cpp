@@ -173,6 +173,8 @@ void TestMusicGen::neighbouringPiecesSoundDifferent()
         QVERIFY2(a.comp != b.comp, where);
         QVERIFY2(std::abs(a.bpm - b.bpm) >= 8, where);
         QVERIFY2(b.bpm >= 72 && b.bpm <= 116, where);
+        // Within a piece the second theme answers in another instrument.
+        QVERIFY2(a.answer != a.lead && a.answer != a.compVoice, where);
     }
     // Over the whole game every lead and groove turns up often.
     std::map<int, int> leads, grooves;
