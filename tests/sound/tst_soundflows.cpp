@@ -33,9 +33,7 @@ class TestSoundFlows : public QObject {
 private slots:
     void soundOffLeavesOnlyTheEndgameTune();
     void lastFindSoundIsCutOffByLevelOkThreeSecondsLater();
-    void twoQuickPenalisedMissesRestartNemjo();
     void pauseCutsTheTickingAndResumeDoesNotBringItBack();
-    void penaltyPastFourSecondsPlaysNoTicking();
     void musicOffNeverOpensTheGameWindowsPlayer();
     void retryRestartsTheLevelsPiece();
     void penalisedMissJumpsTheMusicFiveSeconds();
@@ -85,20 +83,6 @@ void TestSoundFlows::lastFindSoundIsCutOffByLevelOkThreeSecondsLater()
     QCOMPARE(sound::SoundChannel::instance().current(), QStringLiteral("palya_ok"));
 }
 
-void TestSoundFlows::twoQuickPenalisedMissesRestartNemjo()
-{
-    GameSession s;
-    s.writeLevel(1, 3);
-    s.start();
-    const auto at = s.sounds().size();
-    miss(s); // the first miss only warns
-    s.advance(300);
-    miss(s);
-    s.advance(300);
-    miss(s);
-    QCOMPARE(since(s, at), QStringList({"nemjo", "nemjo"}));
-}
-
 void TestSoundFlows::pauseCutsTheTickingAndResumeDoesNotBringItBack()
 {
     GameSession s;
@@ -112,21 +96,6 @@ void TestSoundFlows::pauseCutsTheTickingAndResumeDoesNotBringItBack()
     Form1->Image3Click();
     s.advance(2000);
     QCOMPARE(since(s, at), QStringList({"pause", "pause_vege"}));
-}
-
-void TestSoundFlows::penaltyPastFourSecondsPlaysNoTicking()
-{
-    GameSession s;
-    s.writeLevel(1, 1);
-    s.start();
-    s.advance(2000); // 8 left
-    miss(s);
-    s.advance(100);
-    miss(s); // 8 -> 3
-    QCOMPARE(int(Form1->rs.timeLeft), 3);
-    s.advance(2500);
-    QVERIFY(!s.sounds().contains(QStringLiteral("ketyeg")));
-    QCOMPARE(s.sounds().count(QStringLiteral("nemjo")), 1);
 }
 
 void TestSoundFlows::musicOffNeverOpensTheGameWindowsPlayer()
