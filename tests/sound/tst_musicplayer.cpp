@@ -29,14 +29,21 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 4000)
     return true;
 }
 
-// Opens `file` in `p`, plays it and waits until `ms` of it have played.
-bool playing(MusicPlayer& p, const QString& file, qint64 ms = 0)
+// Opens `file` in `p` and plays it from `fromMs` until it is heard to move
+// on. Starting well into the piece keeps "from the beginning" and "from where
+// it was" far apart, however slowly a loaded machine runs the test.
+bool playing(MusicPlayer& p, const QString& file, qint64 fromMs = 0)
 {
     p.setFileName(file);
     p.open();
+    if (fromMs > 0)
+        p.seek(fromMs);
     p.play();
-    return p.mode() == MusicPlayer::Playing && waitUntil([&] { return p.position() >= ms; });
+    return p.mode() == MusicPlayer::Playing && waitUntil([&] { return p.position() > fromMs + 50; });
 }
+
+// Slack for a test thread that a busy machine keeps waiting.
+constexpr qint64 kSlack = 500;
 
 } // namespace
 
@@ -136,15 +143,16 @@ void TestMusicPlayer::openLeavesThePieceStoppedAtItsBeginning()
 void TestMusicPlayer::stopKeepsThePositionAndPlayContinuesFromIt()
 {
     MusicPlayer p(false);
-    QVERIFY(playing(p, longTune_, 300));
+    QVERIFY(playing(p, longTune_, 3000));
     p.stop();
     QCOMPARE(p.mode(), MusicPlayer::Stopped);
     const qint64 at = p.position();
+    QVERIFY(at > 3000);
     QTest::qWait(150);
     QCOMPARE(p.position(), at);
     p.play();
     QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(p.position() >= at && p.position() < at + 150);
+    QVERIFY(p.position() >= at && p.position() < at + kSlack);
 }
 
 void TestMusicPlayer::pauseTogglesAndResumesWhereItPaused()
@@ -154,8 +162,7 @@ void TestMusicPlayer::pauseTogglesAndResumesWhereItPaused()
     p.open();
     p.pause(); // stopped: nothing happens
     QCOMPARE(p.mode(), MusicPlayer::Stopped);
-    p.play();
-    QVERIFY(waitUntil([&] { return p.position() >= 200; }));
+    QVERIFY(playing(p, longTune_, 3000));
     p.pause();
     QCOMPARE(p.mode(), MusicPlayer::Paused);
     const qint64 at = p.position();
@@ -163,13 +170,13 @@ void TestMusicPlayer::pauseTogglesAndResumesWhereItPaused()
     QCOMPARE(p.position(), at);
     p.pause();
     QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(p.position() >= at && p.position() < at + 150);
+    QVERIFY(p.position() >= at && p.position() < at + kSlack);
     // The game resumes with play, which also continues where it paused.
     p.pause();
     const qint64 again = p.position();
     p.play();
     QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(p.position() >= again && p.position() < again + 150);
+    QVERIFY(p.position() >= again && p.position() < again + kSlack);
 }
 
 void TestMusicPlayer::seekMovesThePositionAndStopsPlaying()
@@ -182,20 +189,21 @@ void TestMusicPlayer::seekMovesThePositionAndStopsPlaying()
     QCOMPARE(p.position(), before + 5000);
     p.play();
     QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(waitUntil([&] { return p.position() > before + 5100; }));
-    QVERIFY(p.position() < before + 5800);
+    QVERIFY(waitUntil([&] { return p.position() > before + 5050; }));
+    QVERIFY(p.position() < before + 5000 + kSlack);
 }
 
 void TestMusicPlayer::seekPastTheEndIsIgnoredAndPlayGoesOn()
 {
     MusicPlayer p(false);
-    QVERIFY(playing(p, longTune_, 100));
+    QVERIFY(playing(p, longTune_, 3000));
     p.seek(p.duration() + 5000);
     QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(p.position() < 1000);
+    const qint64 at = p.position();
+    QVERIFY(at > 3000 && at < 3000 + kSlack);
     p.play();
     QCOMPARE(p.mode(), MusicPlayer::Playing);
-    QVERIFY(p.position() < 1000);
+    QVERIFY(p.position() >= at && p.position() < at + kSlack);
 }
 
 void TestMusicPlayer::startPositionZeroIsUsedOnceAndForgotten()
@@ -206,7 +214,7 @@ void TestMusicPlayer::startPositionZeroIsUsedOnceAndForgotten()
     p.seek(4000);
     p.setStartPositionZero();
     p.play();
-    QVERIFY(p.position() < 150);
+    QVERIFY(p.position() < kSlack);
     p.seek(4000);
     p.play();
     QVERIFY(p.position() >= 4000);
@@ -237,7 +245,7 @@ void TestMusicPlayer::playAtTheEndRewindsOnlyWithAutoRewind()
     p.play();
     if (autoRewind) {
         QCOMPARE(p.mode(), MusicPlayer::Playing);
-        QVERIFY(p.position() < 150);
+        QVERIFY(p.position() < p.duration() / 2);
     } else {
         QCOMPARE(p.mode(), MusicPlayer::Stopped);
         QCOMPARE(p.position(), p.duration());
@@ -248,33 +256,30 @@ void TestMusicPlayer::playAtTheEndRewindsOnlyWithAutoRewind()
 void TestMusicPlayer::aPlayerThatPlaysTakesTheStreamFromTheOther()
 {
     MusicPlayer title(true), level(false);
-    title.setFileName(longTune_);
-    title.open();
     level.setFileName(longTune_);
     level.open();
-    title.play();
-    QVERIFY(waitUntil([&] { return title.position() >= 300; }));
+    QVERIFY(playing(title, longTune_, 4000));
     level.play();
     QCOMPARE(level.mode(), MusicPlayer::Playing);
     QCOMPARE(title.mode(), MusicPlayer::Stopped);
     const qint64 titleAt = title.position();
-    QVERIFY(titleAt >= 300);
-    QVERIFY(level.position() < 150); // each keeps its own position
+    QVERIFY(titleAt > 4000);
+    QVERIFY(level.position() < kSlack); // each keeps its own position
     title.play();
     QCOMPARE(level.mode(), MusicPlayer::Stopped);
-    QVERIFY(title.position() >= titleAt && title.position() < titleAt + 150);
+    QVERIFY(title.position() >= titleAt && title.position() < titleAt + kSlack);
 }
 
 void TestMusicPlayer::reopeningRestartsFromTheBeginning()
 {
     MusicPlayer p(false);
-    QVERIFY(playing(p, longTune_, 200));
+    QVERIFY(playing(p, longTune_, 4000));
     p.open(); // the same piece again, as a retry of the level does
     QCOMPARE(p.mode(), MusicPlayer::Stopped);
     QCOMPARE(p.position(), 0);
     QVERIFY(!Mix_PlayingMusic());
     p.play();
-    QVERIFY(p.position() < 150);
+    QVERIFY(p.position() < kSlack);
 }
 
 void TestMusicPlayer::everyCommandIsLogged()

@@ -147,7 +147,7 @@ void TestSoundFlows::penalisedMissJumpsTheMusicFiveSeconds()
     miss(s);
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
     const qint64 after = levelMusic().position();
-    QVERIFY2(after >= before + 5000 && after < before + 5300,
+    QVERIFY2(after >= before + 5000 && after < before + 5800,
              qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
     miss(s); // 10 s into the 12 s piece
     QVERIFY(levelMusic().position() >= before + 10000);
@@ -167,7 +167,7 @@ void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
     s.writeLevel(1, 3);
     soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.start({.music = true});
-    QTest::qWait(150); // let some music play for real
+    QVERIFY(QTest::qWaitFor([] { return levelMusic().position() > 100; })); // real playing
     Form1->Image3Click();
     QCOMPARE(levelMusic().mode(), MusicPlayer::Paused);
     const qint64 at = levelMusic().position();
@@ -176,7 +176,7 @@ void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
     QCOMPARE(levelMusic().position(), at);
     Form1->Image3Click();
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
-    QVERIFY(levelMusic().position() >= at && levelMusic().position() < at + 150);
+    QVERIFY(levelMusic().position() >= at && levelMusic().position() < at + 500);
 }
 
 void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
@@ -196,7 +196,7 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
 
     Form2->show();
     QCOMPARE(title.mode(), MusicPlayer::Playing);
-    QTest::qWait(300);
+    QVERIFY(QTest::qWaitFor([&] { return title.position() >= 300; }));
     qint64 duringRules = -1;
     modals.answer = [&](QWidget* w) {
         duringRules = title.mode() == MusicPlayer::Playing ? title.position() : -1;
@@ -208,10 +208,12 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY(title.position() >= duringRules);
 
+    title.seek(6000); // well into the piece, so that a restart is plain to see
+    title.play();
     Form2->Button1Click(); // about: the title piece starts again
     QCOMPARE(modals.shown, QStringList({"Form9", "Form10"}));
     QCOMPARE(title.mode(), MusicPlayer::Playing);
-    QVERIFY2(title.position() < 200, qPrintable(QString::number(title.position())));
+    QVERIFY2(title.position() < 1000, qPrintable(QString::number(title.position())));
     QVERIFY(messages.list.isEmpty());
 }
 
