@@ -528,7 +528,7 @@ Score compose(int piece, double seconds)
         w.note(w.time(endBeat, 0), 6.0, p, 0.07f, Voice::Pad, 0);
     w.note(w.time(endBeat, 0), 4.0, pitchOf(st, tonic + 12, 7), leadGain(st.lead) * 0.9f, st.lead, 0);
     w.note(w.time(endBeat, 0), 4.0, placeIn(st.key, 36), 0.28f, Voice::Bass, 0);
-    // The last bar of the outro holds the tonic in the melody too.
+    // Over the last bar the melody holds the fifth that the final tonic resolves.
     w.note(w.time(endBeat - bpb, 0), bpb, pitchOf(st, tonic + 12, 4), leadGain(st.lead) * 0.7f, st.lead, 0);
     sc.seconds = std::max(seconds, endBeat * beatSec + ring);
     return sc;
