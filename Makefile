@@ -29,7 +29,7 @@ test: build
 
 bench: content
 	@cmake --build $(BUILD) --target kovra_bench >/dev/null
-	@cd $(GAME) && ../bench/kovra_bench
+	@cd $(GAME) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ../bench/kovra_bench
 
 clean:
 	rm -rf $(BUILD)
