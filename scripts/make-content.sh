@@ -5,9 +5,5 @@ set -euo pipefail
 BUILD=${1:-build}
 GAME="$BUILD/game"
 mkdir -p "$GAME/DATA" "$GAME/MUSIC" "$GAME/music"
-if [ -x "$BUILD/tools/levelgen/kovra_levelgen" ]; then
-  "$BUILD/tools/levelgen/kovra_levelgen" --out "$GAME/DATA"
-fi
-if [ -x "$BUILD/tools/musicgen/kovra_musicgen" ]; then
-  "$BUILD/tools/musicgen/kovra_musicgen" --out "$GAME"
-fi
+"$BUILD/tools/levelgen/kovra_levelgen" --out "$GAME/DATA"
+"$BUILD/tools/musicgen/kovra_musicgen" --out "$GAME"
