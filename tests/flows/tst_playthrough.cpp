@@ -1,0 +1,436 @@
+// The whole game in virtual time: a player made at the start window plays
+// the generated pack from level 1 to 100, presses every recorded point on the
+// pictures, spends help where tokens allow, loses some levels to the clock and
+// retries them, pauses, closes the game window once and comes back, and ends
+// at the game-completed window. The test keeps its own account of every
+// second and token, and checks the game's windows and players.dat against it.
+#include "flowsupport.h"
+#include "game/uBoardFail.h"
+#include "game/uBoardOK.h"
+#include "game/uGratula.h"
+#include "game/uMain.h"
+#include "menus/menusupport.h"
+#include "menus/uStarter.h"
+#include "platform/gauge.h"
+#include "platform/image.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "players/uPlayerSelect.h"
+#include "support/testsupport.h"
+#include "tools/levelgen/pack.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtEndian>
+#include <QtTest>
+
+#include <algorithm>
+#include <numeric>
+
+using namespace testsupport;
+
+namespace {
+
+const QString kName = QString::fromUtf8("Őrsike Ágnes");
+
+// The difference centres as the generator stored them, read straight from
+// the file's trailer.
+QVector<QPoint> recordedPoints(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    const char* t = b.constData() + 2 * 512902;
+    QVector<QPoint> pts;
+    for (int k = 0; k < quint8(t[0]); ++k)
+        pts << QPoint(qFromLittleEndian<quint16>(t + 2 + 4 * k), qFromLittleEndian<quint16>(t + 4 + 4 * k));
+    return pts;
+}
+
+// A picture point at least 25 pixels from every difference: a sure miss.
+QPoint missPoint(const QVector<QPoint>& pts)
+{
+    for (int y = 20; y < 470; y += 10)
+        for (int x = 20; x < 340; x += 10) {
+            const bool clear = std::all_of(pts.begin(), pts.end(), [&](QPoint p) {
+                return qAbs(p.x() - x) > 25 || qAbs(p.y() - y) > 25;
+            });
+            if (clear)
+                return {x, y};
+        }
+    return {};
+}
+
+QString mmss(int s) { return QString::asprintf("%02d:%02d", s / 60, s % 60); }
+
+// The clock of one attempt as the player sees it: the bar follows the seconds
+// left at every tick; a penalty takes the seconds at once, the bar at the next tick.
+struct Clock {
+    int start = 0, left = 0, bar = 0;
+    void begin(int diffs) { start = left = bar = diffs * 10; }
+    void tick() { bar = --left; }
+    void penalty() { left = left > 5 ? left - 5 : 1; }
+    int used() const { return start - bar; }
+};
+
+// What the player's slot should hold.
+struct Ledger {
+    int helps = 0, bank = 0, total = 0, levelSeconds = 0, attempts = 0;
+};
+
+// What a result window showed while it was open.
+struct Shown {
+    QString time, left, attempts, note, button1, missing;
+    bool button2 = false;
+    int gameChildren = 0;
+};
+
+int gameChildren() { return int(Form1->findChildren<QWidget*>().size()); }
+
+} // namespace
+
+class PlaythroughTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aNewPlayerPlaysTheWholePack();
+
+private:
+    void record(QWidget* w);
+    void startFromTheStartWindow(bool newPlayer);
+    void playLevel(int n);
+    void loseToTheClock(int n);
+    void closeAndComeBack(int n);
+    void complete(int n);
+    void expectLoaded(int n);
+    void wait(int seconds);
+    void clickAt(QPoint pt, int side);
+    void clickMiss(int n, int side);
+    void press(int n, int k);
+    void checkRoster(int level, int attempts);
+
+    GameDir* dir_ = nullptr;
+    ModalLog* modals_ = nullptr;
+    QVector<QVector<QPoint>> points_;
+    Clock clock_;
+    Ledger ledger_;
+    Shown form4_, form5_, form6_;
+    int baseChildren_ = -1;
+    int helpsUsed_ = 0, losses_ = 0, pauses_ = 0, penalties_ = 0, bankAwards_ = 0;
+};
+
+// Notes what a result window shows while it is open.
+void PlaythroughTest::record(QWidget* w)
+{
+    if (w == Form4) {
+        form4_ = {Form4->Label6->text(), Form4->Label7->text(), Form4->lblproba->text(), Form4->Label5->text(),
+                  Form4->Button1->text(), {}, Form4->Button2->isVisibleTo(Form4), gameChildren()};
+    } else if (w == Form5) {
+        form5_ = {{}, {}, {}, {}, {}, Form5->Label2->text(), false, gameChildren()};
+    } else if (w == Form6) {
+        form6_ = {Form6->Label3->text(), {}, {}, {}, {}, {}, false, gameChildren()};
+    }
+}
+
+void PlaythroughTest::aNewPlayerPlaysTheWholePack()
+{
+    QElapsedTimer took;
+    took.start();
+    GameDir dir;
+    MessageLog messages;
+    ModalLog modals;
+    dir_ = &dir;
+    modals_ = &modals;
+    std::vector<int> all(levelgen::kLevels);
+    std::iota(all.begin(), all.end(), 1);
+    QVERIFY(levelgen::writeLevels(dir.file(QStringLiteral("DATA")), all, 2, nullptr));
+    qInfo("pack generated in %lld ms", took.elapsed());
+    points_.resize(levelgen::kLevels + 1);
+    for (int n = 1; n <= levelgen::kLevels; ++n) {
+        points_[n] = recordedPoints(levelgen::levelPath(dir.file(QStringLiteral("DATA")), n));
+        QVERIFY(!points_[n].isEmpty());
+    }
+    menustest::writeTitleMusic(dir.path());
+    QFile settings(dir.file(QStringLiteral("settings.dat")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(QByteArray("\1\1\0\1", 4)); // sound, cross, no music, shadow
+    settings.close();
+
+    Forms forms;
+    modals.answer = [this](QWidget* w) {
+        record(w);
+        if (w == Form6)
+            QTest::mouseClick(Form6->Button1, Qt::LeftButton); // "Vissza a főmenübe"
+        return int(platform::mrOk); // next level, retry
+    };
+
+    Form2->show();
+    startFromTheStartWindow(true);
+    if (QTest::currentTestFailed())
+        return;
+    for (int n = 1; n <= levelgen::kLevels; ++n) {
+        playLevel(n);
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    // After level 100: only "Játék befejezése", then the game-completed
+    // window with the whole time, then the start window.
+    QCOMPARE(form4_.button1, QString::fromUtf8("Játék befejezése"));
+    QVERIFY(!form4_.button2);
+    QCOMPARE(form4_.note, QString::fromUtf8("Végigjátszottad a játékot! Kattints a Játék befejezése gombra!"));
+    QCOMPARE(form6_.time, QString::fromUtf8("%1 óra, %2 perc és %3 másodperc.")
+                              .arg(ledger_.total / 3600).arg(ledger_.total % 3600 / 60).arg(ledger_.total % 60));
+    QVERIFY(!Form1->isVisible());
+    QVERIFY(Form2->isVisible());
+    checkRoster(101, 0);
+    // Regions and dots of a hundred levels leave nothing behind.
+    QCOMPARE(form4_.gameChildren, baseChildren_);
+
+    QCOMPARE(modals.shown.count(QStringLiteral("Form4")), 100);
+    QCOMPARE(modals.shown.count(QStringLiteral("Form5")), losses_);
+    QCOMPARE(modals.shown.count(QStringLiteral("Form3")), 2);
+    QCOMPARE(modals.shown.count(QStringLiteral("Form6")), 1);
+    QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
+    // The plan really exercised each kind of play.
+    QVERIFY(helpsUsed_ >= 10 && losses_ >= 10 && pauses_ >= 10 && penalties_ >= 10);
+    qInfo("%d s played, %d helps, %d losses, %d pauses, %d penalties, %d bank awards; %lld ms in all",
+          ledger_.total, helpsUsed_, losses_, pauses_, penalties_, bankAwards_, took.elapsed());
+    QTest::mouseClick(Form2->Button4, Qt::LeftButton); // "Kilépés"
+    QVERIFY(!Form2->isVisible());
+}
+
+// "Játék indítása", then the player window as a player uses it.
+void PlaythroughTest::startFromTheStartWindow(bool newPlayer)
+{
+    QVERIFY(Form2->isVisible());
+    const auto answer = modals_->answer;
+    modals_->answer = [&](QWidget* w) {
+        if (w == Form3)
+            flows::addAndChoose(newPlayer ? kName : QString());
+        return int(platform::mrOk);
+    };
+    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    modals_->answer = answer;
+    QVERIFY(!Form2->isVisible());
+    QVERIFY(Form1->isVisible());
+    QCOMPARE(Form3->currentPlayer().displayName(), kName);
+    ++ledger_.attempts;
+}
+
+void PlaythroughTest::expectLoaded(int n)
+{
+    const int count = int(points_[n].size());
+    clock_.begin(count);
+    QCOMPARE(int(Form1->rs.level), n);
+    QCOMPARE(Form1->windowTitle(), QString::fromUtf8("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
+                                       .arg(n).arg(ledger_.attempts).arg(kName));
+    // The game counts what the generator wrote and builds two regions and
+    // a dot for each.
+    QCOMPARE(Form1->lblkulonbseg->text(), QString::number(count));
+    QCOMPARE(Form1->Gauge1->maxValue(), clock_.start);
+    if (baseChildren_ >= 0)
+        QCOMPARE(gameChildren(), baseChildren_ + 3 * count);
+}
+
+void PlaythroughTest::wait(int seconds)
+{
+    platform::VirtualClock::advance(qint64(seconds) * 1000);
+    for (int i = 0; i < seconds; ++i)
+        clock_.tick();
+    QCOMPARE(Form1->Gauge1->progress(), clock_.bar);
+}
+
+// A real click on picture point `pt` through whatever control lies there.
+void PlaythroughTest::clickAt(QPoint pt, int side)
+{
+    const QPoint client(pt.x() + (side == 0 ? 76 : 562), pt.y() + 59);
+    QWidget* target = Form1->childAt(client);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form1, client));
+}
+
+void PlaythroughTest::clickMiss(int n, int side)
+{
+    const int before = Form1->lblkulonbseg->text().toInt();
+    clickAt(missPoint(points_[n]), side);
+    QCOMPARE(Form1->lblkulonbseg->text().toInt(), before);
+    QVERIFY(Form1->buntimer->enabled()); // taken for a miss
+}
+
+// A real press at difference k's recorded point, on the left picture for odd
+// k and on the right for even.
+void PlaythroughTest::press(int n, int k)
+{
+    const bool foundBefore = Form1->diffShapes[size_t(k)][0]->penStyle() == platform::Shape::Solid;
+    const int before = Form1->lblkulonbseg->text().toInt();
+    clickAt(points_[n][k], k % 2 ? 0 : 1);
+    QCOMPARE(Form1->lblkulonbseg->text().toInt(), foundBefore ? before : before - 1);
+    QCOMPARE(Form1->diffShapes[size_t(k)][1]->penStyle(), platform::Shape::Solid);
+}
+
+void PlaythroughTest::playLevel(int n)
+{
+    expectLoaded(n);
+    if (QTest::currentTestFailed())
+        return;
+    const int losses = n % 10 == 3 ? 1 : n == 77 ? 2 : 0;
+    for (int i = 0; i < losses && !QTest::currentTestFailed(); ++i)
+        loseToTheClock(n);
+    if (n == 50 && !QTest::currentTestFailed())
+        closeAndComeBack(n);
+    if (!QTest::currentTestFailed())
+        complete(n);
+}
+
+// Half the differences, a penalised double miss, then the clock runs out;
+// "Megpróbálom újra" loads the level again.
+void PlaythroughTest::loseToTheClock(int n)
+{
+    const int count = int(points_[n].size());
+    form5_ = {};
+    for (int k = 0; k < count / 2; ++k) {
+        wait(2);
+        press(n, k);
+    }
+    clickMiss(n, 0);
+    clickMiss(n, 0);
+    clock_.penalty();
+    ++penalties_;
+    QCOMPARE(int(Form1->rs.timeLeft), clock_.left);
+    platform::VirtualClock::advance(qint64(clock_.left) * 1000); // the last tick shows Form5
+    ++losses_;
+    ledger_.total += clock_.start; // the bar stands at 0
+    ledger_.levelSeconds += clock_.start;
+    QCOMPARE(form5_.missing, QString::fromUtf8("Még %1 különbséget kellett volna megtalálni.").arg(count - count / 2));
+    if (baseChildren_ >= 0)
+        QCOMPARE(form5_.gameChildren, baseChildren_);
+    ++ledger_.attempts; // the retry
+    expectLoaded(n);
+}
+
+// Two finds, the window closed, and the game started again from the start
+// window: the attempt's seconds count for the level only.
+void PlaythroughTest::closeAndComeBack(int n)
+{
+    QVERIFY(points_[n].size() >= 2);
+    wait(3);
+    press(n, 0);
+    wait(4);
+    press(n, 1);
+    wait(1);
+    QVERIFY(Form1->close());
+    ledger_.levelSeconds += clock_.used();
+    QVERIFY(!Form1->isVisible());
+    checkRoster(n, ledger_.attempts);
+    startFromTheStartWindow(false);
+    expectLoaded(n);
+}
+
+// Every recorded point pressed, with help at the start, a pause or a
+// penalised miss on some levels; then "Következő pálya" (or, after level
+// 100, "Játék befejezése").
+void PlaythroughTest::complete(int n)
+{
+    const QVector<QPoint>& pts = points_[n];
+    const int count = int(pts.size());
+    QCOMPARE(int(Form1->rs.helps), ledger_.helps);
+    if (n % 3 == 2 && ledger_.helps > 0) {
+        wait(1);
+        QTest::mouseClick(Form1->Image2, Qt::LeftButton);
+        --ledger_.helps;
+        ++helpsUsed_;
+        QCOMPARE(int(Form1->rs.helps), ledger_.helps);
+        QCOMPARE(Form1->diffShapes[0][0]->kind(), platform::Shape::RoundRect);
+        QCOMPARE(Form1->lblkulonbseg->text(), QString::number(count - 1));
+    }
+    if (n % 9 == 4) {
+        clickMiss(n, 1);
+        wait(1); // still within the warning
+        clickMiss(n, 1);
+        clock_.penalty();
+        ++penalties_;
+    }
+    for (int k = 0; k < count; ++k) {
+        if (n % 6 == 1 && k == count / 2) {
+            wait(1);
+            QTest::mouseClick(Form1->Image3, Qt::LeftButton);
+            QVERIFY(!Form1->balkep->isVisible());
+            QVERIFY(!Form1->diffShapes[0][1]->isVisible());
+            platform::VirtualClock::advance(45000); // the clock stands still
+            QCOMPARE(Form1->Gauge1->progress(), clock_.bar);
+            QTest::mouseClick(k % 2 ? Form1->Image3 : Form1->Image5, Qt::LeftButton);
+            QVERIFY(Form1->balkep->isVisible());
+            ++pauses_;
+        }
+        wait(1 + k % 2);
+        press(n, k);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(Form1->lblkulonbseg->text(), QStringLiteral("0"));
+    // The level-completed window follows three seconds after the last find.
+    const int completions = int(modals_->shown.count(QStringLiteral("Form4")));
+    platform::VirtualClock::advance(2999);
+    QCOMPARE(int(modals_->shown.count(QStringLiteral("Form4"))), completions);
+    platform::VirtualClock::advance(1);
+    QCOMPARE(int(modals_->shown.count(QStringLiteral("Form4"))), completions + 1);
+
+    const int used = clock_.used();
+    ledger_.total += used;
+    ledger_.levelSeconds += used;
+    QCOMPARE(form4_.time, mmss(ledger_.levelSeconds));
+    QCOMPARE(form4_.left, mmss(clock_.bar));
+    QCOMPARE(form4_.attempts, QString::number(ledger_.attempts));
+    QString note;
+    if (ledger_.attempts == 1) {
+        ++ledger_.helps;
+        note = QString::fromUtf8("Szép! Elsőre teljesítetted a pályát, ezért 1 új segítséget kaptál!");
+    } else {
+        ledger_.bank += clock_.bar;
+        note = QString::fromUtf8("A következő segítséghez még %1 maradék másodperc kell.").arg(100 - ledger_.bank);
+        if (ledger_.bank >= 100) {
+            ++ledger_.helps;
+            ledger_.bank -= 100;
+            ++bankAwards_;
+            note = QString::fromUtf8("Gratulálunk, maradék másodperceidért 1 új segítséget kaptál!");
+        }
+    }
+    if (n < levelgen::kLevels)
+        QCOMPARE(form4_.note, note);
+    ledger_.levelSeconds = 0;
+    ledger_.attempts = 0;
+    if (n == 1)
+        baseChildren_ = form4_.gameChildren;
+    QCOMPARE(form4_.gameChildren, baseChildren_);
+    if (n < levelgen::kLevels) {
+        QCOMPARE(form4_.button1, QString::fromUtf8("Következő pálya"));
+        QVERIFY(form4_.button2);
+        checkRoster(n + 1, 0);
+        ++ledger_.attempts; // the next level's first load
+    }
+}
+
+// players.dat byte for byte where it matters: the first slot's level, tokens,
+// bank, times and attempts.
+void PlaythroughTest::checkRoster(int level, int attempts)
+{
+    const QByteArray b = flows::fileBytes(dir_->file(QStringLiteral("players.dat")));
+    QCOMPARE(b.size(), 484);
+    QCOMPARE(int(b[0]), 1);
+    const flows::Slot s = flows::slotOf(b, 1);
+    QCOMPARE(s.name, QByteArray("\xD5rsike \xC1gnes"));
+    QCOMPARE(s.level, level);
+    QCOMPARE(s.helps, ledger_.helps);
+    QCOMPARE(s.bank, ledger_.bank);
+    QCOMPARE(s.totalSeconds, ledger_.total);
+    QCOMPARE(s.levelSeconds, ledger_.levelSeconds);
+    QCOMPARE(s.attempts, attempts);
+}
+
+QTEST_MAIN(PlaythroughTest)
+#include "tst_playthrough.moc"
