@@ -1,0 +1,53 @@
+// Saves players.dat and settings.dat through the player and settings windows,
+// each with two contents in turn, as fast as it can until it is killed. It
+// says "ready" once the windows stand and saving begins.
+// Arguments: the game folder; "roster" or "settings", the file saved first in
+// each turn; the content (0 or 1) each file starts with, roster then settings.
+#include "crashcontents.h"
+#include "platform/paths.h"
+#include "players/uOptions.h"
+#include "players/uPlayerSelect.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 5)
+        return 2;
+    platform::setExeDir(QString::fromLocal8Bit(argv[1]));
+    const bool settingsFirst = std::strcmp(argv[2], "settings") == 0;
+    int rosterNext = std::atoi(argv[3]) & 1; // the content each saves next
+    int settingsNext = std::atoi(argv[4]) & 1;
+    TForm3 rosterWindow;
+    TForm8 settingsWindow;
+    const auto saveRoster = [&] {
+        rosterWindow.roster = crashcontents::roster(rosterNext);
+        rosterWindow.FajlIr();
+        rosterNext ^= 1;
+    };
+    const auto saveSettings = [&] {
+        const players::SettingsRecord s = crashcontents::settings(settingsNext);
+        settingsWindow.chkSound->setChecked(s.sound);
+        settingsWindow.chkPrecise->setChecked(s.precise);
+        settingsWindow.chkMusic->setChecked(s.music);
+        settingsWindow.chkShadow->setChecked(s.shadow);
+        settingsWindow.Button1Click();
+        settingsNext ^= 1;
+    };
+    std::puts("ready");
+    std::fflush(stdout);
+    for (;;) {
+        if (settingsFirst) {
+            saveSettings();
+            saveRoster();
+        } else {
+            saveRoster();
+            saveSettings();
+        }
+    }
+}
