@@ -141,10 +141,11 @@ void TForm1::timeUp()
 void TForm1::FormClose()
 {
     DelayTimer->setEnabled(false); // a completion still waiting is abandoned
-    if (!accounted_) {
+    // A level that failed to load has no clock: the time bar still shows
+    // an earlier level's (or its initial) state, which is no time played.
+    if (!accounted_ && regionsBuilt())
         Form3->currentPlayer().levelSeconds += usedSeconds();
-        accounted_ = true;
-    }
+    accounted_ = true;
     // A failed save is reported; the rest of the close still runs.
     platform::guard([this] { JatekosEredmenyMent(); });
     AlakzatLebontas();
