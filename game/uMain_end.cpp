@@ -22,7 +22,18 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <limits>
+
 int TForm1::usedSeconds() const { return Gauge1->maxValue() - Gauge1->progress(); }
+
+namespace {
+// Adds an attempt's seconds to a stored time; a damaged record near the top
+// of the range stays there instead of wrapping to a negative time.
+void addSeconds(std::int32_t& stored, int used)
+{
+    stored = std::int32_t(qMin<qint64>(qint64(stored) + used, std::numeric_limits<std::int32_t>::max()));
+}
+} // namespace
 
 void TForm1::musicStop()
 {
@@ -57,8 +68,8 @@ void TForm1::DelayTimerTimer()
     AlakzatLebontas();
     players::PlayerRecord& p = Form3->currentPlayer();
     const int used = usedSeconds();
-    p.totalSeconds += used;
-    p.levelSeconds += used;
+    addSeconds(p.totalSeconds, used);
+    addSeconds(p.levelSeconds, used);
     Form4->Label6->setText(timetext::mmss(p.levelSeconds));
     Form4->Label6->adjustSize();
     Form4->Image2->setPicture(balkep->picture());
@@ -128,8 +139,8 @@ void TForm1::timeUp()
     Hang(QStringLiteral("palya_fail"));
     players::PlayerRecord& p = Form3->currentPlayer();
     const int used = usedSeconds();
-    p.totalSeconds += used;
-    p.levelSeconds += used;
+    addSeconds(p.totalSeconds, used);
+    addSeconds(p.levelSeconds, used);
     JatekosEredmenyMent();
     musicStop();
     if (platform::showModal(Form5) == platform::mrOk)
@@ -144,7 +155,7 @@ void TForm1::FormClose()
     // A level that failed to load has no clock: the time bar still shows
     // an earlier level's (or its initial) state, which is no time played.
     if (!accounted_ && regionsBuilt())
-        Form3->currentPlayer().levelSeconds += usedSeconds();
+        addSeconds(Form3->currentPlayer().levelSeconds, usedSeconds());
     accounted_ = true;
     // A failed save is reported; the rest of the close still runs.
     platform::guard([this] { JatekosEredmenyMent(); });

@@ -26,10 +26,12 @@ void TForm1::FormShow()
     jobbkep->setCursor(cursor);
     const players::PlayerRecord& p = Form3->currentPlayer();
     rs.helps = p.helps;
-    rs.level = p.level;
+    rs.level = p.level == 0 ? 1 : p.level; // "not played yet" starts at the first level
     rs.secondsBank = p.secondsBank;
     rs.attempts = p.attempts;
-    Form8->LoadSettings();
+    // A damaged settings file is reported and the boxes keep their states;
+    // the level is loaded all the same, or the game could not be played.
+    platform::guard([] { Form8->LoadSettings(); });
     SzintFeltolt(rs.level);
 }
 
@@ -86,7 +88,8 @@ void TForm1::SzintFeltolt(int n)
         Timer1->setEnabled(false);
     }
 
-    ++rs.attempts;
+    if (rs.attempts < 0xFFFF) // a wrap would make the next load a "first" try
+        ++rs.attempts;
     setWindowTitle(QStringLiteral("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
                        .arg(n & 0xFF)
                        .arg(rs.attempts)
