@@ -97,7 +97,9 @@ void TForm1::DelayTimerTimer()
         }
         rs.secondsBank = std::uint8_t(qMin(255, bank));
     }
-    JatekosEredmenyMent();
+    // A failed save (a full disk) is reported; the player still sees the
+    // result and may go on, and the next save tries again.
+    platform::guard([this] { JatekosEredmenyMent(); });
     if (firstTry)
         Form4->Label5->setText(QString::fromUtf8("Szép! Elsőre teljesítetted a pályát, ezért 1 új segítséget kaptál!"));
     else if (bankAward)
@@ -113,7 +115,7 @@ void TForm1::DelayTimerTimer()
     Hang(QStringLiteral("palya_ok"));
     const int result = platform::showModal(Form4);
     p.levelSeconds = 0;
-    JatekosEredmenyMent();
+    platform::guard([this] { JatekosEredmenyMent(); });
     if (result == platform::mrOk) {
         if (rs.level == 101) {
             platform::showModal(Form6);
@@ -141,7 +143,7 @@ void TForm1::timeUp()
     const int used = usedSeconds();
     addSeconds(p.totalSeconds, used);
     addSeconds(p.levelSeconds, used);
-    JatekosEredmenyMent();
+    platform::guard([this] { JatekosEredmenyMent(); }); // a failed save still offers the retry
     musicStop();
     if (platform::showModal(Form5) == platform::mrOk)
         SzintFeltolt(rs.level);

@@ -1,0 +1,202 @@
+// The game folder read-only, and the disk full in the middle of a game:
+// every write that fails is reported, the files keep their old content, and
+// the player can go on or leave. Needs permission to mount a tmpfs.
+#include "flowsupport.h"
+#include "game/uBoardFail.h"
+#include "game/uBoardOK.h"
+#include "game/uMain.h"
+#include "menus/menusupport.h"
+#include "menus/uStarter.h"
+#include "platform/paths.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "players/uOptions.h"
+#include "players/uPlayerSelect.h"
+#include "support/testsupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace testsupport;
+
+namespace {
+
+// A small tmpfs standing in for the game folder, unmounted at the end.
+class Mount {
+public:
+    Mount(const QString& path, const QString& options) : path_(path)
+    {
+        QDir().mkpath(path);
+        mounted_ = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "none", path}) == 0;
+    }
+    ~Mount()
+    {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {"-l", path_});
+    }
+    bool mounted() const { return mounted_; }
+    bool remountReadOnly() { return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", path_}) == 0; }
+
+private:
+    QString path_;
+    bool mounted_ = false;
+};
+
+// The game's files in `dir`: two levels, the title piece, settings with the
+// music off, and Anna at level 1.
+void populate(const QString& dir)
+{
+    writeTestLevel(dir, 1, spreadPoints(2));
+    writeTestLevel(dir, 2, spreadPoints(2));
+    menustest::writeSettings(dir, false);
+    menustest::writeTitleMusic(dir);
+    addPlayer(dir, QStringLiteral("Anna"));
+}
+
+// Fills the file system holding `dir` to the last byte.
+void fillUp(const QString& dir)
+{
+    QFile filler(dir + QStringLiteral("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {}
+    while (filler.write(block.left(1)) == 1) {}
+}
+
+// Answers the start window's windows: the settings window saves, the player
+// window adds `newName` (if any) and chooses Anna, result windows as given.
+struct Answers {
+    QString newName;
+    int form4 = platform::mrOk, form5 = platform::mrCancel;
+    QStringList entries;
+    int operator()(QWidget* w)
+    {
+        if (w == Form8) {
+            Form8->chkShadow->setChecked(false);
+            QTest::mouseClick(Form8->Button1, Qt::LeftButton); // "Beállítások mentése"
+            return w->isVisible() ? int(platform::mrCancel) : int(platform::mrOk);
+        }
+        if (w == Form3) {
+            flows::addAndChoose(newName);
+            return int(platform::mrOk);
+        }
+        return w == Form4 ? form4 : w == Form5 ? form5 : int(platform::mrCancel);
+    }
+};
+
+// The game folder on its own small tmpfs, holding the game's files.
+struct GameFolder {
+    GameDir dir;
+    const QString path = dir.file(QStringLiteral("game/"));
+    Mount mount;
+    QByteArray roster, settings; // as first written
+    MessageLog messages;
+    ModalLog modals;
+    Answers answers;
+
+    explicit GameFolder(const QString& size) : mount(path, QStringLiteral("size=") + size)
+    {
+        if (!mount.mounted())
+            return;
+        populate(path);
+        platform::setExeDir(path);
+        roster = flows::fileBytes(path + QStringLiteral("players.dat"));
+        settings = flows::fileBytes(path + QStringLiteral("settings.dat"));
+        modals.answer = std::ref(answers);
+    }
+    bool filesAsFirstWritten() const
+    {
+        return flows::fileBytes(path + QStringLiteral("players.dat")) == roster
+            && flows::fileBytes(path + QStringLiteral("settings.dat")) == settings;
+    }
+};
+
+} // namespace
+
+class BadFoldersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readOnlyFolderReportsEveryWrite();
+    void fullDiskKeepsTheOldFilesAndTheGameGoesOn();
+};
+
+void BadFoldersTest::readOnlyFolderReportsEveryWrite()
+{
+    GameFolder game(QStringLiteral("8m"));
+    if (!game.mount.mounted())
+        QSKIP("mounting a tmpfs is not permitted here");
+    QVERIFY(game.mount.remountReadOnly());
+    game.answers.newName = QStringLiteral("Bea");
+    const MessageLog& messages = game.messages;
+    Forms forms;
+
+    Form2->show();
+    QVERIFY(messages.list.isEmpty()); // reading is all the start needs
+    QTest::mouseClick(Form2->Button6, Qt::LeftButton);
+    QCOMPARE(messages.texts(), QStringList{"File access denied."});
+    QVERIFY(!Form8->chkShadow->isChecked()); // in force, though not saved
+
+    // The new player cannot be stored; Anna is chosen, but her level's
+    // pictures cannot be put beside the game.
+    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QCOMPARE(messages.texts(), QStringList({"File access denied.", "File access denied.", "File access denied."}));
+    QCOMPARE(Form3->currentPlayer().displayName(), QStringLiteral("Anna"));
+    QVERIFY(Form1->isVisible());
+    QVERIFY(!Form1->regionsBuilt());
+    QVERIFY(Form1->close());
+    QCOMPARE(messages.list.size(), 4); // the save on leaving
+    QVERIFY(Form2->isVisible());
+    QVERIFY(game.filesAsFirstWritten());
+    QTest::mouseClick(Form2->Button4, Qt::LeftButton);
+}
+
+void BadFoldersTest::fullDiskKeepsTheOldFilesAndTheGameGoesOn()
+{
+    GameFolder game(QStringLiteral("4m"));
+    if (!game.mount.mounted())
+        QSKIP("mounting a tmpfs is not permitted here");
+    const MessageLog& messages = game.messages;
+    const ModalLog& modals = game.modals;
+    Forms forms;
+
+    Form2->show();
+    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QVERIFY(Form1->regionsBuilt());
+    fillUp(game.path);
+
+    // Level 1 done: the save fails, and the player still goes on to level 2.
+    for (int k = 0; k < 2; ++k)
+        QTest::mousePress(Form1->diffShapes[size_t(k)][0], Qt::LeftButton, {}, QPoint(10, 10));
+    platform::VirtualClock::advance(3000);
+    QCOMPARE(modals.shown, QStringList({"Form3", "Form4"}));
+    QCOMPARE(messages.texts(), QStringList({"Disk full.", "Disk full."})); // before and after the window
+    QCOMPARE(int(Form1->rs.level), 2);
+    QVERIFY(Form1->regionsBuilt()); // the scratch pictures reuse their room
+    // Level 2 lost to the clock: the save fails, the window still offers
+    // the way back to the start window.
+    platform::VirtualClock::advance(20000);
+    QCOMPARE(modals.shown.last(), QStringLiteral("Form5"));
+    QCOMPARE(messages.list.size(), 3);
+    QVERIFY(Form2->isVisible());
+
+    // Settings and a new player cannot be saved either; the window stays
+    // open and the list as the file has it.
+    QTest::mouseClick(Form2->Button6, Qt::LeftButton);
+    game.answers.newName = QStringLiteral("Bea");
+    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QCOMPARE(messages.texts().mid(3), QStringList({"Disk full.", "Disk full."}));
+    QCOMPARE(Form3->ListBox1->count(), 1);
+    // Every file holds its old content, whole.
+    QVERIFY(game.filesAsFirstWritten());
+    QVERIFY(!QFile::exists(game.path + QStringLiteral("players.dat.tmp")));
+    QVERIFY(!QFile::exists(game.path + QStringLiteral("settings.dat.tmp")));
+    Form1->hide();
+}
+
+QTEST_MAIN(BadFoldersTest)
+#include "tst_badfolders.moc"
