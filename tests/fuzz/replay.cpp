@@ -1,0 +1,361 @@
+#include "fuzz/replay.h"
+
+#include "fuzz/levelinput.h"
+#include "game/uBoardOK.h"
+#include "game/uMain.h"
+#include "menus/uStarter.h"
+#include "platform/gauge.h"
+#include "platform/image.h"
+#include "platform/modal.h"
+#include "platform/paths.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "players/records.h"
+#include "players/uOptions.h"
+#include "players/uPlayerSelect.h"
+#include "sound/soundchannel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzzreplay {
+
+namespace {
+const QString kReadBeyondEof = QStringLiteral("Read beyond end of file.");
+// Sound, precise pointer and shadow on; music off: no music files here.
+const QByteArray kQuietSettings = QByteArray::fromHex("01010001");
+const QString kNoLevel = QString::fromUtf8("A következő pályát nem lehet betölteni.");
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Collects broken rules with what was seen, for the fuzzer's crash report.
+class Rules {
+public:
+    void expect(bool held, const QString& rule) { if (!held) broken << rule; }
+    QStringList broken;
+};
+
+// Logs that tests read grow with every replay; a long run must not.
+void forgetLogs(Session& s)
+{
+    s.messages.list.clear();
+    s.modals.shown.clear();
+    sound::SoundChannel::instance().log.clear();
+    Form1->MediaPlayer1.log.clear();
+    Form2->MediaPlayer1.log.clear();
+}
+
+// What the game's event loop does between two events: paint, and deliver
+// what was posted (deferred deletions among it). Without it posted events
+// pile up over a long run.
+void settle(Session& s)
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    forgetLogs(s);
+}
+
+bool onlyMessage(const Session& s, const QString& text)
+{
+    return s.messages.list.size() == 1 && s.messages.list.first().text.startsWith(text);
+}
+
+int regionCount()
+{
+    int n = 0;
+    for (const auto& pair : Form1->diffShapes)
+        n += (pair[0] != nullptr) + (pair[1] != nullptr);
+    return n;
+}
+
+// The level as the loader must leave it, judged from the file alone.
+void checkLoaded(const Session& s, const QByteArray& file, Rules& rules)
+{
+    const bool whole = file.size() >= level::kRecordBytes;
+    const int count = whole ? static_cast<unsigned char>(file[2 * level::kPictureBytes]) : 0;
+    if (!whole) {
+        rules.expect(onlyMessage(s, kReadBeyondEof), QStringLiteral("a short file is reported as such"));
+        rules.expect(regionCount() == 0, QStringLiteral("a short file builds no region"));
+        return;
+    }
+    if (count < 1 || count > level::kMaxDiffs) {
+        rules.expect(onlyMessage(s, kNoLevel), QStringLiteral("an unplayable count gets the load-failure box"));
+        rules.expect(regionCount() == 0 && !Form1->Timer1->enabled(),
+                     QStringLiteral("an unplayable count builds nothing and stops the clock"));
+        return;
+    }
+    if (!s.messages.list.isEmpty()) { // the picture loader may refuse a damaged picture
+        rules.expect(s.messages.list.size() == 1 && regionCount() == 0,
+                     QStringLiteral("a refused picture is one report and no regions"));
+        return;
+    }
+    rules.expect(regionCount() == 2 * count, QStringLiteral("one region pair per difference"));
+    rules.expect(Form1->rs.timeLeft == 10 * count && Form1->Gauge1->maxValue() == 10 * count,
+                 QStringLiteral("ten seconds per difference"));
+    rules.expect(Form1->Timer1->enabled(), QStringLiteral("the clock runs after a load"));
+    rules.expect(readFile(platform::exeDir() + QStringLiteral("BAL.BMP")) == file.left(level::kPictureBytes),
+                 QStringLiteral("BAL.BMP is the left picture byte for byte"));
+    rules.expect(readFile(platform::exeDir() + QStringLiteral("JOBB.BMP"))
+                     == file.mid(level::kPictureBytes, level::kPictureBytes),
+                 QStringLiteral("JOBB.BMP is the right picture byte for byte"));
+}
+
+QString levelPath(int levelNo)
+{
+    return platform::exeDir() + QStringLiteral("DATA/") + level::zeroes(std::uint8_t(levelNo)) + QStringLiteral(".DAT");
+}
+
+// Finds the five differences of validLevel() and waits for the level's end.
+const QByteArray kFindEverything = QByteArray::fromHex("020a" "0000" "0001" "0002" "0003" "0004" "07");
+
+platform::Shape* region(int k, int side) { return Form1->diffShapes[size_t(k - 1)][size_t(side)]; }
+
+// What a player does, one byte per step (some take an operand): press a
+// region, click a picture, let time pass, ask for help, pause, move the
+// pointer. Stops when the game window is gone (level end, time up).
+void play(const QByteArray& script)
+{
+    static const QByteArray kDefault = QByteArray::fromHex(
+        "0000" "0801" "01" "01" "020a" "03" "04" "04" "054050" "06020505" "07");
+    const QByteArray& steps = script.isEmpty() ? kDefault : script;
+    auto operand = [&steps](int& i) { return i < steps.size() ? static_cast<unsigned char>(steps[i++]) : 0; };
+    int i = 0;
+    for (int done = 0; done < 32 && i < steps.size() && Form1->isVisible(); ++done) {
+        const int op = static_cast<unsigned char>(steps[i++]);
+        const int side = (op >> 3) & 1;
+        switch (op % 8) {
+        case 0: { // press a region
+            platform::Shape* r = region(operand(i) % level::kMaxDiffs + 1, side);
+            if (r)
+                r->onMouseDown(r, Qt::LeftButton);
+            break;
+        }
+        case 6: { // move over a region
+            platform::Shape* r = region(operand(i) % level::kMaxDiffs + 1, side);
+            const QPoint at{operand(i) % 20, operand(i) % 20};
+            if (r)
+                r->onMouseMove(r, at);
+            break;
+        }
+        case 1: (side ? Form1->jobbkep : Form1->balkep)->onClick(); break;
+        case 2: platform::VirtualClock::advance(100 * (operand(i) + 1)); break;
+        case 3: Form1->Image2->onClick(); break;
+        case 4: Form1->Image3->onClick(); break;
+        case 5: {
+            const QPoint at{operand(i) * 2, operand(i) * 2}; // braces: operands in order
+            (side ? Form1->jobbkep : Form1->balkep)->onMouseMove(at);
+            break;
+        }
+        case 7: platform::VirtualClock::advance(4000); break;
+        }
+    }
+}
+
+void choosePlayer(const QByteArray& name, int levelNo, int helps)
+{
+    players::PlayerRecord p = players::PlayerRecord::newPlayer(QString::fromLatin1(name));
+    p.level = std::uint8_t(levelNo);
+    p.helps = std::uint8_t(helps);
+    Form3->roster = {};
+    Form3->roster.playerCount = 1;
+    Form3->roster.slot(1) = p;
+    Form3->selectedPlayer = 1;
+}
+
+// The game window left as the player leaves it: closed, which deletes the
+// scratch pictures and brings the start window back (hidden again here), or
+// already left for the start window by the level's end.
+void leaveGame(Rules& rules)
+{
+    if (Form1->isVisible()) {
+        Form1->close();
+        rules.expect(!QFile::exists(platform::exeDir() + QStringLiteral("BAL.BMP")),
+                     QStringLiteral("closing deletes BAL.BMP"));
+    }
+    rules.expect(regionCount() == 0, QStringLiteral("no region outlives the game"));
+    Form2->hide();
+}
+
+QStringList listTexts()
+{
+    QStringList t;
+    for (int i = 0; i < Form3->ListBox1->count(); ++i)
+        t << Form3->ListBox1->item(i)->text();
+    return t;
+}
+
+// After every save the file is one whole roster that lists as the window does.
+void checkSaved(Rules& rules, const QString& when)
+{
+    const QByteArray saved = readFile(platform::exeDir() + QStringLiteral("players.dat"));
+    rules.expect(saved.size() == players::kRosterBytes, when + QStringLiteral(": players.dat is 484 bytes"));
+    if (saved.size() != players::kRosterBytes)
+        return;
+    const players::RosterRecord r = players::decodeRoster(saved.constData());
+    rules.expect(players::encodeRoster(r) == saved, when + QStringLiteral(": the saved roster reads back unchanged"));
+    rules.expect(r.playerCount == Form3->roster.playerCount, when + QStringLiteral(": the file holds the players in memory"));
+}
+} // namespace
+
+Session::Session()
+{
+    forgetLogs(*this);
+}
+
+QStringList replayLevel(Session& s, const QByteArray& input)
+{
+    Rules rules;
+    const LevelInput level = levelFromInput(input);
+    writeFile(s.dir.file(QStringLiteral("settings.dat")), kQuietSettings);
+    writeFile(s.dir.file(QStringLiteral("DATA/001.DAT")), level.file);
+    forgetLogs(s);
+    choosePlayer("Fuzz", 1, 2);
+    Form1->show(); // the show handler loads the player's level
+    checkLoaded(s, level.file, rules);
+    play(level.script);
+    leaveGame(rules);
+    settle(s);
+    return rules.broken;
+}
+
+QStringList replayRoster(Session& s, const QByteArray& playersDat)
+{
+    Rules rules;
+    writeFile(s.dir.file(QStringLiteral("settings.dat")), kQuietSettings);
+    writeFile(s.dir.file(QStringLiteral("players.dat")), playersDat);
+    forgetLogs(s);
+    Form3->show();
+    const bool whole = playersDat.size() >= players::kRosterBytes;
+    const int listed = whole ? qMin<int>(static_cast<unsigned char>(playersDat[0]), players::kMaxPlayers) : 0;
+    rules.expect(Form3->ListBox1->count() == listed, QStringLiteral("the list holds every player of the file"));
+    rules.expect(whole ? s.messages.list.isEmpty() : onlyMessage(s, kReadBeyondEof),
+                 QStringLiteral("only a short roster is reported"));
+
+    // Walk the list, then start the first player who may play.
+    int chosen = -1;
+    for (int i = 0; i < Form3->ListBox1->count(); ++i) {
+        Form3->ListBox1->setCurrentRow(i);
+        if (chosen < 0 && Form3->Button2->isEnabled())
+            chosen = i;
+    }
+    if (chosen >= 0) {
+        Form3->ListBox1->setCurrentRow(chosen);
+        Form3->Button2->click();
+        rules.expect(Form3->selectedPlayer == chosen + 1 && !Form3->isVisible(),
+                     QStringLiteral("OK chooses the selected player"));
+        // Play the player's level to its end with the stored progress, so
+        // the game's own sums run on the numbers the file brought.
+        const players::PlayerRecord& p = Form3->currentPlayer();
+        const QString name = p.displayName();
+        const QString levelFile = levelPath(p.level);
+        writeFile(levelFile, validLevel());
+        s.modals.answer = [](QWidget* w) { return int(w == Form4 ? platform::mrOk : platform::mrCancel); };
+        Form1->show();
+        rules.expect(Form1->windowTitle().endsWith(QStringLiteral("(Játékos: ") + name + QLatin1Char(')')),
+                     QStringLiteral("the caption names the player"));
+        play(kFindEverything);
+        s.modals.answer = nullptr;
+        QFile::remove(levelFile);
+        leaveGame(rules); // saves the player's progress
+        checkSaved(rules, QStringLiteral("after a game"));
+        Form3->show();
+        rules.expect(Form3->ListBox1->count() == listed, QStringLiteral("a game keeps every player"));
+    }
+
+    // Add a player where there is room, then delete the last one.
+    if (Form3->Button1->isEnabled()) {
+        const QStringList before = listTexts();
+        Form3->Button1->click();
+        Form3->Edit1->setText(QString::fromUtf8("Új őrző"));
+        Form3->Button3->click();
+        rules.expect(listTexts() == before + QStringList{QString::fromUtf8("Új őrző (1. szint)")},
+                     QStringLiteral("a new player is listed last, at level 1"));
+        checkSaved(rules, QStringLiteral("after adding"));
+    }
+    if (Form3->ListBox1->count() > 0) {
+        const QStringList before = listTexts();
+        Form3->ListBox1->setCurrentRow(before.size() - 1);
+        Form3->Button5->click(); // shows the confirmation box
+        Form3->CheckBox1->setChecked(true);
+        Form3->Button5->click();
+        rules.expect(listTexts() == before.mid(0, before.size() - 1),
+                     QStringLiteral("deleting the last player keeps the others in order"));
+        checkSaved(rules, QStringLiteral("after deleting"));
+    }
+    Form3->hide();
+    settle(s);
+    return rules.broken;
+}
+
+QStringList replaySettings(Session& s, const QByteArray& settingsDat)
+{
+    Rules rules;
+    QCheckBox* boxes[] = {Form8->chkSound, Form8->chkPrecise, Form8->chkMusic, Form8->chkShadow};
+    for (QCheckBox* b : boxes)
+        b->setChecked(true);
+    writeFile(s.dir.file(QStringLiteral("settings.dat")), settingsDat);
+    forgetLogs(s);
+    Form8->show(); // the show handler loads the file
+    const bool whole = settingsDat.size() >= players::kSettingsBytes;
+    rules.expect(whole ? s.messages.list.isEmpty() : onlyMessage(s, kReadBeyondEof),
+                 QStringLiteral("only a short file is reported"));
+    for (int i = 0; i < 4; ++i)
+        rules.expect(boxes[i]->isChecked() == (!whole || settingsDat[i] != 0),
+                     QStringLiteral("box %1 follows its byte").arg(i));
+    Form8->Button1->click(); // save and close
+    QByteArray expected(players::kSettingsBytes, '\0');
+    for (int i = 0; i < 4; ++i)
+        expected[i] = char(boxes[i]->isChecked() ? 1 : 0);
+    rules.expect(readFile(s.dir.file(QStringLiteral("settings.dat"))) == expected,
+                 QStringLiteral("the save writes the four boxes as 0 and 1"));
+    rules.expect(!Form8->isVisible(), QStringLiteral("saving closes the window"));
+    Form8->hide();
+    settle(s);
+    return rules.broken;
+}
+
+Session& headlessSession()
+{
+    static int argc = 1;
+    static char name[] = "kovra-fuzz";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        return new QApplication(argc, argv);
+    }();
+    Q_UNUSED(app);
+    static Session* session = new Session;
+    return *session;
+}
+
+int fuzzOne(Replay replay, const unsigned char* data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QStringList broken = replay(headlessSession(), input);
+    if (!broken.isEmpty()) {
+        std::fprintf(stderr, "Broken rules: %s\n", qPrintable(broken.join(QStringLiteral("; "))));
+        std::abort();
+    }
+    return 0;
+}
+
+} // namespace fuzzreplay
