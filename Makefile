@@ -4,7 +4,7 @@ GAME    := $(BUILD)/game
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build content run test bench clean
+.PHONY: all deps configure build content run test bench clean fuzz test-asan
 
 all: build
 
@@ -33,3 +33,29 @@ bench: content
 
 clean:
 	rm -rf $(BUILD)
+
+# Sanitizer builds live in their own folders. Generators run under ASan while
+# building, so leak checks wait for the runs that test something.
+ASAN_BUILD   ?= build-asan
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SAN_BUILD_ENV := ASAN_OPTIONS=detect_leaks=0
+SAN_RUN_ENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+# The whole test suite with AddressSanitizer and UBSan; any report fails it.
+test-asan: deps
+	@bash scripts/install-fuzz-deps.sh
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVRA_SANITIZE=ON >/dev/null
+	@$(SAN_BUILD_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && $(SAN_RUN_ENV) ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets for the level file, the roster and the settings, built
+# with clang, ASan and UBSan; each runs FUZZ_SECONDS seconds on its corpus.
+fuzz: deps
+	@bash scripts/install-fuzz-deps.sh
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DKOVRA_SANITIZE=ON -DKOVRA_FUZZ=ON >/dev/null
+	@$(SAN_BUILD_ENV) cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kovra_fuzzers
+	@$(SAN_RUN_ENV) bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
