@@ -18,7 +18,8 @@ using Frames = std::vector<qint32>; // one stereo frame packed as left | right <
 Frames framesOf(const QByteArray& pcm)
 {
     Frames f(std::size_t(pcm.size() / 4));
-    std::memcpy(f.data(), pcm.constData(), f.size() * 4);
+    if (!f.empty()) // memcpy from or to null is undefined even for no bytes
+        std::memcpy(f.data(), pcm.constData(), f.size() * 4);
     return f;
 }
 
