@@ -3,6 +3,7 @@
 # corpus (kept between runs under <build>/fuzz/corpus). A crash or a broken
 # rule stops that target; its input is left under <build>/fuzz/artifacts.
 # usage: run.sh <build folder> [seconds per target] [targets...]
+# FUZZ_FLAGS adds libFuzzer flags (e.g. -len_control=0 for long inputs at once).
 set -uo pipefail
 BUILD=${1:-build-fuzz}
 SECONDS_EACH=${2:-60}
@@ -23,7 +24,7 @@ for t in "${TARGETS[@]}"; do
   echo "fuzz_$t: ${SECONDS_EACH} s (log: $log)"
   # -timeout: a level loads in milliseconds; seconds mean a hang.
   if "$OUT/fuzz_$t" -max_total_time="$SECONDS_EACH" -timeout=20 -rss_limit_mb=3072 \
-       -max_len="${MAX_LEN[$t]}" "${dict[@]}" -print_final_stats=1 -artifact_prefix="$OUT/artifacts/$t/" \
+       -max_len="${MAX_LEN[$t]}" "${dict[@]}" ${FUZZ_FLAGS:-} -print_final_stats=1 -artifact_prefix="$OUT/artifacts/$t/" \
        "$OUT/corpus/$t" "$OUT/seeds/$t" >"$log" 2>&1; then
     grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" | sed 's/^/  /'
   else
