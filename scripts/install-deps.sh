@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, test and run.
 # Packages already present are skipped, so a warm machine pays nothing.
+# Given package names as arguments, installs those instead.
 set -euo pipefail
 PKGS=(
   build-essential cmake ninja-build ccache pkg-config
@@ -9,6 +10,7 @@ PKGS=(
   libsdl2-mixer-dev libmp3lame-dev
   xvfb xauth
 )
+[ $# -gt 0 ] && PKGS=("$@")
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
