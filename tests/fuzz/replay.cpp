@@ -3,9 +3,11 @@
 #include "fuzz/levelinput.h"
 #include "game/uBoardOK.h"
 #include "game/uMain.h"
+#include "menus/uCheat.h"
 #include "menus/uStarter.h"
 #include "platform/gauge.h"
 #include "platform/image.h"
+#include "platform/ioerror.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
@@ -111,6 +113,7 @@ void checkLoaded(const Session& s, const QByteArray& file, Rules& rules)
     rules.expect(Form1->rs.timeLeft == 10 * count && Form1->Gauge1->maxValue() == 10 * count,
                  QStringLiteral("ten seconds per difference"));
     rules.expect(Form1->Timer1->enabled(), QStringLiteral("the clock runs after a load"));
+    rules.expect(Form1->Image3->isEnabled(), QStringLiteral("the clock can be paused after a load"));
     rules.expect(readFile(platform::exeDir() + QStringLiteral("BAL.BMP")) == file.left(level::kPictureBytes),
                  QStringLiteral("BAL.BMP is the left picture byte for byte"));
     rules.expect(readFile(platform::exeDir() + QStringLiteral("JOBB.BMP"))
@@ -126,33 +129,32 @@ QString levelPath(int levelNo)
 // Finds the five differences of validLevel() and waits for the level's end.
 const QByteArray kFindEverything = QByteArray::fromHex("020a" "0000" "0001" "0002" "0003" "0004" "07");
 
+// Steps a play script knows; a code's next multiple picks the right picture.
+constexpr int kSteps = 10;
+
 platform::Shape* region(int k, int side) { return Form1->diffShapes[size_t(k - 1)][size_t(side)]; }
 
 // What a player does, one byte per step (some take an operand): press a
 // region, click a picture, let time pass, ask for help, pause, move the
-// pointer. Stops when the game window is gone (level end, time up).
-void play(const QByteArray& script)
+// pointer, jump to the level again through the hidden dialog, close the game
+// and come back. Stops when the game window is gone (level end, time up).
+void play(Session& s, const LevelInput& level, Rules& rules)
 {
     static const QByteArray kDefault = QByteArray::fromHex(
-        "0000" "0801" "01" "01" "020a" "03" "04" "04" "054050" "06020505" "07");
-    const QByteArray& steps = script.isEmpty() ? kDefault : script;
+        "0000" "0a01" "01" "01" "020a" "03" "04" "04" "054050" "06020505" "07");
+    const QByteArray& steps = level.script.isEmpty() ? kDefault : level.script;
     auto operand = [&steps](int& i) { return i < steps.size() ? static_cast<unsigned char>(steps[i++]) : 0; };
     int i = 0;
     for (int done = 0; done < 32 && i < steps.size() && Form1->isVisible(); ++done) {
-        const int op = static_cast<unsigned char>(steps[i++]);
-        const int side = (op >> 3) & 1;
-        switch (op % 8) {
+        const int code = static_cast<unsigned char>(steps[i++]);
+        const int side = (code / kSteps) & 1;
+        const bool allFound = Form1->regionsBuilt() && Form1->rs.foundCount == Form1->levelData->diffCount();
+        const qsizetype windowsBefore = s.modals.shown.size();
+        switch (code % kSteps) {
         case 0: { // press a region
             platform::Shape* r = region(operand(i) % level::kMaxDiffs + 1, side);
             if (r)
                 r->onMouseDown(r, Qt::LeftButton);
-            break;
-        }
-        case 6: { // move over a region
-            platform::Shape* r = region(operand(i) % level::kMaxDiffs + 1, side);
-            const QPoint at{operand(i) % 20, operand(i) % 20};
-            if (r)
-                r->onMouseMove(r, at);
             break;
         }
         case 1: (side ? Form1->jobbkep : Form1->balkep)->onClick(); break;
@@ -164,8 +166,32 @@ void play(const QByteArray& script)
             (side ? Form1->jobbkep : Form1->balkep)->onMouseMove(at);
             break;
         }
-        case 7: platform::VirtualClock::advance(4000); break;
+        case 6: { // move over a region
+            platform::Shape* r = region(operand(i) % level::kMaxDiffs + 1, side);
+            const QPoint at{operand(i) % 20, operand(i) % 20};
+            if (r)
+                r->onMouseMove(r, at);
+            break;
         }
+        case 7: platform::VirtualClock::advance(4000); break;
+        case 8: { // right click with Ctrl, Shift and Alt on the level number
+            Form1->rs.jumpLevel = 1;
+            s.messages.list.clear();
+            const auto all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+            platform::guard([all] { Form1->Label10MouseDown(Qt::RightButton, all); });
+            checkLoaded(s, level.file, rules);
+            break;
+        }
+        case 9: // close the game window and start the level again
+            Form1->close();
+            Form2->hide();
+            s.messages.list.clear();
+            Form1->show();
+            checkLoaded(s, level.file, rules);
+            break;
+        }
+        if (s.modals.shown.mid(windowsBefore).contains(QStringLiteral("Form4")))
+            rules.expect(allFound, QStringLiteral("a level is completed only once every difference is found"));
     }
 }
 
@@ -230,7 +256,15 @@ QStringList replayLevel(Session& s, const QByteArray& input)
     choosePlayer("Fuzz", 1, 2);
     Form1->show(); // the show handler loads the player's level
     checkLoaded(s, level.file, rules);
-    play(level.script);
+    s.modals.answer = [](QWidget* w) { return int(w == Form7 ? platform::mrOk : platform::mrCancel); };
+    play(s, level, rules);
+    s.modals.answer = nullptr;
+    leaveGame(rules);
+    // The player comes back: nothing of the first showing may linger (and a
+    // replay leaves nothing behind for the next one).
+    s.messages.list.clear();
+    Form1->show();
+    checkLoaded(s, level.file, rules);
     leaveGame(rules);
     settle(s);
     return rules.broken;
@@ -271,7 +305,7 @@ QStringList replayRoster(Session& s, const QByteArray& playersDat)
         Form1->show();
         rules.expect(Form1->windowTitle().endsWith(QStringLiteral("(Játékos: ") + name + QLatin1Char(')')),
                      QStringLiteral("the caption names the player"));
-        play(kFindEverything);
+        play(s, {validLevel(), kFindEverything}, rules);
         s.modals.answer = nullptr;
         QFile::remove(levelFile);
         leaveGame(rules); // saves the player's progress

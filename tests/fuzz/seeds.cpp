@@ -44,9 +44,10 @@ QList<Seed> levelSeeds()
     edges[0] = char(25);
     qToLittleEndian<quint16>(0xFFFF, edges.data() + 2 + 4 * 24);
     qToLittleEndian<quint16>(0xFFFF, edges.data() + 4 + 4 * 24);
-    // Misses, time, help, pause and pointer moves, then every find.
-    const QByteArray everyStep = QByteArray::fromHex("01" "09" "0205" "03" "04" "04" "051020" "0d1020" "06000303"
-                                                     "0e010303" "0000" "0801" "0002" "0003" "0004" "07" "07");
+    // Misses, time, help, pause, pointer moves, a jump, a new start, then
+    // every find.
+    const QByteArray everyStep = QByteArray::fromHex("01" "0b" "0205" "03" "04" "04" "051020" "0f1020" "06000303"
+                                                     "10010303" "08" "09" "0000" "0a01" "0002" "0003" "0004" "07" "07");
     return {
         {QStringLiteral("empty-file"), levelInput(LevelMode::Raw, {})},
         {QStringLiteral("bmp-header-only"), levelInput(LevelMode::Raw, valid.left(54))},
