@@ -66,6 +66,12 @@ void TForm1::SzintFeltolt(int n)
     rs.level = std::uint8_t(n);
     ++loadSerial_;
     accounted_ = false;
+    // The last find disables the pause clock and starts the wait before the
+    // level-completed window. A load during that wait (a level jump), or after
+    // a close that abandoned it, starts a new attempt: the wait must not
+    // complete the new level, and the pause clock works again.
+    DelayTimer->setEnabled(false);
+    Image3->setEnabled(true);
     inActTimer->setEnabled(true);
     if (Form8->chkMusic->isChecked() && !MediaPlayer1.fileName().isEmpty())
         MediaPlayer1.stop();
