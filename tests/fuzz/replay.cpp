@@ -145,6 +145,7 @@ void play(Session& s, const LevelInput& level, Rules& rules)
     const QByteArray& steps = level.script.isEmpty() ? kDefault : level.script;
     auto operand = [&steps](int& i) { return i < steps.size() ? static_cast<unsigned char>(steps[i++]) : 0; };
     int i = 0;
+    int reloads = 0; // a load costs as much as the rest of a script: two will do
     for (int done = 0; done < 32 && i < steps.size() && Form1->isVisible(); ++done) {
         const int code = static_cast<unsigned char>(steps[i++]);
         const int side = (code / kSteps) & 1;
@@ -175,6 +176,8 @@ void play(Session& s, const LevelInput& level, Rules& rules)
         }
         case 7: platform::VirtualClock::advance(4000); break;
         case 8: { // right click with Ctrl, Shift and Alt on the level number
+            if (++reloads > 2)
+                break;
             Form1->rs.jumpLevel = 1;
             s.messages.list.clear();
             const auto all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
@@ -183,6 +186,8 @@ void play(Session& s, const LevelInput& level, Rules& rules)
             break;
         }
         case 9: // close the game window and start the level again
+            if (++reloads > 2)
+                break;
             Form1->close();
             Form2->hide();
             s.messages.list.clear();
