@@ -124,7 +124,6 @@ private:
     int builtCount_ = 0;          // regions built by the last load
     bool guardSuspended_ = false; // pictures hidden by the caption-button guard
     bool accounted_ = false;      // this attempt's seconds are already counted
-    quint64 loadSerial_ = 0;      // rises with every load
 };
 
 extern TForm1* Form1;

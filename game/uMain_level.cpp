@@ -64,7 +64,6 @@ void TForm1::SzintFeltolt(int n)
 {
     Jelolo->hide();
     rs.level = std::uint8_t(n);
-    ++loadSerial_;
     accounted_ = false;
     // The last find disables the pause clock and starts the wait before the
     // level-completed window. A load during that wait (a level jump), or after

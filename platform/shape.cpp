@@ -34,8 +34,6 @@ QRect Shape::outlineBox() const
 
 int Shape::cornerSize() const
 {
-    const int inset = penWidth_ / 2;
-    Q_UNUSED(inset);
     return qMin(width() - penWidth_ + 1, height() - penWidth_ + 1) / 4;
 }
 
