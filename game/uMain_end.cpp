@@ -162,8 +162,8 @@ void TForm1::FormClose()
     // A failed save is reported; the rest of the close still runs.
     platform::guard([this] { JatekosEredmenyMent(); });
     AlakzatLebontas();
-    QFile::remove(platform::exeDir() + QStringLiteral("BAL.BMP"));
-    QFile::remove(platform::exeDir() + QStringLiteral("JOBB.BMP"));
+    QFile::remove(platform::writeFile(QStringLiteral("BAL.BMP")));
+    QFile::remove(platform::writeFile(QStringLiteral("JOBB.BMP")));
     Timer1->setEnabled(false);
     inActTimer->setEnabled(false);
     musicStop();

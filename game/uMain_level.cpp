@@ -39,7 +39,7 @@ void TForm1::FormShow()
 // (or holds no playable number of differences). Other failures raise.
 bool TForm1::loadLevelFile(std::uint8_t n)
 {
-    const QString path = platform::gameFile(QStringLiteral("DATA/") + level::zeroes(n) + QStringLiteral(".DAT"));
+    const QString path = platform::levelFile(n);
     // Read into a scratch buffer first: a record we reject must not
     // overwrite the level still on screen.
     auto incoming = std::make_unique<level::LevelRecord>();
@@ -48,8 +48,8 @@ bool TForm1::loadLevelFile(std::uint8_t n)
     const int count = incoming->diffCount();
     if (count < 1 || count > level::kMaxDiffs)
         return false;
-    const QString left = platform::exeDir() + QStringLiteral("BAL.BMP");
-    const QString right = platform::exeDir() + QStringLiteral("JOBB.BMP");
+    const QString left = platform::writeFile(QStringLiteral("BAL.BMP"));
+    const QString right = platform::writeFile(QStringLiteral("JOBB.BMP"));
     platform::writeRecord(left, incoming->leftPicture(), level::kPictureBytes);
     platform::writeRecord(right, incoming->rightPicture(), level::kPictureBytes);
     levelData = std::move(incoming);
@@ -103,7 +103,7 @@ void TForm1::SzintFeltolt(int n)
     CheckPause();
     Hang(QStringLiteral("palya_kezd"));
     if (Form8->chkMusic->isChecked()) {
-        MediaPlayer1.setFileName(platform::gameFile(QStringLiteral("MUSIC/") + level::zeroes(rs.level) + QStringLiteral(".MP3")));
+        MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("MUSIC/") + level::zeroes(rs.level) + QStringLiteral(".MP3")));
         platform::guard([this] { // a missing piece leaves the level playing in silence
             MediaPlayer1.open();
             MediaPlayer1.play();

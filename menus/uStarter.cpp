@@ -86,7 +86,7 @@ void TForm2::musicRestart()
 
 void TForm2::FormShow()
 {
-    MediaPlayer1.setFileName(platform::gameFile(QStringLiteral("music/000.mp3")));
+    MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("music/000.mp3")));
     MediaPlayer1.open(); // a failure is reported and skips the rest of this showing
     Form8->LoadSettings();
     musicRestart();
@@ -132,6 +132,6 @@ void TForm2::Label2Click() { menus::openWebPage(); }
 void TForm2::FormClose()
 {
     // Missing scratch pictures are no error.
-    QFile::remove(platform::exeDir() + QStringLiteral("BAL.BMP"));
-    QFile::remove(platform::exeDir() + QStringLiteral("JOBB.BMP"));
+    QFile::remove(platform::writeFile(QStringLiteral("BAL.BMP")));
+    QFile::remove(platform::writeFile(QStringLiteral("JOBB.BMP")));
 }

@@ -18,7 +18,7 @@ UrlOpener& opener()
 
 QString manualFileName() { return QStringLiteral("kezikonyv.html"); }
 
-QUrl manualUrl() { return QUrl::fromLocalFile(platform::exeDir() + manualFileName()); }
+QUrl manualUrl() { return QUrl::fromLocalFile(platform::contentFile(manualFileName())); }
 
 void openWebPage()
 {

@@ -58,4 +58,15 @@ QString resolveCaseInsensitive(const QString& dir, const QString& relative)
 
 QString gameFile(const QString& relative) { return resolveCaseInsensitive(exeDir(), relative); }
 
+QString contentFile(const QString& relative) { return gameFile(relative); }
+
+QString levelFile(int n)
+{
+    return contentFile(QStringLiteral("DATA/%1.DAT").arg(n, 3, 10, QLatin1Char('0')));
+}
+
+QString writeDir() { return exeDir(); }
+
+QString writeFile(const QString& name) { return writeDir() + name; }
+
 } // namespace platform

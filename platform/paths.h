@@ -15,4 +15,16 @@ QString resolveCaseInsensitive(const QString& dir, const QString& relative);
 // A file beside the executable, found as above.
 QString gameFile(const QString& relative);
 
+// Where the game reads what it ships (levels, music, the manual), found as
+// above. Today the executable's folder.
+QString contentFile(const QString& relative);
+
+// The level file of level `n` ("DATA/NNN.DAT").
+QString levelFile(int n);
+
+// The folder the game writes into (the roster, the settings and the scratch
+// pictures), ending in '/'. Today the executable's folder.
+QString writeDir();
+QString writeFile(const QString& name);
+
 } // namespace platform

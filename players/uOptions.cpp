@@ -16,7 +16,7 @@
 TForm8* Form8 = nullptr;
 
 namespace {
-QString settingsPath() { return platform::exeDir() + QStringLiteral("settings.dat"); }
+QString settingsPath() { return platform::writeFile(QStringLiteral("settings.dat")); }
 
 QCheckBox* makeBox(QWidget* parent, const char* name, int top, const char* text)
 {

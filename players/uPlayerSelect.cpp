@@ -21,7 +21,7 @@
 TForm3* Form3 = nullptr;
 
 namespace {
-QString rosterPath() { return platform::exeDir() + QStringLiteral("players.dat"); }
+QString rosterPath() { return platform::writeFile(QStringLiteral("players.dat")); }
 } // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent)
