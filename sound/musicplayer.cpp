@@ -5,11 +5,49 @@
 
 #include <SDL_mixer.h>
 
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace sound {
 
 namespace {
 MusicPlayer* streamOwner = nullptr;
 Mix_Music* asMusic(void* p) { return static_cast<Mix_Music*>(p); }
+
+// Opens the piece without waiting on a FIFO or a device in its place: only a
+// plain file reaches the mixer. A name that cannot be opened at all is left
+// to the mixer, so the player sees its own words for it.
+Mix_Music* loadMusic(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return Mix_LoadMUS(native.constData());
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        platform::raiseIoError(EACCES);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FILE* fp = ::fdopen(fd, "rb");
+    if (!fp) {
+        ::close(fd);
+        return Mix_LoadMUS(native.constData());
+    }
+    // The mixer streams from the file while the piece plays and closes it
+    // when the piece is freed.
+    SDL_RWops* rw = SDL_RWFromFP(fp, SDL_TRUE);
+    if (!rw) {
+        std::fclose(fp);
+        return nullptr;
+    }
+    return Mix_LoadMUS_RW(rw, 1);
+}
 } // namespace
 
 MusicPlayer::MusicPlayer(bool autoRewind) : autoRewind_(autoRewind) {}
@@ -41,7 +79,7 @@ void MusicPlayer::open()
     duration_ = -1;
     if (!audio::ensureOpen())
         return; // no audio at all: stay silent rather than pester the player
-    Mix_Music* music = Mix_LoadMUS(fileName_.toUtf8().constData());
+    Mix_Music* music = loadMusic(fileName_);
     if (!music)
         throw platform::RuntimeError(QString::fromUtf8(Mix_GetError()));
     impl_ = music;

@@ -14,6 +14,7 @@
 #include "support/testsupport.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -261,6 +262,13 @@ void BadRecordsTest::filesLeftByACrashAreOverwritten()
     addPlayer(p.dir.path(), QStringLiteral("Anna"));
     writeFile(p.dir.file(QStringLiteral("players.dat.tmp")), QByteArray(9999, 'z'));
     writeFile(p.dir.file(QStringLiteral("settings.dat.tmp")), QByteArray(3, 'z'));
+    // Left by a crash an hour ago: a save running now leaves a fresh one of
+    // another writer alone, an old one goes.
+    for (const char* name : {"players.dat.tmp", "settings.dat.tmp"}) {
+        QFile f(p.dir.file(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
     writeFile(p.dir.file(QStringLiteral("BAL.BMP")), QByteArray(5, 'z'));
     Forms forms;
     p.startGame(0, QStringLiteral("Bea"));

@@ -159,8 +159,12 @@ void TestOptions::failedSaveKeepsWindowOpen()
     MessageLog messages;
     writeFile(dir.file(QStringLiteral("settings.dat")), QByteArray("\1\1\1\1", 4));
     Form8->show();
-    // A folder where the temporary file would go makes the save fail.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("settings.dat.tmp")));
+    // The settings turned into a link (to a copy elsewhere) make the save
+    // fail: the game never writes through a link.
+    QTemporaryDir elsewhere;
+    const QString copy = elsewhere.filePath(QStringLiteral("settings.dat"));
+    QVERIFY(QFile::rename(dir.file(QStringLiteral("settings.dat")), copy));
+    QVERIFY(QFile::link(copy, dir.file(QStringLiteral("settings.dat"))));
     Form8->chkSound->setChecked(false);
     QTest::mouseClick(Form8->Button1, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList{QStringLiteral("File access denied.")});

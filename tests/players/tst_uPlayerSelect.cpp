@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/socket.h>
@@ -645,8 +646,12 @@ void TestPlayerSelect::failedSaveKeepsRosterAsFileHasIt()
     addPlayers(dir, 2);
     const QByteArray saved = rosterFile(dir);
     Form3->show();
-    // A folder where the temporary file would go makes every save fail.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("players.dat.tmp")));
+    // The roster turned into a link (to a copy elsewhere) makes every save
+    // fail: the game never writes through a link.
+    QTemporaryDir elsewhere;
+    const QString copy = elsewhere.filePath(QStringLiteral("players.dat"));
+    QVERIFY(QFile::rename(dir.file(QStringLiteral("players.dat")), copy));
+    QVERIFY(QFile::link(copy, dir.file(QStringLiteral("players.dat"))));
     addThroughWindow(QStringLiteral("Anna"));
     deleteThroughWindow(0);
     QCOMPARE(messages.texts(), (QStringList{"File access denied.", "File access denied."}));
