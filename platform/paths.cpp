@@ -1,8 +1,14 @@
 #include "platform/paths.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -12,14 +18,108 @@ QString& exeDirOverride()
     static QString d;
     return d;
 }
+QString& locatedDir()
+{
+    static QString d;
+    return d;
+}
+
+// Opens a folder one component at a time, so no length limit applies to the
+// whole name. Relative names start at the current directory. -1 on failure.
+int openFolder(const QByteArray& path)
+{
+    int fd = ::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    for (const QByteArray& part : path.split('/')) {
+        if (fd < 0 || part.isEmpty())
+            continue;
+        const int next = ::openat(fd, part.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = next;
+    }
+    return fd;
+}
+
+// The folder as the rest of the game names files in it, ending in '/'. Plain
+// when its bytes are UTF-8 text with room for a file name after them within
+// PATH_MAX; otherwise held open for the life of the process and named as
+// /proc/<pid>/fd/<n>/, which is short, plain ASCII and reaches the same
+// folder for this process and the programs it starts (a browser).
+QString usableFolder(const QByteArray& folder)
+{
+    const QString text = QFile::decodeName(folder);
+    if (!folder.isEmpty() && QFile::encodeName(text) == folder && folder.size() + NAME_MAX + 2 < PATH_MAX)
+        return text.endsWith(QLatin1Char('/')) ? text : text + QLatin1Char('/');
+    const int fd = openFolder(folder);
+    if (fd < 0)
+        return {};
+    return QStringLiteral("/proc/%1/fd/%2/").arg(::getpid()).arg(fd);
+}
+
+QByteArray folderPart(const QByteArray& file)
+{
+    const int slash = file.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArray(".");
+    return slash == 0 ? QByteArray("/") : file.left(slash);
+}
+
+// The executable's own name as the kernel gives it, any bytes, any length up
+// to the kernel's limit; empty when it cannot.
+QByteArray procSelfExe()
+{
+    for (qsizetype size = 256; size <= (1 << 20); size *= 2) {
+        QByteArray buf(size, Qt::Uninitialized);
+        const ssize_t n = ::readlink("/proc/self/exe", buf.data(), size_t(size));
+        if (n < 0)
+            return {};
+        if (n < size) {
+            buf.truncate(n);
+            return buf;
+        }
+    }
+    return {};
+}
+
+// The folder of `argv0`, provided the file there is the running executable.
+QString folderFromArgv0(const char* argv0)
+{
+    if (!argv0 || !std::strchr(argv0, '/'))
+        return {};
+    const QByteArray path(argv0);
+    const int fd = openFolder(folderPart(path));
+    if (fd < 0)
+        return {};
+    struct stat named, running;
+    const bool same = ::fstatat(fd, path.mid(path.lastIndexOf('/') + 1).constData(), &named, 0) == 0
+                      && ::stat("/proc/self/exe", &running) == 0 && named.st_dev == running.st_dev
+                      && named.st_ino == running.st_ino;
+    if (!same) {
+        ::close(fd);
+        return {};
+    }
+    return QStringLiteral("/proc/%1/fd/%2/").arg(::getpid()).arg(fd);
+}
 } // namespace
+
+bool locateExeDir(const char* argv0)
+{
+    QString dir;
+    const QByteArray self = procSelfExe();
+    if (self.startsWith('/'))
+        dir = usableFolder(folderPart(self));
+    if (dir.isEmpty())
+        dir = folderFromArgv0(argv0);
+    locatedDir() = dir;
+    return !dir.isEmpty();
+}
 
 QString exeDir()
 {
     if (!exeDirOverride().isEmpty())
         return exeDirOverride();
-    static const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    return dir;
+    if (locatedDir().isEmpty())
+        locateExeDir(nullptr);
+    return locatedDir();
 }
 
 void setExeDir(const QString& dir)

@@ -7,6 +7,14 @@ namespace platform {
 QString exeDir();
 void setExeDir(const QString& dir);
 
+// Finds the executable's directory from /proc/self/exe, whatever bytes its
+// name holds and however long it is; where the kernel cannot name it (a path
+// beyond PATH_MAX), from `argv0` checked against the running executable.
+// A name that is no UTF-8 text, or too long to put file names after, is held
+// open and named through /proc. False when it cannot be found: the program
+// must then refuse to start rather than guess a folder.
+bool locateExeDir(const char* argv0);
+
 // `dir` + `relative`; when that does not exist as written, a path whose
 // components match without regard to case (a folder copied from a
 // case-insensitive file system still works). Falls back to the plain join.
