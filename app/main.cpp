@@ -1,15 +1,9 @@
-#include "app/forms.h"
-#include "menus/uStarter.h"
-
-#include <QApplication>
+#include "app/rungame.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kovra 2"));
-    app::createForms();
-    Form2->show();
-    const int rc = app.exec();
-    app::destroyForms();
-    return rc;
+    // First of all: a Ctrl+C during start-up then waits for the event loop
+    // instead of killing the game halfway.
+    app::prepareSignals();
+    return app::runGame(argc, argv);
 }

@@ -24,6 +24,7 @@ constexpr int kMusicVolume = 96;   // of 128: the music sits under the effects
 
 bool tryOpen()
 {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // the game ends itself on SIGINT and SIGTERM
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {

@@ -1,0 +1,83 @@
+#include "app/rungame.h"
+
+#include "app/forms.h"
+#include "game/uMain.h"
+#include "menus/uStarter.h"
+#include "platform/gamelock.h"
+#include "platform/modal.h"
+#include "platform/paths.h"
+#include "platform/quitsignals.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+bool closingDown = false;
+} // namespace
+
+void prepareSignals() { platform::installQuitSignals(); }
+
+const char* noFolderText() { return "A Kovra 2 nem találja a saját mappáját, ezért nem indul el."; }
+
+int runGame(int argc, char** argv, const std::function<void()>& started)
+{
+    prepareSignals();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kovra 2"));
+    // A signal also ends a box waiting below, before any window exists.
+    platform::onQuitSignal([](int) { closeAllWindows(); });
+    // Guessing a folder (the root, the current one) would scatter the
+    // player's files where they do not belong.
+    if (!platform::locateExeDir(argc > 0 ? argv[0] : nullptr)) {
+        platform::messageBox(nullptr, QString::fromUtf8(noFolderText()), QStringLiteral("Kovra 2"),
+                             platform::MsgIcon::Error);
+        return 1;
+    }
+    platform::GameLock lock(platform::writeDir());
+    if (lock.acquire() == platform::GameLock::HeldByAnother) {
+        platform::messageBox(nullptr, platform::alreadyRunningText(), QStringLiteral("Kovra 2"),
+                             platform::MsgIcon::Information);
+        return 1;
+    }
+    createForms();
+    Form2->show();
+    if (started)
+        QTimer::singleShot(0, started);
+    const int rc = app.exec();
+    // Handlers that were waiting in a box went on as the loops unwound; the
+    // scratch pictures go whatever they did.
+    if (closingDown)
+        Form2->FormClose();
+    destroyForms();
+    return rc;
+}
+
+bool closingAllWindows() { return closingDown; }
+
+void closeAllWindows()
+{
+    if (closingDown)
+        return;
+    closingDown = true;
+    // Nobody answers boxes now: a message is dropped, and a modal window a
+    // closing handler opens is answered as its close box would answer it.
+    platform::setMessageScript([](const platform::MessageRecord&) {});
+    platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
+    // Open dialogs (a result window, the player window, a message box) end as
+    // if closed; their callers go on as the event loops unwind.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
+            d->reject();
+    // The game window's close saves the attempt's seconds and deletes the
+    // scratch pictures; the start window's close deletes them too.
+    if (Form1 && Form1->isVisible())
+        Form1->close();
+    if (Form2)
+        Form2->close();
+    QCoreApplication::exit(0);
+}
+
+} // namespace app
