@@ -121,6 +121,8 @@ private:
     std::uint8_t diffCount() const;
     int usedSeconds() const;
     bool loadLevelFile(std::uint8_t n);
+    void failedLoad(int n, std::uint8_t before);
+    void showCaption(int n);
     int builtCount_ = 0;          // regions built by the last load
     bool guardSuspended_ = false; // pictures hidden by the caption-button guard
     bool accounted_ = false;      // this attempt's seconds are already counted

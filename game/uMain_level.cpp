@@ -63,6 +63,9 @@ bool TForm1::loadLevelFile(std::uint8_t n)
 void TForm1::SzintFeltolt(int n)
 {
     Jelolo->hide();
+    // The level the player's record would get if this load fails: the one
+    // played until now. A level that did not load is never saved as theirs.
+    const std::uint8_t before = rs.level;
     rs.level = std::uint8_t(n);
     accounted_ = false;
     // The last find disables the pause clock and starts the wait before the
@@ -75,7 +78,16 @@ void TForm1::SzintFeltolt(int n)
     if (Form8->chkMusic->isChecked() && !MediaPlayer1.fileName().isEmpty())
         MediaPlayer1.stop();
 
-    if (loadLevelFile(rs.level)) {
+    bool loaded = false;
+    try {
+        loaded = loadLevelFile(rs.level);
+    } catch (const platform::RuntimeError&) {
+        // Abandoned: stopped and labelled before the report is shown, so no
+        // clock runs behind the box and nothing pretends the level is on.
+        failedLoad(n, before);
+        throw;
+    }
+    if (loaded) {
         lblkulonbseg->setText(QString::number(diffCount()));
         AlakzatEpites();
         SegitsegKiiras();
@@ -88,27 +100,46 @@ void TForm1::SzintFeltolt(int n)
         Gauge1->setProgress(rs.timeLeft);
         Timer1->setEnabled(true);
     } else {
+        failedLoad(n, before);
         platform::messageBox(this, QString::fromUtf8("A következő pályát nem lehet betölteni."),
                              QString::fromUtf8("Fájlbetöltési hiba"), platform::MsgIcon::Error);
-        Timer1->setEnabled(false);
     }
 
     if (rs.attempts < 0xFFFF) // a wrap would make the next load a "first" try
         ++rs.attempts;
-    setWindowTitle(QStringLiteral("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
-                       .arg(n & 0xFF)
-                       .arg(rs.attempts)
-                       .arg(Form3->currentPlayer().displayName()));
+    showCaption(n);
     rs.paused = 0;
     CheckPause();
     Hang(QStringLiteral("palya_kezd"));
     if (Form8->chkMusic->isChecked()) {
-        MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("MUSIC/") + level::zeroes(rs.level) + QStringLiteral(".MP3")));
+        MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("MUSIC/") + level::zeroes(std::uint8_t(n)) + QStringLiteral(".MP3")));
         platform::guard([this] { // a missing piece leaves the level playing in silence
             MediaPlayer1.open();
             MediaPlayer1.play();
         });
     }
+}
+
+void TForm1::failedLoad(int n, std::uint8_t before)
+{
+    // No clock and no idle reminder on a level that is not there.
+    Timer1->setEnabled(false);
+    inActTimer->setEnabled(false);
+    inActTimer2->setEnabled(false);
+    rs.level = before;
+    // The labels and the caption name the level asked for: the one the box
+    // says could not be loaded.
+    Label10->setText(QString::number(n & 0xFF));
+    Label9->setText(QString::number(n & 0xFF));
+    showCaption(n);
+}
+
+void TForm1::showCaption(int n)
+{
+    setWindowTitle(QStringLiteral("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
+                       .arg(n & 0xFF)
+                       .arg(rs.attempts)
+                       .arg(Form3->currentPlayer().displayName()));
 }
 
 void TForm1::AlakzatEpites()

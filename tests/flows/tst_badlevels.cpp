@@ -4,6 +4,10 @@
 #include "game/uMain.h"
 #include "menus/menusupport.h"
 #include "menus/uStarter.h"
+#include "platform/modal.h"
+#include "platform/ioerror.h"
+#include "players/records.h"
+#include "menus/uCheat.h"
 #include "platform/gauge.h"
 #include "platform/image.h"
 #include "platform/shape.h"
@@ -16,6 +20,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QSpinBox>
 #include <QtEndian>
 #include <QtTest>
 
@@ -90,6 +95,8 @@ private slots:
     void hostileLevelFileLoadsOrIsRefused_data();
     void hostileLevelFileLoadsOrIsRefused();
     void levelFileThatIsAFolderIsReported();
+    void damagedLevelJumpLeavesACoherentState_data();
+    void damagedLevelJumpLeavesACoherentState();
     void differencesOutsideThePictureAreLeftToHelp();
     void differencesAtOnePointFindTheTopOneOnly();
     void markerColourIgnoresItsFourthByte();
@@ -142,6 +149,83 @@ void BadLevelsTest::hostileLevelFileLoadsOrIsRefused()
     QCOMPARE(saved.levelSeconds, 0);
     QCOMPARE(saved.totalSeconds, 0);
     Form2->hide();
+}
+
+void BadLevelsTest::damagedLevelJumpLeavesACoherentState_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("box");
+    const QByteArray good = levelWith(testsupport::spreadPoints(2));
+    QTest::newRow("missing") << false << QByteArray() << kCannotLoad;
+    QTest::newRow("one byte short") << true << good.left(1025915) << QStringLiteral("Read beyond end of file.");
+    QTest::newRow("empty") << true << QByteArray() << QStringLiteral("Read beyond end of file.");
+    QTest::newRow("picture that is no picture")
+        << true << levelWith(testsupport::spreadPoints(2), QByteArray(512902, 'x'))
+        << QString::fromUtf8("A kép nem tölthető be (BAL.BMP, JOBB.BMP)");
+}
+
+void BadLevelsTest::damagedLevelJumpLeavesACoherentState()
+{
+    QFETCH(bool, present);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, box);
+    Session s;
+    s.writeLevel(1, 3);
+    if (present) {
+        QFile f(s.dir.file(QStringLiteral("DATA/002.DAT")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // Each box notes whether the clock was still running behind it.
+    QStringList boxes;
+    bool clockBehindABox = false;
+    platform::setMessageScript([&](const platform::MessageRecord& m) {
+        boxes << m.text;
+        clockBehindABox |= Form1->Timer1->enabled();
+    });
+    s.modals.answer = [](QWidget* w) { return int(w == Form7 ? platform::mrOk : platform::mrCancel); };
+    s.start();
+    s.advance(4000);
+    const auto jump = [](int level) {
+        Form7->SpinEdit1->setValue(level);
+        platform::guard([] { Form1->Label10MouseDown(Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier); });
+    };
+    jump(2);
+    QCOMPARE(boxes, QStringList{box});
+    QVERIFY(!clockBehindABox);
+    // Stopped, and saying which level failed.
+    QVERIFY(!Form1->Timer1->enabled());
+    QVERIFY(!Form1->inActTimer->enabled());
+    QVERIFY(!Form1->regionsBuilt());
+    QCOMPARE(Form1->Label10->text(), QStringLiteral("2"));
+    QCOMPARE(Form1->Label9->text(), QStringLiteral("2"));
+    QVERIFY2(Form1->windowTitle().startsWith(QStringLiteral("Kovra 2 - 2. szint")), qPrintable(Form1->windowTitle()));
+    // Ten minutes later nothing has happened: no time-up, nothing saved.
+    s.advance(600000);
+    QCOMPARE(s.modals.shown, QStringList{"Form7"});
+    QVERIFY(!QFile::exists(s.dir.file(QStringLiteral("players.dat"))));
+    // Closed now, the player's record stays at the level that loaded, with
+    // no seconds for the level that did not.
+    QVERIFY(Form1->close());
+    players::PlayerRecord saved =
+        players::decodeRoster(flows::fileBytes(s.dir.file(QStringLiteral("players.dat"))).constData()).slot(1);
+    QCOMPARE(int(saved.level), 1);
+    QCOMPARE(saved.levelSeconds, 0);
+    // The next game starts there and plays.
+    Form2->hide();
+    boxes.clear();
+    Form1->show();
+    QVERIFY(Form1->regionsBuilt());
+    QVERIFY(Form1->Timer1->enabled());
+    QCOMPARE(Form1->Label10->text(), QStringLiteral("1"));
+    QCOMPARE(boxes, QStringList());
+    // A jump to a level that loads still works after a failed one.
+    jump(2);
+    jump(1);
+    QVERIFY(Form1->regionsBuilt());
+    QVERIFY(Form1->Timer1->enabled());
+    QVERIFY(Form1->windowTitle().startsWith(QStringLiteral("Kovra 2 - 1. szint")));
 }
 
 void BadLevelsTest::levelFileThatIsAFolderIsReported()
