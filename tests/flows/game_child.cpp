@@ -1,0 +1,141 @@
+// The game as the program runs it (the same start-up, lock, signal handling
+// and windows), with its boxes written to stdout instead of shown, so a test
+// can start it, watch it and end it with a signal. Modes:
+//   locate          the folder found from the executable; opens the player
+//                   window once (creating players.dat), says "dir <folder>"
+//                   and closes all windows
+//   hold <folder>   says "ready" once the start window stands; runs on
+//   saves <folder> <tag> <count>
+//                   saves the roster through the player window <count>
+//                   times, each a whole roster of players named <tag><n>,
+//                   without the game's lock (two of these write at once)
+//   play <folder>   chooses the first player and says "playing" once the game
+//                   window stands; runs on the virtual clock, which each line
+//                   "advance <ms>" on stdin moves on ("advanced" follows)
+// Every box shown prints "box: <text>". The first line, "signals", says the
+// signal handlers stand (before them the kernel's default would kill it).
+#include "app/rungame.h"
+#include "game/uMain.h"
+#include "menus/uStarter.h"
+#include "platform/ioerror.h"
+#include "platform/modal.h"
+#include "platform/paths.h"
+#include "platform/timer.h"
+#include "players/uPlayerSelect.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSocketNotifier>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+void say(const QByteArray& line)
+{
+    std::fputs(line.constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void followStdin()
+{
+    auto* n = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(n, &QSocketNotifier::activated, [n] {
+        static QByteArray pending;
+        char buf[256];
+        const ssize_t got = ::read(STDIN_FILENO, buf, sizeof buf);
+        if (got <= 0) {
+            n->setEnabled(false);
+            return;
+        }
+        pending.append(buf, got);
+        for (int nl; (nl = pending.indexOf('\n')) >= 0;) {
+            const QByteArray line = pending.left(nl);
+            pending.remove(0, nl + 1);
+            if (line.startsWith("advance ")) {
+                platform::VirtualClock::advance(line.mid(8).toLongLong());
+                say("advanced");
+            }
+        }
+    });
+}
+} // namespace
+
+// Rosters of one to ten players, all named after the writer.
+int saveRosters(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 5)
+        return 2;
+    platform::setExeDir(QString::fromLocal8Bit(argv[2]));
+    const QByteArray tag(argv[3]);
+    const int count = std::atoi(argv[4]);
+    TForm3 window;
+    for (int i = 0; i < count; ++i) {
+        players::RosterRecord r;
+        r.playerCount = quint8(1 + i % players::kMaxPlayers);
+        for (int k = 1; k <= r.playerCount; ++k) {
+            r.slot(k).name = tag + QByteArray::number(i);
+            r.slot(k).level = 1;
+        }
+        window.roster = r;
+        try {
+            window.FajlIr();
+        } catch (const platform::RuntimeError& e) {
+            say("box: " + e.message().toUtf8());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    app::prepareSignals();
+    say("signals"); // from here on a signal ends the game as a close would
+    if (argc < 2)
+        return 2;
+    const QByteArray mode(argv[1]);
+    if (mode == "saves")
+        return saveRosters(argc, argv);
+    if (argc > 2)
+        platform::setExeDir(QString::fromLocal8Bit(argv[2]));
+    platform::setMessageScript([](const platform::MessageRecord& m) { say("box: " + m.text.toUtf8()); });
+    std::function<void()> started;
+    if (mode == "locate") {
+        started = [] {
+            platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
+            platform::showModal(Form3);
+            say("dir " + QFile::encodeName(platform::exeDir()));
+            app::closeAllWindows();
+        };
+    } else if (mode == "hold") {
+        started = [] { say("ready"); };
+    } else if (mode == "play") {
+        platform::VirtualClock::activate();
+        started = [] {
+            if (app::closingAllWindows())
+                return; // a signal came first
+            say("ready");
+            followStdin();
+            platform::setModalScript([](QWidget* w) {
+                if (w != Form3 || Form3->ListBox1->count() == 0)
+                    return int(platform::mrCancel);
+                Form3->ListBox1->setCurrentRow(0);
+                Form3->ListBox1Click();
+                Form3->Button2Click();
+                return int(platform::mrOk);
+            });
+            Form2->Button2->click(); // "Játék indítása"
+            if (Form1->isVisible())
+                say("playing");
+        };
+    } else {
+        return 2;
+    }
+    return app::runGame(argc, argv, started);
+}
