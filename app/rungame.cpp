@@ -44,9 +44,14 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
     }
     createForms();
     Form2->show();
-    if (started)
-        QTimer::singleShot(0, started);
-    const int rc = app.exec();
+    // A signal handled in a box of the first showing closed everything
+    // before the event loop ran: there is nothing left to run it for.
+    int rc = 0;
+    if (!closingDown) {
+        if (started)
+            QTimer::singleShot(0, started);
+        rc = app.exec();
+    }
     // Handlers that were waiting in a box went on as the loops unwound; the
     // scratch pictures go whatever they did.
     if (closingDown)

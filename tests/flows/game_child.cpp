@@ -5,6 +5,7 @@
 //                   window once (creating players.dat), says "dir <folder>"
 //                   and closes all windows
 //   hold <folder>   says "ready" once the start window stands; runs on
+//   unanswered <folder>  the same, its boxes shown for real (and left open)
 //   saves <folder> <tag> <count>
 //                   saves the roster through the player window <count>
 //                   times, each a whole roster of players named <tag><n>,
@@ -104,7 +105,9 @@ int main(int argc, char** argv)
         return saveRosters(argc, argv);
     if (argc > 2)
         platform::setExeDir(QString::fromLocal8Bit(argv[2]));
-    platform::setMessageScript([](const platform::MessageRecord& m) { say("box: " + m.text.toUtf8()); });
+    // "unanswered": the boxes are real and wait for a player who never comes.
+    if (mode != "unanswered")
+        platform::setMessageScript([](const platform::MessageRecord& m) { say("box: " + m.text.toUtf8()); });
     std::function<void()> started;
     if (mode == "locate") {
         started = [] {
@@ -113,7 +116,7 @@ int main(int argc, char** argv)
             say("dir " + QFile::encodeName(platform::exeDir()));
             app::closeAllWindows();
         };
-    } else if (mode == "hold") {
+    } else if (mode == "hold" || mode == "unanswered") {
         started = [] { say("ready"); };
     } else if (mode == "play") {
         platform::VirtualClock::activate();

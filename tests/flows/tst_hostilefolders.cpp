@@ -153,6 +153,7 @@ private slots:
     void signalEndsTheGameAsClosingItsWindows_data();
     void signalEndsTheGameAsClosingItsWindows();
     void signalAtRandomMomentsLeavesWholeFiles();
+    void signalWhileABoxWaitsForAnAnswer();
     void oddFolderNamesAreFoundOrRefused_data();
     void oddFolderNamesAreFoundOrRefused();
 };
@@ -415,6 +416,20 @@ void HostileFoldersTest::signalAtRandomMomentsLeavesWholeFiles()
     }
     qInfo("30 signals, %d of them during play", playing);
     QVERIFY(playing > 0);
+}
+
+void HostileFoldersTest::signalWhileABoxWaitsForAnAnswer()
+{
+    // No title music: the start window's first showing opens an error box
+    // and waits in it, before the program's event loop has begun.
+    GameDir dir;
+    Game g;
+    g.start({QStringLiteral("unanswered"), dir.path()});
+    QVERIFY(g.waitFor(QStringLiteral("signals"), 20000));
+    g.signal(SIGTERM);
+    QVERIFY(g.endsWith(0));
+    QVERIFY(!g.lines.contains(QStringLiteral("ready")));
+    QVERIFY(!QFile::exists(dir.file(QStringLiteral("kovra2.lock"))));
 }
 
 void HostileFoldersTest::oddFolderNamesAreFoundOrRefused_data()
