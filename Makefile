@@ -59,3 +59,18 @@ fuzz: deps
 	  -DCMAKE_CXX_COMPILER=clang++ -DKOVRA_SANITIZE=ON -DKOVRA_FUZZ=ON >/dev/null
 	@$(SAN_BUILD_ENV) cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kovra_fuzzers
 	@$(SAN_RUN_ENV) bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Installing and packaging: the content generated in the game folder is
+# installed as it is, never generated a second time.
+# make install PREFIX=P   (DESTDIR is honoured too)
+# make deb                (the Debian package, checked with lintian)
+PREFIX ?= /usr/local
+.PHONY: install deb
+
+install: content
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+deb: content
+	@cmake --build $(BUILD) --target screenshots
+	@cd $(BUILD) && cpack -G DEB
+	@lintian --fail-on error $(BUILD)/kovra2_*.deb

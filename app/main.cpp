@@ -1,9 +1,20 @@
+#include "app/cli.h"
 #include "app/rungame.h"
+
+#include <QCoreApplication>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
-    // First of all: a Ctrl+C during start-up then waits for the event loop
-    // instead of killing the game halfway.
+    if (app::wantsHelp(argc, argv) || app::wantsVersion(argc, argv)) {
+        QCoreApplication core(argc, argv); // no window system needed to answer
+        const QString text = app::wantsHelp(argc, argv) ? app::helpText() : QStringLiteral("kovra2 " KOVRA_VERSION "\n");
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    app::preferX11();
+    // Before anything else: a Ctrl+C during start-up then waits for the event
+    // loop instead of killing the game halfway.
     app::prepareSignals();
     return app::runGame(argc, argv);
 }

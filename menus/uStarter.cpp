@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QShowEvent>
 
@@ -86,10 +87,29 @@ void TForm2::musicRestart()
 
 void TForm2::FormShow()
 {
+    warnIfUnwritable();
     MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("music/000.mp3")));
     MediaPlayer1.open(); // a failure is reported and skips the rest of this showing
     Form8->LoadSettings();
     musicRestart();
+}
+
+void TForm2::warnIfUnwritable()
+{
+    if (writeWarned_)
+        return;
+    writeWarned_ = true;
+    const QString dir = platform::unwritableWriteDir();
+    if (!dir.isEmpty())
+        platform::messageBox(this, unwritableFolderText(dir), QStringLiteral("Kovra 2"), platform::MsgIcon::Warning);
+}
+
+QString unwritableFolderText(const QString& dir)
+{
+    return QString::fromUtf8("A játék nem tud írni ebbe a mappába:\n%1\n\n"
+                             "A játékosok és a beállítások így nem menthetők, "
+                             "de a játékban szabadon körülnézhet.")
+        .arg(QDir::toNativeSeparators(dir));
 }
 
 void TForm2::Button2Click()

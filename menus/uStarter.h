@@ -41,7 +41,12 @@ protected:
 private:
     void musicStop();
     void musicRestart();
+    void warnIfUnwritable(); // once per run, at the first showing
+    bool writeWarned_ = false;
 };
+
+// The warning shown when the game cannot write into `dir`.
+QString unwritableFolderText(const QString& dir);
 
 // The maker's notice of the bottom left label, with the year and version.
 QString makerNotice();

@@ -158,15 +158,70 @@ QString resolveCaseInsensitive(const QString& dir, const QString& relative)
 
 QString gameFile(const QString& relative) { return resolveCaseInsensitive(exeDir(), relative); }
 
-QString contentFile(const QString& relative) { return gameFile(relative); }
+namespace {
+bool writable(const QString& dir) { return ::access(QFile::encodeName(dir).constData(), W_OK) == 0; }
+
+bool holdsLevels(const QString& dir) { return QFileInfo(resolveCaseInsensitive(dir, QStringLiteral("DATA"))).isDir(); }
+
+QString withSlash(const QString& dir) { return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'); }
+
+// Creates the missing folders of `dir` for the owner only, as the XDG rules
+// ask; an existing folder keeps its permissions.
+void makeOwnFolder(const QString& dir)
+{
+    if (QFileInfo(dir).isDir())
+        return;
+    QString current = dir.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
+    for (const QString& part : dir.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        current += part + QLatin1Char('/');
+        if (!QFileInfo(current).exists() && !QDir().mkdir(current, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return; // reported when the first file cannot be written there
+    }
+}
+} // namespace
+
+bool portable() { return holdsLevels(exeDir()) && writable(exeDir()); }
+
+QString contentDir()
+{
+    if (holdsLevels(exeDir()))
+        return exeDir();
+    return withSlash(QDir::cleanPath(exeDir() + QStringLiteral("../share/kovra2")));
+}
+
+QString contentFile(const QString& relative) { return resolveCaseInsensitive(contentDir(), relative); }
 
 QString levelFile(int n)
 {
-    return contentFile(QStringLiteral("DATA/%1.DAT").arg(n, 3, 10, QLatin1Char('0')));
+    const QString relative = QStringLiteral("DATA/%1.DAT").arg(n, 3, 10, QLatin1Char('0'));
+    // Looking for the player's own level creates no folder.
+    const QString own = resolveCaseInsensitive(portable() ? exeDir() : playerDir(), relative);
+    return QFileInfo::exists(own) ? own : contentFile(relative);
 }
 
-QString writeDir() { return exeDir(); }
+QString playerDir()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!base.startsWith(QLatin1Char('/')))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return withSlash(QDir::cleanPath(base + QStringLiteral("/kovra2")));
+}
+
+QString writeDir()
+{
+    if (portable())
+        return exeDir();
+    const QString dir = playerDir();
+    makeOwnFolder(dir);
+    return dir;
+}
 
 QString writeFile(const QString& name) { return writeDir() + name; }
+
+QString unwritableWriteDir()
+{
+    const QString dir = writeDir();
+    return QFileInfo(dir).isDir() && writable(dir) ? QString() : dir;
+}
 
 } // namespace platform

@@ -23,16 +23,37 @@ QString resolveCaseInsensitive(const QString& dir, const QString& relative);
 // A file beside the executable, found as above.
 QString gameFile(const QString& relative);
 
+// Two ways to run. Portable: the executable's folder holds DATA/ and can be
+// written, so everything stays beside the executable. Installed: anything
+// else; the content comes from ../share/kovra2/ next to the executable's
+// folder and the player's files go to $XDG_DATA_HOME/kovra2/.
+bool portable();
+
+// The folder the shipped content is read from, ending in '/': the
+// executable's own when it holds DATA/ (a portable folder, writable or not),
+// else ../share/kovra2/ relative to it.
+QString contentDir();
+
 // Where the game reads what it ships (levels, music, the manual), found as
-// above. Today the executable's folder.
+// above.
 QString contentFile(const QString& relative);
 
-// The level file of level `n` ("DATA/NNN.DAT").
+// The level file of level `n` ("DATA/NNN.DAT"): the player's own DATA/ in
+// the folder the game writes into takes the place of the shipped level.
 QString levelFile(int n);
 
+// The player's own folder when installed: $XDG_DATA_HOME/kovra2/, or
+// ~/.local/share/kovra2/ when that variable is unset or not absolute.
+QString playerDir();
+
 // The folder the game writes into (the roster, the settings and the scratch
-// pictures), ending in '/'. Today the executable's folder.
+// pictures), ending in '/': the executable's folder when portable, else the
+// player's own folder, created on first need.
 QString writeDir();
 QString writeFile(const QString& name);
+
+// Empty when the game can write its files; otherwise the folder it would
+// write into, for the one warning at start.
+QString unwritableWriteDir();
 
 } // namespace platform

@@ -9,6 +9,11 @@ PKGS=(
   fonts-liberation fonts-dejavu-core
   libsdl2-mixer-dev libmp3lame-dev
   xvfb xauth
+  qt6-svg-dev          # the icon generator draws its SVG once, rasterises it per size
+  desktop-file-utils   # desktop-file-validate in the install tests
+  appstream            # appstreamcli validate in the install tests
+  lintian              # checks the Debian package (make deb)
+  xdotool              # drives the unpacked game under Xvfb in the install tests
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace testsupport;
@@ -95,6 +96,7 @@ struct GameFolder {
     const QString path = dir.file(QStringLiteral("game/"));
     Mount mount;
     QByteArray roster, settings; // as first written
+    QString writes = path;         // where the game keeps them
     MessageLog messages;
     ModalLog modals;
     Answers answers;
@@ -111,8 +113,8 @@ struct GameFolder {
     }
     bool filesAsFirstWritten() const
     {
-        return flows::fileBytes(path + QStringLiteral("players.dat")) == roster
-            && flows::fileBytes(path + QStringLiteral("settings.dat")) == settings;
+        return flows::fileBytes(writes + QStringLiteral("players.dat")) == roster
+            && flows::fileBytes(writes + QStringLiteral("settings.dat")) == settings;
     }
 };
 
@@ -122,21 +124,39 @@ class BadFoldersTest : public QObject {
     Q_OBJECT
 private slots:
     void readOnlyFolderReportsEveryWrite();
+    void readOnlyFolderPlaysWithThePlayersOwnFolder();
     void fullDiskKeepsTheOldFilesAndTheGameGoesOn();
 };
+
+namespace {
+// Points the player's own folder ($XDG_DATA_HOME/kovra2) at `base` for one scope.
+struct OwnFolder {
+    explicit OwnFolder(const QString& base) : old(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", base.toLocal8Bit()); }
+    ~OwnFolder() { qputenv("XDG_DATA_HOME", old); }
+    QByteArray old;
+};
+} // namespace
 
 void BadFoldersTest::readOnlyFolderReportsEveryWrite()
 {
     GameFolder game(QStringLiteral("8m"));
     if (!game.mount.mounted())
         QSKIP("mounting a tmpfs is not permitted here");
+    // Neither the game folder nor the player's own folder can be written.
+    const QString own = game.path + QStringLiteral("own/kovra2/");
+    QVERIFY(QDir().mkpath(own));
+    for (const QString name : {QStringLiteral("players.dat"), QStringLiteral("settings.dat")})
+        QVERIFY(QFile::rename(game.path + name, own + name));
+    game.writes = own;
+    OwnFolder ownFolder(game.path + QStringLiteral("own"));
     QVERIFY(game.mount.remountReadOnly());
     game.answers.newName = QStringLiteral("Bea");
-    const MessageLog& messages = game.messages;
+    MessageLog& messages = game.messages;
     Forms forms;
 
     Form2->show();
-    QVERIFY(messages.list.isEmpty()); // reading is all the start needs
+    QCOMPARE(messages.texts(), QStringList{unwritableFolderText(own)}); // said once, then reading is all the start needs
+    messages.list.clear();
     QTest::mouseClick(Form2->Button6, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList{"File access denied."});
     QVERIFY(!Form8->chkShadow->isChecked()); // in force, though not saved
@@ -153,6 +173,36 @@ void BadFoldersTest::readOnlyFolderReportsEveryWrite()
     QVERIFY(Form2->isVisible());
     QVERIFY(game.filesAsFirstWritten());
     QTest::mouseClick(Form2->Button4, Qt::LeftButton);
+}
+
+void BadFoldersTest::readOnlyFolderPlaysWithThePlayersOwnFolder()
+{
+    GameFolder game(QStringLiteral("8m"));
+    if (!game.mount.mounted())
+        QSKIP("mounting a tmpfs is not permitted here");
+    QVERIFY(game.mount.remountReadOnly());
+    QTemporaryDir home;
+    OwnFolder ownFolder(home.path());
+    const QString own = home.path() + QStringLiteral("/kovra2/");
+    QVERIFY(QDir().mkpath(own));
+    menustest::writeSettings(own, false); // the folder has no level music
+    game.answers.newName = QStringLiteral("Bea");
+    const MessageLog& messages = game.messages;
+    Forms forms;
+
+    // The levels come from the read-only folder; the new player, the
+    // settings and the level's pictures go to the player's own folder.
+    Form2->show();
+    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('|'))));
+    QVERIFY(Form1->regionsBuilt());
+    QVERIFY(QFile::exists(own + QStringLiteral("BAL.BMP")));
+    QCOMPARE(flows::slotOf(flows::fileBytes(own + QStringLiteral("players.dat")), 1).name, QByteArray("Bea"));
+    QCOMPARE(flows::fileBytes(own + QStringLiteral("settings.dat")).size(), 4);
+    QVERIFY(Form1->close());
+    QTest::mouseClick(Form2->Button4, Qt::LeftButton);
+    QVERIFY(!QFile::exists(own + QStringLiteral("BAL.BMP")));
+    QVERIFY(game.filesAsFirstWritten()); // the game folder as it was
 }
 
 void BadFoldersTest::fullDiskKeepsTheOldFilesAndTheGameGoesOn()
