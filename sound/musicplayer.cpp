@@ -3,25 +3,62 @@
 #include "platform/ioerror.h"
 #include "sound/audiodevice.h"
 
-#include <SDL_mixer.h>
+#include "sound/sdlmixer.h"
 
 namespace sound {
 
 namespace {
 MusicPlayer* streamOwner = nullptr;
 Mix_Music* asMusic(void* p) { return static_cast<Mix_Music*>(p); }
+// Only reached with a piece loaded, so the library is there.
+const sdl::Api& mix() { return *sdl::api(); }
 } // namespace
 
-MusicPlayer::MusicPlayer(bool autoRewind) : autoRewind_(autoRewind) {}
+MusicPlayer::MusicPlayer(bool autoRewind)
+    : autoRewind_(autoRewind), closingWatch_(audio::watchClosing([this] { letGo(); }))
+{
+}
 
 MusicPlayer::~MusicPlayer()
 {
+    audio::unwatchClosing(closingWatch_);
+    freePiece();
+}
+
+void MusicPlayer::freePiece()
+{
     if (ownsStream()) {
-        Mix_HaltMusic();
+        mix().Mix_HaltMusic();
         streamOwner = nullptr;
     }
     if (impl_)
-        Mix_FreeMusic(asMusic(impl_));
+        mix().Mix_FreeMusic(asMusic(impl_));
+    impl_ = nullptr;
+}
+
+void MusicPlayer::letGo()
+{
+    if (!impl_)
+        return;
+    syncWithStream();
+    position_ = streamPosition();
+    freePiece();
+    if (mode_ == Playing)
+        mode_ = Stopped;
+    detached_ = true; // still open as far as the game knows
+}
+
+bool MusicPlayer::takeUpAgain()
+{
+    detached_ = false;
+    if (!audio::ensureOpen())
+        return false;
+    impl_ = mix().Mix_LoadMUS(fileName_.toUtf8().constData());
+    if (!impl_) { // gone since it was opened: silence, as for a failed play
+        mode_ = NotOpen;
+        return false;
+    }
+    return true;
 }
 
 void MusicPlayer::setFileName(const QString& path) { fileName_ = path; }
@@ -29,23 +66,18 @@ void MusicPlayer::setFileName(const QString& path) { fileName_ = path; }
 void MusicPlayer::open()
 {
     log << QStringLiteral("open ") + fileName_;
-    if (ownsStream()) {
-        Mix_HaltMusic();
-        streamOwner = nullptr;
-    }
-    if (impl_)
-        Mix_FreeMusic(asMusic(impl_));
-    impl_ = nullptr;
+    freePiece();
+    detached_ = false;
     mode_ = NotOpen;
     position_ = 0;
     duration_ = -1;
     if (!audio::ensureOpen())
         return; // no audio at all: stay silent rather than pester the player
-    Mix_Music* music = Mix_LoadMUS(fileName_.toUtf8().constData());
+    Mix_Music* music = mix().Mix_LoadMUS(fileName_.toUtf8().constData());
     if (!music)
-        throw platform::RuntimeError(QString::fromUtf8(Mix_GetError()));
+        throw platform::RuntimeError(QString::fromUtf8(mix().Mix_GetError()));
     impl_ = music;
-    const double seconds = Mix_MusicDuration(music);
+    const double seconds = mix().Mix_MusicDuration(music);
     duration_ = seconds >= 0 ? qint64(seconds * 1000.0) : -1;
     mode_ = Stopped;
 }
@@ -69,7 +101,7 @@ void MusicPlayer::play()
         return;
     }
     if (mode_ == Paused && ownsStream()) {
-        Mix_ResumeMusic();
+        mix().Mix_ResumeMusic();
         mode_ = Playing;
         return;
     }
@@ -99,11 +131,11 @@ void MusicPlayer::pause()
     syncWithStream();
     if (mode_ == Playing) {
         position_ = streamPosition();
-        Mix_PauseMusic();
+        mix().Mix_PauseMusic();
         mode_ = Paused;
     } else if (mode_ == Paused) {
         if (ownsStream()) {
-            Mix_ResumeMusic();
+            mix().Mix_ResumeMusic();
             mode_ = Playing;
         } else {
             startStream(position_); // the stream went to the other player
@@ -139,10 +171,14 @@ MusicPlayer::Mode MusicPlayer::mode() const
 
 void MusicPlayer::startStream(qint64 fromMs)
 {
+    if (detached_ && !takeUpAgain())
+        return;
+    if (!impl_)
+        return;
     if (streamOwner && streamOwner != this)
         streamOwner->releaseStream();
     // Starting at the position in one call: no slice of the beginning slips out.
-    if (Mix_FadeInMusicPos(asMusic(impl_), 1, 0, double(fromMs) / 1000.0) != 0) {
+    if (mix().Mix_FadeInMusicPos(asMusic(impl_), 1, 0, double(fromMs) / 1000.0) != 0) {
         mode_ = Stopped;
         return;
     }
@@ -156,7 +192,7 @@ void MusicPlayer::releaseStream()
     if (!ownsStream())
         return;
     position_ = streamPosition();
-    Mix_HaltMusic();
+    mix().Mix_HaltMusic();
     streamOwner = nullptr;
     if (mode_ == Playing)
         mode_ = Stopped; // a paused piece stays paused and resumes by playing
@@ -166,7 +202,7 @@ bool MusicPlayer::ownsStream() const { return impl_ && streamOwner == this; }
 
 void MusicPlayer::syncWithStream() const
 {
-    if (mode_ == Playing && ownsStream() && !Mix_PlayingMusic()) {
+    if (mode_ == Playing && ownsStream() && !mix().Mix_PlayingMusic()) {
         streamOwner = nullptr;
         mode_ = Stopped;
         position_ = duration_ >= 0 ? duration_ : position_;
@@ -177,7 +213,7 @@ qint64 MusicPlayer::streamPosition() const
 {
     if (!ownsStream())
         return position_;
-    const double s = Mix_GetMusicPosition(asMusic(impl_));
+    const double s = mix().Mix_GetMusicPosition(asMusic(impl_));
     return s >= 0 ? qint64(s * 1000.0) : position_;
 }
 
