@@ -9,6 +9,8 @@ PKGS=(
   fonts-liberation fonts-dejavu-core
   libsdl2-mixer-dev libmp3lame-dev
   xvfb xauth
+  # the benchmark watches its Xvfb for the start window's map
+  libxcb1-dev
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()
