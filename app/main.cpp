@@ -7,8 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kovra 2"));
-    app::createForms();
-    Form2->show();
+    app::showStartWindow();
     const int rc = app.exec();
     app::destroyForms();
     return rc;
