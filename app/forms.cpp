@@ -14,41 +14,40 @@
 
 namespace app {
 
+void showStartWindow()
+{
+    platform::setupFonts();
+    Form2->showThenRunShowSequence();
+}
+
 void createForms()
 {
     platform::setupFonts();
-    Form2 = new TForm2;
-    Form1 = new TForm1;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    Form7 = new TForm7;
-    Form8 = new TForm8;
-    Form9 = new TForm9;
-    Form10 = new TForm10;
+    Form2.get();
+    Form1.get();
+    Form3.get();
+    Form4.get();
+    Form5.get();
+    Form6.get();
+    Form7.get();
+    Form8.get();
+    Form9.get();
+    Form10.get();
 }
-
-namespace {
-template <typename T> void destroy(T*& form)
-{
-    delete form;
-    form = nullptr;
-}
-} // namespace
 
 void destroyForms()
 {
-    destroy(Form10);
-    destroy(Form9);
-    destroy(Form8);
-    destroy(Form7);
-    destroy(Form6);
-    destroy(Form5);
-    destroy(Form4);
-    destroy(Form3);
-    destroy(Form1);
-    destroy(Form2);
+    Form10.destroy();
+    Form9.destroy();
+    Form8.destroy();
+    Form7.destroy();
+    Form6.destroy();
+    Form5.destroy();
+    Form4.destroy();
+    Form3.destroy();
+    Form1.destroy();
+    Form2.destroy();
+    settings::reset();
 }
 
 } // namespace app

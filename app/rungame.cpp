@@ -42,8 +42,7 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
                              platform::MsgIcon::Information);
         return 1;
     }
-    createForms();
-    Form2->show();
+    showStartWindow();
     // A signal handled in a box of the first showing closed everything
     // before the event loop ran: there is nothing left to run it for.
     int rc = 0;

@@ -1,11 +1,17 @@
-// Prints the game's speed and memory figures: cold start to the first
-// window, level loading against the raw file-I/O floor, peak memory with a
-// level loaded, and CPU use while a level runs untouched.
+// make bench: the game's speed and memory figures on the path a player takes.
+//
+// A private Xvfb, the real game folder (levels and music made by
+// make-content.sh), and, built beside this program, the least Qt Widgets
+// program that shows a window, as the reference. Each figure is printed on
+// one line with its reference and their ratio. Timings are medians of
+// interleaved runs: the machine may be shared, so read them as such.
+#include "procstat.h"
+#include "xserver.h"
+
 #include "app/forms.h"
 #include "game/levelrecord.h"
 #include "game/uMain.h"
 #include "menus/uStarter.h"
-#include "platform/image.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "players/records.h"
@@ -13,89 +19,194 @@
 #include "players/uPlayerSelect.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QThread>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
-#include <sys/resource.h>
+#include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-double processAgeMs()
-{
-    // Field 22 of /proc/self/stat: start time in clock ticks since boot.
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    stat.open(QIODevice::ReadOnly);
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();
-    timespec up{};
-    clock_gettime(CLOCK_BOOTTIME, &up);
-    const double nowMs = up.tv_sec * 1000.0 + up.tv_nsec / 1e6;
-    return nowMs - startTicks * 1000.0 / double(sysconf(_SC_CLK_TCK));
-}
-
-double cpuSeconds()
-{
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    return ru.ru_utime.tv_sec + ru.ru_stime.tv_sec + (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
-}
+constexpr int kColdRuns = 11;   // per program, interleaved
+constexpr int kLoads = 41;      // level loads, each followed by its floor
+constexpr int kIdleSeconds = 10;
 
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void prepareFolder(const QString& dir, const QString& gameDir)
+void figure(const char* what, double value, const char* unit, const char* reference, double ref,
+            const char* target)
 {
-    QDir(dir).mkpath(QStringLiteral("DATA"));
-    QDir(dir).mkpath(QStringLiteral("MUSIC"));
-    const QString level = platform::resolveCaseInsensitive(gameDir, QStringLiteral("DATA/001.DAT"));
-    if (!QFile::copy(level, dir + QStringLiteral("DATA/001.DAT"))) {
-        QImage pic(354, 482, QImage::Format_RGB888);
-        pic.fill(QColor(80, 120, 160));
-        level::writeLevelFile(dir + QStringLiteral("DATA/001.DAT"), pic, pic, {{50, 50}, {150, 150}}, Qt::red);
+    std::printf("%-46s %8.2f %-3s | %-30s %8.2f %-3s | ratio %5.2f  (target %s)\n", what, value, unit,
+                reference, ref, unit, ref > 0 ? value / ref : 0.0, target);
+    std::fflush(stdout);
+}
+
+void sleepMs(int ms) { QThread::msleep(ulong(ms)); }
+
+// A copy of the game folder in a temporary place: the executable (linked,
+// so it finds its folder there), the content linked from the real folder,
+// and our own roster and settings, so the player's files stay untouched.
+class BenchFolder {
+public:
+    bool make(const QString& gameDir)
+    {
+        const QString exe = gameDir + QStringLiteral("kovra2");
+        if (!QFile::exists(exe))
+            return false;
+        if (::link(QFile::encodeName(exe).constData(), QFile::encodeName(path() + QStringLiteral("kovra2")).constData()) != 0
+            && !QFile::copy(exe, path() + QStringLiteral("kovra2")))
+            return false;
+        for (const char* name : {"DATA", "MUSIC", "music"}) {
+            const QString real = platform::resolveCaseInsensitive(gameDir, QString::fromLatin1(name));
+            if (!QFileInfo(real).isDir() || !QFile::link(real, path() + QString::fromLatin1(name)))
+                return false;
+        }
+        return true;
     }
-    players::SettingsRecord s;
-    // Without a generated piece the music stays off: a missing file would
-    // stop the run at its error box.
-    s.music = QFile::copy(platform::resolveCaseInsensitive(gameDir, QStringLiteral("MUSIC/001.MP3")),
-                          dir + QStringLiteral("MUSIC/001.MP3"));
-    QFile settings(dir + QStringLiteral("settings.dat"));
-    settings.open(QIODevice::WriteOnly);
-    settings.write(players::encodeSettings(s));
+    QString path() const { return dir_.path() + QLatin1Char('/'); }
+    void writeSettings(bool sound, bool music) const
+    {
+        players::SettingsRecord s;
+        s.sound = sound;
+        s.music = music;
+        QFile f(path() + QStringLiteral("settings.dat"));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(players::encodeSettings(s));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+std::vector<std::string> childEnv(const std::string& display)
+{
+    std::vector<std::string> env{"DISPLAY=" + display, "SDL_AUDIODRIVER=dummy", "QT_QPA_PLATFORM=xcb"};
+    for (const char* keep : {"HOME", "PATH", "LANG", "XDG_RUNTIME_DIR", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        if (const char* v = std::getenv(keep))
+            env.push_back(std::string(keep) + "=" + v);
+    return env;
 }
 
-double rawIoFloorMs(const QString& dir)
+struct ColdRun {
+    double mapMs = -1, rssMb = -1;
+};
+
+ColdRun coldRun(bench::XServer& x, const std::string& program, const std::vector<std::string>& env)
 {
-    const QString path = dir + QStringLiteral("DATA/001.DAT");
-    std::vector<double> runs;
+    ColdRun r;
+    pid_t pid = -1;
+    r.mapMs = x.launchUntilMapped({program}, env, pid);
+    if (pid > 0) {
+        sleepMs(1500); // the start window settles: its title music starts after the first paint
+        r.rssMb = bench::rssMb(pid);
+        bench::stop(pid);
+    }
+    return r;
+}
+
+struct Idle {
+    double wakeupsPerSecond = -1, cpuPercent = -1;
+};
+
+Idle idleRun(bench::XServer& x, const std::string& program, const std::vector<std::string>& env, int settleMs)
+{
+    Idle r;
+    pid_t pid = -1;
+    if (x.launchUntilMapped({program}, env, pid) < 0) {
+        if (pid > 0)
+            bench::stop(pid);
+        return r;
+    }
+    sleepMs(settleMs);
+    const bench::ThreadTotals a = bench::threadTotals(pid);
+    sleepMs(kIdleSeconds * 1000);
+    const bench::ThreadTotals b = bench::threadTotals(pid);
+    bench::stop(pid);
+    r.wakeupsPerSecond = double(b.wakeups - a.wakeups) / kIdleSeconds;
+    r.cpuPercent = 100.0 * (b.cpuMs - a.cpuMs) / (kIdleSeconds * 1000.0);
+    return r;
+}
+
+// The least a level load must cost: read the record, write the two scratch
+// pictures over the old ones without truncating them first, no fsync.
+double floorMs(const QString& level, const QString& dir, std::vector<char>& buf)
+{
+    QElapsedTimer t;
+    t.start();
+    const int in = ::open(QFile::encodeName(level).constData(), O_RDONLY);
+    if (in < 0 || ::read(in, buf.data(), buf.size()) != ssize_t(buf.size()))
+        std::fprintf(stderr, "floor: cannot read %s\n", qPrintable(level));
+    ::close(in);
+    for (int side = 0; side < 2; ++side) {
+        const QByteArray name = QFile::encodeName(dir + (side ? QStringLiteral("floor_b.bmp") : QStringLiteral("floor_a.bmp")));
+        const int out = ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (::pwrite(out, buf.data() + side * level::kPictureBytes, level::kPictureBytes, 0) != level::kPictureBytes)
+            std::fprintf(stderr, "floor: cannot write %s\n", name.constData());
+        if (::ftruncate(out, level::kPictureBytes) != 0)
+            std::fprintf(stderr, "floor: cannot truncate %s\n", name.constData());
+        ::close(out);
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+// Until everything posted has been handled and painted, and the X server
+// has taken the pictures.
+void settleOnScreen()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        xcb_connection_t* c = x11->connection();
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    }
+}
+
+void spin(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        sleepMs(5);
+    }
+}
+
+struct Loads {
+    double loadMs = 0, floorMs = 0;
+};
+
+// Level loads as "Következő pálya" does them (regions torn down, next level
+// loaded and painted), each followed by the floor of the same level.
+Loads levelLoads(const QString& dir, int count)
+{
+    std::vector<double> loads, floors;
     std::vector<char> buf(level::kRecordBytes);
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < count; ++i) {
+        const int n = 1 + (i * 37) % 100; // levels with different numbers of differences
         QElapsedTimer t;
         t.start();
-        QFile in(path);
-        in.open(QIODevice::ReadOnly);
-        in.read(buf.data(), qint64(buf.size()));
-        in.close();
-        for (const char* name : {"floor_a.bmp", "floor_b.bmp"}) {
-            QFile out(dir + QString::fromLatin1(name));
-            out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            out.write(buf.data(), level::kPictureBytes);
-        }
-        runs.push_back(t.nsecsElapsed() / 1e6);
+        Form1->AlakzatLebontas();
+        Form1->SzintFeltolt(n);
+        settleOnScreen();
+        loads.push_back(t.nsecsElapsed() / 1e6);
+        floors.push_back(floorMs(platform::levelFile(n), dir, buf));
     }
-    return median(runs);
+    return {median(loads), median(floors)};
 }
 
 } // namespace
@@ -103,63 +214,90 @@ double rawIoFloorMs(const QString& dir)
 int main(int argc, char** argv)
 {
     const QString gameDir = QDir::currentPath() + QLatin1Char('/');
-    QApplication app(argc, argv);
-    // An error box would wait for a person; print it instead.
-    platform::setMessageScript([](const platform::MessageRecord& m) {
-        std::fprintf(stderr, "message box: %s\n", qPrintable(m.text));
-    });
-    app::createForms();
-    Form2->show();
-    QApplication::processEvents();
-    const double coldStart = processAgeMs();
-    Form2->hide();
+    const std::string minimal = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath().toStdString()
+                                + "/kovra_bench_minimal";
+    if (!QFile::exists(platform::resolveCaseInsensitive(gameDir, QStringLiteral("DATA/001.DAT")))
+        || !QFile::exists(platform::resolveCaseInsensitive(gameDir, QStringLiteral("music/000.mp3")))) {
+        std::fprintf(stderr, "bench: no levels or music in %s (make content makes them)\n", qPrintable(gameDir));
+        return 1;
+    }
+    bench::XServer x;
+    if (!x.start()) {
+        std::fprintf(stderr, "bench: cannot start Xvfb\n");
+        return 1;
+    }
+    BenchFolder folder;
+    if (!folder.make(gameDir)) {
+        std::fprintf(stderr, "bench: cannot lay out a game folder\n");
+        return 1;
+    }
+    const std::string game = (folder.path() + QStringLiteral("kovra2")).toStdString();
+    const std::vector<std::string> env = childEnv(x.display());
+    std::printf("Kovra 2 benchmark: Xvfb %s, the game folder %s, SDL's dummy audio driver\n",
+                x.display().c_str(), qPrintable(gameDir));
 
-    QTemporaryDir tmp;
-    const QString dir = tmp.path() + QLatin1Char('/');
-    prepareFolder(dir, gameDir);
-    platform::setExeDir(dir);
+    // Cold start and the start window's memory, music on as a new player has it.
+    folder.writeSettings(true, true);
+    std::vector<double> gameMap, minMap, gameRss, minRss;
+    coldRun(x, game, env); // warms the page cache for both
+    coldRun(x, minimal, env);
+    for (int i = 0; i < kColdRuns; ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const bool gameTurn = (i + k) % 2 == 0; // alternate which goes first
+            const ColdRun r = coldRun(x, gameTurn ? game : minimal, env);
+            if (r.mapMs < 0) {
+                std::fprintf(stderr, "bench: %s showed no window\n", gameTurn ? "the game" : "the minimal program");
+                return 1;
+            }
+            (gameTurn ? gameMap : minMap).push_back(r.mapMs);
+            (gameTurn ? gameRss : minRss).push_back(r.rssMb);
+        }
+    }
+    figure("cold start: exec to start window mapped", median(gameMap), "ms", "minimal Qt Widgets program",
+           median(minMap), "<= 2");
+    figure("start window RSS", median(gameRss), "MB", "minimal Qt Widgets program", median(minRss), "<= 1.6");
+
+    // Idle at the start window.
+    folder.writeSettings(true, false);
+    const Idle quiet = idleRun(x, game, env, 4000); // the title piece is opened, then the device closes
+    figure("idle, nothing playing: wake-ups", quiet.wakeupsPerSecond, "/s", "target", 2, "<= 1");
+    figure("idle, nothing playing: CPU", quiet.cpuPercent, "%", "target", 0.05, "< 1");
+    folder.writeSettings(true, true);
+    const Idle playing = idleRun(x, game, env, 2000);
+    const double bufferRate = 44100.0 / 1024.0;
+    figure("idle, title music playing: wake-ups", playing.wakeupsPerSecond, "/s", "mixer buffer rate",
+           bufferRate, "about 1");
+
+    // Level loads and peak memory, in this process, on the same X server.
+    qputenv("DISPLAY", QByteArray::fromStdString(x.display()));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    platform::setMessageScript([](const platform::MessageRecord& m) {
+        std::fprintf(stderr, "message box: %s\n", qPrintable(m.text)); // a box would wait for a person
+    });
+    platform::setExeDir(folder.path());
+    app::showStartWindow();
+    spin(1500);
+    const double startRss = bench::rssMb(getpid());
     Form3->roster.playerCount = 1;
     Form3->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Bench"));
     Form3->selectedPlayer = 1;
+    folder.writeSettings(false, false);
+    Form2->MediaPlayer1.stop();
+    Form2->hide();
     Form1->show();
-    QApplication::processEvents();
-
-    std::vector<double> loads;
-    for (int i = 0; i < 40; ++i) {
-        QElapsedTimer t;
-        t.start();
-        Form1->AlakzatLebontas();
-        Form1->SzintFeltolt(1);
-        Form1->balkep->repaint();
-        Form1->jobbkep->repaint();
-        loads.push_back(t.nsecsElapsed() / 1e6);
-    }
-    const double load = median(loads);
-    const double floor = rawIoFloorMs(dir);
-
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    const double peakMb = ru.ru_maxrss / 1024.0;
-
-    // A level running untouched: only the clock ticks (and the music plays
-    // when its piece exists).
-    Form1->AlakzatLebontas();
-    Form1->SzintFeltolt(1);
-    const double cpu0 = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    QTimer::singleShot(8000, &app, &QCoreApplication::quit);
-    app.exec();
-    const double idle = 100.0 * (cpuSeconds() - cpu0) / (wall.nsecsElapsed() / 1e9);
-    const bool music = Form8->chkMusic->isChecked() && QFile::exists(dir + QStringLiteral("MUSIC/001.MP3"));
-
-    std::printf("cold start to first window:   %7.1f ms   (target < 300 ms)\n", coldStart);
-    std::printf("level load, median of 40:     %7.2f ms   (target <= 10 ms)\n", load);
-    std::printf("raw file-I/O floor (1 MB read, 2 x 0.5 MB write): %.2f ms, load/floor ratio %.1f\n", floor,
-                load / floor);
-    std::printf("peak memory, one level loaded: %6.1f MB   (target < 80 MB)\n", peakMb);
-    std::printf("CPU while a level runs untouched (%s): %.2f %% of one core   (target < 1 %%)\n",
-                music ? "music playing" : "no music", idle);
+    spin(500);
+    const Loads quietLoads = levelLoads(folder.path(), kLoads);
+    figure("level load, sound and music off", quietLoads.loadMs, "ms", "floor: read, write 2 pictures",
+           quietLoads.floorMs, "<= 3");
+    folder.writeSettings(true, true);
+    Form8->LoadSettings();
+    const Loads musicLoads = levelLoads(folder.path(), kLoads / 2);
+    figure("level load with its sound and music", musicLoads.loadMs, "ms", "floor: read, write 2 pictures",
+           musicLoads.floorMs, "none, for information");
+    figure("peak RSS, levels loaded (this process)", bench::peakRssMb(getpid()), "MB",
+           "its start window's RSS", startRss, "<= 1.5");
     Form1->hide();
     app::destroyForms();
     return 0;

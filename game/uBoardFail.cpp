@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm5* Form5 = nullptr;
+LazyForm<TForm5> Form5;
 
 namespace {
 // One line of the advice under the heading.

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QLabel;
@@ -24,4 +25,4 @@ public:
     QPushButton* Button2;
 };
 
-extern TForm5* Form5;
+extern LazyForm<TForm5> Form5;

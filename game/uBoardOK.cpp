@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TForm4* Form4 = nullptr;
+LazyForm<TForm4> Form4;
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QLabel;
@@ -36,4 +37,4 @@ protected:
     void showEvent(QShowEvent* e) override;
 };
 
-extern TForm4* Form4;
+extern LazyForm<TForm4> Form4;

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TForm6* Form6 = nullptr;
+LazyForm<TForm6> Form6;
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QLabel;
@@ -29,4 +30,4 @@ protected:
     void showEvent(QShowEvent* e) override;
 };
 
-extern TForm6* Form6;
+extern LazyForm<TForm6> Form6;

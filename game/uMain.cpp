@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-TForm1* Form1 = nullptr;
+LazyForm<TForm1> Form1;
 
 namespace {
 const QColor kPanelFill(210, 199, 193);

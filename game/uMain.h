@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -123,9 +124,14 @@ private:
     bool loadLevelFile(std::uint8_t n);
     void failedLoad(int n, std::uint8_t before);
     void showCaption(int n);
+    platform::Shape* regionControl(int k, int side); // made once, reused by every level
+    platform::Shape* progressDot(int k);
+    std::array<std::array<platform::Shape*, 2>, level::kMaxDiffs> regionPool_{};
+    std::array<platform::Shape*, level::kMaxDiffs> dotPool_{};
+    std::unique_ptr<level::LevelRecord> spareRecord_; // the next load reads into it
     int builtCount_ = 0;          // regions built by the last load
     bool guardSuspended_ = false; // pictures hidden by the caption-button guard
     bool accounted_ = false;      // this attempt's seconds are already counted
 };
 
-extern TForm1* Form1;
+extern LazyForm<TForm1> Form1;

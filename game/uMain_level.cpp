@@ -42,18 +42,21 @@ bool TForm1::loadLevelFile(std::uint8_t n)
     const QString path = platform::levelFile(n);
     // Read into a scratch buffer first: a record we reject must not
     // overwrite the level still on screen.
-    auto incoming = std::make_unique<level::LevelRecord>();
+    if (!spareRecord_)
+        spareRecord_ = std::make_unique<level::LevelRecord>();
+    std::unique_ptr<level::LevelRecord>& incoming = spareRecord_; // the previous level's buffer, kept
     if (!platform::readRecord(path, incoming->bytes.data(), level::kRecordBytes))
         return false;
     const int count = incoming->diffCount();
     if (count < 1 || count > level::kMaxDiffs)
         return false;
-    const QString left = platform::writeFile(QStringLiteral("BAL.BMP"));
-    const QString right = platform::writeFile(QStringLiteral("JOBB.BMP"));
-    platform::writeRecord(left, incoming->leftPicture(), level::kPictureBytes);
-    platform::writeRecord(right, incoming->rightPicture(), level::kPictureBytes);
-    levelData = std::move(incoming);
-    if (!balkep->loadFromFile(left) || !jobbkep->loadFromFile(right))
+    platform::writeRecord(platform::writeFile(QStringLiteral("BAL.BMP")), incoming->leftPicture(), level::kPictureBytes);
+    platform::writeRecord(platform::writeFile(QStringLiteral("JOBB.BMP")), incoming->rightPicture(), level::kPictureBytes);
+    // The scratch files hold these very bytes: decode them from memory
+    // rather than read back what was just written.
+    std::swap(levelData, incoming);
+    if (!balkep->loadFromData(levelData->leftPicture(), level::kPictureBytes)
+        || !jobbkep->loadFromData(levelData->rightPicture(), level::kPictureBytes))
         throw platform::RuntimeError(QString::fromUtf8("A kép nem tölthető be (BAL.BMP, JOBB.BMP)"));
     balkep->show();
     jobbkep->show();
@@ -142,6 +145,37 @@ void TForm1::showCaption(int n)
                        .arg(Form3->currentPlayer().displayName()));
 }
 
+// The region controls of a level are hidden when it ends and shown again,
+// refitted, by the next one: making and destroying up to 75 controls at every
+// load cost more than reading the level. Raising each in the order a fresh
+// build would make them keeps the same stacking (the topmost of two regions
+// on one point is the later one).
+platform::Shape* TForm1::regionControl(int k, int side)
+{
+    Shape*& s = regionPool_[size_t(k - 1)][size_t(side)];
+    if (!s) {
+        s = new Shape(this, Shape::Circle);
+        s->setBrushStyle(Shape::Clear);
+        s->setPenWidth(3);
+        s->onMouseDown = [this](Shape* r, Qt::MouseButton) { platform::guard([this, r] { ShapeMouseDown(r); }); };
+        if (side == 0)
+            s->onMouseMove = [this](Shape* r, QPoint p) { LeftShapeMouseMove(r, p); };
+        else
+            s->onMouseMove = [this](Shape* r, QPoint p) { RightShapeMouseMove(r, p); };
+    }
+    return s;
+}
+
+platform::Shape* TForm1::progressDot(int k)
+{
+    Shape*& dot = dotPool_[size_t(k - 1)];
+    if (!dot) {
+        dot = new Shape(this, Shape::Circle);
+        dot->setPenWidth(1);
+    }
+    return dot;
+}
+
 void TForm1::AlakzatEpites()
 {
     const int n = diffCount();
@@ -150,30 +184,25 @@ void TForm1::AlakzatEpites()
     for (int side = 0; side < 2; ++side) {
         for (int k = 1; k <= n; ++k) {
             const level::DiffPoint pt = levelData->diffPoint(k);
-            auto* s = new Shape(this, Shape::Circle);
+            Shape* s = regionControl(k, side);
+            s->setKind(Shape::Circle);
             s->setGeometry(pt.x + (side == 0 ? 66 : 552), pt.y + 49, 20, 20);
-            s->setBrushStyle(Shape::Clear);
             s->setPenColor(marker);
-            s->setPenWidth(3);
             s->setPenStyle(Shape::Clear);
-            s->onMouseDown = [this](Shape* r, Qt::MouseButton) { platform::guard([this, r] { ShapeMouseDown(r); }); };
-            if (side == 0)
-                s->onMouseMove = [this](Shape* r, QPoint p) { LeftShapeMouseMove(r, p); };
-            else
-                s->onMouseMove = [this](Shape* r, QPoint p) { RightShapeMouseMove(r, p); };
             s->setCursor(cursor);
             s->setObjectName((side == 0 ? QStringLiteral("a") : QStringLiteral("b")) + level::zeroes(std::uint8_t(k)));
+            s->raise();
             s->show();
             diffShapes[k - 1][side] = s;
         }
     }
     const int step = 330 / n;
     for (int k = 1; k <= n; ++k) {
-        auto* dot = new Shape(this, Shape::Circle);
+        Shape* dot = progressDot(k);
         dot->setGeometry(327 + step * (k - 1) + step / 2, 618, 18, 18);
         dot->setBrushColor(Qt::white);
         dot->setPenColor(QColor(192, 162, 143));
-        dot->setPenWidth(1);
+        dot->raise();
         dot->show();
         progressDots[k - 1] = dot;
     }
@@ -183,9 +212,11 @@ void TForm1::AlakzatEpites()
 void TForm1::AlakzatLebontas()
 {
     for (int k = 1; k <= builtCount_; ++k) {
-        delete diffShapes[k - 1][0];
-        delete diffShapes[k - 1][1];
-        delete progressDots[k - 1];
+        for (Shape* s : diffShapes[k - 1]) {
+            s->hide();
+            s->setObjectName(QString()); // a spare control answers to no region's name
+        }
+        progressDots[k - 1]->hide();
         diffShapes[k - 1] = {nullptr, nullptr};
         progressDots[k - 1] = nullptr;
     }

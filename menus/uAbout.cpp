@@ -4,7 +4,7 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 
-TForm10* Form10 = nullptr;
+LazyForm<TForm10> Form10;
 
 TForm10::TForm10(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QLabel;
@@ -34,4 +35,4 @@ public:
     QPushButton* Button1;
 };
 
-extern TForm10* Form10;
+extern LazyForm<TForm10> Form10;

@@ -6,7 +6,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 
-TForm7* Form7 = nullptr;
+LazyForm<TForm7> Form7;
 
 namespace {
 // A number typed beyond the range is brought back to the nearer bound

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QLabel;
@@ -22,4 +23,4 @@ protected:
     void showEvent(QShowEvent* e) override;
 };
 
-extern TForm7* Form7;
+extern LazyForm<TForm7> Form7;

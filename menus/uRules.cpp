@@ -6,7 +6,7 @@
 #include <QShowEvent>
 #include <array>
 
-TForm9* Form9 = nullptr;
+LazyForm<TForm9> Form9;
 
 TForm9::TForm9(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QLabel;
@@ -41,4 +42,4 @@ private:
     quint8 page_ = 1;
 };
 
-extern TForm9* Form9;
+extern LazyForm<TForm9> Form9;

@@ -17,8 +17,9 @@
 #include <QDir>
 #include <QFile>
 #include <QShowEvent>
+#include <QTimer>
 
-TForm2* Form2 = nullptr;
+LazyForm<TForm2> Form2;
 
 QString makerNotice()
 {
@@ -58,11 +59,37 @@ TForm2::TForm2(QWidget* parent)
     Label2 = menus::makeWebLabel(this, "Label2", {272, 575, 122, 14}, [this] { Label2Click(); });
 }
 
+void TForm2::showThenRunShowSequence()
+{
+    deferShowSequence_ = true;
+    show();
+}
+
 void TForm2::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
-    if (!e->spontaneous()) // restoring from the task bar is no new showing
-        platform::guard([this] { FormShow(); });
+    if (e->spontaneous()) // restoring from the task bar is no new showing
+        return;
+    if (deferShowSequence_) {
+        deferShowSequence_ = false;
+        showSequencePending_ = true;
+        return;
+    }
+    platform::guard([this] { FormShow(); });
+}
+
+void TForm2::paintEvent(QPaintEvent* e)
+{
+    QWidget::paintEvent(e);
+    if (!showSequencePending_)
+        return;
+    showSequencePending_ = false;
+    // Once this paint has reached the screen: the title music's library and
+    // device take longer to start than the whole window took to appear.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            platform::guard([this] { FormShow(); });
+    });
 }
 
 void TForm2::closeEvent(QCloseEvent* e)
@@ -73,13 +100,13 @@ void TForm2::closeEvent(QCloseEvent* e)
 
 void TForm2::musicStop()
 {
-    if (Form8->chkMusic->isChecked())
+    if (settings::musicOn())
         MediaPlayer1.stop();
 }
 
 void TForm2::musicRestart()
 {
-    if (Form8->chkMusic->isChecked()) {
+    if (settings::musicOn()) {
         MediaPlayer1.setStartPositionZero();
         MediaPlayer1.play();
     }
@@ -90,7 +117,7 @@ void TForm2::FormShow()
     warnIfUnwritable();
     MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("music/000.mp3")));
     MediaPlayer1.open(); // a failure is reported and skips the rest of this showing
-    Form8->LoadSettings();
+    settings::load(); // the settings window itself is built when first opened
     musicRestart();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QWidget>
 
 #include "sound/musicplayer.h"
@@ -14,6 +15,10 @@ class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+
+    // Shows the window and runs its show sequence after the first paint
+    // instead of before it (the program's first showing).
+    void showThenRunShowSequence();
 
     void FormShow();
     void Button2Click(); // Játék indítása
@@ -37,12 +42,15 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void musicStop();
     void musicRestart();
     void warnIfUnwritable(); // once per run, at the first showing
     bool writeWarned_ = false;
+    bool deferShowSequence_ = false; // the next showing waits for its paint
+    bool showSequencePending_ = false;
 };
 
 // The warning shown when the game cannot write into `dir`.
@@ -51,4 +59,4 @@ QString unwritableFolderText(const QString& dir);
 // The maker's notice of the bottom left label, with the year and version.
 QString makerNotice();
 
-extern TForm2* Form2;
+extern LazyForm<TForm2> Form2;

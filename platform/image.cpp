@@ -1,5 +1,6 @@
 #include "platform/image.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,14 +21,39 @@ void Image::setStretch(bool s)
     update();
 }
 
+namespace {
+// The loader goes by the content, not the name: any picture format Qt reads.
+bool readInto(QImageReader& reader, QPixmap& out)
+{
+    reader.setDecideFormatFromContent(true);
+    QImage img = reader.read();
+    if (img.isNull())
+        return false;
+    out = QPixmap::fromImage(std::move(img));
+    return true;
+}
+} // namespace
+
 bool Image::loadFromFile(const QString& path)
 {
     QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage img = reader.read();
-    if (img.isNull())
+    QPixmap p;
+    if (!readInto(reader, p))
         return false;
-    setPicture(QPixmap::fromImage(img));
+    setPicture(p);
+    return true;
+}
+
+bool Image::loadFromData(const char* data, qint64 size)
+{
+    QBuffer buffer;
+    buffer.setData(QByteArray::fromRawData(data, qsizetype(size)));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QPixmap p;
+    if (!readInto(reader, p))
+        return false;
+    setPicture(p);
     return true;
 }
 

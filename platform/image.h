@@ -19,6 +19,8 @@ public:
     bool stretch() const { return stretch_; }
     // Loads a picture file; false when the loader rejects it.
     bool loadFromFile(const QString& path);
+    // The same from a picture file's bytes in memory.
+    bool loadFromData(const char* data, qint64 size);
 
     std::function<void()> onClick;
     std::function<void(QPoint)> onMouseMove;

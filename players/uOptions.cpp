@@ -13,10 +13,31 @@
 
 #include <algorithm>
 
-TForm8* Form8 = nullptr;
+LazyForm<TForm8> Form8;
 
 namespace {
 QString settingsPath() { return platform::writeFile(QStringLiteral("settings.dat")); }
+
+// The settings before the window exists: all on until settings.dat is read.
+players::SettingsRecord beforeWindow;
+
+void save(const players::SettingsRecord& s)
+{
+    const QByteArray bytes = players::encodeSettings(s);
+    platform::writeRecordAtomic(settingsPath(), bytes.constData(), bytes.size());
+}
+
+// Reads settings.dat; false when it cannot be opened.
+bool read(players::SettingsRecord& out)
+{
+    // Read from where it is saved: the executable's directory, whatever the
+    // current directory is.
+    char bytes[players::kSettingsBytes];
+    if (!platform::readRecord(settingsPath(), bytes, sizeof bytes))
+        return false;
+    out = players::decodeSettings(bytes);
+    return true;
+}
 
 QCheckBox* makeBox(QWidget* parent, const char* name, int top, const char* text)
 {
@@ -24,7 +45,6 @@ QCheckBox* makeBox(QWidget* parent, const char* name, int top, const char* text)
     c->setObjectName(QString::fromLatin1(name));
     c->setGeometry(56, top, 289, 17);
     c->setFont(platform::arial(12, true));
-    c->setChecked(true);
     return c;
 }
 
@@ -64,6 +84,11 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
     Button1 = platform::makeButton(this, "Button1", {128, 448, 145, 33}, QString::fromUtf8("Beállítások mentése"));
     Button1->setDefault(true); // Enter saves
 
+    chkSound->setChecked(beforeWindow.sound);
+    chkPrecise->setChecked(beforeWindow.precise);
+    chkMusic->setChecked(beforeWindow.music);
+    chkShadow->setChecked(beforeWindow.shadow);
+
     setTabOrder(chkPrecise, chkSound);
     setTabOrder(chkSound, chkMusic);
     setTabOrder(chkMusic, chkShadow);
@@ -85,14 +110,11 @@ void TForm8::FormShow() { LoadSettings(); }
 
 void TForm8::LoadSettings()
 {
-    // Read from where it is saved: the executable's directory, whatever the
-    // current directory is.
-    char bytes[players::kSettingsBytes];
-    if (!platform::readRecord(settingsPath(), bytes, sizeof bytes)) {
+    players::SettingsRecord s;
+    if (!read(s)) {
         Button1Click();
         return;
     }
-    const players::SettingsRecord s = players::decodeSettings(bytes);
     chkSound->setChecked(s.sound);
     chkPrecise->setChecked(s.precise);
     chkMusic->setChecked(s.music);
@@ -106,8 +128,7 @@ void TForm8::Button1Click()
     s.precise = chkPrecise->isChecked();
     s.music = chkMusic->isChecked();
     s.shadow = chkShadow->isChecked();
-    const QByteArray bytes = players::encodeSettings(s);
-    platform::writeRecordAtomic(settingsPath(), bytes.constData(), bytes.size());
+    save(s);
 }
 
 void TForm8::saveAndClose()
@@ -115,3 +136,24 @@ void TForm8::saveAndClose()
     Button1Click();
     accept(); // modal result OK; a failed save keeps the window open
 }
+
+namespace settings {
+
+void load()
+{
+    if (Form8.created()) {
+        Form8->LoadSettings();
+        return;
+    }
+    players::SettingsRecord s;
+    if (read(s))
+        beforeWindow = s;
+    else
+        save(beforeWindow); // missing: written from the current settings
+}
+
+bool musicOn() { return Form8.created() ? Form8->chkMusic->isChecked() : beforeWindow.music; }
+
+void reset() { beforeWindow = {}; }
+
+} // namespace settings

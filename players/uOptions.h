@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 class QCheckBox;
@@ -39,4 +40,16 @@ private:
     void saveAndClose();
 };
 
-extern TForm8* Form8;
+extern LazyForm<TForm8> Form8;
+
+// The settings as the start window needs them, without building the settings
+// window: while it does not exist they live in a record that the window's
+// boxes start from when it is built.
+namespace settings {
+// The window's LoadSettings, or the same reading into that record.
+void load();
+// The music box, or the record's music setting before the window exists.
+bool musicOn();
+// All on again, as at program start (when the windows are destroyed).
+void reset();
+} // namespace settings

@@ -18,7 +18,7 @@
 
 #include <cerrno>
 
-TForm3* Form3 = nullptr;
+LazyForm<TForm3> Form3;
 
 namespace {
 QString rosterPath() { return platform::writeFile(QStringLiteral("players.dat")); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lazyform.h"
 #include <QDialog>
 
 #include "players/records.h"
@@ -60,4 +61,4 @@ private:
     players::PlayerRecord nobody_;
 };
 
-extern TForm3* Form3;
+extern LazyForm<TForm3> Form3;

@@ -14,6 +14,8 @@ PKGS=(
   appstream            # appstreamcli validate in the install tests
   lintian              # checks the Debian package (make deb)
   xdotool              # drives the unpacked game under Xvfb in the install tests
+  # the benchmark watches its Xvfb for the start window's map
+  libxcb1-dev
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()

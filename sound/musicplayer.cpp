@@ -3,7 +3,7 @@
 #include "platform/ioerror.h"
 #include "sound/audiodevice.h"
 
-#include <SDL_mixer.h>
+#include "sound/sdlmixer.h"
 
 #include <QFile>
 
@@ -18,6 +18,8 @@ namespace sound {
 namespace {
 MusicPlayer* streamOwner = nullptr;
 Mix_Music* asMusic(void* p) { return static_cast<Mix_Music*>(p); }
+// Only reached with a piece loaded, so the library is there.
+const sdl::Api& mix() { return *sdl::api(); }
 
 // Opens the piece without waiting on a FIFO or a device in its place: only a
 // plain file reaches the mixer. A name that cannot be opened at all is left
@@ -27,7 +29,7 @@ Mix_Music* loadMusic(const QString& path)
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return Mix_LoadMUS(native.constData());
+        return mix().Mix_LoadMUS(native.constData());
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -37,29 +39,64 @@ Mix_Music* loadMusic(const QString& path)
     FILE* fp = ::fdopen(fd, "rb");
     if (!fp) {
         ::close(fd);
-        return Mix_LoadMUS(native.constData());
+        return mix().Mix_LoadMUS(native.constData());
     }
     // The mixer streams from the file while the piece plays and closes it
     // when the piece is freed.
-    SDL_RWops* rw = SDL_RWFromFP(fp, SDL_TRUE);
+    SDL_RWops* rw = mix().SDL_RWFromFP(fp, SDL_TRUE);
     if (!rw) {
         std::fclose(fp);
         return nullptr;
     }
-    return Mix_LoadMUS_RW(rw, 1);
+    return mix().Mix_LoadMUS_RW(rw, 1);
 }
 } // namespace
 
-MusicPlayer::MusicPlayer(bool autoRewind) : autoRewind_(autoRewind) {}
+MusicPlayer::MusicPlayer(bool autoRewind)
+    : autoRewind_(autoRewind), closingWatch_(audio::watchClosing([this] { letGo(); }))
+{
+}
 
 MusicPlayer::~MusicPlayer()
 {
+    audio::unwatchClosing(closingWatch_);
+    freePiece();
+}
+
+void MusicPlayer::freePiece()
+{
     if (ownsStream()) {
-        Mix_HaltMusic();
+        mix().Mix_HaltMusic();
         streamOwner = nullptr;
     }
     if (impl_)
-        Mix_FreeMusic(asMusic(impl_));
+        mix().Mix_FreeMusic(asMusic(impl_));
+    impl_ = nullptr;
+}
+
+void MusicPlayer::letGo()
+{
+    if (!impl_)
+        return;
+    syncWithStream();
+    position_ = streamPosition();
+    freePiece();
+    if (mode_ == Playing)
+        mode_ = Stopped;
+    detached_ = true; // still open as far as the game knows
+}
+
+bool MusicPlayer::takeUpAgain()
+{
+    detached_ = false;
+    if (!audio::ensureOpen())
+        return false;
+    impl_ = mix().Mix_LoadMUS(fileName_.toUtf8().constData());
+    if (!impl_) { // gone since it was opened: silence, as for a failed play
+        mode_ = NotOpen;
+        return false;
+    }
+    return true;
 }
 
 void MusicPlayer::setFileName(const QString& path) { fileName_ = path; }
@@ -67,23 +104,19 @@ void MusicPlayer::setFileName(const QString& path) { fileName_ = path; }
 void MusicPlayer::open()
 {
     log << QStringLiteral("open ") + fileName_;
-    if (ownsStream()) {
-        Mix_HaltMusic();
-        streamOwner = nullptr;
-    }
-    if (impl_)
-        Mix_FreeMusic(asMusic(impl_));
-    impl_ = nullptr;
+    freePiece();
+    detached_ = false;
     mode_ = NotOpen;
     position_ = 0;
     duration_ = -1;
     if (!audio::ensureOpen())
         return; // no audio at all: stay silent rather than pester the player
+    Mix_Music* music = mix().Mix_LoadMUS(fileName_.toUtf8().constData());
     Mix_Music* music = loadMusic(fileName_);
     if (!music)
-        throw platform::RuntimeError(QString::fromUtf8(Mix_GetError()));
+        throw platform::RuntimeError(QString::fromUtf8(mix().Mix_GetError()));
     impl_ = music;
-    const double seconds = Mix_MusicDuration(music);
+    const double seconds = mix().Mix_MusicDuration(music);
     duration_ = seconds >= 0 ? qint64(seconds * 1000.0) : -1;
     mode_ = Stopped;
 }
@@ -107,7 +140,7 @@ void MusicPlayer::play()
         return;
     }
     if (mode_ == Paused && ownsStream()) {
-        Mix_ResumeMusic();
+        mix().Mix_ResumeMusic();
         mode_ = Playing;
         return;
     }
@@ -137,11 +170,11 @@ void MusicPlayer::pause()
     syncWithStream();
     if (mode_ == Playing) {
         position_ = streamPosition();
-        Mix_PauseMusic();
+        mix().Mix_PauseMusic();
         mode_ = Paused;
     } else if (mode_ == Paused) {
         if (ownsStream()) {
-            Mix_ResumeMusic();
+            mix().Mix_ResumeMusic();
             mode_ = Playing;
         } else {
             startStream(position_); // the stream went to the other player
@@ -177,10 +210,14 @@ MusicPlayer::Mode MusicPlayer::mode() const
 
 void MusicPlayer::startStream(qint64 fromMs)
 {
+    if (detached_ && !takeUpAgain())
+        return;
+    if (!impl_)
+        return;
     if (streamOwner && streamOwner != this)
         streamOwner->releaseStream();
     // Starting at the position in one call: no slice of the beginning slips out.
-    if (Mix_FadeInMusicPos(asMusic(impl_), 1, 0, double(fromMs) / 1000.0) != 0) {
+    if (mix().Mix_FadeInMusicPos(asMusic(impl_), 1, 0, double(fromMs) / 1000.0) != 0) {
         mode_ = Stopped;
         return;
     }
@@ -194,7 +231,7 @@ void MusicPlayer::releaseStream()
     if (!ownsStream())
         return;
     position_ = streamPosition();
-    Mix_HaltMusic();
+    mix().Mix_HaltMusic();
     streamOwner = nullptr;
     if (mode_ == Playing)
         mode_ = Stopped; // a paused piece stays paused and resumes by playing
@@ -204,7 +241,7 @@ bool MusicPlayer::ownsStream() const { return impl_ && streamOwner == this; }
 
 void MusicPlayer::syncWithStream() const
 {
-    if (mode_ == Playing && ownsStream() && !Mix_PlayingMusic()) {
+    if (mode_ == Playing && ownsStream() && !mix().Mix_PlayingMusic()) {
         streamOwner = nullptr;
         mode_ = Stopped;
         position_ = duration_ >= 0 ? duration_ : position_;
@@ -215,7 +252,7 @@ qint64 MusicPlayer::streamPosition() const
 {
     if (!ownsStream())
         return position_;
-    const double s = Mix_GetMusicPosition(asMusic(impl_));
+    const double s = mix().Mix_GetMusicPosition(asMusic(impl_));
     return s >= 0 ? qint64(s * 1000.0) : position_;
 }
 

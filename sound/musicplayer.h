@@ -41,6 +41,10 @@ private:
     bool ownsStream() const;
     void syncWithStream() const; // notices that the piece played to its end
     qint64 streamPosition() const;
+    void freePiece();
+    // The device closes in silence: free the piece, keep mode and position.
+    void letGo();
+    bool takeUpAgain(); // loads the piece again before it plays
 
     QString fileName_;
     bool autoRewind_;
@@ -49,6 +53,8 @@ private:
     mutable qint64 position_ = 0;
     qint64 duration_ = -1;
     void* impl_ = nullptr; // the open Mix_Music
+    bool detached_ = false; // open, but the piece was let go while the device was closed
+    int closingWatch_;
 };
 
 } // namespace sound

@@ -2,7 +2,7 @@
 
 #include "sound/audiodevice.h"
 
-#include <SDL_mixer.h>
+#include "sound/sdlmixer.h"
 
 namespace sound {
 
@@ -26,9 +26,9 @@ void SoundChannel::play(const QString& name, bool loop)
         return;
     // Starting on a busy channel cuts its sound off where it is.
     if (Mix_Chunk* chunk = audio::effect(current_))
-        Mix_PlayChannel(kChannel, chunk, loop ? -1 : 0);
+        sdl::api()->Mix_PlayChannel(kChannel, chunk, loop ? -1 : 0);
     else
-        Mix_HaltChannel(kChannel);
+        sdl::api()->Mix_HaltChannel(kChannel);
 }
 
 void SoundChannel::stop()
@@ -36,7 +36,7 @@ void SoundChannel::stop()
     current_.clear();
     log << QStringLiteral("stop");
     if (audio::isOpen())
-        Mix_HaltChannel(kChannel);
+        sdl::api()->Mix_HaltChannel(kChannel);
 }
 
 } // namespace sound

@@ -160,17 +160,95 @@ private slots:
         QVERIFY(under != Form1->balkep);
     }
 
-    void tearDownDestroysEveryRegionAndDotOnce()
+    void tearDownHidesEveryRegionAndDot()
     {
         GameSession s;
         s.writeLevel(1, 6);
         s.start();
-        const int before = Form1->findChildren<Shape*>().size();
+        const int controls = Form1->findChildren<Shape*>().size();
+        const int shown = visibleShapes();
         Form1->AlakzatLebontas();
-        Form1->AlakzatLebontas(); // nothing left to destroy
-        QCOMPARE(Form1->findChildren<Shape*>().size(), before - 18);
+        Form1->AlakzatLebontas(); // nothing left to tear down
+        QCOMPARE(visibleShapes(), shown - 18);
+        QCOMPARE(Form1->findChildren<Shape*>().size(), controls); // kept for the next level
+        QVERIFY(!Form1->findChild<Shape*>(QStringLiteral("a001")));
         for (const auto& pair : Form1->diffShapes)
             QVERIFY(!pair[0] && !pair[1]);
+        for (Shape* dot : Form1->progressDots)
+            QVERIFY(!dot);
+    }
+
+    void levelsWithOtherCountsReuseTheRegionControls()
+    {
+        GameSession s;
+        s.writeLevel(1, 6);
+        s.writeLevel(2, 10);
+        const QVector<QPoint> third{{300, 400}, {10, 10}, {150, 150}};
+        s.writeLevel(3, third);
+        s.start({.helps = 1});
+        Form1->Image2Click(); // difference 1 revealed by help: a solid rounded rectangle
+        QCOMPARE(s.region(1, 1)->kind(), Shape::RoundRect);
+        s.press(2);
+        std::vector<Shape*> firstLeft, firstDots;
+        for (int k = 1; k <= 6; ++k) {
+            firstLeft.push_back(s.region(k, 0));
+            firstDots.push_back(Form1->progressDots[size_t(k - 1)]);
+        }
+        const int controls = Form1->findChildren<Shape*>().size();
+
+        // More differences: the six are reused, four rows are added.
+        Form1->AlakzatLebontas();
+        Form1->SzintFeltolt(2);
+        QCOMPARE(Form1->findChildren<Shape*>().size(), controls + 4 * 3);
+        for (int k = 1; k <= 6; ++k) {
+            QCOMPARE(s.region(k, 0), firstLeft[size_t(k - 1)]);
+            QCOMPARE(Form1->progressDots[size_t(k - 1)], firstDots[size_t(k - 1)]);
+        }
+        const int shownAt10 = visibleShapes();
+        for (int k = 1; k <= 10; ++k) {
+            for (int side = 0; side < 2; ++side) {
+                Shape* r = s.region(k, side);
+                QCOMPARE(r->kind(), Shape::Circle);
+                QCOMPARE(r->penStyle(), Shape::Clear);
+                QVERIFY(r->isVisible());
+                QCOMPARE(r->objectName(), QStringLiteral("%1%2").arg(side ? 'b' : 'a').arg(k, 3, 10, QLatin1Char('0')));
+            }
+            QCOMPARE(Form1->progressDots[size_t(k - 1)]->brushColor(), QColor(Qt::white));
+            QCOMPARE(Form1->progressDots[size_t(k - 1)]->penColor(), QColor(192, 162, 143));
+        }
+
+        // Fewer: nothing new is made, the spare rows are hidden and nameless.
+        Form1->AlakzatLebontas();
+        Form1->SzintFeltolt(3);
+        QCOMPARE(Form1->findChildren<Shape*>().size(), controls + 4 * 3);
+        QCOMPARE(visibleShapes(), shownAt10 - 7 * 3);
+        QVERIFY(!Form1->findChild<Shape*>(QStringLiteral("a004")));
+        QCOMPARE(s.region(1, 0)->geometry(), QRect(300 + 66, 400 + 49, 20, 20));
+        QCOMPARE(s.region(2, 1)->geometry(), QRect(10 + 552, 10 + 49, 20, 20));
+        const int step = 330 / 3;
+        QCOMPARE(Form1->progressDots[2]->geometry(), QRect(327 + step * 2 + step / 2, 618, 18, 18));
+        // Stacked as a fresh build stacks them: each above the ones built before it.
+        const QObjectList order = Form1->children();
+        for (int k = 1; k < 3; ++k)
+            QVERIFY(order.indexOf(s.region(k + 1, 0)) > order.indexOf(s.region(k, 0)));
+        QVERIFY(order.indexOf(s.region(1, 1)) > order.indexOf(s.region(3, 0)));
+        QVERIFY(order.indexOf(Form1->progressDots[0]) > order.indexOf(s.region(3, 1)));
+        QVERIFY(order.indexOf(s.region(1, 0)) > order.indexOf(Form1->Jelolo));
+
+        // And they play: a find on the right marks both sides, once.
+        s.press(3, 1);
+        QCOMPARE(s.region(3, 0)->penStyle(), Shape::Solid);
+        QCOMPARE(Form1->rs.foundCount, std::uint8_t(1));
+        QCOMPARE(Form1->lblkulonbseg->text(), QStringLiteral("2"));
+    }
+
+private:
+    static int visibleShapes()
+    {
+        int n = 0;
+        for (Shape* sh : Form1->findChildren<Shape*>())
+            n += sh->isVisibleTo(Form1) ? 1 : 0;
+        return n;
     }
 };
 

@@ -2,12 +2,18 @@
 // player, level 1 played to its end, on to level 2, the game window closed,
 // and a second program start that finds the player where they left off.
 #include "app/forms.h"
+#include "game/uBoardFail.h"
 #include "game/uBoardOK.h"
+#include "game/uGratula.h"
+#include "menus/uAbout.h"
+#include "menus/uCheat.h"
+#include "menus/uRules.h"
 #include "game/uMain.h"
 #include "menus/uStarter.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
 #include "players/records.h"
+#include "players/uOptions.h"
 #include "players/uPlayerSelect.h"
 #include "menusupport.h"
 #include "support/testsupport.h"
@@ -64,8 +70,17 @@ int choosePlayer(const QString& newName)
 class GameFlowTest : public QObject {
     Q_OBJECT
 private slots:
+    void aPlayerPlaysTwoLevelsLeavesAndComesBack_data()
+    {
+        QTest::addColumn<bool>("onFirstUse");
+        QTest::newRow("all windows built at start") << false;
+        // As main() starts the program: only the start window at first.
+        QTest::newRow("windows built on first use") << true;
+    }
+
     void aPlayerPlaysTwoLevelsLeavesAndComesBack()
     {
+        QFETCH(bool, onFirstUse);
         GameDir dir;
         MessageLog messages;
         ModalLog modals;
@@ -76,10 +91,15 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("MUSIC")));
         for (const char* piece : {"MUSIC/001.MP3", "MUSIC/002.MP3"})
             QVERIFY(QFile::copy(dir.file("music/000.mp3"), dir.file(piece)));
-        Forms forms;
+        Forms forms(!onFirstUse);
 
         // Program start.
-        Form2->show();
+        if (onFirstUse) {
+            QVERIFY(startProgram());
+            QVERIFY(!Form1.created() && !Form3.created() && !Form4.created() && !Form8.created());
+        } else {
+            Form2->show();
+        }
         QCOMPARE(Form2->MediaPlayer1.mode(), sound::MusicPlayer::Playing);
 
         QString levelTime;
@@ -136,8 +156,12 @@ private slots:
 
         // The program starts again.
         app::destroyForms();
-        app::createForms();
-        Form2->show();
+        if (onFirstUse) {
+            QVERIFY(startProgram());
+        } else {
+            app::createForms();
+            Form2->show();
+        }
         modals.answer = [&](QWidget* w) { return w == Form3 ? choosePlayer(QString()) : int(platform::mrCancel); };
         QTest::mouseClick(Form2->Button2, Qt::LeftButton);
         QVERIFY(Form1->isVisible());
@@ -148,6 +172,8 @@ private slots:
         QCOMPARE(Form3->currentPlayer().levelSeconds, 4);
 
         QCOMPARE(modals.shown, QStringList({"Form3", "Form4", "Form3"}));
+        if (onFirstUse) // never opened, never built
+            QVERIFY(!Form5.created() && !Form6.created() && !Form7.created() && !Form9.created() && !Form10.created());
         QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
     }
 };

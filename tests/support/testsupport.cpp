@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "app/forms.h"
+#include "menus/uStarter.h"
 #include "game/levelrecord.h"
 #include "platform/paths.h"
 #include "platform/timer.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTest>
 #include <QWidget>
 
 namespace testsupport {
@@ -50,11 +52,19 @@ ModalLog::ModalLog()
 
 ModalLog::~ModalLog() { platform::setModalScript(nullptr); }
 
-Forms::Forms()
+Forms::Forms(bool buildAll)
 {
     platform::VirtualClock::activate();
-    app::createForms();
+    if (buildAll)
+        app::createForms();
     sound::SoundChannel::instance().log.clear();
+}
+
+bool startProgram()
+{
+    app::showStartWindow();
+    // The show sequence opens the title music first, whatever the setting.
+    return QTest::qWaitFor([] { return !Form2->MediaPlayer1.log.isEmpty(); }, 5000);
 }
 
 Forms::~Forms()

@@ -45,12 +45,18 @@ public:
 };
 
 // The ten windows of the program, created on the virtual clock and destroyed
-// at the end of the test, with the sound and music logs cleared.
+// at the end of the test, with the sound and music logs cleared. With
+// `buildAll` false none is built: the test starts the program as main() does
+// (startProgram) and every window is built on first use.
 class Forms {
 public:
-    Forms();
+    explicit Forms(bool buildAll = true);
     ~Forms();
 };
+
+// The program's start as main() makes it: only the start window is built,
+// and its show sequence runs after its first paint. Returns once it has run.
+bool startProgram();
 
 // Writes DATA/NNN.DAT under `dir` with plain pictures and the given points.
 QString writeTestLevel(const QString& dir, int level, const QVector<QPoint>& points,

@@ -1,0 +1,122 @@
+#include "xserver.h"
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace bench {
+
+namespace {
+double nowMs()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::vector<char*> pointers(const std::vector<std::string>& v)
+{
+    std::vector<char*> p;
+    for (const std::string& s : v)
+        p.push_back(const_cast<char*>(s.c_str()));
+    p.push_back(nullptr);
+    return p;
+}
+} // namespace
+
+XServer::~XServer()
+{
+    if (conn_)
+        xcb_disconnect(conn_);
+    if (server_ > 0)
+        stop(server_);
+}
+
+bool XServer::start()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    const std::string fd = std::to_string(fds[1]);
+    std::vector<std::string> argv{"Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0); // its start-up chatter
+    const int rc = posix_spawnp(&server_, "Xvfb", &actions, nullptr, pointers(argv).data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (rc != 0) {
+        close(fds[0]);
+        server_ = -1;
+        return false;
+    }
+    char buf[16] = {};
+    pollfd p{fds[0], POLLIN, 0};
+    ssize_t got = 0;
+    if (poll(&p, 1, 10000) > 0)
+        got = read(fds[0], buf, sizeof buf - 1);
+    close(fds[0]);
+    if (got <= 0)
+        return false;
+    display_ = ":" + std::to_string(std::atoi(buf));
+    conn_ = xcb_connect(display_.c_str(), nullptr);
+    if (xcb_connection_has_error(conn_))
+        return false;
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_void_cookie_t c = xcb_change_window_attributes_checked(conn_, screen->root, XCB_CW_EVENT_MASK, &mask);
+    if (xcb_generic_error_t* e = xcb_request_check(conn_, c)) {
+        std::free(e);
+        return false;
+    }
+    return true;
+}
+
+double XServer::launchUntilMapped(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                                  pid_t& pid, int timeoutMs)
+{
+    while (xcb_generic_event_t* e = xcb_poll_for_event(conn_)) // maps of earlier runs
+        std::free(e);
+    const double t0 = nowMs();
+    if (posix_spawn(&pid, argv[0].c_str(), nullptr, nullptr, pointers(argv).data(), pointers(env).data()) != 0)
+        return -1;
+    const int fd = xcb_get_file_descriptor(conn_);
+    while (nowMs() - t0 < timeoutMs) {
+        while (xcb_generic_event_t* e = xcb_poll_for_event(conn_)) {
+            const bool mapped = (e->response_type & 0x7f) == XCB_MAP_NOTIFY
+                                && !reinterpret_cast<xcb_map_notify_event_t*>(e)->override_redirect;
+            std::free(e);
+            if (mapped)
+                return nowMs() - t0;
+        }
+        if (xcb_connection_has_error(conn_))
+            return -1;
+        pollfd p{fd, POLLIN, 0};
+        poll(&p, 1, 50);
+    }
+    return -1;
+}
+
+void stop(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+} // namespace bench
