@@ -8,6 +8,7 @@
 #include "menus/uCheat.h"
 #include "menus/uRules.h"
 #include "menus/uStarter.h"
+#include "platform/appearance.h"
 #include "platform/controls.h"
 #include "players/uOptions.h"
 #include "players/uPlayerSelect.h"
@@ -17,6 +18,7 @@ namespace app {
 void createForms()
 {
     platform::setupFonts();
+    platform::setupStockTexts();
     Form2 = new TForm2;
     Form1 = new TForm1;
     Form3 = new TForm3;

@@ -1,11 +1,13 @@
 #include "app/forms.h"
 #include "menus/uStarter.h"
+#include "platform/appearance.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    platform::fitWindowsToScreen(argv);
     QApplication::setApplicationName(QStringLiteral("Kovra 2"));
     app::createForms();
     Form2->show();

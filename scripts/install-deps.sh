@@ -9,6 +9,10 @@ PKGS=(
   fonts-liberation fonts-dejavu-core
   libsdl2-mixer-dev libmp3lame-dev
   xvfb xauth
+  # the layouts' font and Qt's Hungarian texts, embedded at build time
+  fonts-liberation2 qt6-translations-l10n
+  # look and input tests: a dark qt6ct scheme, pointer and keys on Xvfb
+  qt6ct xdotool
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()
