@@ -47,6 +47,14 @@ qreal fitScale(QSize available, QSize client, QSize frame)
     return f >= 1 ? 1 : std::floor(f * 100) / 100;
 }
 
+qreal shrunkScaleFactor(qreal current, qreal screenRatio, qreal fit)
+{
+    if (fit >= 1 || screenRatio <= 1)
+        return 0;
+    const qreal ratio = qMax(screenRatio * fit, qreal(1));
+    return current * ratio / screenRatio;
+}
+
 namespace {
 const char kFitted[] = "KOVRA_SCALE_BEFORE_FIT"; // the desktop's own QT_SCALE_FACTOR, or "-"
 const char kScale[] = "QT_SCALE_FACTOR";
@@ -82,8 +90,11 @@ void fitWindowsToScreen(char** argv)
     qreal current = qEnvironmentVariable(kScale).toDouble(&ok);
     if (!ok || current <= 0)
         current = 1;
+    const qreal shrunk = shrunkScaleFactor(current, screen->devicePixelRatio(), f);
+    if (shrunk <= 0)
+        return; // an unscaled screen: the windows keep their title bars on it
     qputenv(kFitted, qEnvironmentVariableIsSet(kScale) ? qgetenv(kScale) : QByteArray("-"));
-    qputenv(kScale, QByteArray::number(current * f, 'f', 2));
+    qputenv(kScale, QByteArray::number(shrunk, 'f', 3));
     ::execv("/proc/self/exe", argv);
     restoreDesktopScale(); // could not restart: go on at the desktop's scale
 }

@@ -23,9 +23,14 @@ qreal fitScale(QSize available, QSize client, QSize frame);
 // width, the about window's height) and the room a desktop's frame takes.
 inline QSize largestClient() { return QSize(1000, 726); }
 inline QSize frameAllowance() { return QSize(12, 44); }
+// The QT_SCALE_FACTOR that shrinks windows by `fit` on a screen whose pixel
+// ratio is `screenRatio` (the desktop's scale times `current`, the factor in
+// force), never below one device pixel per layout pixel: Qt draws widgets
+// wrongly there. 0 when nothing can shrink.
+qreal shrunkScaleFactor(qreal current, qreal screenRatio, qreal fit);
 // When the largest window would not fit the primary screen's free area, the
 // program starts itself again scaled down (QT_SCALE_FACTOR) so every window
-// fits with its layout whole; returns when nothing needs doing, and in the
+// fits with its layout whole, as far as the screen is scaled at all; returns when nothing needs doing, and in the
 // restarted program, where it puts the desktop's own setting back for the
 // programs the game starts. Call right after the application is made, before
 // anything else is opened.

@@ -132,7 +132,10 @@ void fixAndCentre(QWidget* window, int width, int height)
     window->setFixedSize(width, height);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect avail = s->availableGeometry();
-        window->move(avail.center() - QPoint(width / 2, height / 2));
+        // Larger than the free area: the top left stays on it, so the title
+        // bar can still be reached.
+        const QPoint centred = avail.center() - QPoint(width / 2, height / 2);
+        window->move(qMax(centred.x(), avail.left()), qMax(centred.y(), avail.top()));
     }
 }
 

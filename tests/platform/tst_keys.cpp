@@ -49,6 +49,21 @@ void present(QWidget* w)
         Form9->Megjelenit(3); // both page buttons enabled
 }
 
+// One window of the program shown over a folder with one player.
+struct Shown {
+    explicit Shown(const QString& form)
+    {
+        addPlayer(dir.path(), QStringLiteral("Anna"));
+        w = window(form);
+        present(w);
+    }
+    GameDir dir;
+    MessageLog messages;
+    ModalLog modals;
+    Forms forms;
+    QWidget* w = nullptr;
+};
+
 // Keys go where the player's keyboard sends them: to the focused control.
 void press(Qt::Key key) { QTest::keyClick(static_cast<QWidget*>(nullptr), key); }
 
@@ -80,13 +95,8 @@ private slots:
     {
         QFETCH(QString, form);
         QFETCH(QString, button);
-        GameDir dir;
-        MessageLog messages;
-        ModalLog modals;
-        Forms forms;
-        addPlayer(dir.path(), QStringLiteral("Anna"));
-        QWidget* w = window(form);
-        present(w);
+        Shown shown(form);
+        QWidget* w = shown.w;
         auto* target = w->findChild<QPushButton*>(button);
         QVERIFY(target && target->isEnabled() && target->isVisible());
         QList<QPair<QPushButton*, QSignalSpy*>> spies;
@@ -134,21 +144,16 @@ private slots:
     {
         QFETCH(QString, form);
         QFETCH(bool, closes);
-        GameDir dir;
-        MessageLog messages;
-        ModalLog modals;
-        Forms forms;
-        addPlayer(dir.path(), QStringLiteral("Anna"));
-        QWidget* w = window(form);
-        present(w);
+        Shown shown(form);
+        QWidget* w = shown.w;
         if (w == Form8) {
-            QFile::remove(dir.file(QStringLiteral("settings.dat")));
+            QFile::remove(shown.dir.file(QStringLiteral("settings.dat")));
             Form8->chkMusic->setChecked(false);
         }
         press(Qt::Key_Escape);
         QCOMPARE(w->isVisible(), !closes);
         if (w == Form8) { // Esc presses the save button
-            QFile f(dir.file(QStringLiteral("settings.dat")));
+            QFile f(shown.dir.file(QStringLiteral("settings.dat")));
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll().at(2), char(0));
         }

@@ -25,7 +25,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -229,6 +231,62 @@ private slots:
             const QColor ink = renderedInk(l);
             QVERIFY(distance(ink, platform::layoutInk()) <= 60);
         }
+    }
+
+    // For looking with one's own eyes: with KOVRA_SHOTS set to a folder and
+    // a real X server, shows each window in turn over a level in play and
+    // takes a screenshot of the whole screen (ImageMagick's import).
+    void screenshotsOfEveryWindow()
+    {
+        const QString out = qEnvironmentVariable("KOVRA_SHOTS");
+        if (out.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("set KOVRA_SHOTS and run on an X server");
+        forms_.reset();
+        GameDir dir;
+        MessageLog messages;
+        ModalLog modals;
+        Forms forms;
+        const QString level = qEnvironmentVariable("KOVRA_SHOTS_LEVEL");
+        if (level.isEmpty())
+            writeTestLevel(dir.path(), 1, spreadPoints(8));
+        else
+            QVERIFY(QFile::copy(level, dir.file(QStringLiteral("DATA/001.DAT"))));
+        addPlayer(dir.path(), QString::fromUtf8("Őrző Ügyes"), 1, 2, 40);
+        Form3->roster = {};
+        Form3->FormShow();
+        Form3->selectedPlayer = 1;
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        auto shoot = [&](QWidget* w, const QString& name, std::function<void()> then = {}) {
+            if (w != Form1) {
+                w->show();
+                w->raise();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+            }
+            if (then)
+                then();
+            QTest::qWait(400);
+            QCOMPARE(QProcess::execute(QStringLiteral("import"),
+                                       {QStringLiteral("-window"), QStringLiteral("root"), out + QLatin1Char('/') + name + QStringLiteral(".png")}),
+                     0);
+            if (w != Form1)
+                w->hide();
+        };
+        shoot(Form1, QStringLiteral("game"));
+        Form1->Label8->setText(QString::fromUtf8("A következő segítséghez még 100 mp kell."));
+        shoot(Form1, QStringLiteral("game-100"));
+        Form1->hide();
+        shoot(Form3, QStringLiteral("players"), [] {
+            Form3->ListBox1->setCurrentRow(0);
+            Form3->Button5Click(); // the deletion question
+            Form3->Button1Click(); // and the name entry
+        });
+        for (auto [w, name] : QList<QPair<QWidget*, const char*>>{
+                 {Form2, "start"}, {Form4, "level-completed"}, {Form5, "time-up"},
+                 {Form6, "game-completed"}, {Form7, "level-jump"}, {Form8, "settings"}, {Form9, "rules"},
+                 {Form10, "about"}})
+            shoot(w, QString::fromLatin1(name));
+        shoot(Form9, QStringLiteral("rules-5"), [] { Form9->Megjelenit(5); });
     }
 
 private:
