@@ -8,6 +8,7 @@
 #include "menus/uCheat.h"
 #include "menus/uRules.h"
 #include "menus/uStarter.h"
+#include "platform/appearance.h"
 #include "platform/controls.h"
 #include "players/uOptions.h"
 #include "players/uPlayerSelect.h"
@@ -17,12 +18,14 @@ namespace app {
 void showStartWindow()
 {
     platform::setupFonts();
+    platform::setupStockTexts();
     Form2->showThenRunShowSequence();
 }
 
 void createForms()
 {
     platform::setupFonts();
+    platform::setupStockTexts();
     Form2.get();
     Form1.get();
     Form3.get();

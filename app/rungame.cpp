@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "game/uMain.h"
 #include "menus/uStarter.h"
+#include "platform/appearance.h"
 #include "platform/gamelock.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
@@ -26,6 +27,7 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
 {
     prepareSignals();
     QApplication app(argc, argv);
+    platform::fitWindowsToScreen(argv);
     QApplication::setApplicationName(QStringLiteral("Kovra 2"));
     // A signal also ends a box waiting below, before any window exists.
     platform::onQuitSignal([](int) { closeAllWindows(); });

@@ -2,6 +2,7 @@
 // window events. The behaviour lives in the uMain_*.cpp files.
 #include "game/uMain.h"
 
+#include "platform/appearance.h"
 #include "platform/controls.h"
 #include "platform/gauge.h"
 #include "platform/image.h"
@@ -46,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kovra2"));
     setFont(platform::windowFont());
+    platform::useFixedPalette(this);
     setAutoFillBackground(true); // the face colour shows in the last pixel row
     platform::fixAndCentre(this, 1000, 701);
     buildControls();

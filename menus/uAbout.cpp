@@ -1,6 +1,7 @@
 #include "menus/uAbout.h"
 
 #include "menus/weblink.h"
+#include "platform/appearance.h"
 #include "platform/controls.h"
 #include "platform/image.h"
 
@@ -12,6 +13,7 @@ TForm10::TForm10(QWidget* parent)
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QString::fromUtf8("Névjegy"));
     setFont(platform::windowFont());
+    platform::useFixedPalette(this);
     platform::fixAndCentre(this, 566, 726);
 
     Image1 = new platform::Image(this);
@@ -37,16 +39,17 @@ TForm10::TForm10(QWidget* parent)
     Label8 = label("Label8", {472, 136}, "2026 tél", plain);
     Label9 = menus::makeWebLabel(this, "Label9", {240, 552, 122, 14}, [this] { Label9Click(); });
     Label10 = label("Label10", {72, 552}, "Látogasd meg a játék weboldalát:", plain);
-    Label11 = label("Label11", {72, 424}, "Köszönjük a tesztelők munkáját:", plain);
-    Label12 = label("Label12", {264, 424}, "Kiss Anna", bold);
-    Label13 = label("Label13", {264, 440}, "Szabó Bence", bold);
-    Label14 = label("Label14", {264, 456}, "Tóth Réka", bold);
+    // What really tried the game before it reached the player.
+    Label11 = label("Label11", {72, 424}, "A játékot próbára tették:", plain);
+    Label12 = label("Label12", {264, 424}, "a 100 pálya végigjátszása", bold);
+    Label13 = label("Label13", {264, 440}, "libFuzzer-tesztek", bold);
+    Label14 = label("Label14", {264, 456}, "ASan és UBSan", bold);
     Label15 = label("Label15", {72, 496},
                     "Ajánljuk mindazoknak, akik szívesen keresik az apró különbségeket.", plain);
     Button1 = platform::makeButton(this, "Button1", {256, 616, 75, 25}, QString::fromUtf8("Főmenü"));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
-void TForm10::Label9Click() { menus::openWebPage(); }
+void TForm10::Label9Click() { menus::openWebPage(this); }
 
 void TForm10::Button1Click() { accept(); }

@@ -27,8 +27,8 @@ public:
     QLabel* Label8;  // dated note
     menus::ClickLabel* Label9;
     QLabel* Label10;
-    QLabel* Label11; // testers heading
-    QLabel* Label12; // testers, bold
+    QLabel* Label11; // heading of what tested the game
+    QLabel* Label12; // the tests, bold
     QLabel* Label13;
     QLabel* Label14;
     QLabel* Label15; // dedication

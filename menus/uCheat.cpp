@@ -1,6 +1,7 @@
 #include "menus/uCheat.h"
 
 #include "game/uMain.h"
+#include "platform/appearance.h"
 #include "platform/controls.h"
 
 #include <QShowEvent>
@@ -39,6 +40,7 @@ TForm7::TForm7(QWidget* parent)
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ez csalás! :-)"));
     setFont(platform::windowFont());
+    platform::useFixedPalette(this);
     platform::fixAndCentre(this, 247, 66);
     Label1 = platform::makeAutoLabel(this, "Label1", {8, 8},
                                      QString::fromUtf8("Hanyadik pályára szeretnél ugrani aljas módon?"), platform::arial(11));

@@ -1,5 +1,6 @@
 #include "menus/uRules.h"
 
+#include "platform/appearance.h"
 #include "platform/controls.h"
 #include "platform/image.h"
 
@@ -14,6 +15,7 @@ TForm9::TForm9(QWidget* parent)
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QString::fromUtf8("Kovra 2 - Játékszabályok"));
     setFont(platform::windowFont());
+    platform::useFixedPalette(this);
     platform::fixAndCentre(this, 574, 400);
 
     // The pages are built with the program (the rules page generator).

@@ -4,6 +4,7 @@
 #include "menus/uAbout.h"
 #include "menus/uRules.h"
 #include "menus/weblink.h"
+#include "platform/appearance.h"
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
@@ -32,6 +33,7 @@ TForm2::TForm2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Kovra 2"));
     setFont(platform::windowFont());
+    platform::useFixedPalette(this);
     platform::fixAndCentre(this, 400, 593);
 
     Image1 = new platform::Image(this);
@@ -174,7 +176,7 @@ void TForm2::Button4Click()
     close();
 }
 
-void TForm2::Label2Click() { menus::openWebPage(); }
+void TForm2::Label2Click() { menus::openWebPage(this); }
 
 void TForm2::FormClose()
 {

@@ -1,6 +1,7 @@
 #include "menus/weblink.h"
 
 #include "platform/controls.h"
+#include "platform/modal.h"
 #include "platform/paths.h"
 
 #include <QDesktopServices>
@@ -18,15 +19,20 @@ UrlOpener& opener()
 
 QString manualFileName() { return QStringLiteral("kezikonyv.html"); }
 
+QString manualLinkText() { return QString::fromUtf8("a játék kézikönyve"); }
+
 QUrl manualUrl() { return QUrl::fromLocalFile(platform::contentFile(manualFileName())); }
 
-void openWebPage()
+void openWebPage(QWidget* parent)
 {
     const QUrl url = manualUrl();
-    if (opener())
-        opener()(url);
-    else
-        QDesktopServices::openUrl(url); // false when nothing can open it: not reported
+    const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
+    if (!opened)
+        platform::messageBox(parent,
+                             QString::fromUtf8("Nem található program, amely megnyitná a játék kézikönyvét.\n"
+                                               "A kézikönyv itt van: %1")
+                                 .arg(url.toLocalFile()),
+                             QStringLiteral("Kovra 2"), platform::MsgIcon::Information);
 }
 
 void setUrlOpener(UrlOpener o) { opener() = std::move(o); }
@@ -48,7 +54,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e)
 
 ClickLabel* makeWebLabel(QWidget* parent, const char* name, QRect geometry, std::function<void()> onClick)
 {
-    auto* l = new ClickLabel(manualFileName(), parent);
+    auto* l = new ClickLabel(manualLinkText(), parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
     l->setFont(platform::arial(11, false, false, true));

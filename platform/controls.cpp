@@ -1,10 +1,17 @@
 #include "platform/controls.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace platform {
+
+QString layoutFace() { return QStringLiteral("Liberation Sans"); }
 
 void setupFonts()
 {
@@ -12,31 +19,86 @@ void setupFonts()
     if (done)
         return;
     done = true;
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // Liberation Sans has Arial's metrics and every Hungarian letter; the
+    // faces come from Debian's fonts-liberation2, embedded at build time.
+    for (const char* file : {"Regular", "Bold", "Italic"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(file)));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), layoutFace());
+    QFont::insertSubstitution(QStringLiteral("Arial"), layoutFace());
 }
+
+namespace {
+QFont layoutFont(int pixelHeight)
+{
+    QFont f(layoutFace());
+    f.setPixelSize(pixelHeight);
+    return f;
+}
+} // namespace
 
 QFont arial(int pixelHeight, bool bold, bool italic, bool underline)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelHeight);
+    QFont f = layoutFont(pixelHeight);
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);
     return f;
 }
 
-QFont windowFont()
+QFont windowFont() { return layoutFont(11); }
+
+QFont Label::fittedFont() const
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
+    QFont f = font();
+    const QString t = text();
+    const qreal room = contentsRect().width();
+    if (t.isEmpty() || QFontMetricsF(f, this).horizontalAdvance(t) <= room)
+        return f;
+    // Narrower letters, never below 90 %: past that the text needs new words.
+    for (int stretch = 99; stretch >= 90; --stretch) {
+        f.setStretch(stretch);
+        if (QFontMetricsF(f, this).horizontalAdvance(t) <= room)
+            break;
+    }
     return f;
 }
+
+void Label::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(fittedFont());
+    style()->drawItemText(&p, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), text(), foregroundRole());
+}
+
+namespace {
+// Enter on a focused button presses it, as Space does; a window's default
+// button answers Enter only where the focus is on no other button.
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (!enter || (k->modifiers() & ~Qt::KeypadModifier) != 0)
+            return false;
+        auto* b = static_cast<QAbstractButton*>(watched);
+        if (b->isEnabled() && !k->isAutoRepeat())
+            b->click();
+        return true;
+    }
+};
+} // namespace
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text,
                   const QFont& font, Qt::Alignment align)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new Label(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
     l->setFont(font);
@@ -59,7 +121,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
+    // Which button is a dialog's default stays as each layout says.
     b->setAutoDefault(false);
+    b->installEventFilter(new EnterClicks(b));
     return b;
 }
 
@@ -68,7 +132,10 @@ void fixAndCentre(QWidget* window, int width, int height)
     window->setFixedSize(width, height);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect avail = s->availableGeometry();
-        window->move(avail.center() - QPoint(width / 2, height / 2));
+        // Larger than the free area: the top left stays on it, so the title
+        // bar can still be reached.
+        const QPoint centred = avail.center() - QPoint(width / 2, height / 2);
+        window->move(qMax(centred.x(), avail.left()), qMax(centred.y(), avail.top()));
     }
 }
 

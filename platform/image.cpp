@@ -65,6 +65,12 @@ void Image::paintEvent(QPaintEvent* e)
     if (stretch_) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(rect(), picture_);
+    } else if (p.deviceTransform().type() > QTransform::TxTranslate) {
+        // A scaled screen resamples the picture: smoothly, or it turns
+        // blocky. Drawn whole (the painter clips), so no seams show where
+        // partial repaints meet.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(QPoint(0, 0), picture_);
     } else {
         p.drawPixmap(e->rect(), picture_, e->rect());
     }

@@ -1,8 +1,8 @@
 #pragma once
 // Picture control: draws its picture at natural size from the top-left corner
-// (or stretched to the control); where the control is larger the rest is
-// transparent. Reports clicks (left button pressed and released on it) and
-// pointer moves.
+// (or stretched to the control), smoothly resampled on a scaled screen; where
+// the control is larger the rest is transparent. Reports clicks (left button
+// pressed and released on it) and pointer moves.
 #include <QPixmap>
 #include <QWidget>
 #include <functional>

@@ -1,5 +1,7 @@
 #include "players/dialogstyle.h"
 
+#include "platform/appearance.h"
+
 #include <QKeyEvent>
 #include <QPalette>
 #include <QWidget>
@@ -14,12 +16,7 @@ void setDialogFrame(QWidget* window, bool closeBox)
     window->setWindowFlags(f);
 }
 
-void useInk(QWidget* window)
-{
-    QPalette pal = window->palette();
-    pal.setColor(QPalette::WindowText, QColor(0x2B, 0x1D, 0x14));
-    window->setPalette(pal);
-}
+void useInk(QWidget* window) { platform::useFixedPalette(window, QColor(0x2B, 0x1D, 0x14)); }
 
 namespace {
 // Sees the keys that reach the window itself, i.e. that no control used.

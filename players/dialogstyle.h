@@ -8,8 +8,8 @@ namespace dialogstyle {
 
 // A dialog frame whose caption has only a close box, or no buttons at all.
 void setDialogFrame(QWidget* window, bool closeBox);
-// Dark ink for label and check-box text: the windows are pale paper, so the
-// text must stay dark whatever colour scheme the desktop uses.
+// The fixed palette with dark ink for label and check-box text: the windows
+// are pale paper, so the text must stay dark whatever the desktop's scheme.
 void useInk(QWidget* window);
 // Takes Esc away from the dialog, which would otherwise close it with
 // Cancel: an Esc no control used runs `action` instead (nothing when empty).

@@ -15,7 +15,9 @@
 #include <QListWidget>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QToolTip>
 
+#include <algorithm>
 #include <cerrno>
 
 LazyForm<TForm3> Form3;
@@ -55,6 +57,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     CheckBox1 = new QCheckBox(QString::fromUtf8("Jelölje be, ha valóban törölni kívánja a játékost!"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(232, 312, 249, 17);
+    // Our face needs a few pixels more than the layout's; the card has room
+    // to the right, and a clipped question is worse than a wider box.
+    CheckBox1->resize(std::max(CheckBox1->width(), CheckBox1->sizeHint().width()), CheckBox1->height());
     CheckBox1->hide();
     Button2 = makeButton(this, "Button2", {432, 264, 97, 41}, QStringLiteral("OK"));
     Button2->setEnabled(false);
@@ -62,7 +67,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(56, 376, 193, 21);
     Edit1->setMaxLength(players::kNameMax);
-    Edit1->setValidator(new players::Cp1250Validator(Edit1));
+    auto* names = new players::Cp1250Validator(Edit1);
+    Edit1->setValidator(names);
+    connect(names, &players::Cp1250Validator::dropped, this, [this](const QString& gone) { nameCharsDropped(gone); });
     Edit1->hide();
     Button3 = makeButton(this, "Button3", {264, 374, 105, 25}, QString::fromUtf8("Hozzáadás"));
     Button3->hide();
@@ -87,7 +94,20 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     connect(Button4, &QPushButton::clicked, this, run(&TForm3::Button4Click));
     connect(Button5, &QPushButton::clicked, this, run(&TForm3::Button5Click));
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, run(&TForm3::ListBox1Click));
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, run(&TForm3::ListBox1DblClick));
+    // The window closes on the double click's release, not its press: closed
+    // on the press, the release goes nowhere and the desktop keeps the button
+    // held, so the game window would get no pointer moves until a click.
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { dblClickPending_ = true; });
+    ListBox1->viewport()->installEventFilter(this);
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == ListBox1->viewport() && e->type() == QEvent::MouseButtonRelease && dblClickPending_) {
+        dblClickPending_ = false;
+        platform::guard([this] { ListBox1DblClick(); });
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 void TForm3::showEvent(QShowEvent* e)
@@ -105,6 +125,7 @@ void TForm3::FormShow()
     Button3->hide();
     Button4->hide();
     selectedPlayer = 0;
+    dblClickPending_ = false;
     try {
         readRoster();
     } catch (const platform::RuntimeError& e) {
@@ -251,3 +272,20 @@ void TForm3::Button2Click()
 }
 
 void TForm3::ListBox1DblClick() { Button2Click(); }
+
+QString TForm3::droppedCharsNote(const QString& gone)
+{
+    QStringList each;
+    for (int i = 0; i < gone.size();) {
+        const int len = gone.at(i).isHighSurrogate() && i + 1 < gone.size() ? 2 : 1;
+        each << gone.mid(i, len);
+        i += len;
+    }
+    return QString::fromUtf8("A név ezeket a jeleket nem tárolhatja, kimaradtak: %1").arg(each.join(QLatin1Char(' ')));
+}
+
+void TForm3::nameCharsDropped(const QString& gone)
+{
+    // Said beside the box, without a window that would take the focus.
+    QToolTip::showText(Edit1->mapToGlobal(QPoint(0, Edit1->height())), droppedCharsNote(gone), Edit1);
+}

@@ -28,6 +28,8 @@ public:
     void ListBox1Click();    // after every change of the selection
     void Button2Click();     // "OK": chooses the selected player
     void ListBox1DblClick(); // the same as OK
+    // What the name box says when it left characters out of an edit.
+    static QString droppedCharsNote(const QString& gone);
 
     platform::Image* Image1;
     QListWidget* ListBox1;
@@ -51,13 +53,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void nameCharsDropped(const QString& gone);
     void readRoster();
     void rebuildList();
     void saveRoster(const players::RosterRecord& changed);
     int selectedIndex() const;
     bool rosterReadable_ = true;
+    bool dblClickPending_ = false; // a double click waits for its release
     players::PlayerRecord nobody_;
 };
 

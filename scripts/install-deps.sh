@@ -16,6 +16,10 @@ PKGS=(
   xdotool              # drives the unpacked game under Xvfb in the install tests
   # the benchmark watches its Xvfb for the start window's map
   libxcb1-dev
+  # the layouts' font and Qt's Hungarian texts, embedded at build time
+  fonts-liberation2 qt6-translations-l10n
+  # look and input tests: a dark qt6ct scheme, pointer and keys on Xvfb
+  qt6ct
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()

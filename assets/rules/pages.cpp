@@ -89,7 +89,7 @@ void page5(QPainter& p, const GameShots& s)
                     "Próbálj csak a különbségekre kattintani! Ha össze-vissza kattintasz a pályán, "
                     "időlevonást kapsz!",
                     "Az idő mellett a felkiáltójel-ikon figyelmeztet, ha rossz helyen keresgélsz. Ha újra rossz "
-                    "helyre kattintasz, amíg az ikon villog, 5 másodperccel rövidül a háralévő idő.");
+                    "helyre kattintasz, amíg az ikon villog, 5 másodperccel rövidül a hátralévő idő.");
 }
 
 void page6(QPainter& p, const GameShots& s)

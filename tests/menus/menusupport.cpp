@@ -34,7 +34,10 @@ void writeTitleMusic(const QString& dir)
 
 UrlLog::UrlLog()
 {
-    menus::setUrlOpener([this](const QUrl& u) { opened << u; });
+    menus::setUrlOpener([this](const QUrl& u) {
+        opened << u;
+        return canOpen;
+    });
 }
 
 UrlLog::~UrlLog() { menus::setUrlOpener(nullptr); }

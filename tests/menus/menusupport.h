@@ -17,6 +17,7 @@ public:
     UrlLog();
     ~UrlLog();
     QList<QUrl> opened;
+    bool canOpen = true; // whether a program "opens" them
 };
 
 } // namespace menustest

@@ -228,19 +228,36 @@ private slots:
         QVERIFY(s.messages.list.isEmpty());
     }
 
+    void bottomLabelsCarryTheVersionAndOpenTheManual_data()
+    {
+        QTest::addColumn<bool>("canOpen");
+        QTest::newRow("a browser opens it") << true;
+        QTest::newRow("nothing can open it") << false;
+    }
     void bottomLabelsCarryTheVersionAndOpenTheManual()
     {
+        QFETCH(bool, canOpen);
         Start s(false);
         menustest::UrlLog urls;
+        urls.canOpen = canOpen;
         Form2->show();
         QVERIFY(Form2->Label1->text().contains(QStringLiteral(KOVRA_VERSION)));
         QVERIFY(Form2->Label1->text().contains(QStringLiteral("2026")));
-        QCOMPARE(Form2->Label2->text(), QStringLiteral("kezikonyv.html"));
+        // Words a player understands; the full address in the tool tip.
+        QCOMPARE(Form2->Label2->text(), QString::fromUtf8("a játék kézikönyve"));
+        QCOMPARE(Form2->Label2->toolTip(), QUrl::fromLocalFile(s.dir.file("kezikonyv.html")).toString());
         QTest::mouseClick(Form2->Label2, Qt::RightButton);
         QVERIFY(urls.opened.isEmpty());
         QTest::mouseClick(Form2->Label2, Qt::LeftButton);
         QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(s.dir.file("kezikonyv.html"))});
         QVERIFY(Form2->isVisible());
+        if (canOpen) {
+            QVERIFY(s.messages.list.isEmpty());
+        } else {
+            QCOMPARE(s.messages.list.size(), 1);
+            QVERIFY(s.messages.list[0].text.contains(QString::fromUtf8("Nem található program")));
+            QVERIFY(s.messages.list[0].text.contains(s.dir.file("kezikonyv.html")));
+        }
     }
 };
 

@@ -144,6 +144,42 @@ private slots:
         parent.hide();
     }
 
+    // On a scaled screen a picture is resampled smoothly (blended greys
+    // between black and white stripes); unscaled it stays pixel-exact.
+    void picturesAreSmoothOnlyWhereTheScreenIsScaled_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("blended");
+        QTest::newRow("100 %") << 1.0 << false;
+        QTest::newRow("125 %") << 1.25 << true;
+        QTest::newRow("150 %") << 1.5 << true;
+        QTest::newRow("200 %") << 2.0 << true;
+    }
+    void picturesAreSmoothOnlyWhereTheScreenIsScaled()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(bool, blended);
+        QImage stripes(20, 20, QImage::Format_RGB32);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                stripes.setPixelColor(x, y, x % 2 ? Qt::white : Qt::black);
+        platform::Image im(nullptr);
+        im.resize(20, 20);
+        im.setPicture(QPixmap::fromImage(stripes));
+        QImage out(QSize(20, 20) * ratio, QImage::Format_RGB32);
+        out.setDevicePixelRatio(ratio);
+        out.fill(Qt::red);
+        im.render(&out, QPoint(), QRegion(), {});
+        int greys = 0;
+        for (int y = 0; y < out.height(); ++y)
+            for (int x = 0; x < out.width(); ++x) {
+                const QColor c = out.pixelColor(x, y);
+                QVERIFY2(c.red() == c.green(), "picture does not cover its control");
+                greys += c.red() > 40 && c.red() < 215;
+            }
+        QCOMPARE(greys > 0, blended);
+    }
+
     void scriptedModalRecordsTheWindowAndReturnsTheChosenResult()
     {
         testsupport::ModalLog modals;
