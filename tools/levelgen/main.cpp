@@ -28,7 +28,9 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
 {
     QElapsedTimer timer;
     timer.start();
-    const std::vector<Report> reports = validateDir(dir, first, last, threads);
+    std::vector<Report> reports = validateDir(dir, first, last, threads);
+    checkLookAlikes(reports, first);
+    checkThemeSpacing(reports, first, themeSchedule());
     const double seconds = timer.elapsed() / 1000.0;
     int failed = 0;
     for (int i = 0; i < int(reports.size()); ++i) {

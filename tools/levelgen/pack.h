@@ -12,7 +12,7 @@
 namespace levelgen {
 
 // Rises whenever the pictures or differences a level gets would change.
-constexpr int kGeneratorVersion = 1;
+constexpr int kGeneratorVersion = 2;
 constexpr int kLevels = 100;
 
 struct Level {
