@@ -18,6 +18,7 @@ Difficulty difficultyFor(int level)
     d.maxVisible = int(std::lround(640 - 300 * t));
     d.minContrast = level <= 10 ? 30 : 26 - 12 * t;
     d.subtlety = t;
+    d.maxBold = level > 90 ? d.count / 2 : level > 60 ? d.count * 2 / 3 : d.count;
     return d;
 }
 
@@ -188,6 +189,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             candidates.push_back(i);
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
     std::vector<int> misses(cur.objs.size(), 0);
+    int bold = 0;
     int attempts = 0;
     while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 500 * d.count) {
         const int pick = int(rng.next() % candidates.size());
@@ -201,6 +203,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const Obj before = obj;
         Obj after = before;
         if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng))
+            continue;
+        if (!(mod & kSubtleMods) && bold >= d.maxBold)
             continue;
         const QRect region = (bounds(before) | bounds(after)).intersected(QRect(0, 0, kWidth, kHeight));
         if (region.isEmpty())
@@ -234,6 +238,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                             std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
         }
         out.list.push_back({centre, check, mod, i});
+        bold += !(mod & kSubtleMods);
         candidates.erase(candidates.begin() + pick);
     }
     return out;

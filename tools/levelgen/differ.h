@@ -19,6 +19,7 @@ struct Difficulty {
     int minVisible = 150;   // visibly changed pixels per difference
     int maxVisible = 700;
     double minContrast = 30; // mean dE76 over the visibly changed pixels
+    int maxBold = 25;       // changes of the kinds seen at a glance (not kSubtleMods)
     double subtlety = 0;    // 0 = bold changes, 1 = subtle ones
 };
 Difficulty difficultyFor(int level);

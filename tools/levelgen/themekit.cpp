@@ -70,7 +70,7 @@ Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c
     o.count = k.maxCount > k.minCount ? (k.minCount + k.maxCount + 1) / 2 : k.minCount;
     o.variant = int(o.seed % 7u) & ((1 << k.details) - 1);
     o.shape = k.shapes > 1 ? int(o.seed / 7u % std::uint32_t(k.shapes)) : 0;
-    o.mirror = (o.seed / 13u) % 2;
+    o.mirror = kind != NumberPlate && kind != Tram && (o.seed / 13u) % 2; // writing stays readable
     return o;
 }
 
@@ -208,17 +208,20 @@ void mirrorScene(Scene& s)
 // More of the small things a theme already placed, in the same band of the
 // picture (sky, water, ground) and the same colours, so later levels are
 // fuller and every level has enough small things to change.
-void enrich(Scene& s, Rng& r, int extra)
+void enrich(Scene& s, Rng& r, int wanted)
 {
+    int extra = wanted;
+    for (const Obj& o : s.objs)
+        extra -= o.visible;
     std::vector<Obj> templates;
     for (const Obj& o : s.objs)
-        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind)
+        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8)
             templates.push_back(o);
     if (templates.empty())
         return;
-    std::vector<int> room(std::size_t(kindCount()), 0); // at most twice as many of a kind as the theme put
+    std::vector<int> room(std::size_t(kindCount()), 0); // a few times as many of a kind as the theme put
     for (const Obj& o : templates)
-        room[std::size_t(o.kind)] += 1;
+        room[std::size_t(o.kind)] += 5;
     for (int i = 0, tries = 0; i < extra && tries < 4 * extra; ++tries) {
         const Obj& t = templates[r.next() % templates.size()];
         if (room[std::size_t(t.kind)] <= 0)
@@ -247,7 +250,7 @@ Scene buildScene(int level)
     s.density = 1 + 0.6 * (level - 1) / 99.0;
     const int visit = (level - 1) / themeCount();
     kThemes[themeForLevel(level)].build(s, rng, visit);
-    enrich(s, rng, int(std::lround(10 + 28 * (level - 1) / 99.0)));
+    enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day

@@ -190,7 +190,9 @@ void buildCellarRow(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v + 2, r);
     s.finish.tint = d.tint;
     const double top = 140 + v * 30 + r.range(-10, 10);
-    skyAndGround(s, r, d, top, QColor(110, 140, 60), QColor(140, 160, 80), 300);
+    // Summer green, then the vintage's gold, then late autumn.
+    const QColor nearGround[3] = {QColor(110, 140, 60), QColor(175, 140, 60), QColor(150, 100, 60)};
+    skyAndGround(s, r, d, top, nearGround[v], mix(nearGround[v], QColor(200, 190, 120), 0.3), 300);
     const double slope = v == 2 ? -0.12 : 0.12; // the hillside climbs to one side
     {
         QPainter p(&s.base); // vine rows on the hill
@@ -364,7 +366,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
         p.drawLine(QPointF(0, kHeight - 34), QPointF(kWidth, kHeight - 34));
     }
     noiseTexture(s.base, QRect(0, int(edge), kWidth, kHeight - int(edge)), 3, 5, r.seed(), 2);
-    const int rows = 3;
+    const int rows = 3 + int(std::lround((s.density - 1) * 3));
     for (int i = 0; i < rows; ++i) {
         const double y = edge + 80 + i * (kHeight - edge - 130) / (rows - 1.0);
         row(s, r, y, 10, 344, {Plate, Plate, Glass, Bowl, Jug, Bread, Fruit, Cup, Candle, Grapes}, 1.1 + 0.1 * i, 1.3 + 0.1 * i,
@@ -376,6 +378,8 @@ void buildFeastTable(Scene& s, Rng& r, int v)
         if (o.kind == Glass)
             o.variant = r.between(0, 1), o.c1 = QColor(150, 30, 50);
     }
+    group(s, r, Fruit, many(s, 4), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
+    group(s, r, Grapes, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(110, 50, 110), QColor(170, 190, 80)});
     spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
     spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
 }

@@ -84,7 +84,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v * 3 % 4, r);
     s.finish.tint = d.tint;
     const double horizon = 140 + v * 30 + r.range(-8, 8), pondTop = horizon + 70, pondBottom = pondTop + 130 + v * 15;
-    skyAndGround(s, r, d, horizon, QColor(90, 150, 60), QColor(120, 160, 80), 450);
+    skyAndGround(s, r, d, horizon, v == 1 ? QColor(150, 195, 90) : QColor(90, 150, 60), QColor(120, 160, 80), 450);
     {
         QPainter p(&s.base); // an oval pond
         p.setRenderHint(QPainter::Antialiasing);
@@ -116,7 +116,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
 void buildPumpkinPatch(Scene& s, Rng& r, int v)
 {
     v %= 3;
-    const Daylight d = v == 2 ? night(r) : daylight(3, r);
+    const Daylight d = v == 2 ? night(r) : daylight(v == 0 ? 3 : 1, r);
     s.finish.tint = v == 2 ? QColor(215, 220, 255) : QColor(255, 232, 212);
     const double horizon = 200 + v * 25 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(110, 90, 50), QColor(130, 110, 60), 300);
@@ -168,6 +168,7 @@ void buildBakery(Scene& s, Rng& r, int v)
         put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
     group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
     group(s, r, Cat, 1, {30, 324, counter + 90, kHeight - 5}, 1.2, 1.3, {QColor(240, 240, 235)});
+    group(s, r, Fruit, many(s, 4), {20, 334, counter + 80, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
     spares(s, r, Cup, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, kCrockery);
 }
 
@@ -195,9 +196,12 @@ void buildStudy(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 225, 190) : QColor(255, 242, 225);
     const double desk = 360 + v * 10;
-    room(s, r, anyOf(r, {QColor(120, 70, 50), QColor(70, 90, 70), QColor(90, 70, 90)}), v, desk, QColor(110, 70, 45), true);
+    const QColor walls[3] = {QColor(120, 70, 50), QColor(70, 100, 75), QColor(200, 190, 160)};
+    room(s, r, walls[v], v, desk, QColor(110, 70, 45), true);
     shelves(s, r, 3, 90, 85, {Books, Books, Candle, Clock, Jar, Jug}, kBright, 1.0, 1.2);
     row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Frame}, 1.1, 1.3, kBright);
+    group(s, r, Cup, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.1, 1.3, kCrockery);
+    group(s, r, Fruit, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40)});
     for (Obj& o : s.objs)
         if (o.kind == Candle)
             o.variant = 1;
@@ -244,7 +248,9 @@ void buildAquarium(Scene& s, Rng& r, int v)
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        verticalGradient(p, QRectF(0, 0, kWidth, sand), {{0, QColor(90, 180, 200)}, {1, QColor(30, 100, 130)}});
+        const QColor waters[3][2] = {{QColor(90, 180, 200), QColor(30, 100, 130)}, {QColor(130, 200, 150), QColor(30, 110, 80)},
+                                     {QColor(60, 110, 200), QColor(15, 35, 90)}};
+        verticalGradient(p, QRectF(0, 0, kWidth, sand), {{0, waters[v][0]}, {1, waters[v][1]}});
         lightRays(p, QRectF(0, 0, kWidth, sand), 5, r.seed());
         verticalGradient(p, QRectF(0, sand, kWidth, kHeight - sand), {{0, QColor(210, 190, 140)}, {1, QColor(180, 160, 110)}});
         p.fillRect(QRectF(0, 0, kWidth, 12), QColor(40, 40, 45)); // the tank's rim
@@ -263,8 +269,8 @@ void buildAquarium(Scene& s, Rng& r, int v)
 void buildCampsite(Scene& s, Rng& r, int v)
 {
     v %= 3;
-    const Daylight d = night(r);
-    s.finish.tint = QColor(215, 220, 255);
+    const Daylight d = v == 1 ? daylight(3, r) : night(r); // one evening, two nights
+    s.finish.tint = v == 1 ? QColor(255, 230, 210) : QColor(215, 220, 255);
     const double horizon = 190 + v * 30 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
     for (int i = 0; i < 8; ++i)
@@ -379,12 +385,14 @@ void buildCafe(Scene& s, Rng& r, int v)
         p.drawRect(QRectF(0, table, kWidth, kHeight - table));
     }
     noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 14, 8, r.seed(), 3);
-    for (int i = 0; i < 3; ++i)
-        row(s, r, table + 70 + i * (kHeight - table - 100) / 2.0, 10, 344, {Cup, Plate, Glass, Jug, Heart, Candle, Bread},
+    const int rows = 3 + int(std::lround((s.density - 1) * 3));
+    for (int i = 0; i < rows; ++i)
+        row(s, r, table + 70 + i * (kHeight - table - 100) / double(rows - 1), 10, 344, {Cup, Plate, Glass, Jug, Heart, Candle, Bread},
             1.1 + 0.1 * i, 1.3 + 0.1 * i, kCrockery);
     put(s, Clock, r.range(200, 310), 60, 1.3, QColor(200, 160, 70));
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 190 + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
+    group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
     spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
 
