@@ -4,7 +4,7 @@ GAME    := $(BUILD)/game
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build content run test bench clean fuzz test-asan
+.PHONY: all deps configure build content run test bench clean fuzz test-asan levels-report
 
 all: build
 
@@ -77,3 +77,8 @@ deb: content
 	@cmake --build $(BUILD) --target screenshots
 	@cd $(BUILD) && cpack -G DEB
 	@lintian --fail-on error $(BUILD)/kovra2_*.deb
+
+# The level pack's difficulty: a table and a plot per level, into the build.
+levels-report: configure
+	@cmake --build $(BUILD) --target kovra_levelgen
+	@$(BUILD)/tools/levelgen/kovra_levelgen --report $(BUILD)/levels-report

@@ -84,6 +84,28 @@ std::array<Kind, KindTotal> makeTable()
     set(Astronaut, "astronaut", {-11.5, -21.5, 23, 40}, paintAstronaut, Small | Recolour | Mirror | Detail, 2);
     set(Rocket, "rocket", {-9.5, -34.5, 19, 58}, paintRocket, Recolour | Count | Detail, 1, 1, 1, 3);
     set(Asteroid, "asteroid", {-11.5, -9, 23, 18}, paintAsteroid, Small | Resize);
+    set(Reed, "reeds", {-17, -46, 34, 47}, paintReed, Detail, 2);
+    set(SweepWell, "sweep well", {-34, -106, 77, 109}, paintSweepWell, Detail, 2);
+    set(Cattle, "grey cattle", {-21, -37, 45, 40}, paintCattle, Small | Mirror | Detail, 1);
+    set(Heart, "gingerbread heart", {-9, -23, 18, 22}, paintHeart, Small | Recolour | Pattern | Shade | Tilt, 1);
+    set(Grapes, "grapes", {-9.5, -17.5, 19, 25}, paintGrapes, Small | Recolour | Count | Shade, 0, 1, 2, 5);
+    set(Paprika, "paprika string", {-6, -0.5, 12, 66}, paintPaprika, Count, 0, 1, 5, 9);
+    set(Tram, "tram", {-39, -35.5, 78, 39}, paintTram, Detail, 2);
+    set(Plate, "plate", {-15.5, -9.5, 31, 14}, paintPlate, Remove | Add | Recolour | Pattern | Shade, 1);
+    set(Jug, "jug", {-10, -25, 23, 27}, paintJug, Small | Recolour | Detail | Mirror | Shade | Tilt, 1, 1, 0, 0, 2);
+    set(Glass, "glass", {-5, -19, 10, 20}, paintGlass, Small | Detail, 1);
+    set(Swan, "swan", {-13, -22, 25, 24}, paintSwan, Small | Mirror | Tilt);
+    set(NumberPlate, "house number", {-7, -10.5, 14, 11}, paintNumberPlate, Digit | Recolour | Shade, 0, 1, 0, 9);
+    set(Bulb, "light bulb", {-7, -1.5, 14, 14.5}, paintBulb, Light | Remove, 1);
+    // Lights and finer changes the older kinds also take.
+    for (K k : {Lamp, Window})
+        t[k].mods |= Light;
+    t[Window].lightBit = 1;
+    for (K k : {Fruit, Flower, Ball, Cup, Pot, Jar, Bird, Butterfly, Pumpkin, Mushroom, Shell, Starfish, Fish, Car, Crate, Barrel})
+        t[k].mods |= Shade;
+    for (K k : {Cup, Bird, Frame, Sign, Clock, Shell, Car, Fish, Duck})
+        t[k].mods |= Tilt;
+    t[Ball].mods |= Pattern;
     return t;
 }
 } // namespace

@@ -11,7 +11,9 @@
     X(Teddy) X(Ball) X(Blocks) X(Car) X(Robot) X(Duck)                                             \
     X(Chicken) X(Pig) X(Gnome) X(Mushroom) X(Butterfly) X(Snail) X(Birdhouse) X(Pumpkin)           \
     X(Haybale) X(Snowman) X(Camel) X(Palm) X(Cactus) X(Tent) X(Pot)                                \
-    X(Star) X(Moon) X(Planet) X(Module) X(Panel) X(Satellite) X(Astronaut) X(Rocket) X(Asteroid)
+    X(Star) X(Moon) X(Planet) X(Module) X(Panel) X(Satellite) X(Astronaut) X(Rocket) X(Asteroid)     \
+    X(Reed) X(SweepWell) X(Cattle) X(Heart) X(Grapes) X(Paprika) X(Tram) X(Plate) X(Jug) X(Glass)   \
+    X(Swan) X(NumberPlate) X(Bulb)
 
 namespace levelgen {
 

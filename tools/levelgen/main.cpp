@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -28,7 +30,9 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
 {
     QElapsedTimer timer;
     timer.start();
-    const std::vector<Report> reports = validateDir(dir, first, last, threads);
+    std::vector<Report> reports = validateDir(dir, first, last, threads);
+    checkLookAlikes(reports, first);
+    checkThemeSpacing(reports, first, themeSchedule());
     const double seconds = timer.elapsed() / 1000.0;
     int failed = 0;
     for (int i = 0; i < int(reports.size()); ++i) {
@@ -47,6 +51,31 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
     }
     return failed ? 1 : 0;
 }
+int writeReport(const QString& dir, int threads)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<LevelSummary> levels(kLevels);
+    std::vector<std::thread> pool;
+    std::atomic<int> next{0};
+    for (int t = 0; t < threads; ++t)
+        pool.emplace_back([&] {
+            for (int i; (i = next++) < kLevels;)
+                levels[std::size_t(i)] = summarise(generateLevel(i + 1));
+        });
+    for (auto& t : pool)
+        t.join();
+    QDir().mkpath(dir);
+    const QString table = reportTable(levels);
+    QFile f(QDir(dir).filePath(QStringLiteral("levels-report.txt")));
+    if (!f.open(QIODevice::WriteOnly) || f.write(table.toUtf8()) < 0 ||
+        !reportPlot(levels).save(QDir(dir).filePath(QStringLiteral("levels-report.png")))) {
+        std::fprintf(stderr, "Cannot write the report into %s\n", qPrintable(dir));
+        return 3;
+    }
+    std::printf("%s\nReport of %d levels in %.2f s written to %s\n", qPrintable(table), kLevels, timer.elapsed() / 1000.0, qPrintable(dir));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,16 +89,19 @@ int main(int argc, char** argv)
     const QCommandLineOption check(QStringLiteral("validate"), QStringLiteral("Only check the levels in <dir>."), QStringLiteral("dir"));
     const QCommandLineOption sheet(QStringLiteral("contact-sheet"), QStringLiteral("Write all checked levels, small, to <png>."), QStringLiteral("png"));
     const QCommandLineOption pairs(QStringLiteral("pairs"), QStringLiteral("Write each checked level at full size into <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption report(QStringLiteral("report"), QStringLiteral("Generate every level in memory and write the difficulty table and plot into <dir>."), QStringLiteral("dir"));
     const QCommandLineOption range(QStringLiteral("levels"), QStringLiteral("Only levels <a-b> (default 1-100)."), QStringLiteral("a-b"), QStringLiteral("1-100"));
-    cli.addOptions({out, check, sheet, pairs, range});
+    cli.addOptions({out, check, sheet, pairs, report, range});
     cli.process(app);
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    if (cli.isSet(report))
+        return writeReport(cli.value(report), threads);
 
     int first = 1, last = kLevels;
     if (!parseRange(cli.value(range), first, last) || cli.isSet(out) == cli.isSet(check)) {
         std::fprintf(stderr, "Usage: kovra_levelgen (--out <dir> | --validate <dir>) [--levels a-b] [--contact-sheet <png>] [--pairs <dir>]\n");
         return 2;
     }
-    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     const QString dir = cli.isSet(out) ? cli.value(out) : cli.value(check);
     bool generated = false;
     if (cli.isSet(out)) {

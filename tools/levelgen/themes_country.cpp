@@ -1,6 +1,6 @@
 // Scenes of the countryside: farmyard, garden, winter forest, desert, lake.
 #include "tools/levelgen/paintkit.h"
-#include "tools/levelgen/themekit.h"
+#include "tools/levelgen/compose.h"
 
 #include <QPainterPath>
 
@@ -214,6 +214,9 @@ void buildDesert(Scene& s, Rng& r, int v)
         scatter(s, r, Pot, {20, 334, ground + 100, kHeight - 10}, 1.3, QColor(190, 110, 60)).shape = 1;
     for (int i = 0; i < 2; ++i)
         scatter(s, r, Rock, {20, 334, ground + 90, kHeight - 10}, 1.0, QColor(170, 130, 100));
+    group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
+    group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
+    group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
     scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
     scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
     scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;

@@ -1,6 +1,6 @@
 // Indoor scenes and stalls: kitchen table, toy shelf, market stall.
 #include "tools/levelgen/paintkit.h"
-#include "tools/levelgen/themekit.h"
+#include "tools/levelgen/compose.h"
 
 #include <QPainterPath>
 
@@ -100,31 +100,25 @@ void buildToyShelf(Scene& s, Rng& r, int v)
         p.fillRect(QRectF(kWidth - 8, 0, 8, kHeight), litGradient(QRectF(kWidth - 8, 0, 8, kHeight), shade(wood, 0.85)));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
-    const QColor bright[] = {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)};
-    auto colour = [&]() { return bright[r.next() % 6]; };
     put(s, Frame, r.range(60, 294), shelves[0] - 100, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
-    for (int row = 0; row < 3; ++row) {
-        const double y = shelves[row];
-        double x = 28 + r.range(0, 10);
-        const int first = int(r.next() % 7);
-        for (int i = 0; x < kWidth - 28; ++i) {
-            const int pick = (first + i) % 7;
-            double w = 0;
-            switch (pick) {
-            case 0: { Obj& o = put(s, Teddy, x + 16, y, 1.7, anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), colour()); o.variant = 1; w = 56; break; }
-            case 1: put(s, Ball, x + 12, y, 1.4, colour(), colour()); w = 34; break;
-            case 2: put(s, Blocks, x + 10, y, 1.3, colour()).count = r.between(2, 3); w = 30; break;
-            case 3: put(s, Car, x + 24, y, 1.5, colour(), QColor(250, 250, 245)); w = 62; break;
-            case 4: put(s, Robot, x + 14, y, 1.4, QColor(180, 190, 200), QColor(80, 220, 250)).count = 3; w = 38; break;
-            case 5: put(s, Books, x, y, 1.1, colour()).count = r.between(4, 6); w = 62; break;
-            default: put(s, Duck, x + 14, y, 1.4, QColor(250, 215, 40)); w = 38; break;
-            }
-            x += w + r.range(6, 14);
-        }
+    for (double y : shelves)
+        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car}, 1.0, 1.3,
+            {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)});
+    for (Obj& o : s.objs) {
+        if (o.kind == Teddy)
+            o.c1 = anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), o.variant = 1;
+        if (o.kind == Robot)
+            o.c1 = QColor(180, 190, 200), o.c2 = QColor(80, 220, 250), o.count = 3;
+        if (o.kind == Duck)
+            o.c1 = QColor(250, 215, 40);
+        if (o.kind == Car)
+            o.c2 = QColor(250, 250, 245);
     }
     put(s, Rocket, r.range(40, 314), shelves[0] - 40, 1.2, QColor(210, 50, 50)).count = 2;
     put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
-    scatter(s, r, Star, {30, 324, 20, shelves[0] - 120}, 1.8, QColor(250, 210, 60));
+    for (int i = 0; i < 3; ++i) // star stickers on the wall above each shelf
+        group(s, r, Star, many(s, 2), {20, 334, shelves[i] - 110, shelves[i] - 75}, 1.6, 1.9,
+              {QColor(250, 210, 60), QColor(250, 250, 245), QColor(120, 200, 250)});
     spare(s, Ball, r.range(30, 324), shelves[2], 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
     spare(s, Duck, r.range(30, 324), shelves[1], 1.2, QColor(250, 215, 40));
     spare(s, Car, r.range(40, 314), shelves[0], 1.2, QColor(40, 100, 200), QColor(250, 250, 245));

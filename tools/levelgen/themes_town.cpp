@@ -136,13 +136,17 @@ void buildNightTown(Scene& s, Rng& r, int v)
 {
     s.finish.tint = QColor(235, 240, 255);
     s.finish.vignette = 0.3;
-    const double street = r.range(330, 360);
+    const double street = 300 + v % 3 * 30 + r.range(0, 15);
     const QPointF moonAt(r.range(60, 294), r.range(50, 110));
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        const QColor top = v % 2 ? QColor(10, 14, 40) : QColor(20, 16, 50);
-        verticalGradient(p, QRectF(0, 0, kWidth, street), {{0, top}, {0.7, QColor(40, 50, 100)}, {1, QColor(80, 70, 120)}});
+        // Three nights: clear and blue, deep teal, and a purple dusk.
+        const QColor tops[3][3] = {{QColor(20, 16, 50), QColor(40, 50, 100), QColor(80, 70, 120)},
+                                   {QColor(6, 30, 45), QColor(20, 70, 90), QColor(60, 110, 120)},
+                                   {QColor(60, 30, 80), QColor(140, 70, 110), QColor(230, 130, 110)}};
+        const auto& sky = tops[v % 3];
+        verticalGradient(p, QRectF(0, 0, kWidth, street), {{0, sky[0]}, {0.7, sky[1]}, {1, sky[2]}});
         starfield(p, QRectF(0, 0, kWidth, street - 120), 260, r.seed());
         glow(p, moonAt, 90, QColor(200, 210, 255, 60));
         hills(p, street - 100, 50, 80, QColor(25, 30, 60), QColor(20, 25, 50), r.seed());
