@@ -9,6 +9,7 @@ PKGS=(
   fonts-liberation fonts-dejavu-core
   libsdl2-mixer-dev libmp3lame-dev
   xvfb xauth
+  libopencv-dev # the level maker's photo edits (imgproc, photo)
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()
