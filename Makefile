@@ -30,6 +30,8 @@ test: build
 bench: content
 	@cmake --build $(BUILD) --target kovra_bench >/dev/null
 	@cd $(GAME) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ../bench/kovra_bench
+	@cmake --build $(BUILD) --target kovra_editor_bench kovra2-editor >/dev/null
+	@$(BUILD)/bench/kovra_editor_bench $(GAME)/kovra2-editor
 
 clean:
 	rm -rf $(BUILD)

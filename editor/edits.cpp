@@ -204,7 +204,11 @@ bool addObject(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::R
     const int hue = (std::max(0, local.hsvHue()) + 180 + rng.between(-40, 40) + 360) % 360;
     const int value = std::clamp(local.value() < 110 ? 230 : 150, 0, 255);
     const QColor colour = QColor::fromHsv(hue, rng.between(170, 230), value);
-    const auto kind = SmallObject(rng.between(0, kSmallObjects - 1));
+    // Things that fly over sky-like spots; things that grow or lie elsewhere.
+    const bool skyLike = local.blue() >= local.red() && local.value() > 150 && local.hsvSaturationF() < 0.6;
+    const SmallObject flying[] = {SmallObject::Bird, SmallObject::Butterfly};
+    const SmallObject standing[] = {SmallObject::Flower, SmallObject::Fruit, SmallObject::Butterfly};
+    const auto kind = skyLike ? flying[rng.between(0, 1)] : standing[rng.between(0, 2)];
     const QImage obj = paintSmallObject(kind, kEditSide - 2, colour, rng.seed());
     const double light = std::clamp(0.75 + local.valueF() * 0.35, 0.75, 1.1);
     patch = right(box).clone();

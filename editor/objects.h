@@ -8,7 +8,6 @@
 namespace editor {
 
 enum class SmallObject { Bird, Butterfly, Flower, Fruit };
-constexpr int kSmallObjects = 4;
 
 // The object on a transparent `side` x `side` picture (premultiplied ARGB),
 // centred and as large as fits; `colour` is its main colour.
