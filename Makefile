@@ -4,7 +4,7 @@ GAME    := $(BUILD)/game
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build content run test bench clean fuzz test-asan
+.PHONY: all deps configure build content run test bench clean fuzz test-asan editor-screenshot
 
 all: build
 
@@ -32,6 +32,11 @@ bench: content
 	@cd $(GAME) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ../bench/kovra_bench
 	@cmake --build $(BUILD) --target kovra_editor_bench kovra2-editor >/dev/null
 	@$(BUILD)/bench/kovra_editor_bench $(GAME)/kovra2-editor
+
+# The README's picture of the level maker, drawn headless by our own code.
+editor-screenshot: configure
+	@cmake --build $(BUILD) --target editor_screenshot >/dev/null
+	@mkdir -p docs && QT_QPA_PLATFORM=offscreen $(BUILD)/tests/editor/editor_screenshot docs/editor.png
 
 clean:
 	rm -rf $(BUILD)

@@ -82,6 +82,7 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő"));
     setAcceptDrops(true);
+    resize(1400, 700);
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     cropView = new CropView(central);

@@ -20,7 +20,6 @@ int main(int argc, char** argv)
     const QString photo = dir.filePath(QStringLiteral("kert.jpg"));
     editortest::writeBytes(photo, editortest::jpegBytes(editortest::photoLike(1600, 1200, 8)));
     editor::EditorWindow w;
-    w.resize(1480, 620);
     w.show();
     if (!w.openPhoto(photo))
         return 1;
