@@ -27,7 +27,7 @@ public:
         for (int y = kMargin; y < left.rows - kMargin; y += 2)
             for (int x = kMargin; x < left.cols - kMargin; x += 2) {
                 // Some weight everywhere, so a calm photo still takes differences.
-                total += std::pow(double(mag.at<float>(y, x)), 1.5) + 50.0;
+                total += std::pow(double(mag.at<float>(y, x)), 2.0) + 400.0;
                 spots_.push_back({x, y});
                 cumulative_.push_back(total);
             }

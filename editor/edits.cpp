@@ -76,6 +76,18 @@ void blend(cv::Mat& right, const cv::Rect& box, const cv::Mat& patch, const cv::
     }
 }
 
+// How differently two patches are drawn, their overall colour aside (seamless
+// cloning takes the colour from the surroundings anyway).
+double structureDiff(const cv::Mat& a, const cv::Mat& b)
+{
+    cv::Mat fa, fb;
+    a.convertTo(fa, CV_32F);
+    b.convertTo(fb, CV_32F);
+    fa -= cv::mean(fa);
+    fb -= cv::mean(fb);
+    return cv::norm(fa, fb, cv::NORM_L1);
+}
+
 cv::Rect around(const cv::Mat& pic, QPoint spot, int margin)
 {
     const cv::Rect r(spot.x() - kEditSide / 2 - margin, spot.y() - kEditSide / 2 - margin, kEditSide + 2 * margin,
@@ -155,13 +167,24 @@ bool recolour(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Re
 bool cloneNearby(const cv::Mat& left, const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box,
                  levelgen::Rng& rng)
 {
-    const double angle = rng.range(0, 2 * M_PI), dist = rng.range(22, 40);
-    const cv::Point from(box.x + int(std::lround(std::cos(angle) * dist)), box.y + int(std::lround(std::sin(angle) * dist)));
+    // Of a few places nearby, the one that looks least like the spot: cloning
+    // more of the same would not show.
     const int m = 4;
-    const cv::Rect srcRect(from.x - m, from.y - m, kEditSide + 2 * m, kEditSide + 2 * m);
-    if ((srcRect & cv::Rect(0, 0, left.cols, left.rows)) != srcRect)
+    cv::Rect srcRect;
+    double bestDiff = -1;
+    for (int i = 0; i < 6; ++i) {
+        const double angle = rng.range(0, 2 * M_PI), dist = rng.range(22, 48);
+        const cv::Point from(box.x + int(std::lround(std::cos(angle) * dist)), box.y + int(std::lround(std::sin(angle) * dist)));
+        const cv::Rect r(from.x - m, from.y - m, kEditSide + 2 * m, kEditSide + 2 * m);
+        if ((r & cv::Rect(0, 0, left.cols, left.rows)) != r)
+            continue;
+        const double diff = structureDiff(left(cv::Rect(from.x, from.y, kEditSide, kEditSide)), right(box));
+        if (diff > bestDiff)
+            bestDiff = diff, srcRect = r;
+    }
+    if (bestDiff < 0)
         return false;
-    const cv::Rect work = around(right, QPoint(box.x + kEditSide / 2, box.y + kEditSide / 2), 12);
+    const cv::Rect work = around(right, QPoint(box.x + kEditSide / 2, box.y + kEditSide / 2), 24);
     const cv::Point centre(box.x - work.x + kEditSide / 2, box.y - work.y + kEditSide / 2);
     cv::Mat srcMask(srcRect.size(), CV_8U, cv::Scalar(0));
     cv::ellipse(srcMask, cv::Point(srcRect.width / 2, srcRect.height / 2), cv::Size(kEditSide / 2 - 1, kEditSide / 2 - 1),
@@ -176,24 +199,50 @@ bool cloneNearby(const cv::Mat& left, const cv::Mat& right, cv::Mat& patch, cv::
         return false;
     }
     patch = out(cv::Rect(box.x - work.x, box.y - work.y, kEditSide, kEditSide)).clone();
+    // On a patch this small the Poisson blend often takes back nearly all of
+    // the source; then the source is copied with its colour matched to the
+    // spot's instead, which still shows its shapes.
+    if (cv::norm(patch, right(box), cv::NORM_L1) < 0.25 * bestDiff) {
+        cv::Mat src;
+        left(cv::Rect(srcRect.x + m, srcRect.y + m, kEditSide, kEditSide)).convertTo(src, CV_32F);
+        src += cv::mean(right(box)) - cv::mean(src);
+        src.convertTo(patch, CV_8U);
+    }
     alpha = ellipseAlpha();
     return true;
 }
 
 bool mirrorPatch(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
 {
-    cv::flip(right(box), patch, rng.chance(0.7) ? 1 : 0);
+    // Across the axis that changes most: a flip along an edge would not show.
+    cv::Mat across, along;
+    cv::flip(right(box), across, 1);
+    cv::flip(right(box), along, 0);
+    const double a = cv::norm(across, right(box), cv::NORM_L1), b = cv::norm(along, right(box), cv::NORM_L1);
+    patch = (a >= b) == rng.chance(0.9) ? across : along;
     alpha = ellipseAlpha();
     return true;
 }
 
 bool enlargePatch(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
 {
-    const int side = rng.chance(0.5) ? 10 : 11;
-    const cv::Rect core(box.x + (kEditSide - side) / 2, box.y + (kEditSide - side) / 2, side, side);
-    cv::resize(right(core), patch, cv::Size(kEditSide, kEditSide), 0, 0, cv::INTER_CUBIC);
+    // Enlarged about a point beside the spot's detail: about a point on an
+    // edge, the edge would stay where it was.
+    const int side = rng.chance(0.5) ? 8 : 9;
+    double best = -1;
+    for (int dy = -3; dy <= 3; dy += 3)
+        for (int dx = -3; dx <= 3; dx += 3) {
+            const cv::Rect core(box.x + (kEditSide - side) / 2 + dx, box.y + (kEditSide - side) / 2 + dy, side, side);
+            if ((core & cv::Rect(0, 0, right.cols, right.rows)) != core)
+                continue;
+            cv::Mat grown;
+            cv::resize(right(core), grown, cv::Size(kEditSide, kEditSide), 0, 0, cv::INTER_CUBIC);
+            const double diff = cv::norm(grown, right(box), cv::NORM_L1);
+            if (diff > best)
+                best = diff, patch = grown;
+        }
     alpha = ellipseAlpha();
-    return true;
+    return best >= 0;
 }
 
 bool addObject(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
