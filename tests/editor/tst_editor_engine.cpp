@@ -60,6 +60,8 @@ private slots:
     void autoLevelsPassTheValidatorAndAreClickable();
     void autoIsRepeatableBySeed();
     void rerollAndRemoveKeepTheRest();
+    void exifOrientationIsHonoured_data();
+    void exifOrientationIsHonoured();
     void defaultFrameIsTheCentredLargest_data();
     void defaultFrameIsTheCentredLargest();
 };
@@ -204,6 +206,41 @@ void EditorEngineTest::defaultFrameIsTheCentredLargest()
     QFETCH(QSize, photo);
     QFETCH(QRect, frame);
     QCOMPARE(defaultFrame(photo), frame);
+}
+
+void EditorEngineTest::exifOrientationIsHonoured_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QPoint>("redAt"); // the stored picture's left half is red
+    QTest::newRow("1 as stored") << 1 << QSize(400, 300) << QPoint(50, 150);
+    QTest::newRow("3 upside down") << 3 << QSize(400, 300) << QPoint(350, 150);
+    QTest::newRow("6 turned right") << 6 << QSize(300, 400) << QPoint(150, 50);
+    QTest::newRow("8 turned left") << 8 << QSize(300, 400) << QPoint(150, 350);
+}
+
+void EditorEngineTest::exifOrientationIsHonoured()
+{
+    QFETCH(int, orientation);
+    QFETCH(QSize, shown);
+    QFETCH(QPoint, redAt);
+    QImage stored(400, 300, QImage::Format_RGB32);
+    stored.fill(QColor(20, 40, 220));
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 200; ++x)
+            stored.setPixel(x, y, qRgb(220, 30, 30));
+    // A camera's EXIF block with one tag, the orientation, right after the start marker.
+    QByteArray exif = QByteArray::fromHex("FFE10022") + QByteArray("Exif\0\0", 6) + QByteArray::fromHex("49492A0008000000")
+                      + QByteArray::fromHex("0100120103000100000000000000") + QByteArray(4, '\0');
+    exif[4 + 6 + 8 + 2 + 8] = char(orientation);
+    const QByteArray jpeg = jpegBytes(stored, 90);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("camera.jpg");
+    QVERIFY(writeBytes(path, jpeg.left(2) + exif + jpeg.mid(2)));
+    const Photo p = loadPhoto(path);
+    QVERIFY2(p.ok(), qPrintable(p.error));
+    QCOMPARE(p.image.size(), shown);
+    QVERIFY(qRed(p.image.pixel(redAt)) > 180 && qBlue(p.image.pixel(redAt)) < 80);
 }
 
 QTEST_MAIN(EditorEngineTest)
