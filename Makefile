@@ -4,7 +4,7 @@ GAME    := $(BUILD)/game
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build content run test bench clean fuzz test-asan levels-report
+.PHONY: all deps configure build content run test bench clean fuzz test-asan levels-report editor-screenshot
 
 all: build
 
@@ -33,6 +33,13 @@ test: build
 bench: content
 	@cmake --build $(BUILD) -j $(JOBS) --target kovra_bench >/dev/null
 	@cd $(GAME) && ../bench/kovra_bench
+	@cmake --build $(BUILD) --target kovra_editor_bench kovra2-editor >/dev/null
+	@$(BUILD)/bench/kovra_editor_bench $(GAME)/kovra2-editor
+
+# The README's picture of the level maker, drawn headless by our own code.
+editor-screenshot: configure
+	@cmake --build $(BUILD) --target editor_screenshot >/dev/null
+	@mkdir -p docs && QT_QPA_PLATFORM=offscreen $(BUILD)/tests/editor/editor_screenshot docs/editor.png
 
 clean:
 	rm -rf $(BUILD)

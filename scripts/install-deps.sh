@@ -20,6 +20,7 @@ PKGS=(
   fonts-liberation2 qt6-translations-l10n
   # look and input tests: a dark qt6ct scheme, pointer and keys on Xvfb
   qt6ct
+  libopencv-dev # the level maker's photo edits (imgproc, photo)
 )
 [ $# -gt 0 ] && PKGS=("$@")
 missing=()

@@ -1,0 +1,157 @@
+#include "editor/commandline.h"
+
+#include "editor/automaker.h"
+#include "editor/cvimage.h"
+#include "editor/pairfinder.h"
+#include "editor/photo.h"
+
+#include <QTextStream>
+#include <cmath>
+
+namespace editor {
+
+CommandLine parseCommandLine(const QStringList& args)
+{
+    CommandLine cl;
+    auto value = [&](int& i) -> QString {
+        if (i + 1 >= args.size()) {
+            cl.error = QString::fromUtf8("hiányzik az érték: %1").arg(args[i]);
+            return {};
+        }
+        return args[++i];
+    };
+    for (int i = 0; i < args.size() && cl.error.isEmpty(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            cl.mode = CommandLine::Help;
+        } else if (a == QLatin1String("--auto")) {
+            cl.mode = CommandLine::Auto;
+            bool ok = false;
+            cl.count = value(i).toInt(&ok);
+            if (!ok && cl.error.isEmpty())
+                cl.error = QString::fromUtf8("a --auto után a különbségek száma jön (1-25)");
+        } else if (a == QLatin1String("--pair")) {
+            cl.mode = CommandLine::Pair;
+        } else if (a == QLatin1String("--seed")) {
+            bool ok = false;
+            cl.seed = value(i).toULongLong(&ok);
+            if (!ok && cl.error.isEmpty())
+                cl.error = QString::fromUtf8("a --seed után egy nemnegatív egész szám jön");
+        } else if (a == QLatin1String("--crop")) {
+            cl.hasFrame = parseFrame(value(i), cl.frame);
+            if (!cl.hasFrame && cl.error.isEmpty())
+                cl.error = QString::fromUtf8("a --crop formája X,Y,W,H (a fénykép képpontjaiban)");
+        } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
+            cl.output = value(i);
+        } else if (a == QLatin1String("--upscale")) {
+            cl.upscale = true;
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            cl.error = QString::fromUtf8("ismeretlen kapcsoló: %1").arg(a);
+        } else {
+            cl.inputs << a;
+        }
+    }
+    if (!cl.error.isEmpty() || cl.mode == CommandLine::Help || cl.mode == CommandLine::Window)
+        return cl;
+    const int wanted = cl.mode == CommandLine::Auto ? 1 : 2;
+    if (cl.inputs.size() != wanted)
+        cl.error = cl.mode == CommandLine::Auto ? QString::fromUtf8("a --auto egy fényképet vár")
+                                                 : QString::fromUtf8("a --pair két képet vár: az eredetit és a szerkesztettet");
+    else if (cl.output.isEmpty())
+        cl.error = QString::fromUtf8("hiányzik a kimeneti fájl (-o PÁLYA.DAT)");
+    return cl;
+}
+
+QString usageText()
+{
+    return QString::fromUtf8(
+        "Használat:\n"
+        "  kovra2-editor [FÉNYKÉP]                     a pályaszerkesztő ablaka\n"
+        "  kovra2-editor --auto N [--seed S] [--crop X,Y,W,H] FÉNYKÉP -o PÁLYA.DAT\n"
+        "  kovra2-editor --pair EREDETI SZERKESZTETT [--crop X,Y,W,H] -o PÁLYA.DAT\n"
+        "Kapcsolók:\n"
+        "  --auto N     N különbség (1-25) automatikusan\n"
+        "  --seed S     ugyanaz a mag ugyanazt a pályát adja (alapérték 1)\n"
+        "  --crop ...   a keret a fénykép képpontjaiban; nélküle a legnagyobb középre igazított 354:482-es\n"
+        "  --upscale    a 354 x 482-nél kisebb kép felnagyítása (elmosódott lesz)\n"
+        "Minden különbségről egy sor: sorszám x y fajta változott-képpontok.\n"
+        "Hibánál a kilépési kód 2, és semmi sem íródik ki.\n");
+}
+
+namespace {
+struct Framed {
+    cv::Mat picture;
+    QString error;
+};
+
+QString frameProblem(const CommandLine& cl, const QImage& photo, QRect& frame)
+{
+    frame = cl.hasFrame ? cl.frame : defaultFrame(photo.size());
+    if (!photo.rect().contains(frame))
+        return QString::fromUtf8("a keret (%1,%2,%3,%4) kilóg a %5 x %6-os képből")
+            .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()).arg(photo.width()).arg(photo.height());
+    const double aspect = double(frame.width()) / frame.height(), level = double(kLevelWidth) / kLevelHeight;
+    if (std::abs(aspect / level - 1) > 0.02)
+        return QString::fromUtf8("a keret oldalaránya nem 354:482 (%1 x %2)").arg(frame.width()).arg(frame.height());
+    if (needsUpscale(frame) && !cl.upscale)
+        return QString::fromUtf8("a kép (vagy a keret) kisebb, mint 354 x 482 (%1 x %2); a --upscale felnagyítja, "
+                                 "de elmosódott lesz")
+            .arg(frame.width()).arg(frame.height());
+    return {};
+}
+
+int fail(QTextStream& err, const QString& message)
+{
+    err << "kovra2-editor: " << message << '\n';
+    err.flush();
+    return kExitError;
+}
+} // namespace
+
+int runCommandLine(const CommandLine& cl, QTextStream& out, QTextStream& err)
+{
+    if (!cl.error.isEmpty())
+        return fail(err, cl.error);
+    if (cl.mode == CommandLine::Help) {
+        out << usageText();
+        return 0;
+    }
+    if (cl.mode == CommandLine::Auto && (cl.count < 1 || cl.count > 25))
+        return fail(err, QString::fromUtf8("a különbségek száma 1 és 25 között lehet (%1)").arg(cl.count));
+    std::vector<QImage> photos;
+    for (const QString& path : cl.inputs) {
+        const Photo p = loadPhoto(path);
+        if (!p.ok())
+            return fail(err, p.error);
+        photos.push_back(p.image);
+    }
+    if (photos.size() == 2 && photos[0].size() != photos[1].size())
+        return fail(err, QString::fromUtf8("a két kép mérete különbözik (%1 x %2 és %3 x %4)")
+                             .arg(photos[0].width()).arg(photos[0].height()).arg(photos[1].width()).arg(photos[1].height()));
+    QRect frame;
+    const QString problem = frameProblem(cl, photos[0], frame);
+    if (!problem.isEmpty())
+        return fail(err, problem);
+    Draft d;
+    if (cl.mode == CommandLine::Auto) {
+        d.left = toMat(frameToLevel(photos[0], frame));
+        d.right = d.left.clone();
+        QString why;
+        if (!makeDifferences(d, cl.count, cl.seed, &why))
+            return fail(err, why);
+    } else {
+        d = findDifferences(toMat(frameToLevel(photos[0], frame)), toMat(frameToLevel(photos[1], frame)));
+    }
+    QString why;
+    const QByteArray record = encodeDraft(d, &why);
+    if (record.isEmpty())
+        return fail(err, why);
+    if (!writeLevel(cl.output, record, false, &why))
+        return fail(err, why);
+    for (const QString& line : differenceLines(d))
+        out << line << '\n';
+    out.flush();
+    return 0;
+}
+
+} // namespace editor

@@ -1,0 +1,479 @@
+#include "editor/editorwindow.h"
+
+#include "editor/automaker.h"
+#include "editor/cropview.h"
+#include "editor/cvimage.h"
+#include "editor/pairfinder.h"
+#include "editor/photo.h"
+#include "editor/preview.h"
+#include "editor/trialplay.h"
+#include "platform/modal.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace editor {
+
+namespace {
+const char* kPhotoFilter = "Képek (*.jpg *.jpeg *.png *.bmp *.webp *.tif *.tiff);;Minden fájl (*)";
+
+// A yes-or-no question as a modal window the tests can answer by name.
+bool ask(QWidget* parent, const QString& name, const QString& title, const QString& text, const QString& yes)
+{
+    QDialog dlg(parent);
+    dlg.setObjectName(name);
+    dlg.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* label = new QLabel(text, &dlg);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* buttons = new QDialogButtonBox(&dlg);
+    buttons->addButton(yes, QDialogButtonBox::AcceptRole);
+    buttons->addButton(QString::fromUtf8("Mégse"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    layout->addWidget(buttons);
+    return platform::showModal(&dlg) == platform::mrOk;
+}
+
+QIcon swatch(const QColor& c)
+{
+    QPixmap pm(18, 18);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(c, 3));
+    p.drawEllipse(QRectF(2.5, 2.5, 13, 13));
+    return QIcon(pm);
+}
+
+// The difference and its surroundings, left and right, for the list.
+QIcon thumbnail(const Draft& d, const Difference& x)
+{
+    const QRect around(x.point.x() - 16, x.point.y() - 16, 32, 32);
+    QPixmap pm(2 * 48 + 4, 48);
+    pm.fill(QColor(0x3B, 0x2A, 0x1E));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(0, 0, 48, 48), toImage(d.left), around);
+    p.drawImage(QRect(52, 0, 48, 48), toImage(d.right), around);
+    return QIcon(pm);
+}
+} // namespace
+
+EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő"));
+    setAcceptDrops(true);
+    resize(1400, 700);
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    cropView = new CropView(central);
+    preview = new Preview(central);
+    row->addWidget(cropView, 1);
+    row->addWidget(preview, 0, Qt::AlignTop);
+    row->addWidget(buildSidePanel(), 0);
+    setCentralWidget(central);
+    status = new QLabel(this);
+    statusBar()->addWidget(status, 1);
+    buildMenus();
+    preview->setDraft(&draft_);
+    connect(cropView, &CropView::frameChanged, this, [this](QRect) { reframe(); });
+    connect(preview, &Preview::spotClicked, this, &EditorWindow::addAt);
+    say(QString::fromUtf8("Nyiss meg egy fényképet: Fájl → Fénykép megnyitása, vagy húzd az ablakba."));
+    refresh();
+}
+
+void EditorWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QString::fromUtf8("&Fájl"));
+    file->addAction(QString::fromUtf8("Fénykép &megnyitása…"), QKeySequence::Open, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Fénykép megnyitása"), {},
+                                                          QString::fromUtf8(kPhotoFilter));
+        if (!path.isEmpty())
+            openPhoto(path);
+    });
+    file->addAction(QString::fromUtf8("&Két kép összevetése…"), this, [this] {
+        const QString a = QFileDialog::getOpenFileName(this, QString::fromUtf8("Az eredeti kép"), {}, QString::fromUtf8(kPhotoFilter));
+        if (a.isEmpty())
+            return;
+        const QString b = QFileDialog::getOpenFileName(this, QString::fromUtf8("A szerkesztett kép"), QFileInfo(a).path(),
+                                                       QString::fromUtf8(kPhotoFilter));
+        if (!b.isEmpty())
+            openPair(a, b);
+    });
+    file->addSeparator();
+    file->addAction(QString::fromUtf8("Mentés &pályaként"), QKeySequence::Save, this, [this] { saveAsLevel(); });
+    file->addAction(QString::fromUtf8("Mentés má&sként…"), QKeySequence::SaveAs, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Mentés másként"), QStringLiteral("001.DAT"),
+                                                          QString::fromUtf8("Pályafájl (*.DAT)"));
+        if (!path.isEmpty())
+            saveAs(path);
+    });
+    file->addSeparator();
+    file->addAction(QString::fromUtf8("&Kilépés"), QKeySequence::Quit, this, &QWidget::close);
+}
+
+QWidget* EditorWindow::buildSidePanel()
+{
+    auto* panel = new QWidget(this);
+    panel->setFixedWidth(300);
+    auto* v = new QVBoxLayout(panel);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    auto* autoBox = new QGroupBox(QString::fromUtf8("Automatikus különbségek"), panel);
+    auto* form = new QFormLayout(autoBox);
+    countBox = new QSpinBox(autoBox);
+    countBox->setRange(1, 25);
+    countBox->setValue(7);
+    seedBox = new QSpinBox(autoBox);
+    seedBox->setRange(0, 999999);
+    seedBox->setValue(1);
+    form->addRow(QString::fromUtf8("Darabszám:"), countBox);
+    form->addRow(QString::fromUtf8("Mag:"), seedBox);
+    makeButton = new QPushButton(QString::fromUtf8("Különbségek készítése"), autoBox);
+    form->addRow(makeButton);
+    v->addWidget(autoBox);
+
+    auto* handBox = new QGroupBox(QString::fromUtf8("Kézi különbség"), panel);
+    auto* hv = new QVBoxLayout(handBox);
+    kindBox = new QComboBox(handBox);
+    for (int i = 0; i < kEditKinds; ++i)
+        kindBox->addItem(editTitle(EditKind(i)), QString::fromLatin1(editName(EditKind(i))));
+    hv->addWidget(kindBox);
+    auto* hint = new QLabel(QString::fromUtf8("Kattints a jobb oldali képen oda, ahol legyen."), handBox);
+    hint->setWordWrap(true);
+    hv->addWidget(hint);
+    v->addWidget(handBox);
+
+    list = new QListWidget(panel);
+    list->setIconSize(QSize(100, 48));
+    v->addWidget(list, 1);
+    auto* listButtons = new QHBoxLayout;
+    rerollButton = new QPushButton(QString::fromUtf8("Újra"), panel);
+    rerollButton->setToolTip(QString::fromUtf8("A kijelölt különbséget, vagy ha nincs kijelölés, mindet újra készíti."));
+    removeButton = new QPushButton(QString::fromUtf8("Törlés"), panel);
+    listButtons->addWidget(rerollButton);
+    listButtons->addWidget(removeButton);
+    v->addLayout(listButtons);
+
+    markerButton = new QPushButton(panel);
+    v->addWidget(markerButton);
+
+    auto* saveBox = new QGroupBox(QString::fromUtf8("Mentés"), panel);
+    auto* sf = new QFormLayout(saveBox);
+    levelBox = new QSpinBox(saveBox);
+    levelBox->setRange(1, 100);
+    sf->addRow(QString::fromUtf8("Pálya száma:"), levelBox);
+    saveButton = new QPushButton(QString::fromUtf8("Mentés pályaként"), saveBox);
+    saveAsButton = new QPushButton(QString::fromUtf8("Mentés másként…"), saveBox);
+    trialButton = new QPushButton(QString::fromUtf8("Próbajáték"), saveBox);
+    sf->addRow(trialButton);
+    sf->addRow(saveButton);
+    sf->addRow(saveAsButton);
+    v->addWidget(saveBox);
+
+    connect(makeButton, &QPushButton::clicked, this, &EditorWindow::makeDifferencesClicked);
+    connect(rerollButton, &QPushButton::clicked, this, &EditorWindow::rerollClicked);
+    connect(removeButton, &QPushButton::clicked, this, &EditorWindow::removeClicked);
+    connect(markerButton, &QPushButton::clicked, this, &EditorWindow::pickMarker);
+    connect(saveButton, &QPushButton::clicked, this, [this] { saveAsLevel(); });
+    connect(saveAsButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Mentés másként"), QStringLiteral("001.DAT"),
+                                                          QString::fromUtf8("Pályafájl (*.DAT)"));
+        if (!path.isEmpty())
+            saveAs(path);
+    });
+    connect(trialButton, &QPushButton::clicked, this, &EditorWindow::trialPlay);
+    connect(list, &QListWidget::currentRowChanged, preview, &Preview::setSelected);
+    return panel;
+}
+
+void EditorWindow::say(const QString& text, bool problem)
+{
+    status->setText(text);
+    status->setStyleSheet(problem ? QStringLiteral("color: #B0201A; font-weight: bold") : QString());
+}
+
+bool EditorWindow::confirmUpscale(const QRect& frame)
+{
+    return ask(this, QStringLiteral("upscaleQuestion"), QString::fromUtf8("Kicsi kép"),
+               QString::fromUtf8("A kép (vagy a keret) csak %1 x %2 képpont, a pálya 354 x 482. "
+                                 "Felnagyítva elmosódott lesz. Felnagyítsam?")
+                   .arg(frame.width()).arg(frame.height()),
+               QString::fromUtf8("Felnagyítás"));
+}
+
+bool EditorWindow::openPhoto(const QString& path)
+{
+    const Photo p = loadPhoto(path);
+    if (!p.ok()) {
+        platform::messageBox(this, p.error, QString::fromUtf8("Fénykép megnyitása"), platform::MsgIcon::Error);
+        return false;
+    }
+    if (needsUpscale(defaultFrame(p.image.size())) && !confirmUpscale(defaultFrame(p.image.size())))
+        return false;
+    pairMode_ = false;
+    edited_ = QImage();
+    cropView->setPhoto(p.image);
+    setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő – %1").arg(QFileInfo(path).fileName()));
+    reframe();
+    say(QString::fromUtf8("Állítsd be a keretet (görgő, húzás), majd: Különbségek készítése."));
+    return true;
+}
+
+bool EditorWindow::openPair(const QString& original, const QString& edited)
+{
+    const Photo a = loadPhoto(original), b = loadPhoto(edited);
+    const QString error = !a.ok() ? a.error
+                          : !b.ok() ? b.error
+                          : a.image.size() != b.image.size()
+                              ? QString::fromUtf8("A két kép mérete különbözik (%1 x %2 és %3 x %4).")
+                                    .arg(a.image.width()).arg(a.image.height()).arg(b.image.width()).arg(b.image.height())
+                              : QString();
+    if (!error.isEmpty()) {
+        platform::messageBox(this, error, QString::fromUtf8("Két kép összevetése"), platform::MsgIcon::Error);
+        return false;
+    }
+    if (needsUpscale(defaultFrame(a.image.size())) && !confirmUpscale(defaultFrame(a.image.size())))
+        return false;
+    pairMode_ = true;
+    edited_ = b.image;
+    cropView->setPhoto(a.image);
+    setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő – %1 és %2").arg(QFileInfo(original).fileName(), QFileInfo(edited).fileName()));
+    reframe();
+    return true;
+}
+
+void EditorWindow::setFrame(const QRect& frame)
+{
+    cropView->setFrame(frame);
+    reframe();
+}
+
+void EditorWindow::reframe()
+{
+    const QImage& photo = cropView->photo();
+    if (photo.isNull())
+        return;
+    const QRect frame = cropView->frame();
+    const cv::Mat left = toMat(frameToLevel(photo, frame));
+    if (pairMode_) {
+        draft_ = findDifferences(left, toMat(frameToLevel(edited_, frame)));
+        const QString problem = saveProblem(draft_);
+        say(problem.isEmpty() ? QString::fromUtf8("%1 különbséget találtam.").arg(draft_.diffs.size())
+                              : QString::fromUtf8("%1 különbség – %2").arg(draft_.diffs.size()).arg(problem),
+            !problem.isEmpty());
+    } else {
+        const bool had = !draft_.diffs.empty();
+        draft_ = Draft{left, left.clone(), {}, {}};
+        if (had)
+            say(QString::fromUtf8("Új keret: a különbségeket újra kell készíteni."));
+    }
+    if (markerChosen_ && draft_.diffs.empty())
+        markerChosen_ = false;
+    refresh();
+}
+
+std::uint64_t EditorWindow::nextSeed() { return std::uint64_t(seedBox->value()) * 1000003u + ++rolls_; }
+
+void EditorWindow::makeDifferencesClicked()
+{
+    if (draft_.left.empty())
+        return;
+    pairMode_ = false;
+    QString why;
+    if (!makeDifferences(draft_, countBox->value(), std::uint64_t(seedBox->value()), &why))
+        say(why, true);
+    else
+        say(QString::fromUtf8("%1 különbség kész. Kattints a jobb képre kézi különbségért, vagy próbáld ki.").arg(draft_.diffs.size()));
+    markerChosen_ = false;
+    refresh();
+}
+
+void EditorWindow::rerollClicked()
+{
+    if (draft_.left.empty())
+        return;
+    const int row = list->currentRow();
+    if (row < 0) { // all of them, from the next seed
+        seedBox->setValue(seedBox->value() + 1);
+        makeDifferencesClicked();
+        return;
+    }
+    QString why;
+    if (!rerollDifference(draft_, row, nextSeed(), &why))
+        say(why, true);
+    refresh();
+    list->setCurrentRow(row);
+}
+
+void EditorWindow::removeClicked()
+{
+    const int row = list->currentRow();
+    if (row < 0)
+        return;
+    removeDifference(draft_, row);
+    refresh();
+}
+
+void EditorWindow::addAt(QPoint spot)
+{
+    EditKind kind;
+    if (!editFromName(kindBox->currentData().toString(), kind))
+        return;
+    QString why;
+    if (!addDifferenceAt(draft_, spot, kind, nextSeed(), &why)) {
+        say(QString::fromUtf8("Itt nem készült különbség: %1.").arg(why), true);
+        return;
+    }
+    say(QString::fromUtf8("Kézi különbség: %1.").arg(editTitle(kind)));
+    refresh();
+    list->setCurrentRow(int(draft_.diffs.size()) - 1);
+}
+
+void EditorWindow::pickMarker()
+{
+    const QColor c = QColorDialog::getColor(draft_.marker, this, QString::fromUtf8("A jelölőkarika színe"));
+    if (!c.isValid())
+        return;
+    draft_.marker = c;
+    markerChosen_ = true;
+    refresh();
+}
+
+void EditorWindow::refresh()
+{
+    if (!markerChosen_ && !draft_.diffs.empty() && !draft_.left.empty())
+        draft_.marker = autoMarker(draft_);
+    const int row = list->currentRow();
+    list->clear();
+    for (size_t k = 0; k < draft_.diffs.size(); ++k) {
+        const Difference& x = draft_.diffs[k];
+        EditKind kind;
+        const QString title = editFromName(x.kind, kind) ? editTitle(kind) : QString::fromUtf8("Talált eltérés");
+        auto* item = new QListWidgetItem(thumbnail(draft_, x),
+                                         QString::fromUtf8("%1. %2\n(%3, %4), %5 képpont").arg(k + 1).arg(title)
+                                             .arg(x.point.x()).arg(x.point.y()).arg(x.changed), list);
+        if (!x.clickable) {
+            item->setForeground(QColor(200, 20, 20));
+            item->setToolTip(QString::fromUtf8("Nagyobb a 20 x 20-as kattintási négyzetnél: aki a szélére kattint, "
+                                               "büntetést kap. Kisebb változtatás kell."));
+        }
+    }
+    if (row >= 0 && row < list->count())
+        list->setCurrentRow(row);
+    const bool havePicture = !draft_.left.empty();
+    const bool haveDiffs = !draft_.diffs.empty();
+    makeButton->setEnabled(havePicture);
+    rerollButton->setEnabled(haveDiffs && !pairMode_);
+    removeButton->setEnabled(haveDiffs);
+    markerButton->setEnabled(haveDiffs);
+    markerButton->setIcon(swatch(draft_.marker.isValid() ? draft_.marker : QColor(Qt::gray)));
+    markerButton->setText(QString::fromUtf8("Jelölőszín: %1%2").arg(draft_.marker.isValid() ? draft_.marker.name() : QStringLiteral("–"),
+                                                                    markerChosen_ ? QString() : QString::fromUtf8(" (automatikus)")));
+    saveButton->setEnabled(haveDiffs);
+    saveAsButton->setEnabled(haveDiffs);
+    trialButton->setEnabled(haveDiffs && !TrialPlay::running());
+    preview->setSelected(list->currentRow());
+    preview->update();
+}
+
+QByteArray EditorWindow::recordOrComplain()
+{
+    QString why;
+    const QByteArray rec = encodeDraft(draft_, &why);
+    if (rec.isEmpty())
+        platform::messageBox(this, QString::fromUtf8("Így nem menthető: %1.").arg(why), QString::fromUtf8("Mentés"),
+                             platform::MsgIcon::Warning);
+    return rec;
+}
+
+bool EditorWindow::saveAsLevel()
+{
+    const QByteArray rec = recordOrComplain();
+    if (rec.isEmpty())
+        return false;
+    const int n = levelBox->value();
+    const QString path = levelPath(n);
+    const bool exists = QFileInfo::exists(path);
+    if (exists && !ask(this, QStringLiteral("replaceQuestion"), QString::fromUtf8("Mentés pályaként"),
+                       QString::fromUtf8("A(z) %1. pálya már megvan (%2). Lecseréljem? A régi %3.bak néven megmarad.")
+                           .arg(n).arg(path, QFileInfo(path).fileName()),
+                       QString::fromUtf8("Lecserélem")))
+        return false;
+    QString why;
+    if (!writeLevel(path, rec, exists, &why)) {
+        platform::messageBox(this, why, QString::fromUtf8("Mentés"), platform::MsgIcon::Error);
+        return false;
+    }
+    say(QString::fromUtf8("Elmentve: %1. pálya (%2).").arg(n).arg(path));
+    return true;
+}
+
+bool EditorWindow::saveAs(const QString& path)
+{
+    const QByteArray rec = recordOrComplain();
+    if (rec.isEmpty())
+        return false;
+    QString why;
+    if (!writeLevel(path, rec, false, &why)) {
+        platform::messageBox(this, why, QString::fromUtf8("Mentés másként"), platform::MsgIcon::Error);
+        return false;
+    }
+    say(QString::fromUtf8("Elmentve: %1").arg(path));
+    return true;
+}
+
+void EditorWindow::trialPlay()
+{
+    const QByteArray rec = recordOrComplain();
+    if (rec.isEmpty())
+        return;
+    QString why;
+    if (!TrialPlay::start(rec, levelBox->value(), [this] {
+            setEnabled(true);
+            refresh();
+            say(QString::fromUtf8("A próbajáték véget ért."));
+        }, &why)) {
+        say(why, true);
+        return;
+    }
+    setEnabled(false); // the game's windows use their own scratch folder meanwhile
+    say(QString::fromUtf8("Próbajáték fut a játék ablakában…"));
+}
+
+void EditorWindow::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void EditorWindow::dropEvent(QDropEvent* e)
+{
+    const QList<QUrl> urls = e->mimeData()->urls();
+    if (urls.size() == 2)
+        openPair(urls[0].toLocalFile(), urls[1].toLocalFile());
+    else if (!urls.isEmpty())
+        openPhoto(urls[0].toLocalFile());
+    e->acceptProposedAction();
+}
+
+} // namespace editor

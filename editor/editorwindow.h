@@ -1,0 +1,78 @@
+#pragma once
+// The level maker's window: a photo framed on the left, the level in the
+// making on the right, the differences listed beside it.
+#include "editor/draft.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <cstdint>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace editor {
+
+class CropView;
+class Preview;
+
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit EditorWindow(QWidget* parent = nullptr);
+
+    // Each returns false after telling the player why.
+    bool openPhoto(const QString& path);
+    bool openPair(const QString& original, const QString& edited);
+    void makeDifferencesClicked();
+    void rerollClicked();
+    void removeClicked();
+    void addAt(QPoint spot);
+    bool saveAsLevel();
+    bool saveAs(const QString& path);
+    void trialPlay();
+    void setFrame(const QRect& frame);
+
+    // Parts the tests drive and look at.
+    CropView* cropView;
+    Preview* preview;
+    QListWidget* list;
+    QSpinBox* countBox;
+    QSpinBox* seedBox;
+    QSpinBox* levelBox;
+    QComboBox* kindBox;
+    QPushButton* makeButton;
+    QPushButton* rerollButton;
+    QPushButton* removeButton;
+    QPushButton* markerButton;
+    QPushButton* saveButton;
+    QPushButton* saveAsButton;
+    QPushButton* trialButton;
+    QLabel* status;
+    const Draft& draft() const { return draft_; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void buildMenus();
+    QWidget* buildSidePanel();
+    void reframe();            // the level's pictures from the frame
+    void refresh();            // list, preview, buttons
+    void say(const QString& text, bool problem = false);
+    void pickMarker();
+    bool confirmUpscale(const QRect& frame);
+    QByteArray recordOrComplain();
+    std::uint64_t nextSeed();
+
+    QImage edited_;            // the second picture of a pair, or null
+    Draft draft_;
+    bool pairMode_ = false;
+    bool markerChosen_ = false;
+    std::uint64_t rolls_ = 0;
+};
+
+} // namespace editor

@@ -1,0 +1,33 @@
+#pragma once
+// The level as the player will see it: both pictures at level size side by
+// side, the rings of the differences drawn in the marker colour. A click on
+// the right picture asks for a hand-made difference there.
+#include "editor/draft.h"
+
+#include <QWidget>
+
+namespace editor {
+
+class Preview : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kGap = 14;
+    explicit Preview(QWidget* parent = nullptr);
+    void setDraft(const Draft* d); // not owned; repaint after changes
+    void setSelected(int index);
+    QSize sizeHint() const override { return {2 * 354 + kGap, 482}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    void spotClicked(QPoint levelPoint);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    const Draft* draft_ = nullptr;
+    int selected_ = -1;
+};
+
+} // namespace editor

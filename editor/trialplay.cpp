@@ -1,0 +1,95 @@
+#include "editor/trialplay.h"
+
+#include "app/forms.h"
+#include "game/levelrecord.h"
+#include "game/uMain.h"
+#include "menus/uStarter.h"
+#include "platform/paths.h"
+#include "players/records.h"
+#include "players/uPlayerSelect.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QTimer>
+
+namespace editor {
+
+namespace {
+TrialPlay* current = nullptr;
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush();
+}
+} // namespace
+
+bool TrialPlay::running() { return current != nullptr; }
+
+bool TrialPlay::start(const QByteArray& record, int levelNo, std::function<void()> finished, QString* error)
+{
+    if (current) {
+        *error = QString::fromUtf8("már fut egy próbajáték");
+        return false;
+    }
+    auto trial = std::unique_ptr<TrialPlay>(new TrialPlay);
+    const QString dir = trial->folder_.path() + QLatin1Char('/');
+    players::SettingsRecord s; // sound, precise pointer, shadow cursor; no music to find
+    s.sound = true;
+    s.precise = true;
+    s.music = false;
+    s.shadow = true;
+    // The level also as the next one: "Következő pálya" plays it again.
+    const int next = levelNo < 100 ? levelNo + 1 : levelNo;
+    if (!trial->folder_.isValid() || !QDir(dir).mkpath(QStringLiteral("DATA")) ||
+        !writeFile(dir + QStringLiteral("DATA/") + level::zeroes(std::uint8_t(levelNo)) + QStringLiteral(".DAT"), record) ||
+        !writeFile(dir + QStringLiteral("DATA/") + level::zeroes(std::uint8_t(next)) + QStringLiteral(".DAT"), record) ||
+        !writeFile(dir + QStringLiteral("settings.dat"), players::encodeSettings(s))) {
+        *error = QString::fromUtf8("nem készíthető ideiglenes játékmappa");
+        return false;
+    }
+    // The game's windows work in the scratch folder for as long as the trial lasts.
+    trial->editorDir_ = platform::exeDir();
+    platform::setExeDir(dir);
+    app::createForms();
+    players::PlayerRecord p = players::PlayerRecord::newPlayer(QString::fromUtf8("Próbajáték"));
+    p.level = std::uint8_t(levelNo);
+    Form3->roster = {};
+    Form3->roster.playerCount = 1;
+    Form3->roster.slot(1) = p;
+    Form3->selectedPlayer = 1;
+    // The game goes back to its start window when the level is left: here
+    // that is the end of the trial instead.
+    Form2->installEventFilter(trial.get());
+    trial->finished_ = std::move(finished);
+    current = trial.release();
+    Form1->show();
+    return true;
+}
+
+bool TrialPlay::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == Form2 && e->type() == QEvent::Show) {
+        QTimer::singleShot(0, this, [this] { finish(); });
+        return true; // the start window's own show handler does not run
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+void TrialPlay::finish()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    Form2->hide();
+    Form1->hide();
+    app::destroyForms();
+    platform::setExeDir(editorDir_);
+    current = nullptr;
+    if (finished_)
+        finished_();
+    deleteLater();
+}
+
+} // namespace editor

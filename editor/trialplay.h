@@ -1,0 +1,34 @@
+#pragma once
+// "Próbajáték": the level played in the game's own window (clock, hits,
+// misses, help), in a scratch game folder with a scratch player, so no
+// player's record or setting is read or written.
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+namespace editor {
+
+class TrialPlay : public QObject {
+    Q_OBJECT
+public:
+    // `record` is played as level `levelNo`; `finished` runs once the game
+    // window has gone (closed, or the player left after the end).
+    static bool start(const QByteArray& record, int levelNo, std::function<void()> finished, QString* error);
+    static bool running();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    TrialPlay() = default;
+    void finish();
+    QTemporaryDir folder_;
+    std::function<void()> finished_;
+    QString editorDir_; // the folder the editor itself works from
+    bool ending_ = false;
+};
+
+} // namespace editor

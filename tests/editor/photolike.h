@@ -1,0 +1,23 @@
+#pragma once
+// Photo-like test pictures our own code makes: soft gradients, textures,
+// shapes with shading, sensor noise, JPEG at quality 85.
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+
+namespace editortest {
+
+QImage photoLike(int width, int height, std::uint32_t seed);
+QByteArray jpegBytes(const QImage& image, int quality = 85);
+// Writes `bytes` to `path`; false on failure.
+bool writeBytes(const QString& path, const QByteArray& bytes);
+// Decodes JPEG (or any) bytes.
+QImage decode(const QByteArray& bytes);
+// A small, clearly visible edit centred on `centre`, as an image editor's
+// brush would make it: a filled blob, a patch of another colour or a dot.
+void paintEdit(QImage& image, QPoint centre, int radius, int style);
+
+} // namespace editortest

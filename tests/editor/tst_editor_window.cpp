@@ -1,0 +1,253 @@
+// The level maker's window, driven as a player would: open a photo, make and
+// change differences, save as a level of the game (replacing with a .bak
+// kept), and play it in the game's own window without touching a player.
+#include "editor/cropview.h"
+#include "editor/editorwindow.h"
+#include "editor/photo.h"
+#include "editor/preview.h"
+#include "game/levelrecord.h"
+#include "game/uMain.h"
+#include "menus/uStarter.h"
+#include "photolike.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "support/testsupport.h"
+#include "tools/levelgen/validator.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace editor;
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void photoOpensFramedAndMakesDifferences();
+    void badPhotosAreRefusedWithAMessage_data();
+    void badPhotosAreRefusedWithAMessage();
+    void smallPhotoIsUpscaledOnlyWhenThePlayerAgrees();
+    void handMadeRerolledAndRemovedDifferences();
+    void savingAsALevelAsksBeforeReplacingAndKeepsABackup();
+    void pairWithAnOversizedChangeCannotBeSaved();
+    void trialPlayUsesTheGameWindowAndNoPlayerRecord();
+
+private:
+    std::unique_ptr<testsupport::GameDir> dir_;
+    std::unique_ptr<testsupport::MessageLog> messages_;
+    std::unique_ptr<testsupport::ModalLog> modals_;
+    QString photo(int w, int h, std::uint32_t seed)
+    {
+        const QString path = dir_->file(QStringLiteral("photo%1.jpg").arg(seed));
+        editortest::writeBytes(path, editortest::jpegBytes(editortest::photoLike(w, h, seed)));
+        return path;
+    }
+};
+
+void EditorWindowTest::init()
+{
+    dir_ = std::make_unique<testsupport::GameDir>();
+    messages_ = std::make_unique<testsupport::MessageLog>();
+    modals_ = std::make_unique<testsupport::ModalLog>();
+}
+
+void EditorWindowTest::cleanup()
+{
+    modals_.reset();
+    messages_.reset();
+    dir_.reset();
+}
+
+void EditorWindowTest::photoOpensFramedAndMakesDifferences()
+{
+    EditorWindow w;
+    w.show();
+    QCOMPARE(w.windowTitle().left(25), QString::fromUtf8("Kovra 2 – pályaszerkesztő"));
+    QVERIFY(!w.makeButton->isEnabled());
+    QVERIFY(w.openPhoto(photo(1600, 1200, 1)));
+    QCOMPARE(w.cropView->frame(), defaultFrame(QSize(1600, 1200)));
+    QCOMPARE(w.draft().left.cols, 354);
+    // The wheel zooms the frame, keeping its shape.
+    const QRect before = w.cropView->frame();
+    w.cropView->zoom(2, QPointF(800, 600));
+    QVERIFY(w.cropView->frame().width() < before.width());
+    QVERIFY(std::abs(w.cropView->frame().width() * 482.0 / w.cropView->frame().height() - 354) < 3);
+    w.countBox->setValue(9);
+    w.makeButton->click();
+    QCOMPARE(w.list->count(), 9);
+    QVERIFY(w.draft().marker.isValid());
+    QVERIFY(w.markerButton->text().contains(w.draft().marker.name()));
+    QVERIFY(w.saveButton->isEnabled() && w.trialButton->isEnabled());
+}
+
+void EditorWindowTest::badPhotosAreRefusedWithAMessage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no picture") << QByteArray("hello") << QString::fromUtf8("nem olvasható kép");
+    const QByteArray jpeg = editortest::jpegBytes(editortest::photoLike(800, 1000, 2));
+    QTest::newRow("truncated JPEG") << jpeg.left(jpeg.size() / 2) << QString::fromUtf8("csonka JPEG");
+}
+
+void EditorWindowTest::badPhotosAreRefusedWithAMessage()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, says);
+    EditorWindow w;
+    const QString path = dir_->file("bad.jpg");
+    editortest::writeBytes(path, bytes);
+    QVERIFY(!w.openPhoto(path));
+    QCOMPARE(messages_->list.size(), 1);
+    QVERIFY(messages_->list[0].text.contains(says));
+    QVERIFY(w.cropView->photo().isNull());
+}
+
+void EditorWindowTest::smallPhotoIsUpscaledOnlyWhenThePlayerAgrees()
+{
+    EditorWindow w;
+    const QString small = photo(200, 300, 3);
+    QVERIFY(!w.openPhoto(small)); // the question is answered "Mégse"
+    QCOMPARE(modals_->shown, QStringList{"upscaleQuestion"});
+    modals_->answer = [](QWidget*) { return int(platform::mrOk); };
+    QVERIFY(w.openPhoto(small));
+    QCOMPARE(w.draft().left.rows, 482);
+}
+
+void EditorWindowTest::handMadeRerolledAndRemovedDifferences()
+{
+    EditorWindow w;
+    QVERIFY(w.openPhoto(photo(1200, 1600, 4)));
+    w.countBox->setValue(4);
+    w.makeButton->click();
+    QCOMPARE(w.list->count(), 4);
+    // A hand-made object on a free spot (a new small object always shows).
+    w.kindBox->setCurrentIndex(w.kindBox->findData(QStringLiteral("object")));
+    QPoint spot;
+    for (int y = 30; y < 460 && spot.isNull(); y += 25)
+        for (int x = 30; x < 330 && spot.isNull(); x += 25) {
+            bool clear = true;
+            for (const Difference& d : w.draft().diffs)
+                clear = clear && std::max(std::abs(d.point.x() - x), std::abs(d.point.y() - y)) > 40;
+            if (clear)
+                spot = QPoint(x, y);
+        }
+    QTest::mouseClick(w.preview, Qt::LeftButton, {}, spot + QPoint(354 + Preview::kGap, 0));
+    QCOMPARE(w.list->count(), 5);
+    QCOMPARE(w.draft().diffs.back().kind, QStringLiteral("object"));
+    QVERIFY((w.draft().diffs.back().point - spot).manhattanLength() <= 8);
+    // A click on top of an existing difference is refused, with a reason.
+    QTest::mouseClick(w.preview, Qt::LeftButton, {}, w.draft().diffs[0].point + QPoint(354 + Preview::kGap + 3, 0));
+    QCOMPARE(w.list->count(), 5);
+    QVERIFY(w.status->text().contains(QString::fromUtf8("közel")));
+    // Re-roll the selected one; remove another.
+    const QPoint second = w.draft().diffs[1].point;
+    w.list->setCurrentRow(1);
+    w.rerollButton->click();
+    QCOMPARE(w.list->count(), 5);
+    QVERIFY(w.draft().diffs[1].point != second);
+    w.list->setCurrentRow(0);
+    w.removeButton->click();
+    QCOMPARE(w.list->count(), 4);
+    QString problem;
+    QVERIFY2(!encodeDraft(w.draft(), &problem).isEmpty(), qPrintable(problem));
+}
+
+void EditorWindowTest::savingAsALevelAsksBeforeReplacingAndKeepsABackup()
+{
+    EditorWindow w;
+    QVERIFY(w.openPhoto(photo(1000, 1400, 5)));
+    w.makeButton->click();
+    w.levelBox->setValue(42);
+    QVERIFY(w.saveAsLevel());
+    const QString path = dir_->file("DATA/042.DAT");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray first = f.readAll();
+    f.close();
+    QVERIFY(levelgen::validateLevel(first).ok());
+    QVERIFY(modals_->shown.isEmpty());
+    // Again, with other differences: asked, refused, nothing changes.
+    w.seedBox->setValue(9);
+    w.makeButton->click();
+    QVERIFY(!w.saveAsLevel());
+    QCOMPARE(modals_->shown, QStringList{"replaceQuestion"});
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll() == first);
+    f.close();
+    QVERIFY(!QFile::exists(path + ".bak"));
+    // Agreed: the new level is in place and the old one kept as .bak.
+    modals_->answer = [](QWidget*) { return int(platform::mrOk); };
+    QVERIFY(w.saveAsLevel());
+    QFile bak(path + ".bak");
+    QVERIFY(bak.open(QIODevice::ReadOnly));
+    QVERIFY(bak.readAll() == first);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll() != first);
+    // "Mentés másként" to any path; an unwritable one is reported.
+    QVERIFY(w.saveAs(dir_->file("elsewhere/mine.DAT")));
+    QCOMPARE(QFileInfo(dir_->file("elsewhere/mine.DAT")).size(), level::kRecordBytes);
+    QVERIFY(!w.saveAs(QStringLiteral("/proc/kovra2/mine.DAT")));
+    QVERIFY(messages_->list.last().text.contains(QString::fromUtf8("nem írható")));
+}
+
+void EditorWindowTest::pairWithAnOversizedChangeCannotBeSaved()
+{
+    const QImage pic = editortest::photoLike(708, 964, 6);
+    QImage edited = pic;
+    editortest::paintEdit(edited, QPoint(200, 200), 10, 0);
+    editortest::paintEdit(edited, QPoint(500, 700), 40, 1); // larger than the square
+    const QString a = dir_->file("a.png"), b = dir_->file("b.png");
+    QVERIFY(pic.save(a) && edited.save(b));
+    EditorWindow w;
+    QVERIFY(w.openPair(a, b));
+    QCOMPARE(w.list->count(), 2);
+    QVERIFY(w.draft().diffs[0].clickable);
+    QVERIFY(!w.draft().diffs[1].clickable);
+    QCOMPARE(w.list->item(1)->foreground().color(), QColor(200, 20, 20));
+    QVERIFY(w.status->text().contains(QString::fromUtf8("kattintási négyzet")));
+    QVERIFY(!w.saveAsLevel());
+    QVERIFY(messages_->list.last().text.contains(QString::fromUtf8("büntetést")));
+    QVERIFY(!QFile::exists(dir_->file("DATA/001.DAT")));
+    // Pictures of different sizes are refused.
+    QVERIFY(editortest::photoLike(700, 964, 7).save(dir_->file("c.png")));
+    QVERIFY(!w.openPair(a, dir_->file("c.png")));
+    QVERIFY(messages_->list.last().text.contains(QString::fromUtf8("mérete különbözik")));
+}
+
+void EditorWindowTest::trialPlayUsesTheGameWindowAndNoPlayerRecord()
+{
+    platform::VirtualClock::activate();
+    EditorWindow w;
+    w.show();
+    QVERIFY(w.openPhoto(photo(1000, 1300, 8)));
+    w.countBox->setValue(3);
+    w.makeButton->click();
+    w.levelBox->setValue(7);
+    w.trialButton->click();
+    QVERIFY(Form1 && Form1->isVisible());
+    QVERIFY(!w.isEnabled());
+    QVERIFY(Form1->windowTitle().contains(QString::fromUtf8("7. szint")));
+    QVERIFY(Form1->windowTitle().contains(QString::fromUtf8("Próbajáték")));
+    QCOMPARE(int(Form1->levelData->diffCount()), 3);
+    for (int k = 1; k <= 3; ++k)
+        QTest::mousePress(Form1->diffShapes[size_t(k - 1)][0], Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(int(Form1->rs.foundCount), 3);
+    platform::VirtualClock::advance(3000); // the level-completed window; "Mentés és kilépés"
+    QCOMPARE(modals_->shown, QStringList{"Form4"});
+    QTRY_VERIFY(w.isEnabled());
+    QCOMPARE(Form1, nullptr); // the game's windows are gone with the trial
+    // Nothing of the game was written where the editor works.
+    QVERIFY(!QFile::exists(dir_->file("players.dat")));
+    QVERIFY(!QFile::exists(dir_->file("settings.dat")));
+    QVERIFY(QDir(dir_->file("DATA")).entryList(QDir::Files).isEmpty());
+    platform::VirtualClock::deactivate();
+}
+
+QTEST_MAIN(EditorWindowTest)
+#include "tst_editor_window.moc"
