@@ -111,7 +111,6 @@ void MusicPlayer::open()
     duration_ = -1;
     if (!audio::ensureOpen())
         return; // no audio at all: stay silent rather than pester the player
-    Mix_Music* music = mix().Mix_LoadMUS(fileName_.toUtf8().constData());
     Mix_Music* music = loadMusic(fileName_);
     if (!music)
         throw platform::RuntimeError(QString::fromUtf8(mix().Mix_GetError()));
