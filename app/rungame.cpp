@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QTimer>
 
 namespace app {
@@ -38,6 +39,9 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
                              platform::MsgIcon::Error);
         return 1;
     }
+    // The player's folder may not exist yet (a first start when installed);
+    // made now, so the very first game holds the lock too.
+    QDir().mkpath(platform::writeDir());
     platform::GameLock lock(platform::writeDir());
     if (lock.acquire() == platform::GameLock::HeldByAnother) {
         platform::messageBox(nullptr, platform::alreadyRunningText(), QStringLiteral("Kovra 2"),

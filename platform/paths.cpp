@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
