@@ -59,6 +59,10 @@ layout)
   "$P/bin/kovra2" --help | grep -q "$P/share/kovra2/" || fail "--help does not name $P/share/kovra2/"
   out=$(desktop-file-validate "$P/share/applications/$appid.desktop" 2>&1) || true
   [ -z "$out" ] || fail "desktop-file-validate: $out"
+  if [ -e "$P/bin/kovra2-editor" ]; then # the level maker, when it is built
+    out=$(desktop-file-validate "$P/share/applications/$appid.editor.desktop" 2>&1) || fail "no level maker entry: $out"
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
+  fi
   out=$(appstreamcli validate --no-net --no-color "$P/share/metainfo/$appid.metainfo.xml" 2>&1) || fail "appstreamcli: $out"
   echo "$out" | grep -E '^(E|W):' && fail "appstreamcli: $out"
   man -l "$P/share/man/man6/kovra2.6.gz" >/dev/null 2>&1 || zcat "$P/share/man/man6/kovra2.6.gz" | grep -q '^.TH KOVRA2 6' || fail "no man page"
