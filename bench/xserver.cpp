@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -66,16 +67,21 @@ bool XServer::start()
     if (poll(&p, 1, 10000) > 0)
         got = read(fds[0], buf, sizeof buf - 1);
     close(fds[0]);
-    if (got <= 0)
+    if (got <= 0) {
+        std::fprintf(stderr, "bench: Xvfb named no display\n");
         return false;
+    }
     display_ = ":" + std::to_string(std::atoi(buf));
     conn_ = xcb_connect(display_.c_str(), nullptr);
-    if (xcb_connection_has_error(conn_))
+    if (xcb_connection_has_error(conn_)) {
+        std::fprintf(stderr, "bench: cannot connect to Xvfb on %s\n", display_.c_str());
         return false;
+    }
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_void_cookie_t c = xcb_change_window_attributes_checked(conn_, screen->root, XCB_CW_EVENT_MASK, &mask);
     if (xcb_generic_error_t* e = xcb_request_check(conn_, c)) {
+        std::fprintf(stderr, "bench: cannot watch the windows of %s (X error %d)\n", display_.c_str(), e->error_code);
         std::free(e);
         return false;
     }
