@@ -88,6 +88,9 @@ bool ensureOpen()
         unavailable = true;
         return false;
     }
+    // Otherwise SDL turns SIGINT and SIGTERM into events nobody reads, and
+    // the game no longer ends when asked to.
+    mix->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     mix->Mix_Init(MIX_INIT_MP3);
     if (!tryOpen(*mix)) {
         mix->SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
