@@ -30,6 +30,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -221,11 +222,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench: no levels or music in %s (make content makes them)\n", qPrintable(gameDir));
         return 1;
     }
-    bench::XServer x;
-    if (!x.start()) {
+    // Other X servers may start beside ours and take the display it chose.
+    std::unique_ptr<bench::XServer> server;
+    for (int attempt = 0; attempt < 3 && !server; ++attempt) {
+        server = std::make_unique<bench::XServer>();
+        if (!server->start())
+            server.reset();
+    }
+    if (!server) {
         std::fprintf(stderr, "bench: cannot start Xvfb\n");
         return 1;
     }
+    bench::XServer& x = *server;
     BenchFolder folder;
     if (!folder.make(gameDir)) {
         std::fprintf(stderr, "bench: cannot lay out a game folder\n");
@@ -283,20 +291,29 @@ int main(int argc, char** argv)
     Form3->roster.playerCount = 1;
     Form3->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Bench"));
     Form3->selectedPlayer = 1;
-    folder.writeSettings(false, false);
     Form2->MediaPlayer1.stop();
     Form2->hide();
-    Form1->show();
+    Form1->show(); // the player's level, with its sound and music as a new player has them
     spin(500);
+    // The peak of the game's own work, before the floor's buffer adds to it;
+    // these loads also warm the caches for the timed ones.
+    for (int i = 0; i < 20; ++i) {
+        Form1->AlakzatLebontas();
+        Form1->SzintFeltolt(1 + (i * 37) % 100);
+        settleOnScreen();
+    }
+    const double peakRss = bench::peakRssMb(getpid());
+    folder.writeSettings(false, false);
+    settings::load();
     const Loads quietLoads = levelLoads(folder.path(), kLoads);
     figure("level load, sound and music off", quietLoads.loadMs, "ms", "floor: read, write 2 pictures",
            quietLoads.floorMs, "<= 3");
     folder.writeSettings(true, true);
-    Form8->LoadSettings();
+    settings::load();
     const Loads musicLoads = levelLoads(folder.path(), kLoads / 2);
     figure("level load with its sound and music", musicLoads.loadMs, "ms", "floor: read, write 2 pictures",
            musicLoads.floorMs, "none, for information");
-    figure("peak RSS, levels loaded (this process)", bench::peakRssMb(getpid()), "MB",
+    figure("peak RSS, levels loaded (this process)", peakRss, "MB",
            "its start window's RSS", startRss, "<= 1.5");
     Form1->hide();
     app::destroyForms();

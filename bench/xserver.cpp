@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -21,6 +22,27 @@ double nowMs()
 {
     using namespace std::chrono;
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Xvfb's own choice (-displayfd alone) looks at lock files only, but clients
+// try the abstract socket first, which an X server of another file-system
+// namespace may hold: we would connect to it. So skip both.
+int freeDisplay()
+{
+    std::string taken;
+    if (FILE* f = std::fopen("/proc/net/unix", "r")) {
+        char line[512];
+        while (std::fgets(line, sizeof line, f))
+            taken += line;
+        std::fclose(f);
+    }
+    for (int n = 90; n < 500; ++n) {
+        const std::string sock = "@/tmp/.X11-unix/X" + std::to_string(n) + "\n";
+        const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+        if (taken.find(sock) == std::string::npos && access(lock.c_str(), F_OK) != 0)
+            return n;
+    }
+    return 499;
 }
 
 std::vector<char*> pointers(const std::vector<std::string>& v)
@@ -47,7 +69,8 @@ bool XServer::start()
     if (pipe(fds) != 0)
         return false;
     const std::string fd = std::to_string(fds[1]);
-    std::vector<std::string> argv{"Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+    const std::string display = ":" + std::to_string(freeDisplay());
+    std::vector<std::string> argv{"Xvfb", display, "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
@@ -66,16 +89,21 @@ bool XServer::start()
     if (poll(&p, 1, 10000) > 0)
         got = read(fds[0], buf, sizeof buf - 1);
     close(fds[0]);
-    if (got <= 0)
+    if (got <= 0) {
+        std::fprintf(stderr, "bench: Xvfb named no display\n");
         return false;
+    }
     display_ = ":" + std::to_string(std::atoi(buf));
     conn_ = xcb_connect(display_.c_str(), nullptr);
-    if (xcb_connection_has_error(conn_))
+    if (xcb_connection_has_error(conn_)) {
+        std::fprintf(stderr, "bench: cannot connect to Xvfb on %s (xcb error %d)\n", display_.c_str(), xcb_connection_has_error(conn_));
         return false;
+    }
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_void_cookie_t c = xcb_change_window_attributes_checked(conn_, screen->root, XCB_CW_EVENT_MASK, &mask);
     if (xcb_generic_error_t* e = xcb_request_check(conn_, c)) {
+        std::fprintf(stderr, "bench: cannot watch the windows of %s (X error %d)\n", display_.c_str(), e->error_code);
         std::free(e);
         return false;
     }

@@ -16,7 +16,7 @@ using platform::Shape;
 
 void TForm1::Hang(const QString& name)
 {
-    if (Form8->chkSound->isChecked())
+    if (settings::current().sound)
         sound::SoundChannel::instance().play(name);
 }
 
@@ -40,7 +40,7 @@ void TForm1::balkepClick()
     if (buntimer->enabled()) {
         if (rs.timeLeft > 5) {
             rs.timeLeft -= 5;
-            if (Form8->chkMusic->isChecked()) {
+            if (settings::current().music) {
                 MediaPlayer1.seek(MediaPlayer1.position() + 5000);
                 MediaPlayer1.play();
             }
@@ -71,11 +71,11 @@ void TForm1::Image3Click()
     rs.paused ^= 1;
     if (rs.paused) {
         Hang(QStringLiteral("pause"));
-        if (Form8->chkMusic->isChecked())
+        if (settings::current().music)
             MediaPlayer1.pause();
     } else {
         Hang(QStringLiteral("pause_vege"));
-        if (Form8->chkMusic->isChecked())
+        if (settings::current().music)
             MediaPlayer1.play();
     }
     CheckPause();

@@ -37,7 +37,7 @@ void addSeconds(std::int32_t& stored, int used)
 
 void TForm1::musicStop()
 {
-    if (Form8->chkMusic->isChecked())
+    if (settings::current().music)
         MediaPlayer1.stop();
 }
 

@@ -21,7 +21,7 @@ std::uint8_t TForm1::diffCount() const { return levelData->diffCount(); }
 
 void TForm1::FormShow()
 {
-    const Qt::CursorShape cursor = Form8->chkPrecise->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor;
+    const Qt::CursorShape cursor = settings::current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
     balkep->setCursor(cursor);
     jobbkep->setCursor(cursor);
     const players::PlayerRecord& p = Form3->currentPlayer();
@@ -31,7 +31,7 @@ void TForm1::FormShow()
     rs.attempts = p.attempts;
     // A damaged settings file is reported and the boxes keep their states;
     // the level is loaded all the same, or the game could not be played.
-    platform::guard([] { Form8->LoadSettings(); });
+    platform::guard([] { settings::load(); });
     SzintFeltolt(rs.level);
 }
 
@@ -78,7 +78,7 @@ void TForm1::SzintFeltolt(int n)
     DelayTimer->setEnabled(false);
     Image3->setEnabled(true);
     inActTimer->setEnabled(true);
-    if (Form8->chkMusic->isChecked() && !MediaPlayer1.fileName().isEmpty())
+    if (settings::current().music && !MediaPlayer1.fileName().isEmpty())
         MediaPlayer1.stop();
 
     bool loaded = false;
@@ -114,7 +114,7 @@ void TForm1::SzintFeltolt(int n)
     rs.paused = 0;
     CheckPause();
     Hang(QStringLiteral("palya_kezd"));
-    if (Form8->chkMusic->isChecked()) {
+    if (settings::current().music) {
         MediaPlayer1.setFileName(platform::contentFile(QStringLiteral("MUSIC/") + level::zeroes(std::uint8_t(n)) + QStringLiteral(".MP3")));
         platform::guard([this] { // a missing piece leaves the level playing in silence
             MediaPlayer1.open();
@@ -180,7 +180,7 @@ void TForm1::AlakzatEpites()
 {
     const int n = diffCount();
     const QColor marker = levelData->markerColor();
-    const Qt::CursorShape cursor = Form8->chkPrecise->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor;
+    const Qt::CursorShape cursor = settings::current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
     for (int side = 0; side < 2; ++side) {
         for (int k = 1; k <= n; ++k) {
             const level::DiffPoint pt = levelData->diffPoint(k);
@@ -189,7 +189,8 @@ void TForm1::AlakzatEpites()
             s->setGeometry(pt.x + (side == 0 ? 66 : 552), pt.y + 49, 20, 20);
             s->setPenColor(marker);
             s->setPenStyle(Shape::Clear);
-            s->setCursor(cursor);
+            if (!s->testAttribute(Qt::WA_SetCursor) || s->cursor().shape() != cursor)
+                s->setCursor(cursor); // not again for every level: each set reaches the window
             s->setObjectName((side == 0 ? QStringLiteral("a") : QStringLiteral("b")) + level::zeroes(std::uint8_t(k)));
             s->raise();
             s->show();

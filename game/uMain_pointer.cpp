@@ -14,7 +14,7 @@
 using platform::Shape;
 
 namespace {
-bool shadowOn() { return Form8->chkShadow->isChecked(); }
+bool shadowOn() { return settings::current().shadow; }
 } // namespace
 
 void TForm1::balkepMouseMove(QPoint p)
@@ -72,7 +72,7 @@ void TForm1::FormActivate()
 
 void TForm1::guardHitTest(int hit)
 {
-    const bool music = Form8->chkMusic->isChecked();
+    const bool music = settings::current().music;
     if (gameLive && (hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON)) {
         Timer1->setEnabled(false);
         balkep->hide();

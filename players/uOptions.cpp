@@ -123,12 +123,17 @@ void TForm8::LoadSettings()
 
 void TForm8::Button1Click()
 {
+    save(boxes());
+}
+
+players::SettingsRecord TForm8::boxes() const
+{
     players::SettingsRecord s;
     s.sound = chkSound->isChecked();
     s.precise = chkPrecise->isChecked();
     s.music = chkMusic->isChecked();
     s.shadow = chkShadow->isChecked();
-    save(s);
+    return s;
 }
 
 void TForm8::saveAndClose()
@@ -152,7 +157,14 @@ void load()
         save(beforeWindow); // missing: written from the current settings
 }
 
-bool musicOn() { return Form8.created() ? Form8->chkMusic->isChecked() : beforeWindow.music; }
+players::SettingsRecord current()
+{
+    if (!Form8.created())
+        return beforeWindow;
+    return Form8->boxes();
+}
+
+bool musicOn() { return current().music; }
 
 void reset() { beforeWindow = {}; }
 

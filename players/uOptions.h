@@ -2,6 +2,8 @@
 #include "app/lazyform.h"
 #include <QDialog>
 
+#include "players/records.h"
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -18,6 +20,7 @@ public:
     // Writes the boxes to settings.dat.
     void Button1Click();
     void FormShow();
+    players::SettingsRecord boxes() const; // the four boxes as a record
 
     platform::Image* Image1;
     QCheckBox* chkPrecise;
@@ -48,7 +51,9 @@ extern LazyForm<TForm8> Form8;
 namespace settings {
 // The window's LoadSettings, or the same reading into that record.
 void load();
-// The music box, or the record's music setting before the window exists.
+// The four boxes, or the record before the window exists: reading a setting
+// does not build the window (nor its background picture).
+players::SettingsRecord current();
 bool musicOn();
 // All on again, as at program start (when the windows are destroyed).
 void reset();

@@ -32,7 +32,6 @@ constexpr int kMusicVolume = 96;   // of 128: the music sits under the effects
 
 bool tryOpen(const sdl::Api& mix)
 {
-    mix.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // the game ends itself on SIGINT and SIGTERM
     if (mix.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (mix.Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
@@ -89,6 +88,9 @@ bool ensureOpen()
         unavailable = true;
         return false;
     }
+    // Otherwise SDL turns SIGINT and SIGTERM into events nobody reads, and
+    // the game no longer ends when asked to.
+    mix->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     mix->Mix_Init(MIX_INIT_MP3);
     if (!tryOpen(*mix)) {
         mix->SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -87,6 +87,9 @@ const QStringList kSingleEvents = {"PALYA_KEZD", "TALALAT",  "TALALAT2",   "HELP
 class TestSoundEffects : public QObject {
     Q_OBJECT
 private slots:
+    // The recordings sit in the game's static library as one object that
+    // only naming it links in, as the audio device does.
+    void initTestCase() { Q_INIT_RESOURCE(sounds); }
     void recordingIsPlainPcmStereo44k_data();
     void recordingIsPlainPcmStereo44k();
     void recordingHasExactLength_data();
