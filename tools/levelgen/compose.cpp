@@ -50,6 +50,12 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
             break;
         Obj& o = put(s, kind, at, y, probe.scale, from(r, palette));
         o.groundMove = true;
+        if (kind == Bread) // food keeps its own colours whatever the crockery
+            o.c1 = vary(QColor(200, 140, 70), r, 0.1);
+        if (kind == Heart)
+            o.c1 = vary(QColor(170, 70, 40), r, 0.1);
+        if (kind == Grapes)
+            o.c1 = r.chance(0.5) ? QColor(110, 50, 110) : QColor(170, 190, 80);
         x += w + r.range(1, 9);
     }
 }
@@ -97,6 +103,26 @@ void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, 
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, int(floorY)), 30, 5, r.seed());
     noiseTexture(s.base, QRect(0, int(floorY), kWidth, kHeight - int(floorY)), 5, 8, r.seed(), 5);
+}
+
+void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours)
+{
+    // The wire droops in two swags; each bulb hangs from the point above it.
+    auto wireY = [&](double x) { return y + sag * std::sin(M_PI * std::fmod(x / (kWidth / 2.0), 1.0)); };
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(40, 35, 30), 1));
+        QPainterPath wire;
+        wire.moveTo(0, wireY(0));
+        for (double x = 2; x <= kWidth; x += 2)
+            wire.lineTo(x, wireY(x));
+        p.drawPath(wire);
+    }
+    for (int i = 0; i < bulbs; ++i) {
+        const double x = (i + 0.5) * kWidth / bulbs;
+        put(s, Bulb, x, wireY(x), 1.2, *(colours.begin() + std::ptrdiff_t(r.next() % colours.size()))).variant = 1;
+    }
 }
 
 void shelfBoard(Scene& s, double y, const QColor& wood)

@@ -205,6 +205,15 @@ void mirrorScene(Scene& s)
             o.mirror = !o.mirror;
     }
 }
+// One of a kind in a scene: a crowd of them would look like a copying mistake.
+bool isCharacter(K kind)
+{
+    for (K k : {Cat, Teddy, Snowman, Robot, Gnome, Astronaut, Rocket, Lighthouse, Camel, Satellite})
+        if (k == kind)
+            return true;
+    return false;
+}
+
 // More of the small things a theme already placed, in the same band of the
 // picture (sky, water, ground) and the same colours, so later levels are
 // fuller and every level has enough small things to change.
@@ -215,7 +224,8 @@ void enrich(Scene& s, Rng& r, int wanted)
         extra -= o.visible;
     std::vector<Obj> templates;
     for (const Obj& o : s.objs)
-        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8)
+        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8 &&
+            !isCharacter(K(o.kind)))
             templates.push_back(o);
     if (templates.empty())
         return;

@@ -127,8 +127,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
     for (int i = 0; i < 3; ++i) // stall numbers
         put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 1.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    for (int i = 0; i < many(s, 5); ++i)
-        put(s, Bulb, r.range(20, 334), r.range(counter1 - 75, counter1 - 55), 1.3, QColor(255, 220, 130)).variant = 1;
+    garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
     group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
     group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
     group(s, r, Fruit, many(s, 4), {20, 334, counter2 + 45, kHeight - 5}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
@@ -169,11 +168,9 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         Obj& h = put(s, House, x, ground + 70, 0.95, QColor(150, 105, 65), QColor(235, 240, 250));
         h.shape = 0;
         for (int k = 0; k < 4; ++k)
-            put(s, Heart, x - 30 + k * 20, ground - 15, 1.2, QColor(170, 60, 40)).variant = k % 2;
+            put(s, Heart, x - 30 + k * 20, ground + 30, 1.2, QColor(170, 60, 40)).variant = k % 2; // hung from the eaves
     }
-    for (int i = 0; i < many(s, 10); ++i)
-        put(s, Bulb, 12 + i * (330.0 / many(s, 10)), ground - 48 + 6 * std::sin(i * 1.3), 1.2,
-            anyOf(r, {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)})).variant = 1;
+    garland(s, r, ground - 52, 14, many(s, 10), {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)});
     group(s, r, Fir, many(s, 3), {15, 339, ground + 80, kHeight - 60}, 0.8, 1.1, {QColor(40, 90, 70)});
     group(s, r, Cup, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(240, 240, 235)});
     group(s, r, Candle, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(240, 230, 200), QColor(200, 40, 40)});

@@ -280,9 +280,7 @@ void buildCampsite(Scene& s, Rng& r, int v)
     for (Obj& o : s.objs)
         if (o.kind == Lamp)
             o.variant = 1;
-    for (int i = 0; i < many(s, 8); ++i)
-        put(s, Bulb, 20 + i * (314.0 / many(s, 8)), horizon + 40 + 6 * std::sin(i * 1.1), 1.2,
-            anyOf(r, {QColor(255, 210, 90), QColor(255, 140, 90)})).variant = 1;
+    garland(s, r, horizon + 34, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
     group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
     group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
     group(s, r, Cup, many(s, 2), {30, 324, horizon + 140, kHeight - 10}, 1.1, 1.3, kCrockery);
@@ -304,9 +302,7 @@ void buildSnowyVillage(Scene& s, Rng& r, int v)
               anyOf(r, {QColor(190, 120, 80), QColor(220, 200, 160), QColor(150, 90, 70)}), QColor(240, 244, 252), d.night);
     group(s, r, Fir, many(s, 4), {15, 339, ground + 90, kHeight - 30}, 0.9, 1.2, {QColor(35, 85, 60)});
     group(s, r, Snowman, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
-    for (int i = 0; i < many(s, 8); ++i)
-        put(s, Bulb, 15 + i * (324.0 / many(s, 8)), ground + 62 + 5 * std::sin(i * 0.9), 1.2,
-            anyOf(r, {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)})).variant = 1;
+    garland(s, r, ground + 56, 10, many(s, 8), {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)});
     group(s, r, Crate, 1, {30, 324, ground + 110, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(200, 50, 40));
     group(s, r, Bird, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(110, 90, 70)}, QColor(220, 70, 40));
     spares(s, r, Snowman, 1, {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(40, 40, 45)}, QColor(210, 40, 40));
