@@ -98,14 +98,14 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
         o.shape = (o.shape + rng.between(1, k.shapes - 1)) % k.shapes;
         return true;
     case Shade: {
-        // Lighter or darker by a CIE76 distance of 14 to 28: seen when compared.
+        // Lighter or darker by a CIE76 distance of 18 to 30: seen when compared.
         QColor& c = k.recolour == 3 ? o.c3 : k.recolour == 2 ? o.c2 : o.c1;
         const double sign = rng.chance(0.5) ? 1 : -1;
         for (int step = 0; step < 12; ++step) {
             const double f = 1 + sign * (step % 6 + 2) * 0.05 * (step < 6 ? 1 : -1);
             const QColor n = shade(c, f);
             const double e = deltaE76(c.rgb(), n.rgb());
-            if (e >= 14 && e <= 28) {
+            if (e >= 18 && e <= 30) {
                 c = n;
                 return true;
             }
@@ -206,6 +206,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             continue;
         if (!(mod & kSubtleMods) && bold >= d.maxBold)
             continue;
+        if (mod == Shade && d.minContrast >= 30) // the first levels show strong changes only
+            continue;
         const QRect region = (bounds(before) | bounds(after)).intersected(QRect(0, 0, kWidth, kHeight));
         if (region.isEmpty())
             continue;
@@ -219,8 +221,11 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                                      [&](const Change& c) { return distanceOutside(c.at, centre) > kMaxSpill; }),
                       changes.end());
         const DiffCheck check = checkDifference(changes, centre);
+        // A change of shade is faint by design: its own band of contrast.
+        const bool contrastOk = mod == Shade ? check.meanDeltaE >= 12 && check.meanDeltaE <= 30
+                                             : check.meanDeltaE >= d.minContrast;
         bool ok = inset.contains(centre) && check.ok() && check.visible >= d.minVisible &&
-                  check.visible <= d.maxVisible && check.meanDeltaE >= d.minContrast;
+                  check.visible <= d.maxVisible && contrastOk;
         for (const Difference& other : out.list)
             ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
                            2 * (kSquareHalf + kMaxSpill) + 2;

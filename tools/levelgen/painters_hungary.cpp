@@ -305,7 +305,7 @@ void paintNumberPlate(QPainter& p, const Obj& o)
     p.setPen(QPen(shade(o.c1, 0.5), 0.6));
     p.setBrush(litGradient(QRectF(-6.5, -10, 13, 10), o.c1, 0.2));
     p.drawRoundedRect(QRectF(-6.5, -10, 13, 10), 1.5, 1.5);
-    p.setPen(QPen(QColor(250, 250, 245), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(250, 250, 245), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     const char* s = kDigitStrokes[std::abs(o.count) % 10];
     QPainterPath path;

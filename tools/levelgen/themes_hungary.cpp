@@ -126,7 +126,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
     for (int i = 0; i < 3; ++i) // stall numbers
-        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 1.4, QColor(40, 80, 160)).count = r.between(1, 9);
+        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
     garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
     group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
     group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
@@ -206,7 +206,7 @@ void buildCellarRow(Scene& s, Rng& r, int v)
         h.shape = 1;
         Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
         door.variant = r.between(0, 3);
-        put(s, NumberPlate, x + 22, y - 30, 1.4, QColor(40, 80, 160)).count = r.between(1, 9);
+        put(s, NumberPlate, x + 22, y - 30, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
         put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
         put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
     }
@@ -254,7 +254,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 4); ++i) {
         const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
         put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));

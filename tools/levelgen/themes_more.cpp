@@ -163,7 +163,7 @@ void buildBakery(Scene& s, Rng& r, int v)
     shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
     row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
     put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
-    put(s, NumberPlate, r.range(40, 314), counter - 20, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), counter - 20, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 6); ++i) // gingerbread hearts hung along the top
         put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
     group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
