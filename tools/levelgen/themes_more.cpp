@@ -147,11 +147,11 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
             o.c1 = vary(QColor(190, 100, 60), r, 0.1);
     put(s, Clock, r.range(60, 290), 55, 1.3, QColor(150, 100, 60));
     group(s, r, Pot, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.6, {QColor(190, 100, 60)});
-    group(s, r, Flower, many(s, 4), {20, 334, floorY + 25, kHeight - 10}, 1.3, 1.5, kBright);
+    group(s, r, Jar, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.3, kBright);
     group(s, r, Cat, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(220, 150, 80), QColor(60, 60, 65)});
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
-    spares(s, r, Flower, 2, {30, 324, floorY + 25, kHeight - 10}, 1.3, 1.4, {QColor(230, 50, 70)});
+    spares(s, r, Pot, 2, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
 }
 
 void buildBakery(Scene& s, Rng& r, int v)
@@ -238,6 +238,9 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
+    for (Obj& o : s.objs)
+        if (o.kind == Rock)
+            o.variant = 0, o.deny |= Detail; // no moss on the moon
 }
 
 void buildAquarium(Scene& s, Rng& r, int v)
