@@ -231,7 +231,7 @@ void enrich(Scene& s, Rng& r, int wanted)
         return;
     std::vector<int> room(std::size_t(kindCount()), 0); // a few times as many of a kind as the theme put
     for (const Obj& o : templates)
-        room[std::size_t(o.kind)] += 5;
+        room[std::size_t(o.kind)] += 6;
     for (int i = 0, tries = 0; i < extra && tries < 4 * extra; ++tries) {
         const Obj& t = templates[r.next() % templates.size()];
         if (room[std::size_t(t.kind)] <= 0)

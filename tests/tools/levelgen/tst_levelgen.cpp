@@ -159,7 +159,7 @@ private slots:
             const LevelSummary& s = summaries[std::size_t(n - 1)];
             QVERIFY2(r.ok(), qPrintable(r.summary(n)));
             QCOMPARE(s.count, difficultyFor(n).count);
-            QVERIFY2(s.objects >= 25 + 40 * (n - 1) / 99, qPrintable(QStringLiteral("level %1: %2 objects").arg(n).arg(s.objects)));
+            QVERIFY2(s.objects >= 25 + 45 * (n - 1) / 99, qPrintable(QStringLiteral("level %1: %2 objects").arg(n).arg(s.objects)));
             if (n <= 10)
                 for (const DiffCheck& d : r.diffs)
                     QVERIFY(d.visible >= 150 && d.meanDeltaE >= 30);
