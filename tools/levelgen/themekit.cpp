@@ -249,6 +249,23 @@ void enrich(Scene& s, Rng& r, int wanted)
         o.count = t.count;
     }
 }
+// The painter-family kinds arrive from `group` with no count or light of
+// their own: give each a count in its range (a digit, cake layers, seeds)
+// and light half the lanterns.
+void settleNewKinds(Scene& s, Rng& r)
+{
+    for (Obj& o : s.objs) {
+        if (o.kind < Vase)
+            continue;
+        const Kind& k = kindOf(o.kind);
+        if (k.maxCount > 0 && (o.count < k.minCount || o.count > k.maxCount || (k.mods & Digit)))
+            o.count = r.between(std::max(1, k.minCount), k.maxCount);
+        if (o.kind == Lantern || o.kind == Cauldron)
+            o.variant = r.chance(0.6) ? 1 : 0;
+        else if (k.details > 0)
+            o.variant = int(r.next() % (1u << k.details));
+    }
+}
 } // namespace
 
 Scene buildScene(int level)
@@ -260,6 +277,7 @@ Scene buildScene(int level)
     s.density = 1 + 0.6 * (level - 1) / 99.0;
     const int visit = (level - 1) / themeCount();
     kThemes[themeForLevel(level)].build(s, rng, visit);
+    settleNewKinds(s, rng);
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);

@@ -459,6 +459,20 @@ private slots:
         QCOMPARE(int(staleLevels(dir.path(), 1, 100).size()), 100);
     }
 
+    // Kinds are counted by what a player would call them: every kind has a
+    // name of its own, and the pack has at least as many as we claim.
+    void kindsAreDistinctThings()
+    {
+        QSet<QString> names;
+        for (int k = 0; k < kindCount(); ++k) {
+            const QString name = QString::fromLatin1(kindOf(k).name);
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            QVERIFY2(kindOf(k).paint, qPrintable(name));
+        }
+        QVERIFY2(kindCount() >= 127, qPrintable(QString::number(kindCount())));
+    }
+
     // A painter reaching outside its box would leave half an object behind
     // when the difference is drawn.
     void everyObjectPaintsInsideItsBox_data()
