@@ -185,6 +185,14 @@ const char* themeName(int theme) { return kThemes[theme % themeCount()].name; }
 // themeCount() levels.
 int themeForLevel(int level) { return (level - 1) % themeCount(); }
 
+int visitOfLevel(int level) { return (level - 1) / themeCount(); }
+
+// 36 themes over 100 levels: 28 come three times, the last 8 twice. Each
+// visit takes the next composition from a starting point that differs by
+// theme, so every composition of every theme is in the pack except the one
+// each twice-shown theme skips, and that one differs from theme to theme.
+int compositionForLevel(int level) { return (themeForLevel(level) + visitOfLevel(level)) % kCompositions; }
+
 std::vector<int> themeSchedule()
 {
     std::vector<int> out;
@@ -268,6 +276,12 @@ void settleNewKinds(Scene& s, Rng& r)
 }
 } // namespace
 
+void composeTheme(Scene& s, Rng& rng, int theme, int composition)
+{
+    kThemes[theme % themeCount()].build(s, rng, composition % kCompositions);
+    settleNewKinds(s, rng);
+}
+
 Scene buildScene(int level)
 {
     Rng rng(std::uint64_t(level) * 7777 + 12345);
@@ -275,9 +289,8 @@ Scene buildScene(int level)
     s.base = newBase();
     s.finish.seed = std::uint32_t(level) * 2654435761u;
     s.density = 1 + 0.6 * (level - 1) / 99.0;
-    const int visit = (level - 1) / themeCount();
-    kThemes[themeForLevel(level)].build(s, rng, visit);
-    settleNewKinds(s, rng);
+    const int visit = visitOfLevel(level);
+    composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);

@@ -85,7 +85,7 @@ void buildGarden(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v + 3, r);
     s.finish.tint = d.tint;
-    const double ground = r.range(170, 210);
+    const double ground = r.range(170, 210) + (v % 3 == 2 ? 70 : 0); // the third from higher up
     meadow(s, r, d, ground, QColor(95, 160, 70));
     {
         QPainter p(&s.base);
@@ -133,9 +133,10 @@ void buildGarden(Scene& s, Rng& r, int v)
 
 void buildWinter(Scene& s, Rng& r, int v)
 {
-    Daylight d = daylight(v % 2 ? 3 : 0, r);
+    v %= 3;
+    Daylight d = daylight(v == 2 ? 1 : v % 2 ? 3 : 0, r);
     s.finish.tint = mix(d.tint, QColor(235, 242, 255), 0.5);
-    const double ground = r.range(230, 260);
+    const double ground = r.range(230, 260) - (v == 2 ? 70 : 0);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -183,9 +184,10 @@ void buildWinter(Scene& s, Rng& r, int v)
 
 void buildDesert(Scene& s, Rng& r, int v)
 {
-    Daylight d = daylight(v % 2 ? 2 : 3, r);
+    v %= 3;
+    Daylight d = daylight(v == 2 ? 0 : v % 2 ? 2 : 3, r);
     s.finish.tint = QColor(255, 240, 220);
-    const double ground = r.range(220, 250);
+    const double ground = r.range(220, 250) - (v == 2 ? 70 : 0);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);

@@ -28,7 +28,7 @@ void shelf(QPainter& p, double y, double depth, const QColor& wood)
 void buildKitchen(Scene& s, Rng& r, int v)
 {
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
-    const double table = r.range(300, 320), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
+    const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
         QPainter p(&s.base);
@@ -89,7 +89,9 @@ void buildKitchen(Scene& s, Rng& r, int v)
 void buildToyShelf(Scene& s, Rng& r, int v)
 {
     s.finish.tint = QColor(255, 248, 238);
-    const QColor wall = anyOf(r, {QColor(200, 220, 240), QColor(245, 225, 200), QColor(225, 240, 215), QColor(240, 215, 225)});
+    // Each composition its own room: a blue, a peach or a green nursery.
+    const QColor walls[3] = {QColor(200, 220, 240), QColor(245, 220, 190), QColor(205, 235, 195)};
+    const QColor wall = walls[v % 3];
     const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(200, 160, 110), QColor(140, 95, 60)});
     const double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
     {

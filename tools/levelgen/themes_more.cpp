@@ -303,8 +303,8 @@ void buildAquarium(Scene& s, Rng& r, int v)
 void buildCampsite(Scene& s, Rng& r, int v)
 {
     v %= 3;
-    const Daylight d = v == 1 ? daylight(3, r) : night(r); // one evening, two nights
-    s.finish.tint = v == 1 ? QColor(255, 230, 210) : QColor(215, 220, 255);
+    const Daylight d = v == 1 ? daylight(3, r) : v == 2 ? daylight(0, r) : night(r); // evening, night, early morning
+    s.finish.tint = v == 1 ? QColor(255, 230, 210) : v == 2 ? QColor(250, 248, 240) : QColor(215, 220, 255);
     const double horizon = 190 + v * 30 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
     for (int i = 0; i < 8; ++i)
@@ -315,7 +315,8 @@ void buildCampsite(Scene& s, Rng& r, int v)
         if (o.kind == Lamp)
             o.variant = 1;
     garland(s, r, horizon + 34, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
-    group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    if (v != 2) // no stars in the morning
+        group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
     group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
     group(s, r, Cup, many(s, 2), {30, 324, horizon + 140, kHeight - 10}, 1.1, 1.3, kCrockery);
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 0.9, 1.2, {QColor(90, 95, 100)});
@@ -324,7 +325,10 @@ void buildCampsite(Scene& s, Rng& r, int v)
     group(s, r, Kettle, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(120, 120, 125)}, QColor(70, 70, 75));
     group(s, r, Fox, 1, {30, 324, horizon + 40, kHeight - 10}, 1.0, 1.1, {QColor(210, 110, 40)});
     group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
-    spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
+    if (v != 2)
+        spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
+    else
+        spares(s, r, Mushroom, 2, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
 }
 
 void buildSnowyVillage(Scene& s, Rng& r, int v)
@@ -384,7 +388,7 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
 void buildPier(Scene& s, Rng& r, int v)
 {
     v %= 3;
-    const Daylight d = daylight(v + 2, r);
+    const Daylight d = daylight(2 - v, r); // afternoon, noon, morning
     s.finish.tint = d.tint;
     const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));

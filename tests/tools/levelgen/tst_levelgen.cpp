@@ -114,6 +114,7 @@ const QByteArray& goodLevel()
 
 class LevelgenTest : public QObject {
     Q_OBJECT
+    static constexpr double kCompositionsApart = 8; // of 255, mean over the 8x-downsampled picture
 private slots:
     void generatedLevelsPassAndHaveTheirDifficulty_data()
     {
@@ -457,6 +458,40 @@ private slots:
         stamp.write(QByteArray::number(kGeneratorVersion - 1));
         stamp.close();
         QCOMPARE(int(staleLevels(dir.path(), 1, 100).size()), 100);
+    }
+
+    // A theme's visits show different compositions, and every theme has
+    // three that really differ (not only a tint), seen at the look-alike
+    // scale of the validator.
+    void everyThemeShowsDifferentCompositions_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int t = 0; t < themeCount(); ++t)
+            QTest::newRow(themeName(t)) << t;
+    }
+    void everyThemeShowsDifferentCompositions()
+    {
+        QFETCH(int, theme);
+        QSet<int> used;
+        int visits = 0;
+        for (int n = 1; n <= kLevels; ++n)
+            if (themeForLevel(n) == theme)
+                used.insert(compositionForLevel(n)), ++visits;
+        QCOMPARE(int(used.size()), std::min(visits, kCompositions));
+        std::vector<std::vector<float>> thumbs;
+        for (int c = 0; c < kCompositions; ++c) {
+            Scene s;
+            s.base = newBase();
+            Rng rng(4242);
+            composeTheme(s, rng, theme, c);
+            depthSort(s);
+            thumbs.push_back(thumbnail(render(s)));
+        }
+        for (int a = 0; a < kCompositions; ++a)
+            for (int b = a + 1; b < kCompositions; ++b) {
+                const double d = sceneDistance(thumbs[std::size_t(a)], thumbs[std::size_t(b)]);
+                QVERIFY2(d >= kCompositionsApart, qPrintable(QStringLiteral("compositions %1 and %2: %3").arg(a).arg(b).arg(d)));
+            }
     }
 
     // Kinds are counted by what a player would call them: every kind has a
