@@ -141,8 +141,9 @@ unsigned pickMod(unsigned allowed, double t, Rng& rng)
 {
     static const unsigned mods[kModKinds] = {Remove, Add, Recolour, Move, Resize, Mirror, Detail,
                                              Count, Reshape, Shade, Light, Digit, Pattern, Tilt};
-    const double early[kModKinds] = {3, 3, 3, 0.3, 1.0, 0.4, 1.2, 1.2, 1.2, 0.1, 3, 0.6, 0.6, 0.3};
-    const double late[kModKinds] = {0.8, 0.8, 0.8, 1.4, 1.4, 1.4, 2.2, 2.2, 1.6, 2.0, 0.8, 2.0, 2.0, 1.4};
+    // Digits and patterns are rare objects' changes: weighted up, most late.
+    const double early[kModKinds] = {3, 3, 3, 0.3, 1.0, 0.4, 1.2, 1.2, 1.2, 0.1, 3, 1.2, 1.2, 0.3};
+    const double late[kModKinds] = {0.8, 0.8, 0.8, 1.4, 1.4, 1.4, 2.2, 2.2, 1.6, 2.0, 0.8, 6.0, 5.0, 1.4};
     double w[kModKinds], sum = 0;
     for (int i = 0; i < kModKinds; ++i) {
         w[i] = (allowed & mods[i]) ? early[i] + (late[i] - early[i]) * t : 0;
@@ -192,7 +193,17 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     int bold = 0;
     int attempts = 0;
     while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 500 * d.count) {
-        const int pick = int(rng.next() % candidates.size());
+        int pick = int(rng.next() % candidates.size());
+        // Few objects carry a number or a pattern: later levels look for
+        // them first, so those changes are not drowned by the many others.
+        if (rng.chance(0.6 * d.subtlety)) {
+            std::vector<int> rare;
+            for (int c = 0; c < int(candidates.size()); ++c)
+                if (allowedMods(cur.objs[std::size_t(candidates[std::size_t(c)])]) & (Digit | Pattern))
+                    rare.push_back(c);
+            if (!rare.empty())
+                pick = rare[rng.next() % rare.size()];
+        }
         if (misses[std::size_t(candidates[std::size_t(pick)])] >= 16) { // this one will not fit
             candidates.erase(candidates.begin() + pick);
             continue;

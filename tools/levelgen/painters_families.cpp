@@ -66,10 +66,10 @@ void vessel(QPainter& p, const Obj& o, const Vessel& v)
     p.setBrush(o.c2.isValid() ? o.c2 : shade(o.c1, 0.6));
     const double by = -v.h * 0.55, bw = (v.w[2] + v.w[1]) / 2 - 1;
     if (o.variant & 1) {
-        for (double xx = -bw + 2; xx < bw - 1; xx += 3.5)
-            p.drawEllipse(QPointF(xx, by), 1.1, 1.1);
+        for (double xx = -bw + 2; xx < bw - 1; xx += 4)
+            p.drawEllipse(QPointF(xx, by), 1.4, 1.4);
     } else {
-        p.drawRect(QRectF(-bw, by - 1.2, 2 * bw, 2.4));
+        p.drawRect(QRectF(-bw, by - 1.8, 2 * bw, 3.6));
     }
     if (v.neck > 0) {
         const QRectF n(-v.w[0] * 0.6, -v.h - v.neck, v.w[0] * 1.2, v.neck + 0.5);
@@ -365,11 +365,12 @@ void post(QPainter& p, const Obj& o, double h, double w)
     p.setBrush(litGradient(r, o.c2.isValid() ? o.c2 : QColor(120, 85, 55)));
     p.drawRect(r);
 }
-void number(QPainter& p, QPointF at, int digit, const QColor& ink)
+// Digits big and bold enough that changing one is a difference worth finding.
+void number(QPainter& p, QPointF at, int digit, const QColor& ink, double unit = 1.3)
 {
-    p.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    drawDigit(p, at, digit, 0.9);
+    drawDigit(p, at, digit, unit);
 }
 } // namespace
 
@@ -398,7 +399,7 @@ void paintMailbox(QPainter& p, const Obj& o)
     b.lineTo(box.right(), box.bottom());
     b.closeSubpath();
     body(p, b, o.c1);
-    number(p, QPointF(-1.5, -24), o.count, QColor(250, 245, 230));
+    number(p, QPointF(-2.6, -25.5), o.count, QColor(250, 245, 230));
     // The flag: up when there is post (a detail a player can spot).
     p.setPen(QPen(QColor(60, 60, 60), 0.9));
     const bool up = o.variant & 1;
@@ -419,7 +420,7 @@ void paintMilestone(QPainter& p, const Obj& o)
     s.lineTo(6, 0);
     s.closeSubpath();
     body(p, s, o.c1, 0.3);
-    number(p, QPointF(-1.5, -14), o.count, QColor(40, 35, 30));
+    number(p, QPointF(-2.6, -14.5), o.count, QColor(40, 35, 30));
 }
 
 void paintPriceTag(QPainter& p, const Obj& o)
@@ -428,10 +429,10 @@ void paintPriceTag(QPainter& p, const Obj& o)
     p.drawLine(QPointF(0, 0), QPointF(0, -6));
     p.setPen(QPen(QColor(120, 110, 90), 0.5));
     p.setBrush(o.c1);
-    p.drawRect(QRectF(-6.5, -16, 13, 10));
+    p.drawRect(QRectF(-8.5, -17, 17, 11));
     // Whole tens: the first digit is the one that changes.
-    number(p, QPointF(-3.6, -14.3), o.count, QColor(30, 30, 30));
-    number(p, QPointF(0.6, -14.3), 0, QColor(30, 30, 30));
+    number(p, QPointF(-6.2, -15.3), o.count, QColor(30, 30, 30), 1.2);
+    number(p, QPointF(1.2, -15.3), 0, QColor(30, 30, 30), 1.2);
 }
 
 void paintSignpost(QPainter& p, const Obj& o)

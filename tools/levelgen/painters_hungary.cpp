@@ -319,7 +319,7 @@ void paintNumberPlate(QPainter& p, const Obj& o)
     p.setPen(QPen(shade(o.c1, 0.5), 0.6));
     p.setBrush(litGradient(QRectF(-6.5, -10, 13, 10), o.c1, 0.2));
     p.drawRoundedRect(QRectF(-6.5, -10, 13, 10), 1.5, 1.5);
-    p.setPen(QPen(QColor(250, 250, 245), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(250, 250, 245), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     drawDigit(p, QPointF(-2, -8), o.count, 1.0);
 }

@@ -209,7 +209,7 @@ void mirrorScene(Scene& s)
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
-        if (o.kind != NumberPlate && o.kind != Tram) // their writing stays readable
+        if (o.kind != Tram && !(kindOf(o.kind).mods & Digit)) // their writing stays readable
             o.mirror = !o.mirror;
     }
 }
@@ -233,7 +233,7 @@ void enrich(Scene& s, Rng& r, int wanted)
     std::vector<Obj> templates;
     for (const Obj& o : s.objs)
         if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8 &&
-            !isCharacter(K(o.kind)))
+            !isCharacter(K(o.kind)) && !(kindOf(o.kind).mods & Digit)) // a number is one of a kind
             templates.push_back(o);
     if (templates.empty())
         return;

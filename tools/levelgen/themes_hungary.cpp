@@ -138,7 +138,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
     for (int i = 0; i < 3; ++i) // stall numbers
-        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
     garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
     group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
     group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
@@ -198,6 +198,7 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     group(s, r, GiftBox, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70), QColor(40, 80, 160)}, QColor(240, 210, 80));
     group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
+    group(s, r, PriceTag, 1, {20, 334, ground + 100, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
     spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
 }
@@ -227,7 +228,7 @@ void buildCellarRow(Scene& s, Rng& r, int v)
         h.shape = 1;
         Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
         door.variant = r.between(0, 3);
-        put(s, NumberPlate, x + 22, y - 30, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+        put(s, NumberPlate, x + 22, y - 30, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
         put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
         put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
     }
@@ -278,7 +279,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), beam + 120, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 4); ++i) {
         const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
         put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
@@ -293,6 +294,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
     group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
+    group(s, r, Mailbox, 1, {30, 324, floorY + 30, kHeight - 20}, 1.3, 1.4, {QColor(60, 110, 70)});
     spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
     spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }

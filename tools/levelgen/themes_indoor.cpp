@@ -189,6 +189,8 @@ void buildMarket(Scene& s, Rng& r, int v)
     group(s, r, Watermelon, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(230, 60, 70)});
     group(s, r, Cabbage, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(120, 170, 80), QColor(140, 80, 130)});
     group(s, r, Basket, 1, {20, 334, counter + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, counter + 80, kHeight - 15}, 1.2, QColor(235, 130, 30));
     scatterSpare(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.1, QColor(120, 110, 110), QColor(200, 190, 180));

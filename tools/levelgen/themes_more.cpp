@@ -171,6 +171,8 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     group(s, r, WateringCan, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(60, 140, 90)});
     group(s, r, Bucket, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Tulip, many(s, 3), {15, 339, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
+    group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     spares(s, r, Pot, 2, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
 }
 
@@ -183,7 +185,7 @@ void buildBakery(Scene& s, Rng& r, int v)
     shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
     row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
     put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
-    put(s, NumberPlate, r.range(40, 314), counter - 20, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), counter - 20, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 6); ++i) // gingerbread hearts hung along the top
         put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
     group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
@@ -329,6 +331,7 @@ void buildCampsite(Scene& s, Rng& r, int v)
         spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
     else
         spares(s, r, Mushroom, 2, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
+    group(s, r, Milestone, 1, {40, 314, horizon + 80, kHeight - 30}, 1.4, 1.5, {QColor(190, 190, 195)});
 }
 
 void buildSnowyVillage(Scene& s, Rng& r, int v)
@@ -382,6 +385,7 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     group(s, r, MilkCan, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)});
     group(s, r, Signpost, 1, {40, 314, horizon + 40, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
     group(s, r, Bench, 1, {40, 314, horizon + 60, kHeight - 20}, 1.2, 1.3, {QColor(120, 85, 55)});
+    group(s, r, Milestone, 1, {40, 314, horizon + 60, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
     spares(s, r, Flower, 2, {30, 324, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
 }
 
@@ -445,6 +449,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     group(s, r, Chair, many(s, 2), {30, 324, table + 60, kHeight - 10}, 1.3, 1.5, {QColor(60, 60, 65), QColor(150, 100, 60)});
     group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
     group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
+    group(s, r, PriceTag, 1, {30, 324, table + 60, kHeight - 20}, 1.4, 1.5, {QColor(250, 246, 232)});
     spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
 
