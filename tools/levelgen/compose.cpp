@@ -138,6 +138,45 @@ void shelfBoard(Scene& s, double y, const QColor& wood)
     p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
 }
 
+namespace {
+struct Perch {
+    K base;
+    double top;  // its upper surface, in its local units
+    std::initializer_list<std::pair<K, QColor>> things;
+};
+const Perch kPerches[] = {
+    {Crate, -21, {{Fruit, QColor(210, 45, 35)}, {Basket, QColor(190, 150, 90)}, {Cat, QColor(220, 150, 80)}, {Jug, QColor(240, 235, 220)}}},
+    {Barrel, -25, {{Jug, QColor(240, 235, 220)}, {Lantern, QColor(60, 55, 50)}, {Cup, QColor(60, 110, 180)}, {Cat, QColor(70, 70, 75)}}},
+    {Haybale, -19, {{Chicken, QColor(170, 100, 50)}, {Cat, QColor(220, 150, 80)}, {Pumpkin, QColor(235, 130, 30)}}},
+    {Stool, -14.5, {{Cup, QColor(240, 240, 235)}, {Basket, QColor(190, 150, 90)}, {Pot, QColor(190, 100, 60)}}},
+    {Bench, -11.5, {{Cat, QColor(70, 70, 75)}, {Basket, QColor(190, 150, 90)}, {Pigeon, QColor(150, 155, 165)}}},
+    {Rock, -12, {{Bird, QColor(110, 90, 70)}, {Snail, QColor(200, 150, 80)}}},
+};
+} // namespace
+
+void setOnTop(Scene& s, Rng& r, double chance)
+{
+    const std::size_t n = s.objs.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Obj base = s.objs[i];
+        if (!base.visible || base.spare || !base.loose)
+            continue;
+        for (const Perch& perch : kPerches) {
+            if (base.kind != perch.base || !r.chance(chance))
+                continue;
+            const auto& [kind, colour] = *(perch.things.begin() + std::ptrdiff_t(r.next() % perch.things.size()));
+            const double halfWidth = kindOf(base.kind).box.width() * base.scale * 0.18;
+            Obj& o = put(s, kind, base.pos.x() + r.range(-halfWidth, halfWidth), base.pos.y() + perch.top * base.scale,
+                         smallScale(kind, base.scale * 0.9), vary(colour, r, 0.08));
+            o.loose = true;
+            o.depthY = base.pos.y() + 0.01;
+            o.deny = Move | Resize | Tilt; // it must stay on its perch
+            o.mirror = r.chance(0.5);
+            s.objs[i].deny |= Remove | Move | Resize | Tilt | Mirror;
+        }
+    }
+}
+
 Daylight night(Rng& r)
 {
     Daylight d;

@@ -1,6 +1,7 @@
 #include "tools/levelgen/themekit.h"
 
 #include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/compose.h"
 #include "tools/levelgen/themes.h"
 
 #include <QPainterPath>
@@ -13,7 +14,9 @@ namespace levelgen {
 Daylight daylight(int variation, Rng& rng)
 {
     Daylight d;
-    d.sunAt = QPointF(rng.range(40, 314), rng.range(40, 110));
+    // On the left, where every painter's light comes from (a mirrored visit
+    // flips both), so highlights and shadows agree with the sun in the sky.
+    d.sunAt = QPointF(rng.range(40, 150), rng.range(40, 110));
     switch (variation % 4) {
     case 0: // morning
         d.sky = {{0, QColor(110, 165, 225)}, {0.6, QColor(175, 210, 240)}, {1, QColor(250, 235, 205)}};
@@ -93,11 +96,15 @@ Obj& scatter(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c
 {
     scale = smallScale(kind, scale);
     QPointF best;
-    double bestOverlap = 1e18;
+    double bestMiss = 1e18;
     Obj probe;
     probe.kind = kind;
     probe.scale = scale;
-    for (int t = 0; t < 10 && bestOverlap > 0; ++t) {
+    // Early scenes keep things apart; later ones let them overlap a little,
+    // back to front, as things do in a crowded place.
+    const QRect own = bounds(probe);
+    const double wanted = std::clamp((s.density - 1) / 0.6, 0.0, 1.0) * 0.22 * own.width() * own.height();
+    for (int t = 0; t < 10 && bestMiss > 0; ++t) {
         probe.pos = QPointF(r.range(a.x0, a.x1), r.range(a.y0, a.y1));
         const QRect mine = bounds(probe);
         double overlap = 0;
@@ -106,8 +113,9 @@ Obj& scatter(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c
                 const QRect both = mine & bounds(o);
                 overlap += both.isEmpty() ? 0 : double(both.width()) * both.height();
             }
-        if (overlap < bestOverlap)
-            bestOverlap = overlap, best = probe.pos;
+        const double miss = overlap > wanted ? overlap - wanted : (wanted - overlap) * 0.5;
+        if (miss < bestMiss)
+            bestMiss = miss, best = probe.pos;
     }
     Obj& o = put(s, kind, best.x(), best.y(), scale, c1, c2, c3);
     o.loose = true;
@@ -129,7 +137,8 @@ void depthSort(Scene& s)
     for (std::size_t i = 0; i < s.objs.size(); ++i)
         if (s.objs[i].loose)
             places.push_back(i), loose.push_back(s.objs[i]);
-    std::stable_sort(loose.begin(), loose.end(), [](const Obj& a, const Obj& b) { return a.pos.y() < b.pos.y(); });
+    auto key = [](const Obj& o) { return o.depthY > 0 ? o.depthY : o.pos.y(); };
+    std::stable_sort(loose.begin(), loose.end(), [&](const Obj& a, const Obj& b) { return key(a) < key(b); });
     for (std::size_t k = 0; k < places.size(); ++k)
         s.objs[places[k]] = loose[k];
 }
@@ -216,7 +225,7 @@ void mirrorScene(Scene& s)
 // One of a kind in a scene: a crowd of them would look like a copying mistake.
 bool isCharacter(K kind)
 {
-    for (K k : {Cat, Teddy, Snowman, Robot, Gnome, Astronaut, Rocket, Lighthouse, Camel, Satellite})
+    for (K k : {Cat, Teddy, Snowman, Robot, Gnome, Astronaut, Rocket, Lighthouse, Camel, Satellite, Dog, Puli, Fox, Stork, Heron})
         if (k == kind)
             return true;
     return false;
@@ -292,6 +301,7 @@ Scene buildScene(int level)
     const int visit = visitOfLevel(level);
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
+    setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day

@@ -494,6 +494,31 @@ private slots:
             }
     }
 
+    // A thing set on another is drawn after it, and what it stands on can
+    // be neither taken away nor moved: it would be left floating.
+    void thingsSetOnOthersStayOnThem()
+    {
+        int perched = 0;
+        for (int level : {5, 41, 77, 95}) {
+            const Scene s = buildScene(level);
+            for (std::size_t i = 0; i < s.objs.size(); ++i) {
+                const Obj& o = s.objs[i];
+                if (o.depthY <= 0)
+                    continue;
+                ++perched;
+                QVERIFY(o.deny & Move);
+                bool found = false;
+                for (std::size_t j = 0; j < i && !found; ++j) {
+                    const Obj& b = s.objs[j];
+                    found = b.loose && std::abs(b.pos.y() + 0.01 - o.depthY) < 1e-6 && (b.deny & Remove) && (b.deny & Move) &&
+                            bounds(b).intersects(bounds(o));
+                }
+                QVERIFY2(found, qPrintable(QStringLiteral("level %1: %2 has nothing under it").arg(level).arg(kindOf(o.kind).name)));
+            }
+        }
+        QVERIFY(perched >= 4);
+    }
+
     // Kinds are counted by what a player would call them: every kind has a
     // name of its own, and the pack has at least as many as we claim.
     void kindsAreDistinctThings()
