@@ -143,6 +143,16 @@ std::array<Kind, KindTotal> makeTable()
     set(Watermelon, "watermelon slice", {-12.5, -12, 25, 14.5}, paintWatermelon, Small | Count | Recolour | Mirror, 0, 1, 3, 5);
     set(GiftBox, "gift box", {-10.5, -21, 21, 23.5}, paintGiftBox, Small | Recolour | Pattern | Resize);
     set(Cauldron, "cauldron", {-15.5, -35.5, 31, 37}, paintCauldron, Detail | Recolour, 1);
+    set(Amphora, "amphora", {-10.5, -27, 25.5, 30}, paintAmphora, Small | Recolour | Pattern | Mirror);
+    set(Churn, "butter churn", {-10, -39.5, 22, 42.5}, paintChurn, Small | Recolour | Pattern);
+    set(Goblet, "goblet", {-7.5, -11, 17, 17}, paintGoblet, Small | Recolour | Pattern | Shade);
+    set(Flamingo, "flamingo", {-7.5, -37, 21.5, 39.5}, paintFlamingo, Small | Mirror | Shade);
+    set(Pelican, "pelican", {-9.5, -23, 29.5, 25.5}, paintPelican, Small | Mirror);
+    set(Magpie, "magpie", {-7, -12, 18.5, 14.5}, paintMagpie, Small | Mirror);
+    set(Sparrow, "sparrow", {-5, -9.5, 12.5, 12}, paintSparrow, Small | Mirror | Shade);
+    set(Donkey, "donkey", {-14.5, -35.5, 31.5, 38}, paintDonkey, Small | Mirror | Shade);
+    set(Deer, "deer", {-11.5, -36.5, 26.5, 39}, paintDeer, Small | Mirror);
+    set(Wolf, "wolf", {-14.5, -23.5, 30, 26}, paintWolf, Small | Mirror);
     // Lights and finer changes the older kinds also take.
     for (K k : {Lamp, Window})
         t[k].mods |= Light;

@@ -19,7 +19,8 @@
     X(Dog) X(Puli) X(Sheep) X(Goat) X(Horse) X(Rabbit) X(Fox)                                       \
     X(Chair) X(Bench) X(Stool) X(FencePost) X(Mailbox) X(Milestone) X(PriceTag) X(Signpost)        \
     X(Birdbath) X(Kite) X(Balloon) X(Flag) X(Parasol) X(Sunflower) X(Tulip) X(Cabbage) X(CornStalk) \
-    X(Cake) X(Cheese) X(Salami) X(Watermelon) X(GiftBox) X(Cauldron)
+    X(Cake) X(Cheese) X(Salami) X(Watermelon) X(GiftBox) X(Cauldron)                               \
+    X(Amphora) X(Churn) X(Goblet) X(Flamingo) X(Pelican) X(Magpie) X(Sparrow) X(Donkey) X(Deer) X(Wolf)
 
 namespace levelgen {
 

@@ -101,6 +101,9 @@ const Vessel kBucket{15, {9, 8.5, 8, 7.5, 7}, false, false, false, true, false, 
 const Vessel kWateringCan{14, {8, 9, 9, 9, 9}, true, true, false, false, false, 0};
 const Vessel kKettle{13, {5, 8, 10, 10, 8}, false, true, true, true, false, 0};
 const Vessel kHoneypot{14, {6, 9, 10, 9, 7}, false, false, true, false, false, 0};
+const Vessel kAmphora{22, {4, 8, 9, 6, 3}, true, false, false, false, false, 4};
+const Vessel kChurn{24, {6, 7, 7.5, 8, 8.5}, false, false, true, false, false, 5};
+const Vessel kGoblet{9, {6, 5.5, 4, 1.5, 1.2}, false, false, false, false, false, 0};
 const Vessel kBasket{12, {11, 10.5, 10, 9, 7.5}, false, false, false, true, true, 0};
 } // namespace
 
@@ -111,6 +114,20 @@ void paintBucket(QPainter& p, const Obj& o) { vessel(p, o, kBucket); }
 void paintWateringCan(QPainter& p, const Obj& o) { vessel(p, o, kWateringCan); }
 void paintKettle(QPainter& p, const Obj& o) { vessel(p, o, kKettle); }
 void paintHoneypot(QPainter& p, const Obj& o) { vessel(p, o, kHoneypot); }
+void paintAmphora(QPainter& p, const Obj& o) { vessel(p, o, kAmphora); }
+void paintChurn(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kChurn);
+    p.setPen(QPen(QColor(120, 90, 60), 1.4)); // the dasher's handle
+    p.drawLine(QPointF(0, -31), QPointF(0, -38));
+}
+void paintGoblet(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kGoblet);
+    p.setPen(QPen(shade(o.c1, 0.5), 1.2)); // stem and foot
+    p.drawLine(QPointF(0, 0), QPointF(0, 4));
+    p.drawLine(QPointF(-3.5, 4.5), QPointF(3.5, 4.5));
+}
 void paintBasket(QPainter& p, const Obj& o)
 {
     vessel(p, o, kBasket);
@@ -206,6 +223,10 @@ const Wader kHeron{14, 7, 16, 14, 4, 6, QColor(110, 115, 125), QColor(230, 190, 
 const Wader kStork{15, 8, 15, 10, 3, 6, QColor(30, 30, 30), QColor(215, 50, 40), QColor(215, 50, 40), false};
 const Wader kGull{13, 6.5, 3, 3, 2, 3, QColor(160, 170, 180), QColor(240, 200, 40), QColor(240, 200, 40), false};
 const Wader kPigeon{11, 7, 2, 2.5, 1.5, 1.5, QColor(110, 115, 130), QColor(90, 80, 80), QColor(200, 90, 90), false};
+const Wader kFlamingo{13, 7, 17, 12, 3, 4, QColor(235, 120, 140), QColor(40, 35, 35), QColor(230, 120, 130), false};
+const Wader kPelican{17, 10, 5, 7, 2, 9, QColor(215, 215, 210), QColor(240, 180, 60), QColor(220, 150, 60), false};
+const Wader kMagpie{12, 6, 3, 2, 2, 3, QColor(30, 30, 40), QColor(30, 30, 30), QColor(40, 40, 40), true};
+const Wader kSparrow{8, 5, 2, 1.5, 1.2, 1.5, QColor(120, 85, 55), QColor(70, 60, 50), QColor(150, 110, 80), true};
 const Wader kCrow{12, 6.5, 3, 2.5, 2, 3.5, QColor(30, 30, 38), QColor(30, 30, 30), QColor(40, 40, 40), true};
 } // namespace
 
@@ -215,10 +236,14 @@ void paintStork(QPainter& p, const Obj& o) { wader(p, o, kStork); }
 void paintGull(QPainter& p, const Obj& o) { wader(p, o, kGull); }
 void paintPigeon(QPainter& p, const Obj& o) { wader(p, o, kPigeon); }
 void paintCrow(QPainter& p, const Obj& o) { wader(p, o, kCrow); }
+void paintFlamingo(QPainter& p, const Obj& o) { wader(p, o, kFlamingo); }
+void paintPelican(QPainter& p, const Obj& o) { wader(p, o, kPelican); }
+void paintMagpie(QPainter& p, const Obj& o) { wader(p, o, kMagpie); }
+void paintSparrow(QPainter& p, const Obj& o) { wader(p, o, kSparrow); }
 
 namespace {
 // ---- Four-legged animals: body, head on a neck, ears, legs and a tail.
-enum Ears { Pointed, Floppy, Long, Horns };
+enum Ears { Pointed, Floppy, Long, Horns, Antlers };
 struct Beast {
     double bodyW, bodyH, legs, neckUp, headR;
     Ears ears;
@@ -277,6 +302,16 @@ void beast(QPainter& p, const Obj& o, const Beast& b)
         ears.addEllipse(QRectF(head.x() - b.headR * 0.7, head.y() - b.headR * 3, b.headR * 0.55, b.headR * 2.5));
         ears.addEllipse(QRectF(head.x() - b.headR * 0.2, head.y() - b.headR * 2.8, b.headR * 0.55, b.headR * 2.3));
         break;
+    case Antlers: // a branched crown, tines forward and back
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(120, 90, 60), 1.1, Qt::SolidLine, Qt::RoundCap));
+        ears.moveTo(head + QPointF(-b.headR * 0.3, -b.headR * 0.7));
+        ears.lineTo(head + QPointF(-b.headR * 0.9, -b.headR * 2.6));
+        ears.moveTo(head + QPointF(-b.headR * 0.6, -b.headR * 1.6));
+        ears.lineTo(head + QPointF(b.headR * 0.2, -b.headR * 2.3));
+        ears.moveTo(head + QPointF(-b.headR * 0.8, -b.headR * 2.2));
+        ears.lineTo(head + QPointF(-b.headR * 1.7, -b.headR * 2.5));
+        break;
     case Horns:
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(215, 200, 170), 1.3, Qt::SolidLine, Qt::RoundCap));
@@ -299,6 +334,9 @@ const Beast kSheep{17, 9, 5, 2, 3.2, Horns, 2, true, false};
 const Beast kGoat{15, 7, 7, 5, 3, Horns, 2, false, false};
 const Beast kHorse{26, 10, 13, 10, 4, Pointed, 7, false, true};
 const Beast kRabbit{10, 6, 1.5, 1, 2.8, Long, 1, false, false};
+const Beast kDonkey{20, 9, 10, 6, 3.6, Long, 5, false, true};
+const Beast kDeer{18, 8, 12, 8, 3.2, Antlers, 2, false, false};
+const Beast kWolf{18, 7, 8, 3, 3.4, Pointed, 7, false, false};
 const Beast kFox{15, 6, 5, 3, 3, Pointed, 10, false, false};
 } // namespace
 
@@ -309,6 +347,9 @@ void paintGoat(QPainter& p, const Obj& o) { beast(p, o, kGoat); }
 void paintHorse(QPainter& p, const Obj& o) { beast(p, o, kHorse); }
 void paintRabbit(QPainter& p, const Obj& o) { beast(p, o, kRabbit); }
 void paintFox(QPainter& p, const Obj& o) { beast(p, o, kFox); }
+void paintDonkey(QPainter& p, const Obj& o) { beast(p, o, kDonkey); }
+void paintDeer(QPainter& p, const Obj& o) { beast(p, o, kDeer); }
+void paintWolf(QPainter& p, const Obj& o) { beast(p, o, kWolf); }
 
 namespace {
 // ---- Furniture: a seat on legs, with or without a back.

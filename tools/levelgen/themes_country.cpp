@@ -76,6 +76,9 @@ void buildFarm(Scene& s, Rng& r, int v)
     group(s, r, MilkCan, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(90, 95, 100));
     group(s, r, FencePost, many(s, 2), {20, 334, ground + 10, ground + 40}, 1.1, 1.2, {QColor(130, 95, 60)});
     group(s, r, Mailbox, 1, {30, 324, ground + 20, ground + 60}, 1.3, 1.4, {QColor(60, 110, 70), QColor(200, 40, 40)});
+    group(s, r, Churn, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
+    group(s, r, Donkey, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(140, 130, 125)});
+    group(s, r, Sparrow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(130, 95, 60)});
     scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
     scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
@@ -127,6 +130,7 @@ void buildGarden(Scene& s, Rng& r, int v)
     group(s, r, Birdbath, 1, {40, 314, ground + 40, kHeight - 30}, 1.2, 1.3, {QColor(190, 185, 175)});
     group(s, r, Rabbit, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 140, 110), QColor(240, 236, 225)});
     group(s, r, Mailbox, 1, {40, 314, ground + 20, ground + 60}, 1.3, 1.4, {QColor(40, 80, 160), QColor(220, 200, 60)});
+    group(s, r, Magpie, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
     scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
     scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
     scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
@@ -180,6 +184,8 @@ void buildWinter(Scene& s, Rng& r, int v)
     group(s, r, Rabbit, 1, {30, 324, ground + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 240, 245)});
     group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(150, 110, 70)});
     group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(200, 200, 205)});
+    group(s, r, Deer, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(150, 100, 60)});
+    group(s, r, Wolf, 1, {30, 324, ground + 30, kHeight - 20}, 1.0, 1.1, {QColor(120, 120, 125)});
     scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
     scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
     scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
@@ -242,6 +248,8 @@ void buildDesert(Scene& s, Rng& r, int v)
     group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
     group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});
     group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(225, 205, 170)});
+    group(s, r, Amphora, many(s, 2), {30, 324, ground + 50, kHeight - 10}, 1.2, 1.3, {QColor(190, 110, 60), QColor(210, 150, 90)});
+    group(s, r, Donkey, 1, {40, 314, ground + 30, ground + 90}, 1.0, 1.1, {QColor(140, 130, 125)});
     scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
     scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
     scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
@@ -312,6 +320,7 @@ void buildLake(Scene& s, Rng& r, int v)
     group(s, r, Bench, 1, {40, 314, bank + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55)});
     group(s, r, Crow, many(s, 2), {20, 334, bank + 10, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Milestone, 1, {40, 314, bank + 20, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
+    group(s, r, Flamingo, 1, {20, 334, shore + 10, bank - 10}, 1.0, 1.1, {QColor(240, 130, 150)});
     scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
     scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
     scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;

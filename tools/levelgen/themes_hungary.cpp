@@ -247,6 +247,7 @@ void buildCellarRow(Scene& s, Rng& r, int v)
     group(s, r, Bottle, many(s, 3), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(60, 90, 50), QColor(110, 40, 50)});
     group(s, r, Basket, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, Crow, many(s, 2), {30, 324, 30, top - 20}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Goblet, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.2, 1.3, {QColor(200, 170, 70)});
     spares(s, r, Barrel, 1, {30, 324, top + 170, kHeight - 90}, 1.0, 1.1, {QColor(140, 95, 55)}, QColor(60, 60, 65));
 }
 
@@ -295,6 +296,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
     group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
     group(s, r, Mailbox, 1, {30, 324, floorY + 30, kHeight - 20}, 1.3, 1.4, {QColor(60, 110, 70)});
+    group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
     spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
     spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }
@@ -365,6 +367,7 @@ void buildEmbankment(Scene& s, Rng& r, int v)
     group(s, r, Pigeon, many(s, 4), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(150, 155, 165), QColor(120, 125, 135)});
     group(s, r, Flag, 1, {30, 324, quay + 20, quay + 50}, 1.0, 1.1, {QColor(205, 40, 45)}, QColor(245, 245, 240));
     group(s, r, Gull, many(s, 2), {20, 334, 30, far - 20}, 0.9, 1.0, {QColor(250, 250, 250)});
+    group(s, r, Sparrow, many(s, 2), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
     spares(s, r, Bird, 1, {30, 324, quay + 60, kHeight - 10}, 1.1, 1.2, {QColor(130, 130, 140)}, QColor(90, 90, 100));
 }
 
@@ -415,6 +418,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     group(s, r, Cake, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(220, 170, 110)}, QColor(110, 60, 35));
     group(s, r, Vase, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 40, 40));
     group(s, r, Cheese, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 200, 90)});
+    group(s, r, Goblet, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.3, 1.4, {QColor(200, 170, 70), QColor(190, 195, 205)});
     spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
     spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
 }

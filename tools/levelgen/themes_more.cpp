@@ -83,6 +83,7 @@ void buildOrchard(Scene& s, Rng& r, int v)
     group(s, r, Rabbit, 1, {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.1, {QColor(170, 140, 110)});
     group(s, r, Bucket, 1, {20, 334, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Crow, many(s, 2), {20, 334, horizon + 80, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Magpie, 1, {20, 334, horizon + 80, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
     spares(s, r, Fruit, 2, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(210, 40, 30)});
     spares(s, r, Mushroom, 1, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(190, 90, 40)});
 }
@@ -121,6 +122,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     group(s, r, Heron, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(170, 175, 185)});
     group(s, r, Goose, many(s, 2), {20, 334, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
     group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
+    group(s, r, Flamingo, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(240, 130, 150)});
     spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
     spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -386,6 +388,7 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     group(s, r, Signpost, 1, {40, 314, horizon + 40, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
     group(s, r, Bench, 1, {40, 314, horizon + 60, kHeight - 20}, 1.2, 1.3, {QColor(120, 85, 55)});
     group(s, r, Milestone, 1, {40, 314, horizon + 60, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
+    group(s, r, Deer, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(150, 100, 60)});
     spares(s, r, Flower, 2, {30, 324, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
 }
 
@@ -413,6 +416,7 @@ void buildPier(Scene& s, Rng& r, int v)
     group(s, r, Gull, many(s, 3), {20, 334, deck + 20, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
     group(s, r, Bucket, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Lantern, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Pelican, 1, {20, 334, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
     spares(s, r, Fish, 1, {30, 324, deck + 50, kHeight - 10}, 1.0, 1.1, {QColor(160, 180, 200)});
 }
 

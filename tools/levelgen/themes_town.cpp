@@ -82,6 +82,7 @@ void buildVillage(Scene& s, Rng& r, int v)
     group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55), QColor(60, 110, 80)});
     group(s, r, Pigeon, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
     group(s, r, Dog, 1, {30, 324, street + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(230, 220, 200)});
+    group(s, r, Sparrow, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
     scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
 }
 
@@ -132,6 +133,7 @@ void buildHarbour(Scene& s, Rng& r, int v)
     group(s, r, Gull, many(s, 3), {20, 334, quay + 5, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
     group(s, r, Bucket, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Lantern, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Pelican, 1, {20, 334, quay + 5, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
     scatterSpare(s, r, Buoy, {30, 324, horizon + 40, quay - 10}, 1.0, QColor(240, 200, 40));
     scatterSpare(s, r, Bird, {30, 324, 30, horizon - 30}, 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
     scatterSpare(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, QColor(90, 140, 190), QColor(60, 80, 120));
