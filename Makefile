@@ -4,7 +4,7 @@ GAME    := $(BUILD)/game
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build content run test bench clean fuzz test-asan levels-report editor-screenshot
+.PHONY: all deps configure build content run test bench clean fuzz test-asan levels-report editor-screenshot docs-pictures
 
 all: build
 
@@ -89,3 +89,8 @@ deb: content
 levels-report: configure
 	@cmake --build $(BUILD) --target kovra_levelgen
 	@$(BUILD)/tools/levelgen/kovra_levelgen --report $(BUILD)/levels-report
+
+# The README's pictures under docs/, made by our own code from the game window.
+docs-pictures: configure
+	@cmake --build $(BUILD) --target kovra_docshots
+	@QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tools/levelgen/kovra_docshots docs

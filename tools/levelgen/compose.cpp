@@ -50,6 +50,12 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
             break;
         Obj& o = put(s, kind, at, y, probe.scale, from(r, palette));
         o.groundMove = true;
+        if (kind == Bread) // food keeps its own colours whatever the crockery
+            o.c1 = vary(QColor(200, 140, 70), r, 0.1);
+        if (kind == Heart)
+            o.c1 = vary(QColor(170, 70, 40), r, 0.1);
+        if (kind == Grapes)
+            o.c1 = r.chance(0.5) ? QColor(110, 50, 110) : QColor(170, 190, 80);
         x += w + r.range(1, 9);
     }
 }
@@ -99,6 +105,26 @@ void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, 
     noiseTexture(s.base, QRect(0, int(floorY), kWidth, kHeight - int(floorY)), 5, 8, r.seed(), 5);
 }
 
+void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours)
+{
+    // The wire droops in two swags; each bulb hangs from the point above it.
+    auto wireY = [&](double x) { return y + sag * std::sin(M_PI * std::fmod(x / (kWidth / 2.0), 1.0)); };
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(40, 35, 30), 1));
+        QPainterPath wire;
+        wire.moveTo(0, wireY(0));
+        for (double x = 2; x <= kWidth; x += 2)
+            wire.lineTo(x, wireY(x));
+        p.drawPath(wire);
+    }
+    for (int i = 0; i < bulbs; ++i) {
+        const double x = (i + 0.5) * kWidth / bulbs;
+        put(s, Bulb, x, wireY(x), 1.2, *(colours.begin() + std::ptrdiff_t(r.next() % colours.size()))).variant = 1;
+    }
+}
+
 void shelfBoard(Scene& s, double y, const QColor& wood)
 {
     QPainter p(&s.base);
@@ -110,6 +136,45 @@ void shelfBoard(Scene& s, double y, const QColor& wood)
     p.fillRect(QRectF(0, y - 5, kWidth, 5), shade(wood, 1.2));
     p.fillRect(QRectF(0, y, kWidth, 8), litGradient(QRectF(0, y, kWidth, 8), wood, 0.3));
     p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
+}
+
+namespace {
+struct Perch {
+    K base;
+    double top;  // its upper surface, in its local units
+    std::initializer_list<std::pair<K, QColor>> things;
+};
+const Perch kPerches[] = {
+    {Crate, -21, {{Fruit, QColor(210, 45, 35)}, {Basket, QColor(190, 150, 90)}, {Cat, QColor(220, 150, 80)}, {Jug, QColor(240, 235, 220)}}},
+    {Barrel, -25, {{Jug, QColor(240, 235, 220)}, {Lantern, QColor(60, 55, 50)}, {Cup, QColor(60, 110, 180)}, {Cat, QColor(70, 70, 75)}}},
+    {Haybale, -19, {{Chicken, QColor(170, 100, 50)}, {Cat, QColor(220, 150, 80)}, {Pumpkin, QColor(235, 130, 30)}}},
+    {Stool, -14.5, {{Cup, QColor(240, 240, 235)}, {Basket, QColor(190, 150, 90)}, {Pot, QColor(190, 100, 60)}}},
+    {Bench, -11.5, {{Cat, QColor(70, 70, 75)}, {Basket, QColor(190, 150, 90)}, {Pigeon, QColor(150, 155, 165)}}},
+    {Rock, -12, {{Bird, QColor(110, 90, 70)}, {Snail, QColor(200, 150, 80)}}},
+};
+} // namespace
+
+void setOnTop(Scene& s, Rng& r, double chance)
+{
+    const std::size_t n = s.objs.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Obj base = s.objs[i];
+        if (!base.visible || base.spare || !base.loose)
+            continue;
+        for (const Perch& perch : kPerches) {
+            if (base.kind != perch.base || !r.chance(chance))
+                continue;
+            const auto& [kind, colour] = *(perch.things.begin() + std::ptrdiff_t(r.next() % perch.things.size()));
+            const double halfWidth = kindOf(base.kind).box.width() * base.scale * 0.18;
+            Obj& o = put(s, kind, base.pos.x() + r.range(-halfWidth, halfWidth), base.pos.y() + perch.top * base.scale,
+                         smallScale(kind, base.scale * 0.9), vary(colour, r, 0.08));
+            o.loose = true;
+            o.depthY = base.pos.y() + 0.01;
+            o.deny = Move | Resize | Tilt; // it must stay on its perch
+            o.mirror = r.chance(0.5);
+            s.objs[i].deny |= Remove | Move | Resize | Tilt | Mirror;
+        }
+    }
 }
 
 Daylight night(Rng& r)

@@ -29,8 +29,15 @@ void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QCo
 void water(Scene& s, Rng& r, const Daylight& d, double y0, double y1, const QColor& deep);
 // A wall down to `floorY`, then a floor or table top to the bottom.
 void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, const QColor& floor, bool planked);
+// Bulbs hung on a wire across the picture, sagging between x0 and x1.
+void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours);
 // A shelf board the objects of a `row` stand on.
 void shelfBoard(Scene& s, double y, const QColor& wood);
+// Small things set on the bigger ones a scene already has (a cat on a crate,
+// a jug on a barrel, a bird on a rock), each with the given chance: they
+// stand on something, overlap it and are drawn just after it. The thing
+// beneath then keeps its place and size, so nothing is left floating.
+void setOnTop(Scene& s, Rng& r, double chance);
 // A night sky: dark gradient, stars and the moon.
 Daylight night(Rng& r);
 

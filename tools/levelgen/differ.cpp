@@ -98,14 +98,14 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
         o.shape = (o.shape + rng.between(1, k.shapes - 1)) % k.shapes;
         return true;
     case Shade: {
-        // Lighter or darker by a CIE76 distance of 14 to 28: seen when compared.
+        // Lighter or darker by a CIE76 distance of 18 to 30: seen when compared.
         QColor& c = k.recolour == 3 ? o.c3 : k.recolour == 2 ? o.c2 : o.c1;
         const double sign = rng.chance(0.5) ? 1 : -1;
         for (int step = 0; step < 12; ++step) {
             const double f = 1 + sign * (step % 6 + 2) * 0.05 * (step < 6 ? 1 : -1);
             const QColor n = shade(c, f);
             const double e = deltaE76(c.rgb(), n.rgb());
-            if (e >= 14 && e <= 28) {
+            if (e >= 18 && e <= 30) {
                 c = n;
                 return true;
             }
@@ -141,8 +141,9 @@ unsigned pickMod(unsigned allowed, double t, Rng& rng)
 {
     static const unsigned mods[kModKinds] = {Remove, Add, Recolour, Move, Resize, Mirror, Detail,
                                              Count, Reshape, Shade, Light, Digit, Pattern, Tilt};
-    const double early[kModKinds] = {3, 3, 3, 0.3, 1.0, 0.4, 1.2, 1.2, 1.2, 0.1, 3, 0.6, 0.6, 0.3};
-    const double late[kModKinds] = {0.8, 0.8, 0.8, 1.4, 1.4, 1.4, 2.2, 2.2, 1.6, 2.0, 0.8, 2.0, 2.0, 1.4};
+    // Digits and patterns are rare objects' changes: weighted up, most late.
+    const double early[kModKinds] = {3, 3, 3, 0.3, 1.0, 0.4, 1.2, 1.2, 1.2, 0.1, 3, 1.2, 1.2, 0.3};
+    const double late[kModKinds] = {0.8, 0.8, 0.8, 1.4, 1.4, 1.4, 2.2, 2.2, 1.6, 2.0, 0.8, 6.0, 5.0, 1.4};
     double w[kModKinds], sum = 0;
     for (int i = 0; i < kModKinds; ++i) {
         w[i] = (allowed & mods[i]) ? early[i] + (late[i] - early[i]) * t : 0;
@@ -192,7 +193,17 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     int bold = 0;
     int attempts = 0;
     while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 500 * d.count) {
-        const int pick = int(rng.next() % candidates.size());
+        int pick = int(rng.next() % candidates.size());
+        // Few objects carry a number or a pattern: later levels look for
+        // them first, so those changes are not drowned by the many others.
+        if (rng.chance(0.6 * d.subtlety)) {
+            std::vector<int> rare;
+            for (int c = 0; c < int(candidates.size()); ++c)
+                if (allowedMods(cur.objs[std::size_t(candidates[std::size_t(c)])]) & (Digit | Pattern))
+                    rare.push_back(c);
+            if (!rare.empty())
+                pick = rare[rng.next() % rare.size()];
+        }
         if (misses[std::size_t(candidates[std::size_t(pick)])] >= 16) { // this one will not fit
             candidates.erase(candidates.begin() + pick);
             continue;
@@ -205,6 +216,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng))
             continue;
         if (!(mod & kSubtleMods) && bold >= d.maxBold)
+            continue;
+        if (mod == Shade && d.minContrast >= 30) // the first levels show strong changes only
             continue;
         const QRect region = (bounds(before) | bounds(after)).intersected(QRect(0, 0, kWidth, kHeight));
         if (region.isEmpty())
@@ -219,8 +232,11 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                                      [&](const Change& c) { return distanceOutside(c.at, centre) > kMaxSpill; }),
                       changes.end());
         const DiffCheck check = checkDifference(changes, centre);
+        // A change of shade is faint by design: its own band of contrast.
+        const bool contrastOk = mod == Shade ? check.meanDeltaE >= 12 && check.meanDeltaE <= 30
+                                             : check.meanDeltaE >= d.minContrast;
         bool ok = inset.contains(centre) && check.ok() && check.visible >= d.minVisible &&
-                  check.visible <= d.maxVisible && check.meanDeltaE >= d.minContrast;
+                  check.visible <= d.maxVisible && contrastOk;
         for (const Difference& other : out.list)
             ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
                            2 * (kSquareHalf + kMaxSpill) + 2;

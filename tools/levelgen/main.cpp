@@ -39,6 +39,15 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
         std::printf("%s  [%s]\n", qPrintable(reports[std::size_t(i)].summary(first + i)), themeName(themeForLevel(first + i)));
         failed += !reports[std::size_t(i)].ok();
     }
+    long visible = 0, outside = 0;
+    int worst = 0;
+    for (const Report& r : reports) {
+        worst = std::max(worst, r.worstSpill());
+        for (const DiffCheck& d : r.diffs)
+            visible += d.visible, outside += d.visible - d.inside;
+    }
+    std::printf("Visibly changed pixels outside their click square: %ld of %ld (%.1f%%), worst spill %d px\n", outside, visible,
+                visible ? 100.0 * outside / visible : 0.0, worst);
     std::printf("Validated %d levels in %.2f s: %s\n", int(reports.size()), seconds,
                 failed ? qPrintable(QStringLiteral("%1 FAILED").arg(failed)) : "all pass");
     if (!sheet.isEmpty() && !contactSheet(reports, first).save(sheet))

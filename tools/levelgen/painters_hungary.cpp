@@ -300,23 +300,28 @@ const char* const kDigitStrokes[10] = {"0040460600", "112026", "004043030646", "
                                        "400003434606", "400006464303", "004026", "03004046060343", "430300404606"};
 } // namespace
 
-void paintNumberPlate(QPainter& p, const Obj& o)
+void drawDigit(QPainter& p, QPointF topLeft, int digit, double unit)
 {
-    p.setPen(QPen(shade(o.c1, 0.5), 0.6));
-    p.setBrush(litGradient(QRectF(-6.5, -10, 13, 10), o.c1, 0.2));
-    p.drawRoundedRect(QRectF(-6.5, -10, 13, 10), 1.5, 1.5);
-    p.setPen(QPen(QColor(250, 250, 245), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    const char* s = kDigitStrokes[std::abs(o.count) % 10];
+    const char* s = kDigitStrokes[std::abs(digit) % 10];
     QPainterPath path;
     for (int i = 0; s[i] && s[i + 1]; i += 2) {
-        const QPointF pt(-2 + (s[i] - '0') * 1.0, -8 + (s[i + 1] - '0') * 1.0);
+        const QPointF pt = topLeft + QPointF((s[i] - '0') * unit, (s[i + 1] - '0') * unit);
         if (i == 0)
             path.moveTo(pt);
         else
             path.lineTo(pt);
     }
     p.drawPath(path);
+}
+
+void paintNumberPlate(QPainter& p, const Obj& o)
+{
+    p.setPen(QPen(shade(o.c1, 0.5), 0.6));
+    p.setBrush(litGradient(QRectF(-6.5, -10, 13, 10), o.c1, 0.2));
+    p.drawRoundedRect(QRectF(-6.5, -10, 13, 10), 1.5, 1.5);
+    p.setPen(QPen(QColor(250, 250, 245), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    drawDigit(p, QPointF(-2, -8), o.count, 1.0);
 }
 
 void paintBulb(QPainter& p, const Obj& o)

@@ -53,6 +53,7 @@ struct Obj {
     unsigned deny = 0;        // mods this placement does not allow
     bool groundMove = false;  // moves only sideways (it stands on something)
     bool loose = false;       // scattered: kept apart from others, drawn back to front
+    double depthY = 0;        // when set, the y it is drawn in order of (a thing set on another: just after it)
 };
 
 using PaintFn = void (*)(QPainter&, const Obj&);

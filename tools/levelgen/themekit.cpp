@@ -1,6 +1,7 @@
 #include "tools/levelgen/themekit.h"
 
 #include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/compose.h"
 #include "tools/levelgen/themes.h"
 
 #include <QPainterPath>
@@ -13,7 +14,9 @@ namespace levelgen {
 Daylight daylight(int variation, Rng& rng)
 {
     Daylight d;
-    d.sunAt = QPointF(rng.range(40, 314), rng.range(40, 110));
+    // On the left, where every painter's light comes from (a mirrored visit
+    // flips both), so highlights and shadows agree with the sun in the sky.
+    d.sunAt = QPointF(rng.range(40, 150), rng.range(40, 110));
     switch (variation % 4) {
     case 0: // morning
         d.sky = {{0, QColor(110, 165, 225)}, {0.6, QColor(175, 210, 240)}, {1, QColor(250, 235, 205)}};
@@ -93,11 +96,15 @@ Obj& scatter(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c
 {
     scale = smallScale(kind, scale);
     QPointF best;
-    double bestOverlap = 1e18;
+    double bestMiss = 1e18;
     Obj probe;
     probe.kind = kind;
     probe.scale = scale;
-    for (int t = 0; t < 10 && bestOverlap > 0; ++t) {
+    // Early scenes keep things apart; later ones let them overlap a little,
+    // back to front, as things do in a crowded place.
+    const QRect own = bounds(probe);
+    const double wanted = std::clamp((s.density - 1) / 0.6, 0.0, 1.0) * 0.22 * own.width() * own.height();
+    for (int t = 0; t < 10 && bestMiss > 0; ++t) {
         probe.pos = QPointF(r.range(a.x0, a.x1), r.range(a.y0, a.y1));
         const QRect mine = bounds(probe);
         double overlap = 0;
@@ -106,8 +113,9 @@ Obj& scatter(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c
                 const QRect both = mine & bounds(o);
                 overlap += both.isEmpty() ? 0 : double(both.width()) * both.height();
             }
-        if (overlap < bestOverlap)
-            bestOverlap = overlap, best = probe.pos;
+        const double miss = overlap > wanted ? overlap - wanted : (wanted - overlap) * 0.5;
+        if (miss < bestMiss)
+            bestMiss = miss, best = probe.pos;
     }
     Obj& o = put(s, kind, best.x(), best.y(), scale, c1, c2, c3);
     o.loose = true;
@@ -129,7 +137,8 @@ void depthSort(Scene& s)
     for (std::size_t i = 0; i < s.objs.size(); ++i)
         if (s.objs[i].loose)
             places.push_back(i), loose.push_back(s.objs[i]);
-    std::stable_sort(loose.begin(), loose.end(), [](const Obj& a, const Obj& b) { return a.pos.y() < b.pos.y(); });
+    auto key = [](const Obj& o) { return o.depthY > 0 ? o.depthY : o.pos.y(); };
+    std::stable_sort(loose.begin(), loose.end(), [&](const Obj& a, const Obj& b) { return key(a) < key(b); });
     for (std::size_t k = 0; k < places.size(); ++k)
         s.objs[places[k]] = loose[k];
 }
@@ -185,6 +194,14 @@ const char* themeName(int theme) { return kThemes[theme % themeCount()].name; }
 // themeCount() levels.
 int themeForLevel(int level) { return (level - 1) % themeCount(); }
 
+int visitOfLevel(int level) { return (level - 1) / themeCount(); }
+
+// 36 themes over 100 levels: 28 come three times, the last 8 twice. Each
+// visit takes the next composition from a starting point that differs by
+// theme, so every composition of every theme is in the pack except the one
+// each twice-shown theme skips, and that one differs from theme to theme.
+int compositionForLevel(int level) { return (themeForLevel(level) + visitOfLevel(level)) % kCompositions; }
+
 std::vector<int> themeSchedule()
 {
     std::vector<int> out;
@@ -201,10 +218,19 @@ void mirrorScene(Scene& s)
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
-        if (o.kind != NumberPlate && o.kind != Tram) // their writing stays readable
+        if (o.kind != Tram && !(kindOf(o.kind).mods & Digit)) // their writing stays readable
             o.mirror = !o.mirror;
     }
 }
+// One of a kind in a scene: a crowd of them would look like a copying mistake.
+bool isCharacter(K kind)
+{
+    for (K k : {Cat, Teddy, Snowman, Robot, Gnome, Astronaut, Rocket, Lighthouse, Camel, Satellite, Dog, Puli, Fox, Stork, Heron})
+        if (k == kind)
+            return true;
+    return false;
+}
+
 // More of the small things a theme already placed, in the same band of the
 // picture (sky, water, ground) and the same colours, so later levels are
 // fuller and every level has enough small things to change.
@@ -215,13 +241,14 @@ void enrich(Scene& s, Rng& r, int wanted)
         extra -= o.visible;
     std::vector<Obj> templates;
     for (const Obj& o : s.objs)
-        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8)
+        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8 &&
+            !isCharacter(K(o.kind)) && !(kindOf(o.kind).mods & Digit)) // a number is one of a kind
             templates.push_back(o);
     if (templates.empty())
         return;
     std::vector<int> room(std::size_t(kindCount()), 0); // a few times as many of a kind as the theme put
     for (const Obj& o : templates)
-        room[std::size_t(o.kind)] += 5;
+        room[std::size_t(o.kind)] += 6;
     for (int i = 0, tries = 0; i < extra && tries < 4 * extra; ++tries) {
         const Obj& t = templates[r.next() % templates.size()];
         if (room[std::size_t(t.kind)] <= 0)
@@ -239,7 +266,30 @@ void enrich(Scene& s, Rng& r, int wanted)
         o.count = t.count;
     }
 }
+// The painter-family kinds arrive from `group` with no count or light of
+// their own: give each a count in its range (a digit, cake layers, seeds)
+// and light half the lanterns.
+void settleNewKinds(Scene& s, Rng& r)
+{
+    for (Obj& o : s.objs) {
+        if (o.kind < Vase)
+            continue;
+        const Kind& k = kindOf(o.kind);
+        if (k.maxCount > 0 && (o.count < k.minCount || o.count > k.maxCount || (k.mods & Digit)))
+            o.count = r.between(std::max(1, k.minCount), k.maxCount);
+        if (o.kind == Lantern || o.kind == Cauldron)
+            o.variant = r.chance(0.6) ? 1 : 0;
+        else if (k.details > 0)
+            o.variant = int(r.next() % (1u << k.details));
+    }
+}
 } // namespace
+
+void composeTheme(Scene& s, Rng& rng, int theme, int composition)
+{
+    kThemes[theme % themeCount()].build(s, rng, composition % kCompositions);
+    settleNewKinds(s, rng);
+}
 
 Scene buildScene(int level)
 {
@@ -248,9 +298,10 @@ Scene buildScene(int level)
     s.base = newBase();
     s.finish.seed = std::uint32_t(level) * 2654435761u;
     s.density = 1 + 0.6 * (level - 1) / 99.0;
-    const int visit = (level - 1) / themeCount();
-    kThemes[themeForLevel(level)].build(s, rng, visit);
+    const int visit = visitOfLevel(level);
+    composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
+    setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day

@@ -10,6 +10,14 @@ namespace levelgen {
 int themeCount();
 const char* themeName(int theme);
 int themeForLevel(int level);
+// Every theme builder knows this many compositions (horizon, viewpoint,
+// arrangement, light); which one a level gets, and the how-many-th time its
+// theme comes round (0 first).
+constexpr int kCompositions = 3;
+int compositionForLevel(int level);
+int visitOfLevel(int level);
+// The objects and backdrop of one composition of a theme, into a fresh scene.
+void composeTheme(Scene& s, Rng& rng, int theme, int composition);
 // The theme of every level, level 1 first.
 std::vector<int> themeSchedule();
 // The scene of `level`: its theme, with a light, composition and palette of

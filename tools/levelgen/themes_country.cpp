@@ -68,6 +68,17 @@ void buildFarm(Scene& s, Rng& r, int v)
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, ground - 90}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
     flowers(s, r, 5, ground + 40, kHeight - 10);
+    group(s, r, Sheep, many(s, 2), {20, 334, ground + 20, kHeight - 20}, 1.0, 1.2, {QColor(240, 236, 225)});
+    group(s, r, Goose, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
+    group(s, r, Dog, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
+    group(s, r, Horse, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(120, 75, 45)}, QColor(40, 30, 25));
+    group(s, r, Bucket, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, MilkCan, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(90, 95, 100));
+    group(s, r, FencePost, many(s, 2), {20, 334, ground + 10, ground + 40}, 1.1, 1.2, {QColor(130, 95, 60)});
+    group(s, r, Mailbox, 1, {30, 324, ground + 20, ground + 60}, 1.3, 1.4, {QColor(60, 110, 70), QColor(200, 40, 40)});
+    group(s, r, Churn, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
+    group(s, r, Donkey, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(140, 130, 125)});
+    group(s, r, Sparrow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(130, 95, 60)});
     scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
     scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
@@ -78,7 +89,7 @@ void buildGarden(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v + 3, r);
     s.finish.tint = d.tint;
-    const double ground = r.range(170, 210);
+    const double ground = r.range(170, 210) + (v % 3 == 2 ? 70 : 0); // the third from higher up
     meadow(s, r, d, ground, QColor(95, 160, 70));
     {
         QPainter p(&s.base);
@@ -113,6 +124,13 @@ void buildGarden(Scene& s, Rng& r, int v)
     scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
     scatter(s, r, Cat, {30, 324, ground + 60, kHeight - 20}, 1.3, QColor(240, 240, 235));
     flowers(s, r, 8, ground + 30, kHeight - 10);
+    group(s, r, WateringCan, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 140, 90), QColor(200, 80, 50)});
+    group(s, r, Tulip, many(s, 4), {15, 339, ground + 40, kHeight - 10}, 1.1, 1.3, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
+    group(s, r, Sunflower, many(s, 2), {20, 334, ground + 20, ground + 80}, 1.0, 1.1, {QColor(250, 200, 30)});
+    group(s, r, Birdbath, 1, {40, 314, ground + 40, kHeight - 30}, 1.2, 1.3, {QColor(190, 185, 175)});
+    group(s, r, Rabbit, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 140, 110), QColor(240, 236, 225)});
+    group(s, r, Mailbox, 1, {40, 314, ground + 20, ground + 60}, 1.3, 1.4, {QColor(40, 80, 160), QColor(220, 200, 60)});
+    group(s, r, Magpie, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
     scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
     scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
     scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
@@ -121,9 +139,10 @@ void buildGarden(Scene& s, Rng& r, int v)
 
 void buildWinter(Scene& s, Rng& r, int v)
 {
-    Daylight d = daylight(v % 2 ? 3 : 0, r);
+    v %= 3;
+    Daylight d = daylight(v == 2 ? 1 : v % 2 ? 3 : 0, r);
     s.finish.tint = mix(d.tint, QColor(235, 242, 255), 0.5);
-    const double ground = r.range(230, 260);
+    const double ground = r.range(230, 260) - (v == 2 ? 70 : 0);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -160,6 +179,13 @@ void buildWinter(Scene& s, Rng& r, int v)
     scatter(s, r, Lamp, {30, 324, ground + 60, kHeight - 30}, 1.0, QColor(40, 45, 50)).variant = 1;
     scatter(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 110, 70), QColor(200, 50, 40));
     scatter(s, r, Bird, {20, 334, 30, ground - 80}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    group(s, r, Fox, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(210, 110, 40)});
+    group(s, r, Crow, many(s, 2), {20, 334, ground + 20, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Rabbit, 1, {30, 324, ground + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 240, 245)});
+    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(150, 110, 70)});
+    group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(200, 200, 205)});
+    group(s, r, Deer, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(150, 100, 60)});
+    group(s, r, Wolf, 1, {30, 324, ground + 30, kHeight - 20}, 1.0, 1.1, {QColor(120, 120, 125)});
     scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
     scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
     scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
@@ -167,9 +193,10 @@ void buildWinter(Scene& s, Rng& r, int v)
 
 void buildDesert(Scene& s, Rng& r, int v)
 {
-    Daylight d = daylight(v % 2 ? 2 : 3, r);
+    v %= 3;
+    Daylight d = daylight(v == 2 ? 0 : v % 2 ? 2 : 3, r);
     s.finish.tint = QColor(255, 240, 220);
-    const double ground = r.range(220, 250);
+    const double ground = r.range(220, 250) - (v == 2 ? 70 : 0);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -217,6 +244,12 @@ void buildDesert(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
     group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
     group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
+    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(170, 120, 70)});
+    group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
+    group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});
+    group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(225, 205, 170)});
+    group(s, r, Amphora, many(s, 2), {30, 324, ground + 50, kHeight - 10}, 1.2, 1.3, {QColor(190, 110, 60), QColor(210, 150, 90)});
+    group(s, r, Donkey, 1, {40, 314, ground + 30, ground + 90}, 1.0, 1.1, {QColor(140, 130, 125)});
     scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
     scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
     scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
@@ -283,6 +316,11 @@ void buildLake(Scene& s, Rng& r, int v)
     scatter(s, r, Crate, {30, 324, bank + 60, kHeight - 20}, 1.2, QColor(160, 120, 80), QColor(60, 120, 80));
     scatter(s, r, Lamp, {30, 324, bank + 70, kHeight - 20}, 0.8, QColor(50, 50, 55)).variant = v % 2;
     flowers(s, r, 5, bank + 20, kHeight - 10);
+    group(s, r, Heron, 1, {20, 334, shore + 10, bank - 10}, 1.0, 1.1, {QColor(170, 175, 185)});
+    group(s, r, Bench, 1, {40, 314, bank + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55)});
+    group(s, r, Crow, many(s, 2), {20, 334, bank + 10, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Milestone, 1, {40, 314, bank + 20, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
+    group(s, r, Flamingo, 1, {20, 334, shore + 10, bank - 10}, 1.0, 1.1, {QColor(240, 130, 150)});
     scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
     scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
     scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;

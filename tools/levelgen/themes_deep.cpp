@@ -10,7 +10,7 @@ void buildReef(Scene& s, Rng& r, int v)
 {
     s.finish.tint = QColor(235, 250, 255);
     s.finish.vignette = 0.35;
-    const double sand = r.range(350, 380);
+    const double sand = r.range(350, 380) - (v % 3 == 2 ? 70 : 0); // the green reef seen from lower down
     // A shallow turquoise reef, a deep blue one and a green-lit one.
     const QColor deeps[3] = {QColor(10, 80, 100), QColor(8, 30, 90), QColor(20, 90, 60)};
     const QColor deep = deeps[v % 3];
@@ -56,9 +56,11 @@ void buildSpace(Scene& s, Rng& r, int v)
 {
     s.finish.vignette = 0.3;
     s.finish.tint = QColor(240, 245, 255);
-    const QPointF planetAt(r.range(60, 294), r.range(330, 420));
-    const QColor nebula = anyOf(r, {QColor(150, 60, 180), QColor(40, 110, 190), QColor(190, 70, 90)});
-    const QColor world = anyOf(r, {QColor(60, 120, 200), QColor(200, 130, 70), QColor(90, 170, 140)});
+    v %= 3; // the world below the station, above it, or a red one far off to the side
+    const QPointF planetAt = v == 0 ? QPointF(r.range(60, 294), r.range(330, 420))
+                           : v == 1 ? QPointF(r.range(60, 294), r.range(-260, -220)) : QPointF(r.range(-120, -90), r.range(150, 220));
+    const QColor nebula = v == 2 ? QColor(190, 70, 90) : anyOf(r, {QColor(150, 60, 180), QColor(40, 110, 190)});
+    const QColor world = v == 0 ? QColor(60, 120, 200) : v == 1 ? QColor(90, 170, 140) : QColor(200, 110, 60);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -72,7 +74,7 @@ void buildSpace(Scene& s, Rng& r, int v)
         p.setPen(Qt::NoPen);
         p.drawEllipse(ball);
     }
-    noiseTexture(s.base, QRect(0, int(planetAt.y() - 40), kWidth, kHeight), 14, 14, r.seed(), 3);
+    noiseTexture(s.base, QRect(0, std::max(0, int(planetAt.y() - 40)), kWidth, kHeight), 14, 14, r.seed(), 3);
     {
         QPainter p(&s.base); // the station's frame
         p.setRenderHint(QPainter::Antialiasing);

@@ -62,6 +62,11 @@ void buildBalaton(Scene& s, Rng& r, int v)
     group(s, r, Ball, 1, {40, 314, shore + 40, kHeight - 20}, 1.0, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60)});
     group(s, r, Tent, 1, {60, 294, shore + 60, kHeight - 30}, 1.3, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80)}, QColor(250, 220, 60));
     group(s, r, Snail, 1, {40, 314, shore + 60, kHeight - 10}, 1.0, 1.2, {QColor(200, 150, 80)});
+    group(s, r, Gull, many(s, 2), {20, 334, shore + 8, shore + 40}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Heron, 1, {10, 344, shore - 2, shore + 22}, 0.9, 1.0, {QColor(170, 175, 185)});
+    group(s, r, Parasol, 1, {50, 304, shore + 70, kHeight - 40}, 1.1, 1.2, {QColor(40, 110, 190), QColor(215, 50, 40)}, QColor(250, 248, 240));
+    group(s, r, Kite, 1, {40, 314, 50, horizon - 50}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
+    group(s, r, Watermelon, 1, {40, 314, shore + 60, kHeight - 15}, 1.0, 1.1, {QColor(230, 60, 70)});
     spares(s, r, Swan, 1, {40, 314, horizon + 30, shore - 10}, 0.9, 1.0, {QColor(250, 250, 248)});
     spares(s, r, Flower, 2, {30, 324, shore + 35, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -91,6 +96,13 @@ void buildPuszta(Scene& s, Rng& r, int v)
     group(s, r, Flower, many(s, 8), {15, 339, horizon + 50, kHeight - 10}, 0.9, 1.3, {QColor(150, 80, 200), QColor(250, 200, 40), QColor(230, 50, 70)});
     group(s, r, Butterfly, many(s, 2), {20, 334, horizon + 20, kHeight - 40}, 1.0, 1.2, {QColor(250, 180, 40), QColor(90, 150, 240)}, QColor(40, 30, 30));
     group(s, r, Rock, 2, {20, 334, horizon + 60, kHeight - 10}, 0.8, 1.0, {QColor(150, 140, 130)});
+    group(s, r, Horse, many(s, 2), {20, 334, horizon + 25, horizon + 90}, 0.8, 1.0, {QColor(120, 75, 45), QColor(60, 45, 35), QColor(170, 120, 70)}, QColor(40, 30, 25));
+    group(s, r, Sheep, many(s, 3), {20, 334, horizon + 40, kHeight - 20}, 0.9, 1.1, {QColor(240, 236, 225), QColor(60, 55, 50)});
+    group(s, r, Puli, 1, {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(45, 42, 40)});
+    group(s, r, Goose, many(s, 3), {20, 334, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
+    group(s, r, Stork, 1, {30, 324, horizon + 30, horizon + 100}, 0.9, 1.0, {QColor(248, 248, 245)});
+    group(s, r, Cauldron, 1, {40, 314, horizon + 80, kHeight - 30}, 1.2, 1.3, {QColor(45, 42, 40)});
+    group(s, r, Milestone, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(225, 220, 205)});
     spares(s, r, Cattle, 1, {30, 324, horizon + 40, kHeight - 30}, 0.8, 1.0, {QColor(205, 205, 200)});
     spares(s, r, Flower, 2, {30, 324, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -126,12 +138,17 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
     for (int i = 0; i < 3; ++i) // stall numbers
-        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 1.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    for (int i = 0; i < many(s, 5); ++i)
-        put(s, Bulb, r.range(20, 334), r.range(counter1 - 75, counter1 - 55), 1.3, QColor(255, 220, 130)).variant = 1;
+        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
+    garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
     group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
     group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
     group(s, r, Fruit, many(s, 4), {20, 334, counter2 + 45, kHeight - 5}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
+    group(s, r, Basket, many(s, 2), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Watermelon, 1, {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.3, {QColor(230, 60, 70)});
+    for (int i = 0; i < 4; ++i) // sausages between the paprika strings
+        put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
+    for (int i = 0; i < 3; ++i) // prices stuck among the produce
+        put(s, PriceTag, 60 + i * 115 + r.range(-10, 10), counter2, 1.2, QColor(250, 246, 232)).count = r.between(1, 9);
     spares(s, r, Fruit, 2, {30, 324, counter2 + 45, kHeight - 5}, 1.1, 1.2, {QColor(120, 170, 60)});
 }
 
@@ -169,17 +186,19 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         Obj& h = put(s, House, x, ground + 70, 0.95, QColor(150, 105, 65), QColor(235, 240, 250));
         h.shape = 0;
         for (int k = 0; k < 4; ++k)
-            put(s, Heart, x - 30 + k * 20, ground - 15, 1.2, QColor(170, 60, 40)).variant = k % 2;
+            put(s, Heart, x - 30 + k * 20, ground + 30, 1.2, QColor(170, 60, 40)).variant = k % 2; // hung from the eaves
     }
-    for (int i = 0; i < many(s, 10); ++i)
-        put(s, Bulb, 12 + i * (330.0 / many(s, 10)), ground - 48 + 6 * std::sin(i * 1.3), 1.2,
-            anyOf(r, {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)})).variant = 1;
+    garland(s, r, ground - 52, 14, many(s, 10), {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)});
     group(s, r, Fir, many(s, 3), {15, 339, ground + 80, kHeight - 60}, 0.8, 1.1, {QColor(40, 90, 70)});
     group(s, r, Cup, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(240, 240, 235)});
     group(s, r, Candle, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(240, 230, 200), QColor(200, 40, 40)});
     group(s, r, Snowman, 1, {40, 314, ground + 110, kHeight - 10}, 1.3, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
     group(s, r, Crate, many(s, 2), {20, 334, ground + 90, kHeight - 10}, 1.1, 1.3, {QColor(150, 110, 70)}, QColor(200, 50, 40));
     group(s, r, Star, many(s, 3), {20, 334, 20, ground - 120}, 0.9, 1.2, {QColor(255, 225, 110)});
+    group(s, r, GiftBox, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70), QColor(40, 80, 160)}, QColor(240, 210, 80));
+    group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
+    group(s, r, PriceTag, 1, {20, 334, ground + 100, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
     spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
 }
@@ -209,7 +228,7 @@ void buildCellarRow(Scene& s, Rng& r, int v)
         h.shape = 1;
         Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
         door.variant = r.between(0, 3);
-        put(s, NumberPlate, x + 22, y - 30, 1.4, QColor(40, 80, 160)).count = r.between(1, 9);
+        put(s, NumberPlate, x + 22, y - 30, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
         put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
         put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
     }
@@ -225,6 +244,10 @@ void buildCellarRow(Scene& s, Rng& r, int v)
     group(s, r, Bird, many(s, 2), {30, 324, 30, top - 40}, 0.9, 1.1, {QColor(50, 50, 60)}, QColor(120, 120, 130));
     group(s, r, Flower, many(s, 4), {15, 339, top + 160, kHeight - 90}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 250, 245)});
     group(s, r, Cat, 1, {40, 314, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(220, 150, 80)});
+    group(s, r, Bottle, many(s, 3), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(60, 90, 50), QColor(110, 40, 50)});
+    group(s, r, Basket, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Crow, many(s, 2), {30, 324, 30, top - 20}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Goblet, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.2, 1.3, {QColor(200, 170, 70)});
     spares(s, r, Barrel, 1, {30, 324, top + 170, kHeight - 90}, 1.0, 1.1, {QColor(140, 95, 55)}, QColor(60, 60, 65));
 }
 
@@ -257,7 +280,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), beam + 120, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 4); ++i) {
         const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
         put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
@@ -268,6 +291,12 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     group(s, r, Pumpkin, many(s, 3), {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30)});
     group(s, r, Chicken, 2, {30, 324, floorY + 60, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
     group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
+    group(s, r, Chair, 1, {30, 324, floorY + 50, kHeight - 30}, 1.3, 1.4, {QColor(150, 100, 60), QColor(90, 120, 70)});
+    group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
+    group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
+    group(s, r, Mailbox, 1, {30, 324, floorY + 30, kHeight - 20}, 1.3, 1.4, {QColor(60, 110, 70)});
+    group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
     spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
     spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }
@@ -334,6 +363,11 @@ void buildEmbankment(Scene& s, Rng& r, int v)
     group(s, r, Bird, many(s, 3), {30, 324, quay + 60, kHeight - 10}, 1.1, 1.3, {QColor(130, 130, 140)}, QColor(90, 90, 100));
     group(s, r, Ball, 1, {30, 324, quay + 60, kHeight - 10}, 1.0, 1.1, {QColor(220, 60, 60)});
     group(s, r, Flower, many(s, 3), {15, 339, quay + 70, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 200, 40)});
+    group(s, r, Bench, 1, {40, 314, quay + 30, quay + 60}, 1.1, 1.2, {QColor(90, 110, 70), QColor(120, 85, 55)});
+    group(s, r, Pigeon, many(s, 4), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(150, 155, 165), QColor(120, 125, 135)});
+    group(s, r, Flag, 1, {30, 324, quay + 20, quay + 50}, 1.0, 1.1, {QColor(205, 40, 45)}, QColor(245, 245, 240));
+    group(s, r, Gull, many(s, 2), {20, 334, 30, far - 20}, 0.9, 1.0, {QColor(250, 250, 250)});
+    group(s, r, Sparrow, many(s, 2), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
     spares(s, r, Bird, 1, {30, 324, quay + 60, kHeight - 10}, 1.1, 1.2, {QColor(130, 130, 140)}, QColor(90, 90, 100));
 }
 
@@ -380,6 +414,11 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     }
     group(s, r, Fruit, many(s, 4), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
     group(s, r, Grapes, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(110, 50, 110), QColor(170, 190, 80)});
+    group(s, r, Bottle, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(60, 90, 50), QColor(120, 40, 50)});
+    group(s, r, Cake, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(220, 170, 110)}, QColor(110, 60, 35));
+    group(s, r, Vase, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 40, 40));
+    group(s, r, Cheese, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 200, 90)});
+    group(s, r, Goblet, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.3, 1.4, {QColor(200, 170, 70), QColor(190, 195, 205)});
     spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
     spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
 }

@@ -28,7 +28,7 @@ void shelf(QPainter& p, double y, double depth, const QColor& wood)
 void buildKitchen(Scene& s, Rng& r, int v)
 {
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
-    const double table = r.range(300, 320), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
+    const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
         QPainter p(&s.base);
@@ -77,6 +77,9 @@ void buildKitchen(Scene& s, Rng& r, int v)
         scatter(s, r, Fruit, {20, 334, table + 30, kHeight - 10}, 1.3, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 150, 30)})).shape = r.between(0, 2);
     scatter(s, r, Candle, {30, 324, table + 40, kHeight - 40}, 1.4, QColor(245, 240, 225)).variant = 1;
     scatter(s, r, Jar, {30, 324, table + 40, kHeight - 20}, 1.5, QColor(240, 170, 40), QColor(200, 50, 40));
+    group(s, r, Kettle, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(200, 60, 50), QColor(60, 110, 180), QColor(230, 230, 225)}, QColor(250, 250, 245));
+    group(s, r, Honeypot, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(60, 110, 180));
+    group(s, r, Cheese, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 200, 90)});
     scatterSpare(s, r, Fruit, {30, 324, table + 30, kHeight - 10}, 1.3, QColor(200, 40, 40));
     scatterSpare(s, r, Cup, {30, 324, table + 40, kHeight - 30}, 1.3, crockery(r), QColor(60, 90, 160));
     spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
@@ -86,7 +89,9 @@ void buildKitchen(Scene& s, Rng& r, int v)
 void buildToyShelf(Scene& s, Rng& r, int v)
 {
     s.finish.tint = QColor(255, 248, 238);
-    const QColor wall = anyOf(r, {QColor(200, 220, 240), QColor(245, 225, 200), QColor(225, 240, 215), QColor(240, 215, 225)});
+    // Each composition its own room: a blue, a peach or a green nursery.
+    const QColor walls[3] = {QColor(200, 220, 240), QColor(245, 220, 190), QColor(205, 235, 195)};
+    const QColor wall = walls[v % 3];
     const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(200, 160, 110), QColor(140, 95, 60)});
     const double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
     {
@@ -181,6 +186,11 @@ void buildMarket(Scene& s, Rng& r, int v)
         scatter(s, r, Pot, {20, 334, counter + 80, kHeight - 10}, 1.4, QColor(190, 100, 60)).shape = 0;
     scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
     scatter(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
+    group(s, r, Watermelon, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(230, 60, 70)});
+    group(s, r, Cabbage, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(120, 170, 80), QColor(140, 80, 130)});
+    group(s, r, Basket, 1, {20, 334, counter + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, counter + 80, kHeight - 15}, 1.2, QColor(235, 130, 30));
     scatterSpare(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.1, QColor(120, 110, 110), QColor(200, 190, 180));

@@ -50,6 +50,11 @@ void buildBeach(Scene& s, Rng& r, int v)
     group(s, r, Crab, many(s, 3), {15, 339, shoreline + 30, kHeight - 10}, 1.0, 1.2, {QColor(220, 70, 40)});
     group(s, r, Ball, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.2, 1.4, kBright);
     flying(s, r, many(s, 3), horizon - 30, QColor(245, 245, 245));
+    group(s, r, Parasol, many(s, 2), {30, 324, shoreline + 50, kHeight - 30}, 1.1, 1.3, {QColor(215, 50, 40), QColor(40, 110, 190), QColor(245, 190, 40)}, QColor(250, 248, 240));
+    group(s, r, Gull, many(s, 2), {20, 334, shoreline + 10, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
+    group(s, r, Bucket, 1, {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}, QColor(250, 250, 245));
+    group(s, r, Watermelon, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.0, 1.1, {QColor(230, 60, 70)});
     spares(s, r, Shell, 2, {30, 324, shoreline + 20, kHeight - 10}, 1.2, 1.4, {QColor(240, 200, 180)});
     spares(s, r, Starfish, 1, {30, 324, shoreline + 20, kHeight - 10}, 1.1, 1.2, {QColor(240, 120, 60)});
 }
@@ -74,6 +79,11 @@ void buildOrchard(Scene& s, Rng& r, int v)
     group(s, r, Mushroom, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 90, 40)});
     group(s, r, Chicken, 2, {20, 334, horizon + 100, kHeight - 10}, 1.1, 1.2, {QColor(170, 100, 50)}, QColor(200, 40, 40));
     flying(s, r, many(s, 3), horizon - 50, QColor(50, 45, 50));
+    group(s, r, Basket, many(s, 2), {20, 334, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Rabbit, 1, {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.1, {QColor(170, 140, 110)});
+    group(s, r, Bucket, 1, {20, 334, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Crow, many(s, 2), {20, 334, horizon + 80, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Magpie, 1, {20, 334, horizon + 80, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
     spares(s, r, Fruit, 2, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(210, 40, 30)});
     spares(s, r, Mushroom, 1, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(190, 90, 40)});
 }
@@ -109,6 +119,10 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     group(s, r, Butterfly, many(s, 2), {30, 324, horizon + 20, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
     group(s, r, Rock, 2, {20, 334, pondBottom + 20, kHeight - 10}, 0.9, 1.1, {QColor(140, 140, 145)});
     flying(s, r, 2, horizon - 40, QColor(50, 50, 60));
+    group(s, r, Heron, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(170, 175, 185)});
+    group(s, r, Goose, many(s, 2), {20, 334, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
+    group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
+    group(s, r, Flamingo, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(240, 130, 150)});
     spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
     spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -132,6 +146,10 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     group(s, r, Mushroom, many(s, 3), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.2, {QColor(200, 60, 30)});
     flying(s, r, many(s, 4), horizon - 40, QColor(30, 30, 35));
     group(s, r, Star, v == 2 ? 3 : 0, {20, 334, 20, horizon - 60}, 0.9, 1.1, {QColor(255, 230, 120)});
+    group(s, r, CornStalk, many(s, 3), {15, 339, horizon + 20, horizon + 70}, 1.0, 1.2, {QColor(240, 200, 60)});
+    group(s, r, Crow, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Basket, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     spares(s, r, Pumpkin, 2, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }
 
@@ -147,11 +165,17 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
             o.c1 = vary(QColor(190, 100, 60), r, 0.1);
     put(s, Clock, r.range(60, 290), 55, 1.3, QColor(150, 100, 60));
     group(s, r, Pot, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.6, {QColor(190, 100, 60)});
-    group(s, r, Flower, many(s, 4), {20, 334, floorY + 25, kHeight - 10}, 1.3, 1.5, kBright);
+    group(s, r, Jar, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.3, kBright);
     group(s, r, Cat, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(220, 150, 80), QColor(60, 60, 65)});
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
-    spares(s, r, Flower, 2, {30, 324, floorY + 25, kHeight - 10}, 1.3, 1.4, {QColor(230, 50, 70)});
+    group(s, r, Vase, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)}, QColor(240, 200, 80));
+    group(s, r, WateringCan, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(60, 140, 90)});
+    group(s, r, Bucket, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Tulip, many(s, 3), {15, 339, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
+    group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
+    spares(s, r, Pot, 2, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
 }
 
 void buildBakery(Scene& s, Rng& r, int v)
@@ -163,12 +187,16 @@ void buildBakery(Scene& s, Rng& r, int v)
     shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
     row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
     put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
-    put(s, NumberPlate, r.range(40, 314), counter - 20, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), counter - 20, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 6); ++i) // gingerbread hearts hung along the top
         put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
     group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
     group(s, r, Cat, 1, {30, 324, counter + 90, kHeight - 5}, 1.2, 1.3, {QColor(240, 240, 235)});
     group(s, r, Fruit, many(s, 4), {20, 334, counter + 80, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
+    group(s, r, Cake, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.4, {QColor(220, 170, 110), QColor(250, 235, 200)}, QColor(110, 60, 35));
+    group(s, r, Basket, 1, {30, 324, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Honeypot, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 60, 40));
+    group(s, r, PriceTag, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(250, 246, 232)});
     spares(s, r, Cup, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, kCrockery);
 }
 
@@ -187,6 +215,10 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     group(s, r, Teddy, 2, {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
     group(s, r, Duck, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 210, 40)});
     group(s, r, Books, 1, {20, 300, floorY + 40, kHeight - 10}, 1.0, 1.1, kBright);
+    group(s, r, Balloon, many(s, 3), {30, 324, 40, floorY - 40}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(245, 200, 40), QColor(50, 155, 75)});
+    group(s, r, GiftBox, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70)}, QColor(240, 210, 80));
+    group(s, r, Rabbit, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(230, 200, 210), QColor(170, 140, 110)});
+    group(s, r, Stool, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(50, 140, 180), QColor(220, 80, 60)});
     spares(s, r, Ball, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright);
     spares(s, r, Car, 1, {30, 324, floorY + 40, kHeight - 10}, 1.1, 1.2, kBright);
 }
@@ -206,6 +238,9 @@ void buildStudy(Scene& s, Rng& r, int v)
         if (o.kind == Candle)
             o.variant = 1;
     group(s, r, Cat, 1, {30, 324, desk + 80, kHeight - 5}, 1.2, 1.3, {QColor(60, 60, 65)});
+    group(s, r, Vase, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(60, 110, 180), QColor(200, 80, 60)}, QColor(240, 236, 225));
+    group(s, r, Chair, 1, {30, 324, desk + 70, kHeight - 10}, 1.4, 1.5, {QColor(110, 70, 45)}, QColor(140, 40, 40));
+    group(s, r, Lantern, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(150, 120, 50)});
     spares(s, r, Cup, 1, {30, 324, desk + 70, kHeight - 10}, 1.1, 1.2, kCrockery);
 }
 
@@ -238,6 +273,9 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
+    for (Obj& o : s.objs)
+        if (o.kind == Rock)
+            o.variant = 0, o.deny |= Detail; // no moss on the moon
 }
 
 void buildAquarium(Scene& s, Rng& r, int v)
@@ -269,8 +307,8 @@ void buildAquarium(Scene& s, Rng& r, int v)
 void buildCampsite(Scene& s, Rng& r, int v)
 {
     v %= 3;
-    const Daylight d = v == 1 ? daylight(3, r) : night(r); // one evening, two nights
-    s.finish.tint = v == 1 ? QColor(255, 230, 210) : QColor(215, 220, 255);
+    const Daylight d = v == 1 ? daylight(3, r) : v == 2 ? daylight(0, r) : night(r); // evening, night, early morning
+    s.finish.tint = v == 1 ? QColor(255, 230, 210) : v == 2 ? QColor(250, 248, 240) : QColor(215, 220, 255);
     const double horizon = 190 + v * 30 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
     for (int i = 0; i < 8; ++i)
@@ -280,15 +318,22 @@ void buildCampsite(Scene& s, Rng& r, int v)
     for (Obj& o : s.objs)
         if (o.kind == Lamp)
             o.variant = 1;
-    for (int i = 0; i < many(s, 8); ++i)
-        put(s, Bulb, 20 + i * (314.0 / many(s, 8)), horizon + 40 + 6 * std::sin(i * 1.1), 1.2,
-            anyOf(r, {QColor(255, 210, 90), QColor(255, 140, 90)})).variant = 1;
-    group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    garland(s, r, horizon + 34, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
+    if (v != 2) // no stars in the morning
+        group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
     group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
     group(s, r, Cup, many(s, 2), {30, 324, horizon + 140, kHeight - 10}, 1.1, 1.3, kCrockery);
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 0.9, 1.2, {QColor(90, 95, 100)});
     group(s, r, Mushroom, 2, {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
-    spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
+    group(s, r, Lantern, many(s, 2), {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50), QColor(150, 60, 40)});
+    group(s, r, Kettle, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(120, 120, 125)}, QColor(70, 70, 75));
+    group(s, r, Fox, 1, {30, 324, horizon + 40, kHeight - 10}, 1.0, 1.1, {QColor(210, 110, 40)});
+    group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
+    if (v != 2)
+        spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
+    else
+        spares(s, r, Mushroom, 2, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
+    group(s, r, Milestone, 1, {40, 314, horizon + 80, kHeight - 30}, 1.4, 1.5, {QColor(190, 190, 195)});
 }
 
 void buildSnowyVillage(Scene& s, Rng& r, int v)
@@ -304,11 +349,13 @@ void buildSnowyVillage(Scene& s, Rng& r, int v)
               anyOf(r, {QColor(190, 120, 80), QColor(220, 200, 160), QColor(150, 90, 70)}), QColor(240, 244, 252), d.night);
     group(s, r, Fir, many(s, 4), {15, 339, ground + 90, kHeight - 30}, 0.9, 1.2, {QColor(35, 85, 60)});
     group(s, r, Snowman, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
-    for (int i = 0; i < many(s, 8); ++i)
-        put(s, Bulb, 15 + i * (324.0 / many(s, 8)), ground + 62 + 5 * std::sin(i * 0.9), 1.2,
-            anyOf(r, {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)})).variant = 1;
+    garland(s, r, ground + 56, 10, many(s, 8), {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)});
     group(s, r, Crate, 1, {30, 324, ground + 110, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(200, 50, 40));
     group(s, r, Bird, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(110, 90, 70)}, QColor(220, 70, 40));
+    group(s, r, Mailbox, 1, {40, 314, ground + 40, kHeight - 20}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40)});
+    group(s, r, Lantern, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Crow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Dog, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
     spares(s, r, Snowman, 1, {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(40, 40, 45)}, QColor(210, 40, 40));
 }
 
@@ -336,13 +383,19 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     group(s, r, Butterfly, many(s, 2), {20, 334, horizon + 40, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
     group(s, r, Rock, 2, {20, 334, horizon + 80, kHeight - 10}, 0.9, 1.1, {QColor(150, 150, 155)});
     flying(s, r, 2, horizon - 80, QColor(50, 50, 60));
+    group(s, r, Goat, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(240, 236, 225), QColor(150, 110, 70)});
+    group(s, r, MilkCan, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)});
+    group(s, r, Signpost, 1, {40, 314, horizon + 40, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
+    group(s, r, Bench, 1, {40, 314, horizon + 60, kHeight - 20}, 1.2, 1.3, {QColor(120, 85, 55)});
+    group(s, r, Milestone, 1, {40, 314, horizon + 60, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
+    group(s, r, Deer, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(150, 100, 60)});
     spares(s, r, Flower, 2, {30, 324, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
 }
 
 void buildPier(Scene& s, Rng& r, int v)
 {
     v %= 3;
-    const Daylight d = daylight(v + 2, r);
+    const Daylight d = daylight(2 - v, r); // afternoon, noon, morning
     s.finish.tint = d.tint;
     const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
@@ -360,6 +413,10 @@ void buildPier(Scene& s, Rng& r, int v)
     group(s, r, Fish, many(s, 2), {20, 334, deck + 50, kHeight - 10}, 1.0, 1.2, {QColor(160, 180, 200)}, QColor(90, 100, 120));
     group(s, r, Cat, 1, {30, 324, deck + 50, kHeight - 10}, 1.2, 1.3, {QColor(220, 150, 80)});
     flying(s, r, many(s, 4), horizon - 30, QColor(245, 245, 245));
+    group(s, r, Gull, many(s, 3), {20, 334, deck + 20, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Bucket, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Lantern, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Pelican, 1, {20, 334, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
     spares(s, r, Fish, 1, {30, 324, deck + 50, kHeight - 10}, 1.0, 1.1, {QColor(160, 180, 200)});
 }
 
@@ -393,6 +450,10 @@ void buildCafe(Scene& s, Rng& r, int v)
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 190 + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
     group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
+    group(s, r, Chair, many(s, 2), {30, 324, table + 60, kHeight - 10}, 1.3, 1.5, {QColor(60, 60, 65), QColor(150, 100, 60)});
+    group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
+    group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
+    group(s, r, PriceTag, 1, {30, 324, table + 60, kHeight - 20}, 1.4, 1.5, {QColor(250, 246, 232)});
     spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
 

@@ -114,6 +114,7 @@ const QByteArray& goodLevel()
 
 class LevelgenTest : public QObject {
     Q_OBJECT
+    static constexpr double kCompositionsApart = 8; // of 255, mean over the 8x-downsampled picture
 private slots:
     void generatedLevelsPassAndHaveTheirDifficulty_data()
     {
@@ -159,7 +160,7 @@ private slots:
             const LevelSummary& s = summaries[std::size_t(n - 1)];
             QVERIFY2(r.ok(), qPrintable(r.summary(n)));
             QCOMPARE(s.count, difficultyFor(n).count);
-            QVERIFY2(s.objects >= 25 + 40 * (n - 1) / 99, qPrintable(QStringLiteral("level %1: %2 objects").arg(n).arg(s.objects)));
+            QVERIFY2(s.objects >= 25 + 45 * (n - 1) / 99, qPrintable(QStringLiteral("level %1: %2 objects").arg(n).arg(s.objects)));
             if (n <= 10)
                 for (const DiffCheck& d : r.diffs)
                     QVERIFY(d.visible >= 150 && d.meanDeltaE >= 30);
@@ -457,6 +458,79 @@ private slots:
         stamp.write(QByteArray::number(kGeneratorVersion - 1));
         stamp.close();
         QCOMPARE(int(staleLevels(dir.path(), 1, 100).size()), 100);
+    }
+
+    // A theme's visits show different compositions, and every theme has
+    // three that really differ (not only a tint), seen at the look-alike
+    // scale of the validator.
+    void everyThemeShowsDifferentCompositions_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int t = 0; t < themeCount(); ++t)
+            QTest::newRow(themeName(t)) << t;
+    }
+    void everyThemeShowsDifferentCompositions()
+    {
+        QFETCH(int, theme);
+        QSet<int> used;
+        int visits = 0;
+        for (int n = 1; n <= kLevels; ++n)
+            if (themeForLevel(n) == theme)
+                used.insert(compositionForLevel(n)), ++visits;
+        QCOMPARE(int(used.size()), std::min(visits, kCompositions));
+        std::vector<std::vector<float>> thumbs;
+        for (int c = 0; c < kCompositions; ++c) {
+            Scene s;
+            s.base = newBase();
+            Rng rng(4242);
+            composeTheme(s, rng, theme, c);
+            depthSort(s);
+            thumbs.push_back(thumbnail(render(s)));
+        }
+        for (int a = 0; a < kCompositions; ++a)
+            for (int b = a + 1; b < kCompositions; ++b) {
+                const double d = sceneDistance(thumbs[std::size_t(a)], thumbs[std::size_t(b)]);
+                QVERIFY2(d >= kCompositionsApart, qPrintable(QStringLiteral("compositions %1 and %2: %3").arg(a).arg(b).arg(d)));
+            }
+    }
+
+    // A thing set on another is drawn after it, and what it stands on can
+    // be neither taken away nor moved: it would be left floating.
+    void thingsSetOnOthersStayOnThem()
+    {
+        int perched = 0;
+        for (int level : {5, 41, 77, 95}) {
+            const Scene s = buildScene(level);
+            for (std::size_t i = 0; i < s.objs.size(); ++i) {
+                const Obj& o = s.objs[i];
+                if (o.depthY <= 0)
+                    continue;
+                ++perched;
+                QVERIFY(o.deny & Move);
+                bool found = false;
+                for (std::size_t j = 0; j < i && !found; ++j) {
+                    const Obj& b = s.objs[j];
+                    found = b.loose && std::abs(b.pos.y() + 0.01 - o.depthY) < 1e-6 && (b.deny & Remove) && (b.deny & Move) &&
+                            bounds(b).intersects(bounds(o));
+                }
+                QVERIFY2(found, qPrintable(QStringLiteral("level %1: %2 has nothing under it").arg(level).arg(kindOf(o.kind).name)));
+            }
+        }
+        QVERIFY(perched >= 4);
+    }
+
+    // Kinds are counted by what a player would call them: every kind has a
+    // name of its own, and the pack has at least as many as we claim.
+    void kindsAreDistinctThings()
+    {
+        QSet<QString> names;
+        for (int k = 0; k < kindCount(); ++k) {
+            const QString name = QString::fromLatin1(kindOf(k).name);
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            QVERIFY2(kindOf(k).paint, qPrintable(name));
+        }
+        QVERIFY2(kindCount() >= 137, qPrintable(QString::number(kindCount())));
     }
 
     // A painter reaching outside its box would leave half an object behind
