@@ -1,6 +1,7 @@
 #include "editor/automaker.h"
 
 #include "editor/change.h"
+#include "tools/levelgen/metrics.h"
 #include "tools/levelgen/rng.h"
 
 #include <opencv2/imgproc.hpp>
@@ -50,7 +51,7 @@ bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip)
         if (int(k) == skip)
             continue;
         const Difference& o = d.diffs[k];
-        if (squaresOverlap(o.point, point) || touched.intersects(clickSquare(o.point)) ||
+        if (levelgen::squaresOverlap(o.point, point) || touched.intersects(clickSquare(o.point)) ||
             o.touched.intersects(clickSquare(point)))
             return false;
     }
@@ -86,7 +87,7 @@ bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip,
     const QPoint point = middleOf(s.visibleBox);
     const QPoint strongMid = middleOf(s.strongBox);
     const Spill sp = spillAround(d.left, d.right, box, point);
-    if (!squareOnPicture(point, d.right.cols, d.right.rows) || !clickable(s, sp) ||
+    if (!levelgen::squareOnPicture(point) || !clickable(s, sp) ||
         std::max(std::abs(strongMid.x() - point.x()), std::abs(strongMid.y() - point.y())) > kCentreTolerance ||
         !clearOfOthers(d, point, box, skip)) {
         undo();

@@ -1,5 +1,7 @@
 #include "editor/change.h"
 
+#include "tools/levelgen/metrics.h"
+
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -10,12 +12,6 @@ QRect clickSquare(QPoint p) { return QRect(p.x() - 10, p.y() - 10, 20, 20); }
 
 QPoint middleOf(const QRect& box) { return QPoint((box.left() + box.right() + 1) / 2, (box.top() + box.bottom() + 1) / 2); }
 
-bool squaresOverlap(QPoint a, QPoint b) { return std::abs(a.x() - b.x()) < 20 && std::abs(a.y() - b.y()) < 20; }
-
-bool squareOnPicture(QPoint p, int width, int height)
-{
-    return p.x() - 10 >= 0 && p.x() + 9 < width && p.y() - 10 >= 0 && p.y() + 9 < height;
-}
 
 namespace {
 struct Lab { double l, a, b; };
@@ -80,8 +76,7 @@ ChangeStats measure(const cv::Mat& a, const cv::Mat& b, const QRect& area)
                 ++s.visible;
                 grow(s.visibleBox, x, y);
             }
-            const int dr = pa[x][2] - pb[x][2], dg = pa[x][1] - pb[x][1], db = pa[x][0] - pb[x][0];
-            if (std::lround(std::sqrt(double(dr * dr + dg * dg + db * db))) >= kStrongDistance) {
+            if (levelgen::colourDistance(qRgb(pa[x][2], pa[x][1], pa[x][0]), qRgb(pb[x][2], pb[x][1], pb[x][0])) >= kStrongDistance) {
                 ++s.strong;
                 grow(s.strongBox, x, y);
             }

@@ -25,8 +25,8 @@ constexpr int kCentreTolerance = 3;
 // The square a press finds a difference in: x - 10 .. x + 9.
 QRect clickSquare(QPoint p);
 QPoint middleOf(const QRect& box);
-bool squaresOverlap(QPoint a, QPoint b);
-bool squareOnPicture(QPoint p, int width, int height);
+// Whether two squares overlap, and whether one lies on the picture, are the
+// level generator's rules (tools/levelgen/metrics.h), used as they are.
 
 double deltaE76(const cv::Vec3b& a, const cv::Vec3b& b);
 int channelSum(const cv::Vec3b& a, const cv::Vec3b& b);

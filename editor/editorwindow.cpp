@@ -25,6 +25,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -82,7 +84,6 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő"));
     setAcceptDrops(true);
-    resize(1400, 700);
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     cropView = new CropView(central);
@@ -90,7 +91,14 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
     row->addWidget(cropView, 1);
     row->addWidget(preview, 0, Qt::AlignTop);
     row->addWidget(buildSidePanel(), 0);
-    setCentralWidget(central);
+    // On a small or scaled screen the window scrolls rather than hide its buttons.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(central);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(scroller);
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1400, 760);
+    resize(std::min(1400, screen.width() - 40), std::min(720, screen.height() - 60));
     status = new QLabel(this);
     statusBar()->addWidget(status, 1);
     buildMenus();
