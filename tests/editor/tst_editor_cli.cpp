@@ -106,6 +106,10 @@ void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
     // A frame of the photo's own pixels.
     const Run framed = runEditor({"--auto", "5", "--crop", "100,50,531,723", photo_, "-o", path("framed.DAT")});
     QCOMPARE(framed.exit, 0);
+    // A small picture, enlarged when asked for.
+    const Run upscaled = runEditor({"--auto", "4", "--upscale", path("small.png"), "-o", path("upscaled.DAT")});
+    QCOMPARE(upscaled.exit, 0);
+    QCOMPARE(QFileInfo(path("upscaled.DAT")).size(), level::kRecordBytes);
 }
 
 void EditorCliTest::pairWritesTheEditsFound()
