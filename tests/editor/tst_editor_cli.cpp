@@ -46,6 +46,7 @@ private slots:
     void badInputIsRefusedAndNothingWritten_data();
     void badInputIsRefusedAndNothingWritten();
     void aFullDiskLeavesNothingBehind();
+    void aBigPhotoDecodedSmallerGivesTheSameLevel();
 
 private:
     QTemporaryDir dir_;
@@ -177,6 +178,30 @@ void EditorCliTest::aFullDiskLeavesNothingBehind()
     QVERIFY2(r.err.contains("nem írható"), qPrintable(r.err));
     QVERIFY(!QFile::exists(out));
     QVERIFY(!QFile::exists(out + ".tmp"));
+}
+
+void EditorCliTest::aBigPhotoDecodedSmallerGivesTheSameLevel()
+{
+    // Decoded at half size (the frame still has 1.5 times the level's
+    // pixels), the framed picture matches the one from the full decode.
+    const QString big = path("big.jpg");
+    const QByteArray jpeg = jpegBytes(photoLike(2400, 1800, 9));
+    QVERIFY(writeBytes(big, jpeg));
+    const QRect frame(300, 100, 1100, 1498);
+    const Run r = runEditor({"--auto", "1", "--crop", "300,100,1100,1498", big, "-o", path("big.DAT")});
+    QCOMPARE(r.exit, 0);
+    QFile f(path("big.DAT"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QImage made = levelgen::decodePicture(f.readAll().constData(), level::kPictureBytes);
+    const QImage full = editor::frameToLevel(decode(jpeg), frame);
+    double sum = 0;
+    for (int y = 0; y < made.height(); ++y)
+        for (int x = 0; x < made.width(); ++x) {
+            const QRgb a = made.pixel(x, y), b = full.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    const double mean = sum / (3.0 * made.width() * made.height());
+    QVERIFY2(mean < 3, qPrintable(QString::number(mean)));
 }
 
 QTEST_GUILESS_MAIN(EditorCliTest)
