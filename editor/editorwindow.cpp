@@ -9,6 +9,7 @@
 #include "editor/trialplay.h"
 #include "platform/modal.h"
 
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
@@ -466,6 +467,17 @@ void EditorWindow::trialPlay()
     }
     setEnabled(false); // the game's windows use their own scratch folder meanwhile
     say(QString::fromUtf8("Próbajáték fut a játék ablakában…"));
+}
+
+void EditorWindow::closeEvent(QCloseEvent* e)
+{
+    // The trial reports back to this window when it ends: it must outlive it.
+    if (TrialPlay::running()) {
+        say(QString::fromUtf8("Előbb zárd be a próbajátékot."), true);
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
 }
 
 void EditorWindow::dragEnterEvent(QDragEnterEvent* e)
