@@ -4,7 +4,7 @@ GAME    := $(BUILD)/game
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build content run test bench clean fuzz test-asan editor-screenshot
+.PHONY: all deps configure build content run test bench clean fuzz test-asan editor-screenshot levels-report docs-pictures
 
 all: build
 
@@ -66,3 +66,13 @@ fuzz: deps
 	  -DCMAKE_CXX_COMPILER=clang++ -DKOVRA_SANITIZE=ON -DKOVRA_FUZZ=ON >/dev/null
 	@$(SAN_BUILD_ENV) cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kovra_fuzzers
 	@$(SAN_RUN_ENV) bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The level pack's difficulty: a table and a plot per level, into the build.
+levels-report: configure
+	@cmake --build $(BUILD) --target kovra_levelgen
+	@$(BUILD)/tools/levelgen/kovra_levelgen --report $(BUILD)/levels-report
+
+# The README's pictures under docs/, made by our own code from the game window.
+docs-pictures: configure
+	@cmake --build $(BUILD) --target kovra_docshots
+	@QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tools/levelgen/kovra_docshots docs

@@ -1,7 +1,7 @@
 #include "editor/automaker.h"
 
 #include "editor/change.h"
-#include "tools/levelgen/metrics.h"
+#include "tools/levelgen/rules.h"
 #include "tools/levelgen/rng.h"
 
 #include <opencv2/imgproc.hpp>
@@ -78,23 +78,24 @@ bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip,
         *why = QString::fromUtf8("itt nincs mit megváltoztatni");
         return false;
     }
-    const ChangeStats s = measure(d.left, d.right, box);
-    if (s.perceptible < kMinPerceptible || s.strong < kMinStrong) {
+    const levelgen::DiffCheck c = measure(d.left, d.right, box).check;
+    if (!c.seen()) {
         undo();
         *why = QString::fromUtf8("a változás itt alig látszana");
         return false;
     }
-    const QPoint point = middleOf(s.visibleBox);
-    const QPoint strongMid = middleOf(s.strongBox);
-    const Spill sp = spillAround(d.left, d.right, box, point);
-    if (!levelgen::squareOnPicture(point) || !clickable(s, sp) ||
-        std::max(std::abs(strongMid.x() - point.x()), std::abs(strongMid.y() - point.y())) > kCentreTolerance ||
-        !clearOfOthers(d, point, box, skip)) {
+    if (!c.seenColourBlind()) {
+        undo();
+        *why = QString::fromUtf8("a változást egy színtévesztő játékos nem látná");
+        return false;
+    }
+    const QPoint point = c.point;
+    if (!levelgen::squareOnPicture(point) || !c.clickable() || !c.centred() || !clearOfOthers(d, point, box, skip)) {
         undo();
         *why = QString::fromUtf8("a változás nem férne a kattintási négyzetbe");
         return false;
     }
-    out = {point, QString::fromLatin1(editName(kind)), s.visible, s.visibleBox, true, box};
+    out = {point, QString::fromLatin1(editName(kind)), c.visible, c.visibleBox, true, box};
     return true;
 }
 

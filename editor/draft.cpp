@@ -1,7 +1,7 @@
 #include "editor/draft.h"
 
 #include "editor/change.h"
-#include "tools/levelgen/metrics.h"
+#include "tools/levelgen/rules.h"
 #include "editor/cvimage.h"
 #include "game/levelrecord.h"
 #include "platform/ioerror.h"
@@ -39,6 +39,9 @@ QString saveProblem(const Draft& d)
         if (!a.clickable)
             return QString::fromUtf8("a(z) %1. különbség (%2, %3) nagyobb a 20 x 20-as kattintási négyzetnél: "
                                      "a szélére kattintó játékos büntetést kapna")
+                .arg(k + 1).arg(a.point.x()).arg(a.point.y());
+        if (!a.seenColourBlind)
+            return QString::fromUtf8("a(z) %1. különbség (%2, %3) csak színében tér el: egy színtévesztő játékos nem látná")
                 .arg(k + 1).arg(a.point.x()).arg(a.point.y());
         for (int j = k + 1; j < n; ++j)
             if (levelgen::squaresOverlap(a.point, d.diffs[size_t(j)].point))

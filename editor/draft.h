@@ -18,6 +18,7 @@ struct Difference {
     QRect area;        // box of the visibly changed pixels
     bool clickable = true;
     QRect touched;     // pixels the right picture took from the edit
+    bool seenColourBlind = true; // still shows to a protanope and a deuteranope
 };
 
 struct Draft {

@@ -147,8 +147,9 @@ void EditorEngineTest::autoLevelsPassTheValidatorAndAreClickable()
         std::vector<QPoint> points;
         for (const Difference& x : d.diffs) {
             points.push_back(x.point);
-            const ChangeStats s = measure(d.left, d.right, clickSquare(x.point));
-            QVERIFY2(s.perceptible >= 40, qPrintable(QStringLiteral("seed %1 %2: %3 px of dE >= 12").arg(seed).arg(x.kind).arg(s.perceptible)));
+            const levelgen::DiffCheck s = measure(d.left, d.right, clickSquare(x.point)).check;
+            QVERIFY2(s.noticeable >= 40, qPrintable(QStringLiteral("seed %1 %2: %3 px of dE >= 12").arg(seed).arg(x.kind).arg(s.noticeable)));
+            QVERIFY2(s.seenColourBlind(), qPrintable(QStringLiteral("seed %1 %2: protan %3, deutan %4 px").arg(seed).arg(x.kind).arg(s.protan).arg(s.deutan)));
         }
         const QString fault = clickabilityFault(r.left, r.right, points);
         QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(fault)));

@@ -2,6 +2,7 @@
 
 #include "tools/levelgen/metrics.h"
 #include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +14,11 @@ Difficulty difficultyFor(int level)
     const double t = std::clamp((level - 1) / 99.0, 0.0, 1.0);
     Difficulty d;
     d.count = 5 + int(std::lround(10 * t));
-    d.minVisible = int(std::lround(380 - 300 * std::sqrt(t)));
-    d.maxVisible = int(std::lround(3200 - 1900 * t));
-    d.targetSide = 44 - 22 * t;
+    d.minVisible = level <= 10 ? 150 : int(std::lround(130 - 80 * std::sqrt(t)));
+    d.maxVisible = int(std::lround(640 - 300 * t));
+    d.minContrast = level <= 10 ? 30 : 26 - 12 * t;
     d.subtlety = t;
+    d.maxBold = level > 90 ? d.count / 2 : level > 60 ? d.count * 2 / 3 : d.count;
     return d;
 }
 
@@ -63,13 +65,13 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
         return true;
     }
     case Move: {
-        const double dist = rng.range(9 - 3 * subtlety, 16 - 6 * subtlety);
+        const double dist = rng.range(4, 7 - 2 * subtlety);
         const double a = o.groundMove ? (rng.chance(0.5) ? 0 : M_PI) : rng.range(0, 2 * M_PI);
         o.pos += QPointF(std::cos(a) * dist, std::sin(a) * dist);
         return true;
     }
     case Resize: {
-        const double f = rng.range(0.3 - 0.1 * subtlety, 0.45 - 0.15 * subtlety);
+        const double f = rng.range(0.3 - 0.15 * subtlety, 0.3);
         o.scale *= rng.chance(0.5) ? 1 + f : 1 / (1 + f);
         return true;
     }
@@ -95,6 +97,37 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
             return false;
         o.shape = (o.shape + rng.between(1, k.shapes - 1)) % k.shapes;
         return true;
+    case Shade: {
+        // Lighter or darker by a CIE76 distance of 18 to 30: seen when compared.
+        QColor& c = k.recolour == 3 ? o.c3 : k.recolour == 2 ? o.c2 : o.c1;
+        const double sign = rng.chance(0.5) ? 1 : -1;
+        for (int step = 0; step < 12; ++step) {
+            const double f = 1 + sign * (step % 6 + 2) * 0.05 * (step < 6 ? 1 : -1);
+            const QColor n = shade(c, f);
+            const double e = deltaE76(c.rgb(), n.rgb());
+            if (e >= 18 && e <= 30) {
+                c = n;
+                return true;
+            }
+        }
+        return false;
+    }
+    case Light:
+        o.variant ^= 1 << k.lightBit;
+        return true;
+    case Digit: {
+        const int was = o.count;
+        o.count = (o.count + rng.between(1, 8)) % 10;
+        if ((was == 6 && o.count == 9) || (was == 9 && o.count == 6) || (was == 0 && o.count == 8) || (was == 8 && o.count == 0))
+            o.count = (o.count + 3) % 10; // pairs too alike in our small digits
+        return true;
+    }
+    case Pattern:
+        o.variant ^= 1 << k.patternBit;
+        return true;
+    case Tilt:
+        o.rot += (rng.chance(0.5) ? 1 : -1) * rng.range(12, 20);
+        return true;
     }
     return false;
 }
@@ -106,9 +139,10 @@ constexpr int kGap = 7; // free pixels kept between two differences
 // Bold changes early, finer ones (details, counts, mirroring) later on.
 unsigned pickMod(unsigned allowed, double t, Rng& rng)
 {
-    static const unsigned mods[kModKinds] = {Remove, Add, Recolour, Move, Resize, Mirror, Detail, Count, Reshape};
-    const double early[kModKinds] = {3, 3, 3, 0.6, 1.5, 0.5, 1.2, 1.2, 1.2};
-    const double late[kModKinds] = {1.5, 1.5, 1.5, 1.4, 1.2, 1.4, 2.2, 2.2, 1.6};
+    static const unsigned mods[kModKinds] = {Remove, Add, Recolour, Move, Resize, Mirror, Detail,
+                                             Count, Reshape, Shade, Light, Digit, Pattern, Tilt};
+    const double early[kModKinds] = {3, 3, 3, 0.3, 1.0, 0.4, 1.2, 1.2, 1.2, 0.1, 3, 0.6, 0.6, 0.3};
+    const double late[kModKinds] = {0.8, 0.8, 0.8, 1.4, 1.4, 1.4, 2.2, 2.2, 1.6, 2.0, 0.8, 2.0, 2.0, 1.4};
     double w[kModKinds], sum = 0;
     for (int i = 0; i < kModKinds; ++i) {
         w[i] = (allowed & mods[i]) ? early[i] + (late[i] - early[i]) * t : 0;
@@ -131,37 +165,15 @@ unsigned allowedMods(const Obj& o)
     return o.visible ? (m & ~Add) : 0;
 }
 
-struct Measure {
-    std::vector<QPoint> changed;
-    QRect visibleBox;
-    int visible = 0;
-};
-
-Measure measure(const QImage& before, const QImage& after, QPoint origin)
+// Objects whose whole picture changes must be about the size of the click
+// square; larger ones can only change a part (a pane, a count, a shape).
+bool fitsSquare(const Obj& o, unsigned mod)
 {
-    Measure m;
-    for (int y = 0; y < before.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(after.constScanLine(y));
-        for (int x = 0; x < before.width(); ++x) {
-            if (a[x] == b[x])
-                continue;
-            const QPoint pt = origin + QPoint(x, y);
-            m.changed.push_back(pt);
-            if (colourDistance(a[x], b[x]) >= kVisibleDistance) {
-                ++m.visible;
-                m.visibleBox = m.visibleBox.isNull() ? QRect(pt, QSize(1, 1)) : m.visibleBox.united(QRect(pt, QSize(1, 1)));
-            }
-        }
-    }
-    return m;
+    if (mod & (Detail | Count | Reshape))
+        return true;
+    const QRect b = bounds(o);
+    return b.width() <= 2 * kSquareHalf + 14 && b.height() <= 2 * kSquareHalf + 14;
 }
-
-int dist2(QPoint a, QPoint b) { return (a.x() - b.x()) * (a.x() - b.x()) + (a.y() - b.y()) * (a.y() - b.y()); }
-
-// The middle of a box, as the validator computes it.
-QPoint middle(const QRect& r) { return QPoint((r.left() + r.right() + 1) / 2, (r.top() + r.bottom() + 1) / 2); }
-
 } // namespace
 
 Differences makeDifferences(const Scene& original, const QImage& left, const Difficulty& d, Rng& rng)
@@ -169,31 +181,32 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     Scene cur = original;
     Differences out;
     out.right = left.convertToFormat(QImage::Format_RGB32);
+    // Pixels a later change may not touch: earlier changes and their margins.
     std::vector<unsigned char> claimed(std::size_t(kWidth) * kHeight, 0);
-    std::vector<std::vector<QPoint>> pixelsOf; // changed pixels of each accepted difference
     std::vector<int> candidates;
     for (int i = 0; i < int(cur.objs.size()); ++i)
         if (allowedMods(cur.objs[std::size_t(i)]))
             candidates.push_back(i);
-    const double targetArea = d.targetSide * d.targetSide;
+    const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
+    std::vector<int> misses(cur.objs.size(), 0);
+    int bold = 0;
     int attempts = 0;
-    while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 400 * d.count) {
-        // A small tournament: of three objects, the one nearest the wanted size.
-        int best = -1;
-        double bestScore = 1e18;
-        for (int k = 0; k < 3; ++k) {
-            const int idx = int(rng.next() % candidates.size());
-            const QRect b = bounds(cur.objs[std::size_t(candidates[std::size_t(idx)])]);
-            const double score = std::abs(std::log(double(b.width()) * b.height() / targetArea));
-            if (score < bestScore)
-                bestScore = score, best = idx;
+    while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 500 * d.count) {
+        const int pick = int(rng.next() % candidates.size());
+        if (misses[std::size_t(candidates[std::size_t(pick)])] >= 16) { // this one will not fit
+            candidates.erase(candidates.begin() + pick);
+            continue;
         }
-        const int i = candidates[std::size_t(best)];
+        const int i = candidates[std::size_t(pick)];
         Obj& obj = cur.objs[std::size_t(i)];
         const unsigned mod = pickMod(allowedMods(obj), d.subtlety, rng);
         const Obj before = obj;
         Obj after = before;
-        if (!mod || !applyMod(after, mod, d.subtlety, rng))
+        if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng))
+            continue;
+        if (!(mod & kSubtleMods) && bold >= d.maxBold)
+            continue;
+        if (mod == Shade && d.minContrast >= 30) // the first levels show strong changes only
             continue;
         const QRect region = (bounds(before) | bounds(after)).intersected(QRect(0, 0, kWidth, kHeight));
         if (region.isEmpty())
@@ -201,40 +214,37 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const QImage patchBefore = renderPatch(cur, region);
         obj = after;
         const QImage patchAfter = renderPatch(cur, region);
-        const Measure m = measure(patchBefore, patchAfter, region.topLeft());
-        const QPoint centre = middle(m.visibleBox);
-        bool ok = m.visible >= d.minVisible && m.visible <= d.maxVisible && !m.visibleBox.isNull() &&
-                  squareOnPicture(centre) && centre.x() >= 14 && centre.x() < kWidth - 14 &&
-                  centre.y() >= 14 && centre.y() < kHeight - 14;
-        for (const QPoint& pt : m.changed) {
-            if (!ok)
-                break;
-            const QPoint dv = pt - centre;
-            ok = dv.x() * dv.x() + dv.y() * dv.y() <= kRadius * kRadius &&
-                 !claimed[std::size_t(pt.y()) * kWidth + std::size_t(pt.x())];
-        }
+        std::vector<Change> changes = changesBetween(patchBefore, patchAfter, region.topLeft());
+        const QPoint centre = visibleCentre(changes);
+        // Faint changes beyond the spill margin are left out of the picture.
+        changes.erase(std::remove_if(changes.begin(), changes.end(),
+                                     [&](const Change& c) { return distanceOutside(c.at, centre) > kMaxSpill; }),
+                      changes.end());
+        const DiffCheck check = checkDifference(changes, centre);
+        // A change of shade is faint by design: its own band of contrast.
+        const bool contrastOk = mod == Shade ? check.meanDeltaE >= 12 && check.meanDeltaE <= 30
+                                             : check.meanDeltaE >= d.minContrast;
+        bool ok = inset.contains(centre) && check.ok() && check.visible >= d.minVisible &&
+                  check.visible <= d.maxVisible && contrastOk;
         for (const Difference& other : out.list)
-            ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >= 26;
-        // Every changed pixel must stay nearest to its own point, as the
-        // validator assigns them: the new point may not steal from the old.
-        for (std::size_t k = 0; ok && k < out.list.size(); ++k) {
-            const QPoint other = out.list[k].point;
-            ok = std::all_of(m.changed.begin(), m.changed.end(), [&](QPoint pt) { return dist2(pt, centre) < dist2(pt, other); }) &&
-                 std::all_of(pixelsOf[k].begin(), pixelsOf[k].end(), [&](QPoint pt) { return dist2(pt, other) < dist2(pt, centre); });
-        }
+            ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
+                           2 * (kSquareHalf + kMaxSpill) + 2;
+        for (std::size_t k = 0; ok && k < changes.size(); ++k)
+            ok = !claimed[std::size_t(changes[k].at.y()) * kWidth + std::size_t(changes[k].at.x())];
         if (!ok) {
             obj = before;
+            ++misses[std::size_t(i)];
             continue;
         }
-        for (const QPoint& pt : m.changed) {
-            out.right.setPixel(pt, patchAfter.pixel(pt - region.topLeft()));
-            for (int y = std::max(0, pt.y() - kGap); y <= std::min(kHeight - 1, pt.y() + kGap); ++y)
-                std::fill_n(claimed.begin() + std::ptrdiff_t(y) * kWidth + std::max(0, pt.x() - kGap),
-                            std::min(kWidth - 1, pt.x() + kGap) - std::max(0, pt.x() - kGap) + 1, 1);
+        for (const Change& c : changes) {
+            out.right.setPixel(c.at, c.after);
+            for (int y = std::max(0, c.at.y() - kGap); y <= std::min(kHeight - 1, c.at.y() + kGap); ++y)
+                std::fill_n(claimed.begin() + std::ptrdiff_t(y) * kWidth + std::max(0, c.at.x() - kGap),
+                            std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
         }
-        out.list.push_back({centre, m.visibleBox, int(m.changed.size()), m.visible, mod, i});
-        pixelsOf.push_back(m.changed);
-        candidates.erase(candidates.begin() + best);
+        out.list.push_back({centre, check, mod, i});
+        bold += !(mod & kSubtleMods);
+        candidates.erase(candidates.begin() + pick);
     }
     return out;
 }

@@ -2,6 +2,7 @@
 // Making the right picture: k changes to k objects, each kept to its own
 // small area, and the recorded point in the middle of what really changed.
 #include "tools/levelgen/rng.h"
+#include "tools/levelgen/rules.h"
 #include "tools/levelgen/scene.h"
 
 #include <QColor>
@@ -15,18 +16,17 @@ namespace levelgen {
 // How hard a level is: more, smaller and subtler changes further on.
 struct Difficulty {
     int count = 5;          // differences wanted
-    int minVisible = 300;   // noticeably changed pixels per difference
-    int maxVisible = 3000;
-    double targetSide = 40; // preferred object size in pixels
+    int minVisible = 150;   // visibly changed pixels per difference
+    int maxVisible = 700;
+    double minContrast = 30; // mean dE76 over the visibly changed pixels
+    int maxBold = 25;       // changes of the kinds seen at a glance (not kSubtleMods)
     double subtlety = 0;    // 0 = bold changes, 1 = subtle ones
 };
 Difficulty difficultyFor(int level);
 
 struct Difference {
-    QPoint point;        // middle of the changed area
-    QRect area;          // bounding box of the noticeably changed pixels
-    int changed = 0;     // pixels that differ at all
-    int visible = 0;     // pixels that differ noticeably
+    QPoint point;        // middle of the visible change
+    DiffCheck check;     // what the rules measured
     unsigned mod = 0;
     int object = -1;
 };

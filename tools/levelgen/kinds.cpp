@@ -84,6 +84,74 @@ std::array<Kind, KindTotal> makeTable()
     set(Astronaut, "astronaut", {-11.5, -21.5, 23, 40}, paintAstronaut, Small | Recolour | Mirror | Detail, 2);
     set(Rocket, "rocket", {-9.5, -34.5, 19, 58}, paintRocket, Recolour | Count | Detail, 1, 1, 1, 3);
     set(Asteroid, "asteroid", {-11.5, -9, 23, 18}, paintAsteroid, Small | Resize);
+    set(Reed, "reeds", {-17, -46, 34, 47}, paintReed, Detail, 2);
+    set(SweepWell, "sweep well", {-34, -106, 77, 109}, paintSweepWell, Detail, 2);
+    set(Cattle, "grey cattle", {-21, -37, 45, 40}, paintCattle, Small | Mirror | Detail, 1);
+    set(Heart, "gingerbread heart", {-9, -23, 18, 22}, paintHeart, Small | Recolour | Pattern | Shade | Tilt, 1);
+    set(Grapes, "grapes", {-9.5, -17.5, 19, 25}, paintGrapes, Small | Recolour | Count | Shade, 0, 1, 2, 5);
+    set(Paprika, "paprika string", {-6, -0.5, 12, 66}, paintPaprika, Count, 0, 1, 5, 9);
+    set(Tram, "tram", {-39, -35.5, 78, 39}, paintTram, Detail, 2);
+    set(Plate, "plate", {-15.5, -9.5, 31, 14}, paintPlate, Remove | Add | Recolour | Pattern | Shade, 1);
+    set(Jug, "jug", {-10, -25, 23, 27}, paintJug, Small | Recolour | Detail | Mirror | Shade | Tilt, 1, 1, 0, 0, 2);
+    set(Glass, "glass", {-5, -19, 10, 20}, paintGlass, Small | Detail, 1);
+    set(Swan, "swan", {-13, -22, 25, 24}, paintSwan, Small | Mirror | Tilt);
+    set(NumberPlate, "house number", {-7, -10.5, 14, 11}, paintNumberPlate, Digit | Recolour | Shade, 0, 1, 0, 9);
+    set(Bulb, "light bulb", {-7, -1.5, 14, 14.5}, paintBulb, Light | Remove, 1);
+    // Kinds of the parametrised painters (painters_families.cpp).
+    set(Vase, "vase", {-10.5, -24, 23, 27}, paintVase, Small | Recolour | Pattern | Shade | Resize);
+    set(Bottle, "bottle", {-7.5, -25, 17, 28}, paintBottle, Small | Recolour | Pattern | Shade);
+    set(MilkCan, "milk can", {-10.5, -29, 23, 32}, paintMilkCan, Small | Recolour | Pattern);
+    set(Bucket, "bucket", {-10.5, -25.5, 23, 28.5}, paintBucket, Small | Recolour | Pattern | Shade);
+    set(WateringCan, "watering can", {-16, -16, 31, 19}, paintWateringCan, Small | Recolour | Mirror | Pattern | Tilt);
+    set(Kettle, "kettle", {-17, -23.5, 30.5, 26.5}, paintKettle, Small | Recolour | Mirror | Pattern | Shade);
+    set(Honeypot, "honey pot", {-11.5, -20, 25, 23}, paintHoneypot, Small | Recolour | Pattern | Shade | Resize);
+    set(Basket, "basket", {-12.5, -22.5, 27, 25.5}, paintBasket, Small | Recolour | Detail | Pattern, 2);
+    set(Lantern, "lantern", {-14.5, -30.5, 29, 33.5}, paintLantern, Small | Light | Recolour, 1);
+    set(Goose, "goose", {-9, -20, 23.5, 22.5}, paintGoose, Small | Mirror | Recolour | Shade);
+    set(Heron, "heron", {-8, -38, 25.5, 40.5}, paintHeron, Small | Mirror);
+    set(Stork, "stork", {-8.5, -34, 25.5, 36.5}, paintStork, Small | Mirror);
+    set(Gull, "gull", {-7.5, -13.5, 19.5, 16}, paintGull, Small | Mirror | Recolour);
+    set(Pigeon, "pigeon", {-6.5, -12.5, 16, 15}, paintPigeon, Small | Mirror | Shade);
+    set(Crow, "crow", {-7, -13, 19, 15.5}, paintCrow, Small | Mirror);
+    set(Dog, "dog", {-12.5, -19.5, 27, 22}, paintDog, Small | Mirror | Recolour | Shade);
+    set(Puli, "puli", {-10.5, -16.5, 25, 19}, paintPuli, Small | Mirror | Recolour);
+    set(Sheep, "sheep", {-11, -20.5, 25.5, 23}, paintSheep, Small | Mirror | Shade);
+    set(Goat, "goat", {-10, -23, 23.5, 25.5}, paintGoat, Small | Mirror | Recolour);
+    set(Horse, "horse", {-18.5, -39.5, 39, 42}, paintHorse, Mirror | Recolour);
+    set(Rabbit, "rabbit", {-7, -17, 17.5, 19.5}, paintRabbit, Small | Mirror | Recolour);
+    set(Fox, "fox", {-16, -19, 29.5, 21.5}, paintFox, Small | Mirror);
+    set(Chair, "chair", {-8, -24, 16, 26.5}, paintChair, Recolour | Detail | Mirror | Move, 2);
+    set(Bench, "bench", {-20, -19, 40, 21.5}, paintBench, Detail | Recolour, 2);
+    set(Stool, "stool", {-7, -18, 14, 20.5}, paintStool, Small | Recolour | Shade);
+    set(FencePost, "fence post", {-6.5, -27, 13, 29.5}, paintFencePost, Detail | Recolour, 1);
+    set(Mailbox, "mailbox", {-9, -29, 22, 31.5}, paintMailbox, Digit | Detail | Recolour, 1, 1, 0, 9);
+    set(Milestone, "milestone", {-8.5, -19, 17, 21.5}, paintMilestone, Digit, 0, 1, 0, 9);
+    set(PriceTag, "price tag", {-7.5, -17, 15, 18}, paintPriceTag, Digit | Small, 0, 1, 1, 9);
+    set(Signpost, "signpost", {-14, -35, 28, 37.5}, paintSignpost, Detail | Recolour, 2);
+    set(Birdbath, "bird bath", {-12, -17.5, 24, 20}, paintBirdbath, Small);
+    set(Kite, "kite", {-9, -23, 18, 45.5}, paintKite, Pattern | Count | Recolour | Tilt | Mirror, 0, 1, 2, 5);
+    set(Balloon, "balloon", {-6.5, -18.5, 13, 31.5}, paintBalloon, Small | Recolour | Shade);
+    set(Flag, "flag", {-3.5, -38.5, 23, 40.5}, paintFlag, Pattern | Recolour);
+    set(Parasol, "parasol", {-19, -37, 38, 39.5}, paintParasol, 0);
+    set(Sunflower, "sunflower", {-7, -41, 16, 42.5}, paintSunflower, Small | Recolour | Resize | Tilt);
+    set(Tulip, "tulip", {-4.5, -21.5, 9, 23}, paintTulip, Small | Recolour | Shade | Tilt);
+    set(Cabbage, "cabbage", {-10, -19.5, 20, 22}, paintCabbage, Small | Shade | Resize);
+    set(CornStalk, "corn stalk", {-11.5, -41.5, 23, 43}, paintCornStalk, Resize | Mirror);
+    set(Cake, "layer cake", {-12.5, -21, 25, 23.5}, paintCake, Small | Count | Pattern | Recolour, 0, 1, 1, 3);
+    set(Cheese, "cheese wheel", {-11.5, -13, 23, 15.5}, paintCheese, Small | Detail | Shade, 1);
+    set(Salami, "salami", {-4.5, -1, 9, 29}, paintSalami, Small | Count | Shade, 0, 1, 1, 4);
+    set(Watermelon, "watermelon slice", {-12.5, -12, 25, 14.5}, paintWatermelon, Small | Count | Recolour | Mirror, 0, 1, 3, 5);
+    set(GiftBox, "gift box", {-10.5, -21, 21, 23.5}, paintGiftBox, Small | Recolour | Pattern | Resize);
+    set(Cauldron, "cauldron", {-15.5, -35.5, 31, 37}, paintCauldron, Detail | Recolour, 1);
+    // Lights and finer changes the older kinds also take.
+    for (K k : {Lamp, Window})
+        t[k].mods |= Light;
+    t[Window].lightBit = 1;
+    for (K k : {Fruit, Flower, Ball, Cup, Pot, Jar, Bird, Butterfly, Pumpkin, Mushroom, Shell, Starfish, Fish, Car, Crate, Barrel})
+        t[k].mods |= Shade;
+    for (K k : {Cup, Bird, Frame, Sign, Clock, Shell, Car, Fish, Duck})
+        t[k].mods |= Tilt;
+    t[Ball].mods |= Pattern;
     return t;
 }
 } // namespace

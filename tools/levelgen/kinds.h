@@ -11,7 +11,15 @@
     X(Teddy) X(Ball) X(Blocks) X(Car) X(Robot) X(Duck)                                             \
     X(Chicken) X(Pig) X(Gnome) X(Mushroom) X(Butterfly) X(Snail) X(Birdhouse) X(Pumpkin)           \
     X(Haybale) X(Snowman) X(Camel) X(Palm) X(Cactus) X(Tent) X(Pot)                                \
-    X(Star) X(Moon) X(Planet) X(Module) X(Panel) X(Satellite) X(Astronaut) X(Rocket) X(Asteroid)
+    X(Star) X(Moon) X(Planet) X(Module) X(Panel) X(Satellite) X(Astronaut) X(Rocket) X(Asteroid)     \
+    X(Reed) X(SweepWell) X(Cattle) X(Heart) X(Grapes) X(Paprika) X(Tram) X(Plate) X(Jug) X(Glass)   \
+    X(Swan) X(NumberPlate) X(Bulb)                                                                 \
+    X(Vase) X(Bottle) X(MilkCan) X(Bucket) X(WateringCan) X(Kettle) X(Honeypot) X(Basket) X(Lantern) \
+    X(Goose) X(Heron) X(Stork) X(Gull) X(Pigeon) X(Crow)                                            \
+    X(Dog) X(Puli) X(Sheep) X(Goat) X(Horse) X(Rabbit) X(Fox)                                       \
+    X(Chair) X(Bench) X(Stool) X(FencePost) X(Mailbox) X(Milestone) X(PriceTag) X(Signpost)        \
+    X(Birdbath) X(Kite) X(Balloon) X(Flag) X(Parasol) X(Sunflower) X(Tulip) X(Cabbage) X(CornStalk) \
+    X(Cake) X(Cheese) X(Salami) X(Watermelon) X(GiftBox) X(Cauldron)
 
 namespace levelgen {
 

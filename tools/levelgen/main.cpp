@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -28,13 +30,24 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
 {
     QElapsedTimer timer;
     timer.start();
-    const std::vector<Report> reports = validateDir(dir, first, last, threads);
+    std::vector<Report> reports = validateDir(dir, first, last, threads);
+    checkLookAlikes(reports, first);
+    checkThemeSpacing(reports, first, themeSchedule());
     const double seconds = timer.elapsed() / 1000.0;
     int failed = 0;
     for (int i = 0; i < int(reports.size()); ++i) {
         std::printf("%s  [%s]\n", qPrintable(reports[std::size_t(i)].summary(first + i)), themeName(themeForLevel(first + i)));
         failed += !reports[std::size_t(i)].ok();
     }
+    long visible = 0, outside = 0;
+    int worst = 0;
+    for (const Report& r : reports) {
+        worst = std::max(worst, r.worstSpill());
+        for (const DiffCheck& d : r.diffs)
+            visible += d.visible, outside += d.visible - d.inside;
+    }
+    std::printf("Visibly changed pixels outside their click square: %ld of %ld (%.1f%%), worst spill %d px\n", outside, visible,
+                visible ? 100.0 * outside / visible : 0.0, worst);
     std::printf("Validated %d levels in %.2f s: %s\n", int(reports.size()), seconds,
                 failed ? qPrintable(QStringLiteral("%1 FAILED").arg(failed)) : "all pass");
     if (!sheet.isEmpty() && !contactSheet(reports, first).save(sheet))
@@ -46,6 +59,31 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
                 pairImage(reports[std::size_t(i)]).save(QDir(pairs).filePath(QStringLiteral("%1.png").arg(first + i, 3, 10, QLatin1Char('0'))));
     }
     return failed ? 1 : 0;
+}
+int writeReport(const QString& dir, int threads)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<LevelSummary> levels(kLevels);
+    std::vector<std::thread> pool;
+    std::atomic<int> next{0};
+    for (int t = 0; t < threads; ++t)
+        pool.emplace_back([&] {
+            for (int i; (i = next++) < kLevels;)
+                levels[std::size_t(i)] = summarise(generateLevel(i + 1));
+        });
+    for (auto& t : pool)
+        t.join();
+    QDir().mkpath(dir);
+    const QString table = reportTable(levels);
+    QFile f(QDir(dir).filePath(QStringLiteral("levels-report.txt")));
+    if (!f.open(QIODevice::WriteOnly) || f.write(table.toUtf8()) < 0 ||
+        !reportPlot(levels).save(QDir(dir).filePath(QStringLiteral("levels-report.png")))) {
+        std::fprintf(stderr, "Cannot write the report into %s\n", qPrintable(dir));
+        return 3;
+    }
+    std::printf("%s\nReport of %d levels in %.2f s written to %s\n", qPrintable(table), kLevels, timer.elapsed() / 1000.0, qPrintable(dir));
+    return 0;
 }
 } // namespace
 
@@ -60,16 +98,19 @@ int main(int argc, char** argv)
     const QCommandLineOption check(QStringLiteral("validate"), QStringLiteral("Only check the levels in <dir>."), QStringLiteral("dir"));
     const QCommandLineOption sheet(QStringLiteral("contact-sheet"), QStringLiteral("Write all checked levels, small, to <png>."), QStringLiteral("png"));
     const QCommandLineOption pairs(QStringLiteral("pairs"), QStringLiteral("Write each checked level at full size into <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption report(QStringLiteral("report"), QStringLiteral("Generate every level in memory and write the difficulty table and plot into <dir>."), QStringLiteral("dir"));
     const QCommandLineOption range(QStringLiteral("levels"), QStringLiteral("Only levels <a-b> (default 1-100)."), QStringLiteral("a-b"), QStringLiteral("1-100"));
-    cli.addOptions({out, check, sheet, pairs, range});
+    cli.addOptions({out, check, sheet, pairs, report, range});
     cli.process(app);
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    if (cli.isSet(report))
+        return writeReport(cli.value(report), threads);
 
     int first = 1, last = kLevels;
     if (!parseRange(cli.value(range), first, last) || cli.isSet(out) == cli.isSet(check)) {
         std::fprintf(stderr, "Usage: kovra_levelgen (--out <dir> | --validate <dir>) [--levels a-b] [--contact-sheet <png>] [--pairs <dir>]\n");
         return 2;
     }
-    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     const QString dir = cli.isSet(out) ? cli.value(out) : cli.value(check);
     bool generated = false;
     if (cli.isSet(out)) {

@@ -3,6 +3,7 @@
 #include "game/levelrecord.h"
 #include "tools/levelgen/differ.h"
 #include "tools/levelgen/metrics.h"
+#include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/themes.h"
 
 #include <QDir>
@@ -10,7 +11,9 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <mutex>
 #include <thread>
 
@@ -28,7 +31,65 @@ Level generateLevel(int n)
         points.push_back(d.point);
         qpoints << d.point;
     }
-    return {n, level::encodeLevel(left, diffs.right, qpoints, chooseMarker(left, points))};
+    int objects = 0;
+    for (const Obj& o : scene.objs)
+        objects += o.visible;
+    return {n, level::encodeLevel(left, diffs.right, qpoints, chooseMarker(left, points)), diffs.list, objects};
+}
+
+namespace {
+template <class T> T median(std::vector<T> v)
+{
+    if (v.empty())
+        return T();
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+} // namespace
+
+LevelSummary summarise(const Level& lv)
+{
+    LevelSummary s;
+    s.number = lv.number;
+    s.theme = QString::fromUtf8(themeName(themeForLevel(lv.number)));
+    s.objects = lv.objects;
+    s.count = int(lv.diffs.size());
+    std::vector<int> visible;
+    std::vector<double> contrast;
+    for (const Difference& d : lv.diffs) {
+        const bool subtle = d.mod & kSubtleMods;
+        s.subtle += subtle;
+        s.kinds << QString::fromLatin1(modName(d.mod));
+        visible.push_back(d.check.visible);
+        contrast.push_back(d.check.meanDeltaE);
+        // Each difference is harder the smaller, fainter and subtler it is.
+        s.score += (subtle ? 1.6 : 1.0) * std::sqrt(200.0 / std::max(1, d.check.visible)) *
+                   std::sqrt(40.0 / std::max(1.0, d.check.meanDeltaE));
+    }
+    s.medianVisible = median(visible);
+    s.medianContrast = median(contrast);
+    return s;
+}
+
+QString reportTable(const std::vector<LevelSummary>& levels)
+{
+    QString out = QStringLiteral("level  theme              objects  diffs  subtle  median px  median dE  score  kinds\n");
+    for (const LevelSummary& s : levels)
+        out += QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8  %9\n")
+                   .arg(s.number, 5).arg(s.theme.leftJustified(17)).arg(s.objects, 7).arg(s.count, 5).arg(s.subtle, 6)
+                   .arg(s.medianVisible, 9).arg(s.medianContrast, 9, 'f', 1).arg(s.score, 5, 'f', 1)
+                   .arg(s.kinds.join(QLatin1Char(',')));
+    out += QStringLiteral("\ndecade  mean score  mean diffs  subtle share\n");
+    for (int dec = 0; dec * 10 < int(levels.size()); ++dec) {
+        double score = 0, count = 0, subtle = 0;
+        int n = 0;
+        for (int i = dec * 10; i < std::min(int(levels.size()), dec * 10 + 10); ++i, ++n)
+            score += levels[std::size_t(i)].score, count += levels[std::size_t(i)].count, subtle += levels[std::size_t(i)].subtle;
+        out += QStringLiteral("%1-%2  %3  %4  %5%\n").arg(levels[std::size_t(dec * 10)].number, 3)
+                   .arg(levels[std::size_t(dec * 10 + n - 1)].number, -3).arg(score / n, 10, 'f', 1)
+                   .arg(count / n, 10, 'f', 1).arg(int(std::lround(100 * subtle / std::max(1.0, count))), 11);
+    }
+    return out;
 }
 
 QString levelPath(const QString& dataDir, int n)
@@ -188,6 +249,55 @@ QImage pairImage(const Report& r)
     p.drawImage(kWidth + 10, 0, r.right);
     ringPoints(p, r, 1.0, QPointF(kWidth + 10, 0), 2);
     return out;
+}
+
+QImage reportPlot(const std::vector<LevelSummary>& levels)
+{
+    // Bars: each level's score, darker the more of its differences are
+    // subtle; gold steps: the mean of each decade; blue dots: difference count.
+    constexpr int w = 900, h = 420, left = 50, bottom = 380, top = 20;
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(QColor(0xF3, 0xE3, 0xC3));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    double maxScore = 1;
+    for (const LevelSummary& s : levels)
+        maxScore = std::max(maxScore, s.score);
+    maxScore = std::ceil(maxScore / 10) * 10;
+    const double bw = double(w - left - 20) / std::max<std::size_t>(1, levels.size());
+    auto y = [&](double v) { return bottom - (bottom - top) * v / maxScore; };
+    p.setPen(QPen(QColor(0xB8, 0x92, 0x5E), 1));
+    for (int v = 0; v <= int(maxScore); v += 10) {
+        p.drawLine(QPointF(left, y(v)), QPointF(w - 20, y(v)));
+        p.setPen(QColor(0x2B, 0x1D, 0x14));
+        drawNumber(p, QPoint(12, int(y(v)) - 5), v, 2);
+        p.setPen(QPen(QColor(0xB8, 0x92, 0x5E), 1));
+    }
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const LevelSummary& s = levels[i];
+        const double share = s.count ? double(s.subtle) / s.count : 0;
+        p.fillRect(QRectF(left + i * bw + 1, y(s.score), bw - 2, bottom - y(s.score)),
+                   mix(QColor(0xE2, 0x9A, 0x5A), QColor(0x6B, 0x1E, 0x14), share));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 80, 170));
+        p.drawEllipse(QPointF(left + (i + 0.5) * bw, y(s.count * maxScore / 25.0)), 2.5, 2.5);
+        if (s.number % 10 == 0 || s.number == 1) {
+            p.setPen(QColor(0x2B, 0x1D, 0x14));
+            drawNumber(p, QPoint(int(left + i * bw), bottom + 10), s.number, 2);
+        }
+    }
+    p.setPen(QPen(QColor(0xC9, 0xA1, 0x3B), 3));
+    for (std::size_t d = 0; d * 10 < levels.size(); ++d) {
+        double sum = 0;
+        std::size_t n = 0;
+        for (std::size_t i = d * 10; i < std::min(levels.size(), d * 10 + 10); ++i, ++n)
+            sum += levels[i].score;
+        p.drawLine(QPointF(left + d * 10 * bw, y(sum / n)), QPointF(left + (d * 10 + n) * bw, y(sum / n)));
+    }
+    p.setPen(QPen(QColor(0x2B, 0x1D, 0x14), 1.5));
+    p.drawLine(QPointF(left, top), QPointF(left, bottom));
+    p.drawLine(QPointF(left, bottom), QPointF(w - 20, bottom));
+    return img;
 }
 
 } // namespace levelgen

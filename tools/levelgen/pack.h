@@ -1,6 +1,7 @@
 #pragma once
 // The level pack: making one level, making the whole DATA folder on both
 // cores, and checking what is there.
+#include "tools/levelgen/differ.h"
 #include "tools/levelgen/validator.h"
 
 #include <QByteArray>
@@ -12,13 +13,32 @@
 namespace levelgen {
 
 // Rises whenever the pictures or differences a level gets would change.
-constexpr int kGeneratorVersion = 1;
+constexpr int kGeneratorVersion = 3;
 constexpr int kLevels = 100;
 
 struct Level {
     int number = 0;
     QByteArray record; // the level file's bytes
+    std::vector<Difference> diffs;
+    int objects = 0;   // things drawn in the scene
 };
+
+// What a level asks of the player, for the difficulty report.
+struct LevelSummary {
+    int number = 0;
+    QString theme;
+    int objects = 0;
+    int count = 0;
+    int subtle = 0;         // differences of kSubtleMods kinds
+    QStringList kinds;      // one name per difference
+    int medianVisible = 0;  // visibly changed pixels
+    double medianContrast = 0; // mean dE76 of those pixels
+    double score = 0;       // rises with count, subtlety, smallness and low contrast
+};
+LevelSummary summarise(const Level& level);
+// A table (one line per level and the decade means) and a plot of the scores.
+QString reportTable(const std::vector<LevelSummary>& levels);
+QImage reportPlot(const std::vector<LevelSummary>& levels);
 
 // Level `n` (1..100), byte for byte the same on every run.
 Level generateLevel(int n);

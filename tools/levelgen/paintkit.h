@@ -23,5 +23,7 @@ void softShadow(QPainter& p, const QRectF& r, int alpha = 70);
 void body(QPainter& p, const QPainterPath& path, const QColor& c, double contrast = 0.35);
 void roundBody(QPainter& p, const QRectF& r, const QColor& c);
 void outline(QPainter& p, const QColor& c, double width = 1.0);
+// A digit drawn as strokes on a 4 x 6 grid of `unit` (no font needed); the pen is the caller's.
+void drawDigit(QPainter& p, QPointF topLeft, int digit, double unit);
 
 } // namespace levelgen

@@ -20,6 +20,11 @@ const char* modName(unsigned mod)
     case Detail: return "detail";
     case Count: return "count";
     case Reshape: return "reshape";
+    case Shade: return "shade";
+    case Light: return "light";
+    case Digit: return "digit";
+    case Pattern: return "pattern";
+    case Tilt: return "tilt";
     }
     return "?";
 }

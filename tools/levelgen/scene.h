@@ -26,8 +26,15 @@ enum Mod : unsigned {
     Detail = 1u << 6,  // a stripe, a window, a button...
     Count = 1u << 7,   // one item more or fewer
     Reshape = 1u << 8,
+    Shade = 1u << 9,    // the same colour a little lighter or darker
+    Light = 1u << 10,   // a lamp or a window lit or dark
+    Digit = 1u << 11,   // the number on a plate (count is the digit)
+    Pattern = 1u << 12, // the pattern painted on a thing
+    Tilt = 1u << 13,    // turned by a few degrees
 };
-constexpr int kModKinds = 9;
+constexpr int kModKinds = 14;
+// Changes a player finds by comparing closely rather than at a glance.
+constexpr unsigned kSubtleMods = Move | Resize | Mirror | Detail | Count | Reshape | Shade | Digit | Pattern | Tilt;
 const char* modName(unsigned mod);
 
 struct Obj {
@@ -59,6 +66,8 @@ struct Kind {
     int shapes = 1;
     int minCount = 0, maxCount = 0;
     int recolour = 1;         // which colour (c1, c2, c3) a recolour changes
+    int lightBit = 0;         // the variant bit a Light change switches
+    int patternBit = 0;       // the variant bit a Pattern change switches
 };
 
 const Kind& kindOf(int kind);
@@ -79,6 +88,7 @@ struct Scene {
     QImage base;              // backdrop, Format_RGB32, kWidth x kHeight
     std::vector<Obj> objs;
     Finish finish;
+    double density = 1;       // how crowded: rises with the level
     Obj& add(int kind, QPointF pos, double scale = 1.0);
 };
 

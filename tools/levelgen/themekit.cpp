@@ -5,6 +5,8 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace levelgen {
 
@@ -68,7 +70,7 @@ Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c
     o.count = k.maxCount > k.minCount ? (k.minCount + k.maxCount + 1) / 2 : k.minCount;
     o.variant = int(o.seed % 7u) & ((1 << k.details) - 1);
     o.shape = k.shapes > 1 ? int(o.seed / 7u % std::uint32_t(k.shapes)) : 0;
-    o.mirror = (o.seed / 13u) % 2;
+    o.mirror = kind != NumberPlate && kind != Tram && (o.seed / 13u) % 2; // writing stays readable
     return o;
 }
 
@@ -80,8 +82,16 @@ Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor
     return o;
 }
 
+double smallScale(K kind, double scale)
+{
+    const QRectF box = kindOf(kind).box;
+    const double side = std::max(box.width(), box.height());
+    return side <= kSmallKind ? std::min(scale, kSmallSide / side) : scale;
+}
+
 Obj& scatter(Scene& s, Rng& r, K kind, Area a, double scale, QColor c1, QColor c2, QColor c3)
 {
+    scale = smallScale(kind, scale);
     QPointF best;
     double bestOverlap = 1e18;
     Obj probe;
@@ -145,29 +155,134 @@ void house(Scene& s, Rng& rng, double x, double y, double sc, QColor wall, QColo
     d.variant = int(rng.next() % 4);
 }
 
-int themeCount() { return 13; }
+namespace {
+using Builder = void (*)(Scene&, Rng&, int);
+struct Theme {
+    const char* name;
+    Builder build;
+};
+const Theme kThemes[] = {
+    {"village street", buildVillage}, {"Balaton shore", buildBalaton}, {"harbour", buildHarbour},
+    {"great plain", buildPuszta}, {"farmyard", buildFarm}, {"market hall", buildMarketHall},
+    {"underwater reef", buildReef}, {"Christmas fair", buildChristmasFair}, {"night over town", buildNightTown},
+    {"cellar row", buildCellarRow}, {"kitchen table", buildKitchen}, {"paprika porch", buildPaprikaPorch},
+    {"toy shelf", buildToyShelf}, {"embankment", buildEmbankment}, {"garden", buildGarden},
+    {"feast table", buildFeastTable}, {"winter forest", buildWinter}, {"market stall", buildMarket},
+    {"desert caravan", buildDesert}, {"space station", buildSpace}, {"mountain lake", buildLake},
+    {"beach", buildBeach}, {"autumn orchard", buildOrchard}, {"duck pond", buildDuckPond},
+    {"pumpkin patch", buildPumpkinPatch}, {"flower shop", buildFlowerShop}, {"bakery", buildBakery},
+    {"playroom", buildPlayroom}, {"study", buildStudy}, {"moon base", buildMoonBase},
+    {"aquarium", buildAquarium}, {"campsite", buildCampsite}, {"snowy village", buildSnowyVillage},
+    {"alpine meadow", buildAlpineMeadow}, {"fishing pier", buildPier}, {"café", buildCafe},
+};
+} // namespace
 
-const char* themeName(int theme)
+int themeCount() { return int(std::size(kThemes)); }
+
+const char* themeName(int theme) { return kThemes[theme % themeCount()].name; }
+
+// Every theme once before any comes back, so a theme returns only after
+// themeCount() levels.
+int themeForLevel(int level) { return (level - 1) % themeCount(); }
+
+std::vector<int> themeSchedule()
 {
-    static const char* names[] = {"village street", "harbour", "farmyard", "underwater reef", "night over town",
-                                  "kitchen table", "toy shelf", "garden", "winter forest", "market stall",
-                                  "desert caravan", "space station", "mountain lake"};
-    return names[theme % 13];
+    std::vector<int> out;
+    for (int n = 1; n <= 100; ++n)
+        out.push_back(themeForLevel(n));
+    return out;
 }
 
-int themeForLevel(int level) { return (level - 1) % themeCount(); }
+namespace {
+// The second visit of a theme sees it from the other side.
+void mirrorScene(Scene& s)
+{
+    s.base = s.base.mirrored(true, false);
+    for (Obj& o : s.objs) {
+        o.pos.setX(kWidth - o.pos.x());
+        o.rot = -o.rot;
+        if (o.kind != NumberPlate && o.kind != Tram) // their writing stays readable
+            o.mirror = !o.mirror;
+    }
+}
+// One of a kind in a scene: a crowd of them would look like a copying mistake.
+bool isCharacter(K kind)
+{
+    for (K k : {Cat, Teddy, Snowman, Robot, Gnome, Astronaut, Rocket, Lighthouse, Camel, Satellite})
+        if (k == kind)
+            return true;
+    return false;
+}
+
+// More of the small things a theme already placed, in the same band of the
+// picture (sky, water, ground) and the same colours, so later levels are
+// fuller and every level has enough small things to change.
+void enrich(Scene& s, Rng& r, int wanted)
+{
+    int extra = wanted;
+    for (const Obj& o : s.objs)
+        extra -= o.visible;
+    std::vector<Obj> templates;
+    for (const Obj& o : s.objs)
+        if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8 &&
+            !isCharacter(K(o.kind)))
+            templates.push_back(o);
+    if (templates.empty())
+        return;
+    std::vector<int> room(std::size_t(kindCount()), 0); // a few times as many of a kind as the theme put
+    for (const Obj& o : templates)
+        room[std::size_t(o.kind)] += 6;
+    for (int i = 0, tries = 0; i < extra && tries < 4 * extra; ++tries) {
+        const Obj& t = templates[r.next() % templates.size()];
+        if (room[std::size_t(t.kind)] <= 0)
+            continue;
+        --room[std::size_t(t.kind)];
+        ++i;
+        double y0 = t.pos.y(), y1 = t.pos.y();
+        for (const Obj& o : templates)
+            if (o.kind == t.kind)
+                y0 = std::min(y0, o.pos.y()), y1 = std::max(y1, o.pos.y());
+        y0 = std::max(20.0, y0 - 10), y1 = std::min(kHeight - 8.0, y1 + 10);
+        Obj& o = scatter(s, r, K(t.kind), {15, kWidth - 15.0, y0, y1}, t.scale, vary(t.c1, r, 0.08), t.c2, t.c3);
+        o.shape = t.shape;
+        o.groundMove = t.groundMove;
+        o.count = t.count;
+    }
+}
+// The painter-family kinds arrive from `group` with no count or light of
+// their own: give each a count in its range (a digit, cake layers, seeds)
+// and light half the lanterns.
+void settleNewKinds(Scene& s, Rng& r)
+{
+    for (Obj& o : s.objs) {
+        if (o.kind < Vase)
+            continue;
+        const Kind& k = kindOf(o.kind);
+        if (k.maxCount > 0 && (o.count < k.minCount || o.count > k.maxCount || (k.mods & Digit)))
+            o.count = r.between(std::max(1, k.minCount), k.maxCount);
+        if (o.kind == Lantern || o.kind == Cauldron)
+            o.variant = r.chance(0.6) ? 1 : 0;
+        else if (k.details > 0)
+            o.variant = int(r.next() % (1u << k.details));
+    }
+}
+} // namespace
 
 Scene buildScene(int level)
 {
-    using Builder = void (*)(Scene&, Rng&, int);
-    static const Builder builders[] = {buildVillage, buildHarbour, buildFarm, buildReef, buildNightTown,
-                                       buildKitchen, buildToyShelf, buildGarden, buildWinter, buildMarket,
-                                       buildDesert, buildSpace, buildLake};
     Rng rng(std::uint64_t(level) * 7777 + 12345);
     Scene s;
     s.base = newBase();
     s.finish.seed = std::uint32_t(level) * 2654435761u;
-    builders[themeForLevel(level)](s, rng, (level - 1) / themeCount());
+    s.density = 1 + 0.6 * (level - 1) / 99.0;
+    const int visit = (level - 1) / themeCount();
+    kThemes[themeForLevel(level)].build(s, rng, visit);
+    settleNewKinds(s, rng);
+    enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
+    if (visit == 1) // the second visit: from the other side, in cool morning light
+        mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
+    if (visit == 2) // the third visit late in the day
+        s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
     return s;
 }

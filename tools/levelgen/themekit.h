@@ -27,6 +27,10 @@ Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c
 Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
 // A loose object at the free-est of a few places in `area` (x0, x1, y0, y1).
 struct Area { double x0, x1, y0, y1; };
+// Small things are kept to the size of a click square, so that taking one
+// away or changing it all is a difference a player can click.
+constexpr double kSmallKind = 36, kSmallSide = 24;
+double smallScale(K kind, double scale);
 Obj& scatter(Scene& s, Rng& r, K kind, Area area, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
 Obj& scatterSpare(Scene& s, Rng& r, K kind, Area area, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
 // Loose objects further back are drawn first.
@@ -48,5 +52,28 @@ void buildMarket(Scene& s, Rng& r, int v);
 void buildDesert(Scene& s, Rng& r, int v);
 void buildSpace(Scene& s, Rng& r, int v);
 void buildLake(Scene& s, Rng& r, int v);
+void buildBalaton(Scene& s, Rng& r, int v);
+void buildPuszta(Scene& s, Rng& r, int v);
+void buildMarketHall(Scene& s, Rng& r, int v);
+void buildChristmasFair(Scene& s, Rng& r, int v);
+void buildCellarRow(Scene& s, Rng& r, int v);
+void buildPaprikaPorch(Scene& s, Rng& r, int v);
+void buildEmbankment(Scene& s, Rng& r, int v);
+void buildFeastTable(Scene& s, Rng& r, int v);
+void buildBeach(Scene& s, Rng& r, int v);
+void buildOrchard(Scene& s, Rng& r, int v);
+void buildDuckPond(Scene& s, Rng& r, int v);
+void buildPumpkinPatch(Scene& s, Rng& r, int v);
+void buildFlowerShop(Scene& s, Rng& r, int v);
+void buildBakery(Scene& s, Rng& r, int v);
+void buildPlayroom(Scene& s, Rng& r, int v);
+void buildStudy(Scene& s, Rng& r, int v);
+void buildMoonBase(Scene& s, Rng& r, int v);
+void buildAquarium(Scene& s, Rng& r, int v);
+void buildCampsite(Scene& s, Rng& r, int v);
+void buildSnowyVillage(Scene& s, Rng& r, int v);
+void buildAlpineMeadow(Scene& s, Rng& r, int v);
+void buildPier(Scene& s, Rng& r, int v);
+void buildCafe(Scene& s, Rng& r, int v);
 
 } // namespace levelgen

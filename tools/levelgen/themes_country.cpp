@@ -1,6 +1,6 @@
 // Scenes of the countryside: farmyard, garden, winter forest, desert, lake.
 #include "tools/levelgen/paintkit.h"
-#include "tools/levelgen/themekit.h"
+#include "tools/levelgen/compose.h"
 
 #include <QPainterPath>
 
@@ -68,6 +68,13 @@ void buildFarm(Scene& s, Rng& r, int v)
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, ground - 90}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
     flowers(s, r, 5, ground + 40, kHeight - 10);
+    group(s, r, Sheep, many(s, 2), {20, 334, ground + 20, kHeight - 20}, 1.0, 1.2, {QColor(240, 236, 225)});
+    group(s, r, Goose, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
+    group(s, r, Dog, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
+    group(s, r, Horse, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(120, 75, 45)}, QColor(40, 30, 25));
+    group(s, r, Bucket, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, MilkCan, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(90, 95, 100));
+    group(s, r, FencePost, many(s, 2), {20, 334, ground + 10, ground + 40}, 1.1, 1.2, {QColor(130, 95, 60)});
     scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
     scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
@@ -113,6 +120,11 @@ void buildGarden(Scene& s, Rng& r, int v)
     scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
     scatter(s, r, Cat, {30, 324, ground + 60, kHeight - 20}, 1.3, QColor(240, 240, 235));
     flowers(s, r, 8, ground + 30, kHeight - 10);
+    group(s, r, WateringCan, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 140, 90), QColor(200, 80, 50)});
+    group(s, r, Tulip, many(s, 4), {15, 339, ground + 40, kHeight - 10}, 1.1, 1.3, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
+    group(s, r, Sunflower, many(s, 2), {20, 334, ground + 20, ground + 80}, 1.0, 1.1, {QColor(250, 200, 30)});
+    group(s, r, Birdbath, 1, {40, 314, ground + 40, kHeight - 30}, 1.2, 1.3, {QColor(190, 185, 175)});
+    group(s, r, Rabbit, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 140, 110), QColor(240, 236, 225)});
     scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
     scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
     scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
@@ -160,6 +172,10 @@ void buildWinter(Scene& s, Rng& r, int v)
     scatter(s, r, Lamp, {30, 324, ground + 60, kHeight - 30}, 1.0, QColor(40, 45, 50)).variant = 1;
     scatter(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 110, 70), QColor(200, 50, 40));
     scatter(s, r, Bird, {20, 334, 30, ground - 80}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
+    group(s, r, Fox, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(210, 110, 40)});
+    group(s, r, Crow, many(s, 2), {20, 334, ground + 20, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Rabbit, 1, {30, 324, ground + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 240, 245)});
+    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(150, 110, 70)});
     scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
     scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
     scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
@@ -214,6 +230,12 @@ void buildDesert(Scene& s, Rng& r, int v)
         scatter(s, r, Pot, {20, 334, ground + 100, kHeight - 10}, 1.3, QColor(190, 110, 60)).shape = 1;
     for (int i = 0; i < 2; ++i)
         scatter(s, r, Rock, {20, 334, ground + 90, kHeight - 10}, 1.0, QColor(170, 130, 100));
+    group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
+    group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
+    group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
+    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(170, 120, 70)});
+    group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
+    group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});
     scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
     scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
     scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
@@ -280,6 +302,9 @@ void buildLake(Scene& s, Rng& r, int v)
     scatter(s, r, Crate, {30, 324, bank + 60, kHeight - 20}, 1.2, QColor(160, 120, 80), QColor(60, 120, 80));
     scatter(s, r, Lamp, {30, 324, bank + 70, kHeight - 20}, 0.8, QColor(50, 50, 55)).variant = v % 2;
     flowers(s, r, 5, bank + 20, kHeight - 10);
+    group(s, r, Heron, 1, {20, 334, shore + 10, bank - 10}, 1.0, 1.1, {QColor(170, 175, 185)});
+    group(s, r, Bench, 1, {40, 314, bank + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55)});
+    group(s, r, Crow, many(s, 2), {20, 334, bank + 10, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
     scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
     scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;

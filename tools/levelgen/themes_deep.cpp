@@ -11,11 +11,13 @@ void buildReef(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(235, 250, 255);
     s.finish.vignette = 0.35;
     const double sand = r.range(350, 380);
-    const QColor deep = v % 2 ? QColor(10, 60, 110) : QColor(10, 80, 100);
+    // A shallow turquoise reef, a deep blue one and a green-lit one.
+    const QColor deeps[3] = {QColor(10, 80, 100), QColor(8, 30, 90), QColor(20, 90, 60)};
+    const QColor deep = deeps[v % 3];
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, QColor(70, 180, 210)}, {0.55, shade(deep, 1.3)}, {1, deep}});
+        verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, v % 3 == 1 ? QColor(40, 110, 190) : QColor(70, 180, 210)}, {0.55, shade(deep, 1.3)}, {1, deep}});
         lightRays(p, QRectF(-40, 0, kWidth, sand), 7, r.seed());
         hills(p, sand - 40, 40, 80, shade(deep, 1.4), shade(deep, 1.2), r.seed());
         hills(p, sand, 25, 60, QColor(220, 200, 150), QColor(180, 160, 120), r.seed());

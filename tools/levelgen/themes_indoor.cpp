@@ -1,6 +1,6 @@
 // Indoor scenes and stalls: kitchen table, toy shelf, market stall.
 #include "tools/levelgen/paintkit.h"
-#include "tools/levelgen/themekit.h"
+#include "tools/levelgen/compose.h"
 
 #include <QPainterPath>
 
@@ -77,6 +77,9 @@ void buildKitchen(Scene& s, Rng& r, int v)
         scatter(s, r, Fruit, {20, 334, table + 30, kHeight - 10}, 1.3, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 150, 30)})).shape = r.between(0, 2);
     scatter(s, r, Candle, {30, 324, table + 40, kHeight - 40}, 1.4, QColor(245, 240, 225)).variant = 1;
     scatter(s, r, Jar, {30, 324, table + 40, kHeight - 20}, 1.5, QColor(240, 170, 40), QColor(200, 50, 40));
+    group(s, r, Kettle, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(200, 60, 50), QColor(60, 110, 180), QColor(230, 230, 225)}, QColor(250, 250, 245));
+    group(s, r, Honeypot, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(60, 110, 180));
+    group(s, r, Cheese, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 200, 90)});
     scatterSpare(s, r, Fruit, {30, 324, table + 30, kHeight - 10}, 1.3, QColor(200, 40, 40));
     scatterSpare(s, r, Cup, {30, 324, table + 40, kHeight - 30}, 1.3, crockery(r), QColor(60, 90, 160));
     spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
@@ -100,31 +103,25 @@ void buildToyShelf(Scene& s, Rng& r, int v)
         p.fillRect(QRectF(kWidth - 8, 0, 8, kHeight), litGradient(QRectF(kWidth - 8, 0, 8, kHeight), shade(wood, 0.85)));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
-    const QColor bright[] = {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)};
-    auto colour = [&]() { return bright[r.next() % 6]; };
     put(s, Frame, r.range(60, 294), shelves[0] - 100, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
-    for (int row = 0; row < 3; ++row) {
-        const double y = shelves[row];
-        double x = 28 + r.range(0, 10);
-        const int first = int(r.next() % 7);
-        for (int i = 0; x < kWidth - 28; ++i) {
-            const int pick = (first + i) % 7;
-            double w = 0;
-            switch (pick) {
-            case 0: { Obj& o = put(s, Teddy, x + 16, y, 1.7, anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), colour()); o.variant = 1; w = 56; break; }
-            case 1: put(s, Ball, x + 12, y, 1.4, colour(), colour()); w = 34; break;
-            case 2: put(s, Blocks, x + 10, y, 1.3, colour()).count = r.between(2, 3); w = 30; break;
-            case 3: put(s, Car, x + 24, y, 1.5, colour(), QColor(250, 250, 245)); w = 62; break;
-            case 4: put(s, Robot, x + 14, y, 1.4, QColor(180, 190, 200), QColor(80, 220, 250)).count = 3; w = 38; break;
-            case 5: put(s, Books, x, y, 1.1, colour()).count = r.between(4, 6); w = 62; break;
-            default: put(s, Duck, x + 14, y, 1.4, QColor(250, 215, 40)); w = 38; break;
-            }
-            x += w + r.range(6, 14);
-        }
+    for (double y : shelves)
+        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car}, 1.0, 1.3,
+            {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)});
+    for (Obj& o : s.objs) {
+        if (o.kind == Teddy)
+            o.c1 = anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), o.variant = 1;
+        if (o.kind == Robot)
+            o.c1 = QColor(180, 190, 200), o.c2 = QColor(80, 220, 250), o.count = 3;
+        if (o.kind == Duck)
+            o.c1 = QColor(250, 215, 40);
+        if (o.kind == Car)
+            o.c2 = QColor(250, 250, 245);
     }
     put(s, Rocket, r.range(40, 314), shelves[0] - 40, 1.2, QColor(210, 50, 50)).count = 2;
     put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
-    scatter(s, r, Star, {30, 324, 20, shelves[0] - 120}, 1.8, QColor(250, 210, 60));
+    for (int i = 0; i < 3; ++i) // star stickers on the wall above each shelf
+        group(s, r, Star, many(s, 2), {20, 334, shelves[i] - 110, shelves[i] - 75}, 1.6, 1.9,
+              {QColor(250, 210, 60), QColor(250, 250, 245), QColor(120, 200, 250)});
     spare(s, Ball, r.range(30, 324), shelves[2], 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
     spare(s, Duck, r.range(30, 324), shelves[1], 1.2, QColor(250, 215, 40));
     spare(s, Car, r.range(40, 314), shelves[0], 1.2, QColor(40, 100, 200), QColor(250, 250, 245));
@@ -187,6 +184,9 @@ void buildMarket(Scene& s, Rng& r, int v)
         scatter(s, r, Pot, {20, 334, counter + 80, kHeight - 10}, 1.4, QColor(190, 100, 60)).shape = 0;
     scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
     scatter(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
+    group(s, r, Watermelon, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(230, 60, 70)});
+    group(s, r, Cabbage, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(120, 170, 80), QColor(140, 80, 130)});
+    group(s, r, Basket, 1, {20, 334, counter + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, counter + 80, kHeight - 15}, 1.2, QColor(235, 130, 30));
     scatterSpare(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.1, QColor(120, 110, 110), QColor(200, 190, 180));

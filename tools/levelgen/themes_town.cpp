@@ -1,6 +1,6 @@
 // Scenes of towns and the sea: village street, harbour, night over town.
 #include "tools/levelgen/paintkit.h"
-#include "tools/levelgen/themekit.h"
+#include "tools/levelgen/compose.h"
 
 #include <QPainterPath>
 
@@ -78,6 +78,10 @@ void buildVillage(Scene& s, Rng& r, int v)
         scatter(s, r, Bird, {20, 334, street + 30, kHeight - 20}, 1.2, QColor(120, 120, 130), QColor(210, 200, 190));
     scatter(s, r, Flower, {20, 334, street + 20, kHeight - 10}, 1.3, QColor(230, 60, 80));
     scatter(s, r, Bread, {20, 334, street + 30, kHeight - 10}, 1.2, QColor(200, 140, 70));
+    group(s, r, Mailbox, 1, {40, 314, street + 20, kHeight - 30}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40), QColor(60, 120, 70)});
+    group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55), QColor(60, 110, 80)});
+    group(s, r, Pigeon, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
+    group(s, r, Dog, 1, {30, 324, street + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(230, 220, 200)});
     scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
 }
 
@@ -125,6 +129,9 @@ void buildHarbour(Scene& s, Rng& r, int v)
     scatter(s, r, Lamp, {30, 324, quay + 10, quay + 30}, 1.0, QColor(40, 45, 50)).groundMove = true;
     scatter(s, r, Starfish, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(240, 120, 60));
     scatter(s, r, Jar, {30, 324, quay + 30, kHeight - 20}, 1.2, QColor(90, 140, 190), QColor(150, 100, 60));
+    group(s, r, Gull, many(s, 3), {20, 334, quay + 5, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Bucket, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Lantern, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     scatterSpare(s, r, Buoy, {30, 324, horizon + 40, quay - 10}, 1.0, QColor(240, 200, 40));
     scatterSpare(s, r, Bird, {30, 324, 30, horizon - 30}, 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
     scatterSpare(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, QColor(90, 140, 190), QColor(60, 80, 120));
@@ -136,13 +143,17 @@ void buildNightTown(Scene& s, Rng& r, int v)
 {
     s.finish.tint = QColor(235, 240, 255);
     s.finish.vignette = 0.3;
-    const double street = r.range(330, 360);
+    const double street = 300 + v % 3 * 30 + r.range(0, 15);
     const QPointF moonAt(r.range(60, 294), r.range(50, 110));
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        const QColor top = v % 2 ? QColor(10, 14, 40) : QColor(20, 16, 50);
-        verticalGradient(p, QRectF(0, 0, kWidth, street), {{0, top}, {0.7, QColor(40, 50, 100)}, {1, QColor(80, 70, 120)}});
+        // Three nights: clear and blue, deep teal, and a purple dusk.
+        const QColor tops[3][3] = {{QColor(20, 16, 50), QColor(40, 50, 100), QColor(80, 70, 120)},
+                                   {QColor(6, 30, 45), QColor(20, 70, 90), QColor(60, 110, 120)},
+                                   {QColor(60, 30, 80), QColor(140, 70, 110), QColor(230, 130, 110)}};
+        const auto& sky = tops[v % 3];
+        verticalGradient(p, QRectF(0, 0, kWidth, street), {{0, sky[0]}, {0.7, sky[1]}, {1, sky[2]}});
         starfield(p, QRectF(0, 0, kWidth, street - 120), 260, r.seed());
         glow(p, moonAt, 90, QColor(200, 210, 255, 60));
         hills(p, street - 100, 50, 80, QColor(25, 30, 60), QColor(20, 25, 50), r.seed());
@@ -168,6 +179,9 @@ void buildNightTown(Scene& s, Rng& r, int v)
     scatter(s, r, Crate, {20, 334, street + 40, kHeight - 20}, 1.3, QColor(120, 100, 75), QColor(130, 40, 40));
     scatter(s, r, Bird, {40, 314, street - 250, street - 180}, 1.2, QColor(60, 55, 70), QColor(120, 110, 120)).shape = 1;
     put(s, Sign, gap * 2 + r.range(-8, 8), street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(230, 200, 120));
+    group(s, r, Lantern, many(s, 2), {20, 334, street + 20, kHeight - 10}, 1.1, 1.3, {QColor(60, 55, 50)});
+    group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(60, 60, 65)});
+    group(s, r, Mailbox, 1, {40, 314, street + 20, kHeight - 30}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40)});
     scatterSpare(s, r, Star, {20, 334, 20, street - 180}, 1.0, QColor(255, 240, 190));
     scatterSpare(s, r, Cat, {30, 324, street + 40, kHeight - 20}, 1.2, QColor(60, 60, 70));
     scatterSpare(s, r, Barrel, {30, 324, street + 40, kHeight - 20}, 1.1, QColor(100, 75, 55), QColor(50, 50, 55));

@@ -1,10 +1,10 @@
 #include "tools/levelgen/validator.h"
 
 #include "game/levelrecord.h"
-#include "tools/levelgen/metrics.h"
 
 #include <QtEndian>
 #include <algorithm>
+#include <cmath>
 
 namespace levelgen {
 
@@ -18,30 +18,59 @@ const char* faultName(Fault f)
     case Fault::PointOffPicture: return "point off picture";
     case Fault::Overlap: return "overlapping points";
     case Fault::StrayPixel: return "stray pixel";
+    case Fault::Spill: return "change outside its square";
     case Fault::Invisible: return "invisible difference";
+    case Fault::ColourBlind: return "unseen by colour-blind players";
     case Fault::OffCentre: return "off-centre point";
+    case Fault::LookAlike: return "look-alike levels";
+    case Fault::ThemeTooSoon: return "theme back too soon";
     }
     return "?";
 }
 
 bool Report::has(Fault f) const { return std::find(faults.begin(), faults.end(), f) != faults.end(); }
 
+int Report::worstSpill() const
+{
+    int worst = 0;
+    for (const DiffCheck& d : diffs)
+        worst = std::max(worst, d.worstSpill);
+    return worst;
+}
+
+double Report::worstInsideShare() const
+{
+    double worst = 1;
+    for (const DiffCheck& d : diffs)
+        worst = std::min(worst, d.insideShare());
+    return worst;
+}
+
 QString Report::summary(int level) const
 {
     int smallest = 0, largest = 0;
-    for (const DiffStats& d : diffs) {
+    for (const DiffCheck& d : diffs) {
         smallest = smallest ? std::min(smallest, d.visible) : d.visible;
         largest = std::max(largest, d.visible);
     }
-    QString line = QStringLiteral("%1: %2 differences, changed area %3..%4 px, ring %5")
+    QString line = QStringLiteral("%1: %2 differences, visible %3..%4 px, worst spill %5 px, least inside %6%, ring %7")
                        .arg(level, 3, 10, QLatin1Char('0'))
                        .arg(diffs.size(), 2)
                        .arg(smallest, 4)
                        .arg(largest, 4)
+                       .arg(worstSpill())
+                       .arg(int(std::floor(worstInsideShare() * 100)), 3)
                        .arg(marker.name());
     if (!ok())
         line += QStringLiteral("  FAILED: ") + messages.join(QStringLiteral("; "));
     return line;
+}
+
+void Report::fail(Fault f, const QString& text)
+{
+    if (!has(f))
+        faults.push_back(f);
+    messages << text;
 }
 
 namespace {
@@ -50,61 +79,31 @@ constexpr int kRowBytes = 1064;
 quint32 u32(const char* p) { return qFromLittleEndian<quint32>(p); }
 quint16 u16(const char* p) { return qFromLittleEndian<quint16>(p); }
 
-void fail(Report& r, Fault f, const QString& text)
-{
-    if (!r.has(f))
-        r.faults.push_back(f);
-    r.messages << text;
-}
-
-int dist2(QPoint a, QPoint b) { return (a.x() - b.x()) * (a.x() - b.x()) + (a.y() - b.y()) * (a.y() - b.y()); }
-
 void checkPixels(Report& r, const std::vector<QPoint>& points)
 {
-    std::vector<DiffStats>& stats = r.diffs;
-    stats.assign(points.size(), {});
-    for (std::size_t k = 0; k < points.size(); ++k)
-        stats[k].point = points[k];
-    int strays = 0;
-    QPoint firstStray;
-    for (int y = 0; y < level::kPictureHeight; ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(r.left.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(r.right.constScanLine(y));
-        for (int x = 0; x < level::kPictureWidth; ++x) {
-            if (a[x] == b[x])
+    const LevelCheck check = checkLevelPictures(r.left, r.right, points);
+    r.diffs = check.diffs;
+    if (check.strays)
+        r.fail(Fault::StrayPixel, QStringLiteral("%1 changed pixels more than %2 px from every square, the first at (%3, %4)")
+                                      .arg(check.strays).arg(kMaxSpill).arg(check.firstStray.x()).arg(check.firstStray.y()));
+    for (std::size_t k = 0; k < r.diffs.size(); ++k) {
+        const DiffCheck& d = r.diffs[k];
+        const QString which = QStringLiteral("difference %1 at (%2, %3)").arg(k + 1).arg(d.point.x()).arg(d.point.y());
+        if (!d.seen()) {
+            r.fail(Fault::Invisible, QStringLiteral("%1 changes only %2 pixels by dE76 %3 or more")
+                                         .arg(which).arg(d.noticeable).arg(kNoticeableDeltaE));
+            if (!d.visible)
                 continue;
-            const QPoint pt(x, y);
-            std::size_t nearest = 0;
-            for (std::size_t k = 1; k < points.size(); ++k)
-                if (dist2(pt, points[k]) < dist2(pt, points[nearest]))
-                    nearest = k;
-            if (dist2(pt, points[nearest]) > kRadius * kRadius) {
-                if (!strays++)
-                    firstStray = pt;
-                continue;
-            }
-            DiffStats& s = stats[nearest];
-            ++s.changed;
-            if (colourDistance(a[x], b[x]) >= kVisibleDistance) {
-                ++s.visible;
-                s.area = s.area.isNull() ? QRect(pt, QSize(1, 1)) : s.area.united(QRect(pt, QSize(1, 1)));
-            }
         }
-    }
-    if (strays)
-        fail(r, Fault::StrayPixel, QStringLiteral("%1 changed pixels far from every point, the first at (%2, %3)")
-                                       .arg(strays).arg(firstStray.x()).arg(firstStray.y()));
-    for (std::size_t k = 0; k < stats.size(); ++k) {
-        const DiffStats& s = stats[k];
-        if (s.visible < kMinVisiblePixels) {
-            fail(r, Fault::Invisible, QStringLiteral("difference %1 at (%2, %3) changes only %4 pixels noticeably")
-                                          .arg(k + 1).arg(s.point.x()).arg(s.point.y()).arg(s.visible));
-            continue;
-        }
-        const QPoint mid((s.area.left() + s.area.right() + 1) / 2, (s.area.top() + s.area.bottom() + 1) / 2);
-        if (std::max(std::abs(mid.x() - s.point.x()), std::abs(mid.y() - s.point.y())) > kCentreTolerance)
-            fail(r, Fault::OffCentre, QStringLiteral("difference %1 at (%2, %3) is off the middle (%4, %5) of its area")
-                                          .arg(k + 1).arg(s.point.x()).arg(s.point.y()).arg(mid.x()).arg(mid.y()));
+        if (!d.clickable())
+            r.fail(Fault::Spill, QStringLiteral("%1 shows %2% of its change inside its square, %3 px outside at worst")
+                                     .arg(which).arg(int(std::floor(d.insideShare() * 100))).arg(d.worstSpill));
+        if (!d.seenColourBlind())
+            r.fail(Fault::ColourBlind, QStringLiteral("%1 changes %2 (protanopia) and %3 (deuteranopia) square pixels")
+                                           .arg(which).arg(d.protan).arg(d.deutan));
+        if (!d.centred())
+            r.fail(Fault::OffCentre, QStringLiteral("%1 is off the middle (%2, %3) of its visible change")
+                                         .arg(which).arg(d.centre().x()).arg(d.centre().y()));
     }
 }
 } // namespace
@@ -129,18 +128,18 @@ Report validateLevel(const QByteArray& rec)
 {
     Report r;
     if (rec.size() != level::kRecordBytes) {
-        fail(r, Fault::RecordSize, QStringLiteral("%1 bytes instead of %2").arg(rec.size()).arg(level::kRecordBytes));
+        r.fail(Fault::RecordSize, QStringLiteral("%1 bytes instead of %2").arg(rec.size()).arg(level::kRecordBytes));
         return r;
     }
     const char* d = rec.constData();
     r.left = decodePicture(d, level::kPictureBytes);
     r.right = decodePicture(d + level::kPictureBytes, level::kPictureBytes);
     if (r.left.isNull() || r.right.isNull())
-        fail(r, Fault::PictureFormat, QStringLiteral("a picture is not a 354 x 482, 24-bit BMP of 512902 bytes"));
+        r.fail(Fault::PictureFormat, QStringLiteral("a picture is not a 354 x 482, 24-bit BMP of 512902 bytes"));
     const char* t = d + 2 * level::kPictureBytes;
     const int count = quint8(t[0]);
     if (count < 1 || count > level::kMaxDiffs) {
-        fail(r, Fault::DiffCount, QStringLiteral("%1 differences").arg(count));
+        r.fail(Fault::DiffCount, QStringLiteral("%1 differences").arg(count));
         return r;
     }
     bool reservedClear = t[1] == 0 && t[102] == 0 && t[103] == 0 && t[107] == 0;
@@ -149,22 +148,50 @@ Report validateLevel(const QByteArray& rec)
     for (int i = 2 + 4 * count; i < 102; ++i) // unused point slots
         reservedClear = reservedClear && t[i] == 0;
     if (!reservedClear)
-        fail(r, Fault::ReservedBytes, QStringLiteral("reserved bytes are not zero"));
+        r.fail(Fault::ReservedBytes, QStringLiteral("reserved bytes are not zero"));
     r.marker = QColor(quint8(t[104]), quint8(t[105]), quint8(t[106]));
     std::vector<QPoint> points;
     for (int k = 0; k < count; ++k)
         points.emplace_back(u16(t + 2 + 4 * k), u16(t + 4 + 4 * k));
     for (std::size_t k = 0; k < points.size(); ++k) {
         if (!squareOnPicture(points[k]))
-            fail(r, Fault::PointOffPicture, QStringLiteral("difference %1 at (%2, %3) reaches off the picture")
+            r.fail(Fault::PointOffPicture, QStringLiteral("difference %1 at (%2, %3) reaches off the picture")
                                                 .arg(k + 1).arg(points[k].x()).arg(points[k].y()));
         for (std::size_t j = k + 1; j < points.size(); ++j)
             if (squaresOverlap(points[k], points[j]))
-                fail(r, Fault::Overlap, QStringLiteral("differences %1 and %2 overlap").arg(k + 1).arg(j + 1));
+                r.fail(Fault::Overlap, QStringLiteral("differences %1 and %2 overlap").arg(k + 1).arg(j + 1));
     }
     if (!r.left.isNull() && !r.right.isNull())
         checkPixels(r, points);
     return r;
+}
+
+void checkLookAlikes(std::vector<Report>& reports, int firstLevel)
+{
+    std::vector<std::vector<float>> thumbs;
+    for (const Report& r : reports)
+        thumbs.push_back(r.left.isNull() ? std::vector<float>() : thumbnail(r.left));
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        for (std::size_t j = i + 1; j < reports.size(); ++j) {
+            if (thumbs[i].empty() || thumbs[j].empty())
+                continue;
+            const double d = sceneDistance(thumbs[i], thumbs[j]);
+            if (d < kMinSceneDistance) {
+                const QString text = QStringLiteral("levels %1 and %2 look alike (%3 of 255 apart)")
+                                         .arg(firstLevel + int(i)).arg(firstLevel + int(j)).arg(d, 0, 'f', 1);
+                reports[i].fail(Fault::LookAlike, text);
+                reports[j].fail(Fault::LookAlike, text);
+            }
+        }
+}
+
+void checkThemeSpacing(std::vector<Report>& reports, int firstLevel, const std::vector<int>& themeOfLevel)
+{
+    for (int n : themesTooSoon(themeOfLevel)) {
+        const int i = n - firstLevel;
+        if (i >= 0 && i < int(reports.size()))
+            reports[std::size_t(i)].fail(Fault::ThemeTooSoon, QStringLiteral("its theme was played fewer than %1 levels before").arg(kThemeWindow));
+    }
 }
 
 } // namespace levelgen

@@ -1,6 +1,8 @@
 #pragma once
 // Checks a level file against everything the game and the player rely on.
 #include <QByteArray>
+#include "tools/levelgen/rules.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -18,18 +20,17 @@ enum class Fault {
     ReservedBytes,   // a reserved or unused byte is not zero
     PointOffPicture, // a click square reaches beyond the picture
     Overlap,         // two click squares overlap
-    StrayPixel,      // a changed pixel far from every point
+    StrayPixel,      // a changed pixel far from every click square
+    Spill,           // visible change outside the click square it belongs to
     Invisible,       // a point where too little changed to be seen
-    OffCentre,       // a point away from the middle of its changed area
+    ColourBlind,     // a change a protanope or deuteranope cannot see
+    OffCentre,       // a point away from the middle of its visible change
+    LookAlike,       // two levels whose pictures look alike
+    ThemeTooSoon,    // a theme back within kThemeWindow levels
 };
 const char* faultName(Fault f);
 
-struct DiffStats {
-    QPoint point;
-    QRect area;      // box of the noticeably changed pixels
-    int changed = 0;
-    int visible = 0;
-};
+using DiffStats = DiffCheck;
 
 struct Report {
     std::vector<Fault> faults;
@@ -39,11 +40,20 @@ struct Report {
     QImage left, right;
     bool ok() const { return faults.empty(); }
     bool has(Fault f) const;
+    int worstSpill() const;       // furthest visible change outside its square
+    double worstInsideShare() const;
     QString summary(int level) const; // one line
+    void fail(Fault f, const QString& text);
 };
 
 // A picture field as an image; null unless it is exactly the BMP the game stores.
 QImage decodePicture(const char* data, qint64 size);
 Report validateLevel(const QByteArray& record);
+
+// The rules between levels: every pair of left pictures far enough apart
+// (reports[i] is level firstLevel + i), and no theme back too soon (theme
+// of each level, from level 1). Faults are added to the reports concerned.
+void checkLookAlikes(std::vector<Report>& reports, int firstLevel);
+void checkThemeSpacing(std::vector<Report>& reports, int firstLevel, const std::vector<int>& themeOfLevel);
 
 } // namespace levelgen

@@ -10,6 +10,8 @@
 #include "tools/levelgen/themes.h"
 
 #include <QCryptographicHash>
+#include <numeric>
+#include <thread>
 #include <set>
 
 #include <QFile>
@@ -56,6 +58,53 @@ QPoint farFromPoints(const QByteArray& rec, int distance)
 
 qint64 rightPixel(QPoint pt) { return level::kPictureBytes + 54 + qint64(481 - pt.y()) * 1064 + 3 * pt.x(); }
 
+// A plain level made by hand: a textured grey left picture, and on the right
+// one block per difference, each centred on its point.
+struct Block {
+    QRect rect;
+    QColor colour;
+};
+QByteArray handMadeLevel(const std::vector<QPoint>& points, const std::vector<Block>& blocks,
+                         QColor leftBlock = QColor())
+{
+    QImage left(kWidth, kHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            left.setPixel(x, y, qRgb(110 + (x / 9 + y / 7) % 5 * 6, 120, 130));
+    {
+        QPainter pl(&left);
+        if (leftBlock.isValid())
+            for (const Block& b : blocks)
+                pl.fillRect(b.rect, leftBlock);
+    }
+    QImage right = left;
+    {
+        QPainter pr(&right);
+        for (const Block& b : blocks)
+            pr.fillRect(b.rect, b.colour);
+    }
+    QVector<QPoint> qp;
+    for (QPoint p : points)
+        qp << p;
+    return level::encodeLevel(left, right, qp, Qt::red);
+}
+
+// A colour a deuteranope cannot tell from `c`, far from it for everyone else.
+QColor deutanTwin(QColor c)
+{
+    const QRgb seen = simulate(c.rgb(), Vision::Deutan);
+    QColor best;
+    int bestSum = 0;
+    for (int r = 0; r < 256; r += 5)
+        for (int g = 0; g < 256; g += 5)
+            for (int b = 0; b < 256; b += 5) {
+                const QRgb t = qRgb(r, g, b);
+                if (channelSum(simulate(t, Vision::Deutan), seen) <= 12 && channelSum(t, c.rgb()) > bestSum)
+                    bestSum = channelSum(t, c.rgb()), best = QColor(t);
+            }
+    return best;
+}
+
 const QByteArray& goodLevel()
 {
     static const QByteArray rec = generateLevel(5).record;
@@ -83,28 +132,54 @@ private slots:
             QVERIFY2(s.visible >= d.minVisible, qPrintable(QStringLiteral("%1 px at (%2, %3)").arg(s.visible).arg(s.point.x()).arg(s.point.y())));
     }
 
-    // The whole pack as `make run` writes it: every level passes, no two
-    // levels share a picture, every theme is there.
-    void wholePackPassesAndNoTwoLevelsShareAScene()
+    // The whole pack: every level passes every rule, alone and against the
+    // others, and the difficulty rises as the report shows it.
+    void wholePackPassesAndDifficultyRises()
     {
-        QTemporaryDir dir;
-        std::vector<int> all;
-        for (int n = 1; n <= kLevels; ++n)
-            all.push_back(n);
-        QVERIFY(writeLevels(dir.path(), all, 2, nullptr));
-        const std::vector<Report> reports = validateDir(dir.path(), 1, kLevels, 2);
-        std::set<QByteArray> pictures;
+        std::vector<Level> levels(kLevels);
+        std::vector<std::thread> pool;
+        for (int t = 0; t < 2; ++t)
+            pool.emplace_back([&levels, t] {
+                for (int n = 1 + t; n <= kLevels; n += 2)
+                    levels[std::size_t(n - 1)] = generateLevel(n);
+            });
+        for (auto& t : pool)
+            t.join();
+        std::vector<Report> reports;
+        std::vector<LevelSummary> summaries;
+        for (const Level& lv : levels) {
+            reports.push_back(validateLevel(lv.record));
+            summaries.push_back(summarise(lv));
+        }
+        checkLookAlikes(reports, 1);
+        checkThemeSpacing(reports, 1, themeSchedule());
         std::set<int> themes;
         for (int n = 1; n <= kLevels; ++n) {
             const Report& r = reports[std::size_t(n - 1)];
+            const LevelSummary& s = summaries[std::size_t(n - 1)];
             QVERIFY2(r.ok(), qPrintable(r.summary(n)));
-            QCOMPARE(int(r.diffs.size()), difficultyFor(n).count);
-            pictures.insert(QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(r.left.constBits()), int(r.left.sizeInBytes())), QCryptographicHash::Sha1));
+            QCOMPARE(s.count, difficultyFor(n).count);
+            QVERIFY2(s.objects >= 25 + 45 * (n - 1) / 99, qPrintable(QStringLiteral("level %1: %2 objects").arg(n).arg(s.objects)));
+            if (n <= 10)
+                for (const DiffCheck& d : r.diffs)
+                    QVERIFY(d.visible >= 150 && d.meanDeltaE >= 30);
+            if (n > 90)
+                QVERIFY2(2 * s.subtle >= s.count, qPrintable(s.kinds.join(QLatin1Char(','))));
             themes.insert(themeForLevel(n));
         }
-        QCOMPARE(int(pictures.size()), kLevels);
         QCOMPARE(int(themes.size()), themeCount());
-        QVERIFY(themeCount() >= 12);
+        QVERIFY(themeCount() >= 36);
+        double previous = 0;
+        for (int decade = 0; decade < 10; ++decade) {
+            double sum = 0;
+            for (int i = 0; i < 10; ++i)
+                sum += summaries[std::size_t(decade * 10 + i)].score;
+            QVERIFY2(sum / 10 > previous, qPrintable(QStringLiteral("decade %1").arg(decade + 1)));
+            previous = sum / 10;
+        }
+        const QString table = reportTable(summaries);
+        QVERIFY(table.contains(QStringLiteral(" 91-100 ")));
+        QCOMPARE(reportPlot(summaries).size(), QSize(900, 420));
     }
 
     void eachChangeAppliesOnlyWhereItMakesSense_data()
@@ -191,7 +266,7 @@ private slots:
         for (int n = 2; n <= 100; ++n) {
             QVERIFY(difficultyFor(n).count >= difficultyFor(n - 1).count);
             QVERIFY(difficultyFor(n).minVisible <= difficultyFor(n - 1).minVisible);
-            QVERIFY(difficultyFor(n).minVisible >= kMinVisiblePixels);
+            QVERIFY(difficultyFor(n).minVisible >= kMinNoticeable);
         }
     }
 
@@ -254,6 +329,96 @@ private slots:
         QVERIFY2(r.has(fault), qPrintable(QStringLiteral("%1 not reported; got: %2").arg(faultName(fault), r.messages.join(QStringLiteral("; ")))));
     }
 
+    // Each clickability and visibility rule on a level made by hand, so the
+    // broken difference is exactly the one the row names.
+    void handMadeDifferencesAreJudgedByEachRule_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<int>("fault"); // -1: passes
+        const QPoint a(60, 80), b(200, 300);
+        const QRect blockA(a - QPoint(6, 6), QSize(12, 12)), blockB(b - QPoint(7, 5), QSize(14, 10));
+        auto row = [](const char* name, const QByteArray& rec, int f) { QTest::newRow(name) << rec << f; };
+        row("two dark blocks on their points", handMadeLevel({a, b}, {{blockA, Qt::black}, {blockB, QColor(240, 230, 40)}}), -1);
+        row("a block 22 wide: a tenth of it outside", handMadeLevel({a, b}, {{QRect(a - QPoint(11, 6), QSize(22, 12)), Qt::black}, {blockB, Qt::black}}), -1);
+        row("a block 26 wide: more than a tenth outside", handMadeLevel({a, b}, {{QRect(a - QPoint(13, 6), QSize(26, 12)), Qt::black}, {blockB, Qt::black}}), int(Fault::Spill));
+        row("a shutter 5 px beside the square", handMadeLevel({a, b}, {{blockA, Qt::black}, {QRect(a + QPoint(14, -3), QSize(2, 6)), Qt::black}, {blockB, Qt::black}}), int(Fault::Spill));
+        row("a change of 5 in one channel", handMadeLevel({a, b}, {{blockA, QColor(121, 125, 130)}, {blockB, Qt::black}}), int(Fault::Invisible));
+        row("a block of 5 x 5 pixels", handMadeLevel({a, b}, {{QRect(a - QPoint(2, 2), QSize(5, 5)), Qt::black}, {blockB, Qt::black}}), int(Fault::Invisible));
+        const QColor red(200, 60, 40);
+        row("a red-for-green swap alone", handMadeLevel({a}, {{blockA, deutanTwin(red)}}, red), int(Fault::ColourBlind));
+        row("a point at the edge of its change", handMadeLevel({a + QPoint(4, 0), b}, {{blockA, Qt::black}, {blockB, Qt::black}}), int(Fault::OffCentre));
+        row("a change far from every point", handMadeLevel({a}, {{blockA, Qt::black}, {QRect(300, 400, 3, 3), Qt::black}}), int(Fault::StrayPixel));
+    }
+    void handMadeDifferencesAreJudgedByEachRule()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(int, fault);
+        const Report r = validateLevel(record);
+        if (fault < 0)
+            QVERIFY2(r.ok(), qPrintable(r.messages.join(QStringLiteral("; "))));
+        else
+            QVERIFY2(r.has(Fault(fault)), qPrintable(QStringLiteral("%1 not reported; got: %2").arg(faultName(Fault(fault)), r.messages.join(QStringLiteral("; ")))));
+    }
+
+    void lookAlikeLevelsAreCaught()
+    {
+        std::vector<Report> reports(3);
+        for (Report& r : reports)
+            r = validateLevel(goodLevel());
+        QImage shifted = reports[1].left; // the same scene a shade lighter
+        for (int y = 0; y < shifted.height(); ++y)
+            for (int x = 0; x < shifted.width(); ++x) {
+                const QRgb c = shifted.pixel(x, y);
+                shifted.setPixel(x, y, qRgb(std::min(255, qRed(c) + 10), std::min(255, qGreen(c) + 10), std::min(255, qBlue(c) + 10)));
+            }
+        reports[1].left = shifted;
+        reports[2].left.fill(QColor(20, 60, 200)); // another scene altogether
+        checkLookAlikes(reports, 7);
+        QVERIFY(reports[0].has(Fault::LookAlike));
+        QVERIFY(reports[1].has(Fault::LookAlike));
+        QVERIFY(!reports[2].has(Fault::LookAlike));
+        QVERIFY(reports[0].messages.join(QString()).contains(QStringLiteral("levels 7 and 8")));
+    }
+
+    void themeBackWithinTwentyLevelsIsCaught_data()
+    {
+        QTest::addColumn<std::vector<int>>("themes");
+        QTest::addColumn<std::vector<int>>("tooSoon");
+        std::vector<int> twenty(20);
+        std::iota(twenty.begin(), twenty.end(), 0);
+        std::vector<int> back = twenty;
+        back.push_back(0); // level 21 repeats level 1: 21 levels apart, allowed
+        QTest::newRow("twenty themes then the first again") << back << std::vector<int>{};
+        std::vector<int> soon(twenty.begin(), twenty.begin() + 19);
+        soon.push_back(0); // level 20 repeats level 1
+        QTest::newRow("the first again at level 20") << soon << std::vector<int>{20};
+        QTest::newRow("the same theme twice in a row") << std::vector<int>{3, 3, 4} << std::vector<int>{2};
+        QTest::newRow("the pack's own schedule") << themeSchedule() << std::vector<int>{};
+    }
+    void themeBackWithinTwentyLevelsIsCaught()
+    {
+        QFETCH(std::vector<int>, themes);
+        QFETCH(std::vector<int>, tooSoon);
+        QCOMPARE(themesTooSoon(themes), tooSoon);
+        std::vector<Report> reports(themes.size());
+        checkThemeSpacing(reports, 1, themes);
+        for (int n : tooSoon)
+            QVERIFY(reports[std::size_t(n - 1)].has(Fault::ThemeTooSoon));
+    }
+
+    void colourBlindSimulationKeepsGreysAndMergesRedWithGreen()
+    {
+        for (Vision v : {Vision::Protan, Vision::Deutan}) {
+            QVERIFY(channelSum(simulate(qRgb(128, 128, 128), v), qRgb(128, 128, 128)) <= 6);
+            QCOMPARE(simulate(qRgb(255, 255, 255), v), qRgb(255, 255, 255));
+        }
+        const QColor red(200, 60, 40), twin = deutanTwin(red);
+        QVERIFY(twin.isValid());
+        QVERIFY(deltaE76(red.rgb(), twin.rgb()) > 30);
+        QVERIFY(channelSum(simulate(red.rgb(), Vision::Deutan), simulate(twin.rgb(), Vision::Deutan)) <= 12);
+        QVERIFY(std::abs(deltaE76(qRgb(255, 255, 255), qRgb(0, 0, 0)) - 100) < 0.5);
+    }
+
     void sameLevelSameBytesOnAnyThread()
     {
         QCOMPARE(generateLevel(42).record, generateLevel(42).record);
@@ -292,6 +457,20 @@ private slots:
         stamp.write(QByteArray::number(kGeneratorVersion - 1));
         stamp.close();
         QCOMPARE(int(staleLevels(dir.path(), 1, 100).size()), 100);
+    }
+
+    // Kinds are counted by what a player would call them: every kind has a
+    // name of its own, and the pack has at least as many as we claim.
+    void kindsAreDistinctThings()
+    {
+        QSet<QString> names;
+        for (int k = 0; k < kindCount(); ++k) {
+            const QString name = QString::fromLatin1(kindOf(k).name);
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            QVERIFY2(kindOf(k).paint, qPrintable(name));
+        }
+        QVERIFY2(kindCount() >= 127, qPrintable(QString::number(kindCount())));
     }
 
     // A painter reaching outside its box would leave half an object behind

@@ -1,0 +1,153 @@
+#include "tools/levelgen/compose.h"
+
+#include "tools/levelgen/paintkit.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+namespace levelgen {
+
+int many(const Scene& s, int n) { return std::max(1, int(std::lround(n * s.density))); }
+
+namespace {
+QColor from(Rng& r, std::initializer_list<QColor> palette) { return vary(anyOf(r, palette), r, 0.06); }
+} // namespace
+
+void group(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1, std::initializer_list<QColor> palette,
+           QColor c2, QColor c3)
+{
+    for (int i = 0; i < n; ++i) {
+        // Nearer the bottom is nearer the eye: a little larger.
+        Obj& o = scatter(s, r, kind, area, 1.0, from(r, palette), c2, c3);
+        const double depth = area.y1 > area.y0 ? (o.pos.y() - area.y0) / (area.y1 - area.y0) : 0.5;
+        o.scale = smallScale(kind, s0 + (s1 - s0) * std::clamp(depth * 0.7 + r.real() * 0.3, 0.0, 1.0));
+        o.groundMove = true;
+    }
+}
+
+void spares(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1, std::initializer_list<QColor> palette,
+            QColor c2)
+{
+    for (int i = 0; i < n; ++i) {
+        Obj& o = scatterSpare(s, r, kind, area, r.range(s0, s1), from(r, palette), c2);
+        o.groundMove = true;
+    }
+}
+
+void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list<K> kinds, double s0, double s1,
+         std::initializer_list<QColor> palette)
+{
+    double x = x0 + r.range(0, 8);
+    while (x < x1) {
+        const K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        Obj probe;
+        probe.kind = kind;
+        probe.scale = smallScale(kind, r.range(s0, s1) * 1.1);
+        const QRectF box = kindOf(kind).box;
+        const double w = box.width() * probe.scale;
+        const double at = x - box.left() * probe.scale;
+        if (x + w > x1)
+            break;
+        Obj& o = put(s, kind, at, y, probe.scale, from(r, palette));
+        o.groundMove = true;
+        if (kind == Bread) // food keeps its own colours whatever the crockery
+            o.c1 = vary(QColor(200, 140, 70), r, 0.1);
+        if (kind == Heart)
+            o.c1 = vary(QColor(170, 70, 40), r, 0.1);
+        if (kind == Grapes)
+            o.c1 = r.chance(0.5) ? QColor(110, 50, 110) : QColor(170, 190, 80);
+        x += w + r.range(1, 9);
+    }
+}
+
+void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QColor& nearGround, const QColor& farGround,
+                  int tufts)
+{
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, horizon);
+        if (d.night)
+            starfield(p, QRectF(0, 0, kWidth, horizon - 30), 140, r.seed());
+        hills(p, horizon - 35, 30, 90, d.haze, mix(d.haze, farGround, 0.5), r.seed(), horizon + 2);
+        verticalGradient(p, QRectF(0, horizon, kWidth, kHeight - horizon), {{0, farGround}, {1, nearGround}});
+    }
+    noiseTexture(s.base, QRect(0, int(horizon), kWidth, kHeight - int(horizon)), 8, 12, r.seed());
+    if (tufts) {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        grassTufts(p, QRectF(0, horizon + 6, kWidth, kHeight - horizon), mix(nearGround, farGround, 0.5), tufts, r.seed());
+    }
+}
+
+void water(Scene& s, Rng& r, const Daylight& d, double y0, double y1, const QColor& deep)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    verticalGradient(p, QRectF(0, y0, kWidth, y1 - y0), {{0, mix(d.sky.back().second, deep, 0.45)}, {1, deep}});
+    waterGlints(p, QRectF(0, y0 + 2, kWidth, y1 - y0 - 2), d.night ? QColor(255, 240, 190) : QColor(255, 255, 255), 160, r.seed());
+}
+
+void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, const QColor& floor, bool planked)
+{
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        wallpaper(p, QRectF(0, 0, kWidth, floorY), wall, shade(wall, 0.92), wallPattern);
+        glow(p, QPointF(r.range(60, 290), 40), 260, QColor(255, 248, 225, 70));
+        if (planked)
+            planks(p, QRectF(0, floorY, kWidth, kHeight - floorY), floor, 36, false, r.seed());
+        else
+            verticalGradient(p, QRectF(0, floorY, kWidth, kHeight - floorY), {{0, shade(floor, 0.85)}, {1, shade(floor, 1.05)}});
+        p.fillRect(QRectF(0, floorY, kWidth, 3), QColor(60, 40, 30, 110));
+    }
+    noiseTexture(s.base, QRect(0, 0, kWidth, int(floorY)), 30, 5, r.seed());
+    noiseTexture(s.base, QRect(0, int(floorY), kWidth, kHeight - int(floorY)), 5, 8, r.seed(), 5);
+}
+
+void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours)
+{
+    // The wire droops in two swags; each bulb hangs from the point above it.
+    auto wireY = [&](double x) { return y + sag * std::sin(M_PI * std::fmod(x / (kWidth / 2.0), 1.0)); };
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(40, 35, 30), 1));
+        QPainterPath wire;
+        wire.moveTo(0, wireY(0));
+        for (double x = 2; x <= kWidth; x += 2)
+            wire.lineTo(x, wireY(x));
+        p.drawPath(wire);
+    }
+    for (int i = 0; i < bulbs; ++i) {
+        const double x = (i + 0.5) * kWidth / bulbs;
+        put(s, Bulb, x, wireY(x), 1.2, *(colours.begin() + std::ptrdiff_t(r.next() % colours.size()))).variant = 1;
+    }
+}
+
+void shelfBoard(Scene& s, double y, const QColor& wood)
+{
+    QPainter p(&s.base);
+    p.setPen(Qt::NoPen);
+    QLinearGradient shadow(QPointF(0, y + 8), QPointF(0, y + 22));
+    shadow.setColorAt(0, QColor(0, 0, 0, 80));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(0, y + 8, kWidth, 14), shadow);
+    p.fillRect(QRectF(0, y - 5, kWidth, 5), shade(wood, 1.2));
+    p.fillRect(QRectF(0, y, kWidth, 8), litGradient(QRectF(0, y, kWidth, 8), wood, 0.3));
+    p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
+}
+
+Daylight night(Rng& r)
+{
+    Daylight d;
+    d.night = true;
+    d.sky = {{0, QColor(12, 16, 40)}, {0.7, QColor(30, 40, 80)}, {1, QColor(60, 60, 100)}};
+    d.sun = QColor(250, 248, 225, 230); // the moon
+    d.sunAt = QPointF(r.range(50, 300), r.range(40, 90));
+    d.tint = QColor(215, 222, 255);
+    d.haze = QColor(40, 45, 75);
+    return d;
+}
+
+} // namespace levelgen

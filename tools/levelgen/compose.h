@@ -1,0 +1,39 @@
+#pragma once
+// The composition engine the newer themes are configured with: a backdrop
+// (sky over ground, water, a wall over a floor or table), then groups of
+// objects laid into bands, densest in front, sorted back to front. A theme
+// says what stands where; the engine keeps them on their ground and apart.
+#include "tools/levelgen/themekit.h"
+
+#include <vector>
+
+namespace levelgen {
+
+// How many of a thing a scene holds: more on later levels (Scene::density).
+int many(const Scene& s, int n);
+
+// `n` loose objects of one kind in `area`, colours drawn from `palette`.
+void group(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1,
+           std::initializer_list<QColor> palette, QColor c2 = QColor(), QColor c3 = QColor());
+// As `group`, but hidden until an Add difference shows one.
+void spares(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1,
+            std::initializer_list<QColor> palette, QColor c2 = QColor());
+// A row of things standing on a line (a shelf, a counter, a sill) from x0 to x1.
+void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list<K> kinds, double s0, double s1,
+         std::initializer_list<QColor> palette);
+
+// Sky with its sun over a ground that fills the picture below `horizon`.
+void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QColor& nearGround,
+                  const QColor& farGround, int grassTufts = 0);
+// A band of water from y0 to y1 reflecting the sky, with glints.
+void water(Scene& s, Rng& r, const Daylight& d, double y0, double y1, const QColor& deep);
+// A wall down to `floorY`, then a floor or table top to the bottom.
+void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, const QColor& floor, bool planked);
+// Bulbs hung on a wire across the picture, sagging between x0 and x1.
+void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours);
+// A shelf board the objects of a `row` stand on.
+void shelfBoard(Scene& s, double y, const QColor& wood);
+// A night sky: dark gradient, stars and the moon.
+Daylight night(Rng& r);
+
+} // namespace levelgen

@@ -1,0 +1,215 @@
+#include "tools/levelgen/rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace levelgen {
+
+QRect hitSquare(QPoint p) { return QRect(p.x() - kSquareHalf, p.y() - kSquareHalf, 2 * kSquareHalf, 2 * kSquareHalf); }
+
+int distanceOutside(QPoint px, QPoint point)
+{
+    const QRect sq = hitSquare(point);
+    const int dx = std::max({sq.left() - px.x(), px.x() - sq.right(), 0});
+    const int dy = std::max({sq.top() - px.y(), px.y() - sq.bottom(), 0});
+    return std::max(dx, dy);
+}
+
+bool squaresOverlap(QPoint a, QPoint b) { return hitSquare(a).intersects(hitSquare(b)); }
+
+bool squareOnPicture(QPoint p) { return QRect(0, 0, 354, 482).contains(hitSquare(p)); }
+
+int channelSum(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+}
+
+namespace {
+struct Tables {
+    std::array<double, 256> linear{};
+    std::array<unsigned char, 4096> encode{}; // linear 0..1 in 4096 steps back to sRGB
+    Tables()
+    {
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            linear[std::size_t(i)] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        for (int i = 0; i < 4096; ++i) {
+            const double l = i / 4095.0;
+            const double s = l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
+            encode[std::size_t(i)] = static_cast<unsigned char>(std::lround(std::clamp(s, 0.0, 1.0) * 255));
+        }
+    }
+};
+const Tables& tables()
+{
+    static const Tables t;
+    return t;
+}
+
+struct Lab {
+    double l, a, b;
+};
+double labF(double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; }
+Lab toLab(QRgb c)
+{
+    const Tables& t = tables();
+    const double r = t.linear[std::size_t(qRed(c))], g = t.linear[std::size_t(qGreen(c))], b = t.linear[std::size_t(qBlue(c))];
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    const double fx = labF(x), fy = labF(y), fz = labF(z);
+    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
+} // namespace
+
+double deltaE76(QRgb a, QRgb b)
+{
+    const Lab p = toLab(a), q = toLab(b);
+    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
+}
+
+QRgb simulate(QRgb c, Vision v)
+{
+    // Machado, Oliveira and Fernandes (2009), severity 1.0, on linear RGB.
+    static const double protan[9] = {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998};
+    static const double deutan[9] = {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881};
+    const double* m = v == Vision::Protan ? protan : deutan;
+    const Tables& t = tables();
+    const double r = t.linear[std::size_t(qRed(c))], g = t.linear[std::size_t(qGreen(c))], b = t.linear[std::size_t(qBlue(c))];
+    auto out = [&](int row) {
+        const double l = std::clamp(m[3 * row] * r + m[3 * row + 1] * g + m[3 * row + 2] * b, 0.0, 1.0);
+        return int(t.encode[std::size_t(std::lround(l * 4095))]);
+    };
+    return qRgb(out(0), out(1), out(2));
+}
+
+std::vector<Change> changesBetween(const QImage& before, const QImage& after, QPoint origin)
+{
+    std::vector<Change> out;
+    const QImage a = before.convertToFormat(QImage::Format_RGB32), b = after.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if ((la[x] & 0xFFFFFF) != (lb[x] & 0xFFFFFF))
+                out.push_back({origin + QPoint(x, y), la[x], lb[x]});
+    }
+    return out;
+}
+
+QPoint DiffCheck::centre() const
+{
+    return QPoint((visibleBox.left() + visibleBox.right() + 1) / 2, (visibleBox.top() + visibleBox.bottom() + 1) / 2);
+}
+
+bool DiffCheck::centred() const
+{
+    if (visibleBox.isNull())
+        return false;
+    const QPoint c = centre();
+    return std::max(std::abs(c.x() - point.x()), std::abs(c.y() - point.y())) <= kCentreTolerance;
+}
+
+DiffCheck checkDifference(const std::vector<Change>& changes, QPoint point)
+{
+    DiffCheck d;
+    d.point = point;
+    const QRect square = hitSquare(point);
+    double sumDeltaE = 0;
+    for (const Change& c : changes) {
+        const bool in = square.contains(c.at);
+        if (channelSum(c.before, c.after) > kVisibleSum) {
+            ++d.visible;
+            d.inside += in;
+            d.worstSpill = std::max(d.worstSpill, distanceOutside(c.at, point));
+            d.visibleBox = d.visibleBox.isNull() ? QRect(c.at, QSize(1, 1)) : d.visibleBox.united(QRect(c.at, QSize(1, 1)));
+        }
+        const double e = deltaE76(c.before, c.after);
+        if (channelSum(c.before, c.after) > kVisibleSum)
+            sumDeltaE += e;
+        d.noticeable += e >= kNoticeableDeltaE;
+        if (in) {
+            d.protan += channelSum(simulate(c.before, Vision::Protan), simulate(c.after, Vision::Protan)) > kVisibleSum;
+            d.deutan += channelSum(simulate(c.before, Vision::Deutan), simulate(c.after, Vision::Deutan)) > kVisibleSum;
+        }
+    }
+    d.meanDeltaE = d.visible ? sumDeltaE / d.visible : 0;
+    return d;
+}
+
+QPoint visibleCentre(const std::vector<Change>& changes)
+{
+    DiffCheck d;
+    for (const Change& c : changes)
+        if (channelSum(c.before, c.after) > kVisibleSum)
+            d.visibleBox = d.visibleBox.isNull() ? QRect(c.at, QSize(1, 1)) : d.visibleBox.united(QRect(c.at, QSize(1, 1)));
+    return d.visibleBox.isNull() ? QPoint(-1, -1) : d.centre();
+}
+
+LevelCheck checkLevelPictures(const QImage& left, const QImage& right, const std::vector<QPoint>& points)
+{
+    LevelCheck out;
+    std::vector<std::vector<Change>> mine(points.size());
+    for (const Change& c : changesBetween(left, right)) {
+        int best = -1, bestDistance = 1 << 30;
+        for (int k = 0; k < int(points.size()); ++k) {
+            const int d = distanceOutside(c.at, points[std::size_t(k)]);
+            if (d <= bestDistance)
+                best = k, bestDistance = d;
+        }
+        if (best < 0 || bestDistance > kMaxSpill) {
+            if (!out.strays++)
+                out.firstStray = c.at;
+            if (best < 0 || channelSum(c.before, c.after) <= kVisibleSum)
+                continue; // faint strays are counted, visible ones also spill
+        }
+        mine[std::size_t(best)].push_back(c);
+    }
+    for (std::size_t k = 0; k < points.size(); ++k)
+        out.diffs.push_back(checkDifference(mine[k], points[k]));
+    return out;
+}
+
+std::vector<float> thumbnail(const QImage& picture)
+{
+    const QImage img = picture.convertToFormat(QImage::Format_RGB32);
+    const int w = img.width() / 8, h = img.height() / 8;
+    std::vector<float> out(std::size_t(w * h * 3), 0.f);
+    for (int y = 0; y < h * 8; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < w * 8; ++x) {
+            float* cell = &out[std::size_t(((y / 8) * w + x / 8) * 3)];
+            cell[0] += qRed(line[x]) / 64.f;
+            cell[1] += qGreen(line[x]) / 64.f;
+            cell[2] += qBlue(line[x]) / 64.f;
+        }
+    }
+    return out;
+}
+
+double sceneDistance(const std::vector<float>& a, const std::vector<float>& b)
+{
+    if (a.size() != b.size() || a.empty())
+        return 0;
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        sum += std::abs(a[i] - b[i]);
+    return sum / double(a.size());
+}
+
+std::vector<int> themesTooSoon(const std::vector<int>& themeOfLevel)
+{
+    std::vector<int> out;
+    for (int i = 0; i < int(themeOfLevel.size()); ++i)
+        for (int j = std::max(0, i - (kThemeWindow - 1)); j < i; ++j)
+            if (themeOfLevel[std::size_t(j)] == themeOfLevel[std::size_t(i)]) {
+                out.push_back(i + 1);
+                break;
+            }
+    return out;
+}
+
+} // namespace levelgen

@@ -1,0 +1,89 @@
+#pragma once
+// The rules every difference of a level obeys, as plain functions on two
+// pictures and a point: the pack generator accepts a change only when they
+// hold, the validator checks finished files with them, and the level maker
+// runs them on a player's own pictures.
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+#include <vector>
+
+namespace levelgen {
+
+constexpr int kSquareHalf = 10;        // the click square runs from -10 to +9 around a point
+constexpr int kVisibleSum = 30;        // a pixel changed visibly: R, G and B differ by more in sum
+constexpr int kMaxSpill = 3;           // no visible change further outside the square
+constexpr double kMinInsideShare = 0.9; // of a difference's visible change, inside its square
+constexpr double kNoticeableDeltaE = 12; // CIE76 distance a player notices
+constexpr int kMinNoticeable = 40;     // pixels that must change that much
+constexpr int kMinColourBlind = 40;    // square pixels still changed for a colour-blind player
+constexpr int kCentreTolerance = 2;    // the point is the middle of the visible change
+
+// The 20 x 20 click square of a point, as the game builds it.
+QRect hitSquare(QPoint p);
+// Chebyshev distance of a pixel outside a point's square; 0 inside.
+int distanceOutside(QPoint pixel, QPoint point);
+bool squaresOverlap(QPoint a, QPoint b);
+bool squareOnPicture(QPoint p);
+
+int channelSum(QRgb a, QRgb b);
+double deltaE76(QRgb a, QRgb b);
+// A colour as a player with full protanopia or deuteranopia sees it.
+enum class Vision { Protan, Deutan };
+QRgb simulate(QRgb c, Vision v);
+
+// One changed pixel: where, and its colour on the left and the right.
+struct Change {
+    QPoint at;
+    QRgb before, after;
+};
+// Every pixel that differs between two equal-sized pictures; `origin` is
+// added to the positions (for patches cut from a picture).
+std::vector<Change> changesBetween(const QImage& before, const QImage& after, QPoint origin = QPoint());
+
+// What one difference shows, judged against its point.
+struct DiffCheck {
+    QPoint point;
+    QRect visibleBox;      // bounding box of the visibly changed pixels
+    int visible = 0;       // pixels with a channel sum above kVisibleSum
+    int inside = 0;        // of those, inside the square
+    int worstSpill = 0;    // the furthest visible pixel outside the square, in pixels
+    int noticeable = 0;    // pixels with dE76 >= kNoticeableDeltaE
+    int protan = 0, deutan = 0; // square pixels still changed under each simulation
+    double meanDeltaE = 0; // over the visible pixels: how strong the change is
+    double insideShare() const { return visible ? double(inside) / visible : 0; }
+    QPoint centre() const; // middle of visibleBox
+    bool clickable() const { return visible > 0 && insideShare() >= kMinInsideShare && worstSpill <= kMaxSpill; }
+    bool seen() const { return noticeable >= kMinNoticeable; }
+    bool seenColourBlind() const { return protan >= kMinColourBlind && deutan >= kMinColourBlind; }
+    bool centred() const;
+    bool ok() const { return clickable() && seen() && seenColourBlind() && centred(); }
+};
+DiffCheck checkDifference(const std::vector<Change>& changes, QPoint point);
+// The middle of what visibly changed (for choosing a point).
+QPoint visibleCentre(const std::vector<Change>& changes);
+
+// A whole level: each changed pixel goes to the difference whose square is
+// nearest (the higher number on a tie, as the game routes presses); pixels
+// further than kMaxSpill from every square are strays.
+struct LevelCheck {
+    std::vector<DiffCheck> diffs;
+    int strays = 0;
+    QPoint firstStray;
+};
+LevelCheck checkLevelPictures(const QImage& left, const QImage& right, const std::vector<QPoint>& points);
+
+// The look-alike rule: the mean absolute difference, in 0..255, of two
+// pictures shrunk 8 times (mean of each 8 x 8 block) must reach kMinSceneDistance.
+constexpr double kMinSceneDistance = 16;
+std::vector<float> thumbnail(const QImage& picture);
+double sceneDistance(const std::vector<float>& a, const std::vector<float>& b);
+
+// The theme rule: no theme comes back within any kThemeWindow consecutive levels.
+constexpr int kThemeWindow = 20;
+// Level numbers (1-based) whose theme already appeared in the kThemeWindow - 1 levels before.
+std::vector<int> themesTooSoon(const std::vector<int>& themeOfLevel);
+
+} // namespace levelgen

@@ -1,0 +1,420 @@
+// Scenes of Hungarian life: the lake shore, the great plain, the market hall,
+// the Christmas fair, the cellar row, the paprika porch, the embankment and
+// the feast table. Each composition `v` moves the horizon, the light and the
+// arrangement, so a theme's three visits look like three places.
+#include "tools/levelgen/compose.h"
+#include "tools/levelgen/paintkit.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+namespace levelgen {
+
+namespace {
+const QColor kPaprikaRed(200, 35, 30);
+const QColor kWhitewash(240, 236, 225);
+
+// A flat-topped hill across the water, as the lake's northern shore has.
+void tableHill(QPainter& p, double x, double base, double w, double h, const QColor& c)
+{
+    QPainterPath hill;
+    hill.moveTo(x - w / 2, base);
+    hill.cubicTo(x - w * 0.35, base - h * 0.4, x - w * 0.3, base - h, x - w * 0.18, base - h);
+    hill.lineTo(x + w * 0.2, base - h);
+    hill.cubicTo(x + w * 0.3, base - h, x + w * 0.35, base - h * 0.4, x + w / 2, base);
+    hill.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawPath(hill);
+}
+} // namespace
+
+void buildBalaton(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v + 1, r);
+    s.finish.tint = d.tint;
+    const double horizon = 150 + v * 40 + r.range(-8, 8), shore = horizon + 150 + r.range(0, 30);
+    skyAndGround(s, r, d, horizon, QColor(120, 150, 70), QColor(150, 160, 90), 200);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        tableHill(p, r.range(80, 270), horizon + 2, r.range(120, 170), r.range(28, 40), mix(d.haze, QColor(70, 90, 80), 0.4));
+    }
+    water(s, r, d, horizon + 2, shore, QColor(60, 120, 130));
+    {
+        QPainter p(&s.base); // a wooden pier into the water
+        const double px = v == 1 ? 40 : 230;
+        planks(p, QRectF(px, shore - 40, 90, 40), QColor(150, 110, 70), 10, true, r.seed());
+    }
+    group(s, r, Boat, many(s, 4), {30, 324, horizon + 25, shore - 30}, 0.45, 0.9,
+          {QColor(250, 250, 245), QColor(200, 60, 50), QColor(60, 90, 160)}, QColor(250, 248, 240), QColor(40, 90, 160));
+    group(s, r, Swan, many(s, 3), {30, 324, horizon + 30, shore - 10}, 0.8, 1.1, {QColor(250, 250, 248)});
+    group(s, r, Duck, many(s, 2), {30, 324, horizon + 40, shore - 5}, 0.9, 1.1, {QColor(120, 90, 60), QColor(90, 120, 80)});
+    group(s, r, Buoy, many(s, 2), {30, 324, horizon + 30, shore - 15}, 0.8, 1.0, {QColor(240, 120, 30), QColor(230, 230, 230)});
+    group(s, r, Reed, many(s, 8), {10, 344, shore - 4, shore + 30}, 0.8, 1.1, {QColor(110, 130, 60)}, QColor(110, 70, 40));
+    group(s, r, Bird, many(s, 3), {30, 324, 30, horizon - 40}, 0.9, 1.1, {QColor(245, 245, 245)}, QColor(200, 200, 200));
+    for (Obj& o : s.objs)
+        if (o.kind == Bird)
+            o.shape = 1;
+    group(s, r, Flower, many(s, 5), {15, 339, shore + 35, kHeight - 10}, 1.0, 1.3, {QColor(230, 50, 70), QColor(250, 250, 245), QColor(250, 200, 40)});
+    group(s, r, Crate, 1, {40, 314, shore + 40, kHeight - 20}, 1.0, 1.2, {QColor(160, 120, 80)}, QColor(60, 120, 80));
+    group(s, r, Ball, 1, {40, 314, shore + 40, kHeight - 20}, 1.0, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60)});
+    group(s, r, Tent, 1, {60, 294, shore + 60, kHeight - 30}, 1.3, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80)}, QColor(250, 220, 60));
+    group(s, r, Snail, 1, {40, 314, shore + 60, kHeight - 10}, 1.0, 1.2, {QColor(200, 150, 80)});
+    group(s, r, Gull, many(s, 2), {20, 334, shore + 8, shore + 40}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Heron, 1, {10, 344, shore - 2, shore + 22}, 0.9, 1.0, {QColor(170, 175, 185)});
+    group(s, r, Parasol, 1, {50, 304, shore + 70, kHeight - 40}, 1.1, 1.2, {QColor(40, 110, 190), QColor(215, 50, 40)}, QColor(250, 248, 240));
+    group(s, r, Kite, 1, {40, 314, 50, horizon - 50}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
+    group(s, r, Watermelon, 1, {40, 314, shore + 60, kHeight - 15}, 1.0, 1.1, {QColor(230, 60, 70)});
+    spares(s, r, Swan, 1, {40, 314, horizon + 30, shore - 10}, 0.9, 1.0, {QColor(250, 250, 248)});
+    spares(s, r, Flower, 2, {30, 324, shore + 35, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+}
+
+void buildPuszta(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v + 2, r);
+    s.finish.tint = d.tint;
+    const double horizon = 210 + v * 35 + r.range(-10, 10);
+    skyAndGround(s, r, d, horizon, QColor(150, 150, 70), QColor(185, 175, 110), 500);
+    group(s, r, Cloud, 2, {40, 314, 40, horizon - 80}, 0.8, 1.0, {QColor(252, 252, 252)});
+    const bool wellLeft = (v + r.between(0, 1)) % 2;
+    put(s, SweepWell, wellLeft ? 95 : 245, horizon + 60, 1.2, QColor(130, 100, 70)).variant = 3;
+    Obj& hut = put(s, House, wellLeft ? 280 : 70, horizon + 22, 0.65, kWhitewash, QColor(190, 160, 90));
+    hut.shape = 1;
+    put(s, Tree, wellLeft ? 200 : 150, horizon + 8, 0.6, QColor(90, 130, 60), QColor(90, 130, 60)).count = 0;
+    group(s, r, Cattle, many(s, 7), {20, 334, horizon + 30, kHeight - 20}, 0.6, 1.2, {QColor(205, 205, 200), QColor(185, 185, 180)});
+    group(s, r, Haybale, many(s, 2), {30, 324, horizon + 20, horizon + 80}, 0.7, 0.9, {QColor(215, 185, 100)});
+    group(s, r, Chicken, many(s, 4), {20, 334, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)}, QColor(235, 140, 40)); // geese
+    group(s, r, Pumpkin, many(s, 2), {20, 334, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30), QColor(120, 150, 60)});
+    put(s, Fence, wellLeft ? 250 : 100, horizon + 110, 1.2, QColor(120, 90, 60)).count = 6;
+    group(s, r, Bird, many(s, 3), {30, 324, 30, horizon - 50}, 0.9, 1.2, {QColor(250, 250, 250)}, QColor(40, 40, 40));
+    for (Obj& o : s.objs)
+        if (o.kind == Bird)
+            o.shape = 1;
+    group(s, r, Flower, many(s, 8), {15, 339, horizon + 50, kHeight - 10}, 0.9, 1.3, {QColor(150, 80, 200), QColor(250, 200, 40), QColor(230, 50, 70)});
+    group(s, r, Butterfly, many(s, 2), {20, 334, horizon + 20, kHeight - 40}, 1.0, 1.2, {QColor(250, 180, 40), QColor(90, 150, 240)}, QColor(40, 30, 30));
+    group(s, r, Rock, 2, {20, 334, horizon + 60, kHeight - 10}, 0.8, 1.0, {QColor(150, 140, 130)});
+    group(s, r, Horse, many(s, 2), {20, 334, horizon + 25, horizon + 90}, 0.8, 1.0, {QColor(120, 75, 45), QColor(60, 45, 35), QColor(170, 120, 70)}, QColor(40, 30, 25));
+    group(s, r, Sheep, many(s, 3), {20, 334, horizon + 40, kHeight - 20}, 0.9, 1.1, {QColor(240, 236, 225), QColor(60, 55, 50)});
+    group(s, r, Puli, 1, {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(45, 42, 40)});
+    group(s, r, Goose, many(s, 3), {20, 334, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
+    group(s, r, Stork, 1, {30, 324, horizon + 30, horizon + 100}, 0.9, 1.0, {QColor(248, 248, 245)});
+    group(s, r, Cauldron, 1, {40, 314, horizon + 80, kHeight - 30}, 1.2, 1.3, {QColor(45, 42, 40)});
+    group(s, r, Milestone, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(225, 220, 205)});
+    spares(s, r, Cattle, 1, {30, 324, horizon + 40, kHeight - 30}, 0.8, 1.0, {QColor(205, 205, 200)});
+    spares(s, r, Flower, 2, {30, 324, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+}
+
+void buildMarketHall(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = QColor(255, 246, 232);
+    const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, QColor(150, 170, 175)}, {0.4, QColor(200, 190, 170)}, {1, QColor(120, 95, 70)}});
+        p.setPen(QPen(QColor(60, 80, 80), 3)); // the iron roof and its arches
+        p.setBrush(Qt::NoBrush);
+        const double span = 90 + v * 25;
+        for (double x = -span / 2 + r.range(0, 20); x < kWidth + span; x += span)
+            p.drawArc(QRectF(x - span / 2, 20, span, 120), 0, 180 * 16);
+        p.setPen(QPen(QColor(60, 80, 80, 150), 1.5));
+        for (double y = 30; y < counter1 - 60; y += 18)
+            p.drawLine(QPointF(0, y), QPointF(kWidth, y));
+        glow(p, QPointF(177, 60), 200, QColor(255, 250, 230, 90));
+    }
+    noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 20, 6, r.seed());
+    for (double y : {counter1, counter2})
+        shelfBoard(s, y, QColor(140, 95, 60));
+    for (int i = 0; i < 5; ++i) { // stall bars with paprika strings hanging from them
+        Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), counter1 - 120, 1.0, kPaprikaRed);
+        pap.count = r.between(6, 8);
+    }
+    row(s, r, counter1, 8, 346, {Fruit, Grapes, Jar, Bowl, Bread}, 1.0, 1.25,
+        {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60), QColor(130, 60, 120)});
+    row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
+        {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
+    for (int i = 0; i < 3; ++i) // stall numbers
+        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+    garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
+    group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
+    group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
+    group(s, r, Fruit, many(s, 4), {20, 334, counter2 + 45, kHeight - 5}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
+    group(s, r, Basket, many(s, 2), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Watermelon, 1, {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.3, {QColor(230, 60, 70)});
+    for (int i = 0; i < 4; ++i) // sausages between the paprika strings
+        put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
+    for (int i = 0; i < 3; ++i) // prices stuck among the produce
+        put(s, PriceTag, 60 + i * 115 + r.range(-10, 10), counter2, 1.2, QColor(250, 246, 232)).count = r.between(1, 9);
+    spares(s, r, Fruit, 2, {30, 324, counter2 + 45, kHeight - 5}, 1.1, 1.2, {QColor(120, 170, 60)});
+}
+
+void buildChristmasFair(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = v == 1 ? daylight(3, r) : night(r);
+    s.finish.tint = v == 1 ? QColor(255, 235, 220) : QColor(230, 230, 255);
+    const double ground = 250 + v * 25 + r.range(-10, 10);
+    skyAndGround(s, r, d, ground, QColor(225, 230, 245), QColor(205, 212, 235));
+    {
+        QPainter p(&s.base); // a church front behind the stalls
+        p.setRenderHint(QPainter::Antialiasing);
+        const double cx = r.range(80, 274);
+        p.setPen(Qt::NoPen);
+        p.setBrush(mix(d.haze, QColor(160, 150, 140), 0.5));
+        p.drawRect(QRectF(cx - 30, ground - 150, 60, 150));
+        QPainterPath spire;
+        spire.moveTo(cx - 16, ground - 150);
+        spire.lineTo(cx, ground - 200);
+        spire.lineTo(cx + 16, ground - 150);
+        p.drawPath(spire);
+        p.setBrush(QColor(255, 220, 140, 200));
+        p.drawEllipse(QPointF(cx, ground - 110), 7, 7);
+        Rng flakes(r.seed());
+        for (int i = 0; i < 150; ++i) {
+            p.setBrush(QColor(255, 255, 255, 110 + int(flakes.next() % 120)));
+            const double rad = flakes.range(0.5, 1.5);
+            p.drawEllipse(QPointF(flakes.range(0, kWidth), flakes.range(0, kHeight)), rad, rad);
+        }
+    }
+    const int stalls = 2 + v % 2;
+    for (int i = 0; i < stalls; ++i) {
+        const double x = (i + 0.5) * kWidth / stalls + r.range(-10, 10);
+        Obj& h = put(s, House, x, ground + 70, 0.95, QColor(150, 105, 65), QColor(235, 240, 250));
+        h.shape = 0;
+        for (int k = 0; k < 4; ++k)
+            put(s, Heart, x - 30 + k * 20, ground + 30, 1.2, QColor(170, 60, 40)).variant = k % 2; // hung from the eaves
+    }
+    garland(s, r, ground - 52, 14, many(s, 10), {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)});
+    group(s, r, Fir, many(s, 3), {15, 339, ground + 80, kHeight - 60}, 0.8, 1.1, {QColor(40, 90, 70)});
+    group(s, r, Cup, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(240, 240, 235)});
+    group(s, r, Candle, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(240, 230, 200), QColor(200, 40, 40)});
+    group(s, r, Snowman, 1, {40, 314, ground + 110, kHeight - 10}, 1.3, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
+    group(s, r, Crate, many(s, 2), {20, 334, ground + 90, kHeight - 10}, 1.1, 1.3, {QColor(150, 110, 70)}, QColor(200, 50, 40));
+    group(s, r, Star, many(s, 3), {20, 334, 20, ground - 120}, 0.9, 1.2, {QColor(255, 225, 110)});
+    group(s, r, GiftBox, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70), QColor(40, 80, 160)}, QColor(240, 210, 80));
+    group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
+    spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
+    spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
+}
+
+void buildCellarRow(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v + 2, r);
+    s.finish.tint = d.tint;
+    const double top = 140 + v * 30 + r.range(-10, 10);
+    // Summer green, then the vintage's gold, then late autumn.
+    const QColor nearGround[3] = {QColor(110, 140, 60), QColor(175, 140, 60), QColor(150, 100, 60)};
+    skyAndGround(s, r, d, top, nearGround[v], mix(nearGround[v], QColor(200, 190, 120), 0.3), 300);
+    const double slope = v == 2 ? -0.12 : 0.12; // the hillside climbs to one side
+    {
+        QPainter p(&s.base); // vine rows on the hill
+        p.setRenderHint(QPainter::Antialiasing);
+        for (double y = top + 8; y < top + 70; y += 9) {
+            p.setPen(QPen(QColor(70, 100, 40, 200), 2.2, Qt::DotLine));
+            p.drawLine(QPointF(0, y + 177 * slope), QPointF(kWidth, y - 177 * slope));
+        }
+    }
+    const int cellars = 3;
+    for (int i = 0; i < cellars; ++i) { // whitewashed press houses with their doors
+        const double x = 60 + i * 118 + r.range(-8, 8), y = top + 150 - (x - 177) * slope;
+        Obj& h = put(s, House, x, y, 0.85, kWhitewash, anyOf(r, {QColor(170, 80, 50), QColor(120, 90, 70)}));
+        h.shape = 1;
+        Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
+        door.variant = r.between(0, 3);
+        put(s, NumberPlate, x + 22, y - 30, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+        put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
+        put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
+    }
+    group(s, r, Barrel, many(s, 4), {20, 334, top + 170, kHeight - 80}, 1.0, 1.3, {QColor(140, 95, 55)}, QColor(60, 60, 65));
+    {
+        QPainter p(&s.base); // a table in front
+        const double ty = kHeight - 70;
+        planks(p, QRectF(40, ty, 274, 22), QColor(150, 105, 65), 12, false, r.seed());
+        p.fillRect(QRectF(40, ty + 22, 274, 3), QColor(60, 40, 30, 120));
+    }
+    row(s, r, kHeight - 62, 50, 304, {Jug, Glass, Glass, Bread, Grapes}, 1.1, 1.3,
+        {QColor(200, 60, 40), QColor(120, 40, 60), QColor(220, 200, 120)});
+    group(s, r, Bird, many(s, 2), {30, 324, 30, top - 40}, 0.9, 1.1, {QColor(50, 50, 60)}, QColor(120, 120, 130));
+    group(s, r, Flower, many(s, 4), {15, 339, top + 160, kHeight - 90}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 250, 245)});
+    group(s, r, Cat, 1, {40, 314, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(220, 150, 80)});
+    group(s, r, Bottle, many(s, 3), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(60, 90, 50), QColor(110, 40, 50)});
+    group(s, r, Basket, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Crow, many(s, 2), {30, 324, 30, top - 20}, 1.0, 1.1, {QColor(30, 30, 38)});
+    spares(s, r, Barrel, 1, {30, 324, top + 170, kHeight - 90}, 1.0, 1.1, {QColor(140, 95, 55)}, QColor(60, 60, 65));
+}
+
+void buildPaprikaPorch(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
+    const double floorY = 330 + v * 20 + r.range(-8, 8), beam = 70 + r.range(0, 20);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        verticalGradient(p, QRectF(0, 0, kWidth, floorY), {{0, shade(kWhitewash, 0.82)}, {1, kWhitewash}});
+        planks(p, QRectF(0, floorY, kWidth, kHeight - floorY), QColor(160, 110, 70), 30, false, r.seed());
+        p.fillRect(QRectF(0, floorY, kWidth, 3), QColor(60, 40, 30, 120));
+        p.fillRect(QRectF(0, beam - 10, kWidth, 10), litGradient(QRectF(0, beam - 10, kWidth, 10), QColor(120, 80, 50)));
+        const int columns = 3 + v % 2;
+        for (int i = 0; i <= columns; ++i) { // the porch's whitewashed columns
+            const double x = i * kWidth / double(columns);
+            QLinearGradient g(QPointF(x - 9, 0), QPointF(x + 9, 0));
+            g.setColorAt(0, QColor(250, 248, 240));
+            g.setColorAt(1, QColor(205, 200, 188));
+            p.fillRect(QRectF(x - 9, beam, 18, floorY - beam), g);
+        }
+        p.setPen(QPen(QColor(150, 60, 40), 2)); // a painted border under the beam
+        for (double x = 4; x < kWidth; x += 12)
+            p.drawLine(QPointF(x, beam + 4), QPointF(x + 6, beam + 8));
+    }
+    noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 12, 6, r.seed());
+    for (int i = 0; i < many(s, 7); ++i) {
+        Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
+        pap.count = r.between(5, 8);
+    }
+    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+    for (int i = 0; i < many(s, 4); ++i) {
+        const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
+        put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
+        put(s, Flower, x, floorY - 6, 1.4, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)})).count = 6;
+    }
+    group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
+    group(s, r, Jug, many(s, 2), {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.5, {QColor(240, 235, 220), QColor(60, 90, 150)}, QColor(200, 40, 40));
+    group(s, r, Pumpkin, many(s, 3), {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30)});
+    group(s, r, Chicken, 2, {30, 324, floorY + 60, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
+    group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
+    group(s, r, Chair, 1, {30, 324, floorY + 50, kHeight - 30}, 1.3, 1.4, {QColor(150, 100, 60), QColor(90, 120, 70)});
+    group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
+    group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
+    spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
+    spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
+}
+
+void buildEmbankment(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = v == 2 ? night(r) : daylight(v * 2 + 1, r);
+    s.finish.tint = d.tint;
+    const double far = 150 + v * 20 + r.range(-8, 8), quay = far + 150 + r.range(0, 20);
+    skyAndGround(s, r, d, far, QColor(140, 135, 125), QColor(120, 120, 115));
+    {
+        QPainter p(&s.base); // the far bank's houses
+        p.setRenderHint(QPainter::Antialiasing);
+        Rng b(r.seed());
+        for (double x = 0; x < kWidth; x += b.range(18, 30)) {
+            const double h = b.range(20, 45);
+            p.fillRect(QRectF(x, far - h, 26, h + 2), mix(d.haze, QColor(200, 180, 150), 0.35));
+            for (double wy = far - h + 5; wy < far - 4; wy += 8)
+                p.fillRect(QRectF(x + 5, wy, 3, 4), d.night ? QColor(255, 220, 140) : QColor(90, 90, 110));
+        }
+    }
+    water(s, r, d, far + 2, quay, QColor(60, 90, 100));
+    {
+        QPainter p(&s.base); // the suspension bridge: two towers and their chains
+        p.setRenderHint(QPainter::Antialiasing);
+        const double deck = far + 40, t1 = v == 1 ? 60 : 110, t2 = t1 + 180;
+        p.fillRect(QRectF(0, deck, kWidth, 6), QColor(90, 95, 90));
+        for (double tx : {t1, t2}) {
+            p.fillRect(QRectF(tx - 12, deck - 75, 24, 90), litGradient(QRectF(tx - 12, deck - 75, 24, 90), QColor(185, 175, 150)));
+            p.fillRect(QRectF(tx - 5, deck - 55, 10, 40), QColor(90, 85, 75));
+        }
+        p.setPen(QPen(QColor(60, 70, 65), 2));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath chain;
+        chain.moveTo(-40, deck - 70);
+        chain.quadTo((-40 + t1) / 2, deck - 20, t1, deck - 70);
+        chain.quadTo((t1 + t2) / 2, deck + 10, t2, deck - 70);
+        chain.quadTo((t2 + kWidth + 60) / 2, deck - 20, kWidth + 60, deck - 70);
+        p.drawPath(chain);
+        p.setPen(QPen(QColor(60, 70, 65), 0.8));
+        for (double x = t1 + 10; x < t2 - 5; x += 10) {
+            const double t = (x - t1) / (t2 - t1), cy = (1 - t) * (1 - t) * (deck - 70) + 2 * t * (1 - t) * (deck + 10) + t * t * (deck - 70);
+            p.drawLine(QPointF(x, cy), QPointF(x, deck));
+        }
+        verticalGradient(p, QRectF(0, quay, kWidth, kHeight - quay), {{0, QColor(170, 165, 155)}, {1, QColor(120, 115, 110)}});
+        cobbles(p, QRectF(0, quay + 40, kWidth, kHeight - quay - 40), QColor(150, 145, 140), r.seed());
+        p.setPen(QPen(QColor(60, 60, 60), 1.5)); // tram rails
+        p.drawLine(QPointF(0, quay + 32), QPointF(kWidth, quay + 32));
+        p.drawLine(QPointF(0, quay + 37), QPointF(kWidth, quay + 37));
+    }
+    const int trams = 1 + v % 2;
+    for (int i = 0; i < trams; ++i)
+        put(s, Tram, 90 + i * 170 + r.range(-20, 20), quay + 36, 1.5, QColor(245, 200, 30)).variant = r.between(0, 3);
+    group(s, r, Boat, many(s, 3), {30, 324, far + 50, quay - 20}, 0.5, 0.8, {QColor(250, 250, 245), QColor(200, 60, 50)}, QColor(245, 240, 230), QColor(40, 90, 160));
+    group(s, r, Duck, many(s, 2), {30, 324, far + 60, quay - 5}, 0.9, 1.0, {QColor(120, 90, 60)});
+    for (int i = 0; i < many(s, 4); ++i)
+        put(s, Lamp, 20 + i * (314.0 / many(s, 4)), quay + 12, 0.9, QColor(40, 45, 50)).variant = d.night ? 1 : 0;
+    group(s, r, Bird, many(s, 4), {20, 334, 20, far - 60}, 0.9, 1.1, {QColor(245, 245, 245)}, QColor(200, 200, 200));
+    for (Obj& o : s.objs)
+        if (o.kind == Bird)
+            o.shape = 1;
+    group(s, r, Tree, 2, {20, 334, quay + 90, kHeight - 30}, 0.8, 0.9, {QColor(70, 130, 60)}, QColor(70, 130, 60));
+    group(s, r, Bird, many(s, 3), {30, 324, quay + 60, kHeight - 10}, 1.1, 1.3, {QColor(130, 130, 140)}, QColor(90, 90, 100));
+    group(s, r, Ball, 1, {30, 324, quay + 60, kHeight - 10}, 1.0, 1.1, {QColor(220, 60, 60)});
+    group(s, r, Flower, many(s, 3), {15, 339, quay + 70, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 200, 40)});
+    group(s, r, Bench, 1, {40, 314, quay + 30, quay + 60}, 1.1, 1.2, {QColor(90, 110, 70), QColor(120, 85, 55)});
+    group(s, r, Pigeon, many(s, 4), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(150, 155, 165), QColor(120, 125, 135)});
+    group(s, r, Flag, 1, {30, 324, quay + 20, quay + 50}, 1.0, 1.1, {QColor(205, 40, 45)}, QColor(245, 245, 240));
+    group(s, r, Gull, many(s, 2), {20, 334, 30, far - 20}, 0.9, 1.0, {QColor(250, 250, 250)});
+    spares(s, r, Bird, 1, {30, 324, quay + 60, kHeight - 10}, 1.1, 1.2, {QColor(130, 130, 140)}, QColor(90, 90, 100));
+}
+
+void buildFeastTable(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
+    const double edge = 90 + v * 25 + r.range(-8, 8);
+    const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        wallpaper(p, QRectF(0, 0, kWidth, edge), QColor(120, 80, 55), QColor(105, 70, 48), v);
+        verticalGradient(p, QRectF(0, edge, kWidth, kHeight - edge), {{0, QColor(236, 230, 215)}, {1, QColor(250, 247, 238)}});
+        p.setPen(Qt::NoPen);
+        p.setBrush(stitch); // the embroidered border: tulips and leaves in cross-stitch rows
+        for (double y : {edge + 14.0, kHeight - 22.0})
+            for (double x = 8; x < kWidth; x += 22) {
+                QPainterPath t;
+                t.moveTo(x, y + 6);
+                t.cubicTo(x - 6, y + 3, x - 5, y - 5, x - 3, y - 5);
+                t.lineTo(x, y - 1);
+                t.lineTo(x + 3, y - 5);
+                t.cubicTo(x + 5, y - 5, x + 6, y + 3, x, y + 6);
+                p.drawPath(t);
+                p.drawEllipse(QPointF(x + 11, y), 2, 1.2);
+            }
+        p.setPen(QPen(stitch, 1, Qt::DashLine));
+        p.drawLine(QPointF(0, edge + 26), QPointF(kWidth, edge + 26));
+        p.drawLine(QPointF(0, kHeight - 34), QPointF(kWidth, kHeight - 34));
+    }
+    noiseTexture(s.base, QRect(0, int(edge), kWidth, kHeight - int(edge)), 3, 5, r.seed(), 2);
+    const int rows = 3 + int(std::lround((s.density - 1) * 3));
+    for (int i = 0; i < rows; ++i) {
+        const double y = edge + 80 + i * (kHeight - edge - 130) / (rows - 1.0);
+        row(s, r, y, 10, 344, {Plate, Plate, Glass, Bowl, Jug, Bread, Fruit, Cup, Candle, Grapes}, 1.1 + 0.1 * i, 1.3 + 0.1 * i,
+            {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 200, 60), QColor(60, 130, 70)});
+    }
+    for (Obj& o : s.objs) {
+        if (o.kind == Plate)
+            o.c1 = stitch, o.c2 = shade(stitch, 0.7), o.c3 = QColor(250, 250, 245);
+        if (o.kind == Glass)
+            o.variant = r.between(0, 1), o.c1 = QColor(150, 30, 50);
+    }
+    group(s, r, Fruit, many(s, 4), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
+    group(s, r, Grapes, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(110, 50, 110), QColor(170, 190, 80)});
+    group(s, r, Bottle, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(60, 90, 50), QColor(120, 40, 50)});
+    group(s, r, Cake, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(220, 170, 110)}, QColor(110, 60, 35));
+    group(s, r, Vase, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 40, 40));
+    group(s, r, Cheese, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 200, 90)});
+    spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
+    spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
+}
+
+} // namespace levelgen

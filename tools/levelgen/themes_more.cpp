@@ -1,0 +1,447 @@
+// Themes composed from the shared painters by the composition engine: each
+// is a backdrop and a list of what stands where, with three compositions.
+#include "tools/levelgen/compose.h"
+#include "tools/levelgen/paintkit.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+namespace levelgen {
+
+namespace {
+const std::initializer_list<QColor> kBright = {QColor(215, 45, 45), QColor(45, 95, 205), QColor(245, 200, 40),
+                                               QColor(50, 155, 75), QColor(240, 130, 30), QColor(150, 70, 175)};
+const std::initializer_list<QColor> kCrockery = {QColor(240, 240, 235), QColor(60, 110, 180), QColor(210, 70, 60),
+                                                 QColor(240, 200, 80), QColor(100, 160, 110)};
+
+void flying(Scene& s, Rng& r, int n, double y1, QColor c)
+{
+    group(s, r, Bird, n, {30, 324, 25, y1}, 0.9, 1.1, {c}, shade(c, 1.5));
+    for (Obj& o : s.objs)
+        if (o.kind == Bird && o.pos.y() < y1 + 1)
+            o.shape = 1;
+}
+
+// Shelves on a wall, each filled with a row of things standing on it.
+void shelves(Scene& s, Rng& r, int count, double top, double gap, std::initializer_list<K> kinds,
+             std::initializer_list<QColor> palette, double s0, double s1)
+{
+    for (int i = 0; i < count; ++i) {
+        const double y = top + i * gap;
+        shelfBoard(s, y, QColor(140, 95, 60));
+        row(s, r, y, 6, 348, kinds, s0, s1, palette);
+    }
+}
+} // namespace
+
+void buildBeach(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v + 1, r);
+    s.finish.tint = d.tint;
+    const double horizon = 120 + v * 45 + r.range(-8, 8), shoreline = horizon + 90 + r.range(0, 25);
+    skyAndGround(s, r, d, horizon, QColor(235, 210, 160), QColor(225, 200, 150));
+    water(s, r, d, horizon, shoreline, QColor(40, 130, 170));
+    group(s, r, Boat, many(s, 2), {30, 324, horizon + 15, shoreline - 20}, 0.4, 0.6, {QColor(250, 250, 245)}, QColor(250, 248, 240), QColor(200, 60, 50));
+    group(s, r, Buoy, many(s, 2), {30, 324, horizon + 20, shoreline - 8}, 0.8, 1.0, {QColor(240, 90, 30)});
+    group(s, r, Palm, 2 - v % 2, {20, 334, shoreline + 40, shoreline + 80}, 0.9, 1.1, {QColor(70, 140, 60)});
+    group(s, r, Shell, many(s, 5), {15, 339, shoreline + 20, kHeight - 10}, 1.1, 1.5, {QColor(240, 200, 180), QColor(250, 240, 220)});
+    group(s, r, Starfish, many(s, 4), {15, 339, shoreline + 20, kHeight - 10}, 1.0, 1.3, {QColor(240, 120, 60), QColor(220, 70, 80)});
+    group(s, r, Crab, many(s, 3), {15, 339, shoreline + 30, kHeight - 10}, 1.0, 1.2, {QColor(220, 70, 40)});
+    group(s, r, Ball, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.2, 1.4, kBright);
+    flying(s, r, many(s, 3), horizon - 30, QColor(245, 245, 245));
+    group(s, r, Parasol, many(s, 2), {30, 324, shoreline + 50, kHeight - 30}, 1.1, 1.3, {QColor(215, 50, 40), QColor(40, 110, 190), QColor(245, 190, 40)}, QColor(250, 248, 240));
+    group(s, r, Gull, many(s, 2), {20, 334, shoreline + 10, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
+    group(s, r, Bucket, 1, {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}, QColor(250, 250, 245));
+    group(s, r, Watermelon, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.0, 1.1, {QColor(230, 60, 70)});
+    spares(s, r, Shell, 2, {30, 324, shoreline + 20, kHeight - 10}, 1.2, 1.4, {QColor(240, 200, 180)});
+    spares(s, r, Starfish, 1, {30, 324, shoreline + 20, kHeight - 10}, 1.1, 1.2, {QColor(240, 120, 60)});
+}
+
+void buildOrchard(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(2 + v % 2, r);
+    s.finish.tint = QColor(255, 240, 215);
+    const double horizon = 170 + v * 35 + r.range(-8, 8);
+    skyAndGround(s, r, d, horizon, QColor(150, 150, 60), QColor(175, 160, 80), 400);
+    const int trees = 3 + v % 2;
+    for (int i = 0; i < trees; ++i) {
+        Obj& t = put(s, Tree, (i + 0.5) * kWidth / trees + r.range(-15, 15), horizon + 40 + (i % 2) * 25, r.range(0.9, 1.1),
+                     anyOf(r, {QColor(160, 140, 50), QColor(190, 110, 40), QColor(110, 130, 50)}), QColor(210, 40, 30));
+        t.count = r.between(3, 6);
+    }
+    group(s, r, Pumpkin, many(s, 4), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30), QColor(220, 160, 50)});
+    group(s, r, Crate, many(s, 3), {20, 334, horizon + 80, kHeight - 10}, 1.1, 1.3, {QColor(170, 130, 80)}, QColor(200, 50, 40));
+    group(s, r, Fruit, many(s, 6), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.3, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
+    group(s, r, Haybale, 2, {20, 334, horizon + 60, horizon + 110}, 1.0, 1.1, {QColor(215, 185, 100)});
+    group(s, r, Mushroom, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 90, 40)});
+    group(s, r, Chicken, 2, {20, 334, horizon + 100, kHeight - 10}, 1.1, 1.2, {QColor(170, 100, 50)}, QColor(200, 40, 40));
+    flying(s, r, many(s, 3), horizon - 50, QColor(50, 45, 50));
+    group(s, r, Basket, many(s, 2), {20, 334, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Rabbit, 1, {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.1, {QColor(170, 140, 110)});
+    group(s, r, Bucket, 1, {20, 334, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Crow, many(s, 2), {20, 334, horizon + 80, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    spares(s, r, Fruit, 2, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(210, 40, 30)});
+    spares(s, r, Mushroom, 1, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(190, 90, 40)});
+}
+
+void buildDuckPond(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v * 3 % 4, r);
+    s.finish.tint = d.tint;
+    const double horizon = 140 + v * 30 + r.range(-8, 8), pondTop = horizon + 70, pondBottom = pondTop + 130 + v * 15;
+    skyAndGround(s, r, d, horizon, v == 1 ? QColor(150, 195, 90) : QColor(90, 150, 60), QColor(120, 160, 80), 450);
+    {
+        QPainter p(&s.base); // an oval pond
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath pond;
+        pond.addEllipse(QRectF(-40 + v * 30, pondTop, 330, pondBottom - pondTop));
+        p.setClipPath(pond);
+        verticalGradient(p, QRectF(0, pondTop, kWidth, pondBottom - pondTop), {{0, mix(d.sky.back().second, QColor(50, 100, 110), 0.5)}, {1, QColor(40, 80, 90)}});
+        waterGlints(p, QRectF(0, pondTop, kWidth, pondBottom - pondTop), QColor(255, 255, 255), 80, r.seed());
+        p.setClipping(false);
+        p.setPen(QPen(QColor(100, 90, 60), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(pond);
+    }
+    const double cx = 125 + v * 30, cy = (pondTop + pondBottom) / 2;
+    group(s, r, Duck, many(s, 4), {cx - 100, cx + 100, cy - 30, cy + 40}, 0.9, 1.2, {QColor(120, 90, 60), QColor(250, 250, 245), QColor(90, 120, 80)});
+    group(s, r, Swan, 2, {cx - 90, cx + 90, cy - 30, cy + 30}, 0.9, 1.1, {QColor(250, 250, 248)});
+    group(s, r, Reed, many(s, 5), {15, 339, pondBottom - 10, pondBottom + 20}, 0.8, 1.0, {QColor(100, 130, 60)}, QColor(110, 70, 40));
+    put(s, Birdhouse, v == 1 ? 60 : 300, horizon + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
+    put(s, Tree, v == 1 ? 290 : 60, horizon + 45, 1.0, QColor(70, 140, 60), QColor(70, 140, 60)).count = 0;
+    group(s, r, Flower, many(s, 6), {15, 339, pondBottom + 25, kHeight - 10}, 1.0, 1.3, kBright);
+    group(s, r, Snail, 1, {30, 324, pondBottom + 30, kHeight - 10}, 1.1, 1.2, {QColor(200, 150, 80)});
+    group(s, r, Butterfly, many(s, 2), {30, 324, horizon + 20, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
+    group(s, r, Rock, 2, {20, 334, pondBottom + 20, kHeight - 10}, 0.9, 1.1, {QColor(140, 140, 145)});
+    flying(s, r, 2, horizon - 40, QColor(50, 50, 60));
+    group(s, r, Heron, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(170, 175, 185)});
+    group(s, r, Goose, many(s, 2), {20, 334, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
+    group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
+    spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
+    spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+}
+
+void buildPumpkinPatch(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = v == 2 ? night(r) : daylight(v == 0 ? 3 : 1, r);
+    s.finish.tint = v == 2 ? QColor(215, 220, 255) : QColor(255, 232, 212);
+    const double horizon = 200 + v * 25 + r.range(-8, 8);
+    skyAndGround(s, r, d, horizon, QColor(110, 90, 50), QColor(130, 110, 60), 300);
+    put(s, House, v == 1 ? 80 : 270, horizon + 15, 0.75, QColor(160, 50, 40), QColor(80, 70, 70));
+    put(s, Fence, 177, horizon + 40, 1.3, QColor(150, 120, 90)).count = 8;
+    group(s, r, Pumpkin, many(s, 9), {15, 339, horizon + 60, kHeight - 10}, 0.9, 1.5, {QColor(235, 130, 30), QColor(225, 110, 20), QColor(240, 180, 60)});
+    group(s, r, Haybale, 2, {20, 334, horizon + 50, horizon + 100}, 1.0, 1.1, {QColor(215, 185, 100)});
+    group(s, r, Lamp, 2, {30, 324, horizon + 80, kHeight - 40}, 0.9, 1.0, {QColor(40, 45, 50)});
+    for (Obj& o : s.objs)
+        if (o.kind == Lamp)
+            o.variant = v == 2;
+    group(s, r, Cat, 1, {30, 324, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(40, 40, 45)});
+    group(s, r, Mushroom, many(s, 3), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.2, {QColor(200, 60, 30)});
+    flying(s, r, many(s, 4), horizon - 40, QColor(30, 30, 35));
+    group(s, r, Star, v == 2 ? 3 : 0, {20, 334, 20, horizon - 60}, 0.9, 1.1, {QColor(255, 230, 120)});
+    group(s, r, CornStalk, many(s, 3), {15, 339, horizon + 20, horizon + 70}, 1.0, 1.2, {QColor(240, 200, 60)});
+    group(s, r, Crow, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Basket, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    spares(s, r, Pumpkin, 2, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
+}
+
+void buildFlowerShop(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = QColor(255, 250, 240);
+    const double floorY = 380 + v * 15;
+    room(s, r, anyOf(r, {QColor(215, 230, 215), QColor(235, 225, 205)}), v, floorY, QColor(170, 120, 80), true);
+    shelves(s, r, 2 + (v != 1), 110 + v * 10, 95 - v * 10, {Pot, Pot, Jar, Flower, Cup}, kBright, 1.1, 1.4);
+    for (Obj& o : s.objs)
+        if (o.kind == Pot)
+            o.c1 = vary(QColor(190, 100, 60), r, 0.1);
+    put(s, Clock, r.range(60, 290), 55, 1.3, QColor(150, 100, 60));
+    group(s, r, Pot, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.6, {QColor(190, 100, 60)});
+    group(s, r, Jar, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.3, kBright);
+    group(s, r, Cat, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(220, 150, 80), QColor(60, 60, 65)});
+    for (int i = 0; i < many(s, 4); ++i)
+        put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
+    group(s, r, Vase, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)}, QColor(240, 200, 80));
+    group(s, r, WateringCan, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(60, 140, 90)});
+    group(s, r, Bucket, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Tulip, many(s, 3), {15, 339, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
+    spares(s, r, Pot, 2, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
+}
+
+void buildBakery(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = QColor(255, 240, 220);
+    const double counter = 330 + v * 20;
+    room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, counter, QColor(150, 100, 60), true);
+    shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
+    row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
+    put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
+    put(s, NumberPlate, r.range(40, 314), counter - 20, 1.8, QColor(40, 80, 160)).count = r.between(1, 9);
+    for (int i = 0; i < many(s, 6); ++i) // gingerbread hearts hung along the top
+        put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
+    group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
+    group(s, r, Cat, 1, {30, 324, counter + 90, kHeight - 5}, 1.2, 1.3, {QColor(240, 240, 235)});
+    group(s, r, Fruit, many(s, 4), {20, 334, counter + 80, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
+    group(s, r, Cake, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.4, {QColor(220, 170, 110), QColor(250, 235, 200)}, QColor(110, 60, 35));
+    group(s, r, Basket, 1, {30, 324, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Honeypot, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 60, 40));
+    group(s, r, PriceTag, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(250, 246, 232)});
+    spares(s, r, Cup, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, kCrockery);
+}
+
+void buildPlayroom(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = QColor(255, 248, 238);
+    const double floorY = 170 + v * 30;
+    room(s, r, anyOf(r, {QColor(200, 220, 240), QColor(240, 220, 200), QColor(220, 235, 210)}), v + 1, floorY, QColor(190, 140, 90), true);
+    put(s, Frame, r.range(60, 140), floorY - 80, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
+    put(s, Clock, r.range(210, 300), floorY - 90, 1.3, QColor(200, 80, 60));
+    group(s, r, Blocks, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.3, kBright);
+    group(s, r, Ball, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.4, kBright);
+    group(s, r, Car, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, kBright);
+    group(s, r, Robot, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
+    group(s, r, Teddy, 2, {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
+    group(s, r, Duck, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 210, 40)});
+    group(s, r, Books, 1, {20, 300, floorY + 40, kHeight - 10}, 1.0, 1.1, kBright);
+    group(s, r, Balloon, many(s, 3), {30, 324, 40, floorY - 40}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(245, 200, 40), QColor(50, 155, 75)});
+    group(s, r, GiftBox, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70)}, QColor(240, 210, 80));
+    group(s, r, Rabbit, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(230, 200, 210), QColor(170, 140, 110)});
+    group(s, r, Stool, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(50, 140, 180), QColor(220, 80, 60)});
+    spares(s, r, Ball, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright);
+    spares(s, r, Car, 1, {30, 324, floorY + 40, kHeight - 10}, 1.1, 1.2, kBright);
+}
+
+void buildStudy(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = v == 1 ? QColor(255, 225, 190) : QColor(255, 242, 225);
+    const double desk = 360 + v * 10;
+    const QColor walls[3] = {QColor(120, 70, 50), QColor(70, 100, 75), QColor(200, 190, 160)};
+    room(s, r, walls[v], v, desk, QColor(110, 70, 45), true);
+    shelves(s, r, 3, 90, 85, {Books, Books, Candle, Clock, Jar, Jug}, kBright, 1.0, 1.2);
+    row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Frame}, 1.1, 1.3, kBright);
+    group(s, r, Cup, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.1, 1.3, kCrockery);
+    group(s, r, Fruit, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40)});
+    for (Obj& o : s.objs)
+        if (o.kind == Candle)
+            o.variant = 1;
+    group(s, r, Cat, 1, {30, 324, desk + 80, kHeight - 5}, 1.2, 1.3, {QColor(60, 60, 65)});
+    group(s, r, Vase, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(60, 110, 180), QColor(200, 80, 60)}, QColor(240, 236, 225));
+    group(s, r, Chair, 1, {30, 324, desk + 70, kHeight - 10}, 1.4, 1.5, {QColor(110, 70, 45)}, QColor(140, 40, 40));
+    group(s, r, Lantern, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(150, 120, 50)});
+    spares(s, r, Cup, 1, {30, 324, desk + 70, kHeight - 10}, 1.1, 1.2, kCrockery);
+}
+
+void buildMoonBase(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    Daylight d = night(r);
+    d.sky = {{0, QColor(4, 6, 16)}, {1, QColor(20, 24, 44)}};
+    s.finish.tint = QColor(235, 235, 255);
+    const double horizon = 220 + v * 35 + r.range(-8, 8);
+    skyAndGround(s, r, d, horizon, QColor(150, 150, 155), QColor(120, 120, 128));
+    {
+        QPainter p(&s.base); // craters
+        p.setRenderHint(QPainter::Antialiasing);
+        Rng c(r.seed());
+        for (int i = 0; i < 14; ++i) {
+            const double y = c.range(horizon + 10, kHeight), w = 10 + (y - horizon) * 0.25;
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(80, 80, 88, 140));
+            p.drawEllipse(QRectF(c.range(0, kWidth), y, w, w * 0.35));
+        }
+    }
+    put(s, Planet, r.range(60, 290), 70 + v * 20, 1.4, QColor(70, 120, 200));
+    group(s, r, Module, many(s, 2), {40, 314, horizon + 30, horizon + 90}, 1.0, 1.2, {QColor(220, 220, 225)}, QColor(200, 60, 50));
+    group(s, r, Panel, 2, {40, 314, horizon + 60, horizon + 130}, 0.9, 1.1, {QColor(60, 80, 140)});
+    group(s, r, Rocket, 1, {40, 314, horizon + 60, horizon + 120}, 1.2, 1.3, {QColor(230, 230, 235)}, QColor(200, 50, 40));
+    group(s, r, Astronaut, many(s, 3), {30, 324, horizon + 80, kHeight - 10}, 1.1, 1.4, {QColor(240, 240, 245)}, QColor(230, 170, 60));
+    group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
+    group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
+    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
+    spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
+    spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
+    for (Obj& o : s.objs)
+        if (o.kind == Rock)
+            o.variant = 0, o.deny |= Detail; // no moss on the moon
+}
+
+void buildAquarium(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = QColor(235, 250, 255);
+    const double sand = 360 + v * 20;
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor waters[3][2] = {{QColor(90, 180, 200), QColor(30, 100, 130)}, {QColor(130, 200, 150), QColor(30, 110, 80)},
+                                     {QColor(60, 110, 200), QColor(15, 35, 90)}};
+        verticalGradient(p, QRectF(0, 0, kWidth, sand), {{0, waters[v][0]}, {1, waters[v][1]}});
+        lightRays(p, QRectF(0, 0, kWidth, sand), 5, r.seed());
+        verticalGradient(p, QRectF(0, sand, kWidth, kHeight - sand), {{0, QColor(210, 190, 140)}, {1, QColor(180, 160, 110)}});
+        p.fillRect(QRectF(0, 0, kWidth, 12), QColor(40, 40, 45)); // the tank's rim
+    }
+    noiseTexture(s.base, QRect(0, int(sand), kWidth, kHeight - int(sand)), 3, 12, r.seed());
+    group(s, r, Seaweed, many(s, 4), {15, 339, sand + 5, sand + 30}, 0.9, 1.2, {QColor(60, 140, 70)});
+    group(s, r, Coral, many(s, 2), {30, 324, sand + 10, sand + 40}, 0.9, 1.1, {QColor(240, 120, 120), QColor(240, 170, 70)});
+    group(s, r, Fish, many(s, 7), {25, 329, 40, sand - 30}, 1.0, 1.4, {QColor(240, 140, 30), QColor(240, 210, 40), QColor(60, 120, 220), QColor(220, 60, 60)});
+    group(s, r, Bubbles, many(s, 3), {20, 334, 80, sand - 20}, 0.9, 1.1, {QColor(230, 245, 255)});
+    group(s, r, Shell, many(s, 3), {20, 334, sand + 30, kHeight - 10}, 1.1, 1.3, {QColor(240, 200, 180)});
+    group(s, r, Starfish, many(s, 2), {20, 334, sand + 30, kHeight - 10}, 1.0, 1.2, {QColor(240, 120, 60)});
+    group(s, r, Crab, 1, {30, 324, sand + 40, kHeight - 10}, 1.1, 1.2, {QColor(220, 70, 40)});
+    spares(s, r, Fish, 2, {30, 324, 40, sand - 30}, 1.1, 1.2, {QColor(240, 210, 40)});
+}
+
+void buildCampsite(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = v == 1 ? daylight(3, r) : night(r); // one evening, two nights
+    s.finish.tint = v == 1 ? QColor(255, 230, 210) : QColor(215, 220, 255);
+    const double horizon = 190 + v * 30 + r.range(-8, 8);
+    skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
+    for (int i = 0; i < 8; ++i)
+        put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
+    group(s, r, Tent, 2 + v % 2, {40, 314, horizon + 60, horizon + 150}, 1.2, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}, QColor(250, 220, 60));
+    group(s, r, Lamp, 2, {30, 324, horizon + 90, kHeight - 30}, 0.9, 1.0, {QColor(40, 45, 50)});
+    for (Obj& o : s.objs)
+        if (o.kind == Lamp)
+            o.variant = 1;
+    garland(s, r, horizon + 34, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
+    group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
+    group(s, r, Cup, many(s, 2), {30, 324, horizon + 140, kHeight - 10}, 1.1, 1.3, kCrockery);
+    group(s, r, Rock, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 0.9, 1.2, {QColor(90, 95, 100)});
+    group(s, r, Mushroom, 2, {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
+    group(s, r, Lantern, many(s, 2), {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50), QColor(150, 60, 40)});
+    group(s, r, Kettle, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(120, 120, 125)}, QColor(70, 70, 75));
+    group(s, r, Fox, 1, {30, 324, horizon + 40, kHeight - 10}, 1.0, 1.1, {QColor(210, 110, 40)});
+    group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
+    spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
+}
+
+void buildSnowyVillage(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = v == 1 ? daylight(0, r) : night(r);
+    s.finish.tint = v == 1 ? QColor(240, 245, 255) : QColor(215, 220, 255);
+    const double ground = 230 + v * 25 + r.range(-8, 8);
+    skyAndGround(s, r, d, ground, QColor(225, 232, 248), QColor(205, 215, 238));
+    const int houses = 2 + (v != 2);
+    for (int i = 0; i < houses; ++i)
+        house(s, r, (i + 0.5) * kWidth / houses + r.range(-10, 10), ground + 40 + (i % 2) * 15, 0.9,
+              anyOf(r, {QColor(190, 120, 80), QColor(220, 200, 160), QColor(150, 90, 70)}), QColor(240, 244, 252), d.night);
+    group(s, r, Fir, many(s, 4), {15, 339, ground + 90, kHeight - 30}, 0.9, 1.2, {QColor(35, 85, 60)});
+    group(s, r, Snowman, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
+    garland(s, r, ground + 56, 10, many(s, 8), {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)});
+    group(s, r, Crate, 1, {30, 324, ground + 110, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(200, 50, 40));
+    group(s, r, Bird, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(110, 90, 70)}, QColor(220, 70, 40));
+    group(s, r, Mailbox, 1, {40, 314, ground + 40, kHeight - 20}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40)});
+    group(s, r, Lantern, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Crow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Dog, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
+    spares(s, r, Snowman, 1, {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(40, 40, 45)}, QColor(210, 40, 40));
+}
+
+void buildAlpineMeadow(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v, r);
+    s.finish.tint = d.tint;
+    const double horizon = 160 + v * 40 + r.range(-8, 8);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintSky(p, d, horizon);
+        hills(p, horizon - 60, 110, 120, QColor(235, 240, 250), mix(d.haze, QColor(110, 120, 140), 0.5), r.seed(), horizon + 5);
+    }
+    skyAndGround(s, r, Daylight{{{0, QColor(0, 0, 0, 0)}}, QColor(0, 0, 0, 0), QPointF(-100, -100), d.tint, d.haze, false},
+                 horizon + 20, QColor(90, 150, 60), QColor(120, 170, 80), 500);
+    for (int i = 0; i < 6; ++i)
+        put(s, Fir, r.range(10, 344), horizon + 25, r.range(0.45, 0.6), QColor(35, 80, 55));
+    put(s, House, v == 2 ? 70 : 280, horizon + 70, 0.8, QColor(150, 100, 60), QColor(110, 70, 50)).shape = 0;
+    group(s, r, Cattle, many(s, 4), {20, 334, horizon + 60, kHeight - 20}, 0.7, 1.2, {QColor(150, 95, 55), QColor(230, 225, 215)});
+    put(s, Fence, r.range(80, 270), horizon + 110, 1.2, QColor(130, 100, 70)).count = 6;
+    put(s, Birdhouse, r.range(40, 314), horizon + 130, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
+    group(s, r, Flower, many(s, 9), {15, 339, horizon + 70, kHeight - 10}, 1.0, 1.3, kBright);
+    group(s, r, Butterfly, many(s, 2), {20, 334, horizon + 40, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
+    group(s, r, Rock, 2, {20, 334, horizon + 80, kHeight - 10}, 0.9, 1.1, {QColor(150, 150, 155)});
+    flying(s, r, 2, horizon - 80, QColor(50, 50, 60));
+    group(s, r, Goat, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(240, 236, 225), QColor(150, 110, 70)});
+    group(s, r, MilkCan, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)});
+    group(s, r, Signpost, 1, {40, 314, horizon + 40, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
+    group(s, r, Bench, 1, {40, 314, horizon + 60, kHeight - 20}, 1.2, 1.3, {QColor(120, 85, 55)});
+    spares(s, r, Flower, 2, {30, 324, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
+}
+
+void buildPier(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    const Daylight d = daylight(v + 2, r);
+    s.finish.tint = d.tint;
+    const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
+    skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
+    water(s, r, d, horizon, kHeight, QColor(30, 80, 100));
+    {
+        QPainter p(&s.base);
+        planks(p, QRectF(0, deck, kWidth, kHeight - deck), QColor(150, 115, 80), 14, true, r.seed());
+        p.fillRect(QRectF(0, deck, kWidth, 4), QColor(60, 40, 30, 140));
+    }
+    put(s, Lighthouse, v == 1 ? 60 : 300, horizon + 10, 0.6, QColor(240, 240, 235), QColor(200, 50, 40));
+    group(s, r, Boat, many(s, 3), {30, 324, horizon + 30, deck - 20}, 0.5, 0.9, {QColor(250, 250, 245), QColor(60, 90, 160), QColor(200, 60, 50)}, QColor(245, 240, 230), QColor(40, 90, 160));
+    group(s, r, Buoy, 2, {30, 324, horizon + 30, deck - 10}, 0.8, 1.0, {QColor(240, 90, 30)});
+    group(s, r, Barrel, many(s, 3), {20, 334, deck + 40, kHeight - 10}, 1.1, 1.3, {QColor(140, 95, 55)}, QColor(60, 60, 65));
+    group(s, r, Crate, many(s, 3), {20, 334, deck + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 130, 80)}, QColor(60, 120, 80));
+    group(s, r, Fish, many(s, 2), {20, 334, deck + 50, kHeight - 10}, 1.0, 1.2, {QColor(160, 180, 200)}, QColor(90, 100, 120));
+    group(s, r, Cat, 1, {30, 324, deck + 50, kHeight - 10}, 1.2, 1.3, {QColor(220, 150, 80)});
+    flying(s, r, many(s, 4), horizon - 30, QColor(245, 245, 245));
+    group(s, r, Gull, many(s, 3), {20, 334, deck + 20, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Bucket, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
+    group(s, r, Lantern, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    spares(s, r, Fish, 1, {30, 324, deck + 50, kHeight - 10}, 1.0, 1.1, {QColor(160, 180, 200)});
+}
+
+void buildCafe(Scene& s, Rng& r, int v)
+{
+    v %= 3;
+    s.finish.tint = QColor(255, 244, 230);
+    const double table = 200 + v * 30;
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        wallpaper(p, QRectF(0, 0, kWidth, table), QColor(110, 60, 50), QColor(130, 75, 60), v + 2);
+        p.fillRect(QRectF(40, 30, 120, table - 70), QColor(170, 200, 220)); // a window onto the street
+        p.setPen(QPen(QColor(250, 245, 235), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(40, 30, 120, table - 70));
+        p.drawLine(QPointF(100, 30), QPointF(100, table - 40));
+        QRadialGradient cloth(QPointF(177, table + 150), 260); // a round marble table top
+        cloth.setColorAt(0, QColor(245, 242, 236));
+        cloth.setColorAt(1, QColor(205, 200, 195));
+        p.setPen(Qt::NoPen);
+        p.setBrush(cloth);
+        p.drawRect(QRectF(0, table, kWidth, kHeight - table));
+    }
+    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 14, 8, r.seed(), 3);
+    const int rows = 3 + int(std::lround((s.density - 1) * 3));
+    for (int i = 0; i < rows; ++i)
+        row(s, r, table + 70 + i * (kHeight - table - 100) / double(rows - 1), 10, 344, {Cup, Plate, Glass, Jug, Heart, Candle, Bread},
+            1.1 + 0.1 * i, 1.3 + 0.1 * i, kCrockery);
+    put(s, Clock, r.range(200, 310), 60, 1.3, QColor(200, 160, 70));
+    for (int i = 0; i < many(s, 4); ++i)
+        put(s, Bulb, 190 + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
+    group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
+    group(s, r, Chair, many(s, 2), {30, 324, table + 60, kHeight - 10}, 1.3, 1.5, {QColor(60, 60, 65), QColor(150, 100, 60)});
+    group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
+    group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
+    spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
+}
+
+} // namespace levelgen
