@@ -79,7 +79,9 @@ bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip,
         return false;
     }
     const levelgen::DiffCheck c = measure(d.left, d.right, box).check;
-    if (!c.seen()) {
+    // Dark spots reach dE 12 with small RGB steps; asking as many pixels of
+    // visible change too keeps every made difference plain to see.
+    if (!c.seen() || c.visible < levelgen::kMinNoticeable) {
         undo();
         *why = QString::fromUtf8("a változás itt alig látszana");
         return false;
