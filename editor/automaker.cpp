@@ -1,6 +1,7 @@
 #include "editor/automaker.h"
 
 #include "editor/change.h"
+#include "editor/maskedit.h"
 #include "tools/levelgen/rules.h"
 #include "tools/levelgen/rng.h"
 
@@ -45,6 +46,8 @@ private:
     std::vector<double> cumulative_;
 };
 
+} // namespace
+
 bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip)
 {
     for (size_t k = 0; k < d.diffs.size(); ++k) {
@@ -57,6 +60,34 @@ bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip)
     }
     return true;
 }
+
+bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why)
+{
+    const levelgen::DiffCheck c = measure(d.left, d.right, box).check;
+    // Dark spots reach dE 12 with small RGB steps; asking as many pixels of
+    // visible change too keeps every made difference plain to see.
+    if (!c.seen() || c.visible < levelgen::kMinNoticeable) {
+        *why = QString::fromUtf8("a változás itt alig látszana");
+        return false;
+    }
+    if (!c.seenColourBlind()) {
+        *why = QString::fromUtf8("a változást egy színtévesztő játékos nem látná");
+        return false;
+    }
+    const QPoint point = c.point;
+    if (!levelgen::squareOnPicture(point) || !c.clickable() || !c.centred() || !clearOfOthers(d, point, box, skip)) {
+        *why = QString::fromUtf8("a változás nem férne a kattintási négyzetbe");
+        return false;
+    }
+    out = Difference{};
+    out.point = point;
+    out.changed = c.visible;
+    out.area = c.visibleBox;
+    out.touched = box;
+    return true;
+}
+
+namespace {
 
 // Applies the edit and keeps it when it shows, fits its square and keeps
 // clear of the other differences; otherwise puts the pixels back.
@@ -78,26 +109,11 @@ bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip,
         *why = QString::fromUtf8("itt nincs mit megváltoztatni");
         return false;
     }
-    const levelgen::DiffCheck c = measure(d.left, d.right, box).check;
-    // Dark spots reach dE 12 with small RGB steps; asking as many pixels of
-    // visible change too keeps every made difference plain to see.
-    if (!c.seen() || c.visible < levelgen::kMinNoticeable) {
+    if (!judgeChange(d, box, skip, out, why)) {
         undo();
-        *why = QString::fromUtf8("a változás itt alig látszana");
         return false;
     }
-    if (!c.seenColourBlind()) {
-        undo();
-        *why = QString::fromUtf8("a változást egy színtévesztő játékos nem látná");
-        return false;
-    }
-    const QPoint point = c.point;
-    if (!levelgen::squareOnPicture(point) || !c.clickable() || !c.centred() || !clearOfOthers(d, point, box, skip)) {
-        undo();
-        *why = QString::fromUtf8("a változás nem férne a kattintási négyzetbe");
-        return false;
-    }
-    out = {point, QString::fromLatin1(editName(kind)), c.visible, c.visibleBox, true, box};
+    out.kind = QString::fromLatin1(editName(kind));
     return true;
 }
 
@@ -156,6 +172,8 @@ void removeDifference(Draft& d, int index)
 bool rerollDifference(Draft& d, int index, std::uint64_t seed, QString* error)
 {
     const bool replacing = index >= 0 && index < int(d.diffs.size());
+    if (replacing && !d.diffs[size_t(index)].mask.empty()) // a painted one keeps its mask and kind
+        return rerollMasked(d, index, seed, error);
     Draft trial = d;
     trial.right = d.right.clone();
     if (replacing) {

@@ -19,6 +19,9 @@ struct Difference {
     bool clickable = true;
     QRect touched;     // pixels the right picture took from the edit
     bool seenColourBlind = true; // still shows to a protanope and a deuteranope
+    cv::Mat mask;      // a painted difference: its mask over `maskSquare` (empty otherwise)
+    QRect maskSquare;
+    int maskKind = -1;
 };
 
 struct Draft {

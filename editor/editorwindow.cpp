@@ -3,6 +3,7 @@
 #include "editor/automaker.h"
 #include "editor/cropview.h"
 #include "editor/cvimage.h"
+#include "editor/maskedit.h"
 #include "editor/pairfinder.h"
 #include "editor/photo.h"
 #include "editor/preview.h"
@@ -10,6 +11,7 @@
 #include "platform/modal.h"
 
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
@@ -31,6 +33,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace editor {
 
@@ -106,6 +109,7 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
     preview->setDraft(&draft_);
     connect(cropView, &CropView::frameChanged, this, [this](QRect) { reframe(); });
     connect(preview, &Preview::spotClicked, this, &EditorWindow::addAt);
+    connect(preview, &Preview::maskPainted, this, &EditorWindow::addMasked);
     say(QString::fromUtf8("Nyiss meg egy fényképet: Fájl → Fénykép megnyitása, vagy húzd az ablakba."));
     refresh();
 }
@@ -170,6 +174,15 @@ QWidget* EditorWindow::buildSidePanel()
     auto* hint = new QLabel(QString::fromUtf8("Kattints a jobb oldali képen oda, ahol legyen."), handBox);
     hint->setWordWrap(true);
     hv->addWidget(hint);
+    paintBox = new QCheckBox(QString::fromUtf8("Maszk festése"), handBox);
+    paintBox->setToolTip(QString::fromUtf8("Fesd be a jobb oldali képen, ami változzon (a kezdőpont körüli 20 x 20-as négyzetben); "
+                                           "a festés végén elkészül a választott változtatás."));
+    hv->addWidget(paintBox);
+    maskKindBox = new QComboBox(handBox);
+    for (int i = 0; i < kMaskEdits; ++i)
+        maskKindBox->addItem(maskEditTitle(MaskEdit(i)), QString::fromLatin1(maskEditName(MaskEdit(i))));
+    maskKindBox->setEnabled(false);
+    hv->addWidget(maskKindBox);
     v->addWidget(handBox);
 
     list = new QListWidget(panel);
@@ -212,6 +225,8 @@ QWidget* EditorWindow::buildSidePanel()
     });
     connect(trialButton, &QPushButton::clicked, this, &EditorWindow::trialPlay);
     connect(list, &QListWidget::currentRowChanged, preview, &Preview::setSelected);
+    connect(paintBox, &QCheckBox::toggled, preview, &Preview::setPainting);
+    connect(paintBox, &QCheckBox::toggled, maskKindBox, &QWidget::setEnabled);
     return panel;
 }
 
@@ -354,6 +369,19 @@ void EditorWindow::addAt(QPoint spot)
         return;
     }
     say(QString::fromUtf8("Kézi különbség: %1.").arg(editTitle(kind)));
+    refresh();
+    list->setCurrentRow(int(draft_.diffs.size()) - 1);
+}
+
+void EditorWindow::addMasked(const QRect& square, const cv::Mat& mask)
+{
+    const auto kind = MaskEdit(std::clamp(maskKindBox->currentIndex(), 0, kMaskEdits - 1));
+    QString why;
+    if (!addMaskedDifference(draft_, square, mask, kind, nextSeed(), &why)) {
+        say(QString::fromUtf8("A festett foltból nem lett különbség: %1.").arg(why), true);
+        return;
+    }
+    say(QString::fromUtf8("Festett különbség: %1.").arg(maskEditTitle(kind)));
     refresh();
     list->setCurrentRow(int(draft_.diffs.size()) - 1);
 }
