@@ -66,7 +66,7 @@ void Preview::paintEvent(QPaintEvent*)
         for (int y = 0; y < mask_.rows; ++y)
             for (int x = 0; x < mask_.cols; ++x)
                 if (mask_.at<uchar>(y, x))
-                    overlay.setPixel(x, y, qRgba(40, 140, 255, 160));
+                    overlay.setPixel(x, y, qPremultiply(qRgba(40, 140, 255, 160))); // the format is premultiplied
         p.drawImage(at, overlay);
         p.setPen(QPen(QColor(40, 140, 255), 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
