@@ -122,7 +122,23 @@ bool addMaskedAt(Draft& d, const QRect& square, const cv::Mat& mask, MaskEdit ki
         cv::Mat edited;
         if (!editedSquare(d.left, d.right, sq, mask, kind, rng, edited))
             continue;
-        edited.copyTo(d.right(sq), mask); // only under the mask: the change cannot leave the square
+        // Only under the mask, so the change cannot leave the square; the
+        // mask's own rim is blended so the stroke leaves no hard edge.
+        cv::Mat alpha, m;
+        mask.convertTo(m, CV_32F, 1.0 / 255);
+        cv::GaussianBlur(m, alpha, cv::Size(3, 3), 0.8);
+        alpha = alpha.mul(m);
+        cv::Mat dst = d.right(sq);
+        for (int y = 0; y < sq.height; ++y)
+            for (int x = 0; x < sq.width; ++x) {
+                const float t = alpha.at<float>(y, x);
+                if (t <= 0)
+                    continue;
+                auto& px = dst.at<cv::Vec3b>(y, x);
+                const auto& e = edited.at<cv::Vec3b>(y, x);
+                for (int c = 0; c < 3; ++c)
+                    px[c] = cv::saturate_cast<uchar>(e[c] * t + px[c] * (1 - t));
+            }
         Difference out;
         if (judgeChange(d, square, index, out, &why)) {
             out.kind = QString::fromLatin1(maskEditName(kind));
