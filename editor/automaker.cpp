@@ -1,6 +1,8 @@
 #include "editor/automaker.h"
 
 #include "editor/change.h"
+#include "editor/maskedit.h"
+#include "tools/levelgen/rules.h"
 #include "tools/levelgen/rng.h"
 
 #include <opencv2/imgproc.hpp>
@@ -44,18 +46,48 @@ private:
     std::vector<double> cumulative_;
 };
 
+} // namespace
+
 bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip)
 {
     for (size_t k = 0; k < d.diffs.size(); ++k) {
         if (int(k) == skip)
             continue;
         const Difference& o = d.diffs[k];
-        if (squaresOverlap(o.point, point) || touched.intersects(clickSquare(o.point)) ||
+        if (levelgen::squaresOverlap(o.point, point) || touched.intersects(clickSquare(o.point)) ||
             o.touched.intersects(clickSquare(point)))
             return false;
     }
     return true;
 }
+
+bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why)
+{
+    const levelgen::DiffCheck c = measure(d.left, d.right, box).check;
+    // Dark spots reach dE 12 with small RGB steps; asking as many pixels of
+    // visible change too keeps every made difference plain to see.
+    if (!c.seen() || c.visible < levelgen::kMinNoticeable) {
+        *why = QString::fromUtf8("a változás itt alig látszana");
+        return false;
+    }
+    if (!c.seenColourBlind()) {
+        *why = QString::fromUtf8("a változást egy színtévesztő játékos nem látná");
+        return false;
+    }
+    const QPoint point = c.point;
+    if (!levelgen::squareOnPicture(point) || !c.clickable() || !c.centred() || !clearOfOthers(d, point, box, skip)) {
+        *why = QString::fromUtf8("a változás nem férne a kattintási négyzetbe");
+        return false;
+    }
+    out = Difference{};
+    out.point = point;
+    out.changed = c.visible;
+    out.area = c.visibleBox;
+    out.touched = box;
+    return true;
+}
+
+namespace {
 
 // Applies the edit and keeps it when it shows, fits its square and keeps
 // clear of the other differences; otherwise puts the pixels back.
@@ -77,23 +109,11 @@ bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip,
         *why = QString::fromUtf8("itt nincs mit megváltoztatni");
         return false;
     }
-    const ChangeStats s = measure(d.left, d.right, box);
-    if (s.perceptible < kMinPerceptible || s.strong < kMinStrong) {
+    if (!judgeChange(d, box, skip, out, why)) {
         undo();
-        *why = QString::fromUtf8("a változás itt alig látszana");
         return false;
     }
-    const QPoint point = middleOf(s.visibleBox);
-    const QPoint strongMid = middleOf(s.strongBox);
-    const Spill sp = spillAround(d.left, d.right, box, point);
-    if (!squareOnPicture(point, d.right.cols, d.right.rows) || !clickable(s, sp) ||
-        std::max(std::abs(strongMid.x() - point.x()), std::abs(strongMid.y() - point.y())) > kCentreTolerance ||
-        !clearOfOthers(d, point, box, skip)) {
-        undo();
-        *why = QString::fromUtf8("a változás nem férne a kattintási négyzetbe");
-        return false;
-    }
-    out = {point, QString::fromLatin1(editName(kind)), s.visible, s.visibleBox, true, box};
+    out.kind = QString::fromLatin1(editName(kind));
     return true;
 }
 
@@ -152,6 +172,8 @@ void removeDifference(Draft& d, int index)
 bool rerollDifference(Draft& d, int index, std::uint64_t seed, QString* error)
 {
     const bool replacing = index >= 0 && index < int(d.diffs.size());
+    if (replacing && !d.diffs[size_t(index)].mask.empty()) // a painted one keeps its mask and kind
+        return rerollMasked(d, index, seed, error);
     Draft trial = d;
     trial.right = d.right.clone();
     if (replacing) {

@@ -22,6 +22,14 @@ bool rerollDifference(Draft& d, int index, std::uint64_t seed, QString* error);
 // middle of what changed).
 bool addDifferenceAt(Draft& d, QPoint spot, EditKind kind, std::uint64_t seed, QString* error);
 
+// Whether a difference at `point` whose edit touched `touched` keeps clear of
+// the others (all but `skip`).
+bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip);
+// Judges what changed inside `box` by the level rules (seen, seen by a
+// colour-blind player, clickable, clear of the others); fills `out` but its
+// kind, or says why not.
+bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why);
+
 // Takes difference `index` out, putting the photo's pixels back.
 void removeDifference(Draft& d, int index);
 

@@ -84,10 +84,11 @@ struct Framed {
     QString error;
 };
 
-QString frameProblem(const CommandLine& cl, const QImage& photo, QRect& frame)
+QString frameProblem(const CommandLine& cl, QSize photoSize, QRect& frame)
 {
-    frame = cl.hasFrame ? cl.frame : defaultFrame(photo.size());
-    if (!photo.rect().contains(frame))
+    frame = cl.hasFrame ? cl.frame : defaultFrame(photoSize);
+    const QRect photo(QPoint(0, 0), photoSize);
+    if (!photo.contains(frame))
         return QString::fromUtf8("a keret (%1,%2,%3,%4) kilóg a %5 x %6-os képből")
             .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()).arg(photo.width()).arg(photo.height());
     const double aspect = double(frame.width()) / frame.height(), level = double(kLevelWidth) / kLevelHeight;
@@ -118,29 +119,37 @@ int runCommandLine(const CommandLine& cl, QTextStream& out, QTextStream& err)
     }
     if (cl.mode == CommandLine::Auto && (cl.count < 1 || cl.count > 25))
         return fail(err, QString::fromUtf8("a különbségek száma 1 és 25 között lehet (%1)").arg(cl.count));
-    std::vector<QImage> photos;
+    std::vector<Photo> photos;
+    QRect frame;
+    QString problem;
     for (const QString& path : cl.inputs) {
-        const Photo p = loadPhoto(path);
+        // The frame is known once the first photo's size is: big photos are
+        // then decoded no larger than the frame needs.
+        const Photo p = loadPhoto(path, [&](QSize size) {
+            problem = frameProblem(cl, size, frame);
+            return problem.isEmpty() ? frame : QRect(QPoint(0, 0), size);
+        });
         if (!p.ok())
             return fail(err, p.error);
-        photos.push_back(p.image);
+        photos.push_back(p);
     }
-    if (photos.size() == 2 && photos[0].size() != photos[1].size())
+    if (photos.size() == 2 && photos[0].fullSize != photos[1].fullSize)
         return fail(err, QString::fromUtf8("a két kép mérete különbözik (%1 x %2 és %3 x %4)")
-                             .arg(photos[0].width()).arg(photos[0].height()).arg(photos[1].width()).arg(photos[1].height()));
-    QRect frame;
-    const QString problem = frameProblem(cl, photos[0], frame);
+                             .arg(photos[0].fullSize.width()).arg(photos[0].fullSize.height())
+                             .arg(photos[1].fullSize.width()).arg(photos[1].fullSize.height()));
+    problem = frameProblem(cl, photos[0].fullSize, frame);
     if (!problem.isEmpty())
         return fail(err, problem);
     Draft d;
     if (cl.mode == CommandLine::Auto) {
-        d.left = toMat(frameToLevel(photos[0], frame));
+        d.left = toMat(frameToLevel(photos[0].image, photos[0].toImage(frame)));
         d.right = d.left.clone();
         QString why;
         if (!makeDifferences(d, cl.count, cl.seed, &why))
             return fail(err, why);
     } else {
-        d = findDifferences(toMat(frameToLevel(photos[0], frame)), toMat(frameToLevel(photos[1], frame)));
+        d = findDifferences(toMat(frameToLevel(photos[0].image, photos[0].toImage(frame))),
+                            toMat(frameToLevel(photos[1].image, photos[1].toImage(frame))));
     }
     QString why;
     const QByteArray record = encodeDraft(d, &why);

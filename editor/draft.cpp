@@ -1,6 +1,7 @@
 #include "editor/draft.h"
 
 #include "editor/change.h"
+#include "tools/levelgen/rules.h"
 #include "editor/cvimage.h"
 #include "game/levelrecord.h"
 #include "platform/ioerror.h"
@@ -33,14 +34,17 @@ QString saveProblem(const Draft& d)
         return QString::fromUtf8("%1 különbség van, legfeljebb 25 lehet").arg(n);
     for (int k = 0; k < n; ++k) {
         const Difference& a = d.diffs[size_t(k)];
-        if (!squareOnPicture(a.point, d.left.cols, d.left.rows))
+        if (!levelgen::squareOnPicture(a.point))
             return QString::fromUtf8("a(z) %1. különbség a kép szélén van, a négyzete kilóg").arg(k + 1);
         if (!a.clickable)
             return QString::fromUtf8("a(z) %1. különbség (%2, %3) nagyobb a 20 x 20-as kattintási négyzetnél: "
                                      "a szélére kattintó játékos büntetést kapna")
                 .arg(k + 1).arg(a.point.x()).arg(a.point.y());
+        if (!a.seenColourBlind)
+            return QString::fromUtf8("a(z) %1. különbség (%2, %3) csak színében tér el: egy színtévesztő játékos nem látná")
+                .arg(k + 1).arg(a.point.x()).arg(a.point.y());
         for (int j = k + 1; j < n; ++j)
-            if (squaresOverlap(a.point, d.diffs[size_t(j)].point))
+            if (levelgen::squaresOverlap(a.point, d.diffs[size_t(j)].point))
                 return QString::fromUtf8("a(z) %1. és a(z) %2. különbség négyzete átfedi egymást").arg(k + 1).arg(j + 1);
     }
     return {};

@@ -18,6 +18,10 @@ struct Difference {
     QRect area;        // box of the visibly changed pixels
     bool clickable = true;
     QRect touched;     // pixels the right picture took from the edit
+    bool seenColourBlind = true; // still shows to a protanope and a deuteranope
+    cv::Mat mask;      // a painted difference: its mask over `maskSquare` (empty otherwise)
+    QRect maskSquare;
+    int maskKind = -1;
 };
 
 struct Draft {

@@ -3,12 +3,15 @@
 #include "editor/automaker.h"
 #include "editor/cropview.h"
 #include "editor/cvimage.h"
+#include "editor/maskedit.h"
 #include "editor/pairfinder.h"
 #include "editor/photo.h"
 #include "editor/preview.h"
 #include "editor/trialplay.h"
 #include "platform/modal.h"
 
+#include <QCloseEvent>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
@@ -25,9 +28,12 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace editor {
 
@@ -82,7 +88,6 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő"));
     setAcceptDrops(true);
-    resize(1400, 700);
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     cropView = new CropView(central);
@@ -90,13 +95,21 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
     row->addWidget(cropView, 1);
     row->addWidget(preview, 0, Qt::AlignTop);
     row->addWidget(buildSidePanel(), 0);
-    setCentralWidget(central);
+    // On a small or scaled screen the window scrolls rather than hide its buttons.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(central);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(scroller);
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1400, 760);
+    resize(std::min(1400, screen.width() - 40), std::min(720, screen.height() - 60));
     status = new QLabel(this);
     statusBar()->addWidget(status, 1);
     buildMenus();
     preview->setDraft(&draft_);
     connect(cropView, &CropView::frameChanged, this, [this](QRect) { reframe(); });
     connect(preview, &Preview::spotClicked, this, &EditorWindow::addAt);
+    connect(preview, &Preview::maskPainted, this, &EditorWindow::addMasked);
     say(QString::fromUtf8("Nyiss meg egy fényképet: Fájl → Fénykép megnyitása, vagy húzd az ablakba."));
     refresh();
 }
@@ -161,6 +174,15 @@ QWidget* EditorWindow::buildSidePanel()
     auto* hint = new QLabel(QString::fromUtf8("Kattints a jobb oldali képen oda, ahol legyen."), handBox);
     hint->setWordWrap(true);
     hv->addWidget(hint);
+    paintBox = new QCheckBox(QString::fromUtf8("Maszk festése"), handBox);
+    paintBox->setToolTip(QString::fromUtf8("Fesd be a jobb oldali képen, ami változzon (a kezdőpont körüli 20 x 20-as négyzetben); "
+                                           "a festés végén elkészül a választott változtatás."));
+    hv->addWidget(paintBox);
+    maskKindBox = new QComboBox(handBox);
+    for (int i = 0; i < kMaskEdits; ++i)
+        maskKindBox->addItem(maskEditTitle(MaskEdit(i)), QString::fromLatin1(maskEditName(MaskEdit(i))));
+    maskKindBox->setEnabled(false);
+    hv->addWidget(maskKindBox);
     v->addWidget(handBox);
 
     list = new QListWidget(panel);
@@ -203,6 +225,8 @@ QWidget* EditorWindow::buildSidePanel()
     });
     connect(trialButton, &QPushButton::clicked, this, &EditorWindow::trialPlay);
     connect(list, &QListWidget::currentRowChanged, preview, &Preview::setSelected);
+    connect(paintBox, &QCheckBox::toggled, preview, &Preview::setPainting);
+    connect(paintBox, &QCheckBox::toggled, maskKindBox, &QWidget::setEnabled);
     return panel;
 }
 
@@ -349,6 +373,19 @@ void EditorWindow::addAt(QPoint spot)
     list->setCurrentRow(int(draft_.diffs.size()) - 1);
 }
 
+void EditorWindow::addMasked(const QRect& square, const cv::Mat& mask)
+{
+    const auto kind = MaskEdit(std::clamp(maskKindBox->currentIndex(), 0, kMaskEdits - 1));
+    QString why;
+    if (!addMaskedDifference(draft_, square, mask, kind, nextSeed(), &why)) {
+        say(QString::fromUtf8("A festett foltból nem lett különbség: %1.").arg(why), true);
+        return;
+    }
+    say(QString::fromUtf8("Festett különbség: %1.").arg(maskEditTitle(kind)));
+    refresh();
+    list->setCurrentRow(int(draft_.diffs.size()) - 1);
+}
+
 void EditorWindow::pickMarker()
 {
     const QColor c = QColorDialog::getColor(draft_.marker, this, QString::fromUtf8("A jelölőkarika színe"));
@@ -458,6 +495,17 @@ void EditorWindow::trialPlay()
     }
     setEnabled(false); // the game's windows use their own scratch folder meanwhile
     say(QString::fromUtf8("Próbajáték fut a játék ablakában…"));
+}
+
+void EditorWindow::closeEvent(QCloseEvent* e)
+{
+    // The trial reports back to this window when it ends: it must outlive it.
+    if (TrialPlay::running()) {
+        say(QString::fromUtf8("Előbb zárd be a próbajátékot."), true);
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
 }
 
 void EditorWindow::dragEnterEvent(QDragEnterEvent* e)

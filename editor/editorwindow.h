@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <cstdint>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -30,6 +31,7 @@ public:
     void rerollClicked();
     void removeClicked();
     void addAt(QPoint spot);
+    void addMasked(const QRect& square, const cv::Mat& mask);
     bool saveAsLevel();
     bool saveAs(const QString& path);
     void trialPlay();
@@ -43,6 +45,8 @@ public:
     QSpinBox* seedBox;
     QSpinBox* levelBox;
     QComboBox* kindBox;
+    QCheckBox* paintBox;
+    QComboBox* maskKindBox;
     QPushButton* makeButton;
     QPushButton* rerollButton;
     QPushButton* removeButton;
@@ -56,6 +60,7 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildMenus();

@@ -256,9 +256,14 @@ bool addObject(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::R
     // Things that fly over sky-like spots; things that grow or lie elsewhere.
     const bool skyLike = local.blue() >= local.red() && local.value() > 150 && local.hsvSaturationF() < 0.6;
     const SmallObject flying[] = {SmallObject::Bird, SmallObject::Butterfly};
-    const SmallObject standing[] = {SmallObject::Flower, SmallObject::Fruit, SmallObject::Butterfly};
-    const auto kind = skyLike ? flying[rng.between(0, 1)] : standing[rng.between(0, 2)];
-    const QImage obj = paintSmallObject(kind, kEditSide - 2, colour, rng.seed());
+    const SmallObject standing[] = {SmallObject::Flower, SmallObject::Fruit, SmallObject::Butterfly, SmallObject::Ladybird,
+                                    SmallObject::Button};
+    const auto kind = skyLike ? flying[rng.between(0, 1)] : standing[rng.between(0, 4)];
+    // A ladybird keeps a ladybird's shell: red, or yellow on a reddish spot.
+    const int localHue = std::max(0, local.hsvHue());
+    const bool reddish = local.hsvSaturation() > 60 && (localHue < 40 || localHue > 320);
+    const QColor shell = QColor::fromHsv(reddish ? rng.between(48, 56) : rng.between(0, 10), 225, 215);
+    const QImage obj = paintSmallObject(kind, kEditSide - 2, kind == SmallObject::Ladybird ? shell : colour, rng.seed());
     const double light = std::clamp(0.75 + local.valueF() * 0.35, 0.75, 1.1);
     patch = right(box).clone();
     alpha = cv::Mat(kEditSide, kEditSide, CV_32F, cv::Scalar(0));

@@ -7,7 +7,7 @@
 
 namespace editor {
 
-enum class SmallObject { Bird, Butterfly, Flower, Fruit };
+enum class SmallObject { Bird, Butterfly, Flower, Fruit, Ladybird, Button };
 
 // The object on a transparent `side` x `side` picture (premultiplied ARGB),
 // centred and as large as fits; `colour` is its main colour.

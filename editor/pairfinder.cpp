@@ -45,18 +45,19 @@ Draft findDifferences(const cv::Mat& original, const cv::Mat& edited)
             continue;
         edited(box).copyTo(d.right(box), region);
         const QRect qbox(box.x, box.y, box.width, box.height);
-        const ChangeStats s = measure(d.left, d.right, qbox);
-        if (s.visible == 0) { // a change too faint to see is no difference
+        const levelgen::DiffCheck c = measure(d.left, d.right, qbox).check;
+        if (c.visible == 0) { // a change too faint to see is no difference
             d.left(box).copyTo(d.right(box), region);
             continue;
         }
         Difference x;
-        x.point = middleOf(s.visibleBox);
+        x.point = c.point;
         x.kind = QStringLiteral("edited");
-        x.changed = s.visible;
-        x.area = s.visibleBox;
+        x.changed = c.visible;
+        x.area = c.visibleBox;
         x.touched = qbox;
-        x.clickable = clickable(s, spillAround(d.left, d.right, qbox, x.point));
+        x.clickable = c.clickable();
+        x.seenColourBlind = c.seenColourBlind();
         d.diffs.push_back(x);
     }
     std::sort(d.diffs.begin(), d.diffs.end(), [](const Difference& p, const Difference& q) {

@@ -21,7 +21,15 @@ bool jpegTruncated(const QByteArray& data)
     return sos < 0 || data.indexOf(QByteArrayLiteral("\xFF\xD9"), sos) < 0;
 }
 
-Photo loadPhoto(const QString& path)
+QRect Photo::toImage(const QRect& frame) const
+{
+    if (fullSize == image.size() || fullSize.isEmpty())
+        return frame;
+    const double sx = double(image.width()) / fullSize.width(), sy = double(image.height()) / fullSize.height();
+    return QRectF(frame.x() * sx, frame.y() * sy, frame.width() * sx, frame.height() * sy).toRect() & image.rect();
+}
+
+Photo loadPhoto(const QString& path, const std::function<QRect(QSize)>& frameFor)
 {
     Photo p;
     QFile f(path);
@@ -40,12 +48,27 @@ Photo loadPhoto(const QString& path)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true); // EXIF orientation
     reader.setAllocationLimit(1024); // MB: a 100-megapixel photo still opens
+    const QSize stored = reader.size();
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    p.fullSize = turned ? stored.transposed() : stored;
+    if (frameFor && data.startsWith("\xFF\xD8") && stored.isValid()) {
+        const QRect frame = frameFor(p.fullSize);
+        int reduce = 1;
+        // Keep at least 1.5 times the level's pixels in the frame.
+        while (reduce < 8 && frame.width() / (2 * reduce) >= kLevelWidth * 3 / 2 &&
+               frame.height() / (2 * reduce) >= kLevelHeight * 3 / 2)
+            reduce *= 2;
+        if (reduce > 1)
+            reader.setScaledSize(QSize(stored.width() / reduce, stored.height() / reduce));
+    }
     QImage img = reader.read();
     if (img.isNull()) {
         p.error = QString::fromUtf8("nem olvasható kép: %1 (%2)").arg(path, reader.errorString());
         return p;
     }
     p.image = img.convertToFormat(QImage::Format_RGB32);
+    if (!p.fullSize.isValid())
+        p.fullSize = p.image.size();
     return p;
 }
 

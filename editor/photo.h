@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 namespace editor {
 
@@ -13,12 +14,19 @@ constexpr int kLevelHeight = 482;
 struct Photo {
     QImage image;  // Format_RGB32, upright
     QString error; // set when the file gave no picture
+    QSize fullSize; // the photo's own size, upright, whatever size `image` was decoded at
     bool ok() const { return error.isEmpty(); }
+    // A frame in the photo's pixels, in `image`'s pixels.
+    QRect toImage(const QRect& frame) const;
 };
 
 // Any format Qt reads. A JPEG that stops before its end marker is refused:
 // the decoder would fill the missing rows with grey and say nothing.
-Photo loadPhoto(const QString& path);
+// `frameFor`, when given, is asked for the frame wanted on a photo of the
+// photo's own size: a JPEG is then decoded at a half, quarter or eighth of
+// its size where the frame still has more than enough pixels for the level
+// (the decoder's own scaling is several times faster than a full decode).
+Photo loadPhoto(const QString& path, const std::function<QRect(QSize)>& frameFor = {});
 bool jpegTruncated(const QByteArray& data);
 
 // The largest 354:482 frame centred on a picture of `size`.

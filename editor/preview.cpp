@@ -1,6 +1,7 @@
 #include "editor/preview.h"
 
 #include "editor/cvimage.h"
+#include "editor/maskedit.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +23,15 @@ void Preview::setDraft(const Draft* d)
 void Preview::setSelected(int index)
 {
     selected_ = index;
+    update();
+}
+
+void Preview::setPainting(bool on)
+{
+    painting_ = on;
+    stroking_ = false;
+    mask_.release();
+    setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
     update();
 }
 
@@ -49,13 +59,57 @@ void Preview::paintEvent(QPaintEvent*)
             p.drawEllipse(QRectF(d.point.x() - 10 + off + 1.5, d.point.y() - 10 + 1.5, 17, 17));
         }
     }
+    if (stroking_ && !mask_.empty()) { // the stroke so far, and the square it must stay in
+        const QPoint at = maskSquare_.topLeft() + QPoint(offsets[1], 0);
+        QImage overlay(mask_.cols, mask_.rows, QImage::Format_ARGB32_Premultiplied);
+        overlay.fill(Qt::transparent);
+        for (int y = 0; y < mask_.rows; ++y)
+            for (int x = 0; x < mask_.cols; ++x)
+                if (mask_.at<uchar>(y, x))
+                    overlay.setPixel(x, y, qPremultiply(qRgba(40, 140, 255, 160))); // the format is premultiplied
+        p.drawImage(at, overlay);
+        p.setPen(QPen(QColor(40, 140, 255), 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(at, maskSquare_.size()).adjusted(0, 0, -1, -1));
+    }
 }
 
 void Preview::mousePressEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint() - QPoint(354 + kGap, 0);
-    if (draft_ && !draft_->left.empty() && QRect(0, 0, 354, 482).contains(pos))
+    if (!draft_ || draft_->left.empty() || !QRect(0, 0, 354, 482).contains(pos) || e->button() != Qt::LeftButton)
+        return;
+    if (!painting_) {
         emit spotClicked(pos);
+        return;
+    }
+    stroking_ = true;
+    maskSquare_ = editor::maskSquare(pos);
+    mask_.release();
+    paintMask(mask_, maskSquare_, pos, pos, kBrush);
+    last_ = pos;
+    update();
+}
+
+void Preview::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!stroking_)
+        return;
+    const QPoint pos = e->position().toPoint() - QPoint(354 + kGap, 0);
+    paintMask(mask_, maskSquare_, last_, pos, kBrush);
+    last_ = pos;
+    update();
+}
+
+void Preview::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (!stroking_ || e->button() != Qt::LeftButton)
+        return;
+    stroking_ = false;
+    const cv::Mat mask = mask_.clone();
+    mask_.release();
+    update();
+    emit maskPainted(maskSquare_, mask);
 }
 
 } // namespace editor

@@ -15,19 +15,31 @@ public:
     explicit Preview(QWidget* parent = nullptr);
     void setDraft(const Draft* d); // not owned; repaint after changes
     void setSelected(int index);
+    // In painting mode a press and drag on the right picture paints a mask
+    // (within the click square where it began) instead of asking for a spot.
+    void setPainting(bool on);
+    static constexpr int kBrush = 2; // radius in level pixels
     QSize sizeHint() const override { return {2 * 354 + kGap, 482}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
     void spotClicked(QPoint levelPoint);
+    void maskPainted(QRect square, cv::Mat mask);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     const Draft* draft_ = nullptr;
     int selected_ = -1;
+    bool painting_ = false;
+    bool stroking_ = false;
+    QRect maskSquare_;
+    cv::Mat mask_;
+    QPoint last_;
 };
 
 } // namespace editor

@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     const QString photo = dir.filePath(QStringLiteral("kert.jpg"));
     editortest::writeBytes(photo, editortest::jpegBytes(editortest::photoLike(1600, 1200, 8)));
     editor::EditorWindow w;
+    w.resize(1400, 700); // the headless screen is smaller than a desktop's
     w.show();
     if (!w.openPhoto(photo))
         return 1;

@@ -46,6 +46,7 @@ private slots:
     void badInputIsRefusedAndNothingWritten_data();
     void badInputIsRefusedAndNothingWritten();
     void aFullDiskLeavesNothingBehind();
+    void aBigPhotoDecodedSmallerGivesTheSameLevel();
 
 private:
     QTemporaryDir dir_;
@@ -95,7 +96,8 @@ void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
         QCOMPARE(cols[1].toInt(), int(report.diffs[size_t(k)].point.x()));
         QCOMPARE(cols[2].toInt(), int(report.diffs[size_t(k)].point.y()));
         QVERIFY(QStringList({"remove", "recolour", "clone", "mirror", "enlarge", "object"}).contains(cols[3]));
-        QVERIFY(cols[4].toInt() >= 40);
+        QVERIFY2(cols[4].toInt() >= 40, qPrintable(lines[k]));
+        QVERIFY2(report.diffs[size_t(k)].noticeable >= 40, qPrintable(lines[k]));
     }
     // The same seed, the same level, byte for byte.
     const Run again = runEditor({"--auto", "8", "--seed", "3", photo_, "-o", path("auto2.DAT")});
@@ -106,6 +108,10 @@ void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
     // A frame of the photo's own pixels.
     const Run framed = runEditor({"--auto", "5", "--crop", "100,50,531,723", photo_, "-o", path("framed.DAT")});
     QCOMPARE(framed.exit, 0);
+    // A small picture, enlarged when asked for.
+    const Run upscaled = runEditor({"--auto", "4", "--upscale", path("small.png"), "-o", path("upscaled.DAT")});
+    QCOMPARE(upscaled.exit, 0);
+    QCOMPARE(QFileInfo(path("upscaled.DAT")).size(), level::kRecordBytes);
 }
 
 void EditorCliTest::pairWritesTheEditsFound()
@@ -173,6 +179,30 @@ void EditorCliTest::aFullDiskLeavesNothingBehind()
     QVERIFY2(r.err.contains("nem írható"), qPrintable(r.err));
     QVERIFY(!QFile::exists(out));
     QVERIFY(!QFile::exists(out + ".tmp"));
+}
+
+void EditorCliTest::aBigPhotoDecodedSmallerGivesTheSameLevel()
+{
+    // Decoded at half size (the frame still has 1.5 times the level's
+    // pixels), the framed picture matches the one from the full decode.
+    const QString big = path("big.jpg");
+    const QByteArray jpeg = jpegBytes(photoLike(2400, 1800, 9));
+    QVERIFY(writeBytes(big, jpeg));
+    const QRect frame(300, 100, 1100, 1498);
+    const Run r = runEditor({"--auto", "1", "--crop", "300,100,1100,1498", big, "-o", path("big.DAT")});
+    QCOMPARE(r.exit, 0);
+    QFile f(path("big.DAT"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QImage made = levelgen::decodePicture(f.readAll().constData(), level::kPictureBytes);
+    const QImage full = editor::frameToLevel(decode(jpeg), frame);
+    double sum = 0;
+    for (int y = 0; y < made.height(); ++y)
+        for (int x = 0; x < made.width(); ++x) {
+            const QRgb a = made.pixel(x, y), b = full.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    const double mean = sum / (3.0 * made.width() * made.height());
+    QVERIFY2(mean < 3, qPrintable(QString::number(mean)));
 }
 
 QTEST_GUILESS_MAIN(EditorCliTest)

@@ -6,6 +6,7 @@
 #include "editor/change.h"
 #include "editor/cvimage.h"
 #include "editor/draft.h"
+#include "editor/objects.h"
 #include "editor/pairfinder.h"
 #include "editor/photo.h"
 #include "photolike.h"
@@ -64,6 +65,8 @@ private slots:
     void exifOrientationIsHonoured();
     void defaultFrameIsTheCentredLargest_data();
     void defaultFrameIsTheCentredLargest();
+    void smallObjectsFillTheirBox_data();
+    void smallObjectsFillTheirBox();
 };
 
 void EditorEngineTest::pairRecoversExactlyTheEdits_data()
@@ -147,8 +150,9 @@ void EditorEngineTest::autoLevelsPassTheValidatorAndAreClickable()
         std::vector<QPoint> points;
         for (const Difference& x : d.diffs) {
             points.push_back(x.point);
-            const ChangeStats s = measure(d.left, d.right, clickSquare(x.point));
-            QVERIFY2(s.perceptible >= 40, qPrintable(QStringLiteral("seed %1 %2: %3 px of dE >= 12").arg(seed).arg(x.kind).arg(s.perceptible)));
+            const levelgen::DiffCheck s = measure(d.left, d.right, clickSquare(x.point)).check;
+            QVERIFY2(s.noticeable >= 40, qPrintable(QStringLiteral("seed %1 %2: %3 px of dE >= 12").arg(seed).arg(x.kind).arg(s.noticeable)));
+            QVERIFY2(s.seenColourBlind(), qPrintable(QStringLiteral("seed %1 %2: protan %3, deutan %4 px").arg(seed).arg(x.kind).arg(s.protan).arg(s.deutan)));
         }
         const QString fault = clickabilityFault(r.left, r.right, points);
         QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(fault)));
@@ -241,6 +245,50 @@ void EditorEngineTest::exifOrientationIsHonoured()
     QVERIFY2(p.ok(), qPrintable(p.error));
     QCOMPARE(p.image.size(), shown);
     QVERIFY(qRed(p.image.pixel(redAt)) > 180 && qBlue(p.image.pixel(redAt)) < 80);
+}
+
+void EditorEngineTest::smallObjectsFillTheirBox_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<bool>("darkDetail"); // black spots or dark thread holes inside
+    QTest::addColumn<int>("minOpaque");   // a slim bird or a flower on its stem covers less
+    QTest::newRow("bird") << int(SmallObject::Bird) << QColor(40, 60, 200) << false << 15;
+    QTest::newRow("butterfly") << int(SmallObject::Butterfly) << QColor(230, 120, 20) << false << 60;
+    QTest::newRow("flower") << int(SmallObject::Flower) << QColor(220, 40, 120) << false << 30;
+    QTest::newRow("fruit") << int(SmallObject::Fruit) << QColor(200, 30, 30) << false << 60;
+    QTest::newRow("ladybird") << int(SmallObject::Ladybird) << QColor(215, 30, 20) << true << 120;
+    QTest::newRow("button, pale") << int(SmallObject::Button) << QColor(230, 220, 190) << true << 160;
+}
+
+void EditorEngineTest::smallObjectsFillTheirBox()
+{
+    QFETCH(int, kind);
+    QFETCH(QColor, colour);
+    QFETCH(bool, darkDetail);
+    QFETCH(int, minOpaque);
+    const int side = 18;
+    for (std::uint32_t seed : {1u, 2u, 7u}) {
+        const QImage img = paintSmallObject(SmallObject(kind), side, colour, seed);
+        QCOMPARE(img.size(), QSize(side, side));
+        int opaque = 0, dark = 0;
+        QRect box;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const QRgb px = img.pixel(x, y);
+                if (qAlpha(px) < 128)
+                    continue;
+                ++opaque;
+                box |= QRect(x, y, 1, 1);
+                // Detail at half the body's brightness or darker.
+                dark += qRed(px) + qGreen(px) + qBlue(px) < std::max(150, (colour.red() + colour.green() + colour.blue()) / 2);
+            }
+        // Big enough to be a difference, and drawn to the size asked.
+        QVERIFY2(opaque >= minOpaque, qPrintable(QStringLiteral("seed %1: %2 opaque px").arg(seed).arg(opaque)));
+        QVERIFY2(box.width() >= side * 2 / 3 || box.height() >= side * 2 / 3, qPrintable(QStringLiteral("seed %1: drawn %2 x %3").arg(seed).arg(box.width()).arg(box.height())));
+        if (darkDetail)
+            QVERIFY2(dark >= 4, qPrintable(QStringLiteral("seed %1: %2 dark px").arg(seed).arg(dark)));
+    }
 }
 
 QTEST_MAIN(EditorEngineTest)

@@ -2,6 +2,7 @@
 // change differences, save as a level of the game (replacing with a .bak
 // kept), and play it in the game's own window without touching a player.
 #include "editor/cropview.h"
+#include "editor/change.h"
 #include "editor/editorwindow.h"
 #include "editor/photo.h"
 #include "editor/preview.h"
@@ -14,6 +15,7 @@
 #include "support/testsupport.h"
 #include "tools/levelgen/validator.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -34,6 +36,8 @@ private slots:
     void badPhotosAreRefusedWithAMessage();
     void smallPhotoIsUpscaledOnlyWhenThePlayerAgrees();
     void handMadeRerolledAndRemovedDifferences();
+    void paintedMaskMakesADifferenceInsideItsSquare_data();
+    void paintedMaskMakesADifferenceInsideItsSquare();
     void savingAsALevelAsksBeforeReplacingAndKeepsABackup();
     void pairWithAnOversizedChangeCannotBeSaved();
     void trialPlayUsesTheGameWindowAndNoPlayerRecord();
@@ -158,6 +162,90 @@ void EditorWindowTest::handMadeRerolledAndRemovedDifferences()
     QVERIFY2(!encodeDraft(w.draft(), &problem).isEmpty(), qPrintable(problem));
 }
 
+void EditorWindowTest::paintedMaskMakesADifferenceInsideItsSquare_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("remove") << QStringLiteral("remove");
+    QTest::newRow("recolour") << QStringLiteral("recolour");
+    QTest::newRow("clone") << QStringLiteral("clone");
+}
+
+void EditorWindowTest::paintedMaskMakesADifferenceInsideItsSquare()
+{
+    QFETCH(QString, kind);
+    EditorWindow w;
+    QVERIFY(w.openPhoto(photo(1200, 1600, 9)));
+    w.countBox->setValue(3);
+    w.makeButton->click();
+    QCOMPARE(w.list->count(), 3);
+    QVERIFY(!w.maskKindBox->isEnabled());
+    QTest::mouseClick(w.paintBox, Qt::LeftButton, {}, QPoint(4, w.paintBox->height() / 2));
+    QVERIFY(w.paintBox->isChecked());
+    QVERIFY(w.maskKindBox->isEnabled());
+    w.maskKindBox->setCurrentIndex(w.maskKindBox->findData(kind));
+    const QPoint right(354 + Preview::kGap, 0);
+    // Free spots, far from the made differences and from the picture's edge.
+    std::vector<QPoint> spots;
+    for (int y = 40; y < 440; y += 30)
+        for (int x = 40; x < 310; x += 30) {
+            bool clear = true;
+            for (const Difference& d : w.draft().diffs)
+                clear = clear && std::max(std::abs(d.point.x() - x), std::abs(d.point.y() - y)) > 45;
+            if (clear)
+                spots.push_back(QPoint(x, y));
+        }
+    // As a player would: on the spots with the most detail first (something to remove).
+    auto detail = [&](QPoint p) {
+        cv::Scalar mean, dev;
+        cv::meanStdDev(w.draft().left(cv::Rect(p.x() - 8, p.y() - 8, 16, 16)), mean, dev);
+        return dev[0] + dev[1] + dev[2];
+    };
+    std::sort(spots.begin(), spots.end(), [&](QPoint a, QPoint b) { return detail(a) > detail(b); });
+    bool made = false;
+    QPoint start;
+    cv::Mat before;
+    for (size_t i = 0; i < spots.size() && i < 8 && !made; ++i) {
+        start = spots[i];
+        before = w.draft().right.clone();
+        // A zig-zag stroke that runs off past the square's corner: the square clips it.
+        QTest::mousePress(w.preview, Qt::LeftButton, {}, right + start);
+        for (const QPoint step : {QPoint(6, 2), QPoint(-4, 5), QPoint(7, 7), QPoint(-6, -6), QPoint(25, 25)})
+            QTest::mouseMove(w.preview, right + start + step);
+        QTest::mouseRelease(w.preview, Qt::LeftButton, {}, right + start + QPoint(25, 25));
+        made = w.list->count() == 4;
+        if (!made)
+            QVERIFY2(w.status->text().contains(QString::fromUtf8("nem lett különbség")), qPrintable(w.status->text()));
+    }
+    QVERIFY2(made, qPrintable(w.status->text()));
+    const Difference& d = w.draft().diffs.back();
+    QCOMPARE(d.kind, kind);
+    // Nothing changed outside the square the stroke began in, and the ring is on the change.
+    const QRect square = clickSquare(start) ;
+    cv::Mat changed;
+    cv::compare(before, w.draft().right, changed, cv::CMP_NE);
+    cv::Mat any;
+    cv::reduce(changed.reshape(1, changed.rows * changed.cols), any, 1, cv::REDUCE_MAX);
+    any = any.reshape(1, changed.rows);
+    const std::vector<levelgen::Change> inside = changesIn(before, w.draft().right, square);
+    QVERIFY(!inside.empty());
+    QCOMPARE(cv::countNonZero(any), int(inside.size()));
+    QVERIFY(square.contains(d.point));
+    QString problem;
+    QVERIFY2(!encodeDraft(w.draft(), &problem).isEmpty(), qPrintable(problem));
+    // A re-roll keeps the painted mask and its kind.
+    w.list->setCurrentRow(3);
+    w.rerollButton->click();
+    QCOMPARE(w.list->count(), 4);
+    QCOMPARE(w.draft().diffs[3].kind, kind);
+    QVERIFY(square.contains(w.draft().diffs[3].point));
+    QVERIFY(changesIn(before, w.draft().right, square.adjusted(-30, -30, 30, 30)).size() ==
+            changesIn(before, w.draft().right, square).size());
+    // Removing it gives the photo back there.
+    w.removeButton->click();
+    QCOMPARE(w.list->count(), 3);
+    QVERIFY(changesIn(before, w.draft().right, square).empty());
+}
+
 void EditorWindowTest::savingAsALevelAsksBeforeReplacingAndKeepsABackup()
 {
     EditorWindow w;
@@ -235,6 +323,7 @@ void EditorWindowTest::trialPlayUsesTheGameWindowAndNoPlayerRecord()
     QVERIFY(Form1->windowTitle().contains(QString::fromUtf8("7. szint")));
     QVERIFY(Form1->windowTitle().contains(QString::fromUtf8("Próbajáték")));
     QCOMPARE(int(Form1->levelData->diffCount()), 3);
+    QVERIFY(!w.close()); // the editor stays while the trial reports back to it
     for (int k = 1; k <= 3; ++k)
         QTest::mousePress(Form1->diffShapes[size_t(k - 1)][0], Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(int(Form1->rs.foundCount), 3);

@@ -25,6 +25,7 @@
 #include "players/uPlayerSelect.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -112,6 +113,12 @@ int main(int argc, char** argv)
     if (mode == "locate") {
         started = [] {
             platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
+            // The start window reads (and on a first run writes) the
+            // settings after its first paint: let that happen first.
+            QElapsedTimer waited;
+            waited.start();
+            while (!QFile::exists(platform::writeFile(QStringLiteral("settings.dat"))) && waited.elapsed() < 10000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
             platform::showModal(Form3);
             say("dir " + QFile::encodeName(platform::exeDir()));
             app::closeAllWindows();

@@ -428,14 +428,13 @@ void HostileFoldersTest::signalAtRandomMomentsLeavesWholeFiles()
 void HostileFoldersTest::signalWhileABoxWaitsForAnAnswer()
 {
     // No title music: the start window's first showing opens an error box
-    // and waits in it, before the program's event loop has begun.
+    // and waits in it for a player who never answers.
     GameDir dir;
     Game g;
     g.start({QStringLiteral("unanswered"), dir.path()});
     QVERIFY(g.waitFor(QStringLiteral("signals"), 20000));
     g.signal(SIGTERM);
     QVERIFY(g.endsWith(0));
-    QVERIFY(!g.lines.contains(QStringLiteral("ready")));
     QVERIFY(!QFile::exists(dir.file(QStringLiteral("kovra2.lock"))));
 }
 
