@@ -78,6 +78,7 @@ void TForm2::showEvent(QShowEvent* e)
         return;
     }
     platform::guard([this] { FormShow(); });
+    showSequenceDone_ = true;
 }
 
 void TForm2::paintEvent(QPaintEvent* e)
@@ -91,6 +92,7 @@ void TForm2::paintEvent(QPaintEvent* e)
     QTimer::singleShot(0, this, [this] {
         if (isVisible())
             platform::guard([this] { FormShow(); });
+        showSequenceDone_ = true;
     });
 }
 

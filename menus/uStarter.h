@@ -19,6 +19,8 @@ public:
     // Shows the window and runs its show sequence after the first paint
     // instead of before it (the program's first showing).
     void showThenRunShowSequence();
+    // True once a showing's sequence (title music, settings) has run.
+    bool showSequenceDone() const { return showSequenceDone_; }
 
     void FormShow();
     void Button2Click(); // Játék indítása
@@ -51,6 +53,7 @@ private:
     bool writeWarned_ = false;
     bool deferShowSequence_ = false; // the next showing waits for its paint
     bool showSequencePending_ = false;
+    bool showSequenceDone_ = false;
 };
 
 // The warning shown when the game cannot write into `dir`.

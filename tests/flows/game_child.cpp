@@ -95,6 +95,16 @@ int saveRosters(int argc, char** argv)
     return 0;
 }
 
+// The start window opens its title music and reads (on a first run writes)
+// the settings after its first paint; a player cannot click before that.
+void waitForTheStartWindowsShowing()
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!Form2->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 int main(int argc, char** argv)
 {
     app::prepareSignals();
@@ -113,12 +123,7 @@ int main(int argc, char** argv)
     if (mode == "locate") {
         started = [] {
             platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
-            // The start window reads (and on a first run writes) the
-            // settings after its first paint: let that happen first.
-            QElapsedTimer waited;
-            waited.start();
-            while (!QFile::exists(platform::writeFile(QStringLiteral("settings.dat"))) && waited.elapsed() < 10000)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            waitForTheStartWindowsShowing();
             platform::showModal(Form3);
             say("dir " + QFile::encodeName(platform::exeDir()));
             app::closeAllWindows();
@@ -130,6 +135,9 @@ int main(int argc, char** argv)
         started = [] {
             if (app::closingAllWindows())
                 return; // a signal came first
+            waitForTheStartWindowsShowing();
+            if (app::closingAllWindows())
+                return; // a signal came while it was showing
             say("ready");
             followStdin();
             platform::setModalScript([](QWidget* w) {
