@@ -61,6 +61,7 @@ layout)
   [ -z "$out" ] || fail "desktop-file-validate: $out"
   if [ -e "$P/bin/kovra2-editor" ]; then # the level maker, when it is built
     out=$(desktop-file-validate "$P/share/applications/$appid.editor.desktop" 2>&1) || fail "no level maker entry: $out"
+    zcat "$P/share/man/man6/kovra2-editor.6.gz" | grep -q '^.TH KOVRA2-EDITOR 6' || fail "no man page for the level maker"
     [ -z "$out" ] || fail "desktop-file-validate: $out"
   fi
   out=$(appstreamcli validate --no-net --no-color "$P/share/metainfo/$appid.metainfo.xml" 2>&1) || fail "appstreamcli: $out"
