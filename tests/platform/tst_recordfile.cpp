@@ -11,18 +11,7 @@
 #include <QtTest>
 
 using namespace platform;
-
-namespace {
-QString raisedBy(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.message();
-    }
-    return QString();
-}
-} // namespace
+using testsupport::raisedBy;
 
 class RecordFileTest : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "menus/uStarter.h"
 #include "game/levelrecord.h"
+#include "platform/ioerror.h"
 #include "platform/paths.h"
 #include "platform/timer.h"
 #include "players/records.h"
@@ -118,6 +119,16 @@ int addPlayer(const QString& dir, const QString& name, int levelNo, int helps, i
     out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     out.write(players::encodeRoster(r));
     return slot;
+}
+
+QString raisedBy(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const platform::RuntimeError& e) {
+        return e.message();
+    }
+    return QString();
 }
 
 } // namespace testsupport

@@ -67,4 +67,7 @@ QVector<QPoint> spreadPoints(int count);
 int addPlayer(const QString& dir, const QString& name, int level = 1, int helps = 0,
               int secondsBank = 0, int attempts = 0);
 
+// The message of the runtime error `f` raises; empty when it raises none.
+QString raisedBy(const std::function<void()>& f);
+
 } // namespace testsupport
