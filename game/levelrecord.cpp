@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <cstring>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace level {
 
@@ -10,7 +14,73 @@ constexpr int kRowBytes = 1064; // 354 * 3 = 1062 plus 2 bytes of padding
 
 void put16(char* p, quint16 v) { qToLittleEndian(v, p); }
 void put32(char* p, quint32 v) { qToLittleEndian(v, p); }
+quint16 u16(const char* p) { return qFromLittleEndian<quint16>(p); }
+quint32 u32(const char* p) { return qFromLittleEndian<quint32>(p); }
 } // namespace
+
+namespace {
+// One BMP row (blue, green, red per pixel) into 0xffRRGGBB pixels: the same
+// bytes in the same order, each pixel widened by an opaque alpha byte.
+void widenRowPlain(const uchar* src, quint32* dst, int width)
+{
+    int x = 0;
+    for (; x + 4 <= width; x += 4, src += 12) { // four pixels from three words
+        quint32 a, b, c;
+        std::memcpy(&a, src, 4);
+        std::memcpy(&b, src + 4, 4);
+        std::memcpy(&c, src + 8, 4);
+        dst[x] = 0xff000000u | a;
+        dst[x + 1] = 0xff000000u | a >> 24 | b << 8;
+        dst[x + 2] = 0xff000000u | b >> 16 | c << 16;
+        dst[x + 3] = 0xff000000u | c >> 8;
+    }
+    for (; x < width; ++x, src += 3)
+        dst[x] = 0xff000000u | quint32(src[2]) << 16 | quint32(src[1]) << 8 | src[0];
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("ssse3"))) void widenRowSsse3(const uchar* src, quint32* dst, int width)
+{
+    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
+    int x = 0;
+    // 16 bytes are read for 12 used: stop while a whole load stays in the row.
+    for (; x + 6 <= width; x += 4, src += 12) {
+        const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), _mm_or_si128(_mm_shuffle_epi8(in, spread), alpha));
+    }
+    widenRowPlain(src, dst + x, width - x);
+}
+#endif
+
+using WidenRow = void (*)(const uchar*, quint32*, int);
+WidenRow pickWidenRow()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    if (__builtin_cpu_supports("ssse3"))
+        return widenRowSsse3;
+#endif
+    return widenRowPlain;
+}
+} // namespace
+
+QImage decodePicture(const char* d, qint64 size)
+{
+    if (size != kPictureBytes || d[0] != 'B' || d[1] != 'M' || u32(d + 2) != kPictureBytes || u32(d + 10) != 54
+        || u32(d + 14) != 40 || qint32(u32(d + 18)) != kPictureWidth || qint32(u32(d + 22)) != kPictureHeight
+        || u16(d + 26) != 1 || u16(d + 28) != 24 || u32(d + 30) != 0)
+        return {};
+    // Done at every level change: rows straight from the record, bottom row
+    // first, into the screen's own pixel format.
+    static const WidenRow widen = pickWidenRow();
+    QImage img(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    if (img.isNull())
+        return {};
+    for (int y = 0; y < kPictureHeight; ++y)
+        widen(reinterpret_cast<const uchar*>(d + 54 + qint64(kPictureHeight - 1 - y) * kRowBytes),
+              reinterpret_cast<quint32*>(img.scanLine(y)), kPictureWidth);
+    return img;
+}
 
 Trailer LevelRecord::trailer() const
 {

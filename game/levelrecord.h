@@ -41,6 +41,9 @@ struct LevelRecord {
 
 // A picture as the 512902-byte, 24-bit bottom-up BMP the record stores.
 QByteArray encodeBmp24(const QImage& picture); // must be 354 x 482
+// A record's picture field as an RGB32 image; null unless it is exactly the
+// BMP the record stores (so any other picture goes to the general loader).
+QImage decodePicture(const char* data, qint64 size);
 // The 112-byte trailer.
 QByteArray encodeTrailer(const QVector<QPoint>& points, QColor marker);
 // A whole record from two pictures and the difference centres.

@@ -45,6 +45,50 @@ private slots:
         QCOMPARE(back.pixelColor(353, 481), QColor(200, 100, 50));
     }
 
+    // The game's own decoder must agree with the general BMP loader on every
+    // pixel (noise reaches every byte position of the rows), and leave any
+    // other picture to that loader.
+    void recordPicturesDecodeAsTheGeneralLoaderReadsThem()
+    {
+        QImage noise(level::kPictureWidth, level::kPictureHeight, QImage::Format_RGB32);
+        quint32 seed = 12345;
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                noise.setPixel(x, y, 0xff000000u | (seed >> 8));
+            }
+        const QByteArray bmp = level::encodeBmp24(noise);
+        const QImage ours = level::decodePicture(bmp.constData(), bmp.size());
+        QCOMPARE(ours.format(), QImage::Format_RGB32);
+        QCOMPARE(ours, QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(ours, noise);
+    }
+
+    void otherPicturesAreLeftToTheGeneralLoader_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("no BMP magic") << 0 << QByteArray("PM");
+        QTest::newRow("32 bits a pixel") << 28 << QByteArray("\x20\x00", 2);
+        QTest::newRow("compressed") << 30 << QByteArray("\x01", 1);
+        QTest::newRow("top-down rows") << 22 << QByteArray("\x1e\xfe\xff\xff", 4); // height -482
+        QTest::newRow("wider") << 18 << QByteArray("\x63\x01", 2);
+        QTest::newRow("pixels elsewhere") << 10 << QByteArray("\x36\x01", 2);
+        QTest::newRow("larger header") << 14 << QByteArray("\x7c", 1);
+    }
+    void otherPicturesAreLeftToTheGeneralLoader()
+    {
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        QImage plain(level::kPictureWidth, level::kPictureHeight, QImage::Format_RGB32);
+        plain.fill(Qt::darkCyan);
+        QByteArray bmp = level::encodeBmp24(plain);
+        QVERIFY(!level::decodePicture(bmp.constData(), bmp.size()).isNull());
+        bmp.replace(offset, bytes.size(), bytes);
+        QVERIFY(level::decodePicture(bmp.constData(), bmp.size()).isNull());
+        QVERIFY(level::decodePicture(bmp.constData(), bmp.size() - 1).isNull());
+    }
+
     void trailerHoldsCountPointsAndColourAtTheirOffsets()
     {
         QImage img(354, 482, QImage::Format_RGB888);

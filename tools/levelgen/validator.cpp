@@ -74,9 +74,6 @@ void Report::fail(Fault f, const QString& text)
 }
 
 namespace {
-constexpr int kRowBytes = 1064;
-
-quint32 u32(const char* p) { return qFromLittleEndian<quint32>(p); }
 quint16 u16(const char* p) { return qFromLittleEndian<quint16>(p); }
 
 void checkPixels(Report& r, const std::vector<QPoint>& points)
@@ -107,22 +104,6 @@ void checkPixels(Report& r, const std::vector<QPoint>& points)
     }
 }
 } // namespace
-
-QImage decodePicture(const char* d, qint64 size)
-{
-    if (size != level::kPictureBytes || d[0] != 'B' || d[1] != 'M' || u32(d + 2) != level::kPictureBytes ||
-        u32(d + 10) != 54 || u32(d + 14) != 40 || qint32(u32(d + 18)) != level::kPictureWidth ||
-        qint32(u32(d + 22)) != level::kPictureHeight || u16(d + 26) != 1 || u16(d + 28) != 24 || u32(d + 30) != 0)
-        return {};
-    QImage img(level::kPictureWidth, level::kPictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < level::kPictureHeight; ++y) {
-        const auto* src = reinterpret_cast<const uchar*>(d + 54 + qint64(level::kPictureHeight - 1 - y) * kRowBytes);
-        auto* dst = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < level::kPictureWidth; ++x)
-            dst[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
-    }
-    return img;
-}
 
 Report validateLevel(const QByteArray& rec)
 {

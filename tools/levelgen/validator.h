@@ -1,6 +1,7 @@
 #pragma once
 // Checks a level file against everything the game and the player rely on.
 #include <QByteArray>
+#include "game/levelrecord.h"
 #include "tools/levelgen/rules.h"
 
 #include <QColor>
@@ -46,8 +47,7 @@ struct Report {
     void fail(Fault f, const QString& text);
 };
 
-// A picture field as an image; null unless it is exactly the BMP the game stores.
-QImage decodePicture(const char* data, qint64 size);
+using level::decodePicture; // null unless exactly the BMP the game stores
 Report validateLevel(const QByteArray& record);
 
 // The rules between levels: every pair of left pictures far enough apart
