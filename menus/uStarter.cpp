@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 LazyForm<TForm2> Form2;
 
@@ -64,6 +65,10 @@ TForm2::TForm2(QWidget* parent)
 void TForm2::showThenRunShowSequence()
 {
     deferShowSequence_ = true;
+    // The window's first exposure is watched, not the form's own paint:
+    // where pictures cover the whole form, only they are painted.
+    if (QWindow* w = (winId(), windowHandle()))
+        w->installEventFilter(this);
     show();
 }
 
@@ -81,19 +86,21 @@ void TForm2::showEvent(QShowEvent* e)
     showSequenceDone_ = true;
 }
 
-void TForm2::paintEvent(QPaintEvent* e)
+bool TForm2::eventFilter(QObject* watched, QEvent* e)
 {
-    QWidget::paintEvent(e);
-    if (!showSequencePending_)
-        return;
-    showSequencePending_ = false;
-    // Once this paint has reached the screen: the title music's library and
-    // device take longer to start than the whole window took to appear.
-    QTimer::singleShot(0, this, [this] {
-        if (isVisible())
-            platform::guard([this] { FormShow(); });
-        showSequenceDone_ = true;
-    });
+    if (e->type() == QEvent::Expose && watched == windowHandle() && showSequencePending_
+        && windowHandle()->isExposed()) {
+        showSequencePending_ = false;
+        // Run once this exposure has been painted and has reached the screen:
+        // the title music's library and device take longer to start than the
+        // whole window took to appear.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                platform::guard([this] { FormShow(); });
+            showSequenceDone_ = true;
+        });
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void TForm2::closeEvent(QCloseEvent* e)

@@ -44,14 +44,14 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void musicStop();
     void musicRestart();
     void warnIfUnwritable(); // once per run, at the first showing
     bool writeWarned_ = false;
-    bool deferShowSequence_ = false; // the next showing waits for its paint
+    bool deferShowSequence_ = false; // the next showing waits for its first paint
     bool showSequencePending_ = false;
     bool showSequenceDone_ = false;
 };

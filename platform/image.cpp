@@ -12,13 +12,32 @@ Image::Image(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 void Image::setPicture(const QPixmap& p)
 {
     picture_ = p;
+    updateOpaque();
     update();
 }
 
 void Image::setStretch(bool s)
 {
     stretch_ = s;
+    updateOpaque();
     update();
+}
+
+// A picture that covers the whole control hides what lies behind it: the
+// window then skips painting its background there (half the cost of
+// showing a new level).
+void Image::updateOpaque()
+{
+    const QSize shown = picture_.deviceIndependentSize().toSize();
+    const bool covers = !picture_.isNull() && !picture_.hasAlphaChannel()
+                        && (stretch_ || (shown.width() >= width() && shown.height() >= height()));
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
+void Image::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    updateOpaque();
 }
 
 namespace {

@@ -27,11 +27,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
 
 private:
+    void updateOpaque();
     QPixmap picture_;
     bool stretch_ = false;
     bool pressed_ = false;
