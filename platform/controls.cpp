@@ -49,18 +49,24 @@ QFont windowFont() { return layoutFont(11); }
 
 QFont Label::fittedFont() const
 {
-    QFont f = font();
+    // Painted at every change of a counter: measured again only when the
+    // text, the font or the room changed.
+    const QFont f = font();
     const QString t = text();
     const qreal room = contentsRect().width();
-    if (t.isEmpty() || QFontMetricsF(f, this).horizontalAdvance(t) <= room)
-        return f;
-    // Narrower letters, never below 90 %: past that the text needs new words.
-    for (int stretch = 99; stretch >= 90; --stretch) {
-        f.setStretch(stretch);
-        if (QFontMetricsF(f, this).horizontalAdvance(t) <= room)
-            break;
+    if (fitted_.valid && fitted_.text == t && fitted_.room == room && fitted_.base == f)
+        return fitted_.font;
+    QFont fit = f;
+    if (!t.isEmpty() && QFontMetricsF(fit, this).horizontalAdvance(t) > room) {
+        // Narrower letters, never below 90 %: past that the text needs new words.
+        for (int stretch = 99; stretch >= 90; --stretch) {
+            fit.setStretch(stretch);
+            if (QFontMetricsF(fit, this).horizontalAdvance(t) <= room)
+                break;
+        }
     }
-    return f;
+    fitted_ = {true, t, room, f, fit};
+    return fit;
 }
 
 void Label::paintEvent(QPaintEvent*)

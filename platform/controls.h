@@ -30,6 +30,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    struct Fitted {
+        bool valid = false;
+        QString text;
+        qreal room = 0;
+        QFont base, font;
+    };
+    mutable Fitted fitted_;
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text,

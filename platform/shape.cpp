@@ -37,11 +37,8 @@ int Shape::cornerSize() const
     return qMin(width() - penWidth_ + 1, height() - penWidth_ + 1) / 4;
 }
 
-void Shape::paintEvent(QPaintEvent*)
+void Shape::drawOutline(QPainter& p) const
 {
-    if (penStyle_ == Clear && brushStyle_ == Clear)
-        return;
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ != Rectangle);
     if (penStyle_ == Solid) {
         QPen pen(penColor_, penWidth_);
@@ -63,6 +60,33 @@ void Shape::paintEvent(QPaintEvent*)
         break;
     }
     }
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    if (penStyle_ == Clear && brushStyle_ == Clear)
+        return;
+    QPainter p(this);
+    const QTransform& t = p.deviceTransform();
+    const bool plainScale = t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0;
+    // A large frame's few stroked pixels cost less than copying its square;
+    // dots, rings and panels are repainted with what changes under them at
+    // every level, and filling a smooth outline costs more than a copy.
+    if (!plainScale || (brushStyle_ == Clear && width() * height() > 32 * 32)) {
+        drawOutline(p);
+        return;
+    }
+    // Drawn at the scale it is shown at, so a scaled screen gets it as sharp.
+    const Look now{kind_, size(), penStyle_, penColor_, penWidth_, brushStyle_, brushColor_, t.m11()};
+    if (look_.isNull() || !(drawnLook_ == now)) {
+        look_ = QPixmap((QSizeF(size()) * now.dpr).toSize());
+        look_.setDevicePixelRatio(now.dpr);
+        look_.fill(Qt::transparent);
+        QPainter lp(&look_);
+        drawOutline(lp);
+        drawnLook_ = now;
+    }
+    p.drawPixmap(0, 0, look_);
 }
 
 void Shape::mousePressEvent(QMouseEvent* e)

@@ -2,6 +2,8 @@
 // The shape control: one outline shape with a pen and a brush. Its whole
 // rectangle is its hit area, also where nothing is drawn.
 #include <QColor>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -43,6 +45,20 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
 
 private:
+    void drawOutline(QPainter& p) const;
+    struct Look {
+        Kind kind;
+        QSize size;
+        Style penStyle;
+        QColor penColor;
+        int penWidth;
+        Style brushStyle;
+        QColor brushColor;
+        qreal dpr;
+        bool operator==(const Look&) const = default;
+    };
+    QPixmap look_; // the outline as last drawn, and how
+    Look drawnLook_{};
     Kind kind_;
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;

@@ -91,6 +91,62 @@ private slots:
         QVERIFY(!red(0, 0));   // the corner is outside the circle
     }
 
+    // Outlines are drawn once and copied after: every change of look, and a
+    // screen at another scale, must still show the shape as set.
+    void shapeShowsEveryChangeOfLook_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<qreal>("ratio");
+        for (qreal ratio : {1.0, 1.5}) {
+            const QString at = QStringLiteral(" at %1").arg(ratio);
+            for (const char* change : {"pen colour", "brush colour", "brush cleared", "pen cleared", "kind", "size", "pen width"})
+                QTest::newRow(qPrintable(QString::fromLatin1(change) + at)) << QString::fromLatin1(change) << ratio;
+        }
+    }
+    void shapeShowsEveryChangeOfLook()
+    {
+        QFETCH(QString, change);
+        QFETCH(qreal, ratio);
+        auto render = [ratio](Shape& s) {
+            QImage out(s.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            out.setDevicePixelRatio(ratio);
+            out.fill(Qt::transparent);
+            s.render(&out, QPoint(), QRegion(), {});
+            return out;
+        };
+        auto setUp = [](Shape& s) {
+            s.setGeometry(0, 0, 18, 18);
+            s.setPenColor(QColor(192, 162, 143));
+            s.setBrushColor(Qt::white);
+        };
+        auto apply = [&change](Shape& s) {
+            if (change == QLatin1String("pen colour"))
+                s.setPenColor(Qt::red);
+            else if (change == QLatin1String("brush colour"))
+                s.setBrushColor(QColor(192, 162, 143));
+            else if (change == QLatin1String("brush cleared"))
+                s.setBrushStyle(Shape::Clear);
+            else if (change == QLatin1String("pen cleared"))
+                s.setPenStyle(Shape::Clear);
+            else if (change == QLatin1String("kind"))
+                s.setKind(Shape::RoundRect);
+            else if (change == QLatin1String("size"))
+                s.resize(20, 20);
+            else
+                s.setPenWidth(3);
+        };
+        QWidget parent;
+        Shape reused(&parent, Shape::Circle), fresh(&parent, Shape::Circle);
+        setUp(reused);
+        setUp(fresh);
+        const QImage before = render(reused); // draws and keeps the first look
+        apply(reused);
+        apply(fresh);
+        const QImage after = render(reused);
+        QCOMPARE(after, render(fresh));
+        QVERIFY(after != before);
+    }
+
     void gaugeFillsInWholePercentSteps_data()
     {
         QTest::addColumn<int>("max");
@@ -121,6 +177,42 @@ private slots:
         if (pixels > 0)
             QCOMPARE(img.pixelColor(pixels, 8), QColor(255, 213, 191));
         QCOMPARE(img.pixelColor(pixels + 1, 8), pixels + 1 < 128 ? QColor(192, 162, 143) : img.pixelColor(pixels + 1, 8));
+    }
+
+    // A picture that covers its control hides what is behind it, so the
+    // window behind skips painting there; a smaller or see-through one must not.
+    void pictureIsOpaqueOnlyWhereItCoversItsControl_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<bool>("alpha");
+        QTest::addColumn<bool>("stretch");
+        QTest::addColumn<bool>("opaque");
+        QTest::newRow("exact") << QSize(100, 80) << false << false << true;
+        QTest::newRow("larger") << QSize(120, 90) << false << false << true;
+        QTest::newRow("narrower") << QSize(99, 80) << false << false << false;
+        QTest::newRow("shorter") << QSize(100, 79) << false << false << false;
+        QTest::newRow("see-through") << QSize(100, 80) << true << false << false;
+        QTest::newRow("small, stretched") << QSize(10, 10) << false << true << true;
+    }
+    void pictureIsOpaqueOnlyWhereItCoversItsControl()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(bool, alpha);
+        QFETCH(bool, stretch);
+        QFETCH(bool, opaque);
+        platform::Image im(nullptr);
+        im.resize(100, 80);
+        im.setStretch(stretch);
+        QPixmap pm(picture);
+        pm.fill(alpha ? QColor(0, 255, 0, 128) : QColor(Qt::green));
+        im.setPicture(pm);
+        QCOMPARE(im.testAttribute(Qt::WA_OpaquePaintEvent), opaque);
+        im.setPicture(QPixmap());
+        QVERIFY(!im.testAttribute(Qt::WA_OpaquePaintEvent));
+        im.setPicture(QPixmap(200, 200));
+        im.resize(300, 300); // grown past its picture: seen when it shows
+        im.show();
+        QCOMPARE(im.testAttribute(Qt::WA_OpaquePaintEvent), stretch);
     }
 
     void pictureIsDrawnAtNaturalSizeAndClicksOnlyWithLeftButton()
