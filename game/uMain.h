@@ -126,6 +126,9 @@ private:
     void showCaption(int n);
     platform::Shape* regionControl(int k, int side); // made once, reused by every level
     platform::Shape* progressDot(int k);
+    QWidget* regionLayer();
+    void setRegionsVisible(bool visible);
+    QWidget* regionLayer_ = nullptr;
     std::array<std::array<platform::Shape*, 2>, level::kMaxDiffs> regionPool_{};
     std::array<platform::Shape*, level::kMaxDiffs> dotPool_{};
     std::unique_ptr<level::LevelRecord> spareRecord_; // the next load reads into it

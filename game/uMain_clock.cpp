@@ -90,9 +90,7 @@ void TForm1::CheckPause()
     Timer1->setEnabled(v && regionsBuilt());
     Image2->setEnabled(v);
     Image5->setVisible(rs.paused);
-    for (int k = 1; k <= builtCount_; ++k)
-        for (Shape* s : diffShapes[k - 1])
-            s->setVisible(v);
+    setRegionsVisible(v);
 }
 
 void TForm1::inActTimerTimer()

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+
 using platform::Shape;
 
 std::uint8_t TForm1::diffCount() const { return levelData->diffCount(); }
@@ -34,6 +35,19 @@ void TForm1::FormShow()
     platform::guard([] { settings::load(); });
     SzintFeltolt(rs.level);
 }
+
+namespace {
+// A record's picture on its control: the game's own BMP layout straight into
+// the screen's pixel format, anything else through the general loader.
+bool showRecordPicture(platform::Image* control, const char* bmp)
+{
+    QImage decoded = level::decodePicture(bmp, level::kPictureBytes);
+    if (decoded.isNull())
+        return control->loadFromData(bmp, level::kPictureBytes);
+    control->setPicture(QPixmap::fromImage(std::move(decoded)));
+    return true;
+}
+} // namespace
 
 // Reads the level file and puts it on screen; false when it cannot be opened
 // (or holds no playable number of differences). Other failures raise.
@@ -55,8 +69,7 @@ bool TForm1::loadLevelFile(std::uint8_t n)
     // The scratch files hold these very bytes: decode them from memory
     // rather than read back what was just written.
     std::swap(levelData, incoming);
-    if (!balkep->loadFromData(levelData->leftPicture(), level::kPictureBytes)
-        || !jobbkep->loadFromData(levelData->rightPicture(), level::kPictureBytes))
+    if (!showRecordPicture(balkep, levelData->leftPicture()) || !showRecordPicture(jobbkep, levelData->rightPicture()))
         throw platform::RuntimeError(QString::fromUtf8("A kép nem tölthető be (BAL.BMP, JOBB.BMP)"));
     balkep->show();
     jobbkep->show();
@@ -150,11 +163,43 @@ void TForm1::showCaption(int n)
 // load cost more than reading the level. Raising each in the order a fresh
 // build would make them keeps the same stacking (the topmost of two regions
 // on one point is the later one).
+// The regions and progress dots live on one layer over the window, masked
+// to their squares so that a press anywhere else reaches the pictures. It is
+// hidden while they are refitted and shown once after: every control shown
+// on a visible window under the pointer asks the X server where the pointer
+// is, and up to 75 such round trips cost more than the rest of a load.
+QWidget* TForm1::regionLayer()
+{
+    if (!regionLayer_) {
+        regionLayer_ = new QWidget(this);
+        regionLayer_->setObjectName(QStringLiteral("regionLayer"));
+        regionLayer_->hide();
+    }
+    return regionLayer_;
+}
+
+void TForm1::setRegionsVisible(bool visible)
+{
+    bool change = false;
+    for (int k = 1; k <= builtCount_; ++k)
+        for (Shape* s : diffShapes[k - 1])
+            change = change || s->isHidden() == visible;
+    if (!change)
+        return;
+    if (visible)
+        regionLayer()->hide();
+    for (int k = 1; k <= builtCount_; ++k)
+        for (Shape* s : diffShapes[k - 1])
+            s->setVisible(visible);
+    if (visible)
+        regionLayer()->show();
+}
+
 platform::Shape* TForm1::regionControl(int k, int side)
 {
     Shape*& s = regionPool_[size_t(k - 1)][size_t(side)];
     if (!s) {
-        s = new Shape(this, Shape::Circle);
+        s = new Shape(regionLayer(), Shape::Circle);
         s->setBrushStyle(Shape::Clear);
         s->setPenWidth(3);
         s->onMouseDown = [this](Shape* r, Qt::MouseButton) { platform::guard([this, r] { ShapeMouseDown(r); }); };
@@ -170,7 +215,7 @@ platform::Shape* TForm1::progressDot(int k)
 {
     Shape*& dot = dotPool_[size_t(k - 1)];
     if (!dot) {
-        dot = new Shape(this, Shape::Circle);
+        dot = new Shape(regionLayer(), Shape::Circle);
         dot->setPenWidth(1);
     }
     return dot;
@@ -181,6 +226,10 @@ void TForm1::AlakzatEpites()
     const int n = diffCount();
     const QColor marker = levelData->markerColor();
     const Qt::CursorShape cursor = settings::current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
+    QWidget* layer = regionLayer();
+    layer->hide();
+    layer->setGeometry(rect());
+    QRegion hitArea;
     for (int side = 0; side < 2; ++side) {
         for (int k = 1; k <= n; ++k) {
             const level::DiffPoint pt = levelData->diffPoint(k);
@@ -194,6 +243,7 @@ void TForm1::AlakzatEpites()
             s->setObjectName((side == 0 ? QStringLiteral("a") : QStringLiteral("b")) + level::zeroes(std::uint8_t(k)));
             s->raise();
             s->show();
+            hitArea += s->geometry();
             diffShapes[k - 1][side] = s;
         }
     }
@@ -205,9 +255,13 @@ void TForm1::AlakzatEpites()
         dot->setPenColor(QColor(192, 162, 143));
         dot->raise();
         dot->show();
+        hitArea += dot->geometry();
         progressDots[k - 1] = dot;
     }
     builtCount_ = n;
+    layer->setMask(hitArea);
+    layer->raise();
+    layer->show();
 }
 
 void TForm1::AlakzatLebontas()
@@ -222,6 +276,8 @@ void TForm1::AlakzatLebontas()
         progressDots[k - 1] = nullptr;
     }
     builtCount_ = 0;
+    if (regionLayer_)
+        regionLayer_->hide(); // its mask would still take the old squares' presses
 }
 
 void TForm1::ShapeMouseDown(Shape* r)

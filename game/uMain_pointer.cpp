@@ -79,9 +79,7 @@ void TForm1::guardHitTest(int hit)
         jobbkep->hide();
         if (music && !rs.paused)
             MediaPlayer1.pause();
-        for (int k = 1; k <= builtCount_; ++k)
-            for (Shape* s : diffShapes[k - 1])
-                s->hide();
+        setRegionsVisible(false);
         gameLive = false;
         guardSuspended_ = true;
         return;
@@ -90,9 +88,7 @@ void TForm1::guardHitTest(int hit)
     if (!gameLive && hit == HTCLIENT && !rs.paused && lblkulonbseg->text() != QLatin1String("0")
         && regionsBuilt()) {
         Timer1->setEnabled(true);
-        for (int k = 1; k <= builtCount_; ++k)
-            for (Shape* s : diffShapes[k - 1])
-                s->show();
+        setRegionsVisible(true);
         balkep->show();
         jobbkep->show();
         if (music)

@@ -148,6 +148,47 @@ private slots:
         QCOMPARE(Form1->lblkulonbseg->text(), QStringLiteral("0"));
     }
 
+    // The regions sit on one layer over the window: a press must reach a
+    // square where one is, and the picture or the window everywhere else.
+    void pressesReachWhatLiesUnderThem_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<QPoint>("at"); // on the left picture
+        QTest::addColumn<QString>("reaches");
+        QTest::newRow("square's centre") << "playing" << QPoint(100, 100) << "a001";
+        QTest::newRow("square's corner") << "playing" << QPoint(90, 90) << "a001";
+        QTest::newRow("beside the square") << "playing" << QPoint(111, 100) << "balkep";
+        QTest::newRow("far from any square") << "playing" << QPoint(30, 400) << "balkep";
+        QTest::newRow("after the teardown") << "torn down" << QPoint(100, 100) << "balkep";
+        QTest::newRow("second square") << "playing" << QPoint(200, 300) << "a002";
+        QTest::newRow("paused") << "paused" << QPoint(100, 100) << "window";
+        QTest::newRow("a new level's square") << "next level" << QPoint(50, 60) << "a001";
+        QTest::newRow("the old level's square") << "next level" << QPoint(100, 100) << "balkep";
+    }
+    void pressesReachWhatLiesUnderThem()
+    {
+        QFETCH(QString, when);
+        QFETCH(QPoint, at);
+        QFETCH(QString, reaches);
+        GameSession s;
+        s.writeLevel(1, QVector<QPoint>{{100, 100}, {200, 300}});
+        s.writeLevel(2, QVector<QPoint>{{50, 60}, {250, 70}, {300, 450}});
+        s.start();
+        if (when == QLatin1String("torn down"))
+            Form1->AlakzatLebontas();
+        if (when == QLatin1String("paused"))
+            Form1->Image3Click();
+        if (when == QLatin1String("next level")) {
+            Form1->AlakzatLebontas();
+            Form1->SzintFeltolt(2);
+        }
+        QWidget* under = Form1->childAt(at + QPoint(76, 59));
+        const QString name = !under ? QStringLiteral("window")
+                             : qobject_cast<Shape*>(under) || under == Form1->balkep ? under->objectName()
+                                                                                      : QStringLiteral("window");
+        QCOMPARE(name, reaches);
+    }
+
     void hiddenRegionsCannotBePressedWhilePaused()
     {
         GameSession s;
@@ -227,13 +268,15 @@ private slots:
         QCOMPARE(s.region(2, 1)->geometry(), QRect(10 + 552, 10 + 49, 20, 20));
         const int step = 330 / 3;
         QCOMPARE(Form1->progressDots[2]->geometry(), QRect(327 + step * 2 + step / 2, 618, 18, 18));
-        // Stacked as a fresh build stacks them: each above the ones built before it.
-        const QObjectList order = Form1->children();
+        // Stacked as a fresh build stacks them: each above the ones built
+        // before it, all of them above the rest of the window.
+        QWidget* layer = s.region(1, 0)->parentWidget();
+        const QObjectList order = layer->children();
         for (int k = 1; k < 3; ++k)
             QVERIFY(order.indexOf(s.region(k + 1, 0)) > order.indexOf(s.region(k, 0)));
         QVERIFY(order.indexOf(s.region(1, 1)) > order.indexOf(s.region(3, 0)));
         QVERIFY(order.indexOf(Form1->progressDots[0]) > order.indexOf(s.region(3, 1)));
-        QVERIFY(order.indexOf(s.region(1, 0)) > order.indexOf(Form1->Jelolo));
+        QCOMPARE(Form1->children().last(), layer);
 
         // And they play: a find on the right marks both sides, once.
         s.press(3, 1);
