@@ -70,7 +70,8 @@ bool XServer::start()
         return false;
     const std::string fd = std::to_string(fds[1]);
     const std::string display = ":" + std::to_string(freeDisplay());
-    std::vector<std::string> argv{"Xvfb", display, "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+    // Wide enough for the game window and the paint floor's window side by side.
+    std::vector<std::string> argv{"Xvfb", display, "-displayfd", fd, "-screen", "0", "3000x1200x24", "-nolisten", "tcp"};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
