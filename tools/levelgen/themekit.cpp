@@ -277,7 +277,7 @@ void settleNewKinds(Scene& s, Rng& r)
         const Kind& k = kindOf(o.kind);
         if (k.maxCount > 0 && (o.count < k.minCount || o.count > k.maxCount || (k.mods & Digit)))
             o.count = r.between(std::max(1, k.minCount), k.maxCount);
-        if (o.kind == Lantern || o.kind == Cauldron)
+        if (o.kind == Lantern || o.kind == Cauldron || o.kind == Campfire)
             o.variant = r.chance(0.6) ? 1 : 0;
         else if (k.details > 0)
             o.variant = int(r.next() % (1u << k.details));
