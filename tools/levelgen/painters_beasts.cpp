@@ -99,12 +99,16 @@ void beast(QPainter& p, const Obj& o, const Beast& b)
 {
     const double top = -b.legs - b.bodyH;
     const QColor face = b.face.isValid() ? b.face : o.c1;
-    const QColor rim = shade(o.c1, 0.38);
+    // A dark rim on a light animal; a pale one on a dark animal (a bear at
+    // dusk, a black sheep on dark grass) catches the light the same way.
+    const QColor rim = o.c1.lightness() < 80 ? mix(o.c1, QColor(225, 215, 195), 0.45) : shade(o.c1, 0.38);
     softShadow(p, QRectF(-b.bodyW / 2 - 1, -2, b.bodyW + 2, 4), 80);
     const double lw = std::max(1.5, b.bodyW * 0.1);
     auto legs = [&](std::initializer_list<double> xs, const QColor& c, double from) {
         for (double lx : xs) {
             const QPointF hip(lx * b.bodyW, top + b.bodyH * from), foot(lx * b.bodyW + (lx > 0 ? 0.5 : -0.5), -0.6);
+            p.setPen(QPen(rim, lw + 0.9, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(hip, foot);
             p.setPen(QPen(c, lw, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(hip, foot);
             p.setPen(QPen(shade(c, 0.4), lw, Qt::SolidLine, Qt::RoundCap)); // hooves and paws

@@ -357,7 +357,7 @@ void buildCampsite(Scene& s, Rng& r, int v)
     group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
     group(s, r, Campfire, 1, {60, 294, horizon + 110, kHeight - 30}, 1.2, 1.3, {QColor(120, 120, 125)});
     group(s, r, Stump, many(s, 2), {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
-    group(s, r, Bear, 1, {30, 324, horizon + 12, horizon + 40}, 0.8, 0.9, {QColor(105, 72, 45)});
+    group(s, r, Bear, 1, {30, 324, horizon + 14, horizon + 40}, 0.95, 1.05, {QColor(105, 72, 45)});
     group(s, r, Boar, 1, {30, 324, horizon + 20, horizon + 60}, 0.9, 1.0, {QColor(85, 65, 50)});
     if (v != 2)
         spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
