@@ -1,5 +1,6 @@
 // Small creatures of the pond, the hedge and the sea, and the sea's sunken
 // chest. Land animals stand on their origin; sea creatures swim about it.
+#include "tools/levelgen/drawbits.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/paintkit.h"
 
@@ -120,10 +121,7 @@ void paintSeahorse(QPainter& p, const Obj& o)
 void paintTreasureChest(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-13, -2, 26, 4), 55);
-    const QRectF box(-11, -11, 22, 11);
-    p.setPen(QPen(shade(o.c1, 0.45), 0.6));
-    p.setBrush(litGradient(box, o.c1));
-    p.drawRect(box);
+    litBox(p, QRectF(-11, -11, 22, 11), o.c1, 0.45, 0.6);
     const bool open = o.variant & 1;
     if (open) {
         p.setBrush(QColor(245, 200, 60));

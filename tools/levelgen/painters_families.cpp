@@ -1,6 +1,7 @@
 // Kinds drawn by a few parametrised painters: vessels from a turned profile,
 // standing birds, four-legged animals, furniture, posts and things on strings.
 // Each kind is one row of parameters, so a new kind costs a line, not a copy.
+#include "tools/levelgen/drawbits.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/paintkit.h"
 
@@ -185,14 +186,8 @@ void paintLantern(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-8, -2.5, 16, 5));
     const bool lit = o.variant & 1;
-    if (lit) {
-        QRadialGradient g(QPointF(0, -12), 14);
-        g.setColorAt(0, QColor(255, 220, 120, 150));
-        g.setColorAt(1, QColor(255, 200, 100, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, -12), 14, 14);
-    }
+    if (lit)
+        warmGlow(p, QPointF(0, -12), 14, 14, QColor(255, 220, 120, 150));
     p.setPen(QPen(shade(o.c1, 0.5), 0.6));
     p.setBrush(lit ? QBrush(QColor(255, 215, 120)) : QBrush(QColor(90, 100, 110)));
     p.drawRect(QRectF(-5, -20, 10, 16));
@@ -475,9 +470,7 @@ void paintTramStop(QPainter& p, const Obj& o)
 void paintBirdFeeder(QPainter& p, const Obj& o)
 {
     post(p, o, 22, 2.4);
-    p.setPen(QPen(shade(o.c1, 0.5), 0.5));
-    p.setBrush(litGradient(QRectF(-8, -23, 16, 3), o.c1));
-    p.drawRect(QRectF(-8, -23, 16, 3));
+    litBox(p, QRectF(-8, -23, 16, 3), o.c1);
     p.setPen(QPen(shade(o.c1, 0.6), 1.0));
     p.drawLine(QPointF(-6.5, -23), QPointF(-6.5, -29));
     p.drawLine(QPointF(6.5, -23), QPointF(6.5, -29));

@@ -3,6 +3,7 @@
 // scarecrow, a beehive, a bicycle, a camp fire and a tree stump. Each
 // stands on its origin and is lit from the upper left like every other
 // painter.
+#include "tools/levelgen/drawbits.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/paintkit.h"
 
@@ -162,10 +163,7 @@ void paintSled(QPainter& p, const Obj& o)
     p.drawPath(run);
     for (double x : {-9.0, -1.0, 7.0})
         stick(p, QPointF(x, -1), QPointF(x, -6), shade(o.c1, 0.6), 1.4);
-    const QRectF seat(-14, -8.5, 25, 3);
-    p.setPen(QPen(shade(o.c1, 0.5), 0.5));
-    p.setBrush(litGradient(seat, o.c1));
-    p.drawRect(seat);
+    litBox(p, QRectF(-14, -8.5, 25, 3), o.c1);
     if (o.variant & 1) { // a rope to pull it by
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(200, 170, 110), 0.8));
@@ -239,9 +237,7 @@ void paintBeehive(QPainter& p, const Obj& o)
     softShadow(p, QRectF(-11, -2, 22, 4), 55);
     stick(p, QPointF(-7, 0), QPointF(-7, -5), kWood, 1.6);
     stick(p, QPointF(7, 0), QPointF(7, -5), kWood, 1.6);
-    p.setPen(QPen(shade(kWood, 0.5), 0.5));
-    p.setBrush(litGradient(QRectF(-10, -7, 20, 2.5), kWood));
-    p.drawRect(QRectF(-10, -7, 20, 2.5));
+    litBox(p, QRectF(-10, -7, 20, 2.5), kWood);
     const int coils = std::clamp(o.count, 3, 6);
     const double h = 18.0 / coils;
     for (int i = 0; i < coils; ++i) {
@@ -292,14 +288,8 @@ void paintBicycle(QPainter& p, const Obj& o)
 // A camp fire ringed by stones; burning or out (the light).
 void paintCampfire(QPainter& p, const Obj& o)
 {
-    if (o.variant & 1) {
-        QRadialGradient g(QPointF(0, -6), 14);
-        g.setColorAt(0, QColor(255, 200, 90, 150));
-        g.setColorAt(1, QColor(255, 160, 60, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, -6), 14, 10);
-    }
+    if (o.variant & 1)
+        warmGlow(p, QPointF(0, -6), 14, 10, QColor(255, 200, 90, 150));
     stick(p, QPointF(-8, -1), QPointF(7, -5), QColor(95, 65, 40), 2.2);
     stick(p, QPointF(8, -1), QPointF(-6, -5), QColor(110, 75, 45), 2.2);
     if (o.variant & 1) {

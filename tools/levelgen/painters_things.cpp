@@ -2,6 +2,7 @@
 // cakes and an advent wreath, a globe, a sewing machine, dice, a spinning
 // top and a drum, pretzels, cupcakes and doughnuts. They stand on a shelf,
 // a counter or a table at their origin, lit from the upper left.
+#include "tools/levelgen/drawbits.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/paintkit.h"
 
@@ -47,10 +48,7 @@ void paintGingerbreadMan(QPainter& p, const Obj& o)
 void paintChimneyCake(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-7, -2, 14, 3.5), 50);
-    const QRectF r(-5.5, -26, 11, 26);
-    p.setPen(QPen(shade(o.c1, 0.5), 0.5));
-    p.setBrush(litGradient(r, o.c1, 0.4));
-    p.drawRect(r);
+    litBox(p, QRectF(-5.5, -26, 11, 26), o.c1);
     p.setPen(QPen(shade(o.c1, 0.55), 0.9)); // the spiral seam
     for (double y = -24; y < 0; y += 4)
         p.drawLine(QPointF(-5.5, y + 2), QPointF(5.5, y));
@@ -131,10 +129,7 @@ void paintGlobe(QPainter& p, const Obj& o)
 void paintSewingMachine(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-16, -2, 32, 4), 60);
-    const QRectF base(-15, -4, 30, 4);
-    p.setPen(QPen(QColor(60, 40, 25), 0.5));
-    p.setBrush(litGradient(base, QColor(130, 85, 50)));
-    p.drawRect(base);
+    litBox(p, QRectF(-15, -4, 30, 4), QColor(130, 85, 50));
     QPainterPath m; // pillar, arm and head
     m.moveTo(6, -4), m.lineTo(6, -17), m.quadTo(6, -20, 3, -20), m.lineTo(-11, -20), m.quadTo(-13, -20, -13, -17);
     m.lineTo(-13, -9), m.lineTo(-9, -9), m.lineTo(-9, -15), m.lineTo(1, -15), m.quadTo(2, -15, 2, -13), m.lineTo(2, -4);
@@ -199,10 +194,7 @@ void paintSpinningTop(QPainter& p, const Obj& o)
 void paintDrum(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-11, -2, 22, 4), 55);
-    const QRectF shell(-9.5, -14, 19, 13);
-    p.setPen(QPen(shade(o.c1, 0.5), 0.5));
-    p.setBrush(litGradient(shell, o.c1));
-    p.drawRect(shell);
+    litBox(p, QRectF(-9.5, -14, 19, 13), o.c1);
     p.setBrush(QColor(245, 235, 215));
     p.drawEllipse(QRectF(-9.5, -16, 19, 4));
     p.setPen(QPen(QColor(250, 240, 200), 0.8));
