@@ -177,7 +177,7 @@ std::array<Kind, KindTotal> makeTable()
     set(Lamb, "lamb", {-8.5, -15.5, 20, 18}, paintLamb, Small | Mirror);
     set(BarStool, "bar stool", {-6.5, -23.5, 13, 26}, paintBarStool, Small | Recolour | Shade);
     set(Table, "side table", {-15.5, -18.5, 31, 21}, paintTable, Detail | Recolour, 1);
-    set(Bollard, "mooring bollard", {-7.5, -14.5, 18, 17}, paintBollard, Small | Detail, 1);
+    set(Bollard, "mooring bollard", {-7.5, -15.5, 18, 18}, paintBollard, Small | Detail, 1);
     set(TramStop, "tram stop", {-8.5, -38.5, 17, 41}, paintTramStop, Digit | Recolour, 0, 1, 1, 9);
     set(BirdFeeder, "bird feeder", {-10.5, -36.5, 21, 39}, paintBirdFeeder, Detail | Recolour, 1);
     set(FishingNet, "fishing net", {-18.5, -28.5, 37, 31}, paintFishingNet, Count | Recolour, 0, 1, 2, 6, 2);

@@ -442,10 +442,14 @@ void paintPriceTag(QPainter& p, const Obj& o)
 void paintBollard(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-8, -2, 16, 4), 65);
+    // A squat iron column with a round head, shining where the light falls.
     QPainterPath b;
-    b.moveTo(-5, 0), b.lineTo(-4, -9), b.quadTo(-7, -10, -6.5, -12), b.quadTo(0, -15, 6.5, -12), b.quadTo(7, -10, 4, -9);
-    b.lineTo(5, 0), b.closeSubpath();
-    body(p, b, o.c1, 0.4);
+    b.moveTo(-5.5, 0), b.quadTo(-4, -3, -4, -8), b.quadTo(-6.5, -9, -6.5, -11), b.quadTo(0, -16, 6.5, -11);
+    b.quadTo(6.5, -9, 4, -8), b.quadTo(4, -3, 5.5, 0), b.closeSubpath();
+    body(p, b, o.c1, 0.5);
+    p.setPen(QPen(shade(o.c1, 2.6), 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-2.3, -7.5), QPointF(-2.6, -1.5));
+    p.drawArc(QRectF(-5, -14, 8, 5), 100 * 16, 60 * 16);
     if (o.variant & 1) {
         p.setPen(QPen(QColor(200, 175, 120), 1.5));
         p.setBrush(Qt::NoBrush);

@@ -302,6 +302,9 @@ Scene buildScene(int level)
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
+    for (Obj& o : s.objs)
+        if (o.kind == Bird && o.shape == 1) // a bird on the wing stays on the wing: perched, it would float
+            o.deny |= Reshape;
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day

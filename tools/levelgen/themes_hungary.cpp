@@ -253,11 +253,14 @@ void buildCellarRow(Scene& s, Rng& r, int v)
     row(s, r, kHeight - 62, 50, 304, {Jug, Glass, Glass, Bread, Grapes}, 1.1, 1.3,
         {QColor(200, 60, 40), QColor(120, 40, 60), QColor(220, 200, 120)});
     group(s, r, Bird, many(s, 2), {30, 324, 30, top - 40}, 0.9, 1.1, {QColor(50, 50, 60)}, QColor(120, 120, 130));
+    for (Obj& o : s.objs)
+        if (o.kind == Bird) // in the sky: flying, never perched on nothing
+            o.shape = 1;
     group(s, r, Flower, many(s, 4), {15, 339, top + 160, kHeight - 90}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 250, 245)});
     group(s, r, Cat, 1, {40, 314, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(220, 150, 80)});
     group(s, r, Bottle, many(s, 3), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(60, 90, 50), QColor(110, 40, 50)});
     group(s, r, Basket, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Crow, many(s, 2), {30, 324, 30, top - 20}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Crow, many(s, 2), {30, 324, top + 160, kHeight - 90}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Goblet, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.2, 1.3, {QColor(200, 170, 70)});
     group(s, r, Demijohn, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(180, 140, 85)});
     group(s, r, Wheelbarrow, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(120, 130, 140)}, QColor(110, 50, 110));
@@ -381,11 +384,10 @@ void buildEmbankment(Scene& s, Rng& r, int v)
     group(s, r, Bench, 1, {40, 314, quay + 30, quay + 60}, 1.1, 1.2, {QColor(90, 110, 70), QColor(120, 85, 55)});
     group(s, r, Pigeon, many(s, 4), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(150, 155, 165), QColor(120, 125, 135)});
     group(s, r, Flag, 1, {30, 324, quay + 20, quay + 50}, 1.0, 1.1, {QColor(205, 40, 45)}, QColor(245, 245, 240));
-    group(s, r, Gull, many(s, 2), {20, 334, 30, far - 20}, 0.9, 1.0, {QColor(250, 250, 250)});
+    group(s, r, Gull, many(s, 2), {20, 334, quay + 42, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 250)});
     group(s, r, Sparrow, many(s, 2), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
     group(s, r, Bicycle, many(s, 2), {20, 334, quay + 50, kHeight - 10}, 1.1, 1.2, {QColor(40, 90, 60), QColor(170, 40, 40), QColor(40, 60, 120)});
-    group(s, r, TramStop, 1, {30, 324, quay + 14, quay + 26}, 1.2, 1.3, {QColor(30, 80, 160)});
-    group(s, r, Bollard, many(s, 2), {20, 334, quay + 4, quay + 20}, 1.0, 1.1, {QColor(50, 55, 60)});
+    group(s, r, TramStop, 1, {30, 324, quay + 44, quay + 56}, 1.2, 1.3, {QColor(30, 80, 160)}); // this side of the rails
     spares(s, r, Bird, 1, {30, 324, quay + 60, kHeight - 10}, 1.1, 1.2, {QColor(130, 130, 140)}, QColor(90, 90, 100));
 }
 

@@ -55,7 +55,7 @@ void buildBeach(Scene& s, Rng& r, int v)
     group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
     group(s, r, Bucket, 1, {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}, QColor(250, 250, 245));
     group(s, r, Watermelon, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.0, 1.1, {QColor(230, 60, 70)});
-    group(s, r, Sandcastle, many(s, 2), {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.3, {QColor(225, 195, 135)}, QColor(215, 45, 45));
+    group(s, r, Sandcastle, many(s, 2), {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.3, {QColor(200, 160, 100)}, QColor(215, 45, 45)); // wet sand, darker than the beach
     group(s, r, DeckChair, many(s, 2), {30, 324, shoreline + 40, kHeight - 10}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(50, 155, 75)}, QColor(250, 248, 240));
     group(s, r, Lifebuoy, 1, {30, 324, shoreline + 20, shoreline + 60}, 1.1, 1.2, {QColor(220, 50, 40)});
     spares(s, r, Shell, 2, {30, 324, shoreline + 20, kHeight - 10}, 1.2, 1.4, {QColor(240, 200, 180)});
@@ -184,6 +184,7 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
         put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
     group(s, r, Vase, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)}, QColor(240, 200, 80));
     group(s, r, WateringCan, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(60, 140, 90)});
+    group(s, r, BarStool, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(150, 105, 65), QColor(60, 110, 90)}); // the florist's
     group(s, r, Bucket, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Tulip, many(s, 3), {15, 339, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
     group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
@@ -263,7 +264,7 @@ void buildStudy(Scene& s, Rng& r, int v)
     group(s, r, Lantern, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(150, 120, 50)});
     group(s, r, Globe, 1, {30, 324, desk + 50, kHeight - 10}, 1.2, 1.3, {QColor(70, 130, 200)}, QColor(150, 170, 90));
     group(s, r, Inkwell, 1, {30, 324, desk + 50, kHeight - 10}, 1.1, 1.2, {QColor(40, 50, 80), QColor(30, 30, 35)});
-    group(s, r, SewingMachine, 1, {30, 324, desk + 50, kHeight - 10}, 1.2, 1.3, {QColor(35, 35, 40)}, QColor(200, 40, 40));
+    group(s, r, SewingMachine, 1, {30, 324, desk + 50, kHeight - 10}, 1.3, 1.4, {QColor(235, 225, 200), QColor(130, 185, 165), QColor(40, 40, 45)}, QColor(200, 40, 40));
     spares(s, r, Cup, 1, {30, 324, desk + 70, kHeight - 10}, 1.1, 1.2, kCrockery);
 }
 
@@ -456,7 +457,7 @@ void buildPier(Scene& s, Rng& r, int v)
     group(s, r, Pelican, 1, {20, 334, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
     group(s, r, Anchor, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(70, 75, 85)});
     group(s, r, Lifebuoy, 1, {30, 324, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(220, 50, 40)});
-    group(s, r, Bollard, many(s, 2), {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(50, 55, 60)});
+    group(s, r, Bollard, many(s, 2), {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(60, 66, 72), QColor(40, 70, 62)});
     group(s, r, Cormorant, 1, {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(40, 42, 45)});
     spares(s, r, Fish, 1, {30, 324, deck + 50, kHeight - 10}, 1.0, 1.1, {QColor(160, 180, 200)});
 }
@@ -491,13 +492,11 @@ void buildCafe(Scene& s, Rng& r, int v)
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 190 + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
     group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
-    group(s, r, Chair, many(s, 2), {30, 324, table + 60, kHeight - 10}, 1.3, 1.5, {QColor(60, 60, 65), QColor(150, 100, 60)});
     group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
     group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
     group(s, r, PriceTag, 1, {30, 324, table + 60, kHeight - 20}, 1.4, 1.5, {QColor(250, 246, 232)});
     group(s, r, CoffeePot, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(190, 195, 200), QColor(240, 240, 235)});
     group(s, r, BeerMug, many(s, 2), {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
-    group(s, r, BarStool, many(s, 2), {30, 324, table + 40, kHeight - 10}, 1.2, 1.3, {QColor(150, 105, 65), QColor(60, 60, 65)});
     group(s, r, Cupcake, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
     spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
