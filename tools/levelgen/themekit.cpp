@@ -256,8 +256,11 @@ void enrich(Scene& s, Rng& r, int wanted)
         --room[std::size_t(t.kind)];
         ++i;
         double y0 = t.pos.y(), y1 = t.pos.y();
+        // The band of its own kind and shape near it: a perched bird among
+        // the perched ones on the quay, never between them and the flying
+        // ones in the sky (it would stand on water or on nothing).
         for (const Obj& o : templates)
-            if (o.kind == t.kind)
+            if (o.kind == t.kind && o.shape == t.shape && std::abs(o.pos.y() - t.pos.y()) < 90)
                 y0 = std::min(y0, o.pos.y()), y1 = std::max(y1, o.pos.y());
         y0 = std::max(20.0, y0 - 10), y1 = std::min(kHeight - 8.0, y1 + 10);
         Obj& o = scatter(s, r, K(t.kind), {15, kWidth - 15.0, y0, y1}, t.scale, vary(t.c1, r, 0.08), t.c2, t.c3);
@@ -301,7 +304,11 @@ Scene buildScene(int level)
     const int visit = visitOfLevel(level);
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
-    setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
+    // Birds and snails sit on rocks, but not under the sea or on the moon.
+    const Builder build = kThemes[themeForLevel(level) % themeCount()].build;
+    const bool noPerches = build == buildReef || build == buildAquarium || build == buildMoonBase || build == buildSpace;
+    if (!noPerches)
+        setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     for (Obj& o : s.objs)
         if (o.kind == Bird && o.shape == 1) // a bird on the wing stays on the wing: perched, it would float
             o.deny |= Reshape;

@@ -192,6 +192,9 @@ void buildWinter(Scene& s, Rng& r, int v)
     group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(200, 200, 205)});
     group(s, r, Deer, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(150, 100, 60)});
     group(s, r, Wolf, 1, {30, 324, ground + 30, kHeight - 20}, 1.0, 1.1, {QColor(120, 120, 125)});
+    group(s, r, Sled, 1, {30, 324, ground + 40, kHeight - 10}, 1.2, 1.3, {QColor(190, 60, 45), QColor(150, 105, 65)});
+    group(s, r, Boar, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(85, 65, 50)});
+    group(s, r, Stump, 1, {30, 324, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
     scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
     scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
     scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
