@@ -531,6 +531,27 @@ private slots:
             QVERIFY2(kindOf(k).paint, qPrintable(name));
         }
         QVERIFY2(kindCount() >= 180, qPrintable(QString::number(kindCount())));
+        // ... and a look of its own: no two kinds paint the same picture
+        // (a family row copied without changing its numbers would).
+        QHash<QByteArray, QString> looks;
+        for (int k = 0; k < kindCount(); ++k) {
+            Obj o;
+            o.kind = k;
+            o.pos = QPointF(60, 90);
+            o.c1 = QColor(200, 60, 60), o.c2 = QColor(60, 60, 200), o.c3 = QColor(60, 200, 60);
+            o.count = kindOf(k).minCount;
+            QImage img(120, 160, QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            paintObj(p, o);
+            p.end();
+            const QByteArray hash = QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(img.constBits()), int(img.sizeInBytes())),
+                                                             QCryptographicHash::Sha1);
+            const QString name = QString::fromLatin1(kindOf(k).name);
+            QVERIFY2(!looks.contains(hash), qPrintable(name + QStringLiteral(" looks like ") + looks.value(hash)));
+            looks.insert(hash, name);
+        }
     }
 
     // A kind no theme places is a kind no player sees: every one of them is
