@@ -270,8 +270,8 @@ void enrich(Scene& s, Rng& r, int wanted)
     }
 }
 // The painter-family kinds arrive from `group` with no count or light of
-// their own: give each a count in its range (a digit, cake layers, seeds)
-// and light half the lanterns.
+// their own: give each a count in its range (a digit, cake layers, seeds),
+// light half the lanterns and camp fires, and paint either of a pattern.
 void settleNewKinds(Scene& s, Rng& r)
 {
     for (Obj& o : s.objs) {
@@ -284,6 +284,8 @@ void settleNewKinds(Scene& s, Rng& r)
             o.variant = r.chance(0.6) ? 1 : 0;
         else if (k.details > 0)
             o.variant = int(r.next() % (1u << k.details));
+        else if (k.mods & Pattern) // stripes or dots, sugar or nuts: either may be the one on the left
+            o.variant = r.chance(0.5) ? 1 << k.patternBit : 0;
     }
 }
 } // namespace
