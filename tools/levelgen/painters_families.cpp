@@ -111,7 +111,7 @@ const Vessel kTureen{11, {12, 13, 12.5, 10, 7}, false, false, true, false, false
 const Vessel kDemijohn{20, {5, 11, 12, 11, 8}, false, false, false, false, true, 7};
 const Vessel kInkwell{6, {3, 7, 7.5, 7.5, 7}, false, false, false, false, false, 2};
 const Vessel kBeerMug{13, {6, 6, 6, 6, 6.5}, true, false, false, false, false, 0};
-const Vessel kSaltShaker{10, {3.5, 4.5, 4.5, 4.5, 4.5}, false, false, true, false, false, 0};
+const Vessel kSaltShaker{10, {3.8, 4.5, 4.6, 4.6, 4.5}, false, false, false, false, false, 0};
 } // namespace
 
 void paintVase(QPainter& p, const Obj& o) { vessel(p, o, kVase); }
@@ -123,7 +123,18 @@ void paintKettle(QPainter& p, const Obj& o) { vessel(p, o, kKettle); }
 void paintHoneypot(QPainter& p, const Obj& o) { vessel(p, o, kHoneypot); }
 void paintAmphora(QPainter& p, const Obj& o) { vessel(p, o, kAmphora); }
 void paintCoffeePot(QPainter& p, const Obj& o) { vessel(p, o, kCoffeePot); }
-void paintSaltShaker(QPainter& p, const Obj& o) { vessel(p, o, kSaltShaker); }
+void paintSaltShaker(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kSaltShaker);
+    const QRectF cap(-4.2, -15, 8.4, 8); // a pierced silver dome
+    p.setPen(QPen(QColor(110, 115, 120), 0.5));
+    p.setBrush(ballGradient(cap, QColor(205, 210, 215)));
+    p.drawChord(cap, 0, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 65));
+    for (const QPointF& h : {QPointF(-1.6, -12.2), QPointF(0, -13.2), QPointF(1.6, -12.2)})
+        p.drawEllipse(h, 0.45, 0.45);
+}
 void paintTureen(QPainter& p, const Obj& o)
 {
     vessel(p, o, kTureen);
