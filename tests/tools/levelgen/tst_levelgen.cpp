@@ -569,6 +569,70 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     }
 
+    // A change a kind claims to take must show: every detail bit, every step
+    // of its count or digit, every shape, its pattern and its light change
+    // the picture (a painter ignoring one would make invisible differences
+    // the generator can only throw away).
+    void everyClaimedChangeShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int k = 0; k < kindCount(); ++k)
+            if (kindOf(k).mods & (Detail | Count | Reshape | Pattern | Light | Digit))
+                QTest::newRow(kindOf(k).name) << k;
+    }
+    void everyClaimedChangeShows()
+    {
+        QFETCH(int, kind);
+        const Kind& k = kindOf(kind);
+        auto picture = [&](const Obj& o) {
+            QImage img(240, 240, QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            paintObj(p, o);
+            return img;
+        };
+        Obj base;
+        base.kind = kind;
+        base.scale = 1.5; // the whole object in the picture, whatever its size
+        base.pos = QPointF(120, 120) - k.box.center() * base.scale;
+        base.c1 = QColor(200, 60, 60), base.c2 = QColor(60, 60, 200), base.c3 = QColor(60, 200, 60);
+        base.count = (k.minCount + k.maxCount + 1) / 2; // as a theme puts it
+        auto differs = [&](const Obj& a, const Obj& b, const char* what, int value) {
+            QVERIFY2(picture(a) != picture(b), qPrintable(QStringLiteral("%1: %2 %3 shows no change").arg(k.name).arg(what).arg(value)));
+        };
+        if (k.mods & Detail)
+            for (int bit = 0; bit < k.details; ++bit) {
+                Obj b = base;
+                b.variant ^= 1 << bit;
+                differs(base, b, "detail bit", bit);
+            }
+        for (unsigned mod : {unsigned(Pattern), unsigned(Light)})
+            if (k.mods & mod) {
+                Obj b = base;
+                b.variant ^= 1 << (mod == Pattern ? k.patternBit : k.lightBit);
+                differs(base, b, mod == Pattern ? "pattern bit" : "light bit", 0);
+            }
+        if (k.mods & Reshape)
+            for (int shape = 1; shape < k.shapes; ++shape) {
+                Obj b = base;
+                b.shape = shape;
+                differs(base, b, "shape", shape);
+            }
+        if (k.mods & Count)
+            for (int c = k.minCount; c < k.maxCount; ++c) {
+                Obj a = base, b = base;
+                a.count = c, b.count = c + 1;
+                differs(a, b, "count", c);
+            }
+        if (k.mods & Digit)
+            for (int d = 0; d < 10; ++d) {
+                Obj a = base, b = base;
+                a.count = d, b.count = (d + 1) % 10;
+                differs(a, b, "digit", d);
+            }
+    }
+
     // A painter reaching outside its box would leave half an object behind
     // when the difference is drawn.
     void everyObjectPaintsInsideItsBox_data()
