@@ -26,6 +26,17 @@ Q_DECLARE_METATYPE(levelgen::Fault)
 namespace {
 constexpr qint64 kTrailer = 2 * level::kPictureBytes;
 
+// One object painted alone on a transparent picture of the given size.
+QImage paintedAlone(const Obj& o, int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintObj(p, o);
+    return img;
+}
+
 QPoint pointOf(const QByteArray& rec, int k) // k from 1
 {
     const char* p = rec.constData() + kTrailer + 2 + 4 * (k - 1);
@@ -540,12 +551,7 @@ private slots:
             o.pos = QPointF(60, 90);
             o.c1 = QColor(200, 60, 60), o.c2 = QColor(60, 60, 200), o.c3 = QColor(60, 200, 60);
             o.count = kindOf(k).minCount;
-            QImage img(120, 160, QImage::Format_ARGB32_Premultiplied);
-            img.fill(Qt::transparent);
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing);
-            paintObj(p, o);
-            p.end();
+            const QImage img = paintedAlone(o, 160);
             const QByteArray hash = QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(img.constBits()), int(img.sizeInBytes())),
                                                              QCryptographicHash::Sha1);
             const QString name = QString::fromLatin1(kindOf(k).name);
@@ -584,14 +590,7 @@ private slots:
     {
         QFETCH(int, kind);
         const Kind& k = kindOf(kind);
-        auto picture = [&](const Obj& o) {
-            QImage img(240, 240, QImage::Format_ARGB32_Premultiplied);
-            img.fill(Qt::transparent);
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing);
-            paintObj(p, o);
-            return img;
-        };
+        auto picture = [](const Obj& o) { return paintedAlone(o, 240); };
         Obj base;
         base.kind = kind;
         base.scale = 1.5; // the whole object in the picture, whatever its size
@@ -660,12 +659,7 @@ private slots:
                         o.count = count;
                         o.mirror = mirror;
                         o.seed = 12345;
-                        QImage img(320, 320, QImage::Format_ARGB32_Premultiplied);
-                        img.fill(Qt::transparent);
-                        QPainter p(&img);
-                        p.setRenderHint(QPainter::Antialiasing);
-                        paintObj(p, o);
-                        p.end();
+                        const QImage img = paintedAlone(o, 320);
                         const QRect box = bounds(o);
                         for (int y = 0; y < img.height(); ++y)
                             for (int x = 0; x < img.width(); ++x)
