@@ -208,6 +208,9 @@ std::array<Kind, KindTotal> makeTable()
     set(Pretzel, "pretzel", {-11.5, -16.5, 23, 18}, paintPretzel, Small | Shade | Mirror);
     set(Cupcake, "cupcake", {-8.5, -19.5, 17, 21}, paintCupcake, Small | Detail | Recolour, 1);
     set(Donut, "doughnut", {-9.5, -10.5, 19, 12}, paintDonut, Small | Pattern | Recolour);
+    set(Lizard, "lizard", {-14.5, -6.5, 27, 8}, paintLizard, Small | Mirror | Recolour);
+    set(Dragonfly, "dragonfly", {-9.5, -10.5, 19, 18}, paintDragonfly, Small | Recolour | Tilt);
+    set(Rover, "moon rover", {-14.5, -23.5, 29, 26}, paintRover, Small | Detail | Recolour | Mirror, 1);
     // Lights and finer changes the older kinds also take.
     for (K k : {Lamp, Window})
         t[k].mods |= Light;

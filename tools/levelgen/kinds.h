@@ -29,7 +29,7 @@
     X(Scarecrow) X(Beehive) X(Bicycle) X(Campfire) X(Stump)                                         \
     X(Frog) X(Hedgehog) X(Octopus) X(Seahorse) X(TreasureChest)                                     \
     X(GingerbreadMan) X(ChimneyCake) X(AdventWreath) X(Globe) X(SewingMachine) X(Dice)             \
-    X(SpinningTop) X(Drum) X(Pretzel) X(Cupcake) X(Donut)
+    X(SpinningTop) X(Drum) X(Pretzel) X(Cupcake) X(Donut) X(Lizard) X(Dragonfly) X(Rover)
 
 namespace levelgen {
 

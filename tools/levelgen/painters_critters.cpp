@@ -146,4 +146,47 @@ void paintTreasureChest(QPainter& p, const Obj& o)
     p.drawRect(QRectF(-1.5, -11, 3, 3.5));
 }
 
+// A lizard basking on the sand, seen from the side, tail curled behind.
+void paintLizard(QPainter& p, const Obj& o)
+{
+    softShadow(p, QRectF(-12, -1.5, 22, 3), 50);
+    p.setPen(QPen(shade(o.c1, 0.6), 1.2, Qt::SolidLine, Qt::RoundCap));
+    for (double x : {-4.0, 5.0}) { // splayed legs, elbows out
+        p.drawLine(QPointF(x, -3), QPointF(x - 2, -1.5));
+        p.drawLine(QPointF(x - 2, -1.5), QPointF(x - 1, 0));
+    }
+    QPainterPath b; // head at +x, the tail tapering away to -x
+    b.moveTo(11, -3.2);
+    b.quadTo(10, -5.6, 6, -5);
+    b.quadTo(0, -5.5, -5, -4.2);
+    b.quadTo(-11, -3.5, -14, -1);
+    b.quadTo(-10, -2, -5, -2);
+    b.quadTo(2, -1.6, 7, -2);
+    b.quadTo(10.5, -2, 11, -3.2);
+    b.closeSubpath();
+    body(p, b, o.c1, 0.35);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade(o.c1, 0.6)); // a row of spots down its back
+    for (double x = -6; x <= 4; x += 2.5)
+        p.drawEllipse(QPointF(x, -4.3), 0.6, 0.5);
+    p.setBrush(QColor(20, 20, 15));
+    p.drawEllipse(QPointF(8.6, -4), 0.55, 0.55);
+}
+
+// A dragonfly in flight: a long thin body, two pairs of glassy wings.
+void paintDragonfly(QPainter& p, const Obj& o)
+{
+    p.setPen(QPen(shade(o.c1, 0.5), 0.4));
+    p.setBrush(QColor(225, 240, 250, 150));
+    for (double d : {-1.0, 1.0}) {
+        p.drawEllipse(QRectF(d > 0 ? -1 : -9, -7.5, 10, 3.2));
+        p.drawEllipse(QRectF(d > 0 ? 0 : -8.5, -4.5, 8.5, 2.8));
+    }
+    p.setPen(QPen(o.c1, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, -8), QPointF(0, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade(o.c1, 0.8));
+    p.drawEllipse(QPointF(0, -8.6), 1.6, 1.3);
+}
+
 } // namespace levelgen

@@ -306,10 +306,14 @@ Scene buildScene(int level)
     const int visit = visitOfLevel(level);
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
-    // Birds and snails sit on rocks, but not under the sea or on the moon.
+    // Birds and snails sit on rocks, but not under the sea or on the moon,
+    // and nothing grows on a rock where there is no air.
     const Builder build = kThemes[themeForLevel(level) % themeCount()].build;
-    const bool noPerches = build == buildReef || build == buildAquarium || build == buildMoonBase || build == buildSpace;
-    if (!noPerches)
+    const bool airless = build == buildMoonBase || build == buildSpace;
+    for (Obj& o : s.objs)
+        if (airless && o.kind == Rock)
+            o.variant &= ~1, o.deny |= Detail;
+    if (!airless && build != buildReef && build != buildAquarium)
         setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     for (Obj& o : s.objs)
         if (o.kind == Bird && o.shape == 1) // a bird on the wing stays on the wing: perched, it would float

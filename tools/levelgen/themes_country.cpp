@@ -253,6 +253,7 @@ void buildDesert(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
     group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
     group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
+    group(s, r, Lizard, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 120, 70), QColor(110, 130, 70)});
     group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(170, 120, 70)});
     group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
     group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});

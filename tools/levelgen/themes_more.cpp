@@ -133,6 +133,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     group(s, r, Frog, many(s, 2), {30, 324, pondBottom + 8, pondBottom + 40}, 1.0, 1.1, {QColor(90, 150, 60), QColor(120, 160, 60)});
     group(s, r, Duckling, many(s, 3), {cx - 80, cx + 80, cy - 15, cy + 25}, 1.0, 1.1, {QColor(240, 205, 60)});
     group(s, r, Coot, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(35, 35, 40)});
+    group(s, r, Dragonfly, many(s, 2), {cx - 90, cx + 90, pondTop - 30, cy - 10}, 1.0, 1.1, {QColor(40, 120, 200), QColor(200, 60, 50)}); // skimming the water
     group(s, r, Kingfisher, 1, {30, 324, pondBottom + 10, pondBottom + 40}, 1.1, 1.2, {QColor(40, 140, 210)});
     spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
     spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
@@ -295,6 +296,7 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
     group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
+    group(s, r, Rover, 1, {40, 314, horizon + 70, kHeight - 20}, 1.1, 1.2, {QColor(225, 225, 230), QColor(230, 190, 80)});
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
     for (Obj& o : s.objs)
