@@ -20,7 +20,16 @@
     X(Chair) X(Bench) X(Stool) X(FencePost) X(Mailbox) X(Milestone) X(PriceTag) X(Signpost)        \
     X(Birdbath) X(Kite) X(Balloon) X(Flag) X(Parasol) X(Sunflower) X(Tulip) X(Cabbage) X(CornStalk) \
     X(Cake) X(Cheese) X(Salami) X(Watermelon) X(GiftBox) X(Cauldron)                               \
-    X(Amphora) X(Churn) X(Goblet) X(Flamingo) X(Pelican) X(Magpie) X(Sparrow) X(Donkey) X(Deer) X(Wolf)
+    X(Amphora) X(Churn) X(Goblet) X(Flamingo) X(Pelican) X(Magpie) X(Sparrow) X(Donkey) X(Deer) X(Wolf) \
+    X(CoffeePot) X(Tureen) X(Demijohn) X(Inkwell) X(BeerMug) X(SaltShaker)                          \
+    X(Bustard) X(Cormorant) X(Coot) X(Kingfisher) X(Robin) X(Blackbird) X(Duckling)                 \
+    X(Boar) X(Mangalica) X(Buffalo) X(Bear) X(Llama) X(Calf) X(Chamois) X(Lamb)                     \
+    X(BarStool) X(Table) X(Bollard) X(TramStop) X(BirdFeeder)                                       \
+    X(FishingNet) X(Anchor) X(Lifebuoy) X(DeckChair) X(Sandcastle) X(Sled) X(Wheelbarrow)          \
+    X(Scarecrow) X(Beehive) X(Bicycle) X(Campfire) X(Stump)                                         \
+    X(Frog) X(Hedgehog) X(Octopus) X(Seahorse) X(TreasureChest)                                     \
+    X(GingerbreadMan) X(ChimneyCake) X(AdventWreath) X(Globe) X(SewingMachine) X(Dice)             \
+    X(SpinningTop) X(Drum) X(Pretzel) X(Cupcake) X(Donut) X(Lizard) X(Dragonfly) X(Rover)
 
 namespace levelgen {
 

@@ -31,7 +31,7 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
     QElapsedTimer timer;
     timer.start();
     std::vector<Report> reports = validateDir(dir, first, last, threads);
-    checkLookAlikes(reports, first);
+    const ClosestPair closest = checkLookAlikes(reports, first);
     checkThemeSpacing(reports, first, themeSchedule());
     const double seconds = timer.elapsed() / 1000.0;
     int failed = 0;
@@ -48,6 +48,8 @@ int validateAndShow(const QString& dir, int first, int last, int threads, const 
     }
     std::printf("Visibly changed pixels outside their click square: %ld of %ld (%.1f%%), worst spill %d px\n", outside, visible,
                 visible ? 100.0 * outside / visible : 0.0, worst);
+    if (closest.a)
+        std::printf("Most alike: levels %d and %d, %.1f of 255 apart\n", closest.a, closest.b, closest.distance);
     std::printf("Validated %d levels in %.2f s: %s\n", int(reports.size()), seconds,
                 failed ? qPrintable(QStringLiteral("%1 FAILED").arg(failed)) : "all pass");
     if (!sheet.isEmpty() && !contactSheet(reports, first).save(sheet))

@@ -1,6 +1,7 @@
 // Kinds drawn by a few parametrised painters: vessels from a turned profile,
 // standing birds, four-legged animals, furniture, posts and things on strings.
 // Each kind is one row of parameters, so a new kind costs a line, not a copy.
+#include "tools/levelgen/drawbits.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/paintkit.h"
 
@@ -105,6 +106,12 @@ const Vessel kAmphora{22, {4, 8, 9, 6, 3}, true, false, false, false, false, 4};
 const Vessel kChurn{24, {6, 7, 7.5, 8, 8.5}, false, false, true, false, false, 5};
 const Vessel kGoblet{9, {6, 5.5, 4, 1.5, 1.2}, false, false, false, false, false, 0};
 const Vessel kBasket{12, {11, 10.5, 10, 9, 7.5}, false, false, false, true, true, 0};
+const Vessel kCoffeePot{20, {4, 6, 7.5, 8, 8}, true, true, true, false, false, 0};
+const Vessel kTureen{11, {12, 13, 12.5, 10, 7}, false, false, true, false, false, 0};
+const Vessel kDemijohn{20, {5, 11, 12, 11, 8}, false, false, false, false, true, 7};
+const Vessel kInkwell{6, {3, 7, 7.5, 7.5, 7}, false, false, false, false, false, 2};
+const Vessel kBeerMug{13, {6, 6, 6, 6, 6.5}, true, false, false, false, false, 0};
+const Vessel kSaltShaker{10, {3.8, 4.5, 4.6, 4.6, 4.5}, false, false, false, false, false, 0};
 } // namespace
 
 void paintVase(QPainter& p, const Obj& o) { vessel(p, o, kVase); }
@@ -115,6 +122,54 @@ void paintWateringCan(QPainter& p, const Obj& o) { vessel(p, o, kWateringCan); }
 void paintKettle(QPainter& p, const Obj& o) { vessel(p, o, kKettle); }
 void paintHoneypot(QPainter& p, const Obj& o) { vessel(p, o, kHoneypot); }
 void paintAmphora(QPainter& p, const Obj& o) { vessel(p, o, kAmphora); }
+void paintCoffeePot(QPainter& p, const Obj& o) { vessel(p, o, kCoffeePot); }
+void paintSaltShaker(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kSaltShaker);
+    const QRectF cap(-4.2, -15, 8.4, 8); // a pierced silver dome
+    p.setPen(QPen(QColor(110, 115, 120), 0.5));
+    p.setBrush(ballGradient(cap, QColor(205, 210, 215)));
+    p.drawChord(cap, 0, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 65));
+    for (const QPointF& h : {QPointF(-1.6, -12.2), QPointF(0, -13.2), QPointF(1.6, -12.2)})
+        p.drawEllipse(h, 0.45, 0.45);
+}
+void paintTureen(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kTureen);
+    p.setPen(QPen(shade(o.c1, 0.55), 1.6, Qt::SolidLine, Qt::RoundCap)); // the two ear handles
+    p.drawLine(QPointF(-13.5, -8), QPointF(-15.5, -9));
+    p.drawLine(QPointF(13.5, -8), QPointF(15.5, -9));
+}
+void paintDemijohn(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kDemijohn);
+    p.setPen(Qt::NoPen); // the glass neck above the wicker
+    p.setBrush(QColor(60, 120, 70, 220));
+    p.drawRect(QRectF(-2.5, -26.5, 5, 6));
+    p.setBrush(QColor(130, 90, 50));
+    p.drawRect(QRectF(-2, -28, 4, 1.8));
+}
+void paintInkwell(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kInkwell);
+    p.setPen(QPen(QColor(235, 230, 220), 0.7)); // a quill standing in it
+    p.drawLine(QPointF(0, -8), QPointF(7, -24));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(245, 242, 235));
+    QPainterPath v;
+    v.moveTo(2.5, -13), v.quadTo(9, -19, 7.5, -24.5), v.quadTo(4, -19, 2.5, -13);
+    p.drawPath(v);
+}
+void paintBeerMug(QPainter& p, const Obj& o)
+{
+    vessel(p, o, kBeerMug);
+    p.setPen(Qt::NoPen); // the head of foam
+    p.setBrush(QColor(250, 248, 238));
+    for (double x : {-4.0, 0.0, 4.0})
+        p.drawEllipse(QPointF(x, -13.5 - (x == 0 ? 1 : 0)), 3, 2.3);
+}
 void paintChurn(QPainter& p, const Obj& o)
 {
     vessel(p, o, kChurn);
@@ -142,14 +197,8 @@ void paintLantern(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-8, -2.5, 16, 5));
     const bool lit = o.variant & 1;
-    if (lit) {
-        QRadialGradient g(QPointF(0, -12), 14);
-        g.setColorAt(0, QColor(255, 220, 120, 150));
-        g.setColorAt(1, QColor(255, 200, 100, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, -12), 14, 14);
-    }
+    if (lit)
+        warmGlow(p, QPointF(0, -12), 14, 14, QColor(255, 220, 120, 150));
     p.setPen(QPen(shade(o.c1, 0.5), 0.6));
     p.setBrush(lit ? QBrush(QColor(255, 215, 120)) : QBrush(QColor(90, 100, 110)));
     p.drawRect(QRectF(-5, -20, 10, 16));
@@ -173,6 +222,7 @@ struct Wader {
     double bodyW, bodyH, legs, neck, neckLean, beak;
     QColor wing, beakColour, legColour;
     bool cap; // a dark cap or wing tips
+    QColor breast = QColor(); // a breast of its own colour (a robin's red)
 };
 
 void wader(QPainter& p, const Obj& o, const Wader& w)
@@ -198,6 +248,11 @@ void wader(QPainter& p, const Obj& o, const Wader& w)
     b.cubicTo(-w.bodyW * 0.2, cy + w.bodyH * 0.7, w.bodyW * 0.4, cy + w.bodyH * 0.6, w.bodyW / 2, cy - w.bodyH * 0.15);
     b.cubicTo(w.bodyW * 0.3, cy - w.bodyH * 0.6, -w.bodyW * 0.2, cy - w.bodyH * 0.5, -w.bodyW / 2, cy - w.bodyH * 0.1);
     body(p, b, o.c1, 0.25);
+    if (w.breast.isValid()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(w.breast);
+        p.drawEllipse(QPointF(w.bodyW * 0.28, cy + w.bodyH * 0.05), w.bodyW * 0.22, w.bodyH * 0.38);
+    }
     QPainterPath wing;
     wing.moveTo(-w.bodyW * 0.45, cy - w.bodyH * 0.15);
     wing.quadTo(0, cy + w.bodyH * 0.3, w.bodyW * 0.3, cy - w.bodyH * 0.15);
@@ -228,6 +283,13 @@ const Wader kPelican{17, 10, 5, 7, 2, 9, QColor(215, 215, 210), QColor(240, 180,
 const Wader kMagpie{12, 6, 3, 2, 2, 3, QColor(30, 30, 40), QColor(30, 30, 30), QColor(40, 40, 40), true};
 const Wader kSparrow{8, 5, 2, 1.5, 1.2, 1.5, QColor(120, 85, 55), QColor(70, 60, 50), QColor(150, 110, 80), true};
 const Wader kCrow{12, 6.5, 3, 2.5, 2, 3.5, QColor(30, 30, 38), QColor(30, 30, 30), QColor(40, 40, 40), true};
+const Wader kBustard{18, 10, 6, 5, 2, 2.5, QColor(150, 105, 60), QColor(120, 110, 100), QColor(170, 150, 110), false, QColor(245, 242, 232)};
+const Wader kCormorant{13, 7, 4, 9, 3, 4, QColor(25, 30, 30), QColor(200, 170, 60), QColor(30, 30, 30), false};
+const Wader kCoot{10, 7, 0, 2, 1.5, 2, QColor(25, 25, 30), QColor(245, 245, 240), QColor(90, 100, 90), false};
+const Wader kKingfisher{8, 5, 2, 1.5, 1.5, 3.5, QColor(30, 120, 200), QColor(30, 30, 30), QColor(220, 80, 40), false, QColor(235, 120, 40)};
+const Wader kRobin{8, 6, 2, 1.2, 1, 1.5, QColor(115, 85, 55), QColor(50, 40, 35), QColor(140, 100, 80), false, QColor(230, 95, 40)};
+const Wader kBlackbird{10, 6, 2.5, 2, 1.5, 2.5, QColor(20, 20, 24), QColor(245, 180, 30), QColor(50, 40, 35), false};
+const Wader kDuckling{7, 5, 1.5, 1.5, 1, 1.5, QColor(235, 200, 50), QColor(240, 140, 30), QColor(240, 140, 30), false};
 } // namespace
 
 void paintGoose(QPainter& p, const Obj& o) { wader(p, o, kGoose); }
@@ -240,116 +302,13 @@ void paintFlamingo(QPainter& p, const Obj& o) { wader(p, o, kFlamingo); }
 void paintPelican(QPainter& p, const Obj& o) { wader(p, o, kPelican); }
 void paintMagpie(QPainter& p, const Obj& o) { wader(p, o, kMagpie); }
 void paintSparrow(QPainter& p, const Obj& o) { wader(p, o, kSparrow); }
-
-namespace {
-// ---- Four-legged animals: body, head on a neck, ears, legs and a tail.
-enum Ears { Pointed, Floppy, Long, Horns, Antlers };
-struct Beast {
-    double bodyW, bodyH, legs, neckUp, headR;
-    Ears ears;
-    double tail;   // length; bushy when > 8
-    bool woolly, mane;
-};
-
-void beast(QPainter& p, const Obj& o, const Beast& b)
-{
-    const double top = -b.legs - b.bodyH;
-    softShadow(p, QRectF(-b.bodyW / 2, -2, b.bodyW, 4), 60);
-    const QColor leg = shade(o.c1, 0.7);
-    p.setPen(QPen(leg, std::max(1.4, b.bodyW * 0.09), Qt::SolidLine, Qt::RoundCap));
-    for (double lx : {-0.36, -0.22, 0.22, 0.36})
-        p.drawLine(QPointF(lx * b.bodyW, top + b.bodyH * 0.7), QPointF(lx * b.bodyW + (lx > 0 ? 0.5 : -0.5), -0.8));
-    // The tail behind (at -x), bushy for a fox.
-    p.setPen(QPen(b.tail > 8 ? o.c1 : shade(o.c1, 0.7), b.tail > 8 ? 4 : 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(-b.bodyW / 2 + 1, top + b.bodyH * 0.25), QPointF(-b.bodyW / 2 - b.tail * 0.6, top + b.bodyH * 0.25 + b.tail * 0.6));
-    if (b.tail > 8) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(245, 240, 230));
-        p.drawEllipse(QPointF(-b.bodyW / 2 - b.tail * 0.6, top + b.bodyH * 0.25 + b.tail * 0.6), 1.8, 1.8);
-    }
-    const QRectF torso(-b.bodyW / 2, top, b.bodyW, b.bodyH);
-    if (b.woolly) {
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 7; ++i)
-            roundBody(p, QRectF(torso.left() + i * b.bodyW / 8.0, top - 1 + (i % 2) * 1.5, b.bodyW / 4, b.bodyH * 0.7), o.c1);
-        roundBody(p, torso.adjusted(1, 2, -1, 0), o.c1);
-    } else {
-        p.setPen(QPen(shade(o.c1, 0.5), 0.5));
-        p.setBrush(litGradient(torso, o.c1, 0.3));
-        p.drawRoundedRect(torso, b.bodyH * 0.45, b.bodyH * 0.45);
-    }
-    // Neck and head in front (+x).
-    const QPointF head(b.bodyW / 2 + b.headR * 0.3, top - b.neckUp + b.headR * 0.3);
-    p.setPen(QPen(shade(o.c1, 0.85), b.headR * 1.1, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(b.bodyW / 2 - b.headR * 0.6, top + b.bodyH * 0.35), head);
-    if (b.mane) {
-        p.setPen(QPen(o.c2.isValid() ? o.c2 : shade(o.c1, 0.4), 1.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(b.bodyW / 2 - b.headR * 1.2, top + 0.5), head + QPointF(-b.headR * 0.6, -b.headR * 0.6));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade(o.c1, 0.9));
-    QPainterPath ears;
-    switch (b.ears) {
-    case Pointed:
-        ears.moveTo(head + QPointF(-b.headR * 0.7, -b.headR * 0.5));
-        ears.lineTo(head + QPointF(-b.headR * 0.4, -b.headR * 1.7));
-        ears.lineTo(head + QPointF(0, -b.headR * 0.6));
-        break;
-    case Floppy:
-        ears.addEllipse(QRectF(head.x() - b.headR * 1.1, head.y() - b.headR * 0.6, b.headR * 0.7, b.headR * 1.4));
-        break;
-    case Long:
-        ears.addEllipse(QRectF(head.x() - b.headR * 0.7, head.y() - b.headR * 3, b.headR * 0.55, b.headR * 2.5));
-        ears.addEllipse(QRectF(head.x() - b.headR * 0.2, head.y() - b.headR * 2.8, b.headR * 0.55, b.headR * 2.3));
-        break;
-    case Antlers: // a branched crown, tines forward and back
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(120, 90, 60), 1.1, Qt::SolidLine, Qt::RoundCap));
-        ears.moveTo(head + QPointF(-b.headR * 0.3, -b.headR * 0.7));
-        ears.lineTo(head + QPointF(-b.headR * 0.9, -b.headR * 2.6));
-        ears.moveTo(head + QPointF(-b.headR * 0.6, -b.headR * 1.6));
-        ears.lineTo(head + QPointF(b.headR * 0.2, -b.headR * 2.3));
-        ears.moveTo(head + QPointF(-b.headR * 0.8, -b.headR * 2.2));
-        ears.lineTo(head + QPointF(-b.headR * 1.7, -b.headR * 2.5));
-        break;
-    case Horns:
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(215, 200, 170), 1.3, Qt::SolidLine, Qt::RoundCap));
-        ears.moveTo(head + QPointF(-b.headR * 0.3, -b.headR * 0.7));
-        ears.quadTo(head + QPointF(-b.headR * 1.6, -b.headR * 1.8), head + QPointF(-b.headR * 1.5, -b.headR * 0.5));
-        break;
-    }
-    p.drawPath(ears);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ballGradient(QRectF(head.x() - b.headR, head.y() - b.headR, 2 * b.headR, 2 * b.headR), o.c1));
-    p.drawEllipse(head, b.headR, b.headR * 0.85);
-    p.drawEllipse(head + QPointF(b.headR * 0.8, b.headR * 0.3), b.headR * 0.6, b.headR * 0.45);
-    p.setBrush(QColor(20, 18, 18));
-    p.drawEllipse(head + QPointF(b.headR * 0.25, -b.headR * 0.25), 0.7, 0.7);
-}
-
-const Beast kDog{16, 7, 6, 4, 3.4, Floppy, 5, false, false};
-const Beast kPuli{15, 8, 4, 2, 3.6, Floppy, 3, true, false};
-const Beast kSheep{17, 9, 5, 2, 3.2, Horns, 2, true, false};
-const Beast kGoat{15, 7, 7, 5, 3, Horns, 2, false, false};
-const Beast kHorse{26, 10, 13, 10, 4, Pointed, 7, false, true};
-const Beast kRabbit{10, 6, 1.5, 1, 2.8, Long, 1, false, false};
-const Beast kDonkey{20, 9, 10, 6, 3.6, Long, 5, false, true};
-const Beast kDeer{18, 8, 12, 8, 3.2, Antlers, 2, false, false};
-const Beast kWolf{18, 7, 8, 3, 3.4, Pointed, 7, false, false};
-const Beast kFox{15, 6, 5, 3, 3, Pointed, 10, false, false};
-} // namespace
-
-void paintDog(QPainter& p, const Obj& o) { beast(p, o, kDog); }
-void paintPuli(QPainter& p, const Obj& o) { beast(p, o, kPuli); }
-void paintSheep(QPainter& p, const Obj& o) { beast(p, o, kSheep); }
-void paintGoat(QPainter& p, const Obj& o) { beast(p, o, kGoat); }
-void paintHorse(QPainter& p, const Obj& o) { beast(p, o, kHorse); }
-void paintRabbit(QPainter& p, const Obj& o) { beast(p, o, kRabbit); }
-void paintFox(QPainter& p, const Obj& o) { beast(p, o, kFox); }
-void paintDonkey(QPainter& p, const Obj& o) { beast(p, o, kDonkey); }
-void paintDeer(QPainter& p, const Obj& o) { beast(p, o, kDeer); }
-void paintWolf(QPainter& p, const Obj& o) { beast(p, o, kWolf); }
+void paintBustard(QPainter& p, const Obj& o) { wader(p, o, kBustard); }
+void paintCormorant(QPainter& p, const Obj& o) { wader(p, o, kCormorant); }
+void paintCoot(QPainter& p, const Obj& o) { wader(p, o, kCoot); }
+void paintKingfisher(QPainter& p, const Obj& o) { wader(p, o, kKingfisher); }
+void paintRobin(QPainter& p, const Obj& o) { wader(p, o, kRobin); }
+void paintBlackbird(QPainter& p, const Obj& o) { wader(p, o, kBlackbird); }
+void paintDuckling(QPainter& p, const Obj& o) { wader(p, o, kDuckling); }
 
 namespace {
 // ---- Furniture: a seat on legs, with or without a back.
@@ -390,11 +349,25 @@ void seat(QPainter& p, const Obj& o, const Seat& s)
 const Seat kChair{12, 11, 12, 2, true};
 const Seat kBench{36, 9, 9, 4, false};
 const Seat kStool{10, 12, 0, 3, true};
+const Seat kBarStool{8, 20, 0, 2, true};
+const Seat kTable{26, 15, 0, 2, false};
 } // namespace
 
 void paintChair(QPainter& p, const Obj& o) { seat(p, o, kChair); }
 void paintBench(QPainter& p, const Obj& o) { seat(p, o, kBench); }
 void paintStool(QPainter& p, const Obj& o) { seat(p, o, kStool); }
+void paintBarStool(QPainter& p, const Obj& o) { seat(p, o, kBarStool); }
+void paintTable(QPainter& p, const Obj& o)
+{
+    seat(p, o, kTable);
+    if (o.variant & 1) { // a cloth over it
+        p.setPen(Qt::NoPen);
+        p.setBrush(o.c2);
+        QPainterPath c;
+        c.moveTo(-14.5, -17.5), c.lineTo(14.5, -17.5), c.lineTo(15, -11), c.quadTo(0, -9.5, -15, -11), c.closeSubpath();
+        p.drawPath(c);
+    }
+}
 
 namespace {
 // ---- Posts: a post with a thing on top (a cap, a box, boards, a stone).
@@ -474,6 +447,56 @@ void paintPriceTag(QPainter& p, const Obj& o)
     // Whole tens: the first digit is the one that changes.
     number(p, QPointF(-6.2, -15.3), o.count, QColor(30, 30, 30), 1.2);
     number(p, QPointF(1.2, -15.3), 0, QColor(30, 30, 30), 1.2);
+}
+
+// A cast-iron mooring bollard with its rope (the detail).
+void paintBollard(QPainter& p, const Obj& o)
+{
+    softShadow(p, QRectF(-8, -2, 16, 4), 65);
+    // A squat iron column with a round head, shining where the light falls.
+    QPainterPath b;
+    b.moveTo(-5.5, 0), b.quadTo(-4, -3, -4, -8), b.quadTo(-6.5, -9, -6.5, -11), b.quadTo(0, -16, 6.5, -11);
+    b.quadTo(6.5, -9, 4, -8), b.quadTo(4, -3, 5.5, 0), b.closeSubpath();
+    body(p, b, o.c1, 0.5);
+    p.setPen(QPen(shade(o.c1, 2.6), 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-2.3, -7.5), QPointF(-2.6, -1.5));
+    p.drawArc(QRectF(-5, -14, 8, 5), 100 * 16, 60 * 16);
+    if (o.variant & 1) {
+        p.setPen(QPen(QColor(200, 175, 120), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(-4.8, -8.5, 9.6, 3));
+        p.drawLine(QPointF(4, -6.5), QPointF(9, -2));
+    }
+}
+
+// A tram stop: a round sign on a pole with the line's number.
+void paintTramStop(QPainter& p, const Obj& o)
+{
+    post(p, o, 28, 2);
+    p.setPen(QPen(shade(o.c1, 0.5), 0.7));
+    p.setBrush(QColor(250, 248, 240));
+    p.drawEllipse(QPointF(0, -30), 7, 7);
+    p.setBrush(o.c1);
+    p.drawEllipse(QPointF(0, -30), 5.6, 5.6);
+    number(p, QPointF(-2.6, -33.9), o.count, QColor(250, 248, 240));
+}
+
+// A bird feeder on a post: a little roofed tray, seeds in it (the detail).
+void paintBirdFeeder(QPainter& p, const Obj& o)
+{
+    post(p, o, 22, 2.4);
+    litBox(p, QRectF(-8, -23, 16, 3), o.c1);
+    p.setPen(QPen(shade(o.c1, 0.6), 1.0));
+    p.drawLine(QPointF(-6.5, -23), QPointF(-6.5, -29));
+    p.drawLine(QPointF(6.5, -23), QPointF(6.5, -29));
+    QPainterPath roof;
+    roof.moveTo(-10, -28), roof.lineTo(0, -35), roof.lineTo(10, -28), roof.closeSubpath();
+    body(p, roof, o.c2, 0.3);
+    if (o.variant & 1) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(215, 180, 100));
+        p.drawChord(QRectF(-6, -25.5, 12, 4), 0, 180 * 16);
+    }
 }
 
 void paintSignpost(QPainter& p, const Obj& o)

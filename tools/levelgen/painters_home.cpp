@@ -385,7 +385,10 @@ void paintBlocks(QPainter& p, const Obj& o)
         p.drawRect(b);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 220));
-        const int dots = ((o.variant >> (i % 2)) & 1) ? 2 : 1 + (i % 3);
+        // A detail bit always changes the count of dots (it used to leave
+        // a block's two dots as two, an invisible difference).
+        const int plain = 1 + (i % 3);
+        const int dots = ((o.variant >> (i % 2)) & 1) ? plain % 3 + 1 : plain;
         for (int d = 0; d < dots; ++d)
             p.drawEllipse(QPointF(b.center().x() + (d - (dots - 1) / 2.0) * 4, b.center().y()), 1.4, 1.4);
     }

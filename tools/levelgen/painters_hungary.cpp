@@ -72,19 +72,66 @@ void paintSweepWell(QPainter& p, const Obj& o)
     }
 }
 
+// Hungarian grey cattle, seen from the side with the head turned to us:
+// drawn for its silhouette at a distance (a rimmed body with a high
+// shoulder, dark forequarters and muzzle, hooves, a tufted tail and the
+// long lyre horns).
 void paintCattle(QPainter& p, const Obj& o)
 {
-    softShadow(p, QRectF(-20, -3, 40, 5));
+    softShadow(p, QRectF(-20, -3, 40, 5), 80);
+    const QColor rim = shade(o.c1, 0.4);
+    auto leg = [&](double x, const QColor& c) {
+        p.setPen(QPen(rim, 3.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x, -12), QPointF(x, -1));
+        p.setPen(QPen(c, 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x, -12), QPointF(x, -1));
+        p.setPen(QPen(QColor(45, 40, 38), 2.6, Qt::SolidLine, Qt::FlatCap)); // hooves
+        p.drawLine(QPointF(x, -2.6), QPointF(x, -0.4));
+    };
+    leg(-11, shade(o.c1, 0.55)), leg(10, shade(o.c1, 0.55)); // the far pair
+    p.setPen(QPen(shade(o.c1, 0.45), 1.1, Qt::SolidLine, Qt::RoundCap)); // tail with its tuft
+    p.setBrush(Qt::NoBrush);
+    QPainterPath tail;
+    tail.moveTo(-16.5, -21);
+    tail.quadTo(-19.5, -17, -19, -9);
+    p.drawPath(tail);
     p.setPen(Qt::NoPen);
-    p.setBrush(shade(o.c1, 0.65));
-    for (double x : {-14.0, -9.0, 9.0, 13.0}) // legs
-        p.drawRect(QRectF(x, -11, 3, 11));
-    QPainterPath b;
-    b.addRoundedRect(QRectF(-17, -24, 32, 15), 6, 6);
-    body(p, b, o.c1, 0.3);
+    p.setBrush(QColor(50, 45, 42));
+    p.drawEllipse(QPointF(-19, -8.5), 1.2, 2);
+    QPainterPath b; // rump, back rising to the withers, dewlap under the neck
+    b.moveTo(-17, -19);
+    b.quadTo(-17, -24, -12, -24);
+    b.lineTo(6, -25);
+    b.quadTo(12, -27, 15, -23);
+    b.lineTo(15, -14);
+    b.quadTo(13, -9, 9, -10);
+    b.lineTo(-12, -10);
+    b.quadTo(-17, -10, -17, -15);
+    b.closeSubpath();
+    p.setPen(QPen(rim, 0.8));
+    p.setBrush(litGradient(b.boundingRect(), o.c1, 0.3));
+    p.drawPath(b);
+    QLinearGradient fore(QPointF(-2, 0), QPointF(15, 0)); // darker forequarters
+    fore.setColorAt(0, withAlpha(shade(o.c1, 0.6), 0));
+    fore.setColorAt(1, withAlpha(shade(o.c1, 0.6), 150));
+    p.setPen(Qt::NoPen);
+    p.setBrush(fore);
+    p.drawPath(b);
+    leg(-14, shade(o.c1, 0.8)), leg(12.5, shade(o.c1, 0.8)); // the near pair
     QPainterPath head;
-    head.addRoundedRect(QRectF(13, -27, 9, 11), 3, 3);
-    body(p, head, shade(o.c1, 0.85), 0.3);
+    head.addRoundedRect(QRectF(13, -27, 9, 12), 3.5, 3.5);
+    p.setPen(QPen(rim, 0.7));
+    p.setBrush(litGradient(head.boundingRect(), shade(o.c1, 0.9), 0.3));
+    p.drawPath(head);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(55, 50, 48)); // muzzle
+    p.drawRoundedRect(QRectF(14, -19.5, 7, 4.5), 2, 2);
+    p.setBrush(shade(o.c1, 0.7)); // ears out to the sides
+    p.drawEllipse(QPointF(12.5, -25), 2, 1.1);
+    p.drawEllipse(QPointF(22.5, -25), 2, 1.1);
+    p.setBrush(QColor(20, 18, 18));
+    p.drawEllipse(QPointF(15.8, -23.2), 0.7, 0.7);
+    p.drawEllipse(QPointF(19.2, -23.2), 0.7, 0.7);
     p.setPen(QPen(QColor(235, 228, 210), 1.4, Qt::SolidLine, Qt::RoundCap)); // lyre horns
     p.setBrush(Qt::NoBrush);
     QPainterPath horns;
@@ -93,12 +140,10 @@ void paintCattle(QPainter& p, const Obj& o)
     horns.moveTo(20, -26);
     horns.cubicTo(25, -30, 25, -35, 21, -36);
     p.drawPath(horns);
-    p.setPen(QPen(shade(o.c1, 0.5), 1.2));
-    p.drawLine(QPointF(-17, -20), QPointF(-20, -10)); // tail
     if (o.variant & 1) { // a bell on the neck
         p.setPen(Qt::NoPen);
-        p.setBrush(ballGradient(QRectF(12, -18, 5, 5), QColor(200, 160, 60)));
-        p.drawEllipse(QRectF(12, -18, 5, 5));
+        p.setBrush(ballGradient(QRectF(12, -15, 5, 5), QColor(200, 160, 60)));
+        p.drawEllipse(QRectF(12, -15, 5, 5));
     }
 }
 

@@ -243,4 +243,33 @@ void paintAsteroid(QPainter& p, const Obj& o)
     p.drawEllipse(QPointF(4, 2), 1.5, 1.2);
 }
 
+// A moon rover on six wheels, a dish on its mast (raised or stowed: the detail).
+void paintRover(QPainter& p, const Obj& o)
+{
+    softShadow(p, QRectF(-15, -2, 30, 4), 70);
+    p.setPen(QPen(QColor(70, 70, 75), 0.8));
+    p.drawLine(QPointF(-11, -6), QPointF(11, -6));
+    for (double x : {-10.0, 0.0, 10.0}) {
+        p.setBrush(QColor(55, 55, 60));
+        p.drawEllipse(QPointF(x, -3), 3, 3);
+        p.setBrush(QColor(170, 170, 175));
+        p.drawEllipse(QPointF(x, -3), 1, 1);
+    }
+    const QRectF hull(-12, -13, 24, 7);
+    p.setPen(QPen(shade(o.c1, 0.5), 0.5));
+    p.setBrush(litGradient(hull, o.c1));
+    p.drawRoundedRect(hull, 1.5, 1.5);
+    p.setBrush(QColor(40, 60, 110)); // solar panel on its back
+    p.drawRect(QRectF(-11, -15, 12, 2));
+    p.setPen(QPen(QColor(200, 200, 205), 0.8));
+    const bool up = o.variant & 1;
+    p.drawLine(QPointF(6, -13), QPointF(6, up ? -22 : -16));
+    p.setPen(QPen(QColor(120, 120, 125), 0.5));
+    p.setBrush(QColor(225, 225, 230));
+    p.drawChord(up ? QRectF(2, -25, 8, 5) : QRectF(3, -18, 7, 3.5), 180 * 16, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 220, 250));
+    p.drawEllipse(QPointF(-8, -9.5), 1, 1); // a camera eye
+}
+
 } // namespace levelgen

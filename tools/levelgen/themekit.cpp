@@ -256,8 +256,11 @@ void enrich(Scene& s, Rng& r, int wanted)
         --room[std::size_t(t.kind)];
         ++i;
         double y0 = t.pos.y(), y1 = t.pos.y();
+        // The band of its own kind and shape near it: a perched bird among
+        // the perched ones on the quay, never between them and the flying
+        // ones in the sky (it would stand on water or on nothing).
         for (const Obj& o : templates)
-            if (o.kind == t.kind)
+            if (o.kind == t.kind && o.shape == t.shape && std::abs(o.pos.y() - t.pos.y()) < 90)
                 y0 = std::min(y0, o.pos.y()), y1 = std::max(y1, o.pos.y());
         y0 = std::max(20.0, y0 - 10), y1 = std::min(kHeight - 8.0, y1 + 10);
         Obj& o = scatter(s, r, K(t.kind), {15, kWidth - 15.0, y0, y1}, t.scale, vary(t.c1, r, 0.08), t.c2, t.c3);
@@ -267,8 +270,8 @@ void enrich(Scene& s, Rng& r, int wanted)
     }
 }
 // The painter-family kinds arrive from `group` with no count or light of
-// their own: give each a count in its range (a digit, cake layers, seeds)
-// and light half the lanterns.
+// their own: give each a count in its range (a digit, cake layers, seeds),
+// light half the lanterns and camp fires, and paint either of a pattern.
 void settleNewKinds(Scene& s, Rng& r)
 {
     for (Obj& o : s.objs) {
@@ -277,10 +280,12 @@ void settleNewKinds(Scene& s, Rng& r)
         const Kind& k = kindOf(o.kind);
         if (k.maxCount > 0 && (o.count < k.minCount || o.count > k.maxCount || (k.mods & Digit)))
             o.count = r.between(std::max(1, k.minCount), k.maxCount);
-        if (o.kind == Lantern || o.kind == Cauldron)
+        if (o.kind == Lantern || o.kind == Cauldron || o.kind == Campfire)
             o.variant = r.chance(0.6) ? 1 : 0;
         else if (k.details > 0)
             o.variant = int(r.next() % (1u << k.details));
+        else if (k.mods & Pattern) // stripes or dots, sugar or nuts: either may be the one on the left
+            o.variant = r.chance(0.5) ? 1 << k.patternBit : 0;
     }
 }
 } // namespace
@@ -301,7 +306,18 @@ Scene buildScene(int level)
     const int visit = visitOfLevel(level);
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
-    setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
+    // Birds and snails sit on rocks, but not under the sea or on the moon,
+    // and nothing grows on a rock where there is no air.
+    const Builder build = kThemes[themeForLevel(level) % themeCount()].build;
+    const bool airless = build == buildMoonBase || build == buildSpace;
+    for (Obj& o : s.objs)
+        if (airless && o.kind == Rock)
+            o.variant &= ~1, o.deny |= Detail;
+    if (!airless && build != buildReef && build != buildAquarium)
+        setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
+    for (Obj& o : s.objs)
+        if (o.kind == Bird && o.shape == 1) // a bird on the wing stays on the wing: perched, it would float
+            o.deny |= Reshape;
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day

@@ -79,6 +79,9 @@ void buildFarm(Scene& s, Rng& r, int v)
     group(s, r, Churn, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
     group(s, r, Donkey, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(140, 130, 125)});
     group(s, r, Sparrow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(130, 95, 60)});
+    group(s, r, Calf, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(165, 105, 65), QColor(90, 70, 55)});
+    group(s, r, Wheelbarrow, 1, {30, 324, ground + 50, kHeight - 10}, 1.1, 1.2, {QColor(120, 130, 140)}, QColor(210, 180, 100));
+    group(s, r, Blackbird, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(35, 35, 40)});
     scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
     scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
     scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
@@ -131,6 +134,9 @@ void buildGarden(Scene& s, Rng& r, int v)
     group(s, r, Rabbit, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 140, 110), QColor(240, 236, 225)});
     group(s, r, Mailbox, 1, {40, 314, ground + 20, ground + 60}, 1.3, 1.4, {QColor(40, 80, 160), QColor(220, 200, 60)});
     group(s, r, Magpie, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
+    group(s, r, BirdFeeder, 1, {30, 324, ground + 40, ground + 100}, 1.1, 1.2, {QColor(150, 105, 65)}, QColor(60, 110, 70));
+    group(s, r, Hedgehog, 1, {30, 324, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(110, 85, 60)});
+    group(s, r, Blackbird, 1, {30, 324, ground + 50, kHeight - 10}, 1.1, 1.2, {QColor(35, 35, 40)});
     scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
     scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
     scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
@@ -186,6 +192,9 @@ void buildWinter(Scene& s, Rng& r, int v)
     group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(200, 200, 205)});
     group(s, r, Deer, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(150, 100, 60)});
     group(s, r, Wolf, 1, {30, 324, ground + 30, kHeight - 20}, 1.0, 1.1, {QColor(120, 120, 125)});
+    group(s, r, Sled, 1, {30, 324, ground + 40, kHeight - 10}, 1.2, 1.3, {QColor(190, 60, 45), QColor(150, 105, 65)});
+    group(s, r, Boar, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(85, 65, 50)});
+    group(s, r, Stump, 1, {30, 324, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
     scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
     scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
     scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
@@ -244,6 +253,7 @@ void buildDesert(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
     group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
     group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
+    group(s, r, Lizard, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 120, 70), QColor(110, 130, 70)});
     group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(170, 120, 70)});
     group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
     group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});

@@ -46,6 +46,11 @@ void buildReef(Scene& s, Rng& r, int v)
     scatter(s, r, Crab, {30, 324, sand + 50, kHeight - 15}, 1.4, QColor(220, 70, 40));
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bubbles, {20, 334, 100, sand - 40}, 1.2, QColor(255, 255, 255));
+    scatter(s, r, Octopus, {30, 324, sand + 20, kHeight - 15}, 1.2, anyOf(r, {QColor(220, 100, 80), QColor(170, 90, 190)})).groundMove = true;
+    for (int i = 0; i < 2; ++i)
+        scatter(s, r, Seahorse, {30, 324, 80, sand - 30}, 1.2, anyOf(r, {QColor(245, 190, 60), QColor(240, 120, 90)}));
+    Obj& chest = scatter(s, r, TreasureChest, {40, 314, sand + 25, kHeight - 15}, 1.2, QColor(130, 85, 50));
+    chest.variant = r.between(0, 1), chest.groundMove = true;
     scatterSpare(s, r, Fish, {30, 324, 40, sand - 30}, 1.3, QColor(250, 220, 50), QColor(40, 40, 60));
     scatterSpare(s, r, Starfish, {30, 324, sand + 30, kHeight - 15}, 1.2, QColor(240, 110, 60));
     scatterSpare(s, r, Shell, {30, 324, sand + 40, kHeight - 10}, 1.2, QColor(250, 220, 200));

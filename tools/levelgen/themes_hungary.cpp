@@ -67,6 +67,10 @@ void buildBalaton(Scene& s, Rng& r, int v)
     group(s, r, Parasol, 1, {50, 304, shore + 70, kHeight - 40}, 1.1, 1.2, {QColor(40, 110, 190), QColor(215, 50, 40)}, QColor(250, 248, 240));
     group(s, r, Kite, 1, {40, 314, 50, horizon - 50}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
     group(s, r, Watermelon, 1, {40, 314, shore + 60, kHeight - 15}, 1.0, 1.1, {QColor(230, 60, 70)});
+    group(s, r, FishingNet, 1, {40, 314, shore + 20, shore + 45}, 1.0, 1.1, {QColor(200, 190, 160)}, QColor(235, 110, 40));
+    group(s, r, Coot, many(s, 2), {30, 324, horizon + 30, shore - 8}, 1.0, 1.1, {QColor(35, 35, 40)});
+    group(s, r, Cormorant, 1, {20, 334, shore + 4, shore + 30}, 1.0, 1.1, {QColor(40, 42, 45)});
+    group(s, r, DeckChair, 1, {40, 314, shore + 60, kHeight - 20}, 1.1, 1.2, {QColor(40, 110, 190), QColor(215, 50, 40)}, QColor(250, 248, 240));
     spares(s, r, Swan, 1, {40, 314, horizon + 30, shore - 10}, 0.9, 1.0, {QColor(250, 250, 248)});
     spares(s, r, Flower, 2, {30, 324, shore + 35, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -103,6 +107,9 @@ void buildPuszta(Scene& s, Rng& r, int v)
     group(s, r, Stork, 1, {30, 324, horizon + 30, horizon + 100}, 0.9, 1.0, {QColor(248, 248, 245)});
     group(s, r, Cauldron, 1, {40, 314, horizon + 80, kHeight - 30}, 1.2, 1.3, {QColor(45, 42, 40)});
     group(s, r, Milestone, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(225, 220, 205)});
+    group(s, r, Bustard, many(s, 2), {20, 334, horizon + 25, horizon + 110}, 0.9, 1.1, {QColor(175, 165, 150)});
+    group(s, r, Buffalo, 1, {20, 334, horizon + 25, horizon + 100}, 0.8, 1.0, {QColor(55, 50, 48)});
+    group(s, r, Mangalica, many(s, 2), {20, 334, horizon + 60, kHeight - 20}, 1.0, 1.1, {QColor(225, 200, 160), QColor(70, 60, 55)});
     spares(s, r, Cattle, 1, {30, 324, horizon + 40, kHeight - 30}, 0.8, 1.0, {QColor(205, 205, 200)});
     spares(s, r, Flower, 2, {30, 324, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -199,6 +206,10 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
     group(s, r, PriceTag, 1, {20, 334, ground + 100, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, GingerbreadMan, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(165, 95, 50)}, QColor(215, 40, 40));
+    group(s, r, ChimneyCake, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(200, 140, 70)});
+    group(s, r, AdventWreath, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(150, 40, 120), QColor(240, 235, 225)});
+    group(s, r, Sled, 1, {30, 324, ground + 90, kHeight - 10}, 1.1, 1.2, {QColor(190, 60, 45), QColor(150, 105, 65)});
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
     spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
 }
@@ -242,12 +253,17 @@ void buildCellarRow(Scene& s, Rng& r, int v)
     row(s, r, kHeight - 62, 50, 304, {Jug, Glass, Glass, Bread, Grapes}, 1.1, 1.3,
         {QColor(200, 60, 40), QColor(120, 40, 60), QColor(220, 200, 120)});
     group(s, r, Bird, many(s, 2), {30, 324, 30, top - 40}, 0.9, 1.1, {QColor(50, 50, 60)}, QColor(120, 120, 130));
+    for (Obj& o : s.objs)
+        if (o.kind == Bird) // in the sky: flying, never perched on nothing
+            o.shape = 1;
     group(s, r, Flower, many(s, 4), {15, 339, top + 160, kHeight - 90}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 250, 245)});
     group(s, r, Cat, 1, {40, 314, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(220, 150, 80)});
     group(s, r, Bottle, many(s, 3), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(60, 90, 50), QColor(110, 40, 50)});
     group(s, r, Basket, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Crow, many(s, 2), {30, 324, 30, top - 20}, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Crow, many(s, 2), {30, 324, top + 160, kHeight - 90}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Goblet, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.2, 1.3, {QColor(200, 170, 70)});
+    group(s, r, Demijohn, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(180, 140, 85)});
+    group(s, r, Wheelbarrow, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(120, 130, 140)}, QColor(110, 50, 110));
     spares(s, r, Barrel, 1, {30, 324, top + 170, kHeight - 90}, 1.0, 1.1, {QColor(140, 95, 55)}, QColor(60, 60, 65));
 }
 
@@ -297,6 +313,8 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
     group(s, r, Mailbox, 1, {30, 324, floorY + 30, kHeight - 20}, 1.3, 1.4, {QColor(60, 110, 70)});
     group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
+    group(s, r, Table, 1, {40, 314, floorY + 40, kHeight - 20}, 1.2, 1.3, {QColor(150, 105, 65)}, QColor(240, 236, 225));
+    group(s, r, Duckling, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
     spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
     spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }
@@ -366,8 +384,10 @@ void buildEmbankment(Scene& s, Rng& r, int v)
     group(s, r, Bench, 1, {40, 314, quay + 30, quay + 60}, 1.1, 1.2, {QColor(90, 110, 70), QColor(120, 85, 55)});
     group(s, r, Pigeon, many(s, 4), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(150, 155, 165), QColor(120, 125, 135)});
     group(s, r, Flag, 1, {30, 324, quay + 20, quay + 50}, 1.0, 1.1, {QColor(205, 40, 45)}, QColor(245, 245, 240));
-    group(s, r, Gull, many(s, 2), {20, 334, 30, far - 20}, 0.9, 1.0, {QColor(250, 250, 250)});
+    group(s, r, Gull, many(s, 2), {20, 334, quay + 42, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 250)});
     group(s, r, Sparrow, many(s, 2), {20, 334, quay + 30, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
+    group(s, r, Bicycle, many(s, 2), {20, 334, quay + 50, kHeight - 10}, 1.1, 1.2, {QColor(40, 90, 60), QColor(170, 40, 40), QColor(40, 60, 120)});
+    group(s, r, TramStop, 1, {30, 324, quay + 44, quay + 56}, 1.2, 1.3, {QColor(30, 80, 160)}); // this side of the rails
     spares(s, r, Bird, 1, {30, 324, quay + 60, kHeight - 10}, 1.1, 1.2, {QColor(130, 130, 140)}, QColor(90, 90, 100));
 }
 
@@ -419,6 +439,9 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     group(s, r, Vase, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 40, 40));
     group(s, r, Cheese, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 200, 90)});
     group(s, r, Goblet, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.3, 1.4, {QColor(200, 170, 70), QColor(190, 195, 205)});
+    group(s, r, Tureen, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(245, 242, 235)}, QColor(190, 30, 40));
+    group(s, r, SaltShaker, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 240, 235), QColor(60, 60, 65)});
+    group(s, r, Pretzel, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(170, 100, 45)});
     spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
     spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
 }

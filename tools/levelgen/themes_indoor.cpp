@@ -80,6 +80,8 @@ void buildKitchen(Scene& s, Rng& r, int v)
     group(s, r, Kettle, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(200, 60, 50), QColor(60, 110, 180), QColor(230, 230, 225)}, QColor(250, 250, 245));
     group(s, r, Honeypot, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(60, 110, 180));
     group(s, r, Cheese, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 200, 90)});
+    group(s, r, CoffeePot, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(190, 195, 200), QColor(200, 60, 50)});
+    group(s, r, SaltShaker, 2, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(245, 245, 240), QColor(60, 60, 65)});
     scatterSpare(s, r, Fruit, {30, 324, table + 30, kHeight - 10}, 1.3, QColor(200, 40, 40));
     scatterSpare(s, r, Cup, {30, 324, table + 40, kHeight - 30}, 1.3, crockery(r), QColor(60, 90, 160));
     spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
@@ -107,7 +109,7 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
     put(s, Frame, r.range(60, 294), shelves[0] - 100, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
     for (double y : shelves)
-        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car}, 1.0, 1.3,
+        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car, Drum, SpinningTop}, 1.0, 1.3,
             {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)});
     for (Obj& o : s.objs) {
         if (o.kind == Teddy)

@@ -55,6 +55,9 @@ void buildBeach(Scene& s, Rng& r, int v)
     group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
     group(s, r, Bucket, 1, {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}, QColor(250, 250, 245));
     group(s, r, Watermelon, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.0, 1.1, {QColor(230, 60, 70)});
+    group(s, r, Sandcastle, many(s, 2), {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.3, {QColor(200, 160, 100)}, QColor(215, 45, 45)); // wet sand, darker than the beach
+    group(s, r, DeckChair, many(s, 2), {30, 324, shoreline + 40, kHeight - 10}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(50, 155, 75)}, QColor(250, 248, 240));
+    group(s, r, Lifebuoy, 1, {30, 324, shoreline + 20, shoreline + 60}, 1.1, 1.2, {QColor(220, 50, 40)});
     spares(s, r, Shell, 2, {30, 324, shoreline + 20, kHeight - 10}, 1.2, 1.4, {QColor(240, 200, 180)});
     spares(s, r, Starfish, 1, {30, 324, shoreline + 20, kHeight - 10}, 1.1, 1.2, {QColor(240, 120, 60)});
 }
@@ -84,6 +87,10 @@ void buildOrchard(Scene& s, Rng& r, int v)
     group(s, r, Bucket, 1, {20, 334, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Crow, many(s, 2), {20, 334, horizon + 80, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Magpie, 1, {20, 334, horizon + 80, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
+    group(s, r, Wheelbarrow, 1, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 70), QColor(170, 60, 40)}, QColor(200, 40, 30));
+    group(s, r, Hedgehog, many(s, 2), {30, 324, horizon + 90, kHeight - 10}, 1.0, 1.1, {QColor(110, 85, 60)});
+    group(s, r, Robin, many(s, 2), {30, 324, horizon + 80, kHeight - 10}, 1.1, 1.2, {QColor(125, 95, 65)});
+    group(s, r, Beehive, 1, {30, 324, horizon + 60, horizon + 120}, 1.1, 1.2, {QColor(215, 175, 90)});
     spares(s, r, Fruit, 2, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(210, 40, 30)});
     spares(s, r, Mushroom, 1, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(190, 90, 40)});
 }
@@ -123,6 +130,11 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     group(s, r, Goose, many(s, 2), {20, 334, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
     group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
     group(s, r, Flamingo, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(240, 130, 150)});
+    group(s, r, Frog, many(s, 2), {30, 324, pondBottom + 8, pondBottom + 40}, 1.0, 1.1, {QColor(90, 150, 60), QColor(120, 160, 60)});
+    group(s, r, Duckling, many(s, 3), {cx - 80, cx + 80, cy - 15, cy + 25}, 1.0, 1.1, {QColor(240, 205, 60)});
+    group(s, r, Coot, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(35, 35, 40)});
+    group(s, r, Dragonfly, many(s, 2), {cx - 90, cx + 90, pondTop - 30, cy - 10}, 1.0, 1.1, {QColor(40, 120, 200), QColor(200, 60, 50)}); // skimming the water
+    group(s, r, Kingfisher, 1, {30, 324, pondBottom + 10, pondBottom + 40}, 1.1, 1.2, {QColor(40, 140, 210)});
     spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
     spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
@@ -150,6 +162,8 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     group(s, r, Crow, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Basket, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Scarecrow, 1, {50, 304, horizon + 50, horizon + 110}, 1.0, 1.1, {QColor(90, 110, 150), QColor(150, 90, 60)}, QColor(200, 60, 40));
+    group(s, r, Wheelbarrow, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 60, 40), QColor(60, 110, 70)}, QColor(235, 130, 30));
     spares(s, r, Pumpkin, 2, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }
 
@@ -171,6 +185,7 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
         put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
     group(s, r, Vase, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)}, QColor(240, 200, 80));
     group(s, r, WateringCan, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(60, 140, 90)});
+    group(s, r, BarStool, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(150, 105, 65), QColor(60, 110, 90)}); // the florist's
     group(s, r, Bucket, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Tulip, many(s, 3), {15, 339, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
     group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
@@ -197,6 +212,10 @@ void buildBakery(Scene& s, Rng& r, int v)
     group(s, r, Basket, 1, {30, 324, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, Honeypot, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 60, 40));
     group(s, r, PriceTag, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(250, 246, 232)});
+    group(s, r, Pretzel, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(170, 100, 45)});
+    group(s, r, Cupcake, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(245, 200, 215), QColor(250, 245, 235), QColor(140, 90, 60)}, QColor(120, 170, 220));
+    group(s, r, Donut, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(240, 150, 190), QColor(110, 65, 40), QColor(250, 245, 235)});
+    group(s, r, CoffeePot, 1, {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(190, 195, 200), QColor(60, 110, 180)});
     spares(s, r, Cup, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, kCrockery);
 }
 
@@ -219,6 +238,9 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     group(s, r, GiftBox, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70)}, QColor(240, 210, 80));
     group(s, r, Rabbit, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(230, 200, 210), QColor(170, 140, 110)});
     group(s, r, Stool, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(50, 140, 180), QColor(220, 80, 60)});
+    group(s, r, Dice, many(s, 2), {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(250, 248, 240), QColor(215, 45, 45)}, QColor(30, 30, 30));
+    group(s, r, SpinningTop, many(s, 2), {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright, QColor(250, 240, 200));
+    group(s, r, Drum, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
     spares(s, r, Ball, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright);
     spares(s, r, Car, 1, {30, 324, floorY + 40, kHeight - 10}, 1.1, 1.2, kBright);
 }
@@ -241,6 +263,9 @@ void buildStudy(Scene& s, Rng& r, int v)
     group(s, r, Vase, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(60, 110, 180), QColor(200, 80, 60)}, QColor(240, 236, 225));
     group(s, r, Chair, 1, {30, 324, desk + 70, kHeight - 10}, 1.4, 1.5, {QColor(110, 70, 45)}, QColor(140, 40, 40));
     group(s, r, Lantern, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(150, 120, 50)});
+    group(s, r, Globe, 1, {30, 324, desk + 50, kHeight - 10}, 1.2, 1.3, {QColor(70, 130, 200)}, QColor(150, 170, 90));
+    group(s, r, Inkwell, 1, {30, 324, desk + 50, kHeight - 10}, 1.1, 1.2, {QColor(40, 50, 80), QColor(30, 30, 35)});
+    group(s, r, SewingMachine, 1, {30, 324, desk + 50, kHeight - 10}, 1.3, 1.4, {QColor(235, 225, 200), QColor(130, 185, 165), QColor(40, 40, 45)}, QColor(200, 40, 40));
     spares(s, r, Cup, 1, {30, 324, desk + 70, kHeight - 10}, 1.1, 1.2, kCrockery);
 }
 
@@ -271,6 +296,7 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
     group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
+    group(s, r, Rover, 1, {40, 314, horizon + 70, kHeight - 20}, 1.1, 1.2, {QColor(225, 225, 230), QColor(230, 190, 80)});
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
     for (Obj& o : s.objs)
@@ -301,6 +327,9 @@ void buildAquarium(Scene& s, Rng& r, int v)
     group(s, r, Shell, many(s, 3), {20, 334, sand + 30, kHeight - 10}, 1.1, 1.3, {QColor(240, 200, 180)});
     group(s, r, Starfish, many(s, 2), {20, 334, sand + 30, kHeight - 10}, 1.0, 1.2, {QColor(240, 120, 60)});
     group(s, r, Crab, 1, {30, 324, sand + 40, kHeight - 10}, 1.1, 1.2, {QColor(220, 70, 40)});
+    group(s, r, Octopus, 1, {30, 324, sand + 10, kHeight - 20}, 1.1, 1.2, {QColor(220, 100, 80), QColor(170, 90, 190)});
+    group(s, r, Seahorse, many(s, 2), {30, 324, 60, sand - 40}, 1.1, 1.2, {QColor(245, 190, 60), QColor(240, 120, 90)});
+    group(s, r, TreasureChest, 1, {40, 314, sand + 20, kHeight - 15}, 1.1, 1.2, {QColor(130, 85, 50)});
     spares(s, r, Fish, 2, {30, 324, 40, sand - 30}, 1.1, 1.2, {QColor(240, 210, 40)});
 }
 
@@ -329,6 +358,10 @@ void buildCampsite(Scene& s, Rng& r, int v)
     group(s, r, Kettle, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(120, 120, 125)}, QColor(70, 70, 75));
     group(s, r, Fox, 1, {30, 324, horizon + 40, kHeight - 10}, 1.0, 1.1, {QColor(210, 110, 40)});
     group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
+    group(s, r, Campfire, 1, {60, 294, horizon + 110, kHeight - 30}, 1.2, 1.3, {QColor(120, 120, 125)});
+    group(s, r, Stump, many(s, 2), {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
+    group(s, r, Bear, 1, {30, 324, horizon + 14, horizon + 40}, 0.95, 1.05, {QColor(105, 72, 45)});
+    group(s, r, Boar, 1, {30, 324, horizon + 20, horizon + 60}, 0.9, 1.0, {QColor(85, 65, 50)});
     if (v != 2)
         spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
     else
@@ -356,6 +389,9 @@ void buildSnowyVillage(Scene& s, Rng& r, int v)
     group(s, r, Lantern, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Crow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Dog, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
+    group(s, r, Sled, many(s, 2), {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(190, 60, 45), QColor(60, 90, 160), QColor(150, 105, 65)});
+    group(s, r, Robin, many(s, 2), {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(125, 95, 65)});
+    group(s, r, BirdFeeder, 1, {30, 324, ground + 40, ground + 90}, 1.1, 1.2, {QColor(150, 105, 65)}, QColor(180, 50, 40));
     spares(s, r, Snowman, 1, {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(40, 40, 45)}, QColor(210, 40, 40));
 }
 
@@ -389,6 +425,10 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     group(s, r, Bench, 1, {40, 314, horizon + 60, kHeight - 20}, 1.2, 1.3, {QColor(120, 85, 55)});
     group(s, r, Milestone, 1, {40, 314, horizon + 60, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
     group(s, r, Deer, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(150, 100, 60)});
+    group(s, r, Chamois, many(s, 2), {20, 334, horizon + 15, horizon + 70}, 0.9, 1.0, {QColor(130, 95, 60)});
+    group(s, r, Llama, 1, {30, 324, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(235, 222, 200), QColor(150, 110, 75)});
+    group(s, r, Lamb, many(s, 2), {20, 334, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(245, 242, 235)});
+    group(s, r, Beehive, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(215, 175, 90)});
     spares(s, r, Flower, 2, {30, 324, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
 }
 
@@ -417,6 +457,10 @@ void buildPier(Scene& s, Rng& r, int v)
     group(s, r, Bucket, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Lantern, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Pelican, 1, {20, 334, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
+    group(s, r, Anchor, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(70, 75, 85)});
+    group(s, r, Lifebuoy, 1, {30, 324, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(220, 50, 40)});
+    group(s, r, Bollard, many(s, 2), {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(60, 66, 72), QColor(40, 70, 62)});
+    group(s, r, Cormorant, 1, {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(40, 42, 45)});
     spares(s, r, Fish, 1, {30, 324, deck + 50, kHeight - 10}, 1.0, 1.1, {QColor(160, 180, 200)});
 }
 
@@ -450,10 +494,12 @@ void buildCafe(Scene& s, Rng& r, int v)
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 190 + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
     group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
-    group(s, r, Chair, many(s, 2), {30, 324, table + 60, kHeight - 10}, 1.3, 1.5, {QColor(60, 60, 65), QColor(150, 100, 60)});
     group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
     group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
     group(s, r, PriceTag, 1, {30, 324, table + 60, kHeight - 20}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, CoffeePot, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(190, 195, 200), QColor(240, 240, 235)});
+    group(s, r, BeerMug, many(s, 2), {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
+    group(s, r, Cupcake, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
     spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
 

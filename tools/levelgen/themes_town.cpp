@@ -134,6 +134,9 @@ void buildHarbour(Scene& s, Rng& r, int v)
     group(s, r, Bucket, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
     group(s, r, Lantern, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Pelican, 1, {20, 334, quay + 5, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
+    group(s, r, Anchor, 1, {30, 324, quay + 20, kHeight - 10}, 1.1, 1.2, {QColor(70, 75, 85)});
+    group(s, r, FishingNet, 1, {40, 314, quay + 20, kHeight - 20}, 1.0, 1.1, {QColor(190, 180, 150)}, QColor(235, 110, 40));
+    group(s, r, Bollard, many(s, 2), {20, 334, quay + 5, quay + 25}, 1.0, 1.1, {QColor(60, 66, 72), QColor(40, 70, 62)});
     scatterSpare(s, r, Buoy, {30, 324, horizon + 40, quay - 10}, 1.0, QColor(240, 200, 40));
     scatterSpare(s, r, Bird, {30, 324, 30, horizon - 30}, 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
     scatterSpare(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, QColor(90, 140, 190), QColor(60, 80, 120));

@@ -147,8 +147,9 @@ Report validateLevel(const QByteArray& rec)
     return r;
 }
 
-void checkLookAlikes(std::vector<Report>& reports, int firstLevel)
+ClosestPair checkLookAlikes(std::vector<Report>& reports, int firstLevel)
 {
+    ClosestPair closest;
     std::vector<std::vector<float>> thumbs;
     for (const Report& r : reports)
         thumbs.push_back(r.left.isNull() ? std::vector<float>() : thumbnail(r.left));
@@ -157,6 +158,8 @@ void checkLookAlikes(std::vector<Report>& reports, int firstLevel)
             if (thumbs[i].empty() || thumbs[j].empty())
                 continue;
             const double d = sceneDistance(thumbs[i], thumbs[j]);
+            if (d < closest.distance)
+                closest = {firstLevel + int(i), firstLevel + int(j), d};
             if (d < kMinSceneDistance) {
                 const QString text = QStringLiteral("levels %1 and %2 look alike (%3 of 255 apart)")
                                          .arg(firstLevel + int(i)).arg(firstLevel + int(j)).arg(d, 0, 'f', 1);
@@ -164,6 +167,7 @@ void checkLookAlikes(std::vector<Report>& reports, int firstLevel)
                 reports[j].fail(Fault::LookAlike, text);
             }
         }
+    return closest;
 }
 
 void checkThemeSpacing(std::vector<Report>& reports, int firstLevel, const std::vector<int>& themeOfLevel)

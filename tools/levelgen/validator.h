@@ -53,7 +53,12 @@ Report validateLevel(const QByteArray& record);
 // The rules between levels: every pair of left pictures far enough apart
 // (reports[i] is level firstLevel + i), and no theme back too soon (theme
 // of each level, from level 1). Faults are added to the reports concerned.
-void checkLookAlikes(std::vector<Report>& reports, int firstLevel);
+// The closest two levels found, for the report: their numbers and distance.
+struct ClosestPair {
+    int a = 0, b = 0;
+    double distance = 255;
+};
+ClosestPair checkLookAlikes(std::vector<Report>& reports, int firstLevel);
 void checkThemeSpacing(std::vector<Report>& reports, int firstLevel, const std::vector<int>& themeOfLevel);
 
 } // namespace levelgen
