@@ -2,6 +2,7 @@
 
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/light.h"
 #include "tools/levelgen/themes.h"
 
 #include <QPainterPath>
@@ -47,8 +48,19 @@ Daylight daylight(int variation, Rng& rng)
     return d;
 }
 
+namespace {
+// The scene a theme is building on this thread: the sky it paints is the light
+// its shadows are cast from, whichever way the theme paints its backdrop.
+thread_local Scene* tBuilding = nullptr;
+} // namespace
+
 void paintSky(QPainter& p, const Daylight& d, double horizon)
 {
+    if (tBuilding && d.sun.alpha() > 0 && d.sunAt.y() < horizon) {
+        tBuilding->light.source = d.night ? Lighting::Moon : Lighting::Sun;
+        tBuilding->light.at = d.sunAt;
+        tBuilding->light.horizon = horizon;
+    }
     verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
     glow(p, d.sunAt, 70, withAlpha(d.sun, 120));
     glow(p, d.sunAt, 16, d.sun);
@@ -215,6 +227,7 @@ namespace {
 void mirrorScene(Scene& s)
 {
     s.base = s.base.mirrored(true, false);
+    s.light.at.setX(kWidth - s.light.at.x());
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
@@ -299,7 +312,9 @@ Scene buildScene(int level)
     s.finish.seed = std::uint32_t(level) * 2654435761u;
     s.density = 1 + 0.6 * (level - 1) / 99.0;
     const int visit = visitOfLevel(level);
+    tBuilding = &s;
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
+    tBuilding = nullptr;
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     if (visit == 1) // the second visit: from the other side, in cool morning light
@@ -307,6 +322,7 @@ Scene buildScene(int level)
     if (visit == 2) // the third visit late in the day
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
+    castShadows(s);
     return s;
 }
 
