@@ -69,6 +69,23 @@ void blurMask(std::vector<float>& m, int w, int h, int radius)
     }
 }
 
+// The lit street lamp nearest a thing's foot on the ground, if it stands in its light.
+const Obj* lampOver(const Scene& s, const Obj& o, double reachPx)
+{
+    const Obj* best = nullptr;
+    double bestDistance = reachPx;
+    for (const Obj& l : s.objs) {
+        if (l.kind != Lamp || !l.visible || !(l.variant & 1) || &l == &o)
+            continue;
+        // Ground seen at a slant: depth counts double.
+        const double d = std::hypot(o.pos.x() - l.pos.x(), 2 * (o.pos.y() - l.pos.y()));
+        if (d < bestDistance)
+            bestDistance = d, best = &l;
+    }
+    return best;
+}
+
+constexpr double kLampReach = 120;
 constexpr double kSilhouetteScale = 0.5; // soft shadows need no more than half the resolution
 } // namespace
 
@@ -94,6 +111,19 @@ void castShadows(Scene& s)
         }
         if (o.pos.y() < l.horizon + 2 || inWater(l, o.pos.y()))
             continue;
+        if (l.source == Lighting::Moon) {
+            // At night a street lamp nearby throws the shadow, away from its foot.
+            if (const Obj* lamp = lampOver(s, o, kLampReach)) {
+                QPointF away = o.pos - lamp->pos;
+                const double d = std::max(1.0, std::hypot(away.x(), away.y()));
+                const double head = std::max(height + 10, 80 * lamp->scale);
+                const double length = std::clamp(d / (head - height), 0.2, std::min(1.6, 70 / height));
+                o.cast = QPointF(away.x() / d * length, away.y() / d * length * 0.8);
+                o.castAlpha = 0.5 * (1 - d / kLampReach) + 0.1;
+                o.castBlur = 1.2;
+                continue;
+            }
+        }
         // Shadows on the ground run away from the point of the horizon under
         // the sun, as lines in perspective do; the lower the sun, the longer.
         QPointF away = o.pos - QPointF(l.at.x(), l.horizon);

@@ -235,6 +235,36 @@ void mirrorScene(Scene& s)
             o.mirror = !o.mirror;
     }
 }
+// Rooms and stalls whose theme paints no lamp of its own: a lamp or window
+// up on one side, as in every room.
+bool indoors(int theme)
+{
+    const Builder b = kThemes[theme % themeCount()].build;
+    for (Builder room : {buildMarketHall, buildKitchen, buildPaprikaPorch, buildToyShelf, buildFeastTable, buildCafe})
+        if (b == room)
+            return true;
+    return false;
+}
+
+// A night sky painted by hand still has its moon: the faint light of the
+// night, over the ground the houses stand on.
+void lightFromMoon(Scene& s)
+{
+    const Obj* moon = nullptr;
+    double ground = kHeight;
+    for (const Obj& o : s.objs) {
+        if (o.kind == Moon && o.visible && !moon)
+            moon = &o;
+        if (o.kind == House)
+            ground = std::min(ground, o.pos.y());
+    }
+    if (!moon || ground >= kHeight)
+        return;
+    s.light.source = Lighting::Moon;
+    s.light.at = moon->pos;
+    s.light.horizon = ground;
+}
+
 // One of a kind in a scene: a crowd of them would look like a copying mistake.
 bool isCharacter(K kind)
 {
@@ -315,6 +345,13 @@ Scene buildScene(int level)
     tBuilding = &s;
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     tBuilding = nullptr;
+    if (s.light.source == Lighting::None && indoors(themeForLevel(level))) {
+        Rng lamp(std::uint64_t(level) * 31 + 7);
+        s.light.source = Lighting::Room;
+        s.light.at = QPointF(lamp.chance(0.5) ? lamp.range(40, 110) : lamp.range(244, 314), 40);
+    }
+    if (s.light.source == Lighting::None)
+        lightFromMoon(s);
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     if (visit == 1) // the second visit: from the other side, in cool morning light
