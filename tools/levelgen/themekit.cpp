@@ -52,6 +52,18 @@ namespace {
 // The scene a theme is building on this thread: the sky it paints is the light
 // its shadows are cast from, whichever way the theme paints its backdrop.
 thread_local Scene* tBuilding = nullptr;
+// The sky alone, as painted before anything stood in it: where the finished
+// backdrop still matches it, the sky is open.
+thread_local QImage tSkyPlate;
+
+void skyOnly(QPainter& p, const Daylight& d, double horizon)
+{
+    verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
+    glow(p, d.sunAt, 70, withAlpha(d.sun, 120));
+    glow(p, d.sunAt, 16, d.sun);
+    p.setBrush(shade(d.sun, 1.3));
+    p.drawEllipse(d.sunAt, 9, 9);
+}
 } // namespace
 
 void paintSky(QPainter& p, const Daylight& d, double horizon)
@@ -60,12 +72,12 @@ void paintSky(QPainter& p, const Daylight& d, double horizon)
         tBuilding->light.source = d.night ? Lighting::Moon : Lighting::Sun;
         tBuilding->light.at = d.sunAt;
         tBuilding->light.horizon = horizon;
+        tSkyPlate = newBase();
+        QPainter plate(&tSkyPlate);
+        plate.setRenderHint(QPainter::Antialiasing);
+        skyOnly(plate, d, horizon);
     }
-    verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
-    glow(p, d.sunAt, 70, withAlpha(d.sun, 120));
-    glow(p, d.sunAt, 16, d.sun);
-    p.setBrush(shade(d.sun, 1.3));
-    p.drawEllipse(d.sunAt, 9, 9);
+    skyOnly(p, d, horizon);
 }
 
 QColor anyOf(Rng& rng, std::initializer_list<QColor> colours)
@@ -343,6 +355,7 @@ Scene buildScene(int level)
     s.density = 1 + 0.6 * (level - 1) / 99.0;
     const int visit = visitOfLevel(level);
     tBuilding = &s;
+    tSkyPlate = QImage();
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     tBuilding = nullptr;
     if (s.light.source == Lighting::None && indoors(themeForLevel(level))) {
@@ -354,6 +367,8 @@ Scene buildScene(int level)
         lightFromMoon(s);
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
+    Rng sky(std::uint64_t(level) * 4099 + 17);
+    fillSky(s, sky, tSkyPlate);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day
