@@ -400,7 +400,7 @@ void fillSky(Scene& s, Rng& r, const QImage& plate)
         if (done)
             continue;
         for (int t = 0; t < 12 && !done; ++t) {
-            const double scale = r.range(0.45, 0.95) * (t < 6 ? 1 : 0.7);
+            const double scale = r.range(0.55, 1.05) * (t < 6 ? 1 : 0.65);
             const QPointF at = spot();
             if (!fits(Cloud, at, scale))
                 continue;

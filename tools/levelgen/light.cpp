@@ -37,6 +37,10 @@ bool inWater(const Lighting& l, double y)
 QTransform shadowTransform(const Obj& o)
 {
     const double foot = o.pos.y(), ax = o.cast.x(), ay = o.cast.y();
+    if (o.castUpright) { // on the wall behind: the outline, offset away from the light
+        const double tall = std::max(4.0, foot - bounds(o).top());
+        return QTransform::fromTranslate(ax * tall, -ay * tall);
+    }
     return QTransform(1, 0, -ax, -ay, ax * foot, foot * (1 + ay));
 }
 
@@ -95,18 +99,20 @@ void castShadows(Scene& s)
     for (Obj& o : s.objs) {
         o.cast = QPointF();
         o.castAlpha = 0;
+        o.castUpright = false;
         if (l.source == Lighting::None || airborne(o.kind) || o.depthY > 0)
             continue;
         const QRect b = bounds(o);
         const double height = std::max(4.0, o.pos.y() - b.top());
         if (l.source == Lighting::Room) {
             // A lamp or window in front, up on one side: a short soft shadow
-            // to the other side, a little below.
+            // on the wall or board behind, leaning to the other side.
             const double side = o.pos.x() >= l.at.x() ? 1 : -1;
-            const double near = std::clamp(std::abs(o.pos.x() - l.at.x()) / 160.0, 0.35, 1.0);
-            o.cast = QPointF(side * 0.32 * near, 0.07);
-            o.castAlpha = 0.3;
-            o.castBlur = 2.5;
+            const double near = std::clamp(std::abs(o.pos.x() - l.at.x()) / 160.0, 0.4, 1.0);
+            o.cast = QPointF(side * 0.2 * near, -0.08);
+            o.castUpright = true;
+            o.castAlpha = 0.42;
+            o.castBlur = 1.6;
             continue;
         }
         if (o.pos.y() < l.horizon + 2 || inWater(l, o.pos.y()))

@@ -59,6 +59,7 @@ struct Obj {
     // pixel of height (none while castAlpha is 0), its opacity and softness.
     QPointF cast;
     double castAlpha = 0, castBlur = 0;
+    bool castUpright = false; // on the wall behind it (indoors), not flat on the ground
 };
 
 using PaintFn = void (*)(QPainter&, const Obj&);
