@@ -2,6 +2,8 @@
 
 #include "tools/levelgen/kinds.h"
 
+#include <QPainter>
+#include <QRadialGradient>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -147,6 +149,33 @@ void castShadows(Scene& s)
             o.castAlpha = 0.72 - 0.2 * low; // weaker and softer late in the day
             o.castBlur = 0.4 + 1.6 * low;
         }
+    }
+}
+
+void lampPools(Scene& s)
+{
+    if (s.light.source != Lighting::Moon)
+        return;
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
+    for (Obj& l : s.objs) {
+        if (l.kind != Lamp || !l.visible || !(l.variant & 1) || l.pos.y() < s.light.horizon)
+            continue;
+        // The ground seen at a slant: the pool is twice as wide as deep.
+        const double r = kLampReach * 0.75 * l.scale;
+        QRadialGradient g(QPointF(0, 0), 1);
+        g.setColorAt(0, QColor(120, 95, 50));
+        g.setColorAt(0.5, QColor(60, 45, 22));
+        g.setColorAt(1, QColor(0, 0, 0));
+        p.save();
+        p.translate(l.pos);
+        p.scale(r, r / 2);
+        p.setBrush(g);
+        p.drawEllipse(QPointF(0, 0), 1, 1);
+        p.restore();
+        l.deny |= Light | Remove | Move | Resize | Tilt;
     }
 }
 

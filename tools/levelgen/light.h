@@ -9,6 +9,10 @@ namespace levelgen {
 
 // Sets every object's cast shadow from `s.light` (call once the scene is laid out).
 void castShadows(Scene& s);
+// At night, the ground each lit street lamp lights around its foot, painted
+// into the backdrop; such a lamp stays lit and in place, so its pool of
+// light never contradicts it.
+void lampPools(Scene& s);
 // The shadow alone, drawn before the object itself.
 void paintCast(QPainter& p, const Obj& o);
 // Pixels the shadow may touch (empty when it casts none).

@@ -375,6 +375,7 @@ Scene buildScene(int level)
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
     castShadows(s);
+    lampPools(s);
     return s;
 }
 
