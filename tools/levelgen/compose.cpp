@@ -257,10 +257,14 @@ namespace {
 struct SkyRoom {
     std::vector<bool> cells;
     int rows = 0;
+    std::vector<QRect> small; // small things in the sky, kept clear of
     bool fits(const QRect& b) const
     {
         if (b.left() < 4 || b.right() > kWidth - 5 || b.top() < 4)
             return false;
+        for (const QRect& o : small)
+            if (o.intersects(b))
+                return false;
         for (int cy = b.top() / kSkyCell; cy <= b.bottom() / kSkyCell; ++cy)
             for (int cx = b.left() / kSkyCell; cx <= std::min(kSkyCols - 1, b.right() / kSkyCell); ++cx)
                 if (cy >= rows || !cells[std::size_t(cy * kSkyCols + cx)])
@@ -338,7 +342,16 @@ void fillSky(Scene& s, Rng& r, const QImage& plate)
     const Lighting& l = s.light;
     if (l.source != Lighting::Sun && l.source != Lighting::Moon)
         return;
-    SkyRoom room{emptySkyCells(render(s), l.horizon, &s.base, &plate), skyRows(l.horizon)};
+    // A bird or a star does not fill a sky: the room is measured without
+    // the small things, which only have to be kept clear of.
+    Scene large = s;
+    std::vector<QRect> small;
+    for (Obj& o : large.objs) {
+        const QRect b = bounds(o);
+        if (o.visible && b.width() * b.height() < 700)
+            o.visible = false, small.push_back(b.adjusted(-3, -3, 3, 3));
+    }
+    SkyRoom room{emptySkyCells(render(large), l.horizon, &s.base, &plate), skyRows(l.horizon), small};
     // Keep clear of the sun or moon and its glow.
     room.take(QRect(l.at.toPoint() - QPoint(14, 14), QSize(28, 28)));
     const bool night = l.source == Lighting::Moon;
