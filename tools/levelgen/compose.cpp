@@ -220,6 +220,8 @@ std::vector<bool> emptySkyCells(const QImage& picture, double horizon, const QIm
                     lo = std::min(lo, g), hi = std::max(hi, g);
                     if (x > cx * kSkyCell)
                         step = std::max(step, std::abs(g - qGray(line[x - 1])));
+                    if (y > cy * kSkyCell)
+                        step = std::max(step, std::abs(g - qGray(picture.pixel(x, y - 1))));
                 }
             }
             out[std::size_t(cy * kSkyCols + cx)] = hi - lo <= 40 && step <= 9 && covered <= kSkyCell * kSkyCell / 10;
@@ -247,9 +249,9 @@ Square largestSquare(const std::vector<bool>& empty, int rows)
 }
 } // namespace
 
-int largestEmptySky(const QImage& picture, double horizon)
+int largestEmptySky(const QImage& picture, double horizon, const QImage* base, const QImage* plate)
 {
-    return largestSquare(emptySkyCells(picture, horizon), skyRows(horizon)).side * kSkyCell;
+    return largestSquare(emptySkyCells(picture, horizon, base, plate), skyRows(horizon)).side * kSkyCell;
 }
 
 namespace {
@@ -337,7 +339,7 @@ void contrail(Scene& s, Rng& r, SkyRoom& room, int row)
 }
 } // namespace
 
-void fillSky(Scene& s, Rng& r, const QImage& plate)
+void fillSky(Scene& s, Rng& r)
 {
     const Lighting& l = s.light;
     if (l.source != Lighting::Sun && l.source != Lighting::Moon)
@@ -351,7 +353,7 @@ void fillSky(Scene& s, Rng& r, const QImage& plate)
         if (o.visible && b.width() * b.height() < 700)
             o.visible = false, small.push_back(b.adjusted(-3, -3, 3, 3));
     }
-    SkyRoom room{emptySkyCells(render(large), l.horizon, &s.base, &plate), skyRows(l.horizon), small};
+    SkyRoom room{emptySkyCells(render(large), l.horizon, &s.base, &l.sky), skyRows(l.horizon), small};
     // Keep clear of the sun or moon and its glow.
     room.take(QRect(l.at.toPoint() - QPoint(14, 14), QSize(28, 28)));
     const bool night = l.source == Lighting::Moon;

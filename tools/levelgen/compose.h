@@ -46,12 +46,12 @@ constexpr int kSkyCell = 16;
 std::vector<bool> emptySkyCells(const QImage& picture, double horizon, const QImage* base = nullptr,
                                 const QImage* plate = nullptr);
 // The side, in pixels, of the largest square of those cells.
-int largestEmptySky(const QImage& picture, double horizon);
+int largestEmptySky(const QImage& picture, double horizon, const QImage* base = nullptr, const QImage* plate = nullptr);
 // Sky is filled until no empty square is this many cells across.
 constexpr int kSkyFill = 5;
 // Fills a large empty sky as the theme's light suits: shaded clouds, a
 // flock of birds, a kite, a contrail; the more empty sky, the more of them.
-void fillSky(Scene& s, Rng& r, const QImage& plate);
+void fillSky(Scene& s, Rng& r);
 // A night sky: dark gradient, stars and the moon.
 Daylight night(Rng& r);
 

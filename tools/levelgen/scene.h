@@ -100,6 +100,7 @@ struct Lighting {
     QPointF at;               // where it is in the picture
     double horizon = 0;       // outdoors: things standing below it cast shadows
     std::vector<std::pair<double, double>> water; // bands (y0, y1) nothing casts on
+    QImage sky;               // the sky alone, before anything was painted over it
 };
 
 struct Scene {

@@ -52,10 +52,6 @@ namespace {
 // The scene a theme is building on this thread: the sky it paints is the light
 // its shadows are cast from, whichever way the theme paints its backdrop.
 thread_local Scene* tBuilding = nullptr;
-// The sky alone, as painted before anything stood in it: where the finished
-// backdrop still matches it, the sky is open.
-thread_local QImage tSkyPlate;
-
 void skyOnly(QPainter& p, const Daylight& d, double horizon)
 {
     verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
@@ -72,8 +68,9 @@ void paintSky(QPainter& p, const Daylight& d, double horizon)
         tBuilding->light.source = d.night ? Lighting::Moon : Lighting::Sun;
         tBuilding->light.at = d.sunAt;
         tBuilding->light.horizon = horizon;
-        tSkyPlate = newBase();
-        QPainter plate(&tSkyPlate);
+        // Kept apart too: where the finished backdrop still shows it, the sky is open.
+        tBuilding->light.sky = newBase();
+        QPainter plate(&tBuilding->light.sky);
         plate.setRenderHint(QPainter::Antialiasing);
         skyOnly(plate, d, horizon);
     }
@@ -240,6 +237,7 @@ void mirrorScene(Scene& s)
 {
     s.base = s.base.mirrored(true, false);
     s.light.at.setX(kWidth - s.light.at.x());
+    s.light.sky = s.light.sky.mirrored(true, false);
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
@@ -355,7 +353,6 @@ Scene buildScene(int level)
     s.density = 1 + 0.6 * (level - 1) / 99.0;
     const int visit = visitOfLevel(level);
     tBuilding = &s;
-    tSkyPlate = QImage();
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     tBuilding = nullptr;
     if (s.light.source == Lighting::None && indoors(themeForLevel(level))) {
@@ -368,7 +365,7 @@ Scene buildScene(int level)
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     Rng sky(std::uint64_t(level) * 4099 + 17);
-    fillSky(s, sky, tSkyPlate);
+    fillSky(s, sky);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day

@@ -205,7 +205,7 @@ private slots:
             if (s.light.source != Lighting::Sun || s.light.horizon < 170)
                 continue;
             ++skies;
-            const int side = largestEmptySky(render(s), s.light.horizon);
+            const int side = largestEmptySky(render(s), s.light.horizon, &s.base, &s.light.sky);
             QVERIFY2(side <= (kSkyFill + 1) * kSkyCell, qPrintable(QStringLiteral("level %1: %2 px").arg(level).arg(side)));
         }
         QVERIFY(skies >= 10);
@@ -222,8 +222,23 @@ private slots:
             p.fillRect(sky.rect(), g);
         }
         QCOMPARE(largestEmptySky(sky, 300), 18 * kSkyCell); // the whole sky, 18 cells high
-        QPainter(&sky).fillRect(QRect(150, 0, 8, 300), QColor(40, 40, 40)); // a pole through it
-        QCOMPARE(largestEmptySky(sky, 300), 12 * kSkyCell); // the wider side of it
+        QImage pole = sky;
+        QPainter(&pole).fillRect(QRect(150, 0, 8, 300), QColor(40, 40, 40)); // a pole through it
+        QCOMPARE(largestEmptySky(pole, 300), 12 * kSkyCell); // the wider side of it
+        const QImage plate = sky;
+        {
+            // Far hills fading out of the haze: no edge, but no sky either.
+            QPainter p(&sky);
+            QLinearGradient g(0, 150, 0, 300);
+            g.setColorAt(0, QColor(plate.pixel(0, 150)));
+            g.setColorAt(1, QColor(110, 130, 150));
+            p.fillRect(QRect(0, 150, kWidth, 150), g);
+        }
+        QCOMPARE(largestEmptySky(sky, 300), 18 * kSkyCell); // all sky to the picture alone
+        const int aboveHills = largestEmptySky(sky, 300, &sky, &plate);
+        QVERIFY2(aboveHills >= 9 * kSkyCell && aboveHills <= 10 * kSkyCell, qPrintable(QString::number(aboveHills)));
+        QPainter(&sky).fillRect(QRect(0, 150, kWidth, 150), QColor(110, 130, 150)); // hills with a skyline
+        QCOMPARE(largestEmptySky(sky, 300), 9 * kSkyCell);
     }
 };
 
