@@ -337,6 +337,49 @@ void contrail(Scene& s, Rng& r, SkyRoom& room, int row)
         room.take(QRectF(tail, head).normalized().toAlignedRect().adjusted(0, -2, 0, 2));
     }
 }
+// A hot-air balloon far off: painted into the sky, it never changes.
+void farBalloon(Scene& s, Rng& r, QPointF at, double width, bool late)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(at);
+    p.scale(width / 20, width / 20);
+    QPainterPath envelope; // a teardrop, widest a third of the way down
+    envelope.moveTo(0, -22);
+    envelope.cubicTo(14, -22, 13, -4, 3, 6);
+    envelope.lineTo(-3, 6);
+    envelope.cubicTo(-13, -4, -14, -22, 0, -22);
+    const QColor a = anyOf(r, {QColor(220, 60, 50), QColor(240, 190, 40), QColor(50, 110, 200), QColor(60, 150, 90)});
+    const QColor b = anyOf(r, {QColor(250, 245, 235), QColor(240, 150, 40), QColor(140, 60, 150)});
+    const QColor haze = late ? QColor(255, 200, 170) : QColor(200, 215, 235);
+    p.setPen(Qt::NoPen);
+    p.setBrush(mix(a, haze, 0.25));
+    p.drawPath(envelope);
+    p.save();
+    p.setClipPath(envelope);
+    for (int g = -2; g <= 2; g += 2) { // gores of the second colour
+        QPainterPath gore;
+        gore.moveTo(g * 2.2, -22);
+        gore.cubicTo(g * 5.5 + 2.2, -16, g * 5.5 + 2.2, -4, g * 0.8 + 1, 6);
+        gore.lineTo(g * 0.8 - 1, 6);
+        gore.cubicTo(g * 5.5 - 2.2, -4, g * 5.5 - 2.2, -16, g * 2.2, -22);
+        p.setBrush(mix(b, haze, 0.25));
+        p.drawPath(gore);
+    }
+    // Lit from the sun's side, shaded on the other.
+    QLinearGradient shade(QPointF(-12, -20), QPointF(12, 4));
+    shade.setColorAt(0, QColor(255, 255, 255, 70));
+    shade.setColorAt(0.5, QColor(255, 255, 255, 0));
+    shade.setColorAt(1, QColor(0, 0, 30, 80));
+    p.fillRect(QRectF(-14, -22, 28, 28), shade);
+    p.restore();
+    p.setPen(QPen(QColor(70, 55, 45, 200), 0.6));
+    p.drawLine(QPointF(-3, 6), QPointF(-2, 10));
+    p.drawLine(QPointF(3, 6), QPointF(2, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 75, 45));
+    p.drawRect(QRectF(-2.2, 10, 4.4, 3.2));
+}
 } // namespace
 
 void fillSky(Scene& s, Rng& r)
@@ -360,7 +403,7 @@ void fillSky(Scene& s, Rng& r)
     const bool late = (l.horizon - l.at.y()) / std::max(1.0, l.horizon) < 0.45; // a low sun
     const QColor cloud = night ? QColor(80, 85, 125) : late ? QColor(255, 222, 205) : QColor(252, 252, 252);
     std::vector<Obj> behind; // clouds are far: drawn before everything else
-    bool flock = night, kite = night || late, trail = night;
+    bool flock = night, kite = night || late, trail = night, balloon = night || r.chance(0.4);
     // Whatever empty square of sky is largest gets the next thing, until
     // none is larger than a small cloud.
     for (int placed = 0; placed < 12; ++placed) {
@@ -408,6 +451,12 @@ void fillSky(Scene& s, Rng& r)
                 o.rot = r.range(-15, 15);
                 room.take(bounds(o));
             }
+        } else if (!balloon && sq.side >= 6) {
+            balloon = done = true;
+            const double width = r.range(12, 20);
+            const QPointF at = area.center() + QPointF(r.range(-10, 10), 0);
+            farBalloon(s, r, at, width, late);
+            room.take(QRectF(at - QPointF(width * 0.75, width * 1.15), at + QPointF(width * 0.75, width * 0.7)).toAlignedRect());
         } else if (!trail && sq.side >= 8) {
             trail = done = true;
             contrail(s, r, room, sq.y + sq.side / 2);
