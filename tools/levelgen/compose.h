@@ -38,20 +38,6 @@ void shelfBoard(Scene& s, double y, const QColor& wood);
 // stand on something, overlap it and are drawn just after it. The thing
 // beneath then keeps its place and size, so nothing is left floating.
 void setOnTop(Scene& s, Rng& r, double chance);
-// Sky left empty, measured on a picture: cells of kSkyCell pixels above
-// `horizon` with no edge in them (nothing but the sky's own gradient) and,
-// when the painted sky alone (`plate`) is known, where the backdrop (`base`)
-// still shows that sky rather than hills or walls.
-constexpr int kSkyCell = 16;
-std::vector<bool> emptySkyCells(const QImage& picture, double horizon, const QImage* base = nullptr,
-                                const QImage* plate = nullptr);
-// The side, in pixels, of the largest square of those cells.
-int largestEmptySky(const QImage& picture, double horizon, const QImage* base = nullptr, const QImage* plate = nullptr);
-// Sky is filled until no empty square is this many cells across.
-constexpr int kSkyFill = 5;
-// Fills a large empty sky as the theme's light suits: shaded clouds, a
-// flock of birds, a kite, a contrail; the more empty sky, the more of them.
-void fillSky(Scene& s, Rng& r);
 // A night sky: dark gradient, stars and the moon.
 Daylight night(Rng& r);
 

@@ -3,6 +3,7 @@
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
 #include "tools/levelgen/light.h"
+#include "tools/levelgen/skyfill.h"
 #include "tools/levelgen/themes.h"
 
 #include <QPainterPath>

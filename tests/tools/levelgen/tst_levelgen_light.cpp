@@ -2,11 +2,11 @@
 // light, longer and softer when it is low; things that fly or float cast
 // none; a changed thing's shadow stays within its click square; and no
 // scene under an open sky leaves a large square of it empty.
-#include "tools/levelgen/compose.h"
 #include "tools/levelgen/differ.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/light.h"
 #include "tools/levelgen/rules.h"
+#include "tools/levelgen/skyfill.h"
 #include "tools/levelgen/themes.h"
 
 #include <QtTest>
