@@ -211,8 +211,8 @@ void fillSky(Scene& s, Rng& r)
             o.visible = false, small.push_back(b.adjusted(-3, -3, 3, 3));
     }
     SkyRoom room{emptySkyCells(render(large), l.horizon, &s.base, &l.sky), skyRows(l.horizon), small};
-    // Keep clear of the sun or moon and its glow.
-    room.take(QRect(l.at.toPoint() - QPoint(14, 14), QSize(28, 28)));
+    // The sun or moon stays in sight: a cloud may touch its glow, not the disc.
+    room.take(QRect(l.at.toPoint() - QPoint(22, 22), QSize(44, 44)));
     const bool night = l.source == Lighting::Moon;
     const bool late = (l.horizon - l.at.y()) / std::max(1.0, l.horizon) < 0.45; // a low sun
     const QColor cloud = night ? QColor(80, 85, 125) : late ? QColor(255, 222, 205) : QColor(252, 252, 252);
