@@ -82,6 +82,7 @@ void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QCo
 
 void water(Scene& s, Rng& r, const Daylight& d, double y0, double y1, const QColor& deep)
 {
+    s.light.water.emplace_back(y0, y1);
     QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
     verticalGradient(p, QRectF(0, y0, kWidth, y1 - y0), {{0, mix(d.sky.back().second, deep, 0.45)}, {1, deep}});
@@ -94,7 +95,10 @@ void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, 
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         wallpaper(p, QRectF(0, 0, kWidth, floorY), wall, shade(wall, 0.92), wallPattern);
-        glow(p, QPointF(r.range(60, 290), 40), 260, QColor(255, 248, 225, 70));
+        const QPointF lamp(r.range(60, 290), 40);
+        glow(p, lamp, 260, QColor(255, 248, 225, 70));
+        s.light.source = Lighting::Room;
+        s.light.at = lamp;
         if (planked)
             planks(p, QRectF(0, floorY, kWidth, kHeight - floorY), floor, 36, false, r.seed());
         else

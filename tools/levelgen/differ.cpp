@@ -1,5 +1,6 @@
 #include "tools/levelgen/differ.h"
 
+#include "tools/levelgen/light.h"
 #include "tools/levelgen/metrics.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/rules.h"
@@ -177,13 +178,35 @@ bool fitsSquare(const Obj& o, unsigned mod)
 }
 } // namespace
 
+namespace {
+// Changes that leave an object's outline, and so its shadow, as it was.
+constexpr unsigned kOutlineKept = Recolour | Shade | Pattern | Light | Digit;
+
+void setPixels(QImage& img, const std::vector<Change>& changes)
+{
+    for (const Change& c : changes)
+        img.setPixel(c.at, c.after);
+}
+} // namespace
+
 Differences makeDifferences(const Scene& original, const QImage& left, const Difficulty& d, Rng& rng)
 {
     Scene cur = original;
+    // The left picture's scene: as drawn, but for the shadows shortened
+    // under objects that change shape or place (the same on both sides).
+    Scene leftScene = original;
     Differences out;
-    out.right = left.convertToFormat(QImage::Format_RGB32);
+    out.left = left.convertToFormat(QImage::Format_RGB32);
+    out.right = out.left;
     // Pixels a later change may not touch: earlier changes and their margins.
     std::vector<unsigned char> claimed(std::size_t(kWidth) * kHeight, 0);
+    auto isClaimed = [&](const std::vector<Change>& changes) {
+        for (const Change& c : changes)
+            if (claimed[std::size_t(c.at.y()) * kWidth + std::size_t(c.at.x())])
+                return true;
+        return false;
+    };
+    const QRect picture(0, 0, kWidth, kHeight);
     std::vector<int> candidates;
     for (int i = 0; i < int(cur.objs.size()); ++i)
         if (allowedMods(cur.objs[std::size_t(i)]))
@@ -211,7 +234,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const int i = candidates[std::size_t(pick)];
         Obj& obj = cur.objs[std::size_t(i)];
         const unsigned mod = pickMod(allowedMods(obj), d.subtlety, rng);
-        const Obj before = obj;
+        const Obj drawn = obj;
+        Obj before = drawn;
         Obj after = before;
         if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng))
             continue;
@@ -219,9 +243,28 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             continue;
         if (mod == Shade && d.minContrast >= 30) // the first levels show strong changes only
             continue;
-        const QRect region = (bounds(before) | bounds(after)).intersected(QRect(0, 0, kWidth, kHeight));
+        // A thing that changes shape or place keeps its shadow short on both
+        // sides, so the shadow changes only where the thing does.
+        std::vector<Change> shortening;
+        if (!(mod & kOutlineKept)) {
+            shortenCast(after);
+            if (shortenCast(before) && before.visible) {
+                Obj& l = leftScene.objs[std::size_t(i)];
+                const QRect was = reach(l).intersected(picture);
+                const QImage longer = renderPatch(leftScene, was);
+                l = before;
+                shortening = changesBetween(longer, renderPatch(leftScene, was), was.topLeft());
+                l = drawn;
+                if (isClaimed(shortening)) {
+                    ++misses[std::size_t(i)];
+                    continue;
+                }
+            }
+        }
+        const QRect region = (reach(before) | reach(after)).intersected(picture);
         if (region.isEmpty())
             continue;
+        obj = before;
         const QImage patchBefore = renderPatch(cur, region);
         obj = after;
         const QImage patchAfter = renderPatch(cur, region);
@@ -240,19 +283,22 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         for (const Difference& other : out.list)
             ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
                            2 * (kSquareHalf + kMaxSpill) + 2;
-        for (std::size_t k = 0; ok && k < changes.size(); ++k)
-            ok = !claimed[std::size_t(changes[k].at.y()) * kWidth + std::size_t(changes[k].at.x())];
+        ok = ok && !isClaimed(changes);
         if (!ok) {
-            obj = before;
+            obj = drawn;
             ++misses[std::size_t(i)];
             continue;
         }
-        for (const Change& c : changes) {
-            out.right.setPixel(c.at, c.after);
+        if (!shortening.empty()) {
+            leftScene.objs[std::size_t(i)] = before;
+            setPixels(out.left, shortening);
+            setPixels(out.right, shortening);
+        }
+        setPixels(out.right, changes);
+        for (const Change& c : changes)
             for (int y = std::max(0, c.at.y() - kGap); y <= std::min(kHeight - 1, c.at.y() + kGap); ++y)
                 std::fill_n(claimed.begin() + std::ptrdiff_t(y) * kWidth + std::max(0, c.at.x() - kGap),
                             std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
-        }
         out.list.push_back({centre, check, mod, i});
         bold += !(mod & kSubtleMods);
         candidates.erase(candidates.begin() + pick);

@@ -32,6 +32,7 @@ struct Difference {
 };
 
 struct Differences {
+    QImage left;         // the picture as drawn, with changed things' shadows shortened
     QImage right;
     std::vector<Difference> list;
 };

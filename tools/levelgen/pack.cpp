@@ -34,7 +34,7 @@ Level generateLevel(int n)
     int objects = 0;
     for (const Obj& o : scene.objs)
         objects += o.visible;
-    return {n, level::encodeLevel(left, diffs.right, qpoints, chooseMarker(left, points)), diffs.list, objects};
+    return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, objects};
 }
 
 namespace {

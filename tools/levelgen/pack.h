@@ -13,7 +13,7 @@
 namespace levelgen {
 
 // Rises whenever the pictures or differences a level gets would change.
-constexpr int kGeneratorVersion = 4;
+constexpr int kGeneratorVersion = 5;
 constexpr int kLevels = 100;
 
 struct Level {

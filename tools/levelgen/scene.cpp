@@ -1,5 +1,6 @@
 #include "tools/levelgen/scene.h"
 
+#include "tools/levelgen/light.h"
 #include "tools/levelgen/rng.h"
 
 #include <QTransform>
@@ -46,6 +47,8 @@ QRect bounds(const Obj& o)
     return QRect(QPoint(int(std::floor(r.left())) - 2, int(std::floor(r.top())) - 2),
                  QPoint(int(std::ceil(r.right())) + 2, int(std::ceil(r.bottom())) + 2));
 }
+
+QRect reach(const Obj& o) { return bounds(o) | castBounds(o); }
 
 void paintObj(QPainter& p, const Obj& o)
 {
@@ -95,9 +98,14 @@ QImage renderPatch(const Scene& s, const QRect& r)
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.translate(-r.x(), -r.y());
-        for (const Obj& o : s.objs)
-            if (o.visible && bounds(o).intersects(r))
+        for (const Obj& o : s.objs) {
+            if (!o.visible)
+                continue;
+            if (castBounds(o).intersects(r))
+                paintCast(p, o);
+            if (bounds(o).intersects(r))
                 paintObj(p, o);
+        }
     }
     applyFinish(patch, r.topLeft(), s.finish);
     return patch;

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QRect>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace levelgen {
@@ -54,6 +55,11 @@ struct Obj {
     bool groundMove = false;  // moves only sideways (it stands on something)
     bool loose = false;       // scattered: kept apart from others, drawn back to front
     double depthY = 0;        // when set, the y it is drawn in order of (a thing set on another: just after it)
+    // Its shadow on the ground, away from the scene's light: the offset per
+    // pixel of height (none while castAlpha is 0), its opacity and softness.
+    QPointF cast;
+    double castAlpha = 0, castBlur = 0;
+    bool castUpright = false; // on the wall behind it (indoors), not flat on the ground
 };
 
 using PaintFn = void (*)(QPainter&, const Obj&);
@@ -76,6 +82,8 @@ int kindCount();
 
 // Pixels the object may touch, in picture coordinates (antialiasing included).
 QRect bounds(const Obj& o);
+// Pixels the object and its cast shadow may touch.
+QRect reach(const Obj& o);
 void paintObj(QPainter& p, const Obj& o);
 
 struct Finish {
@@ -85,9 +93,20 @@ struct Finish {
     std::uint32_t seed = 1;
 };
 
+// The one light of a scene, noted as its backdrop is painted: the sun or moon
+// over a ground that starts at `horizon`, or a lamp or window of a room.
+struct Lighting {
+    enum Source { None, Sun, Moon, Room } source = None;
+    QPointF at;               // where it is in the picture
+    double horizon = 0;       // outdoors: things standing below it cast shadows
+    std::vector<std::pair<double, double>> water; // bands (y0, y1) nothing casts on
+    QImage sky;               // the sky alone, before anything was painted over it
+};
+
 struct Scene {
     QImage base;              // backdrop, Format_RGB32, kWidth x kHeight
     std::vector<Obj> objs;
+    Lighting light;
     Finish finish;
     double density = 1;       // how crowded: rises with the level
     Obj& add(int kind, QPointF pos, double scale = 1.0);

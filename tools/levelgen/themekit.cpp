@@ -2,6 +2,8 @@
 
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/light.h"
+#include "tools/levelgen/skyfill.h"
 #include "tools/levelgen/themes.h"
 
 #include <QPainterPath>
@@ -47,13 +49,33 @@ Daylight daylight(int variation, Rng& rng)
     return d;
 }
 
-void paintSky(QPainter& p, const Daylight& d, double horizon)
+namespace {
+// The scene a theme is building on this thread: the sky it paints is the light
+// its shadows are cast from, whichever way the theme paints its backdrop.
+thread_local Scene* tBuilding = nullptr;
+void skyOnly(QPainter& p, const Daylight& d, double horizon)
 {
     verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
     glow(p, d.sunAt, 70, withAlpha(d.sun, 120));
     glow(p, d.sunAt, 16, d.sun);
     p.setBrush(shade(d.sun, 1.3));
     p.drawEllipse(d.sunAt, 9, 9);
+}
+} // namespace
+
+void paintSky(QPainter& p, const Daylight& d, double horizon)
+{
+    if (tBuilding && d.sun.alpha() > 0 && d.sunAt.y() < horizon) {
+        tBuilding->light.source = d.night ? Lighting::Moon : Lighting::Sun;
+        tBuilding->light.at = d.sunAt;
+        tBuilding->light.horizon = horizon;
+        // Kept apart too: where the finished backdrop still shows it, the sky is open.
+        tBuilding->light.sky = newBase();
+        QPainter plate(&tBuilding->light.sky);
+        plate.setRenderHint(QPainter::Antialiasing);
+        skyOnly(plate, d, horizon);
+    }
+    skyOnly(p, d, horizon);
 }
 
 QColor anyOf(Rng& rng, std::initializer_list<QColor> colours)
@@ -215,6 +237,8 @@ namespace {
 void mirrorScene(Scene& s)
 {
     s.base = s.base.mirrored(true, false);
+    s.light.at.setX(kWidth - s.light.at.x());
+    s.light.sky = s.light.sky.mirrored(true, false);
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
@@ -222,6 +246,36 @@ void mirrorScene(Scene& s)
             o.mirror = !o.mirror;
     }
 }
+// Rooms and stalls whose theme paints no lamp of its own: a lamp or window
+// up on one side, as in every room.
+bool indoors(int theme)
+{
+    const Builder b = kThemes[theme % themeCount()].build;
+    for (Builder room : {buildMarketHall, buildKitchen, buildPaprikaPorch, buildToyShelf, buildFeastTable, buildCafe})
+        if (b == room)
+            return true;
+    return false;
+}
+
+// A night sky painted by hand still has its moon: the faint light of the
+// night, over the ground the houses stand on.
+void lightFromMoon(Scene& s)
+{
+    const Obj* moon = nullptr;
+    double ground = kHeight;
+    for (const Obj& o : s.objs) {
+        if (o.kind == Moon && o.visible && !moon)
+            moon = &o;
+        if (o.kind == House)
+            ground = std::min(ground, o.pos.y());
+    }
+    if (!moon || ground >= kHeight)
+        return;
+    s.light.source = Lighting::Moon;
+    s.light.at = moon->pos;
+    s.light.horizon = ground;
+}
+
 // One of a kind in a scene: a crowd of them would look like a copying mistake.
 bool isCharacter(K kind)
 {
@@ -304,7 +358,16 @@ Scene buildScene(int level)
     s.finish.seed = std::uint32_t(level) * 2654435761u;
     s.density = 1 + 0.6 * (level - 1) / 99.0;
     const int visit = visitOfLevel(level);
+    tBuilding = &s;
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
+    tBuilding = nullptr;
+    if (s.light.source == Lighting::None && indoors(themeForLevel(level))) {
+        Rng lamp(std::uint64_t(level) * 31 + 7);
+        s.light.source = Lighting::Room;
+        s.light.at = QPointF(lamp.chance(0.5) ? lamp.range(40, 110) : lamp.range(244, 314), 40);
+    }
+    if (s.light.source == Lighting::None)
+        lightFromMoon(s);
     enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
     // Birds and snails sit on rocks, but not under the sea or on the moon,
     // and nothing grows on a rock where there is no air.
@@ -318,11 +381,15 @@ Scene buildScene(int level)
     for (Obj& o : s.objs)
         if (o.kind == Bird && o.shape == 1) // a bird on the wing stays on the wing: perched, it would float
             o.deny |= Reshape;
+    Rng sky(std::uint64_t(level) * 4099 + 17);
+    fillSky(s, sky);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
+    castShadows(s);
+    lampPools(s);
     return s;
 }
 
