@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,6 +30,21 @@ private slots:
         QCOMPARE(toCp1250(text), bytes);
         QCOMPARE(fromCp1250(bytes), text);
         QVERIFY(fitsCp1250(text));
+    }
+
+    // Decoding goes through a table made once: every byte must come out as
+    // the code page's converter gives it, wherever it stands in a name.
+    void everyByteDecodesAsTheConverterDoes()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all += char(b);
+        QByteArray backwards = all;
+        std::reverse(backwards.begin(), backwards.end());
+        for (const QByteArray& bytes : {all, backwards, QByteArray("Kov\xE1cs \xC1d\xE1m"), QByteArray()}) {
+            QStringDecoder dec("windows-1250");
+            QCOMPARE(fromCp1250(bytes), QString(dec.decode(bytes)));
+        }
     }
 
     void charactersOutsideTheCodePageDoNotFit()
