@@ -239,6 +239,18 @@ private:
     std::size_t shown_ = 0;
 };
 
+void restPointerOn(QWidget& w)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t* c = x11->connection();
+    xcb_warp_pointer(c, XCB_NONE, xcb_window_t(w.winId()), 0, 0, 0, 0, std::int16_t(w.width() / 2),
+                     std::int16_t(w.height() / 2));
+    xcb_flush(c);
+    spin(200); // its enter and leave events handled
+}
+
 // Level loads as "Következő pálya" does them (regions torn down, next level
 // loaded and painted), each followed by the floor of the same level.
 Loads levelLoads(const QString& dir, int count, PaintFloor& paintFloor)
@@ -247,6 +259,11 @@ Loads levelLoads(const QString& dir, int count, PaintFloor& paintFloor)
     std::vector<char> buf(level::kRecordBytes);
     for (int i = 0; i < count; ++i) {
         const int n = 1 + (i * 37) % 100; // levels with different numbers of differences
+        // Whoever reads a level file second finds it in the processor's
+        // cache: the floor goes first in every other round.
+        const bool floorFirst = i % 2 == 1;
+        if (floorFirst)
+            ioFloors.push_back(floorMs(platform::levelFile(n), dir, buf));
         QElapsedTimer t;
         t.start();
         Form1->AlakzatLebontas();
@@ -257,7 +274,8 @@ Loads levelLoads(const QString& dir, int count, PaintFloor& paintFloor)
         loads.push_back(shown / 1e6);
         works.push_back(built / 1e6);
         screens.push_back((shown - built) / 1e6);
-        ioFloors.push_back(floorMs(platform::levelFile(n), dir, buf));
+        if (!floorFirst)
+            ioFloors.push_back(floorMs(platform::levelFile(n), dir, buf));
         paintFloors.push_back(paintFloor.paintMs(i));
     }
     return {median(loads), median(works), median(screens), median(ioFloors), median(paintFloors)};
@@ -375,6 +393,10 @@ int main(int argc, char** argv)
     paintFloor.move(0, 0);
     paintFloor.show();
     spin(300);
+    // A player starts the next level from a button of another window (the
+    // level-completed one, the player list): the pointer rests there, not
+    // on the game's window.
+    restPointerOn(paintFloor);
     const Loads quiet = levelLoads(folder.path(), kLoads, paintFloor);
     figure("level load, sound and music off", quiet.loadMs, "ms", "floor: read, write, show 2 pictures",
            quiet.ioFloorMs + quiet.paintFloorMs, "<= 3");
