@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -21,8 +22,16 @@ void setupFonts()
     done = true;
     // Liberation Sans has Arial's metrics and every Hungarian letter; the
     // faces come from Debian's fonts-liberation2, embedded at build time.
-    for (const char* file : {"Regular", "Bold", "Italic"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(file)));
+    // Registered from the resource's own bytes: a file name would make Qt
+    // read a copy of each face onto the heap.
+    for (const char* file : {"Regular", "Bold", "Italic"}) {
+        const QResource face(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(file)));
+        if (face.isValid() && face.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), qsizetype(face.size())));
+        else
+            QFontDatabase::addApplicationFont(face.fileName());
+    }
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), layoutFace());
     QFont::insertSubstitution(QStringLiteral("Arial"), layoutFace());
 }
