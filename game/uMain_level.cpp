@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QLabel>
 
-
 using platform::Shape;
 
 std::uint8_t TForm1::diffCount() const { return levelData->diffCount(); }
@@ -158,11 +157,6 @@ void TForm1::showCaption(int n)
                        .arg(Form3->currentPlayer().displayName()));
 }
 
-// The region controls of a level are hidden when it ends and shown again,
-// refitted, by the next one: making and destroying up to 75 controls at every
-// load cost more than reading the level. Raising each in the order a fresh
-// build would make them keeps the same stacking (the topmost of two regions
-// on one point is the later one).
 // The regions and progress dots live on one layer over the window, masked
 // to their squares so that a press anywhere else reaches the pictures. It is
 // hidden while they are refitted and shown once after: every control shown
@@ -195,6 +189,11 @@ void TForm1::setRegionsVisible(bool visible)
         regionLayer()->show();
 }
 
+// The region controls of a level are hidden when it ends and shown again,
+// refitted, by the next one: making and destroying up to 75 controls at every
+// load cost more than reading the level. Raising each in the order a fresh
+// build would make them keeps the same stacking (the topmost of two regions
+// on one point is the later one).
 platform::Shape* TForm1::regionControl(int k, int side)
 {
     Shape*& s = regionPool_[size_t(k - 1)][size_t(side)];
