@@ -174,18 +174,17 @@ QWidget* TForm1::regionLayer()
 
 void TForm1::setRegionsVisible(bool visible)
 {
-    bool change = false;
+    // Regions coming back are shown behind the hidden layer, as a build does.
+    bool showing = false;
     for (int k = 1; k <= builtCount_; ++k)
         for (Shape* s : diffShapes[k - 1])
-            change = change || s->isHidden() == visible;
-    if (!change)
-        return;
-    if (visible)
+            showing = showing || (visible && s->isHidden());
+    if (showing)
         regionLayer()->hide();
     for (int k = 1; k <= builtCount_; ++k)
         for (Shape* s : diffShapes[k - 1])
             s->setVisible(visible);
-    if (visible)
+    if (showing)
         regionLayer()->show();
 }
 

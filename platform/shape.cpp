@@ -10,12 +10,25 @@ Shape::Shape(QWidget* parent, Kind kind) : QWidget(parent), kind_(kind)
     setMouseTracking(true);
 }
 
-void Shape::setKind(Kind k) { if (k != kind_) { kind_ = k; update(); } }
-void Shape::setPenColor(const QColor& c) { if (c != penColor_) { penColor_ = c; update(); } }
-void Shape::setPenWidth(int w) { if (w != penWidth_) { penWidth_ = w; update(); } }
-void Shape::setPenStyle(Style s) { if (s != penStyle_) { penStyle_ = s; update(); } }
-void Shape::setBrushColor(const QColor& c) { if (c != brushColor_) { brushColor_ = c; update(); } }
-void Shape::setBrushStyle(Style s) { if (s != brushStyle_) { brushStyle_ = s; update(); } }
+namespace {
+// Sets a property; a change drops the kept look and repaints.
+template <typename T>
+void change(Shape* shape, T& field, const T& value, QPixmap& look)
+{
+    if (field == value)
+        return;
+    field = value;
+    look = QPixmap();
+    shape->update();
+}
+} // namespace
+
+void Shape::setKind(Kind k) { change(this, kind_, k, look_); }
+void Shape::setPenColor(const QColor& c) { change(this, penColor_, c, look_); }
+void Shape::setPenWidth(int w) { change(this, penWidth_, w, look_); }
+void Shape::setPenStyle(Style s) { change(this, penStyle_, s, look_); }
+void Shape::setBrushColor(const QColor& c) { change(this, brushColor_, c, look_); }
+void Shape::setBrushStyle(Style s) { change(this, brushStyle_, s, look_); }
 
 QRect Shape::outlineBox() const
 {
@@ -77,14 +90,14 @@ void Shape::paintEvent(QPaintEvent*)
         return;
     }
     // Drawn at the scale it is shown at, so a scaled screen gets it as sharp.
-    const Look now{kind_, size(), penStyle_, penColor_, penWidth_, brushStyle_, brushColor_, t.m11()};
-    if (look_.isNull() || !(drawnLook_ == now)) {
-        look_ = QPixmap((QSizeF(size()) * now.dpr).toSize());
-        look_.setDevicePixelRatio(now.dpr);
+    const qreal scale = t.m11();
+    const QSize pixels = (QSizeF(size()) * scale).toSize();
+    if (look_.size() != pixels || look_.devicePixelRatio() != scale) {
+        look_ = QPixmap(pixels);
+        look_.setDevicePixelRatio(scale);
         look_.fill(Qt::transparent);
         QPainter lp(&look_);
         drawOutline(lp);
-        drawnLook_ = now;
     }
     p.drawPixmap(0, 0, look_);
 }

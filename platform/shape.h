@@ -46,19 +46,7 @@ protected:
 
 private:
     void drawOutline(QPainter& p) const;
-    struct Look {
-        Kind kind;
-        QSize size;
-        Style penStyle;
-        QColor penColor;
-        int penWidth;
-        Style brushStyle;
-        QColor brushColor;
-        qreal dpr;
-        bool operator==(const Look&) const = default;
-    };
-    QPixmap look_; // the outline as last drawn, and how
-    Look drawnLook_{};
+    QPixmap look_; // the outline as last drawn; dropped by a change of look
     Kind kind_;
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;
