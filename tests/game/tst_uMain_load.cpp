@@ -62,6 +62,10 @@ private slots:
         QCOMPARE(fileBytes(s.dir.file("JOBB.BMP")), rec.mid(512902, 512902));
         QCOMPARE(Form1->balkep->picture().size(), QSize(354, 482));
         QVERIFY(Form1->balkep->isVisible());
+        // Shown as the scratch files read: each picture on its side, upright.
+        auto asRgb = [](const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); };
+        QCOMPARE(asRgb(Form1->balkep->picture().toImage()), asRgb(QImage::fromData(rec.mid(0, 512902), "BMP")));
+        QCOMPARE(asRgb(Form1->jobbkep->picture().toImage()), asRgb(QImage::fromData(rec.mid(512902, 512902), "BMP")));
         // A retry writes them again and counts the next attempt.
         QFile::remove(s.dir.file("BAL.BMP"));
         resize(s.dir.file("JOBB.BMP"), 10);
