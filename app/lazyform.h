@@ -27,7 +27,6 @@ public:
     // Not const, like the conversion to T*: otherwise `!Form4` would take
     // that one and build the window.
     explicit operator bool() { return created(); }
-    T* existing() const { return p_; }
 
     // Destroys the window; the next use builds a new one.
     void destroy()

@@ -13,8 +13,5 @@ int main(int argc, char** argv)
         return 0;
     }
     app::preferX11();
-    // Before anything else: a Ctrl+C during start-up then waits for the event
-    // loop instead of killing the game halfway.
-    app::prepareSignals();
-    return app::runGame(argc, argv);
+    return app::runGame(argc, argv); // which first prepares the signals
 }

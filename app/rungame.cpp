@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QTimer>
 
 namespace app {
@@ -39,9 +38,8 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
                              platform::MsgIcon::Error);
         return 1;
     }
-    // The player's folder may not exist yet (a first start when installed);
-    // made now, so the very first game holds the lock too.
-    QDir().mkpath(platform::writeDir());
+    // The player's folder may not exist yet (a first start when installed):
+    // writeDir() makes it, owner-only, so the very first game holds the lock too.
     platform::GameLock lock(platform::writeDir());
     if (lock.acquire() == platform::GameLock::HeldByAnother) {
         platform::messageBox(nullptr, platform::alreadyRunningText(), QStringLiteral("Kovra 2"),

@@ -20,8 +20,6 @@ GameLock::Result GameLock::acquire()
     return file_->error() == QLockFile::LockFailedError ? HeldByAnother : Unavailable;
 }
 
-QString GameLock::fileName() const { return file_->fileName(); }
-
 QString alreadyRunningText() { return QString::fromUtf8("A Kovra 2 már fut."); }
 
 } // namespace platform

@@ -20,7 +20,6 @@ public:
     ~GameLock();
     // Takes the lock; a lock left by a game that crashed is taken over.
     Result acquire();
-    QString fileName() const;
 
 private:
     std::unique_ptr<QLockFile> file_;

@@ -40,39 +40,17 @@ void Image::resizeEvent(QResizeEvent* e)
     updateOpaque();
 }
 
-namespace {
-// The loader goes by the content, not the name: any picture format Qt reads.
-bool readInto(QImageReader& reader, QPixmap& out)
-{
-    reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
-    if (img.isNull())
-        return false;
-    out = QPixmap::fromImage(std::move(img));
-    return true;
-}
-} // namespace
-
-bool Image::loadFromFile(const QString& path)
-{
-    QImageReader reader(path);
-    QPixmap p;
-    if (!readInto(reader, p))
-        return false;
-    setPicture(p);
-    return true;
-}
-
 bool Image::loadFromData(const char* data, qint64 size)
 {
     QBuffer buffer;
     buffer.setData(QByteArray::fromRawData(data, qsizetype(size)));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    QPixmap p;
-    if (!readInto(reader, p))
+    reader.setDecideFormatFromContent(true); // any picture format Qt reads
+    QImage img = reader.read();
+    if (img.isNull())
         return false;
-    setPicture(p);
+    setPicture(QPixmap::fromImage(std::move(img)));
     return true;
 }
 

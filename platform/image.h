@@ -17,9 +17,8 @@ public:
     const QPixmap& picture() const { return picture_; }
     void setStretch(bool s);
     bool stretch() const { return stretch_; }
-    // Loads a picture file; false when the loader rejects it.
-    bool loadFromFile(const QString& path);
-    // The same from a picture file's bytes in memory.
+    // Loads a picture from a picture file's bytes in memory; false when the
+    // loader rejects them.
     bool loadFromData(const char* data, qint64 size);
 
     std::function<void()> onClick;
