@@ -91,7 +91,11 @@ bool MusicPlayer::takeUpAgain()
     detached_ = false;
     if (!audio::ensureOpen())
         return false;
-    impl_ = mix().Mix_LoadMUS(fileName_.toUtf8().constData());
+    try {
+        impl_ = loadMusic(fileName_); // no more waiting on a FIFO now than at the first opening
+    } catch (const platform::RuntimeError&) {
+        impl_ = nullptr;
+    }
     if (!impl_) { // gone since it was opened: silence, as for a failed play
         mode_ = NotOpen;
         return false;
