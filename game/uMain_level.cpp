@@ -63,8 +63,9 @@ bool TForm1::loadLevelFile(std::uint8_t n)
     const int count = incoming->diffCount();
     if (count < 1 || count > level::kMaxDiffs)
         return false;
-    platform::writeRecord(platform::writeFile(QStringLiteral("BAL.BMP")), incoming->leftPicture(), level::kPictureBytes);
-    platform::writeRecord(platform::writeFile(QStringLiteral("JOBB.BMP")), incoming->rightPicture(), level::kPictureBytes);
+    const QString scratchDir = platform::writeDir(); // worked out once: it looks at the folders
+    platform::writeRecord(scratchDir + QStringLiteral("BAL.BMP"), incoming->leftPicture(), level::kPictureBytes);
+    platform::writeRecord(scratchDir + QStringLiteral("JOBB.BMP"), incoming->rightPicture(), level::kPictureBytes);
     // The scratch files hold these very bytes: decode them from memory
     // rather than read back what was just written.
     std::swap(levelData, incoming);
