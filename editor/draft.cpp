@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/recordfile.h"
 #include "tools/levelgen/differ.h"
+#include "tools/levelgen/pack.h"
 #include "tools/levelgen/validator.h"
 
 #include <QDir>
@@ -82,7 +83,7 @@ QStringList differenceLines(const Draft& d)
 
 QString levelFolder() { return platform::writeDir() + QStringLiteral("DATA/"); }
 
-QString levelPath(int n) { return levelFolder() + level::zeroes(std::uint8_t(n)) + QStringLiteral(".DAT"); }
+QString levelPath(int n) { return levelgen::levelPath(levelFolder(), n); }
 
 bool writeLevel(const QString& path, const QByteArray& record, bool keepBackup, QString* error)
 {

@@ -71,15 +71,15 @@ QIcon swatch(const QColor& c)
 }
 
 // The difference and its surroundings, left and right, for the list.
-QIcon thumbnail(const Draft& d, const Difference& x)
+QIcon thumbnail(const QImage& left, const QImage& right, const Difference& x)
 {
     const QRect around(x.point.x() - 16, x.point.y() - 16, 32, 32);
     QPixmap pm(2 * 48 + 4, 48);
     pm.fill(QColor(0x3B, 0x2A, 0x1E));
     QPainter p(&pm);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(0, 0, 48, 48), toImage(d.left), around);
-    p.drawImage(QRect(52, 0, 48, 48), toImage(d.right), around);
+    p.drawImage(QRect(0, 0, 48, 48), left, around);
+    p.drawImage(QRect(52, 0, 48, 48), right, around);
     return QIcon(pm);
 }
 } // namespace
@@ -134,12 +134,7 @@ void EditorWindow::buildMenus()
     });
     file->addSeparator();
     file->addAction(QString::fromUtf8("Mentés &pályaként"), QKeySequence::Save, this, [this] { saveAsLevel(); });
-    file->addAction(QString::fromUtf8("Mentés má&sként…"), QKeySequence::SaveAs, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Mentés másként"), QStringLiteral("001.DAT"),
-                                                          QString::fromUtf8("Pályafájl (*.DAT)"));
-        if (!path.isEmpty())
-            saveAs(path);
-    });
+    file->addAction(QString::fromUtf8("Mentés má&sként…"), QKeySequence::SaveAs, this, [this] { saveAsAsked(); });
     file->addSeparator();
     file->addAction(QString::fromUtf8("&Kilépés"), QKeySequence::Quit, this, &QWidget::close);
 }
@@ -217,12 +212,7 @@ QWidget* EditorWindow::buildSidePanel()
     connect(removeButton, &QPushButton::clicked, this, &EditorWindow::removeClicked);
     connect(markerButton, &QPushButton::clicked, this, &EditorWindow::pickMarker);
     connect(saveButton, &QPushButton::clicked, this, [this] { saveAsLevel(); });
-    connect(saveAsButton, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Mentés másként"), QStringLiteral("001.DAT"),
-                                                          QString::fromUtf8("Pályafájl (*.DAT)"));
-        if (!path.isEmpty())
-            saveAs(path);
-    });
+    connect(saveAsButton, &QPushButton::clicked, this, [this] { saveAsAsked(); });
     connect(trialButton, &QPushButton::clicked, this, &EditorWindow::trialPlay);
     connect(list, &QListWidget::currentRowChanged, preview, &Preview::setSelected);
     connect(paintBox, &QCheckBox::toggled, preview, &Preview::setPainting);
@@ -286,10 +276,13 @@ bool EditorWindow::openPair(const QString& original, const QString& edited)
     return true;
 }
 
-void EditorWindow::setFrame(const QRect& frame)
+// "Mentés másként" from the menu or the button: a path asked, then saved there.
+void EditorWindow::saveAsAsked()
 {
-    cropView->setFrame(frame);
-    reframe();
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Mentés másként"), QStringLiteral("001.DAT"),
+                                                      QString::fromUtf8("Pályafájl (*.DAT)"));
+    if (!path.isEmpty())
+        saveAs(path);
 }
 
 void EditorWindow::reframe()
@@ -402,11 +395,14 @@ void EditorWindow::refresh()
         draft_.marker = autoMarker(draft_);
     const int row = list->currentRow();
     list->clear();
+    // Both pictures converted once for all the thumbnails, not twice for each.
+    const QImage left = draft_.diffs.empty() ? QImage() : toImage(draft_.left);
+    const QImage right = draft_.diffs.empty() ? QImage() : toImage(draft_.right);
     for (size_t k = 0; k < draft_.diffs.size(); ++k) {
         const Difference& x = draft_.diffs[k];
         EditKind kind;
         const QString title = editFromName(x.kind, kind) ? editTitle(kind) : QString::fromUtf8("Talált eltérés");
-        auto* item = new QListWidgetItem(thumbnail(draft_, x),
+        auto* item = new QListWidgetItem(thumbnail(left, right, x),
                                          QString::fromUtf8("%1. %2\n(%3, %4), %5 képpont").arg(k + 1).arg(title)
                                              .arg(x.point.x()).arg(x.point.y()).arg(x.changed), list);
         if (!x.clickable) {

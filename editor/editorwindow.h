@@ -35,7 +35,6 @@ public:
     bool saveAsLevel();
     bool saveAs(const QString& path);
     void trialPlay();
-    void setFrame(const QRect& frame);
 
     // Parts the tests drive and look at.
     CropView* cropView;
@@ -63,6 +62,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void saveAsAsked();
     void buildMenus();
     QWidget* buildSidePanel();
     void reframe();            // the level's pictures from the frame

@@ -51,13 +51,18 @@ QRect editBox(QPoint spot) { return QRect(spot.x() - kEditSide / 2, spot.y() - k
 
 namespace {
 // A soft-edged ellipse filling the box, zero on its border pixels.
+// The same for every edit (hundreds a level): drawn once, handed out as a
+// copy the edit may change.
 cv::Mat ellipseAlpha()
 {
-    cv::Mat m(kEditSide, kEditSide, CV_32F, cv::Scalar(0));
-    cv::ellipse(m, cv::Point(kEditSide / 2, kEditSide / 2), cv::Size(kEditSide / 2 - 2, kEditSide / 2 - 2), 0, 0, 360,
-                cv::Scalar(1), cv::FILLED, cv::LINE_AA);
-    cv::GaussianBlur(m, m, cv::Size(3, 3), 0.8);
-    return m;
+    static const cv::Mat drawn = [] {
+        cv::Mat e(kEditSide, kEditSide, CV_32F, cv::Scalar(0));
+        cv::ellipse(e, cv::Point(kEditSide / 2, kEditSide / 2), cv::Size(kEditSide / 2 - 2, kEditSide / 2 - 2), 0, 0,
+                    360, cv::Scalar(1), cv::FILLED, cv::LINE_AA);
+        cv::GaussianBlur(e, e, cv::Size(3, 3), 0.8);
+        return e;
+    }();
+    return drawn.clone();
 }
 
 // right(box) = patch * alpha + right(box) * (1 - alpha).

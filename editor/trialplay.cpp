@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "players/records.h"
 #include "players/uPlayerSelect.h"
+#include "tools/levelgen/pack.h"
 
 #include <QDir>
 #include <QEvent>
@@ -43,8 +44,8 @@ bool TrialPlay::start(const QByteArray& record, int levelNo, std::function<void(
     // The level also as the next one: "Következő pálya" plays it again.
     const int next = levelNo < 100 ? levelNo + 1 : levelNo;
     if (!trial->folder_.isValid() || !QDir(dir).mkpath(QStringLiteral("DATA")) ||
-        !writeFile(dir + QStringLiteral("DATA/") + level::zeroes(std::uint8_t(levelNo)) + QStringLiteral(".DAT"), record) ||
-        !writeFile(dir + QStringLiteral("DATA/") + level::zeroes(std::uint8_t(next)) + QStringLiteral(".DAT"), record) ||
+        !writeFile(levelgen::levelPath(dir + QStringLiteral("DATA"), levelNo), record) ||
+        !writeFile(levelgen::levelPath(dir + QStringLiteral("DATA"), next), record) ||
         !writeFile(dir + QStringLiteral("settings.dat"), players::encodeSettings(s))) {
         *error = QString::fromUtf8("nem készíthető ideiglenes játékmappa");
         return false;
