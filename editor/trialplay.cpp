@@ -71,7 +71,10 @@ bool TrialPlay::start(const QByteArray& record, int levelNo, std::function<void(
 
 bool TrialPlay::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == Form2 && e->type() == QEvent::Show) {
+    // A const pointer meets only the window's own ==, which builds nothing
+    // (a plain one ties with the built-in pointer comparison).
+    const QObject* w = watched;
+    if (w == Form2 && e->type() == QEvent::Show) {
         QTimer::singleShot(0, this, [this] { finish(); });
         return true; // the start window's own show handler does not run
     }
