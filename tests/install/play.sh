@@ -30,6 +30,7 @@ play_level() {
   export DISPLAY=$display
   trap 'kill $xvfb 2>/dev/null || true' RETURN
 
+  source "$(dirname "${BASH_SOURCE[0]}")/../support/x-asan-options.sh"
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$exe" &
   game=$!
   win=$(wait_window '^Kovra 2$') || { echo "no start window"; return 1; }

@@ -15,4 +15,5 @@ done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")"
 export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/x-asan-options.sh"
 "$@"
