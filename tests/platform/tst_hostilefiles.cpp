@@ -1,7 +1,7 @@
 // Record files against what may stand at their names: FIFOs, devices,
 // folders, links of both kinds, leftovers of a crash; the permissions a save
-// keeps; the lock that keeps a second game off a folder; the executable's
-// folder as the kernel names it.
+// keeps and the syncs it asks for; the lock that keeps a second game off a
+// folder; the executable's folder as the kernel names it.
 #include "platform/gamelock.h"
 #include "platform/ioerror.h"
 #include "platform/paths.h"
@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "support/testsupport.h"
+#include "syscallspy.h"
 
 #include <cstring>
 #include <ctime>
@@ -178,9 +179,38 @@ private slots:
         put(p, QByteArray(484, 'a'));
         QVERIFY(::chmod(native(p).constData(), mode_t(mode)) == 0);
         const QByteArray rec(484, 'b');
+        syscallspy::watch(native(d.path()));
         writeRecordAtomic(p, rec.constData(), rec.size());
+        const std::vector<syscallspy::Call> calls = syscallspy::stop();
         QCOMPARE(bytesOf(p), rec);
         QCOMPARE(int(lstatOf(p).st_mode & 07777), mode);
+
+        // What the kernel was asked: the temporary created exclusively and
+        // never through a link, synced, renamed over the roster, and only
+        // then the folder synced, so the new name survives a power cut.
+        QString seen;
+        for (const syscallspy::Call& c : calls)
+            seen += QStringLiteral("%1 %2 %3; ").arg(QString::fromLatin1(c.name), QString::fromLocal8Bit(c.path), QString::fromLocal8Bit(c.to));
+        const auto find = [&](std::size_t from, auto pred) {
+            std::size_t i = from;
+            while (i < calls.size() && !pred(calls[i]))
+                ++i;
+            return i;
+        };
+        const std::size_t created = find(0, [](const syscallspy::Call& c) {
+            return c.name == "open" && c.path.startsWith("players.dat.tmp.") && (c.flags & O_CREAT);
+        });
+        QVERIFY2(created < calls.size(), qPrintable(seen));
+        const QByteArray tmp = calls[created].path;
+        QVERIFY2((calls[created].flags & (O_EXCL | O_NOFOLLOW)) == (O_EXCL | O_NOFOLLOW), qPrintable(seen));
+        const std::size_t synced = find(created, [&](const syscallspy::Call& c) { return c.name == "fsync" && c.path == tmp; });
+        QVERIFY2(synced < calls.size(), qPrintable(seen));
+        const std::size_t renamed = find(synced, [&](const syscallspy::Call& c) {
+            return c.name == "rename" && c.path == tmp && c.to == "players.dat";
+        });
+        QVERIFY2(renamed < calls.size(), qPrintable(seen));
+        const std::size_t folderSynced = find(renamed, [](const syscallspy::Call& c) { return c.name == "fsync" && c.path == "."; });
+        QVERIFY2(folderSynced < calls.size(), qPrintable(seen));
     }
 
     void scratchPictureIsWrittenInPlaceAndCutToSize()
