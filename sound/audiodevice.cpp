@@ -79,8 +79,10 @@ void checkSilence()
 
 bool ensureOpen()
 {
-    if (opened)
+    if (opened) {
+        quietChecks = 0; // a new sound: the quiet time starts again after it
         return true;
+    }
     if (unavailable)
         return false;
     const sdl::Api* mix = sdl::api();

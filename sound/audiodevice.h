@@ -6,9 +6,11 @@
 //
 // An open device wakes its mixing thread for every buffer (about 43 times a
 // second) even when it only mixes silence, and pausing it does not stop
-// that. So after two quiet checks a second apart the device is closed; the
-// music players let go of their pieces and take them up again, at the
-// position they had, when next asked to play.
+// that. So a check every second looks for silence, and the second quiet
+// check in a row with no sound asked for in between closes the device: one
+// to two seconds after the last sound ends, depending on where it ends
+// between two checks. The music players let go of their pieces and take
+// them up again, at the position they had, when next asked to play.
 #include <QString>
 #include <functional>
 
@@ -35,7 +37,8 @@ Mix_Chunk* effect(const QString& name);
 
 // True while an effect or an unpaused piece of music is sounding.
 bool audible();
-// Interval of the silence check; the device closes at the second quiet one.
+// Interval of the silence check; the device closes at the second quiet one
+// in a row (a sound asked for starts the count again).
 constexpr int kSilenceCheckMs = 1000;
 // Called just before the device closes, for silence or by close() (the music
 // players register here to let go of their pieces). Returns an id for unwatch.

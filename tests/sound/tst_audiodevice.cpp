@@ -24,6 +24,7 @@ private slots:
     void recordingsAreFoundWithoutRegardToCase();
     void unknownRecordingIsNotFound();
     void silenceClosesTheDeviceAndTheNextSoundOpensIt();
+    void aSoundBetweenTwoChecksStartsTheQuietTimeAgain();
     void musicLetGoInSilenceTakesUpWhereItWas_data();
     void musicLetGoInSilenceTakesUpWhereItWas();
     void initTestCase();
@@ -109,6 +110,27 @@ void TestAudioDevice::silenceClosesTheDeviceAndTheNextSoundOpensIt()
     channel.play(QStringLiteral("talalat"));
     QVERIFY(sound::audio::isOpen());
     QVERIFY(sound::audio::audible());
+    VirtualClock::deactivate();
+}
+
+void TestAudioDevice::aSoundBetweenTwoChecksStartsTheQuietTimeAgain()
+{
+    using platform::VirtualClock;
+    using sound::audio::kSilenceCheckMs;
+    VirtualClock::activate();
+    sound::SoundChannel& channel = sound::SoundChannel::instance();
+    channel.play(QStringLiteral("endgame"), true);
+    channel.stop();
+    VirtualClock::advance(kSilenceCheckMs);
+    QVERIFY(sound::audio::isOpen()); // one quiet check behind it
+    // A short effect, over before the next check looks: that check is the
+    // first quiet one after it, not the second.
+    channel.play(QStringLiteral("talalat"));
+    QVERIFY(QTest::qWaitFor([] { return !sound::audio::audible(); }));
+    VirtualClock::advance(kSilenceCheckMs);
+    QVERIFY(sound::audio::isOpen());
+    VirtualClock::advance(kSilenceCheckMs);
+    QVERIFY(!sound::audio::isOpen());
     VirtualClock::deactivate();
 }
 
