@@ -12,7 +12,9 @@ PKGS=(
   qt6-svg-dev          # the icon generator draws its SVG once, rasterises it per size
   desktop-file-utils   # desktop-file-validate in the install tests
   appstream            # appstreamcli validate in the install tests
-  lintian              # checks the Debian package (make deb)
+  lintian              # checks the Debian packages (make deb)
+  tidy                 # validates the manual's HTML in the tests
+  man-db               # renders the man pages in the install tests
   xdotool              # drives the unpacked game under Xvfb in the install tests
   # the benchmark watches its Xvfb for the start window's map
   libxcb1-dev
