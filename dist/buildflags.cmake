@@ -8,10 +8,14 @@ set(KOVRA_SHIPPED_LINK_OPTIONS)
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(DPKG_BUILDFLAGS AND NOT KOVRA_SANITIZE)
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
-                    ${DPKG_BUILDFLAGS} --get ${kind}
-                    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
-    separate_arguments(flags UNIX_COMMAND "${flags}")
+    # Asked once per build folder: each call is a Perl start, on every configure.
+    if(NOT DEFINED KOVRA_DPKG_${kind})
+      execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                      ${DPKG_BUILDFLAGS} --get ${kind}
+                      OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+      set(KOVRA_DPKG_${kind} "${flags}" CACHE INTERNAL "dpkg-buildflags --get ${kind}")
+    endif()
+    separate_arguments(flags UNIX_COMMAND "${KOVRA_DPKG_${kind}}")
     # The build type chooses optimisation and debug info; a prefix map made
     # from the folder cmake was run in would make ccache miss across trees.
     list(FILTER flags EXCLUDE REGEX "^-O|^-g$|^-ffile-prefix-map=|^-fdebug-prefix-map=")
