@@ -82,18 +82,28 @@ fuzz: deps
 
 # Installing and packaging: the content generated in the game folder is
 # installed as it is, never generated a second time.
-# make install PREFIX=P   (DESTDIR is honoured too)
-# make deb                (the Debian package, checked with lintian)
+# make install PREFIX=P   (DESTDIR is honoured too; the programs stripped)
+# make deb                (kovra2 and kovra2-data, checked with lintian)
 PREFIX ?= /usr/local
-.PHONY: install deb
+.PHONY: install deb manual-pictures
 
 install: content
-	@cmake --install $(BUILD) --prefix $(PREFIX)
+	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
+# lintian --pedantic: no error, no warning, and no hardening tag even among
+# the informational ones.
 deb: content
-	@cmake --build $(BUILD) --target screenshots
+	@rm -f $(BUILD)/kovra2_*.deb $(BUILD)/kovra2-data_*.deb
 	@cd $(BUILD) && cpack -G DEB
-	@lintian --fail-on error $(BUILD)/kovra2_*.deb
+	@lintian --pedantic -I --fail-on error,warning --tag-display-limit 0 \
+	  $(BUILD)/kovra2_*.deb $(BUILD)/kovra2-data_*.deb | tee $(BUILD)/lintian.log
+	@! grep -E '^[A-Z]: .*hardening-' $(BUILD)/lintian.log
+
+# The manual's pictures, made by our own code from the real windows.
+manual-pictures: configure
+	@cmake --build $(BUILD) --target kovra_screenshots editor_screenshot >/dev/null
+	@QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/dist/kovra_screenshots assets/manual/kezikonyv-kepek
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/editor/editor_screenshot assets/manual/kezikonyv-kepek/editor.png
 
 # The level pack's difficulty: a table and a plot per level, into the build.
 levels-report: configure

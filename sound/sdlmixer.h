@@ -27,10 +27,17 @@ struct Api {
 #undef KOVRA_SDL_MEMBER
 };
 
+// The versioned name: the development symlink is not installed for players.
+// The package's Depends must name the package that ships it (a test checks).
+inline constexpr const char* kLibraryName = "libSDL2_mixer-2.0.so.0";
+
 // The loaded library, or nullptr when it (or one of its functions) is
-// missing: the game then plays silently, as without a sound device.
+// missing: the game then plays silently, as without a sound device, having
+// said why once on stderr.
 const Api* api();
 // Whether the library has been loaded in this process.
 bool loaded();
+// Tests: the next api() loads this name instead (one that is not there).
+void setLibraryNameForTesting(const char* name);
 
 } // namespace sound::sdl
