@@ -1,5 +1,6 @@
 #pragma once
 #include "app/lazyform.h"
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -129,6 +130,8 @@ private:
     QWidget* regionLayer();
     void setRegionsVisible(bool visible);
     QWidget* regionLayer_ = nullptr;
+    QRegion regionArea_; // the regions' squares on the layer
+    QRegion dotArea_;    // the progress dots'
     std::array<std::array<platform::Shape*, 2>, level::kMaxDiffs> regionPool_{};
     std::array<platform::Shape*, level::kMaxDiffs> dotPool_{};
     std::unique_ptr<level::LevelRecord> spareRecord_; // the next load reads into it

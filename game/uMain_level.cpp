@@ -185,6 +185,10 @@ void TForm1::setRegionsVisible(bool visible)
     for (int k = 1; k <= builtCount_; ++k)
         for (Shape* s : diffShapes[k - 1])
             s->setVisible(visible);
+    // Hidden regions must not keep their squares in the layer's mask: a
+    // press there would reach the layer, not the pause banner beneath it.
+    if (regionLayer_ && builtCount_ > 0) // an empty mask would be no mask
+        regionLayer_->setMask(visible ? regionArea_ + dotArea_ : dotArea_);
     if (showing)
         regionLayer()->show();
 }
@@ -228,7 +232,8 @@ void TForm1::AlakzatEpites()
     QWidget* layer = regionLayer();
     layer->hide();
     layer->setGeometry(rect());
-    QRegion hitArea;
+    regionArea_ = QRegion();
+    dotArea_ = QRegion();
     for (int side = 0; side < 2; ++side) {
         for (int k = 1; k <= n; ++k) {
             const level::DiffPoint pt = levelData->diffPoint(k);
@@ -242,7 +247,7 @@ void TForm1::AlakzatEpites()
             s->setObjectName((side == 0 ? QStringLiteral("a") : QStringLiteral("b")) + level::zeroes(std::uint8_t(k)));
             s->raise();
             s->show();
-            hitArea += s->geometry();
+            regionArea_ += s->geometry();
             diffShapes[k - 1][side] = s;
         }
     }
@@ -254,11 +259,11 @@ void TForm1::AlakzatEpites()
         dot->setPenColor(QColor(192, 162, 143));
         dot->raise();
         dot->show();
-        hitArea += dot->geometry();
+        dotArea_ += dot->geometry();
         progressDots[k - 1] = dot;
     }
     builtCount_ = n;
-    layer->setMask(hitArea);
+    layer->setMask(regionArea_ + dotArea_);
     layer->raise();
     layer->show();
 }
