@@ -15,10 +15,6 @@
 
 namespace app {
 
-namespace {
-bool closingDown = false;
-} // namespace
-
 void prepareSignals() { platform::installQuitSignals(); }
 
 const char* noFolderText() { return "A Kovra 2 nem találja a saját mappáját, ezért nem indul el."; }
@@ -50,26 +46,26 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
     // A signal handled in a box of the first showing closed everything
     // before the event loop ran: there is nothing left to run it for.
     int rc = 0;
-    if (!closingDown) {
+    if (!closingAllWindows()) {
         if (started)
             QTimer::singleShot(0, started);
         rc = app.exec();
     }
     // Handlers that were waiting in a box went on as the loops unwound; the
     // scratch pictures go whatever they did.
-    if (closingDown)
+    if (closingAllWindows())
         Form2->FormClose();
     destroyForms();
     return rc;
 }
 
-bool closingAllWindows() { return closingDown; }
+bool closingAllWindows() { return platform::shuttingDown(); }
 
 void closeAllWindows()
 {
-    if (closingDown)
+    if (platform::shuttingDown())
         return;
-    closingDown = true;
+    platform::beginShutdown();
     // Nobody answers boxes now: a message is dropped, and a modal window a
     // closing handler opens is answered as its close box would answer it.
     platform::setMessageScript([](const platform::MessageRecord&) {});

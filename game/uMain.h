@@ -120,6 +120,7 @@ private:
     void buildTimers();
     void musicStop();
     void leaveToStart();
+    void showStartWindow();
     std::uint8_t diffCount() const;
     int usedSeconds() const;
     bool loadLevelFile(std::uint8_t n);

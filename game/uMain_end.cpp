@@ -13,6 +13,7 @@
 #include "platform/ioerror.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
+#include "platform/quitsignals.h"
 #include "platform/timer.h"
 #include "players/uOptions.h"
 #include "players/uPlayerSelect.h"
@@ -44,7 +45,15 @@ void TForm1::musicStop()
 void TForm1::leaveToStart()
 {
     hide();
-    Form2->show();
+    showStartWindow();
+}
+
+void TForm1::showStartWindow()
+{
+    // At the program's end the start window would only open its music and
+    // read the settings for nothing.
+    if (!platform::shuttingDown())
+        Form2->show();
 }
 
 void TForm1::JatekosEredmenyMent()
@@ -167,7 +176,7 @@ void TForm1::FormClose()
     Timer1->setEnabled(false);
     inActTimer->setEnabled(false);
     musicStop();
-    Form2->show();
+    showStartWindow();
 }
 
 void TForm1::Label10MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods)

@@ -10,6 +10,7 @@
 #include "platform/ioerror.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
+#include "platform/quitsignals.h"
 #include "players/uOptions.h"
 #include "players/uPlayerSelect.h"
 
@@ -77,6 +78,10 @@ void TForm2::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (e->spontaneous()) // restoring from the task bar is no new showing
         return;
+    // A window a shutdown closes (the player window) may show this one on
+    // its way out: the program ends, nothing is to be read or played.
+    if (platform::shuttingDown())
+        return;
     if (deferShowSequence_) {
         deferShowSequence_ = false;
         showSequencePending_ = true;
@@ -95,7 +100,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* e)
         // the title music's library and device take longer to start than the
         // whole window took to appear.
         QTimer::singleShot(0, this, [this] {
-            if (isVisible())
+            if (isVisible() && !platform::shuttingDown())
                 platform::guard([this] { FormShow(); });
             showSequenceDone_ = true;
         });
@@ -117,7 +122,7 @@ void TForm2::musicStop()
 
 void TForm2::musicRestart()
 {
-    if (settings::musicOn()) {
+    if (settings::musicOn() && !platform::shuttingDown()) {
         MediaPlayer1.setStartPositionZero();
         MediaPlayer1.play();
     }

@@ -11,6 +11,7 @@ namespace platform {
 
 namespace {
 int pipeFds[2] = {-1, -1};
+bool endBegun = false;
 
 void onSignal(int sig)
 {
@@ -27,6 +28,9 @@ std::function<void(int)>& handlerSlot()
     return h;
 }
 } // namespace
+
+void beginShutdown() { endBegun = true; }
+bool shuttingDown() { return endBegun; }
 
 void installQuitSignals()
 {

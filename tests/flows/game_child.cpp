@@ -12,10 +12,14 @@
 //                   without the game's lock (two of these write at once)
 //   play <folder>   chooses the first player and says "playing" once the game
 //                   window stands; runs on the virtual clock, which each line
-//                   "advance <ms>" on stdin moves on ("advanced" follows)
+//                   "advance <ms>" on stdin moves on ("advanced" follows);
+//                   "find all" finds every difference ("found" follows) and
+//                   the level-completed window, once it opens ("level done"),
+//                   waits for an answer that only a close gives
 // Every box shown prints "box: <text>". The first line, "signals", says the
 // signal handlers stand (before them the kernel's default would kill it).
 #include "app/rungame.h"
+#include "game/uBoardOK.h"
 #include "game/uMain.h"
 #include "menus/uStarter.h"
 #include "platform/ioerror.h"
@@ -26,6 +30,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,6 +66,11 @@ void followStdin()
             if (line.startsWith("advance ")) {
                 platform::VirtualClock::advance(line.mid(8).toLongLong());
                 say("advanced");
+            } else if (line == "find all") {
+                for (const auto& pair : Form1->diffShapes)
+                    if (pair[0] && Form1->regionsBuilt())
+                        Form1->ShapeMouseDown(pair[0]);
+                say("found");
             }
         }
     });
@@ -141,6 +151,13 @@ int main(int argc, char** argv)
             say("ready");
             followStdin();
             platform::setModalScript([](QWidget* w) {
+                if (w == Form4) {
+                    QEventLoop open;
+                    QObject::connect(Form4.get(), &QDialog::finished, &open, &QEventLoop::quit);
+                    say("level done");
+                    open.exec();
+                    return Form4->result() == QDialog::Accepted ? int(platform::mrOk) : int(platform::mrCancel);
+                }
                 if (w != Form3 || Form3->ListBox1->count() == 0)
                     return int(platform::mrCancel);
                 Form3->ListBox1->setCurrentRow(0);
