@@ -36,6 +36,9 @@ void installQuitSignals()
 {
     if (pipeFds[0] >= 0)
         return;
+    // Over a file-size limit a write fails with EFBIG and is reported like
+    // any other failed write; the default action would kill the game.
+    ::signal(SIGXFSZ, SIG_IGN);
     if (::pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0)
         return; // the signals keep their default: ending the process
     struct sigaction sa = {};

@@ -22,6 +22,7 @@
 #include <cmath>
 #include <csignal>
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -187,6 +188,7 @@ private slots:
     void signalReadsAndPlaysNothing_data();
     void signalReadsAndPlaysNothing();
     void signalAtRandomMomentsLeavesWholeFiles();
+    void fileSizeLimitFailsTheLoadAndLosesNothing();
     void signalWhileABoxWaitsForAnAnswer();
     void oddFolderNamesAreFoundOrRefused_data();
     void oddFolderNamesAreFoundOrRefused();
@@ -481,6 +483,31 @@ void HostileFoldersTest::signalReadsAndPlaysNothing()
         QCOMPARE(anna.levelSeconds, 5);
     }
     QCOMPARE(g.boxes(), QStringList());
+}
+
+void HostileFoldersTest::fileSizeLimitFailsTheLoadAndLosesNothing()
+{
+    GameDir dir;
+    fillGameFolder(dir.path());
+    const QByteArray roster = bytesOf(dir.file(QStringLiteral("players.dat")));
+    Game g;
+    // Room for the roster and the settings, not for a scratch picture.
+    g.proc.setChildProcessModifier([] {
+        const rlimit limit{200000, 200000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    g.start({QStringLiteral("play"), dir.path()});
+    QVERIFY2(g.waitFor(QStringLiteral("playing"), 20000), qPrintable(g.lines.join(QLatin1Char('|'))));
+    QCOMPARE(g.boxes(), QStringList{QStringLiteral("I/O error %1.").arg(EFBIG)});
+    g.signal(SIGTERM);
+    QVERIFY2(g.endsWith(0), qPrintable(QStringLiteral("status %1, code %2").arg(g.proc.exitStatus()).arg(g.proc.exitCode())));
+    checkFolderAfterTheGame(dir.path());
+    // The level was never on: the player's record still names level 1.
+    const flows::Slot anna = flows::slotOf(bytesOf(dir.file(QStringLiteral("players.dat"))), 1);
+    QCOMPARE(anna.level, 1);
+    QCOMPARE(anna.levelSeconds, 0);
+    QCOMPARE(anna.totalSeconds, 0);
+    QCOMPARE(bytesOf(dir.file(QStringLiteral("players.dat"))).size(), roster.size());
 }
 
 void HostileFoldersTest::signalAtRandomMomentsLeavesWholeFiles()
