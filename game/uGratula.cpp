@@ -19,9 +19,9 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     using namespace platform;
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QString::fromUtf8("Végigjátszottad a játékot!"));
-    dialogstyle::setDialogFrame(this, true);
+    dialogstyle::setDialogFrame(this, false); // no caption buttons, as the other result windows
     dialogstyle::useInk(this);
-    dialogstyle::takeEscape(this); // only the button or the close box ends the celebration
+    dialogstyle::takeEscape(this); // only the button ends the celebration
     setFont(windowFont());
     fixAndCentre(this, 850, 583);
     Image1 = new Image(this);

@@ -1,5 +1,7 @@
 // The game-completed window: the total time and the tune that loops until
 // the window closes, whatever the sound setting says.
+#include "game/uBoardFail.h"
+#include "game/uBoardOK.h"
 #include "game/uGratula.h"
 
 #include "platform/modal.h"
@@ -40,6 +42,8 @@ private slots:
     void everyCloseStopsTheTune_data();
     void everyCloseStopsTheTune();
     void escapeKeepsTheCelebration();
+    void resultWindowsHaveNoCaptionButtons_data();
+    void resultWindowsHaveNoCaptionButtons();
 };
 
 void TestGratula::showsTotalTimeInWords_data()
@@ -96,7 +100,7 @@ void TestGratula::everyCloseStopsTheTune_data()
 {
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("Vissza a főmenübe") << false;
-    QTest::newRow("close box") << true;
+    QTest::newRow("closed by a shutdown") << true;
 }
 
 void TestGratula::everyCloseStopsTheTune()
@@ -128,6 +132,33 @@ void TestGratula::escapeKeepsTheCelebration()
     QVERIFY(Form6->isVisible());
     QCOMPARE(sound::SoundChannel::instance().current(), QStringLiteral("endgame"));
     Form6->close();
+}
+
+void TestGratula::resultWindowsHaveNoCaptionButtons_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("game completed") << "Form6";
+    QTest::newRow("level completed") << "Form4";
+    QTest::newRow("time is up") << "Form5";
+}
+
+// The window manager offers a caption button only where a flag asks for it
+// (on X, through the window's function hints).
+void TestGratula::resultWindowsHaveNoCaptionButtons()
+{
+    QFETCH(QString, window);
+    GameDir dir;
+    Forms forms;
+    QWidget* w = window == QLatin1String("Form6") ? static_cast<QWidget*>(Form6)
+        : window == QLatin1String("Form4")        ? static_cast<QWidget*>(Form4)
+                                                  : static_cast<QWidget*>(Form5);
+    const Qt::WindowFlags f = w->windowFlags();
+    QVERIFY(f & Qt::CustomizeWindowHint); // only the buttons asked for
+    QVERIFY(f & Qt::WindowTitleHint);
+    QVERIFY(!(f & Qt::WindowCloseButtonHint));
+    QVERIFY(!(f & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(f & Qt::WindowSystemMenuHint));
 }
 
 QTEST_MAIN(TestGratula)
