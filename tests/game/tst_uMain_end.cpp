@@ -58,6 +58,13 @@ private slots:
             << QString::fromUtf8("Gratulálunk, maradék másodperceidért 1 új segítséget kaptál!");
         QTest::newRow("second try, 12 left, bank 30") << 1 << 5 << 12 << 2 << 30 << 2 << 42
             << QString::fromUtf8("A következő segítséghez még 58 maradék másodperc kell.");
+        // The bank pays out at exactly 100 seconds, not one later.
+        QTest::newRow("second try, bank reaches 99") << 1 << 5 << 39 << 0 << 60 << 0 << 99
+            << QString::fromUtf8("A következő segítséghez még 1 maradék másodperc kell.");
+        QTest::newRow("second try, bank reaches 100") << 1 << 5 << 40 << 0 << 60 << 1 << 0
+            << QString::fromUtf8("Gratulálunk, maradék másodperceidért 1 új segítséget kaptál!");
+        QTest::newRow("second try, bank reaches 101") << 1 << 5 << 41 << 0 << 60 << 1 << 1
+            << QString::fromUtf8("Gratulálunk, maradék másodperceidért 1 új segítséget kaptál!");
         QTest::newRow("bank beyond a byte stays in it") << 1 << 25 << 250 << 0 << 200 << 1 << 255
             << QString::fromUtf8("Gratulálunk, maradék másodperceidért 1 új segítséget kaptál!");
         QTest::newRow("tokens never wrap") << 0 << 5 << 30 << 255 << 0 << 255 << 0
