@@ -1,8 +1,8 @@
 #include "app/rungame.h"
 
-#include "app/forms.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/appearance.h"
 #include "platform/gamelock.h"
 #include "platform/modal.h"
@@ -54,8 +54,8 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
     // Handlers that were waiting in a box went on as the loops unwound; the
     // scratch pictures go whatever they did.
     if (closingAllWindows())
-        Form2->FormClose();
-    destroyForms();
+        startWindow->removeScratchPictures();
+    destroyWindows();
     return rc;
 }
 
@@ -77,10 +77,10 @@ void closeAllWindows()
             d->reject();
     // The game window's close saves the attempt's seconds and deletes the
     // scratch pictures; the start window's close deletes them too.
-    if (Form1 && Form1->isVisible())
-        Form1->close();
-    if (Form2)
-        Form2->close();
+    if (gameWindow && gameWindow->isVisible())
+        gameWindow->close();
+    if (startWindow)
+        startWindow->close();
     QCoreApplication::exit(0);
 }
 

@@ -2,15 +2,15 @@
 // taken of the real windows drawn off screen: the start window, the player
 // window and level 1 with two differences found. Level 1 is made by the level
 // generator in a scratch game folder; nothing else is read.
-#include "app/forms.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "players/records.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "tools/levelgen/pack.h"
 
 #include <QApplication>
@@ -72,26 +72,26 @@ int main(int argc, char** argv)
     // The scratch folder has no music: the title piece's box is expected.
     platform::setMessageScript([](const platform::MessageRecord&) {});
 
-    app::createForms();
-    Form2->show();
-    bool ok = shoot(Form2, out + QStringLiteral("/start.png"));
-    Form3->show();
-    Form3->FormShow();
-    Form3->ListBox1->setCurrentRow(0); // Anna chosen, OK ready
-    Form3->ListBox1Click();
-    ok = ok && shoot(Form3, out + QStringLiteral("/players.png"));
-    Form3->selectedPlayer = 1;
-    Form3->hide();
-    Form2->hide();
-    Form1->show();
+    app::createWindows();
+    startWindow->show();
+    bool ok = shoot(startWindow, out + QStringLiteral("/start.png"));
+    playerDialog->show();
+    playerDialog->reload();
+    playerDialog->playerList->setCurrentRow(0); // Anna chosen, OK ready
+    playerDialog->selectionChanged();
+    ok = ok && shoot(playerDialog, out + QStringLiteral("/players.png"));
+    playerDialog->selectedPlayer = 1;
+    playerDialog->hide();
+    startWindow->hide();
+    gameWindow->show();
     settle();
-    for (int k = 0; k < 2 && Form1->regionsBuilt(); ++k) {
-        platform::Shape* s = Form1->diffShapes[size_t(k)][0];
+    for (int k = 0; k < 2 && gameWindow->regionsBuilt(); ++k) {
+        platform::Shape* s = gameWindow->regions[size_t(k)][0];
         if (s->onMouseDown)
             s->onMouseDown(s, Qt::LeftButton);
     }
-    ok = ok && shoot(Form1, out + QStringLiteral("/game.png"));
-    Form1->hide();
-    app::destroyForms();
+    ok = ok && shoot(gameWindow, out + QStringLiteral("/game.png"));
+    gameWindow->hide();
+    app::destroyWindows();
     return ok ? 0 : 1;
 }

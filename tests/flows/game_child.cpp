@@ -19,14 +19,14 @@
 // Every box shown prints "box: <text>". The first line, "signals", says the
 // signal handlers stand (before them the kernel's default would kill it).
 #include "app/rungame.h"
-#include "game/uBoardOK.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "game/leveldonedialog.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/ioerror.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/timer.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -67,9 +67,9 @@ void followStdin()
                 platform::VirtualClock::advance(line.mid(8).toLongLong());
                 say("advanced");
             } else if (line == "find all") {
-                for (const auto& pair : Form1->diffShapes)
-                    if (pair[0] && Form1->regionsBuilt())
-                        Form1->ShapeMouseDown(pair[0]);
+                for (const auto& pair : gameWindow->regions)
+                    if (pair[0] && gameWindow->regionsBuilt())
+                        gameWindow->regionPressed(pair[0]);
                 say("found");
             }
         }
@@ -86,7 +86,7 @@ int saveRosters(int argc, char** argv)
     platform::setExeDir(QString::fromLocal8Bit(argv[2]));
     const QByteArray tag(argv[3]);
     const int count = std::atoi(argv[4]);
-    TForm3 window;
+    PlayerDialog window;
     for (int i = 0; i < count; ++i) {
         players::RosterRecord r;
         r.playerCount = quint8(1 + i % players::kMaxPlayers);
@@ -96,7 +96,7 @@ int saveRosters(int argc, char** argv)
         }
         window.roster = r;
         try {
-            window.FajlIr();
+            window.writeRoster();
         } catch (const platform::RuntimeError& e) {
             say("box: " + e.message().toUtf8());
             return 1;
@@ -111,7 +111,7 @@ void waitForTheStartWindowsShowing()
 {
     QElapsedTimer waited;
     waited.start();
-    while (!Form2->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
+    while (!startWindow->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
@@ -134,7 +134,7 @@ int main(int argc, char** argv)
         started = [] {
             platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
             waitForTheStartWindowsShowing();
-            platform::showModal(Form3);
+            platform::showModal(playerDialog);
             say("dir " + QFile::encodeName(platform::exeDir()));
             app::closeAllWindows();
         };
@@ -151,22 +151,22 @@ int main(int argc, char** argv)
             say("ready");
             followStdin();
             platform::setModalScript([](QWidget* w) {
-                if (w == Form4) {
+                if (w == levelDoneDialog) {
                     QEventLoop open;
-                    QObject::connect(Form4.get(), &QDialog::finished, &open, &QEventLoop::quit);
+                    QObject::connect(levelDoneDialog.get(), &QDialog::finished, &open, &QEventLoop::quit);
                     say("level done");
                     open.exec();
-                    return Form4->result() == QDialog::Accepted ? int(platform::mrOk) : int(platform::mrCancel);
+                    return levelDoneDialog->result() == QDialog::Accepted ? int(platform::mrOk) : int(platform::mrCancel);
                 }
-                if (w != Form3 || Form3->ListBox1->count() == 0)
+                if (w != playerDialog || playerDialog->playerList->count() == 0)
                     return int(platform::mrCancel);
-                Form3->ListBox1->setCurrentRow(0);
-                Form3->ListBox1Click();
-                Form3->Button2Click();
+                playerDialog->playerList->setCurrentRow(0);
+                playerDialog->selectionChanged();
+                playerDialog->okClicked();
                 return int(platform::mrOk);
             });
-            Form2->Button2->click(); // "Játék indítása"
-            if (Form1->isVisible())
+            startWindow->startButton->click(); // "Játék indítása"
+            if (gameWindow->isVisible())
                 say("playing");
         };
     } else {
