@@ -1,8 +1,8 @@
 #include "app/rungame.h"
 
-#include "app/forms.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/appearance.h"
 #include "platform/gamelock.h"
 #include "platform/modal.h"
@@ -14,10 +14,6 @@
 #include <QTimer>
 
 namespace app {
-
-namespace {
-bool closingDown = false;
-} // namespace
 
 void prepareSignals() { platform::installQuitSignals(); }
 
@@ -50,26 +46,26 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
     // A signal handled in a box of the first showing closed everything
     // before the event loop ran: there is nothing left to run it for.
     int rc = 0;
-    if (!closingDown) {
+    if (!closingAllWindows()) {
         if (started)
             QTimer::singleShot(0, started);
         rc = app.exec();
     }
     // Handlers that were waiting in a box went on as the loops unwound; the
     // scratch pictures go whatever they did.
-    if (closingDown)
-        Form2->FormClose();
-    destroyForms();
+    if (closingAllWindows())
+        startWindow->removeScratchPictures();
+    destroyWindows();
     return rc;
 }
 
-bool closingAllWindows() { return closingDown; }
+bool closingAllWindows() { return platform::shuttingDown(); }
 
 void closeAllWindows()
 {
-    if (closingDown)
+    if (platform::shuttingDown())
         return;
-    closingDown = true;
+    platform::beginShutdown();
     // Nobody answers boxes now: a message is dropped, and a modal window a
     // closing handler opens is answered as its close box would answer it.
     platform::setMessageScript([](const platform::MessageRecord&) {});
@@ -81,10 +77,10 @@ void closeAllWindows()
             d->reject();
     // The game window's close saves the attempt's seconds and deletes the
     // scratch pictures; the start window's close deletes them too.
-    if (Form1 && Form1->isVisible())
-        Form1->close();
-    if (Form2)
-        Form2->close();
+    if (gameWindow && gameWindow->isVisible())
+        gameWindow->close();
+    if (startWindow)
+        startWindow->close();
     QCoreApplication::exit(0);
 }
 

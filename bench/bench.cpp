@@ -8,15 +8,15 @@
 #include "procstat.h"
 #include "xserver.h"
 
-#include "app/forms.h"
+#include "app/windows.h"
 #include "game/levelrecord.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "players/records.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -266,8 +266,8 @@ Loads levelLoads(const QString& dir, int count, PaintFloor& paintFloor)
             ioFloors.push_back(floorMs(platform::levelFile(n), dir, buf));
         QElapsedTimer t;
         t.start();
-        Form1->AlakzatLebontas();
-        Form1->SzintFeltolt(n);
+        gameWindow->clearRegions();
+        gameWindow->loadLevel(n);
         const qint64 built = t.nsecsElapsed();
         settleOnScreen();
         const qint64 shown = t.nsecsElapsed();
@@ -372,18 +372,18 @@ int main(int argc, char** argv)
     app::showStartWindow();
     spin(1500);
     const double startRss = bench::rssMb(getpid());
-    Form3->roster.playerCount = 1;
-    Form3->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Bench"));
-    Form3->selectedPlayer = 1;
-    Form2->MediaPlayer1.stop();
-    Form2->hide();
-    Form1->show(); // the player's level, with its sound and music as a new player has them
+    playerDialog->roster.playerCount = 1;
+    playerDialog->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Bench"));
+    playerDialog->selectedPlayer = 1;
+    startWindow->titleMusic.stop();
+    startWindow->hide();
+    gameWindow->show(); // the player's level, with its sound and music as a new player has them
     spin(500);
     // The peak of the game's own work, before the floor's buffer adds to it;
     // these loads also warm the caches for the timed ones.
     for (int i = 0; i < 20; ++i) {
-        Form1->AlakzatLebontas();
-        Form1->SzintFeltolt(1 + (i * 37) % 100);
+        gameWindow->clearRegions();
+        gameWindow->loadLevel(1 + (i * 37) % 100);
         settleOnScreen();
     }
     const double peakRss = bench::peakRssMb(getpid());
@@ -411,13 +411,13 @@ int main(int argc, char** argv)
            withMusic.ioFloorMs + withMusic.paintFloorMs, "none, for information");
     // With the pointer on the game's window, each region shown would ask the
     // X server where the pointer is; the region layer asks once.
-    restPointerOn(*Form1);
+    restPointerOn(*gameWindow);
     const Loads underPointer = levelLoads(folder.path(), kLoads / 2, paintFloor);
     figure("level load, pointer on the game window", underPointer.loadMs, "ms", "floor: read, write, show 2 pictures",
            underPointer.ioFloorMs + underPointer.paintFloorMs, "none, for information");
     figure("peak RSS, levels loaded (this process)", peakRss, "MB",
            "its start window's RSS", startRss, "<= 1.5");
-    Form1->hide();
-    app::destroyForms();
+    gameWindow->hide();
+    app::destroyWindows();
     return 0;
 }

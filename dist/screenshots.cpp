@@ -5,19 +5,19 @@
 // settings, the rules, the level-completed and the time-is-up windows.
 // Level 1 is made by the level generator in a scratch game folder; nothing
 // else is read.
-#include "app/forms.h"
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uMain.h"
-#include "menus/uRules.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamewindow.h"
+#include "menus/rulesdialog.h"
+#include "menus/startwindow.h"
 #include "platform/image.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "players/records.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "tools/levelgen/pack.h"
 
 #include <QApplication>
@@ -91,47 +91,47 @@ int main(int argc, char** argv)
     // The scratch folder has no music: the title piece's box is expected.
     platform::setMessageScript([](const platform::MessageRecord&) {});
 
-    app::createForms();
-    Form2->show();
-    bool ok = shoot(Form2, out + QStringLiteral("/start.png"));
-    Form3->show();
-    Form3->FormShow();
-    Form3->ListBox1->setCurrentRow(0); // Anna chosen, OK ready
-    Form3->ListBox1Click();
-    ok = ok && shoot(Form3, out + QStringLiteral("/players.png"));
-    Form3->selectedPlayer = 1;
-    Form3->hide();
-    Form2->hide();
-    Form1->show();
+    app::createWindows();
+    startWindow->show();
+    bool ok = shoot(startWindow, out + QStringLiteral("/start.png"));
+    playerDialog->show();
+    playerDialog->reload();
+    playerDialog->playerList->setCurrentRow(0); // Anna chosen, OK ready
+    playerDialog->selectionChanged();
+    ok = ok && shoot(playerDialog, out + QStringLiteral("/players.png"));
+    playerDialog->selectedPlayer = 1;
+    playerDialog->hide();
+    startWindow->hide();
+    gameWindow->show();
     settle();
     const auto find = [](int k) {
-        platform::Shape* s = Form1->diffShapes[size_t(k)][0];
+        platform::Shape* s = gameWindow->regions[size_t(k)][0];
         if (s && s->onMouseDown)
             s->onMouseDown(s, Qt::LeftButton);
     };
-    for (int k = 0; k < 2 && Form1->regionsBuilt(); ++k)
+    for (int k = 0; k < 2 && gameWindow->regionsBuilt(); ++k)
         find(k);
-    ok = ok && shoot(Form1, out + QStringLiteral("/game.png"));
+    ok = ok && shoot(gameWindow, out + QStringLiteral("/game.png"));
     // The manual's pictures from here on.
-    Form1->balkepClick(); // a wrong click: the warning by the clock, which blinks
+    gameWindow->pictureClicked(); // a wrong click: the warning by the clock, which blinks
     QElapsedTimer blink;
     blink.start();
-    while (!Form1->Image4->isVisible() && blink.elapsed() < 2000)
+    while (!gameWindow->warningSign->isVisible() && blink.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    ok = ok && Form1->grab().save(out + QStringLiteral("/game-miss.png"));
+    ok = ok && gameWindow->grab().save(out + QStringLiteral("/game-miss.png"));
     runFor(4500); // the warning passes
-    Form1->Image2Click(); // a help token shows a difference
-    ok = ok && shoot(Form1, out + QStringLiteral("/game-help.png"));
-    Form1->Image3Click(); // the clock clicked: paused
-    ok = ok && shoot(Form1, out + QStringLiteral("/game-pause.png"));
-    Form1->Image3Click();
-    Form8->show();
-    ok = ok && shoot(Form8, out + QStringLiteral("/settings.png"));
-    Form8->hide();
-    Form9->show();
-    Form9->Megjelenit(2);
-    ok = ok && shoot(Form9, out + QStringLiteral("/rules.png"));
-    Form9->hide();
+    gameWindow->useHelp(); // a help token shows a difference
+    ok = ok && shoot(gameWindow, out + QStringLiteral("/game-help.png"));
+    gameWindow->togglePause(); // the clock clicked: paused
+    ok = ok && shoot(gameWindow, out + QStringLiteral("/game-pause.png"));
+    gameWindow->togglePause();
+    settingsDialog->show();
+    ok = ok && shoot(settingsDialog, out + QStringLiteral("/settings.png"));
+    settingsDialog->hide();
+    rulesDialog->show();
+    rulesDialog->showPage(2);
+    ok = ok && shoot(rulesDialog, out + QStringLiteral("/rules.png"));
+    rulesDialog->hide();
     // The end windows come as modal windows: pictured while they are shown,
     // then left with "Mentés és kilépés".
     QString ending;
@@ -142,18 +142,18 @@ int main(int argc, char** argv)
         return int(platform::mrCancel);
     });
     ending = QStringLiteral("level-completed.png");
-    for (int k = 0; k < level::kMaxDiffs && Form1->regionsBuilt(); ++k)
+    for (int k = 0; k < level::kMaxDiffs && gameWindow->regionsBuilt(); ++k)
         find(k);
     runFor(6000);
     ok = ok && ending.isEmpty();
-    Form1->show();
-    Form1->SzintFeltolt(1);
+    gameWindow->show();
+    gameWindow->loadLevel(1);
     settle();
     ending = QStringLiteral("time-up.png");
-    Form1->timeUp();
+    gameWindow->timeUp();
     ok = ok && ending.isEmpty();
     platform::setModalScript(nullptr);
-    Form1->hide();
-    app::destroyForms();
+    gameWindow->hide();
+    app::destroyWindows();
     return ok ? 0 : 1;
 }

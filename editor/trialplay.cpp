@@ -1,12 +1,12 @@
 #include "editor/trialplay.h"
 
-#include "app/forms.h"
+#include "app/windows.h"
 #include "game/levelrecord.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/paths.h"
 #include "players/records.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 #include "tools/levelgen/pack.h"
 
 #include <QDir>
@@ -53,19 +53,19 @@ bool TrialPlay::start(const QByteArray& record, int levelNo, std::function<void(
     // The game's windows work in the scratch folder for as long as the trial lasts.
     trial->editorDir_ = platform::exeDir();
     platform::setExeDir(dir);
-    app::createForms();
+    app::createWindows();
     players::PlayerRecord p = players::PlayerRecord::newPlayer(QString::fromUtf8("Próbajáték"));
     p.level = std::uint8_t(levelNo);
-    Form3->roster = {};
-    Form3->roster.playerCount = 1;
-    Form3->roster.slot(1) = p;
-    Form3->selectedPlayer = 1;
+    playerDialog->roster = {};
+    playerDialog->roster.playerCount = 1;
+    playerDialog->roster.slot(1) = p;
+    playerDialog->selectedPlayer = 1;
     // The game goes back to its start window when the level is left: here
     // that is the end of the trial instead.
-    Form2->installEventFilter(trial.get());
+    startWindow->installEventFilter(trial.get());
     trial->finished_ = std::move(finished);
     current = trial.release();
-    Form1->show();
+    gameWindow->show();
     return true;
 }
 
@@ -74,7 +74,7 @@ bool TrialPlay::eventFilter(QObject* watched, QEvent* e)
     // A const pointer meets only the window's own ==, which builds nothing
     // (a plain one ties with the built-in pointer comparison).
     const QObject* w = watched;
-    if (w == Form2 && e->type() == QEvent::Show) {
+    if (w == startWindow && e->type() == QEvent::Show) {
         QTimer::singleShot(0, this, [this] { finish(); });
         return true; // the start window's own show handler does not run
     }
@@ -86,9 +86,9 @@ void TrialPlay::finish()
     if (ending_)
         return;
     ending_ = true;
-    Form2->hide();
-    Form1->hide();
-    app::destroyForms();
+    startWindow->hide();
+    gameWindow->hide();
+    app::destroyWindows();
     platform::setExeDir(editorDir_);
     current = nullptr;
     if (finished_)

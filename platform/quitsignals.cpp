@@ -11,6 +11,7 @@ namespace platform {
 
 namespace {
 int pipeFds[2] = {-1, -1};
+bool endBegun = false;
 
 void onSignal(int sig)
 {
@@ -28,10 +29,16 @@ std::function<void(int)>& handlerSlot()
 }
 } // namespace
 
+void beginShutdown() { endBegun = true; }
+bool shuttingDown() { return endBegun; }
+
 void installQuitSignals()
 {
     if (pipeFds[0] >= 0)
         return;
+    // Over a file-size limit a write fails with EFBIG and is reported like
+    // any other failed write; the default action would kill the game.
+    ::signal(SIGXFSZ, SIG_IGN);
     if (::pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0)
         return; // the signals keep their default: ending the process
     struct sigaction sa = {};

@@ -10,6 +10,11 @@ namespace platform {
 // event loop runs waits in the pipe instead of killing the game mid-start.
 void installQuitSignals();
 
+// The program's end has begun (a quit signal, or everything closed at once):
+// windows closing now save and clean up but show, play and read nothing more.
+void beginShutdown();
+bool shuttingDown();
+
 // Runs `handler` on the event loop for each signal caught (installs the
 // handlers if that has not been done). Needs the application object.
 void onQuitSignal(std::function<void(int signal)> handler);

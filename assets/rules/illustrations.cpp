@@ -2,14 +2,14 @@
 
 #include "dovescene.h"
 
-#include "app/forms.h"
-#include "game/uMain.h"
+#include "app/windows.h"
+#include "game/gamewindow.h"
 #include "platform/image.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -39,46 +39,46 @@ GameShots takeGameShots(const QString& scratchDir)
     level::writeLevelFile(platform::exeDir() + QStringLiteral("DATA/001.DAT"), scene.left, scene.right,
                           scene.points, scene.marker);
 
-    app::createForms();
-    for (QCheckBox* box : {Form8->chkSound, Form8->chkMusic, Form8->chkPrecise, Form8->chkShadow})
+    app::createWindows();
+    for (QCheckBox* box : {settingsDialog->soundBox, settingsDialog->musicBox, settingsDialog->preciseBox, settingsDialog->shadowBox})
         box->setChecked(false);
     players::PlayerRecord anna = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
     anna.helps = 1;
     anna.secondsBank = 45; // 55 seconds to the next token
-    Form3->roster.playerCount = 1;
-    Form3->roster.slot(1) = anna;
-    Form3->selectedPlayer = 1;
-    Form1->rs.helps = anna.helps;
-    Form1->rs.secondsBank = anna.secondsBank;
-    Form1->rs.attempts = 0;
-    Form1->SzintFeltolt(1);
+    playerDialog->roster.playerCount = 1;
+    playerDialog->roster.slot(1) = anna;
+    playerDialog->selectedPlayer = 1;
+    gameWindow->roundState.helps = anna.helps;
+    gameWindow->roundState.secondsBank = anna.secondsBank;
+    gameWindow->roundState.attempts = 0;
+    gameWindow->loadLevel(1);
 
     // Three differences found, the clock at 01:12.
     for (int k : {Sprig, Poppy, Cloud})
-        Form1->ShapeMouseDown(Form1->diffShapes[size_t(k)][0]);
-    Form1->rs.timeLeft = 73;
-    Form1->Timer1Timer();
+        gameWindow->regionPressed(gameWindow->regions[size_t(k)][0]);
+    gameWindow->roundState.timeLeft = 73;
+    gameWindow->clockTick();
 
     GameShots s;
-    s.window = shot(Form1, Form1->rect());
-    s.timeAndDiffs = shot(Form1, QRect(QPoint(108, 612), QPoint(669, 692)));
-    s.helpPanel = shot(Form1, QRect(QPoint(668, 612), QPoint(964, 692)));
+    s.window = shot(gameWindow, gameWindow->rect());
+    s.timeAndDiffs = shot(gameWindow, QRect(QPoint(108, 612), QPoint(669, 692)));
+    s.helpPanel = shot(gameWindow, QRect(QPoint(668, 612), QPoint(964, 692)));
     // The dove's head with the twig (right picture), and the poppy (left).
-    s.crops[0] = shot(Form1, cropOf(Form1->jobbkep, scene.points[Sprig] + QPoint(14, -4), 104));
-    s.crops[1] = shot(Form1, cropOf(Form1->balkep, scene.points[Poppy] + QPoint(-6, -6), 104));
+    s.crops[0] = shot(gameWindow, cropOf(gameWindow->rightPicture, scene.points[Sprig] + QPoint(14, -4), 104));
+    s.crops[1] = shot(gameWindow, cropOf(gameWindow->leftPicture, scene.points[Poppy] + QPoint(-6, -6), 104));
 
-    Form1->Image3Click(); // pause
-    s.pauseBanner = shot(Form1, Form1->Image5->geometry());
-    Form1->Image3Click();
+    gameWindow->togglePause(); // pause
+    s.pauseBanner = shot(gameWindow, gameWindow->pauseBanner->geometry());
+    gameWindow->togglePause();
 
     // A wrong click with 20 seconds left: the badge blinks beside the clock.
-    Form1->rs.timeLeft = 21;
-    Form1->Timer1Timer();
-    Form1->balkepClick();
-    Form1->villtimerTimer();
-    s.timeWarning = shot(Form1, QRect(QPoint(108, 612), QPoint(332, 692)));
+    gameWindow->roundState.timeLeft = 21;
+    gameWindow->clockTick();
+    gameWindow->pictureClicked();
+    gameWindow->warningBlink();
+    s.timeWarning = shot(gameWindow, QRect(QPoint(108, 612), QPoint(332, 692)));
 
-    app::destroyForms();
+    app::destroyWindows();
     platform::setExeDir(QString());
     platform::VirtualClock::deactivate();
     return s;

@@ -1,13 +1,13 @@
 // The program's start: only the start window is built before it shows, the
 // audio library waits for its first paint, the settings are read without the
 // settings window, and the other windows come when first used.
-#include "app/forms.h"
-#include "game/uBoardOK.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "game/leveldonedialog.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "players/records.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "sound/audiodevice.h"
 #include "menus/menusupport.h"
 #include "support/testsupport.h"
@@ -39,13 +39,13 @@ private slots:
         menustest::writeTitleMusic(dir.path());
         Forms forms(false);
         app::showStartWindow();
-        QVERIFY(Form2.created());
-        QVERIFY(Form2->isVisible());
+        QVERIFY(startWindow.created());
+        QVERIFY(startWindow->isVisible());
         QVERIFY(!sound::audio::libraryLoaded());
-        QVERIFY(Form2->MediaPlayer1.log.isEmpty()); // the show sequence waits for the paint
-        QTRY_COMPARE(Form2->MediaPlayer1.mode(), sound::MusicPlayer::Playing);
+        QVERIFY(startWindow->titleMusic.log.isEmpty()); // the show sequence waits for the paint
+        QTRY_COMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
         QVERIFY(sound::audio::libraryLoaded());
-        for (bool built : {Form1.created(), Form3.created(), Form4.created(), Form8.created()})
+        for (bool built : {gameWindow.created(), playerDialog.created(), levelDoneDialog.created(), settingsDialog.created()})
             QVERIFY(!built);
         QVERIFY(messages.list.isEmpty());
     }
@@ -78,19 +78,19 @@ private slots:
         }
         Forms forms(false);
         QVERIFY(startProgram());
-        QVERIFY(!Form8.created());
-        QCOMPARE(Form2->MediaPlayer1.mode() == sound::MusicPlayer::Playing, plays);
+        QVERIFY(!settingsDialog.created());
+        QCOMPARE(startWindow->titleMusic.mode() == sound::MusicPlayer::Playing, plays);
         QCOMPARE(storedSettings(dir), afterwards);
 
         // The settings window, built when first opened, starts from what was read.
-        QTest::mouseClick(Form2->Button6, Qt::LeftButton);
-        QCOMPARE(modals.shown, QStringList({"Form8"}));
+        QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+        QCOMPARE(modals.shown, QStringList({"SettingsDialog"}));
         const players::SettingsRecord s = players::decodeSettings(afterwards.constData());
-        QCOMPARE(Form8->chkSound->isChecked(), s.sound);
-        QCOMPARE(Form8->chkPrecise->isChecked(), s.precise);
-        QCOMPARE(Form8->chkMusic->isChecked(), s.music);
-        QCOMPARE(Form8->chkShadow->isChecked(), s.shadow);
-        QCOMPARE(Form2->MediaPlayer1.mode() == sound::MusicPlayer::Playing, plays);
+        QCOMPARE(settingsDialog->soundBox->isChecked(), s.sound);
+        QCOMPARE(settingsDialog->preciseBox->isChecked(), s.precise);
+        QCOMPARE(settingsDialog->musicBox->isChecked(), s.music);
+        QCOMPARE(settingsDialog->shadowBox->isChecked(), s.shadow);
+        QCOMPARE(startWindow->titleMusic.mode() == sound::MusicPlayer::Playing, plays);
         QVERIFY(messages.list.isEmpty());
     }
 
@@ -107,9 +107,9 @@ private slots:
         Forms forms(false);
         QVERIFY(startProgram());
         QTRY_COMPARE(messages.texts(), QStringList({"Read beyond end of file."}));
-        QVERIFY(!Form8.created());
-        QTest::mouseClick(Form2->Button6, Qt::LeftButton);
-        QVERIFY(Form8->chkMusic->isChecked()); // the boxes keep their states: all on
+        QVERIFY(!settingsDialog.created());
+        QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+        QVERIFY(settingsDialog->musicBox->isChecked()); // the boxes keep their states: all on
     }
 
     void comparingAndTestingWindowsBuildsNone()
@@ -117,24 +117,24 @@ private slots:
         Forms forms(false);
         QWidget other;
         QWidget* w = &other;
-        QVERIFY(!(w == Form4));
-        QVERIFY(!(Form4 == w));
-        QVERIFY(!Form4);
-        QVERIFY(!Form4.created());
-        QWidget* built = Form4; // using it as a window builds it
-        QVERIFY(Form4.created());
-        QVERIFY(built == Form4);
-        QVERIFY(Form4);
+        QVERIFY(!(w == levelDoneDialog));
+        QVERIFY(!(levelDoneDialog == w));
+        QVERIFY(!levelDoneDialog);
+        QVERIFY(!levelDoneDialog.created());
+        QWidget* built = levelDoneDialog; // using it as a window builds it
+        QVERIFY(levelDoneDialog.created());
+        QVERIFY(built == levelDoneDialog);
+        QVERIFY(levelDoneDialog);
     }
 
     void destroyedWindowsAreBuiltAgainOnTheirNextUse()
     {
         GameDir dir;
         Forms forms(false);
-        Form3->roster.playerCount = 1;
-        app::destroyForms();
-        QVERIFY(!Form3.created());
-        QCOMPARE(int(Form3->roster.playerCount), 0); // a new window, read afresh
+        playerDialog->roster.playerCount = 1;
+        app::destroyWindows();
+        QVERIFY(!playerDialog.created());
+        QCOMPARE(int(playerDialog->roster.playerCount), 0); // a new window, read afresh
     }
 };
 

@@ -5,7 +5,7 @@
 #include "editor/cvimage.h"
 #include "editor/draft.h"
 #include "editor/photo.h"
-#include "game/uMain.h"
+#include "game/gamewindow.h"
 #include "photolike.h"
 #include "platform/shape.h"
 #include "support/gamesession.h"
@@ -39,7 +39,7 @@ void EditorPlayTest::everyDifferenceIsFoundWhereItShows()
         f.write(rec);
         f.close();
         s.start();
-        QVERIFY(Form1->regionsBuilt());
+        QVERIFY(gameWindow->regionsBuilt());
         for (size_t k = 0; k < d.diffs.size(); ++k) {
             // The visibly changed pixel farthest from the point, on alternate pictures.
             const QPoint p = d.diffs[k].point;
@@ -55,13 +55,13 @@ void EditorPlayTest::everyDifferenceIsFoundWhereItShows()
                     if (dist > best)
                         best = dist, far = QPoint(x, y);
                 }
-            const int before = Form1->rs.foundCount;
+            const int before = gameWindow->roundState.foundCount;
             s.clickPicture(far.x(), far.y(), int(k % 2));
-            QVERIFY2(Form1->rs.foundCount == before + 1,
+            QVERIFY2(gameWindow->roundState.foundCount == before + 1,
                      qPrintable(QStringLiteral("seed %1, difference %2: press at (%3, %4) missed").arg(seed).arg(k + 1).arg(far.x()).arg(far.y())));
             QCOMPARE(s.region(int(k + 1))->penStyle(), platform::Shape::Solid);
         }
-        Form1->hide();
+        gameWindow->hide();
     }
 }
 

@@ -7,8 +7,8 @@
 #include "editor/photo.h"
 #include "editor/preview.h"
 #include "game/levelrecord.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "photolike.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
@@ -318,19 +318,19 @@ void EditorWindowTest::trialPlayUsesTheGameWindowAndNoPlayerRecord()
     w.makeButton->click();
     w.levelBox->setValue(7);
     w.trialButton->click();
-    QVERIFY(Form1 && Form1->isVisible());
+    QVERIFY(gameWindow && gameWindow->isVisible());
     QVERIFY(!w.isEnabled());
-    QVERIFY(Form1->windowTitle().contains(QString::fromUtf8("7. szint")));
-    QVERIFY(Form1->windowTitle().contains(QString::fromUtf8("Próbajáték")));
-    QCOMPARE(int(Form1->levelData->diffCount()), 3);
+    QVERIFY(gameWindow->windowTitle().contains(QString::fromUtf8("7. szint")));
+    QVERIFY(gameWindow->windowTitle().contains(QString::fromUtf8("Próbajáték")));
+    QCOMPARE(int(gameWindow->levelData->diffCount()), 3);
     QVERIFY(!w.close()); // the editor stays while the trial reports back to it
     for (int k = 1; k <= 3; ++k)
-        QTest::mousePress(Form1->diffShapes[size_t(k - 1)][0], Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(int(Form1->rs.foundCount), 3);
+        QTest::mousePress(gameWindow->regions[size_t(k - 1)][0], Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(int(gameWindow->roundState.foundCount), 3);
     platform::VirtualClock::advance(3000); // the level-completed window; "Mentés és kilépés"
-    QCOMPARE(modals_->shown, QStringList{"Form4"});
+    QCOMPARE(modals_->shown, QStringList{"LevelDoneDialog"});
     QTRY_VERIFY(w.isEnabled());
-    QVERIFY(!Form1.created()); // the game's windows are gone with the trial
+    QVERIFY(!gameWindow.created()); // the game's windows are gone with the trial
     // Nothing of the game was written where the editor works.
     QVERIFY(!QFile::exists(dir_->file("players.dat")));
     QVERIFY(!QFile::exists(dir_->file("settings.dat")));

@@ -1,6 +1,6 @@
 #include "flowsupport.h"
 
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -20,14 +20,14 @@ void type(QWidget* w, const QString& text)
 void addAndChoose(const QString& name, int row)
 {
     if (!name.isEmpty()) {
-        QTest::mouseClick(Form3->Button1, Qt::LeftButton);
-        type(Form3->Edit1, name);
-        QTest::mouseClick(Form3->Button3, Qt::LeftButton);
+        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
+        type(playerDialog->nameEdit, name);
+        QTest::mouseClick(playerDialog->confirmAddButton, Qt::LeftButton);
     }
-    QListWidget* list = Form3->ListBox1;
+    QListWidget* list = playerDialog->playerList;
     if (QListWidgetItem* item = list->item(row))
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QTest::mouseClick(Form3->Button2, Qt::LeftButton);
+    QTest::mouseClick(playerDialog->okButton, Qt::LeftButton);
 }
 
 QByteArray fileBytes(const QString& path)

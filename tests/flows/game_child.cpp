@@ -12,20 +12,25 @@
 //                   without the game's lock (two of these write at once)
 //   play <folder>   chooses the first player and says "playing" once the game
 //                   window stands; runs on the virtual clock, which each line
-//                   "advance <ms>" on stdin moves on ("advanced" follows)
+//                   "advance <ms>" on stdin moves on ("advanced" follows);
+//                   "find all" finds every difference ("found" follows) and
+//                   the level-completed window, once it opens ("level done"),
+//                   waits for an answer that only a close gives
 // Every box shown prints "box: <text>". The first line, "signals", says the
 // signal handlers stand (before them the kernel's default would kill it).
 #include "app/rungame.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "game/leveldonedialog.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/ioerror.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/timer.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -63,6 +68,11 @@ void followStdin()
             if (line.startsWith("advance ")) {
                 platform::VirtualClock::advance(line.mid(8).toLongLong());
                 say("advanced");
+            } else if (line == "find all") {
+                for (const auto& pair : gameWindow->regions)
+                    if (pair[0] && gameWindow->regionsBuilt())
+                        gameWindow->regionPressed(pair[0]);
+                say("found");
             }
         }
     });
@@ -78,7 +88,7 @@ int saveRosters(int argc, char** argv)
     platform::setExeDir(QString::fromLocal8Bit(argv[2]));
     const QByteArray tag(argv[3]);
     const int count = std::atoi(argv[4]);
-    TForm3 window;
+    PlayerDialog window;
     for (int i = 0; i < count; ++i) {
         players::RosterRecord r;
         r.playerCount = quint8(1 + i % players::kMaxPlayers);
@@ -88,7 +98,7 @@ int saveRosters(int argc, char** argv)
         }
         window.roster = r;
         try {
-            window.FajlIr();
+            window.writeRoster();
         } catch (const platform::RuntimeError& e) {
             say("box: " + e.message().toUtf8());
             return 1;
@@ -103,7 +113,7 @@ void waitForTheStartWindowsShowing()
 {
     QElapsedTimer waited;
     waited.start();
-    while (!Form2->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
+    while (!startWindow->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
@@ -126,7 +136,7 @@ int main(int argc, char** argv)
         started = [] {
             platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
             waitForTheStartWindowsShowing();
-            platform::showModal(Form3);
+            platform::showModal(playerDialog);
             say("dir " + QFile::encodeName(platform::exeDir()));
             app::closeAllWindows();
         };
@@ -143,15 +153,22 @@ int main(int argc, char** argv)
             say("ready");
             followStdin();
             platform::setModalScript([](QWidget* w) {
-                if (w != Form3 || Form3->ListBox1->count() == 0)
+                if (w == levelDoneDialog) {
+                    QEventLoop open;
+                    QObject::connect(levelDoneDialog.get(), &QDialog::finished, &open, &QEventLoop::quit);
+                    say("level done");
+                    open.exec();
+                    return levelDoneDialog->result() == QDialog::Accepted ? int(platform::mrOk) : int(platform::mrCancel);
+                }
+                if (w != playerDialog || playerDialog->playerList->count() == 0)
                     return int(platform::mrCancel);
-                Form3->ListBox1->setCurrentRow(0);
-                Form3->ListBox1Click();
-                Form3->Button2Click();
+                playerDialog->playerList->setCurrentRow(0);
+                playerDialog->selectionChanged();
+                playerDialog->okClicked();
                 return int(platform::mrOk);
             });
-            Form2->Button2->click(); // "Játék indítása"
-            if (Form1->isVisible())
+            startWindow->startButton->click(); // "Játék indítása"
+            if (gameWindow->isVisible())
                 say("playing");
         };
     } else {

@@ -5,8 +5,8 @@
 // each turn; the content (0 or 1) each file starts with, roster then settings.
 #include "crashcontents.h"
 #include "platform/paths.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,20 +23,20 @@ int main(int argc, char** argv)
     const bool settingsFirst = std::strcmp(argv[2], "settings") == 0;
     int rosterNext = std::atoi(argv[3]) & 1; // the content each saves next
     int settingsNext = std::atoi(argv[4]) & 1;
-    TForm3 rosterWindow;
-    TForm8 settingsWindow;
+    PlayerDialog rosterWindow;
+    SettingsDialog settingsWindow;
     const auto saveRoster = [&] {
         rosterWindow.roster = crashcontents::roster(rosterNext);
-        rosterWindow.FajlIr();
+        rosterWindow.writeRoster();
         rosterNext ^= 1;
     };
     const auto saveSettings = [&] {
         const players::SettingsRecord s = crashcontents::settings(settingsNext);
-        settingsWindow.chkSound->setChecked(s.sound);
-        settingsWindow.chkPrecise->setChecked(s.precise);
-        settingsWindow.chkMusic->setChecked(s.music);
-        settingsWindow.chkShadow->setChecked(s.shadow);
-        settingsWindow.Button1Click();
+        settingsWindow.soundBox->setChecked(s.sound);
+        settingsWindow.preciseBox->setChecked(s.precise);
+        settingsWindow.musicBox->setChecked(s.music);
+        settingsWindow.shadowBox->setChecked(s.shadow);
+        settingsWindow.saveSettings();
         settingsNext ^= 1;
     };
     std::puts("ready");

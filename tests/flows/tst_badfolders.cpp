@@ -2,16 +2,16 @@
 // every write that fails is reported, the files keep their old content, and
 // the player can go on or leave. Needs permission to mount a tmpfs.
 #include "flowsupport.h"
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uMain.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamewindow.h"
 #include "menus/menusupport.h"
-#include "menus/uStarter.h"
+#include "menus/startwindow.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -73,20 +73,20 @@ void fillUp(const QString& dir)
 // window adds `newName` (if any) and chooses Anna, result windows as given.
 struct Answers {
     QString newName;
-    int form4 = platform::mrOk, form5 = platform::mrCancel;
+    int levelDoneShown = platform::mrOk, timeUpShown = platform::mrCancel;
     QStringList entries;
     int operator()(QWidget* w)
     {
-        if (w == Form8) {
-            Form8->chkShadow->setChecked(false);
-            QTest::mouseClick(Form8->Button1, Qt::LeftButton); // "Beállítások mentése"
+        if (w == settingsDialog) {
+            settingsDialog->shadowBox->setChecked(false);
+            QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton); // "Beállítások mentése"
             return w->isVisible() ? int(platform::mrCancel) : int(platform::mrOk);
         }
-        if (w == Form3) {
+        if (w == playerDialog) {
             flows::addAndChoose(newName);
             return int(platform::mrOk);
         }
-        return w == Form4 ? form4 : w == Form5 ? form5 : int(platform::mrCancel);
+        return w == levelDoneDialog ? levelDoneShown : w == timeUpDialog ? timeUpShown : int(platform::mrCancel);
     }
 };
 
@@ -154,25 +154,25 @@ void BadFoldersTest::readOnlyFolderReportsEveryWrite()
     MessageLog& messages = game.messages;
     Forms forms;
 
-    Form2->show();
+    startWindow->show();
     QCOMPARE(messages.texts(), QStringList{unwritableFolderText(own)}); // said once, then reading is all the start needs
     messages.list.clear();
-    QTest::mouseClick(Form2->Button6, Qt::LeftButton);
+    QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList{"File access denied."});
-    QVERIFY(!Form8->chkShadow->isChecked()); // in force, though not saved
+    QVERIFY(!settingsDialog->shadowBox->isChecked()); // in force, though not saved
 
     // The new player cannot be stored; Anna is chosen, but her level's
     // pictures cannot be put beside the game.
-    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList({"File access denied.", "File access denied.", "File access denied."}));
-    QCOMPARE(Form3->currentPlayer().displayName(), QStringLiteral("Anna"));
-    QVERIFY(Form1->isVisible());
-    QVERIFY(!Form1->regionsBuilt());
-    QVERIFY(Form1->close());
+    QCOMPARE(playerDialog->currentPlayer().displayName(), QStringLiteral("Anna"));
+    QVERIFY(gameWindow->isVisible());
+    QVERIFY(!gameWindow->regionsBuilt());
+    QVERIFY(gameWindow->close());
     QCOMPARE(messages.list.size(), 4); // the save on leaving
-    QVERIFY(Form2->isVisible());
+    QVERIFY(startWindow->isVisible());
     QVERIFY(game.filesAsFirstWritten());
-    QTest::mouseClick(Form2->Button4, Qt::LeftButton);
+    QTest::mouseClick(startWindow->quitButton, Qt::LeftButton);
 }
 
 void BadFoldersTest::readOnlyFolderPlaysWithThePlayersOwnFolder()
@@ -192,15 +192,15 @@ void BadFoldersTest::readOnlyFolderPlaysWithThePlayersOwnFolder()
 
     // The levels come from the read-only folder; the new player, the
     // settings and the level's pictures go to the player's own folder.
-    Form2->show();
-    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    startWindow->show();
+    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
     QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('|'))));
-    QVERIFY(Form1->regionsBuilt());
+    QVERIFY(gameWindow->regionsBuilt());
     QVERIFY(QFile::exists(own + QStringLiteral("BAL.BMP")));
     QCOMPARE(flows::slotOf(flows::fileBytes(own + QStringLiteral("players.dat")), 1).name, QByteArray("Bea"));
     QCOMPARE(flows::fileBytes(own + QStringLiteral("settings.dat")).size(), 4);
-    QVERIFY(Form1->close());
-    QTest::mouseClick(Form2->Button4, Qt::LeftButton);
+    QVERIFY(gameWindow->close());
+    QTest::mouseClick(startWindow->quitButton, Qt::LeftButton);
     QVERIFY(!QFile::exists(own + QStringLiteral("BAL.BMP")));
     QVERIFY(game.filesAsFirstWritten()); // the game folder as it was
 }
@@ -214,38 +214,38 @@ void BadFoldersTest::fullDiskKeepsTheOldFilesAndTheGameGoesOn()
     const ModalLog& modals = game.modals;
     Forms forms;
 
-    Form2->show();
-    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
-    QVERIFY(Form1->regionsBuilt());
+    startWindow->show();
+    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+    QVERIFY(gameWindow->regionsBuilt());
     fillUp(game.path);
 
     // Level 1 done: the save fails, and the player still goes on to level 2.
     for (int k = 0; k < 2; ++k)
-        QTest::mousePress(Form1->diffShapes[size_t(k)][0], Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(gameWindow->regions[size_t(k)][0], Qt::LeftButton, {}, QPoint(10, 10));
     platform::VirtualClock::advance(3000);
-    QCOMPARE(modals.shown, QStringList({"Form3", "Form4"}));
+    QCOMPARE(modals.shown, QStringList({"PlayerDialog", "LevelDoneDialog"}));
     QCOMPARE(messages.texts(), QStringList({"Disk full.", "Disk full."})); // before and after the window
-    QCOMPARE(int(Form1->rs.level), 2);
-    QVERIFY(Form1->regionsBuilt()); // the scratch pictures reuse their room
+    QCOMPARE(int(gameWindow->roundState.level), 2);
+    QVERIFY(gameWindow->regionsBuilt()); // the scratch pictures reuse their room
     // Level 2 lost to the clock: the save fails, the window still offers
     // the way back to the start window.
     platform::VirtualClock::advance(20000);
-    QCOMPARE(modals.shown.last(), QStringLiteral("Form5"));
+    QCOMPARE(modals.shown.last(), QStringLiteral("TimeUpDialog"));
     QCOMPARE(messages.list.size(), 3);
-    QVERIFY(Form2->isVisible());
+    QVERIFY(startWindow->isVisible());
 
     // Settings and a new player cannot be saved either; the window stays
     // open and the list as the file has it.
-    QTest::mouseClick(Form2->Button6, Qt::LeftButton);
+    QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
     game.answers.newName = QStringLiteral("Bea");
-    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
     QCOMPARE(messages.texts().mid(3), QStringList({"Disk full.", "Disk full."}));
-    QCOMPARE(Form3->ListBox1->count(), 1);
+    QCOMPARE(playerDialog->playerList->count(), 1);
     // Every file holds its old content, whole.
     QVERIFY(game.filesAsFirstWritten());
     QVERIFY(!QFile::exists(game.path + QStringLiteral("players.dat.tmp")));
     QVERIFY(!QFile::exists(game.path + QStringLiteral("settings.dat.tmp")));
-    Form1->hide();
+    gameWindow->hide();
 }
 
 QTEST_MAIN(BadFoldersTest)

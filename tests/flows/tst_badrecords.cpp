@@ -2,14 +2,14 @@
 // and names with every Windows-1250 letter, each taken through the windows
 // from the start window into the game and back to the file.
 #include "flowsupport.h"
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uMain.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamewindow.h"
 #include "menus/menusupport.h"
-#include "menus/uStarter.h"
+#include "menus/startwindow.h"
 #include "platform/timer.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "support/gamesession.h"
 #include "support/testsupport.h"
 
@@ -57,8 +57,8 @@ void writeFile(const QString& path, const QByteArray& bytes)
 QStringList listed()
 {
     QStringList t;
-    for (int i = 0; i < Form3->ListBox1->count(); ++i)
-        t << Form3->ListBox1->item(i)->text();
+    for (int i = 0; i < playerDialog->playerList->count(); ++i)
+        t << playerDialog->playerList->item(i)->text();
     return t;
 }
 
@@ -85,15 +85,15 @@ struct Program {
     void startGame(int row, const QString& name = QString())
     {
         modals.answer = [=, this](QWidget* w) {
-            if (w != Form3)
+            if (w != playerDialog)
                 return int(platform::mrCancel);
             flows::addAndChoose(name, row);
             entries = listed();
-            okEnabled = Form3->Button2->isEnabled();
+            okEnabled = playerDialog->okButton->isEnabled();
             return int(platform::mrOk);
         };
-        Form2->show();
-        QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+        startWindow->show();
+        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
     }
     QByteArray roster() const { return flows::fileBytes(dir.file(QStringLiteral("players.dat"))); }
 };
@@ -163,23 +163,23 @@ void BadRecordsTest::hostileRosterIsListedAndPlayed()
     QCOMPARE(p.okEnabled, level > 0);
     QVERIFY2(p.messages.list.isEmpty(), qPrintable(p.messages.texts().join('\n')));
     if (level == 0) { // back at the start window, the file untouched
-        QVERIFY(Form2->isVisible());
+        QVERIFY(startWindow->isVisible());
         QCOMPARE(p.roster(), file);
-        Form2->hide();
+        startWindow->hide();
         return;
     }
-    QVERIFY(Form1->isVisible());
-    QCOMPARE(int(Form1->rs.level), level);
-    QVERIFY(Form1->regionsBuilt());
-    QVERIFY(Form1->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(entry.left(entry.lastIndexOf(" (")))));
-    QVERIFY(Form1->close());
+    QVERIFY(gameWindow->isVisible());
+    QCOMPARE(int(gameWindow->roundState.level), level);
+    QVERIFY(gameWindow->regionsBuilt());
+    QVERIFY(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(entry.left(entry.lastIndexOf(" (")))));
+    QVERIFY(gameWindow->close());
     // Clamped to what the file may hold, names kept byte for byte, and the
     // attempt the closed window counted.
     QByteArray expected = saved;
     expected[4 + 44] = char(1);
     QCOMPARE(p.roster(), expected);
     QVERIFY(p.messages.list.isEmpty());
-    Form2->hide();
+    startWindow->hide();
 }
 
 void BadRecordsTest::countersAtTheirLimitsStayThere()
@@ -188,21 +188,21 @@ void BadRecordsTest::countersAtTheirLimitsStayThere()
     menustest::writeTitleMusic(s.dir.path());
     s.writeLevel(1, 2);
     s.start({.attempts = 65534});
-    Form3->currentPlayer().totalSeconds = 2147483647 - 10;
-    Form3->currentPlayer().levelSeconds = 2147483647 - 10;
-    QCOMPARE(int(Form1->rs.attempts), 65535);
+    playerDialog->currentPlayer().totalSeconds = 2147483647 - 10;
+    playerDialog->currentPlayer().levelSeconds = 2147483647 - 10;
+    QCOMPARE(int(gameWindow->roundState.attempts), 65535);
     // Two attempts lost to the clock, 20 seconds each, then the level done.
-    s.modals.answer = [](QWidget* w) { return int(w == Form5 ? platform::mrOk : platform::mrCancel); };
+    s.modals.answer = [](QWidget* w) { return int(w == timeUpDialog ? platform::mrOk : platform::mrCancel); };
     s.advance(20000);
     s.advance(20000);
-    QCOMPARE(s.modals.shown, QStringList({"Form5", "Form5"}));
-    QCOMPARE(int(Form1->rs.attempts), 65535); // no wrap to 0, nor to a "first" try
+    QCOMPARE(s.modals.shown, QStringList({"TimeUpDialog", "TimeUpDialog"}));
+    QCOMPARE(int(gameWindow->roundState.attempts), 65535); // no wrap to 0, nor to a "first" try
     s.advance(5000);
     s.press(1);
     s.press(2);
     s.advance(3000);
-    QCOMPARE(s.modals.shown.last(), QStringLiteral("Form4"));
-    QCOMPARE(Form4->lblproba->text(), QStringLiteral("65535"));
+    QCOMPARE(s.modals.shown.last(), QStringLiteral("LevelDoneDialog"));
+    QCOMPARE(levelDoneDialog->attemptsLabel->text(), QStringLiteral("65535"));
     const flows::Slot saved = flows::slotOf(flows::fileBytes(s.dir.file(QStringLiteral("players.dat"))), 1);
     QCOMPARE(saved.totalSeconds, 2147483647); // no wrap to a negative time
     QCOMPARE(saved.helps, 0);                 // no first-try token
@@ -240,18 +240,18 @@ void BadRecordsTest::damagedSettingsStillLetTheGameStart()
     // level is played with the boxes as they stood.
     const QStringList reported = message.isEmpty() ? QStringList() : QStringList{message, message};
     QCOMPARE(p.messages.texts(), reported);
-    QVERIFY(Form1->isVisible());
-    QVERIFY(Form1->regionsBuilt());
-    QVERIFY(Form1->Timer1->enabled());
-    const QCheckBox* in[] = {Form8->chkSound, Form8->chkPrecise, Form8->chkMusic, Form8->chkShadow};
+    QVERIFY(gameWindow->isVisible());
+    QVERIFY(gameWindow->regionsBuilt());
+    QVERIFY(gameWindow->clockTimer->enabled());
+    const QCheckBox* in[] = {settingsDialog->soundBox, settingsDialog->preciseBox, settingsDialog->musicBox, settingsDialog->shadowBox};
     for (int i = 0; i < 4; ++i)
         QCOMPARE(in[i]->isChecked(), boxes[i] != 0);
-    QVERIFY(Form1->close());
-    Form2->hide();
+    QVERIFY(gameWindow->close());
+    startWindow->hide();
     // Saving the settings puts a sound file in place of a damaged one.
     if (!file.isNull()) {
-        Form8->show();
-        QTest::mouseClick(Form8->Button1, Qt::LeftButton);
+        settingsDialog->show();
+        QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton);
         QCOMPARE(flows::fileBytes(path), boxes);
     }
 }
@@ -272,21 +272,21 @@ void BadRecordsTest::filesLeftByACrashAreOverwritten()
     writeFile(p.dir.file(QStringLiteral("BAL.BMP")), QByteArray(5, 'z'));
     Forms forms;
     p.startGame(0, QStringLiteral("Bea"));
-    QVERIFY(Form1->regionsBuilt());
+    QVERIFY(gameWindow->regionsBuilt());
     QCOMPARE(QFileInfo(p.dir.file(QStringLiteral("BAL.BMP"))).size(), 512902);
     QCOMPARE(p.roster().size(), 484);
     QCOMPARE(p.roster()[0], char(2));
     QVERIFY(!QFile::exists(p.dir.file(QStringLiteral("players.dat.tmp"))));
-    QVERIFY(Form1->close());
+    QVERIFY(gameWindow->close());
     p.modals.answer = [](QWidget* w) {
-        QTest::mouseClick(Form8->Button1, Qt::LeftButton); // "Beállítások mentése"
-        return int(w == Form8 ? platform::mrOk : platform::mrCancel);
+        QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton); // "Beállítások mentése"
+        return int(w == settingsDialog ? platform::mrOk : platform::mrCancel);
     };
-    QTest::mouseClick(Form2->Button6, Qt::LeftButton);
+    QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
     QCOMPARE(flows::fileBytes(p.dir.file(QStringLiteral("settings.dat"))).size(), 4);
     QVERIFY(!QFile::exists(p.dir.file(QStringLiteral("settings.dat.tmp"))));
     QVERIFY(p.messages.list.isEmpty());
-    Form2->hide();
+    startWindow->hide();
 }
 
 void BadRecordsTest::everyWindows1250LetterRoundTrips_data()
@@ -312,10 +312,10 @@ void BadRecordsTest::everyWindows1250LetterRoundTrips()
     {
         Forms forms;
         p.startGame(0, name);
-        QVERIFY(Form1->isVisible());
-        QVERIFY(Form1->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
-        QVERIFY(Form1->close());
-        QTest::mouseClick(Form2->Button4, Qt::LeftButton); // "Kilépés"
+        QVERIFY(gameWindow->isVisible());
+        QVERIFY(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
+        QVERIFY(gameWindow->close());
+        QTest::mouseClick(startWindow->quitButton, Qt::LeftButton); // "Kilépés"
     }
     const flows::Slot saved = flows::slotOf(p.roster(), 1);
     QCOMPARE(saved.name, bytes);
@@ -323,9 +323,9 @@ void BadRecordsTest::everyWindows1250LetterRoundTrips()
     Forms forms;
     p.startGame(0);
     QCOMPARE(p.entries, QStringList{name + QStringLiteral(" (1. szint)")});
-    QVERIFY(Form1->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
+    QVERIFY(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
     QVERIFY(p.messages.list.isEmpty());
-    Form1->hide();
+    gameWindow->hide();
 }
 
 QTEST_MAIN(BadRecordsTest)

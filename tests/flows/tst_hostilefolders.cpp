@@ -21,6 +21,8 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -108,6 +110,37 @@ void fillGameFolder(const QString& dir)
 
 QByteArray bytesOf(const QString& path) { return flows::fileBytes(path); }
 
+// The files opened in some folders from now on, as the kernel reports them.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString& base, const QStringList& subfolders)
+    {
+        fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        for (const QString& sub : subfolders)
+            names_[::inotify_add_watch(fd_, QFile::encodeName(base + sub).constData(), IN_OPEN)] = sub;
+    }
+    ~OpenWatch() { ::close(fd_); }
+    bool ok() const { return fd_ >= 0 && !names_.contains(-1); }
+    // Each open as "<subfolder><name>".
+    QStringList opened()
+    {
+        alignas(inotify_event) char buf[8192];
+        for (ssize_t got; (got = ::read(fd_, buf, sizeof buf)) > 0;) {
+            for (char* p = buf; p < buf + got;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(p);
+                seen_ << names_.value(e->wd) + QFile::decodeName(e->len ? e->name : "");
+                p += sizeof(inotify_event) + e->len;
+            }
+        }
+        return seen_;
+    }
+
+private:
+    int fd_ = -1;
+    QHash<int, QString> names_;
+    QStringList seen_;
+};
+
 bool isFifo(const QString& path)
 {
     struct stat st;
@@ -152,7 +185,10 @@ private slots:
     void linkPlantedInEachPlaceIsNotWrittenThrough();
     void signalEndsTheGameAsClosingItsWindows_data();
     void signalEndsTheGameAsClosingItsWindows();
+    void signalReadsAndPlaysNothing_data();
+    void signalReadsAndPlaysNothing();
     void signalAtRandomMomentsLeavesWholeFiles();
+    void fileSizeLimitFailsTheLoadAndLosesNothing();
     void signalWhileABoxWaitsForAnAnswer();
     void oddFolderNamesAreFoundOrRefused_data();
     void oddFolderNamesAreFoundOrRefused();
@@ -394,6 +430,84 @@ void HostileFoldersTest::signalEndsTheGameAsClosingItsWindows()
     QCOMPARE(anna.attempts, 1);
     QCOMPARE(anna.level, 1);
     QCOMPARE(g.boxes(), QStringList());
+}
+
+void HostileFoldersTest::signalReadsAndPlaysNothing_data()
+{
+    QTest::addColumn<int>("sig");
+    QTest::addColumn<bool>("levelDone"); // the level-completed window is open
+    for (const auto& [name, sig] : {std::pair{"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}}) {
+        QTest::addRow("%s during play", name) << sig << false;
+        QTest::addRow("%s with the level-completed window open", name) << sig << true;
+    }
+}
+
+// The end a signal makes saves as a close saves and removes the scratch
+// pictures; it shows no start window, so no music is opened and no settings
+// are read.
+void HostileFoldersTest::signalReadsAndPlaysNothing()
+{
+    QFETCH(int, sig);
+    QFETCH(bool, levelDone);
+    GameDir dir;
+    fillGameFolder(dir.path()); // music on
+    Game g;
+    g.start({QStringLiteral("play"), dir.path()});
+    QVERIFY(g.waitFor(QStringLiteral("playing"), 20000));
+    g.proc.write("advance 5000\n");
+    QVERIFY(g.waitFor(QStringLiteral("advanced"), 20000));
+    if (levelDone) {
+        g.proc.write("find all\nadvance 3000\n");
+        QVERIFY2(g.waitFor(QStringLiteral("level done"), 20000), qPrintable(g.lines.join(QLatin1Char('|'))));
+    }
+    OpenWatch watch(dir.path(), {QString(), QStringLiteral("music/"), QStringLiteral("MUSIC/")});
+    QVERIFY(watch.ok());
+    g.signal(sig);
+    QVERIFY(g.endsWith(0));
+    const QStringList opened = watch.opened(); // before this test reads any
+    checkFolderAfterTheGame(dir.path());
+    for (const QString& name : opened) {
+        QVERIFY2(name != QLatin1String("settings.dat"), qPrintable(opened.join(QLatin1Char(' '))));
+        QVERIFY2(!name.startsWith(QLatin1String("music/")) && !name.startsWith(QLatin1String("MUSIC/")),
+                 qPrintable(opened.join(QLatin1Char(' '))));
+    }
+    QVERIFY2(!opened.filter(QStringLiteral("players.dat")).isEmpty(), qPrintable(opened.join(QLatin1Char(' '))));
+    const flows::Slot anna = flows::slotOf(bytesOf(dir.file(QStringLiteral("players.dat"))), 1);
+    if (levelDone) { // saved as completed: the next level, a fresh try
+        QCOMPARE(anna.level, 2);
+        QCOMPARE(anna.attempts, 0);
+        QCOMPARE(anna.totalSeconds, 5);
+        QCOMPARE(anna.levelSeconds, 0);
+    } else {
+        QCOMPARE(anna.level, 1);
+        QCOMPARE(anna.levelSeconds, 5);
+    }
+    QCOMPARE(g.boxes(), QStringList());
+}
+
+void HostileFoldersTest::fileSizeLimitFailsTheLoadAndLosesNothing()
+{
+    GameDir dir;
+    fillGameFolder(dir.path());
+    const QByteArray roster = bytesOf(dir.file(QStringLiteral("players.dat")));
+    Game g;
+    // Room for the roster and the settings, not for a scratch picture.
+    g.proc.setChildProcessModifier([] {
+        const rlimit limit{200000, 200000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    g.start({QStringLiteral("play"), dir.path()});
+    QVERIFY2(g.waitFor(QStringLiteral("playing"), 20000), qPrintable(g.lines.join(QLatin1Char('|'))));
+    QCOMPARE(g.boxes(), QStringList{QStringLiteral("I/O error %1.").arg(EFBIG)});
+    g.signal(SIGTERM);
+    QVERIFY2(g.endsWith(0), qPrintable(QStringLiteral("status %1, code %2").arg(g.proc.exitStatus()).arg(g.proc.exitCode())));
+    checkFolderAfterTheGame(dir.path());
+    // The level was never on: the player's record still names level 1.
+    const flows::Slot anna = flows::slotOf(bytesOf(dir.file(QStringLiteral("players.dat"))), 1);
+    QCOMPARE(anna.level, 1);
+    QCOMPARE(anna.levelSeconds, 0);
+    QCOMPARE(anna.totalSeconds, 0);
+    QCOMPARE(bytesOf(dir.file(QStringLiteral("players.dat"))).size(), roster.size());
 }
 
 void HostileFoldersTest::signalAtRandomMomentsLeavesWholeFiles()

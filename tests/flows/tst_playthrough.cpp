@@ -5,17 +5,17 @@
 // at the game-completed window. The test keeps its own account of every
 // second and token, and checks the game's windows and players.dat against it.
 #include "flowsupport.h"
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uGratula.h"
-#include "game/uMain.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamecompletedialog.h"
+#include "game/gamewindow.h"
 #include "menus/menusupport.h"
-#include "menus/uStarter.h"
+#include "menus/startwindow.h"
 #include "platform/gauge.h"
 #include "platform/image.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 #include "support/testsupport.h"
 #include "tools/levelgen/pack.h"
 
@@ -95,8 +95,8 @@ struct Shown {
 int gameChildren()
 {
     int n = 0;
-    for (QWidget* w : Form1->findChildren<QWidget*>()) {
-        const bool spare = qobject_cast<platform::Shape*>(w) && w->objectName().isEmpty() && !w->isVisibleTo(Form1);
+    for (QWidget* w : gameWindow->findChildren<QWidget*>()) {
+        const bool spare = qobject_cast<platform::Shape*>(w) && w->objectName().isEmpty() && !w->isVisibleTo(gameWindow);
         n += spare ? 0 : 1;
     }
     return n;
@@ -128,7 +128,7 @@ private:
     QVector<QVector<QPoint>> points_;
     Clock clock_;
     Ledger ledger_;
-    Shown form4_, form5_, form6_;
+    Shown levelDoneShown_, timeUpShown_, gameCompleteShown_;
     int baseChildren_ = -1;
     int helpsUsed_ = 0, losses_ = 0, pauses_ = 0, penalties_ = 0, bankAwards_ = 0;
 };
@@ -136,13 +136,13 @@ private:
 // Notes what a result window shows while it is open.
 void PlaythroughTest::record(QWidget* w)
 {
-    if (w == Form4) {
-        form4_ = {Form4->Label6->text(), Form4->Label7->text(), Form4->lblproba->text(), Form4->Label5->text(),
-                  Form4->Button1->text(), {}, Form4->Button2->isVisibleTo(Form4), gameChildren()};
-    } else if (w == Form5) {
-        form5_ = {{}, {}, {}, {}, {}, Form5->Label2->text(), false, gameChildren()};
-    } else if (w == Form6) {
-        form6_ = {Form6->Label3->text(), {}, {}, {}, {}, {}, false, gameChildren()};
+    if (w == levelDoneDialog) {
+        levelDoneShown_ = {levelDoneDialog->usedTimeLabel->text(), levelDoneDialog->timeLeftLabel->text(), levelDoneDialog->attemptsLabel->text(), levelDoneDialog->awardLabel->text(),
+                  levelDoneDialog->nextButton->text(), {}, levelDoneDialog->saveAndQuitButton->isVisibleTo(levelDoneDialog), gameChildren()};
+    } else if (w == timeUpDialog) {
+        timeUpShown_ = {{}, {}, {}, {}, {}, timeUpDialog->missedLabel->text(), false, gameChildren()};
+    } else if (w == gameCompleteDialog) {
+        gameCompleteShown_ = {gameCompleteDialog->totalTimeLabel->text(), {}, {}, {}, {}, {}, false, gameChildren()};
     }
 }
 
@@ -173,12 +173,12 @@ void PlaythroughTest::aNewPlayerPlaysTheWholePack()
     Forms forms;
     modals.answer = [this](QWidget* w) {
         record(w);
-        if (w == Form6)
-            QTest::mouseClick(Form6->Button1, Qt::LeftButton); // "Vissza a főmenübe"
+        if (w == gameCompleteDialog)
+            QTest::mouseClick(gameCompleteDialog->backButton, Qt::LeftButton); // "Vissza a főmenübe"
         return int(platform::mrOk); // next level, retry
     };
 
-    Form2->show();
+    startWindow->show();
     startFromTheStartWindow(true);
     if (QTest::currentTestFailed())
         return;
@@ -190,45 +190,45 @@ void PlaythroughTest::aNewPlayerPlaysTheWholePack()
 
     // After level 100: only "Játék befejezése", then the game-completed
     // window with the whole time, then the start window.
-    QCOMPARE(form4_.button1, QString::fromUtf8("Játék befejezése"));
-    QVERIFY(!form4_.button2);
-    QCOMPARE(form4_.note, QString::fromUtf8("Végigjátszottad a játékot! Kattints a Játék befejezése gombra!"));
-    QCOMPARE(form6_.time, QString::fromUtf8("%1 óra, %2 perc és %3 másodperc.")
+    QCOMPARE(levelDoneShown_.button1, QString::fromUtf8("Játék befejezése"));
+    QVERIFY(!levelDoneShown_.button2);
+    QCOMPARE(levelDoneShown_.note, QString::fromUtf8("Végigjátszottad a játékot! Kattints a Játék befejezése gombra!"));
+    QCOMPARE(gameCompleteShown_.time, QString::fromUtf8("%1 óra, %2 perc és %3 másodperc.")
                               .arg(ledger_.total / 3600).arg(ledger_.total % 3600 / 60).arg(ledger_.total % 60));
-    QVERIFY(!Form1->isVisible());
-    QVERIFY(Form2->isVisible());
+    QVERIFY(!gameWindow->isVisible());
+    QVERIFY(startWindow->isVisible());
     checkRoster(101, 0);
     // Regions and dots of a hundred levels leave nothing behind.
-    QCOMPARE(form4_.gameChildren, baseChildren_);
+    QCOMPARE(levelDoneShown_.gameChildren, baseChildren_);
 
-    QCOMPARE(modals.shown.count(QStringLiteral("Form4")), 100);
-    QCOMPARE(modals.shown.count(QStringLiteral("Form5")), losses_);
-    QCOMPARE(modals.shown.count(QStringLiteral("Form3")), 2);
-    QCOMPARE(modals.shown.count(QStringLiteral("Form6")), 1);
+    QCOMPARE(modals.shown.count(QStringLiteral("LevelDoneDialog")), 100);
+    QCOMPARE(modals.shown.count(QStringLiteral("TimeUpDialog")), losses_);
+    QCOMPARE(modals.shown.count(QStringLiteral("PlayerDialog")), 2);
+    QCOMPARE(modals.shown.count(QStringLiteral("GameCompleteDialog")), 1);
     QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
     // The plan really exercised each kind of play.
     QVERIFY(helpsUsed_ >= 10 && losses_ >= 10 && pauses_ >= 10 && penalties_ >= 10);
     qInfo("%d s played, %d helps, %d losses, %d pauses, %d penalties, %d bank awards; %lld ms in all",
           ledger_.total, helpsUsed_, losses_, pauses_, penalties_, bankAwards_, took.elapsed());
-    QTest::mouseClick(Form2->Button4, Qt::LeftButton); // "Kilépés"
-    QVERIFY(!Form2->isVisible());
+    QTest::mouseClick(startWindow->quitButton, Qt::LeftButton); // "Kilépés"
+    QVERIFY(!startWindow->isVisible());
 }
 
 // "Játék indítása", then the player window as a player uses it.
 void PlaythroughTest::startFromTheStartWindow(bool newPlayer)
 {
-    QVERIFY(Form2->isVisible());
+    QVERIFY(startWindow->isVisible());
     const auto answer = modals_->answer;
     modals_->answer = [&](QWidget* w) {
-        if (w == Form3)
+        if (w == playerDialog)
             flows::addAndChoose(newPlayer ? kName : QString());
         return int(platform::mrOk);
     };
-    QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
     modals_->answer = answer;
-    QVERIFY(!Form2->isVisible());
-    QVERIFY(Form1->isVisible());
-    QCOMPARE(Form3->currentPlayer().displayName(), kName);
+    QVERIFY(!startWindow->isVisible());
+    QVERIFY(gameWindow->isVisible());
+    QCOMPARE(playerDialog->currentPlayer().displayName(), kName);
     ++ledger_.attempts;
 }
 
@@ -236,13 +236,13 @@ void PlaythroughTest::expectLoaded(int n)
 {
     const int count = int(points_[n].size());
     clock_.begin(count);
-    QCOMPARE(int(Form1->rs.level), n);
-    QCOMPARE(Form1->windowTitle(), QString::fromUtf8("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
+    QCOMPARE(int(gameWindow->roundState.level), n);
+    QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
                                        .arg(n).arg(ledger_.attempts).arg(kName));
     // The game counts what the generator wrote and builds two regions and
     // a dot for each.
-    QCOMPARE(Form1->lblkulonbseg->text(), QString::number(count));
-    QCOMPARE(Form1->Gauge1->maxValue(), clock_.start);
+    QCOMPARE(gameWindow->remainingLabel->text(), QString::number(count));
+    QCOMPARE(gameWindow->timeBar->maxValue(), clock_.start);
     if (baseChildren_ >= 0)
         QCOMPARE(gameChildren(), baseChildren_ + 3 * count);
 }
@@ -252,35 +252,35 @@ void PlaythroughTest::wait(int seconds)
     platform::VirtualClock::advance(qint64(seconds) * 1000);
     for (int i = 0; i < seconds; ++i)
         clock_.tick();
-    QCOMPARE(Form1->Gauge1->progress(), clock_.bar);
+    QCOMPARE(gameWindow->timeBar->progress(), clock_.bar);
 }
 
 // A real click on picture point `pt` through whatever control lies there.
 void PlaythroughTest::clickAt(QPoint pt, int side)
 {
     const QPoint client(pt.x() + (side == 0 ? 76 : 562), pt.y() + 59);
-    QWidget* target = Form1->childAt(client);
+    QWidget* target = gameWindow->childAt(client);
     QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form1, client));
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(gameWindow, client));
 }
 
 void PlaythroughTest::clickMiss(int n, int side)
 {
-    const int before = Form1->lblkulonbseg->text().toInt();
+    const int before = gameWindow->remainingLabel->text().toInt();
     clickAt(missPoint(points_[n]), side);
-    QCOMPARE(Form1->lblkulonbseg->text().toInt(), before);
-    QVERIFY(Form1->buntimer->enabled()); // taken for a miss
+    QCOMPARE(gameWindow->remainingLabel->text().toInt(), before);
+    QVERIFY(gameWindow->penaltyTimer->enabled()); // taken for a miss
 }
 
 // A real press at difference k's recorded point, on the left picture for odd
 // k and on the right for even.
 void PlaythroughTest::press(int n, int k)
 {
-    const bool foundBefore = Form1->diffShapes[size_t(k)][0]->penStyle() == platform::Shape::Solid;
-    const int before = Form1->lblkulonbseg->text().toInt();
+    const bool foundBefore = gameWindow->regions[size_t(k)][0]->penStyle() == platform::Shape::Solid;
+    const int before = gameWindow->remainingLabel->text().toInt();
     clickAt(points_[n][k], k % 2 ? 0 : 1);
-    QCOMPARE(Form1->lblkulonbseg->text().toInt(), foundBefore ? before : before - 1);
-    QCOMPARE(Form1->diffShapes[size_t(k)][1]->penStyle(), platform::Shape::Solid);
+    QCOMPARE(gameWindow->remainingLabel->text().toInt(), foundBefore ? before : before - 1);
+    QCOMPARE(gameWindow->regions[size_t(k)][1]->penStyle(), platform::Shape::Solid);
 }
 
 void PlaythroughTest::playLevel(int n)
@@ -302,7 +302,7 @@ void PlaythroughTest::playLevel(int n)
 void PlaythroughTest::loseToTheClock(int n)
 {
     const int count = int(points_[n].size());
-    form5_ = {};
+    timeUpShown_ = {};
     for (int k = 0; k < count / 2; ++k) {
         wait(2);
         press(n, k);
@@ -311,14 +311,14 @@ void PlaythroughTest::loseToTheClock(int n)
     clickMiss(n, 0);
     clock_.penalty();
     ++penalties_;
-    QCOMPARE(int(Form1->rs.timeLeft), clock_.left);
-    platform::VirtualClock::advance(qint64(clock_.left) * 1000); // the last tick shows Form5
+    QCOMPARE(int(gameWindow->roundState.timeLeft), clock_.left);
+    platform::VirtualClock::advance(qint64(clock_.left) * 1000); // the last tick shows timeUpDialog
     ++losses_;
     ledger_.total += clock_.start; // the bar stands at 0
     ledger_.levelSeconds += clock_.start;
-    QCOMPARE(form5_.missing, QString::fromUtf8("Még %1 különbséget kellett volna megtalálni.").arg(count - count / 2));
+    QCOMPARE(timeUpShown_.missing, QString::fromUtf8("Még %1 különbséget kellett volna megtalálni.").arg(count - count / 2));
     if (baseChildren_ >= 0)
-        QCOMPARE(form5_.gameChildren, baseChildren_);
+        QCOMPARE(timeUpShown_.gameChildren, baseChildren_);
     ++ledger_.attempts; // the retry
     expectLoaded(n);
 }
@@ -333,9 +333,9 @@ void PlaythroughTest::closeAndComeBack(int n)
     wait(4);
     press(n, 1);
     wait(1);
-    QVERIFY(Form1->close());
+    QVERIFY(gameWindow->close());
     ledger_.levelSeconds += clock_.used();
-    QVERIFY(!Form1->isVisible());
+    QVERIFY(!gameWindow->isVisible());
     checkRoster(n, ledger_.attempts);
     startFromTheStartWindow(false);
     expectLoaded(n);
@@ -348,15 +348,15 @@ void PlaythroughTest::complete(int n)
 {
     const QVector<QPoint>& pts = points_[n];
     const int count = int(pts.size());
-    QCOMPARE(int(Form1->rs.helps), ledger_.helps);
+    QCOMPARE(int(gameWindow->roundState.helps), ledger_.helps);
     if (n % 3 == 2 && ledger_.helps > 0) {
         wait(1);
-        QTest::mouseClick(Form1->Image2, Qt::LeftButton);
+        QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
         --ledger_.helps;
         ++helpsUsed_;
-        QCOMPARE(int(Form1->rs.helps), ledger_.helps);
-        QCOMPARE(Form1->diffShapes[0][0]->kind(), platform::Shape::RoundRect);
-        QCOMPARE(Form1->lblkulonbseg->text(), QString::number(count - 1));
+        QCOMPARE(int(gameWindow->roundState.helps), ledger_.helps);
+        QCOMPARE(gameWindow->regions[0][0]->kind(), platform::Shape::RoundRect);
+        QCOMPARE(gameWindow->remainingLabel->text(), QString::number(count - 1));
     }
     if (n % 9 == 4) {
         clickMiss(n, 1);
@@ -368,13 +368,13 @@ void PlaythroughTest::complete(int n)
     for (int k = 0; k < count; ++k) {
         if (n % 6 == 1 && k == count / 2) {
             wait(1);
-            QTest::mouseClick(Form1->Image3, Qt::LeftButton);
-            QVERIFY(!Form1->balkep->isVisible());
-            QVERIFY(!Form1->diffShapes[0][1]->isVisible());
+            QTest::mouseClick(gameWindow->pauseButton, Qt::LeftButton);
+            QVERIFY(!gameWindow->leftPicture->isVisible());
+            QVERIFY(!gameWindow->regions[0][1]->isVisible());
             platform::VirtualClock::advance(45000); // the clock stands still
-            QCOMPARE(Form1->Gauge1->progress(), clock_.bar);
-            QTest::mouseClick(k % 2 ? Form1->Image3 : Form1->Image5, Qt::LeftButton);
-            QVERIFY(Form1->balkep->isVisible());
+            QCOMPARE(gameWindow->timeBar->progress(), clock_.bar);
+            QTest::mouseClick(k % 2 ? gameWindow->pauseButton : gameWindow->pauseBanner, Qt::LeftButton);
+            QVERIFY(gameWindow->leftPicture->isVisible());
             ++pauses_;
         }
         wait(1 + k % 2);
@@ -382,20 +382,20 @@ void PlaythroughTest::complete(int n)
         if (QTest::currentTestFailed())
             return;
     }
-    QCOMPARE(Form1->lblkulonbseg->text(), QStringLiteral("0"));
+    QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("0"));
     // The level-completed window follows three seconds after the last find.
-    const int completions = int(modals_->shown.count(QStringLiteral("Form4")));
+    const int completions = int(modals_->shown.count(QStringLiteral("LevelDoneDialog")));
     platform::VirtualClock::advance(2999);
-    QCOMPARE(int(modals_->shown.count(QStringLiteral("Form4"))), completions);
+    QCOMPARE(int(modals_->shown.count(QStringLiteral("LevelDoneDialog"))), completions);
     platform::VirtualClock::advance(1);
-    QCOMPARE(int(modals_->shown.count(QStringLiteral("Form4"))), completions + 1);
+    QCOMPARE(int(modals_->shown.count(QStringLiteral("LevelDoneDialog"))), completions + 1);
 
     const int used = clock_.used();
     ledger_.total += used;
     ledger_.levelSeconds += used;
-    QCOMPARE(form4_.time, mmss(ledger_.levelSeconds));
-    QCOMPARE(form4_.left, mmss(clock_.bar));
-    QCOMPARE(form4_.attempts, QString::number(ledger_.attempts));
+    QCOMPARE(levelDoneShown_.time, mmss(ledger_.levelSeconds));
+    QCOMPARE(levelDoneShown_.left, mmss(clock_.bar));
+    QCOMPARE(levelDoneShown_.attempts, QString::number(ledger_.attempts));
     QString note;
     if (ledger_.attempts == 1) {
         ++ledger_.helps;
@@ -411,15 +411,15 @@ void PlaythroughTest::complete(int n)
         }
     }
     if (n < levelgen::kLevels)
-        QCOMPARE(form4_.note, note);
+        QCOMPARE(levelDoneShown_.note, note);
     ledger_.levelSeconds = 0;
     ledger_.attempts = 0;
     if (n == 1)
-        baseChildren_ = form4_.gameChildren;
-    QCOMPARE(form4_.gameChildren, baseChildren_);
+        baseChildren_ = levelDoneShown_.gameChildren;
+    QCOMPARE(levelDoneShown_.gameChildren, baseChildren_);
     if (n < levelgen::kLevels) {
-        QCOMPARE(form4_.button1, QString::fromUtf8("Következő pálya"));
-        QVERIFY(form4_.button2);
+        QCOMPARE(levelDoneShown_.button1, QString::fromUtf8("Következő pálya"));
+        QVERIFY(levelDoneShown_.button2);
         checkRoster(n + 1, 0);
         ++ledger_.attempts; // the next level's first load
     }

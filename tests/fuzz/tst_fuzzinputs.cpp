@@ -3,7 +3,7 @@
 // with the rules the fuzzers check.
 #include "fuzz/replay.h"
 #include "fuzz/seeds.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +59,7 @@ private slots:
                                          [](const Seed& x) { return x.name == QStringLiteral("valid-trailer-played"); });
         QVERIFY(played != seeds.end());
         QVERIFY(replayLevel(s, played->bytes).isEmpty());
-        QCOMPARE(int(Form3->currentPlayer().level), 2);
+        QCOMPARE(int(playerDialog->currentPlayer().level), 2);
     }
 };
 

@@ -3,7 +3,7 @@
 // X11 choice on Wayland and the start window's one warning.
 #include "app/cli.h"
 #include "menus/menusupport.h"
-#include "menus/uStarter.h"
+#include "menus/startwindow.h"
 #include "platform/paths.h"
 #include "support/testsupport.h"
 
@@ -203,9 +203,9 @@ private slots:
         menustest::writeTitleMusic(t.share);
         MessageLog messages;
         Forms forms;
-        Form2->show();
-        Form2->hide();
-        Form2->show();
+        startWindow->show();
+        startWindow->hide();
+        startWindow->show();
         const QString folder = t.root.path() + QStringLiteral("/afile/data/kovra2/");
         // The warning once; then the settings cannot be saved there either.
         const QStringList texts = messages.texts();
@@ -220,7 +220,7 @@ private slots:
         menustest::writeTitleMusic(t.share);
         MessageLog messages;
         Forms forms;
-        Form2->show();
+        startWindow->show();
         QVERIFY(messages.texts().filter(QStringLiteral("nem tud írni")).isEmpty());
         QVERIFY(QFileInfo::exists(t.own() + QStringLiteral("settings.dat"))); // the first load made it there
     }

@@ -1,20 +1,20 @@
 // A whole game in virtual time, from program start: the start window, a new
 // player, level 1 played to its end, on to level 2, the game window closed,
 // and a second program start that finds the player where they left off.
-#include "app/forms.h"
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uGratula.h"
-#include "menus/uAbout.h"
-#include "menus/uCheat.h"
-#include "menus/uRules.h"
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamecompletedialog.h"
+#include "menus/aboutdialog.h"
+#include "menus/leveljumpdialog.h"
+#include "menus/rulesdialog.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
 #include "players/records.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "menusupport.h"
 #include "support/testsupport.h"
 
@@ -42,9 +42,9 @@ players::RosterRecord savedRoster(const GameDir& dir)
 // Presses every difference of the running level on the left picture.
 void findAll()
 {
-    const int n = Form1->levelData->diffCount();
+    const int n = gameWindow->levelData->diffCount();
     for (int k = 0; k < n; ++k) {
-        platform::Shape* region = Form1->diffShapes[size_t(k)][0];
+        platform::Shape* region = gameWindow->regions[size_t(k)][0];
         QTest::mousePress(region, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(region, Qt::LeftButton, {}, QPoint(10, 10));
     }
@@ -55,13 +55,13 @@ void findAll()
 int choosePlayer(const QString& newName)
 {
     if (!newName.isEmpty()) {
-        QTest::mouseClick(Form3->Button1, Qt::LeftButton);
-        QTest::keyClicks(Form3->Edit1, newName);
-        QTest::mouseClick(Form3->Button3, Qt::LeftButton);
+        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
+        QTest::keyClicks(playerDialog->nameEdit, newName);
+        QTest::mouseClick(playerDialog->confirmAddButton, Qt::LeftButton);
     }
-    Form3->ListBox1->setCurrentRow(0);
-    Form3->ListBox1Click();
-    QTest::mouseClick(Form3->Button2, Qt::LeftButton);
+    playerDialog->playerList->setCurrentRow(0);
+    playerDialog->selectionChanged();
+    QTest::mouseClick(playerDialog->okButton, Qt::LeftButton);
     return platform::mrOk;
 }
 
@@ -96,30 +96,30 @@ private slots:
         // Program start.
         if (onFirstUse) {
             QVERIFY(startProgram());
-            QVERIFY(!Form1.created() && !Form3.created() && !Form4.created() && !Form8.created());
+            QVERIFY(!gameWindow.created() && !playerDialog.created() && !levelDoneDialog.created() && !settingsDialog.created());
         } else {
-            Form2->show();
+            startWindow->show();
         }
-        QCOMPARE(Form2->MediaPlayer1.mode(), sound::MusicPlayer::Playing);
+        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
 
         QString levelTime;
         int completed = 0;
         modals.answer = [&](QWidget* w) {
-            if (w == Form3)
+            if (w == playerDialog)
                 return choosePlayer(QStringLiteral("Anna"));
-            if (w == Form4) {
+            if (w == levelDoneDialog) {
                 ++completed;
-                levelTime = Form4->Label6->text();
+                levelTime = levelDoneDialog->usedTimeLabel->text();
                 return int(platform::mrOk); // "Következő pálya"
             }
             return int(platform::mrCancel);
         };
-        QTest::mouseClick(Form2->Button2, Qt::LeftButton);
-        QVERIFY(!Form2->isVisible());
-        QVERIFY(Form1->isVisible());
-        QCOMPARE(Form1->rs.level, std::uint8_t(1));
-        QCOMPARE(Form1->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 1. próbálkozás (Játékos: Anna)"));
-        QCOMPARE(Form2->MediaPlayer1.mode(), sound::MusicPlayer::Stopped);
+        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+        QVERIFY(!startWindow->isVisible());
+        QVERIFY(gameWindow->isVisible());
+        QCOMPARE(gameWindow->roundState.level, std::uint8_t(1));
+        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 1. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Stopped);
 
         // Level 1: five seconds of looking, then all three differences.
         platform::VirtualClock::advance(5000);
@@ -128,17 +128,17 @@ private slots:
         platform::VirtualClock::advance(3000); // the pause before the result
         QCOMPARE(completed, 1);
         QCOMPARE(levelTime, QStringLiteral("00:05"));
-        QCOMPARE(Form1->rs.level, std::uint8_t(2));
-        QCOMPARE(Form1->rs.helps, std::uint8_t(1)); // first try
-        QCOMPARE(Form1->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 1. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(gameWindow->roundState.level, std::uint8_t(2));
+        QCOMPARE(gameWindow->roundState.helps, std::uint8_t(1)); // first try
+        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 1. próbálkozás (Játékos: Anna)"));
 
         // Level 2: four seconds, one difference found, then the player
         // closes the game window.
         platform::VirtualClock::advance(4000);
-        QTest::mousePress(Form1->diffShapes[0][0], Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(Form1->close());
-        QVERIFY(Form2->isVisible());
-        QCOMPARE(Form2->MediaPlayer1.mode(), sound::MusicPlayer::Playing);
+        QTest::mousePress(gameWindow->regions[0][0], Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(gameWindow->close());
+        QVERIFY(startWindow->isVisible());
+        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
         QVERIFY(!QFile::exists(dir.file("BAL.BMP")));
 
         players::RosterRecord r = savedRoster(dir);
@@ -151,29 +151,29 @@ private slots:
         QCOMPARE(r.slot(1).levelSeconds, 4);
         QCOMPARE(int(r.slot(1).attempts), 1);
 
-        QTest::mouseClick(Form2->Button4, Qt::LeftButton); // "Kilépés"
-        QVERIFY(!Form2->isVisible());
+        QTest::mouseClick(startWindow->quitButton, Qt::LeftButton); // "Kilépés"
+        QVERIFY(!startWindow->isVisible());
 
         // The program starts again.
-        app::destroyForms();
+        app::destroyWindows();
         if (onFirstUse) {
             QVERIFY(startProgram());
         } else {
-            app::createForms();
-            Form2->show();
+            app::createWindows();
+            startWindow->show();
         }
-        modals.answer = [&](QWidget* w) { return w == Form3 ? choosePlayer(QString()) : int(platform::mrCancel); };
-        QTest::mouseClick(Form2->Button2, Qt::LeftButton);
-        QVERIFY(Form1->isVisible());
-        QCOMPARE(Form1->rs.level, std::uint8_t(2));
-        QCOMPARE(Form1->rs.helps, std::uint8_t(1));
-        QCOMPARE(Form1->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 2. próbálkozás (Játékos: Anna)"));
-        QCOMPARE(Form1->Label8->text(), QString::fromUtf8("A következő segítséghez még 100 mp kell."));
-        QCOMPARE(Form3->currentPlayer().levelSeconds, 4);
+        modals.answer = [&](QWidget* w) { return w == playerDialog ? choosePlayer(QString()) : int(platform::mrCancel); };
+        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+        QVERIFY(gameWindow->isVisible());
+        QCOMPARE(gameWindow->roundState.level, std::uint8_t(2));
+        QCOMPARE(gameWindow->roundState.helps, std::uint8_t(1));
+        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 2. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(gameWindow->helpLine2->text(), QString::fromUtf8("A következő segítséghez még 100 mp kell."));
+        QCOMPARE(playerDialog->currentPlayer().levelSeconds, 4);
 
-        QCOMPARE(modals.shown, QStringList({"Form3", "Form4", "Form3"}));
+        QCOMPARE(modals.shown, QStringList({"PlayerDialog", "LevelDoneDialog", "PlayerDialog"}));
         if (onFirstUse) // never opened, never built
-            QVERIFY(!Form5.created() && !Form6.created() && !Form7.created() && !Form9.created() && !Form10.created());
+            QVERIFY(!timeUpDialog.created() && !gameCompleteDialog.created() && !levelJumpDialog.created() && !rulesDialog.created() && !aboutDialog.created());
         QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
     }
 };

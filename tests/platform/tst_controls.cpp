@@ -276,14 +276,14 @@ private slots:
     {
         testsupport::ModalLog modals;
         QDialog d;
-        d.setObjectName("Form5");
+        d.setObjectName("TimeUpDialog");
         bool shownDuringScript = false;
         modals.answer = [&](QWidget* w) {
             shownDuringScript = w->isVisible();
             return int(platform::mrOk);
         };
         QCOMPARE(platform::showModal(&d), int(platform::mrOk));
-        QCOMPARE(modals.shown, QStringList{"Form5"});
+        QCOMPARE(modals.shown, QStringList{"TimeUpDialog"});
         QVERIFY(shownDuringScript);
         QVERIFY(!d.isVisible());
     }

@@ -1,15 +1,15 @@
 // Enter presses the focused button in every window, Space-like; Esc keeps
 // each window's own meaning.
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uGratula.h"
-#include "game/uMain.h"
-#include "menus/uAbout.h"
-#include "menus/uCheat.h"
-#include "menus/uRules.h"
-#include "menus/uStarter.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamecompletedialog.h"
+#include "game/gamewindow.h"
+#include "menus/aboutdialog.h"
+#include "menus/leveljumpdialog.h"
+#include "menus/rulesdialog.h"
+#include "menus/startwindow.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "platform/timer.h"
 #include "support/gamesession.h"
 
@@ -28,7 +28,7 @@ namespace {
 
 QWidget* window(const QString& name)
 {
-    for (QWidget* w : QList<QWidget*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10})
+    for (QWidget* w : QList<QWidget*>{gameWindow, startWindow, playerDialog, levelDoneDialog, timeUpDialog, gameCompleteDialog, levelJumpDialog, settingsDialog, rulesDialog, aboutDialog})
         if (w->objectName() == name)
             return w;
     return nullptr;
@@ -40,13 +40,13 @@ void present(QWidget* w)
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    if (w == Form3) {
+    if (w == playerDialog) {
         // An entry selected (OK enabled) and the name entry open.
-        Form3->ListBox1->setCurrentRow(0);
-        QTest::mouseClick(Form3->Button1, Qt::LeftButton);
+        playerDialog->playerList->setCurrentRow(0);
+        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
     }
-    if (w == Form9)
-        Form9->Megjelenit(3); // both page buttons enabled
+    if (w == rulesDialog)
+        rulesDialog->showPage(3); // both page buttons enabled
 }
 
 // One window of the program shown over a folder with one player.
@@ -77,15 +77,15 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("button");
         const QList<QPair<const char*, QStringList>> windows{
-            {"Form2", {"Button2", "Button6", "Button5", "Button1", "Button4"}}, // start
-            {"Form3", {"Button2", "Button5", "Button3", "Button4"}},            // players
-            {"Form4", {"Button1", "Button2"}},                                   // level completed
-            {"Form5", {"Button1", "Button2"}},                                   // time is up
-            {"Form6", {"Button1"}},                                              // game completed
-            {"Form7", {"Button1", "Button2"}},                                   // level jump
-            {"Form8", {"Button1"}},                                              // settings
-            {"Form9", {"Button1", "Button2", "Button3"}},                        // rules
-            {"Form10", {"Button1"}},                                             // about
+            {"StartWindow", {"startButton", "settingsButton", "rulesButton", "aboutButton", "quitButton"}}, // start
+            {"PlayerDialog", {"okButton", "deleteButton", "confirmAddButton", "cancelAddButton"}},            // players
+            {"LevelDoneDialog", {"nextButton", "saveAndQuitButton"}},                                   // level completed
+            {"TimeUpDialog", {"retryButton", "saveAndQuitButton"}},                                   // time is up
+            {"GameCompleteDialog", {"backButton"}},                                              // game completed
+            {"LevelJumpDialog", {"okButton", "cancelButton"}},                                   // level jump
+            {"SettingsDialog", {"saveButton"}},                                              // settings
+            {"RulesDialog", {"previousButton", "nextButton", "backButton"}},                        // rules
+            {"AboutDialog", {"backButton"}},                                             // about
         };
         for (const auto& [form, buttons] : windows)
             for (const QString& b : buttons)
@@ -118,27 +118,27 @@ private slots:
         MessageLog messages;
         ModalLog modals;
         Forms forms;
-        present(Form2);
-        QSignalSpy rules(Form2->Button5, &QPushButton::clicked);
-        Form2->Button5->setFocus();
+        present(startWindow);
+        QSignalSpy rules(startWindow->rulesButton, &QPushButton::clicked);
+        startWindow->rulesButton->setFocus();
         QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(rules.count(), 1);
-        QCOMPARE(modals.shown, QStringList{QStringLiteral("Form9")});
+        QCOMPARE(modals.shown, QStringList{QStringLiteral("RulesDialog")});
     }
 
     void escapeKeepsEachWindowsMeaning_data()
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("start window: nothing") << "Form2" << false;
-        QTest::newRow("players: nothing") << "Form3" << false;
-        QTest::newRow("level completed: nothing") << "Form4" << false;
-        QTest::newRow("time is up: nothing") << "Form5" << false;
-        QTest::newRow("game completed: nothing") << "Form6" << false;
-        QTest::newRow("level jump: cancels") << "Form7" << true;
-        QTest::newRow("settings: saves and closes") << "Form8" << true;
-        QTest::newRow("rules: closes") << "Form9" << true;
-        QTest::newRow("about: back to the main menu") << "Form10" << true;
+        QTest::newRow("start window: nothing") << "StartWindow" << false;
+        QTest::newRow("players: nothing") << "PlayerDialog" << false;
+        QTest::newRow("level completed: nothing") << "LevelDoneDialog" << false;
+        QTest::newRow("time is up: nothing") << "TimeUpDialog" << false;
+        QTest::newRow("game completed: nothing") << "GameCompleteDialog" << false;
+        QTest::newRow("level jump: cancels") << "LevelJumpDialog" << true;
+        QTest::newRow("settings: saves and closes") << "SettingsDialog" << true;
+        QTest::newRow("rules: closes") << "RulesDialog" << true;
+        QTest::newRow("about: back to the main menu") << "AboutDialog" << true;
     }
     void escapeKeepsEachWindowsMeaning()
     {
@@ -146,18 +146,18 @@ private slots:
         QFETCH(bool, closes);
         Shown shown(form);
         QWidget* w = shown.w;
-        if (w == Form8) {
+        if (w == settingsDialog) {
             QFile::remove(shown.dir.file(QStringLiteral("settings.dat")));
-            Form8->chkMusic->setChecked(false);
+            settingsDialog->musicBox->setChecked(false);
         }
         press(Qt::Key_Escape);
         QCOMPARE(w->isVisible(), !closes);
-        if (w == Form8) { // Esc presses the save button
+        if (w == settingsDialog) { // Esc presses the save button
             QFile f(shown.dir.file(QStringLiteral("settings.dat")));
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll().at(2), char(0));
         }
-        if (auto* d = qobject_cast<QDialog*>(w); d && closes && w != Form8)
+        if (auto* d = qobject_cast<QDialog*>(w); d && closes && w != settingsDialog)
             QCOMPARE(d->result(), int(QDialog::Rejected));
     }
 
@@ -167,16 +167,16 @@ private slots:
         GameSession s;
         s.writeLevel(1, 3);
         s.start({.sound = false});
-        Form1->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
-        const bool clock = Form1->Timer1->enabled();
-        const QString left = Form1->lblkulonbseg->text();
+        gameWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow));
+        const bool clock = gameWindow->clockTimer->enabled();
+        const QString left = gameWindow->remainingLabel->text();
         for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space})
-            QTest::keyClick(Form1, k);
-        QVERIFY(Form1->isVisible());
-        QCOMPARE(Form1->Timer1->enabled(), clock);
-        QCOMPARE(Form1->lblkulonbseg->text(), left);
-        QVERIFY(!Form1->rs.paused);
+            QTest::keyClick(gameWindow, k);
+        QVERIFY(gameWindow->isVisible());
+        QCOMPARE(gameWindow->clockTimer->enabled(), clock);
+        QCOMPARE(gameWindow->remainingLabel->text(), left);
+        QVERIFY(!gameWindow->roundState.paused);
     }
 };
 

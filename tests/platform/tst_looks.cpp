@@ -2,19 +2,19 @@
 // ink under a dark scheme, its texts within their places with only DejaVu
 // installed or on a scaled screen. CTest runs this program once per desktop
 // (KOVRA_LOOKS=dark, qt6ct, dejavu, or plain with a QT_SCALE_FACTOR).
-#include "game/uBoardFail.h"
-#include "game/uBoardOK.h"
-#include "game/uGratula.h"
-#include "game/uMain.h"
-#include "menus/uAbout.h"
-#include "menus/uCheat.h"
-#include "menus/uRules.h"
-#include "menus/uStarter.h"
+#include "game/timeupdialog.h"
+#include "game/leveldonedialog.h"
+#include "game/gamecompletedialog.h"
+#include "game/gamewindow.h"
+#include "menus/aboutdialog.h"
+#include "menus/leveljumpdialog.h"
+#include "menus/rulesdialog.h"
+#include "menus/startwindow.h"
 #include "platform/appearance.h"
 #include "platform/controls.h"
 #include "platform/shape.h"
-#include "players/uOptions.h"
-#include "players/uPlayerSelect.h"
+#include "players/settingsdialog.h"
+#include "players/playerdialog.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -75,15 +75,15 @@ void prepareDesktop(QTemporaryDir& home)
 
 QList<QWidget*> allWindows()
 {
-    return {Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10};
+    return {gameWindow, startWindow, playerDialog, levelDoneDialog, timeUpDialog, gameCompleteDialog, levelJumpDialog, settingsDialog, rulesDialog, aboutDialog};
 }
 
 // The ink each window's layout gives its texts.
 QColor layoutInkOf(const QWidget* window, const QLabel* label)
 {
-    if (window == Form1 && label->objectName() == QLatin1String("Label10"))
+    if (window == gameWindow && label->objectName() == QLatin1String("levelNumber"))
         return Qt::white; // the level number's upper layer
-    const QStringList paper{"Form3", "Form4", "Form5", "Form6", "Form8"};
+    const QStringList paper{"PlayerDialog", "LevelDoneDialog", "TimeUpDialog", "GameCompleteDialog", "SettingsDialog"};
     return paper.contains(window->objectName()) ? QColor(0x2B, 0x1D, 0x14) : platform::layoutInk();
 }
 
@@ -221,13 +221,13 @@ private slots:
     void helpPanelLinesFitWithEveryNumber()
     {
         QFETCH(QString, text);
-        for (QLabel* l : {Form1->Label7, Form1->Label8}) {
+        for (QLabel* l : {gameWindow->helpLine1, gameWindow->helpLine2}) {
             l->setText(text);
             const QFont f = drawnFont(l);
             QVERIFY(QFontMetricsF(f, l).horizontalAdvance(text) <= l->contentsRect().width());
             QVERIFY(f.stretch() == QFont::AnyStretch || f.stretch() >= 95);
             // The label stays inside the help panel.
-            QVERIFY(Form1->Shape2->geometry().contains(l->geometry()));
+            QVERIFY(gameWindow->helpPanel->geometry().contains(l->geometry()));
             const QColor ink = renderedInk(l);
             QVERIFY(distance(ink, platform::layoutInk()) <= 60);
         }
@@ -252,13 +252,13 @@ private slots:
         else
             QVERIFY(QFile::copy(level, dir.file(QStringLiteral("DATA/001.DAT"))));
         addPlayer(dir.path(), QString::fromUtf8("Őrző Ügyes"), 1, 2, 40);
-        Form3->roster = {};
-        Form3->FormShow();
-        Form3->selectedPlayer = 1;
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        playerDialog->roster = {};
+        playerDialog->reload();
+        playerDialog->selectedPlayer = 1;
+        gameWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gameWindow));
         auto shoot = [&](QWidget* w, const QString& name, std::function<void()> then = {}) {
-            if (w != Form1) {
+            if (w != gameWindow) {
                 w->show();
                 w->raise();
                 QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -269,24 +269,24 @@ private slots:
             QCOMPARE(QProcess::execute(QStringLiteral("import"),
                                        {QStringLiteral("-window"), QStringLiteral("root"), out + QLatin1Char('/') + name + QStringLiteral(".png")}),
                      0);
-            if (w != Form1)
+            if (w != gameWindow)
                 w->hide();
         };
-        shoot(Form1, QStringLiteral("game"));
-        Form1->Label8->setText(QString::fromUtf8("A következő segítséghez még 100 mp kell."));
-        shoot(Form1, QStringLiteral("game-100"));
-        Form1->hide();
-        shoot(Form3, QStringLiteral("players"), [] {
-            Form3->ListBox1->setCurrentRow(0);
-            Form3->Button5Click(); // the deletion question
-            Form3->Button1Click(); // and the name entry
+        shoot(gameWindow, QStringLiteral("game"));
+        gameWindow->helpLine2->setText(QString::fromUtf8("A következő segítséghez még 100 mp kell."));
+        shoot(gameWindow, QStringLiteral("game-100"));
+        gameWindow->hide();
+        shoot(playerDialog, QStringLiteral("players"), [] {
+            playerDialog->playerList->setCurrentRow(0);
+            playerDialog->deleteClicked(); // the deletion question
+            playerDialog->addPlayerClicked(); // and the name entry
         });
         for (auto [w, name] : QList<QPair<QWidget*, const char*>>{
-                 {Form2, "start"}, {Form4, "level-completed"}, {Form5, "time-up"},
-                 {Form6, "game-completed"}, {Form7, "level-jump"}, {Form8, "settings"}, {Form9, "rules"},
-                 {Form10, "about"}})
+                 {startWindow, "start"}, {levelDoneDialog, "level-completed"}, {timeUpDialog, "time-up"},
+                 {gameCompleteDialog, "game-completed"}, {levelJumpDialog, "level-jump"}, {settingsDialog, "settings"}, {rulesDialog, "rules"},
+                 {aboutDialog, "about"}})
             shoot(w, QString::fromLatin1(name));
-        shoot(Form9, QStringLiteral("rules-5"), [] { Form9->Megjelenit(5); });
+        shoot(rulesDialog, QStringLiteral("rules-5"), [] { rulesDialog->showPage(5); });
     }
 
 private:

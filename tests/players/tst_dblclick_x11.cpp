@@ -2,12 +2,12 @@
 // presses and releases the button as a hand would, and the game window that
 // opens must follow the pointer at once (shadow ring, resume through the
 // picture), without a click first. Runs under tests/support/on-xvfb.sh.
-#include "game/uMain.h"
-#include "menus/uStarter.h"
+#include "game/gamewindow.h"
+#include "menus/startwindow.h"
 #include "platform/image.h"
 #include "platform/shape.h"
 #include "players/records.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 #include "support/testsupport.h"
 
 #include <QFile>
@@ -67,22 +67,22 @@ private slots:
         writeSettings(dir.path());
         writeTestLevel(dir.path(), 1, spreadPoints(3));
         addPlayer(dir.path(), QStringLiteral("Anna"));
-        Form2->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form2));
+        startWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(startWindow));
         messages.list.clear(); // no title music in this folder
         // The player window away from where the game window opens: the last
         // release then meets no window of ours, as on a desktop whose window
         // manager has not mapped the game window yet.
-        Form3->move(8, 8);
+        playerDialog->move(8, 8);
 
         bool acted = false;
         // Runs inside the player window's modal loop once it is on screen.
         std::function<void()> act = [&] {
-            if (!Form3->isVisible() || Form3->ListBox1->count() == 0) {
-                QTimer::singleShot(20, Form3, act);
+            if (!playerDialog->isVisible() || playerDialog->playerList->count() == 0) {
+                QTimer::singleShot(20, playerDialog, act);
                 return;
             }
-            QListWidget* list = Form3->ListBox1;
+            QListWidget* list = playerDialog->playerList;
             const QPoint entry = list->viewport()->mapToGlobal(list->visualItemRect(list->item(0)).center());
             QStringList keys = moveTo(entry);
             keys << QStringLiteral("sleep") << QStringLiteral("0.3");
@@ -96,31 +96,31 @@ private slots:
                      << QStringLiteral("mouseup") << QStringLiteral("1");
             } else {
                 keys << QStringLiteral("click") << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.3");
-                keys << moveTo(Form3->Button2->mapToGlobal(QPoint(20, 20))) << QStringLiteral("sleep") << QStringLiteral("0.2")
+                keys << moveTo(playerDialog->okButton->mapToGlobal(QPoint(20, 20))) << QStringLiteral("sleep") << QStringLiteral("0.2")
                      << QStringLiteral("click") << QStringLiteral("1");
             }
             acted = xdotool(keys);
         };
-        QTimer::singleShot(0, Form2, [&] {
-            QTimer::singleShot(50, Form3, act);
-            Form2->Button2Click();
+        QTimer::singleShot(0, startWindow, [&] {
+            QTimer::singleShot(50, playerDialog, act);
+            startWindow->startGameClicked();
         });
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(gameWindow->isVisible(), 10000);
         QVERIFY(acted);
-        QCOMPARE(Form3->selectedPlayer, quint8(1));
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        QVERIFY(Form1->regionsBuilt());
+        QCOMPARE(playerDialog->selectedPlayer, quint8(1));
+        QVERIFY(QTest::qWaitForWindowExposed(gameWindow));
+        QVERIFY(gameWindow->regionsBuilt());
 
         // The pointer goes over the left picture, with no button pressed.
         const QPoint inPicture(120, 200);
-        QVERIFY(xdotool(moveTo(Form1->balkep->mapToGlobal(inPicture - QPoint(8, 8)))));
-        QVERIFY(xdotool(moveTo(Form1->balkep->mapToGlobal(inPicture))));
+        QVERIFY(xdotool(moveTo(gameWindow->leftPicture->mapToGlobal(inPicture - QPoint(8, 8)))));
+        QVERIFY(xdotool(moveTo(gameWindow->leftPicture->mapToGlobal(inPicture))));
         // The shadow ring mirrors it on the right picture at once.
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->Jelolo->isVisible(), 3000);
-        QTRY_COMPARE_WITH_TIMEOUT(Form1->Jelolo->pos(), inPicture + QPoint(552, 49), 3000);
-        QVERIFY(Form1->gameLive);
+        QTRY_VERIFY_WITH_TIMEOUT(gameWindow->shadowCursor->isVisible(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(gameWindow->shadowCursor->pos(), inPicture + QPoint(552, 49), 3000);
+        QVERIFY(gameWindow->gameLive);
         QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
-        Form1->hide();
+        gameWindow->hide();
     }
 };
 

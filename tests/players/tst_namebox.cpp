@@ -1,9 +1,9 @@
 // The name box as a player meets it: Qt's own menus in Hungarian, and a
 // paste that keeps what a stored name can hold.
-#include "menus/uCheat.h"
+#include "menus/leveljumpdialog.h"
 #include "players/cp1250validator.h"
 #include "players/records.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -35,15 +35,15 @@ private slots:
     void contextMenusAreHungarian_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::newRow("name box") << "Edit1";
-        QTest::newRow("level field") << "SpinEdit1";
+        QTest::newRow("name box") << "nameEdit";
+        QTest::newRow("level field") << "levelBox";
     }
     void contextMenusAreHungarian()
     {
         QFETCH(QString, box);
         GameDir dir;
         Forms forms;
-        QLineEdit* edit = box == QLatin1String("Edit1") ? Form3->Edit1 : Form7->SpinEdit1->findChild<QLineEdit*>();
+        QLineEdit* edit = box == QLatin1String("nameEdit") ? playerDialog->nameEdit : levelJumpDialog->levelBox->findChild<QLineEdit*>();
         QVERIFY(edit);
         std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
         const QStringList texts = actionTexts(menu.get());
@@ -73,31 +73,31 @@ private slots:
         QFETCH(QString, dropped);
         GameDir dir;
         Forms forms;
-        Form3->show();
-        QTest::mouseClick(Form3->Button1, Qt::LeftButton);
+        playerDialog->show();
+        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
         QToolTip::hideText();
         QGuiApplication::clipboard()->setText(pasted);
-        Form3->Edit1->setFocus();
-        QTest::keyClick(Form3->Edit1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(Form3->Edit1->text(), kept);
+        playerDialog->nameEdit->setFocus();
+        QTest::keyClick(playerDialog->nameEdit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(playerDialog->nameEdit->text(), kept);
         if (dropped.isEmpty()) {
             QVERIFY(QToolTip::text().isEmpty());
         } else {
             QVERIFY(QToolTip::isVisible());
-            QCOMPARE(QToolTip::text(), TForm3::droppedCharsNote(dropped));
+            QCOMPARE(QToolTip::text(), PlayerDialog::droppedCharsNote(dropped));
         }
         // What was kept is stored as it stands.
         if (!kept.isEmpty()) {
-            QTest::mouseClick(Form3->Button3, Qt::LeftButton);
-            QCOMPARE(Form3->roster.playerCount, quint8(1));
-            QCOMPARE(Form3->roster.slot(1).displayName(), kept);
+            QTest::mouseClick(playerDialog->confirmAddButton, Qt::LeftButton);
+            QCOMPARE(playerDialog->roster.playerCount, quint8(1));
+            QCOMPARE(playerDialog->roster.slot(1).displayName(), kept);
         }
-        Form3->hide();
+        playerDialog->hide();
     }
 
     void noteNamesEachDroppedCharacter()
     {
-        const QString note = TForm3::droppedCharsNote(QString::fromUtf8("Ж😀"));
+        const QString note = PlayerDialog::droppedCharsNote(QString::fromUtf8("Ж😀"));
         QVERIFY(note.endsWith(QString::fromUtf8("Ж 😀")));
         QVERIFY(note.contains(QString::fromUtf8("kimaradt")));
     }

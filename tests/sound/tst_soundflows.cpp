@@ -1,10 +1,10 @@
 // Sound and music through the game's own flows: the windows drive the real
 // channel and players (on the dummy driver) while the game runs in virtual
 // time. Music positions are real: they are read from the playing stream.
-#include "game/uMain.h"
-#include "menus/uAbout.h"
-#include "menus/uRules.h"
-#include "menus/uStarter.h"
+#include "game/gamewindow.h"
+#include "menus/aboutdialog.h"
+#include "menus/rulesdialog.h"
+#include "menus/startwindow.h"
 #include "platform/image.h"
 #include "platform/timer.h"
 #include "players/records.h"
@@ -21,7 +21,7 @@ using testsupport::GameSession;
 
 namespace {
 
-MusicPlayer& levelMusic() { return Form1->MediaPlayer1; }
+MusicPlayer& levelMusic() { return gameWindow->levelMusic; }
 void miss(GameSession& s) { s.clickPicture(5, 470); }
 // The sounds asked for since `from`.
 QStringList since(const GameSession& s, qsizetype from) { return s.sounds().mid(from); }
@@ -46,7 +46,7 @@ void TestSoundFlows::soundOffLeavesOnlyTheEndgameTune()
     GameSession s;
     s.writeLevel(100, 3);
     s.modals.answer = [](QWidget* w) {
-        return w->objectName() == QLatin1String("Form4") ? int(platform::mrOk) : int(platform::mrCancel);
+        return w->objectName() == QLatin1String("LevelDoneDialog") ? int(platform::mrOk) : int(platform::mrCancel);
     };
     s.start({.level = 100, .helps = 1, .sound = false});
     s.advance(15000); // the idle reminder has flashed; 15 s left
@@ -54,14 +54,14 @@ void TestSoundFlows::soundOffLeavesOnlyTheEndgameTune()
     s.advance(200);
     miss(s);          // penalised: 10 s left
     s.advance(5800);  // the tick onto 4
-    QCOMPARE(int(Form1->rs.timeLeft), 4);
-    Form1->Image3Click();
-    Form1->Image3Click();
+    QCOMPARE(int(gameWindow->roundState.timeLeft), 4);
+    gameWindow->togglePause();
+    gameWindow->togglePause();
     s.press(1);
-    Form1->Image2Click(); // a help token reveals the second
+    gameWindow->useHelp(); // a help token reveals the second
     s.press(3);
     s.advance(3000);
-    QCOMPARE(s.modals.shown, QStringList({"Form4", "Form6"}));
+    QCOMPARE(s.modals.shown, QStringList({"LevelDoneDialog", "GameCompleteDialog"}));
     // Nothing of the level made a sound; the game's end did, and stopped.
     QCOMPARE(s.sounds(), QStringList({"endgame (loop)", "stop"}));
 }
@@ -91,9 +91,9 @@ void TestSoundFlows::pauseCutsTheTickingAndResumeDoesNotBringItBack()
     s.advance(6000); // ten seconds down to four
     QCOMPARE(s.sounds().last(), QStringLiteral("ketyeg"));
     const auto at = s.sounds().size();
-    Form1->Image3Click();
+    gameWindow->togglePause();
     s.advance(5000);
-    Form1->Image3Click();
+    gameWindow->togglePause();
     s.advance(2000);
     QCOMPARE(since(s, at), QStringList({"pause", "pause_vege"}));
 }
@@ -107,8 +107,8 @@ void TestSoundFlows::musicOffNeverOpensTheGameWindowsPlayer()
     miss(s);
     s.advance(100);
     miss(s);
-    Form1->Image3Click();
-    Form1->Image3Click();
+    gameWindow->togglePause();
+    gameWindow->togglePause();
     s.press(1);
     s.press(2);
     s.advance(3000);
@@ -122,7 +122,7 @@ void TestSoundFlows::retryRestartsTheLevelsPiece()
     s.writeLevel(1, 1);
     soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.modals.answer = [](QWidget* w) {
-        return w->objectName() == QLatin1String("Form5") ? int(platform::mrOk) : int(platform::mrCancel);
+        return w->objectName() == QLatin1String("TimeUpDialog") ? int(platform::mrOk) : int(platform::mrCancel);
     };
     s.start({.music = true});
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
@@ -130,7 +130,7 @@ void TestSoundFlows::retryRestartsTheLevelsPiece()
     miss(s); // the music jumps ahead five seconds
     QVERIFY(levelMusic().position() >= 5000);
     s.advance(10000); // time runs out; the retry is chosen
-    QVERIFY(s.modals.shown.contains(QStringLiteral("Form5")));
+    QVERIFY(s.modals.shown.contains(QStringLiteral("TimeUpDialog")));
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
     QVERIFY2(levelMusic().position() < 1000, qPrintable(QString::number(levelMusic().position())));
     QCOMPARE(levelMusic().log.count(QStringLiteral("open ") + s.dir.file(QStringLiteral("MUSIC/001.MP3"))), 2);
@@ -158,7 +158,7 @@ void TestSoundFlows::penalisedMissJumpsTheMusicFiveSeconds()
     QCOMPARE(levelMusic().log.count(QStringLiteral("play")), plays + 1);
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
     QVERIFY(levelMusic().position() >= before + 10000 && levelMusic().position() < 11500);
-    QCOMPARE(int(Form1->rs.timeLeft), 15);
+    QCOMPARE(int(gameWindow->roundState.timeLeft), 15);
 }
 
 void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
@@ -168,13 +168,13 @@ void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
     soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.start({.music = true});
     QVERIFY(QTest::qWaitFor([] { return levelMusic().position() > 100; })); // real playing
-    Form1->Image3Click();
+    gameWindow->togglePause();
     QCOMPARE(levelMusic().mode(), MusicPlayer::Paused);
     const qint64 at = levelMusic().position();
     QVERIFY(at > 0);
     QTest::qWait(150);
     QCOMPARE(levelMusic().position(), at);
-    Form1->Image3Click();
+    gameWindow->togglePause();
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
     QVERIFY(levelMusic().position() >= at && levelMusic().position() < at + 500);
 }
@@ -192,9 +192,9 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
     f.write(players::encodeSettings(settings));
     f.close();
     soundtest::writeTune(dir.file(QStringLiteral("music/000.mp3")), 12);
-    MusicPlayer& title = Form2->MediaPlayer1;
+    MusicPlayer& title = startWindow->titleMusic;
 
-    Form2->show();
+    startWindow->show();
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY(QTest::qWaitFor([&] { return title.position() >= 300; }));
     qint64 duringRules = -1;
@@ -203,15 +203,15 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
         w->close();
         return int(platform::mrNone);
     };
-    Form2->Button5Click(); // rules: the music plays on
+    startWindow->rulesClicked(); // rules: the music plays on
     QVERIFY(duringRules >= 300);
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY(title.position() >= duringRules);
 
     title.seek(6000); // well into the piece, so that a restart is plain to see
     title.play();
-    Form2->Button1Click(); // about: the title piece starts again
-    QCOMPARE(modals.shown, QStringList({"Form9", "Form10"}));
+    startWindow->aboutClicked(); // about: the title piece starts again
+    QCOMPARE(modals.shown, QStringList({"RulesDialog", "AboutDialog"}));
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY2(title.position() < 1000, qPrintable(QString::number(title.position())));
     QVERIFY(messages.list.isEmpty());

@@ -1,10 +1,10 @@
 #include "support/gamesession.h"
 
-#include "game/uMain.h"
+#include "game/gamewindow.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
 #include "players/records.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 #include "sound/soundchannel.h"
 
 #include <QFile>
@@ -35,14 +35,14 @@ void GameSession::start(const SessionOptions& o)
     p.helps = std::uint8_t(o.helps);
     p.secondsBank = std::uint8_t(o.secondsBank);
     p.attempts = std::uint16_t(o.attempts);
-    Form3->roster = {};
-    Form3->roster.playerCount = 1;
-    Form3->roster.slot(1) = p;
-    Form3->selectedPlayer = 1;
-    Form1->show();
+    playerDialog->roster = {};
+    playerDialog->roster.playerCount = 1;
+    playerDialog->roster.slot(1) = p;
+    playerDialog->selectedPlayer = 1;
+    gameWindow->show();
 }
 
-platform::Shape* GameSession::region(int k, int side) const { return Form1->diffShapes[size_t(k - 1)][size_t(side)]; }
+platform::Shape* GameSession::region(int k, int side) const { return gameWindow->regions[size_t(k - 1)][size_t(side)]; }
 
 void GameSession::press(int k, int side, Qt::MouseButton b)
 {
@@ -53,9 +53,9 @@ void GameSession::press(int k, int side, Qt::MouseButton b)
 void GameSession::clickPicture(int x, int y, int side)
 {
     const QPoint client(x + (side == 0 ? 76 : 562), y + 59);
-    QWidget* target = Form1->childAt(client);
+    QWidget* target = gameWindow->childAt(client);
     Q_ASSERT(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form1, client));
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(gameWindow, client));
 }
 
 void GameSession::advance(int ms) { platform::VirtualClock::advance(ms); }

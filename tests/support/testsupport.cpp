@@ -1,7 +1,7 @@
 #include "support/testsupport.h"
 
-#include "app/forms.h"
-#include "menus/uStarter.h"
+#include "app/windows.h"
+#include "menus/startwindow.h"
 #include "game/levelrecord.h"
 #include "platform/ioerror.h"
 #include "platform/paths.h"
@@ -57,7 +57,7 @@ Forms::Forms(bool buildAll)
 {
     platform::VirtualClock::activate();
     if (buildAll)
-        app::createForms();
+        app::createWindows();
     sound::SoundChannel::instance().log.clear();
 }
 
@@ -65,12 +65,12 @@ bool startProgram()
 {
     app::showStartWindow();
     // The show sequence opens the title music first, whatever the setting.
-    return QTest::qWaitFor([] { return !Form2->MediaPlayer1.log.isEmpty(); }, 5000);
+    return QTest::qWaitFor([] { return !startWindow->titleMusic.log.isEmpty(); }, 5000);
 }
 
 Forms::~Forms()
 {
-    app::destroyForms();
+    app::destroyWindows();
     sound::SoundChannel::instance().log.clear();
 }
 

@@ -35,7 +35,7 @@ public:
 };
 
 // Answers modal windows: `answer` is asked for each window shown (by object
-// name, e.g. "Form4") and returns its modal result; by default mrCancel.
+// name, e.g. "levelDoneDialog") and returns its modal result; by default mrCancel.
 class ModalLog {
 public:
     ModalLog();

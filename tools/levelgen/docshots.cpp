@@ -1,12 +1,12 @@
 // kovra_docshots: the README's pictures, made from the real game window and
 // the real level pack: a screenshot of a level in play and a contact sheet of
 // one level of every theme.
-#include "app/forms.h"
-#include "game/uMain.h"
+#include "app/windows.h"
+#include "game/gamewindow.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "players/records.h"
-#include "players/uPlayerSelect.h"
+#include "players/playerdialog.h"
 #include "tools/levelgen/pack.h"
 #include "tools/levelgen/themes.h"
 
@@ -53,18 +53,18 @@ int main(int argc, char** argv)
     if (!f.open(QIODevice::WriteOnly) || f.write(players::encodeSettings(settings)) < 0)
         return 1;
     f.close();
-    app::createForms();
+    app::createWindows();
     players::PlayerRecord p = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
     p.level = 1;
     p.helps = 2;
-    Form3->roster = {};
-    Form3->roster.playerCount = 1;
-    Form3->roster.slot(1) = p;
-    Form3->selectedPlayer = 1;
-    Form1->show();
+    playerDialog->roster = {};
+    playerDialog->roster.playerCount = 1;
+    playerDialog->roster.slot(1) = p;
+    playerDialog->selectedPlayer = 1;
+    gameWindow->show();
     QApplication::processEvents();
     for (int k : {0, 2}) {
-        platform::Shape* region = Form1->diffShapes[std::size_t(k)][0];
+        platform::Shape* region = gameWindow->regions[std::size_t(k)][0];
         if (!region)
             continue;
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), region->mapToGlobal(QPointF(10, 10)),
@@ -75,9 +75,9 @@ int main(int argc, char** argv)
     clock.start();
     while (clock.elapsed() < 1300)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    const bool ok = Form1->grab().save(QDir(out).filePath(QStringLiteral("game-window.png")));
-    Form1->hide();
-    app::destroyForms();
+    const bool ok = gameWindow->grab().save(QDir(out).filePath(QStringLiteral("game-window.png")));
+    gameWindow->hide();
+    app::destroyWindows();
     platform::setExeDir(QString());
     std::printf("Wrote %s/levels.png and %s/game-window.png\n", qPrintable(out), qPrintable(out));
     return ok ? 0 : 1;

@@ -2,7 +2,7 @@
 // a press on what visibly changed (the changed pixel furthest from the
 // recorded point that still lies in its square, as a player pressing the
 // edge of a changed thing would) finds each difference, well within the time.
-#include "game/uMain.h"
+#include "game/gamewindow.h"
 #include "platform/timer.h"
 #include "support/gamesession.h"
 #include "tools/levelgen/pack.h"
@@ -53,18 +53,18 @@ private slots:
         QVERIFY(r.ok());
         s.start();
         const int count = int(r.diffs.size());
-        QCOMPARE(Form1->lblkulonbseg->text(), QString::number(count));
+        QCOMPARE(gameWindow->remainingLabel->text(), QString::number(count));
         for (int k = 0; k < count; ++k) {
             s.advance(7000); // a careful player: seven seconds a find
             const QPoint pt = furthestVisibleChange(r, r.diffs[std::size_t(k)].point);
             QVERIFY(pt != r.diffs[std::size_t(k)].point);
             s.clickPicture(pt.x(), pt.y(), k % 2);
-            QCOMPARE(Form1->lblkulonbseg->text(), QString::number(count - k - 1));
-            QVERIFY(!Form1->buntimer->enabled()); // never taken for a miss
+            QCOMPARE(gameWindow->remainingLabel->text(), QString::number(count - k - 1));
+            QVERIFY(!gameWindow->penaltyTimer->enabled()); // never taken for a miss
         }
-        QVERIFY(Form1->DelayTimer->enabled());
-        QVERIFY(Form1->rs.timeLeft > 0);
-        Form1->hide();
+        QVERIFY(gameWindow->completionDelay->enabled());
+        QVERIFY(gameWindow->roundState.timeLeft > 0);
+        gameWindow->hide();
     }
 };
 

@@ -1,0 +1,26 @@
+#pragma once
+#include "app/windowholder.h"
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// The level-jump dialog: a level from 1 to 100, kept between openings; the
+// game window loads it when the dialog is confirmed.
+class LevelJumpDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LevelJumpDialog(QWidget* parent = nullptr);
+    void levelChanged();
+
+    QLabel* question;
+    QSpinBox* levelBox;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+};
+
+extern WindowHolder<LevelJumpDialog> levelJumpDialog;
