@@ -1,6 +1,7 @@
 #include "tools/levelgen/validator.h"
 
 #include "game/levelrecord.h"
+#include "tools/levelgen/scenerules.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -22,6 +23,7 @@ const char* faultName(Fault f)
     case Fault::Invisible: return "invisible difference";
     case Fault::ColourBlind: return "unseen by colour-blind players";
     case Fault::OffCentre: return "off-centre point";
+    case Fault::SameLayout: return "same layout";
     case Fault::LookAlike: return "look-alike levels";
     case Fault::ThemeTooSoon: return "theme back too soon";
     }
@@ -165,6 +167,29 @@ ClosestPair checkLookAlikes(std::vector<Report>& reports, int firstLevel)
                                          .arg(firstLevel + int(i)).arg(firstLevel + int(j)).arg(d, 0, 'f', 1);
                 reports[i].fail(Fault::LookAlike, text);
                 reports[j].fail(Fault::LookAlike, text);
+            }
+        }
+    return closest;
+}
+
+ClosestPair checkLayouts(std::vector<Report>& reports, int firstLevel)
+{
+    ClosestPair closest{0, 0, 2};
+    std::vector<std::vector<float>> thumbs;
+    for (const Report& r : reports)
+        thumbs.push_back(r.left.isNull() ? std::vector<float>() : layoutThumbnail(r.left));
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        for (std::size_t j = i + 1; j < reports.size(); ++j) {
+            if (thumbs[i].empty() || thumbs[j].empty())
+                continue;
+            const double d = layoutDistance(thumbs[i], thumbs[j]);
+            if (d < closest.distance)
+                closest = {firstLevel + int(i), firstLevel + int(j), d};
+            if (d < kMinLayoutDistance) {
+                const QString text = QStringLiteral("levels %1 and %2 share a layout (%3 apart)")
+                                         .arg(firstLevel + int(i)).arg(firstLevel + int(j)).arg(d, 0, 'f', 2);
+                reports[i].fail(Fault::SameLayout, text);
+                reports[j].fail(Fault::SameLayout, text);
             }
         }
     return closest;
