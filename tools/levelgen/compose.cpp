@@ -37,6 +37,7 @@ void spares(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1, st
 void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list<K> kinds, double s0, double s1,
          std::initializer_list<QColor> palette)
 {
+    s.surfaces.stands.emplace_back(x0, y, x1 - x0, 0);
     double x = x0 + r.range(0, 8);
     while (x < x1) {
         const K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
@@ -72,6 +73,7 @@ void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QCo
         hills(p, horizon - 35, 30, 90, d.haze, mix(d.haze, farGround, 0.5), r.seed(), horizon + 2);
         verticalGradient(p, QRectF(0, horizon, kWidth, kHeight - horizon), {{0, farGround}, {1, nearGround}});
     }
+    s.surfaces.ground = horizon;
     noiseTexture(s.base, QRect(0, int(horizon), kWidth, kHeight - int(horizon)), 8, 12, r.seed());
     if (tufts) {
         QPainter p(&s.base);
@@ -105,6 +107,8 @@ void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, 
             verticalGradient(p, QRectF(0, floorY, kWidth, kHeight - floorY), {{0, shade(floor, 0.85)}, {1, shade(floor, 1.05)}});
         p.fillRect(QRectF(0, floorY, kWidth, 3), QColor(60, 40, 30, 110));
     }
+    s.surfaces.ground = floorY;
+    s.surfaces.wall = true;
     noiseTexture(s.base, QRect(0, 0, kWidth, int(floorY)), 30, 5, r.seed());
     noiseTexture(s.base, QRect(0, int(floorY), kWidth, kHeight - int(floorY)), 5, 8, r.seed(), 5);
 }
@@ -131,6 +135,7 @@ void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer
 
 void shelfBoard(Scene& s, double y, const QColor& wood)
 {
+    s.surfaces.stands.emplace_back(0, y, kWidth, 0);
     QPainter p(&s.base);
     p.setPen(Qt::NoPen);
     QLinearGradient shadow(QPointF(0, y + 8), QPointF(0, y + 22));

@@ -4,6 +4,7 @@
 #include "tools/levelgen/metrics.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/rules.h"
+#include "tools/levelgen/scenerules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +16,11 @@ Difficulty difficultyFor(int level)
     const double t = std::clamp((level - 1) / 99.0, 0.0, 1.0);
     Difficulty d;
     d.count = 5 + int(std::lround(10 * t));
-    d.minVisible = level <= 10 ? 150 : int(std::lround(130 - 80 * std::sqrt(t)));
+    // The first levels: large, clear changes. Not as high a contrast as a
+    // recolour gives, since a recolour is no longer most of what changes.
+    d.minVisible = level <= 10 ? 120 : int(std::lround(115 - 65 * std::sqrt(t)));
     d.maxVisible = int(std::lround(640 - 300 * t));
-    d.minContrast = level <= 10 ? 30 : 26 - 12 * t;
+    d.minContrast = 16 - 4 * t; // mean dE76 over what changed: a night scene has little more
     d.subtlety = t;
     d.maxBold = level > 90 ? d.count / 2 : level > 60 ? d.count * 2 / 3 : d.count;
     return d;
@@ -62,7 +65,20 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
         return true;
     case Recolour: {
         QColor& c = k.recolour == 3 ? o.c3 : k.recolour == 2 ? o.c2 : o.c1;
-        c = recolour(c, subtlety, rng);
+        // A living or growing thing takes another of its own colours (a green
+        // apple for a red one); painted and dyed things may take any.
+        const std::vector<QColor> natural = k.recolour == 1 ? naturalColours(o.kind) : std::vector<QColor>();
+        if (natural.empty()) {
+            c = recolour(c, subtlety, rng);
+            return true;
+        }
+        std::vector<QColor> far;
+        for (const QColor& n : natural)
+            if (colourDistance(n.rgb(), c.rgb()) >= 90)
+                far.push_back(n);
+        if (far.empty())
+            return false;
+        c = rng.pick(far);
         return true;
     }
     case Move: {
@@ -77,6 +93,8 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
         return true;
     }
     case Mirror:
+        if (carriesWriting(o.kind))
+            return false;
         o.mirror = !o.mirror;
         return true;
     case Detail:
@@ -143,8 +161,10 @@ unsigned pickMod(unsigned allowed, double t, Rng& rng)
     static const unsigned mods[kModKinds] = {Remove, Add, Recolour, Move, Resize, Mirror, Detail,
                                              Count, Reshape, Shade, Light, Digit, Pattern, Tilt};
     // Digits and patterns are rare objects' changes: weighted up, most late.
-    const double early[kModKinds] = {3, 3, 3, 0.3, 1.0, 0.4, 1.2, 1.2, 1.2, 0.1, 3, 1.2, 1.2, 0.3};
-    const double late[kModKinds] = {0.8, 0.8, 0.8, 1.4, 1.4, 1.4, 2.2, 2.2, 1.6, 2.0, 0.8, 6.0, 5.0, 1.4};
+    // Things added, taken away, moved, turned, reshaped or counted are what
+    // players enjoy; changes of colour alone are kept few (and capped).
+    const double early[kModKinds] = {3, 3, 0.8, 0.8, 1.0, 0.6, 1.4, 1.6, 1.6, 0.1, 0.8, 1.0, 0.4, 0.8};
+    const double late[kModKinds] = {1.6, 1.6, 0.4, 1.8, 1.4, 1.6, 2.4, 2.6, 2.0, 0.6, 0.4, 2.0, 0.8, 1.8};
     double w[kModKinds], sum = 0;
     for (int i = 0; i < kModKinds; ++i) {
         w[i] = (allowed & mods[i]) ? early[i] + (late[i] - early[i]) * t : 0;
@@ -200,6 +220,15 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     out.right = out.left;
     // Pixels a later change may not touch: earlier changes and their margins.
     std::vector<unsigned char> claimed(std::size_t(kWidth) * kHeight, 0);
+    // The pixels earlier differences changed: a shortened shadow may reach
+    // into their margins (it is the same on both sides) but not onto them.
+    std::vector<unsigned char> changed(std::size_t(kWidth) * kHeight, 0);
+    auto isChanged = [&](const std::vector<Change>& changes) {
+        for (const Change& c : changes)
+            if (changed[std::size_t(c.at.y()) * kWidth + std::size_t(c.at.x())])
+                return true;
+        return false;
+    };
     auto isClaimed = [&](const std::vector<Change>& changes) {
         for (const Change& c : changes)
             if (claimed[std::size_t(c.at.y()) * kWidth + std::size_t(c.at.x())])
@@ -209,8 +238,11 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     const QRect picture(0, 0, kWidth, kHeight);
     std::vector<int> candidates;
     for (int i = 0; i < int(cur.objs.size()); ++i)
-        if (allowedMods(cur.objs[std::size_t(i)]))
+        if (allowedMods(cur.objs[std::size_t(i)]) && unfairFor(original, out.left, i).isEmpty())
             candidates.push_back(i);
+    int colourOnly = 0;
+    std::vector<QPoint> points;
+    std::vector<std::vector<Change>> made; // each accepted difference's pixels
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
     std::vector<int> misses(cur.objs.size(), 0);
     int bold = 0;
@@ -233,16 +265,35 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         }
         const int i = candidates[std::size_t(pick)];
         Obj& obj = cur.objs[std::size_t(i)];
-        const unsigned mod = pickMod(allowedMods(obj), d.subtlety, rng);
+        unsigned allowed = allowedMods(obj);
+        if (colourOnly >= maxColourOnly(d.count))
+            allowed &= ~kColourOnlyMods;
+        if (bold >= d.maxBold)
+            allowed &= kSubtleMods;
+        if (d.subtlety < 0.1) // the first levels show strong changes only
+            allowed &= ~Shade;
+        const unsigned mod = pickMod(allowed, d.subtlety, rng);
         const Obj drawn = obj;
         Obj before = drawn;
         Obj after = before;
-        if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng))
+        if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng)) {
+            ++misses[std::size_t(i)];
             continue;
+        }
         if (!(mod & kSubtleMods) && bold >= d.maxBold)
             continue;
-        if (mod == Shade && d.minContrast >= 30) // the first levels show strong changes only
+        if ((mod & kColourOnlyMods) && colourOnly >= maxColourOnly(d.count))
             continue;
+        const auto spreadOk = [&](QPoint at) { // over the picture, not crowded into one band
+            points.push_back(at);
+            const bool fine = d.count < 6 || mostInAQuarter(points) <= (d.count - 1) / 2; // holds even if one falls short
+            points.pop_back();
+            return fine;
+        };
+        if (!spreadOk(bounds(before).center())) { // known before anything is drawn
+            ++misses[std::size_t(i)];
+            continue;
+        }
         // A thing that changes shape or place keeps its shadow short on both
         // sides, so the shadow changes only where the thing does.
         std::vector<Change> shortening;
@@ -255,7 +306,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                 l = before;
                 shortening = changesBetween(longer, renderPatch(leftScene, was), was.topLeft());
                 l = drawn;
-                if (isClaimed(shortening)) {
+                if (isChanged(shortening)) {
                     ++misses[std::size_t(i)];
                     continue;
                 }
@@ -284,6 +335,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
                            2 * (kSquareHalf + kMaxSpill) + 2;
         ok = ok && !isClaimed(changes);
+        ok = ok && spreadOk(centre);
         if (!ok) {
             obj = drawn;
             ++misses[std::size_t(i)];
@@ -295,13 +347,53 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             setPixels(out.right, shortening);
         }
         setPixels(out.right, changes);
+        made.push_back(changes);
+        for (const Change& c : changes)
+            changed[std::size_t(c.at.y()) * kWidth + std::size_t(c.at.x())] = 1;
         for (const Change& c : changes)
             for (int y = std::max(0, c.at.y() - kGap); y <= std::min(kHeight - 1, c.at.y() + kGap); ++y)
                 std::fill_n(claimed.begin() + std::ptrdiff_t(y) * kWidth + std::max(0, c.at.x() - kGap),
                             std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
-        out.list.push_back({centre, check, mod, i});
+        out.list.push_back({centre, check, mod, i, after});
+        points.push_back(centre);
+        colourOnly += (mod & kColourOnlyMods) != 0;
         bold += !(mod & kSubtleMods);
         candidates.erase(candidates.begin() + pick);
+    }
+    // A level that fell short of its count may hold too many changes of
+    // colour, or too many in one band, for the count it has: the last of
+    // those are taken back until it keeps both rules.
+    auto takeBack = [&](std::size_t k) {
+        for (const Change& c : made[k])
+            out.right.setPixel(c.at, c.before);
+        colourOnly -= (out.list[k].mod & kColourOnlyMods) != 0;
+        out.list.erase(out.list.begin() + std::ptrdiff_t(k));
+        made.erase(made.begin() + std::ptrdiff_t(k));
+        points.erase(points.begin() + std::ptrdiff_t(k));
+    };
+    for (;;) {
+        if (colourOnly > maxColourOnly(int(out.list.size()))) {
+            for (std::size_t k = out.list.size(); k-- > 0;)
+                if (out.list[k].mod & kColourOnlyMods) {
+                    takeBack(k);
+                    break;
+                }
+            continue;
+        }
+        if (!crowded(points, int(points.size())))
+            break;
+        const int band = kHeight / 4;
+        int bestY = 0, most = 0;
+        for (int y0 = -band; y0 < kHeight; y0 += 2) {
+            const int in = int(std::count_if(points.begin(), points.end(), [&](const QPoint& p) { return p.y() >= y0 && p.y() < y0 + band; }));
+            if (in > most)
+                most = in, bestY = y0;
+        }
+        for (std::size_t k = points.size(); k-- > 0;)
+            if (points[k].y() >= bestY && points[k].y() < bestY + band) {
+                takeBack(k);
+                break;
+            }
     }
     return out;
 }

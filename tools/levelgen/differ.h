@@ -29,6 +29,7 @@ struct Difference {
     DiffCheck check;     // what the rules measured
     unsigned mod = 0;
     int object = -1;
+    Obj after;           // the object as the right picture shows it
 };
 
 struct Differences {

@@ -34,7 +34,10 @@ Level generateLevel(int n)
     int objects = 0;
     for (const Obj& o : scene.objs)
         objects += o.visible;
-    return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, objects};
+    std::vector<Breach> breaches = sceneBreaches(scene);
+    for (Breach& b : differenceBreaches(scene, diffs.left, diffs.list))
+        breaches.push_back(std::move(b));
+    return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, objects, std::move(breaches)};
 }
 
 namespace {

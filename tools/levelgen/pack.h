@@ -2,6 +2,7 @@
 // The level pack: making one level, making the whole DATA folder on both
 // cores, and checking what is there.
 #include "tools/levelgen/differ.h"
+#include "tools/levelgen/scenerules.h"
 #include "tools/levelgen/validator.h"
 
 #include <QByteArray>
@@ -13,7 +14,7 @@
 namespace levelgen {
 
 // Rises whenever the pictures or differences a level gets would change.
-constexpr int kGeneratorVersion = 5;
+constexpr int kGeneratorVersion = 6;
 constexpr int kLevels = 100;
 
 struct Level {
@@ -21,6 +22,7 @@ struct Level {
     QByteArray record; // the level file's bytes
     std::vector<Difference> diffs;
     int objects = 0;   // things drawn in the scene
+    std::vector<Breach> breaches; // the scene rules it fails
 };
 
 // What a level asks of the player, for the difficulty report.

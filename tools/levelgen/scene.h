@@ -103,10 +103,20 @@ struct Lighting {
     QImage sky;               // the sky alone, before anything was painted over it
 };
 
+// What things can stand on, noted as the backdrop is painted, so that the
+// scene rules can tell a thing that stands from one that floats.
+struct Surfaces {
+    double ground = 0;         // the ground, floor or table top starts here (0: not known)
+    bool wall = false;         // above the ground is a wall (indoors), not open air
+    bool afloat = false;       // under water or in space: things swim or drift; a sea floor is the ground
+    std::vector<QRectF> stands; // shelf boards and counters (flat) and decks things stand on
+};
+
 struct Scene {
     QImage base;              // backdrop, Format_RGB32, kWidth x kHeight
     std::vector<Obj> objs;
     Lighting light;
+    Surfaces surfaces;
     Finish finish;
     double density = 1;       // how crowded: rises with the level
     Obj& add(int kind, QPointF pos, double scale = 1.0);

@@ -97,22 +97,6 @@ struct SkyRoom {
     int count() const { return int(std::count(cells.begin(), cells.end(), true)); }
 };
 
-// A free place for a thing of `kind` in the upper `reach` share of the sky.
-bool findPlace(const SkyRoom& room, Rng& r, K kind, double scale, double reach, QPointF& at)
-{
-    Obj probe;
-    probe.kind = kind;
-    probe.scale = scale;
-    for (int t = 0; t < 40; ++t) {
-        probe.pos = QPointF(r.range(20, kWidth - 20), r.range(20, std::max(24.0, room.rows * kSkyCell * reach)));
-        if (room.fits(bounds(probe))) {
-            at = probe.pos;
-            return true;
-        }
-    }
-    return false;
-}
-
 // A jet's trail: a thin bright line, spreading and fading behind the plane.
 void contrail(Scene& s, Rng& r, SkyRoom& room, int row)
 {

@@ -3,6 +3,8 @@
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
 #include "tools/levelgen/light.h"
+#include "tools/levelgen/scenerules.h"
+#include "tools/levelgen/tidy.h"
 #include "tools/levelgen/skyfill.h"
 #include "tools/levelgen/themes.h"
 
@@ -65,6 +67,8 @@ void skyOnly(QPainter& p, const Daylight& d, double horizon)
 
 void paintSky(QPainter& p, const Daylight& d, double horizon)
 {
+    if (tBuilding && tBuilding->surfaces.ground <= 0)
+        tBuilding->surfaces.ground = horizon;
     if (tBuilding && d.sun.alpha() > 0 && d.sunAt.y() < horizon) {
         tBuilding->light.source = d.night ? Lighting::Moon : Lighting::Sun;
         tBuilding->light.at = d.sunAt;
@@ -95,7 +99,7 @@ Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c
     o.count = k.maxCount > k.minCount ? (k.minCount + k.maxCount + 1) / 2 : k.minCount;
     o.variant = int(o.seed % 7u) & ((1 << k.details) - 1);
     o.shape = k.shapes > 1 ? int(o.seed / 7u % std::uint32_t(k.shapes)) : 0;
-    o.mirror = kind != NumberPlate && kind != Tram && (o.seed / 13u) % 2; // writing stays readable
+    o.mirror = !carriesWriting(kind) && (o.seed / 13u) % 2; // writing stays readable
     return o;
 }
 
@@ -242,7 +246,7 @@ void mirrorScene(Scene& s)
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
-        if (o.kind != Tram && !(kindOf(o.kind).mods & Digit)) // their writing stays readable
+        if (!carriesWriting(o.kind)) // their writing stays readable
             o.mirror = !o.mirror;
     }
 }
@@ -300,9 +304,13 @@ void enrich(Scene& s, Rng& r, int wanted)
             templates.push_back(o);
     if (templates.empty())
         return;
-    std::vector<int> room(std::size_t(kindCount()), 0); // a few times as many of a kind as the theme put
+    // Up to three of a kind (more of what comes as a set: flowers, stones).
+    std::vector<int> room(std::size_t(kindCount()), 0);
     for (const Obj& o : templates)
-        room[std::size_t(o.kind)] += 6;
+        room[std::size_t(o.kind)] = comesAsSet(o.kind) ? 6 : kMaxCopies;
+    for (const Obj& o : s.objs)
+        if (o.visible || o.spare)
+            --room[std::size_t(o.kind)];
     for (int i = 0, tries = 0; i < extra && tries < 4 * extra; ++tries) {
         const Obj& t = templates[r.next() % templates.size()];
         if (room[std::size_t(t.kind)] <= 0)
@@ -356,7 +364,7 @@ Scene buildScene(int level)
     Scene s;
     s.base = newBase();
     s.finish.seed = std::uint32_t(level) * 2654435761u;
-    s.density = 1 + 0.6 * (level - 1) / 99.0;
+    s.density = 1; // later levels are harder by subtler differences, not by more things
     const int visit = visitOfLevel(level);
     tBuilding = &s;
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
@@ -368,7 +376,7 @@ Scene buildScene(int level)
     }
     if (s.light.source == Lighting::None)
         lightFromMoon(s);
-    enrich(s, rng, int(std::lround(30 + 46 * (level - 1) / 99.0)));
+    enrich(s, rng, 44);
     // Birds and snails sit on rocks, but not under the sea or on the moon,
     // and nothing grows on a rock where there is no air.
     const Builder build = kThemes[themeForLevel(level) % themeCount()].build;
@@ -383,11 +391,19 @@ Scene buildScene(int level)
             o.deny |= Reshape;
     Rng sky(std::uint64_t(level) * 4099 + 17);
     fillSky(s, sky);
+    depthSort(s);
+    tidyScene(s);
+    Rng furnish(std::uint64_t(level) * 131 + 5);
+    furnishBareSquares(s, furnish);
+    addSpares(s, furnish, 4);
+    distinguishTwins(s, furnish);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
+    tidyScene(s); // what the furnishing and the sorting left, set right or taken away
+    drawNearerLater(s);
     castShadows(s);
     lampPools(s);
     return s;

@@ -11,6 +11,7 @@ void buildReef(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(235, 250, 255);
     s.finish.vignette = 0.35;
     const double sand = r.range(350, 380) - (v % 3 == 2 ? 70 : 0); // the green reef seen from lower down
+    s.surfaces = {sand, false, true, {}};
     // A shallow turquoise reef, a deep blue one and a green-lit one.
     const QColor deeps[3] = {QColor(10, 80, 100), QColor(8, 30, 90), QColor(20, 90, 60)};
     const QColor deep = deeps[v % 3];
@@ -61,6 +62,7 @@ void buildSpace(Scene& s, Rng& r, int v)
 {
     s.finish.vignette = 0.3;
     s.finish.tint = QColor(240, 245, 255);
+    s.surfaces.afloat = true;
     v %= 3; // the world below the station, above it, or a red one far off to the side
     const QPointF planetAt = v == 0 ? QPointF(r.range(60, 294), r.range(330, 420))
                            : v == 1 ? QPointF(r.range(60, 294), r.range(-260, -220)) : QPointF(r.range(-120, -90), r.range(150, 220));

@@ -119,6 +119,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 246, 232);
     const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
+    s.surfaces = {counter1, true, false, {QRectF(0, counter2, kWidth, 0)}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -272,6 +273,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
     const double floorY = 330 + v * 20 + r.range(-8, 8), beam = 70 + r.range(0, 20);
+    s.surfaces = {floorY, true, false, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -396,6 +398,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
     const double edge = 90 + v * 25 + r.range(-8, 8);
+    s.surfaces = {edge, true, false, {}};
     const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
     {
         QPainter p(&s.base);

@@ -29,6 +29,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
 {
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
     const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
+    s.surfaces = {table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)}};
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
         QPainter p(&s.base);
@@ -96,6 +97,9 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     const QColor wall = walls[v % 3];
     const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(200, 160, 110), QColor(140, 95, 60)});
     const double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
+    s.surfaces = {kHeight, true, false, {}};
+    for (double y : shelves)
+        s.surfaces.stands.emplace_back(0, y, kWidth, 0);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -135,7 +139,9 @@ void buildMarket(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
-    const double counter = r.range(250, 275), backShelf = counter - r.range(80, 95);
+    // Each composition its own height of counter: seen from the stallholder's side, a child's, the street's.
+    const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -40 : 0), backShelf = counter - r.range(80, 95);
+    s.surfaces.stands.emplace_back(0, backShelf, kWidth, 0);
     const QColor stripe = anyOf(r, {QColor(200, 40, 40), QColor(40, 110, 60), QColor(40, 80, 160), QColor(230, 130, 30)});
     {
         QPainter p(&s.base);

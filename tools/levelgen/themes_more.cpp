@@ -309,6 +309,7 @@ void buildAquarium(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(235, 250, 255);
     const double sand = 360 + v * 20;
+    s.surfaces = {sand, true, true, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -317,7 +318,11 @@ void buildAquarium(Scene& s, Rng& r, int v)
         verticalGradient(p, QRectF(0, 0, kWidth, sand), {{0, waters[v][0]}, {1, waters[v][1]}});
         lightRays(p, QRectF(0, 0, kWidth, sand), 5, r.seed());
         verticalGradient(p, QRectF(0, sand, kWidth, kHeight - sand), {{0, QColor(210, 190, 140)}, {1, QColor(180, 160, 110)}});
-        p.fillRect(QRectF(0, 0, kWidth, 12), QColor(40, 40, 45)); // the tank's rim
+        // The water's surface seen from below: a bright, rippled band.
+        verticalGradient(p, QRectF(0, 0, kWidth, 16), {{0, QColor(225, 245, 250)}, {1, withAlpha(waters[v][0], 0)}});
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1.2));
+        for (double x = 0; x < kWidth; x += 18)
+            p.drawArc(QRectF(x, 6 + std::fmod(x * 0.37, 4.0), 18, 6), 0, 180 * 16);
     }
     noiseTexture(s.base, QRect(0, int(sand), kWidth, kHeight - int(sand)), 3, 12, r.seed());
     group(s, r, Seaweed, many(s, 4), {15, 339, sand + 5, sand + 30}, 0.9, 1.2, {QColor(60, 140, 70)});
@@ -440,6 +445,7 @@ void buildPier(Scene& s, Rng& r, int v)
     const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
     water(s, r, d, horizon, kHeight, QColor(30, 80, 100));
+    s.surfaces.stands.emplace_back(0, deck, kWidth, kHeight - deck);
     {
         QPainter p(&s.base);
         planks(p, QRectF(0, deck, kWidth, kHeight - deck), QColor(150, 115, 80), 14, true, r.seed());
@@ -469,6 +475,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 244, 230);
     const double table = 200 + v * 30;
+    s.surfaces = {table, true, false, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);

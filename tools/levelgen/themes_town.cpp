@@ -90,7 +90,10 @@ void buildHarbour(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v + 1, r);
     s.finish.tint = d.tint;
-    const double horizon = r.range(190, 215), quay = r.range(360, 380);
+    // Each composition its own waterline: a high quay seen from the water, a low one, between.
+    const double horizon = r.range(190, 215) - (v % 3 == 1 ? 60 : 0), quay = r.range(360, 380) - (v % 3 == 2 ? 60 : 0);
+    s.surfaces.ground = quay;
+    s.light.water.emplace_back(horizon, quay);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -149,6 +152,7 @@ void buildNightTown(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(235, 240, 255);
     s.finish.vignette = 0.3;
     const double street = 300 + v % 3 * 30 + r.range(0, 15);
+    s.surfaces.ground = street;
     const QPointF moonAt(r.range(60, 294), r.range(50, 110));
     {
         QPainter p(&s.base);

@@ -1,6 +1,7 @@
 #include "tools/levelgen/validator.h"
 
 #include "game/levelrecord.h"
+#include "tools/levelgen/scenerules.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -22,6 +23,7 @@ const char* faultName(Fault f)
     case Fault::Invisible: return "invisible difference";
     case Fault::ColourBlind: return "unseen by colour-blind players";
     case Fault::OffCentre: return "off-centre point";
+    case Fault::SameLayout: return "same layout";
     case Fault::LookAlike: return "look-alike levels";
     case Fault::ThemeTooSoon: return "theme back too soon";
     }
@@ -147,27 +149,47 @@ Report validateLevel(const QByteArray& rec)
     return r;
 }
 
-ClosestPair checkLookAlikes(std::vector<Report>& reports, int firstLevel)
+namespace {
+using Thumb = std::vector<float>;
+// Every pair of left pictures held at least `least` apart by `distance` on
+// their thumbnails; `says` words the fault for two level numbers and their distance.
+ClosestPair checkPairs(std::vector<Report>& reports, int firstLevel, Thumb (*thumb)(const QImage&),
+                       double (*distance)(const Thumb&, const Thumb&), double least, Fault fault,
+                       QString (*says)(int, int, double), double farthest)
 {
-    ClosestPair closest;
-    std::vector<std::vector<float>> thumbs;
+    ClosestPair closest{0, 0, farthest};
+    std::vector<Thumb> thumbs;
     for (const Report& r : reports)
-        thumbs.push_back(r.left.isNull() ? std::vector<float>() : thumbnail(r.left));
+        thumbs.push_back(r.left.isNull() ? Thumb() : thumb(r.left));
     for (std::size_t i = 0; i < reports.size(); ++i)
         for (std::size_t j = i + 1; j < reports.size(); ++j) {
             if (thumbs[i].empty() || thumbs[j].empty())
                 continue;
-            const double d = sceneDistance(thumbs[i], thumbs[j]);
+            const double d = distance(thumbs[i], thumbs[j]);
             if (d < closest.distance)
                 closest = {firstLevel + int(i), firstLevel + int(j), d};
-            if (d < kMinSceneDistance) {
-                const QString text = QStringLiteral("levels %1 and %2 look alike (%3 of 255 apart)")
-                                         .arg(firstLevel + int(i)).arg(firstLevel + int(j)).arg(d, 0, 'f', 1);
-                reports[i].fail(Fault::LookAlike, text);
-                reports[j].fail(Fault::LookAlike, text);
+            if (d < least) {
+                const QString text = says(firstLevel + int(i), firstLevel + int(j), d);
+                reports[i].fail(fault, text);
+                reports[j].fail(fault, text);
             }
         }
     return closest;
+}
+} // namespace
+
+ClosestPair checkLookAlikes(std::vector<Report>& reports, int firstLevel)
+{
+    return checkPairs(reports, firstLevel, thumbnail, sceneDistance, kMinSceneDistance, Fault::LookAlike, [](int a, int b, double d) {
+        return QStringLiteral("levels %1 and %2 look alike (%3 of 255 apart)").arg(a).arg(b).arg(d, 0, 'f', 1);
+    }, 255);
+}
+
+ClosestPair checkLayouts(std::vector<Report>& reports, int firstLevel)
+{
+    return checkPairs(reports, firstLevel, layoutThumbnail, layoutDistance, kMinLayoutDistance, Fault::SameLayout, [](int a, int b, double d) {
+        return QStringLiteral("levels %1 and %2 share a layout (%3 apart)").arg(a).arg(b).arg(d, 0, 'f', 2);
+    }, 2);
 }
 
 void checkThemeSpacing(std::vector<Report>& reports, int firstLevel, const std::vector<int>& themeOfLevel)

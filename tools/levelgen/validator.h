@@ -28,6 +28,7 @@ enum class Fault {
     OffCentre,       // a point away from the middle of its visible change
     LookAlike,       // two levels whose pictures look alike
     ThemeTooSoon,    // a theme back within kThemeWindow levels
+    SameLayout,      // two levels with the same arrangement (see layoutDistance)
 };
 const char* faultName(Fault f);
 
@@ -59,6 +60,8 @@ struct ClosestPair {
     double distance = 255;
 };
 ClosestPair checkLookAlikes(std::vector<Report>& reports, int firstLevel);
+// Every pair of left pictures laid out differently enough (kMinLayoutDistance).
+ClosestPair checkLayouts(std::vector<Report>& reports, int firstLevel);
 void checkThemeSpacing(std::vector<Report>& reports, int firstLevel, const std::vector<int>& themeOfLevel);
 
 } // namespace levelgen

@@ -157,9 +157,11 @@ private slots:
             {Barrel, {60, 260}}, {Barrel, {180, 250}}, {Barrel, {290, 270}},
             {Barrel, {70, 400}}, {Barrel, {190, 390}}, {Barrel, {300, 410}}};
         Scene s = field(lit(Lighting::Sun, {177, 185}), barrels);
+        int shade = 0;
         for (Obj& o : s.objs) {
             o.scale = 0.7; // the size of a click square, as small things are
             o.deny = Recolour | Shade | Detail; // only changes of outline: removed or resized
+            o.c1 = QColor(80 + 32 * shade++, 100, 60); // no two alike: a twin carries no difference
         }
         castShadows(s);
         QVERIFY(measure(s).reach > 2 * kSquareHalf + 2 * kMaxSpill);

@@ -1,0 +1,606 @@
+#include "tools/levelgen/scenerules.h"
+
+#include "tools/levelgen/kinds.h"
+#include "tools/levelgen/metrics.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace levelgen {
+
+const char* sceneRuleName(SceneRule rule)
+{
+    switch (rule) {
+    case SceneRule::Support: return "support";
+    case SceneRule::Overlap: return "overlap";
+    case SceneRule::Depth: return "depth";
+    case SceneRule::Size: return "size";
+    case SceneRule::Copies: return "copies";
+    case SceneRule::Letters: return "letters";
+    case SceneRule::EdgeCut: return "edge cut";
+    case SceneRule::EmptyBand: return "empty band";
+    case SceneRule::ColourOnly: return "colour only";
+    case SceneRule::Palette: return "palette";
+    case SceneRule::Unfair: return "unfair difference";
+    case SceneRule::Spread: return "spread";
+    case SceneRule::Layout: return "layout";
+    }
+    return "?";
+}
+
+namespace {
+bool oneOf(int kind, std::initializer_list<K> kinds) { return std::find(kinds.begin(), kinds.end(), K(kind)) != kinds.end(); }
+
+// The object's own box in the picture, without the antialiasing margin.
+QRectF tight(const Obj& o) { return QRectF(bounds(o)).adjusted(2, 2, -2, -2); }
+
+QString named(const Scene& s, int i)
+{
+    const Obj& o = s.objs[std::size_t(i)];
+    return QStringLiteral("%1 at (%2, %3)").arg(QString::fromLatin1(kindOf(o.kind).name)).arg(int(o.pos.x())).arg(int(o.pos.y()));
+}
+
+// Big things the scene is built around; others stand in front of them.
+bool isBackdrop(int kind) { return oneOf(kind, {House, Tree, Fir, Palm, Lighthouse, SweepWell, Cloud, Planet}); }
+
+bool onStand(const Scene& s, const Obj& o)
+{
+    for (const QRectF& r : s.surfaces.stands)
+        if (o.pos.x() >= r.left() - 4 && o.pos.x() <= r.right() + 4 && o.pos.y() >= r.top() - 4 && o.pos.y() <= r.bottom() + 4)
+            return true;
+    return false;
+}
+
+
+bool onHouse(const Scene& s, const Obj& o)
+{
+    for (const Obj& h : s.objs)
+        if (h.visible && h.kind == House && tight(h).contains(o.pos))
+            return true;
+    return false;
+}
+
+// Standing on the top of another thing (fruit in its crate, a jug on a barrel).
+bool onTopOfAnother(const Scene& s, const Obj& o)
+{
+    for (const Obj& u : s.objs) {
+        if (&u == &o || !u.visible || restOf(u) != Rest::Ground)
+            continue;
+        const QRectF t = tight(u);
+        if (o.pos.x() >= t.left() && o.pos.x() <= t.right() && std::abs(o.pos.y() - t.top()) <= 6 && u.pos.y() > o.pos.y() + 4)
+            return true;
+    }
+    return false;
+}
+
+// Set on another thing by setOnTop: it rests on that one.
+bool setOnOther(const Obj& o) { return o.depthY > 0; }
+bool restsOn(const Obj& top, const Obj& under) { return top.depthY > 0 && std::abs(top.depthY - under.pos.y() - 0.01) < 0.02; }
+
+double depthOf(const Obj& o) { return o.depthY > 0 ? o.depthY : o.pos.y(); }
+
+bool seaFloorKind(int kind) { return oneOf(kind, {Coral, Seaweed, Shell, Starfish, Crab, TreasureChest, Rock, Anchor}); }
+} // namespace
+
+bool inWater(const Scene& s, double y)
+{
+    for (const auto& [y0, y1] : s.light.water)
+        if (y > y0 + 4 && y < y1 - 1)
+            return true;
+    return false;
+}
+
+Rest restOf(const Obj& o)
+{
+    switch (o.kind) {
+    case Cloud: case Star: case Moon: case Planet: case Satellite: case Asteroid: case Kite: case Balloon:
+    case Butterfly: case Dragonfly:
+        return Rest::Air;
+    case Bird:
+        return o.shape == 1 ? Rest::Air : Rest::Ground;
+    case Boat: case Buoy: case Swan: case Coot: case Duck:
+        return Rest::Water;
+    case Fish: case Jellyfish: case Bubbles: case Seahorse: case Octopus:
+        return Rest::Swims;
+    case Clock: case Frame: case Heart: case Paprika: case Salami:
+        return Rest::Wall;
+    case Window: case Door: case Chimney: case NumberPlate: case Sign: case Bunting: case Bulb:
+        return Rest::Part;
+    default:
+        return Rest::Ground;
+    }
+}
+
+bool comesAsSet(int kind)
+{
+    return oneOf(kind, {Window, Bunting, Fence, FencePost, Bulb, Paprika, Star, Tree, Fir, Bush, Reed, Seaweed, Coral, Flower,
+                        Tulip, CornStalk, Sunflower, Cabbage, Cloud, Books, Grapes, Panel, Palm, Rock});
+}
+
+bool carriesWriting(int kind) { return oneOf(kind, {NumberPlate, Milestone, PriceTag, Mailbox, TramStop, Tram, Clock, Sign, Signpost}); }
+
+bool isSparkle(int kind) { return oneOf(kind, {Star, Bulb, Bubbles}); }
+
+double realHeight(int kind)
+{
+    static const std::map<int, double> cm = {
+        {Barrel, 90}, {Crate, 50},
+        {Cat, 30}, {Dog, 50}, {Puli, 45}, {Sheep, 90}, {Goat, 80}, {Horse, 170}, {Donkey, 130}, {Cattle, 150}, {Pig, 80},
+        {Chicken, 40}, {Goose, 70}, {Rabbit, 30}, {Fox, 50}, {Deer, 130}, {Wolf, 80}, {Bear, 120}, {Llama, 170},
+        {Calf, 100}, {Lamb, 60}, {Boar, 80}, {Mangalica, 70}, {Buffalo, 150}, {Camel, 200}, {Bench, 80}, {Chair, 90},
+        {Stool, 45}, {BarStool, 75}, {Table, 75}, {Haybale, 110}, {Pumpkin, 35}, {Fruit, 8}, {Bread, 12}, {Jug, 25},
+        {Bowl, 12}, {Pot, 22}, {MilkCan, 60}, {Bucket, 30}, {WateringCan, 35}, {Basket, 35}, {Cabbage, 25},
+        {Sunflower, 180}, {CornStalk, 200}, {Bush, 100},
+        {Cactus, 150}, {Tent, 150}, {Snowman, 150}, {Scarecrow, 180}, {Beehive, 70}, {Bicycle, 100},
+        {Wheelbarrow, 70}, {Mailbox, 120}, {Signpost, 200}, {Birdbath, 80}, {Stump, 50}, {Campfire, 40},
+        {DeckChair, 90}, {Parasol, 220}, {Sandcastle, 40}, {Lifebuoy, 80}, {Bollard, 60}, {Stork, 110},
+        {Heron, 90}, {Flamingo, 120}, {Pelican, 110}, {Gull, 40}, {Pigeon, 30}, {Crow, 45}, {Magpie, 45},
+        {Bustard, 100}, {Cormorant, 80},
+        {Chamois, 80}, {Churn, 90}, {Amphora, 60}, {Demijohn, 50}, {Lantern, 40}, {Kettle, 25},
+        {TreasureChest, 50}, {Sled, 30}, {Rover, 150}, {Astronaut, 180},
+    };
+    const auto it = cm.find(kind);
+    return it == cm.end() ? 0 : it->second;
+}
+
+double paintedHeight(const Obj& o) { return kindOf(o.kind).box.height() * o.scale; }
+
+namespace {
+// Indoors, what shines or floats is stuck or hung on the wall (star stickers, balloons).
+Rest restIn(const Scene& s, const Obj& o)
+{
+    const Rest r = restOf(o);
+    const bool room = s.surfaces.wall && !s.surfaces.afloat;
+    return room && (r == Rest::Air || o.kind == Window) ? Rest::Wall : r;
+}
+} // namespace
+
+std::vector<Breach> supportBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    const Surfaces& f = s.surfaces;
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        if (!o.visible && !o.spare)
+            continue;
+        const double y = o.pos.y();
+        const bool stand = onStand(s, o) || setOnOther(o) || onTopOfAnother(s, o);
+        QString why;
+        switch (restIn(s, o)) {
+        case Rest::Ground: {
+            if (stand || (f.afloat && !seaFloorKind(o.kind)))
+                break;
+            const double tolerance = isBackdrop(o.kind) ? 40 : 6;
+            // Big things at the far edge of the water stand on its far shore.
+            const bool farShore = isBackdrop(o.kind) && std::any_of(s.light.water.begin(), s.light.water.end(),
+                                                                    [&](const auto& band) { return y < band.first + 16; });
+            if (inWater(s, y) && !farShore)
+                why = QStringLiteral("stands on water");
+            else if (f.ground > 0 && y < f.ground - tolerance)
+                why = f.wall ? QStringLiteral("hangs on the wall with nothing to stand on") : QStringLiteral("floats above the ground");
+            break;
+        }
+        case Rest::Water:
+            if (!stand && !f.wall && !inWater(s, y))
+                why = QStringLiteral("floats out of the water");
+            break;
+        case Rest::Swims:
+            if (!stand && !f.afloat && !inWater(s, y))
+                why = QStringLiteral("swims out of the water");
+            break;
+        case Rest::Wall:
+            if (!stand && !onHouse(s, o) && !(f.wall && y < f.ground + 2))
+                why = QStringLiteral("hangs with no wall behind it");
+            break;
+        case Rest::Air:
+            if (oneOf(o.kind, {Butterfly, Dragonfly}) && inWater(s, y))
+                why = QStringLiteral("rests on water");
+            break;
+        case Rest::Part:
+            break;
+        }
+        if (!why.isEmpty())
+            out.push_back({SceneRule::Support, i, -1, named(s, i) + QLatin1Char(' ') + why});
+    }
+    return out;
+}
+
+namespace {
+bool standsOnSomething(const Scene& s, const Obj& o)
+{
+    const Rest r = restIn(s, o);
+    return r == Rest::Ground || r == Rest::Water || r == Rest::Wall;
+}
+double shareOfSmaller(const QRectF& a, const QRectF& b)
+{
+    const QRectF both = a & b;
+    if (both.isEmpty())
+        return 0;
+    return both.width() * both.height() / std::max(1.0, std::min(a.width() * a.height(), b.width() * b.height()));
+}
+} // namespace
+
+std::vector<Breach> overlapBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        const Obj& a = s.objs[std::size_t(i)];
+        if (!a.visible || !standsOnSomething(s, a) || isBackdrop(a.kind))
+            continue;
+        for (int j = i + 1; j < int(s.objs.size()); ++j) {
+            const Obj& b = s.objs[std::size_t(j)];
+            if (!b.visible || !standsOnSomething(s, b) || isBackdrop(b.kind) || restsOn(a, b) || restsOn(b, a) ||
+                (restIn(s, a) == Rest::Wall) != (restIn(s, b) == Rest::Wall))
+                continue;
+            const double share = shareOfSmaller(tight(a), tight(b));
+            const double sameDepth = 0.35 * std::min(paintedHeight(a), paintedHeight(b));
+            if (share > 0.15 && std::abs(a.pos.y() - b.pos.y()) < sameDepth)
+                out.push_back({SceneRule::Overlap, j, i, named(s, j) + QStringLiteral(" is drawn through ") + named(s, i)});
+        }
+    }
+    return out;
+}
+
+std::vector<Breach> drawOrderBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    for (const Breach& b : depthBreaches(s))
+        if (b.other < b.object && depthOf(s.objs[std::size_t(b.object)]) < depthOf(s.objs[std::size_t(b.other)]) - 4 &&
+            b.text.endsWith(QLatin1String("drawn over it")))
+            out.push_back(b);
+    return out;
+}
+
+std::vector<Breach> depthBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    const int n = int(s.objs.size());
+    for (int i = 0; i < n; ++i) {
+        const Obj& a = s.objs[std::size_t(i)];
+        if (!a.visible || !standsOnSomething(s, a) || restIn(s, a) == Rest::Wall)
+            continue;
+        for (int j = i + 1; j < n; ++j) {
+            const Obj& b = s.objs[std::size_t(j)];
+            if (!b.visible || !standsOnSomething(s, b) || restIn(s, b) == Rest::Wall || restsOn(b, a) || restsOn(a, b))
+                continue;
+            // Drawn later, b covers a: b must not stand further back (a thing
+            // set on another stands where that one does).
+            if (shareOfSmaller(tight(a), tight(b)) > 0.05 && depthOf(b) < depthOf(a) - 4 && !isBackdrop(a.kind))
+                out.push_back({SceneRule::Depth, j, i, named(s, j) + QStringLiteral(" stands behind ") + named(s, i) + QStringLiteral(" but is drawn over it")});
+            // Outdoors, the same kind further back is smaller.
+            const bool outdoors = !s.surfaces.wall && !s.surfaces.afloat && s.surfaces.ground > 0;
+            if (outdoors && a.kind == b.kind && !onStand(s, a) && !onStand(s, b) && !setOnOther(a) && !setOnOther(b)) {
+                const Obj& back = a.pos.y() < b.pos.y() ? a : b;
+                const Obj& front = a.pos.y() < b.pos.y() ? b : a;
+                if (front.pos.y() - back.pos.y() > 25 && back.scale > front.scale * 1.2)
+                    out.push_back({SceneRule::Depth, &back == &a ? i : j, &back == &a ? j : i,
+                                   named(s, &back == &a ? i : j) + QStringLiteral(" is further back but bigger")});
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<Breach> sizeBreaches(const Scene& s)
+{
+    // Pixels per centimetre of everything standing on the ground or floor at
+    // about the same depth. Small birds and creatures are left out: drawn to
+    // scale they would be too small to see.
+    std::vector<Breach> out;
+    const int n = int(s.objs.size());
+    std::vector<double> k(std::size_t(n), 0);
+    for (int i = 0; i < n; ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        if (o.visible && restOf(o) == Rest::Ground && realHeight(o.kind) > 0 && !setOnOther(o))
+            k[std::size_t(i)] = paintedHeight(o) / realHeight(o.kind);
+    }
+    for (int i = 0; i < n; ++i) {
+        if (!k[std::size_t(i)])
+            continue;
+        const Obj& a = s.objs[std::size_t(i)];
+        for (int j = i + 1; j < n; ++j) {
+            const Obj& b = s.objs[std::size_t(j)];
+            if (!k[std::size_t(j)] || std::abs(a.pos.y() - b.pos.y()) > 40 || onStand(s, a) != onStand(s, b))
+                continue;
+            const double ratio = k[std::size_t(i)] / k[std::size_t(j)];
+            if (ratio > kMaxSizeRatio || ratio < 1 / kMaxSizeRatio) {
+                const int big = ratio > 1 ? i : j, other = ratio > 1 ? j : i;
+                out.push_back({SceneRule::Size, big, other, named(s, big) + QStringLiteral(" is out of proportion with ") + named(s, other)});
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<Breach> copyBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    std::map<int, int> seen;
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        // A shelf holds one kind of thing in a row; spares show on the right.
+        // A flock on the wing and a shoal of fish are one set each.
+        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || onStand(s, o) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
+            continue;
+        if (++seen[o.kind] > kMaxCopies)
+            out.push_back({SceneRule::Copies, i, -1, QStringLiteral("more than %1 of %2").arg(kMaxCopies).arg(QString::fromLatin1(kindOf(o.kind).name))});
+    }
+    return out;
+}
+
+std::vector<Breach> letterBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        if ((!o.visible && !o.spare) || !carriesWriting(o.kind))
+            continue;
+        if (o.mirror)
+            out.push_back({SceneRule::Letters, i, -1, named(s, i) + QStringLiteral(" has its writing mirrored")});
+        else if (o.kind == Milestone || o.kind == PriceTag || (o.kind == NumberPlate && !onHouse(s, o)))
+            out.push_back({SceneRule::Letters, i, -1, named(s, i) + QStringLiteral(" carries a number that belongs to nothing")});
+    }
+    return out;
+}
+
+std::vector<Breach> edgeBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    const QRectF picture(0, 0, kWidth, kHeight);
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        if (!o.visible || comesAsSet(o.kind) || isBackdrop(o.kind) || restOf(o) == Rest::Part || o.kind == Moon)
+            continue;
+        const QRectF r = tight(o), in = r & picture;
+        if (in.width() < r.width() * 0.8 || in.height() < r.height() * 0.8)
+            out.push_back({SceneRule::EdgeCut, i, -1, named(s, i) + QStringLiteral(" is cut by the picture's edge")});
+    }
+    return out;
+}
+
+std::vector<QRect> bareSquares(const Scene& s)
+{
+    QImage cover(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    cover.fill(Qt::transparent);
+    {
+        QPainter p(&cover);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const Obj& o : s.objs)
+            if (o.visible)
+                paintObj(p, o);
+    }
+    const Surfaces& f = s.surfaces;
+    // Summed counts of bare pixels: neither covered by a thing nor open sky (or open water below the sea).
+    std::vector<int> sum(std::size_t((kWidth + 1) * (kHeight + 1)), 0);
+    const bool skyKnown = !s.light.sky.isNull();
+    for (int y = 0; y < kHeight; ++y) {
+        const auto* c = reinterpret_cast<const QRgb*>(cover.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(s.base.constScanLine(y));
+        const QRgb* sky = skyKnown ? reinterpret_cast<const QRgb*>(s.light.sky.constScanLine(y)) : nullptr;
+        const bool open = (f.afloat && (f.ground <= 0 || y < f.ground)) || (!skyKnown && !f.wall && f.ground > 0 && y < f.ground);
+        for (int x = 0; x < kWidth; ++x) {
+            const bool isSky = open || (sky && channelSum(b[x], sky[x]) <= 12);
+            const int bare = qAlpha(c[x]) < 40 && !isSky;
+            sum[std::size_t((y + 1) * (kWidth + 1) + x + 1)] = bare + sum[std::size_t(y * (kWidth + 1) + x + 1)] +
+                                                                sum[std::size_t((y + 1) * (kWidth + 1) + x)] - sum[std::size_t(y * (kWidth + 1) + x)];
+        }
+    }
+    // Summed luma and its square, so that a square showing painted detail
+    // (an awning, a skyline, hills) is not taken for a bare one.
+    std::vector<double> lum(std::size_t((kWidth + 1) * (kHeight + 1)), 0), lum2(lum.size(), 0);
+    for (int y = 0; y < kHeight; ++y) {
+        const auto* b = reinterpret_cast<const QRgb*>(s.base.constScanLine(y));
+        for (int x = 0; x < kWidth; ++x) {
+            const double l = qGray(b[x]);
+            const std::size_t at = std::size_t((y + 1) * (kWidth + 1) + x + 1), up = std::size_t(y * (kWidth + 1) + x + 1),
+                              left = std::size_t((y + 1) * (kWidth + 1) + x), diag = std::size_t(y * (kWidth + 1) + x);
+            lum[at] = l + lum[up] + lum[left] - lum[diag];
+            lum2[at] = l * l + lum2[up] + lum2[left] - lum2[diag];
+        }
+    }
+    auto spread = [&](int x, int y, int side) {
+        const auto box = [&](const std::vector<double>& v) {
+            const auto at = [&](int xx, int yy) { return v[std::size_t(yy * (kWidth + 1) + xx)]; };
+            return at(x + side, y + side) - at(x, y + side) - at(x + side, y) + at(x, y);
+        };
+        const double n = double(side) * side, mean = box(lum) / n;
+        return std::sqrt(std::max(0.0, box(lum2) / n - mean * mean));
+    };
+    auto bareIn = [&](int x, int y, int side) {
+        const auto at = [&](int xx, int yy) { return sum[std::size_t(yy * (kWidth + 1) + xx)]; };
+        return at(x + side, y + side) - at(x, y + side) - at(x + side, y) + at(x, y);
+    };
+    std::vector<QRect> out;
+    for (int y = 0; y + kBareSide <= kHeight; y += 6)
+        for (int x = 0; x + kBareSide <= kWidth; x += 6) {
+            const QRect sq(x, y, kBareSide, kBareSide);
+            if (bareIn(x, y, kBareSide) < kBareSide * kBareSide || spread(x, y, kBareSide) > kBareSpread)
+                continue;
+            if (std::none_of(out.begin(), out.end(), [&](const QRect& o) { return o.intersects(sq); }))
+                out.push_back(sq);
+        }
+    return out;
+}
+
+std::vector<Breach> emptyBandBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    for (const QRect& r : bareSquares(s))
+        out.push_back({SceneRule::EmptyBand, -1, -1, QStringLiteral("bare backdrop from (%1, %2) to (%3, %4)")
+                                                          .arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom())});
+    return out;
+}
+
+std::vector<Breach> sceneBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    for (auto rule : {supportBreaches, overlapBreaches, depthBreaches, sizeBreaches, copyBreaches, letterBreaches, edgeBreaches, emptyBandBreaches}) {
+        std::vector<Breach> b = rule(s);
+        out.insert(out.end(), b.begin(), b.end());
+    }
+    return out;
+}
+
+std::vector<QColor> naturalColours(int kind)
+{
+    const QColor brown(150, 100, 60), black(55, 50, 50), white(238, 234, 224), grey(140, 140, 145), ginger(215, 145, 75);
+    switch (kind) {
+    case Fruit: return {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 200, 50), QColor(240, 150, 30)};
+    case Pumpkin: return {QColor(235, 130, 30), QColor(240, 190, 60), QColor(235, 228, 205), QColor(95, 125, 60)};
+    case Cat: return {ginger, black, grey, white, QColor(120, 90, 60)};
+    case Dog: case Puli: case Goat: case Calf: case Llama: case Rabbit: case Horse: case Chicken:
+        return {brown, black, white, QColor(210, 170, 110), QColor(160, 80, 40)};
+    case Crab: return {QColor(220, 70, 40), QColor(230, 120, 50), QColor(150, 90, 50)};
+    case Starfish: return {QColor(240, 120, 60), QColor(215, 55, 50), QColor(245, 200, 70), QColor(150, 70, 120)};
+    case Shell: return {QColor(240, 200, 180), QColor(245, 240, 230), QColor(230, 160, 160), QColor(170, 120, 80)};
+    case Bird: return {QColor(110, 90, 70), grey, black, white, QColor(70, 110, 190)};
+    case Gull: case Goose: return {white, grey};
+    case Frog: case Lizard: return {QColor(90, 160, 60), QColor(140, 110, 60), QColor(60, 110, 50)};
+    case Mushroom: return {QColor(200, 60, 30), QColor(150, 100, 60), QColor(240, 235, 220)};
+    case Tree: return {QColor(70, 140, 60), QColor(110, 160, 60), QColor(220, 170, 50), QColor(210, 110, 40)};
+    case Grapes: return {QColor(110, 50, 110), QColor(170, 190, 80)};
+    case Watermelon: return {QColor(225, 60, 60), QColor(245, 210, 70)};
+    case Sunflower: return {QColor(245, 200, 40), QColor(230, 140, 40)};
+    case Pig: return {QColor(240, 170, 170), black, QColor(150, 100, 70)};
+    case Duck: return {white, brown, QColor(250, 210, 40)};
+    case Seahorse: case Octopus: return {QColor(245, 190, 60), QColor(240, 120, 90), QColor(150, 100, 60), QColor(200, 70, 60)};
+    case Heart: return {QColor(170, 70, 40), QColor(200, 40, 40), QColor(130, 80, 45)};
+    case Bread: case Pretzel: case ChimneyCake: return {QColor(200, 140, 70), QColor(170, 100, 45), QColor(225, 180, 110)};
+    case Cabbage: return {QColor(120, 170, 80), QColor(130, 60, 120)};
+    case Tulip: case Flower: return {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170), QColor(245, 240, 235), QColor(240, 130, 40), QColor(130, 70, 170)};
+    default: return {};
+    }
+}
+
+bool hasTwin(const Scene& s, int object)
+{
+    const Obj& a = s.objs[std::size_t(object)];
+    for (int j = 0; j < int(s.objs.size()); ++j) {
+        const Obj& b = s.objs[std::size_t(j)];
+        if (j == object || !b.visible || b.kind != a.kind || b.shape != a.shape)
+            continue;
+        const double ratio = a.scale / b.scale;
+        if (colourDistance(a.c1.rgb(), b.c1.rgb()) < kTwinColour && colourDistance(a.c2.rgb(), b.c2.rgb()) < kTwinColour &&
+            ratio > 0.88 && ratio < 1 / 0.88)
+            return true;
+    }
+    return false;
+}
+
+namespace {
+double meanLuma(const QImage& img, const QRect& r)
+{
+    const QRect in = r & img.rect();
+    if (in.isEmpty())
+        return 255;
+    double sum = 0;
+    for (int y = in.top(); y <= in.bottom(); ++y)
+        for (int x = in.left(); x <= in.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            sum += 0.3 * qRed(c) + 0.59 * qGreen(c) + 0.11 * qBlue(c);
+        }
+    return sum / (in.width() * in.height());
+}
+} // namespace
+
+QString unfairFor(const Scene& s, const QImage& left, int object)
+{
+    const Obj& o = s.objs[std::size_t(object)];
+    if (isSparkle(o.kind))
+        return QStringLiteral("a sparkle or tiny light");
+    const QRectF r = tight(o);
+    if (r.width() < kMinDifferencePx || r.height() < kMinDifferencePx)
+        return QStringLiteral("smaller than %1 px").arg(kMinDifferencePx);
+    if (hasTwin(s, object))
+        return QStringLiteral("one of identical twins");
+    if (!left.isNull()) {
+        const QRect box = r.toAlignedRect();
+        if (meanLuma(left, box) < 55 && meanLuma(left, box.adjusted(-10, -10, 10, 10)) < 60)
+            return QStringLiteral("dark on dark");
+    }
+    return {};
+}
+
+int maxColourOnly(int count) { return int(std::floor(kMaxColourOnlyShare * count + 1e-9)); }
+
+int mostInAQuarter(const std::vector<QPoint>& points)
+{
+    const int band = kHeight / 4;
+    int most = 0;
+    for (int y0 = -band; y0 < kHeight; y0 += 2) {
+        int in = 0;
+        for (const QPoint& p : points)
+            in += p.y() >= y0 && p.y() < y0 + band;
+        most = std::max(most, in);
+    }
+    return most;
+}
+
+bool crowded(const std::vector<QPoint>& points, int total) { return total >= 6 && 2 * mostInAQuarter(points) > total; }
+
+std::vector<Breach> differenceBreaches(const Scene& s, const QImage& left, const std::vector<Difference>& diffs)
+{
+    std::vector<Breach> out;
+    int colourOnly = 0;
+    std::vector<QPoint> points;
+    for (const Difference& d : diffs) {
+        points.push_back(d.point);
+        colourOnly += (d.mod & kColourOnlyMods) != 0;
+        if (d.object < 0 || d.object >= int(s.objs.size()))
+            continue;
+        const QString which = QStringLiteral("the %1 at (%2, %3)").arg(modName(d.mod)).arg(d.point.x()).arg(d.point.y());
+        const QString unfair = unfairFor(s, left, d.object);
+        if (!unfair.isEmpty())
+            out.push_back({SceneRule::Unfair, d.object, -1, which + QStringLiteral(" is on ") + unfair});
+        if (d.mod == Recolour) {
+            const Kind& k = kindOf(d.after.kind);
+            const QColor now = k.recolour == 3 ? d.after.c3 : k.recolour == 2 ? d.after.c2 : d.after.c1;
+            const std::vector<QColor> natural = k.recolour == 1 ? naturalColours(d.after.kind) : std::vector<QColor>();
+            if (!natural.empty() && std::none_of(natural.begin(), natural.end(), [&](const QColor& c) { return colourDistance(c.rgb(), now.rgb()) <= 70; }))
+                out.push_back({SceneRule::Palette, d.object, -1, which + QStringLiteral(" gives a %1 a colour it never has (%2)")
+                                                                     .arg(QString::fromLatin1(k.name)).arg(now.name())});
+        }
+    }
+    if (colourOnly > maxColourOnly(int(diffs.size())))
+        out.push_back({SceneRule::ColourOnly, -1, -1, QStringLiteral("%1 of %2 differences change colour only").arg(colourOnly).arg(diffs.size())});
+    if (crowded(points, int(points.size())))
+        out.push_back({SceneRule::Spread, -1, -1, QStringLiteral("more than half of the %1 differences in a quarter of the height").arg(points.size())});
+    return out;
+}
+
+std::vector<float> layoutThumbnail(const QImage& picture)
+{
+    // Grey means of 16 x 16 blocks, the picture's own mean taken away.
+    constexpr int block = 16;
+    const QImage img = picture.convertToFormat(QImage::Format_RGB32);
+    const int w = img.width() / block, h = img.height() / block;
+    std::vector<float> out(std::size_t(w * h), 0.f);
+    for (int y = 0; y < h * block; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < w * block; ++x)
+            out[std::size_t((y / block) * w + x / block)] += float(qGray(line[x])) / (block * block);
+    }
+    double mean = 0;
+    for (float v : out)
+        mean += v;
+    mean /= std::max<std::size_t>(1, out.size());
+    for (float& v : out)
+        v -= float(mean);
+    return out;
+}
+
+double layoutDistance(const std::vector<float>& a, const std::vector<float>& b)
+{
+    if (a.size() != b.size() || a.empty())
+        return 0;
+    double ab = 0, aa = 0, bb = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        ab += double(a[i]) * b[i], aa += double(a[i]) * a[i], bb += double(b[i]) * b[i];
+    if (aa <= 0 || bb <= 0)
+        return aa == bb ? 0 : 1;
+    return 1 - ab / std::sqrt(aa * bb);
+}
+
+} // namespace levelgen

@@ -1,0 +1,117 @@
+#pragma once
+// The rules a level's scene obeys so that it reads as a place and its
+// differences are worth finding, as plain functions on a scene (and on the
+// differences made to it). The generator tidies every scene with them and
+// the validator reports each breach; rules.h holds the pixel rules.
+#include "tools/levelgen/differ.h"
+#include "tools/levelgen/scene.h"
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace levelgen {
+
+enum class SceneRule {
+    Support,    // a thing with nothing it could rest on
+    Overlap,    // a thing drawn through another at the same depth
+    Depth,      // further back but bigger, or drawn in front of what stands before it
+    Size,       // out of proportion with what stands beside it
+    Copies,     // more than three of a kind that does not come as a set
+    Letters,    // writing mirrored, or on a thing that would not carry it
+    EdgeCut,    // a thing of note cut by the picture's edge
+    EmptyBand,  // a bare square of backdrop outside open sky
+    ColourOnly, // too many differences that only change colour
+    Palette,    // a new colour that kind of thing never has
+    Unfair,     // a difference on a twin, a sparkle, a tiny or a dark-on-dark thing
+    Spread,     // differences crowded into one band of the picture
+    Layout,     // two levels with the same arrangement
+};
+constexpr int kSceneRules = int(SceneRule::Layout) + 1;
+const char* sceneRuleName(SceneRule rule);
+
+struct Breach {
+    SceneRule rule;
+    int object = -1; // the thing at fault (index into Scene::objs), -1 for the whole picture
+    int other = -1;  // the thing it clashes with, when there is one
+    QString text;
+};
+
+// What a kind rests on.
+enum class Rest {
+    Ground, // the ground, a floor, a table top, a shelf or a deck
+    Water,  // floats (on dry floors indoors: a toy)
+    Wall,   // hangs on a wall or a house front
+    Air,    // flies or shines in the sky
+    Swims,  // in water or in space, where things drift
+    Part,   // belongs to another thing (a window, a door, a house number)
+};
+Rest restOf(const Obj& o);
+// Things that come as one set, many of a kind: a fence, bunting, a row of trees.
+bool comesAsSet(int kind);
+// Things with writing or digits on them.
+bool carriesWriting(int kind);
+// Whether y lies in one of the scene's bands of water.
+bool inWater(const Scene& s, double y);
+// Sparkles and tiny lights: never the thing a difference is made on.
+bool isSparkle(int kind);
+// The usual height of a kind, in centimetres (0: not known).
+double realHeight(int kind);
+// The painted height of an object, in pixels, as its kind's box says.
+double paintedHeight(const Obj& o);
+
+constexpr int kMaxCopies = 3;          // of one kind, unless it comes as a set
+constexpr double kMaxSizeRatio = 2.5;  // between two things side by side, in pixels per centimetre
+constexpr int kBareSide = 90;          // a bare square this big is an empty band
+constexpr double kBareSpread = 16;     // grey standard deviation of a backdrop square with nothing drawn on it
+constexpr int kMinDifferencePx = 12;   // a changed thing at least this wide and high
+constexpr int kTwinColour = 30;        // two things of a kind nearer in colour (and size) look identical
+constexpr double kMaxColourOnlyShare = 0.3;
+// Changes that leave the outline as it was and only paint the thing over (a
+// lamp lit or put out changes what it does, not its colour: not counted).
+constexpr unsigned kColourOnlyMods = Recolour | Shade | Pattern;
+
+// Each rule over a whole scene; the scene as the left picture shows it.
+std::vector<Breach> supportBreaches(const Scene& s);
+std::vector<Breach> overlapBreaches(const Scene& s);
+std::vector<Breach> depthBreaches(const Scene& s);
+// Of those, the things standing further back but drawn over a nearer one.
+std::vector<Breach> drawOrderBreaches(const Scene& s);
+std::vector<Breach> sizeBreaches(const Scene& s);
+std::vector<Breach> copyBreaches(const Scene& s);
+std::vector<Breach> letterBreaches(const Scene& s);
+std::vector<Breach> edgeBreaches(const Scene& s);
+// Squares of kBareSide px showing nothing but backdrop (sky excepted).
+std::vector<QRect> bareSquares(const Scene& s);
+std::vector<Breach> emptyBandBreaches(const Scene& s);
+// All the rules above.
+std::vector<Breach> sceneBreaches(const Scene& s);
+
+// The colours a kind of thing has in life; empty when any colour will do
+// (painted and dyed things). A recolour picks one of these.
+std::vector<QColor> naturalColours(int kind);
+// Whether an object has an identical twin in the scene (same kind, colour and size).
+bool hasTwin(const Scene& s, int object);
+// Why a thing cannot carry a difference (empty if it can): a twin, a sparkle,
+// smaller than kMinDifferencePx, or dark on a dark picture.
+QString unfairFor(const Scene& s, const QImage& left, int object);
+// At most kMaxColourOnlyShare of `count` differences may change colour only.
+int maxColourOnly(int count);
+// Whether points can be spread: with 6 or more, no quarter of the picture's
+// height holds more than half of `total`.
+bool crowded(const std::vector<QPoint>& points, int total);
+// The most points in any band a quarter of the picture's height.
+int mostInAQuarter(const std::vector<QPoint>& points);
+// The difference rules over a finished level.
+std::vector<Breach> differenceBreaches(const Scene& s, const QImage& left, const std::vector<Difference>& diffs);
+
+// How unalike two arrangements are: 1 minus the correlation of the two
+// pictures' mean-removed grey thumbnails (0: the same masses in the same places).
+std::vector<float> layoutThumbnail(const QImage& picture);
+double layoutDistance(const std::vector<float>& a, const std::vector<float>& b);
+// Chosen by looking at the closest pairs: 0.11 is the same harbour seen from
+// the other side; pairs at 0.13 and above are different places whose sky and
+// ground merely meet at the same height.
+constexpr double kMinLayoutDistance = 0.12;
+
+} // namespace levelgen

@@ -1,0 +1,231 @@
+#include "tools/levelgen/tidy.h"
+
+#include "tools/levelgen/kinds.h"
+#include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/scenerules.h"
+#include "tools/levelgen/themekit.h"
+
+#include <algorithm>
+#include <map>
+
+namespace levelgen {
+
+namespace {
+// Outdoors, things of a kind further back get the smaller of the kind's sizes.
+void smallerFurtherBack(Scene& s)
+{
+    if (s.surfaces.wall || s.surfaces.afloat || s.surfaces.ground <= 0)
+        return;
+    std::map<int, std::vector<std::size_t>> byKind;
+    for (std::size_t i = 0; i < s.objs.size(); ++i) {
+        const Obj& o = s.objs[i];
+        if (o.loose && o.depthY <= 0 && restOf(o) == Rest::Ground && !(o.deny & Resize))
+            byKind[o.kind].push_back(i);
+    }
+    for (auto& [kind, list] : byKind) {
+        std::vector<double> scales;
+        for (std::size_t i : list)
+            scales.push_back(s.objs[i].scale);
+        std::sort(scales.begin(), scales.end());
+        std::stable_sort(list.begin(), list.end(), [&](std::size_t a, std::size_t b) { return s.objs[a].pos.y() < s.objs[b].pos.y(); });
+        for (std::size_t k = 0; k < list.size(); ++k)
+            s.objs[list[k]].scale = scales[k];
+    }
+}
+
+// Things standing at about the same depth drawn to one scale: none is drawn
+// more than 1.8 times the middle pixels-per-centimetre of its neighbours.
+void keepInProportion(Scene& s)
+{
+    const int n = int(s.objs.size());
+    auto known = [&](const Obj& o) { return o.visible && restOf(o) == Rest::Ground && realHeight(o.kind) > 0 && o.depthY <= 0; };
+    for (int i = 0; i < n; ++i) {
+        Obj& o = s.objs[std::size_t(i)];
+        if (!known(o) || o.kind == House || (o.deny & Resize)) // something is set on it
+            continue;
+        std::vector<double> ks;
+        for (const Obj& other : s.objs)
+            if (&other != &o && known(other) && std::abs(other.pos.y() - o.pos.y()) < 40)
+                ks.push_back(paintedHeight(other) / realHeight(other.kind));
+        if (ks.size() < 2)
+            continue;
+        std::nth_element(ks.begin(), ks.begin() + std::ptrdiff_t(ks.size() / 2), ks.end());
+        const double median = ks[ks.size() / 2], k = paintedHeight(o) / realHeight(o.kind);
+        if (k > 1.8 * median) // only ever smaller: a thing grown could reach into its neighbour
+            o.scale *= 1.8 * median / k;
+    }
+}
+
+// Takes away the marked objects and whatever was set on them.
+void takeAway(Scene& s, std::vector<bool> gone)
+{
+    for (std::size_t i = 0; i < s.objs.size(); ++i)
+        if (gone[i])
+            for (std::size_t j = 0; j < s.objs.size(); ++j)
+                if (s.objs[j].depthY > 0 && std::abs(s.objs[j].depthY - s.objs[i].pos.y() - 0.01) < 0.02 &&
+                    std::abs(s.objs[j].pos.x() - s.objs[i].pos.x()) < 40)
+                    gone[j] = true;
+    std::vector<Obj> kept;
+    for (std::size_t i = 0; i < s.objs.size(); ++i)
+        if (!gone[i])
+            kept.push_back(s.objs[i]);
+    s.objs = std::move(kept);
+}
+} // namespace
+
+void drawNearerLater(Scene& s)
+{
+    for (int moves = 0; moves < 40; ++moves) {
+        const std::vector<Breach> order = drawOrderBreaches(s);
+        const auto wrong = std::find_if(order.begin(), order.end(), [](const Breach& b) { return b.other < b.object; });
+        if (wrong == order.end())
+            return;
+        const Obj further = s.objs[std::size_t(wrong->object)];
+        s.objs.erase(s.objs.begin() + wrong->object);
+        s.objs.insert(s.objs.begin() + wrong->other, further);
+    }
+}
+
+void tidyScene(Scene& s)
+{
+    for (Obj& o : s.objs)
+        if (carriesWriting(o.kind))
+            o.mirror = false, o.deny |= Mirror;
+    keepInProportion(s);
+    smallerFurtherBack(s);
+    drawNearerLater(s);
+    for (int pass = 0; pass < 6; ++pass) {
+        std::vector<bool> gone(s.objs.size(), false);
+        bool any = false;
+        for (auto rule : {letterBreaches, supportBreaches, edgeBreaches, copyBreaches, overlapBreaches, depthBreaches, sizeBreaches})
+            for (const Breach& b : rule(s))
+                if (b.object >= 0 && !gone[std::size_t(b.object)] && (b.other < 0 || !gone[std::size_t(b.other)]))
+                    gone[std::size_t(b.object)] = any = true;
+        if (!any)
+            return;
+        takeAway(s, gone);
+    }
+}
+
+void distinguishTwins(Scene& s, Rng& r)
+{
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        if (!hasTwin(s, i))
+            continue;
+        Obj& o = s.objs[std::size_t(i)];
+        const std::vector<QColor> natural = naturalColours(o.kind);
+        for (int tries = 0; tries < 6 && hasTwin(s, i); ++tries) {
+            if (!natural.empty() && tries < 3)
+                o.c1 = vary(natural[r.next() % natural.size()], r, 0.05);
+            else
+                o.c1 = shade(o.c1, (tries + i) % 2 ? 1.3 + 0.1 * tries : 0.7 - 0.05 * tries);
+        }
+    }
+}
+
+namespace {
+bool isBackdropKind(int kind) { return kind == House || kind == Tree || kind == Fir || kind == Palm || kind == Cloud; }
+
+int copiesOf(const Scene& s, int kind)
+{
+    int n = 0;
+    for (const Obj& o : s.objs)
+        n += (o.visible || o.spare) && o.kind == kind;
+    return n;
+}
+
+// A thing that stands on the ground here already, to have one more of.
+const Obj* groundTemplate(const Scene& s, Rng& r, double y)
+{
+    std::vector<const Obj*> sets, others;
+    const Rest wanted = inWater(s, y) ? Rest::Water : Rest::Ground;
+    for (const Obj& o : s.objs) {
+        if (!o.visible || o.spare || o.depthY > 0 || restOf(o) != wanted || std::abs(o.pos.y() - y) > 160)
+            continue;
+        if (comesAsSet(o.kind) && o.kind != Books)
+            sets.push_back(&o);
+        else if (o.loose && copiesOf(s, o.kind) < kMaxCopies && kindOf(o.kind).box.width() * o.scale < 60)
+            others.push_back(&o);
+    }
+    if (!sets.empty())
+        return sets[r.next() % sets.size()];
+    return others.empty() ? nullptr : others[r.next() % others.size()];
+}
+} // namespace
+
+void addSpares(Scene& s, Rng& r, int n)
+{
+    std::vector<std::size_t> models;
+    for (std::size_t i = 0; i < s.objs.size(); ++i) {
+        const Obj& o = s.objs[i];
+        if (o.visible && !o.spare && o.loose && o.depthY <= 0 && restOf(o) == Rest::Ground && !comesAsSet(o.kind) &&
+            (kindOf(o.kind).mods & Add) && copiesOf(s, o.kind) < kMaxCopies)
+            models.push_back(i);
+    }
+    for (int added = 0, tries = 0; added < n && !models.empty() && tries < 40; ++tries) {
+        const Obj model = s.objs[models[r.next() % models.size()]];
+        if (copiesOf(s, model.kind) >= kMaxCopies)
+            continue;
+        Obj probe = model;
+        probe.pos += QPointF(r.range(-90, 90), r.range(-25, 25));
+        probe.seed = std::uint32_t(r.next());
+        const QRect mine = bounds(probe);
+        if (!QRect(4, 4, kWidth - 8, kHeight - 8).contains(mine) || probe.pos.y() < s.surfaces.ground + 4)
+            continue;
+        bool free = true;
+        for (const Obj& o : s.objs)
+            free = free && (!(o.visible || o.spare) || isBackdropKind(o.kind) || !bounds(o).intersects(mine));
+        if (!free)
+            continue;
+        probe.c1 = shade(probe.c1, r.chance(0.5) ? 1.3 : 0.75); // its own look, no twin
+        probe.spare = true;
+        probe.visible = false;
+        probe.deny = 0;
+        s.objs.push_back(probe);
+        ++added;
+    }
+}
+
+void furnishBareSquares(Scene& s, Rng& r)
+{
+    for (int round = 0; round < 6; ++round) {
+        const std::vector<QRect> bare = bareSquares(s);
+        if (bare.empty())
+            return;
+        for (const QRect& sq : bare) {
+            const QPointF c = QRectF(sq).center();
+            if (s.surfaces.wall && c.y() < s.surfaces.ground - 30) {
+                // Walls carry pictures and windows.
+                // Windows high on a room's wall; pictures anywhere (between shelves too).
+                const bool window = c.y() < 170 && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4));
+                if (!window && copiesOf(s, Frame) >= kMaxCopies)
+                    continue;
+                Obj& o = put(s, window ? Window : Frame, c.x() + r.range(-10, 10), c.y() + (window ? 25 : 0), r.range(1.5, 1.9),
+                             window ? QColor(245, 242, 235) : anyOf(r, {QColor(200, 160, 70), QColor(120, 80, 50), QColor(60, 60, 65)}),
+                             anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}),
+                             anyOf(r, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200)}));
+                o.mirror = false;
+                o.variant = int(r.next() % 16) & ((1 << kindOf(o.kind).details) - 1);
+                continue;
+            }
+            const Obj* t = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
+            if (!t)
+                continue;
+            const Obj model = *t;
+            const int n = comesAsSet(model.kind) ? r.between(2, 3) : 1;
+            for (int k = 0; k < n; ++k) {
+                const double y = std::max(s.surfaces.ground + 8, sq.top() + sq.height() * (0.55 + 0.4 * r.real()));
+                const double x = sq.left() + sq.width() * (0.2 + 0.6 * r.real());
+                Obj& o = put(s, K(model.kind), x, y, model.scale * (1 + (y - model.pos.y()) / 900.0), vary(model.c1, r, 0.08), model.c2, model.c3);
+                o.loose = true;
+                o.groundMove = true;
+                o.shape = model.shape;
+                o.count = model.count;
+            }
+        }
+        depthSort(s);
+        tidyScene(s);
+    }
+}
+
+} // namespace levelgen

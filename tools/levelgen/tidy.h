@@ -1,0 +1,27 @@
+#pragma once
+// Holding a composed scene to the scene rules: writing the right way round,
+// things the same kind smaller further back, nothing floating, drawn through
+// another, cut by the edge or copied a fourth time; then the bare squares
+// furnished with what that part of the picture would hold.
+#include "tools/levelgen/rng.h"
+#include "tools/levelgen/scene.h"
+
+namespace levelgen {
+
+// Takes away what breaks the support, overlap, depth, size, copies, letters
+// and edge rules (and what stood on it), after setting right what can be set right.
+void tidyScene(Scene& s);
+// Gives each of a group of identical things a look of its own (another of
+// its kind's colours, or a lighter or darker coat), so no two are twins.
+void distinguishTwins(Scene& s, Rng& r);
+// Hides up to `n` more things of kinds the scene has (never a fourth copy),
+// each on free ground near one of its kind, for a difference to show.
+void addSpares(Scene& s, Rng& r, int n);
+// Puts what stands nearer after what it stands in front of, in drawing order
+// (run again after any sort of the loose things).
+void drawNearerLater(Scene& s);
+// Fills each bare square (see bareSquares) with a thing the scene already
+// has there: a picture or window on a wall, a bush or a stone on the ground.
+void furnishBareSquares(Scene& s, Rng& r);
+
+} // namespace levelgen
