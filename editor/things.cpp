@@ -203,10 +203,15 @@ Survey surveyPhoto(const cv::Mat& left)
         segStats.at<int>(l, cv::CC_STAT_HEIGHT) = std::max(0, y1[size_t(l)] - y0[size_t(l)] + 1);
         segStats.at<int>(l, cv::CC_STAT_AREA) = area[size_t(l)];
     }
-    for (Thing& t : thingsOf(shifted, segStats, n, salience, s.apart, labF, false)) {
-        cv::Mat region = labF(t.box);
-        const cv::Scalar m = cv::mean(region, t.mask);
-        if (std::hypot(m[1], m[2]) >= kMinChroma)
+    // Only a whole coloured thing on a calm ground of another colour: a
+    // segment that is part of a larger area (a highlight, a shade of a
+    // lens) turned to another hue reads as a stain.
+    for (Thing& t : thingsOf(shifted, segStats, n, salience, s.apart, labF, true)) {
+        const cv::Rect area = cv::Rect(t.box.x - 5, t.box.y - 5, t.box.width + 10, t.box.height + 10) &
+                              cv::Rect(0, 0, left.cols, left.rows);
+        const cv::Mat ring = maskIn(t, area, 5) & ~maskIn(t, area, 2);
+        const cv::Scalar m = cv::mean(labF(t.box), t.mask), around = cv::mean(labF(area), ring);
+        if (std::hypot(m[1], m[2]) >= kMinChroma && std::hypot(m[1] - around[1], m[2] - around[2]) >= kMinChroma)
             s.segments.push_back(std::move(t));
     }
     return s;
