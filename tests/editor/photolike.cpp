@@ -124,6 +124,18 @@ void paintEdit(QImage& image, QPoint centre, int radius, int style)
     }
 }
 
+QImage plainWallWithTwoSpecks()
+{
+    QImage wall(800, 1000, QImage::Format_RGB32);
+    wall.fill(QColor(190, 182, 170));
+    for (QPoint c : {QPoint(250, 300), QPoint(500, 700)})
+        for (int y = -8; y <= 8; ++y)
+            for (int x = -11; x <= 11; ++x)
+                if (x * x + 2 * y * y <= 120)
+                    wall.setPixel(c + QPoint(x, y), qRgb(80, 70, 60));
+    return wall;
+}
+
 QString debianPhoto(const char* name)
 {
     return QStringLiteral("/usr/share/backgrounds/mate/nature/%1.jpg").arg(QLatin1String(name));

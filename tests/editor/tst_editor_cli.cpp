@@ -119,13 +119,7 @@ void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
 void EditorCliTest::fewerThanAskedIsItsOwnExitStatus()
 {
     // A plain wall with two specks: room for two natural differences, not ten.
-    QImage wall(800, 1000, QImage::Format_RGB32);
-    wall.fill(QColor(190, 182, 170));
-    for (QPoint c : {QPoint(250, 300), QPoint(500, 700)})
-        for (int y = -8; y <= 8; ++y)
-            for (int x = -11; x <= 11; ++x)
-                if (x * x + 2 * y * y <= 120)
-                    wall.setPixel(c + QPoint(x, y), qRgb(80, 70, 60));
+    const QImage wall = plainWallWithTwoSpecks();
     QVERIFY(wall.save(path("wall.png")));
     const Run r = runEditor({"--auto", "10", path("wall.png"), "-o", path("wall.DAT")});
     QCOMPARE(r.exit, int(editor::kExitFewer));

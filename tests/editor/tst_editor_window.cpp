@@ -383,14 +383,7 @@ void EditorWindowTest::unsavedDifferencesAreAskedAbout()
 
 void EditorWindowTest::aPlainPhotoOffersTheNumberItHolds()
 {
-    // A plain wall with two specks on it.
-    QImage wall(800, 1000, QImage::Format_RGB32);
-    wall.fill(QColor(190, 182, 170));
-    for (QPoint c : {QPoint(250, 300), QPoint(500, 700)})
-        for (int y = -8; y <= 8; ++y)
-            for (int x = -11; x <= 11; ++x)
-                if (x * x + 2 * y * y <= 120)
-                    wall.setPixel(c + QPoint(x, y), qRgb(80, 70, 60));
+    const QImage wall = editortest::plainWallWithTwoSpecks();
     const QString path = dir_->file("wall.png");
     QVERIFY(wall.save(path));
     EditorWindow w;
