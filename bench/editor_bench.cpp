@@ -1,5 +1,7 @@
 // The level maker's figures (make bench): the real kovra2-editor run on
-// 12-megapixel JPEGs our own code makes, as a player's batch would run it.
+// 12-megapixel JPEGs, as a player's batch would run it: --auto on a real
+// photograph (Debian's mate-backgrounds, enlarged to a phone camera's
+// 4000 x 3000), --pair on pictures our own code makes.
 //   kovra_editor_bench EDITOR
 #include "photolike.h"
 
@@ -33,7 +35,7 @@ double medianRunMs(const QString& editor, const QStringList& args, int runs, dou
         p.start(editor, args);
         p.waitForFinished(60000);
         ms.push_back(t.nsecsElapsed() / 1e6);
-        if (p.exitCode() != 0) {
+        if (p.exitCode() != 0 && p.exitCode() != 3) { // 3: fewer differences than asked, still a level
             std::fprintf(stderr, "kovra2-editor failed: %s\n", p.readAllStandardError().constData());
             return -1;
         }
@@ -57,12 +59,20 @@ int main(int argc, char** argv)
     for (int i = 0; i < 8; ++i)
         editortest::paintEdit(edited, QPoint(1300 + (i % 4) * 400, 500 + (i / 4) * 1000), 40, i);
     const QString original = dir.filePath("photo.jpg"), second = dir.filePath("edited.jpg");
+    const QString real = dir.filePath("wood.jpg");
+    const QImage wood(editortest::debianPhoto("Wood"));
+    if (wood.isNull()) {
+        std::fprintf(stderr, "no photo at %s (scripts/install-deps.sh installs mate-backgrounds)\n",
+                     qPrintable(editortest::debianPhoto("Wood")));
+        return 1;
+    }
+    editortest::writeBytes(real, editortest::jpegBytes(wood.scaled(4000, 3000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 90));
     editortest::writeBytes(original, editortest::jpegBytes(photo));
     editortest::writeBytes(second, editortest::jpegBytes(edited));
     double autoCpu = 0, pairCpu = 0;
-    const double autoMs = medianRunMs(editor, {"--auto", "10", original, "-o", dir.filePath("auto.DAT")}, 5, autoCpu);
+    const double autoMs = medianRunMs(editor, {"--auto", "10", real, "-o", dir.filePath("auto.DAT")}, 5, autoCpu);
     const double pairMs = medianRunMs(editor, {"--pair", original, second, "-o", dir.filePath("pair.DAT")}, 5, pairCpu);
-    std::printf("editor --auto 10, 12-MP JPEG, median of 5:   %6.0f ms   (target <= 2000 ms, ratio %.2f; CPU %.0f ms)\n",
+    std::printf("editor --auto 10, 12-MP photo, median of 5:  %6.0f ms   (target <= 2000 ms, ratio %.2f; CPU %.0f ms)\n",
                 autoMs, autoMs / 2000, autoCpu);
     std::printf("editor --pair, two 12-MP JPEGs, median of 5: %6.0f ms   (target <= 1000 ms, ratio %.2f; CPU %.0f ms)\n",
                 pairMs, pairMs / 1000, pairCpu);

@@ -1,52 +1,18 @@
 #include "editor/automaker.h"
 
 #include "editor/change.h"
+#include "editor/cvimage.h"
 #include "editor/maskedit.h"
+#include "editor/things.h"
 #include "tools/levelgen/rules.h"
 #include "tools/levelgen/rng.h"
 
 #include <opencv2/imgproc.hpp>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace editor {
-
-namespace {
-constexpr int kMargin = 12; // a spot's square and edit box stay on the picture
-
-// Where a photo has detail worth changing: local gradient strength.
-class SpotPicker {
-public:
-    explicit SpotPicker(const cv::Mat& left)
-    {
-        cv::Mat gray, gx, gy, mag;
-        cv::cvtColor(left, gray, cv::COLOR_BGR2GRAY);
-        cv::Sobel(gray, gx, CV_32F, 1, 0);
-        cv::Sobel(gray, gy, CV_32F, 0, 1);
-        cv::magnitude(gx, gy, mag);
-        cv::boxFilter(mag, mag, -1, cv::Size(kEditSide, kEditSide));
-        double total = 0;
-        for (int y = kMargin; y < left.rows - kMargin; y += 2)
-            for (int x = kMargin; x < left.cols - kMargin; x += 2) {
-                // Some weight everywhere, so a calm photo still takes differences.
-                total += std::pow(double(mag.at<float>(y, x)), 2.0) + 400.0;
-                spots_.push_back({x, y});
-                cumulative_.push_back(total);
-            }
-    }
-    QPoint pick(levelgen::Rng& rng) const
-    {
-        const double r = rng.real() * cumulative_.back();
-        const auto it = std::upper_bound(cumulative_.begin(), cumulative_.end(), r);
-        return spots_[size_t(std::min<std::ptrdiff_t>(it - cumulative_.begin(), std::ptrdiff_t(spots_.size()) - 1))];
-    }
-
-private:
-    std::vector<QPoint> spots_;
-    std::vector<double> cumulative_;
-};
-
-} // namespace
 
 bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip)
 {
@@ -87,29 +53,47 @@ bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QS
     return true;
 }
 
+levelgen::NaturalCheck naturalChange(const Draft& d, const QRect& touched)
+{
+    const QRect area = touched.adjusted(-6, -6, 6, 6) & QRect(0, 0, d.left.cols, d.left.rows);
+    return levelgen::checkNatural(toImage(d.left(toRect(area))), toImage(d.right(toRect(area))));
+}
+
+std::uint64_t mixSeed(std::uint64_t seed)
+{
+    // Seeds next to each other must not give streams that are one draw apart.
+    std::uint64_t z = seed + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 namespace {
 
-// Applies the edit and keeps it when it shows, fits its square and keeps
-// clear of the other differences; otherwise puts the pixels back.
-bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip, Difference& out, QString* why)
+// Applies the edit to the thing and keeps it when it shows, fits its square,
+// keeps clear of the other differences and looks natural; otherwise puts
+// the pixels back.
+bool tryEdit(Draft& d, const Survey& s, const Thing& t, EditKind kind, levelgen::Rng& rng, int skip, Difference& out,
+             QString* why)
 {
-    const QRect box = editBox(spot);
-    if (!QRect(0, 0, d.right.cols, d.right.rows).contains(box)) {
-        *why = QString::fromUtf8("a kép szélén nincs hely");
-        return false;
-    }
-    if (!clearOfOthers(d, spot, box, skip)) {
+    if (kind != EditKind::Object && !clearOfOthers(d, t.centre(), QRect(), skip)) { // a copy goes elsewhere
         *why = QString::fromUtf8("túl közel van egy másik különbséghez");
         return false;
     }
-    const cv::Rect cbox(box.x(), box.y(), box.width(), box.height());
-    const cv::Mat before = d.right(cbox).clone();
-    auto undo = [&] { before.copyTo(d.right(cbox)); };
-    if (!applyEdit(kind, d.left, d.right, spot, rng)) {
+    const cv::Mat before = d.right.clone();
+    QRect touched;
+    if (!applyEdit(kind, s, t, d.left, d.right, rng, touched) || touched.isEmpty()) {
         *why = QString::fromUtf8("itt nincs mit megváltoztatni");
+        before.copyTo(d.right);
         return false;
     }
-    if (!judgeChange(d, box, skip, out, why)) {
+    auto undo = [&] { before(toRect(touched)).copyTo(d.right(toRect(touched))); };
+    if (!judgeChange(d, touched, skip, out, why)) {
+        undo();
+        return false;
+    }
+    if (!naturalChange(d, touched).natural()) {
+        *why = QString::fromUtf8("a változás nem illene a fényképbe");
         undo();
         return false;
     }
@@ -117,46 +101,89 @@ bool tryEdit(Draft& d, EditKind kind, QPoint spot, levelgen::Rng& rng, int skip,
     return true;
 }
 
-bool placeOne(Draft& d, const SpotPicker& picker, levelgen::Rng& rng, int skip, Difference& out)
+// Things and segments in the order a seed tries them: the more salient
+// first on the whole, but each seed its own order, so two seeds choose
+// mostly different things.
+struct Candidate {
+    const Thing* thing;
+    bool segment;
+};
+std::vector<Candidate> candidateOrder(const Survey& s, levelgen::Rng& rng)
 {
-    // Kinds take turns so a level mixes them; a spot that suits none is dropped.
-    std::vector<int> kinds(kEditKinds);
-    for (int i = 0; i < kEditKinds; ++i)
-        kinds[size_t(i)] = i;
-    QString why;
-    for (int attempt = 0; attempt < 300; ++attempt) {
-        const QPoint spot = picker.pick(rng);
-        rng.shuffle(kinds);
-        for (int i = 0; i < 3; ++i)
-            if (tryEdit(d, EditKind(kinds[size_t(i)]), spot, rng, skip, out, &why))
-                return true;
+    std::vector<std::pair<double, Candidate>> keyed;
+    auto add = [&](const std::vector<Thing>& list, bool segment) {
+        for (size_t i = 0; i < list.size(); ++i) {
+            const double weight = 1.0 / (1.0 + 0.02 * double(i)); // rank, gently
+            keyed.push_back({std::pow(std::max(rng.real(), 1e-12), 1.0 / weight), Candidate{&list[i], segment}});
+        }
+    };
+    add(s.things, false);
+    add(s.segments, true);
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<Candidate> out;
+    for (const auto& k : keyed)
+        out.push_back(k.second);
+    return out;
+}
+
+// Places up to `count` differences; returns how many. Kinds take turns, the
+// least used first, so a level mixes them.
+int place(Draft& d, const Survey& s, int count, levelgen::Rng& rng, int skip, std::vector<Difference>& made)
+{
+    std::array<int, kEditKinds> used{};
+    for (const Difference& x : d.diffs) {
+        EditKind k;
+        if (editFromName(x.kind, k))
+            ++used[size_t(k)];
     }
-    return false;
+    QString why;
+    for (const Candidate& c : candidateOrder(s, rng)) {
+        if (int(made.size()) >= count)
+            break;
+        if (!clearOfOthers(d, c.thing->centre(), QRect(), skip))
+            continue;
+        std::vector<int> kinds;
+        for (int k = 0; k < kEditKinds; ++k)
+            if (onSegments(EditKind(k)) == c.segment)
+                kinds.push_back(k);
+        rng.shuffle(kinds);
+        std::stable_sort(kinds.begin(), kinds.end(), [&](int a, int b) { return used[size_t(a)] < used[size_t(b)]; });
+        for (int k : kinds) {
+            Difference diff;
+            if (tryEdit(d, s, *c.thing, EditKind(k), rng, skip, diff, &why)) {
+                ++used[size_t(k)];
+                made.push_back(diff);
+                d.diffs.push_back(diff);
+                break;
+            }
+        }
+    }
+    for (size_t i = 0; i < made.size(); ++i)
+        d.diffs.pop_back();
+    return int(made.size());
 }
 } // namespace
 
-bool makeDifferences(Draft& d, int count, std::uint64_t seed, QString* error)
+int makeDifferences(Draft& d, int count, std::uint64_t seed, QString* why)
 {
     d.left.copyTo(d.right);
     d.diffs.clear();
     if (count < 1 || count > 25) {
-        *error = QString::fromUtf8("a különbségek száma 1 és 25 között lehet (%1)").arg(count);
-        return false;
+        *why = QString::fromUtf8("a különbségek száma 1 és 25 között lehet (%1)").arg(count);
+        return -1;
     }
-    const SpotPicker picker(d.left);
-    levelgen::Rng rng(seed);
-    for (int k = 0; k < count; ++k) {
-        Difference diff;
-        if (!placeOne(d, picker, rng, -1, diff)) {
-            d.left.copyTo(d.right);
-            d.diffs.clear();
-            *error = QString::fromUtf8("ezen a képen nem fér el %1 jól látható különbség").arg(count);
-            return false;
-        }
-        d.diffs.push_back(diff);
-    }
-    d.marker = autoMarker(d);
-    return true;
+    const Survey s = surveyPhoto(d.left);
+    levelgen::Rng rng(mixSeed(seed));
+    std::vector<Difference> made;
+    place(d, s, count, rng, -1, made);
+    d.diffs = made;
+    if (int(made.size()) < count)
+        *why = QString::fromUtf8("ezen a képen csak %1 természetes különbségnek van helye (a kért %2 helyett): "
+                                 "kevés rajta a kicsi, környezetéből kiváló dolog (%3 ilyet találtam)")
+                   .arg(made.size()).arg(count).arg(s.things.size() + s.segments.size());
+    if (!made.empty())
+        d.marker = autoMarker(d);
+    return int(made.size());
 }
 
 void removeDifference(Draft& d, int index)
@@ -185,16 +212,16 @@ bool rerollDifference(Draft& d, int index, std::uint64_t seed, QString* error)
         *error = QString::fromUtf8("már 25 különbség van");
         return false;
     }
-    levelgen::Rng rng(seed);
-    Difference diff;
-    if (!placeOne(trial, SpotPicker(trial.left), rng, -1, diff)) {
-        *error = QString::fromUtf8("nem találtam helyet egy újabb különbségnek");
+    levelgen::Rng rng(mixSeed(seed));
+    std::vector<Difference> made;
+    if (place(trial, surveyPhoto(trial.left), 1, rng, -1, made) < 1) {
+        *error = QString::fromUtf8("nem találtam helyet egy újabb természetes különbségnek");
         return false;
     }
     if (replacing)
-        trial.diffs[size_t(index)] = diff;
+        trial.diffs[size_t(index)] = made.front();
     else
-        trial.diffs.push_back(diff);
+        trial.diffs.push_back(made.front());
     d = trial;
     return true;
 }
@@ -205,11 +232,26 @@ bool addDifferenceAt(Draft& d, QPoint spot, EditKind kind, std::uint64_t seed, Q
         *error = QString::fromUtf8("már 25 különbség van");
         return false;
     }
-    levelgen::Rng rng(seed);
+    // The thing (or, for a recolour, the coloured segment) nearest the press.
+    const Survey s = surveyPhoto(d.left);
+    const std::vector<Thing>& list = onSegments(kind) ? s.segments : s.things;
+    const Thing* nearest = nullptr;
+    int bestDistance = 9;
+    for (const Thing& t : list) {
+        const int dist = std::max(std::abs(t.centre().x() - spot.x()), std::abs(t.centre().y() - spot.y()));
+        if (dist < bestDistance)
+            bestDistance = dist, nearest = &t;
+    }
+    if (!nearest) {
+        *error = onSegments(kind) ? QString::fromUtf8("itt nincs kicsi, egyszínű folt, amit át lehetne színezni")
+                                  : QString::fromUtf8("itt nincs kicsi, környezetéből kiváló dolog");
+        return false;
+    }
+    levelgen::Rng rng(mixSeed(seed));
     Difference diff;
     QString why;
-    for (int attempt = 0; attempt < 8; ++attempt) // an edit with a random part may show on a second try
-        if (tryEdit(d, kind, spot, rng, -1, diff, &why)) {
+    for (int attempt = 0; attempt < 8; ++attempt) // an edit with a random part may fit on a second try
+        if (tryEdit(d, s, *nearest, kind, rng, -1, diff, &why)) {
             d.diffs.push_back(diff);
             return true;
         }

@@ -75,7 +75,11 @@ QString usageText()
         "  --crop ...   a keret a fénykép képpontjaiban; nélküle a legnagyobb középre igazított 354:482-es\n"
         "  --upscale    a 354 x 482-nél kisebb kép felnagyítása (elmosódott lesz)\n"
         "Minden különbségről egy sor: sorszám x y fajta változott-képpontok.\n"
-        "Hibánál a kilépési kód 2, és semmi sem íródik ki.\n");
+        "Kilépési kód:\n"
+        "  0  kész, annyi különbséggel, amennyit kértél\n"
+        "  2  hiba: egy sornyi üzenet, és semmi sem íródik ki\n"
+        "  3  a fényképen kevesebb természetes különbségnek volt helye, mint amennyit kértél:\n"
+        "     a pálya ennyivel íródik ki, és egy sor megmondja, hány lett és miért\n");
 }
 
 namespace {
@@ -141,12 +145,15 @@ int runCommandLine(const CommandLine& cl, QTextStream& out, QTextStream& err)
     if (!problem.isEmpty())
         return fail(err, problem);
     Draft d;
+    QString shortfall; // why --auto made fewer than asked
     if (cl.mode == CommandLine::Auto) {
         d.left = toMat(frameToLevel(photos[0].image, photos[0].toImage(frame)));
         d.right = d.left.clone();
-        QString why;
-        if (!makeDifferences(d, cl.count, cl.seed, &why))
-            return fail(err, why);
+        const int made = makeDifferences(d, cl.count, cl.seed, &shortfall);
+        if (made <= 0)
+            return fail(err, shortfall);
+        if (made == cl.count)
+            shortfall.clear();
     } else {
         d = findDifferences(toMat(frameToLevel(photos[0].image, photos[0].toImage(frame))),
                             toMat(frameToLevel(photos[1].image, photos[1].toImage(frame))));
@@ -160,6 +167,14 @@ int runCommandLine(const CommandLine& cl, QTextStream& out, QTextStream& err)
     for (const QString& line : differenceLines(d))
         out << line << '\n';
     out.flush();
+    for (const QString& note : d.skipped)
+        err << "kovra2-editor: " << note << '\n';
+    err.flush();
+    if (!shortfall.isEmpty()) {
+        err << "kovra2-editor: " << shortfall << '\n';
+        err.flush();
+        return kExitFewer;
+    }
     return 0;
 }
 

@@ -2,8 +2,9 @@
 // The level maker's command line, for making levels in batches:
 //   kovra2-editor --auto N [--seed S] [--crop X,Y,W,H] PHOTO -o OUT.DAT
 //   kovra2-editor --pair ORIGINAL EDITED [--crop X,Y,W,H] -o OUT.DAT
-// Exit 0 with one line per difference, or 2 with a one-line message and
-// nothing written.
+// Exit 0 with one line per difference; 2 with a one-line message and
+// nothing written; 3 when --auto found room for fewer natural differences
+// than asked: the level is written with those, and a line says why.
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@ class QTextStream;
 namespace editor {
 
 constexpr int kExitError = 2;
+constexpr int kExitFewer = 3;
 
 struct CommandLine {
     enum Mode { Window, Auto, Pair, Help } mode = Window;

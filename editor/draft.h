@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <opencv2/core.hpp>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct Draft {
     cv::Mat left, right; // BGR, 354 x 482
     std::vector<Difference> diffs;
     QColor marker;
+    QStringList skipped; // changes found but left out (too faint to find), one line each
 };
 
 // The ring colour that stands out from the picture around the points.

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -38,6 +39,9 @@
 namespace editor {
 
 namespace {
+// Qt's own dialogs speak the Hungarian of Qt's translation; a desktop's
+// native one would speak the desktop's language.
+const QFileDialog::Options kDialogOptions = QFileDialog::DontUseNativeDialog;
 const char* kPhotoFilter = "Képek (*.jpg *.jpeg *.png *.bmp *.webp *.tif *.tiff);;Minden fájl (*)";
 
 // A yes-or-no question as a modal window the tests can answer by name.
@@ -117,31 +121,32 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
 void EditorWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QString::fromUtf8("&Fájl"));
-    file->addAction(QString::fromUtf8("Fénykép &megnyitása…"), QKeySequence::Open, this, [this] {
+    file->addAction(QString::fromUtf8("Fénykép &megnyitása…"), QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] {
         const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Fénykép megnyitása"), {},
-                                                          QString::fromUtf8(kPhotoFilter));
+                                                          QString::fromUtf8(kPhotoFilter), nullptr, kDialogOptions);
         if (!path.isEmpty())
             openPhoto(path);
     });
     file->addAction(QString::fromUtf8("&Két kép összevetése…"), this, [this] {
-        const QString a = QFileDialog::getOpenFileName(this, QString::fromUtf8("Az eredeti kép"), {}, QString::fromUtf8(kPhotoFilter));
+        const QString a = QFileDialog::getOpenFileName(this, QString::fromUtf8("Az eredeti kép"), {}, QString::fromUtf8(kPhotoFilter),
+                                                       nullptr, kDialogOptions);
         if (a.isEmpty())
             return;
         const QString b = QFileDialog::getOpenFileName(this, QString::fromUtf8("A szerkesztett kép"), QFileInfo(a).path(),
-                                                       QString::fromUtf8(kPhotoFilter));
+                                                       QString::fromUtf8(kPhotoFilter), nullptr, kDialogOptions);
         if (!b.isEmpty())
             openPair(a, b);
     });
     file->addSeparator();
-    file->addAction(QString::fromUtf8("Mentés &pályaként"), QKeySequence::Save, this, [this] { saveAsLevel(); });
-    file->addAction(QString::fromUtf8("Mentés má&sként…"), QKeySequence::SaveAs, this, [this] { saveAsAsked(); });
+    file->addAction(QString::fromUtf8("Mentés &pályaként"), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { saveAsLevel(); });
+    file->addAction(QString::fromUtf8("Mentés má&sként…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] { saveAsAsked(); });
     file->addSeparator();
-    file->addAction(QString::fromUtf8("&Kilépés"), QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(QString::fromUtf8("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 }
 
 QWidget* EditorWindow::buildSidePanel()
 {
-    auto* panel = new QWidget(this);
+    auto* panel = new QWidget;
     panel->setFixedWidth(300);
     auto* v = new QVBoxLayout(panel);
     v->setContentsMargins(0, 0, 0, 0);
@@ -180,6 +185,10 @@ QWidget* EditorWindow::buildSidePanel()
     hv->addWidget(maskKindBox);
     v->addWidget(handBox);
 
+    ringsBox = new QCheckBox(QString::fromUtf8("Karikák a különbségeken"), panel);
+    ringsBox->setChecked(true);
+    ringsBox->setToolTip(QString::fromUtf8("Kikapcsolva úgy látod a pályát, ahogy a játékos először."));
+    v->addWidget(ringsBox);
     list = new QListWidget(panel);
     list->setIconSize(QSize(100, 48));
     v->addWidget(list, 1);
@@ -217,7 +226,15 @@ QWidget* EditorWindow::buildSidePanel()
     connect(list, &QListWidget::currentRowChanged, preview, &Preview::setSelected);
     connect(paintBox, &QCheckBox::toggled, preview, &Preview::setPainting);
     connect(paintBox, &QCheckBox::toggled, maskKindBox, &QWidget::setEnabled);
-    return panel;
+    connect(ringsBox, &QCheckBox::toggled, preview, &Preview::setRingsShown);
+    // A scaled or small screen scrolls the panel rather than hide its buttons.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(panel);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFixedWidth(panel->width() + scroller->verticalScrollBar()->sizeHint().width());
+    scroller->setWidgetResizable(true);
+    return scroller;
 }
 
 void EditorWindow::say(const QString& text, bool problem)
@@ -235,8 +252,30 @@ bool EditorWindow::confirmUpscale(const QRect& frame)
                QString::fromUtf8("Felnagyítás"));
 }
 
+bool EditorWindow::hasUnsavedDifferences() const
+{
+    return !draft_.diffs.empty() && (differenceLines(draft_) != savedLines_ || draft_.marker != savedMarker_);
+}
+
+void EditorWindow::markSaved()
+{
+    savedLines_ = differenceLines(draft_);
+    savedMarker_ = draft_.marker;
+}
+
+bool EditorWindow::confirmDiscard()
+{
+    if (!hasUnsavedDifferences())
+        return true;
+    return ask(this, QStringLiteral("discardQuestion"), QString::fromUtf8("Mentetlen különbségek"),
+               QString::fromUtf8("A pálya %1 különbsége még nincs elmentve. Elveted őket?").arg(draft_.diffs.size()),
+               QString::fromUtf8("Elvetés"));
+}
+
 bool EditorWindow::openPhoto(const QString& path)
 {
+    if (!confirmDiscard())
+        return false;
     const Photo p = loadPhoto(path);
     if (!p.ok()) {
         platform::messageBox(this, p.error, QString::fromUtf8("Fénykép megnyitása"), platform::MsgIcon::Error);
@@ -255,6 +294,8 @@ bool EditorWindow::openPhoto(const QString& path)
 
 bool EditorWindow::openPair(const QString& original, const QString& edited)
 {
+    if (!confirmDiscard())
+        return false;
     const Photo a = loadPhoto(original), b = loadPhoto(edited);
     const QString error = !a.ok() ? a.error
                           : !b.ok() ? b.error
@@ -280,7 +321,7 @@ bool EditorWindow::openPair(const QString& original, const QString& edited)
 void EditorWindow::saveAsAsked()
 {
     const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Mentés másként"), QStringLiteral("001.DAT"),
-                                                      QString::fromUtf8("Pályafájl (*.DAT)"));
+                                                      QString::fromUtf8("Pályafájl (*.DAT)"), nullptr, kDialogOptions);
     if (!path.isEmpty())
         saveAs(path);
 }
@@ -295,9 +336,11 @@ void EditorWindow::reframe()
     if (pairMode_) {
         draft_ = findDifferences(left, toMat(frameToLevel(edited_, frame)));
         const QString problem = saveProblem(draft_);
-        say(problem.isEmpty() ? QString::fromUtf8("%1 különbséget találtam.").arg(draft_.diffs.size())
-                              : QString::fromUtf8("%1 különbség – %2").arg(draft_.diffs.size()).arg(problem),
-            !problem.isEmpty());
+        QString text = problem.isEmpty() ? QString::fromUtf8("%1 különbséget találtam.").arg(draft_.diffs.size())
+                                         : QString::fromUtf8("%1 különbség – %2").arg(draft_.diffs.size()).arg(problem);
+        if (!draft_.skipped.isEmpty())
+            text += QString::fromUtf8(" Kimaradt %1 halvány változás: %2.").arg(draft_.skipped.size()).arg(draft_.skipped.join(QStringLiteral("; ")));
+        say(text, !problem.isEmpty());
     } else {
         const bool had = !draft_.diffs.empty();
         draft_ = Draft{left, left.clone(), {}, {}};
@@ -317,10 +360,18 @@ void EditorWindow::makeDifferencesClicked()
         return;
     pairMode_ = false;
     QString why;
-    if (!makeDifferences(draft_, countBox->value(), std::uint64_t(seedBox->value()), &why))
-        say(why, true);
-    else
-        say(QString::fromUtf8("%1 különbség kész. Kattints a jobb képre kézi különbségért, vagy próbáld ki.").arg(draft_.diffs.size()));
+    const int asked = countBox->value();
+    const int made = makeDifferences(draft_, asked, std::uint64_t(seedBox->value()), &why);
+    if (made <= 0) {
+        say(made < 0 ? why : QString::fromUtf8("Nem készült különbség: %1.").arg(why), true);
+    } else if (made < asked) {
+        // Never padded with crude edits: the photo's own number is offered instead.
+        countBox->setValue(made);
+        say(QString::fromUtf8("Csak %1 különbség készült: %2. A darabszám ennyire állt; "
+                              "más keret vagy több apró részletet mutató fénykép többet adhat.").arg(made).arg(why), true);
+    } else {
+        say(QString::fromUtf8("%1 különbség kész. Kattints a jobb képre kézi különbségért, vagy próbáld ki.").arg(made));
+    }
     markerChosen_ = false;
     refresh();
 }
@@ -458,6 +509,7 @@ bool EditorWindow::saveAsLevel()
         return false;
     }
     say(QString::fromUtf8("Elmentve: %1. pálya (%2).").arg(n).arg(path));
+    markSaved();
     return true;
 }
 
@@ -472,6 +524,7 @@ bool EditorWindow::saveAs(const QString& path)
         return false;
     }
     say(QString::fromUtf8("Elmentve: %1").arg(path));
+    markSaved();
     return true;
 }
 
@@ -498,6 +551,10 @@ void EditorWindow::closeEvent(QCloseEvent* e)
     // The trial reports back to this window when it ends: it must outlive it.
     if (TrialPlay::running()) {
         say(QString::fromUtf8("Előbb zárd be a próbajátékot."), true);
+        e->ignore();
+        return;
+    }
+    if (!confirmDiscard()) {
         e->ignore();
         return;
     }

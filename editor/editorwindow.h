@@ -45,6 +45,7 @@ public:
     QSpinBox* levelBox;
     QComboBox* kindBox;
     QCheckBox* paintBox;
+    QCheckBox* ringsBox;
     QComboBox* maskKindBox;
     QPushButton* makeButton;
     QPushButton* rerollButton;
@@ -55,6 +56,8 @@ public:
     QPushButton* trialButton;
     QLabel* status;
     const Draft& draft() const { return draft_; }
+    // Differences made or changed since the level was last saved.
+    bool hasUnsavedDifferences() const;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -70,6 +73,8 @@ private:
     void say(const QString& text, bool problem = false);
     void pickMarker();
     bool confirmUpscale(const QRect& frame);
+    bool confirmDiscard(); // true when nothing unsaved would be lost, or the player lets it go
+    void markSaved();
     QByteArray recordOrComplain();
     std::uint64_t nextSeed();
 
@@ -78,6 +83,8 @@ private:
     bool pairMode_ = false;
     bool markerChosen_ = false;
     std::uint64_t rolls_ = 0;
+    QStringList savedLines_;   // the differences as last saved
+    QColor savedMarker_;
 };
 
 } // namespace editor

@@ -1,11 +1,10 @@
 #include "editor/edits.h"
 
-#include "editor/objects.h"
 #include "tools/levelgen/rng.h"
 
-#include <QImage>
 #include <opencv2/imgproc.hpp>
 #include <opencv2/photo.hpp>
+#include <opencv2/xphoto.hpp>
 #include <algorithm>
 #include <cmath>
 
@@ -47,266 +46,242 @@ bool editFromName(const QString& name, EditKind& out)
     return false;
 }
 
-QRect editBox(QPoint spot) { return QRect(spot.x() - kEditSide / 2, spot.y() - kEditSide / 2, kEditSide, kEditSide); }
-
 namespace {
-// A soft-edged ellipse filling the box, zero on its border pixels.
-// The same for every edit (hundreds a level): drawn once, handed out as a
-// copy the edit may change.
-cv::Mat ellipseAlpha()
+constexpr double kTexturedRing = 9;   // grey deviation of the ring above which a removal fills with texture
+constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
+constexpr int kMaxShift = 48;
+
+cv::Rect grown(const cv::Rect& r, int m, const cv::Mat& pic)
 {
-    static const cv::Mat drawn = [] {
-        cv::Mat e(kEditSide, kEditSide, CV_32F, cv::Scalar(0));
-        cv::ellipse(e, cv::Point(kEditSide / 2, kEditSide / 2), cv::Size(kEditSide / 2 - 2, kEditSide / 2 - 2), 0, 0,
-                    360, cv::Scalar(1), cv::FILLED, cv::LINE_AA);
-        cv::GaussianBlur(e, e, cv::Size(3, 3), 0.8);
-        return e;
-    }();
-    return drawn.clone();
+    return cv::Rect(r.x - m, r.y - m, r.width + 2 * m, r.height + 2 * m) & cv::Rect(0, 0, pic.cols, pic.rows);
 }
 
-// right(box) = patch * alpha + right(box) * (1 - alpha).
-void blend(cv::Mat& right, const cv::Rect& box, const cv::Mat& patch, const cv::Mat& alpha)
+bool inside(const cv::Rect& r, const cv::Mat& pic) { return (r & cv::Rect(0, 0, pic.cols, pic.rows)) == r; }
+
+// right(area) = patch * alpha + right(area) * (1 - alpha); `touched` gets the
+// box of the pixels alpha reaches.
+void blend(cv::Mat& right, const cv::Rect& area, const cv::Mat& patch, const cv::Mat& alpha, QRect& touched)
 {
-    cv::Mat dst = right(box);
-    for (int y = 0; y < box.height; ++y) {
+    cv::Mat dst = right(area);
+    int x0 = area.width, y0 = area.height, x1 = -1, y1 = -1;
+    for (int y = 0; y < area.height; ++y) {
         auto* d = dst.ptr<cv::Vec3b>(y);
         const auto* s = patch.ptr<cv::Vec3b>(y);
         const auto* a = alpha.ptr<float>(y);
-        for (int x = 0; x < box.width; ++x) {
+        for (int x = 0; x < area.width; ++x) {
             const float t = std::clamp(a[x], 0.f, 1.f);
+            if (t <= 0.f)
+                continue;
             for (int c = 0; c < 3; ++c)
                 d[x][c] = cv::saturate_cast<uchar>(s[x][c] * t + d[x][c] * (1 - t));
+            x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
         }
     }
+    touched = x1 < 0 ? QRect() : QRect(area.x + x0, area.y + y0, x1 - x0 + 1, y1 - y0 + 1);
 }
 
-// How differently two patches are drawn, their overall colour aside (seamless
-// cloning takes the colour from the surroundings anyway).
-double structureDiff(const cv::Mat& a, const cv::Mat& b)
+// Mean absolute BGR step between two equal patches over a mask.
+double meanStep(const cv::Mat& a, const cv::Mat& b, const cv::Mat& mask)
 {
-    cv::Mat fa, fb;
-    a.convertTo(fa, CV_32F);
-    b.convertTo(fb, CV_32F);
-    fa -= cv::mean(fa);
-    fb -= cv::mean(fb);
-    return cv::norm(fa, fb, cv::NORM_L1);
+    cv::Mat d;
+    cv::absdiff(a, b, d);
+    const cv::Scalar m = cv::mean(d, mask);
+    return m[0] + m[1] + m[2];
 }
 
-cv::Rect around(const cv::Mat& pic, QPoint spot, int margin)
+bool removeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
-    const cv::Rect r(spot.x() - kEditSide / 2 - margin, spot.y() - kEditSide / 2 - margin, kEditSide + 2 * margin,
-                     kEditSide + 2 * margin);
-    return r & cv::Rect(0, 0, pic.cols, pic.rows);
-}
-
-bool removeDetail(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box)
-{
-    // Detail is what stands out from its smoothed surroundings.
-    const cv::Rect work = around(right, QPoint(box.x + kEditSide / 2, box.y + kEditSide / 2), 16);
-    cv::Mat gray, smooth, diff, edges;
-    cv::cvtColor(right(work), gray, cv::COLOR_BGR2GRAY);
-    cv::blur(gray, smooth, cv::Size(11, 11));
-    cv::absdiff(gray, smooth, diff);
-    cv::Canny(gray, edges, 60, 160);
-    cv::Mat detail = (diff > 14) | edges;
-    cv::dilate(detail, detail, cv::Mat(), cv::Point(-1, -1), 1);
-    cv::Mat mask(work.size(), CV_8U, cv::Scalar(0));
-    const cv::Rect inner(box.x - work.x + 2, box.y - work.y + 2, kEditSide - 4, kEditSide - 4);
-    detail(inner).copyTo(mask(inner));
-    if (cv::countNonZero(mask) < 30)
-        return false;
+    const cv::Rect work = grown(t.box, 14, left);
+    const cv::Mat hole = maskIn(t, work, 2);
+    const cv::Mat ring = maskIn(t, work, 7) & ~maskIn(t, work, 3);
+    cv::Mat grey;
+    cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
+    cv::Scalar mean, deviation;
+    cv::meanStdDev(grey, mean, deviation, ring);
     cv::Mat filled;
-    cv::inpaint(right(work), mask, filled, 5, cv::INPAINT_TELEA);
-    const cv::Rect local(box.x - work.x, box.y - work.y, kEditSide, kEditSide);
-    patch = filled(local).clone();
-    cv::Mat m;
-    mask(local).convertTo(m, CV_32F, 1.0 / 255);
-    cv::GaussianBlur(m, alpha, cv::Size(3, 3), 0.7);
-    cv::max(alpha, m, alpha);
+    if (deviation[0] > kTexturedRing) {
+        // Texture is filled from texture: frequency-selective reconstruction
+        // carries the grain across; Telea would smear it flat.
+        cv::xphoto::inpaint(left(work), ~hole, filled, cv::xphoto::INPAINT_FSR_FAST);
+    } else {
+        cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
+    }
+    blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
 
-bool recolour(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
+// A patch of the photo nearby takes the thing's place: of the places whose
+// surroundings match the thing's best, the one that shows something else.
+bool cloneOver(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
-    // The region of like colour around the middle, as a fill that stops at edges.
-    cv::Mat src = right(box).clone();
-    cv::Mat mask(kEditSide + 2, kEditSide + 2, CV_8U, cv::Scalar(0));
-    cv::rectangle(mask, cv::Rect(0, 0, kEditSide + 2, kEditSide + 2), cv::Scalar(1), 2); // keeps the fill off the border
-    cv::floodFill(src, mask, cv::Point(kEditSide / 2, kEditSide / 2), cv::Scalar(), nullptr, cv::Scalar(18, 18, 18),
-                  cv::Scalar(18, 18, 18), 4 | cv::FLOODFILL_MASK_ONLY | (255 << 8));
-    cv::Mat region = mask(cv::Rect(1, 1, kEditSide, kEditSide)) == 255;
-    cv::Mat m;
-    if (cv::countNonZero(region) < 50)
-        m = ellipseAlpha();
-    else {
-        region.convertTo(m, CV_32F, 1.0 / 255);
-        cv::GaussianBlur(m, m, cv::Size(3, 3), 0.6);
-        cv::Mat inside;
-        cv::Mat(ellipseAlpha() > 0.01).convertTo(inside, CV_32F, 1.0 / 255);
-        m = m.mul(inside);
-    }
-    alpha = m;
-    cv::Mat hsv;
-    cv::cvtColor(src, hsv, cv::COLOR_BGR2HSV);
-    const int hueStep = rng.between(40, 140); // of OpenCV's 180
-    const bool shadeOnly = rng.chance(0.3);
-    const bool darker = rng.chance(0.5);
-    for (int y = 0; y < hsv.rows; ++y)
-        for (int x = 0; x < hsv.cols; ++x) {
-            auto& v = hsv.at<cv::Vec3b>(y, x);
-            if (shadeOnly || v[1] < 50) {
-                // Grey things change shade; they gain a little colour too, so the change shows.
-                v[2] = cv::saturate_cast<uchar>(darker ? v[2] * 0.55 : v[2] * 1.35 + 45);
-                if (!shadeOnly)
-                    v[1] = cv::saturate_cast<uchar>(v[1] + 90), v[0] = uchar((v[0] + hueStep) % 180);
-            } else {
-                v[0] = uchar((v[0] + hueStep) % 180);
-                v[1] = cv::saturate_cast<uchar>(v[1] * 1.2 + 20);
-            }
-        }
-    cv::cvtColor(hsv, patch, cv::COLOR_HSV2BGR);
-    return true;
-}
-
-bool cloneNearby(const cv::Mat& left, const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box,
-                 levelgen::Rng& rng)
-{
-    // Of a few places nearby, the one that looks least like the spot: cloning
-    // more of the same would not show.
-    const int m = 4;
-    cv::Rect srcRect;
-    double bestDiff = -1;
-    for (int i = 0; i < 6; ++i) {
-        const double angle = rng.range(0, 2 * M_PI), dist = rng.range(22, 48);
-        const cv::Point from(box.x + int(std::lround(std::cos(angle) * dist)), box.y + int(std::lround(std::sin(angle) * dist)));
-        const cv::Rect r(from.x - m, from.y - m, kEditSide + 2 * m, kEditSide + 2 * m);
-        if ((r & cv::Rect(0, 0, left.cols, left.rows)) != r)
-            continue;
-        const double diff = structureDiff(left(cv::Rect(from.x, from.y, kEditSide, kEditSide)), right(box));
-        if (diff > bestDiff)
-            bestDiff = diff, srcRect = r;
-    }
-    if (bestDiff < 0)
-        return false;
-    const cv::Rect work = around(right, QPoint(box.x + kEditSide / 2, box.y + kEditSide / 2), 24);
-    const cv::Point centre(box.x - work.x + kEditSide / 2, box.y - work.y + kEditSide / 2);
-    cv::Mat srcMask(srcRect.size(), CV_8U, cv::Scalar(0));
-    cv::ellipse(srcMask, cv::Point(srcRect.width / 2, srcRect.height / 2), cv::Size(kEditSide / 2 - 1, kEditSide / 2 - 1),
-                0, 0, 360, cv::Scalar(255), cv::FILLED);
-    if (centre.x - srcRect.width / 2 < 1 || centre.y - srcRect.height / 2 < 1 ||
-        centre.x + srcRect.width / 2 >= work.width - 1 || centre.y + srcRect.height / 2 >= work.height - 1)
-        return false;
-    cv::Mat out;
-    try {
-        cv::seamlessClone(left(srcRect), right(work), srcMask, centre, out, cv::NORMAL_CLONE);
-    } catch (const cv::Exception&) {
-        return false;
-    }
-    patch = out(cv::Rect(box.x - work.x, box.y - work.y, kEditSide, kEditSide)).clone();
-    // On a patch this small the Poisson blend often takes back nearly all of
-    // the source; then the source is copied with its colour matched to the
-    // spot's instead, which still shows its shapes.
-    if (cv::norm(patch, right(box), cv::NORM_L1) < 0.25 * bestDiff) {
-        cv::Mat src;
-        left(cv::Rect(srcRect.x + m, srcRect.y + m, kEditSide, kEditSide)).convertTo(src, CV_32F);
-        src += cv::mean(right(box)) - cv::mean(src);
-        src.convertTo(patch, CV_8U);
-    }
-    alpha = ellipseAlpha();
-    return true;
-}
-
-bool mirrorPatch(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
-{
-    // Across the axis that changes most: a flip along an edge would not show.
-    cv::Mat across, along;
-    cv::flip(right(box), across, 1);
-    cv::flip(right(box), along, 0);
-    const double a = cv::norm(across, right(box), cv::NORM_L1), b = cv::norm(along, right(box), cv::NORM_L1);
-    patch = (a >= b) == rng.chance(0.9) ? across : along;
-    alpha = ellipseAlpha();
-    return true;
-}
-
-bool enlargePatch(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
-{
-    // Enlarged about a point beside the spot's detail: about a point on an
-    // edge, the edge would stay where it was.
-    const int side = rng.chance(0.5) ? 8 : 9;
-    double best = -1;
-    for (int dy = -3; dy <= 3; dy += 3)
-        for (int dx = -3; dx <= 3; dx += 3) {
-            const cv::Rect core(box.x + (kEditSide - side) / 2 + dx, box.y + (kEditSide - side) / 2 + dy, side, side);
-            if ((core & cv::Rect(0, 0, right.cols, right.rows)) != core)
+    const cv::Rect work = grown(t.box, 6, left);
+    const cv::Mat under = maskIn(t, work, 2);
+    const cv::Mat ring = maskIn(t, work, 6) & ~under;
+    double best = 1e9;
+    cv::Rect from;
+    for (int dy = -kMaxShift; dy <= kMaxShift; dy += 4)
+        for (int dx = -kMaxShift; dx <= kMaxShift; dx += 4) {
+            if (std::max(std::abs(dx), std::abs(dy)) < kMinShift)
                 continue;
-            cv::Mat grown;
-            cv::resize(right(core), grown, cv::Size(kEditSide, kEditSide), 0, 0, cv::INTER_CUBIC);
-            const double diff = cv::norm(grown, right(box), cv::NORM_L1);
-            if (diff > best)
-                best = diff, patch = grown;
+            const cv::Rect src = work + cv::Point(dx, dy);
+            if (!inside(src, left) || src.size() != work.size())
+                continue;
+            if (meanStep(left(src), left(work), under) < 40) // would not show
+                continue;
+            const double cost = meanStep(left(src), left(work), ring);
+            if (cost < best)
+                best = cost, from = src;
         }
-    alpha = ellipseAlpha();
-    return best >= 0;
+    if (from.empty() || best > 45)
+        return false;
+    blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
+    return true;
 }
 
-bool addObject(const cv::Mat& right, cv::Mat& patch, cv::Mat& alpha, const cv::Rect& box, levelgen::Rng& rng)
+// The thing copied to a calm place nearby whose surroundings match its own,
+// its light matched to the new place's.
+bool copyThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng, QRect& touched)
 {
-    // A colour that stands out from the spot, lit as brightly as the spot.
-    const cv::Scalar mean = cv::mean(right(box));
-    const QColor local{int(mean[2]), int(mean[1]), int(mean[0])};
-    const int hue = (std::max(0, local.hsvHue()) + 180 + rng.between(-40, 40) + 360) % 360;
-    const int value = std::clamp(local.value() < 110 ? 230 : 150, 0, 255);
-    const QColor colour = QColor::fromHsv(hue, rng.between(170, 230), value);
-    // Things that fly over sky-like spots; things that grow or lie elsewhere.
-    const bool skyLike = local.blue() >= local.red() && local.value() > 150 && local.hsvSaturationF() < 0.6;
-    const SmallObject flying[] = {SmallObject::Bird, SmallObject::Butterfly};
-    const SmallObject standing[] = {SmallObject::Flower, SmallObject::Fruit, SmallObject::Butterfly, SmallObject::Ladybird,
-                                    SmallObject::Button};
-    const auto kind = skyLike ? flying[rng.between(0, 1)] : standing[rng.between(0, 4)];
-    // A ladybird keeps a ladybird's shell: red, or yellow on a reddish spot.
-    const int localHue = std::max(0, local.hsvHue());
-    const bool reddish = local.hsvSaturation() > 60 && (localHue < 40 || localHue > 320);
-    const QColor shell = QColor::fromHsv(reddish ? rng.between(48, 56) : rng.between(0, 10), 225, 215);
-    const QImage obj = paintSmallObject(kind, kEditSide - 2, kind == SmallObject::Ladybird ? shell : colour, rng.seed());
-    const double light = std::clamp(0.75 + local.valueF() * 0.35, 0.75, 1.1);
-    patch = right(box).clone();
-    alpha = cv::Mat(kEditSide, kEditSide, CV_32F, cv::Scalar(0));
-    for (int y = 0; y < obj.height(); ++y)
-        for (int x = 0; x < obj.width(); ++x) {
-            const QRgb px = obj.pixel(x, y); // unpremultiplied
-            const int a = qAlpha(px);
-            if (!a)
+    const cv::Rect work = grown(t.box, 6, left);
+    if (work.width != t.box.width + 12 || work.height != t.box.height + 12)
+        return false;
+    const cv::Mat body = maskIn(t, work, 1);
+    const cv::Mat ring = maskIn(t, work, 6) & ~maskIn(t, work, 2);
+    const cv::Scalar ringMean = cv::mean(left(work), ring);
+    double best = 1e9;
+    cv::Rect to;
+    const int jitter = rng.between(0, 3);
+    for (int dy = -kMaxShift + jitter; dy <= kMaxShift; dy += 4)
+        for (int dx = -kMaxShift + jitter; dx <= kMaxShift; dx += 4) {
+            if (std::max(std::abs(dx), std::abs(dy)) < kMinShift + 4)
                 continue;
-            auto& d = patch.at<cv::Vec3b>(y + 1, x + 1);
-            d = cv::Vec3b(cv::saturate_cast<uchar>(qBlue(px) * light), cv::saturate_cast<uchar>(qGreen(px) * light),
-                          cv::saturate_cast<uchar>(qRed(px) * light));
-            alpha.at<float>(y + 1, x + 1) = a / 255.f;
+            const cv::Rect dst = work + cv::Point(dx, dy);
+            if (!inside(dst, left) || cv::countNonZero(s.apart(dst)) > dst.area() / 12) // only onto calm ground
+                continue;
+            const double cost = meanStep(left(dst), left(work), ring) +
+                                meanStep(left(dst), cv::Mat(work.size(), CV_8UC3, ringMean), body);
+            if (cost < best)
+                best = cost, to = dst;
         }
+    if (to.empty() || best > 60)
+        return false;
+    cv::Mat patch;
+    left(work).convertTo(patch, CV_32FC3);
+    patch += cv::mean(left(to), ring) - ringMean;
+    patch.convertTo(patch, CV_8UC3);
+    // With three pixels of its own ground: its outline stays off the border.
+    blend(right, to, patch, softMask(maskIn(t, work, 0), 3), touched);
+    return true;
+}
+
+// A square centred on the thing, large enough for it and `grow` pixels more.
+cv::Rect centredOn(const Thing& t, double scale, int grow)
+{
+    const int half = int(std::ceil(std::max(t.box.width, t.box.height) * scale / 2)) + grow;
+    const QPoint c = t.centre();
+    return cv::Rect(c.x() - half, c.y() - half, 2 * half + 1, 2 * half + 1);
+}
+
+bool mirrorThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+{
+    const cv::Rect work = centredOn(t, 1.0, 3);
+    if (!inside(work, left))
+        return false;
+    const cv::Mat m = maskIn(t, work, 1);
+    cv::Mat best, bestMask;
+    double most = -1;
+    for (int axis : {1, 0}) { // across, then along
+        cv::Mat flipped, flippedMask;
+        cv::flip(left(work), flipped, axis);
+        cv::flip(m, flippedMask, axis);
+        const cv::Mat both = m | flippedMask;
+        const double step = meanStep(flipped, left(work), both);
+        if (step > most)
+            most = step, best = flipped, bestMask = both;
+    }
+    if (most < 30) // the thing looks the same either way
+        return false;
+    blend(right, work, best, softMask(bestMask, 1), touched);
+    return true;
+}
+
+bool enlargeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng, QRect& touched)
+{
+    const int side = std::max(t.box.width, t.box.height);
+    const double scale = std::min(rng.range(1.35, 1.6), 16.0 / side);
+    if (scale < 1.25)
+        return false;
+    const cv::Rect work = centredOn(t, scale, 3);
+    if (!inside(work, left))
+        return false;
+    const double c = work.width / 2;
+    // Each pixel of the result looks at the point 1/scale as far from the middle.
+    const cv::Matx23d toSource(1 / scale, 0, c - c / scale, 0, 1 / scale, c - c / scale);
+    cv::Mat patch, mask;
+    cv::warpAffine(left(work), patch, toSource, work.size(), cv::INTER_CUBIC | cv::WARP_INVERSE_MAP, cv::BORDER_REFLECT);
+    cv::warpAffine(maskIn(t, work, 0), mask, toSource, work.size(), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
+    mask = (mask > 100) | maskIn(t, work, 0);
+    // Two pixels of the enlarged ground around it, so the new outline does not sit on the border.
+    blend(right, work, patch, softMask(mask, 2), touched);
+    return true;
+}
+
+// The segment's a*b* turned towards another hue the photo has; lightness,
+// and so texture, stay. Grey pixels keep their grey.
+bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng,
+                     QRect& touched)
+{
+    const cv::Rect work = grown(t.box, 3, left);
+    cv::Mat lab;
+    left(work).convertTo(lab, CV_32FC3, 1.0 / 255);
+    cv::cvtColor(lab, lab, cv::COLOR_BGR2Lab);
+    const cv::Mat seg = maskIn(t, work, 0);
+    const cv::Mat ring = maskIn(t, work, 3) & ~maskIn(t, work, 1);
+    const cv::Scalar m = cv::mean(lab, seg), around = cv::mean(lab, ring);
+    const double hue = std::atan2(m[2], m[1]) * 180 / M_PI;
+    const double apart = std::hypot(m[1] - around[1], m[2] - around[2]);
+    // Hues of the photo far enough to show, that leave the segment standing
+    // apart from its ring no more than it did.
+    std::vector<double> targets;
+    for (double h : s.hues) {
+        const double turn = std::remainder(h - hue, 360.0), r = turn * M_PI / 180;
+        const double a = m[1] * std::cos(r) - m[2] * std::sin(r), b = m[1] * std::sin(r) + m[2] * std::cos(r);
+        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8)
+            targets.push_back(turn);
+    }
+    if (targets.empty())
+        return false;
+    const double turn = rng.pick(targets) * M_PI / 180;
+    const double cs = std::cos(turn), sn = std::sin(turn);
+    for (int y = 0; y < lab.rows; ++y)
+        for (int x = 0; x < lab.cols; ++x) {
+            auto& p = lab.at<cv::Vec3f>(y, x);
+            const double w = std::clamp((std::hypot(double(p[1]), double(p[2])) - 10) / 8, 0.0, 1.0);
+            const double a = p[1] * cs - p[2] * sn, b = p[1] * sn + p[2] * cs;
+            p[1] = float(w * a + (1 - w) * p[1]);
+            p[2] = float(w * b + (1 - w) * p[2]);
+        }
+    cv::Mat bgr;
+    cv::cvtColor(lab, bgr, cv::COLOR_Lab2BGR);
+    bgr.convertTo(bgr, CV_8UC3, 255);
+    blend(right, work, bgr, softMask(seg, 1), touched);
     return true;
 }
 } // namespace
 
-bool applyEdit(EditKind kind, const cv::Mat& left, cv::Mat& right, QPoint spot, levelgen::Rng& rng)
+bool applyEdit(EditKind kind, const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right,
+               levelgen::Rng& rng, QRect& touched)
 {
-    const QRect qbox = editBox(spot);
-    const cv::Rect box(qbox.x(), qbox.y(), qbox.width(), qbox.height());
-    if ((box & cv::Rect(0, 0, right.cols, right.rows)) != box)
-        return false;
-    cv::Mat patch, alpha;
-    bool ok = false;
+    touched = QRect();
     switch (kind) {
-    case EditKind::Remove: ok = removeDetail(right, patch, alpha, box); break;
-    case EditKind::Recolour: ok = recolour(right, patch, alpha, box, rng); break;
-    case EditKind::Clone: ok = cloneNearby(left, right, patch, alpha, box, rng); break;
-    case EditKind::Mirror: ok = mirrorPatch(right, patch, alpha, box, rng); break;
-    case EditKind::Enlarge: ok = enlargePatch(right, patch, alpha, box, rng); break;
-    case EditKind::Object: ok = addObject(right, patch, alpha, box, rng); break;
+    case EditKind::Remove: return removeThing(t, left, right, touched);
+    case EditKind::Recolour: return recolourSegment(s, t, left, right, rng, touched);
+    case EditKind::Clone: return cloneOver(t, left, right, touched);
+    case EditKind::Mirror: return mirrorThing(t, left, right, touched);
+    case EditKind::Enlarge: return enlargeThing(t, left, right, rng, touched);
+    case EditKind::Object: return copyThing(s, t, left, right, rng, touched);
     }
-    if (!ok)
-        return false;
-    blend(right, box, patch, alpha);
-    return true;
+    return false;
 }
 
 } // namespace editor

@@ -1,7 +1,10 @@
 #pragma once
-// The photo edits a difference is made of. Each touches only the 16 x 16 box
-// around its spot, so whatever it changes fits the 20 x 20 click square.
-#include <QPoint>
+// The photo edits a difference is made of. Each works on one thing of the
+// photo (editor/things.h) under that thing's own mask, widened a pixel or
+// two with a soft edge, so what changes has the thing's shape and fits the
+// 20 x 20 click square.
+#include "editor/things.h"
+
 #include <QRect>
 #include <QString>
 #include <opencv2/core.hpp>
@@ -12,18 +15,18 @@ namespace editor {
 
 enum class EditKind { Remove, Recolour, Clone, Mirror, Enlarge, Object };
 constexpr int kEditKinds = 6;
-constexpr int kEditSide = 16;
 
 const char* editName(EditKind k);     // for the command line: remove, recolour, ...
 QString editTitle(EditKind k);        // Hungarian, for the window
 bool editFromName(const QString& name, EditKind& out);
+// Recolour works on coloured segments; the others on things.
+inline bool onSegments(EditKind k) { return k == EditKind::Recolour; }
 
-// The box an edit at `spot` may change.
-QRect editBox(QPoint spot);
-
-// Applies one edit at `spot` to `right` (BGR, level size), looking at `left`
-// for what was there. False when the spot gives that edit nothing to work
-// with; `right` is then unchanged.
-bool applyEdit(EditKind kind, const cv::Mat& left, cv::Mat& right, QPoint spot, levelgen::Rng& rng);
+// Applies one edit to thing `t` of the survey `s` of `left`, writing into
+// `right` (BGR, level size). `touched` gets the box of the pixels it wrote.
+// False when the thing gives that edit nothing to work with; `right` is then
+// unchanged.
+bool applyEdit(EditKind kind, const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right,
+               levelgen::Rng& rng, QRect& touched);
 
 } // namespace editor

@@ -2,6 +2,7 @@
 // command line and needs no display; otherwise it opens its window.
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
+#include "platform/appearance.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kovra 2"));
+    platform::setupStockTexts(); // file dialogs and stock buttons in Hungarian, as in the game
     editor::EditorWindow w;
     w.show();
     if (!cl.inputs.isEmpty())

@@ -46,7 +46,7 @@ void Preview::paintEvent(QPaintEvent*)
     p.drawImage(offsets[1], 0, toImage(draft_->right));
     p.setRenderHint(QPainter::Antialiasing);
     const QColor marker = draft_->marker.isValid() ? draft_->marker : QColor(255, 32, 32);
-    for (size_t k = 0; k < draft_->diffs.size(); ++k) {
+    for (size_t k = 0; k < draft_->diffs.size() && ringsShown_; ++k) {
         const Difference& d = draft_->diffs[k];
         for (int off : offsets) {
             if (!d.clickable) { // a change larger than its square: outline it in red

@@ -18,6 +18,9 @@ public:
     // In painting mode a press and drag on the right picture paints a mask
     // (within the click square where it began) instead of asking for a spot.
     void setPainting(bool on);
+    // The rings hidden, to see the level as a player first does.
+    void setRingsShown(bool on) { ringsShown_ = on; update(); }
+    bool ringsShown() const { return ringsShown_; }
     static constexpr int kBrush = 2; // radius in level pixels
     QSize sizeHint() const override { return {2 * 354 + kGap, 482}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -36,6 +39,7 @@ private:
     const Draft* draft_ = nullptr;
     int selected_ = -1;
     bool painting_ = false;
+    bool ringsShown_ = true;
     bool stroking_ = false;
     QRect maskSquare_;
     cv::Mat mask_;

@@ -23,6 +23,8 @@ PKGS=(
   # look and input tests: a dark qt6ct scheme, pointer and keys on Xvfb
   qt6ct
   libopencv-dev # the level maker's photo edits (imgproc, photo)
+  libopencv-contrib-dev # and its segmentation, texture filling and saliency (ximgproc, xphoto, saliency)
+  mate-backgrounds     # real photographs (GPL-2+) the level maker's tests make differences on
 )
 [ $# -gt 0 ] && PKGS=("$@")
 # One dpkg-query for all of them: a warm machine pays a few milliseconds.

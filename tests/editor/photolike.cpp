@@ -124,4 +124,40 @@ void paintEdit(QImage& image, QPoint centre, int radius, int style)
     }
 }
 
+QImage plainWallWithTwoSpecks()
+{
+    QImage wall(800, 1000, QImage::Format_RGB32);
+    wall.fill(QColor(190, 182, 170));
+    for (QPoint c : {QPoint(250, 300), QPoint(500, 700)})
+        for (int y = -8; y <= 8; ++y)
+            for (int x = -11; x <= 11; ++x)
+                if (x * x + 2 * y * y <= 120)
+                    wall.setPixel(c + QPoint(x, y), qRgb(80, 70, 60));
+    return wall;
+}
+
+QString debianPhoto(const char* name)
+{
+    return QStringLiteral("/usr/share/backgrounds/mate/nature/%1.jpg").arg(QLatin1String(name));
+}
+
+QSize jpegLumaSampling(const QByteArray& jpeg)
+{
+    // Segments after the start marker: FF, type, 2-byte length; a frame header
+    // (SOF0..SOF2) holds precision, height, width, count, then per component
+    // id and h/v sampling.
+    for (qsizetype i = 2; i + 4 < jpeg.size();) {
+        if (uchar(jpeg[i]) != 0xFF)
+            return {};
+        const uchar type = uchar(jpeg[i + 1]);
+        const int length = (uchar(jpeg[i + 2]) << 8) | uchar(jpeg[i + 3]);
+        if (type >= 0xC0 && type <= 0xC2 && i + 11 < jpeg.size()) {
+            const uchar sampling = uchar(jpeg[i + 11]);
+            return QSize(sampling >> 4, sampling & 15);
+        }
+        i += 2 + length;
+    }
+    return {};
+}
+
 } // namespace editortest

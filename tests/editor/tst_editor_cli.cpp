@@ -1,6 +1,7 @@
 // kovra2-editor's command line run as a program: levels made from photos and
 // from picture pairs, and every kind of bad input refused with exit 2, one
 // line of message and nothing written.
+#include "editor/commandline.h"
 #include "editor/photo.h"
 #include "game/levelrecord.h"
 #include "photolike.h"
@@ -42,6 +43,7 @@ class EditorCliTest : public QObject {
 private slots:
     void initTestCase();
     void autoWritesAValidLevelAndListsItsDifferences();
+    void fewerThanAskedIsItsOwnExitStatus();
     void pairWritesTheEditsFound();
     void badInputIsRefusedAndNothingWritten_data();
     void badInputIsRefusedAndNothingWritten();
@@ -112,6 +114,30 @@ void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
     const Run upscaled = runEditor({"--auto", "4", "--upscale", path("small.png"), "-o", path("upscaled.DAT")});
     QCOMPARE(upscaled.exit, 0);
     QCOMPARE(QFileInfo(path("upscaled.DAT")).size(), level::kRecordBytes);
+}
+
+void EditorCliTest::fewerThanAskedIsItsOwnExitStatus()
+{
+    // A plain wall with two specks: room for two natural differences, not ten.
+    const QImage wall = plainWallWithTwoSpecks();
+    QVERIFY(wall.save(path("wall.png")));
+    const Run r = runEditor({"--auto", "10", path("wall.png"), "-o", path("wall.DAT")});
+    QCOMPARE(r.exit, int(editor::kExitFewer));
+    const int made = int(r.out.trimmed().split('\n').size());
+    QVERIFY2(made >= 1 && made < 10, qPrintable(r.out));
+    QVERIFY2(r.err.contains(QString::fromUtf8("csak %1 természetes").arg(made)), qPrintable(r.err));
+    QCOMPARE(QFileInfo(path("wall.DAT")).size(), level::kRecordBytes); // written, with what there was room for
+    // Nothing natural at all is an error: nothing written.
+    QImage blank(800, 1000, QImage::Format_RGB32);
+    blank.fill(QColor(120, 130, 140));
+    QVERIFY(blank.save(path("blank.png")));
+    const Run none = runEditor({"--auto", "5", path("blank.png"), "-o", path("blank.DAT")});
+    QCOMPARE(none.exit, int(editor::kExitError));
+    QVERIFY(!QFileInfo::exists(path("blank.DAT")));
+    // --help tells the three apart.
+    const Run help = runEditor({"--help"});
+    for (const char* code : {"  0  ", "  2  ", "  3  "})
+        QVERIFY2(help.out.contains(QLatin1String(code)), qPrintable(help.out));
 }
 
 void EditorCliTest::pairWritesTheEditsFound()

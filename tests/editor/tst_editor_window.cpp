@@ -6,6 +6,7 @@
 #include "editor/editorwindow.h"
 #include "editor/photo.h"
 #include "editor/preview.h"
+#include "editor/things.h"
 #include "game/levelrecord.h"
 #include "game/gamewindow.h"
 #include "menus/startwindow.h"
@@ -15,7 +16,9 @@
 #include "support/testsupport.h"
 #include "tools/levelgen/validator.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QScrollArea>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -41,6 +44,9 @@ private slots:
     void savingAsALevelAsksBeforeReplacingAndKeepsABackup();
     void pairWithAnOversizedChangeCannotBeSaved();
     void trialPlayUsesTheGameWindowAndNoPlayerRecord();
+    void unsavedDifferencesAreAskedAbout();
+    void aPlainPhotoOffersTheNumberItHolds();
+    void shortcutsRingsAndAScaledScreen();
 
 private:
     std::unique_ptr<testsupport::GameDir> dir_;
@@ -126,24 +132,29 @@ void EditorWindowTest::smallPhotoIsUpscaledOnlyWhenThePlayerAgrees()
 void EditorWindowTest::handMadeRerolledAndRemovedDifferences()
 {
     EditorWindow w;
-    QVERIFY(w.openPhoto(photo(1200, 1600, 4)));
+    QVERIFY(w.openPhoto(editortest::debianPhoto("RainDrops")));
     w.countBox->setValue(4);
     w.makeButton->click();
     QCOMPARE(w.list->count(), 4);
-    // A hand-made object on a free spot (a new small object always shows).
-    w.kindBox->setCurrentIndex(w.kindBox->findData(QStringLiteral("object")));
+    // A hand-made difference: a click on a thing of the photo, clear of the
+    // others, takes it away (some things leave too faint a change: the next is tried).
+    w.kindBox->setCurrentIndex(w.kindBox->findData(QStringLiteral("remove")));
+    const Survey survey = surveyPhoto(w.draft().left);
     QPoint spot;
-    for (int y = 30; y < 460 && spot.isNull(); y += 25)
-        for (int x = 30; x < 330 && spot.isNull(); x += 25) {
-            bool clear = true;
-            for (const Difference& d : w.draft().diffs)
-                clear = clear && std::max(std::abs(d.point.x() - x), std::abs(d.point.y() - y)) > 40;
-            if (clear)
-                spot = QPoint(x, y);
+    for (const Thing& t : survey.things) {
+        bool clear = true;
+        for (const Difference& d : w.draft().diffs)
+            clear = clear && std::max(std::abs(d.point.x() - t.centre().x()), std::abs(d.point.y() - t.centre().y())) > 30;
+        if (!clear)
+            continue;
+        QTest::mouseClick(w.preview, Qt::LeftButton, {}, t.centre() + QPoint(354 + Preview::kGap, 0));
+        if (w.list->count() == 5) {
+            spot = t.centre();
+            break;
         }
-    QTest::mouseClick(w.preview, Qt::LeftButton, {}, spot + QPoint(354 + Preview::kGap, 0));
+    }
     QCOMPARE(w.list->count(), 5);
-    QCOMPARE(w.draft().diffs.back().kind, QStringLiteral("object"));
+    QCOMPARE(w.draft().diffs.back().kind, QStringLiteral("remove"));
     QVERIFY((w.draft().diffs.back().point - spot).manhattanLength() <= 8);
     // A click on top of an existing difference is refused, with a reason.
     QTest::mouseClick(w.preview, Qt::LeftButton, {}, w.draft().diffs[0].point + QPoint(354 + Preview::kGap + 3, 0));
@@ -302,7 +313,8 @@ void EditorWindowTest::pairWithAnOversizedChangeCannotBeSaved()
     QVERIFY(!w.saveAsLevel());
     QVERIFY(messages_->list.last().text.contains(QString::fromUtf8("büntetést")));
     QVERIFY(!QFile::exists(dir_->file("DATA/001.DAT")));
-    // Pictures of different sizes are refused.
+    // Pictures of different sizes are refused (the unsaved differences let go first).
+    modals_->answer = [](QWidget*) { return int(platform::mrOk); };
     QVERIFY(editortest::photoLike(700, 964, 7).save(dir_->file("c.png")));
     QVERIFY(!w.openPair(a, dir_->file("c.png")));
     QVERIFY(messages_->list.last().text.contains(QString::fromUtf8("mérete különbözik")));
@@ -336,6 +348,81 @@ void EditorWindowTest::trialPlayUsesTheGameWindowAndNoPlayerRecord()
     QVERIFY(!QFile::exists(dir_->file("settings.dat")));
     QVERIFY(QDir(dir_->file("DATA")).entryList(QDir::Files).isEmpty());
     platform::VirtualClock::deactivate();
+}
+
+void EditorWindowTest::unsavedDifferencesAreAskedAbout()
+{
+    EditorWindow w;
+    w.show();
+    QVERIFY(w.openPhoto(editortest::debianPhoto("Garden")));
+    w.countBox->setValue(4);
+    w.makeButton->click();
+    QCOMPARE(w.list->count(), 4);
+    QVERIFY(w.hasUnsavedDifferences());
+    // Closing, quitting and opening another photo each ask; "Mégse" keeps all.
+    QVERIFY(!w.close());
+    QVERIFY(!w.openPhoto(editortest::debianPhoto("Wood")));
+    QCOMPARE(modals_->shown, (QStringList{"discardQuestion", "discardQuestion"}));
+    QCOMPARE(w.list->count(), 4);
+    QVERIFY(w.isVisible());
+    // Saved, nothing is lost by closing: no question.
+    QVERIFY(w.saveAs(dir_->file("own.DAT")));
+    QVERIFY(!w.hasUnsavedDifferences());
+    QVERIFY(w.close());
+    QCOMPARE(modals_->shown.size(), 2);
+    // A changed difference is unsaved again; letting it go opens the new photo.
+    EditorWindow v;
+    v.show();
+    QVERIFY(v.openPhoto(editortest::debianPhoto("Garden")));
+    v.countBox->setValue(3);
+    v.makeButton->click();
+    modals_->answer = [](QWidget*) { return int(platform::mrOk); };
+    QVERIFY(v.openPhoto(editortest::debianPhoto("Wood")));
+    QCOMPARE(v.list->count(), 0);
+}
+
+void EditorWindowTest::aPlainPhotoOffersTheNumberItHolds()
+{
+    const QImage wall = editortest::plainWallWithTwoSpecks();
+    const QString path = dir_->file("wall.png");
+    QVERIFY(wall.save(path));
+    EditorWindow w;
+    w.show();
+    QVERIFY(w.openPhoto(path));
+    w.countBox->setValue(10);
+    w.makeButton->click();
+    QVERIFY2(w.list->count() >= 1 && w.list->count() <= 2, qPrintable(w.status->text()));
+    QCOMPARE(w.countBox->value(), w.list->count()); // the number the photo holds is offered
+    QVERIFY2(w.status->text().contains(QString::fromUtf8("Csak %1").arg(w.list->count())), qPrintable(w.status->text()));
+}
+
+void EditorWindowTest::shortcutsRingsAndAScaledScreen()
+{
+    EditorWindow w;
+    // A 1920 x 1080 screen at a scale of 1.5 leaves 1280 x 720 of room, less a panel and a title bar.
+    w.resize(1240, 640);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList keys;
+    for (QAction* a : w.findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            keys << a->shortcut().toString(QKeySequence::PortableText);
+    for (const char* key : {"Ctrl+O", "Ctrl+S", "Ctrl+Q"})
+        QVERIFY2(keys.contains(QLatin1String(key)), qPrintable(keys.join(", ")));
+    QVERIFY(w.preview->ringsShown());
+    w.ringsBox->setChecked(false);
+    QVERIFY(!w.preview->ringsShown());
+    // Every control can be scrolled into view.
+    const QList<QScrollArea*> scrollers = w.findChildren<QScrollArea*>();
+    for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(&w))
+            continue;
+        for (int pass = 0; pass < 2; ++pass) // the panel's own scroller, then the window's
+            for (QScrollArea* s : scrollers)
+                if (s->widget() && s->widget()->isAncestorOf(b))
+                    s->ensureWidgetVisible(b);
+        QVERIFY2(!b->visibleRegion().isEmpty(), qPrintable(b->text()));
+    }
 }
 
 QTEST_MAIN(EditorWindowTest)

@@ -212,4 +212,148 @@ std::vector<int> themesTooSoon(const std::vector<int>& themeOfLevel)
     return out;
 }
 
+namespace {
+double grey(QRgb c) { return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c); }
+double sobel(const QImage& img, int x, int y)
+{
+    auto g = [&](int dx, int dy) { return grey(img.pixel(x + dx, y + dy)); };
+    const double gx = g(1, -1) + 2 * g(1, 0) + g(1, 1) - g(-1, -1) - 2 * g(-1, 0) - g(-1, 1);
+    const double gy = g(-1, 1) + 2 * g(0, 1) + g(1, 1) - g(-1, -1) - 2 * g(0, -1) - g(1, -1);
+    return std::hypot(gx, gy);
+}
+double cross(QPoint o, QPoint a, QPoint b)
+{
+    return double(a.x() - o.x()) * (b.y() - o.y()) - double(a.y() - o.y()) * (b.x() - o.x());
+}
+// Andrew's monotone chain; the points sorted by x, then y.
+std::vector<QPoint> convexHull(std::vector<QPoint> pts)
+{
+    std::sort(pts.begin(), pts.end(), [](QPoint a, QPoint b) { return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y(); });
+    if (pts.size() < 3)
+        return pts;
+    std::vector<QPoint> hull(2 * pts.size());
+    size_t k = 0;
+    for (size_t i = 0; i < pts.size(); ++i) {
+        while (k >= 2 && cross(hull[k - 2], hull[k - 1], pts[i]) <= 0)
+            --k;
+        hull[k++] = pts[i];
+    }
+    for (size_t i = pts.size() - 1, t = k + 1; i > 0; --i) {
+        while (k >= t && cross(hull[k - 2], hull[k - 1], pts[i - 1]) <= 0)
+            --k;
+        hull[k++] = pts[i - 1];
+    }
+    hull.resize(k - 1);
+    return hull;
+}
+} // namespace
+
+NaturalCheck checkNatural(const QImage& before, const QImage& after)
+{
+    NaturalCheck c;
+    const int w = before.width(), h = before.height();
+    if (after.size() != before.size() || w < 3 || h < 3)
+        return c;
+    std::vector<char> changed(size_t(w) * h), visible(size_t(w) * h);
+    std::vector<QPoint> seen;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int sum = channelSum(before.pixel(x, y), after.pixel(x, y));
+            changed[size_t(y) * w + x] = sum > 3;
+            visible[size_t(y) * w + x] = sum > kVisibleSum;
+            c.changed += sum > 3;
+            if (sum > kVisibleSum)
+                seen.push_back(QPoint(x, y));
+        }
+    if (!c.changed)
+        return c;
+    // The change as a region: pixels that happen to match inside it (grain
+    // alike on both sides) are holes of the region, not a border of it.
+    {
+        std::vector<char> outside(size_t(w) * h, 0);
+        std::vector<int> todo;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if ((x == 0 || y == 0 || x == w - 1 || y == h - 1) && !changed[size_t(y) * w + x]) {
+                    outside[size_t(y) * w + x] = 1;
+                    todo.push_back(y * w + x);
+                }
+        while (!todo.empty()) {
+            const int i = todo.back();
+            todo.pop_back();
+            const int x = i % w, y = i / w;
+            const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+            for (const auto& n : next)
+                if (n[0] >= 0 && n[1] >= 0 && n[0] < w && n[1] < h) {
+                    const size_t j = size_t(n[1]) * w + n[0];
+                    if (!changed[j] && !outside[j])
+                        outside[j] = 1, todo.push_back(int(j));
+                }
+        }
+        for (size_t i = 0; i < changed.size(); ++i)
+            changed[i] = !outside[i];
+    }
+    auto at = [&](const std::vector<char>& m, int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && m[size_t(y) * w + x]; };
+    auto near = [&](int x, int y, int r) {
+        for (int dy = -r; dy <= r; ++dy)
+            for (int dx = -r; dx <= r; ++dx)
+                if (at(changed, x + dx, y + dy))
+                    return true;
+        return false;
+    };
+    // Colour: the change's mean a*b* against the ring of untouched pixels
+    // within 3 px, in the picture before and after.
+    double ringA = 0, ringB = 0, beforeA = 0, beforeB = 0, afterA = 0, afterB = 0;
+    int ring = 0, inner = 0;
+    const std::vector<char>& core = seen.empty() ? changed : visible;
+    // The border: changed pixels touching untouched ones, and those untouched ones.
+    double edgeBefore = 0, edgeAfter = 0;
+    int border = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool in = changed[size_t(y) * w + x];
+            if (!in && near(x, y, 3)) {
+                const Lab l = toLab(before.pixel(x, y));
+                ringA += l.a, ringB += l.b, ++ring;
+            }
+            if (core[size_t(y) * w + x]) {
+                const Lab p = toLab(before.pixel(x, y)), q = toLab(after.pixel(x, y));
+                beforeA += p.a, beforeB += p.b, afterA += q.a, afterB += q.b, ++inner;
+            }
+            bool edge = false;
+            for (int dy = -1; dy <= 1 && !edge; ++dy)
+                for (int dx = -1; dx <= 1 && !edge; ++dx)
+                    edge = x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h && at(changed, x + dx, y + dy) != in;
+            if (edge && x > 0 && y > 0 && x < w - 1 && y < h - 1) {
+                edgeBefore += sobel(before, x, y);
+                edgeAfter += sobel(after, x, y);
+                ++border;
+            }
+        }
+    if (ring && inner) {
+        ringA /= ring, ringB /= ring;
+        const double before0 = std::hypot(beforeA / inner - ringA, beforeB / inner - ringB);
+        const double after0 = std::hypot(afterA / inner - ringA, afterB / inner - ringB);
+        c.colourStep = after0 - before0;
+    }
+    if (border)
+        c.seamRatio = (edgeAfter / border + kSeamEpsilon) / (edgeBefore / border + kSeamEpsilon);
+    // Shape: what visibly changed against its convex hull.
+    if (int(seen.size()) >= kDiscMinPixels) {
+        const std::vector<QPoint> hull = convexHull(seen);
+        double area = 0, perimeter = 0;
+        for (size_t i = 0; i < hull.size(); ++i) {
+            const QPoint a = hull[i], b = hull[(i + 1) % hull.size()];
+            area += double(a.x()) * b.y() - double(b.x()) * a.y();
+            perimeter += std::hypot(double(b.x() - a.x()), double(b.y() - a.y()));
+        }
+        area = std::abs(area) / 2;
+        if (area > 0 && perimeter > 0) {
+            c.discFill = seen.size() / area;
+            c.roundness = 4 * M_PI * area / (perimeter * perimeter);
+        }
+    }
+    return c;
+}
+
 } // namespace levelgen

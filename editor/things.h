@@ -1,0 +1,41 @@
+#pragma once
+// What a photo offers for differences: small real things (a pebble, a bud,
+// a window, a speck of light) that stand apart from their surroundings with
+// a calm ring around them, and small coloured segments that can take
+// another of the photo's own hues. Every automatic edit works under the
+// mask of one of these, never under a shape of its own.
+#include <QPoint>
+#include <opencv2/core.hpp>
+#include <vector>
+
+namespace editor {
+
+constexpr int kMaxThingSide = 14; // a thing fits a 14 x 14 box, so its edit fits the click square
+constexpr int kMinThingPixels = 24; // smaller ones change too few pixels to be found
+constexpr int kMaxThingPixels = 140;
+
+struct Thing {
+    cv::Rect box;     // bounding box, level pixels
+    cv::Mat mask;     // CV_8U, 255 on the thing, the size of `box`
+    int pixels = 0;
+    double salience = 0; // spectral-residual saliency under the mask
+    QPoint centre() const { return QPoint(box.x + box.width / 2, box.y + box.height / 2); }
+};
+
+struct Survey {
+    std::vector<Thing> things;   // most salient first
+    std::vector<Thing> segments; // coloured, recolourable, most salient first
+    std::vector<double> hues;    // a*b* hue angles (degrees) the photo has plenty of
+    cv::Mat apart;               // CV_8U: 255 where a pixel stands apart from its 15 x 15 median
+};
+
+// Looks at the level's left picture (BGR, level size).
+Survey surveyPhoto(const cv::Mat& left);
+
+// The thing's mask grown by `grow` pixels, in a CV_8U matrix covering
+// `area` (level pixels).
+cv::Mat maskIn(const Thing& t, const cv::Rect& area, int grow);
+// A mask widened by `grow` pixels with a soft one-pixel edge, as CV_32F 0..1.
+cv::Mat softMask(const cv::Mat& mask, int grow);
+
+} // namespace editor
