@@ -343,7 +343,7 @@ void EditorWindow::reframe()
         say(text, !problem.isEmpty());
     } else {
         const bool had = !draft_.diffs.empty();
-        draft_ = Draft{left, left.clone(), {}, {}};
+        draft_ = Draft{left, left.clone(), {}, {}, {}};
         if (had)
             say(QString::fromUtf8("Új keret: a különbségeket újra kell készíteni."));
     }

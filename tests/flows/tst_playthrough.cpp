@@ -349,7 +349,8 @@ void PlaythroughTest::complete(int n)
     const QVector<QPoint>& pts = points_[n];
     const int count = int(pts.size());
     QCOMPARE(int(gameWindow->roundState.helps), ledger_.helps);
-    if (n % 3 == 2 && ledger_.helps > 0) {
+    // Help on a level of one difference would end it at once: kept for larger ones.
+    if (n % 3 == 2 && ledger_.helps > 0 && count > 1) {
         wait(1);
         QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
         --ledger_.helps;
