@@ -28,9 +28,10 @@ play_level() {
   display=":$(cat "$dispfile")"
   rm -f "$dispfile"
   export DISPLAY=$display
+  # Sourced before the trap is set: the end of a sourced file fires RETURN.
+  source "$(dirname "${BASH_SOURCE[0]}")/../support/x-asan-options.sh"
   trap 'kill $xvfb 2>/dev/null || true' RETURN
 
-  source "$(dirname "${BASH_SOURCE[0]}")/../support/x-asan-options.sh"
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$exe" &
   game=$!
   win=$(wait_window '^Kovra 2$') || { echo "no start window"; return 1; }
