@@ -1,7 +1,6 @@
 #include "app/rungame.h"
 
-#include "app/windows.h"
-#include "game/gamewindow.h"
+#include "app/app.h"
 #include "menus/startwindow.h"
 #include "platform/appearance.h"
 #include "platform/gamelock.h"
@@ -19,14 +18,14 @@ void prepareSignals() { platform::installQuitSignals(); }
 
 const char* noFolderText() { return "A Kovra 2 nem találja a saját mappáját, ezért nem indul el."; }
 
-int runGame(int argc, char** argv, const std::function<void()>& started)
+int runGame(int argc, char** argv, const std::function<void(App&)>& started)
 {
     prepareSignals();
     QApplication app(argc, argv);
     platform::fitWindowsToScreen(argv);
     QApplication::setApplicationName(QStringLiteral("Kovra 2"));
     // A signal also ends a box waiting below, before any window exists.
-    platform::onQuitSignal([](int) { closeAllWindows(); });
+    platform::onQuitSignal([](int) { closeAllWindows(nullptr); });
     // Guessing a folder (the root, the current one) would scatter the
     // player's files where they do not belong.
     if (!platform::locateExeDir(argc > 0 ? argv[0] : nullptr)) {
@@ -42,26 +41,28 @@ int runGame(int argc, char** argv, const std::function<void()>& started)
                              platform::MsgIcon::Information);
         return 1;
     }
-    showStartWindow();
+    App game;
+    platform::onQuitSignal([&game](int) { closeAllWindows(&game); });
+    game.start();
     // A signal handled in a box of the first showing closed everything
     // before the event loop ran: there is nothing left to run it for.
     int rc = 0;
     if (!closingAllWindows()) {
         if (started)
-            QTimer::singleShot(0, started);
+            QTimer::singleShot(0, [&] { started(game); });
         rc = app.exec();
     }
     // Handlers that were waiting in a box went on as the loops unwound; the
     // scratch pictures go whatever they did.
     if (closingAllWindows())
-        startWindow->removeScratchPictures();
-    destroyWindows();
+        game.startWindow()->removeScratchPictures();
+    platform::onQuitSignal([](int) { closeAllWindows(nullptr); }); // `game` is going
     return rc;
 }
 
 bool closingAllWindows() { return platform::shuttingDown(); }
 
-void closeAllWindows()
+void closeAllWindows(App* game)
 {
     if (platform::shuttingDown())
         return;
@@ -70,17 +71,12 @@ void closeAllWindows()
     // closing handler opens is answered as its close box would answer it.
     platform::setMessageScript([](const platform::MessageRecord&) {});
     platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
-    // Open dialogs (a result window, the player window, a message box) end as
-    // if closed; their callers go on as the event loops unwind.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
-            d->reject();
-    // The game window's close saves the attempt's seconds and deletes the
-    // scratch pictures; the start window's close deletes them too.
-    if (gameWindow && gameWindow->isVisible())
-        gameWindow->close();
-    if (startWindow)
-        startWindow->close();
+    if (game)
+        game->closeAll();
+    else // before the windows: a box may be waiting
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
+                d->reject();
     QCoreApplication::exit(0);
 }
 

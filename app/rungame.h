@@ -5,17 +5,20 @@
 
 namespace app {
 
+class App;
+
 // Call first in main, before the application object exists.
 void prepareSignals();
 
 // Runs the game; returns the process's exit code. `started` runs once the
 // start window stands (tests drive the game from there).
-int runGame(int argc, char** argv, const std::function<void()>& started = {});
+int runGame(int argc, char** argv, const std::function<void(App&)>& started = {});
 
 // Closes every window the way its close box would (the attempt's seconds
 // saved, the scratch pictures deleted) and leaves the event loops with exit
-// code 0. No box waits for an answer meanwhile. Runs once.
-void closeAllWindows();
+// code 0. No box waits for an answer meanwhile. Runs once. `game` is null
+// before the windows exist.
+void closeAllWindows(App* game);
 bool closingAllWindows(); // true once closeAllWindows has begun
 
 // The box shown when the game's own folder cannot be found.

@@ -8,15 +8,13 @@
 #include "procstat.h"
 #include "xserver.h"
 
-#include "app/windows.h"
+#include "app/app.h"
 #include "game/levelrecord.h"
 #include "game/gamewindow.h"
 #include "menus/startwindow.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "players/records.h"
-#include "players/settingsdialog.h"
-#include "players/playerdialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -253,7 +251,7 @@ void restPointerOn(QWidget& w)
 
 // Level loads as "Következő pálya" does them (regions torn down, next level
 // loaded and painted), each followed by the floor of the same level.
-Loads levelLoads(const QString& dir, int count, PaintFloor& paintFloor)
+Loads levelLoads(GameWindow& game, const QString& dir, int count, PaintFloor& paintFloor)
 {
     std::vector<double> loads, works, screens, ioFloors, paintFloors;
     std::vector<char> buf(level::kRecordBytes);
@@ -266,8 +264,8 @@ Loads levelLoads(const QString& dir, int count, PaintFloor& paintFloor)
             ioFloors.push_back(floorMs(platform::levelFile(n), dir, buf));
         QElapsedTimer t;
         t.start();
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(n);
+        game.clearRegions();
+        game.loadLevel(n);
         const qint64 built = t.nsecsElapsed();
         settleOnScreen();
         const qint64 shown = t.nsecsElapsed();
@@ -369,26 +367,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "message box: %s\n", qPrintable(m.text)); // a box would wait for a person
     });
     platform::setExeDir(folder.path());
-    app::showStartWindow();
+    app::App program;
+    program.start();
     spin(1500);
     const double startRss = bench::rssMb(getpid());
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Bench"));
-    playerDialog->selectedPlayer = 1;
-    startWindow->titleMusic.stop();
-    startWindow->hide();
-    gameWindow->show(); // the player's level, with its sound and music as a new player has them
+    program.players().roster.playerCount = 1;
+    program.players().roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Bench"));
+    program.players().select(1);
+    program.startWindow()->titleMusic.stop();
+    program.startWindow()->hide();
+    GameWindow& game = *program.gameWindow();
+    game.show(); // the player's level, with its sound and music as a new player has them
     spin(500);
     // The peak of the game's own work, before the floor's buffer adds to it;
     // these loads also warm the caches for the timed ones.
     for (int i = 0; i < 20; ++i) {
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(1 + (i * 37) % 100);
+        game.clearRegions();
+        game.loadLevel(1 + (i * 37) % 100);
         settleOnScreen();
     }
     const double peakRss = bench::peakRssMb(getpid());
     folder.writeSettings(false, false);
-    settings::load();
+    program.settings().load();
     PaintFloor paintFloor; // beside the game's window, not over it
     paintFloor.move(0, 0);
     paintFloor.show();
@@ -397,7 +397,7 @@ int main(int argc, char** argv)
     // level-completed one, the player list): the pointer rests there, not
     // on the game's window.
     restPointerOn(paintFloor);
-    const Loads quiet = levelLoads(folder.path(), kLoads, paintFloor);
+    const Loads quiet = levelLoads(game, folder.path(), kLoads, paintFloor);
     figure("level load, sound and music off", quiet.loadMs, "ms", "floor: read, write, show 2 pictures",
            quiet.ioFloorMs + quiet.paintFloorMs, "<= 3");
     figure("  until painting: read, write, decode, regions", quiet.workMs, "ms", "floor: read, write 2 pictures",
@@ -405,19 +405,18 @@ int main(int argc, char** argv)
     figure("  painted and on the X server", quiet.screenMs, "ms", "floor: 2 pictures, a plain window",
            quiet.paintFloorMs, "none, for information");
     folder.writeSettings(true, true);
-    settings::load();
-    const Loads withMusic = levelLoads(folder.path(), kLoads / 2, paintFloor);
+    program.settings().load();
+    const Loads withMusic = levelLoads(game, folder.path(), kLoads / 2, paintFloor);
     figure("level load with its sound and music", withMusic.loadMs, "ms", "floor: read, write, show 2 pictures",
            withMusic.ioFloorMs + withMusic.paintFloorMs, "none, for information");
     // With the pointer on the game's window, each region shown would ask the
     // X server where the pointer is; the region layer asks once.
-    restPointerOn(*gameWindow);
-    const Loads underPointer = levelLoads(folder.path(), kLoads / 2, paintFloor);
+    restPointerOn(game);
+    const Loads underPointer = levelLoads(game, folder.path(), kLoads / 2, paintFloor);
     figure("level load, pointer on the game window", underPointer.loadMs, "ms", "floor: read, write, show 2 pictures",
            underPointer.ioFloorMs + underPointer.paintFloorMs, "none, for information");
     figure("peak RSS, levels loaded (this process)", peakRss, "MB",
            "its start window's RSS", startRss, "<= 1.5");
-    gameWindow->hide();
-    app::destroyWindows();
+    game.hide();
     return 0;
 }

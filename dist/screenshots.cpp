@@ -5,7 +5,7 @@
 // settings, the rules, the level-completed and the time-is-up windows.
 // Level 1 is made by the level generator in a scratch game folder; nothing
 // else is read.
-#include "app/windows.h"
+#include "app/app.h"
 #include "game/timeupdialog.h"
 #include "game/leveldonedialog.h"
 #include "game/gamewindow.h"
@@ -74,8 +74,8 @@ int main(int argc, char** argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
-    QTemporaryDir game;
-    const QString dir = game.path() + QLatin1Char('/');
+    QTemporaryDir folder;
+    const QString dir = folder.path() + QLatin1Char('/');
     QDir().mkpath(dir + QStringLiteral("DATA"));
     if (!levelgen::writeLevels(dir + QStringLiteral("DATA"), {1}, 1, [](int, int) {}))
         return 1;
@@ -91,47 +91,49 @@ int main(int argc, char** argv)
     // The scratch folder has no music: the title piece's box is expected.
     platform::setMessageScript([](const platform::MessageRecord&) {});
 
-    app::createWindows();
-    startWindow->show();
-    bool ok = shoot(startWindow, out + QStringLiteral("/start.png"));
-    playerDialog->show();
-    playerDialog->reload();
-    playerDialog->playerList->setCurrentRow(0); // Anna chosen, OK ready
-    playerDialog->selectionChanged();
-    ok = ok && shoot(playerDialog, out + QStringLiteral("/players.png"));
-    playerDialog->selectedPlayer = 1;
-    playerDialog->hide();
-    startWindow->hide();
-    gameWindow->show();
+    auto program = std::make_unique<app::App>();
+    program->buildAllWindows();
+    GameWindow* game = program->gameWindow();
+    program->startWindow()->show();
+    bool ok = shoot(program->startWindow(), out + QStringLiteral("/start.png"));
+    program->playerDialog()->show();
+    program->playerDialog()->reload();
+    program->playerDialog()->playerList->setCurrentRow(0); // Anna chosen, OK ready
+    program->playerDialog()->selectionChanged();
+    ok = ok && shoot(program->playerDialog(), out + QStringLiteral("/players.png"));
+    program->players().select(1);
+    program->playerDialog()->hide();
+    program->startWindow()->hide();
+    game->show();
     settle();
-    const auto find = [](int k) {
-        platform::Shape* s = gameWindow->regions[size_t(k)][0];
+    const auto find = [&](int k) {
+        platform::Shape* s = game->regions[size_t(k)][0];
         if (s && s->onMouseDown)
             s->onMouseDown(s, Qt::LeftButton);
     };
-    for (int k = 0; k < 2 && gameWindow->regionsBuilt(); ++k)
+    for (int k = 0; k < 2 && game->regionsBuilt(); ++k)
         find(k);
-    ok = ok && shoot(gameWindow, out + QStringLiteral("/game.png"));
+    ok = ok && shoot(game, out + QStringLiteral("/game.png"));
     // The manual's pictures from here on.
-    gameWindow->pictureClicked(); // a wrong click: the warning by the clock, which blinks
+    game->pictureClicked(); // a wrong click: the warning by the clock, which blinks
     QElapsedTimer blink;
     blink.start();
-    while (!gameWindow->warningSign->isVisible() && blink.elapsed() < 2000)
+    while (!game->warningSign->isVisible() && blink.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    ok = ok && gameWindow->grab().save(out + QStringLiteral("/game-miss.png"));
+    ok = ok && game->grab().save(out + QStringLiteral("/game-miss.png"));
     runFor(4500); // the warning passes
-    gameWindow->useHelp(); // a help token shows a difference
-    ok = ok && shoot(gameWindow, out + QStringLiteral("/game-help.png"));
-    gameWindow->togglePause(); // the clock clicked: paused
-    ok = ok && shoot(gameWindow, out + QStringLiteral("/game-pause.png"));
-    gameWindow->togglePause();
-    settingsDialog->show();
-    ok = ok && shoot(settingsDialog, out + QStringLiteral("/settings.png"));
-    settingsDialog->hide();
-    rulesDialog->show();
-    rulesDialog->showPage(2);
-    ok = ok && shoot(rulesDialog, out + QStringLiteral("/rules.png"));
-    rulesDialog->hide();
+    game->useHelp(); // a help token shows a difference
+    ok = ok && shoot(game, out + QStringLiteral("/game-help.png"));
+    game->togglePause(); // the clock clicked: paused
+    ok = ok && shoot(game, out + QStringLiteral("/game-pause.png"));
+    game->togglePause();
+    program->settingsDialog()->show();
+    ok = ok && shoot(program->settingsDialog(), out + QStringLiteral("/settings.png"));
+    program->settingsDialog()->hide();
+    program->rulesDialog()->show();
+    program->rulesDialog()->showPage(2);
+    ok = ok && shoot(program->rulesDialog(), out + QStringLiteral("/rules.png"));
+    program->rulesDialog()->hide();
     // The end windows come as modal windows: pictured while they are shown,
     // then left with "Mentés és kilépés".
     QString ending;
@@ -142,18 +144,18 @@ int main(int argc, char** argv)
         return int(platform::mrCancel);
     });
     ending = QStringLiteral("level-completed.png");
-    for (int k = 0; k < level::kMaxDiffs && gameWindow->regionsBuilt(); ++k)
+    for (int k = 0; k < level::kMaxDiffs && game->regionsBuilt(); ++k)
         find(k);
     runFor(6000);
     ok = ok && ending.isEmpty();
-    gameWindow->show();
-    gameWindow->loadLevel(1);
+    game->show();
+    game->loadLevel(1);
     settle();
     ending = QStringLiteral("time-up.png");
-    gameWindow->timeUp();
+    game->timeUp();
     ok = ok && ending.isEmpty();
     platform::setModalScript(nullptr);
-    gameWindow->hide();
-    app::destroyWindows();
+    game->hide();
+    program.reset();
     return ok ? 0 : 1;
 }

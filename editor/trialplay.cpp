@@ -1,12 +1,11 @@
 #include "editor/trialplay.h"
 
-#include "app/windows.h"
-#include "game/levelrecord.h"
+#include "app/app.h"
 #include "game/gamewindow.h"
+#include "game/levelrecord.h"
 #include "menus/startwindow.h"
 #include "platform/paths.h"
 #include "players/records.h"
-#include "players/playerdialog.h"
 #include "tools/levelgen/pack.h"
 
 #include <QDir>
@@ -26,7 +25,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 }
 } // namespace
 
+TrialPlay::TrialPlay() = default;
+TrialPlay::~TrialPlay() = default;
+
 bool TrialPlay::running() { return current != nullptr; }
+
+app::App* TrialPlay::program() { return current ? current->game_.get() : nullptr; }
 
 bool TrialPlay::start(const QByteArray& record, int levelNo, std::function<void()> finished, QString* error)
 {
@@ -53,28 +57,26 @@ bool TrialPlay::start(const QByteArray& record, int levelNo, std::function<void(
     // The game's windows work in the scratch folder for as long as the trial lasts.
     trial->editorDir_ = platform::exeDir();
     platform::setExeDir(dir);
-    app::createWindows();
+    trial->game_ = std::make_unique<app::App>();
+    app::App& game = *trial->game_;
     players::PlayerRecord p = players::PlayerRecord::newPlayer(QString::fromUtf8("Próbajáték"));
     p.level = std::uint8_t(levelNo);
-    playerDialog->roster = {};
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = p;
-    playerDialog->selectedPlayer = 1;
+    game.players().roster = {};
+    game.players().roster.playerCount = 1;
+    game.players().roster.slot(1) = p;
+    game.players().select(1);
     // The game goes back to its start window when the level is left: here
     // that is the end of the trial instead.
-    startWindow->installEventFilter(trial.get());
+    game.startWindow()->installEventFilter(trial.get());
     trial->finished_ = std::move(finished);
     current = trial.release();
-    gameWindow->show();
+    game.gameWindow()->show();
     return true;
 }
 
 bool TrialPlay::eventFilter(QObject* watched, QEvent* e)
 {
-    // A const pointer meets only the window's own ==, which builds nothing
-    // (a plain one ties with the built-in pointer comparison).
-    const QObject* w = watched;
-    if (w == startWindow && e->type() == QEvent::Show) {
+    if (qobject_cast<StartWindow*>(watched) && e->type() == QEvent::Show) {
         QTimer::singleShot(0, this, [this] { finish(); });
         return true; // the start window's own show handler does not run
     }
@@ -86,9 +88,9 @@ void TrialPlay::finish()
     if (ending_)
         return;
     ending_ = true;
-    startWindow->hide();
-    gameWindow->hide();
-    app::destroyWindows();
+    game_->startWindow()->hide();
+    game_->gameWindow()->hide();
+    game_.reset();
     platform::setExeDir(editorDir_);
     current = nullptr;
     if (finished_)

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+namespace app { class App; }
+
 namespace editor {
 
 class TrialPlay : public QObject {
@@ -18,14 +20,17 @@ public:
     // window has gone (closed, or the player left after the end).
     static bool start(const QByteArray& record, int levelNo, std::function<void()> finished, QString* error);
     static bool running();
+    static app::App* program(); // the game the trial runs, or null
+    ~TrialPlay() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    TrialPlay() = default;
+    TrialPlay();
     void finish();
     QTemporaryDir folder_;
+    std::unique_ptr<app::App> game_;
     std::function<void()> finished_;
     QString editorDir_; // the folder the editor itself works from
     bool ending_ = false;

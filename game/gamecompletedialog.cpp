@@ -4,15 +4,12 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
-#include "players/dialogstyle.h"
-#include "players/playerdialog.h"
+#include "platform/dialogstyle.h"
 #include "sound/soundchannel.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-
-WindowHolder<GameCompleteDialog> gameCompleteDialog;
 
 GameCompleteDialog::GameCompleteDialog(QWidget* parent) : QDialog(parent)
 {
@@ -48,9 +45,11 @@ void GameCompleteDialog::startTune()
 {
     // The tune plays whatever the sound setting says.
     sound::SoundChannel::instance().play(QStringLiteral("endgame"), true);
-    totalTimeLabel->setText(timetext::longForm(playerDialog->currentPlayer().totalSeconds));
+    totalTimeLabel->setText(timetext::longForm(totalSeconds_));
     totalTimeLabel->adjustSize();
 }
+
+void GameCompleteDialog::setTotalSeconds(int seconds) { totalSeconds_ = seconds; }
 
 void GameCompleteDialog::stopTune() { sound::SoundChannel::instance().stop(); }
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
 class QLabel;
@@ -12,6 +11,7 @@ class GameCompleteDialog : public QDialog {
 public:
     explicit GameCompleteDialog(QWidget* parent = nullptr);
 
+    void setTotalSeconds(int seconds); // the player's time over the whole game
     void startTune();
     void stopTune();
     void backClicked();
@@ -28,6 +28,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+private:
+    int totalSeconds_ = 0;
 };
-
-extern WindowHolder<GameCompleteDialog> gameCompleteDialog;

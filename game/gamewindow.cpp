@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-WindowHolder<GameWindow> gameWindow;
-
 namespace {
 const QColor kPanelFill(210, 199, 193);
 
@@ -39,10 +37,10 @@ platform::Image* picture(QWidget* parent, const char* name, QRect r, const char*
 }
 } // namespace
 
-GameWindow::GameWindow(QWidget* parent)
+GameWindow::GameWindow(players::PlayerStore& players, players::SettingsStore& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      levelData(std::make_unique<level::LevelRecord>())
+      players_(players), settings_(settings), levelData(std::make_unique<level::LevelRecord>())
 {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(QStringLiteral("Kovra2"));
@@ -131,12 +129,17 @@ void GameWindow::buildTimers()
         t->onTimer = [this, handler] { (this->*handler)(); };
         return t;
     };
-    clockTimer = make(1000, &GameWindow::clockTick);
-    penaltyTimer = make(4000, &GameWindow::penaltyOver);
     completionDelay = make(3000, &GameWindow::completeLevel);
     warningBlinkTimer = make(250, &GameWindow::warningBlink);
     idleTimer = make(14000, &GameWindow::idleReminder);
     idleFlashTimer = make(600, &GameWindow::idleFlashOver);
+    connect(&round, &game::Round::ticked, this, &GameWindow::showClock);
+    connect(&round, &game::Round::warning, this, [this] { playEffect(QStringLiteral("ketyeg")); });
+    connect(&round, &game::Round::timeUp, this, &GameWindow::timeUp);
+    connect(&round, &game::Round::penalised, this, &GameWindow::penalised);
+    connect(&round, &game::Round::penaltyWindowClosed, this, &GameWindow::penaltyOver);
+    connect(&round, &game::Round::found, this, &GameWindow::differenceFound);
+    connect(&round, &game::Round::completed, this, &GameWindow::roundCompleted);
 }
 
 void GameWindow::showEvent(QShowEvent* e)

@@ -1,22 +1,30 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QRegion>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 #include "game/levelrecord.h"
+#include "game/round.h"
 #include "game/roundstate.h"
+#include "players/playerstore.h"
+#include "players/settingsstore.h"
 #include "sound/musicplayer.h"
 
 class QLabel;
+namespace game { struct LevelResult; }
 namespace platform { class Image; class Shape; class Gauge; class Timer; }
 
-// The game window: one level at a time, two pictures side by side.
+// The game window: one level at a time, two pictures side by side. It plays
+// the store's current player and saves their progress there; what comes
+// after a level (the result windows, the start window) it announces.
 class GameWindow : public QWidget {
     Q_OBJECT
+    players::PlayerStore& players_;
+    players::SettingsStore& settings_;
+
 public:
-    explicit GameWindow(QWidget* parent = nullptr);
+    GameWindow(players::PlayerStore& players, players::SettingsStore& settings, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Codes of the pointer's position as the caption-button guard sees them.
@@ -31,8 +39,11 @@ public:
     void regionPressed(platform::Shape* region);
     void pictureClicked();
     void showProgressDots(std::uint8_t r);
-    // Clock, penalty and pause.
-    void clockTick();
+    // What the round says: a find, the clock, the penalty.
+    void differenceFound(int k, bool byHelp);
+    void roundCompleted();
+    void showClock(int seconds);
+    void penalised();
     void penaltyOver();
     void warningBlink();
     void togglePause();
@@ -42,12 +53,15 @@ public:
     // Help.
     void useHelp();
     void showHelpStatus();
-    // Level end.
+    // Level end, and what the player answered the window announcing it.
     void completeLevel();
+    void levelDoneAnswered(bool goOn);
     void timeUp();
+    void timeUpAnswered(bool retry);
     void closeGame();
     void savePlayerProgress();
     void levelNumberPressed(Qt::MouseButton button, Qt::KeyboardModifiers mods);
+    void jumpToLevel(int n); // the level chosen in the jump dialog
     // Pointer tracking.
     void pointerOnLeftPicture(QPoint p);
     void pointerOnRightPicture(QPoint p);
@@ -90,13 +104,12 @@ public:
     platform::Shape* shadowCursor;
     sound::MusicPlayer levelMusic{false};
 
-    platform::Timer* clockTimer;
-    platform::Timer* penaltyTimer;
     platform::Timer* completionDelay;
     platform::Timer* warningBlinkTimer;
     platform::Timer* idleTimer;
     platform::Timer* idleFlashTimer;
 
+    game::Round round; // the attempt at the level on screen
     RoundState roundState;
     std::unique_ptr<level::LevelRecord> levelData;
     std::array<std::array<platform::Shape*, 2>, level::kMaxDiffs> regions{};
@@ -106,6 +119,13 @@ public:
     // True while regions of a loaded level exist (false after a failed load).
     bool regionsBuilt() const { return builtCount_ > 0; }
     bool guardSuspended() const { return guardSuspended_; }
+
+signals:
+    void levelCompleted(const game::LevelResult& result); // answered by levelDoneAnswered
+    void timeRanOut(int remaining);                        // answered by timeUpAnswered
+    void gameCompleted();                                  // the last level was done
+    void levelJumpAsked();                                 // answered by jumpToLevel
+    void leftToStart();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -140,5 +160,3 @@ private:
     bool guardSuspended_ = false; // pictures hidden by the caption-button guard
     bool accounted_ = false;      // this attempt's seconds are already counted
 };
-
-extern WindowHolder<GameWindow> gameWindow;

@@ -6,57 +6,48 @@
 #include "platform/image.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/settingsdialog.h"
 #include "sound/soundchannel.h"
 
-#include <QCheckBox>
 #include <QLabel>
 
 using platform::Shape;
 
 void GameWindow::playEffect(const QString& name)
 {
-    if (settings::current().sound)
+    if (settings_.current().sound)
         sound::SoundChannel::instance().play(name);
 }
 
-void GameWindow::clockTick()
+// The bar and the clock show the last tick: a penalty shows at the next.
+void GameWindow::showClock(int seconds)
 {
-    --roundState.timeLeft;
-    if (roundState.timeLeft == 4)
-        playEffect(QStringLiteral("ketyeg"));
-    timeBar->setProgress(roundState.timeLeft);
-    clockLabel->setText(timetext::mmss(roundState.timeLeft));
-    if (roundState.timeLeft == 0)
-        timeUp();
+    timeBar->setProgress(seconds);
+    clockLabel->setText(timetext::mmss(seconds));
 }
 
 void GameWindow::pictureClicked()
 {
     idleTimer->setEnabled(false);
     idleTimer->setEnabled(true);
-    if (!clockTimer->enabled())
+    if (!round.clockRunning())
         return;
-    if (penaltyTimer->enabled()) {
-        if (roundState.timeLeft > 5) {
-            roundState.timeLeft -= 5;
-            if (settings::current().music) {
-                levelMusic.seek(levelMusic.position() + 5000);
-                levelMusic.play();
-            }
-            playEffect(QStringLiteral("nemjo"));
-        } else {
-            roundState.timeLeft = 1;
-        }
-    }
-    penaltyTimer->setEnabled(true);
+    round.miss();
     warningBlinkTimer->setEnabled(true);
+}
+
+// The music keeps pace with the clock: five seconds on.
+void GameWindow::penalised()
+{
+    if (settings_.current().music) {
+        levelMusic.seek(levelMusic.position() + 5000);
+        levelMusic.play();
+    }
+    playEffect(QStringLiteral("nemjo"));
 }
 
 void GameWindow::penaltyOver()
 {
     warningBlinkTimer->setEnabled(false);
-    penaltyTimer->setEnabled(false);
     warningSign->hide();
 }
 
@@ -68,14 +59,14 @@ void GameWindow::togglePause()
     // stopped and no region exists to hide or show.
     if (!regionsBuilt())
         return;
-    roundState.paused ^= 1;
-    if (roundState.paused) {
+    round.setPaused(!round.paused());
+    if (round.paused()) {
         playEffect(QStringLiteral("pause"));
-        if (settings::current().music)
+        if (settings_.current().music)
             levelMusic.pause();
     } else {
         playEffect(QStringLiteral("pause_vege"));
-        if (settings::current().music)
+        if (settings_.current().music)
             levelMusic.play();
     }
     applyPause();
@@ -83,19 +74,20 @@ void GameWindow::togglePause()
 
 void GameWindow::applyPause()
 {
-    const bool v = !roundState.paused;
+    const bool v = !round.paused();
     leftPicture->setVisible(v);
     rightPicture->setVisible(v);
-    // A failed load leaves the clock stopped; only a built level runs it.
-    clockTimer->setEnabled(v && regionsBuilt());
+    // Pausing or going on ends a suspension by the caption guard; a failed
+    // load has stopped the round, whose clock then stays stopped.
+    round.setSuspended(false);
     helpButton->setEnabled(v);
-    pauseBanner->setVisible(roundState.paused);
+    pauseBanner->setVisible(round.paused());
     setRegionsVisible(v);
 }
 
 void GameWindow::idleReminder()
 {
-    if (roundState.helps > 0 && roundState.timeLeft >= 5 && roundState.paused == 0) {
+    if (roundState.helps > 0 && round.timeLeft() >= 5 && !round.paused()) {
         helpPanel->setPenWidth(4);
         helpPanel->setPenColor(Qt::white);
         idleFlashTimer->setEnabled(true);
@@ -114,16 +106,11 @@ void GameWindow::idleFlashOver()
 void GameWindow::useHelp()
 {
     // After a failed load no region exists: spend nothing, search nothing.
-    if (roundState.helps > 0 && regionsBuilt() && roundState.foundCount < diffCount()) {
-        --roundState.helps;
-        for (int k = 1; k <= diffCount(); ++k) {
-            Shape* left = regions[k - 1][0];
-            if (left->penStyle() != Shape::Solid) {
-                left->setKind(Shape::RoundRect);
-                regionPressed(left);
-                break;
-            }
-        }
+    if (roundState.helps > 0 && regionsBuilt() && !round.complete()) {
+        idleTimer->setEnabled(false);
+        idleTimer->setEnabled(true);
+        if (round.help() > 0)
+            roundState.helps = std::uint8_t(round.helps());
     }
     showHelpStatus();
 }

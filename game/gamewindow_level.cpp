@@ -9,10 +9,7 @@
 #include "platform/recordfile.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/settingsdialog.h"
-#include "players/playerdialog.h"
 
-#include <QCheckBox>
 #include <QLabel>
 
 using platform::Shape;
@@ -21,17 +18,17 @@ std::uint8_t GameWindow::diffCount() const { return levelData->diffCount(); }
 
 void GameWindow::startPlaying()
 {
-    const Qt::CursorShape cursor = settings::current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
+    const Qt::CursorShape cursor = settings_.current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
     leftPicture->setCursor(cursor);
     rightPicture->setCursor(cursor);
-    const players::PlayerRecord& p = playerDialog->currentPlayer();
+    const players::PlayerRecord& p = players_.currentPlayer();
     roundState.helps = p.helps;
     roundState.level = p.level == 0 ? 1 : p.level; // "not played yet" starts at the first level
     roundState.secondsBank = p.secondsBank;
     roundState.attempts = p.attempts;
     // A damaged settings file is reported and the boxes keep their states;
     // the level is loaded all the same, or the game could not be played.
-    platform::guard([] { settings::load(); });
+    platform::guard([this] { settings_.load(); });
     loadLevel(roundState.level);
 }
 
@@ -91,7 +88,7 @@ void GameWindow::loadLevel(int n)
     completionDelay->setEnabled(false);
     pauseButton->setEnabled(true);
     idleTimer->setEnabled(true);
-    if (settings::current().music && !levelMusic.fileName().isEmpty())
+    if (settings_.current().music && !levelMusic.fileName().isEmpty())
         levelMusic.stop();
 
     bool loaded = false;
@@ -107,14 +104,11 @@ void GameWindow::loadLevel(int n)
         remainingLabel->setText(QString::number(diffCount()));
         buildRegions();
         showHelpStatus();
-        roundState.foundCount = 0;
         levelNumber->setText(QString::number(roundState.level));
         levelNumberShadow->setText(QString::number(roundState.level));
-        clockTimer->setEnabled(false);
-        roundState.timeLeft = std::uint8_t(diffCount() * 10);
-        timeBar->setMaxValue(roundState.timeLeft);
-        timeBar->setProgress(roundState.timeLeft);
-        clockTimer->setEnabled(true);
+        round.start(diffCount(), roundState.helps, roundState.secondsBank, roundState.attempts == 0);
+        timeBar->setMaxValue(round.secondsAtStart());
+        timeBar->setProgress(round.secondsShown());
     } else {
         failedLoad(n, before);
         platform::messageBox(this, QString::fromUtf8("A következő pályát nem lehet betölteni."),
@@ -124,10 +118,10 @@ void GameWindow::loadLevel(int n)
     if (roundState.attempts < 0xFFFF) // a wrap would make the next load a "first" try
         ++roundState.attempts;
     showCaption(n);
-    roundState.paused = 0;
+    round.setPaused(false);
     applyPause();
     playEffect(QStringLiteral("palya_kezd"));
-    if (settings::current().music) {
+    if (settings_.current().music) {
         levelMusic.setFileName(platform::contentFile(QStringLiteral("MUSIC/") + level::zeroes(std::uint8_t(n)) + QStringLiteral(".MP3")));
         platform::guard([this] { // a missing piece leaves the level playing in silence
             levelMusic.open();
@@ -139,7 +133,7 @@ void GameWindow::loadLevel(int n)
 void GameWindow::failedLoad(int n, std::uint8_t before)
 {
     // No clock and no idle reminder on a level that is not there.
-    clockTimer->setEnabled(false);
+    round.stop();
     idleTimer->setEnabled(false);
     idleFlashTimer->setEnabled(false);
     roundState.level = before;
@@ -155,7 +149,7 @@ void GameWindow::showCaption(int n)
     setWindowTitle(QStringLiteral("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
                        .arg(n & 0xFF)
                        .arg(roundState.attempts)
-                       .arg(playerDialog->currentPlayer().displayName()));
+                       .arg(players_.currentPlayer().displayName()));
 }
 
 // The regions and progress dots live on one layer over the window, masked
@@ -228,7 +222,7 @@ void GameWindow::buildRegions()
 {
     const int n = diffCount();
     const QColor marker = levelData->markerColor();
-    const Qt::CursorShape cursor = settings::current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
+    const Qt::CursorShape cursor = settings_.current().precise ? Qt::CrossCursor : Qt::ArrowCursor;
     QWidget* layer = regionLayer();
     layer->hide();
     layer->setGeometry(rect());
@@ -288,38 +282,37 @@ void GameWindow::regionPressed(Shape* r)
 {
     idleTimer->setEnabled(false);
     idleTimer->setEnabled(true);
-    const int n = diffCount();
-    if (r->penStyle() != Shape::Solid) {
-        if (r->kind() == Shape::RoundRect)
-            playEffect(QStringLiteral("help"));
-        else if (roundState.foundCount == n - 1)
-            playEffect(QStringLiteral("talalat2"));
-        else
-            playEffect(QStringLiteral("talalat"));
-        r->setPenStyle(Shape::Solid);
-        penaltyOver();
-        const QString key = r->objectName().mid(1, 3);
-        for (int k = 1; k <= n; ++k) {
-            for (Shape* s : regions[k - 1]) {
-                if (s && s->objectName().mid(1, 3) == key && s->penStyle() != Shape::Solid) {
-                    s->setPenStyle(Shape::Solid);
-                    if (r->kind() == Shape::RoundRect)
-                        s->setKind(Shape::RoundRect);
-                }
-            }
-        }
-        ++roundState.foundCount;
-        showProgressDots(std::uint8_t(n - roundState.foundCount));
-        remainingLabel->setText(QString::number(n - roundState.foundCount));
+    for (int k = 1; k <= builtCount_; ++k)
+        if (regions[k - 1][0] == r || regions[k - 1][1] == r)
+            round.find(k); // nothing again for one already found
+}
+
+// Both rings of a find turn solid; a help's are rounded squares.
+void GameWindow::differenceFound(int k, bool byHelp)
+{
+    if (byHelp)
+        playEffect(QStringLiteral("help"));
+    else if (round.complete())
+        playEffect(QStringLiteral("talalat2"));
+    else
+        playEffect(QStringLiteral("talalat"));
+    for (Shape* s : regions[k - 1]) {
+        s->setPenStyle(Shape::Solid);
+        if (byHelp)
+            s->setKind(Shape::RoundRect);
     }
-    if (roundState.foundCount == n) {
-        idleTimer->setEnabled(false);
-        clockTimer->setEnabled(false);
-        helpButton->setEnabled(false);
-        pauseButton->setEnabled(false);
-        stopMusic();
-        completionDelay->setEnabled(true);
-    }
+    showProgressDots(std::uint8_t(round.remaining()));
+    remainingLabel->setText(QString::number(round.remaining()));
+}
+
+// The clock has stopped; the level-completed window follows a moment later.
+void GameWindow::roundCompleted()
+{
+    idleTimer->setEnabled(false);
+    helpButton->setEnabled(false);
+    pauseButton->setEnabled(false);
+    stopMusic();
+    completionDelay->setEnabled(true);
 }
 
 void GameWindow::showProgressDots(std::uint8_t r)

@@ -4,24 +4,18 @@
 #include "platform/image.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/settingsdialog.h"
 
-#include <QCheckBox>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QLabel>
 
 using platform::Shape;
 
-namespace {
-bool shadowOn() { return settings::current().shadow; }
-} // namespace
-
 void GameWindow::pointerOnLeftPicture(QPoint p)
 {
     if (!gameLive)
         guardHitTest(PointerInClient);
-    if (!shadowOn())
+    if (!settings_.current().shadow)
         return;
     shadowCursor->show();
     shadowCursor->move(p.x() + 552, p.y() + 49);
@@ -31,7 +25,7 @@ void GameWindow::pointerOnRightPicture(QPoint p)
 {
     if (!gameLive)
         guardHitTest(PointerInClient);
-    if (!shadowOn())
+    if (!settings_.current().shadow)
         return;
     shadowCursor->show();
     shadowCursor->move(p.x() + 66, p.y() + 49);
@@ -39,7 +33,7 @@ void GameWindow::pointerOnRightPicture(QPoint p)
 
 void GameWindow::pointerOnLeftRegion(Shape* r, QPoint p)
 {
-    if (!shadowOn())
+    if (!settings_.current().shadow)
         return;
     shadowCursor->show();
     shadowCursor->move(r->x() + 486 + p.x() - 10, r->y() + p.y() - 10);
@@ -47,7 +41,7 @@ void GameWindow::pointerOnLeftRegion(Shape* r, QPoint p)
 
 void GameWindow::pointerOnRightRegion(Shape* r, QPoint p)
 {
-    if (!shadowOn())
+    if (!settings_.current().shadow)
         return;
     shadowCursor->show();
     shadowCursor->move(r->x() - 486 + p.x() - 10, r->y() + p.y() - 10);
@@ -57,7 +51,7 @@ void GameWindow::pointerOnBackground()
 {
     if (!gameLive)
         guardHitTest(PointerInClient);
-    if (shadowOn() && shadowCursor->isVisible())
+    if (settings_.current().shadow && shadowCursor->isVisible())
         shadowCursor->hide();
 }
 
@@ -72,12 +66,12 @@ void GameWindow::windowActivated()
 
 void GameWindow::guardHitTest(int hit)
 {
-    const bool music = settings::current().music;
+    const bool music = settings_.current().music;
     if (gameLive && (hit == PointerOnClose || hit == PointerOnMinimize || hit == PointerOnMaximize)) {
-        clockTimer->setEnabled(false);
+        round.setSuspended(true);
         leftPicture->hide();
         rightPicture->hide();
-        if (music && !roundState.paused)
+        if (music && !round.paused())
             levelMusic.pause();
         setRegionsVisible(false);
         gameLive = false;
@@ -85,9 +79,8 @@ void GameWindow::guardHitTest(int hit)
         return;
     }
     // Without regions (a failed load, time up) there is no game to resume.
-    if (!gameLive && hit == PointerInClient && !roundState.paused && remainingLabel->text() != QLatin1String("0")
-        && regionsBuilt()) {
-        clockTimer->setEnabled(true);
+    if (!gameLive && hit == PointerInClient && !round.paused() && !round.complete() && regionsBuilt()) {
+        round.setSuspended(false);
         setRegionsVisible(true);
         leftPicture->show();
         rightPicture->show();

@@ -1,17 +1,18 @@
 #include "game/leveldonedialog.h"
 
+#include "game/levelresult.h"
+#include "game/timetext.h"
+
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/dialogstyle.h"
+#include "platform/dialogstyle.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-
-WindowHolder<LevelDoneDialog> levelDoneDialog;
 
 LevelDoneDialog::LevelDoneDialog(QWidget* parent) : QDialog(parent)
 {
@@ -68,4 +69,27 @@ void LevelDoneDialog::blinkTick()
     const bool leftShown = leftThumbnail->isVisible();
     rightThumbnail->setVisible(leftShown);
     leftThumbnail->setVisible(!leftShown);
+}
+
+void LevelDoneDialog::showResult(const game::LevelResult& r)
+{
+    usedTimeLabel->setText(timetext::mmss(r.levelSeconds));
+    usedTimeLabel->adjustSize();
+    leftThumbnail->setPicture(r.leftPicture);
+    rightThumbnail->setPicture(r.rightPicture);
+    timeLeftLabel->setText(r.timeLeftText);
+    timeLeftLabel->adjustSize();
+    nextButton->setText(QString::fromUtf8(r.more ? "Következő pálya" : "Játék befejezése"));
+    saveAndQuitButton->setVisible(r.more);
+    attemptsLabel->setText(QString::number(r.attempts));
+    attemptsLabel->adjustSize();
+    if (!r.more)
+        awardLabel->setText(QString::fromUtf8("Végigjátszottad a játékot! Kattints a Játék befejezése gombra!"));
+    else if (r.award.firstTry)
+        awardLabel->setText(QString::fromUtf8("Szép! Elsőre teljesítetted a pályát, ezért 1 új segítséget kaptál!"));
+    else if (r.award.fromBank)
+        awardLabel->setText(QString::fromUtf8("Gratulálunk, maradék másodperceidért 1 új segítséget kaptál!"));
+    else
+        awardLabel->setText(QString::fromUtf8("A következő segítséghez még %1 maradék másodperc kell.")
+                                .arg(qMax(0, 100 - r.award.secondsBank)));
 }

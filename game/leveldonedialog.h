@@ -1,7 +1,7 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
+namespace game { struct LevelResult; }
 class QLabel;
 class QPushButton;
 namespace platform { class Image; class Shape; class Timer; }
@@ -13,6 +13,8 @@ class LevelDoneDialog : public QDialog {
 public:
     explicit LevelDoneDialog(QWidget* parent = nullptr);
 
+    // Fills the window with a finished level: times, attempts, award, pictures.
+    void showResult(const game::LevelResult& r);
     void restartBlink();
     void blinkTick();
 
@@ -36,5 +38,3 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
 };
-
-extern WindowHolder<LevelDoneDialog> levelDoneDialog;

@@ -51,7 +51,8 @@ void Round::stop()
 {
     running_ = false;
     clock_->setEnabled(false);
-    penalty_->setEnabled(false);
+    if (penalty_->enabled()) // the miss warning goes with the round
+        closePenaltyWindow();
 }
 
 bool Round::clockRunning() const { return clock_->enabled(); }

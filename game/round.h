@@ -38,8 +38,8 @@ public:
     // A new attempt with `diffs` differences (1..25): the clock stands at ten
     // seconds a difference and runs; nothing is found; no penalty is due.
     void start(int diffs, int helps, int secondsBank, bool firstTry);
-    // Stops the clock and the penalty window (the level ended or was left);
-    // nothing is found or spent after it.
+    // Stops the clock and closes the penalty window (the level ended or was
+    // left); nothing is found or spent after it.
     void stop();
 
     // A press on difference k (1-based). False when it was found already.

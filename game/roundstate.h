@@ -1,14 +1,12 @@
 #pragma once
 #include <cstdint>
 
-// The game window's progress fields for the level being played.
+// The player's progress while they play, as players.dat keeps it: the
+// level, help tokens, banked seconds and attempts at this level. The
+// attempt itself (clock, finds, pause) is a game::Round.
 struct RoundState {
     std::uint8_t level = 0;
     std::uint8_t helps = 0;
-    std::uint8_t timeLeft = 0;
-    std::uint8_t foundCount = 0;
     std::uint8_t secondsBank = 0;
-    std::uint8_t jumpLevel = 1;
     std::uint16_t attempts = 0;
-    std::uint8_t paused = 0;
 };

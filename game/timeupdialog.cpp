@@ -2,12 +2,10 @@
 
 #include "platform/controls.h"
 #include "platform/image.h"
-#include "players/dialogstyle.h"
+#include "platform/dialogstyle.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-WindowHolder<TimeUpDialog> timeUpDialog;
 
 namespace {
 // One line of the advice under the heading.
@@ -43,4 +41,9 @@ TimeUpDialog::TimeUpDialog(QWidget* parent) : QDialog(parent)
     saveAndQuitButton = makeButton(this, "saveAndQuitButton", QRect(240, 448, 105, 33), QString::fromUtf8("Mentés és kilépés"));
     connect(retryButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(saveAndQuitButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TimeUpDialog::showMissed(int remaining)
+{
+    missedLabel->setText(QString::fromUtf8("Még %1 különbséget kellett volna megtalálni.").arg(remaining));
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
 class QLabel;
@@ -11,6 +10,7 @@ class TimeUpDialog : public QDialog {
     Q_OBJECT
 public:
     explicit TimeUpDialog(QWidget* parent = nullptr);
+    void showMissed(int remaining); // the differences left unfound
 
     platform::Image* background;
     QLabel* heading;
@@ -24,5 +24,3 @@ public:
     QPushButton* retryButton;
     QPushButton* saveAndQuitButton;
 };
-
-extern WindowHolder<TimeUpDialog> timeUpDialog;

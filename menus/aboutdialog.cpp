@@ -5,8 +5,6 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 
-WindowHolder<AboutDialog> aboutDialog;
-
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {

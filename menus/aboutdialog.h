@@ -1,5 +1,4 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
 class QLabel;
@@ -34,5 +33,3 @@ public:
     QLabel* dedication; // dedication
     QPushButton* backButton;
 };
-
-extern WindowHolder<AboutDialog> aboutDialog;

@@ -1,13 +1,10 @@
 #include "menus/leveljumpdialog.h"
 
-#include "game/gamewindow.h"
 #include "platform/appearance.h"
 #include "platform/controls.h"
 
 #include <QShowEvent>
 #include <QSpinBox>
-
-WindowHolder<LevelJumpDialog> levelJumpDialog;
 
 namespace {
 // A number typed beyond the range is brought back to the nearer bound
@@ -50,7 +47,6 @@ LevelJumpDialog::LevelJumpDialog(QWidget* parent)
     levelBox->setRange(1, 100);
     levelBox->setValue(1);
     levelBox->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    connect(levelBox, &QSpinBox::valueChanged, this, [this] { levelChanged(); });
     okButton = platform::makeButton(this, "okButton", {88, 32, 75, 25}, QStringLiteral("OK"));
     cancelButton = platform::makeButton(this, "cancelButton", {168, 32, 75, 25}, QString::fromUtf8("Mégsem"));
     // As on the desktop the dialogs come from: Enter presses the focused
@@ -71,8 +67,4 @@ void LevelJumpDialog::showEvent(QShowEvent* e)
     levelBox->selectAll();
 }
 
-void LevelJumpDialog::levelChanged()
-{
-    if (gameWindow)
-        gameWindow->roundState.jumpLevel = quint8(levelBox->value());
-}
+int LevelJumpDialog::chosenLevel() const { return levelBox->value(); }

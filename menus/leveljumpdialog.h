@@ -1,5 +1,4 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
 class QLabel;
@@ -12,7 +11,7 @@ class LevelJumpDialog : public QDialog {
     Q_OBJECT
 public:
     explicit LevelJumpDialog(QWidget* parent = nullptr);
-    void levelChanged();
+    int chosenLevel() const; // the level in the box, 1..100
 
     QLabel* question;
     QSpinBox* levelBox;
@@ -22,5 +21,3 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
 };
-
-extern WindowHolder<LevelJumpDialog> levelJumpDialog;

@@ -7,8 +7,6 @@
 #include <QShowEvent>
 #include <array>
 
-WindowHolder<RulesDialog> rulesDialog;
-
 RulesDialog::RulesDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {

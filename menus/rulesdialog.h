@@ -1,5 +1,4 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
 class QLabel;
@@ -41,5 +40,3 @@ protected:
 private:
     quint8 page_ = 1;
 };
-
-extern WindowHolder<RulesDialog> rulesDialog;

@@ -1,8 +1,5 @@
 #include "menus/startwindow.h"
 
-#include "game/gamewindow.h"
-#include "menus/aboutdialog.h"
-#include "menus/rulesdialog.h"
 #include "menus/weblink.h"
 #include "platform/appearance.h"
 #include "platform/controls.h"
@@ -11,10 +8,7 @@
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/quitsignals.h"
-#include "players/settingsdialog.h"
-#include "players/playerdialog.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -22,15 +16,14 @@
 #include <QTimer>
 #include <QWindow>
 
-WindowHolder<StartWindow> startWindow;
-
 QString makerNotice()
 {
     return QString::fromUtf8("© 2026 K2 Műhely · v") + QStringLiteral(KOVRA_VERSION);
 }
 
-StartWindow::StartWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+StartWindow::StartWindow(players::SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      settings_(settings)
 {
     setObjectName(QStringLiteral("StartWindow"));
     setWindowTitle(QStringLiteral("Kovra 2"));
@@ -116,13 +109,13 @@ void StartWindow::closeEvent(QCloseEvent* e)
 
 void StartWindow::stopMusic()
 {
-    if (settings::musicOn())
+    if (settings_.musicOn())
         titleMusic.stop();
 }
 
 void StartWindow::restartMusic()
 {
-    if (settings::musicOn() && !platform::shuttingDown()) {
+    if (settings_.musicOn() && !platform::shuttingDown()) {
         titleMusic.setStartPositionZero();
         titleMusic.play();
     }
@@ -133,7 +126,7 @@ void StartWindow::runShowSequence()
     warnIfUnwritable();
     titleMusic.setFileName(platform::contentFile(QStringLiteral("music/000.mp3")));
     titleMusic.open(); // a failure is reported and skips the rest of this showing
-    settings::load(); // the settings window itself is built when first opened
+    settings_.load(); // the settings window itself is built when first opened
     restartMusic();
 }
 
@@ -159,11 +152,11 @@ void StartWindow::startGameClicked()
 {
     stopMusic();
     hide();
-    platform::showModal(playerDialog);
-    if (playerDialog->selectedPlayer != 0) {
-        gameWindow->show(); // stays hidden until the game window shows it again
-        return;
-    }
+    emit playerChoiceAsked(); // a chosen player's game window shows this one again
+}
+
+void StartWindow::playerChoiceCancelled()
+{
     show();
     restartMusic();
 }
@@ -171,16 +164,16 @@ void StartWindow::startGameClicked()
 void StartWindow::settingsClicked()
 {
     stopMusic();
-    platform::showModal(settingsDialog);
+    emit settingsAsked();
     restartMusic(); // judged by the box as the player left it
 }
 
-void StartWindow::rulesClicked() { platform::showModal(rulesDialog); }
+void StartWindow::rulesClicked() { emit rulesAsked(); }
 
 void StartWindow::aboutClicked()
 {
     hide();
-    platform::showModal(aboutDialog);
+    emit aboutAsked();
     show(); // its showing reopens the title music from the beginning
 }
 

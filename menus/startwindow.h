@@ -1,7 +1,7 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QWidget>
 
+#include "players/settingsstore.h"
 #include "sound/musicplayer.h"
 
 class QPushButton;
@@ -10,11 +10,14 @@ namespace platform { class Image; }
 namespace menus { class ClickLabel; }
 
 // The start window: the program's hub and main window. Closing it ends the
-// program.
+// program. The windows its buttons open are asked for through its signals,
+// which are answered before they return.
 class StartWindow : public QWidget {
     Q_OBJECT
+    players::SettingsStore& settings_;
+
 public:
-    explicit StartWindow(QWidget* parent = nullptr);
+    explicit StartWindow(players::SettingsStore& settings, QWidget* parent = nullptr);
 
     // Shows the window and runs its show sequence after the first paint
     // instead of before it (the program's first showing).
@@ -24,6 +27,7 @@ public:
 
     void runShowSequence();
     void startGameClicked(); // Játék indítása
+    void playerChoiceCancelled(); // the player window closed without a player
     void settingsClicked(); // Beállítások
     void rulesClicked(); // Játékszabályok
     void aboutClicked(); // Névjegy
@@ -40,6 +44,12 @@ public:
     QLabel* makerLabel;
     menus::ClickLabel* webLink;
     sound::MusicPlayer titleMusic{true};
+
+signals:
+    void playerChoiceAsked();
+    void settingsAsked();
+    void rulesAsked();
+    void aboutAsked();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -61,5 +71,3 @@ QString unwritableFolderText(const QString& dir);
 
 // The maker's notice of the bottom left label, with the year and version.
 QString makerNotice();
-
-extern WindowHolder<StartWindow> startWindow;

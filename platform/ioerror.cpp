@@ -1,8 +1,8 @@
 #include "platform/ioerror.h"
 
-#include "platform/modal.h"
 
 #include <cerrno>
+#include <cstdio>
 
 namespace platform {
 
@@ -37,10 +37,14 @@ QString errorReportText(const QString& message)
     return message;
 }
 
-void reportError(const QString& message)
-{
-    messageBox(nullptr, errorReportText(message), QStringLiteral("Kovra 2"), MsgIcon::Error);
-}
+namespace {
+void toStderr(const QString& text) { std::fprintf(stderr, "Kovra 2: %s\n", text.toLocal8Bit().constData()); }
+ErrorReporter reporter = toStderr;
+} // namespace
+
+void setErrorReporter(ErrorReporter show) { reporter = show ? show : toStderr; }
+
+void reportError(const QString& message) { reporter(errorReportText(message)); }
 
 void guard(const std::function<void()>& handler)
 {

@@ -4,8 +4,6 @@
 #include <functional>
 #include <stdexcept>
 
-class QWidget;
-
 namespace platform {
 
 // An error that stops the handler it happened in; the event loop goes on.
@@ -24,8 +22,11 @@ QString ioErrorMessage(int err);
 // Text of the error box: the message with a full stop added when its last
 // character sorts after the full stop.
 QString errorReportText(const QString& message);
-// The modal box titled "Kovra 2" with the error icon.
+// Shows the report: the windows' modal box titled "Kovra 2" with the error
+// icon once they exist (platform/modal.cpp sets it), stderr before.
 void reportError(const QString& message);
+using ErrorReporter = void (*)(const QString& text);
+void setErrorReporter(ErrorReporter show);
 
 // Runs one event handler; a RuntimeError it raises is reported and stops it.
 void guard(const std::function<void()>& handler);

@@ -1,5 +1,7 @@
 #include "platform/modal.h"
 
+#include "platform/ioerror.h"
+
 #include <QDialog>
 #include <QMessageBox>
 #include <QWidget>
@@ -17,6 +19,9 @@ MessageScript& messageScript()
     static MessageScript s;
     return s;
 }
+void boxReport(const QString& text) { messageBox(nullptr, text, QStringLiteral("Kovra 2"), MsgIcon::Error); }
+// Wherever the windows are linked in, error reports are boxes.
+[[maybe_unused]] const bool boxReportsInstalled = (setErrorReporter(boxReport), true);
 } // namespace
 
 void setModalScript(ModalScript script) { modalScript() = std::move(script); }

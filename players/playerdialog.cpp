@@ -3,14 +3,11 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
-#include "platform/paths.h"
-#include "platform/recordfile.h"
 #include "players/cp1250validator.h"
-#include "players/dialogstyle.h"
+#include "platform/dialogstyle.h"
 #include "players/roster.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShowEvent>
@@ -18,15 +15,8 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <cerrno>
 
-WindowHolder<PlayerDialog> playerDialog;
-
-namespace {
-QString rosterPath() { return platform::writeFile(QStringLiteral("players.dat")); }
-} // namespace
-
-PlayerDialog::PlayerDialog(QWidget* parent) : QDialog(parent)
+PlayerDialog::PlayerDialog(players::PlayerStore& store, QWidget* parent) : QDialog(parent), store_(store)
 {
     using namespace platform;
     setObjectName(QStringLiteral("PlayerDialog"));
@@ -124,49 +114,17 @@ void PlayerDialog::reload()
     nameEdit->hide();
     confirmAddButton->hide();
     cancelAddButton->hide();
-    selectedPlayer = 0;
     dblClickPending_ = false;
     try {
-        readRoster();
+        store_.read();
     } catch (const platform::RuntimeError& e) {
         // The window still opens, with whatever could be listed.
         platform::reportError(e.message());
     }
     rebuildList();
-    addButton->setEnabled(rosterReadable_ && roster.playerCount < players::kMaxPlayers);
+    addButton->setEnabled(store_.readable() && store_.roster.playerCount < players::kMaxPlayers);
     confirmDelete->hide();
     confirmDelete->setChecked(false);
-}
-
-void PlayerDialog::readRoster()
-{
-    const QString path = rosterPath();
-    char bytes[players::kRosterBytes];
-    roster = players::RosterRecord();
-    rosterReadable_ = true;
-    bool opened = false;
-    try {
-        opened = platform::readRecord(path, bytes, sizeof bytes);
-    } catch (const platform::RuntimeError&) {
-        // A file too short to hold the roster is damaged beyond use, and the
-        // next save replaces it; anything else (a read error, a folder in its
-        // place) may pass, so the file is left alone.
-        const QFileInfo info(path);
-        rosterReadable_ = info.isFile() && info.size() < players::kRosterBytes;
-        throw;
-    }
-    if (opened) {
-        roster = players::decodeRoster(bytes);
-        return;
-    }
-    const int err = errno;
-    if (QFileInfo::exists(path)) {
-        // Only a missing roster is created anew: one we may not read is not
-        // overwritten with an empty one.
-        rosterReadable_ = false;
-        platform::raiseIoError(err != 0 && err != ENOENT ? err : EACCES);
-    }
-    writeRoster();
 }
 
 void PlayerDialog::rebuildList()
@@ -174,38 +132,10 @@ void PlayerDialog::rebuildList()
     // Filling the list is no change of the player's selection.
     const QSignalBlocker quiet(playerList);
     playerList->clear();
-    for (int k = 1; k <= roster.playerCount; ++k) {
-        auto* item = new QListWidgetItem(players::entryText(roster.slot(k)), playerList);
+    for (int k = 1; k <= store_.roster.playerCount; ++k) {
+        auto* item = new QListWidgetItem(players::entryText(store_.roster.slot(k)), playerList);
         item->setSizeHint(QSize(0, 13));
     }
-}
-
-void PlayerDialog::writeRoster()
-{
-    const QByteArray bytes = players::encodeRoster(roster);
-    platform::writeRecordAtomic(rosterPath(), bytes.constData(), bytes.size());
-}
-
-void PlayerDialog::saveRoster(const players::RosterRecord& changed)
-{
-    // A failed save leaves the roster as the file still has it, so the list
-    // never shows, and no later save writes, a change the file lacks.
-    const players::RosterRecord previous = roster;
-    roster = changed;
-    try {
-        writeRoster();
-    } catch (...) {
-        roster = previous;
-        throw;
-    }
-}
-
-players::PlayerRecord& PlayerDialog::currentPlayer()
-{
-    if (selectedPlayer >= 1 && selectedPlayer <= roster.playerCount)
-        return roster.slot(selectedPlayer);
-    nobody_ = players::PlayerRecord();
-    return nobody_;
 }
 
 int PlayerDialog::selectedIndex() const
@@ -216,7 +146,7 @@ int PlayerDialog::selectedIndex() const
 
 void PlayerDialog::addPlayerClicked()
 {
-    if (!rosterReadable_ || roster.playerCount >= players::kMaxPlayers)
+    if (!store_.readable() || store_.roster.playerCount >= players::kMaxPlayers)
         return;
     nameEdit->clear();
     nameEdit->show();
@@ -228,9 +158,9 @@ void PlayerDialog::addPlayerClicked()
 
 void PlayerDialog::confirmAddClicked()
 {
-    if (nameEdit->text().isEmpty() || !rosterReadable_)
+    if (nameEdit->text().isEmpty() || !store_.readable())
         return;
-    saveRoster(players::withPlayerAdded(roster, nameEdit->text()));
+    store_.replace(players::withPlayerAdded(store_.roster, nameEdit->text()));
     reload();
 }
 
@@ -249,9 +179,9 @@ void PlayerDialog::deleteClicked()
         return;
     }
     const int k = selectedIndex() + 1;
-    if (k < 1 || !rosterReadable_)
+    if (k < 1 || !store_.readable())
         return;
-    saveRoster(players::withPlayerRemoved(roster, k));
+    store_.replace(players::withPlayerRemoved(store_.roster, k));
     reload();
 }
 
@@ -267,7 +197,7 @@ void PlayerDialog::okClicked()
     const int i = selectedIndex();
     if (!okButton->isEnabled() || i < 0)
         return;
-    selectedPlayer = quint8(i + 1);
+    store_.select(i + 1);
     accept();
 }
 

@@ -3,9 +3,7 @@
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/ioerror.h"
-#include "platform/paths.h"
-#include "platform/recordfile.h"
-#include "players/dialogstyle.h"
+#include "platform/dialogstyle.h"
 #include "players/records.h"
 
 #include <QCheckBox>
@@ -13,32 +11,7 @@
 
 #include <algorithm>
 
-WindowHolder<SettingsDialog> settingsDialog;
-
 namespace {
-QString settingsPath() { return platform::writeFile(QStringLiteral("settings.dat")); }
-
-// The settings before the window exists: all on until settings.dat is read.
-players::SettingsRecord beforeWindow;
-
-void save(const players::SettingsRecord& s)
-{
-    const QByteArray bytes = players::encodeSettings(s);
-    platform::writeRecordAtomic(settingsPath(), bytes.constData(), bytes.size());
-}
-
-// Reads settings.dat; false when it cannot be opened.
-bool read(players::SettingsRecord& out)
-{
-    // Read from where it is saved: the executable's directory, whatever the
-    // current directory is.
-    char bytes[players::kSettingsBytes];
-    if (!platform::readRecord(settingsPath(), bytes, sizeof bytes))
-        return false;
-    out = players::decodeSettings(bytes);
-    return true;
-}
-
 QCheckBox* makeBox(QWidget* parent, const char* name, int top, const char* text)
 {
     auto* c = new QCheckBox(QString::fromUtf8(text), parent);
@@ -58,7 +31,7 @@ QLabel* makeNote(QWidget* parent, const char* name, QRect geometry, const char* 
 }
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent)
+SettingsDialog::SettingsDialog(players::SettingsStore& store, QWidget* parent) : QDialog(parent), store_(store)
 {
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(QString::fromUtf8("Beállítások"));
@@ -84,10 +57,7 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent)
     saveButton = platform::makeButton(this, "saveButton", {128, 448, 145, 33}, QString::fromUtf8("Beállítások mentése"));
     saveButton->setDefault(true); // Enter saves
 
-    soundBox->setChecked(beforeWindow.sound);
-    preciseBox->setChecked(beforeWindow.precise);
-    musicBox->setChecked(beforeWindow.music);
-    shadowBox->setChecked(beforeWindow.shadow);
+    showSettings(store_.current());
 
     setTabOrder(preciseBox, soundBox);
     setTabOrder(soundBox, musicBox);
@@ -110,21 +80,19 @@ void SettingsDialog::refresh() { loadSettings(); }
 
 void SettingsDialog::loadSettings()
 {
-    players::SettingsRecord s;
-    if (!read(s)) {
-        saveSettings();
-        return;
-    }
+    store_.load();
+    showSettings(store_.current());
+}
+
+void SettingsDialog::showSettings(const players::SettingsRecord& s)
+{
     soundBox->setChecked(s.sound);
     preciseBox->setChecked(s.precise);
     musicBox->setChecked(s.music);
     shadowBox->setChecked(s.shadow);
 }
 
-void SettingsDialog::saveSettings()
-{
-    save(boxes());
-}
+void SettingsDialog::saveSettings() { store_.save(boxes()); }
 
 players::SettingsRecord SettingsDialog::boxes() const
 {
@@ -142,30 +110,10 @@ void SettingsDialog::saveAndClose()
     accept(); // modal result OK; a failed save keeps the window open
 }
 
-namespace settings {
-
-void load()
+void SettingsDialog::done(int r)
 {
-    if (settingsDialog.created()) {
-        settingsDialog->loadSettings();
-        return;
-    }
-    players::SettingsRecord s;
-    if (read(s))
-        beforeWindow = s;
-    else
-        save(beforeWindow); // missing: written from the current settings
+    // Boxes changed and left unsaved still count until the next opening
+    // reads the file again.
+    store_.use(boxes());
+    QDialog::done(r);
 }
-
-players::SettingsRecord current()
-{
-    if (!settingsDialog.created())
-        return beforeWindow;
-    return settingsDialog->boxes();
-}
-
-bool musicOn() { return current().music; }
-
-void reset() { beforeWindow = {}; }
-
-} // namespace settings

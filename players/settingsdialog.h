@@ -1,24 +1,24 @@
 #pragma once
-#include "app/windowholder.h"
 #include <QDialog>
 
-#include "players/records.h"
+#include "players/settingsstore.h"
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
 namespace platform { class Image; }
 
-// The settings window: its four check-boxes are the settings.
+// The settings window: shows the four settings and saves them to the store.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SettingsDialog(QWidget* parent = nullptr);
+    explicit SettingsDialog(players::SettingsStore& store, QWidget* parent = nullptr);
 
     // Reads settings.dat into the boxes; saves the boxes when it is missing.
     void loadSettings();
     // Writes the boxes to settings.dat.
     void saveSettings();
+    void done(int r) override;
     void refresh();
     players::SettingsRecord boxes() const; // the four boxes as a record
 
@@ -41,20 +41,6 @@ protected:
 
 private:
     void saveAndClose();
+    void showSettings(const players::SettingsRecord& s);
+    players::SettingsStore& store_;
 };
-
-extern WindowHolder<SettingsDialog> settingsDialog;
-
-// The settings as the start window needs them, without building the settings
-// window: while it does not exist they live in a record that the window's
-// boxes start from when it is built.
-namespace settings {
-// The window's loadSettings, or the same reading into that record.
-void load();
-// The four boxes, or the record before the window exists: reading a setting
-// does not build the window (nor its background picture).
-players::SettingsRecord current();
-bool musicOn();
-// All on again, as at program start (when the windows are destroyed).
-void reset();
-} // namespace settings

@@ -2,14 +2,12 @@
 
 #include "dovescene.h"
 
-#include "app/windows.h"
+#include "app/app.h"
 #include "game/gamewindow.h"
 #include "platform/image.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
-#include "players/settingsdialog.h"
-#include "players/playerdialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -39,46 +37,47 @@ GameShots takeGameShots(const QString& scratchDir)
     level::writeLevelFile(platform::exeDir() + QStringLiteral("DATA/001.DAT"), scene.left, scene.right,
                           scene.points, scene.marker);
 
-    app::createWindows();
-    for (QCheckBox* box : {settingsDialog->soundBox, settingsDialog->musicBox, settingsDialog->preciseBox, settingsDialog->shadowBox})
-        box->setChecked(false);
+    auto program = std::make_unique<app::App>();
+    program->buildAllWindows();
+    GameWindow* game = program->gameWindow();
+    players::SettingsRecord quiet; // no sound, music, cross or shadow pointer
+    quiet.sound = quiet.music = quiet.precise = quiet.shadow = false;
+    program->settings().use(quiet);
     players::PlayerRecord anna = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
     anna.helps = 1;
     anna.secondsBank = 45; // 55 seconds to the next token
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = anna;
-    playerDialog->selectedPlayer = 1;
-    gameWindow->roundState.helps = anna.helps;
-    gameWindow->roundState.secondsBank = anna.secondsBank;
-    gameWindow->roundState.attempts = 0;
-    gameWindow->loadLevel(1);
+    program->players().roster.playerCount = 1;
+    program->players().roster.slot(1) = anna;
+    program->players().select(1);
+    game->roundState.helps = anna.helps;
+    game->roundState.secondsBank = anna.secondsBank;
+    game->roundState.attempts = 0;
+    game->loadLevel(1);
 
     // Three differences found, the clock at 01:12.
     for (int k : {Sprig, Poppy, Cloud})
-        gameWindow->regionPressed(gameWindow->regions[size_t(k)][0]);
-    gameWindow->roundState.timeLeft = 73;
-    gameWindow->clockTick();
+        game->regionPressed(game->regions[size_t(k)][0]);
+    platform::VirtualClock::advance((game->round.timeLeft() - 72) * 1000);
 
     GameShots s;
-    s.window = shot(gameWindow, gameWindow->rect());
-    s.timeAndDiffs = shot(gameWindow, QRect(QPoint(108, 612), QPoint(669, 692)));
-    s.helpPanel = shot(gameWindow, QRect(QPoint(668, 612), QPoint(964, 692)));
+    s.window = shot(game, game->rect());
+    s.timeAndDiffs = shot(game, QRect(QPoint(108, 612), QPoint(669, 692)));
+    s.helpPanel = shot(game, QRect(QPoint(668, 612), QPoint(964, 692)));
     // The dove's head with the twig (right picture), and the poppy (left).
-    s.crops[0] = shot(gameWindow, cropOf(gameWindow->rightPicture, scene.points[Sprig] + QPoint(14, -4), 104));
-    s.crops[1] = shot(gameWindow, cropOf(gameWindow->leftPicture, scene.points[Poppy] + QPoint(-6, -6), 104));
+    s.crops[0] = shot(game, cropOf(game->rightPicture, scene.points[Sprig] + QPoint(14, -4), 104));
+    s.crops[1] = shot(game, cropOf(game->leftPicture, scene.points[Poppy] + QPoint(-6, -6), 104));
 
-    gameWindow->togglePause(); // pause
-    s.pauseBanner = shot(gameWindow, gameWindow->pauseBanner->geometry());
-    gameWindow->togglePause();
+    game->togglePause(); // pause
+    s.pauseBanner = shot(game, game->pauseBanner->geometry());
+    game->togglePause();
 
     // A wrong click with 20 seconds left: the badge blinks beside the clock.
-    gameWindow->roundState.timeLeft = 21;
-    gameWindow->clockTick();
-    gameWindow->pictureClicked();
-    gameWindow->warningBlink();
-    s.timeWarning = shot(gameWindow, QRect(QPoint(108, 612), QPoint(332, 692)));
+    platform::VirtualClock::advance((game->round.timeLeft() - 20) * 1000);
+    game->pictureClicked();
+    game->warningBlink();
+    s.timeWarning = shot(game, QRect(QPoint(108, 612), QPoint(332, 692)));
 
-    app::destroyWindows();
+    program.reset();
     platform::setExeDir(QString());
     platform::VirtualClock::deactivate();
     return s;

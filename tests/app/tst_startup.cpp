@@ -1,7 +1,6 @@
 // The program's start: only the start window is built before it shows, the
 // audio library waits for its first paint, the settings are read without the
 // settings window, and the other windows come when first used.
-#include "app/windows.h"
 #include "game/leveldonedialog.h"
 #include "game/gamewindow.h"
 #include "menus/startwindow.h"
@@ -10,6 +9,7 @@
 #include "players/playerdialog.h"
 #include "sound/audiodevice.h"
 #include "menus/menusupport.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -38,15 +38,15 @@ private slots:
         menustest::writeSettings(dir.path(), true);
         menustest::writeTitleMusic(dir.path());
         Forms forms(false);
-        app::showStartWindow();
-        QVERIFY(startWindow.created());
-        QVERIFY(startWindow->isVisible());
+        testsupport::app().start();
+        QVERIFY(built<StartWindow>());
+        QVERIFY(startWindow()->isVisible());
         QVERIFY(!sound::audio::libraryLoaded());
-        QVERIFY(startWindow->titleMusic.log.isEmpty()); // the show sequence waits for the paint
-        QTRY_COMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
+        QVERIFY(startWindow()->titleMusic.log.isEmpty()); // the show sequence waits for the paint
+        QTRY_COMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::Playing);
         QVERIFY(sound::audio::libraryLoaded());
-        for (bool built : {gameWindow.created(), playerDialog.created(), levelDoneDialog.created(), settingsDialog.created()})
-            QVERIFY(!built);
+        for (bool isBuilt : {built<GameWindow>(), built<PlayerDialog>(), built<LevelDoneDialog>(), built<SettingsDialog>()})
+            QVERIFY(!isBuilt);
         QVERIFY(messages.list.isEmpty());
     }
 
@@ -78,19 +78,19 @@ private slots:
         }
         Forms forms(false);
         QVERIFY(startProgram());
-        QVERIFY(!settingsDialog.created());
-        QCOMPARE(startWindow->titleMusic.mode() == sound::MusicPlayer::Playing, plays);
+        QVERIFY(!built<SettingsDialog>());
+        QCOMPARE(startWindow()->titleMusic.mode() == sound::MusicPlayer::Playing, plays);
         QCOMPARE(storedSettings(dir), afterwards);
 
         // The settings window, built when first opened, starts from what was read.
-        QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
         QCOMPARE(modals.shown, QStringList({"SettingsDialog"}));
         const players::SettingsRecord s = players::decodeSettings(afterwards.constData());
-        QCOMPARE(settingsDialog->soundBox->isChecked(), s.sound);
-        QCOMPARE(settingsDialog->preciseBox->isChecked(), s.precise);
-        QCOMPARE(settingsDialog->musicBox->isChecked(), s.music);
-        QCOMPARE(settingsDialog->shadowBox->isChecked(), s.shadow);
-        QCOMPARE(startWindow->titleMusic.mode() == sound::MusicPlayer::Playing, plays);
+        QCOMPARE(settingsDialog()->soundBox->isChecked(), s.sound);
+        QCOMPARE(settingsDialog()->preciseBox->isChecked(), s.precise);
+        QCOMPARE(settingsDialog()->musicBox->isChecked(), s.music);
+        QCOMPARE(settingsDialog()->shadowBox->isChecked(), s.shadow);
+        QCOMPARE(startWindow()->titleMusic.mode() == sound::MusicPlayer::Playing, plays);
         QVERIFY(messages.list.isEmpty());
     }
 
@@ -107,34 +107,31 @@ private slots:
         Forms forms(false);
         QVERIFY(startProgram());
         QTRY_COMPARE(messages.texts(), QStringList({"Read beyond end of file."}));
-        QVERIFY(!settingsDialog.created());
-        QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
-        QVERIFY(settingsDialog->musicBox->isChecked()); // the boxes keep their states: all on
+        QVERIFY(!built<SettingsDialog>());
+        QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
+        QVERIFY(settingsDialog()->musicBox->isChecked()); // the boxes keep their states: all on
     }
 
-    void comparingAndTestingWindowsBuildsNone()
+    void askingForAWindowBuildsItAlone()
     {
         Forms forms(false);
         QWidget other;
-        QWidget* w = &other;
-        QVERIFY(!(w == levelDoneDialog));
-        QVERIFY(!(levelDoneDialog == w));
-        QVERIFY(!levelDoneDialog);
-        QVERIFY(!levelDoneDialog.created());
-        QWidget* built = levelDoneDialog; // using it as a window builds it
-        QVERIFY(levelDoneDialog.created());
-        QVERIFY(built == levelDoneDialog);
-        QVERIFY(levelDoneDialog);
+        QVERIFY(!is<LevelDoneDialog>(&other));
+        QVERIFY(!built<LevelDoneDialog>());
+        QWidget* w = levelDoneDialog();
+        QVERIFY(built<LevelDoneDialog>() && is<LevelDoneDialog>(w));
+        QVERIFY(!built<GameWindow>() && !built<TimeUpDialog>() && !built<StartWindow>());
     }
 
-    void destroyedWindowsAreBuiltAgainOnTheirNextUse()
+    void aRestartedProgramBuildsItsWindowsAfresh()
     {
         GameDir dir;
         Forms forms(false);
-        playerDialog->roster.playerCount = 1;
-        app::destroyWindows();
-        QVERIFY(!playerDialog.created());
-        QCOMPARE(int(playerDialog->roster.playerCount), 0); // a new window, read afresh
+        playerDialog();
+        playerStore()->roster.playerCount = 1;
+        restartApp(false);
+        QVERIFY(!built<PlayerDialog>());
+        QCOMPARE(int(playerStore()->roster.playerCount), 0); // a new program, read afresh
     }
 };
 

@@ -1,6 +1,7 @@
 // A level made by the level maker, played in the game window: a press on a
 // visibly changed pixel of each difference (its edge, not only its point)
 // finds that difference.
+#include "support/appwindows.h"
 #include "editor/automaker.h"
 #include "editor/cvimage.h"
 #include "editor/draft.h"
@@ -39,7 +40,7 @@ void EditorPlayTest::everyDifferenceIsFoundWhereItShows()
         f.write(rec);
         f.close();
         s.start();
-        QVERIFY(gameWindow->regionsBuilt());
+        QVERIFY(gameWindow()->regionsBuilt());
         for (size_t k = 0; k < d.diffs.size(); ++k) {
             // The visibly changed pixel farthest from the point, on alternate pictures.
             const QPoint p = d.diffs[k].point;
@@ -55,13 +56,13 @@ void EditorPlayTest::everyDifferenceIsFoundWhereItShows()
                     if (dist > best)
                         best = dist, far = QPoint(x, y);
                 }
-            const int before = gameWindow->roundState.foundCount;
+            const int before = gameWindow()->round.foundCount();
             s.clickPicture(far.x(), far.y(), int(k % 2));
-            QVERIFY2(gameWindow->roundState.foundCount == before + 1,
+            QVERIFY2(gameWindow()->round.foundCount() == before + 1,
                      qPrintable(QStringLiteral("seed %1, difference %2: press at (%3, %4) missed").arg(seed).arg(k + 1).arg(far.x()).arg(far.y())));
             QCOMPARE(s.region(int(k + 1))->penStyle(), platform::Shape::Solid);
         }
-        gameWindow->hide();
+        gameWindow()->hide();
     }
 }
 

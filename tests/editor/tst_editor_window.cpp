@@ -13,10 +13,13 @@
 #include "photolike.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
+#include "support/appwindows.h"
+#include "editor/trialplay.h"
 #include "support/testsupport.h"
 #include "tools/levelgen/validator.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QScrollArea>
 #include <QComboBox>
@@ -330,19 +333,23 @@ void EditorWindowTest::trialPlayUsesTheGameWindowAndNoPlayerRecord()
     w.makeButton->click();
     w.levelBox->setValue(7);
     w.trialButton->click();
-    QVERIFY(gameWindow && gameWindow->isVisible());
+    QVERIFY(editor::TrialPlay::program());
+    GameWindow* game = editor::TrialPlay::program()->gameWindow();
+    QVERIFY(game->isVisible());
     QVERIFY(!w.isEnabled());
-    QVERIFY(gameWindow->windowTitle().contains(QString::fromUtf8("7. szint")));
-    QVERIFY(gameWindow->windowTitle().contains(QString::fromUtf8("Próbajáték")));
-    QCOMPARE(int(gameWindow->levelData->diffCount()), 3);
+    QVERIFY(game->windowTitle().contains(QString::fromUtf8("7. szint")));
+    QVERIFY(game->windowTitle().contains(QString::fromUtf8("Próbajáték")));
+    QCOMPARE(int(game->levelData->diffCount()), 3);
     QVERIFY(!w.close()); // the editor stays while the trial reports back to it
     for (int k = 1; k <= 3; ++k)
-        QTest::mousePress(gameWindow->regions[size_t(k - 1)][0], Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(int(gameWindow->roundState.foundCount), 3);
+        QTest::mousePress(game->regions[size_t(k - 1)][0], Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(game->round.foundCount(), 3);
     platform::VirtualClock::advance(3000); // the level-completed window; "Mentés és kilépés"
     QCOMPARE(modals_->shown, QStringList{"LevelDoneDialog"});
     QTRY_VERIFY(w.isEnabled());
-    QVERIFY(!gameWindow.created()); // the game's windows are gone with the trial
+    QVERIFY(!editor::TrialPlay::running()); // the game's windows are gone with the trial
+    for (QWidget* top : QApplication::topLevelWidgets())
+        QVERIFY(!is<GameWindow>(top));
     // Nothing of the game was written where the editor works.
     QVERIFY(!QFile::exists(dir_->file("players.dat")));
     QVERIFY(!QFile::exists(dir_->file("settings.dat")));

@@ -1,3 +1,4 @@
+#include "support/appwindows.h"
 #include "flowsupport.h"
 
 #include "players/playerdialog.h"
@@ -20,14 +21,14 @@ void type(QWidget* w, const QString& text)
 void addAndChoose(const QString& name, int row)
 {
     if (!name.isEmpty()) {
-        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
-        type(playerDialog->nameEdit, name);
-        QTest::mouseClick(playerDialog->confirmAddButton, Qt::LeftButton);
+        QTest::mouseClick(playerDialog()->addButton, Qt::LeftButton);
+        type(playerDialog()->nameEdit, name);
+        QTest::mouseClick(playerDialog()->confirmAddButton, Qt::LeftButton);
     }
-    QListWidget* list = playerDialog->playerList;
+    QListWidget* list = playerDialog()->playerList;
     if (QListWidgetItem* item = list->item(row))
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QTest::mouseClick(playerDialog->okButton, Qt::LeftButton);
+    QTest::mouseClick(playerDialog()->okButton, Qt::LeftButton);
 }
 
 QByteArray fileBytes(const QString& path)

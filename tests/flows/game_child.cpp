@@ -18,6 +18,8 @@
 //                   waits for an answer that only a close gives
 // Every box shown prints "box: <text>". The first line, "signals", says the
 // signal handlers stand (before them the kernel's default would kill it).
+#include "support/appwindows.h"
+#include "support/testsupport.h"
 #include "app/rungame.h"
 #include "game/leveldonedialog.h"
 #include "game/gamewindow.h"
@@ -69,9 +71,9 @@ void followStdin()
                 platform::VirtualClock::advance(line.mid(8).toLongLong());
                 say("advanced");
             } else if (line == "find all") {
-                for (const auto& pair : gameWindow->regions)
-                    if (pair[0] && gameWindow->regionsBuilt())
-                        gameWindow->regionPressed(pair[0]);
+                for (const auto& pair : gameWindow()->regions)
+                    if (pair[0] && gameWindow()->regionsBuilt())
+                        gameWindow()->regionPressed(pair[0]);
                 say("found");
             }
         }
@@ -88,7 +90,7 @@ int saveRosters(int argc, char** argv)
     platform::setExeDir(QString::fromLocal8Bit(argv[2]));
     const QByteArray tag(argv[3]);
     const int count = std::atoi(argv[4]);
-    PlayerDialog window;
+    players::PlayerStore store;
     for (int i = 0; i < count; ++i) {
         players::RosterRecord r;
         r.playerCount = quint8(1 + i % players::kMaxPlayers);
@@ -96,9 +98,9 @@ int saveRosters(int argc, char** argv)
             r.slot(k).name = tag + QByteArray::number(i);
             r.slot(k).level = 1;
         }
-        window.roster = r;
+        store.roster = r;
         try {
-            window.writeRoster();
+            store.write();
         } catch (const platform::RuntimeError& e) {
             say("box: " + e.message().toUtf8());
             return 1;
@@ -113,7 +115,7 @@ void waitForTheStartWindowsShowing()
 {
     QElapsedTimer waited;
     waited.start();
-    while (!startWindow->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
+    while (!startWindow()->showSequenceDone() && !app::closingAllWindows() && waited.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
@@ -131,20 +133,22 @@ int main(int argc, char** argv)
     // "unanswered": the boxes are real and wait for a player who never comes.
     if (mode != "unanswered")
         platform::setMessageScript([](const platform::MessageRecord& m) { say("box: " + m.text.toUtf8()); });
-    std::function<void()> started;
+    std::function<void(app::App&)> started;
     if (mode == "locate") {
-        started = [] {
+        started = [](app::App& game) {
+            testsupport::useApp(&game);
             platform::setModalScript([](QWidget*) { return int(platform::mrCancel); });
             waitForTheStartWindowsShowing();
-            platform::showModal(playerDialog);
+            platform::showModal(playerDialog());
             say("dir " + QFile::encodeName(platform::exeDir()));
-            app::closeAllWindows();
+            app::closeAllWindows(&game);
         };
     } else if (mode == "hold" || mode == "unanswered") {
-        started = [] { say("ready"); };
+        started = [](app::App&) { say("ready"); };
     } else if (mode == "play") {
         platform::VirtualClock::activate();
-        started = [] {
+        started = [](app::App& game) {
+            testsupport::useApp(&game);
             if (app::closingAllWindows())
                 return; // a signal came first
             waitForTheStartWindowsShowing();
@@ -153,22 +157,22 @@ int main(int argc, char** argv)
             say("ready");
             followStdin();
             platform::setModalScript([](QWidget* w) {
-                if (w == levelDoneDialog) {
+                if (is<LevelDoneDialog>(w)) {
                     QEventLoop open;
-                    QObject::connect(levelDoneDialog.get(), &QDialog::finished, &open, &QEventLoop::quit);
+                    QObject::connect(levelDoneDialog(), &QDialog::finished, &open, &QEventLoop::quit);
                     say("level done");
                     open.exec();
-                    return levelDoneDialog->result() == QDialog::Accepted ? int(platform::mrOk) : int(platform::mrCancel);
+                    return levelDoneDialog()->result() == QDialog::Accepted ? int(platform::mrOk) : int(platform::mrCancel);
                 }
-                if (w != playerDialog || playerDialog->playerList->count() == 0)
+                if (!is<PlayerDialog>(w) || playerDialog()->playerList->count() == 0)
                     return int(platform::mrCancel);
-                playerDialog->playerList->setCurrentRow(0);
-                playerDialog->selectionChanged();
-                playerDialog->okClicked();
+                playerDialog()->playerList->setCurrentRow(0);
+                playerDialog()->selectionChanged();
+                playerDialog()->okClicked();
                 return int(platform::mrOk);
             });
-            startWindow->startButton->click(); // "Játék indítása"
-            if (gameWindow->isVisible())
+            startWindow()->startButton->click(); // "Játék indítása"
+            if (gameWindow()->isVisible())
                 say("playing");
         };
     } else {

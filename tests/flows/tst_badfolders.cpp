@@ -12,6 +12,7 @@
 #include "platform/timer.h"
 #include "players/settingsdialog.h"
 #include "players/playerdialog.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -77,16 +78,16 @@ struct Answers {
     QStringList entries;
     int operator()(QWidget* w)
     {
-        if (w == settingsDialog) {
-            settingsDialog->shadowBox->setChecked(false);
-            QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton); // "Beállítások mentése"
+        if (is<SettingsDialog>(w)) {
+            settingsDialog()->shadowBox->setChecked(false);
+            QTest::mouseClick(settingsDialog()->saveButton, Qt::LeftButton); // "Beállítások mentése"
             return w->isVisible() ? int(platform::mrCancel) : int(platform::mrOk);
         }
-        if (w == playerDialog) {
+        if (is<PlayerDialog>(w)) {
             flows::addAndChoose(newName);
             return int(platform::mrOk);
         }
-        return w == levelDoneDialog ? levelDoneShown : w == timeUpDialog ? timeUpShown : int(platform::mrCancel);
+        return is<LevelDoneDialog>(w) ? levelDoneShown : is<TimeUpDialog>(w) ? timeUpShown : int(platform::mrCancel);
     }
 };
 
@@ -154,25 +155,25 @@ void BadFoldersTest::readOnlyFolderReportsEveryWrite()
     MessageLog& messages = game.messages;
     Forms forms;
 
-    startWindow->show();
+    startWindow()->show();
     QCOMPARE(messages.texts(), QStringList{unwritableFolderText(own)}); // said once, then reading is all the start needs
     messages.list.clear();
-    QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+    QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList{"File access denied."});
-    QVERIFY(!settingsDialog->shadowBox->isChecked()); // in force, though not saved
+    QVERIFY(!settingsDialog()->shadowBox->isChecked()); // in force, though not saved
 
     // The new player cannot be stored; Anna is chosen, but her level's
     // pictures cannot be put beside the game.
-    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+    QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList({"File access denied.", "File access denied.", "File access denied."}));
-    QCOMPARE(playerDialog->currentPlayer().displayName(), QStringLiteral("Anna"));
-    QVERIFY(gameWindow->isVisible());
-    QVERIFY(!gameWindow->regionsBuilt());
-    QVERIFY(gameWindow->close());
+    QCOMPARE(playerStore()->currentPlayer().displayName(), QStringLiteral("Anna"));
+    QVERIFY(gameWindow()->isVisible());
+    QVERIFY(!gameWindow()->regionsBuilt());
+    QVERIFY(gameWindow()->close());
     QCOMPARE(messages.list.size(), 4); // the save on leaving
-    QVERIFY(startWindow->isVisible());
+    QVERIFY(startWindow()->isVisible());
     QVERIFY(game.filesAsFirstWritten());
-    QTest::mouseClick(startWindow->quitButton, Qt::LeftButton);
+    QTest::mouseClick(startWindow()->quitButton, Qt::LeftButton);
 }
 
 void BadFoldersTest::readOnlyFolderPlaysWithThePlayersOwnFolder()
@@ -192,15 +193,15 @@ void BadFoldersTest::readOnlyFolderPlaysWithThePlayersOwnFolder()
 
     // The levels come from the read-only folder; the new player, the
     // settings and the level's pictures go to the player's own folder.
-    startWindow->show();
-    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+    startWindow()->show();
+    QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
     QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('|'))));
-    QVERIFY(gameWindow->regionsBuilt());
+    QVERIFY(gameWindow()->regionsBuilt());
     QVERIFY(QFile::exists(own + QStringLiteral("BAL.BMP")));
     QCOMPARE(flows::slotOf(flows::fileBytes(own + QStringLiteral("players.dat")), 1).name, QByteArray("Bea"));
     QCOMPARE(flows::fileBytes(own + QStringLiteral("settings.dat")).size(), 4);
-    QVERIFY(gameWindow->close());
-    QTest::mouseClick(startWindow->quitButton, Qt::LeftButton);
+    QVERIFY(gameWindow()->close());
+    QTest::mouseClick(startWindow()->quitButton, Qt::LeftButton);
     QVERIFY(!QFile::exists(own + QStringLiteral("BAL.BMP")));
     QVERIFY(game.filesAsFirstWritten()); // the game folder as it was
 }
@@ -214,38 +215,38 @@ void BadFoldersTest::fullDiskKeepsTheOldFilesAndTheGameGoesOn()
     const ModalLog& modals = game.modals;
     Forms forms;
 
-    startWindow->show();
-    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
-    QVERIFY(gameWindow->regionsBuilt());
+    startWindow()->show();
+    QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
+    QVERIFY(gameWindow()->regionsBuilt());
     fillUp(game.path);
 
     // Level 1 done: the save fails, and the player still goes on to level 2.
     for (int k = 0; k < 2; ++k)
-        QTest::mousePress(gameWindow->regions[size_t(k)][0], Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(gameWindow()->regions[size_t(k)][0], Qt::LeftButton, {}, QPoint(10, 10));
     platform::VirtualClock::advance(3000);
     QCOMPARE(modals.shown, QStringList({"PlayerDialog", "LevelDoneDialog"}));
     QCOMPARE(messages.texts(), QStringList({"Disk full.", "Disk full."})); // before and after the window
-    QCOMPARE(int(gameWindow->roundState.level), 2);
-    QVERIFY(gameWindow->regionsBuilt()); // the scratch pictures reuse their room
+    QCOMPARE(int(gameWindow()->roundState.level), 2);
+    QVERIFY(gameWindow()->regionsBuilt()); // the scratch pictures reuse their room
     // Level 2 lost to the clock: the save fails, the window still offers
     // the way back to the start window.
     platform::VirtualClock::advance(20000);
     QCOMPARE(modals.shown.last(), QStringLiteral("TimeUpDialog"));
     QCOMPARE(messages.list.size(), 3);
-    QVERIFY(startWindow->isVisible());
+    QVERIFY(startWindow()->isVisible());
 
     // Settings and a new player cannot be saved either; the window stays
     // open and the list as the file has it.
-    QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+    QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
     game.answers.newName = QStringLiteral("Bea");
-    QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+    QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
     QCOMPARE(messages.texts().mid(3), QStringList({"Disk full.", "Disk full."}));
-    QCOMPARE(playerDialog->playerList->count(), 1);
+    QCOMPARE(playerDialog()->playerList->count(), 1);
     // Every file holds its old content, whole.
     QVERIFY(game.filesAsFirstWritten());
     QVERIFY(!QFile::exists(game.path + QStringLiteral("players.dat.tmp")));
     QVERIFY(!QFile::exists(game.path + QStringLiteral("settings.dat.tmp")));
-    gameWindow->hide();
+    gameWindow()->hide();
 }
 
 QTEST_MAIN(BadFoldersTest)

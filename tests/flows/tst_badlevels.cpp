@@ -1,5 +1,6 @@
 // Damaged and hostile level files, missing or broken music and a missing
 // sound device: the game reports what it cannot use and goes on.
+#include "support/appwindows.h"
 #include "flowsupport.h"
 #include "game/gamewindow.h"
 #include "menus/menusupport.h"
@@ -81,7 +82,7 @@ void writeLevel(const Session& s, const QByteArray& bytes)
 // Presses every region of the running level and waits for the result.
 void findAllAndFinish(Session& s)
 {
-    const int n = gameWindow->levelData->diffCount();
+    const int n = gameWindow()->levelData->diffCount();
     for (int k = 1; k <= n; ++k)
         s.press(k);
     s.advance(3000);
@@ -133,22 +134,22 @@ void BadLevelsTest::hostileLevelFileLoadsOrIsRefused()
     Session s;
     writeLevel(s, file);
     s.start();
-    QVERIFY(gameWindow->isVisible());
+    QVERIFY(gameWindow()->isVisible());
     QCOMPARE(s.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(gameWindow->regionsBuilt(), loads);
-    QCOMPARE(gameWindow->clockTimer->enabled(), loads);
+    QCOMPARE(gameWindow()->regionsBuilt(), loads);
+    QCOMPARE(gameWindow()->round.clockRunning(), loads);
     if (loads) {
         QVERIFY(QFile::exists(s.dir.file(QStringLiteral("BAL.BMP"))));
         QCOMPARE(QFileInfo(s.dir.file(QStringLiteral("BAL.BMP"))).size(), 512902);
     }
     // Whatever the file held, the window can still be closed and saved; a
     // level that did not load counts no time.
-    QVERIFY(gameWindow->close());
+    QVERIFY(gameWindow()->close());
     QCOMPARE(s.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     const flows::Slot saved = flows::slotOf(flows::fileBytes(s.dir.file(QStringLiteral("players.dat"))), 1);
     QCOMPARE(saved.levelSeconds, 0);
     QCOMPARE(saved.totalSeconds, 0);
-    startWindow->hide();
+    startWindow()->hide();
 }
 
 void BadLevelsTest::damagedLevelJumpLeavesACoherentState_data()
@@ -182,50 +183,50 @@ void BadLevelsTest::damagedLevelJumpLeavesACoherentState()
     bool clockBehindABox = false;
     platform::setMessageScript([&](const platform::MessageRecord& m) {
         boxes << m.text;
-        clockBehindABox |= gameWindow->clockTimer->enabled();
+        clockBehindABox |= gameWindow()->round.clockRunning();
     });
-    s.modals.answer = [](QWidget* w) { return int(w == levelJumpDialog ? platform::mrOk : platform::mrCancel); };
+    s.modals.answer = [](QWidget* w) { return int(is<LevelJumpDialog>(w) ? platform::mrOk : platform::mrCancel); };
     s.start();
     s.advance(4000);
     const auto jump = [](int level) {
-        levelJumpDialog->levelBox->setValue(level);
-        platform::guard([] { gameWindow->levelNumberPressed(Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier); });
+        levelJumpDialog()->levelBox->setValue(level);
+        platform::guard([] { gameWindow()->levelNumberPressed(Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier); });
     };
     jump(2);
     QCOMPARE(boxes, QStringList{box});
     QVERIFY(!clockBehindABox);
     // Stopped, and saying which level failed.
-    QVERIFY(!gameWindow->clockTimer->enabled());
-    QVERIFY(!gameWindow->idleTimer->enabled());
-    QVERIFY(!gameWindow->regionsBuilt());
-    QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("2"));
-    QCOMPARE(gameWindow->levelNumberShadow->text(), QStringLiteral("2"));
-    QVERIFY2(gameWindow->windowTitle().startsWith(QStringLiteral("Kovra 2 - 2. szint")), qPrintable(gameWindow->windowTitle()));
+    QVERIFY(!gameWindow()->round.clockRunning());
+    QVERIFY(!gameWindow()->idleTimer->enabled());
+    QVERIFY(!gameWindow()->regionsBuilt());
+    QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("2"));
+    QCOMPARE(gameWindow()->levelNumberShadow->text(), QStringLiteral("2"));
+    QVERIFY2(gameWindow()->windowTitle().startsWith(QStringLiteral("Kovra 2 - 2. szint")), qPrintable(gameWindow()->windowTitle()));
     // Ten minutes later nothing has happened: no time-up, nothing saved.
     s.advance(600000);
     QCOMPARE(s.modals.shown, QStringList{"LevelJumpDialog"});
     QVERIFY(!QFile::exists(s.dir.file(QStringLiteral("players.dat"))));
     // Closed now, the player's record stays at the level that loaded, with
     // no seconds for the level that did not.
-    QVERIFY(gameWindow->close());
+    QVERIFY(gameWindow()->close());
     players::PlayerRecord saved =
         players::decodeRoster(flows::fileBytes(s.dir.file(QStringLiteral("players.dat"))).constData()).slot(1);
     QCOMPARE(int(saved.level), 1);
     QCOMPARE(saved.levelSeconds, 0);
     // The next game starts there and plays.
-    startWindow->hide();
+    startWindow()->hide();
     boxes.clear();
-    gameWindow->show();
-    QVERIFY(gameWindow->regionsBuilt());
-    QVERIFY(gameWindow->clockTimer->enabled());
-    QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("1"));
+    gameWindow()->show();
+    QVERIFY(gameWindow()->regionsBuilt());
+    QVERIFY(gameWindow()->round.clockRunning());
+    QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("1"));
     QCOMPARE(boxes, QStringList());
     // A jump to a level that loads still works after a failed one.
     jump(2);
     jump(1);
-    QVERIFY(gameWindow->regionsBuilt());
-    QVERIFY(gameWindow->clockTimer->enabled());
-    QVERIFY(gameWindow->windowTitle().startsWith(QStringLiteral("Kovra 2 - 1. szint")));
+    QVERIFY(gameWindow()->regionsBuilt());
+    QVERIFY(gameWindow()->round.clockRunning());
+    QVERIFY(gameWindow()->windowTitle().startsWith(QStringLiteral("Kovra 2 - 1. szint")));
 }
 
 void BadLevelsTest::levelFileThatIsAFolderIsReported()
@@ -234,8 +235,8 @@ void BadLevelsTest::levelFileThatIsAFolderIsReported()
     QVERIFY(QDir(s.dir.path()).mkpath(QStringLiteral("DATA/001.DAT")));
     s.start();
     QCOMPARE(s.messages.texts(), QStringList{"File access denied."});
-    QVERIFY(!gameWindow->regionsBuilt());
-    gameWindow->hide();
+    QVERIFY(!gameWindow()->regionsBuilt());
+    gameWindow()->hide();
 }
 
 void BadLevelsTest::differencesOutsideThePictureAreLeftToHelp()
@@ -246,13 +247,13 @@ void BadLevelsTest::differencesOutsideThePictureAreLeftToHelp()
     // No click on either picture can reach them: every one is a miss.
     for (const QPoint corner : {QPoint(0, 0), QPoint(353, 481), QPoint(353, 0), QPoint(0, 481)})
         s.clickPicture(corner.x(), corner.y());
-    QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("3"));
-    QVERIFY(gameWindow->penaltyTimer->enabled());
+    QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("3"));
+    QVERIFY(gameWindow()->round.penaltyWindowOpen());
     // Help still reveals them one by one, and the level can be completed.
     s.modals.answer = [](QWidget*) { return int(platform::mrCancel); };
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
-    QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("0"));
+        QTest::mouseClick(gameWindow()->helpButton, Qt::LeftButton);
+    QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("0"));
     s.advance(3000);
     QCOMPARE(s.modals.shown, QStringList{"LevelDoneDialog"});
     QVERIFY(s.messages.list.isEmpty());
@@ -263,18 +264,18 @@ void BadLevelsTest::differencesAtOnePointFindTheTopOneOnly()
     Session s;
     writeLevel(s, levelWith(QVector<QPoint>(25, QPoint(177, 241))));
     s.start({.helps = 1});
-    QCOMPARE(gameWindow->timeBar->maxValue(), 250);
+    QCOMPARE(gameWindow()->timeBar->maxValue(), 250);
     // The last-made region lies on top: a press finds it, a second press
     // lands on it again and finds nothing more.
     s.clickPicture(177, 241);
     s.clickPicture(177, 241, 1);
-    QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("24"));
+    QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("24"));
     QCOMPARE(s.region(25)->penStyle(), platform::Shape::Solid);
     QCOMPARE(s.region(1)->penStyle(), platform::Shape::Clear);
     // Help reveals the first one still open.
-    QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
+    QTest::mouseClick(gameWindow()->helpButton, Qt::LeftButton);
     QCOMPARE(s.region(1)->penStyle(), platform::Shape::Solid);
-    QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("23"));
+    QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("23"));
     // The rest cannot be reached: the clock runs out as for any level.
     s.advance(250 * 1000);
     QCOMPARE(s.modals.shown, QStringList{"TimeUpDialog"});
@@ -291,7 +292,7 @@ void BadLevelsTest::markerColourIgnoresItsFourthByte()
     s.press(1);
     QCOMPARE(s.region(1)->penColor(), QColor(255, 128, 0));
     QCOMPARE(s.region(1)->penColor().alpha(), 255);
-    gameWindow->hide();
+    gameWindow()->hide();
 }
 
 void BadLevelsTest::missingOrBrokenLevelMusicLeavesTheLevelPlayable_data()
@@ -321,10 +322,10 @@ void BadLevelsTest::missingOrBrokenLevelMusicLeavesTheLevelPlayable()
     QVERIFY(!mixer.isEmpty());
     QVERIFY(s.messages.list[0].text.startsWith(mixer));
     // The level was loaded before the music was asked for, and plays on.
-    QVERIFY(gameWindow->regionsBuilt());
-    QVERIFY(gameWindow->clockTimer->enabled());
-    QTest::mouseClick(gameWindow->pauseButton, Qt::LeftButton); // pause and resume
-    QTest::mouseClick(gameWindow->pauseButton, Qt::LeftButton);
+    QVERIFY(gameWindow()->regionsBuilt());
+    QVERIFY(gameWindow()->round.clockRunning());
+    QTest::mouseClick(gameWindow()->pauseButton, Qt::LeftButton); // pause and resume
+    QTest::mouseClick(gameWindow()->pauseButton, Qt::LeftButton);
     s.modals.answer = [](QWidget*) { return int(platform::mrCancel); };
     findAllAndFinish(s);
     QCOMPARE(s.modals.shown, QStringList{"LevelDoneDialog"});

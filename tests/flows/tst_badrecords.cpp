@@ -11,6 +11,7 @@
 #include "players/settingsdialog.h"
 #include "players/playerdialog.h"
 #include "support/gamesession.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -57,8 +58,8 @@ void writeFile(const QString& path, const QByteArray& bytes)
 QStringList listed()
 {
     QStringList t;
-    for (int i = 0; i < playerDialog->playerList->count(); ++i)
-        t << playerDialog->playerList->item(i)->text();
+    for (int i = 0; i < playerDialog()->playerList->count(); ++i)
+        t << playerDialog()->playerList->item(i)->text();
     return t;
 }
 
@@ -85,15 +86,15 @@ struct Program {
     void startGame(int row, const QString& name = QString())
     {
         modals.answer = [=, this](QWidget* w) {
-            if (w != playerDialog)
+            if (!is<PlayerDialog>(w))
                 return int(platform::mrCancel);
             flows::addAndChoose(name, row);
             entries = listed();
-            okEnabled = playerDialog->okButton->isEnabled();
+            okEnabled = playerDialog()->okButton->isEnabled();
             return int(platform::mrOk);
         };
-        startWindow->show();
-        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+        startWindow()->show();
+        QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
     }
     QByteArray roster() const { return flows::fileBytes(dir.file(QStringLiteral("players.dat"))); }
 };
@@ -163,23 +164,23 @@ void BadRecordsTest::hostileRosterIsListedAndPlayed()
     QCOMPARE(p.okEnabled, level > 0);
     QVERIFY2(p.messages.list.isEmpty(), qPrintable(p.messages.texts().join('\n')));
     if (level == 0) { // back at the start window, the file untouched
-        QVERIFY(startWindow->isVisible());
+        QVERIFY(startWindow()->isVisible());
         QCOMPARE(p.roster(), file);
-        startWindow->hide();
+        startWindow()->hide();
         return;
     }
-    QVERIFY(gameWindow->isVisible());
-    QCOMPARE(int(gameWindow->roundState.level), level);
-    QVERIFY(gameWindow->regionsBuilt());
-    QVERIFY(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(entry.left(entry.lastIndexOf(" (")))));
-    QVERIFY(gameWindow->close());
+    QVERIFY(gameWindow()->isVisible());
+    QCOMPARE(int(gameWindow()->roundState.level), level);
+    QVERIFY(gameWindow()->regionsBuilt());
+    QVERIFY(gameWindow()->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(entry.left(entry.lastIndexOf(" (")))));
+    QVERIFY(gameWindow()->close());
     // Clamped to what the file may hold, names kept byte for byte, and the
     // attempt the closed window counted.
     QByteArray expected = saved;
     expected[4 + 44] = char(1);
     QCOMPARE(p.roster(), expected);
     QVERIFY(p.messages.list.isEmpty());
-    startWindow->hide();
+    startWindow()->hide();
 }
 
 void BadRecordsTest::countersAtTheirLimitsStayThere()
@@ -188,21 +189,21 @@ void BadRecordsTest::countersAtTheirLimitsStayThere()
     menustest::writeTitleMusic(s.dir.path());
     s.writeLevel(1, 2);
     s.start({.attempts = 65534});
-    playerDialog->currentPlayer().totalSeconds = 2147483647 - 10;
-    playerDialog->currentPlayer().levelSeconds = 2147483647 - 10;
-    QCOMPARE(int(gameWindow->roundState.attempts), 65535);
+    playerStore()->currentPlayer().totalSeconds = 2147483647 - 10;
+    playerStore()->currentPlayer().levelSeconds = 2147483647 - 10;
+    QCOMPARE(int(gameWindow()->roundState.attempts), 65535);
     // Two attempts lost to the clock, 20 seconds each, then the level done.
-    s.modals.answer = [](QWidget* w) { return int(w == timeUpDialog ? platform::mrOk : platform::mrCancel); };
+    s.modals.answer = [](QWidget* w) { return int(is<TimeUpDialog>(w) ? platform::mrOk : platform::mrCancel); };
     s.advance(20000);
     s.advance(20000);
     QCOMPARE(s.modals.shown, QStringList({"TimeUpDialog", "TimeUpDialog"}));
-    QCOMPARE(int(gameWindow->roundState.attempts), 65535); // no wrap to 0, nor to a "first" try
+    QCOMPARE(int(gameWindow()->roundState.attempts), 65535); // no wrap to 0, nor to a "first" try
     s.advance(5000);
     s.press(1);
     s.press(2);
     s.advance(3000);
     QCOMPARE(s.modals.shown.last(), QStringLiteral("LevelDoneDialog"));
-    QCOMPARE(levelDoneDialog->attemptsLabel->text(), QStringLiteral("65535"));
+    QCOMPARE(levelDoneDialog()->attemptsLabel->text(), QStringLiteral("65535"));
     const flows::Slot saved = flows::slotOf(flows::fileBytes(s.dir.file(QStringLiteral("players.dat"))), 1);
     QCOMPARE(saved.totalSeconds, 2147483647); // no wrap to a negative time
     QCOMPARE(saved.helps, 0);                 // no first-try token
@@ -240,18 +241,18 @@ void BadRecordsTest::damagedSettingsStillLetTheGameStart()
     // level is played with the boxes as they stood.
     const QStringList reported = message.isEmpty() ? QStringList() : QStringList{message, message};
     QCOMPARE(p.messages.texts(), reported);
-    QVERIFY(gameWindow->isVisible());
-    QVERIFY(gameWindow->regionsBuilt());
-    QVERIFY(gameWindow->clockTimer->enabled());
-    const QCheckBox* in[] = {settingsDialog->soundBox, settingsDialog->preciseBox, settingsDialog->musicBox, settingsDialog->shadowBox};
+    QVERIFY(gameWindow()->isVisible());
+    QVERIFY(gameWindow()->regionsBuilt());
+    QVERIFY(gameWindow()->round.clockRunning());
+    const QCheckBox* in[] = {settingsDialog()->soundBox, settingsDialog()->preciseBox, settingsDialog()->musicBox, settingsDialog()->shadowBox};
     for (int i = 0; i < 4; ++i)
         QCOMPARE(in[i]->isChecked(), boxes[i] != 0);
-    QVERIFY(gameWindow->close());
-    startWindow->hide();
+    QVERIFY(gameWindow()->close());
+    startWindow()->hide();
     // Saving the settings puts a sound file in place of a damaged one.
     if (!file.isNull()) {
-        settingsDialog->show();
-        QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton);
+        settingsDialog()->show();
+        QTest::mouseClick(settingsDialog()->saveButton, Qt::LeftButton);
         QCOMPARE(flows::fileBytes(path), boxes);
     }
 }
@@ -272,21 +273,21 @@ void BadRecordsTest::filesLeftByACrashAreOverwritten()
     writeFile(p.dir.file(QStringLiteral("BAL.BMP")), QByteArray(5, 'z'));
     Forms forms;
     p.startGame(0, QStringLiteral("Bea"));
-    QVERIFY(gameWindow->regionsBuilt());
+    QVERIFY(gameWindow()->regionsBuilt());
     QCOMPARE(QFileInfo(p.dir.file(QStringLiteral("BAL.BMP"))).size(), 512902);
     QCOMPARE(p.roster().size(), 484);
     QCOMPARE(p.roster()[0], char(2));
     QVERIFY(!QFile::exists(p.dir.file(QStringLiteral("players.dat.tmp"))));
-    QVERIFY(gameWindow->close());
+    QVERIFY(gameWindow()->close());
     p.modals.answer = [](QWidget* w) {
-        QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton); // "Beállítások mentése"
-        return int(w == settingsDialog ? platform::mrOk : platform::mrCancel);
+        QTest::mouseClick(settingsDialog()->saveButton, Qt::LeftButton); // "Beállítások mentése"
+        return int(is<SettingsDialog>(w) ? platform::mrOk : platform::mrCancel);
     };
-    QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+    QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
     QCOMPARE(flows::fileBytes(p.dir.file(QStringLiteral("settings.dat"))).size(), 4);
     QVERIFY(!QFile::exists(p.dir.file(QStringLiteral("settings.dat.tmp"))));
     QVERIFY(p.messages.list.isEmpty());
-    startWindow->hide();
+    startWindow()->hide();
 }
 
 void BadRecordsTest::everyWindows1250LetterRoundTrips_data()
@@ -312,10 +313,10 @@ void BadRecordsTest::everyWindows1250LetterRoundTrips()
     {
         Forms forms;
         p.startGame(0, name);
-        QVERIFY(gameWindow->isVisible());
-        QVERIFY(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
-        QVERIFY(gameWindow->close());
-        QTest::mouseClick(startWindow->quitButton, Qt::LeftButton); // "Kilépés"
+        QVERIFY(gameWindow()->isVisible());
+        QVERIFY(gameWindow()->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
+        QVERIFY(gameWindow()->close());
+        QTest::mouseClick(startWindow()->quitButton, Qt::LeftButton); // "Kilépés"
     }
     const flows::Slot saved = flows::slotOf(p.roster(), 1);
     QCOMPARE(saved.name, bytes);
@@ -323,9 +324,9 @@ void BadRecordsTest::everyWindows1250LetterRoundTrips()
     Forms forms;
     p.startGame(0);
     QCOMPARE(p.entries, QStringList{name + QStringLiteral(" (1. szint)")});
-    QVERIFY(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
+    QVERIFY(gameWindow()->windowTitle().endsWith(QStringLiteral("(Játékos: %1)").arg(name)));
     QVERIFY(p.messages.list.isEmpty());
-    gameWindow->hide();
+    gameWindow()->hide();
 }
 
 QTEST_MAIN(BadRecordsTest)

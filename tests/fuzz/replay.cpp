@@ -1,3 +1,4 @@
+#include "support/appwindows.h"
 #include "fuzz/replay.h"
 
 #include "fuzz/levelinput.h"
@@ -18,6 +19,7 @@
 #include "sound/soundchannel.h"
 
 #include <QApplication>
+#include <QSpinBox>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -61,8 +63,8 @@ void forgetLogs(Session& s)
     s.messages.list.clear();
     s.modals.shown.clear();
     sound::SoundChannel::instance().log.clear();
-    gameWindow->levelMusic.log.clear();
-    startWindow->titleMusic.log.clear();
+    gameWindow()->levelMusic.log.clear();
+    startWindow()->titleMusic.log.clear();
 }
 
 // What the game's event loop does between two events: paint, and deliver
@@ -83,7 +85,7 @@ bool onlyMessage(const Session& s, const QString& text)
 int regionCount()
 {
     int n = 0;
-    for (const auto& pair : gameWindow->regions)
+    for (const auto& pair : gameWindow()->regions)
         n += (pair[0] != nullptr) + (pair[1] != nullptr);
     return n;
 }
@@ -100,7 +102,7 @@ void checkLoaded(const Session& s, const QByteArray& file, Rules& rules)
     }
     if (count < 1 || count > level::kMaxDiffs) {
         rules.expect(onlyMessage(s, kNoLevel), QStringLiteral("an unplayable count gets the load-failure box"));
-        rules.expect(regionCount() == 0 && !gameWindow->clockTimer->enabled(),
+        rules.expect(regionCount() == 0 && !gameWindow()->round.clockRunning(),
                      QStringLiteral("an unplayable count builds nothing and stops the clock"));
         return;
     }
@@ -110,10 +112,10 @@ void checkLoaded(const Session& s, const QByteArray& file, Rules& rules)
         return;
     }
     rules.expect(regionCount() == 2 * count, QStringLiteral("one region pair per difference"));
-    rules.expect(gameWindow->roundState.timeLeft == 10 * count && gameWindow->timeBar->maxValue() == 10 * count,
+    rules.expect(gameWindow()->round.timeLeft() == 10 * count && gameWindow()->timeBar->maxValue() == 10 * count,
                  QStringLiteral("ten seconds per difference"));
-    rules.expect(gameWindow->clockTimer->enabled(), QStringLiteral("the clock runs after a load"));
-    rules.expect(gameWindow->pauseButton->isEnabled(), QStringLiteral("the clock can be paused after a load"));
+    rules.expect(gameWindow()->round.clockRunning(), QStringLiteral("the clock runs after a load"));
+    rules.expect(gameWindow()->pauseButton->isEnabled(), QStringLiteral("the clock can be paused after a load"));
     rules.expect(readFile(platform::exeDir() + QStringLiteral("BAL.BMP")) == file.left(level::kPictureBytes),
                  QStringLiteral("BAL.BMP is the left picture byte for byte"));
     rules.expect(readFile(platform::exeDir() + QStringLiteral("JOBB.BMP"))
@@ -132,7 +134,7 @@ const QByteArray kFindEverything = QByteArray::fromHex("020a" "0000" "0001" "000
 // Steps a play script knows; a code's next multiple picks the right picture.
 constexpr int kSteps = 10;
 
-platform::Shape* region(int k, int side) { return gameWindow->regions[size_t(k - 1)][size_t(side)]; }
+platform::Shape* region(int k, int side) { return gameWindow()->regions[size_t(k - 1)][size_t(side)]; }
 
 // What a player does, one byte per step (some take an operand): press a
 // region, click a picture, let time pass, ask for help, pause, move the
@@ -146,10 +148,10 @@ void play(Session& s, const LevelInput& level, Rules& rules)
     auto operand = [&steps](int& i) { return i < steps.size() ? static_cast<unsigned char>(steps[i++]) : 0; };
     int i = 0;
     int reloads = 0; // a load costs as much as the rest of a script: two will do
-    for (int done = 0; done < 32 && i < steps.size() && gameWindow->isVisible(); ++done) {
+    for (int done = 0; done < 32 && i < steps.size() && gameWindow()->isVisible(); ++done) {
         const int code = static_cast<unsigned char>(steps[i++]);
         const int side = (code / kSteps) & 1;
-        const bool allFound = gameWindow->regionsBuilt() && gameWindow->roundState.foundCount == gameWindow->levelData->diffCount();
+        const bool allFound = gameWindow()->regionsBuilt() && gameWindow()->round.foundCount() == gameWindow()->levelData->diffCount();
         const qsizetype windowsBefore = s.modals.shown.size();
         switch (code % kSteps) {
         case 0: { // press a region
@@ -158,13 +160,13 @@ void play(Session& s, const LevelInput& level, Rules& rules)
                 r->onMouseDown(r, Qt::LeftButton);
             break;
         }
-        case 1: (side ? gameWindow->rightPicture : gameWindow->leftPicture)->onClick(); break;
+        case 1: (side ? gameWindow()->rightPicture : gameWindow()->leftPicture)->onClick(); break;
         case 2: platform::VirtualClock::advance(100 * (operand(i) + 1)); break;
-        case 3: gameWindow->helpButton->onClick(); break;
-        case 4: gameWindow->pauseButton->onClick(); break;
+        case 3: gameWindow()->helpButton->onClick(); break;
+        case 4: gameWindow()->pauseButton->onClick(); break;
         case 5: {
             const QPoint at{operand(i) * 2, operand(i) * 2}; // braces: operands in order
-            (side ? gameWindow->rightPicture : gameWindow->leftPicture)->onMouseMove(at);
+            (side ? gameWindow()->rightPicture : gameWindow()->leftPicture)->onMouseMove(at);
             break;
         }
         case 6: { // move over a region
@@ -178,20 +180,20 @@ void play(Session& s, const LevelInput& level, Rules& rules)
         case 8: { // right click with Ctrl, Shift and Alt on the level number
             if (++reloads > 2)
                 break;
-            gameWindow->roundState.jumpLevel = 1;
+            levelJumpDialog()->levelBox->setValue(1);
             s.messages.list.clear();
             const auto all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-            platform::guard([all] { gameWindow->levelNumberPressed(Qt::RightButton, all); });
+            platform::guard([all] { gameWindow()->levelNumberPressed(Qt::RightButton, all); });
             checkLoaded(s, level.file, rules);
             break;
         }
         case 9: // close the game window and start the level again
             if (++reloads > 2)
                 break;
-            gameWindow->close();
-            startWindow->hide();
+            gameWindow()->close();
+            startWindow()->hide();
             s.messages.list.clear();
-            gameWindow->show();
+            gameWindow()->show();
             checkLoaded(s, level.file, rules);
             break;
         }
@@ -205,10 +207,10 @@ void choosePlayer(const QByteArray& name, int levelNo, int helps)
     players::PlayerRecord p = players::PlayerRecord::newPlayer(QString::fromLatin1(name));
     p.level = std::uint8_t(levelNo);
     p.helps = std::uint8_t(helps);
-    playerDialog->roster = {};
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = p;
-    playerDialog->selectedPlayer = 1;
+    playerStore()->roster = {};
+    playerStore()->roster.playerCount = 1;
+    playerStore()->roster.slot(1) = p;
+    playerStore()->selectedPlayer = 1;
 }
 
 // The game window left as the player leaves it: closed, which deletes the
@@ -216,20 +218,20 @@ void choosePlayer(const QByteArray& name, int levelNo, int helps)
 // already left for the start window by the level's end.
 void leaveGame(Rules& rules)
 {
-    if (gameWindow->isVisible()) {
-        gameWindow->close();
+    if (gameWindow()->isVisible()) {
+        gameWindow()->close();
         rules.expect(!QFile::exists(platform::exeDir() + QStringLiteral("BAL.BMP")),
                      QStringLiteral("closing deletes BAL.BMP"));
     }
     rules.expect(regionCount() == 0, QStringLiteral("no region outlives the game"));
-    startWindow->hide();
+    startWindow()->hide();
 }
 
 QStringList listTexts()
 {
     QStringList t;
-    for (int i = 0; i < playerDialog->playerList->count(); ++i)
-        t << playerDialog->playerList->item(i)->text();
+    for (int i = 0; i < playerDialog()->playerList->count(); ++i)
+        t << playerDialog()->playerList->item(i)->text();
     return t;
 }
 
@@ -242,7 +244,7 @@ void checkSaved(Rules& rules, const QString& when)
         return;
     const players::RosterRecord r = players::decodeRoster(saved.constData());
     rules.expect(players::encodeRoster(r) == saved, when + QStringLiteral(": the saved roster reads back unchanged"));
-    rules.expect(r.playerCount == playerDialog->roster.playerCount, when + QStringLiteral(": the file holds the players in memory"));
+    rules.expect(r.playerCount == playerStore()->roster.playerCount, when + QStringLiteral(": the file holds the players in memory"));
 }
 } // namespace
 
@@ -259,18 +261,18 @@ QStringList replayLevel(Session& s, const QByteArray& input)
     writeFile(s.dir.file(QStringLiteral("DATA/001.DAT")), level.file);
     forgetLogs(s);
     choosePlayer("Fuzz", 1, 2);
-    gameWindow->show(); // the show handler loads the player's level
+    gameWindow()->show(); // the show handler loads the player's level
     checkLoaded(s, level.file, rules);
     // A const pointer: the window's own comparison, which builds nothing, is
     // then the one match (with QWidget* it ties with the built-in one).
-    s.modals.answer = [](const QWidget* w) { return int(w == levelJumpDialog ? platform::mrOk : platform::mrCancel); };
+    s.modals.answer = [](const QWidget* w) { return int(is<LevelJumpDialog>(w) ? platform::mrOk : platform::mrCancel); };
     play(s, level, rules);
     s.modals.answer = nullptr;
     leaveGame(rules);
     // The player comes back: nothing of the first showing may linger (and a
     // replay leaves nothing behind for the next one).
     s.messages.list.clear();
-    gameWindow->show();
+    gameWindow()->show();
     checkLoaded(s, level.file, rules);
     leaveGame(rules);
     settle(s);
@@ -283,65 +285,65 @@ QStringList replayRoster(Session& s, const QByteArray& playersDat)
     writeFile(s.dir.file(QStringLiteral("settings.dat")), kQuietSettings);
     writeFile(s.dir.file(QStringLiteral("players.dat")), playersDat);
     forgetLogs(s);
-    playerDialog->show();
+    playerDialog()->show();
     const bool whole = playersDat.size() >= players::kRosterBytes;
     const int listed = whole ? qMin<int>(static_cast<unsigned char>(playersDat[0]), players::kMaxPlayers) : 0;
-    rules.expect(playerDialog->playerList->count() == listed, QStringLiteral("the list holds every player of the file"));
+    rules.expect(playerDialog()->playerList->count() == listed, QStringLiteral("the list holds every player of the file"));
     rules.expect(whole ? s.messages.list.isEmpty() : onlyMessage(s, kReadBeyondEof),
                  QStringLiteral("only a short roster is reported"));
 
     // Walk the list, then start the first player who may play.
     int chosen = -1;
-    for (int i = 0; i < playerDialog->playerList->count(); ++i) {
-        playerDialog->playerList->setCurrentRow(i);
-        if (chosen < 0 && playerDialog->okButton->isEnabled())
+    for (int i = 0; i < playerDialog()->playerList->count(); ++i) {
+        playerDialog()->playerList->setCurrentRow(i);
+        if (chosen < 0 && playerDialog()->okButton->isEnabled())
             chosen = i;
     }
     if (chosen >= 0) {
-        playerDialog->playerList->setCurrentRow(chosen);
-        playerDialog->okButton->click();
-        rules.expect(playerDialog->selectedPlayer == chosen + 1 && !playerDialog->isVisible(),
+        playerDialog()->playerList->setCurrentRow(chosen);
+        playerDialog()->okButton->click();
+        rules.expect(playerStore()->selectedPlayer == chosen + 1 && !playerDialog()->isVisible(),
                      QStringLiteral("OK chooses the selected player"));
         // Play the player's level to its end with the stored progress, so
         // the game's own sums run on the numbers the file brought.
-        const players::PlayerRecord& p = playerDialog->currentPlayer();
+        const players::PlayerRecord& p = playerStore()->currentPlayer();
         const QString name = p.displayName();
         const QString levelFile = levelPath(p.level);
         writeFile(levelFile, validLevel());
-        s.modals.answer = [](const QWidget* w) { return int(w == levelDoneDialog ? platform::mrOk : platform::mrCancel); };
-        gameWindow->show();
-        rules.expect(gameWindow->windowTitle().endsWith(QStringLiteral("(Játékos: ") + name + QLatin1Char(')')),
+        s.modals.answer = [](const QWidget* w) { return int(is<LevelDoneDialog>(w) ? platform::mrOk : platform::mrCancel); };
+        gameWindow()->show();
+        rules.expect(gameWindow()->windowTitle().endsWith(QStringLiteral("(Játékos: ") + name + QLatin1Char(')')),
                      QStringLiteral("the caption names the player"));
         play(s, {validLevel(), kFindEverything}, rules);
         s.modals.answer = nullptr;
         QFile::remove(levelFile);
         leaveGame(rules); // saves the player's progress
         checkSaved(rules, QStringLiteral("after a game"));
-        playerDialog->show();
-        rules.expect(playerDialog->playerList->count() == listed, QStringLiteral("a game keeps every player"));
+        playerDialog()->show();
+        rules.expect(playerDialog()->playerList->count() == listed, QStringLiteral("a game keeps every player"));
     }
 
     // Add a player where there is room, then delete the last one.
-    if (playerDialog->addButton->isEnabled()) {
+    if (playerDialog()->addButton->isEnabled()) {
         const QStringList before = listTexts();
-        playerDialog->addButton->click();
-        playerDialog->nameEdit->setText(QString::fromUtf8("Új őrző"));
-        playerDialog->confirmAddButton->click();
+        playerDialog()->addButton->click();
+        playerDialog()->nameEdit->setText(QString::fromUtf8("Új őrző"));
+        playerDialog()->confirmAddButton->click();
         rules.expect(listTexts() == before + QStringList{QString::fromUtf8("Új őrző (1. szint)")},
                      QStringLiteral("a new player is listed last, at level 1"));
         checkSaved(rules, QStringLiteral("after adding"));
     }
-    if (playerDialog->playerList->count() > 0) {
+    if (playerDialog()->playerList->count() > 0) {
         const QStringList before = listTexts();
-        playerDialog->playerList->setCurrentRow(before.size() - 1);
-        playerDialog->deleteButton->click(); // shows the confirmation box
-        playerDialog->confirmDelete->setChecked(true);
-        playerDialog->deleteButton->click();
+        playerDialog()->playerList->setCurrentRow(before.size() - 1);
+        playerDialog()->deleteButton->click(); // shows the confirmation box
+        playerDialog()->confirmDelete->setChecked(true);
+        playerDialog()->deleteButton->click();
         rules.expect(listTexts() == before.mid(0, before.size() - 1),
                      QStringLiteral("deleting the last player keeps the others in order"));
         checkSaved(rules, QStringLiteral("after deleting"));
     }
-    playerDialog->hide();
+    playerDialog()->hide();
     settle(s);
     return rules.broken;
 }
@@ -349,26 +351,26 @@ QStringList replayRoster(Session& s, const QByteArray& playersDat)
 QStringList replaySettings(Session& s, const QByteArray& settingsDat)
 {
     Rules rules;
-    QCheckBox* boxes[] = {settingsDialog->soundBox, settingsDialog->preciseBox, settingsDialog->musicBox, settingsDialog->shadowBox};
+    QCheckBox* boxes[] = {settingsDialog()->soundBox, settingsDialog()->preciseBox, settingsDialog()->musicBox, settingsDialog()->shadowBox};
     for (QCheckBox* b : boxes)
         b->setChecked(true);
     writeFile(s.dir.file(QStringLiteral("settings.dat")), settingsDat);
     forgetLogs(s);
-    settingsDialog->show(); // the show handler loads the file
+    settingsDialog()->show(); // the show handler loads the file
     const bool whole = settingsDat.size() >= players::kSettingsBytes;
     rules.expect(whole ? s.messages.list.isEmpty() : onlyMessage(s, kReadBeyondEof),
                  QStringLiteral("only a short file is reported"));
     for (int i = 0; i < 4; ++i)
         rules.expect(boxes[i]->isChecked() == (!whole || settingsDat[i] != 0),
                      QStringLiteral("box %1 follows its byte").arg(i));
-    settingsDialog->saveButton->click(); // save and close
+    settingsDialog()->saveButton->click(); // save and close
     QByteArray expected(players::kSettingsBytes, '\0');
     for (int i = 0; i < 4; ++i)
         expected[i] = char(boxes[i]->isChecked() ? 1 : 0);
     rules.expect(readFile(s.dir.file(QStringLiteral("settings.dat"))) == expected,
                  QStringLiteral("the save writes the four boxes as 0 and 1"));
-    rules.expect(!settingsDialog->isVisible(), QStringLiteral("saving closes the window"));
-    settingsDialog->hide();
+    rules.expect(!settingsDialog()->isVisible(), QStringLiteral("saving closes the window"));
+    settingsDialog()->hide();
     settle(s);
     return rules.broken;
 }

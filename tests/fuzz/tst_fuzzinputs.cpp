@@ -1,6 +1,7 @@
 // Every input the fuzzers start from, and every input they once broke on
 // (tests/fuzz/inputs/<kind>-<what>.bin), replayed through the game's windows
 // with the rules the fuzzers check.
+#include "support/appwindows.h"
 #include "fuzz/replay.h"
 #include "fuzz/seeds.h"
 #include "players/playerdialog.h"
@@ -59,7 +60,7 @@ private slots:
                                          [](const Seed& x) { return x.name == QStringLiteral("valid-trailer-played"); });
         QVERIFY(played != seeds.end());
         QVERIFY(replayLevel(s, played->bytes).isEmpty());
-        QCOMPARE(int(playerDialog->currentPlayer().level), 2);
+        QCOMPARE(int(playerStore()->currentPlayer().level), 2);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "players/settingsdialog.h"
 #include "players/playerdialog.h"
 #include "sound/soundchannel.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -24,11 +25,11 @@ QStringList& soundLog() { return sound::SoundChannel::instance().log; }
 
 void choosePlayerWithTotal(int seconds)
 {
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
-    playerDialog->roster.slot(1).level = 101;
-    playerDialog->roster.slot(1).totalSeconds = seconds;
-    playerDialog->selectedPlayer = 1;
+    playerStore()->roster.playerCount = 1;
+    playerStore()->roster.slot(1) = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
+    playerStore()->roster.slot(1).level = 101;
+    playerStore()->roster.slot(1).totalSeconds = seconds;
+    playerStore()->selectedPlayer = 1;
 }
 } // namespace
 
@@ -62,12 +63,12 @@ void GameCompleteDialogTest::showsTotalTimeInWords()
     GameDir dir;
     Forms forms;
     choosePlayerWithTotal(seconds);
-    gameCompleteDialog->show();
-    QCOMPARE(gameCompleteDialog->totalTimeLabel->text(), text);
+    gameCompleteDialog()->show();
+    QCOMPARE(gameCompleteDialog()->totalTimeLabel->text(), text);
     // Shown whole after its caption.
-    QVERIFY(gameCompleteDialog->totalTimeCaption->geometry().right() < gameCompleteDialog->totalTimeLabel->x());
-    QVERIFY(gameCompleteDialog->totalTimeLabel->width() >= QFontMetrics(gameCompleteDialog->totalTimeLabel->font()).horizontalAdvance(text));
-    gameCompleteDialog->close();
+    QVERIFY(gameCompleteDialog()->totalTimeCaption->geometry().right() < gameCompleteDialog()->totalTimeLabel->x());
+    QVERIFY(gameCompleteDialog()->totalTimeLabel->width() >= QFontMetrics(gameCompleteDialog()->totalTimeLabel->font()).horizontalAdvance(text));
+    gameCompleteDialog()->close();
 }
 
 void GameCompleteDialogTest::tuneLoopsWhateverTheSoundSetting_data()
@@ -83,14 +84,14 @@ void GameCompleteDialogTest::tuneLoopsWhateverTheSoundSetting()
     GameDir dir;
     Forms forms;
     choosePlayerWithTotal(7507);
-    settingsDialog->soundBox->setChecked(soundOn);
+    settingsDialog()->soundBox->setChecked(soundOn);
     testsupport::ModalLog modal;
     QStringList whileShown;
     modal.answer = [&](QWidget*) {
         whileShown = soundLog();
         return int(platform::mrOk);
     };
-    platform::showModal(gameCompleteDialog);
+    platform::showModal(gameCompleteDialog());
     QCOMPARE(modal.shown, QStringList{"GameCompleteDialog"});
     QCOMPARE(whileShown, QStringList{"endgame (loop)"});
     QCOMPARE(soundLog(), (QStringList{"endgame (loop)", "stop"}));
@@ -109,15 +110,15 @@ void GameCompleteDialogTest::everyCloseStopsTheTune()
     GameDir dir;
     Forms forms;
     choosePlayerWithTotal(60);
-    QTimer::singleShot(0, gameCompleteDialog, [closeBox] {
+    QTimer::singleShot(0, gameCompleteDialog(), [closeBox] {
         QCOMPARE(sound::SoundChannel::instance().current(), QStringLiteral("endgame"));
         if (closeBox)
-            gameCompleteDialog->close();
+            gameCompleteDialog()->close();
         else
-            QTest::mouseClick(gameCompleteDialog->backButton, Qt::LeftButton);
+            QTest::mouseClick(gameCompleteDialog()->backButton, Qt::LeftButton);
     });
-    platform::showModal(gameCompleteDialog);
-    QVERIFY(!gameCompleteDialog->isVisible());
+    platform::showModal(gameCompleteDialog());
+    QVERIFY(!gameCompleteDialog()->isVisible());
     QCOMPARE(sound::SoundChannel::instance().current(), QString());
     QCOMPARE(soundLog().last(), QStringLiteral("stop"));
 }
@@ -127,11 +128,11 @@ void GameCompleteDialogTest::escapeKeepsTheCelebration()
     GameDir dir;
     Forms forms;
     choosePlayerWithTotal(60);
-    gameCompleteDialog->show();
-    QTest::keyClick(gameCompleteDialog, Qt::Key_Escape);
-    QVERIFY(gameCompleteDialog->isVisible());
+    gameCompleteDialog()->show();
+    QTest::keyClick(gameCompleteDialog(), Qt::Key_Escape);
+    QVERIFY(gameCompleteDialog()->isVisible());
     QCOMPARE(sound::SoundChannel::instance().current(), QStringLiteral("endgame"));
-    gameCompleteDialog->close();
+    gameCompleteDialog()->close();
 }
 
 void GameCompleteDialogTest::resultWindowsHaveNoCaptionButtons_data()
@@ -149,9 +150,9 @@ void GameCompleteDialogTest::resultWindowsHaveNoCaptionButtons()
     QFETCH(QString, window);
     GameDir dir;
     Forms forms;
-    QWidget* w = window == QLatin1String("GameCompleteDialog") ? static_cast<QWidget*>(gameCompleteDialog)
-        : window == QLatin1String("LevelDoneDialog")        ? static_cast<QWidget*>(levelDoneDialog)
-                                                  : static_cast<QWidget*>(timeUpDialog);
+    QWidget* w = window == QLatin1String("GameCompleteDialog") ? static_cast<QWidget*>(gameCompleteDialog())
+        : window == QLatin1String("LevelDoneDialog")        ? static_cast<QWidget*>(levelDoneDialog())
+                                                  : static_cast<QWidget*>(timeUpDialog());
     const Qt::WindowFlags f = w->windowFlags();
     QVERIFY(f & Qt::CustomizeWindowHint); // only the buttons asked for
     QVERIFY(f & Qt::WindowTitleHint);

@@ -1,4 +1,5 @@
 // The clock, the miss penalty, pause and the idle reminder, in virtual time.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "platform/gauge.h"
 #include "platform/image.h"
@@ -29,12 +30,12 @@ private slots:
         GameSession s;
         startTen(s);
         s.advance(999);
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("00:00"));
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("00:00"));
         s.advance(1);
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("01:39"));
-        QCOMPARE(gameWindow->timeBar->progress(), 99);
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("01:39"));
+        QCOMPARE(gameWindow()->timeBar->progress(), 99);
         s.advance(34000);
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("01:05"));
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("01:05"));
     }
 
     void penaltyDependsOnTheGapBetweenMisses_data()
@@ -62,7 +63,7 @@ private slots:
             miss(s);
         }
         const int ticks = (100 + at) / 1000;
-        QCOMPARE(int(gameWindow->roundState.timeLeft), 100 - ticks - lost);
+        QCOMPARE(gameWindow()->round.timeLeft(), 100 - ticks - lost);
         QCOMPARE(s.sounds().count("nemjo"), nemjo);
     }
 
@@ -74,9 +75,9 @@ private slots:
         s.advance(3000);
         miss(s); // penalised, but the window still closes at 4 s
         s.advance(1001);
-        QVERIFY(!gameWindow->penaltyTimer->enabled());
-        QVERIFY(!gameWindow->warningBlinkTimer->enabled());
-        QVERIFY(gameWindow->warningSign->isHidden());
+        QVERIFY(!gameWindow()->round.penaltyWindowOpen());
+        QVERIFY(!gameWindow()->warningBlinkTimer->enabled());
+        QVERIFY(gameWindow()->warningSign->isHidden());
     }
 
     void warningBlinksEvery250msWhileTheWindowIsOpen()
@@ -87,7 +88,7 @@ private slots:
         QList<bool> states;
         for (int i = 0; i < 4; ++i) {
             s.advance(250);
-            states << gameWindow->warningSign->isVisible();
+            states << gameWindow()->warningSign->isVisible();
         }
         QCOMPARE(states, QList<bool>({true, false, true, false}));
     }
@@ -98,10 +99,10 @@ private slots:
         startTen(s);
         miss(s);
         s.press(1);
-        QVERIFY(!gameWindow->penaltyTimer->enabled());
-        QVERIFY(gameWindow->warningSign->isHidden());
+        QVERIFY(!gameWindow()->round.penaltyWindowOpen());
+        QVERIFY(gameWindow()->warningSign->isHidden());
         miss(s);
-        QCOMPARE(int(gameWindow->roundState.timeLeft), 100);
+        QCOMPARE(gameWindow()->round.timeLeft(), 100);
     }
 
     void penaltyNearTheEndLeavesOneSecond_data()
@@ -123,18 +124,18 @@ private slots:
         s.writeLevel(1, 1);
         s.start();
         s.advance(1000 * (10 - left));
-        QCOMPARE(int(gameWindow->roundState.timeLeft), left);
+        QCOMPARE(gameWindow()->round.timeLeft(), left);
         const int ketyegBefore = s.sounds().count("ketyeg");
         miss(s);
         miss(s);
-        QCOMPARE(int(gameWindow->roundState.timeLeft), after);
+        QCOMPARE(gameWindow()->round.timeLeft(), after);
         QCOMPARE(s.sounds().count("nemjo"), nemjo ? 1 : 0);
         // A penalty past 4 plays no ticking; time up comes from a tick.
         s.advance(1000 * after - 1);
-        QVERIFY(gameWindow->clockTimer->enabled());
+        QVERIFY(gameWindow()->round.clockRunning());
         QCOMPARE(s.sounds().count("ketyeg"), ketyegBefore + (after > 4 ? 1 : 0));
         s.advance(1);
-        QVERIFY(!gameWindow->clockTimer->enabled());
+        QVERIFY(!gameWindow()->round.clockRunning());
         QCOMPARE(s.modals.shown.last(), QStringLiteral("TimeUpDialog"));
     }
 
@@ -157,28 +158,28 @@ private slots:
         s.press(1); // level complete, clock stopped
         miss(s);
         miss(s);
-        QVERIFY(!gameWindow->penaltyTimer->enabled());
-        QVERIFY(gameWindow->idleTimer->enabled());
-        QCOMPARE(int(gameWindow->roundState.timeLeft), 10);
+        QVERIFY(!gameWindow()->round.penaltyWindowOpen());
+        QVERIFY(gameWindow()->idleTimer->enabled());
+        QCOMPARE(gameWindow()->round.timeLeft(), 10);
     }
 
     void pauseHidesEverythingAndStopsTheClock()
     {
         GameSession s;
         startTen(s);
-        gameWindow->togglePause();
-        QCOMPARE(int(gameWindow->roundState.paused), 1);
-        QVERIFY(gameWindow->leftPicture->isHidden());
-        QVERIFY(gameWindow->rightPicture->isHidden());
-        QVERIFY(gameWindow->pauseBanner->isVisible());
-        QVERIFY(!gameWindow->helpButton->isEnabled());
+        gameWindow()->togglePause();
+        QCOMPARE(int(gameWindow()->round.paused()), 1);
+        QVERIFY(gameWindow()->leftPicture->isHidden());
+        QVERIFY(gameWindow()->rightPicture->isHidden());
+        QVERIFY(gameWindow()->pauseBanner->isVisible());
+        QVERIFY(!gameWindow()->helpButton->isEnabled());
         QVERIFY(!s.region(4, 1)->isVisible());
         QCOMPARE(s.sounds().last(), QStringLiteral("pause"));
         s.advance(10000);
-        QCOMPARE(int(gameWindow->roundState.timeLeft), 100);
-        QTest::mouseClick(gameWindow->pauseBanner, Qt::LeftButton); // the banner resumes
-        QCOMPARE(int(gameWindow->roundState.paused), 0);
-        QVERIFY(gameWindow->leftPicture->isVisible());
+        QCOMPARE(gameWindow()->round.timeLeft(), 100);
+        QTest::mouseClick(gameWindow()->pauseBanner, Qt::LeftButton); // the banner resumes
+        QCOMPARE(int(gameWindow()->round.paused()), 0);
+        QVERIFY(gameWindow()->leftPicture->isVisible());
         QVERIFY(s.region(4, 1)->isVisible());
         QCOMPARE(s.sounds().last(), QStringLiteral("pause_vege"));
     }
@@ -189,12 +190,12 @@ private slots:
         startTen(s);
         for (int i = 0; i < 5; ++i) {
             s.advance(999);
-            gameWindow->togglePause();
-            gameWindow->togglePause();
+            gameWindow()->togglePause();
+            gameWindow()->togglePause();
         }
-        QCOMPARE(int(gameWindow->roundState.timeLeft), 100);
+        QCOMPARE(gameWindow()->round.timeLeft(), 100);
         s.advance(1000);
-        QCOMPARE(int(gameWindow->roundState.timeLeft), 99);
+        QCOMPARE(gameWindow()->round.timeLeft(), 99);
     }
 
     void reminderFlashesOnlyWhenItCanHelp_data()
@@ -216,14 +217,14 @@ private slots:
         GameSession s;
         startTen(s, {.helps = helps});
         if (paused)
-            gameWindow->togglePause();
+            gameWindow()->togglePause();
         s.advance(14000);
-        QCOMPARE(int(gameWindow->roundState.timeLeft), secondsLeftAt14);
-        QCOMPARE(gameWindow->helpPanel->penWidth(), flash ? 4 : 1);
-        QCOMPARE(gameWindow->helpPanel->penColor(), flash ? QColor(Qt::white) : QColor(Qt::black));
+        QCOMPARE(gameWindow()->round.timeLeft(), secondsLeftAt14);
+        QCOMPARE(gameWindow()->helpPanel->penWidth(), flash ? 4 : 1);
+        QCOMPARE(gameWindow()->helpPanel->penColor(), flash ? QColor(Qt::white) : QColor(Qt::black));
         QCOMPARE(s.sounds().count("helppos"), flash ? 1 : 0);
         s.advance(600);
-        QCOMPARE(gameWindow->helpPanel->penWidth(), 1);
+        QCOMPARE(gameWindow()->helpPanel->penWidth(), 1);
     }
 
     void reminderRepeatsWithoutClicksAndWaitsAfterAClick()
@@ -261,7 +262,7 @@ private slots:
             miss(s);
         }
         s.advance(14000); // the reminder is due 14 s after the last miss
-        QCOMPARE(int(gameWindow->roundState.timeLeft), flash ? 6 : 1);
+        QCOMPARE(gameWindow()->round.timeLeft(), flash ? 6 : 1);
         QCOMPARE(s.sounds().count("helppos"), flash ? 1 : 0);
     }
 
@@ -269,9 +270,9 @@ private slots:
     {
         GameSession s;
         s.start(); // no level file
-        gameWindow->togglePause();
-        QCOMPARE(int(gameWindow->roundState.paused), 0);
-        QVERIFY(!gameWindow->clockTimer->enabled());
+        gameWindow()->togglePause();
+        QCOMPARE(int(gameWindow()->round.paused()), 0);
+        QVERIFY(!gameWindow()->round.clockRunning());
         QVERIFY(!s.sounds().contains("pause"));
     }
 };

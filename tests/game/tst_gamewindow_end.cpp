@@ -1,5 +1,6 @@
 // The end of an attempt: time accounting, awards, saves, result windows and
 // the hidden level jump.
+#include "support/appwindows.h"
 #include "game/timeupdialog.h"
 #include "game/leveldonedialog.h"
 #include "game/gamecompletedialog.h"
@@ -85,8 +86,8 @@ private slots:
         s.writeLevel(5, 2);
         QString shownMessage;
         s.modals.answer = [&](QWidget* w) {
-            if (w == levelDoneDialog)
-                shownMessage = levelDoneDialog->awardLabel->text();
+            if (is<LevelDoneDialog>(w))
+                shownMessage = levelDoneDialog()->awardLabel->text();
             return int(platform::mrOk);
         };
         s.start({.level = 4, .helps = helps, .secondsBank = bank, .attempts = attempts});
@@ -99,7 +100,7 @@ private slots:
         QCOMPARE(int(p.attempts), 0);
         QCOMPARE(p.totalSeconds, diffs * 10 - left);
         QCOMPARE(p.levelSeconds, 0);
-        QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("5")); // the next level is on
+        QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("5")); // the next level is on
     }
 
     void failedTwiceThenCompleted()
@@ -108,10 +109,10 @@ private slots:
         s.writeLevel(1, 10);
         QStringList levelDoneShown;
         s.modals.answer = [&](QWidget* w) {
-            if (w == levelDoneDialog)
-                levelDoneShown << levelDoneDialog->usedTimeLabel->text() << levelDoneDialog->timeLeftLabel->text() << levelDoneDialog->attemptsLabel->text();
-            if (w == timeUpDialog) {
-                levelDoneShown << timeUpDialog->missedLabel->text();
+            if (is<LevelDoneDialog>(w))
+                levelDoneShown << levelDoneDialog()->usedTimeLabel->text() << levelDoneDialog()->timeLeftLabel->text() << levelDoneDialog()->attemptsLabel->text();
+            if (is<TimeUpDialog>(w)) {
+                levelDoneShown << timeUpDialog()->missedLabel->text();
                 return int(platform::mrOk);
             }
             return int(platform::mrCancel);
@@ -120,7 +121,7 @@ private slots:
         s.advance(100000);
         s.press(1);
         s.advance(100000);
-        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 3. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 3. próbálkozás (Játékos: Anna)"));
         finishWith(s, 10, 60);
         QCOMPARE(levelDoneShown, QStringList({QString::fromUtf8("Még 10 különbséget kellett volna megtalálni."),
                                      QString::fromUtf8("Még 9 különbséget kellett volna megtalálni."),
@@ -129,8 +130,8 @@ private slots:
         QCOMPARE(p.totalSeconds, 240);
         QCOMPARE(p.levelSeconds, 0);
         QCOMPARE(int(p.level), 2);
-        QVERIFY(startWindow->isVisible()); // "Mentés és kilépés"
-        QVERIFY(!gameWindow->isVisible());
+        QVERIFY(startWindow()->isVisible()); // "Mentés és kilépés"
+        QVERIFY(!gameWindow()->isVisible());
     }
 
     void timeUpSavesTheAttemptAndLeavesOnCancel()
@@ -140,15 +141,15 @@ private slots:
         s.start({.level = 3, .attempts = 4});
         s.advance(30000);
         QCOMPARE(s.modals.shown, QStringList{"TimeUpDialog"});
-        QCOMPARE(timeUpDialog->missedLabel->text(), QString::fromUtf8("Még 3 különbséget kellett volna megtalálni."));
+        QCOMPARE(timeUpDialog()->missedLabel->text(), QString::fromUtf8("Még 3 különbséget kellett volna megtalálni."));
         QCOMPARE(s.sounds().mid(s.sounds().size() - 1), QStringList{"palya_fail"});
         const players::PlayerRecord p = savedPlayer(s);
         QCOMPARE(int(p.level), 3);
         QCOMPARE(int(p.attempts), 5);
         QCOMPARE(p.totalSeconds, 30);
         QCOMPARE(p.levelSeconds, 30);
-        QVERIFY(!gameWindow->regionsBuilt());
-        QVERIFY(startWindow->isVisible());
+        QVERIFY(!gameWindow()->regionsBuilt());
+        QVERIFY(startWindow()->isVisible());
     }
 
     void completingLevel100LeadsToTheGameCompletedWindow()
@@ -157,10 +158,10 @@ private slots:
         s.writeLevel(100, 1);
         QStringList seen;
         s.modals.answer = [&](QWidget* w) {
-            if (w == levelDoneDialog)
-                seen << levelDoneDialog->nextButton->text() << (levelDoneDialog->saveAndQuitButton->isHidden() ? "hidden" : "shown")
-                     << levelDoneDialog->awardLabel->text();
-            if (w == gameCompleteDialog)
+            if (is<LevelDoneDialog>(w))
+                seen << levelDoneDialog()->nextButton->text() << (levelDoneDialog()->saveAndQuitButton->isHidden() ? "hidden" : "shown")
+                     << levelDoneDialog()->awardLabel->text();
+            if (is<GameCompleteDialog>(w))
                 seen << s.sounds().last();
             return int(platform::mrOk);
         };
@@ -171,7 +172,7 @@ private slots:
                                     "endgame (loop)"}));
         QCOMPARE(s.modals.shown, QStringList({"LevelDoneDialog", "GameCompleteDialog"}));
         QCOMPARE(int(savedPlayer(s).level), 101);
-        QVERIFY(startWindow->isVisible());
+        QVERIFY(startWindow()->isVisible());
     }
 
     void closingMidAttemptCountsOnlyTheLevelTime()
@@ -181,18 +182,18 @@ private slots:
         s.start({.attempts = 0});
         s.advance(7000);
         QVERIFY(QFile::exists(s.dir.file("BAL.BMP")));
-        gameWindow->close();
+        gameWindow()->close();
         const players::PlayerRecord p = savedPlayer(s);
         QCOMPARE(p.levelSeconds, 7);
         QCOMPARE(p.totalSeconds, 0);
         QCOMPARE(int(p.attempts), 1);
         QVERIFY(!QFile::exists(s.dir.file("BAL.BMP")));
         QVERIFY(!QFile::exists(s.dir.file("JOBB.BMP")));
-        QVERIFY(!gameWindow->clockTimer->enabled());
-        QVERIFY(startWindow->isVisible());
-        startWindow->hide();
-        gameWindow->show();
-        QVERIFY(gameWindow->windowTitle().contains(QString::fromUtf8("2. próbálkozás")));
+        QVERIFY(!gameWindow()->round.clockRunning());
+        QVERIFY(startWindow()->isVisible());
+        startWindow()->hide();
+        gameWindow()->show();
+        QVERIFY(gameWindow()->windowTitle().contains(QString::fromUtf8("2. próbálkozás")));
     }
 
     void closingDuringTheFinalDelayCountsOnce()
@@ -204,7 +205,7 @@ private slots:
         s.press(1);
         s.press(2);
         s.advance(1000);
-        gameWindow->close();
+        gameWindow()->close();
         s.advance(5000);
         QVERIFY(s.modals.shown.isEmpty());
         const players::PlayerRecord p = savedPlayer(s);
@@ -250,12 +251,12 @@ private slots:
         s.writeLevel(1, 4);
         s.modals.answer = [](QWidget*) { return int(platform::mrOk); };
         s.start({.level = 5});
-        QTest::mousePress(gameWindow->levelNumber, Qt::MouseButton(button), Qt::KeyboardModifiers(mods), QPoint(5, 5));
+        QTest::mousePress(gameWindow()->levelNumber, Qt::MouseButton(button), Qt::KeyboardModifiers(mods), QPoint(5, 5));
         QCOMPARE(s.modals.shown, opens ? QStringList{"LevelJumpDialog"} : QStringList{});
-        QCOMPARE(gameWindow->levelNumber->text(), opens ? QStringLiteral("1") : QStringLiteral("5"));
+        QCOMPARE(gameWindow()->levelNumber->text(), opens ? QStringLiteral("1") : QStringLiteral("5"));
         if (opens) {
-            QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 2. próbálkozás (Játékos: Anna)"));
-            QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("4"));
+            QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 2. próbálkozás (Játékos: Anna)"));
+            QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("4"));
         }
     }
 
@@ -266,13 +267,13 @@ private slots:
         s.writeLevel(42, 3);
         s.modals.answer = [](QWidget*) { return int(platform::mrOk); };
         s.start();
-        levelJumpDialog->levelBox->setValue(42);
+        levelJumpDialog()->levelBox->setValue(42);
         const auto all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-        gameWindow->levelNumberPressed(Qt::RightButton, all);
-        QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("42"));
-        gameWindow->levelNumberPressed(Qt::RightButton, all);
-        QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("42"));
-        QCOMPARE(levelJumpDialog->levelBox->value(), 42);
+        gameWindow()->levelNumberPressed(Qt::RightButton, all);
+        QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("42"));
+        gameWindow()->levelNumberPressed(Qt::RightButton, all);
+        QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("42"));
+        QCOMPARE(levelJumpDialog()->levelBox->value(), 42);
     }
 
     void timeRunningOutBehindTheJumpDialog()
@@ -281,18 +282,18 @@ private slots:
         s.writeLevel(1, 1);
         s.writeLevel(2, 2);
         s.modals.answer = [&](QWidget* w) {
-            if (w == levelJumpDialog)
+            if (is<LevelJumpDialog>(w))
                 s.advance(10000); // the clock runs out while the dialog is open
-            return int(w == levelJumpDialog ? platform::mrOk : platform::mrCancel);
+            return int(is<LevelJumpDialog>(w) ? platform::mrOk : platform::mrCancel);
         };
         s.start();
-        levelJumpDialog->levelBox->setValue(2);
-        gameWindow->levelNumberPressed(Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        levelJumpDialog()->levelBox->setValue(2);
+        gameWindow()->levelNumberPressed(Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(s.modals.shown, QStringList({"LevelJumpDialog", "TimeUpDialog"}));
         // The player left at the time-is-up window: the jump loads nothing.
-        QVERIFY(!gameWindow->isVisible());
-        QVERIFY(!gameWindow->regionsBuilt());
-        QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("1"));
+        QVERIFY(!gameWindow()->isVisible());
+        QVERIFY(!gameWindow()->regionsBuilt());
+        QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("1"));
         QCOMPARE(savedPlayer(s).levelSeconds, 10);
     }
 };

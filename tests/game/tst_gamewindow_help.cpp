@@ -1,4 +1,5 @@
 // The help panel's texts and spending a token.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "platform/image.h"
 #include "platform/shape.h"
@@ -41,11 +42,11 @@ private slots:
         GameSession s;
         s.writeLevel(1, 5);
         s.start({.helps = helps, .secondsBank = bank});
-        QCOMPARE(gameWindow->helpTitle->text(), title);
-        QCOMPARE(gameWindow->helpLine1->text(), line1);
-        QCOMPARE(gameWindow->helpLine2->text(), line2);
-        const QImage shown = gameWindow->helpButton->picture().toImage();
-        const QImage expected = (helps ? gameWindow->helpOnPicture : gameWindow->helpOffPicture)->picture().toImage();
+        QCOMPARE(gameWindow()->helpTitle->text(), title);
+        QCOMPARE(gameWindow()->helpLine1->text(), line1);
+        QCOMPARE(gameWindow()->helpLine2->text(), line2);
+        const QImage shown = gameWindow()->helpButton->picture().toImage();
+        const QImage expected = (helps ? gameWindow()->helpOnPicture : gameWindow()->helpOffPicture)->picture().toImage();
         QCOMPARE(shown, expected);
     }
 
@@ -56,15 +57,15 @@ private slots:
         s.start({.helps = 2, .secondsBank = 40});
         s.press(1);
         s.press(3, 1);
-        QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
+        QTest::mouseClick(gameWindow()->helpButton, Qt::LeftButton);
         QCOMPARE(s.region(2, 0)->kind(), Shape::RoundRect);
         QCOMPARE(s.region(2, 1)->kind(), Shape::RoundRect);
         QCOMPARE(s.region(2, 1)->penStyle(), Shape::Solid);
         QCOMPARE(s.region(4, 0)->penStyle(), Shape::Clear);
         QCOMPARE(s.sounds().last(), QStringLiteral("help"));
-        QCOMPARE(int(gameWindow->roundState.helps), 1);
-        QCOMPARE(gameWindow->helpTitle->text(), QString::fromUtf8("Segítség (1 db)"));
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("2"));
+        QCOMPARE(int(gameWindow()->roundState.helps), 1);
+        QCOMPARE(gameWindow()->helpTitle->text(), QString::fromUtf8("Segítség (1 db)"));
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("2"));
     }
 
     void tokenOnTheLastDifferenceSoundsHelpAndEndsTheLevel()
@@ -73,10 +74,10 @@ private slots:
         s.writeLevel(1, 2);
         s.start({.helps = 1});
         s.press(1);
-        QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
+        QTest::mouseClick(gameWindow()->helpButton, Qt::LeftButton);
         QCOMPARE(s.sounds().last(), QStringLiteral("help"));
         QVERIFY(!s.sounds().contains("talalat2"));
-        QVERIFY(gameWindow->completionDelay->enabled());
+        QVERIFY(gameWindow()->completionDelay->enabled());
         s.advance(3000);
         QCOMPARE(s.modals.shown, QStringList{"LevelDoneDialog"});
     }
@@ -87,9 +88,9 @@ private slots:
         s.writeLevel(1, 5);
         s.start({.helps = 1});
         s.clickPicture(5, 470);
-        QVERIFY(gameWindow->penaltyTimer->enabled());
-        gameWindow->useHelp();
-        QVERIFY(!gameWindow->penaltyTimer->enabled());
+        QVERIFY(gameWindow()->round.penaltyWindowOpen());
+        gameWindow()->useHelp();
+        QVERIFY(!gameWindow()->round.penaltyWindowOpen());
     }
 
     void noTokenAndPausedAndFailedLoadSpendNothing()
@@ -97,20 +98,20 @@ private slots:
         GameSession s;
         s.writeLevel(1, 5);
         s.start({.helps = 0});
-        gameWindow->useHelp();
-        QCOMPARE(int(gameWindow->roundState.foundCount), 0);
+        gameWindow()->useHelp();
+        QCOMPARE(gameWindow()->round.foundCount(), 0);
         QVERIFY(!s.sounds().contains("help"));
 
-        gameWindow->roundState.helps = 1;
-        gameWindow->togglePause(); // paused: the button is disabled
-        QTest::mouseClick(gameWindow->helpButton, Qt::LeftButton);
-        QCOMPARE(int(gameWindow->roundState.helps), 1);
-        gameWindow->togglePause();
+        gameWindow()->roundState.helps = 1;
+        gameWindow()->togglePause(); // paused: the button is disabled
+        QTest::mouseClick(gameWindow()->helpButton, Qt::LeftButton);
+        QCOMPARE(int(gameWindow()->roundState.helps), 1);
+        gameWindow()->togglePause();
 
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(9); // no such level
-        gameWindow->useHelp();
-        QCOMPARE(int(gameWindow->roundState.helps), 1);
+        gameWindow()->clearRegions();
+        gameWindow()->loadLevel(9); // no such level
+        gameWindow()->useHelp();
+        QCOMPARE(int(gameWindow()->roundState.helps), 1);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/image.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -19,10 +20,10 @@ private slots:
 
     void windowIsFixedAt1000By701()
     {
-        QCOMPARE(gameWindow->size(), QSize(1000, 701));
-        QCOMPARE(gameWindow->minimumSize(), gameWindow->maximumSize());
-        QCOMPARE(gameWindow->windowTitle(), QStringLiteral("Kovra2"));
-        const Qt::WindowFlags f = gameWindow->windowFlags();
+        QCOMPARE(gameWindow()->size(), QSize(1000, 701));
+        QCOMPARE(gameWindow()->minimumSize(), gameWindow()->maximumSize());
+        QCOMPARE(gameWindow()->windowTitle(), QStringLiteral("Kovra2"));
+        const Qt::WindowFlags f = gameWindow()->windowFlags();
         QVERIFY(f & Qt::WindowCloseButtonHint);
         QVERIFY(f & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
@@ -36,7 +37,7 @@ private slots:
                                    "warningSign", "levelPanel", "levelCaption", "levelNumberShadow", "levelNumber", "pauseBanner", "messagePanel",
                                    "shadowCursor"};
         QStringList actual;
-        for (QObject* o : gameWindow->children())
+        for (QObject* o : gameWindow()->children())
             if (o->isWidgetType())
                 actual << o->objectName();
         QCOMPARE(actual, expected);
@@ -72,36 +73,36 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, rect);
         QFETCH(bool, visible);
-        auto* w = gameWindow->findChild<QWidget*>(name);
+        auto* w = gameWindow()->findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->geometry(), rect);
-        QCOMPARE(w->isVisibleTo(gameWindow), visible);
+        QCOMPARE(w->isVisibleTo(gameWindow()), visible);
     }
 
     void initialTextsAndFonts()
     {
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("25"));
-        QCOMPARE(gameWindow->remainingLabel->font().pixelSize(), 24);
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("00:00"));
-        QCOMPARE(gameWindow->clockLabel->font().pixelSize(), 19);
-        QCOMPARE(gameWindow->levelNumber->text(), QStringLiteral("100"));
-        QCOMPARE(gameWindow->helpTitle->text(), QString::fromUtf8("Segítség"));
-        QCOMPARE(gameWindow->findHint->text(), QString::fromUtf8("Keresd meg és kattints rájuk !"));
-        QVERIFY(gameWindow->countTextBefore->alignment() & Qt::AlignRight);
-        QCOMPARE(gameWindow->timeBar->maxValue(), 100);
-        QCOMPARE(gameWindow->timeBar->progress(), 30);
-        QCOMPARE(gameWindow->shadowCursor->penWidth(), 2);
-        QCOMPARE(gameWindow->shadowCursor->penColor(), QColor(Qt::white));
-        QCOMPARE(gameWindow->helpPanel->brushColor(), QColor(210, 199, 193));
-        QCOMPARE(gameWindow->leftPicture->cursor().shape(), Qt::CrossCursor);
-        QCOMPARE(gameWindow->helpButton->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("25"));
+        QCOMPARE(gameWindow()->remainingLabel->font().pixelSize(), 24);
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("00:00"));
+        QCOMPARE(gameWindow()->clockLabel->font().pixelSize(), 19);
+        QCOMPARE(gameWindow()->levelNumber->text(), QStringLiteral("100"));
+        QCOMPARE(gameWindow()->helpTitle->text(), QString::fromUtf8("Segítség"));
+        QCOMPARE(gameWindow()->findHint->text(), QString::fromUtf8("Keresd meg és kattints rájuk !"));
+        QVERIFY(gameWindow()->countTextBefore->alignment() & Qt::AlignRight);
+        QCOMPARE(gameWindow()->timeBar->maxValue(), 100);
+        QCOMPARE(gameWindow()->timeBar->progress(), 30);
+        QCOMPARE(gameWindow()->shadowCursor->penWidth(), 2);
+        QCOMPARE(gameWindow()->shadowCursor->penColor(), QColor(Qt::white));
+        QCOMPARE(gameWindow()->helpPanel->brushColor(), QColor(210, 199, 193));
+        QCOMPARE(gameWindow()->leftPicture->cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(gameWindow()->helpButton->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void timersHaveTheirIntervalsAndAllStartStopped()
     {
-        const QList<QPair<platform::Timer*, int>> timers{{gameWindow->clockTimer, 1000}, {gameWindow->penaltyTimer, 4000},
-                                                         {gameWindow->completionDelay, 3000}, {gameWindow->warningBlinkTimer, 250},
-                                                         {gameWindow->idleTimer, 14000}, {gameWindow->idleFlashTimer, 600}};
+        QVERIFY(!gameWindow()->round.clockRunning() && !gameWindow()->round.penaltyWindowOpen());
+        const QList<QPair<platform::Timer*, int>> timers{{gameWindow()->completionDelay, 3000}, {gameWindow()->warningBlinkTimer, 250},
+                                                         {gameWindow()->idleTimer, 14000}, {gameWindow()->idleFlashTimer, 600}};
         for (const auto& [t, ms] : timers) {
             QCOMPARE(t->interval(), ms);
             QVERIFY(!t->enabled());
@@ -110,16 +111,16 @@ private slots:
 
     void backgroundCoversRowsUpTo699AndMountOpeningsLieUnderThePictures()
     {
-        QCOMPARE(gameWindow->background->picture().size(), QSize(1000, 700));
-        QCOMPARE(gameWindow->helpOnPicture->picture().size(), QSize(60, 62));
-        QCOMPARE(gameWindow->helpOffPicture->picture().size(), QSize(60, 62));
-        QCOMPARE(gameWindow->pauseButton->picture().size(), QSize(60, 54));
-        QCOMPARE(gameWindow->warningSign->picture().size(), QSize(40, 40));
-        QCOMPARE(gameWindow->pauseBanner->picture().size(), QSize(400, 210));
-        gameWindow->leftPicture->hide();
-        gameWindow->rightPicture->hide();
-        const QImage shot = gameWindow->grab().toImage();
-        const QColor face = gameWindow->palette().color(QPalette::Window);
+        QCOMPARE(gameWindow()->background->picture().size(), QSize(1000, 700));
+        QCOMPARE(gameWindow()->helpOnPicture->picture().size(), QSize(60, 62));
+        QCOMPARE(gameWindow()->helpOffPicture->picture().size(), QSize(60, 62));
+        QCOMPARE(gameWindow()->pauseButton->picture().size(), QSize(60, 54));
+        QCOMPARE(gameWindow()->warningSign->picture().size(), QSize(40, 40));
+        QCOMPARE(gameWindow()->pauseBanner->picture().size(), QSize(400, 210));
+        gameWindow()->leftPicture->hide();
+        gameWindow()->rightPicture->hide();
+        const QImage shot = gameWindow()->grab().toImage();
+        const QColor face = gameWindow()->palette().color(QPalette::Window);
         QCOMPARE(shot.pixelColor(500, 700), face);
         QVERIFY(shot.pixelColor(500, 699) != face || shot.pixelColor(10, 699) != face);
     }

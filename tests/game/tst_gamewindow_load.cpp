@@ -1,5 +1,6 @@
 // Loading a level: files read, scratch pictures written, counters, clock and
 // caption set; failures reported without breaking the game.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "platform/gauge.h"
 #include "platform/image.h"
@@ -46,10 +47,10 @@ private slots:
         s.writeLevel(level, 4);
         s.start({.level = level});
         QVERIFY(s.messages.list.isEmpty());
-        QCOMPARE(gameWindow->levelNumber->text(), QString::number(level));
-        QCOMPARE(gameWindow->levelNumberShadow->text(), QString::number(level));
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("4"));
-        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - %1. szint, 1. próbálkozás (Játékos: Anna)").arg(level));
+        QCOMPARE(gameWindow()->levelNumber->text(), QString::number(level));
+        QCOMPARE(gameWindow()->levelNumberShadow->text(), QString::number(level));
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("4"));
+        QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - %1. szint, 1. próbálkozás (Játékos: Anna)").arg(level));
     }
 
     void loadWritesBothScratchPicturesByteForByte()
@@ -60,20 +61,20 @@ private slots:
         const QByteArray rec = fileBytes(dat);
         QCOMPARE(fileBytes(s.dir.file("BAL.BMP")), rec.mid(0, 512902));
         QCOMPARE(fileBytes(s.dir.file("JOBB.BMP")), rec.mid(512902, 512902));
-        QCOMPARE(gameWindow->leftPicture->picture().size(), QSize(354, 482));
-        QVERIFY(gameWindow->leftPicture->isVisible());
+        QCOMPARE(gameWindow()->leftPicture->picture().size(), QSize(354, 482));
+        QVERIFY(gameWindow()->leftPicture->isVisible());
         // Shown as the scratch files read: each picture on its side, upright.
         auto asRgb = [](const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); };
-        QCOMPARE(asRgb(gameWindow->leftPicture->picture().toImage()), asRgb(QImage::fromData(rec.mid(0, 512902), "BMP")));
-        QCOMPARE(asRgb(gameWindow->rightPicture->picture().toImage()), asRgb(QImage::fromData(rec.mid(512902, 512902), "BMP")));
+        QCOMPARE(asRgb(gameWindow()->leftPicture->picture().toImage()), asRgb(QImage::fromData(rec.mid(0, 512902), "BMP")));
+        QCOMPARE(asRgb(gameWindow()->rightPicture->picture().toImage()), asRgb(QImage::fromData(rec.mid(512902, 512902), "BMP")));
         // A retry writes them again and counts the next attempt.
         QFile::remove(s.dir.file("BAL.BMP"));
         resize(s.dir.file("JOBB.BMP"), 10);
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(1);
+        gameWindow()->clearRegions();
+        gameWindow()->loadLevel(1);
         QCOMPARE(QFileInfo(s.dir.file("BAL.BMP")).size(), 512902);
         QCOMPARE(QFileInfo(s.dir.file("JOBB.BMP")).size(), 512902);
-        QVERIFY(gameWindow->windowTitle().contains(QString::fromUtf8("2. próbálkozás")));
+        QVERIFY(gameWindow()->windowTitle().contains(QString::fromUtf8("2. próbálkozás")));
     }
 
     void clockGetsTenSecondsPerDifference_data()
@@ -88,15 +89,15 @@ private slots:
         QFETCH(int, diffs);
         GameSession s;
         s.writeLevel(1, diffs);
-        gameWindow->clockLabel->setText("07:07");
+        gameWindow()->clockLabel->setText("07:07");
         s.start();
-        QCOMPARE(int(gameWindow->roundState.timeLeft), diffs * 10);
-        QCOMPARE(gameWindow->timeBar->maxValue(), diffs * 10);
-        QCOMPARE(gameWindow->timeBar->progress(), diffs * 10);
-        QVERIFY(gameWindow->clockTimer->enabled());
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("07:07")); // until the first tick
-        QCOMPARE(int(gameWindow->roundState.foundCount), 0);
-        QCOMPARE(int(gameWindow->roundState.paused), 0);
+        QCOMPARE(gameWindow()->round.timeLeft(), diffs * 10);
+        QCOMPARE(gameWindow()->timeBar->maxValue(), diffs * 10);
+        QCOMPARE(gameWindow()->timeBar->progress(), diffs * 10);
+        QVERIFY(gameWindow()->round.clockRunning());
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("07:07")); // until the first tick
+        QCOMPARE(gameWindow()->round.foundCount(), 0);
+        QCOMPARE(int(gameWindow()->round.paused()), 0);
         QVERIFY(s.sounds().contains("palya_kezd"));
     }
 
@@ -105,23 +106,23 @@ private slots:
         GameSession s;
         s.writeLevel(1, 3);
         s.start();
-        const QImage before = gameWindow->leftPicture->picture().toImage();
+        const QImage before = gameWindow()->leftPicture->picture().toImage();
         const QByteArray scratch = fileBytes(s.dir.file("BAL.BMP"));
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(2);
+        gameWindow()->clearRegions();
+        gameWindow()->loadLevel(2);
         QCOMPARE(s.messages.list.size(), 1);
         QCOMPARE(s.messages.list[0].text, kMissing);
         QCOMPARE(s.messages.list[0].title, QString::fromUtf8("Fájlbetöltési hiba"));
         QCOMPARE(s.messages.list[0].icon, platform::MsgIcon::Error);
-        QVERIFY(!gameWindow->clockTimer->enabled());
-        QVERIFY(!gameWindow->regionsBuilt());
-        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 2. próbálkozás (Játékos: Anna)"));
-        QCOMPARE(gameWindow->leftPicture->picture().toImage(), before);
+        QVERIFY(!gameWindow()->round.clockRunning());
+        QVERIFY(!gameWindow()->regionsBuilt());
+        QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 2. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(gameWindow()->leftPicture->picture().toImage(), before);
         QCOMPARE(fileBytes(s.dir.file("BAL.BMP")), scratch);
         QCOMPARE(s.sounds().count("palya_kezd"), 2);
         // Time passing changes nothing: no tick follows a failed load.
         s.advance(5000);
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("00:00"));
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("00:00"));
     }
 
     void unplayableDifferenceCountIsTreatedAsMissing_data()
@@ -143,8 +144,8 @@ private slots:
         f.close();
         s.start();
         QCOMPARE(s.messages.texts(), QStringList{kMissing});
-        QVERIFY(!gameWindow->regionsBuilt());
-        QVERIFY(!gameWindow->clockTimer->enabled());
+        QVERIFY(!gameWindow()->regionsBuilt());
+        QVERIFY(!gameWindow()->round.clockRunning());
         QVERIFY(!QFile::exists(s.dir.file("BAL.BMP")));
     }
 
@@ -164,12 +165,12 @@ private slots:
         const QString dat = testsupport::writeTestLevel(s.dir.path(), 1, testsupport::spreadPoints(2));
         resize(dat, size);
         s.start();
-        QCOMPARE(gameWindow->regionsBuilt(), loads);
+        QCOMPARE(gameWindow()->regionsBuilt(), loads);
         if (loads) {
             QVERIFY(s.messages.list.isEmpty());
         } else {
             QCOMPARE(s.messages.texts(), QStringList{"Read beyond end of file."});
-            QCOMPARE(int(gameWindow->roundState.attempts), 0); // the load was abandoned
+            QCOMPARE(int(gameWindow()->roundState.attempts), 0); // the load was abandoned
         }
     }
 
@@ -184,7 +185,7 @@ private slots:
         s.start();
         QCOMPARE(s.messages.list.size(), 1);
         QCOMPARE(s.messages.list[0].title, QStringLiteral("Kovra 2"));
-        QVERIFY(!gameWindow->regionsBuilt());
+        QVERIFY(!gameWindow()->regionsBuilt());
     }
 
     void scratchFileThatCannotBeWrittenIsReported()
@@ -194,7 +195,7 @@ private slots:
         QDir(s.dir.path()).mkdir("JOBB.BMP"); // a folder where the picture goes
         s.start();
         QCOMPARE(s.messages.texts(), QStringList{"File access denied."});
-        QVERIFY(!gameWindow->regionsBuilt());
+        QVERIFY(!gameWindow()->regionsBuilt());
     }
 
     void levelFolderCopiedWithOtherCaseIsFound()
@@ -207,7 +208,7 @@ private slots:
         QFile::rename(s.dir.file("data/007.DAT"), s.dir.file("data/007.dat"));
         s.start({.level = 7});
         QVERIFY(s.messages.list.isEmpty());
-        QVERIFY(gameWindow->regionsBuilt());
+        QVERIFY(gameWindow()->regionsBuilt());
     }
 };
 

@@ -1,5 +1,6 @@
 // Difference regions: built at their points, found by any button on either
 // picture, counted once, dots filling from the right.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "platform/image.h"
 #include "platform/shape.h"
@@ -51,8 +52,8 @@ private slots:
         QCOMPARE(s.region(3, 1)->penStyle(), Shape::Solid);
         QCOMPARE(s.region(3, 0)->kind(), Shape::Circle);
         QCOMPARE(s.region(2, 0)->penStyle(), Shape::Clear);
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("4"));
-        QCOMPARE(int(gameWindow->roundState.foundCount), 1);
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("4"));
+        QCOMPARE(gameWindow()->round.foundCount(), 1);
         QCOMPARE(s.sounds().last(), QStringLiteral("talalat"));
     }
 
@@ -62,12 +63,12 @@ private slots:
         s.writeLevel(1, QVector<QPoint>{{100, 100}, {300, 300}});
         s.start();
         s.clickPicture(110, 91); // just outside the square's right edge (x + 9)
-        QVERIFY(gameWindow->penaltyTimer->enabled());
-        QCOMPARE(int(gameWindow->roundState.foundCount), 0);
+        QVERIFY(gameWindow()->round.penaltyWindowOpen());
+        QCOMPARE(gameWindow()->round.foundCount(), 0);
         s.clickPicture(90, 90); // top-left corner, outside the drawn circle
-        QCOMPARE(int(gameWindow->roundState.foundCount), 1);
+        QCOMPARE(gameWindow()->round.foundCount(), 1);
         s.clickPicture(309, 309); // bottom-right corner of the second square
-        QCOMPARE(int(gameWindow->roundState.foundCount), 2);
+        QCOMPARE(gameWindow()->round.foundCount(), 2);
     }
 
     void higherNumberTakesThePressWhereSquaresOverlap()
@@ -79,7 +80,7 @@ private slots:
         QCOMPARE(s.region(2, 0)->penStyle(), Shape::Solid);
         QCOMPARE(s.region(1, 0)->penStyle(), Shape::Clear);
         s.clickPicture(105, 100, 1);
-        QCOMPARE(int(gameWindow->roundState.foundCount), 1); // the same region again
+        QCOMPARE(gameWindow()->round.foundCount(), 1); // the same region again
     }
 
     void secondPressOnAFoundRegionChangesNothing()
@@ -91,8 +92,8 @@ private slots:
         const int soundsBefore = s.sounds().size();
         s.press(2, 1);
         QCOMPARE(s.sounds().size(), soundsBefore);
-        QCOMPARE(int(gameWindow->roundState.foundCount), 1);
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("3"));
+        QCOMPARE(gameWindow()->round.foundCount(), 1);
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("3"));
     }
 
     void dotsFillFromTheRightEnd()
@@ -102,9 +103,9 @@ private slots:
         s.start();
         for (int k : {4, 1, 9})
             s.press(k);
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("7"));
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("7"));
         for (int k = 1; k <= 10; ++k) {
-            Shape* dot = gameWindow->progressDots[size_t(k - 1)];
+            Shape* dot = gameWindow()->progressDots[size_t(k - 1)];
             const bool filled = k >= 8;
             QCOMPARE(dot->brushColor(), filled ? QColor(192, 162, 143) : QColor(Qt::white));
             QCOMPARE(dot->penColor(), filled ? QColor(176, 145, 126) : QColor(192, 162, 143));
@@ -127,7 +128,7 @@ private slots:
         s.writeLevel(1, n);
         s.start();
         for (int k = 1; k <= n; ++k)
-            QCOMPARE(gameWindow->progressDots[size_t(k - 1)]->geometry(),
+            QCOMPARE(gameWindow()->progressDots[size_t(k - 1)]->geometry(),
                      QRect(327 + step * (k - 1) + step / 2, 618, 18, 18));
     }
 
@@ -140,12 +141,12 @@ private slots:
         s.press(3);
         s.press(2);
         QCOMPARE(s.sounds().mid(s.sounds().size() - 3), QStringList({"talalat", "talalat", "talalat2"}));
-        QVERIFY(!gameWindow->clockTimer->enabled());
-        QVERIFY(!gameWindow->idleTimer->enabled());
-        QVERIFY(!gameWindow->helpButton->isEnabled());
-        QVERIFY(!gameWindow->pauseButton->isEnabled());
-        QVERIFY(gameWindow->completionDelay->enabled());
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("0"));
+        QVERIFY(!gameWindow()->round.clockRunning());
+        QVERIFY(!gameWindow()->idleTimer->enabled());
+        QVERIFY(!gameWindow()->helpButton->isEnabled());
+        QVERIFY(!gameWindow()->pauseButton->isEnabled());
+        QVERIFY(gameWindow()->completionDelay->enabled());
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("0"));
     }
 
     // The regions sit on one layer over the window: a press must reach a
@@ -175,16 +176,16 @@ private slots:
         s.writeLevel(2, QVector<QPoint>{{50, 60}, {250, 70}, {300, 450}});
         s.start();
         if (when == QLatin1String("torn down"))
-            gameWindow->clearRegions();
+            gameWindow()->clearRegions();
         if (when == QLatin1String("paused"))
-            gameWindow->togglePause();
+            gameWindow()->togglePause();
         if (when == QLatin1String("next level")) {
-            gameWindow->clearRegions();
-            gameWindow->loadLevel(2);
+            gameWindow()->clearRegions();
+            gameWindow()->loadLevel(2);
         }
-        QWidget* under = gameWindow->childAt(at + QPoint(76, 59));
+        QWidget* under = gameWindow()->childAt(at + QPoint(76, 59));
         const QString name = !under ? QStringLiteral("window")
-                             : qobject_cast<Shape*>(under) || under == gameWindow->leftPicture ? under->objectName()
+                             : qobject_cast<Shape*>(under) || under == gameWindow()->leftPicture ? under->objectName()
                                                                                       : QStringLiteral("window");
         QCOMPARE(name, reaches);
     }
@@ -194,11 +195,11 @@ private slots:
         GameSession s;
         s.writeLevel(1, QVector<QPoint>{{100, 100}, {200, 200}});
         s.start();
-        gameWindow->togglePause();
+        gameWindow()->togglePause();
         QVERIFY(!s.region(1, 0)->isVisible());
-        QWidget* under = gameWindow->childAt(76 + 100, 59 + 100);
+        QWidget* under = gameWindow()->childAt(76 + 100, 59 + 100);
         QVERIFY(under != s.region(1, 0));
-        QVERIFY(under != gameWindow->leftPicture);
+        QVERIFY(under != gameWindow()->leftPicture);
     }
 
     void tearDownHidesEveryRegionAndDot()
@@ -206,16 +207,16 @@ private slots:
         GameSession s;
         s.writeLevel(1, 6);
         s.start();
-        const int controls = gameWindow->findChildren<Shape*>().size();
+        const int controls = gameWindow()->findChildren<Shape*>().size();
         const int shown = visibleShapes();
-        gameWindow->clearRegions();
-        gameWindow->clearRegions(); // nothing left to tear down
+        gameWindow()->clearRegions();
+        gameWindow()->clearRegions(); // nothing left to tear down
         QCOMPARE(visibleShapes(), shown - 18);
-        QCOMPARE(gameWindow->findChildren<Shape*>().size(), controls); // kept for the next level
-        QVERIFY(!gameWindow->findChild<Shape*>(QStringLiteral("a001")));
-        for (const auto& pair : gameWindow->regions)
+        QCOMPARE(gameWindow()->findChildren<Shape*>().size(), controls); // kept for the next level
+        QVERIFY(!gameWindow()->findChild<Shape*>(QStringLiteral("a001")));
+        for (const auto& pair : gameWindow()->regions)
             QVERIFY(!pair[0] && !pair[1]);
-        for (Shape* dot : gameWindow->progressDots)
+        for (Shape* dot : gameWindow()->progressDots)
             QVERIFY(!dot);
     }
 
@@ -227,23 +228,23 @@ private slots:
         const QVector<QPoint> third{{300, 400}, {10, 10}, {150, 150}};
         s.writeLevel(3, third);
         s.start({.helps = 1});
-        gameWindow->useHelp(); // difference 1 revealed by help: a solid rounded rectangle
+        gameWindow()->useHelp(); // difference 1 revealed by help: a solid rounded rectangle
         QCOMPARE(s.region(1, 1)->kind(), Shape::RoundRect);
         s.press(2);
         std::vector<Shape*> firstLeft, firstDots;
         for (int k = 1; k <= 6; ++k) {
             firstLeft.push_back(s.region(k, 0));
-            firstDots.push_back(gameWindow->progressDots[size_t(k - 1)]);
+            firstDots.push_back(gameWindow()->progressDots[size_t(k - 1)]);
         }
-        const int controls = gameWindow->findChildren<Shape*>().size();
+        const int controls = gameWindow()->findChildren<Shape*>().size();
 
         // More differences: the six are reused, four rows are added.
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(2);
-        QCOMPARE(gameWindow->findChildren<Shape*>().size(), controls + 4 * 3);
+        gameWindow()->clearRegions();
+        gameWindow()->loadLevel(2);
+        QCOMPARE(gameWindow()->findChildren<Shape*>().size(), controls + 4 * 3);
         for (int k = 1; k <= 6; ++k) {
             QCOMPARE(s.region(k, 0), firstLeft[size_t(k - 1)]);
-            QCOMPARE(gameWindow->progressDots[size_t(k - 1)], firstDots[size_t(k - 1)]);
+            QCOMPARE(gameWindow()->progressDots[size_t(k - 1)], firstDots[size_t(k - 1)]);
         }
         const int shownAt10 = visibleShapes();
         for (int k = 1; k <= 10; ++k) {
@@ -254,20 +255,20 @@ private slots:
                 QVERIFY(r->isVisible());
                 QCOMPARE(r->objectName(), QStringLiteral("%1%2").arg(side ? 'b' : 'a').arg(k, 3, 10, QLatin1Char('0')));
             }
-            QCOMPARE(gameWindow->progressDots[size_t(k - 1)]->brushColor(), QColor(Qt::white));
-            QCOMPARE(gameWindow->progressDots[size_t(k - 1)]->penColor(), QColor(192, 162, 143));
+            QCOMPARE(gameWindow()->progressDots[size_t(k - 1)]->brushColor(), QColor(Qt::white));
+            QCOMPARE(gameWindow()->progressDots[size_t(k - 1)]->penColor(), QColor(192, 162, 143));
         }
 
         // Fewer: nothing new is made, the spare rows are hidden and nameless.
-        gameWindow->clearRegions();
-        gameWindow->loadLevel(3);
-        QCOMPARE(gameWindow->findChildren<Shape*>().size(), controls + 4 * 3);
+        gameWindow()->clearRegions();
+        gameWindow()->loadLevel(3);
+        QCOMPARE(gameWindow()->findChildren<Shape*>().size(), controls + 4 * 3);
         QCOMPARE(visibleShapes(), shownAt10 - 7 * 3);
-        QVERIFY(!gameWindow->findChild<Shape*>(QStringLiteral("a004")));
+        QVERIFY(!gameWindow()->findChild<Shape*>(QStringLiteral("a004")));
         QCOMPARE(s.region(1, 0)->geometry(), QRect(300 + 66, 400 + 49, 20, 20));
         QCOMPARE(s.region(2, 1)->geometry(), QRect(10 + 552, 10 + 49, 20, 20));
         const int step = 330 / 3;
-        QCOMPARE(gameWindow->progressDots[2]->geometry(), QRect(327 + step * 2 + step / 2, 618, 18, 18));
+        QCOMPARE(gameWindow()->progressDots[2]->geometry(), QRect(327 + step * 2 + step / 2, 618, 18, 18));
         // Stacked as a fresh build stacks them: each above the ones built
         // before it, all of them above the rest of the window.
         QWidget* layer = s.region(1, 0)->parentWidget();
@@ -275,22 +276,22 @@ private slots:
         for (int k = 1; k < 3; ++k)
             QVERIFY(order.indexOf(s.region(k + 1, 0)) > order.indexOf(s.region(k, 0)));
         QVERIFY(order.indexOf(s.region(1, 1)) > order.indexOf(s.region(3, 0)));
-        QVERIFY(order.indexOf(gameWindow->progressDots[0]) > order.indexOf(s.region(3, 1)));
-        QCOMPARE(gameWindow->children().last(), layer);
+        QVERIFY(order.indexOf(gameWindow()->progressDots[0]) > order.indexOf(s.region(3, 1)));
+        QCOMPARE(gameWindow()->children().last(), layer);
 
         // And they play: a find on the right marks both sides, once.
         s.press(3, 1);
         QCOMPARE(s.region(3, 0)->penStyle(), Shape::Solid);
-        QCOMPARE(gameWindow->roundState.foundCount, std::uint8_t(1));
-        QCOMPARE(gameWindow->remainingLabel->text(), QStringLiteral("2"));
+        QCOMPARE(gameWindow()->round.foundCount(), 1);
+        QCOMPARE(gameWindow()->remainingLabel->text(), QStringLiteral("2"));
     }
 
 private:
     static int visibleShapes()
     {
         int n = 0;
-        for (Shape* sh : gameWindow->findChildren<Shape*>())
-            n += sh->isVisibleTo(gameWindow) ? 1 : 0;
+        for (Shape* sh : gameWindow()->findChildren<Shape*>())
+            n += sh->isVisibleTo(gameWindow()) ? 1 : 0;
         return n;
     }
 };

@@ -5,6 +5,7 @@
 #include "platform/modal.h"
 #include "platform/timer.h"
 #include "players/windowtest.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -30,11 +31,11 @@ void LevelDoneDialogTest::thumbnailsAlternateOnceASecond()
 {
     GameDir dir;
     Forms forms;
-    levelDoneDialog->show();
+    levelDoneDialog()->show();
     auto leftShown = [] {
-        const bool left = levelDoneDialog->leftThumbnail->isVisibleTo(levelDoneDialog);
+        const bool left = levelDoneDialog()->leftThumbnail->isVisibleTo(levelDoneDialog());
         // Exactly one of the two stacked thumbnails is shown at any time.
-        return left != levelDoneDialog->rightThumbnail->isVisibleTo(levelDoneDialog) ? int(left) : -1;
+        return left != levelDoneDialog()->rightThumbnail->isVisibleTo(levelDoneDialog()) ? int(left) : -1;
     };
     QCOMPARE(leftShown(), 1);
     VirtualClock::advance(999);
@@ -45,21 +46,21 @@ void LevelDoneDialogTest::thumbnailsAlternateOnceASecond()
     QCOMPARE(leftShown(), 1);
     VirtualClock::advance(3000);
     QCOMPARE(leftShown(), 0);
-    levelDoneDialog->hide();
+    levelDoneDialog()->hide();
 }
 
 void LevelDoneDialogTest::showingRestartsTheBlink()
 {
     GameDir dir;
     Forms forms;
-    levelDoneDialog->blinkTimer->setEnabled(false);
+    levelDoneDialog()->blinkTimer->setEnabled(false);
     VirtualClock::advance(5000);
-    QVERIFY(levelDoneDialog->leftThumbnail->isVisibleTo(levelDoneDialog));
-    levelDoneDialog->show();
-    QVERIFY(levelDoneDialog->blinkTimer->enabled());
+    QVERIFY(levelDoneDialog()->leftThumbnail->isVisibleTo(levelDoneDialog()));
+    levelDoneDialog()->show();
+    QVERIFY(levelDoneDialog()->blinkTimer->enabled());
     VirtualClock::advance(1000);
-    QVERIFY(levelDoneDialog->rightThumbnail->isVisibleTo(levelDoneDialog));
-    levelDoneDialog->hide();
+    QVERIFY(levelDoneDialog()->rightThumbnail->isVisibleTo(levelDoneDialog()));
+    levelDoneDialog()->hide();
 }
 
 void LevelDoneDialogTest::buttonsGiveTheResult_data()
@@ -78,19 +79,19 @@ void LevelDoneDialogTest::buttonsGiveTheResult()
     GameDir dir;
     Forms forms;
     // The real modal loop, ended by a real click.
-    QCOMPARE(windowtest::modalResultOf(levelDoneDialog, button), result);
-    QVERIFY(!levelDoneDialog->isVisible());
+    QCOMPARE(windowtest::modalResultOf(levelDoneDialog(), button), result);
+    QVERIFY(!levelDoneDialog()->isVisible());
 }
 
 void LevelDoneDialogTest::escapeLeavesTheChoiceToTheButtons()
 {
     GameDir dir;
     Forms forms;
-    levelDoneDialog->saveAndQuitButton->hide(); // as after the last level: only "Játék befejezése"
-    levelDoneDialog->show();
-    QTest::keyClick(levelDoneDialog, Qt::Key_Escape);
-    QVERIFY(levelDoneDialog->isVisible());
-    levelDoneDialog->hide();
+    levelDoneDialog()->saveAndQuitButton->hide(); // as after the last level: only "Játék befejezése"
+    levelDoneDialog()->show();
+    QTest::keyClick(levelDoneDialog(), Qt::Key_Escape);
+    QVERIFY(levelDoneDialog()->isVisible());
+    levelDoneDialog()->hide();
 }
 
 void LevelDoneDialogTest::textsFitTheirPlaces()
@@ -104,10 +105,10 @@ void LevelDoneDialogTest::textsFitTheirPlaces()
         QString::fromUtf8("Végigjátszottad a játékot! Kattints a Játék befejezése gombra!"),
     };
     for (const QString& m : messages)
-        QVERIFY2(QFontMetrics(levelDoneDialog->awardLabel->font()).horizontalAdvance(m) <= levelDoneDialog->awardLabel->width(), qPrintable(m));
+        QVERIFY2(QFontMetrics(levelDoneDialog()->awardLabel->font()).horizontalAdvance(m) <= levelDoneDialog()->awardLabel->width(), qPrintable(m));
     // The values stand clear of their captions.
-    for (auto [caption, value] : {std::pair{levelDoneDialog->usedTimeCaption, levelDoneDialog->usedTimeLabel}, {levelDoneDialog->timeLeftCaption, levelDoneDialog->timeLeftLabel},
-                                  {levelDoneDialog->attemptsCaption, levelDoneDialog->attemptsLabel}})
+    for (auto [caption, value] : {std::pair{levelDoneDialog()->usedTimeCaption, levelDoneDialog()->usedTimeLabel}, {levelDoneDialog()->timeLeftCaption, levelDoneDialog()->timeLeftLabel},
+                                  {levelDoneDialog()->attemptsCaption, levelDoneDialog()->attemptsLabel}})
         QVERIFY(caption->geometry().right() < value->x());
 }
 

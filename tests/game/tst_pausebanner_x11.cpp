@@ -3,6 +3,7 @@
 // The regions sit on a masked layer over the window, and which control a
 // press reaches there is the window system's matter, so xdotool clicks.
 // Runs under tests/support/on-xvfb.sh.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "platform/image.h"
 #include "support/gamesession.h"
@@ -49,23 +50,23 @@ private slots:
         GameSession s;
         s.writeLevel(1, {QPoint(100, 180), QPoint(250, 420), QPoint(40, 40)});
         s.start({.sound = false});
-        QVERIFY(QTest::qWaitForWindowExposed(gameWindow));
-        QVERIFY(gameWindow->regionsBuilt());
-        gameWindow->togglePause(); // the clock: pause
-        QCOMPARE(int(gameWindow->roundState.paused), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(gameWindow()));
+        QVERIFY(gameWindow()->regionsBuilt());
+        gameWindow()->togglePause(); // the clock: pause
+        QCOMPARE(int(gameWindow()->round.paused()), 1);
         if (guard) {
-            gameWindow->gameLive = true;
-            gameWindow->guardHitTest(GameWindow::PointerOnClose);
-            QVERIFY(gameWindow->guardSuspended());
+            gameWindow()->gameLive = true;
+            gameWindow()->guardHitTest(GameWindow::PointerOnClose);
+            QVERIFY(gameWindow()->guardSuspended());
         }
-        QVERIFY(gameWindow->pauseBanner->isVisible());
-        QVERIFY(gameWindow->pauseBanner->geometry().contains(at));
-        QVERIFY(clickAt(gameWindow->mapToGlobal(at)));
-        QTRY_COMPARE_WITH_TIMEOUT(int(gameWindow->roundState.paused), 0, 5000);
-        QVERIFY(!gameWindow->pauseBanner->isVisible());
-        QVERIFY(gameWindow->leftPicture->isVisible());
-        QVERIFY(gameWindow->rightPicture->isVisible());
-        gameWindow->hide();
+        QVERIFY(gameWindow()->pauseBanner->isVisible());
+        QVERIFY(gameWindow()->pauseBanner->geometry().contains(at));
+        QVERIFY(clickAt(gameWindow()->mapToGlobal(at)));
+        QTRY_COMPARE_WITH_TIMEOUT(int(gameWindow()->round.paused()), 0, 5000);
+        QVERIFY(!gameWindow()->pauseBanner->isVisible());
+        QVERIFY(gameWindow()->leftPicture->isVisible());
+        QVERIFY(gameWindow()->rightPicture->isVisible());
+        gameWindow()->hide();
     }
 };
 

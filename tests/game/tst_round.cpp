@@ -144,6 +144,20 @@ private slots:
         r.stop();
     }
 
+    void stoppingClosesAnOpenPenaltyWindow()
+    {
+        Round r;
+        QSignalSpy closed(&r, &Round::penaltyWindowClosed);
+        r.start(2, 0, 0, true);
+        r.stop();
+        QCOMPARE(closed.count(), 0); // none was open
+        r.start(2, 0, 0, true);
+        r.miss();
+        r.stop(); // time up, or the level left, with the warning on
+        QVERIFY(!r.penaltyWindowOpen());
+        QCOMPARE(closed.count(), 1);
+    }
+
     void findsCountOnceAndTheLastCompletes()
     {
         Round r;

@@ -3,6 +3,7 @@
 
 #include "platform/modal.h"
 #include "players/windowtest.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -36,18 +37,18 @@ void TimeUpDialogTest::buttonsGiveTheResult()
     QFETCH(int, result);
     GameDir dir;
     Forms forms;
-    QCOMPARE(windowtest::modalResultOf(timeUpDialog, button), result);
-    QVERIFY(!timeUpDialog->isVisible());
+    QCOMPARE(windowtest::modalResultOf(timeUpDialog(), button), result);
+    QVERIFY(!timeUpDialog()->isVisible());
 }
 
 void TimeUpDialogTest::escapeDoesNotLeaveTheLevel()
 {
     GameDir dir;
     Forms forms;
-    timeUpDialog->show();
-    QTest::keyClick(timeUpDialog, Qt::Key_Escape);
-    QVERIFY(timeUpDialog->isVisible());
-    timeUpDialog->hide();
+    timeUpDialog()->show();
+    QTest::keyClick(timeUpDialog(), Qt::Key_Escape);
+    QVERIFY(timeUpDialog()->isVisible());
+    timeUpDialog()->hide();
 }
 
 void TimeUpDialogTest::adviceReadsInOrderAndFits()
@@ -55,7 +56,7 @@ void TimeUpDialogTest::adviceReadsInOrderAndFits()
     GameDir dir;
     Forms forms;
     // Top to bottom the lines make the two sentences of advice.
-    QList<QLabel*> lines = timeUpDialog->findChildren<QLabel*>();
+    QList<QLabel*> lines = timeUpDialog()->findChildren<QLabel*>();
     std::sort(lines.begin(), lines.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
     QStringList text;
     for (QLabel* l : lines) {

@@ -5,6 +5,7 @@
 #include "menus/menusupport.h"
 #include "menus/startwindow.h"
 #include "platform/paths.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -203,9 +204,9 @@ private slots:
         menustest::writeTitleMusic(t.share);
         MessageLog messages;
         Forms forms;
-        startWindow->show();
-        startWindow->hide();
-        startWindow->show();
+        startWindow()->show();
+        startWindow()->hide();
+        startWindow()->show();
         const QString folder = t.root.path() + QStringLiteral("/afile/data/kovra2/");
         // The warning once; then the settings cannot be saved there either.
         const QStringList texts = messages.texts();
@@ -220,7 +221,7 @@ private slots:
         menustest::writeTitleMusic(t.share);
         MessageLog messages;
         Forms forms;
-        startWindow->show();
+        startWindow()->show();
         QVERIFY(messages.texts().filter(QStringLiteral("nem tud írni")).isEmpty());
         QVERIFY(QFileInfo::exists(t.own() + QStringLiteral("settings.dat"))); // the first load made it there
     }

@@ -4,6 +4,7 @@
 #include "menus/startwindow.h"
 #include "menus/weblink.h"
 #include "menusupport.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -40,7 +41,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QRect, place);
         Forms forms;
-        auto* l = aboutDialog->findChild<QLabel*>(label);
+        auto* l = aboutDialog()->findChild<QLabel*>(label);
         QVERIFY(l);
         QVERIFY(!l->text().isEmpty());
         QCOMPARE(l->pos(), place.topLeft());
@@ -48,7 +49,7 @@ private slots:
                  qPrintable(QStringLiteral("%1 px: %2").arg(l->fontMetrics().horizontalAdvance(l->text())).arg(l->text())));
         QVERIFY(l->fontMetrics().height() <= place.height() + 1);
         // Nothing the layout places on the scroll may run under another text.
-        for (QLabel* other : aboutDialog->findChildren<QLabel*>())
+        for (QLabel* other : aboutDialog()->findChildren<QLabel*>())
             if (other != l)
                 QVERIFY2(!other->geometry().intersects(l->geometry()), qPrintable(other->objectName()));
     }
@@ -58,7 +59,7 @@ private slots:
         Forms forms;
         const QString all = [] {
             QStringList t;
-            for (QLabel* l : aboutDialog->findChildren<QLabel*>())
+            for (QLabel* l : aboutDialog()->findChildren<QLabel*>())
                 t << l->text();
             return t.join(QLatin1Char('\n'));
         }();
@@ -68,8 +69,8 @@ private slots:
         // Thanks go to what really tested the game, never to made-up people.
         for (const char* name : {"Kiss Anna", "Szabó Bence", "Tóth Réka"})
             QVERIFY2(!all.contains(QString::fromUtf8(name)), name);
-        QCOMPARE(aboutDialog->makers->font().bold(), true);
-        QCOMPARE(aboutDialog->testPlaythrough->font().bold(), true);
+        QCOMPARE(aboutDialog()->makers->font().bold(), true);
+        QCOMPARE(aboutDialog()->testPlaythrough->font().bold(), true);
     }
 
     void linkOpensTheManualAndLeavesTheWindowOpen()
@@ -77,14 +78,14 @@ private slots:
         GameDir dir;
         Forms forms;
         menustest::UrlLog urls;
-        aboutDialog->show();
-        QCOMPARE(aboutDialog->webLink->text(), QString::fromUtf8("a játék kézikönyve"));
-        QCOMPARE(aboutDialog->webLink->toolTip(), QUrl::fromLocalFile(dir.file("kezikonyv.html")).toString());
-        QVERIFY(aboutDialog->webLink->font().underline());
-        QCOMPARE(aboutDialog->webLink->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(aboutDialog->webLink, Qt::LeftButton);
+        aboutDialog()->show();
+        QCOMPARE(aboutDialog()->webLink->text(), QString::fromUtf8("a játék kézikönyve"));
+        QCOMPARE(aboutDialog()->webLink->toolTip(), QUrl::fromLocalFile(dir.file("kezikonyv.html")).toString());
+        QVERIFY(aboutDialog()->webLink->font().underline());
+        QCOMPARE(aboutDialog()->webLink->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(aboutDialog()->webLink, Qt::LeftButton);
         QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(dir.file("kezikonyv.html"))});
-        QVERIFY(aboutDialog->isVisible());
+        QVERIFY(aboutDialog()->isVisible());
     }
 
     void mainMenuButtonAndCloseBoxBothReturnToTheStartWindow_data()
@@ -102,19 +103,19 @@ private slots:
         Forms forms;
         menustest::writeSettings(dir.path(), true);
         menustest::writeTitleMusic(dir.path());
-        startWindow->show();
-        startWindow->titleMusic.log.clear();
+        startWindow()->show();
+        startWindow()->titleMusic.log.clear();
         modals.answer = [byButton](QWidget*) {
             if (byButton)
-                QTest::mouseClick(aboutDialog->backButton, Qt::LeftButton);
+                QTest::mouseClick(aboutDialog()->backButton, Qt::LeftButton);
             else
-                aboutDialog->close();
+                aboutDialog()->close();
             return int(platform::mrNone); // the window has closed itself
         };
-        QTest::mouseClick(startWindow->aboutButton, Qt::LeftButton);
-        QVERIFY(!aboutDialog->isVisible());
-        QVERIFY(startWindow->isVisible());
-        QCOMPARE(startWindow->titleMusic.log,
+        QTest::mouseClick(startWindow()->aboutButton, Qt::LeftButton);
+        QVERIFY(!aboutDialog()->isVisible());
+        QVERIFY(startWindow()->isVisible());
+        QCOMPARE(startWindow()->titleMusic.log,
                  (QStringList{QStringLiteral("open ") + dir.file("music/000.mp3"), "from 0", "play"}));
     }
 

@@ -1,7 +1,6 @@
 // A whole game in virtual time, from program start: the start window, a new
 // player, level 1 played to its end, on to level 2, the game window closed,
 // and a second program start that finds the player where they left off.
-#include "app/windows.h"
 #include "game/timeupdialog.h"
 #include "game/leveldonedialog.h"
 #include "game/gamecompletedialog.h"
@@ -16,6 +15,7 @@
 #include "players/settingsdialog.h"
 #include "players/playerdialog.h"
 #include "menusupport.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -42,9 +42,9 @@ players::RosterRecord savedRoster(const GameDir& dir)
 // Presses every difference of the running level on the left picture.
 void findAll()
 {
-    const int n = gameWindow->levelData->diffCount();
+    const int n = gameWindow()->levelData->diffCount();
     for (int k = 0; k < n; ++k) {
-        platform::Shape* region = gameWindow->regions[size_t(k)][0];
+        platform::Shape* region = gameWindow()->regions[size_t(k)][0];
         QTest::mousePress(region, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(region, Qt::LeftButton, {}, QPoint(10, 10));
     }
@@ -55,13 +55,13 @@ void findAll()
 int choosePlayer(const QString& newName)
 {
     if (!newName.isEmpty()) {
-        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
-        QTest::keyClicks(playerDialog->nameEdit, newName);
-        QTest::mouseClick(playerDialog->confirmAddButton, Qt::LeftButton);
+        QTest::mouseClick(playerDialog()->addButton, Qt::LeftButton);
+        QTest::keyClicks(playerDialog()->nameEdit, newName);
+        QTest::mouseClick(playerDialog()->confirmAddButton, Qt::LeftButton);
     }
-    playerDialog->playerList->setCurrentRow(0);
-    playerDialog->selectionChanged();
-    QTest::mouseClick(playerDialog->okButton, Qt::LeftButton);
+    playerDialog()->playerList->setCurrentRow(0);
+    playerDialog()->selectionChanged();
+    QTest::mouseClick(playerDialog()->okButton, Qt::LeftButton);
     return platform::mrOk;
 }
 
@@ -96,30 +96,30 @@ private slots:
         // Program start.
         if (onFirstUse) {
             QVERIFY(startProgram());
-            QVERIFY(!gameWindow.created() && !playerDialog.created() && !levelDoneDialog.created() && !settingsDialog.created());
+            QVERIFY(!built<GameWindow>() && !built<PlayerDialog>() && !built<LevelDoneDialog>() && !built<SettingsDialog>());
         } else {
-            startWindow->show();
+            startWindow()->show();
         }
-        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
+        QCOMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::Playing);
 
         QString levelTime;
         int completed = 0;
         modals.answer = [&](QWidget* w) {
-            if (w == playerDialog)
+            if (is<PlayerDialog>(w))
                 return choosePlayer(QStringLiteral("Anna"));
-            if (w == levelDoneDialog) {
+            if (is<LevelDoneDialog>(w)) {
                 ++completed;
-                levelTime = levelDoneDialog->usedTimeLabel->text();
+                levelTime = levelDoneDialog()->usedTimeLabel->text();
                 return int(platform::mrOk); // "Következő pálya"
             }
             return int(platform::mrCancel);
         };
-        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
-        QVERIFY(!startWindow->isVisible());
-        QVERIFY(gameWindow->isVisible());
-        QCOMPARE(gameWindow->roundState.level, std::uint8_t(1));
-        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 1. próbálkozás (Játékos: Anna)"));
-        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Stopped);
+        QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
+        QVERIFY(!startWindow()->isVisible());
+        QVERIFY(gameWindow()->isVisible());
+        QCOMPARE(gameWindow()->roundState.level, std::uint8_t(1));
+        QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - 1. szint, 1. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::Stopped);
 
         // Level 1: five seconds of looking, then all three differences.
         platform::VirtualClock::advance(5000);
@@ -128,17 +128,17 @@ private slots:
         platform::VirtualClock::advance(3000); // the pause before the result
         QCOMPARE(completed, 1);
         QCOMPARE(levelTime, QStringLiteral("00:05"));
-        QCOMPARE(gameWindow->roundState.level, std::uint8_t(2));
-        QCOMPARE(gameWindow->roundState.helps, std::uint8_t(1)); // first try
-        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 1. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(gameWindow()->roundState.level, std::uint8_t(2));
+        QCOMPARE(gameWindow()->roundState.helps, std::uint8_t(1)); // first try
+        QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 1. próbálkozás (Játékos: Anna)"));
 
         // Level 2: four seconds, one difference found, then the player
         // closes the game window.
         platform::VirtualClock::advance(4000);
-        QTest::mousePress(gameWindow->regions[0][0], Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(gameWindow->close());
-        QVERIFY(startWindow->isVisible());
-        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
+        QTest::mousePress(gameWindow()->regions[0][0], Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(gameWindow()->close());
+        QVERIFY(startWindow()->isVisible());
+        QCOMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::Playing);
         QVERIFY(!QFile::exists(dir.file("BAL.BMP")));
 
         players::RosterRecord r = savedRoster(dir);
@@ -151,29 +151,27 @@ private slots:
         QCOMPARE(r.slot(1).levelSeconds, 4);
         QCOMPARE(int(r.slot(1).attempts), 1);
 
-        QTest::mouseClick(startWindow->quitButton, Qt::LeftButton); // "Kilépés"
-        QVERIFY(!startWindow->isVisible());
+        QTest::mouseClick(startWindow()->quitButton, Qt::LeftButton); // "Kilépés"
+        QVERIFY(!startWindow()->isVisible());
 
         // The program starts again.
-        app::destroyWindows();
-        if (onFirstUse) {
+        restartApp(!onFirstUse);
+        if (onFirstUse)
             QVERIFY(startProgram());
-        } else {
-            app::createWindows();
-            startWindow->show();
-        }
-        modals.answer = [&](QWidget* w) { return w == playerDialog ? choosePlayer(QString()) : int(platform::mrCancel); };
-        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
-        QVERIFY(gameWindow->isVisible());
-        QCOMPARE(gameWindow->roundState.level, std::uint8_t(2));
-        QCOMPARE(gameWindow->roundState.helps, std::uint8_t(1));
-        QCOMPARE(gameWindow->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 2. próbálkozás (Játékos: Anna)"));
-        QCOMPARE(gameWindow->helpLine2->text(), QString::fromUtf8("A következő segítséghez még 100 mp kell."));
-        QCOMPARE(playerDialog->currentPlayer().levelSeconds, 4);
+        else
+            startWindow()->show();
+        modals.answer = [&](QWidget* w) { return is<PlayerDialog>(w) ? choosePlayer(QString()) : int(platform::mrCancel); };
+        QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
+        QVERIFY(gameWindow()->isVisible());
+        QCOMPARE(gameWindow()->roundState.level, std::uint8_t(2));
+        QCOMPARE(gameWindow()->roundState.helps, std::uint8_t(1));
+        QCOMPARE(gameWindow()->windowTitle(), QString::fromUtf8("Kovra 2 - 2. szint, 2. próbálkozás (Játékos: Anna)"));
+        QCOMPARE(gameWindow()->helpLine2->text(), QString::fromUtf8("A következő segítséghez még 100 mp kell."));
+        QCOMPARE(playerStore()->currentPlayer().levelSeconds, 4);
 
         QCOMPARE(modals.shown, QStringList({"PlayerDialog", "LevelDoneDialog", "PlayerDialog"}));
         if (onFirstUse) // never opened, never built
-            QVERIFY(!timeUpDialog.created() && !gameCompleteDialog.created() && !levelJumpDialog.created() && !rulesDialog.created() && !aboutDialog.created());
+            QVERIFY(!built<TimeUpDialog>() && !built<GameCompleteDialog>() && !built<LevelJumpDialog>() && !built<RulesDialog>() && !built<AboutDialog>());
         QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
     }
 };

@@ -1,5 +1,6 @@
 // The level-jump dialog: its keys and buttons, its field kept between
 // openings and bounded to 1..100, and the game clock running behind it.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "menus/leveljumpdialog.h"
 #include "support/gamesession.h"
@@ -19,8 +20,8 @@ int resultOf(QDialog* d) { return d->result() == QDialog::Accepted ? platform::m
 // Replaces the field's text by typing, as a player would.
 void type(const QString& text)
 {
-    levelJumpDialog->levelBox->selectAll();
-    QTest::keyClicks(levelJumpDialog->levelBox, text);
+    levelJumpDialog()->levelBox->selectAll();
+    QTest::keyClicks(levelJumpDialog()->levelBox, text);
 }
 } // namespace
 
@@ -49,26 +50,26 @@ private slots:
         s.modals.answer = [how](QWidget*) {
             type(QStringLiteral("6"));
             if (how == "OK")
-                QTest::mouseClick(levelJumpDialog->okButton, Qt::LeftButton);
+                QTest::mouseClick(levelJumpDialog()->okButton, Qt::LeftButton);
             else if (how == "Enter")
-                QTest::keyClick(levelJumpDialog->levelBox, Qt::Key_Return);
+                QTest::keyClick(levelJumpDialog()->levelBox, Qt::Key_Return);
             else if (how == "Megsem")
-                QTest::mouseClick(levelJumpDialog->cancelButton, Qt::LeftButton);
+                QTest::mouseClick(levelJumpDialog()->cancelButton, Qt::LeftButton);
             else if (how == "EnterOnMegsem")
-                QTest::keyClick(levelJumpDialog->cancelButton, Qt::Key_Return);
+                QTest::keyClick(levelJumpDialog()->cancelButton, Qt::Key_Return);
             else if (how == "Escape")
-                QTest::keyClick(levelJumpDialog->levelBox, Qt::Key_Escape);
+                QTest::keyClick(levelJumpDialog()->levelBox, Qt::Key_Escape);
             else
-                levelJumpDialog->close();
-            return resultOf(levelJumpDialog);
+                levelJumpDialog()->close();
+            return resultOf(levelJumpDialog());
         };
-        QTest::mousePress(gameWindow->levelNumber, Qt::RightButton, kGesture, QPoint(5, 5));
+        QTest::mousePress(gameWindow()->levelNumber, Qt::RightButton, kGesture, QPoint(5, 5));
         QCOMPARE(s.modals.shown, QStringList{"LevelJumpDialog"});
-        QVERIFY(!levelJumpDialog->isVisible());
-        QCOMPARE(gameWindow->levelNumber->text(), result == platform::mrOk ? QStringLiteral("6") : QStringLiteral("1"));
+        QVERIFY(!levelJumpDialog()->isVisible());
+        QCOMPARE(gameWindow()->levelNumber->text(), result == platform::mrOk ? QStringLiteral("6") : QStringLiteral("1"));
         // The value stays whatever the way out.
-        QCOMPARE(levelJumpDialog->levelBox->value(), 6);
-        QCOMPARE(gameWindow->roundState.jumpLevel, std::uint8_t(6));
+        QCOMPARE(levelJumpDialog()->levelBox->value(), 6);
+        QCOMPARE(levelJumpDialog()->chosenLevel(), 6);
     }
 
     void typedNumbersAreBroughtIntoRange_data()
@@ -87,12 +88,12 @@ private slots:
         GameSession s;
         s.writeLevel(1, 3);
         s.start({.sound = false});
-        levelJumpDialog->show();
+        levelJumpDialog()->show();
         type(typed);
-        QTest::keyClick(levelJumpDialog->levelBox, Qt::Key_Return);
-        QCOMPARE(levelJumpDialog->levelBox->value(), value);
-        QCOMPARE(int(gameWindow->roundState.jumpLevel), value);
-        QCOMPARE(levelJumpDialog->result(), int(QDialog::Accepted));
+        QTest::keyClick(levelJumpDialog()->levelBox, Qt::Key_Return);
+        QCOMPARE(levelJumpDialog()->levelBox->value(), value);
+        QCOMPARE(levelJumpDialog()->chosenLevel(), value);
+        QCOMPARE(levelJumpDialog()->result(), int(QDialog::Accepted));
     }
 
     void fieldHasTheFocusAtEveryOpening()
@@ -102,13 +103,13 @@ private slots:
         s.start({.sound = false});
         QWidget* focused = nullptr;
         s.modals.answer = [&](QWidget*) {
-            focused = levelJumpDialog->focusWidget();
-            QTest::mouseClick(levelJumpDialog->cancelButton, Qt::LeftButton); // leaves the focus on Mégsem
-            return resultOf(levelJumpDialog);
+            focused = levelJumpDialog()->focusWidget();
+            QTest::mouseClick(levelJumpDialog()->cancelButton, Qt::LeftButton); // leaves the focus on Mégsem
+            return resultOf(levelJumpDialog());
         };
-        gameWindow->levelNumberPressed(Qt::RightButton, kGesture);
-        gameWindow->levelNumberPressed(Qt::RightButton, kGesture);
-        QCOMPARE(focused, static_cast<QWidget*>(levelJumpDialog->levelBox));
+        gameWindow()->levelNumberPressed(Qt::RightButton, kGesture);
+        gameWindow()->levelNumberPressed(Qt::RightButton, kGesture);
+        QCOMPARE(focused, static_cast<QWidget*>(levelJumpDialog()->levelBox));
     }
 
     void theClockKeepsRunningWhileItIsOpen()
@@ -119,19 +120,19 @@ private slots:
         s.start({.sound = false});
         int shownAt = -1, closedAt = -1;
         s.modals.answer = [&](QWidget*) {
-            shownAt = gameWindow->roundState.timeLeft;
+            shownAt = gameWindow()->round.timeLeft();
             s.advance(7000);
-            closedAt = gameWindow->roundState.timeLeft;
-            levelJumpDialog->levelBox->setValue(2);
+            closedAt = gameWindow()->round.timeLeft();
+            levelJumpDialog()->levelBox->setValue(2);
             return int(platform::mrOk);
         };
-        gameWindow->levelNumberPressed(Qt::RightButton, kGesture);
+        gameWindow()->levelNumberPressed(Qt::RightButton, kGesture);
         QCOMPARE(shownAt, 30);
         QCOMPARE(closedAt, 23);
-        QCOMPARE(gameWindow->clockLabel->text(), QStringLiteral("00:23"));
+        QCOMPARE(gameWindow()->clockLabel->text(), QStringLiteral("00:23"));
         // The jump then starts the chosen level on a fresh clock.
-        QCOMPARE(gameWindow->roundState.level, std::uint8_t(2));
-        QCOMPARE(gameWindow->roundState.timeLeft, std::uint8_t(40));
+        QCOMPARE(gameWindow()->roundState.level, std::uint8_t(2));
+        QCOMPARE(gameWindow()->round.timeLeft(), 40);
     }
 };
 

@@ -2,6 +2,7 @@
 // at both ends, and every opening starting on the first page.
 #include "menus/rulesdialog.h"
 #include "platform/image.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -15,7 +16,7 @@ int visiblePage()
 {
     int shown = 0;
     for (int p = 1; p <= RulesDialog::kPages; ++p)
-        if (!rulesDialog->pageImage(p)->isHidden())
+        if (!rulesDialog()->pageImage(p)->isHidden())
             shown = shown ? -1 : p; // -1: more than one
     return shown;
 }
@@ -40,17 +41,17 @@ private slots:
         QFETCH(bool, previous);
         QFETCH(bool, next);
         Forms forms;
-        rulesDialog->show();
+        rulesDialog()->show();
         for (int p = 1; p < page; ++p)
-            QTest::mouseClick(rulesDialog->nextButton, Qt::LeftButton);
-        QCOMPARE(int(rulesDialog->page()), page);
-        QCOMPARE(rulesDialog->previousButton->isEnabled(), previous);
-        QCOMPARE(rulesDialog->nextButton->isEnabled(), next);
-        QCOMPARE(rulesDialog->pageNumber->text(), QStringLiteral("%1 / 6").arg(page));
+            QTest::mouseClick(rulesDialog()->nextButton, Qt::LeftButton);
+        QCOMPARE(int(rulesDialog()->page()), page);
+        QCOMPARE(rulesDialog()->previousButton->isEnabled(), previous);
+        QCOMPARE(rulesDialog()->nextButton->isEnabled(), next);
+        QCOMPARE(rulesDialog()->pageNumber->text(), QStringLiteral("%1 / 6").arg(page));
         QCOMPARE(visiblePage(), page);
         // A disabled button does nothing: the page stays within 1 to 6.
-        QTest::mouseClick(previous ? rulesDialog->nextButton : rulesDialog->previousButton, Qt::LeftButton);
-        QCOMPARE(int(rulesDialog->page()), previous && next ? page + 1 : page);
+        QTest::mouseClick(previous ? rulesDialog()->nextButton : rulesDialog()->previousButton, Qt::LeftButton);
+        QCOMPARE(int(rulesDialog()->page()), previous && next ? page + 1 : page);
     }
 
     void everyOpeningStartsOnPageOne_data()
@@ -67,35 +68,35 @@ private slots:
         ModalLog modals;
         modals.answer = [how](QWidget*) {
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(rulesDialog->nextButton, Qt::LeftButton);
+                QTest::mouseClick(rulesDialog()->nextButton, Qt::LeftButton);
             if (how == 0)
-                QTest::mouseClick(rulesDialog->backButton, Qt::LeftButton);
+                QTest::mouseClick(rulesDialog()->backButton, Qt::LeftButton);
             else if (how == 1)
-                QTest::keyClick(rulesDialog, Qt::Key_Escape);
+                QTest::keyClick(rulesDialog(), Qt::Key_Escape);
             else
-                rulesDialog->close();
-            return int(rulesDialog->result() == QDialog::Accepted ? platform::mrOk : platform::mrCancel);
+                rulesDialog()->close();
+            return int(rulesDialog()->result() == QDialog::Accepted ? platform::mrOk : platform::mrCancel);
         };
-        QCOMPARE(platform::showModal(rulesDialog), int(platform::mrCancel));
-        QVERIFY(!rulesDialog->isVisible());
-        QCOMPARE(int(rulesDialog->page()), 4);
+        QCOMPARE(platform::showModal(rulesDialog()), int(platform::mrCancel));
+        QVERIFY(!rulesDialog()->isVisible());
+        QCOMPARE(int(rulesDialog()->page()), 4);
         modals.answer = nullptr;
-        platform::showModal(rulesDialog);
-        QCOMPARE(int(rulesDialog->page()), 1);
-        QCOMPARE(rulesDialog->pageNumber->text(), QStringLiteral("1 / 6"));
+        platform::showModal(rulesDialog());
+        QCOMPARE(int(rulesDialog()->page()), 1);
+        QCOMPARE(rulesDialog()->pageNumber->text(), QStringLiteral("1 / 6"));
         QCOMPARE(visiblePage(), 1);
     }
 
     void enterPressesTheFocusedButtonOtherwiseReturns()
     {
         Forms forms;
-        rulesDialog->show();
-        rulesDialog->nextButton->setFocus();
-        QTest::keyClick(rulesDialog->nextButton, Qt::Key_Return);
-        QCOMPARE(int(rulesDialog->page()), 2);
-        QVERIFY(rulesDialog->isVisible());
-        QTest::keyClick(rulesDialog, Qt::Key_Return); // no button has it: "Vissza a játékhoz"
-        QVERIFY(!rulesDialog->isVisible());
+        rulesDialog()->show();
+        rulesDialog()->nextButton->setFocus();
+        QTest::keyClick(rulesDialog()->nextButton, Qt::Key_Return);
+        QCOMPARE(int(rulesDialog()->page()), 2);
+        QVERIFY(rulesDialog()->isVisible());
+        QTest::keyClick(rulesDialog(), Qt::Key_Return); // no button has it: "Vissza a játékhoz"
+        QVERIFY(!rulesDialog()->isVisible());
     }
 
     void pagesArePalettedPicturesOfTheWindowsWidth()
@@ -106,11 +107,11 @@ private slots:
             QCOMPARE(page.size(), QSize(572, 400));
             QCOMPARE(page.format(), QImage::Format_Indexed8);
             QVERIFY(page.colorCount() <= 256);
-            QCOMPARE(rulesDialog->pageImage(n)->picture().size(), QSize(572, 400));
+            QCOMPARE(rulesDialog()->pageImage(n)->picture().size(), QSize(572, 400));
         }
         // The two columns right of the pages show the window's face.
-        QCOMPARE(rulesDialog->page1->geometry(), QRect(0, 0, 572, 400));
-        QCOMPARE(rulesDialog->size(), QSize(574, 400));
+        QCOMPARE(rulesDialog()->page1->geometry(), QRect(0, 0, 572, 400));
+        QCOMPARE(rulesDialog()->size(), QSize(574, 400));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "players/settingsdialog.h"
 #include "players/playerdialog.h"
 #include "menusupport.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -29,7 +30,7 @@ struct Start {
             menustest::writeTitleMusic(dir.path());
     }
     QString title() const { return QStringLiteral("open ") + dir.file(QStringLiteral("music/000.mp3")); }
-    QStringList& music() { return startWindow->titleMusic.log; }
+    QStringList& music() { return startWindow()->titleMusic.log; }
 
     GameDir dir;
     MessageLog messages;
@@ -61,14 +62,14 @@ private slots:
     {
         QFETCH(bool, music);
         Start s(music);
-        settingsDialog->musicBox->setChecked(!music); // the show loads the saved setting
-        startWindow->show();
-        QCOMPARE(settingsDialog->musicBox->isChecked(), music);
+        settingsDialog()->musicBox->setChecked(!music); // the show loads the saved setting
+        startWindow()->show();
+        QCOMPARE(settingsDialog()->musicBox->isChecked(), music);
         QStringList expected{s.title()};
         if (music)
             expected += restart;
         QCOMPARE(s.music(), expected);
-        QCOMPARE(startWindow->titleMusic.mode(), music ? sound::MusicPlayer::Playing : sound::MusicPlayer::Stopped);
+        QCOMPARE(startWindow()->titleMusic.mode(), music ? sound::MusicPlayer::Playing : sound::MusicPlayer::Stopped);
         QVERIFY(s.messages.list.isEmpty());
     }
 
@@ -86,16 +87,16 @@ private slots:
         QFETCH(bool, before);
         QFETCH(bool, after);
         Start s(before);
-        startWindow->show();
+        startWindow()->show();
         s.music().clear();
         bool startVisible = false;
         s.modals.answer = [&](QWidget* w) {
-            startVisible = startWindow->isVisible();
-            settingsDialog->musicBox->setChecked(after); // closed by its close box, unsaved
+            startVisible = startWindow()->isVisible();
+            settingsDialog()->musicBox->setChecked(after); // closed by its close box, unsaved
             Q_UNUSED(w);
             return int(platform::mrCancel);
         };
-        QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
         QCOMPARE(s.modals.shown, QStringList{"SettingsDialog"});
         QVERIFY(startVisible);
         QStringList expected;
@@ -109,50 +110,50 @@ private slots:
     void rulesLeaveTheMusicAlone()
     {
         Start s(true);
-        startWindow->show();
+        startWindow()->show();
         s.music().clear();
-        QTest::mouseClick(startWindow->rulesButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->rulesButton, Qt::LeftButton);
         QCOMPARE(s.modals.shown, QStringList{"RulesDialog"});
         QVERIFY(s.music().isEmpty());
-        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Playing);
-        QVERIFY(startWindow->isVisible());
+        QCOMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::Playing);
+        QVERIFY(startWindow()->isVisible());
     }
 
     void aboutHidesTheStartWindowAndItsReturnRestartsTheTitlePiece()
     {
         Start s(true);
-        startWindow->show();
+        startWindow()->show();
         s.music().clear();
         bool startVisible = true;
         s.modals.answer = [&](QWidget* w) {
-            startVisible = startWindow->isVisible();
-            if (w == aboutDialog)
-                aboutDialog->close(); // the close box does what "Főmenü" does
+            startVisible = startWindow()->isVisible();
+            if (is<AboutDialog>(w))
+                aboutDialog()->close(); // the close box does what "Főmenü" does
             return int(platform::mrCancel);
         };
-        QTest::mouseClick(startWindow->aboutButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->aboutButton, Qt::LeftButton);
         QCOMPARE(s.modals.shown, QStringList{"AboutDialog"});
         QVERIFY(!startVisible);
-        QVERIFY(startWindow->isVisible());
+        QVERIFY(startWindow()->isVisible());
         QCOMPARE(s.music(), QStringList{s.title()} + restart);
     }
 
     void playerWindowClosedWithoutChoiceBringsTheStartWindowBack()
     {
         Start s(true);
-        startWindow->show();
+        startWindow()->show();
         s.music().clear();
         bool startVisible = true;
         s.modals.answer = [&](QWidget*) {
-            startVisible = startWindow->isVisible();
+            startVisible = startWindow()->isVisible();
             return int(platform::mrCancel);
         };
-        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
         QCOMPARE(s.modals.shown, QStringList{"PlayerDialog"});
         QVERIFY(!startVisible);
-        QCOMPARE(playerDialog->selectedPlayer, quint8(0));
-        QVERIFY(startWindow->isVisible());
-        QVERIFY(!gameWindow->isVisible());
+        QCOMPARE(playerStore()->selectedPlayer, quint8(0));
+        QVERIFY(startWindow()->isVisible());
+        QVERIFY(!gameWindow()->isVisible());
         QCOMPARE(s.music(), (QStringList{"stop", s.title()} + restart + restart));
     }
 
@@ -161,41 +162,41 @@ private slots:
         Start s(true);
         writeTestLevel(s.dir.path(), 3, spreadPoints(4));
         addPlayer(s.dir.path(), QStringLiteral("Bence"), 3);
-        startWindow->show();
+        startWindow()->show();
         s.music().clear();
         s.modals.answer = [](QWidget*) {
-            playerDialog->playerList->setCurrentRow(0);
-            playerDialog->selectionChanged();
-            playerDialog->okClicked();
+            playerDialog()->playerList->setCurrentRow(0);
+            playerDialog()->selectionChanged();
+            playerDialog()->okClicked();
             return int(platform::mrOk);
         };
-        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
-        QCOMPARE(playerDialog->selectedPlayer, quint8(1));
-        QVERIFY(!startWindow->isVisible());
-        QVERIFY(gameWindow->isVisible());
-        QCOMPARE(gameWindow->roundState.level, std::uint8_t(3));
+        QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
+        QCOMPARE(playerStore()->selectedPlayer, quint8(1));
+        QVERIFY(!startWindow()->isVisible());
+        QVERIFY(gameWindow()->isVisible());
+        QCOMPARE(gameWindow()->roundState.level, std::uint8_t(3));
         QCOMPARE(s.music(), QStringList{"stop"});
-        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::Stopped);
+        QCOMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::Stopped);
     }
 
     void aMissingTitlePieceIsReportedAndTheMenuStillWorks()
     {
         Start s(true, false);
-        startWindow->show();
-        QVERIFY(startWindow->isVisible());
+        startWindow()->show();
+        QVERIFY(startWindow()->isVisible());
         QCOMPARE(s.messages.list.size(), 1);
         QCOMPARE(s.messages.list[0].icon, platform::MsgIcon::Error);
         QCOMPARE(s.messages.list[0].title, QStringLiteral("Kovra 2"));
         // The rest of that showing is skipped: the settings were not loaded.
-        QCOMPARE(startWindow->titleMusic.log, QStringList{s.title()});
-        QCOMPARE(startWindow->titleMusic.mode(), sound::MusicPlayer::NotOpen);
+        QCOMPARE(startWindow()->titleMusic.log, QStringList{s.title()});
+        QCOMPARE(startWindow()->titleMusic.mode(), sound::MusicPlayer::NotOpen);
 
-        QTest::mouseClick(startWindow->settingsButton, Qt::LeftButton);
-        QTest::mouseClick(startWindow->startButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->settingsButton, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->startButton, Qt::LeftButton);
         QCOMPARE(s.modals.shown, QStringList({"SettingsDialog", "PlayerDialog"}));
-        QVERIFY(startWindow->isVisible());
-        QTest::mouseClick(startWindow->quitButton, Qt::LeftButton);
-        QVERIFY(!startWindow->isVisible());
+        QVERIFY(startWindow()->isVisible());
+        QTest::mouseClick(startWindow()->quitButton, Qt::LeftButton);
+        QVERIFY(!startWindow()->isVisible());
         QCOMPARE(s.messages.list.size(), 2); // once more for the showing after the player window
     }
 
@@ -209,22 +210,22 @@ private slots:
     {
         QFETCH(bool, byExitButton);
         Start s(true);
-        startWindow->show();
+        startWindow()->show();
         touch(s.dir.file("BAL.BMP"));
         touch(s.dir.file("JOBB.BMP"));
         s.music().clear();
         if (byExitButton)
-            QTest::mouseClick(startWindow->quitButton, Qt::LeftButton);
+            QTest::mouseClick(startWindow()->quitButton, Qt::LeftButton);
         else
-            QVERIFY(startWindow->close());
-        QVERIFY(!startWindow->isVisible());
+            QVERIFY(startWindow()->close());
+        QVERIFY(!startWindow()->isVisible());
         QVERIFY(!QFile::exists(s.dir.file("BAL.BMP")));
         QVERIFY(!QFile::exists(s.dir.file("JOBB.BMP")));
         // Only "Kilépés" stops the music before closing.
         QCOMPARE(s.music(), byExitButton ? QStringList{"stop"} : QStringList{});
         // Absent pictures are no error.
-        startWindow->show();
-        QVERIFY(startWindow->close());
+        startWindow()->show();
+        QVERIFY(startWindow()->close());
         QVERIFY(s.messages.list.isEmpty());
     }
 
@@ -240,17 +241,17 @@ private slots:
         Start s(false);
         menustest::UrlLog urls;
         urls.canOpen = canOpen;
-        startWindow->show();
-        QVERIFY(startWindow->makerLabel->text().contains(QStringLiteral(KOVRA_VERSION)));
-        QVERIFY(startWindow->makerLabel->text().contains(QStringLiteral("2026")));
+        startWindow()->show();
+        QVERIFY(startWindow()->makerLabel->text().contains(QStringLiteral(KOVRA_VERSION)));
+        QVERIFY(startWindow()->makerLabel->text().contains(QStringLiteral("2026")));
         // Words a player understands; the full address in the tool tip.
-        QCOMPARE(startWindow->webLink->text(), QString::fromUtf8("a játék kézikönyve"));
-        QCOMPARE(startWindow->webLink->toolTip(), QUrl::fromLocalFile(s.dir.file("kezikonyv.html")).toString());
-        QTest::mouseClick(startWindow->webLink, Qt::RightButton);
+        QCOMPARE(startWindow()->webLink->text(), QString::fromUtf8("a játék kézikönyve"));
+        QCOMPARE(startWindow()->webLink->toolTip(), QUrl::fromLocalFile(s.dir.file("kezikonyv.html")).toString());
+        QTest::mouseClick(startWindow()->webLink, Qt::RightButton);
         QVERIFY(urls.opened.isEmpty());
-        QTest::mouseClick(startWindow->webLink, Qt::LeftButton);
+        QTest::mouseClick(startWindow()->webLink, Qt::LeftButton);
         QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(s.dir.file("kezikonyv.html"))});
-        QVERIFY(startWindow->isVisible());
+        QVERIFY(startWindow()->isVisible());
         if (canOpen) {
             QVERIFY(s.messages.list.isEmpty());
         } else {

@@ -1,5 +1,6 @@
 // Enter presses the focused button in every window, Space-like; Esc keeps
 // each window's own meaning.
+#include "support/appwindows.h"
 #include "game/timeupdialog.h"
 #include "game/leveldonedialog.h"
 #include "game/gamecompletedialog.h"
@@ -28,7 +29,7 @@ namespace {
 
 QWidget* window(const QString& name)
 {
-    for (QWidget* w : QList<QWidget*>{gameWindow, startWindow, playerDialog, levelDoneDialog, timeUpDialog, gameCompleteDialog, levelJumpDialog, settingsDialog, rulesDialog, aboutDialog})
+    for (QWidget* w : QList<QWidget*>{gameWindow(), startWindow(), playerDialog(), levelDoneDialog(), timeUpDialog(), gameCompleteDialog(), levelJumpDialog(), settingsDialog(), rulesDialog(), aboutDialog()})
         if (w->objectName() == name)
             return w;
     return nullptr;
@@ -40,13 +41,13 @@ void present(QWidget* w)
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    if (w == playerDialog) {
+    if (is<PlayerDialog>(w)) {
         // An entry selected (OK enabled) and the name entry open.
-        playerDialog->playerList->setCurrentRow(0);
-        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
+        playerDialog()->playerList->setCurrentRow(0);
+        QTest::mouseClick(playerDialog()->addButton, Qt::LeftButton);
     }
-    if (w == rulesDialog)
-        rulesDialog->showPage(3); // both page buttons enabled
+    if (is<RulesDialog>(w))
+        rulesDialog()->showPage(3); // both page buttons enabled
 }
 
 // One window of the program shown over a folder with one player.
@@ -118,9 +119,9 @@ private slots:
         MessageLog messages;
         ModalLog modals;
         Forms forms;
-        present(startWindow);
-        QSignalSpy rules(startWindow->rulesButton, &QPushButton::clicked);
-        startWindow->rulesButton->setFocus();
+        present(startWindow());
+        QSignalSpy rules(startWindow()->rulesButton, &QPushButton::clicked);
+        startWindow()->rulesButton->setFocus();
         QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(rules.count(), 1);
         QCOMPARE(modals.shown, QStringList{QStringLiteral("RulesDialog")});
@@ -146,18 +147,18 @@ private slots:
         QFETCH(bool, closes);
         Shown shown(form);
         QWidget* w = shown.w;
-        if (w == settingsDialog) {
+        if (is<SettingsDialog>(w)) {
             QFile::remove(shown.dir.file(QStringLiteral("settings.dat")));
-            settingsDialog->musicBox->setChecked(false);
+            settingsDialog()->musicBox->setChecked(false);
         }
         press(Qt::Key_Escape);
         QCOMPARE(w->isVisible(), !closes);
-        if (w == settingsDialog) { // Esc presses the save button
+        if (is<SettingsDialog>(w)) { // Esc presses the save button
             QFile f(shown.dir.file(QStringLiteral("settings.dat")));
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll().at(2), char(0));
         }
-        if (auto* d = qobject_cast<QDialog*>(w); d && closes && w != settingsDialog)
+        if (auto* d = qobject_cast<QDialog*>(w); d && closes && !is<SettingsDialog>(w))
             QCOMPARE(d->result(), int(QDialog::Rejected));
     }
 
@@ -167,16 +168,16 @@ private slots:
         GameSession s;
         s.writeLevel(1, 3);
         s.start({.sound = false});
-        gameWindow->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(gameWindow));
-        const bool clock = gameWindow->clockTimer->enabled();
-        const QString left = gameWindow->remainingLabel->text();
+        gameWindow()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow()));
+        const bool clock = gameWindow()->round.clockRunning();
+        const QString left = gameWindow()->remainingLabel->text();
         for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space})
-            QTest::keyClick(gameWindow, k);
-        QVERIFY(gameWindow->isVisible());
-        QCOMPARE(gameWindow->clockTimer->enabled(), clock);
-        QCOMPARE(gameWindow->remainingLabel->text(), left);
-        QVERIFY(!gameWindow->roundState.paused);
+            QTest::keyClick(gameWindow(), k);
+        QVERIFY(gameWindow()->isVisible());
+        QCOMPARE(gameWindow()->round.clockRunning(), clock);
+        QCOMPARE(gameWindow()->remainingLabel->text(), left);
+        QVERIFY(!gameWindow()->round.paused());
     }
 };
 

@@ -15,6 +15,7 @@
 #include "platform/shape.h"
 #include "players/settingsdialog.h"
 #include "players/playerdialog.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -75,13 +76,13 @@ void prepareDesktop(QTemporaryDir& home)
 
 QList<QWidget*> allWindows()
 {
-    return {gameWindow, startWindow, playerDialog, levelDoneDialog, timeUpDialog, gameCompleteDialog, levelJumpDialog, settingsDialog, rulesDialog, aboutDialog};
+    return {gameWindow(), startWindow(), playerDialog(), levelDoneDialog(), timeUpDialog(), gameCompleteDialog(), levelJumpDialog(), settingsDialog(), rulesDialog(), aboutDialog()};
 }
 
 // The ink each window's layout gives its texts.
 QColor layoutInkOf(const QWidget* window, const QLabel* label)
 {
-    if (window == gameWindow && label->objectName() == QLatin1String("levelNumber"))
+    if (is<GameWindow>(window) && label->objectName() == QLatin1String("levelNumber"))
         return Qt::white; // the level number's upper layer
     const QStringList paper{"PlayerDialog", "LevelDoneDialog", "TimeUpDialog", "GameCompleteDialog", "SettingsDialog"};
     return paper.contains(window->objectName()) ? QColor(0x2B, 0x1D, 0x14) : platform::layoutInk();
@@ -221,13 +222,13 @@ private slots:
     void helpPanelLinesFitWithEveryNumber()
     {
         QFETCH(QString, text);
-        for (QLabel* l : {gameWindow->helpLine1, gameWindow->helpLine2}) {
+        for (QLabel* l : {gameWindow()->helpLine1, gameWindow()->helpLine2}) {
             l->setText(text);
             const QFont f = drawnFont(l);
             QVERIFY(QFontMetricsF(f, l).horizontalAdvance(text) <= l->contentsRect().width());
             QVERIFY(f.stretch() == QFont::AnyStretch || f.stretch() >= 95);
             // The label stays inside the help panel.
-            QVERIFY(gameWindow->helpPanel->geometry().contains(l->geometry()));
+            QVERIFY(gameWindow()->helpPanel->geometry().contains(l->geometry()));
             const QColor ink = renderedInk(l);
             QVERIFY(distance(ink, platform::layoutInk()) <= 60);
         }
@@ -252,13 +253,13 @@ private slots:
         else
             QVERIFY(QFile::copy(level, dir.file(QStringLiteral("DATA/001.DAT"))));
         addPlayer(dir.path(), QString::fromUtf8("Őrző Ügyes"), 1, 2, 40);
-        playerDialog->roster = {};
-        playerDialog->reload();
-        playerDialog->selectedPlayer = 1;
-        gameWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(gameWindow));
+        playerStore()->roster = {};
+        playerDialog()->reload();
+        playerStore()->selectedPlayer = 1;
+        gameWindow()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gameWindow()));
         auto shoot = [&](QWidget* w, const QString& name, std::function<void()> then = {}) {
-            if (w != gameWindow) {
+            if (!is<GameWindow>(w)) {
                 w->show();
                 w->raise();
                 QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -269,24 +270,24 @@ private slots:
             QCOMPARE(QProcess::execute(QStringLiteral("import"),
                                        {QStringLiteral("-window"), QStringLiteral("root"), out + QLatin1Char('/') + name + QStringLiteral(".png")}),
                      0);
-            if (w != gameWindow)
+            if (!is<GameWindow>(w))
                 w->hide();
         };
-        shoot(gameWindow, QStringLiteral("game"));
-        gameWindow->helpLine2->setText(QString::fromUtf8("A következő segítséghez még 100 mp kell."));
-        shoot(gameWindow, QStringLiteral("game-100"));
-        gameWindow->hide();
-        shoot(playerDialog, QStringLiteral("players"), [] {
-            playerDialog->playerList->setCurrentRow(0);
-            playerDialog->deleteClicked(); // the deletion question
-            playerDialog->addPlayerClicked(); // and the name entry
+        shoot(gameWindow(), QStringLiteral("game"));
+        gameWindow()->helpLine2->setText(QString::fromUtf8("A következő segítséghez még 100 mp kell."));
+        shoot(gameWindow(), QStringLiteral("game-100"));
+        gameWindow()->hide();
+        shoot(playerDialog(), QStringLiteral("players"), [] {
+            playerDialog()->playerList->setCurrentRow(0);
+            playerDialog()->deleteClicked(); // the deletion question
+            playerDialog()->addPlayerClicked(); // and the name entry
         });
         for (auto [w, name] : QList<QPair<QWidget*, const char*>>{
-                 {startWindow, "start"}, {levelDoneDialog, "level-completed"}, {timeUpDialog, "time-up"},
-                 {gameCompleteDialog, "game-completed"}, {levelJumpDialog, "level-jump"}, {settingsDialog, "settings"}, {rulesDialog, "rules"},
-                 {aboutDialog, "about"}})
+                 {startWindow(), "start"}, {levelDoneDialog(), "level-completed"}, {timeUpDialog(), "time-up"},
+                 {gameCompleteDialog(), "game-completed"}, {levelJumpDialog(), "level-jump"}, {settingsDialog(), "settings"}, {rulesDialog(), "rules"},
+                 {aboutDialog(), "about"}})
             shoot(w, QString::fromLatin1(name));
-        shoot(rulesDialog, QStringLiteral("rules-5"), [] { rulesDialog->showPage(5); });
+        shoot(rulesDialog(), QStringLiteral("rules-5"), [] { rulesDialog()->showPage(5); });
     }
 
 private:

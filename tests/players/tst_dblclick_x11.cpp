@@ -8,6 +8,7 @@
 #include "platform/shape.h"
 #include "players/records.h"
 #include "players/playerdialog.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QFile>
@@ -67,22 +68,22 @@ private slots:
         writeSettings(dir.path());
         writeTestLevel(dir.path(), 1, spreadPoints(3));
         addPlayer(dir.path(), QStringLiteral("Anna"));
-        startWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(startWindow));
+        startWindow()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(startWindow()));
         messages.list.clear(); // no title music in this folder
         // The player window away from where the game window opens: the last
         // release then meets no window of ours, as on a desktop whose window
         // manager has not mapped the game window yet.
-        playerDialog->move(8, 8);
+        playerDialog()->move(8, 8);
 
         bool acted = false;
         // Runs inside the player window's modal loop once it is on screen.
         std::function<void()> act = [&] {
-            if (!playerDialog->isVisible() || playerDialog->playerList->count() == 0) {
-                QTimer::singleShot(20, playerDialog, act);
+            if (!playerDialog()->isVisible() || playerDialog()->playerList->count() == 0) {
+                QTimer::singleShot(20, playerDialog(), act);
                 return;
             }
-            QListWidget* list = playerDialog->playerList;
+            QListWidget* list = playerDialog()->playerList;
             const QPoint entry = list->viewport()->mapToGlobal(list->visualItemRect(list->item(0)).center());
             QStringList keys = moveTo(entry);
             keys << QStringLiteral("sleep") << QStringLiteral("0.3");
@@ -96,31 +97,31 @@ private slots:
                      << QStringLiteral("mouseup") << QStringLiteral("1");
             } else {
                 keys << QStringLiteral("click") << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.3");
-                keys << moveTo(playerDialog->okButton->mapToGlobal(QPoint(20, 20))) << QStringLiteral("sleep") << QStringLiteral("0.2")
+                keys << moveTo(playerDialog()->okButton->mapToGlobal(QPoint(20, 20))) << QStringLiteral("sleep") << QStringLiteral("0.2")
                      << QStringLiteral("click") << QStringLiteral("1");
             }
             acted = xdotool(keys);
         };
-        QTimer::singleShot(0, startWindow, [&] {
-            QTimer::singleShot(50, playerDialog, act);
-            startWindow->startGameClicked();
+        QTimer::singleShot(0, startWindow(), [&] {
+            QTimer::singleShot(50, playerDialog(), act);
+            startWindow()->startGameClicked();
         });
-        QTRY_VERIFY_WITH_TIMEOUT(gameWindow->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(gameWindow()->isVisible(), 10000);
         QVERIFY(acted);
-        QCOMPARE(playerDialog->selectedPlayer, quint8(1));
-        QVERIFY(QTest::qWaitForWindowExposed(gameWindow));
-        QVERIFY(gameWindow->regionsBuilt());
+        QCOMPARE(playerStore()->selectedPlayer, quint8(1));
+        QVERIFY(QTest::qWaitForWindowExposed(gameWindow()));
+        QVERIFY(gameWindow()->regionsBuilt());
 
         // The pointer goes over the left picture, with no button pressed.
         const QPoint inPicture(120, 200);
-        QVERIFY(xdotool(moveTo(gameWindow->leftPicture->mapToGlobal(inPicture - QPoint(8, 8)))));
-        QVERIFY(xdotool(moveTo(gameWindow->leftPicture->mapToGlobal(inPicture))));
+        QVERIFY(xdotool(moveTo(gameWindow()->leftPicture->mapToGlobal(inPicture - QPoint(8, 8)))));
+        QVERIFY(xdotool(moveTo(gameWindow()->leftPicture->mapToGlobal(inPicture))));
         // The shadow ring mirrors it on the right picture at once.
-        QTRY_VERIFY_WITH_TIMEOUT(gameWindow->shadowCursor->isVisible(), 3000);
-        QTRY_COMPARE_WITH_TIMEOUT(gameWindow->shadowCursor->pos(), inPicture + QPoint(552, 49), 3000);
-        QVERIFY(gameWindow->gameLive);
+        QTRY_VERIFY_WITH_TIMEOUT(gameWindow()->shadowCursor->isVisible(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(gameWindow()->shadowCursor->pos(), inPicture + QPoint(552, 49), 3000);
+        QVERIFY(gameWindow()->gameLive);
         QVERIFY2(messages.list.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
-        gameWindow->hide();
+        gameWindow()->hide();
     }
 };
 

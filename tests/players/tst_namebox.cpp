@@ -4,6 +4,7 @@
 #include "players/cp1250validator.h"
 #include "players/records.h"
 #include "players/playerdialog.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -43,7 +44,7 @@ private slots:
         QFETCH(QString, box);
         GameDir dir;
         Forms forms;
-        QLineEdit* edit = box == QLatin1String("nameEdit") ? playerDialog->nameEdit : levelJumpDialog->levelBox->findChild<QLineEdit*>();
+        QLineEdit* edit = box == QLatin1String("nameEdit") ? playerDialog()->nameEdit : levelJumpDialog()->levelBox->findChild<QLineEdit*>();
         QVERIFY(edit);
         std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
         const QStringList texts = actionTexts(menu.get());
@@ -73,13 +74,13 @@ private slots:
         QFETCH(QString, dropped);
         GameDir dir;
         Forms forms;
-        playerDialog->show();
-        QTest::mouseClick(playerDialog->addButton, Qt::LeftButton);
+        playerDialog()->show();
+        QTest::mouseClick(playerDialog()->addButton, Qt::LeftButton);
         QToolTip::hideText();
         QGuiApplication::clipboard()->setText(pasted);
-        playerDialog->nameEdit->setFocus();
-        QTest::keyClick(playerDialog->nameEdit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(playerDialog->nameEdit->text(), kept);
+        playerDialog()->nameEdit->setFocus();
+        QTest::keyClick(playerDialog()->nameEdit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(playerDialog()->nameEdit->text(), kept);
         if (dropped.isEmpty()) {
             QVERIFY(QToolTip::text().isEmpty());
         } else {
@@ -88,11 +89,11 @@ private slots:
         }
         // What was kept is stored as it stands.
         if (!kept.isEmpty()) {
-            QTest::mouseClick(playerDialog->confirmAddButton, Qt::LeftButton);
-            QCOMPARE(playerDialog->roster.playerCount, quint8(1));
-            QCOMPARE(playerDialog->roster.slot(1).displayName(), kept);
+            QTest::mouseClick(playerDialog()->confirmAddButton, Qt::LeftButton);
+            QCOMPARE(playerStore()->roster.playerCount, quint8(1));
+            QCOMPARE(playerStore()->roster.slot(1).displayName(), kept);
         }
-        playerDialog->hide();
+        playerDialog()->hide();
     }
 
     void noteNamesEachDroppedCharacter()

@@ -5,6 +5,7 @@
 #include "players/roster.h"
 #include "players/savecrash.h"
 #include "players/windowtest.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -37,20 +38,20 @@ QByteArray rosterFile(const GameDir& dir) { return windowtest::fileBytes(dir.fil
 QStringList entries()
 {
     QStringList out;
-    for (int i = 0; i < playerDialog->playerList->count(); ++i)
-        out << playerDialog->playerList->item(i)->text();
+    for (int i = 0; i < playerDialog()->playerList->count(); ++i)
+        out << playerDialog()->playerList->item(i)->text();
     return out;
 }
 
 void clickEntry(int row)
 {
-    QListWidget* list = playerDialog->playerList;
+    QListWidget* list = playerDialog()->playerList;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 void doubleClickEntry(int row)
 {
-    QListWidget* list = playerDialog->playerList;
+    QListWidget* list = playerDialog()->playerList;
     const QPoint at = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -70,18 +71,18 @@ void type(QWidget* w, const QString& text)
 // Types a name into the entry and presses "Hozzáadás".
 void addThroughWindow(const QString& name)
 {
-    click(playerDialog->addButton);
-    type(playerDialog->nameEdit, name);
-    click(playerDialog->confirmAddButton);
+    click(playerDialog()->addButton);
+    type(playerDialog()->nameEdit, name);
+    click(playerDialog()->confirmAddButton);
 }
 
 // Presses "Játékos törlése", ticks the box and presses again.
 void deleteThroughWindow(int row)
 {
     clickEntry(row);
-    click(playerDialog->deleteButton);
-    playerDialog->confirmDelete->setChecked(true);
-    click(playerDialog->deleteButton);
+    click(playerDialog()->deleteButton);
+    playerDialog()->confirmDelete->setChecked(true);
+    click(playerDialog()->deleteButton);
 }
 
 void addPlayers(const GameDir& dir, int count)
@@ -151,16 +152,16 @@ void PlayerDialogTest::noFileCreatesEmptyRoster()
     GameDir dir;
     Forms forms;
     MessageLog messages;
-    playerDialog->show();
+    playerDialog()->show();
     QVERIFY(entries().isEmpty());
-    QVERIFY(playerDialog->addButton->isEnabled());
-    QVERIFY(!playerDialog->okButton->isEnabled());
-    QVERIFY(!playerDialog->deleteButton->isEnabled());
-    QVERIFY(playerDialog->nameEdit->isHidden() && playerDialog->confirmAddButton->isHidden() && playerDialog->cancelAddButton->isHidden());
-    QVERIFY(playerDialog->confirmDelete->isHidden());
+    QVERIFY(playerDialog()->addButton->isEnabled());
+    QVERIFY(!playerDialog()->okButton->isEnabled());
+    QVERIFY(!playerDialog()->deleteButton->isEnabled());
+    QVERIFY(playerDialog()->nameEdit->isHidden() && playerDialog()->confirmAddButton->isHidden() && playerDialog()->cancelAddButton->isHidden());
+    QVERIFY(playerDialog()->confirmDelete->isHidden());
     QCOMPARE(rosterFile(dir), QByteArray(484, '\0'));
     QVERIFY(messages.list.isEmpty());
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::entriesAndWhoCanBeStarted_data()
@@ -185,12 +186,12 @@ void PlayerDialogTest::entriesAndWhoCanBeStarted()
     GameDir dir;
     Forms forms;
     addPlayer(dir.path(), name, level);
-    playerDialog->show();
+    playerDialog()->show();
     QCOMPARE(entries(), QStringList{entry});
     clickEntry(0);
-    QCOMPARE(playerDialog->okButton->isEnabled(), canStart);
-    QVERIFY(playerDialog->deleteButton->isEnabled()); // every player can be deleted
-    playerDialog->hide();
+    QCOMPARE(playerDialog()->okButton->isEnabled(), canStart);
+    QVERIFY(playerDialog()->deleteButton->isEnabled()); // every player can be deleted
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::finishedPlayerCannotBeStarted()
@@ -198,14 +199,14 @@ void PlayerDialogTest::finishedPlayerCannotBeStarted()
     GameDir dir;
     Forms forms;
     addPlayer(dir.path(), QStringLiteral("Kész"), 101);
-    playerDialog->show();
+    playerDialog()->show();
     doubleClickEntry(0);
-    QVERIFY(playerDialog->isVisible());
-    QCOMPARE(int(playerDialog->selectedPlayer), 0);
-    playerDialog->okClicked();
-    QVERIFY(playerDialog->isVisible());
-    QCOMPARE(int(playerDialog->selectedPlayer), 0);
-    playerDialog->hide();
+    QVERIFY(playerDialog()->isVisible());
+    QCOMPARE(int(playerStore()->selectedPlayer), 0);
+    playerDialog()->okClicked();
+    QVERIFY(playerDialog()->isVisible());
+    QCOMPARE(int(playerStore()->selectedPlayer), 0);
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::addingSavesAndListsThePlayer()
@@ -213,23 +214,23 @@ void PlayerDialogTest::addingSavesAndListsThePlayer()
     GameDir dir;
     Forms forms;
     addPlayer(dir.path(), QStringLiteral("Első"), 12);
-    playerDialog->show();
-    click(playerDialog->addButton);
-    QVERIFY(playerDialog->nameEdit->isVisibleTo(playerDialog) && playerDialog->confirmAddButton->isVisibleTo(playerDialog));
-    QVERIFY(!playerDialog->addButton->isEnabled());
-    QCOMPARE(playerDialog->focusWidget(), static_cast<QWidget*>(playerDialog->nameEdit));
-    QTest::keyClicks(playerDialog->nameEdit, QStringLiteral("Anna"));
-    click(playerDialog->confirmAddButton);
+    playerDialog()->show();
+    click(playerDialog()->addButton);
+    QVERIFY(playerDialog()->nameEdit->isVisibleTo(playerDialog()) && playerDialog()->confirmAddButton->isVisibleTo(playerDialog()));
+    QVERIFY(!playerDialog()->addButton->isEnabled());
+    QCOMPARE(playerDialog()->focusWidget(), static_cast<QWidget*>(playerDialog()->nameEdit));
+    QTest::keyClicks(playerDialog()->nameEdit, QStringLiteral("Anna"));
+    click(playerDialog()->confirmAddButton);
     QCOMPARE(entries(), (QStringList{QString::fromUtf8("Első (12. szint)"), QStringLiteral("Anna (1. szint)")}));
     // The window is reset as at a fresh showing.
-    QVERIFY(playerDialog->nameEdit->isHidden() && playerDialog->confirmAddButton->isHidden() && playerDialog->cancelAddButton->isHidden());
-    QVERIFY(playerDialog->addButton->isEnabled());
-    QVERIFY(!playerDialog->okButton->isEnabled());
+    QVERIFY(playerDialog()->nameEdit->isHidden() && playerDialog()->confirmAddButton->isHidden() && playerDialog()->cancelAddButton->isHidden());
+    QVERIFY(playerDialog()->addButton->isEnabled());
+    QVERIFY(!playerDialog()->okButton->isEnabled());
     const QByteArray b = rosterFile(dir);
     QCOMPARE(b.size(), 484);
     QCOMPARE(int(b[0]), 2);
     QCOMPARE(b.mid(4 + 48, 48), players::encodeRoster(rosterOf({"x", "Anna"})).mid(4 + 48, 48));
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::nameEntry_data()
@@ -249,54 +250,54 @@ void PlayerDialogTest::nameEntry()
     QFETCH(QString, stored);
     GameDir dir;
     Forms forms;
-    playerDialog->show();
+    playerDialog()->show();
     addThroughWindow(typed);
     QCOMPARE(entries(), QStringList{stored + QStringLiteral(" (1. szint)")});
     QCOMPARE(rosterFile(dir), players::encodeRoster(rosterOf({stored})));
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::emptyNameLeavesEntryOpen()
 {
     GameDir dir;
     Forms forms;
-    playerDialog->show();
-    click(playerDialog->addButton);
-    click(playerDialog->confirmAddButton);
-    QVERIFY(playerDialog->nameEdit->isVisibleTo(playerDialog));
+    playerDialog()->show();
+    click(playerDialog()->addButton);
+    click(playerDialog()->confirmAddButton);
+    QVERIFY(playerDialog()->nameEdit->isVisibleTo(playerDialog()));
     QVERIFY(entries().isEmpty());
     QCOMPARE(rosterFile(dir), QByteArray(484, '\0'));
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::cancelClosesEntryWithoutSaving()
 {
     GameDir dir;
     Forms forms;
-    playerDialog->show();
-    click(playerDialog->addButton);
-    QTest::keyClicks(playerDialog->nameEdit, QStringLiteral("Anna"));
-    click(playerDialog->cancelAddButton);
-    QVERIFY(playerDialog->nameEdit->isHidden() && playerDialog->confirmAddButton->isHidden() && playerDialog->cancelAddButton->isHidden());
-    QVERIFY(playerDialog->addButton->isEnabled());
+    playerDialog()->show();
+    click(playerDialog()->addButton);
+    QTest::keyClicks(playerDialog()->nameEdit, QStringLiteral("Anna"));
+    click(playerDialog()->cancelAddButton);
+    QVERIFY(playerDialog()->nameEdit->isHidden() && playerDialog()->confirmAddButton->isHidden() && playerDialog()->cancelAddButton->isHidden());
+    QVERIFY(playerDialog()->addButton->isEnabled());
     QVERIFY(entries().isEmpty());
     QCOMPARE(rosterFile(dir), QByteArray(484, '\0'));
     // Opening the entry again starts from an empty box.
-    click(playerDialog->addButton);
-    QCOMPARE(playerDialog->nameEdit->text(), QString());
-    playerDialog->hide();
+    click(playerDialog()->addButton);
+    QCOMPARE(playerDialog()->nameEdit->text(), QString());
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::sameNameTwiceMakesTwoPlayers()
 {
     GameDir dir;
     Forms forms;
-    playerDialog->show();
+    playerDialog()->show();
     addThroughWindow(QStringLiteral("Anna"));
     addThroughWindow(QStringLiteral("Anna"));
     QCOMPARE(entries(), (QStringList{"Anna (1. szint)", "Anna (1. szint)"}));
     QCOMPARE(rosterFile(dir), players::encodeRoster(rosterOf({"Anna", "Anna"})));
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::tenPlayersDisableAdding()
@@ -304,19 +305,19 @@ void PlayerDialogTest::tenPlayersDisableAdding()
     GameDir dir;
     Forms forms;
     addPlayers(dir, 10);
-    playerDialog->show();
+    playerDialog()->show();
     QCOMPARE(entries().size(), 10);
-    QVERIFY(!playerDialog->addButton->isEnabled());
-    playerDialog->addPlayerClicked(); // even called directly it opens nothing
-    QVERIFY(playerDialog->nameEdit->isHidden());
+    QVERIFY(!playerDialog()->addButton->isEnabled());
+    playerDialog()->addPlayerClicked(); // even called directly it opens nothing
+    QVERIFY(playerDialog()->nameEdit->isHidden());
     deleteThroughWindow(4);
     QCOMPARE(entries().size(), 9);
-    QVERIFY(playerDialog->addButton->isEnabled());
+    QVERIFY(playerDialog()->addButton->isEnabled());
     addThroughWindow(QStringLiteral("Új"));
     QCOMPARE(entries().size(), 10);
     QCOMPARE(entries().last(), QString::fromUtf8("Új (1. szint)"));
-    QVERIFY(!playerDialog->addButton->isEnabled());
-    playerDialog->hide();
+    QVERIFY(!playerDialog()->addButton->isEnabled());
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::deletingRewritesTheFile_data()
@@ -340,7 +341,7 @@ void PlayerDialogTest::deletingRewritesTheFile()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const players::RosterRecord before = players::decodeRoster(f.readAll().constData());
     f.close();
-    playerDialog->show();
+    playerDialog()->show();
     deleteThroughWindow(row);
     // Later players move up in order; the freed last slot is zero.
     QByteArray expected(484, '\0');
@@ -356,10 +357,10 @@ void PlayerDialogTest::deletingRewritesTheFile()
     }
     QCOMPARE(rosterFile(dir), expected);
     QCOMPARE(entries().size(), count - 1);
-    QVERIFY(playerDialog->confirmDelete->isHidden() && !playerDialog->confirmDelete->isChecked());
-    QVERIFY(playerDialog->playerList->selectedItems().isEmpty());
-    QVERIFY(!playerDialog->deleteButton->isEnabled() && !playerDialog->okButton->isEnabled());
-    playerDialog->hide();
+    QVERIFY(playerDialog()->confirmDelete->isHidden() && !playerDialog()->confirmDelete->isChecked());
+    QVERIFY(playerDialog()->playerList->selectedItems().isEmpty());
+    QVERIFY(!playerDialog()->deleteButton->isEnabled() && !playerDialog()->okButton->isEnabled());
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::deletionNeedsTheTickedBox()
@@ -368,22 +369,22 @@ void PlayerDialogTest::deletionNeedsTheTickedBox()
     Forms forms;
     addPlayers(dir, 2);
     const QByteArray saved = rosterFile(dir);
-    playerDialog->show();
-    QVERIFY(!playerDialog->deleteButton->isEnabled());
+    playerDialog()->show();
+    QVERIFY(!playerDialog()->deleteButton->isEnabled());
     clickEntry(0);
-    click(playerDialog->deleteButton);
-    QVERIFY(playerDialog->confirmDelete->isVisibleTo(playerDialog));
-    click(playerDialog->deleteButton); // shown but not ticked: hides it again
-    QVERIFY(playerDialog->confirmDelete->isHidden());
-    click(playerDialog->deleteButton);
-    QVERIFY(playerDialog->confirmDelete->isVisibleTo(playerDialog));
+    click(playerDialog()->deleteButton);
+    QVERIFY(playerDialog()->confirmDelete->isVisibleTo(playerDialog()));
+    click(playerDialog()->deleteButton); // shown but not ticked: hides it again
+    QVERIFY(playerDialog()->confirmDelete->isHidden());
+    click(playerDialog()->deleteButton);
+    QVERIFY(playerDialog()->confirmDelete->isVisibleTo(playerDialog()));
     QCOMPARE(entries().size(), 2);
     QCOMPARE(rosterFile(dir), saved);
-    QTest::mouseClick(playerDialog->confirmDelete, Qt::LeftButton, {}, QPoint(6, 8));
-    QVERIFY(playerDialog->confirmDelete->isChecked());
-    click(playerDialog->deleteButton);
+    QTest::mouseClick(playerDialog()->confirmDelete, Qt::LeftButton, {}, QPoint(6, 8));
+    QVERIFY(playerDialog()->confirmDelete->isChecked());
+    click(playerDialog()->deleteButton);
     QCOMPARE(entries(), QStringList{"P2 (2. szint)"});
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::confirmationIsNotTiedToAnEntry()
@@ -391,14 +392,14 @@ void PlayerDialogTest::confirmationIsNotTiedToAnEntry()
     GameDir dir;
     Forms forms;
     addPlayers(dir, 3);
-    playerDialog->show();
+    playerDialog()->show();
     clickEntry(0);
-    click(playerDialog->deleteButton);
-    playerDialog->confirmDelete->setChecked(true);
+    click(playerDialog()->deleteButton);
+    playerDialog()->confirmDelete->setChecked(true);
     clickEntry(2); // another entry, box still ticked
-    click(playerDialog->deleteButton);
+    click(playerDialog()->deleteButton);
     QCOMPARE(entries(), (QStringList{"P1 (1. szint)", "P2 (2. szint)"}));
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::okAndDoubleClickChooseThePlayer_data()
@@ -420,17 +421,17 @@ void PlayerDialogTest::okAndDoubleClickChooseThePlayer()
             doubleClickEntry(1);
         } else {
             clickEntry(1);
-            click(playerDialog->okButton);
+            click(playerDialog()->okButton);
         }
-        return int(playerDialog->isVisible() ? platform::mrCancel : platform::mrOk);
+        return int(playerDialog()->isVisible() ? platform::mrCancel : platform::mrOk);
     };
-    QCOMPARE(platform::showModal(playerDialog), int(platform::mrOk));
-    QCOMPARE(int(playerDialog->selectedPlayer), 2);
-    QCOMPARE(playerDialog->currentPlayer().displayName(), QStringLiteral("P2"));
+    QCOMPARE(platform::showModal(playerDialog()), int(platform::mrOk));
+    QCOMPARE(int(playerStore()->selectedPlayer), 2);
+    QCOMPARE(playerStore()->currentPlayer().displayName(), QStringLiteral("P2"));
     // The next showing forgets the choice until OK is used again.
-    playerDialog->show();
-    QCOMPARE(int(playerDialog->selectedPlayer), 0);
-    playerDialog->hide();
+    playerDialog()->show();
+    QCOMPARE(int(playerStore()->selectedPlayer), 0);
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::keyboardSelectionUpdatesButtons()
@@ -439,17 +440,17 @@ void PlayerDialogTest::keyboardSelectionUpdatesButtons()
     Forms forms;
     addPlayer(dir.path(), QStringLiteral("Anna"), 3);
     addPlayer(dir.path(), QStringLiteral("Kész"), 101);
-    playerDialog->show();
-    playerDialog->playerList->setFocus();
-    QTest::keyClick(playerDialog->playerList, Qt::Key_Home);
-    QCOMPARE(playerDialog->playerList->selectedItems().size(), 1);
-    QVERIFY(playerDialog->okButton->isEnabled() && playerDialog->deleteButton->isEnabled());
-    QTest::keyClick(playerDialog->playerList, Qt::Key_Down);
-    QVERIFY(!playerDialog->okButton->isEnabled());
-    QVERIFY(playerDialog->deleteButton->isEnabled());
-    QTest::keyClick(playerDialog->playerList, Qt::Key_Up);
-    QVERIFY(playerDialog->okButton->isEnabled());
-    playerDialog->hide();
+    playerDialog()->show();
+    playerDialog()->playerList->setFocus();
+    QTest::keyClick(playerDialog()->playerList, Qt::Key_Home);
+    QCOMPARE(playerDialog()->playerList->selectedItems().size(), 1);
+    QVERIFY(playerDialog()->okButton->isEnabled() && playerDialog()->deleteButton->isEnabled());
+    QTest::keyClick(playerDialog()->playerList, Qt::Key_Down);
+    QVERIFY(!playerDialog()->okButton->isEnabled());
+    QVERIFY(playerDialog()->deleteButton->isEnabled());
+    QTest::keyClick(playerDialog()->playerList, Qt::Key_Up);
+    QVERIFY(playerDialog()->okButton->isEnabled());
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::closeBoxAndKeysChooseNobody_data()
@@ -466,24 +467,24 @@ void PlayerDialogTest::closeBoxAndKeysChooseNobody()
     GameDir dir;
     Forms forms;
     addPlayers(dir, 2);
-    playerDialog->show();
+    playerDialog()->show();
     clickEntry(1);
-    QVERIFY(playerDialog->okButton->isEnabled());
+    QVERIFY(playerDialog()->okButton->isEnabled());
     if (key == 0) {
-        playerDialog->close();
-        QVERIFY(!playerDialog->isVisible());
+        playerDialog()->close();
+        QVERIFY(!playerDialog()->isVisible());
     } else {
         // Neither from the list nor from the name entry does a key close it.
-        QTest::keyClick(playerDialog->playerList, Qt::Key(key));
-        click(playerDialog->addButton);
-        QTest::keyClicks(playerDialog->nameEdit, QStringLiteral("Anna"));
-        QTest::keyClick(playerDialog->nameEdit, Qt::Key(key));
-        QVERIFY(playerDialog->isVisible());
-        QVERIFY(playerDialog->nameEdit->isVisibleTo(playerDialog));
+        QTest::keyClick(playerDialog()->playerList, Qt::Key(key));
+        click(playerDialog()->addButton);
+        QTest::keyClicks(playerDialog()->nameEdit, QStringLiteral("Anna"));
+        QTest::keyClick(playerDialog()->nameEdit, Qt::Key(key));
+        QVERIFY(playerDialog()->isVisible());
+        QVERIFY(playerDialog()->nameEdit->isVisibleTo(playerDialog()));
         QCOMPARE(entries().size(), 2);
     }
-    QCOMPARE(int(playerDialog->selectedPlayer), 0);
-    playerDialog->hide();
+    QCOMPARE(int(playerStore()->selectedPlayer), 0);
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::damagedRoster_data()
@@ -514,8 +515,8 @@ void PlayerDialogTest::damagedRoster()
     Forms forms;
     MessageLog messages;
     writeFile(dir.file(QStringLiteral("players.dat")), bytes);
-    playerDialog->show();
-    QVERIFY(playerDialog->isVisible());
+    playerDialog()->show();
+    QVERIFY(playerDialog()->isVisible());
     QCOMPARE(messages.texts(), error);
     QCOMPARE(entries().size(), listed);
     if (listed > 0)
@@ -523,7 +524,7 @@ void PlayerDialogTest::damagedRoster()
     // The file is only rewritten by a change the player makes; that change
     // then leaves a sound roster of exactly 484 bytes.
     QCOMPARE(rosterFile(dir), bytes);
-    QVERIFY(playerDialog->addButton->isEnabled() == (listed < 10));
+    QVERIFY(playerDialog()->addButton->isEnabled() == (listed < 10));
     if (listed < 10) {
         addThroughWindow(QStringLiteral("Új"));
         QCOMPARE(rosterFile(dir).size(), 484);
@@ -534,7 +535,7 @@ void PlayerDialogTest::damagedRoster()
         QCOMPARE(rosterFile(dir).size(), 484);
         QCOMPARE(int(rosterFile(dir)[0]), 9);
     }
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::unreadableRosterIsLeftAlone_data()
@@ -562,16 +563,16 @@ void PlayerDialogTest::unreadableRosterIsLeftAlone()
         return socket ? info.exists() && !info.isFile() && !info.isDir() : QFileInfo(path + QStringLiteral("/keep")).isDir();
     };
     QVERIFY(untouched());
-    playerDialog->show();
-    QVERIFY(playerDialog->isVisible());
+    playerDialog()->show();
+    QVERIFY(playerDialog()->isVisible());
     QCOMPARE(messages.texts(), QStringList{error});
     QVERIFY(entries().isEmpty());
-    QVERIFY(!playerDialog->addButton->isEnabled());
-    QVERIFY(!playerDialog->rosterReadable());
-    playerDialog->addPlayerClicked();
-    QVERIFY(playerDialog->nameEdit->isHidden());
+    QVERIFY(!playerDialog()->addButton->isEnabled());
+    QVERIFY(!playerStore()->readable());
+    playerDialog()->addPlayerClicked();
+    QVERIFY(playerDialog()->nameEdit->isHidden());
     QVERIFY(untouched());
-    playerDialog->hide();
+    playerDialog()->hide();
     if (fd >= 0)
         ::close(fd);
 
@@ -579,11 +580,11 @@ void PlayerDialogTest::unreadableRosterIsLeftAlone()
     QVERIFY(socket ? QFile::remove(path) : QDir(path).removeRecursively());
     addPlayer(dir.path(), QStringLiteral("Anna"), 4);
     messages.list.clear();
-    playerDialog->show();
+    playerDialog()->show();
     QVERIFY(messages.list.isEmpty());
     QCOMPARE(entries(), QStringList{"Anna (4. szint)"});
-    QVERIFY(playerDialog->addButton->isEnabled());
-    playerDialog->hide();
+    QVERIFY(playerDialog()->addButton->isEnabled());
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::hungarianNameRoundTrip()
@@ -591,7 +592,7 @@ void PlayerDialogTest::hungarianNameRoundTrip()
     GameDir dir;
     Forms forms;
     const QString name = QString::fromUtf8("áéíóöőúüű ÁÉÍÓÖŐÚÜŰ");
-    playerDialog->show();
+    playerDialog()->show();
     addThroughWindow(name);
     const QByteArray b = rosterFile(dir);
     const QByteArray cp1250("\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB\x20\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB");
@@ -599,10 +600,10 @@ void PlayerDialogTest::hungarianNameRoundTrip()
     QCOMPARE(b.mid(5, 19), cp1250);
     QCOMPARE(b.mid(5 + 19, 11), QByteArray(11, '\0'));
     // Read back from the file at the next showing.
-    playerDialog->hide();
-    playerDialog->show();
+    playerDialog()->hide();
+    playerDialog()->show();
     QCOMPARE(entries(), QStringList{name + QStringLiteral(" (1. szint)")});
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::entryRefusesCharactersOutsideCodePage_data()
@@ -625,26 +626,26 @@ void PlayerDialogTest::entryRefusesCharactersOutsideCodePage()
     QFETCH(bool, taken);
     GameDir dir;
     Forms forms;
-    playerDialog->show();
-    click(playerDialog->addButton);
-    QTest::keyClicks(playerDialog->nameEdit, QStringLiteral("Ab"));
-    QTest::sendKeyEvent(QTest::Click, playerDialog->nameEdit, Qt::Key_unknown, typed, Qt::NoModifier);
-    QTest::keyClicks(playerDialog->nameEdit, QStringLiteral("c"));
-    QCOMPARE(playerDialog->nameEdit->text(), taken ? QStringLiteral("Ab") + typed + QStringLiteral("c") : QStringLiteral("Abc"));
+    playerDialog()->show();
+    click(playerDialog()->addButton);
+    QTest::keyClicks(playerDialog()->nameEdit, QStringLiteral("Ab"));
+    QTest::sendKeyEvent(QTest::Click, playerDialog()->nameEdit, Qt::Key_unknown, typed, Qt::NoModifier);
+    QTest::keyClicks(playerDialog()->nameEdit, QStringLiteral("c"));
+    QCOMPARE(playerDialog()->nameEdit->text(), taken ? QStringLiteral("Ab") + typed + QStringLiteral("c") : QStringLiteral("Abc"));
     // Pasted text is held to the same rule: what fits is kept, the rest is
     // left out and named beside the box.
-    playerDialog->nameEdit->clear();
+    playerDialog()->nameEdit->clear();
     QToolTip::hideText();
-    playerDialog->nameEdit->insert(QStringLiteral("Anna") + typed + QStringLiteral("!"));
-    QCOMPARE(playerDialog->nameEdit->text(), QStringLiteral("Anna") + (taken ? typed : QString()) + QStringLiteral("!"));
+    playerDialog()->nameEdit->insert(QStringLiteral("Anna") + typed + QStringLiteral("!"));
+    QCOMPARE(playerDialog()->nameEdit->text(), QStringLiteral("Anna") + (taken ? typed : QString()) + QStringLiteral("!"));
     QCOMPARE(QToolTip::text(), taken ? QString() : PlayerDialog::droppedCharsNote(typed));
     if (!taken)
         QVERIFY(QToolTip::text().endsWith(typed));
-    playerDialog->nameEdit->backspace();
-    click(playerDialog->confirmAddButton);
+    playerDialog()->nameEdit->backspace();
+    click(playerDialog()->confirmAddButton);
     if (taken)
         QCOMPARE(players::decodeRoster(rosterFile(dir).constData()).slot(1).displayName(), QStringLiteral("Anna") + typed);
-    playerDialog->hide();
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::failedSaveKeepsRosterAsFileHasIt()
@@ -654,7 +655,7 @@ void PlayerDialogTest::failedSaveKeepsRosterAsFileHasIt()
     MessageLog messages;
     addPlayers(dir, 2);
     const QByteArray saved = rosterFile(dir);
-    playerDialog->show();
+    playerDialog()->show();
     // The roster turned into a link (to a copy elsewhere) makes every save
     // fail: the game never writes through a link.
     QTemporaryDir elsewhere;
@@ -664,13 +665,13 @@ void PlayerDialogTest::failedSaveKeepsRosterAsFileHasIt()
     addThroughWindow(QStringLiteral("Anna"));
     deleteThroughWindow(0);
     QCOMPARE(messages.texts(), (QStringList{"File access denied.", "File access denied."}));
-    QCOMPARE(int(playerDialog->roster.playerCount), 2);
-    QCOMPARE(playerDialog->roster.slot(1).displayName(), QStringLiteral("P1"));
+    QCOMPARE(int(playerStore()->roster.playerCount), 2);
+    QCOMPARE(playerStore()->roster.slot(1).displayName(), QStringLiteral("P1"));
     QCOMPARE(rosterFile(dir), saved);
     QCOMPARE(entries(), (QStringList{"P1 (1. szint)", "P2 (2. szint)"}));
     // The typed name is still there to try again.
-    QCOMPARE(playerDialog->nameEdit->text(), QStringLiteral("Anna"));
-    playerDialog->hide();
+    QCOMPARE(playerDialog()->nameEdit->text(), QStringLiteral("Anna"));
+    playerDialog()->hide();
 }
 
 void PlayerDialogTest::saveSurvivesKillAtAnyMoment()

@@ -3,6 +3,7 @@
 #include "players/settingsdialog.h"
 
 #include "players/windowtest.h"
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -25,7 +26,7 @@ QByteArray settingsFile(const GameDir& dir) { return windowtest::fileBytes(dir.f
 QByteArray boxes()
 {
     QByteArray b;
-    for (QCheckBox* c : {settingsDialog->soundBox, settingsDialog->preciseBox, settingsDialog->musicBox, settingsDialog->shadowBox})
+    for (QCheckBox* c : {settingsDialog()->soundBox, settingsDialog()->preciseBox, settingsDialog()->musicBox, settingsDialog()->shadowBox})
         b += char(c->isChecked() ? 1 : 0);
     return b;
 }
@@ -50,10 +51,10 @@ void SettingsDialogTest::firstShowCreatesAllOn()
 {
     GameDir dir;
     Forms forms;
-    settingsDialog->show();
+    settingsDialog()->show();
     QCOMPARE(boxes(), QByteArray("\1\1\1\1", 4));
     QCOMPARE(settingsFile(dir), QByteArray("\1\1\1\1", 4));
-    settingsDialog->hide();
+    settingsDialog()->hide();
 }
 
 void SettingsDialogTest::showLoadsStoredBytes_data()
@@ -76,9 +77,9 @@ void SettingsDialogTest::showLoadsStoredBytes()
     GameDir dir;
     Forms forms;
     writeFile(dir.file(QStringLiteral("settings.dat")), stored);
-    settingsDialog->show();
+    settingsDialog()->show();
     QCOMPARE(boxes(), ticked);
-    QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton);
+    QTest::mouseClick(settingsDialog()->saveButton, Qt::LeftButton);
     QCOMPARE(settingsFile(dir), savedBack);
 }
 
@@ -92,7 +93,7 @@ void SettingsDialogTest::settingsAreReadBesideTheExecutable()
     writeFile(elsewhere.filePath(QStringLiteral("settings.dat")), QByteArray("\1\0\1\0", 4));
     const QString before = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    settingsDialog->loadSettings();
+    settingsDialog()->loadSettings();
     QDir::setCurrent(before);
     QCOMPARE(boxes(), QByteArray("\0\1\0\1", 4));
 }
@@ -110,12 +111,12 @@ void SettingsDialogTest::keysSaveAndClose()
     QFETCH(int, key);
     GameDir dir;
     Forms forms;
-    settingsDialog->show();
-    QTest::mouseClick(settingsDialog->musicBox, Qt::LeftButton, {}, QPoint(6, 8));
-    QVERIFY(!settingsDialog->musicBox->isChecked());
-    QTest::keyClick(settingsDialog->musicBox, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QVERIFY(!settingsDialog->isVisible());
-    QCOMPARE(settingsDialog->result(), int(QDialog::Accepted));
+    settingsDialog()->show();
+    QTest::mouseClick(settingsDialog()->musicBox, Qt::LeftButton, {}, QPoint(6, 8));
+    QVERIFY(!settingsDialog()->musicBox->isChecked());
+    QTest::keyClick(settingsDialog()->musicBox, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QVERIFY(!settingsDialog()->isVisible());
+    QCOMPARE(settingsDialog()->result(), int(QDialog::Accepted));
     QCOMPARE(settingsFile(dir), QByteArray("\1\1\0\1", 4));
 }
 
@@ -123,17 +124,17 @@ void SettingsDialogTest::closeBoxDoesNotSave()
 {
     GameDir dir;
     Forms forms;
-    settingsDialog->show();
-    settingsDialog->shadowBox->setChecked(false);
-    settingsDialog->close();
-    QVERIFY(!settingsDialog->isVisible());
-    QCOMPARE(settingsDialog->result(), int(QDialog::Rejected));
+    settingsDialog()->show();
+    settingsDialog()->shadowBox->setChecked(false);
+    settingsDialog()->close();
+    QVERIFY(!settingsDialog()->isVisible());
+    QCOMPARE(settingsDialog()->result(), int(QDialog::Rejected));
     QCOMPARE(settingsFile(dir), QByteArray("\1\1\1\1", 4));
     // In force until the next load, which puts the saved state back.
-    QVERIFY(!settingsDialog->shadowBox->isChecked());
-    settingsDialog->show();
-    QVERIFY(settingsDialog->shadowBox->isChecked());
-    settingsDialog->hide();
+    QVERIFY(!settingsDialog()->shadowBox->isChecked());
+    settingsDialog()->show();
+    QVERIFY(settingsDialog()->shadowBox->isChecked());
+    settingsDialog()->hide();
 }
 
 void SettingsDialogTest::shortFileIsReportedAndBoxesKept()
@@ -142,14 +143,14 @@ void SettingsDialogTest::shortFileIsReportedAndBoxesKept()
     Forms forms;
     MessageLog messages;
     writeFile(dir.file(QStringLiteral("settings.dat")), QByteArray("\0\0", 2));
-    settingsDialog->soundBox->setChecked(false);
-    settingsDialog->show();
-    QVERIFY(settingsDialog->isVisible());
+    settingsDialog()->soundBox->setChecked(false);
+    settingsDialog()->show();
+    QVERIFY(settingsDialog()->isVisible());
     QCOMPARE(messages.texts(), QStringList{QStringLiteral("Read beyond end of file.")});
     QCOMPARE(messages.list.first().title, QStringLiteral("Kovra 2"));
     QCOMPARE(boxes(), QByteArray("\0\1\1\1", 4));
     QCOMPARE(settingsFile(dir), QByteArray("\0\0", 2));
-    settingsDialog->hide();
+    settingsDialog()->hide();
 }
 
 void SettingsDialogTest::failedSaveKeepsWindowOpen()
@@ -158,30 +159,30 @@ void SettingsDialogTest::failedSaveKeepsWindowOpen()
     Forms forms;
     MessageLog messages;
     writeFile(dir.file(QStringLiteral("settings.dat")), QByteArray("\1\1\1\1", 4));
-    settingsDialog->show();
+    settingsDialog()->show();
     // The settings turned into a link (to a copy elsewhere) make the save
     // fail: the game never writes through a link.
     QTemporaryDir elsewhere;
     const QString copy = elsewhere.filePath(QStringLiteral("settings.dat"));
     QVERIFY(QFile::rename(dir.file(QStringLiteral("settings.dat")), copy));
     QVERIFY(QFile::link(copy, dir.file(QStringLiteral("settings.dat"))));
-    settingsDialog->soundBox->setChecked(false);
-    QTest::mouseClick(settingsDialog->saveButton, Qt::LeftButton);
+    settingsDialog()->soundBox->setChecked(false);
+    QTest::mouseClick(settingsDialog()->saveButton, Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList{QStringLiteral("File access denied.")});
-    QVERIFY(settingsDialog->isVisible());
+    QVERIFY(settingsDialog()->isVisible());
     QCOMPARE(settingsFile(dir), QByteArray("\1\1\1\1", 4));
-    settingsDialog->hide();
+    settingsDialog()->hide();
 }
 
 void SettingsDialogTest::explanationsFitTheirLabels()
 {
     GameDir dir;
     Forms forms;
-    for (QLabel* l : settingsDialog->findChildren<QLabel*>()) {
+    for (QLabel* l : settingsDialog()->findChildren<QLabel*>()) {
         const int needed = QFontMetrics(l->font()).horizontalAdvance(l->text());
         QVERIFY2(needed <= l->width() + 2, qPrintable(l->objectName() + QStringLiteral(" is clipped")));
     }
-    for (QCheckBox* c : settingsDialog->findChildren<QCheckBox*>())
+    for (QCheckBox* c : settingsDialog()->findChildren<QCheckBox*>())
         QVERIFY2(c->sizeHint().width() <= c->width(), qPrintable(c->objectName() + QStringLiteral(" is clipped")));
 }
 

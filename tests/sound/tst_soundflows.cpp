@@ -1,6 +1,7 @@
 // Sound and music through the game's own flows: the windows drive the real
 // channel and players (on the dummy driver) while the game runs in virtual
 // time. Music positions are real: they are read from the playing stream.
+#include "support/appwindows.h"
 #include "game/gamewindow.h"
 #include "menus/aboutdialog.h"
 #include "menus/rulesdialog.h"
@@ -21,7 +22,7 @@ using testsupport::GameSession;
 
 namespace {
 
-MusicPlayer& levelMusic() { return gameWindow->levelMusic; }
+MusicPlayer& levelMusic() { return gameWindow()->levelMusic; }
 void miss(GameSession& s) { s.clickPicture(5, 470); }
 // The sounds asked for since `from`.
 QStringList since(const GameSession& s, qsizetype from) { return s.sounds().mid(from); }
@@ -54,11 +55,11 @@ void TestSoundFlows::soundOffLeavesOnlyTheEndgameTune()
     s.advance(200);
     miss(s);          // penalised: 10 s left
     s.advance(5800);  // the tick onto 4
-    QCOMPARE(int(gameWindow->roundState.timeLeft), 4);
-    gameWindow->togglePause();
-    gameWindow->togglePause();
+    QCOMPARE(gameWindow()->round.timeLeft(), 4);
+    gameWindow()->togglePause();
+    gameWindow()->togglePause();
     s.press(1);
-    gameWindow->useHelp(); // a help token reveals the second
+    gameWindow()->useHelp(); // a help token reveals the second
     s.press(3);
     s.advance(3000);
     QCOMPARE(s.modals.shown, QStringList({"LevelDoneDialog", "GameCompleteDialog"}));
@@ -91,9 +92,9 @@ void TestSoundFlows::pauseCutsTheTickingAndResumeDoesNotBringItBack()
     s.advance(6000); // ten seconds down to four
     QCOMPARE(s.sounds().last(), QStringLiteral("ketyeg"));
     const auto at = s.sounds().size();
-    gameWindow->togglePause();
+    gameWindow()->togglePause();
     s.advance(5000);
-    gameWindow->togglePause();
+    gameWindow()->togglePause();
     s.advance(2000);
     QCOMPARE(since(s, at), QStringList({"pause", "pause_vege"}));
 }
@@ -107,8 +108,8 @@ void TestSoundFlows::musicOffNeverOpensTheGameWindowsPlayer()
     miss(s);
     s.advance(100);
     miss(s);
-    gameWindow->togglePause();
-    gameWindow->togglePause();
+    gameWindow()->togglePause();
+    gameWindow()->togglePause();
     s.press(1);
     s.press(2);
     s.advance(3000);
@@ -158,7 +159,7 @@ void TestSoundFlows::penalisedMissJumpsTheMusicFiveSeconds()
     QCOMPARE(levelMusic().log.count(QStringLiteral("play")), plays + 1);
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
     QVERIFY(levelMusic().position() >= before + 10000 && levelMusic().position() < 11500);
-    QCOMPARE(int(gameWindow->roundState.timeLeft), 15);
+    QCOMPARE(gameWindow()->round.timeLeft(), 15);
 }
 
 void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
@@ -168,13 +169,13 @@ void TestSoundFlows::pauseAndResumeContinueTheMusicWhereItPaused()
     soundtest::writeTune(s.dir.file(QStringLiteral("MUSIC/001.MP3")), 12);
     s.start({.music = true});
     QVERIFY(QTest::qWaitFor([] { return levelMusic().position() > 100; })); // real playing
-    gameWindow->togglePause();
+    gameWindow()->togglePause();
     QCOMPARE(levelMusic().mode(), MusicPlayer::Paused);
     const qint64 at = levelMusic().position();
     QVERIFY(at > 0);
     QTest::qWait(150);
     QCOMPARE(levelMusic().position(), at);
-    gameWindow->togglePause();
+    gameWindow()->togglePause();
     QCOMPARE(levelMusic().mode(), MusicPlayer::Playing);
     QVERIFY(levelMusic().position() >= at && levelMusic().position() < at + 500);
 }
@@ -192,9 +193,9 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
     f.write(players::encodeSettings(settings));
     f.close();
     soundtest::writeTune(dir.file(QStringLiteral("music/000.mp3")), 12);
-    MusicPlayer& title = startWindow->titleMusic;
+    MusicPlayer& title = startWindow()->titleMusic;
 
-    startWindow->show();
+    startWindow()->show();
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY(QTest::qWaitFor([&] { return title.position() >= 300; }));
     qint64 duringRules = -1;
@@ -203,14 +204,14 @@ void TestSoundFlows::aboutRestartsTheTitlePieceRulesLeaveItPlaying()
         w->close();
         return int(platform::mrNone);
     };
-    startWindow->rulesClicked(); // rules: the music plays on
+    startWindow()->rulesClicked(); // rules: the music plays on
     QVERIFY(duringRules >= 300);
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY(title.position() >= duringRules);
 
     title.seek(6000); // well into the piece, so that a restart is plain to see
     title.play();
-    startWindow->aboutClicked(); // about: the title piece starts again
+    startWindow()->aboutClicked(); // about: the title piece starts again
     QCOMPARE(modals.shown, QStringList({"RulesDialog", "AboutDialog"}));
     QCOMPARE(title.mode(), MusicPlayer::Playing);
     QVERIFY2(title.position() < 1000, qPrintable(QString::number(title.position())));

@@ -1,3 +1,4 @@
+#include "support/appwindows.h"
 #include "support/gamesession.h"
 
 #include "game/gamewindow.h"
@@ -35,14 +36,14 @@ void GameSession::start(const SessionOptions& o)
     p.helps = std::uint8_t(o.helps);
     p.secondsBank = std::uint8_t(o.secondsBank);
     p.attempts = std::uint16_t(o.attempts);
-    playerDialog->roster = {};
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = p;
-    playerDialog->selectedPlayer = 1;
-    gameWindow->show();
+    playerStore()->roster = {};
+    playerStore()->roster.playerCount = 1;
+    playerStore()->roster.slot(1) = p;
+    playerStore()->selectedPlayer = 1;
+    gameWindow()->show();
 }
 
-platform::Shape* GameSession::region(int k, int side) const { return gameWindow->regions[size_t(k - 1)][size_t(side)]; }
+platform::Shape* GameSession::region(int k, int side) const { return gameWindow()->regions[size_t(k - 1)][size_t(side)]; }
 
 void GameSession::press(int k, int side, Qt::MouseButton b)
 {
@@ -53,9 +54,9 @@ void GameSession::press(int k, int side, Qt::MouseButton b)
 void GameSession::clickPicture(int x, int y, int side)
 {
     const QPoint client(x + (side == 0 ? 76 : 562), y + 59);
-    QWidget* target = gameWindow->childAt(client);
+    QWidget* target = gameWindow()->childAt(client);
     Q_ASSERT(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(gameWindow, client));
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(gameWindow(), client));
 }
 
 void GameSession::advance(int ms) { platform::VirtualClock::advance(ms); }

@@ -1,6 +1,6 @@
+#include "support/appwindows.h"
 #include "support/testsupport.h"
 
-#include "app/windows.h"
 #include "menus/startwindow.h"
 #include "game/levelrecord.h"
 #include "platform/ioerror.h"
@@ -53,24 +53,48 @@ ModalLog::ModalLog()
 
 ModalLog::~ModalLog() { platform::setModalScript(nullptr); }
 
+namespace {
+std::unique_ptr<app::App> ownApp;  // the program of the running Forms
+app::App* currentApp = nullptr;    // that one, or the one runGame made
+} // namespace
+
+app::App& app()
+{
+    if (!currentApp) {
+        ownApp = std::make_unique<app::App>();
+        currentApp = ownApp.get();
+    }
+    return *currentApp;
+}
+
+void useApp(app::App* program) { currentApp = program; }
+
+void restartApp(bool buildAll)
+{
+    currentApp = nullptr;
+    ownApp.reset();
+    if (buildAll)
+        app().buildAllWindows();
+}
+
 Forms::Forms(bool buildAll)
 {
     platform::VirtualClock::activate();
-    if (buildAll)
-        app::createWindows();
+    restartApp(buildAll);
     sound::SoundChannel::instance().log.clear();
 }
 
 bool startProgram()
 {
-    app::showStartWindow();
+    app().start();
     // The show sequence opens the title music first, whatever the setting.
-    return QTest::qWaitFor([] { return !startWindow->titleMusic.log.isEmpty(); }, 5000);
+    return QTest::qWaitFor([] { return !startWindow()->titleMusic.log.isEmpty(); }, 5000);
 }
 
 Forms::~Forms()
 {
-    app::destroyWindows();
+    currentApp = nullptr;
+    ownApp.reset();
     sound::SoundChannel::instance().log.clear();
 }
 

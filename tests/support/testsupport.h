@@ -11,6 +11,7 @@
 #include "platform/modal.h"
 
 class QWidget;
+namespace app { class App; }
 
 namespace testsupport {
 
@@ -54,6 +55,11 @@ public:
     ~Forms();
 };
 
+// Ends the program of the running Forms and starts a fresh one, with all ten
+// windows built or none.
+void restartApp(bool buildAll);
+// Makes `program` (runGame's) the one the tests' window names reach.
+void useApp(app::App* program);
 // The program's start as main() makes it: only the start window is built,
 // and its show sequence runs after its first paint. Returns once it has run.
 bool startProgram();

@@ -1,12 +1,11 @@
 // kovra_docshots: the README's pictures, made from the real game window and
 // the real level pack: a screenshot of a level in play and a contact sheet of
 // one level of every theme.
-#include "app/windows.h"
+#include "app/app.h"
 #include "game/gamewindow.h"
 #include "platform/paths.h"
 #include "platform/shape.h"
 #include "players/records.h"
-#include "players/playerdialog.h"
 #include "tools/levelgen/pack.h"
 #include "tools/levelgen/themes.h"
 
@@ -36,11 +35,11 @@ int main(int argc, char** argv)
     }
 
     // The game window on a Balaton level, two differences already found.
-    QTemporaryDir game;
-    QDir(game.path()).mkpath(QStringLiteral("DATA"));
-    platform::setExeDir(game.path() + QLatin1Char('/'));
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("DATA"));
+    platform::setExeDir(folder.path() + QLatin1Char('/'));
     const int shown = 2;
-    QFile level(QDir(game.path()).filePath(QStringLiteral("DATA/001.DAT")));
+    QFile level(QDir(folder.path()).filePath(QStringLiteral("DATA/001.DAT")));
     if (!level.open(QIODevice::WriteOnly) || level.write(generateLevel(shown).record) < 0)
         return 1;
     level.close();
@@ -49,22 +48,24 @@ int main(int argc, char** argv)
     settings.precise = true;
     settings.music = false;
     settings.shadow = false;
-    QFile f(QDir(game.path()).filePath(QStringLiteral("settings.dat")));
+    QFile f(QDir(folder.path()).filePath(QStringLiteral("settings.dat")));
     if (!f.open(QIODevice::WriteOnly) || f.write(players::encodeSettings(settings)) < 0)
         return 1;
     f.close();
-    app::createWindows();
+    auto program = std::make_unique<app::App>();
+    program->buildAllWindows();
+    GameWindow* game = program->gameWindow();
     players::PlayerRecord p = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
     p.level = 1;
     p.helps = 2;
-    playerDialog->roster = {};
-    playerDialog->roster.playerCount = 1;
-    playerDialog->roster.slot(1) = p;
-    playerDialog->selectedPlayer = 1;
-    gameWindow->show();
+    program->players().roster = {};
+    program->players().roster.playerCount = 1;
+    program->players().roster.slot(1) = p;
+    program->players().select(1);
+    game->show();
     QApplication::processEvents();
     for (int k : {0, 2}) {
-        platform::Shape* region = gameWindow->regions[std::size_t(k)][0];
+        platform::Shape* region = game->regions[std::size_t(k)][0];
         if (!region)
             continue;
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), region->mapToGlobal(QPointF(10, 10)),
@@ -75,9 +76,9 @@ int main(int argc, char** argv)
     clock.start();
     while (clock.elapsed() < 1300)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    const bool ok = gameWindow->grab().save(QDir(out).filePath(QStringLiteral("game-window.png")));
-    gameWindow->hide();
-    app::destroyWindows();
+    const bool ok = game->grab().save(QDir(out).filePath(QStringLiteral("game-window.png")));
+    game->hide();
+    program.reset();
     platform::setExeDir(QString());
     std::printf("Wrote %s/levels.png and %s/game-window.png\n", qPrintable(out), qPrintable(out));
     return ok ? 0 : 1;

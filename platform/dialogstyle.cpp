@@ -1,4 +1,4 @@
-#include "players/dialogstyle.h"
+#include "platform/dialogstyle.h"
 
 #include "platform/appearance.h"
 

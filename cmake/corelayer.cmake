@@ -1,0 +1,27 @@
+# The core library must not reach up into the windows: it is built without
+# the Widgets headers, and here no file of it may include a header of the
+# windows library. Runs at configure time, so a stray include stops the build
+# before anything compiles.
+get_target_property(_core_sources kovra_core SOURCES)
+get_target_property(_core_dir kovra_core SOURCE_DIR)
+get_target_property(_window_sources kovra SOURCES)
+set(_window_headers)
+foreach(_src IN LISTS _window_sources)
+  if(_src MATCHES "\\.h$")
+    file(RELATIVE_PATH _rel ${CMAKE_SOURCE_DIR} ${_src})
+    list(APPEND _window_headers ${_rel})
+  endif()
+endforeach()
+foreach(_src IN LISTS _core_sources)
+  if(NOT _src MATCHES "\\.(h|cpp)$" OR NOT EXISTS ${_src})
+    continue()
+  endif()
+  file(STRINGS ${_src} _includes REGEX "^#include [\"<]")
+  foreach(_line IN LISTS _includes)
+    string(REGEX REPLACE "^#include [\"<]([^\">]+)[\">].*" "\\1" _header "${_line}")
+    if(_header IN_LIST _window_headers OR _header MATCHES "^Qt?Widgets" OR _header MATCHES "^Q(Widget|Dialog|Application|Label|PushButton)$")
+      file(RELATIVE_PATH _rel ${CMAKE_SOURCE_DIR} ${_src})
+      message(FATAL_ERROR "${_rel} is in the core library but includes ${_header}, which belongs to the windows")
+    endif()
+  endforeach()
+endforeach()
