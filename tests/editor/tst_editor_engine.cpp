@@ -238,7 +238,7 @@ void EditorEngineTest::autoLevelsPassEveryRule_data()
     QTest::addColumn<QString>("photo");
     QTest::addColumn<int>("atLeast"); // what the photo has room for, well below what it gives
     QTest::newRow("flower, close up") << debianPhoto("Garden") << 2;
-    QTest::newRow("dune grass") << debianPhoto("Dune") << 8;
+    QTest::newRow("dune grass") << debianPhoto("Dune") << 3; // blades cross everywhere: few lie alone in their box
     QTest::newRow("meadow") << debianPhoto("GreenMeadow") << 5;
     QTest::newRow("rain drops") << debianPhoto("RainDrops") << 8;
     QTest::newRow("two wings") << debianPhoto("TwoWings") << 1;
