@@ -49,6 +49,7 @@ bool editFromName(const QString& name, EditKind& out)
 
 namespace {
 constexpr double kTexturedRing = 9;   // grey deviation of the ring above which a removal fills with texture
+constexpr double kHueLightness = 20; // L* between a recoloured segment and the photo's pixels of its new hue
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 48;
 
@@ -270,7 +271,7 @@ bool seenByAll(const cv::Mat& before, const cv::Mat& after, const cv::Mat& mask)
             deutan += levelgen::channelSum(levelgen::simulate(from, levelgen::Vision::Deutan),
                                            levelgen::simulate(to, levelgen::Vision::Deutan)) > levelgen::kVisibleSum;
         }
-    const int enough = levelgen::kMinColourBlind + 4;
+    const int enough = levelgen::kMinColourBlind;
     return plain >= enough && protan >= enough && deutan >= enough;
 }
 
@@ -301,7 +302,10 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
         const double scale = std::clamp(h.chroma / chroma, 0.8, 1.5);
         const double a = scale * (m[1] * std::cos(r) - m[2] * std::sin(r));
         const double b = scale * (m[1] * std::sin(r) + m[2] * std::cos(r));
-        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8)
+        // The photo has that hue at about this lightness: a yellow highlight
+        // turned red reads as pink, a colour the photo never shows.
+        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8 &&
+            std::abs(h.lightness - m[0]) <= kHueLightness)
             targets.push_back(Target{turn * M_PI / 180, scale});
     }
     rng.shuffle(targets);

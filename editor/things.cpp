@@ -1,5 +1,7 @@
 #include "editor/things.h"
 
+#include "tools/levelgen/rules.h"
+
 #include <opencv2/imgproc.hpp>
 #include <opencv2/saliency.hpp>
 #include <opencv2/ximgproc/segmentation.hpp>
@@ -14,6 +16,9 @@ constexpr int kApartGrey = 18;       // grey steps from the 15 x 15 median that 
 constexpr double kApartColour = 16;  // a*b* distance from the median colour that does
 constexpr double kRingBusy = 0.2;    // share of the ring that may itself stand apart
 constexpr double kMinChroma = 20;    // a segment this colourful may be recoloured
+// A hue turn changes no more pixels than the segment has: fewer than the
+// colour-blind rule asks are never seen.
+constexpr int kMinRecolourPixels = levelgen::kMinColourBlind;
 constexpr double kEvenGround = 18;    // L* plus a*b* steps between opposite sides of a thing's ground
 constexpr double kMinContrast = 14;  // L* plus a*b* steps between a thing and its ring: enough to be found
 
@@ -96,7 +101,7 @@ std::vector<Thing> thingsOf(const cv::Mat& labels, const cv::Mat& stats, int cou
 std::vector<Hue> photoHues(const cv::Mat& lab)
 {
     constexpr int kBins = 24;
-    std::vector<double> mass(kBins), sumA(kBins), sumB(kBins);
+    std::vector<double> mass(kBins), sumA(kBins), sumB(kBins), sumL(kBins);
     double coloured = 0;
     for (int y = 0; y < lab.rows; y += 2)
         for (int x = 0; x < lab.cols; x += 2) {
@@ -105,13 +110,14 @@ std::vector<Hue> photoHues(const cv::Mat& lab)
                 continue;
             const double angle = std::atan2(p[2], p[1]) * 180 / M_PI + 360;
             const int bin = int(angle / 15) % kBins;
-            mass[size_t(bin)] += 1, sumA[size_t(bin)] += p[1], sumB[size_t(bin)] += p[2];
+            mass[size_t(bin)] += 1, sumA[size_t(bin)] += p[1], sumB[size_t(bin)] += p[2], sumL[size_t(bin)] += p[0];
             coloured += 1;
         }
     std::vector<Hue> hues;
     for (size_t bin = 0; bin < size_t(kBins); ++bin)
         if (coloured > 0 && mass[bin] >= 0.015 * coloured)
-            hues.push_back(Hue{std::atan2(sumB[bin], sumA[bin]) * 180 / M_PI, std::hypot(sumA[bin], sumB[bin]) / mass[bin]});
+            hues.push_back(Hue{std::atan2(sumB[bin], sumA[bin]) * 180 / M_PI, std::hypot(sumA[bin], sumB[bin]) / mass[bin],
+                               sumL[bin] / mass[bin]});
     return hues;
 }
 } // namespace
@@ -250,8 +256,8 @@ Survey surveyPhoto(const cv::Mat& left)
                               cv::Rect(0, 0, left.cols, left.rows);
         const cv::Mat ring = maskIn(t, area, 5) & ~maskIn(t, area, 2);
         const cv::Scalar m = cv::mean(labF(t.box), t.mask), around = cv::mean(labF(area), ring);
-        return std::hypot(m[1], m[2]) >= kMinChroma && std::hypot(m[1] - around[1], m[2] - around[2]) >= kMinChroma &&
-               evenGround(t, area, labF);
+        return t.pixels >= kMinRecolourPixels && std::hypot(m[1], m[2]) >= kMinChroma &&
+               std::hypot(m[1] - around[1], m[2] - around[2]) >= kMinChroma;
     };
     for (Thing& t : thingsOf(shifted, segStats, n, salience, s.apart, labF, false))
         if (coloured(t))

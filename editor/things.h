@@ -22,10 +22,12 @@ struct Thing {
     QPoint centre() const { return QPoint(box.x + box.width / 2, box.y + box.height / 2); }
 };
 
-// A hue the photo has plenty of: its a*b* angle (degrees) and typical chroma.
+// A hue the photo has plenty of: its a*b* angle (degrees), and the typical
+// chroma and lightness of the pixels of that hue.
 struct Hue {
     double angle = 0;
     double chroma = 0;
+    double lightness = 0;
 };
 
 struct Survey {
