@@ -232,6 +232,10 @@ bool addDifferenceAt(Draft& d, QPoint spot, EditKind kind, std::uint64_t seed, Q
         *error = QString::fromUtf8("már 25 különbség van");
         return false;
     }
+    if (!clearOfOthers(d, spot, QRect(), -1)) {
+        *error = QString::fromUtf8("túl közel van egy másik különbséghez");
+        return false;
+    }
     // The thing (or, for a recolour, the coloured segment) nearest the press.
     const Survey s = surveyPhoto(d.left);
     const std::vector<Thing>& list = onSegments(kind) ? s.segments : s.things;

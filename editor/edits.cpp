@@ -48,7 +48,8 @@ bool editFromName(const QString& name, EditKind& out)
 }
 
 namespace {
-constexpr double kTexturedRing = 9;   // grey deviation of the ring above which a removal fills with texture
+constexpr double kTexturedRing = 4;   // grey deviation of the ring above which a removal fills with texture (above sensor noise)
+constexpr double kFineGrain = 3;      // mean grey step from the ring's 5 x 5 blur: grain that inpainting would smear
 constexpr double kHueLightness = 20; // L* between a recoloured segment and the photo's pixels of its new hue
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 48;
@@ -91,7 +92,19 @@ double meanStep(const cv::Mat& a, const cv::Mat& b, const cv::Mat& mask)
     return m[0] + m[1] + m[2];
 }
 
-bool removeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+// Grey-level spread over a mask: how grainy a patch is.
+double grain(const cv::Mat& bgr, const cv::Mat& mask)
+{
+    cv::Mat grey;
+    cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
+    cv::Scalar mean, deviation;
+    cv::meanStdDev(grey, mean, deviation, mask);
+    return deviation[0];
+}
+
+cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, const cv::Rect& work, bool bare);
+
+bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
     const cv::Rect work = grown(t.box, 14, left);
     const cv::Mat hole = maskIn(t, work, 2);
@@ -100,28 +113,46 @@ bool removeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& tou
     cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
     cv::Scalar mean, deviation;
     cv::meanStdDev(grey, mean, deviation, ring);
+    // Fine grain (gravel, grass, foliage) is filled from grain: bare ground
+    // of the photo nearby whose edge and grain match (exemplar filling).
+    // Without one the thing stays: inpainting smears grain into a blurred
+    // patch.
+    cv::Mat smooth, fine;
+    cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 1.5);
+    cv::absdiff(grey, smooth, fine);
+    if (cv::mean(fine, ring)[0] > kFineGrain) {
+        const cv::Rect near = grown(t.box, 6, left);
+        const cv::Rect from = matchingPlace(s, t, left, near, true);
+        if (from.empty())
+            return false;
+        blend(right, near, left(from), softMask(maskIn(t, near, 0), 2), touched);
+        return true;
+    }
     cv::Mat filled;
     if (deviation[0] > kTexturedRing) {
-        // Texture is filled from texture: frequency-selective reconstruction
-        // carries the grain across; Telea would smear it flat.
+        // Soft texture (blurred leaves, light): frequency-selective
+        // reconstruction carries it across; Telea would smear it flat.
         cv::xphoto::inpaint(left(work), ~hole, filled, cv::xphoto::INPAINT_FSR_FAST);
     } else {
+        // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
 
-// A patch of the photo nearby takes the thing's place: of the places that
-// show something else under the thing's mask, the one whose ground matches
-// the thing's own best in the band the soft edge blends over. A place with
-// another thing in that band would leave half of it behind, a cut outline.
-bool cloneOver(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+// The place nearby whose ground best continues the thing's own in the band
+// the soft edge blends over, with grain like the ground around; empty when
+// none is close enough. A place with another thing in that band would leave
+// half of it behind, a cut outline. `bare`: the place shows only ground
+// under the thing's mask (to take the thing away); otherwise it shows
+// something else there (to put another thing in its place).
+cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, const cv::Rect& work, bool bare)
 {
-    const cv::Rect work = grown(t.box, 6, left);
     const cv::Mat under = maskIn(t, work, 2);
     const cv::Mat band = maskIn(t, work, 5) & ~maskIn(t, work, 1);
     const int bandPixels = cv::countNonZero(band);
+    const double ringGrain = grain(left(work), maskIn(t, work, 6) & ~under);
     double best = 1e9;
     cv::Rect from;
     for (int dy = -kMaxShift; dy <= kMaxShift; dy += 2)
@@ -131,14 +162,24 @@ bool cloneOver(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& ri
             const cv::Rect src = work + cv::Point(dx, dy);
             if (!inside(src, left) || src.size() != work.size())
                 continue;
-            if (cv::countNonZero(s.apart(src) & band) > bandPixels / 10)
+            const cv::Mat apartThere = s.apart(src);
+            if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)))
                 continue;
-            const double cost = meanStep(left(src), left(work), band);
-            if (cost >= best || meanStep(left(src), left(work), under) < 40) // would not show
+            // A patch smoother than the grain around shows as a smear.
+            const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - grain(left(src), under));
+            if (cost >= best || (!bare && meanStep(left(src), left(work), under) < 40)) // would not show
                 continue;
             best = cost, from = src;
         }
-    if (from.empty() || best > 36)
+    return best > 36 ? cv::Rect() : from;
+}
+
+// A patch of the photo nearby takes the thing's place.
+bool cloneOver(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+{
+    const cv::Rect work = grown(t.box, 6, left);
+    const cv::Rect from = matchingPlace(s, t, left, work, false);
+    if (from.empty())
         return false;
     blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
     return true;
@@ -325,7 +366,7 @@ bool applyEdit(EditKind kind, const Survey& s, const Thing& t, const cv::Mat& le
 {
     touched = QRect();
     switch (kind) {
-    case EditKind::Remove: return removeThing(t, left, right, touched);
+    case EditKind::Remove: return removeThing(s, t, left, right, touched);
     case EditKind::Recolour: return recolourSegment(s, t, left, right, rng, touched);
     case EditKind::Clone: return cloneOver(s, t, left, right, touched);
     case EditKind::Mirror: return mirrorThing(s, t, left, right, touched);

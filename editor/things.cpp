@@ -178,9 +178,33 @@ bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area)
     const cv::Rect inside = area & cv::Rect(0, 0, s.apart.cols, s.apart.rows);
     if (inside != area)
         return false;
-    // A few stray grain pixels are no thing.
-    return cv::countNonZero(s.apart(area) & ~maskIn(t, area, 2)) <= std::max(3, area.area() / 12) &&
-           evenGround(t, area, s.lab);
+    // A few stray grain pixels are no thing; a group as big as half the
+    // smallest thing is.
+    const cv::Mat others = s.apart(area) & ~maskIn(t, area, 2);
+    if (cv::countNonZero(others) > std::max(3, area.area() / 12))
+        return false;
+    cv::Mat labels, stats, centroids;
+    const int n = cv::connectedComponentsWithStats(others, labels, stats, centroids, 8, CV_32S);
+    for (int i = 1; i < n; ++i)
+        if (stats.at<int>(i, cv::CC_STAT_AREA) >= kMinThingPixels / 2)
+            return false;
+    // Nor does the thing run on past its box (a stretch of a line, a blade
+    // of grass): little outside it is nearer the thing's colour than the
+    // ground's.
+    const cv::Mat body = maskIn(t, area, 0), ground = ~maskIn(t, area, 2);
+    const cv::Scalar thingMean = cv::mean(s.lab(area), body), groundMean = cv::mean(s.lab(area), ground);
+    int alike = 0;
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x) {
+            if (!ground.at<uchar>(y, x))
+                continue;
+            const cv::Vec3f p = s.lab.at<cv::Vec3f>(area.y + y, area.x + x);
+            auto distance = [&](const cv::Scalar& m) {
+                return std::abs(p[0] - m[0]) + std::hypot(p[1] - m[1], p[2] - m[2]);
+            };
+            alike += distance(thingMean) < distance(groundMean);
+        }
+    return alike < kMinThingPixels / 2 && evenGround(t, area, s.lab);
 }
 
 Survey surveyPhoto(const cv::Mat& left)

@@ -354,16 +354,16 @@ void EditorWindowTest::unsavedDifferencesAreAskedAbout()
 {
     EditorWindow w;
     w.show();
-    QVERIFY(w.openPhoto(editortest::debianPhoto("Garden")));
-    w.countBox->setValue(2); // what the flower has room for
+    QVERIFY(w.openPhoto(editortest::debianPhoto("RainDrops")));
+    w.countBox->setValue(3);
     w.makeButton->click();
-    QCOMPARE(w.list->count(), 2);
+    QCOMPARE(w.list->count(), 3);
     QVERIFY(w.hasUnsavedDifferences());
     // Closing, quitting and opening another photo each ask; "Mégse" keeps all.
     QVERIFY(!w.close());
     QVERIFY(!w.openPhoto(editortest::debianPhoto("Wood")));
     QCOMPARE(modals_->shown, (QStringList{"discardQuestion", "discardQuestion"}));
-    QCOMPARE(w.list->count(), 2);
+    QCOMPARE(w.list->count(), 3);
     QVERIFY(w.isVisible());
     // Saved, nothing is lost by closing: no question.
     QVERIFY(w.saveAs(dir_->file("own.DAT")));
@@ -373,7 +373,7 @@ void EditorWindowTest::unsavedDifferencesAreAskedAbout()
     // A changed difference is unsaved again; letting it go opens the new photo.
     EditorWindow v;
     v.show();
-    QVERIFY(v.openPhoto(editortest::debianPhoto("Garden")));
+    QVERIFY(v.openPhoto(editortest::debianPhoto("RainDrops")));
     v.countBox->setValue(2);
     v.makeButton->click();
     modals_->answer = [](QWidget*) { return int(platform::mrOk); };
