@@ -92,6 +92,17 @@ bool tryEdit(Draft& d, const Survey& s, const Thing& t, EditKind kind, levelgen:
         undo();
         return false;
     }
+    // The soft edge's faint tail may reach past the square's margin, where
+    // the level allows no changed pixel at all: the photo's own pixels go
+    // back there (what shows already lies within).
+    const QRect allowed =
+        clickSquare(out.point).adjusted(-levelgen::kMaxSpill, -levelgen::kMaxSpill, levelgen::kMaxSpill, levelgen::kMaxSpill);
+    for (int y = touched.top(); y <= touched.bottom(); ++y)
+        for (int x = touched.left(); x <= touched.right(); ++x)
+            if (!allowed.contains(x, y))
+                d.right.at<cv::Vec3b>(y, x) = before.at<cv::Vec3b>(y, x);
+    touched &= allowed;
+    out.touched = touched;
     if (!naturalChange(d, touched).natural()) {
         *why = QString::fromUtf8("a változás nem illene a fényképbe");
         undo();

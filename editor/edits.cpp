@@ -102,7 +102,7 @@ double grain(const cv::Mat& bgr, const cv::Mat& mask)
     return deviation[0];
 }
 
-cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, const cv::Rect& work, bool bare);
+bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched);
 
 bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
@@ -120,14 +120,8 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     cv::Mat smooth, fine;
     cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 1.5);
     cv::absdiff(grey, smooth, fine);
-    if (cv::mean(fine, ring)[0] > kFineGrain) {
-        const cv::Rect near = grown(t.box, 6, left);
-        const cv::Rect from = matchingPlace(s, t, left, near, true);
-        if (from.empty())
-            return false;
-        blend(right, near, left(from), softMask(maskIn(t, near, 0), 2), touched);
-        return true;
-    }
+    if (cv::mean(fine, ring)[0] > kFineGrain)
+        return pasteMatching(s, t, left, right, true, touched);
     cv::Mat filled;
     if (deviation[0] > kTexturedRing) {
         // Soft texture (blurred leaves, light): frequency-selective
@@ -174,11 +168,12 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
     return best > 36 ? cv::Rect() : from;
 }
 
-// A patch of the photo nearby takes the thing's place.
-bool cloneOver(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+// The matching place pasted over the thing (a clone, or with `bare` a
+// removal); false when there is none.
+bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched)
 {
     const cv::Rect work = grown(t.box, 6, left);
-    const cv::Rect from = matchingPlace(s, t, left, work, false);
+    const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
         return false;
     blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
@@ -368,7 +363,7 @@ bool applyEdit(EditKind kind, const Survey& s, const Thing& t, const cv::Mat& le
     switch (kind) {
     case EditKind::Remove: return removeThing(s, t, left, right, touched);
     case EditKind::Recolour: return recolourSegment(s, t, left, right, rng, touched);
-    case EditKind::Clone: return cloneOver(s, t, left, right, touched);
+    case EditKind::Clone: return pasteMatching(s, t, left, right, false, touched);
     case EditKind::Mirror: return mirrorThing(s, t, left, right, touched);
     case EditKind::Enlarge: return enlargeThing(s, t, left, right, rng, touched);
     case EditKind::Object: return copyThing(s, t, left, right, rng, touched);
