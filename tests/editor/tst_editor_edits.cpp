@@ -16,12 +16,12 @@ namespace {
 constexpr int kW = 354, kH = 482;
 const cv::Scalar kMoss(90, 140, 110); // BGR
 
-// A level-size picture of one even ground with a little sensor noise.
-cv::Mat ground(const cv::Scalar& colour)
+// A level-size picture of one even ground with sensor noise, or grain.
+cv::Mat ground(const cv::Scalar& colour, double grain = 2)
 {
     cv::Mat pic(kH, kW, CV_8UC3, colour);
     cv::Mat noise(pic.size(), CV_16SC3);
-    cv::randn(noise, 0, 2);
+    cv::randn(noise, 0, grain);
     cv::Mat out;
     pic.convertTo(out, CV_16SC3);
     out += noise;
@@ -64,6 +64,7 @@ private slots:
     void mirrorAndEnlargeTakeOnlyALoneThing_data();
     void mirrorAndEnlargeTakeOnlyALoneThing();
     void aCloneCutsNoOtherThing();
+    void aRemovalOnGrainKeepsTheGrain();
     void recolourKeepsLightnessAndGrey();
     void recolourTakesOnlyAHueThePhotoHasAtThatLightness();
 };
@@ -141,6 +142,29 @@ void EditorEditsTest::aCloneCutsNoOtherThing()
                  qPrintable(QStringLiteral("a dot of %1 pixels at (%2, %3)").arg(stats.at<int>(i, cv::CC_STAT_AREA))
                                 .arg(stats.at<int>(i, cv::CC_STAT_LEFT)).arg(stats.at<int>(i, cv::CC_STAT_TOP))));
     }
+}
+
+void EditorEditsTest::aRemovalOnGrainKeepsTheGrain()
+{
+    // Gravel-like grain: the hole is filled with grain of the same
+    // roughness, not smeared into a smooth patch.
+    cv::Mat left = ground(kMoss, 7);
+    const Thing t = drawL(left);
+    const Survey s = surveyPhoto(left);
+    cv::Mat right = left.clone();
+    levelgen::Rng rng(2);
+    QRect touched;
+    QVERIFY(applyEdit(EditKind::Remove, s, t, left, right, rng, touched));
+    const cv::Rect area(t.box.x - 6, t.box.y - 6, t.box.width + 12, t.box.height + 12);
+    const cv::Mat body = maskIn(t, area, 0), ring = maskIn(t, area, 6) & ~maskIn(t, area, 3);
+    cv::Mat grey;
+    cv::cvtColor(right(area), grey, cv::COLOR_BGR2GRAY);
+    cv::Scalar mean, bodyGrain, ringGrain;
+    cv::meanStdDev(grey, mean, bodyGrain, body);
+    QVERIFY2(std::abs(mean[0] - cv::mean(grey, ring)[0]) < 8, qPrintable(QStringLiteral("filled with grey %1").arg(mean[0])));
+    cv::meanStdDev(grey, mean, ringGrain, ring);
+    QVERIFY2(bodyGrain[0] > 0.6 * ringGrain[0],
+             qPrintable(QStringLiteral("grain %1 where the ground has %2").arg(bodyGrain[0]).arg(ringGrain[0])));
 }
 
 void EditorEditsTest::recolourKeepsLightnessAndGrey()
