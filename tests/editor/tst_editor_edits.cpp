@@ -49,6 +49,17 @@ Thing draw(cv::Mat& pic, const std::vector<cv::Rect>& parts, const cv::Scalar& c
 // An L of 45 pixels at (170, 236): it looks different mirrored either way.
 Thing drawL(cv::Mat& pic) { return draw(pic, {cv::Rect(170, 236, 9, 3), cv::Rect(170, 239, 3, 6)}, cv::Scalar(35, 40, 45)); }
 
+// Applies `kind` to thing `t` of `left` as the maker would; `right` gets
+// the result.
+bool edit(EditKind kind, const cv::Mat& left, const Thing& t, cv::Mat& right, std::uint64_t seed)
+{
+    const Survey s = surveyPhoto(left);
+    right = left.clone();
+    levelgen::Rng rng(seed);
+    QRect touched;
+    return applyEdit(kind, s, t, left, right, rng, touched);
+}
+
 cv::Vec3f labOf(const cv::Vec3b& bgr)
 {
     cv::Mat m(1, 1, CV_8UC3, cv::Scalar(bgr[0], bgr[1], bgr[2])), f;
@@ -92,11 +103,8 @@ void EditorEditsTest::mirrorAndEnlargeTakeOnlyALoneThing()
     const Thing t = drawL(left);
     if (scene == "neighbour")
         draw(left, {cv::Rect(176, 242, 6, 5)}, cv::Scalar(30, 30, 30));
-    const Survey s = surveyPhoto(left);
-    cv::Mat right = left.clone();
-    levelgen::Rng rng(7);
-    QRect touched;
-    QCOMPARE(applyEdit(EditKind(kind), s, t, left, right, rng, touched), made);
+    cv::Mat right;
+    QCOMPARE(edit(EditKind(kind), left, t, right, 7), made);
     if (made) {
         // What changed visibly fits the click square.
         cv::Mat step;
@@ -121,11 +129,8 @@ void EditorEditsTest::aCloneCutsNoOtherThing()
             if (!(x < 160 && y < 230) && !(x >= 165 && x < 185 && y >= 230 && y < 252))
                 left(cv::Rect(x, y, 2, 2)).setTo(cv::Scalar(30, 30, 30));
     const Thing t = drawL(left);
-    const Survey s = surveyPhoto(left);
-    cv::Mat right = left.clone();
-    levelgen::Rng rng(3);
-    QRect touched;
-    QVERIFY(applyEdit(EditKind::Clone, s, t, left, right, rng, touched));
+    cv::Mat right;
+    QVERIFY(edit(EditKind::Clone, left, t, right, 3));
     // Every dark dot the change reaches is whole: 2 x 2 pixels, none cut.
     cv::Mat grey, changed;
     cv::cvtColor(right, grey, cv::COLOR_BGR2GRAY);
@@ -150,11 +155,8 @@ void EditorEditsTest::aRemovalOnGrainKeepsTheGrain()
     // roughness, not smeared into a smooth patch.
     cv::Mat left = ground(kMoss, 7);
     const Thing t = drawL(left);
-    const Survey s = surveyPhoto(left);
-    cv::Mat right = left.clone();
-    levelgen::Rng rng(2);
-    QRect touched;
-    QVERIFY(applyEdit(EditKind::Remove, s, t, left, right, rng, touched));
+    cv::Mat right;
+    QVERIFY(edit(EditKind::Remove, left, t, right, 2));
     const cv::Rect area(t.box.x - 6, t.box.y - 6, t.box.width + 12, t.box.height + 12);
     const cv::Mat body = maskIn(t, area, 0), ring = maskIn(t, area, 6) & ~maskIn(t, area, 3);
     cv::Mat grey;
@@ -176,11 +178,8 @@ void EditorEditsTest::recolourKeepsLightnessAndGrey()
     // An orange leaf with a grey fleck in it.
     const Thing t = draw(left, {cv::Rect(170, 236, 8, 8)}, cv::Scalar(40, 120, 200));
     left(cv::Rect(173, 239, 2, 2)).setTo(cv::Scalar(110, 110, 110));
-    const Survey s = surveyPhoto(left);
-    cv::Mat right = left.clone();
-    levelgen::Rng rng(5);
-    QRect touched;
-    QVERIFY(applyEdit(EditKind::Recolour, s, t, left, right, rng, touched));
+    cv::Mat right;
+    QVERIFY(edit(EditKind::Recolour, left, t, right, 5));
     for (int y = 236; y < 244; ++y)
         for (int x = 170; x < 178; ++x) {
             const cv::Vec3f a = labOf(left.at<cv::Vec3b>(y, x)), b = labOf(right.at<cv::Vec3b>(y, x));
@@ -203,11 +202,8 @@ void EditorEditsTest::recolourTakesOnlyAHueThePhotoHasAtThatLightness()
     left(cv::Rect(20, 20, 120, 120)).setTo(cv::Scalar(40, 120, 200));
     left(cv::Rect(200, 320, 120, 120)).setTo(cv::Scalar(10, 50, 15));
     const Thing t = draw(left, {cv::Rect(170, 236, 8, 8)}, cv::Scalar(40, 120, 200));
-    const Survey s = surveyPhoto(left);
-    cv::Mat right = left.clone();
-    levelgen::Rng rng(5);
-    QRect touched;
-    QVERIFY(!applyEdit(EditKind::Recolour, s, t, left, right, rng, touched));
+    cv::Mat right;
+    QVERIFY(!edit(EditKind::Recolour, left, t, right, 5));
     QCOMPARE(cv::norm(left, right, cv::NORM_INF), 0.0);
 }
 
