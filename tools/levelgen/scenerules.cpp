@@ -527,15 +527,11 @@ int maxColourOnly(int count) { return int(std::floor(kMaxColourOnlyShare * count
 
 int mostInAQuarter(const std::vector<QPoint>& points)
 {
-    const int band = kHeight / 4;
-    int most = 0;
-    for (int y0 = -band; y0 < kHeight; y0 += 2) {
-        int in = 0;
-        for (const QPoint& p : points)
-            in += p.y() >= y0 && p.y() < y0 + band;
-        most = std::max(most, in);
-    }
-    return most;
+    // The four quarters of the height, top to bottom.
+    int in[4] = {};
+    for (const QPoint& p : points)
+        ++in[std::clamp(p.y() * 4 / kHeight, 0, 3)];
+    return *std::max_element(std::begin(in), std::end(in));
 }
 
 bool crowded(const std::vector<QPoint>& points, int total) { return total >= 6 && 2 * mostInAQuarter(points) > total; }

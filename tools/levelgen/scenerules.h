@@ -97,10 +97,10 @@ bool hasTwin(const Scene& s, int object);
 QString unfairFor(const Scene& s, const QImage& left, int object);
 // At most kMaxColourOnlyShare of `count` differences may change colour only.
 int maxColourOnly(int count);
-// Whether points can be spread: with 6 or more, no quarter of the picture's
-// height holds more than half of `total`.
+// Whether points are crowded: with 6 or more, one of the four quarters of
+// the picture's height (top to bottom) holds more than half of `total`.
 bool crowded(const std::vector<QPoint>& points, int total);
-// The most points in any band a quarter of the picture's height.
+// The most points in one quarter of the picture's height.
 int mostInAQuarter(const std::vector<QPoint>& points);
 // The difference rules over a finished level.
 std::vector<Breach> differenceBreaches(const Scene& s, const QImage& left, const std::vector<Difference>& diffs);

@@ -1,5 +1,6 @@
 #include "tools/levelgen/themekit.h"
 
+#include "tools/levelgen/differ.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
 #include "tools/levelgen/light.h"
@@ -396,6 +397,8 @@ Scene buildScene(int level)
     Rng furnish(std::uint64_t(level) * 131 + 5);
     furnishBareSquares(s, furnish);
     addSpares(s, furnish, 4);
+    // Enough to change in every quarter of the height, so the differences spread.
+    furnishQuarters(s, furnish, (difficultyFor(level).count + 2) / 3);
     distinguishTwins(s, furnish);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);

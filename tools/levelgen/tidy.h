@@ -20,6 +20,11 @@ void addSpares(Scene& s, Rng& r, int n);
 // Puts what stands nearer after what it stands in front of, in drawing order
 // (run again after any sort of the loose things).
 void drawNearerLater(Scene& s);
+// Gives each quarter of the picture's height things a difference can be
+// made on, where the composition left it few: a bird that may fly into open
+// sky, a picture on a room's wall, a fish or a rock that may drift by, one
+// more of a small thing on the ground there.
+void furnishQuarters(Scene& s, Rng& r, int perQuarter);
 // Fills each bare square (see bareSquares) with a thing the scene already
 // has there: a picture or window on a wall, a bush or a stone on the ground.
 void furnishBareSquares(Scene& s, Rng& r);
