@@ -359,7 +359,7 @@ void composeTheme(Scene& s, Rng& rng, int theme, int composition)
     settleNewKinds(s, rng);
 }
 
-Scene buildScene(int level)
+Scene buildScene(int level, bool gather)
 {
     Rng rng(std::uint64_t(level) * 7777 + 12345);
     Scene s;
@@ -378,6 +378,9 @@ Scene buildScene(int level)
     if (s.light.source == Lighting::None)
         lightFromMoon(s);
     enrich(s, rng, 44);
+    Rng groups(std::uint64_t(level) * 2713 + 3);
+    if (gather)
+        gatherIntoGroups(s, groups);
     // Birds and snails sit on rocks, but not under the sea or on the moon,
     // and nothing grows on a rock where there is no air.
     const Builder build = kThemes[themeForLevel(level) % themeCount()].build;

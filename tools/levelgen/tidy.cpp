@@ -188,6 +188,64 @@ void addSpares(Scene& s, Rng& r, int n)
     }
 }
 
+void gatherIntoGroups(Scene& s, Rng& r)
+{
+    const double ground = s.surfaces.ground;
+    if (ground <= 0 || s.surfaces.afloat)
+        return;
+    const double top = ground + 30, bottom = kHeight - 14;
+    if (bottom - top < 80)
+        return;
+    std::vector<std::size_t> loose;
+    for (std::size_t i = 0; i < s.objs.size(); ++i) {
+        const Obj& o = s.objs[i];
+        if ((o.visible || o.spare) && o.loose && o.depthY <= 0 && !(o.deny & Move) && restOf(o) == Rest::Ground &&
+            !comesAsSet(o.kind) && o.pos.y() >= top && !inWater(s, o.pos.y()) && bounds(o).width() < 70)
+            loose.push_back(i);
+    }
+    if (loose.size() < 6)
+        return;
+    // Three or four groups across the foreground, staggered in depth, each
+    // holding its own kinds of thing: room is left between them.
+    const int groups = std::clamp(int(loose.size()) / 6, 3, 4);
+    std::vector<QPointF> centre;
+    for (int g = 0; g < groups; ++g)
+        centre.emplace_back((g + 0.5) * kWidth / groups + r.range(-12, 12),
+                            top + (bottom - top) * (g % 2 ? r.range(0.55, 0.8) : r.range(0.2, 0.45)));
+    std::map<int, int> groupOf;
+    int next = int(r.next() % std::uint64_t(groups));
+    std::vector<std::vector<QRect>> taken(static_cast<std::size_t>(groups));
+    // Larger things first, so the small ones settle round them.
+    std::stable_sort(loose.begin(), loose.end(), [&](std::size_t a, std::size_t b) {
+        return bounds(s.objs[a]).width() * bounds(s.objs[a]).height() > bounds(s.objs[b]).width() * bounds(s.objs[b]).height();
+    });
+    for (const std::size_t i : loose) {
+        Obj& o = s.objs[i];
+        if (!groupOf.count(o.kind))
+            groupOf[o.kind] = next++ % groups;
+        const int g = groupOf[o.kind];
+        const Obj was = o;
+        bool placed = false;
+        for (int k = 0; k < 40 && !placed; ++k) { // outwards round the group's middle
+            const double a = k * 2.39996 + r.range(-0.2, 0.2), d = 9 * std::sqrt(double(k));
+            const QPointF at = centre[std::size_t(g)] + QPointF(std::cos(a) * d * 1.6, std::sin(a) * d * 0.7);
+            o.pos = at;
+            o.scale = was.scale * (1 + (at.y() - was.pos.y()) / 900.0);
+            const QRect mine = bounds(o);
+            if (at.y() < top || at.y() > bottom || mine.left() < 6 || mine.right() > kWidth - 7 || mine.bottom() > kHeight - 3)
+                continue;
+            bool free = true;
+            for (const auto& list : taken)
+                for (const QRect& other : list)
+                    free = free && !other.adjusted(-3, -2, 3, 2).intersects(mine);
+            if (free)
+                placed = true, taken[std::size_t(g)].push_back(mine);
+        }
+        if (!placed)
+            o = was;
+    }
+}
+
 namespace {
 // Things in a quarter of the picture's height a difference could be made on
 // (each an estimate: the differ makes the last choice with the picture).

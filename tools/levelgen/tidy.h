@@ -20,6 +20,9 @@ void addSpares(Scene& s, Rng& r, int n);
 // Puts what stands nearer after what it stands in front of, in drawing order
 // (run again after any sort of the loose things).
 void drawNearerLater(Scene& s);
+// Gathers the small things loose on the ground in front into three or four
+// groups (each kind in one of them), with room between the groups.
+void gatherIntoGroups(Scene& s, Rng& r);
 // Gives each quarter of the picture's height things a difference can be
 // made on, where the composition left it few: a bird that may fly into open
 // sky, a picture on a room's wall, a fish or a rock that may drift by, one
