@@ -487,6 +487,18 @@ void buildCafe(Scene& s, Rng& r, int v)
                                                  : std::vector<QRectF>{QRectF(24, 40, 70, table - 80), QRectF(260, 40, 70, table - 80)};
         for (const QRectF& w : panes) {
             p.fillRect(w, QColor(170, 200, 220));
+            // The street outside: the houses across the way, their windows.
+            p.save();
+            p.setClipRect(w);
+            for (double x = w.left() - r.range(0, 20); x < w.right(); x += 34) {
+                const double h = r.range(0.35, 0.6) * w.height();
+                const QColor front = anyOf(r, {QColor(215, 190, 160), QColor(190, 160, 140), QColor(225, 210, 180)});
+                p.fillRect(QRectF(x, w.bottom() - h, 32, h), front);
+                for (double wy = w.bottom() - h + 8; wy < w.bottom() - 12; wy += 18)
+                    p.fillRect(QRectF(x + 8, wy, 7, 10), QColor(90, 110, 130)), p.fillRect(QRectF(x + 19, wy, 7, 10), QColor(90, 110, 130));
+            }
+            p.fillRect(QRectF(w.left(), w.bottom() - 8, w.width(), 8), QColor(150, 145, 140));
+            p.restore();
             p.setPen(QPen(QColor(250, 245, 235), 4));
             p.setBrush(Qt::NoBrush);
             p.drawRect(w);

@@ -366,7 +366,7 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
 namespace {
 // A short shelf across a bare square of wall holding a row of one kind of
 // thing the room's shelves already hold (jars, books, toys).
-void shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
+bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
 {
     std::vector<const Obj*> shelved;
     for (const Obj& o : s.objs)
@@ -375,19 +375,28 @@ void shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
             }) && kindOf(o.kind).box.height() * o.scale < 40)
             shelved.push_back(&o);
     const Obj model = shelved.empty() ? Obj() : *shelved[r.next() % shelved.size()];
-    const K kind = shelved.empty() ? Books : K(model.kind);
-    const QColor colour = shelved.empty() ? QColor(150, 60, 50) : model.c1;
+    const K kind = shelved.empty() ? Jar : K(model.kind);
+    const QColor colour = shelved.empty() ? QColor(220, 150, 40) : model.c1;
     const double y = sq.bottom() - 14, x0 = std::max(6.0, sq.left() - 10.0), x1 = std::min(kWidth - 6.0, sq.right() + 10.0);
+    const QImage bare = s.base;
+    const std::size_t stands = s.surfaces.stands.size();
     wallShelf(s, x0, x1, y, QColor(140, 95, 60));
     const std::size_t before = s.objs.size();
-    const double scale = shelved.empty() ? 1.0 : model.scale;
+    const double scale = shelved.empty() ? 1.2 : model.scale;
     row(s, r, y, x0 + 4, x1 - 4, {kind}, scale * 0.85, scale * 0.95, {colour, shade(colour, 1.2), shade(colour, 0.8)});
+    if (s.objs.size() < before + 2) { // an empty shelf would be a bare wall with a board on it
+        s.objs.resize(before);
+        s.surfaces.stands.resize(stands);
+        s.base = bare;
+        return false;
+    }
     for (std::size_t i = before; i < s.objs.size(); ++i) {
         s.objs[i].shape = model.shape;
         s.objs[i].count = model.count;
         s.objs[i].c2 = model.c2.isValid() ? model.c2 : s.objs[i].c2;
         s.objs[i].c3 = model.c3.isValid() ? model.c3 : s.objs[i].c3;
     }
+    return true;
 }
 } // namespace
 
@@ -404,7 +413,14 @@ void furnishBareSquares(Scene& s, Rng& r)
                 // Windows high on a room's wall; pictures anywhere (between shelves too).
                 const bool window = c.y() < 170 && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4));
                 if (!window && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4))) {
-                    shelfOfOneKind(s, r, sq);
+                    if (shelfOfOneKind(s, r, sq))
+                        continue;
+                }
+                if (!window && copiesOf(s, Frame) >= kMaxCopies) {
+                    // No shelf would hold anything here: a window lets in the light.
+                    Obj& o = put(s, Window, c.x() + r.range(-10, 10), c.y() + 25, r.range(1.5, 1.9), QColor(245, 242, 235),
+                                 anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}));
+                    o.variant = int(r.next() % 16) & ((1 << kindOf(Window).details) - 1);
                     continue;
                 }
                 Obj& o = put(s, window ? Window : Frame, c.x() + r.range(-10, 10), c.y() + (window ? 25 : 0), r.range(1.5, 1.9),
@@ -430,14 +446,15 @@ void furnishBareSquares(Scene& s, Rng& r)
             }
             const bool ground = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 || inWater(s, c.y() + 20);
             const Obj* t = ground ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
-            if (!t && inWater(s, c.y()) && copiesOf(s, Duck) < kMaxCopies) {
+            const K bird = copiesOf(s, Duck) < kMaxCopies ? Duck : copiesOf(s, Swan) < kMaxCopies ? Swan : Coot;
+            if (!t && inWater(s, c.y()) && copiesOf(s, bird) < kMaxCopies) {
                 // Open water with nothing on it: a duck paddling by.
                 const double y = c.y() + r.range(0, 20);
                 double nearness = 1; // smaller towards the far shore
                 for (const auto& [y0, y1] : s.light.water)
                     if (y >= y0 && y < y1)
                         nearness = (y - y0) / std::max(1.0, y1 - y0);
-                Obj& o = put(s, Duck, c.x() + r.range(-15, 15), y, 0.5 + 0.55 * nearness,
+                Obj& o = put(s, bird, c.x() + r.range(-15, 15), y, (bird == Swan ? 0.4 : 0.5) + 0.55 * nearness,
                              anyOf(r, {QColor(120, 95, 70), QColor(235, 232, 222)}), QColor(60, 120, 80));
                 o.loose = true;
                 o.mirror = r.chance(0.5);
