@@ -244,6 +244,12 @@ void mirrorScene(Scene& s)
     s.base = s.base.mirrored(true, false);
     s.light.at.setX(kWidth - s.light.at.x());
     s.light.sky = s.light.sky.mirrored(true, false);
+    for (QRectF& st : s.surfaces.stands)
+        st.moveLeft(kWidth - st.right());
+    for (auto& [board, wall] : s.boards) {
+        board.moveLeft(kWidth - board.right());
+        wall = wall.mirrored(true, false);
+    }
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
@@ -409,6 +415,7 @@ Scene buildScene(int level, bool gather)
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
     tidyScene(s); // what the furnishing and the sorting left, set right or taken away
+    takeDownEmptyShelves(s);
     drawNearerLater(s);
     castShadows(s);
     lampPools(s);

@@ -380,6 +380,8 @@ bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
     const double y = sq.bottom() - 14, x0 = std::max(6.0, sq.left() - 10.0), x1 = std::min(kWidth - 6.0, sq.right() + 10.0);
     const QImage bare = s.base;
     const std::size_t stands = s.surfaces.stands.size();
+    const QRectF board(x0, y - 3, x1 - x0, 20);
+    s.boards.emplace_back(board, s.base.copy(board.toAlignedRect()));
     wallShelf(s, x0, x1, y, QColor(140, 95, 60));
     const std::size_t before = s.objs.size();
     const double scale = shelved.empty() ? 1.2 : model.scale;
@@ -387,6 +389,7 @@ bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
     if (s.objs.size() < before + 2) { // an empty shelf would be a bare wall with a board on it
         s.objs.resize(before);
         s.surfaces.stands.resize(stands);
+        s.boards.pop_back();
         s.base = bare;
         return false;
     }
@@ -399,6 +402,31 @@ bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
     return true;
 }
 } // namespace
+
+void takeDownEmptyShelves(Scene& s)
+{
+    auto& boards = s.boards;
+    for (std::size_t b = boards.size(); b-- > 0;) {
+        const QRectF& board = boards[b].first;
+        const double y = board.top() + 3;
+        const int held = int(std::count_if(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
+            return (o.visible || o.spare) && std::abs(o.pos.y() - y) < 3 && o.pos.x() >= board.left() && o.pos.x() <= board.right();
+        }));
+        if (held >= 2)
+            continue;
+        QPainter p(&s.base);
+        p.drawImage(board.toAlignedRect().topLeft(), boards[b].second);
+        p.end();
+        for (Obj& o : s.objs) // a lone thing left on it goes with the board
+            if (std::abs(o.pos.y() - y) < 3 && o.pos.x() >= board.left() && o.pos.x() <= board.right())
+                o.visible = o.spare = false;
+        s.surfaces.stands.erase(std::remove_if(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                                    return std::abs(st.top() - y) < 1 && st.left() >= board.left() - 1 && st.right() <= board.right() + 1;
+                                }),
+                                s.surfaces.stands.end());
+        boards.erase(boards.begin() + std::ptrdiff_t(b));
+    }
+}
 
 void furnishBareSquares(Scene& s, Rng& r)
 {

@@ -28,6 +28,9 @@ void gatherIntoGroups(Scene& s, Rng& r);
 // sky, a picture on a room's wall, a fish or a rock that may drift by, one
 // more of a small thing on the ground there.
 void furnishQuarters(Scene& s, Rng& r, int perQuarter);
+// Takes down a short shelf that tidying left with fewer than two things on
+// it, painting the wall back as it was.
+void takeDownEmptyShelves(Scene& s);
 // Fills each bare square (see bareSquares) with a thing the scene already
 // has there: a picture or window on a wall, a bush or a stone on the ground.
 void furnishBareSquares(Scene& s, Rng& r);

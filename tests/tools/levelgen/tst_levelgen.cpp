@@ -189,7 +189,7 @@ private slots:
                 QVERIFY2(2 * s.subtle >= s.count, qPrintable(s.kinds.join(QLatin1Char(','))));
             themes.insert(themeForLevel(n));
         }
-        QVERIFY2(bareLevels <= 3, qPrintable(QString::number(bareLevels)));
+        QVERIFY2(bareLevels <= 2, qPrintable(QString::number(bareLevels)));
         QVERIFY2(made * 100 >= wanted * 97, qPrintable(QStringLiteral("%1 of %2 differences").arg(made).arg(wanted)));
         // Harder by subtlety, not clutter: the last ten hold no more things than the first ten.
         int firstTen = 0, lastTen = 0;
