@@ -92,6 +92,17 @@ bool tryEdit(Draft& d, const Survey& s, const Thing& t, EditKind kind, levelgen:
         undo();
         return false;
     }
+    // The soft edge's faint tail may reach past the square's margin, where
+    // the level allows no changed pixel at all: the photo's own pixels go
+    // back there (what shows already lies within).
+    const QRect allowed =
+        clickSquare(out.point).adjusted(-levelgen::kMaxSpill, -levelgen::kMaxSpill, levelgen::kMaxSpill, levelgen::kMaxSpill);
+    for (int y = touched.top(); y <= touched.bottom(); ++y)
+        for (int x = touched.left(); x <= touched.right(); ++x)
+            if (!allowed.contains(x, y))
+                d.right.at<cv::Vec3b>(y, x) = before.at<cv::Vec3b>(y, x);
+    touched &= allowed;
+    out.touched = touched;
     if (!naturalChange(d, touched).natural()) {
         *why = QString::fromUtf8("a változás nem illene a fényképbe");
         undo();
@@ -230,6 +241,10 @@ bool addDifferenceAt(Draft& d, QPoint spot, EditKind kind, std::uint64_t seed, Q
 {
     if (d.diffs.size() >= 25) {
         *error = QString::fromUtf8("már 25 különbség van");
+        return false;
+    }
+    if (!clearOfOthers(d, spot, QRect(), -1)) {
+        *error = QString::fromUtf8("túl közel van egy másik különbséghez");
         return false;
     }
     // The thing (or, for a recolour, the coloured segment) nearest the press.

@@ -1,6 +1,7 @@
 #include "editor/edits.h"
 
 #include "tools/levelgen/rng.h"
+#include "tools/levelgen/rules.h"
 
 #include <opencv2/imgproc.hpp>
 #include <opencv2/photo.hpp>
@@ -47,7 +48,9 @@ bool editFromName(const QString& name, EditKind& out)
 }
 
 namespace {
-constexpr double kTexturedRing = 9;   // grey deviation of the ring above which a removal fills with texture
+constexpr double kTexturedRing = 4;   // grey deviation of the ring above which a removal fills with texture (above sensor noise)
+constexpr double kFineGrain = 3;      // mean grey step from the ring's 5 x 5 blur: grain that inpainting would smear
+constexpr double kHueLightness = 20; // L* between a recoloured segment and the photo's pixels of its new hue
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 48;
 
@@ -89,7 +92,19 @@ double meanStep(const cv::Mat& a, const cv::Mat& b, const cv::Mat& mask)
     return m[0] + m[1] + m[2];
 }
 
-bool removeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+// Grey-level spread over a mask: how grainy a patch is.
+double grain(const cv::Mat& bgr, const cv::Mat& mask)
+{
+    cv::Mat grey;
+    cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
+    cv::Scalar mean, deviation;
+    cv::meanStdDev(grey, mean, deviation, mask);
+    return deviation[0];
+}
+
+bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched);
+
+bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
     const cv::Rect work = grown(t.box, 14, left);
     const cv::Mat hole = maskIn(t, work, 2);
@@ -98,41 +113,68 @@ bool removeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& tou
     cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
     cv::Scalar mean, deviation;
     cv::meanStdDev(grey, mean, deviation, ring);
+    // Fine grain (gravel, grass, foliage) is filled from grain: bare ground
+    // of the photo nearby whose edge and grain match (exemplar filling).
+    // Without one the thing stays: inpainting smears grain into a blurred
+    // patch.
+    cv::Mat smooth, fine;
+    cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 1.5);
+    cv::absdiff(grey, smooth, fine);
+    if (cv::mean(fine, ring)[0] > kFineGrain)
+        return pasteMatching(s, t, left, right, true, touched);
     cv::Mat filled;
     if (deviation[0] > kTexturedRing) {
-        // Texture is filled from texture: frequency-selective reconstruction
-        // carries the grain across; Telea would smear it flat.
+        // Soft texture (blurred leaves, light): frequency-selective
+        // reconstruction carries it across; Telea would smear it flat.
         cv::xphoto::inpaint(left(work), ~hole, filled, cv::xphoto::INPAINT_FSR_FAST);
     } else {
+        // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
 
-// A patch of the photo nearby takes the thing's place: of the places whose
-// surroundings match the thing's best, the one that shows something else.
-bool cloneOver(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+// The place nearby whose ground best continues the thing's own in the band
+// the soft edge blends over, with grain like the ground around; empty when
+// none is close enough. A place with another thing in that band would leave
+// half of it behind, a cut outline. `bare`: the place shows only ground
+// under the thing's mask (to take the thing away); otherwise it shows
+// something else there (to put another thing in its place).
+cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, const cv::Rect& work, bool bare)
 {
-    const cv::Rect work = grown(t.box, 6, left);
     const cv::Mat under = maskIn(t, work, 2);
-    const cv::Mat ring = maskIn(t, work, 6) & ~under;
+    const cv::Mat band = maskIn(t, work, 5) & ~maskIn(t, work, 1);
+    const int bandPixels = cv::countNonZero(band);
+    const double ringGrain = grain(left(work), maskIn(t, work, 6) & ~under);
     double best = 1e9;
     cv::Rect from;
-    for (int dy = -kMaxShift; dy <= kMaxShift; dy += 4)
-        for (int dx = -kMaxShift; dx <= kMaxShift; dx += 4) {
+    for (int dy = -kMaxShift; dy <= kMaxShift; dy += 2)
+        for (int dx = -kMaxShift; dx <= kMaxShift; dx += 2) {
             if (std::max(std::abs(dx), std::abs(dy)) < kMinShift)
                 continue;
             const cv::Rect src = work + cv::Point(dx, dy);
             if (!inside(src, left) || src.size() != work.size())
                 continue;
-            if (meanStep(left(src), left(work), under) < 40) // would not show
+            const cv::Mat apartThere = s.apart(src);
+            if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)))
                 continue;
-            const double cost = meanStep(left(src), left(work), ring);
-            if (cost < best)
-                best = cost, from = src;
+            // A patch smoother than the grain around shows as a smear.
+            const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - grain(left(src), under));
+            if (cost >= best || (!bare && meanStep(left(src), left(work), under) < 40)) // would not show
+                continue;
+            best = cost, from = src;
         }
-    if (from.empty() || best > 45)
+    return best > 36 ? cv::Rect() : from;
+}
+
+// The matching place pasted over the thing (a clone, or with `bare` a
+// removal); false when there is none.
+bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched)
+{
+    const cv::Rect work = grown(t.box, 6, left);
+    const cv::Rect from = matchingPlace(s, t, left, work, bare);
+    if (from.empty())
         return false;
     blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
     return true;
@@ -182,10 +224,10 @@ cv::Rect centredOn(const Thing& t, double scale, int grow)
     return cv::Rect(c.x() - half, c.y() - half, 2 * half + 1, 2 * half + 1);
 }
 
-bool mirrorThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
+bool mirrorThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
     const cv::Rect work = centredOn(t, 1.0, 3);
-    if (!inside(work, left))
+    if (!aloneIn(s, t, work))
         return false;
     const cv::Mat m = maskIn(t, work, 1);
     cv::Mat best, bestMask;
@@ -205,14 +247,15 @@ bool mirrorThing(const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& tou
     return true;
 }
 
-bool enlargeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng, QRect& touched)
+bool enlargeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng,
+                  QRect& touched)
 {
     const int side = std::max(t.box.width, t.box.height);
     const double scale = std::min(rng.range(1.35, 1.6), 16.0 / side);
     if (scale < 1.25)
         return false;
     const cv::Rect work = centredOn(t, scale, 3);
-    if (!inside(work, left))
+    if (!aloneIn(s, t, work))
         return false;
     const double c = work.width / 2;
     // Each pixel of the result looks at the point 1/scale as far from the middle.
@@ -221,13 +264,56 @@ bool enlargeThing(const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen:
     cv::warpAffine(left(work), patch, toSource, work.size(), cv::INTER_CUBIC | cv::WARP_INVERSE_MAP, cv::BORDER_REFLECT);
     cv::warpAffine(maskIn(t, work, 0), mask, toSource, work.size(), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
     mask = (mask > 100) | maskIn(t, work, 0);
-    // Two pixels of the enlarged ground around it, so the new outline does not sit on the border.
-    blend(right, work, patch, softMask(mask, 2), touched);
+    // Two pixels of the enlarged ground around it, fading over two more, so
+    // the new outline does not sit on the border and the border draws none.
+    blend(right, work, patch, softMask(mask, 3, 2), touched);
     return true;
 }
 
+// The Lab picture with its a*b* turned by `turn` radians and its chroma
+// scaled by `scale`; pixels too grey to have a hue keep their colour, so
+// grey is never coloured.
+cv::Mat turnedHue(const cv::Mat& lab, double turn, double scale)
+{
+    cv::Mat out = lab.clone();
+    const double cs = std::cos(turn) * scale, sn = std::sin(turn) * scale;
+    for (int y = 0; y < out.rows; ++y)
+        for (int x = 0; x < out.cols; ++x) {
+            auto& p = out.at<cv::Vec3f>(y, x);
+            const double w = std::clamp((std::hypot(double(p[1]), double(p[2])) - 10) / 8, 0.0, 1.0);
+            const double a = p[1] * cs - p[2] * sn, b = p[1] * sn + p[2] * cs;
+            p[1] = float(w * a + (1 - w) * p[1]);
+            p[2] = float(w * b + (1 - w) * p[2]);
+        }
+    cv::cvtColor(out, out, cv::COLOR_Lab2BGR);
+    out.convertTo(out, CV_8UC3, 255);
+    return out;
+}
+
+// Whether enough of the mask changes visibly for every player, colour-blind
+// ones too: a hue turn keeps lightness, so some turns vanish for them.
+bool seenByAll(const cv::Mat& before, const cv::Mat& after, const cv::Mat& mask)
+{
+    int plain = 0, protan = 0, deutan = 0;
+    for (int y = 0; y < mask.rows; ++y)
+        for (int x = 0; x < mask.cols; ++x) {
+            if (!mask.at<uchar>(y, x))
+                continue;
+            const cv::Vec3b p = before.at<cv::Vec3b>(y, x), q = after.at<cv::Vec3b>(y, x);
+            const QRgb from = qRgb(p[2], p[1], p[0]), to = qRgb(q[2], q[1], q[0]);
+            plain += levelgen::channelSum(from, to) > levelgen::kVisibleSum;
+            protan += levelgen::channelSum(levelgen::simulate(from, levelgen::Vision::Protan),
+                                           levelgen::simulate(to, levelgen::Vision::Protan)) > levelgen::kVisibleSum;
+            deutan += levelgen::channelSum(levelgen::simulate(from, levelgen::Vision::Deutan),
+                                           levelgen::simulate(to, levelgen::Vision::Deutan)) > levelgen::kVisibleSum;
+        }
+    const int enough = levelgen::kMinColourBlind;
+    return plain >= enough && protan >= enough && deutan >= enough;
+}
+
 // The segment's a*b* turned towards another hue the photo has; lightness,
-// and so texture, stay. Grey pixels keep their grey.
+// and so texture, stay. Only hues that every player can see change, and that
+// leave the segment standing apart from its ring no more than it did.
 bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng,
                      QRect& touched)
 {
@@ -240,32 +326,33 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
     const cv::Scalar m = cv::mean(lab, seg), around = cv::mean(lab, ring);
     const double hue = std::atan2(m[2], m[1]) * 180 / M_PI;
     const double apart = std::hypot(m[1] - around[1], m[2] - around[2]);
-    // Hues of the photo far enough to show, that leave the segment standing
-    // apart from its ring no more than it did.
-    std::vector<double> targets;
-    for (double h : s.hues) {
-        const double turn = std::remainder(h - hue, 360.0), r = turn * M_PI / 180;
-        const double a = m[1] * std::cos(r) - m[2] * std::sin(r), b = m[1] * std::sin(r) + m[2] * std::cos(r);
-        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8)
-            targets.push_back(turn);
+    const double chroma = std::hypot(m[1], m[2]);
+    // Turned to the hue, and as colourful as the photo's things of that hue
+    // are (within reason), so a leaf takes the colour of the photo's other leaves.
+    struct Target {
+        double turn, scale;
+    };
+    std::vector<Target> targets;
+    for (const Hue& h : s.hues) {
+        const double turn = std::remainder(h.angle - hue, 360.0), r = turn * M_PI / 180;
+        const double scale = std::clamp(h.chroma / chroma, 0.8, 1.5);
+        const double a = scale * (m[1] * std::cos(r) - m[2] * std::sin(r));
+        const double b = scale * (m[1] * std::sin(r) + m[2] * std::cos(r));
+        // The photo has that hue at about this lightness: a yellow highlight
+        // turned red reads as pink, a colour the photo never shows.
+        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8 &&
+            std::abs(h.lightness - m[0]) <= kHueLightness)
+            targets.push_back(Target{turn * M_PI / 180, scale});
     }
-    if (targets.empty())
-        return false;
-    const double turn = rng.pick(targets) * M_PI / 180;
-    const double cs = std::cos(turn), sn = std::sin(turn);
-    for (int y = 0; y < lab.rows; ++y)
-        for (int x = 0; x < lab.cols; ++x) {
-            auto& p = lab.at<cv::Vec3f>(y, x);
-            const double w = std::clamp((std::hypot(double(p[1]), double(p[2])) - 10) / 8, 0.0, 1.0);
-            const double a = p[1] * cs - p[2] * sn, b = p[1] * sn + p[2] * cs;
-            p[1] = float(w * a + (1 - w) * p[1]);
-            p[2] = float(w * b + (1 - w) * p[2]);
-        }
-    cv::Mat bgr;
-    cv::cvtColor(lab, bgr, cv::COLOR_Lab2BGR);
-    bgr.convertTo(bgr, CV_8UC3, 255);
-    blend(right, work, bgr, softMask(seg, 1), touched);
-    return true;
+    rng.shuffle(targets);
+    for (const Target& target : targets) {
+        const cv::Mat bgr = turnedHue(lab, target.turn, target.scale);
+        if (!seenByAll(left(work), bgr, seg))
+            continue;
+        blend(right, work, bgr, softMask(seg, 1), touched);
+        return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -274,11 +361,11 @@ bool applyEdit(EditKind kind, const Survey& s, const Thing& t, const cv::Mat& le
 {
     touched = QRect();
     switch (kind) {
-    case EditKind::Remove: return removeThing(t, left, right, touched);
+    case EditKind::Remove: return removeThing(s, t, left, right, touched);
     case EditKind::Recolour: return recolourSegment(s, t, left, right, rng, touched);
-    case EditKind::Clone: return cloneOver(t, left, right, touched);
-    case EditKind::Mirror: return mirrorThing(t, left, right, touched);
-    case EditKind::Enlarge: return enlargeThing(t, left, right, rng, touched);
+    case EditKind::Clone: return pasteMatching(s, t, left, right, false, touched);
+    case EditKind::Mirror: return mirrorThing(s, t, left, right, touched);
+    case EditKind::Enlarge: return enlargeThing(s, t, left, right, rng, touched);
     case EditKind::Object: return copyThing(s, t, left, right, rng, touched);
     }
     return false;

@@ -1,5 +1,7 @@
 #include "editor/things.h"
 
+#include "tools/levelgen/rules.h"
+
 #include <opencv2/imgproc.hpp>
 #include <opencv2/saliency.hpp>
 #include <opencv2/ximgproc/segmentation.hpp>
@@ -14,6 +16,10 @@ constexpr int kApartGrey = 18;       // grey steps from the 15 x 15 median that 
 constexpr double kApartColour = 16;  // a*b* distance from the median colour that does
 constexpr double kRingBusy = 0.2;    // share of the ring that may itself stand apart
 constexpr double kMinChroma = 20;    // a segment this colourful may be recoloured
+// A hue turn changes no more pixels than the segment has: fewer than the
+// colour-blind rule asks are never seen.
+constexpr int kMinRecolourPixels = levelgen::kMinColourBlind;
+constexpr double kEvenGround = 18;    // L* plus a*b* steps between opposite sides of a thing's ground
 constexpr double kMinContrast = 14;  // L* plus a*b* steps between a thing and its ring: enough to be found
 
 cv::Mat disc(int radius) { return cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * radius + 1, 2 * radius + 1)); }
@@ -91,11 +97,11 @@ std::vector<Thing> thingsOf(const cv::Mat& labels, const cv::Mat& stats, int cou
     return out;
 }
 
-// Hue angles that at least 1.5% of the coloured pixels have, in 15-degree bins.
-std::vector<double> photoHues(const cv::Mat& lab)
+// Hues that at least 1.5% of the coloured pixels have, in 15-degree bins.
+std::vector<Hue> photoHues(const cv::Mat& lab)
 {
     constexpr int kBins = 24;
-    std::vector<double> mass(kBins), sumA(kBins), sumB(kBins);
+    std::vector<double> mass(kBins), sumA(kBins), sumB(kBins), sumL(kBins);
     double coloured = 0;
     for (int y = 0; y < lab.rows; y += 2)
         for (int x = 0; x < lab.cols; x += 2) {
@@ -104,13 +110,14 @@ std::vector<double> photoHues(const cv::Mat& lab)
                 continue;
             const double angle = std::atan2(p[2], p[1]) * 180 / M_PI + 360;
             const int bin = int(angle / 15) % kBins;
-            mass[size_t(bin)] += 1, sumA[size_t(bin)] += p[1], sumB[size_t(bin)] += p[2];
+            mass[size_t(bin)] += 1, sumA[size_t(bin)] += p[1], sumB[size_t(bin)] += p[2], sumL[size_t(bin)] += p[0];
             coloured += 1;
         }
-    std::vector<double> hues;
-    for (int bin = 0; bin < kBins; ++bin)
-        if (coloured > 0 && mass[size_t(bin)] >= 0.015 * coloured)
-            hues.push_back(std::atan2(sumB[size_t(bin)], sumA[size_t(bin)]) * 180 / M_PI);
+    std::vector<Hue> hues;
+    for (size_t bin = 0; bin < size_t(kBins); ++bin)
+        if (coloured > 0 && mass[bin] >= 0.015 * coloured)
+            hues.push_back(Hue{std::atan2(sumB[bin], sumA[bin]) * 180 / M_PI, std::hypot(sumA[bin], sumB[bin]) / mass[bin],
+                               sumL[bin] / mass[bin]});
     return hues;
 }
 } // namespace
@@ -127,17 +134,77 @@ cv::Mat maskIn(const Thing& t, const cv::Rect& area, int grow)
     return out;
 }
 
-cv::Mat softMask(const cv::Mat& mask, int grow)
+cv::Mat softMask(const cv::Mat& mask, int grow, int feather)
 {
     cv::Mat core = mask.clone(), wide;
-    if (grow > 1)
-        cv::dilate(mask, core, disc(grow - 1));
+    if (grow > feather)
+        cv::dilate(mask, core, disc(grow - feather));
     cv::dilate(mask, wide, disc(std::max(grow, 1)));
     cv::Mat soft, hard;
     wide.convertTo(soft, CV_32F, 1.0 / 255);
-    cv::GaussianBlur(soft, soft, cv::Size(3, 3), 0.7);
+    if (feather > 1)
+        cv::GaussianBlur(soft, soft, cv::Size(5, 5), 1.2);
+    else
+        cv::GaussianBlur(soft, soft, cv::Size(3, 3), 0.7);
     core.convertTo(hard, CV_32F, 1.0 / 255);
     return cv::max(soft, hard);
+}
+
+namespace {
+// Whether the ground around the thing inside `area` (of the Lab picture) is
+// one ground: its four sides alike, so the thing does not sit on an edge
+// between two things that a flip or a new colour would break.
+bool evenGround(const Thing& t, const cv::Rect& area, const cv::Mat& lab)
+{
+    const cv::Mat ground = ~maskIn(t, area, 2);
+    const cv::Point c(t.box.x + t.box.width / 2 - area.x, t.box.y + t.box.height / 2 - area.y);
+    const cv::Rect sides[4] = {cv::Rect(0, 0, area.width, c.y), cv::Rect(0, c.y, area.width, area.height - c.y),
+                               cv::Rect(0, 0, c.x, area.height), cv::Rect(c.x, 0, area.width - c.x, area.height)};
+    cv::Scalar m[4];
+    for (int i = 0; i < 4; ++i) {
+        if (sides[i].empty() || !cv::countNonZero(ground(sides[i])))
+            return false;
+        m[i] = cv::mean(lab(area)(sides[i]), ground(sides[i]));
+    }
+    auto step = [](const cv::Scalar& a, const cv::Scalar& b) {
+        return std::abs(a[0] - b[0]) + std::hypot(a[1] - b[1], a[2] - b[2]);
+    };
+    return std::max(step(m[0], m[1]), step(m[2], m[3])) <= kEvenGround;
+}
+} // namespace
+
+bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area)
+{
+    const cv::Rect inside = area & cv::Rect(0, 0, s.apart.cols, s.apart.rows);
+    if (inside != area)
+        return false;
+    // A few stray grain pixels are no thing; a group as big as half the
+    // smallest thing is.
+    const cv::Mat others = s.apart(area) & ~maskIn(t, area, 2);
+    if (cv::countNonZero(others) > std::max(3, area.area() / 12))
+        return false;
+    cv::Mat labels, stats, centroids;
+    const int n = cv::connectedComponentsWithStats(others, labels, stats, centroids, 8, CV_32S);
+    for (int i = 1; i < n; ++i)
+        if (stats.at<int>(i, cv::CC_STAT_AREA) >= kMinThingPixels / 2)
+            return false;
+    // Nor does the thing run on past its box (a stretch of a line, a blade
+    // of grass): little outside it is nearer the thing's colour than the
+    // ground's.
+    const cv::Mat body = maskIn(t, area, 0), ground = ~maskIn(t, area, 2);
+    const cv::Scalar thingMean = cv::mean(s.lab(area), body), groundMean = cv::mean(s.lab(area), ground);
+    int alike = 0;
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x) {
+            if (!ground.at<uchar>(y, x))
+                continue;
+            const cv::Vec3f p = s.lab.at<cv::Vec3f>(area.y + y, area.x + x);
+            auto distance = [&](const cv::Scalar& m) {
+                return std::abs(p[0] - m[0]) + std::hypot(p[1] - m[1], p[2] - m[2]);
+            };
+            alike += distance(thingMean) < distance(groundMean);
+        }
+    return alike < kMinThingPixels / 2 && evenGround(t, area, s.lab);
 }
 
 Survey surveyPhoto(const cv::Mat& left)
@@ -166,6 +233,7 @@ Survey surveyPhoto(const cv::Mat& left)
     const cv::Mat salience = saliencyMap(left);
     left.convertTo(labF, CV_32F, 1.0 / 255);
     cv::cvtColor(labF, labF, cv::COLOR_BGR2Lab);
+    s.lab = labF;
     // Lighter and darker things apart, so a dark speck beside a bright one stays two things.
     for (const cv::Mat& m : {cv::Mat(lighter | (colour & ~darker)), cv::Mat(darker | (colour & ~lighter))}) {
         cv::Mat labels, stats, centroids;
@@ -177,7 +245,7 @@ Survey surveyPhoto(const cv::Mat& left)
     // Coloured segments of the photo's own graph segmentation.
     s.hues = photoHues(labF);
     cv::Ptr<cv::ximgproc::segmentation::GraphSegmentation> seg =
-        cv::ximgproc::segmentation::createGraphSegmentation(0.6, 150, kMinThingPixels);
+        cv::ximgproc::segmentation::createGraphSegmentation(0.6, 80, kMinThingPixels);
     cv::Mat segLabels, segStats, segCentroids;
     seg->processImage(left, segLabels);
     double maxLabel = 0;
@@ -205,15 +273,23 @@ Survey surveyPhoto(const cv::Mat& left)
     }
     // Only a whole coloured thing on a calm ground of another colour: a
     // segment that is part of a larger area (a highlight, a shade of a
-    // lens) turned to another hue reads as a stain.
-    for (Thing& t : thingsOf(shifted, segStats, n, salience, s.apart, labF, true)) {
+    // lens) turned to another hue reads as a stain. Small things found
+    // apart from their ground are whole segments too, where coloured.
+    auto coloured = [&](const Thing& t) {
         const cv::Rect area = cv::Rect(t.box.x - 5, t.box.y - 5, t.box.width + 10, t.box.height + 10) &
                               cv::Rect(0, 0, left.cols, left.rows);
         const cv::Mat ring = maskIn(t, area, 5) & ~maskIn(t, area, 2);
         const cv::Scalar m = cv::mean(labF(t.box), t.mask), around = cv::mean(labF(area), ring);
-        if (std::hypot(m[1], m[2]) >= kMinChroma && std::hypot(m[1] - around[1], m[2] - around[2]) >= kMinChroma)
+        return t.pixels >= kMinRecolourPixels && std::hypot(m[1], m[2]) >= kMinChroma &&
+               std::hypot(m[1] - around[1], m[2] - around[2]) >= kMinChroma;
+    };
+    for (Thing& t : thingsOf(shifted, segStats, n, salience, s.apart, labF, false))
+        if (coloured(t))
             s.segments.push_back(std::move(t));
-    }
+    for (const Thing& t : s.things)
+        if (t.pixels >= 48 && coloured(t))
+            s.segments.push_back(t);
+    std::sort(s.segments.begin(), s.segments.end(), [](const Thing& a, const Thing& b) { return a.salience > b.salience; });
     return s;
 }
 

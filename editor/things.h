@@ -22,11 +22,20 @@ struct Thing {
     QPoint centre() const { return QPoint(box.x + box.width / 2, box.y + box.height / 2); }
 };
 
+// A hue the photo has plenty of: its a*b* angle (degrees), and the typical
+// chroma and lightness of the pixels of that hue.
+struct Hue {
+    double angle = 0;
+    double chroma = 0;
+    double lightness = 0;
+};
+
 struct Survey {
     std::vector<Thing> things;   // most salient first
     std::vector<Thing> segments; // coloured, recolourable, most salient first
-    std::vector<double> hues;    // a*b* hue angles (degrees) the photo has plenty of
+    std::vector<Hue> hues;
     cv::Mat apart;               // CV_8U: 255 where a pixel stands apart from its 15 x 15 median
+    cv::Mat lab;                 // CV_32FC3: the picture in L*a*b*
 };
 
 // Looks at the level's left picture (BGR, level size).
@@ -35,7 +44,12 @@ Survey surveyPhoto(const cv::Mat& left);
 // The thing's mask grown by `grow` pixels, in a CV_8U matrix covering
 // `area` (level pixels).
 cv::Mat maskIn(const Thing& t, const cv::Rect& area, int grow);
-// A mask widened by `grow` pixels with a soft one-pixel edge, as CV_32F 0..1.
-cv::Mat softMask(const cv::Mat& mask, int grow);
+// A mask widened by `grow` pixels with a soft edge `feather` pixels wide
+// (1 or 2), as CV_32F 0..1.
+cv::Mat softMask(const cv::Mat& mask, int grow, int feather = 1);
+// Whether, inside `area`, nothing but the thing stands apart: the thing lies
+// wholly in that box, so moving or scaling the box's pixels cuts no other
+// thing and no outline in two.
+bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area);
 
 } // namespace editor

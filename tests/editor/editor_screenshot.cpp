@@ -1,5 +1,5 @@
 // Draws the README's picture of the level maker: a real photograph from
-// Debian's mate-backgrounds (Dune.jpg, GPL-2+), framed, with the automatic
+// Debian's mate-backgrounds (RainDrops.jpg, GPL-2+), framed, with the automatic
 // differences the maker finds on it, one of them selected.
 //   editor_screenshot OUT.png
 #include "editor/editorwindow.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    const QString photo = editortest::debianPhoto("Dune");
+    const QString photo = editortest::debianPhoto("RainDrops");
     editor::EditorWindow w;
     w.resize(1400, 700); // the headless screen is smaller than a desktop's
     w.show();

@@ -91,9 +91,9 @@ void EditorWindowTest::photoOpensFramedAndMakesDifferences()
     w.cropView->zoom(2, QPointF(800, 600));
     QVERIFY(w.cropView->frame().width() < before.width());
     QVERIFY(std::abs(w.cropView->frame().width() * 482.0 / w.cropView->frame().height() - 354) < 3);
-    w.countBox->setValue(9);
+    w.countBox->setValue(4);
     w.makeButton->click();
-    QCOMPARE(w.list->count(), 9);
+    QCOMPARE(w.list->count(), 4);
     QVERIFY(w.draft().marker.isValid());
     QVERIFY(w.markerButton->text().contains(w.draft().marker.name()));
     QVERIFY(w.saveButton->isEnabled() && w.trialButton->isEnabled());
@@ -361,16 +361,16 @@ void EditorWindowTest::unsavedDifferencesAreAskedAbout()
 {
     EditorWindow w;
     w.show();
-    QVERIFY(w.openPhoto(editortest::debianPhoto("Garden")));
-    w.countBox->setValue(4);
+    QVERIFY(w.openPhoto(editortest::debianPhoto("RainDrops")));
+    w.countBox->setValue(3);
     w.makeButton->click();
-    QCOMPARE(w.list->count(), 4);
+    QCOMPARE(w.list->count(), 3);
     QVERIFY(w.hasUnsavedDifferences());
     // Closing, quitting and opening another photo each ask; "Mégse" keeps all.
     QVERIFY(!w.close());
     QVERIFY(!w.openPhoto(editortest::debianPhoto("Wood")));
     QCOMPARE(modals_->shown, (QStringList{"discardQuestion", "discardQuestion"}));
-    QCOMPARE(w.list->count(), 4);
+    QCOMPARE(w.list->count(), 3);
     QVERIFY(w.isVisible());
     // Saved, nothing is lost by closing: no question.
     QVERIFY(w.saveAs(dir_->file("own.DAT")));
@@ -380,8 +380,8 @@ void EditorWindowTest::unsavedDifferencesAreAskedAbout()
     // A changed difference is unsaved again; letting it go opens the new photo.
     EditorWindow v;
     v.show();
-    QVERIFY(v.openPhoto(editortest::debianPhoto("Garden")));
-    v.countBox->setValue(3);
+    QVERIFY(v.openPhoto(editortest::debianPhoto("RainDrops")));
+    v.countBox->setValue(2);
     v.makeButton->click();
     modals_->answer = [](QWidget*) { return int(platform::mrOk); };
     QVERIFY(v.openPhoto(editortest::debianPhoto("Wood")));

@@ -4,6 +4,11 @@
 # Source it, then: play_level <executable> <file of "x y" difference points>
 # The caller's environment (HOME, XDG_DATA_HOME) is the game's.
 
+# Found here, once: play_level may run exported into another shell (unshare),
+# where its own source file cannot be told.
+export KOVRA_X_ASAN_OPTIONS
+KOVRA_X_ASAN_OPTIONS="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)/x-asan-options.sh"
+
 # Waits for a visible window whose name matches the pattern; prints its id.
 wait_window() {
   timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1
@@ -29,7 +34,7 @@ play_level() {
   rm -f "$dispfile"
   export DISPLAY=$display
   # Sourced before the trap is set: the end of a sourced file fires RETURN.
-  source "$(dirname "${BASH_SOURCE[0]}")/../support/x-asan-options.sh"
+  source "$KOVRA_X_ASAN_OPTIONS"
   trap 'kill $xvfb 2>/dev/null || true' RETURN
 
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$exe" &

@@ -120,7 +120,11 @@ package)
   [ -z "$(dpkg-deb -c "$data" | grep -E ' \./usr/(games|bin)/')" ] || fail "kovra2-data ships programs"
   lintian --pedantic -I --fail-on error,warning --tag-display-limit 0 "$deb" "$data" >"$tmp/lintian.log" 2>&1 \
     || { cat "$tmp/lintian.log"; fail "lintian found errors or warnings"; }
-  grep -E '^[A-Z]: .*hardening-' "$tmp/lintian.log" && fail "lintian finds the programs unhardened"
+  # A sanitizer build cannot be fortified (its runtime takes those calls
+  # over); such a package is only ever made by this test.
+  if [ -z "${KOVRA_SANITIZED:-}" ]; then
+    grep -E '^[A-Z]: .*hardening-' "$tmp/lintian.log" && fail "lintian finds the programs unhardened"
+  fi
   mkdir -p "$tmp/root"
   dpkg-deb -x "$deb" "$tmp/root"
   dpkg-deb -x "$data" "$tmp/root"

@@ -147,6 +147,28 @@ void shelfBoard(Scene& s, double y, const QColor& wood)
     p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
 }
 
+void wallShelf(Scene& s, double x0, double x1, double y, const QColor& wood)
+{
+    s.surfaces.stands.emplace_back(x0, y, x1 - x0, 0);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QLinearGradient shadow(QPointF(0, y + 6), QPointF(0, y + 16));
+    shadow.setColorAt(0, QColor(0, 0, 0, 70));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(x0 + 2, y + 6, x1 - x0 - 4, 10), shadow);
+    // Two brackets hold the board to the wall.
+    for (const double bx : {x0 + 10, x1 - 14}) {
+        QPainterPath bracket;
+        bracket.moveTo(bx, y + 5), bracket.lineTo(bx + 4, y + 5), bracket.lineTo(bx + 4, y + 16), bracket.closeSubpath();
+        p.setBrush(shade(wood, 0.6));
+        p.drawPath(bracket);
+    }
+    p.fillRect(QRectF(x0, y - 3, x1 - x0, 3), shade(wood, 1.2));
+    p.fillRect(QRectF(x0, y, x1 - x0, 6), litGradient(QRectF(x0, y, x1 - x0, 6), wood, 0.3));
+    p.fillRect(QRectF(x0, y + 5, x1 - x0, 1), shade(wood, 0.5));
+}
+
 namespace {
 struct Perch {
     K base;

@@ -33,6 +33,8 @@ void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, 
 void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours);
 // A shelf board the objects of a `row` stand on.
 void shelfBoard(Scene& s, double y, const QColor& wood);
+// A short shelf on a wall from x0 to x1, on two brackets, for a `row`.
+void wallShelf(Scene& s, double x0, double x1, double y, const QColor& wood);
 // Small things set on the bigger ones a scene already has (a cat on a crate,
 // a jug on a barrel, a bird on a rock), each with the given chance: they
 // stand on something, overlap it and are drawn just after it. The thing

@@ -21,6 +21,9 @@ Difficulty difficultyFor(int level)
     d.minVisible = level <= 10 ? 120 : int(std::lround(115 - 65 * std::sqrt(t)));
     d.maxVisible = int(std::lround(640 - 300 * t));
     d.minContrast = 16 - 4 * t; // mean dE76 over what changed: a night scene has little more
+    // The first ten keep their large, clear changes whatever it costs.
+    d.floorVisible = level <= 10 ? d.minVisible : std::min(d.minVisible, std::max(kMinNoticeable + 20, d.minVisible * 3 / 4));
+    d.floorContrast = level <= 10 ? d.minContrast : d.minContrast * 0.75;
     d.subtlety = t;
     d.maxBold = level > 90 ? d.count / 2 : level > 60 ? d.count * 2 / 3 : d.count;
     return d;
@@ -193,8 +196,10 @@ bool fitsSquare(const Obj& o, unsigned mod)
 {
     if (mod & (Detail | Count | Reshape))
         return true;
+    // The box is generous (a balloon's faint string, antialiasing): what
+    // really shows is measured once the change is drawn.
     const QRect b = bounds(o);
-    return b.width() <= 2 * kSquareHalf + 14 && b.height() <= 2 * kSquareHalf + 14;
+    return b.width() <= 2 * kSquareHalf + 16 && b.height() <= 2 * kSquareHalf + 16;
 }
 } // namespace
 
@@ -236,129 +241,151 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         return false;
     };
     const QRect picture(0, 0, kWidth, kHeight);
-    std::vector<int> candidates;
+    std::vector<int> fair;
     for (int i = 0; i < int(cur.objs.size()); ++i)
         if (allowedMods(cur.objs[std::size_t(i)]) && unfairFor(original, out.left, i).isEmpty())
-            candidates.push_back(i);
+            fair.push_back(i);
     int colourOnly = 0;
     std::vector<QPoint> points;
     std::vector<std::vector<Change>> made; // each accepted difference's pixels
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
-    std::vector<int> misses(cur.objs.size(), 0);
     int bold = 0;
-    int attempts = 0;
-    while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 500 * d.count) {
-        int pick = int(rng.next() % candidates.size());
-        // Few objects carry a number or a pattern: later levels look for
-        // them first, so those changes are not drowned by the many others.
-        if (rng.chance(0.6 * d.subtlety)) {
-            std::vector<int> rare;
+    // With six or more, no quarter of the height may hold more than half.
+    const auto spreadOk = [&](QPoint at) {
+        points.push_back(at);
+        const bool fine = d.count < 6 || 2 * mostInAQuarter(points) <= d.count;
+        points.pop_back();
+        return fine;
+    };
+    // The first pass keeps to the level's difficulty; a level still short of
+    // its count then takes what the rules allow: larger or fainter changes
+    // within the rules, bold kinds beyond the late levels' share.
+    for (int pass = 0; pass < 2 && int(out.list.size()) < d.count; ++pass) {
+        const bool relaxed = pass > 0;
+        const int maxVisible = relaxed ? d.maxVisible * 3 / 2 : d.maxVisible;
+        const int minVisible = relaxed ? d.floorVisible : d.minVisible;
+        const double minContrast = relaxed ? d.floorContrast : d.minContrast;
+        const int maxBold = relaxed ? d.count : d.maxBold;
+        std::vector<int> candidates;
+        for (int i : fair)
+            if (std::none_of(out.list.begin(), out.list.end(), [&](const Difference& x) { return x.object == i; }))
+                candidates.push_back(i);
+        std::vector<int> misses(cur.objs.size(), 0);
+        int attempts = 0;
+        while (int(out.list.size()) < d.count && !candidates.empty() && attempts++ < 500 * d.count) {
+            // Only things in a band of the picture that can still take one.
+            std::vector<int> open;
             for (int c = 0; c < int(candidates.size()); ++c)
-                if (allowedMods(cur.objs[std::size_t(candidates[std::size_t(c)])]) & (Digit | Pattern))
-                    rare.push_back(c);
-            if (!rare.empty())
-                pick = rare[rng.next() % rare.size()];
-        }
-        if (misses[std::size_t(candidates[std::size_t(pick)])] >= 16) { // this one will not fit
-            candidates.erase(candidates.begin() + pick);
-            continue;
-        }
-        const int i = candidates[std::size_t(pick)];
-        Obj& obj = cur.objs[std::size_t(i)];
-        unsigned allowed = allowedMods(obj);
-        if (colourOnly >= maxColourOnly(d.count))
-            allowed &= ~kColourOnlyMods;
-        if (bold >= d.maxBold)
-            allowed &= kSubtleMods;
-        if (d.subtlety < 0.1) // the first levels show strong changes only
-            allowed &= ~Shade;
-        const unsigned mod = pickMod(allowed, d.subtlety, rng);
-        const Obj drawn = obj;
-        Obj before = drawn;
-        Obj after = before;
-        if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng)) {
-            ++misses[std::size_t(i)];
-            continue;
-        }
-        if (!(mod & kSubtleMods) && bold >= d.maxBold)
-            continue;
-        if ((mod & kColourOnlyMods) && colourOnly >= maxColourOnly(d.count))
-            continue;
-        const auto spreadOk = [&](QPoint at) { // over the picture, not crowded into one band
-            points.push_back(at);
-            const bool fine = d.count < 6 || mostInAQuarter(points) <= (d.count - 1) / 2; // holds even if one falls short
-            points.pop_back();
-            return fine;
-        };
-        if (!spreadOk(bounds(before).center())) { // known before anything is drawn
-            ++misses[std::size_t(i)];
-            continue;
-        }
-        // A thing that changes shape or place keeps its shadow short on both
-        // sides, so the shadow changes only where the thing does.
-        std::vector<Change> shortening;
-        if (!(mod & kOutlineKept)) {
-            shortenCast(after);
-            if (shortenCast(before) && before.visible) {
-                Obj& l = leftScene.objs[std::size_t(i)];
-                const QRect was = reach(l).intersected(picture);
-                const QImage longer = renderPatch(leftScene, was);
-                l = before;
-                shortening = changesBetween(longer, renderPatch(leftScene, was), was.topLeft());
-                l = drawn;
-                if (isChanged(shortening)) {
-                    ++misses[std::size_t(i)];
-                    continue;
+                if (spreadOk(bounds(cur.objs[std::size_t(candidates[std::size_t(c)])]).center()))
+                    open.push_back(c);
+            if (open.empty())
+                break;
+            int pick = open[rng.next() % open.size()];
+            // Few objects carry a number or a pattern: later levels look for
+            // them first, so those changes are not drowned by the many others.
+            if (rng.chance(0.6 * d.subtlety)) {
+                std::vector<int> rare;
+                for (int c : open)
+                    if (allowedMods(cur.objs[std::size_t(candidates[std::size_t(c)])]) & (Digit | Pattern))
+                        rare.push_back(c);
+                if (!rare.empty())
+                    pick = rare[rng.next() % rare.size()];
+            }
+            if (misses[std::size_t(candidates[std::size_t(pick)])] >= 16) { // this one will not fit
+                candidates.erase(candidates.begin() + pick);
+                continue;
+            }
+            const int i = candidates[std::size_t(pick)];
+            Obj& obj = cur.objs[std::size_t(i)];
+            unsigned allowed = allowedMods(obj);
+            if (colourOnly >= maxColourOnly(d.count))
+                allowed &= ~kColourOnlyMods;
+            if (bold >= maxBold)
+                allowed &= kSubtleMods;
+            if (d.subtlety < 0.1) // the first levels show strong changes only
+                allowed &= ~Shade;
+            const unsigned mod = pickMod(allowed, d.subtlety, rng);
+            const Obj drawn = obj;
+            Obj before = drawn;
+            Obj after = before;
+            if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng)) {
+                ++misses[std::size_t(i)];
+                continue;
+            }
+            if (!(mod & kSubtleMods) && bold >= maxBold)
+                continue;
+            if ((mod & kColourOnlyMods) && colourOnly >= maxColourOnly(d.count))
+                continue;
+            if (!spreadOk(bounds(before).center())) { // known before anything is drawn
+                ++misses[std::size_t(i)];
+                continue;
+            }
+            // A thing that changes shape or place keeps its shadow short on both
+            // sides, so the shadow changes only where the thing does.
+            std::vector<Change> shortening;
+            if (!(mod & kOutlineKept)) {
+                shortenCast(after);
+                if (shortenCast(before) && before.visible) {
+                    Obj& l = leftScene.objs[std::size_t(i)];
+                    const QRect was = reach(l).intersected(picture);
+                    const QImage longer = renderPatch(leftScene, was);
+                    l = before;
+                    shortening = changesBetween(longer, renderPatch(leftScene, was), was.topLeft());
+                    l = drawn;
+                    if (isChanged(shortening)) {
+                        ++misses[std::size_t(i)];
+                        continue;
+                    }
                 }
             }
+            const QRect region = (reach(before) | reach(after)).intersected(picture);
+            if (region.isEmpty())
+                continue;
+            obj = before;
+            const QImage patchBefore = renderPatch(cur, region);
+            obj = after;
+            const QImage patchAfter = renderPatch(cur, region);
+            std::vector<Change> changes = changesBetween(patchBefore, patchAfter, region.topLeft());
+            const QPoint centre = visibleCentre(changes);
+            // Faint changes beyond the spill margin are left out of the picture.
+            changes.erase(std::remove_if(changes.begin(), changes.end(),
+                                         [&](const Change& c) { return distanceOutside(c.at, centre) > kMaxSpill; }),
+                          changes.end());
+            const DiffCheck check = checkDifference(changes, centre);
+            // A change of shade is faint by design: its own band of contrast.
+            const bool contrastOk = mod == Shade ? check.meanDeltaE >= 12 && check.meanDeltaE <= 30
+                                                 : check.meanDeltaE >= minContrast;
+            bool ok = inset.contains(centre) && check.ok() && check.visible >= minVisible &&
+                      check.visible <= maxVisible && contrastOk;
+            for (const Difference& other : out.list)
+                ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
+                               2 * (kSquareHalf + kMaxSpill) + 2;
+            ok = ok && !isClaimed(changes);
+            ok = ok && spreadOk(centre);
+            if (!ok) {
+                obj = drawn;
+                ++misses[std::size_t(i)];
+                continue;
+            }
+            if (!shortening.empty()) {
+                leftScene.objs[std::size_t(i)] = before;
+                setPixels(out.left, shortening);
+                setPixels(out.right, shortening);
+            }
+            setPixels(out.right, changes);
+            made.push_back(changes);
+            for (const Change& c : changes)
+                changed[std::size_t(c.at.y()) * kWidth + std::size_t(c.at.x())] = 1;
+            for (const Change& c : changes)
+                for (int y = std::max(0, c.at.y() - kGap); y <= std::min(kHeight - 1, c.at.y() + kGap); ++y)
+                    std::fill_n(claimed.begin() + std::ptrdiff_t(y) * kWidth + std::max(0, c.at.x() - kGap),
+                                std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
+            out.list.push_back({centre, check, mod, i, after});
+            points.push_back(centre);
+            colourOnly += (mod & kColourOnlyMods) != 0;
+            bold += !(mod & kSubtleMods);
+            candidates.erase(candidates.begin() + pick);
         }
-        const QRect region = (reach(before) | reach(after)).intersected(picture);
-        if (region.isEmpty())
-            continue;
-        obj = before;
-        const QImage patchBefore = renderPatch(cur, region);
-        obj = after;
-        const QImage patchAfter = renderPatch(cur, region);
-        std::vector<Change> changes = changesBetween(patchBefore, patchAfter, region.topLeft());
-        const QPoint centre = visibleCentre(changes);
-        // Faint changes beyond the spill margin are left out of the picture.
-        changes.erase(std::remove_if(changes.begin(), changes.end(),
-                                     [&](const Change& c) { return distanceOutside(c.at, centre) > kMaxSpill; }),
-                      changes.end());
-        const DiffCheck check = checkDifference(changes, centre);
-        // A change of shade is faint by design: its own band of contrast.
-        const bool contrastOk = mod == Shade ? check.meanDeltaE >= 12 && check.meanDeltaE <= 30
-                                             : check.meanDeltaE >= d.minContrast;
-        bool ok = inset.contains(centre) && check.ok() && check.visible >= d.minVisible &&
-                  check.visible <= d.maxVisible && contrastOk;
-        for (const Difference& other : out.list)
-            ok = ok && std::max(std::abs(other.point.x() - centre.x()), std::abs(other.point.y() - centre.y())) >=
-                           2 * (kSquareHalf + kMaxSpill) + 2;
-        ok = ok && !isClaimed(changes);
-        ok = ok && spreadOk(centre);
-        if (!ok) {
-            obj = drawn;
-            ++misses[std::size_t(i)];
-            continue;
-        }
-        if (!shortening.empty()) {
-            leftScene.objs[std::size_t(i)] = before;
-            setPixels(out.left, shortening);
-            setPixels(out.right, shortening);
-        }
-        setPixels(out.right, changes);
-        made.push_back(changes);
-        for (const Change& c : changes)
-            changed[std::size_t(c.at.y()) * kWidth + std::size_t(c.at.x())] = 1;
-        for (const Change& c : changes)
-            for (int y = std::max(0, c.at.y() - kGap); y <= std::min(kHeight - 1, c.at.y() + kGap); ++y)
-                std::fill_n(claimed.begin() + std::ptrdiff_t(y) * kWidth + std::max(0, c.at.x() - kGap),
-                            std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
-        out.list.push_back({centre, check, mod, i, after});
-        points.push_back(centre);
-        colourOnly += (mod & kColourOnlyMods) != 0;
-        bold += !(mod & kSubtleMods);
-        candidates.erase(candidates.begin() + pick);
     }
     // A level that fell short of its count may hold too many changes of
     // colour, or too many in one band, for the count it has: the last of
@@ -382,15 +409,13 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         }
         if (!crowded(points, int(points.size())))
             break;
-        const int band = kHeight / 4;
-        int bestY = 0, most = 0;
-        for (int y0 = -band; y0 < kHeight; y0 += 2) {
-            const int in = int(std::count_if(points.begin(), points.end(), [&](const QPoint& p) { return p.y() >= y0 && p.y() < y0 + band; }));
-            if (in > most)
-                most = in, bestY = y0;
-        }
+        int in[4] = {}, fullest = 0;
+        for (const QPoint& p : points)
+            ++in[std::clamp(p.y() * 4 / kHeight, 0, 3)];
+        for (int q = 1; q < 4; ++q)
+            fullest = in[q] > in[fullest] ? q : fullest;
         for (std::size_t k = points.size(); k-- > 0;)
-            if (points[k].y() >= bestY && points[k].y() < bestY + band) {
+            if (std::clamp(points[k].y() * 4 / kHeight, 0, 3) == fullest) {
                 takeBack(k);
                 break;
             }

@@ -17,8 +17,10 @@ namespace levelgen {
 struct Difficulty {
     int count = 5;          // differences wanted
     int minVisible = 150;   // visibly changed pixels per difference
+    int floorVisible = 150; // as few as a level short of its count may take
     int maxVisible = 700;
     double minContrast = 30; // mean dE76 over the visibly changed pixels
+    double floorContrast = 30;
     int maxBold = 25;       // changes of the kinds seen at a glance (not kSubtleMods)
     double subtlety = 0;    // 0 = bold changes, 1 = subtle ones
 };

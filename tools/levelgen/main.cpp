@@ -131,7 +131,7 @@ int writeRules(int first, int last, int threads, bool verbose)
         if (d < kMinLayoutDistance)
             sameLayout[std::size_t(ab.first - first)] = sameLayout[std::size_t(ab.second - first)] = true;
     perRule[int(SceneRule::Layout)] = int(std::count(sameLayout.begin(), sameLayout.end(), true));
-    std::printf("Closest arrangements (1 - correlation of grey thumbnails):");
+    std::printf("Closest arrangements (1 - correlation of row-levelled grey thumbnails):");
     for (std::size_t k = 0; k < std::min<std::size_t>(12, pairs.size()); ++k)
         std::printf(" %d/%d %.2f", pairs[k].second.first, pairs[k].second.second, pairs[k].first);
     std::printf("\nLevels breaking each scene rule, of %d:\n", count);

@@ -19,9 +19,9 @@
 
 namespace levelgen {
 
-Level generateLevel(int n)
+namespace {
+Level levelFrom(int n, const Scene& scene)
 {
-    const Scene scene = buildScene(n);
     const QImage left = render(scene);
     Rng rng(std::uint64_t(n) * 1000003 + kGeneratorVersion);
     const Differences diffs = makeDifferences(scene, left, difficultyFor(n), rng);
@@ -38,6 +38,19 @@ Level generateLevel(int n)
     for (Breach& b : differenceBreaches(scene, diffs.left, diffs.list))
         breaches.push_back(std::move(b));
     return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, objects, std::move(breaches)};
+}
+} // namespace
+
+Level generateLevel(int n)
+{
+    // Grouped, unless that leaves too little to change where the rules
+    // allow it: then the scene as composed.
+    Level grouped = levelFrom(n, buildScene(n, true));
+    if (int(grouped.diffs.size()) >= difficultyFor(n).count && validateLevel(grouped.record).ok())
+        return grouped;
+    Level plain = levelFrom(n, buildScene(n, false));
+    const bool plainBetter = validateLevel(plain.record).ok() && plain.diffs.size() > grouped.diffs.size();
+    return plainBetter || !validateLevel(grouped.record).ok() ? plain : grouped;
 }
 
 namespace {

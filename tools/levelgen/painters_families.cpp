@@ -575,7 +575,10 @@ void paintBalloon(QPainter& p, const Obj& o)
     p.setPen(QPen(QColor(90, 80, 70), 0.5));
     QPainterPath st;
     st.moveTo(0, -4);
-    st.cubicTo(-2, 2, 2, 6, 0, 12);
+    if (o.shape == 1) // drifting away in the sky: its string trails short behind it
+        st.cubicTo(-1.5, -1, 1.5, 1, 0, 3);
+    else
+        st.cubicTo(-2, 2, 2, 6, 0, 12);
     p.setBrush(Qt::NoBrush);
     p.drawPath(st);
     p.setPen(Qt::NoPen);

@@ -117,6 +117,9 @@ struct Scene {
     std::vector<Obj> objs;
     Lighting light;
     Surfaces surfaces;
+    // Short shelves put up on a bare wall: where each board stands, and the
+    // wall as it was under it, to take down a shelf left with nothing on it.
+    std::vector<std::pair<QRectF, QImage>> boards;
     Finish finish;
     double density = 1;       // how crowded: rises with the level
     Obj& add(int kind, QPointF pos, double scale = 1.0);

@@ -527,15 +527,11 @@ int maxColourOnly(int count) { return int(std::floor(kMaxColourOnlyShare * count
 
 int mostInAQuarter(const std::vector<QPoint>& points)
 {
-    const int band = kHeight / 4;
-    int most = 0;
-    for (int y0 = -band; y0 < kHeight; y0 += 2) {
-        int in = 0;
-        for (const QPoint& p : points)
-            in += p.y() >= y0 && p.y() < y0 + band;
-        most = std::max(most, in);
-    }
-    return most;
+    // The four quarters of the height, top to bottom.
+    int in[4] = {};
+    for (const QPoint& p : points)
+        ++in[std::clamp(p.y() * 4 / kHeight, 0, 3)];
+    return *std::max_element(std::begin(in), std::end(in));
 }
 
 bool crowded(const std::vector<QPoint>& points, int total) { return total >= 6 && 2 * mostInAQuarter(points) > total; }
@@ -582,25 +578,41 @@ std::vector<float> layoutThumbnail(const QImage& picture)
         for (int x = 0; x < w * block; ++x)
             out[std::size_t((y / block) * w + x / block)] += float(qGray(line[x])) / (block * block);
     }
-    double mean = 0;
-    for (float v : out)
-        mean += v;
-    mean /= std::max<std::size_t>(1, out.size());
-    for (float& v : out)
-        v -= float(mean);
+    // Each row's own mean taken away: what is left is where the masses
+    // stand across the picture, not where a sky meets its ground.
+    for (int y = 0; y < h; ++y) {
+        double mean = 0;
+        for (int x = 0; x < w; ++x)
+            mean += out[std::size_t(y * w + x)];
+        mean /= std::max(1, w);
+        for (int x = 0; x < w; ++x)
+            out[std::size_t(y * w + x)] -= float(mean);
+    }
     return out;
 }
+
+namespace {
+double uncorrelated(const std::vector<float>& a, const std::vector<float>& b, bool mirrored)
+{
+    constexpr int w = kWidth / 16; // the thumbnail's blocks across
+    double ab = 0, aa = 0, bb = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const std::size_t j = mirrored ? i - i % w + (w - 1 - i % w) : i;
+        ab += double(a[i]) * b[j], aa += double(a[i]) * a[i], bb += double(b[j]) * b[j];
+    }
+    if (aa <= 0 || bb <= 0)
+        return aa == bb ? 0 : 1;
+    return 1 - ab / std::sqrt(aa * bb);
+}
+} // namespace
 
 double layoutDistance(const std::vector<float>& a, const std::vector<float>& b)
 {
     if (a.size() != b.size() || a.empty())
         return 0;
-    double ab = 0, aa = 0, bb = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        ab += double(a[i]) * b[i], aa += double(a[i]) * a[i], bb += double(b[i]) * b[i];
-    if (aa <= 0 || bb <= 0)
-        return aa == bb ? 0 : 1;
-    return 1 - ab / std::sqrt(aa * bb);
+    // A scene seen from the other side is the same arrangement.
+    const bool blocks = a.size() == std::size_t((kWidth / 16) * (kHeight / 16));
+    return std::min(uncorrelated(a, b, false), blocks ? uncorrelated(a, b, true) : 1.0);
 }
 
 } // namespace levelgen

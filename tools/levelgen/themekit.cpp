@@ -1,5 +1,6 @@
 #include "tools/levelgen/themekit.h"
 
+#include "tools/levelgen/differ.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
 #include "tools/levelgen/light.h"
@@ -243,6 +244,12 @@ void mirrorScene(Scene& s)
     s.base = s.base.mirrored(true, false);
     s.light.at.setX(kWidth - s.light.at.x());
     s.light.sky = s.light.sky.mirrored(true, false);
+    for (QRectF& st : s.surfaces.stands)
+        st.moveLeft(kWidth - st.right());
+    for (auto& [board, wall] : s.boards) {
+        board.moveLeft(kWidth - board.right());
+        wall = wall.mirrored(true, false);
+    }
     for (Obj& o : s.objs) {
         o.pos.setX(kWidth - o.pos.x());
         o.rot = -o.rot;
@@ -358,7 +365,7 @@ void composeTheme(Scene& s, Rng& rng, int theme, int composition)
     settleNewKinds(s, rng);
 }
 
-Scene buildScene(int level)
+Scene buildScene(int level, bool gather)
 {
     Rng rng(std::uint64_t(level) * 7777 + 12345);
     Scene s;
@@ -377,6 +384,9 @@ Scene buildScene(int level)
     if (s.light.source == Lighting::None)
         lightFromMoon(s);
     enrich(s, rng, 44);
+    Rng groups(std::uint64_t(level) * 2713 + 3);
+    if (gather)
+        gatherIntoGroups(s, groups);
     // Birds and snails sit on rocks, but not under the sea or on the moon,
     // and nothing grows on a rock where there is no air.
     const Builder build = kThemes[themeForLevel(level) % themeCount()].build;
@@ -396,6 +406,8 @@ Scene buildScene(int level)
     Rng furnish(std::uint64_t(level) * 131 + 5);
     furnishBareSquares(s, furnish);
     addSpares(s, furnish, 4);
+    // Enough to change in every quarter of the height, so the differences spread.
+    furnishQuarters(s, furnish, (difficultyFor(level).count + 2) / 3);
     distinguishTwins(s, furnish);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
@@ -403,6 +415,7 @@ Scene buildScene(int level)
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
     tidyScene(s); // what the furnishing and the sorting left, set right or taken away
+    takeDownEmptyShelves(s);
     drawNearerLater(s);
     castShadows(s);
     lampPools(s);

@@ -21,7 +21,8 @@ void composeTheme(Scene& s, Rng& rng, int theme, int composition);
 // The theme of every level, level 1 first.
 std::vector<int> themeSchedule();
 // The scene of `level`: its theme, with a light, composition and palette of
-// its own, so that no two levels share a scene.
-Scene buildScene(int level);
+// its own, so that no two levels share a scene; with `gather`, the small
+// things in front stand in groups.
+Scene buildScene(int level, bool gather = true);
 
 } // namespace levelgen

@@ -119,7 +119,9 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 246, 232);
     const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
-    s.surfaces = {counter1, true, false, {QRectF(0, counter2, kWidth, 0)}};
+    // The floor starts in front of the lower counter; above it is the hall's
+    // back wall with its two counters (nothing stands on a counter's front).
+    s.surfaces = {counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);

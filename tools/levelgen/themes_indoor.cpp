@@ -141,49 +141,84 @@ void buildMarket(Scene& s, Rng& r, int v)
     s.finish.tint = d.tint;
     // Each composition its own height of counter: seen from the stallholder's side, a child's, the street's.
     const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -40 : 0), backShelf = counter - r.range(80, 95);
-    s.surfaces.stands.emplace_back(0, backShelf, kWidth, 0);
+    // Each composition its own stalls: one across the street, one narrow
+    // stall beside open street and a tree, or two stalls with a lane between.
+    std::vector<std::pair<double, double>> stalls;
+    if (v % 3 == 0)
+        stalls = {{0, kWidth}};
+    else if (v % 3 == 1)
+        stalls = {{0, 216}};
+    else
+        stalls = {{0, 150}, {204, kWidth}};
     const QColor stripe = anyOf(r, {QColor(200, 40, 40), QColor(40, 110, 60), QColor(40, 80, 160), QColor(230, 130, 30)});
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        paintSky(p, d, counter);
+        paintSky(p, d, counter + 50);
         hills(p, counter - 60, 40, 60, d.haze, shade(d.haze, 0.85), r.seed());
-        // The awning: stripes with scalloped edge and a shadow below.
-        p.fillRect(QRectF(0, 55, kWidth, 40), QColor(0, 0, 0, 40));
-        for (int i = 0; i * 27 < kWidth; ++i) {
-            const QRectF band(i * 27, 0, 27, 70);
-            p.setPen(Qt::NoPen);
-            p.setBrush(litGradient(band, i % 2 ? QColor(250, 248, 240) : stripe, 0.2));
-            p.drawRect(band);
-            p.drawChord(QRectF(i * 27, 58, 27, 22), 180 * 16, 180 * 16);
+        for (const auto& [x0, x1] : stalls) {
+            p.save();
+            p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
+            // The awning: stripes with scalloped edge and a shadow below.
+            p.fillRect(QRectF(x0, 55, x1 - x0, 40), QColor(0, 0, 0, 40));
+            for (int i = 0; x0 + i * 27 < x1; ++i) {
+                const QRectF band(x0 + i * 27, 0, 27, 70);
+                p.setPen(Qt::NoPen);
+                p.setBrush(litGradient(band, i % 2 ? QColor(250, 248, 240) : stripe, 0.2));
+                p.drawRect(band);
+                p.drawChord(QRectF(x0 + i * 27, 58, 27, 22), 180 * 16, 180 * 16);
+            }
+            p.restore();
+            for (double x : {x0 + 10, x1 - 16})
+                p.fillRect(QRectF(x, 70, 6, counter - 70), litGradient(QRectF(x, 70, 6, 200), QColor(140, 100, 60)));
+            p.save();
+            p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
+            shelf(p, backShelf, 0, QColor(140, 100, 60));
+            planks(p, QRectF(x0, counter, x1 - x0, 50), QColor(160, 110, 65), 12, false, r.seed());
+            p.fillRect(QRectF(x0, counter, x1 - x0, 4), QColor(120, 80, 45));
+            p.restore();
+            s.surfaces.stands.emplace_back(x0, backShelf, x1 - x0, 0);
         }
-        for (double x : {10.0, kWidth - 16.0})
-            p.fillRect(QRectF(x, 70, 6, counter - 70), litGradient(QRectF(x, 70, 6, 200), QColor(140, 100, 60)));
-        shelf(p, backShelf, 0, QColor(140, 100, 60));
-        planks(p, QRectF(0, counter, kWidth, 50), QColor(160, 110, 65), 12, false, r.seed());
-        p.fillRect(QRectF(0, counter, kWidth, 4), QColor(120, 80, 45));
+        // The street: under the stalls from the counter's foot, elsewhere up to the far pavement.
         cobbles(p, QRectF(0, counter + 50, kWidth, kHeight - counter - 50), QColor(175, 165, 150), r.seed());
+        for (double x = 0; x < kWidth; x += 2) {
+            const bool under = std::any_of(stalls.begin(), stalls.end(), [&](const auto& st) { return x >= st.first && x < st.second; });
+            if (!under)
+                p.fillRect(QRectF(x, counter + 46, 2, 4), QColor(150, 140, 128));
+        }
         p.fillRect(QRectF(0, counter + 50, kWidth, 8), QColor(0, 0, 0, 60));
     }
     noiseTexture(s.base, QRect(0, int(counter), kWidth, kHeight), 5, 10, r.seed(), 4);
-    put(s, Bunting, kWidth / 2.0, 82, 1.7, QColor(250, 200, 40), stripe, QColor(60, 120, 200));
-    put(s, Lamp, r.range(60, 294), counter - 2, 0.9, QColor(50, 50, 55)).variant = v % 2;
-    put(s, Sign, r.range(60, 294), 125, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
-    const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
-    for (int i = 0; i < 4; ++i) { // crates of fruit along the counter
-        const double x = 40 + i * 92 + r.range(-6, 6);
-        put(s, Crate, x, counter + 2, 1.6, QColor(190, 150, 95), stripe);
-        for (int k = 0; k < 3; ++k)
-            put(s, Fruit, x - 12 + k * 12, counter - 31, 1.0, fruitCols[(i + k * 2) % 5]).shape = i % 3;
+    if (stalls.size() == 1 && stalls[0].second >= kWidth)
+        put(s, Bunting, kWidth / 2.0, 82, 1.7, QColor(250, 200, 40), stripe, QColor(60, 120, 200));
+    else if (v % 3 == 1) { // beside the narrow stall: a tree and a bench on the open street
+        put(s, Tree, r.range(270, 300), counter + 52, r.range(1.0, 1.15), QColor(70, 130, 60), QColor(200, 50, 40));
+        put(s, Bench, r.range(250, 300), counter + 92, 1.2, QColor(120, 85, 55)).loose = true;
     }
-    // Goods on the back shelf of the stall.
-    double x = 40 + r.range(0, 10);
-    for (int i = 0; x < kWidth - 40; ++i) {
-        switch ((i + v) % 4) {
-        case 0: put(s, Bowl, x + 10, backShelf, 1.2, QColor(180, 140, 90)).count = r.between(3, 5); x += 62; break;
-        case 1: put(s, Jar, x, backShelf, 1.2, anyOf(r, {QColor(220, 150, 40), QColor(190, 40, 60), QColor(120, 60, 130)}), QColor(200, 50, 40)); x += 34; break;
-        case 2: put(s, Bread, x + 8, backShelf, 1.2, QColor(200, 140, 70)); x += 54; break;
-        default: put(s, Pot, x, backShelf, 1.2, QColor(190, 100, 60)).shape = 1; x += 34; break;
+    const auto& [mainX0, mainX1] = stalls.front();
+    if (stalls.size() > 1) // a street lamp in the lane between the stalls
+        put(s, Lamp, (stalls[0].second + stalls[1].first) / 2, counter + 56, 1.0, QColor(50, 50, 55)).variant = v % 2;
+    else
+        put(s, Lamp, r.range(60, mainX1 - 60), counter - 2, 0.9, QColor(50, 50, 55)).variant = v % 2;
+    put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
+    int crate = 0;
+    for (const auto& [x0, x1] : stalls)
+        for (double x = x0 + 40 + r.range(-6, 6); x < x1 - 30; x += 92, ++crate) { // crates of fruit along the counter
+            put(s, Crate, x, counter + 2, 1.6, QColor(190, 150, 95), stripe);
+            for (int k = 0; k < 3; ++k)
+                put(s, Fruit, x - 12 + k * 12, counter - 31, 1.0, fruitCols[(crate + k * 2) % 5]).shape = crate % 3;
+        }
+    // Goods on the back shelf of each stall.
+    for (const auto& [x0, x1] : stalls) {
+        double x = x0 + 40 + r.range(0, 10);
+        for (int i = 0; x < x1 - 40; ++i) {
+            switch ((i + v) % 4) {
+            case 0: put(s, Bowl, x + 10, backShelf, 1.2, QColor(180, 140, 90)).count = r.between(3, 5); x += 62; break;
+            case 1: put(s, Jar, x, backShelf, 1.2, anyOf(r, {QColor(220, 150, 40), QColor(190, 40, 60), QColor(120, 60, 130)}), QColor(200, 50, 40)); x += 34; break;
+            case 2: put(s, Bread, x + 8, backShelf, 1.2, QColor(200, 140, 70)); x += 54; break;
+            default: put(s, Pot, x, backShelf, 1.2, QColor(190, 100, 60)).shape = 1; x += 34; break;
+            }
         }
     }
     for (int i = 0; i < 3; ++i)

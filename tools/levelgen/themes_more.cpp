@@ -480,11 +480,31 @@ void buildCafe(Scene& s, Rng& r, int v)
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         wallpaper(p, QRectF(0, 0, kWidth, table), QColor(110, 60, 50), QColor(130, 75, 60), v + 2);
-        p.fillRect(QRectF(40, 30, 120, table - 70), QColor(170, 200, 220)); // a window onto the street
-        p.setPen(QPen(QColor(250, 245, 235), 4));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(40, 30, 120, table - 70));
-        p.drawLine(QPointF(100, 30), QPointF(100, table - 40));
+        // Windows onto the street, each composition its own: one to the
+        // left, a wide one to the right, or a narrow pair either side.
+        const std::vector<QRectF> panes = v == 0 ? std::vector<QRectF>{QRectF(40, 30, 120, table - 70)}
+                                        : v == 1 ? std::vector<QRectF>{QRectF(150, 24, 170, table - 90)}
+                                                 : std::vector<QRectF>{QRectF(24, 40, 70, table - 80), QRectF(260, 40, 70, table - 80)};
+        for (const QRectF& w : panes) {
+            p.fillRect(w, QColor(170, 200, 220));
+            // The street outside: the houses across the way, their windows.
+            p.save();
+            p.setClipRect(w);
+            for (double x = w.left() - r.range(0, 20); x < w.right(); x += 34) {
+                const double h = r.range(0.35, 0.6) * w.height();
+                const QColor front = anyOf(r, {QColor(215, 190, 160), QColor(190, 160, 140), QColor(225, 210, 180)});
+                p.fillRect(QRectF(x, w.bottom() - h, 32, h), front);
+                for (double wy = w.bottom() - h + 8; wy < w.bottom() - 12; wy += 18)
+                    p.fillRect(QRectF(x + 8, wy, 7, 10), QColor(90, 110, 130)), p.fillRect(QRectF(x + 19, wy, 7, 10), QColor(90, 110, 130));
+            }
+            p.fillRect(QRectF(w.left(), w.bottom() - 8, w.width(), 8), QColor(150, 145, 140));
+            p.restore();
+            p.setPen(QPen(QColor(250, 245, 235), 4));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(w);
+            p.drawLine(QPointF(w.center().x(), w.top()), QPointF(w.center().x(), w.bottom()));
+            p.setPen(Qt::NoPen);
+        }
         QRadialGradient cloth(QPointF(177, table + 150), 260); // a round marble table top
         cloth.setColorAt(0, QColor(245, 242, 236));
         cloth.setColorAt(1, QColor(205, 200, 195));
@@ -497,9 +517,9 @@ void buildCafe(Scene& s, Rng& r, int v)
     for (int i = 0; i < rows; ++i)
         row(s, r, table + 70 + i * (kHeight - table - 100) / double(rows - 1), 10, 344, {Cup, Plate, Glass, Jug, Heart, Candle, Bread},
             1.1 + 0.1 * i, 1.3 + 0.1 * i, kCrockery);
-    put(s, Clock, r.range(200, 310), 60, 1.3, QColor(200, 160, 70));
+    put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
     for (int i = 0; i < many(s, 4); ++i)
-        put(s, Bulb, 190 + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
+        put(s, Bulb, (v == 1 ? 20 : 190) + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
     group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
     group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
     group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));

@@ -1,7 +1,9 @@
 #include "tools/levelgen/tidy.h"
 
+#include "tools/levelgen/compose.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/rules.h"
 #include "tools/levelgen/scenerules.h"
 #include "tools/levelgen/themekit.h"
 
@@ -144,7 +146,7 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
             continue;
         if (comesAsSet(o.kind) && o.kind != Books)
             sets.push_back(&o);
-        else if (o.loose && copiesOf(s, o.kind) < kMaxCopies && kindOf(o.kind).box.width() * o.scale < 60)
+        else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < kMaxCopies && kindOf(o.kind).box.width() * o.scale < 60)
             others.push_back(&o);
     }
     if (!sets.empty())
@@ -186,6 +188,246 @@ void addSpares(Scene& s, Rng& r, int n)
     }
 }
 
+void gatherIntoGroups(Scene& s, Rng& r)
+{
+    const double ground = s.surfaces.ground;
+    if (ground <= 0 || s.surfaces.afloat)
+        return;
+    const double top = ground + 30, bottom = kHeight - 14;
+    if (bottom - top < 80)
+        return;
+    std::vector<std::size_t> loose;
+    for (std::size_t i = 0; i < s.objs.size(); ++i) {
+        const Obj& o = s.objs[i];
+        if ((o.visible || o.spare) && o.loose && o.depthY <= 0 && !(o.deny & Move) && restOf(o) == Rest::Ground &&
+            !comesAsSet(o.kind) && o.pos.y() >= top && !inWater(s, o.pos.y()) && bounds(o).width() < 70)
+            loose.push_back(i);
+    }
+    if (loose.size() < 6)
+        return;
+    // Three or four groups across the foreground, staggered in depth, each
+    // holding its own kinds of thing: room is left between them.
+    const int groups = std::clamp(int(loose.size()) / 6, 3, 4);
+    std::vector<QPointF> centre;
+    for (int g = 0; g < groups; ++g)
+        centre.emplace_back((g + 0.5) * kWidth / groups + r.range(-12, 12),
+                            top + (bottom - top) * (g % 2 ? r.range(0.55, 0.8) : r.range(0.2, 0.45)));
+    std::map<int, int> groupOf;
+    int next = int(r.next() % std::uint64_t(groups));
+    std::vector<std::vector<QRect>> taken(static_cast<std::size_t>(groups));
+    // Larger things first, so the small ones settle round them.
+    std::stable_sort(loose.begin(), loose.end(), [&](std::size_t a, std::size_t b) {
+        return bounds(s.objs[a]).width() * bounds(s.objs[a]).height() > bounds(s.objs[b]).width() * bounds(s.objs[b]).height();
+    });
+    for (const std::size_t i : loose) {
+        Obj& o = s.objs[i];
+        if (!groupOf.count(o.kind))
+            groupOf[o.kind] = next++ % groups;
+        const int g = groupOf[o.kind];
+        const Obj was = o;
+        bool placed = false;
+        for (int k = 0; k < 40 && !placed; ++k) { // outwards round the group's middle
+            const double a = k * 2.39996 + r.range(-0.2, 0.2), d = 9 * std::sqrt(double(k));
+            const QPointF at = centre[std::size_t(g)] + QPointF(std::cos(a) * d * 1.6, std::sin(a) * d * 0.7);
+            o.pos = at;
+            o.scale = was.scale * (1 + (at.y() - was.pos.y()) / 900.0);
+            const QRect mine = bounds(o);
+            if (at.y() < top || at.y() > bottom || mine.left() < 6 || mine.right() > kWidth - 7 || mine.bottom() > kHeight - 3)
+                continue;
+            bool free = true;
+            for (const auto& list : taken)
+                for (const QRect& other : list)
+                    free = free && !other.adjusted(-3, -2, 3, 2).intersects(mine);
+            if (free)
+                placed = true, taken[std::size_t(g)].push_back(mine);
+        }
+        if (!placed)
+            o = was;
+    }
+}
+
+namespace {
+// Things in a quarter of the picture's height a difference could be made on
+// (each an estimate: the differ makes the last choice with the picture).
+int changeableIn(const Scene& s, double y0, double y1)
+{
+    int n = 0;
+    for (int i = 0; i < int(s.objs.size()); ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        const QRect b = bounds(o);
+        if (!(o.visible || o.spare) || b.center().y() < y0 || b.center().y() >= y1 || isSparkle(o.kind) ||
+            b.width() < kMinDifferencePx + 2 || b.height() < kMinDifferencePx + 2 || !(kindOf(o.kind).mods & ~o.deny) ||
+            (!o.spare && hasTwin(s, i)))
+            continue;
+        ++n;
+    }
+    return n;
+}
+
+bool openSky(const Scene& s, const QRect& b)
+{
+    if (s.light.sky.isNull() || !QRect(0, 0, kWidth, kHeight).contains(b))
+        return false;
+    for (const QPoint& p : {b.topLeft(), b.topRight(), b.bottomLeft(), b.bottomRight(), b.center()})
+        if (channelSum(s.base.pixel(p), s.light.sky.pixel(p)) > 12)
+            return false;
+    return true;
+}
+} // namespace
+
+void furnishQuarters(Scene& s, Rng& r, int perQuarter)
+{
+    const bool space = std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == Planet || o.kind == Satellite; });
+    const bool night = s.light.source == Lighting::Moon;
+    for (int q = 0; q < 4; ++q) {
+        const double y0 = q * kHeight / 4.0, y1 = (q + 1) * kHeight / 4.0;
+        int have = changeableIn(s, y0, y1);
+        for (int tries = 0; have < perQuarter && tries < 80; ++tries) {
+            const double x = r.range(26, kWidth - 26), y = r.range(y0 + 18, y1 - 14);
+            Obj o;
+            o.pos = QPointF(x, y);
+            o.seed = std::uint32_t(r.next());
+            o.spare = true;
+            o.visible = false;
+            const bool above = s.surfaces.ground <= 0 || y < s.surfaces.ground - 30;
+            if (above && (space || (s.surfaces.afloat && !space))) {
+                // Under the sea a fish swims by; in space a satellite or a rock drifts.
+                o.kind = space ? Asteroid : Fish;
+                o.scale = o.kind == Satellite ? r.range(0.58, 0.62) : o.kind == Asteroid ? r.range(1.1, 1.3) : r.range(0.85, 0.95);
+                o.c1 = space ? QColor(200, 200, 210) : anyOf(r, {QColor(240, 140, 40), QColor(250, 210, 60), QColor(90, 160, 230)});
+                o.c2 = space ? QColor(60, 90, 170) : QColor(250, 250, 245);
+                if (o.kind == Asteroid)
+                    o.c1 = QColor(150, 135, 120);
+                o.mirror = r.chance(0.5);
+            } else if (s.surfaces.wall && y < s.surfaces.ground - 40) {
+                // A picture on the wall: there from the start, its detail or shape the difference.
+                if (copiesOf(s, Frame) >= kMaxCopies)
+                    break;
+                o.kind = Frame;
+                o.scale = r.range(1.2, 1.5);
+                o.spare = false;
+                o.visible = true;
+                o.c1 = anyOf(r, {QColor(200, 160, 70), QColor(120, 80, 50), QColor(60, 60, 65)});
+                o.c2 = anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)});
+                o.c3 = anyOf(r, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200)});
+                o.variant = int(r.next() % 4);
+            } else if (!s.surfaces.wall && !night && s.light.source == Lighting::Sun) {
+                // A bird on the wing, near enough to be seen, or a child's
+                // balloon drifting away, in open sky.
+                const bool balloon = r.chance(0.5);
+                o.kind = balloon ? Balloon : Bird;
+                o.shape = 1; // on the wing; a balloon's string trailing short
+                o.scale = balloon ? r.range(0.92, 0.94) : r.range(1.2, 1.35);
+                o.c1 = balloon ? anyOf(r, {QColor(220, 40, 45), QColor(245, 200, 40), QColor(40, 110, 210)})
+                               : anyOf(r, {QColor(60, 55, 60), QColor(235, 235, 230), QColor(110, 80, 55)});
+                o.c2 = QColor(230, 150, 50);
+                o.mirror = r.chance(0.5);
+            } else if (!above || s.surfaces.wall) {
+                // One more of a small thing standing near that height, a
+                // little larger the nearer it stands.
+                const Rest wanted = inWater(s, y) ? Rest::Water : Rest::Ground;
+                const Obj* model = nullptr;
+                for (const Obj& m : s.objs)
+                    if (m.visible && !m.spare && m.loose && m.depthY <= 0 && restOf(m) == wanted && (kindOf(m.kind).mods & Add) &&
+                        !comesAsSet(m.kind) && copiesOf(s, m.kind) < kMaxCopies && std::abs(m.pos.y() - y) < 70 &&
+                        (!model || r.chance(0.4)))
+                        model = &m;
+                if (!model)
+                    continue;
+                const QColor c1 = model->c1;
+                o = *model;
+                o.pos = QPointF(x, y);
+                o.scale = model->scale * (1 + (y - model->pos.y()) / 900.0);
+                o.c1 = shade(c1, r.chance(0.5) ? 1.25 : 0.8); // its own look, no twin
+                o.seed = std::uint32_t(r.next());
+                o.spare = true;
+                o.visible = false;
+                o.deny = 0;
+            } else {
+                break;
+            }
+            const QRect mine = bounds(o);
+            if (!QRect(8, 8, kWidth - 16, kHeight - 16).contains(mine))
+                continue;
+            if ((o.kind == Bird || o.kind == Balloon || (space && !s.light.sky.isNull())) && !openSky(s, mine.adjusted(-2, -2, 2, 2)))
+                continue;
+            bool free = true;
+            for (const Obj& other : s.objs)
+                free = free && (!(other.visible || other.spare) || (isBackdropKind(other.kind) && o.kind != Frame) ||
+                                !bounds(other).adjusted(-6, -6, 6, 6).intersects(mine));
+            if (!free)
+                continue;
+            s.objs.push_back(o);
+            ++have;
+        }
+    }
+}
+
+namespace {
+// A short shelf across a bare square of wall holding a row of one kind of
+// thing the room's shelves already hold (jars, books, toys).
+bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
+{
+    std::vector<const Obj*> shelved;
+    for (const Obj& o : s.objs)
+        if (o.visible && !o.spare && std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                return std::abs(o.pos.y() - st.top()) < 3 && o.pos.x() >= st.left() && o.pos.x() <= st.right();
+            }) && kindOf(o.kind).box.height() * o.scale < 40)
+            shelved.push_back(&o);
+    const Obj model = shelved.empty() ? Obj() : *shelved[r.next() % shelved.size()];
+    const K kind = shelved.empty() ? Jar : K(model.kind);
+    const QColor colour = shelved.empty() ? QColor(220, 150, 40) : model.c1;
+    const double y = sq.bottom() - 14, x0 = std::max(6.0, sq.left() - 10.0), x1 = std::min(kWidth - 6.0, sq.right() + 10.0);
+    const QImage bare = s.base;
+    const std::size_t stands = s.surfaces.stands.size();
+    const QRectF board(x0, y - 3, x1 - x0, 20);
+    s.boards.emplace_back(board, s.base.copy(board.toAlignedRect()));
+    wallShelf(s, x0, x1, y, QColor(140, 95, 60));
+    const std::size_t before = s.objs.size();
+    const double scale = shelved.empty() ? 1.2 : model.scale;
+    row(s, r, y, x0 + 4, x1 - 4, {kind}, scale * 0.85, scale * 0.95, {colour, shade(colour, 1.2), shade(colour, 0.8)});
+    if (s.objs.size() < before + 2) { // an empty shelf would be a bare wall with a board on it
+        s.objs.resize(before);
+        s.surfaces.stands.resize(stands);
+        s.boards.pop_back();
+        s.base = bare;
+        return false;
+    }
+    for (std::size_t i = before; i < s.objs.size(); ++i) {
+        s.objs[i].shape = model.shape;
+        s.objs[i].count = model.count;
+        s.objs[i].c2 = model.c2.isValid() ? model.c2 : s.objs[i].c2;
+        s.objs[i].c3 = model.c3.isValid() ? model.c3 : s.objs[i].c3;
+    }
+    return true;
+}
+} // namespace
+
+void takeDownEmptyShelves(Scene& s)
+{
+    auto& boards = s.boards;
+    for (std::size_t b = boards.size(); b-- > 0;) {
+        const QRectF& board = boards[b].first;
+        const double y = board.top() + 3;
+        const int held = int(std::count_if(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
+            return (o.visible || o.spare) && std::abs(o.pos.y() - y) < 3 && o.pos.x() >= board.left() && o.pos.x() <= board.right();
+        }));
+        if (held >= 2)
+            continue;
+        QPainter p(&s.base);
+        p.drawImage(board.toAlignedRect().topLeft(), boards[b].second);
+        p.end();
+        for (Obj& o : s.objs) // a lone thing left on it goes with the board
+            if (std::abs(o.pos.y() - y) < 3 && o.pos.x() >= board.left() && o.pos.x() <= board.right())
+                o.visible = o.spare = false;
+        s.surfaces.stands.erase(std::remove_if(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                                    return std::abs(st.top() - y) < 1 && st.left() >= board.left() - 1 && st.right() <= board.right() + 1;
+                                }),
+                                s.surfaces.stands.end());
+        boards.erase(boards.begin() + std::ptrdiff_t(b));
+    }
+}
+
 void furnishBareSquares(Scene& s, Rng& r)
 {
     for (int round = 0; round < 6; ++round) {
@@ -198,8 +440,17 @@ void furnishBareSquares(Scene& s, Rng& r)
                 // Walls carry pictures and windows.
                 // Windows high on a room's wall; pictures anywhere (between shelves too).
                 const bool window = c.y() < 170 && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4));
-                if (!window && copiesOf(s, Frame) >= kMaxCopies)
+                if (!window && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4))) {
+                    if (shelfOfOneKind(s, r, sq))
+                        continue;
+                }
+                if (!window && copiesOf(s, Frame) >= kMaxCopies) {
+                    // No shelf would hold anything here: a window lets in the light.
+                    Obj& o = put(s, Window, c.x() + r.range(-10, 10), c.y() + 25, r.range(1.5, 1.9), QColor(245, 242, 235),
+                                 anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}));
+                    o.variant = int(r.next() % 16) & ((1 << kindOf(Window).details) - 1);
                     continue;
+                }
                 Obj& o = put(s, window ? Window : Frame, c.x() + r.range(-10, 10), c.y() + (window ? 25 : 0), r.range(1.5, 1.9),
                              window ? QColor(245, 242, 235) : anyOf(r, {QColor(200, 160, 70), QColor(120, 80, 50), QColor(60, 60, 65)}),
                              anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}),
@@ -208,7 +459,35 @@ void furnishBareSquares(Scene& s, Rng& r)
                 o.variant = int(r.next() % 16) & ((1 << kindOf(o.kind).details) - 1);
                 continue;
             }
-            const Obj* t = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
+            if (!s.surfaces.wall && !s.surfaces.afloat && !inWater(s, c.y()) && c.y() < s.surfaces.ground - 30 &&
+                s.light.source == Lighting::Sun) {
+                // Over a far hillside or a mountain's face: a pair of birds on the wing.
+                const double dir = r.chance(0.5) ? 1 : -1;
+                for (int k = 0; k < 2; ++k) {
+                    Obj& o = put(s, Bird, c.x() + dir * k * 22 + r.range(-4, 4), c.y() + k * 12 + r.range(-4, 4), r.range(0.85, 1.05),
+                                 anyOf(r, {QColor(55, 55, 65), QColor(90, 70, 55)}), QColor(230, 150, 50));
+                    o.shape = 1;
+                    o.mirror = dir < 0;
+                    o.loose = true;
+                }
+                continue;
+            }
+            const bool ground = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 || inWater(s, c.y() + 20);
+            const Obj* t = ground ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
+            const K bird = copiesOf(s, Duck) < kMaxCopies ? Duck : copiesOf(s, Swan) < kMaxCopies ? Swan : Coot;
+            if (!t && inWater(s, c.y()) && copiesOf(s, bird) < kMaxCopies) {
+                // Open water with nothing on it: a duck paddling by.
+                const double y = c.y() + r.range(0, 20);
+                double nearness = 1; // smaller towards the far shore
+                for (const auto& [y0, y1] : s.light.water)
+                    if (y >= y0 && y < y1)
+                        nearness = (y - y0) / std::max(1.0, y1 - y0);
+                Obj& o = put(s, bird, c.x() + r.range(-15, 15), y, (bird == Swan ? 0.4 : 0.5) + 0.55 * nearness,
+                             anyOf(r, {QColor(120, 95, 70), QColor(235, 232, 222)}), QColor(60, 120, 80));
+                o.loose = true;
+                o.mirror = r.chance(0.5);
+                continue;
+            }
             if (!t)
                 continue;
             const Obj model = *t;

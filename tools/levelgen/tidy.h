@@ -20,6 +20,17 @@ void addSpares(Scene& s, Rng& r, int n);
 // Puts what stands nearer after what it stands in front of, in drawing order
 // (run again after any sort of the loose things).
 void drawNearerLater(Scene& s);
+// Gathers the small things loose on the ground in front into three or four
+// groups (each kind in one of them), with room between the groups.
+void gatherIntoGroups(Scene& s, Rng& r);
+// Gives each quarter of the picture's height things a difference can be
+// made on, where the composition left it few: a bird that may fly into open
+// sky, a picture on a room's wall, a fish or a rock that may drift by, one
+// more of a small thing on the ground there.
+void furnishQuarters(Scene& s, Rng& r, int perQuarter);
+// Takes down a short shelf that tidying left with fewer than two things on
+// it, painting the wall back as it was.
+void takeDownEmptyShelves(Scene& s);
 // Fills each bare square (see bareSquares) with a thing the scene already
 // has there: a picture or window on a wall, a bush or a stone on the ground.
 void furnishBareSquares(Scene& s, Rng& r);

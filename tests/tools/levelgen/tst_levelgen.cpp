@@ -139,10 +139,9 @@ private slots:
         const Report r = validateLevel(generateLevel(n).record);
         QVERIFY2(r.ok(), qPrintable(r.messages.join(QStringLiteral("; "))));
         const Difficulty d = difficultyFor(n);
-        // A scene with few fair things to change may fall short of its count, never below half of it.
-        QVERIFY2(int(r.diffs.size()) <= d.count && 2 * int(r.diffs.size()) >= d.count, qPrintable(QString::number(r.diffs.size())));
+        QVERIFY2(int(r.diffs.size()) == d.count, qPrintable(QString::number(r.diffs.size())));
         for (const DiffStats& s : r.diffs)
-            QVERIFY2(s.visible >= d.minVisible, qPrintable(QStringLiteral("%1 px at (%2, %3)").arg(s.visible).arg(s.point.x()).arg(s.point.y())));
+            QVERIFY2(s.visible >= d.floorVisible, qPrintable(QStringLiteral("%1 px at (%2, %3)").arg(s.visible).arg(s.point.x()).arg(s.point.y())));
     }
 
     // The whole pack: every level passes every rule, alone and against the
@@ -173,8 +172,8 @@ private slots:
             const Report& r = reports[std::size_t(n - 1)];
             const LevelSummary& s = summaries[std::size_t(n - 1)];
             QVERIFY2(r.ok(), qPrintable(r.summary(n)));
-            // A scene with few fair things to change falls short of its count.
-            QVERIFY2(s.count >= 1 && s.count <= difficultyFor(n).count, qPrintable(QStringLiteral("level %1: %2").arg(n).arg(s.count)));
+            // A crowded scene may still fall short of its count, never below half of it.
+            QVERIFY2(2 * s.count >= difficultyFor(n).count && s.count <= difficultyFor(n).count, qPrintable(QStringLiteral("level %1: %2").arg(n).arg(s.count)));
             made += s.count, wanted += difficultyFor(n).count;
             QVERIFY2(s.objects >= 20, qPrintable(QStringLiteral("level %1: %2 objects").arg(n).arg(s.objects)));
             // Every scene rule holds; a bare square of backdrop is still left in a few levels.
@@ -190,8 +189,8 @@ private slots:
                 QVERIFY2(2 * s.subtle >= s.count, qPrintable(s.kinds.join(QLatin1Char(','))));
             themes.insert(themeForLevel(n));
         }
-        QVERIFY2(bareLevels <= 20, qPrintable(QString::number(bareLevels)));
-        QVERIFY2(made * 100 >= wanted * 85, qPrintable(QStringLiteral("%1 of %2 differences").arg(made).arg(wanted)));
+        QVERIFY2(bareLevels <= 2, qPrintable(QString::number(bareLevels)));
+        QVERIFY2(made * 100 >= wanted * 97, qPrintable(QStringLiteral("%1 of %2 differences").arg(made).arg(wanted)));
         // Harder by subtlety, not clutter: the last ten hold no more things than the first ten.
         int firstTen = 0, lastTen = 0;
         for (int i = 0; i < 10; ++i)
@@ -199,15 +198,22 @@ private slots:
         QVERIFY2(lastTen <= firstTen, qPrintable(QStringLiteral("%1 against %2").arg(lastTen).arg(firstTen)));
         QCOMPARE(int(themes.size()), themeCount());
         QVERIFY(themeCount() >= 36);
+        // Rising from every twenty levels to the next: a single decade may
+        // dip when its levels happen to draw more things taken away (the
+        // changes players like best) than subtle ones.
         double previous = 0;
-        for (int decade = 0; decade < 10; ++decade) {
+        for (int block = 0; block < 5; ++block) {
             double sum = 0;
-            for (int i = 0; i < 10; ++i)
-                sum += summaries[std::size_t(decade * 10 + i)].score;
-            // Rising, but for a level falling short of its count now and then (3% at most).
-            QVERIFY2(sum / 10 > previous * 0.97, qPrintable(QStringLiteral("decade %1").arg(decade + 1)));
-            previous = sum / 10;
+            for (int i = 0; i < 20; ++i)
+                sum += summaries[std::size_t(block * 20 + i)].score;
+            QVERIFY2(sum / 20 > previous, qPrintable(QStringLiteral("levels %1-%2").arg(block * 20 + 1).arg(block * 20 + 20)));
+            previous = sum / 20;
         }
+        // And the last ten well above the first ten.
+        double first = 0, last = 0;
+        for (int i = 0; i < 10; ++i)
+            first += summaries[std::size_t(i)].score, last += summaries[std::size_t(kLevels - 1 - i)].score;
+        QVERIFY2(last > 3 * first, qPrintable(QStringLiteral("%1 against %2").arg(last / 10).arg(first / 10)));
         const QString table = reportTable(summaries);
         QVERIFY(table.contains(QStringLiteral(" 91-100 ")));
         QCOMPARE(reportPlot(summaries).size(), QSize(900, 420));
@@ -298,6 +304,8 @@ private slots:
             QVERIFY(difficultyFor(n).count >= difficultyFor(n - 1).count);
             QVERIFY(difficultyFor(n).minVisible <= difficultyFor(n - 1).minVisible);
             QVERIFY(difficultyFor(n).minVisible >= kMinNoticeable);
+            QVERIFY(difficultyFor(n).floorVisible <= difficultyFor(n).minVisible);
+            QVERIFY(difficultyFor(n).floorVisible > kMinNoticeable);
         }
     }
 

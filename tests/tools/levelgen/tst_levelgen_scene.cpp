@@ -262,9 +262,20 @@ private slots:
         Scene recoloured = a;
         for (Obj& o : recoloured.objs)
             o.c1 = QColor(o.c1.blue(), o.c1.red(), o.c1.green());
-        const std::vector<float> ta = layoutThumbnail(render(a));
+        const QImage picture = render(a);
+        const std::vector<float> ta = layoutThumbnail(picture);
         QVERIFY(layoutDistance(ta, layoutThumbnail(render(recoloured))) < kMinLayoutDistance);
+        // Seen from the other side, in evening light: still the same arrangement.
+        QImage evening = picture.mirrored(true, false);
+        for (int y = 0; y < evening.height(); ++y)
+            for (int x = 0; x < evening.width(); ++x) {
+                const QRgb c = evening.pixel(x, y);
+                evening.setPixel(x, y, qRgb(std::min(255, qRed(c) + 30), qGreen(c) * 8 / 10, qBlue(c) * 6 / 10));
+            }
+        QVERIFY(layoutDistance(ta, layoutThumbnail(evening)) < kMinLayoutDistance);
         QVERIFY(layoutDistance(ta, layoutThumbnail(render(buildScene(2)))) >= kMinLayoutDistance);
+        // The same theme's next visit has an arrangement of its own.
+        QVERIFY(layoutDistance(ta, layoutThumbnail(render(buildScene(37)))) >= kMinLayoutDistance);
     }
 
     void generatedLevelsKeepTheSceneRules_data()
