@@ -244,9 +244,10 @@ void BadRecordsTest::damagedSettingsStillLetTheGameStart()
     QVERIFY(gameWindow()->isVisible());
     QVERIFY(gameWindow()->regionsBuilt());
     QVERIFY(gameWindow()->round.clockRunning());
-    const QCheckBox* in[] = {settingsDialog()->soundBox, settingsDialog()->preciseBox, settingsDialog()->musicBox, settingsDialog()->shadowBox};
+    const players::SettingsRecord& in = settingsStore()->current();
+    const bool played[] = {in.sound, in.precise, in.music, in.shadow};
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(in[i]->isChecked(), boxes[i] != 0);
+        QCOMPARE(played[i], boxes[i] != 0);
     QVERIFY(gameWindow()->close());
     startWindow()->hide();
     // Saving the settings puts a sound file in place of a damaged one.

@@ -63,12 +63,24 @@ void GameCompleteDialogTest::showsTotalTimeInWords()
     GameDir dir;
     Forms forms;
     choosePlayerWithTotal(seconds);
-    gameCompleteDialog()->show();
-    QCOMPARE(gameCompleteDialog()->totalTimeLabel->text(), text);
-    // Shown whole after its caption.
-    QVERIFY(gameCompleteDialog()->totalTimeCaption->geometry().right() < gameCompleteDialog()->totalTimeLabel->x());
-    QVERIFY(gameCompleteDialog()->totalTimeLabel->width() >= QFontMetrics(gameCompleteDialog()->totalTimeLabel->font()).horizontalAdvance(text));
-    gameCompleteDialog()->close();
+    // As the game window announces the end of the last level: the window
+    // shows the chosen player's total.
+    testsupport::ModalLog modals;
+    QString shown;
+    bool fits = false;
+    modals.answer = [&](QWidget* w) {
+        if (auto* d = qobject_cast<GameCompleteDialog*>(w)) {
+            shown = d->totalTimeLabel->text();
+            // Shown whole after its caption.
+            fits = d->totalTimeCaption->geometry().right() < d->totalTimeLabel->x()
+                   && d->totalTimeLabel->width() >= QFontMetrics(d->totalTimeLabel->font()).horizontalAdvance(shown);
+        }
+        return int(platform::mrOk);
+    };
+    emit gameWindow()->gameCompleted();
+    QCOMPARE(modals.shown, QStringList{"GameCompleteDialog"});
+    QCOMPARE(shown, text);
+    QVERIFY(fits);
 }
 
 void GameCompleteDialogTest::tuneLoopsWhateverTheSoundSetting_data()

@@ -62,9 +62,11 @@ private slots:
     {
         QFETCH(bool, music);
         Start s(music);
-        settingsDialog()->musicBox->setChecked(!music); // the show loads the saved setting
+        players::SettingsRecord other;
+        other.music = !music;
+        settingsStore()->use(other); // the show loads the saved setting
         startWindow()->show();
-        QCOMPARE(settingsDialog()->musicBox->isChecked(), music);
+        QCOMPARE(settingsStore()->musicOn(), music);
         QStringList expected{s.title()};
         if (music)
             expected += restart;
