@@ -376,14 +376,14 @@ int main(int argc, char** argv)
     program.players().select(1);
     program.startWindow()->titleMusic.stop();
     program.startWindow()->hide();
-    GameWindow& game = *program.gameWindow();
-    game.show(); // the player's level, with its sound and music as a new player has them
+    GameWindow& window = *program.gameWindow();
+    window.show(); // the player's level, with its sound and music as a new player has them
     spin(500);
     // The peak of the game's own work, before the floor's buffer adds to it;
     // these loads also warm the caches for the timed ones.
     for (int i = 0; i < 20; ++i) {
-        game.clearRegions();
-        game.loadLevel(1 + (i * 37) % 100);
+        window.clearRegions();
+        window.loadLevel(1 + (i * 37) % 100);
         settleOnScreen();
     }
     const double peakRss = bench::peakRssMb(getpid());
@@ -397,7 +397,7 @@ int main(int argc, char** argv)
     // level-completed one, the player list): the pointer rests there, not
     // on the game's window.
     restPointerOn(paintFloor);
-    const Loads quiet = levelLoads(game, folder.path(), kLoads, paintFloor);
+    const Loads quiet = levelLoads(window, folder.path(), kLoads, paintFloor);
     figure("level load, sound and music off", quiet.loadMs, "ms", "floor: read, write, show 2 pictures",
            quiet.ioFloorMs + quiet.paintFloorMs, "<= 3");
     figure("  until painting: read, write, decode, regions", quiet.workMs, "ms", "floor: read, write 2 pictures",
@@ -406,17 +406,17 @@ int main(int argc, char** argv)
            quiet.paintFloorMs, "none, for information");
     folder.writeSettings(true, true);
     program.settings().load();
-    const Loads withMusic = levelLoads(game, folder.path(), kLoads / 2, paintFloor);
+    const Loads withMusic = levelLoads(window, folder.path(), kLoads / 2, paintFloor);
     figure("level load with its sound and music", withMusic.loadMs, "ms", "floor: read, write, show 2 pictures",
            withMusic.ioFloorMs + withMusic.paintFloorMs, "none, for information");
     // With the pointer on the game's window, each region shown would ask the
     // X server where the pointer is; the region layer asks once.
-    restPointerOn(game);
-    const Loads underPointer = levelLoads(game, folder.path(), kLoads / 2, paintFloor);
+    restPointerOn(window);
+    const Loads underPointer = levelLoads(window, folder.path(), kLoads / 2, paintFloor);
     figure("level load, pointer on the game window", underPointer.loadMs, "ms", "floor: read, write, show 2 pictures",
            underPointer.ioFloorMs + underPointer.paintFloorMs, "none, for information");
     figure("peak RSS, levels loaded (this process)", peakRss, "MB",
            "its start window's RSS", startRss, "<= 1.5");
-    game.hide();
+    window.hide();
     return 0;
 }
