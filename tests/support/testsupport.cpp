@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QWidget>
+#include <utility>
 
 namespace testsupport {
 
@@ -54,15 +55,24 @@ ModalLog::ModalLog()
 ModalLog::~ModalLog() { platform::setModalScript(nullptr); }
 
 namespace {
-std::unique_ptr<app::App> ownApp;  // the program of the running Forms
-app::App* currentApp = nullptr;    // that one, or the one runGame made
+// The program of the running Forms. A plain pointer: a program still alive
+// when the process exits (a fuzzer's session) is left as it is, since the
+// timers and the application it needs are gone by then.
+app::App* ownApp = nullptr;
+app::App* currentApp = nullptr; // that one, or the one runGame made
+
+void endOwnApp()
+{
+    currentApp = nullptr;
+    delete std::exchange(ownApp, nullptr);
+}
 } // namespace
 
 app::App& app()
 {
     if (!currentApp) {
-        ownApp = std::make_unique<app::App>();
-        currentApp = ownApp.get();
+        ownApp = new app::App;
+        currentApp = ownApp;
     }
     return *currentApp;
 }
@@ -71,8 +81,7 @@ void useApp(app::App* program) { currentApp = program; }
 
 void restartApp(bool buildAll)
 {
-    currentApp = nullptr;
-    ownApp.reset();
+    endOwnApp();
     if (buildAll)
         app().buildAllWindows();
 }
@@ -93,8 +102,7 @@ bool startProgram()
 
 Forms::~Forms()
 {
-    currentApp = nullptr;
-    ownApp.reset();
+    endOwnApp();
     sound::SoundChannel::instance().log.clear();
 }
 
