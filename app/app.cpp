@@ -133,13 +133,16 @@ template bool App::built<SettingsDialog>() const;
 template bool App::built<RulesDialog>() const;
 template bool App::built<AboutDialog>() const;
 
-void App::closeAll()
+void App::rejectOpenDialogs()
 {
-    // Open dialogs (a result window, the player window, a message box) end as
-    // if closed; their callers go on as the event loops unwind.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
             d->reject();
+}
+
+void App::closeAll()
+{
+    rejectOpenDialogs();
     // The game window's close saves the attempt's seconds and deletes the
     // scratch pictures; the start window's close deletes them too.
     if (game_ && game_->isVisible())

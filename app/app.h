@@ -37,6 +37,9 @@ public:
     // The end on a signal: open dialogs end as if closed, the game window
     // saves as its close does, and the start window's close ends the program.
     void closeAll();
+    // Open dialogs (a result window, the player window, a message box) end as
+    // if closed; their callers go on as the event loops unwind.
+    static void rejectOpenDialogs();
 
     players::PlayerStore& players() { return players_; }
     players::SettingsStore& settings() { return settings_; }

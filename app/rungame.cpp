@@ -9,7 +9,6 @@
 #include "platform/quitsignals.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QTimer>
 
 namespace app {
@@ -74,9 +73,7 @@ void closeAllWindows(App* game)
     if (game)
         game->closeAll();
     else // before the windows: a box may be waiting
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
-                d->reject();
+        App::rejectOpenDialogs();
     QCoreApplication::exit(0);
 }
 

@@ -77,7 +77,7 @@ void GameWindow::completeLevel()
     result.more = roundState.level <= 100;
     result.attempts = roundState.attempts;
     // At most one token per level, for a first try or a bank of 100 seconds.
-    result.award = game::awardFor(roundState.helps, roundState.secondsBank, roundState.attempts == 1, round.secondsShown());
+    result.award = round.award();
     roundState.attempts = 0;
     roundState.helps = std::uint8_t(result.award.helps);
     roundState.secondsBank = std::uint8_t(result.award.secondsBank);
