@@ -29,8 +29,10 @@ template <typename W, typename... Args> W* buildOnce(std::unique_ptr<W>& window,
 }
 } // namespace
 
-App::App()
+App::App(const game::LevelSet& levels) : levels_(levels)
 {
+    players_.setFile(levels_.rosterFile());
+    players_.lastLevel = levels_.levelCount();
     platform::setupFonts();
     platform::setupStockTexts();
 }
@@ -57,6 +59,8 @@ StartWindow* App::startWindow()
 {
     if (!start_) {
         start_ = std::make_unique<StartWindow>(settings_);
+        if (levels_.isOwn())
+            start_->showSetName(QString::fromUtf8("Saját pályák"));
         connect(start_.get(), &StartWindow::playerChoiceAsked, this, &App::choosePlayer);
         connect(start_.get(), &StartWindow::settingsAsked, this, [this] { platform::showModal(settingsDialog()); });
         connect(start_.get(), &StartWindow::rulesAsked, this, [this] { platform::showModal(rulesDialog()); });
@@ -67,6 +71,7 @@ StartWindow* App::startWindow()
 
 void App::choosePlayer()
 {
+    players_.lastLevel = levels_.levelCount(); // the own set grows as the level maker saves
     platform::showModal(playerDialog());
     if (players_.selectedPlayer != 0)
         gameWindow()->show(); // it shows the start window again when the player leaves
@@ -77,7 +82,7 @@ void App::choosePlayer()
 GameWindow* App::gameWindow()
 {
     if (!game_) {
-        game_ = std::make_unique<GameWindow>(players_, settings_);
+        game_ = std::make_unique<GameWindow>(players_, settings_, levels_);
         GameWindow* game = game_.get();
         connect(game, &GameWindow::leftToStart, this, [this] { startWindow()->show(); });
         connect(game, &GameWindow::levelCompleted, this, [this, game](const game::LevelResult& r) {
@@ -93,6 +98,7 @@ GameWindow* App::gameWindow()
             platform::showModal(gameCompleteDialog());
         });
         connect(game, &GameWindow::levelJumpAsked, this, [this, game] {
+            levelJumpDialog()->setLastLevel(levels_.levelCount());
             if (platform::showModal(levelJumpDialog()) == platform::mrOk)
                 game->jumpToLevel(levelJumpDialog()->chosenLevel());
         });

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <memory>
 
+#include "game/levelset.h"
 #include "players/playerstore.h"
 #include "players/settingsstore.h"
 
@@ -25,7 +26,9 @@ namespace app {
 class App : public QObject {
     Q_OBJECT
 public:
-    App();
+    // `levels`: the set played, the shipped one unless the player asked for
+    // their own levels; its players are read from and saved to its roster.
+    explicit App(const game::LevelSet& levels = game::LevelSet::shipped());
     ~App() override; // the windows go in the reverse of the start-up order, then the stores
 
     // The program's start: the start window shows, and its show sequence
@@ -43,6 +46,7 @@ public:
 
     players::PlayerStore& players() { return players_; }
     players::SettingsStore& settings() { return settings_; }
+    const game::LevelSet& levels() const { return levels_; }
 
     // Each builds its window on first use.
     StartWindow* startWindow();
@@ -62,6 +66,7 @@ private:
     template <typename W> std::unique_ptr<W>& slot();
     void choosePlayer();
 
+    game::LevelSet levels_;
     players::PlayerStore players_;
     players::SettingsStore settings_;
     // In the start-up order: destroyed in the reverse.

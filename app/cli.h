@@ -8,6 +8,9 @@ namespace app {
 // True when the arguments ask for the help or the version text.
 bool wantsHelp(int argc, char** argv);
 bool wantsVersion(int argc, char** argv);
+// True when the arguments ask for the player's own levels (--own-levels):
+// the game then plays them as a set of their own, with their own roster.
+bool wantsOwnLevels(int argc, char** argv);
 
 // The text of `kovra2 --help`: usage and the folders the game reads and
 // writes, as the current run would use them.

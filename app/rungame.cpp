@@ -1,6 +1,7 @@
 #include "app/rungame.h"
 
 #include "app/app.h"
+#include "app/cli.h"
 #include "menus/startwindow.h"
 #include "platform/appearance.h"
 #include "platform/gamelock.h"
@@ -16,6 +17,12 @@ namespace app {
 void prepareSignals() { platform::installQuitSignals(); }
 
 const char* noFolderText() { return "A Kovra 2 nem találja a saját mappáját, ezért nem indul el."; }
+
+const char* noOwnLevelsText()
+{
+    return "Még nincs saját pályád. A Kovra 2 pályakészítőjében egy fényképből készíthetsz: "
+           "a „Mentés pályaként” a saját pályáid közé teszi.";
+}
 
 int runGame(int argc, char** argv, const std::function<void(App&)>& started)
 {
@@ -40,7 +47,13 @@ int runGame(int argc, char** argv, const std::function<void(App&)>& started)
                              platform::MsgIcon::Information);
         return 1;
     }
-    App game;
+    const game::LevelSet levels = wantsOwnLevels(argc, argv) ? game::LevelSet::own() : game::LevelSet::shipped();
+    if (levels.isOwn() && levels.levelCount() == 0) {
+        platform::messageBox(nullptr, QString::fromUtf8(noOwnLevelsText()), QStringLiteral("Kovra 2"),
+                             platform::MsgIcon::Information);
+        return 0;
+    }
+    App game(levels);
     platform::onQuitSignal([&game](int) { closeAllWindows(&game); });
     game.start();
     // A signal handled in a box of the first showing closed everything

@@ -23,5 +23,7 @@ bool closingAllWindows(); // true once closeAllWindows has begun
 
 // The box shown when the game's own folder cannot be found.
 const char* noFolderText();
+// The box shown when the own levels are asked for and there are none.
+const char* noOwnLevelsText();
 
 } // namespace app

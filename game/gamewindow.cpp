@@ -37,10 +37,11 @@ platform::Image* picture(QWidget* parent, const char* name, QRect r, const char*
 }
 } // namespace
 
-GameWindow::GameWindow(players::PlayerStore& players, players::SettingsStore& settings, QWidget* parent)
+GameWindow::GameWindow(players::PlayerStore& players, players::SettingsStore& settings, const game::LevelSet& levels,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      players_(players), settings_(settings), levelData(std::make_unique<level::LevelRecord>())
+      players_(players), settings_(settings), levels_(levels), levelData(std::make_unique<level::LevelRecord>())
 {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(QStringLiteral("Kovra2"));

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "game/levelrecord.h"
+#include "game/levelset.h"
 #include "game/round.h"
 #include "game/roundstate.h"
 #include "players/playerstore.h"
@@ -22,9 +23,11 @@ class GameWindow : public QWidget {
     Q_OBJECT
     players::PlayerStore& players_;
     players::SettingsStore& settings_;
+    const game::LevelSet& levels_;
 
 public:
-    GameWindow(players::PlayerStore& players, players::SettingsStore& settings, QWidget* parent = nullptr);
+    GameWindow(players::PlayerStore& players, players::SettingsStore& settings, const game::LevelSet& levels,
+               QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Codes of the pointer's position as the caption-button guard sees them.

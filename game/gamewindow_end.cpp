@@ -74,7 +74,7 @@ void GameWindow::completeLevel()
     result.rightPicture = rightPicture->picture();
     result.timeLeftText = clockLabel->text();
     ++roundState.level;
-    result.more = roundState.level <= 100;
+    result.more = !levels_.finished(roundState.level);
     result.attempts = roundState.attempts;
     // At most one token per level, for a first try or a bank of 100 seconds.
     result.award = round.award();
@@ -96,7 +96,7 @@ void GameWindow::levelDoneAnswered(bool goOn)
     players_.currentPlayer().levelSeconds = 0;
     platform::guard([this] { savePlayerProgress(); });
     if (goOn) {
-        if (roundState.level == 101) {
+        if (levels_.finished(roundState.level)) {
             emit gameCompleted();
             leaveToStart();
         } else {

@@ -49,7 +49,7 @@ bool showRecordPicture(platform::Image* control, const char* bmp)
 // (or holds no playable number of differences). Other failures raise.
 bool GameWindow::loadLevelFile(std::uint8_t n)
 {
-    const QString path = platform::levelFile(n);
+    const QString path = levels_.levelFile(n);
     // Read into a scratch buffer first: a record we reject must not
     // overwrite the level still on screen.
     if (!spareRecord_)
@@ -146,7 +146,9 @@ void GameWindow::failedLoad(int n, std::uint8_t before)
 
 void GameWindow::showCaption(int n)
 {
-    setWindowTitle(QStringLiteral("Kovra 2 - %1. szint, %2. próbálkozás (Játékos: %3)")
+    // The own set says so, lest its level 1 be taken for the shipped one.
+    setWindowTitle(QStringLiteral("Kovra 2%1 - %2. szint, %3. próbálkozás (Játékos: %4)")
+                       .arg(levels_.isOwn() ? QString::fromUtf8(" (saját pályák)") : QString())
                        .arg(n & 0xFF)
                        .arg(roundState.attempts)
                        .arg(players_.currentPlayer().displayName()));

@@ -68,3 +68,5 @@ void LevelJumpDialog::showEvent(QShowEvent* e)
 }
 
 int LevelJumpDialog::chosenLevel() const { return levelBox->value(); }
+
+void LevelJumpDialog::setLastLevel(int n) { levelBox->setRange(1, qMax(1, n)); }

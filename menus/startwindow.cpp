@@ -53,7 +53,16 @@ StartWindow::StartWindow(players::SettingsStore& settings, QWidget* parent)
     setTabOrder(aboutButton, quitButton);
 
     makerLabel = platform::makeLabel(this, "makerLabel", {8, 576, 168, 14}, makerNotice(), platform::arial(11));
+    setLabel = platform::makeLabel(this, "setLabel", {80, 282, 241, 24}, QString(), platform::arial(18, true), Qt::AlignCenter);
+    setLabel->hide();
     webLink = menus::makeWebLabel(this, "webLink", {272, 575, 122, 14}, [this] { webLinkClicked(); });
+}
+
+void StartWindow::showSetName(const QString& name)
+{
+    setLabel->setText(name);
+    setLabel->setVisible(!name.isEmpty());
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Kovra 2") : QString::fromUtf8("Kovra 2 – ") + name.toLower());
 }
 
 void StartWindow::showThenRunShowSequence()

@@ -42,6 +42,8 @@ public:
     QPushButton* aboutButton;
     QPushButton* quitButton;
     QLabel* makerLabel;
+    QLabel* setLabel; // names the set played when it is not the shipped one; hidden otherwise
+    void showSetName(const QString& name);
     menus::ClickLabel* webLink;
     sound::MusicPlayer titleMusic{true};
 

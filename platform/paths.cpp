@@ -200,6 +200,11 @@ QString levelFile(int n)
     return QFileInfo::exists(own) ? own : contentFile(relative);
 }
 
+QString ownLevelsDir()
+{
+    return (portable() ? exeDir() : playerDir()) + QStringLiteral("SAJAT/");
+}
+
 QString playerDir()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");

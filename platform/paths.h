@@ -42,6 +42,12 @@ QString contentFile(const QString& relative);
 // the folder the game writes into takes the place of the shipped level.
 QString levelFile(int n);
 
+// The folder of the player's own levels (those the level maker saves),
+// ending in '/': SAJAT/ in the folder the game writes into, laid out as a
+// game folder of its own (DATA/NNN.DAT and its own players.dat), so an own
+// level never takes the place of a shipped one. Naming it creates nothing.
+QString ownLevelsDir();
+
 // The player's own folder when installed: $XDG_DATA_HOME/kovra2/, or
 // ~/.local/share/kovra2/ when that variable is unset or not absolute.
 QString playerDir();

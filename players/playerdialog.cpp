@@ -133,7 +133,7 @@ void PlayerDialog::rebuildList()
     const QSignalBlocker quiet(playerList);
     playerList->clear();
     for (int k = 1; k <= store_.roster.playerCount; ++k) {
-        auto* item = new QListWidgetItem(players::entryText(store_.roster.slot(k)), playerList);
+        auto* item = new QListWidgetItem(players::entryText(store_.roster.slot(k), store_.lastLevel), playerList);
         item->setSizeHint(QSize(0, 13));
     }
 }

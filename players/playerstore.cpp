@@ -10,15 +10,13 @@
 
 namespace players {
 
-namespace {
-QString rosterPath() { return platform::writeFile(QStringLiteral("players.dat")); }
-} // namespace
-
 PlayerStore::PlayerStore(QObject* parent) : QObject(parent) {}
+
+QString PlayerStore::file() const { return file_.isEmpty() ? platform::writeFile(QStringLiteral("players.dat")) : file_; }
 
 void PlayerStore::read()
 {
-    const QString path = rosterPath();
+    const QString path = file();
     char bytes[kRosterBytes];
     roster = RosterRecord();
     selectedPlayer = 0;
@@ -55,7 +53,7 @@ void PlayerStore::read()
 void PlayerStore::write()
 {
     const QByteArray bytes = encodeRoster(roster);
-    platform::writeRecordAtomic(rosterPath(), bytes.constData(), bytes.size());
+    platform::writeRecordAtomic(file(), bytes.constData(), bytes.size());
 }
 
 void PlayerStore::replace(const RosterRecord& changedRoster)

@@ -22,6 +22,13 @@ public:
     // The roster with a change made and written; when the write fails the
     // roster stays as the file still has it, and the failure raises.
     void replace(const RosterRecord& changed);
+    // The roster file; players.dat in the folder the game writes into until
+    // set (a set of levels of its own keeps its players apart).
+    void setFile(const QString& path) { file_ = path; }
+    QString file() const;
+    // The last level of the set played: a player beyond it has finished.
+    int lastLevel = 100;
+
     // Chooses slot k (1..10) to play, or none with 0.
     void select(int k);
 
@@ -38,6 +45,7 @@ signals:
 
 private:
     bool readable_ = true;
+    QString file_;
     PlayerRecord nobody_;
 };
 

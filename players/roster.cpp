@@ -4,11 +4,11 @@ namespace players {
 
 QString finishedMark() { return QString::fromUtf8(" (befejezve)"); }
 
-QString entryText(const PlayerRecord& p)
+QString entryText(const PlayerRecord& p, int lastLevel)
 {
     if (p.level == 0)
         return p.displayName() + QString::fromUtf8(" (még nem játszott)");
-    if (p.level > 100)
+    if (p.level > lastLevel)
         return p.displayName() + finishedMark();
     return p.displayName() + QStringLiteral(" (%1. szint)").arg(p.level);
 }

@@ -35,62 +35,9 @@ namespace {
 const QString kChild = QStringLiteral(GAME_CHILD);
 
 // The game in a child process, its stdout read line by line.
-class Game {
+class Game : public flows::ChildGame {
 public:
-    QProcess proc;
-    QStringList lines;
-
-    void start(const QStringList& args)
-    {
-        proc.setProcessChannelMode(QProcess::SeparateChannels);
-        proc.start(kChild, args);
-    }
-    // Waits until a line starting with `prefix` has been printed.
-    bool waitFor(const QString& prefix, int ms)
-    {
-        const QDeadlineTimer deadline(ms);
-        for (;;) {
-            readLines();
-            for (const QString& l : lines)
-                if (l.startsWith(prefix))
-                    return true;
-            if (deadline.hasExpired() || proc.state() == QProcess::NotRunning)
-                return false;
-            proc.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
-        }
-    }
-    QStringList boxes()
-    {
-        readLines();
-        QStringList b;
-        for (const QString& l : lines)
-            if (l.startsWith(QStringLiteral("box: ")))
-                b << l.mid(5);
-        return b;
-    }
-    void signal(int sig) { ::kill(pid_t(proc.processId()), sig); }
-    // Ends normally with `code`, within a generous bound (the machine is shared).
-    bool endsWith(int code)
-    {
-        if (proc.state() != QProcess::NotRunning && !proc.waitForFinished(10000))
-            return false;
-        readLines();
-        return proc.exitStatus() == QProcess::NormalExit && proc.exitCode() == code;
-    }
-    ~Game()
-    {
-        if (proc.state() != QProcess::NotRunning) {
-            proc.kill();
-            proc.waitForFinished(5000);
-        }
-    }
-
-private:
-    void readLines()
-    {
-        while (proc.canReadLine())
-            lines << QString::fromUtf8(proc.readLine()).trimmed();
-    }
+    Game() : ChildGame(kChild) {}
 };
 
 // A game folder: level 1 with its music, the title music, the settings with
