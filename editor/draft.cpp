@@ -4,6 +4,7 @@
 #include "tools/levelgen/rules.h"
 #include "editor/cvimage.h"
 #include "game/levelrecord.h"
+#include "game/levelset.h"
 #include "platform/ioerror.h"
 #include "platform/paths.h"
 #include "platform/recordfile.h"
@@ -81,7 +82,11 @@ QStringList differenceLines(const Draft& d)
     return out;
 }
 
-QString levelFolder() { return platform::writeDir() + QStringLiteral("DATA/"); }
+QString levelFolder()
+{
+    platform::writeDir(); // the player's own folder, owner-only, when installed
+    return game::LevelSet::ownLevelFolder();
+}
 
 QString levelPath(int n) { return levelgen::levelPath(levelFolder(), n); }
 

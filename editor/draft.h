@@ -43,7 +43,8 @@ QByteArray encodeDraft(const Draft& d, QString* problem);
 // `k x y kind changed-pixels`, one line per difference.
 QStringList differenceLines(const Draft& d);
 
-// The folder the game reads the player's levels from, and level n's file.
+// The folder of the player's own levels (never the shipped DATA/: a saved
+// level takes no shipped level's place), and own level n's file there.
 QString levelFolder();
 QString levelPath(int n);
 // Writes atomically; false with the reason in `error`. `keepBackup` moves

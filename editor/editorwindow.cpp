@@ -7,7 +7,9 @@
 #include "editor/pairfinder.h"
 #include "editor/photo.h"
 #include "editor/preview.h"
+#include "editor/oldsaves.h"
 #include "editor/trialplay.h"
+#include "game/levelset.h"
 #include "platform/modal.h"
 
 #include <QCloseEvent>
@@ -33,6 +35,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -140,6 +143,13 @@ void EditorWindow::buildMenus()
     file->addSeparator();
     file->addAction(QString::fromUtf8("Mentés &pályaként"), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { saveAsLevel(); });
     file->addAction(QString::fromUtf8("Mentés má&sként…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] { saveAsAsked(); });
+    file->addAction(QString::fromUtf8("Saját pályák &lejátszása"), this, [this] { playOwnLevels(); });
+    file->addAction(QString::fromUtf8("Régi mentések áthelyezése…"), this, [this] {
+        if (findOldSaves().empty())
+            say(QString::fromUtf8("A játék DATA mappájában nincs korábban mentett saját pálya."));
+        else
+            offerOldSaves();
+    });
     file->addSeparator();
     file->addAction(QString::fromUtf8("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 }
@@ -206,15 +216,20 @@ QWidget* EditorWindow::buildSidePanel()
     auto* saveBox = new QGroupBox(QString::fromUtf8("Mentés"), panel);
     auto* sf = new QFormLayout(saveBox);
     levelBox = new QSpinBox(saveBox);
-    levelBox->setRange(1, 100);
-    sf->addRow(QString::fromUtf8("Pálya száma:"), levelBox);
+    levelBox->setToolTip(QString::fromUtf8("A saját pályáid között ennyiedik lesz; a legnagyobb szám új pályát ad, "
+                                           "a többi lecseréli a meglévőt. A játék eredeti pályái nem változnak."));
+    sf->addRow(QString::fromUtf8("Saját pálya száma:"), levelBox);
     saveButton = new QPushButton(QString::fromUtf8("Mentés pályaként"), saveBox);
     saveAsButton = new QPushButton(QString::fromUtf8("Mentés másként…"), saveBox);
     trialButton = new QPushButton(QString::fromUtf8("Próbajáték"), saveBox);
     sf->addRow(trialButton);
     sf->addRow(saveButton);
     sf->addRow(saveAsButton);
+    playOwnButton = new QPushButton(QString::fromUtf8("Saját pályák lejátszása"), saveBox);
+    playOwnButton->setToolTip(QString::fromUtf8("A játék a saját pályáidat játssza, külön játékoslistával."));
+    sf->addRow(playOwnButton);
     v->addWidget(saveBox);
+    updateLevelRange(true);
 
     connect(makeButton, &QPushButton::clicked, this, &EditorWindow::makeDifferencesClicked);
     connect(rerollButton, &QPushButton::clicked, this, &EditorWindow::rerollClicked);
@@ -223,6 +238,7 @@ QWidget* EditorWindow::buildSidePanel()
     connect(saveButton, &QPushButton::clicked, this, [this] { saveAsLevel(); });
     connect(saveAsButton, &QPushButton::clicked, this, [this] { saveAsAsked(); });
     connect(trialButton, &QPushButton::clicked, this, &EditorWindow::trialPlay);
+    connect(playOwnButton, &QPushButton::clicked, this, [this] { playOwnLevels(); });
     connect(list, &QListWidget::currentRowChanged, preview, &Preview::setSelected);
     connect(paintBox, &QCheckBox::toggled, preview, &Preview::setPainting);
     connect(paintBox, &QCheckBox::toggled, maskKindBox, &QWidget::setEnabled);
@@ -288,6 +304,7 @@ bool EditorWindow::openPhoto(const QString& path)
     cropView->setPhoto(p.image);
     setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő – %1").arg(QFileInfo(path).fileName()));
     reframe();
+    updateLevelRange(true);
     say(QString::fromUtf8("Állítsd be a keretet (görgő, húzás), majd: Különbségek készítése."));
     return true;
 }
@@ -314,6 +331,7 @@ bool EditorWindow::openPair(const QString& original, const QString& edited)
     cropView->setPhoto(a.image);
     setWindowTitle(QString::fromUtf8("Kovra 2 – pályaszerkesztő – %1 és %2").arg(QFileInfo(original).fileName(), QFileInfo(edited).fileName()));
     reframe();
+    updateLevelRange(true);
     return true;
 }
 
@@ -499,7 +517,7 @@ bool EditorWindow::saveAsLevel()
     const QString path = levelPath(n);
     const bool exists = QFileInfo::exists(path);
     if (exists && !ask(this, QStringLiteral("replaceQuestion"), QString::fromUtf8("Mentés pályaként"),
-                       QString::fromUtf8("A(z) %1. pálya már megvan (%2). Lecseréljem? A régi %3.bak néven megmarad.")
+                       QString::fromUtf8("A(z) %1. saját pálya már megvan (%2). Lecseréljem? A régi %3.bak néven megmarad.")
                            .arg(n).arg(path, QFileInfo(path).fileName()),
                        QString::fromUtf8("Lecserélem")))
         return false;
@@ -508,8 +526,9 @@ bool EditorWindow::saveAsLevel()
         platform::messageBox(this, why, QString::fromUtf8("Mentés"), platform::MsgIcon::Error);
         return false;
     }
-    say(QString::fromUtf8("Elmentve: %1. pálya (%2).").arg(n).arg(path));
+    say(QString::fromUtf8("Elmentve a saját pályáid közé: %1. saját pálya (%2).").arg(n).arg(path));
     markSaved();
+    updateLevelRange(false);
     return true;
 }
 
@@ -544,6 +563,68 @@ void EditorWindow::trialPlay()
     }
     setEnabled(false); // the game's windows use their own scratch folder meanwhile
     say(QString::fromUtf8("Próbajáték fut a játék ablakában…"));
+}
+
+void EditorWindow::updateLevelRange(bool fresh)
+{
+    const int next = std::min(game::LevelSet::kMaxLevels, game::LevelSet::ownLevelCount() + 1);
+    levelBox->setRange(1, next);
+    if (fresh)
+        levelBox->setValue(next);
+}
+
+bool EditorWindow::playOwnLevels()
+{
+    if (game::LevelSet::ownLevelCount() == 0) {
+        say(QString::fromUtf8("Még nincs saját pályád: előbb mentsd el a pályát (Mentés pályaként)."), true);
+        return false;
+    }
+    QString why;
+    if (!startOwnLevelsGame(&why)) {
+        platform::messageBox(this, why, QString::fromUtf8("Saját pályák lejátszása"), platform::MsgIcon::Error);
+        return false;
+    }
+    say(QString::fromUtf8("A játék a saját pályáidat indítja, saját ablakában."));
+    return true;
+}
+
+void EditorWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (oldSavesOffered_)
+        return;
+    oldSavesOffered_ = true;
+    // After the window stands, so the question has it to sit on.
+    QTimer::singleShot(0, this, [this] {
+        if (!findOldSaves().empty())
+            offerOldSaves();
+    });
+}
+
+bool EditorWindow::offerOldSaves()
+{
+    const OldSaves saves = findOldSaves();
+    if (saves.empty())
+        return false;
+    const QStringList names = saves.names();
+    if (!ask(this, QStringLiteral("oldSavesQuestion"), QString::fromUtf8("Korábbi mentések"),
+             QString::fromUtf8("A pályakészítő korábbi változata a játék DATA mappájába mentett, és ezek a pályák "
+                               "a játék eredeti pályái helyén vannak:\n%1\n\nÁthelyezzem őket a saját pályáid közé "
+                               "(%2)? Ott külön sorozatként játszhatod őket, és a játék eredeti pályái visszakerülnek.")
+                 .arg(names.join(QStringLiteral(", ")), levelFolder()),
+             QString::fromUtf8("Áthelyezés")))
+        return false;
+    QStringList moved;
+    QString why;
+    if (!moveOldSaves(saves, &moved, &why)) {
+        platform::messageBox(this, QString::fromUtf8("Az áthelyezés nem sikerült: %1").arg(why), QString::fromUtf8("Korábbi mentések"),
+                             platform::MsgIcon::Error);
+        updateLevelRange(false);
+        return false;
+    }
+    updateLevelRange(draft_.diffs.empty());
+    say(QString::fromUtf8("%1 korábbi mentés átkerült a saját pályáid közé.").arg(moved.size()));
+    return true;
 }
 
 void EditorWindow::closeEvent(QCloseEvent* e)

@@ -35,6 +35,12 @@ public:
     bool saveAsLevel();
     bool saveAs(const QString& path);
     void trialPlay();
+    // "Saját pályák lejátszása": the game, in its own window, plays the own levels.
+    bool playOwnLevels();
+    // Levels an earlier version saved into the game's DATA/: offered to move
+    // into the own levels (at the first showing, and from the menu). True
+    // when there were some and they were moved.
+    bool offerOldSaves();
 
     // Parts the tests drive and look at.
     CropView* cropView;
@@ -54,6 +60,7 @@ public:
     QPushButton* saveButton;
     QPushButton* saveAsButton;
     QPushButton* trialButton;
+    QPushButton* playOwnButton;
     QLabel* status;
     const Draft& draft() const { return draft_; }
     // Differences made or changed since the level was last saved.
@@ -63,6 +70,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void saveAsAsked();
@@ -77,6 +85,9 @@ private:
     void markSaved();
     QByteArray recordOrComplain();
     std::uint64_t nextSeed();
+    // The level number box offers the own levels and the next free number;
+    // `fresh` (a new photo) moves it to that free number.
+    void updateLevelRange(bool fresh);
 
     QImage edited_;            // the second picture of a pair, or null
     Draft draft_;
@@ -85,6 +96,7 @@ private:
     std::uint64_t rolls_ = 0;
     QStringList savedLines_;   // the differences as last saved
     QColor savedMarker_;
+    bool oldSavesOffered_ = false;
 };
 
 } // namespace editor

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
 
 namespace editor {
@@ -96,6 +98,31 @@ void TrialPlay::finish()
     if (finished_)
         finished_();
     deleteLater();
+}
+
+namespace {
+ProgramStarter& programStarter()
+{
+    static ProgramStarter s;
+    return s;
+}
+} // namespace
+
+void setProgramStarter(ProgramStarter starter) { programStarter() = std::move(starter); }
+
+bool startOwnLevelsGame(QString* error)
+{
+    // The game is installed, and built, beside the level maker.
+    const QString program = platform::exeDir() + QStringLiteral("kovra2");
+    const QStringList arguments{QStringLiteral("--own-levels")};
+    if (!QFileInfo(program).isExecutable()) {
+        *error = QString::fromUtf8("A játék nem található a pályakészítő mellett: %1").arg(program);
+        return false;
+    }
+    const bool started = programStarter() ? programStarter()(program, arguments) : QProcess::startDetached(program, arguments);
+    if (!started)
+        *error = QString::fromUtf8("A játék nem indítható el: %1").arg(program);
+    return started;
 }
 
 } // namespace editor

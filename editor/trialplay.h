@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -35,5 +36,13 @@ private:
     QString editorDir_; // the folder the editor itself works from
     bool ending_ = false;
 };
+
+// "Saját pályák lejátszása": the game beside the level maker started with
+// --own-levels, in a process of its own (its own lock and windows, the
+// players of the own set). False with the reason when it cannot start.
+bool startOwnLevelsGame(QString* error);
+// How a program is started; tests put a recorder in its place.
+using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
+void setProgramStarter(ProgramStarter starter);
 
 } // namespace editor

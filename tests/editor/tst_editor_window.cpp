@@ -1,6 +1,7 @@
 // The level maker's window, driven as a player would: open a photo, make and
-// change differences, save as a level of the game (replacing with a .bak
-// kept), and play it in the game's own window without touching a player.
+// change differences, save as an own level (replacing with a .bak kept,
+// never a shipped level), and play it in the game's own window without
+// touching a player.
 #include "editor/cropview.h"
 #include "editor/change.h"
 #include "editor/editorwindow.h"
@@ -262,18 +263,27 @@ void EditorWindowTest::paintedMaskMakesADifferenceInsideItsSquare()
 
 void EditorWindowTest::savingAsALevelAsksBeforeReplacingAndKeepsABackup()
 {
+    // A portable game folder with its shipped level 1.
+    const QString shipped = testsupport::writeTestLevel(dir_->path(), 1, testsupport::spreadPoints(3));
+    QFile s(shipped);
+    QVERIFY(s.open(QIODevice::ReadOnly));
+    const QByteArray shippedBytes = s.readAll();
+    s.close();
     EditorWindow w;
     QVERIFY(w.openPhoto(photo(1000, 1400, 5)));
     w.makeButton->click();
-    w.levelBox->setValue(42);
+    QCOMPARE(w.levelBox->value(), 1); // the first own level, whatever ships
+    QCOMPARE(w.levelBox->maximum(), 1);
     QVERIFY(w.saveAsLevel());
-    const QString path = dir_->file("DATA/042.DAT");
+    const QString path = dir_->file("SAJAT/DATA/001.DAT");
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray first = f.readAll();
     f.close();
     QVERIFY(levelgen::validateLevel(first).ok());
     QVERIFY(modals_->shown.isEmpty());
+    QCOMPARE(w.levelBox->maximum(), 2); // the next one may be a new own level
+    QCOMPARE(w.levelBox->value(), 1);
     // Again, with other differences: asked, refused, nothing changes.
     w.seedBox->setValue(9);
     w.makeButton->click();
@@ -291,6 +301,17 @@ void EditorWindowTest::savingAsALevelAsksBeforeReplacingAndKeepsABackup()
     QVERIFY(bak.readAll() == first);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.readAll() != first);
+    f.close();
+    // A new photo offers the next free number.
+    QVERIFY(w.openPhoto(photo(1000, 1400, 6)));
+    QCOMPARE(w.levelBox->value(), 2);
+    w.makeButton->click();
+    QVERIFY(w.saveAsLevel());
+    QVERIFY(QFile::exists(dir_->file("SAJAT/DATA/002.DAT")));
+    // The shipped folder is as it was: one level, the same bytes.
+    QCOMPARE(QDir(dir_->file("DATA")).entryList(QDir::Files), QStringList{"001.DAT"});
+    QVERIFY(s.open(QIODevice::ReadOnly));
+    QVERIFY(s.readAll() == shippedBytes);
     // "Mentés másként" to any path; an unwritable one is reported.
     QVERIFY(w.saveAs(dir_->file("elsewhere/mine.DAT")));
     QCOMPARE(QFileInfo(dir_->file("elsewhere/mine.DAT")).size(), level::kRecordBytes);
@@ -331,13 +352,12 @@ void EditorWindowTest::trialPlayUsesTheGameWindowAndNoPlayerRecord()
     QVERIFY(w.openPhoto(photo(1000, 1300, 8)));
     w.countBox->setValue(3);
     w.makeButton->click();
-    w.levelBox->setValue(7);
     w.trialButton->click();
     QVERIFY(editor::TrialPlay::program());
     GameWindow* game = editor::TrialPlay::program()->gameWindow();
     QVERIFY(game->isVisible());
     QVERIFY(!w.isEnabled());
-    QVERIFY(game->windowTitle().contains(QString::fromUtf8("7. szint")));
+    QVERIFY(game->windowTitle().contains(QString::fromUtf8("1. szint")));
     QVERIFY(game->windowTitle().contains(QString::fromUtf8("Próbajáték")));
     QCOMPARE(int(game->levelData->diffCount()), 3);
     QVERIFY(!w.close()); // the editor stays while the trial reports back to it
