@@ -38,7 +38,7 @@ QString helpText()
     t += portable ? QString::fromUtf8("Hordozható mód: minden a játék mappájában marad.\n")
                   : QString::fromUtf8("Telepített mód: a játékos saját mappájába ír.\n");
     t += QString::fromUtf8("  pályák, zene, kézikönyv:    %1\n").arg(shown(platform::contentDir()));
-    t += QString::fromUtf8("  saját pályák (--own-levels): %1\n").arg(shown(writes + QStringLiteral("SAJAT/DATA/")));
+    t += QString::fromUtf8("  saját pályák:               %1 (--own-levels)\n").arg(shown(writes + QStringLiteral("SAJAT/DATA/")));
     t += QString::fromUtf8("  kézzel bemásolt pályák:     %1 (a szállított helyett)\n").arg(shown(writes + QStringLiteral("DATA/")));
     t += QString::fromUtf8("  játékosok és beállítások:   %1\n").arg(shown(writes));
     t += QString::fromUtf8("\nA telepített játék a $XDG_DATA_HOME/kovra2/ mappába ír (alapból ~/.local/share/kovra2/).\n");

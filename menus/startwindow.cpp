@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -54,6 +55,10 @@ StartWindow::StartWindow(players::SettingsStore& settings, QWidget* parent)
 
     makerLabel = platform::makeLabel(this, "makerLabel", {8, 576, 168, 14}, makerNotice(), platform::arial(11));
     setLabel = platform::makeLabel(this, "setLabel", {80, 282, 241, 24}, QString(), platform::arial(18, true), Qt::AlignCenter);
+    // The maroon of the window cards' headings, on the paper.
+    QPalette maroon = setLabel->palette();
+    maroon.setColor(QPalette::WindowText, QColor(0x7A, 0x24, 0x1C));
+    setLabel->setPalette(maroon);
     setLabel->hide();
     webLink = menus::makeWebLabel(this, "webLink", {272, 575, 122, 14}, [this] { webLinkClicked(); });
 }
