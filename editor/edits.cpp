@@ -51,6 +51,10 @@ namespace {
 constexpr double kTexturedRing = 4;   // grey deviation of the ring above which a removal fills with texture (above sensor noise)
 constexpr double kFineGrain = 3;      // mean grey step from the ring's 5 x 5 blur: grain that inpainting would smear
 constexpr double kHueLightness = 20; // L* between a recoloured segment and the photo's pixels of its new hue
+// How much further from its ring (a*b*) a recoloured segment may stand than
+// before: below the naturalness rule's step, so a red berry among leaves may
+// turn yellow, but a brown bud may not turn into a blue one.
+constexpr double kRecolourApart = 11;
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 48;
 
@@ -120,9 +124,19 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     cv::Mat smooth, fine;
     cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 1.5);
     cv::absdiff(grey, smooth, fine);
-    if (cv::mean(fine, ring)[0] > kFineGrain)
-        return pasteMatching(s, t, left, right, true, touched);
     cv::Mat filled;
+    if (cv::mean(fine, ring)[0] > kFineGrain) {
+        if (pasteMatching(s, t, left, right, true, touched))
+            return true;
+        // Shift-map filling copies the grain of the surroundings patch by
+        // patch (it works on a Lab picture).
+        cv::Mat lab, known;
+        cv::cvtColor(left(work), lab, cv::COLOR_BGR2Lab);
+        cv::xphoto::inpaint(lab, ~hole, filled, cv::xphoto::INPAINT_SHIFTMAP);
+        cv::cvtColor(filled, filled, cv::COLOR_Lab2BGR);
+        blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
+        return true;
+    }
     if (deviation[0] > kTexturedRing) {
         // Soft texture (blurred leaves, light): frequency-selective
         // reconstruction carries it across; Telea would smear it flat.
@@ -227,7 +241,7 @@ cv::Rect centredOn(const Thing& t, double scale, int grow)
 bool mirrorThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
     const cv::Rect work = centredOn(t, 1.0, 3);
-    if (!aloneIn(s, t, work))
+    if ((work & cv::Rect(0, 0, left.cols, left.rows)) != work)
         return false;
     const cv::Mat m = maskIn(t, work, 1);
     cv::Mat best, bestMask;
@@ -237,6 +251,10 @@ bool mirrorThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         cv::flip(left(work), flipped, axis);
         cv::flip(m, flippedMask, axis);
         const cv::Mat both = m | flippedMask;
+        cv::Mat writes;
+        cv::dilate(both, writes, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(3, 3)));
+        if (!aloneIn(s, t, work, writes))
+            continue;
         const double step = meanStep(flipped, left(work), both);
         if (step > most)
             most = step, best = flipped, bestMask = both;
@@ -255,7 +273,7 @@ bool enlargeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat&
     if (scale < 1.25)
         return false;
     const cv::Rect work = centredOn(t, scale, 3);
-    if (!aloneIn(s, t, work))
+    if ((work & cv::Rect(0, 0, left.cols, left.rows)) != work)
         return false;
     const double c = work.width / 2;
     // Each pixel of the result looks at the point 1/scale as far from the middle.
@@ -264,6 +282,13 @@ bool enlargeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat&
     cv::warpAffine(left(work), patch, toSource, work.size(), cv::INTER_CUBIC | cv::WARP_INVERSE_MAP, cv::BORDER_REFLECT);
     cv::warpAffine(maskIn(t, work, 0), mask, toSource, work.size(), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
     mask = (mask > 100) | maskIn(t, work, 0);
+    // What the source of the written pixels holds: the ground the enlarged
+    // thing takes along must hold no other thing either.
+    cv::Mat writes, source;
+    cv::dilate(mask, writes, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7)));
+    cv::warpAffine(writes, source, toSource, work.size(), cv::INTER_NEAREST);
+    if (!aloneIn(s, t, work, writes | source))
+        return false;
     // Two pixels of the enlarged ground around it, fading over two more, so
     // the new outline does not sit on the border and the border draws none.
     blend(right, work, patch, softMask(mask, 3, 2), touched);
@@ -340,7 +365,7 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
         const double b = scale * (m[1] * std::sin(r) + m[2] * std::cos(r));
         // The photo has that hue at about this lightness: a yellow highlight
         // turned red reads as pink, a colour the photo never shows.
-        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8 &&
+        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + kRecolourApart &&
             std::abs(h.lightness - m[0]) <= kHueLightness)
             targets.push_back(Target{turn * M_PI / 180, scale});
     }
