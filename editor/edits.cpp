@@ -130,8 +130,11 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
             return true;
         // Shift-map filling copies the grain of the surroundings patch by
         // patch (it works on a Lab picture).
-        cv::Mat lab, known;
+        // Its random draws come from OpenCV's own generator: set, so a seed
+        // keeps giving the same level.
+        cv::Mat lab;
         cv::cvtColor(left(work), lab, cv::COLOR_BGR2Lab);
+        cv::theRNG().state = 0x4B6F7672;
         cv::xphoto::inpaint(lab, ~hole, filled, cv::xphoto::INPAINT_SHIFTMAP);
         cv::cvtColor(filled, filled, cv::COLOR_Lab2BGR);
         blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
