@@ -55,6 +55,9 @@ constexpr double kHueLightness = 20; // L* between a recoloured segment and the 
 // before: below the naturalness rule's step, so a red berry among leaves may
 // turn yellow, but a brown bud may not turn into a blue one.
 constexpr double kRecolourApart = 11;
+constexpr double kFillBusier = 1.15;  // a filled hole's edges over the ground's around it
+constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
+constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 48;
 
@@ -106,6 +109,17 @@ double grain(const cv::Mat& bgr, const cv::Mat& mask)
     return deviation[0];
 }
 
+// Mean grey-level gradient (Sobel) over a mask.
+double edgeStrength(const cv::Mat& bgr, const cv::Mat& mask)
+{
+    cv::Mat grey, gx, gy, magnitude;
+    cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
+    cv::Sobel(grey, gx, CV_32F, 1, 0);
+    cv::Sobel(grey, gy, CV_32F, 0, 1);
+    cv::magnitude(gx, gy, magnitude);
+    return cv::mean(magnitude, mask)[0];
+}
+
 bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched);
 
 bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
@@ -113,6 +127,11 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     const cv::Rect work = grown(t.box, 14, left);
     const cv::Mat hole = maskIn(t, work, 2);
     const cv::Mat ring = maskIn(t, work, 7) & ~maskIn(t, work, 3);
+    // A thing that runs on into more of something (the highlight of a
+    // drop, the tip of a shadow) is a piece: taking it leaves half a thing.
+    const cv::Mat rim = hole & ~maskIn(t, work, 0);
+    if (cv::countNonZero(s.apart(work) & rim) > kMaxRimApart * cv::countNonZero(rim))
+        return false;
     cv::Mat grey;
     cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
     cv::Scalar mean, deviation;
@@ -137,6 +156,10 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         cv::theRNG().state = 0x4B6F7672;
         cv::xphoto::inpaint(lab, ~hole, filled, cv::xphoto::INPAINT_SHIFTMAP);
         cv::cvtColor(filled, filled, cv::COLOR_Lab2BGR);
+        // Patches that do not fit leave seams inside the hole, blocks on
+        // soft ground: the fill may be no busier than the ground around.
+        if (edgeStrength(filled, hole) > kFillBusier * edgeStrength(left(work), ring) + 8)
+            return false;
         blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
         return true;
     }
@@ -148,6 +171,11 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
+    // Filling carries the ground around in; on an edge between two grounds
+    // it blurs the edge, and blocks left inside show.
+    if (!onEvenGround(s, t, grown(t.box, 6, left)) ||
+        edgeStrength(filled, hole) > kFillBusier * edgeStrength(left(work), ring) + 8)
+        return false;
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
@@ -222,7 +250,7 @@ bool copyThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& ri
             if (cost < best)
                 best = cost, to = dst;
         }
-    if (to.empty() || best > 60)
+    if (to.empty() || best > kMaxCopyCost)
         return false;
     cv::Mat patch;
     left(work).convertTo(patch, CV_32FC3);
@@ -318,6 +346,25 @@ cv::Mat turnedHue(const cv::Mat& lab, double turn, double scale)
     return out;
 }
 
+// The segment with the pixels of its rim (up to two pixels out) that still
+// have its hue: the segmentation leaves the blended edge out, and an edge
+// left in the old colour rings the new one.
+cv::Mat ownRim(const cv::Mat& lab, const cv::Mat& seg, double hue)
+{
+    cv::Mat out;
+    cv::dilate(seg, out, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5)));
+    for (int y = 0; y < out.rows; ++y)
+        for (int x = 0; x < out.cols; ++x) {
+            if (!out.at<uchar>(y, x) || seg.at<uchar>(y, x))
+                continue;
+            const cv::Vec3f p = lab.at<cv::Vec3f>(y, x);
+            const double angle = std::atan2(p[2], p[1]) * 180 / M_PI;
+            if (std::hypot(p[1], p[2]) < 10 || std::abs(std::remainder(angle - hue, 360.0)) > 40)
+                out.at<uchar>(y, x) = 0;
+        }
+    return out;
+}
+
 // Whether enough of the mask changes visibly for every player, colour-blind
 // ones too: a hue turn keeps lightness, so some turns vanish for them.
 bool seenByAll(const cv::Mat& before, const cv::Mat& after, const cv::Mat& mask)
@@ -377,7 +424,7 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
         const cv::Mat bgr = turnedHue(lab, target.turn, target.scale);
         if (!seenByAll(left(work), bgr, seg))
             continue;
-        blend(right, work, bgr, softMask(seg, 1), touched);
+        blend(right, work, bgr, softMask(ownRim(lab, seg, hue), 1), touched);
         return true;
     }
     return false;

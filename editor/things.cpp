@@ -173,6 +173,11 @@ bool evenGround(const Thing& t, const cv::Rect& area, const cv::Mat& lab)
 }
 } // namespace
 
+bool onEvenGround(const Survey& s, const Thing& t, const cv::Rect& area)
+{
+    return (area & cv::Rect(0, 0, s.lab.cols, s.lab.rows)) == area && evenGround(t, area, s.lab);
+}
+
 bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area, const cv::Mat& writes)
 {
     const cv::Rect inside = area & cv::Rect(0, 0, s.apart.cols, s.apart.rows);

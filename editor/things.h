@@ -52,5 +52,8 @@ cv::Mat softMask(const cv::Mat& mask, int grow, int feather = 1);
 // writes (`writes`, CV_8U the size of `area`; empty: the whole box), so
 // moving or scaling those pixels cuts no other thing and no outline in two.
 bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area, const cv::Mat& writes = cv::Mat());
+// Whether the ground around the thing inside `area` is one ground (its four
+// sides alike), not an edge between two that a fill would blur.
+bool onEvenGround(const Survey& s, const Thing& t, const cv::Rect& area);
 
 } // namespace editor
