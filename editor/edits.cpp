@@ -132,6 +132,10 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     const cv::Mat rim = hole & ~maskIn(t, work, 0);
     if (cv::countNonZero(s.apart(work) & rim) > kMaxRimApart * cv::countNonZero(rim))
         return false;
+    // Whatever fills the hole carries the ground around in: on an edge
+    // between two grounds it blurs or breaks the edge.
+    if (!onEvenGround(s, t, grown(t.box, 6, left)))
+        return false;
     cv::Mat grey;
     cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
     cv::Scalar mean, deviation;
@@ -171,10 +175,8 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
-    // Filling carries the ground around in; on an edge between two grounds
-    // it blurs the edge, and blocks left inside show.
-    if (!onEvenGround(s, t, grown(t.box, 6, left)) ||
-        edgeStrength(filled, hole) > kFillBusier * edgeStrength(left(work), ring) + 8)
+    // Blocks left inside show.
+    if (edgeStrength(filled, hole) > kFillBusier * edgeStrength(left(work), ring) + 8)
         return false;
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
@@ -220,6 +222,12 @@ bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat
     const cv::Rect work = grown(t.box, 6, left);
     const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
+        return false;
+    // Bare ground brought in is held to what a fill is: no busier than the
+    // ground around, and only on one even ground.
+    const cv::Mat under = maskIn(t, work, 2), ring = maskIn(t, work, 6) & ~maskIn(t, work, 3);
+    if (bare && (!onEvenGround(s, t, work) ||
+                 edgeStrength(left(from), under) > kFillBusier * edgeStrength(left(work), ring) + 8))
         return false;
     blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
     return true;
