@@ -132,10 +132,6 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     const cv::Mat rim = hole & ~maskIn(t, work, 0);
     if (cv::countNonZero(s.apart(work) & rim) > kMaxRimApart * cv::countNonZero(rim))
         return false;
-    // Whatever fills the hole carries the ground around in: on an edge
-    // between two grounds it blurs or breaks the edge.
-    if (!onEvenGround(s, t, grown(t.box, 6, left)))
-        return false;
     cv::Mat grey;
     cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
     cv::Scalar mean, deviation;
@@ -152,7 +148,10 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         if (pasteMatching(s, t, left, right, true, touched))
             return true;
         // Shift-map filling copies the grain of the surroundings patch by
-        // patch (it works on a Lab picture).
+        // patch (it works on a Lab picture). It carries the ground around
+        // in: on an edge between two grounds it breaks the edge into blocks.
+        if (!onEvenGround(s, t, grown(t.box, 6, left)))
+            return false;
         // Its random draws come from OpenCV's own generator: set, so a seed
         // keeps giving the same level.
         cv::Mat lab;
@@ -175,9 +174,6 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
-    // Blocks left inside show.
-    if (edgeStrength(filled, hole) > kFillBusier * edgeStrength(left(work), ring) + 8)
-        return false;
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
@@ -223,11 +219,8 @@ bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat
     const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
         return false;
-    // Bare ground brought in is held to what a fill is: no busier than the
-    // ground around, and only on one even ground.
-    const cv::Mat under = maskIn(t, work, 2), ring = maskIn(t, work, 6) & ~maskIn(t, work, 3);
-    if (bare && (!onEvenGround(s, t, work) ||
-                 edgeStrength(left(from), under) > kFillBusier * edgeStrength(left(work), ring) + 8))
+    // Bare ground brought in on an edge between two grounds breaks the edge.
+    if (bare && !onEvenGround(s, t, work))
         return false;
     blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
     return true;
