@@ -55,7 +55,6 @@ constexpr double kHueLightness = 20; // L* between a recoloured segment and the 
 // before: below the naturalness rule's step, so a red berry among leaves may
 // turn yellow, but a brown bud may not turn into a blue one.
 constexpr double kRecolourApart = 11;
-constexpr double kFillBusier = 1.15;  // a filled hole's edges over the ground's around it
 constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
 constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
@@ -109,17 +108,6 @@ double grain(const cv::Mat& bgr, const cv::Mat& mask)
     return deviation[0];
 }
 
-// Mean grey-level gradient (Sobel) over a mask.
-double edgeStrength(const cv::Mat& bgr, const cv::Mat& mask)
-{
-    cv::Mat grey, gx, gy, magnitude;
-    cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
-    cv::Sobel(grey, gx, CV_32F, 1, 0);
-    cv::Sobel(grey, gy, CV_32F, 0, 1);
-    cv::magnitude(gx, gy, magnitude);
-    return cv::mean(magnitude, mask)[0];
-}
-
 bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched);
 
 bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
@@ -143,29 +131,12 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     cv::Mat smooth, fine;
     cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 1.5);
     cv::absdiff(grey, smooth, fine);
+    // Shift-map filling was tried here: in grass and gravel most of its
+    // fills were too faint for a player to find, and on an edge it broke the
+    // ground into blocks.
+    if (cv::mean(fine, ring)[0] > kFineGrain)
+        return pasteMatching(s, t, left, right, true, touched);
     cv::Mat filled;
-    if (cv::mean(fine, ring)[0] > kFineGrain) {
-        if (pasteMatching(s, t, left, right, true, touched))
-            return true;
-        // Shift-map filling copies the grain of the surroundings patch by
-        // patch (it works on a Lab picture). It carries the ground around
-        // in: on an edge between two grounds it breaks the edge into blocks.
-        if (!onEvenGround(s, t, grown(t.box, 6, left)))
-            return false;
-        // Its random draws come from OpenCV's own generator: set, so a seed
-        // keeps giving the same level.
-        cv::Mat lab;
-        cv::cvtColor(left(work), lab, cv::COLOR_BGR2Lab);
-        cv::theRNG().state = 0x4B6F7672;
-        cv::xphoto::inpaint(lab, ~hole, filled, cv::xphoto::INPAINT_SHIFTMAP);
-        cv::cvtColor(filled, filled, cv::COLOR_Lab2BGR);
-        // Patches that do not fit leave seams inside the hole, blocks on
-        // soft ground: the fill may be no busier than the ground around.
-        if (edgeStrength(filled, hole) > kFillBusier * edgeStrength(left(work), ring) + 8)
-            return false;
-        blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
-        return true;
-    }
     if (deviation[0] > kTexturedRing) {
         // Soft texture (blurred leaves, light): frequency-selective
         // reconstruction carries it across; Telea would smear it flat.
