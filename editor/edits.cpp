@@ -51,6 +51,12 @@ namespace {
 constexpr double kTexturedRing = 4;   // grey deviation of the ring above which a removal fills with texture (above sensor noise)
 constexpr double kFineGrain = 3;      // mean grey step from the ring's 5 x 5 blur: grain that inpainting would smear
 constexpr double kHueLightness = 20; // L* between a recoloured segment and the photo's pixels of its new hue
+// How much further from its ring (a*b*) a recoloured segment may stand than
+// before: below the naturalness rule's step, so a red berry among leaves may
+// turn yellow, but a brown bud may not turn into a blue one.
+constexpr double kRecolourApart = 11;
+constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
+constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 48;
 
@@ -109,6 +115,11 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     const cv::Rect work = grown(t.box, 14, left);
     const cv::Mat hole = maskIn(t, work, 2);
     const cv::Mat ring = maskIn(t, work, 7) & ~maskIn(t, work, 3);
+    // A thing that runs on into more of something (the highlight of a
+    // drop, the tip of a shadow) is a piece: taking it leaves half a thing.
+    const cv::Mat rim = hole & ~maskIn(t, work, 0);
+    if (cv::countNonZero(s.apart(work) & rim) > kMaxRimApart * cv::countNonZero(rim))
+        return false;
     cv::Mat grey;
     cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
     cv::Scalar mean, deviation;
@@ -120,6 +131,9 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     cv::Mat smooth, fine;
     cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 1.5);
     cv::absdiff(grey, smooth, fine);
+    // Shift-map filling was tried here: in grass and gravel most of its
+    // fills were too faint for a player to find, and on an edge it broke the
+    // ground into blocks.
     if (cv::mean(fine, ring)[0] > kFineGrain)
         return pasteMatching(s, t, left, right, true, touched);
     cv::Mat filled;
@@ -176,6 +190,9 @@ bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat
     const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
         return false;
+    // Bare ground brought in on an edge between two grounds breaks the edge.
+    if (bare && !onEvenGround(s, t, work))
+        return false;
     blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
@@ -205,7 +222,7 @@ bool copyThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& ri
             if (cost < best)
                 best = cost, to = dst;
         }
-    if (to.empty() || best > 60)
+    if (to.empty() || best > kMaxCopyCost)
         return false;
     cv::Mat patch;
     left(work).convertTo(patch, CV_32FC3);
@@ -227,7 +244,7 @@ cv::Rect centredOn(const Thing& t, double scale, int grow)
 bool mirrorThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
 {
     const cv::Rect work = centredOn(t, 1.0, 3);
-    if (!aloneIn(s, t, work))
+    if ((work & cv::Rect(0, 0, left.cols, left.rows)) != work)
         return false;
     const cv::Mat m = maskIn(t, work, 1);
     cv::Mat best, bestMask;
@@ -237,6 +254,10 @@ bool mirrorThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         cv::flip(left(work), flipped, axis);
         cv::flip(m, flippedMask, axis);
         const cv::Mat both = m | flippedMask;
+        cv::Mat writes;
+        cv::dilate(both, writes, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(3, 3)));
+        if (!aloneIn(s, t, work, writes))
+            continue;
         const double step = meanStep(flipped, left(work), both);
         if (step > most)
             most = step, best = flipped, bestMask = both;
@@ -255,7 +276,7 @@ bool enlargeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat&
     if (scale < 1.25)
         return false;
     const cv::Rect work = centredOn(t, scale, 3);
-    if (!aloneIn(s, t, work))
+    if ((work & cv::Rect(0, 0, left.cols, left.rows)) != work)
         return false;
     const double c = work.width / 2;
     // Each pixel of the result looks at the point 1/scale as far from the middle.
@@ -264,6 +285,13 @@ bool enlargeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat&
     cv::warpAffine(left(work), patch, toSource, work.size(), cv::INTER_CUBIC | cv::WARP_INVERSE_MAP, cv::BORDER_REFLECT);
     cv::warpAffine(maskIn(t, work, 0), mask, toSource, work.size(), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
     mask = (mask > 100) | maskIn(t, work, 0);
+    // What the source of the written pixels holds: the ground the enlarged
+    // thing takes along must hold no other thing either.
+    cv::Mat writes, source;
+    cv::dilate(mask, writes, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7)));
+    cv::warpAffine(writes, source, toSource, work.size(), cv::INTER_NEAREST);
+    if (!aloneIn(s, t, work, writes | source))
+        return false;
     // Two pixels of the enlarged ground around it, fading over two more, so
     // the new outline does not sit on the border and the border draws none.
     blend(right, work, patch, softMask(mask, 3, 2), touched);
@@ -287,6 +315,25 @@ cv::Mat turnedHue(const cv::Mat& lab, double turn, double scale)
         }
     cv::cvtColor(out, out, cv::COLOR_Lab2BGR);
     out.convertTo(out, CV_8UC3, 255);
+    return out;
+}
+
+// The segment with the pixels of its rim (up to two pixels out) that still
+// have its hue: the segmentation leaves the blended edge out, and an edge
+// left in the old colour rings the new one.
+cv::Mat ownRim(const cv::Mat& lab, const cv::Mat& seg, double hue)
+{
+    cv::Mat out;
+    cv::dilate(seg, out, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5)));
+    for (int y = 0; y < out.rows; ++y)
+        for (int x = 0; x < out.cols; ++x) {
+            if (!out.at<uchar>(y, x) || seg.at<uchar>(y, x))
+                continue;
+            const cv::Vec3f p = lab.at<cv::Vec3f>(y, x);
+            const double angle = std::atan2(p[2], p[1]) * 180 / M_PI;
+            if (std::hypot(p[1], p[2]) < 10 || std::abs(std::remainder(angle - hue, 360.0)) > 40)
+                out.at<uchar>(y, x) = 0;
+        }
     return out;
 }
 
@@ -340,7 +387,7 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
         const double b = scale * (m[1] * std::sin(r) + m[2] * std::cos(r));
         // The photo has that hue at about this lightness: a yellow highlight
         // turned red reads as pink, a colour the photo never shows.
-        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + 8 &&
+        if (std::abs(turn) >= 40 && std::hypot(a - around[1], b - around[2]) < apart + kRecolourApart &&
             std::abs(h.lightness - m[0]) <= kHueLightness)
             targets.push_back(Target{turn * M_PI / 180, scale});
     }
@@ -349,7 +396,7 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
         const cv::Mat bgr = turnedHue(lab, target.turn, target.scale);
         if (!seenByAll(left(work), bgr, seg))
             continue;
-        blend(right, work, bgr, softMask(seg, 1), touched);
+        blend(right, work, bgr, softMask(ownRim(lab, seg, hue), 1), touched);
         return true;
     }
     return false;

@@ -14,7 +14,7 @@ namespace {
 constexpr int kMargin = 14;          // things this close to the picture's edge are left alone
 constexpr int kApartGrey = 18;       // grey steps from the 15 x 15 median that set a pixel apart
 constexpr double kApartColour = 16;  // a*b* distance from the median colour that does
-constexpr double kRingBusy = 0.2;    // share of the ring that may itself stand apart
+constexpr double kRingBusy = 0.35;   // share of the ring that may itself stand apart
 constexpr double kMinChroma = 20;    // a segment this colourful may be recoloured
 // A hue turn changes no more pixels than the segment has: fewer than the
 // colour-blind rule asks are never seen.
@@ -173,15 +173,24 @@ bool evenGround(const Thing& t, const cv::Rect& area, const cv::Mat& lab)
 }
 } // namespace
 
-bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area)
+bool onEvenGround(const Survey& s, const Thing& t, const cv::Rect& area)
+{
+    return (area & cv::Rect(0, 0, s.lab.cols, s.lab.rows)) == area && evenGround(t, area, s.lab);
+}
+
+bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area, const cv::Mat& writes)
 {
     const cv::Rect inside = area & cv::Rect(0, 0, s.apart.cols, s.apart.rows);
     if (inside != area)
         return false;
     // A few stray grain pixels are no thing; a group as big as half the
-    // smallest thing is.
-    const cv::Mat others = s.apart(area) & ~maskIn(t, area, 2);
-    if (cv::countNonZero(others) > std::max(3, area.area() / 12))
+    // smallest thing is. What lies beside the thing but outside the pixels
+    // the edit writes stays as it was.
+    cv::Mat others = s.apart(area) & ~maskIn(t, area, 2);
+    if (!writes.empty())
+        others &= writes;
+    const int zone = writes.empty() ? area.area() : cv::countNonZero(writes);
+    if (cv::countNonZero(others) > std::max(3, zone / 12))
         return false;
     cv::Mat labels, stats, centroids;
     const int n = cv::connectedComponentsWithStats(others, labels, stats, centroids, 8, CV_32S);
@@ -235,11 +244,19 @@ Survey surveyPhoto(const cv::Mat& left)
     cv::cvtColor(labF, labF, cv::COLOR_BGR2Lab);
     s.lab = labF;
     // Lighter and darker things apart, so a dark speck beside a bright one stays two things.
-    for (const cv::Mat& m : {cv::Mat(lighter | (colour & ~darker)), cv::Mat(darker | (colour & ~lighter))}) {
+    // A thing with its own shadow or highlight beside it is one thing too.
+    for (const cv::Mat& m : {cv::Mat(lighter | (colour & ~darker)), cv::Mat(darker | (colour & ~lighter)), s.apart}) {
         cv::Mat labels, stats, centroids;
         const int n = cv::connectedComponentsWithStats(m, labels, stats, centroids, 8, CV_32S);
-        for (Thing& t : thingsOf(labels, stats, n, salience, s.apart, labF, true))
-            s.things.push_back(std::move(t));
+        const size_t before = s.things.size();
+        for (Thing& t : thingsOf(labels, stats, n, salience, s.apart, labF, true)) {
+            // The same pixels found again as a whole are no new thing.
+            bool again = false;
+            for (size_t i = 0; i < before && !again; ++i)
+                again = s.things[i].box == t.box && s.things[i].pixels == t.pixels;
+            if (!again)
+                s.things.push_back(std::move(t));
+        }
     }
     std::sort(s.things.begin(), s.things.end(), [](const Thing& a, const Thing& b) { return a.salience > b.salience; });
     // Coloured segments of the photo's own graph segmentation.

@@ -47,9 +47,13 @@ cv::Mat maskIn(const Thing& t, const cv::Rect& area, int grow);
 // A mask widened by `grow` pixels with a soft edge `feather` pixels wide
 // (1 or 2), as CV_32F 0..1.
 cv::Mat softMask(const cv::Mat& mask, int grow, int feather = 1);
-// Whether, inside `area`, nothing but the thing stands apart: the thing lies
-// wholly in that box, so moving or scaling the box's pixels cuts no other
-// thing and no outline in two.
-bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area);
+// Whether the thing lies wholly in the box `area` (it runs on past it
+// nowhere, on one even ground) and nothing else stands apart where the edit
+// writes (`writes`, CV_8U the size of `area`; empty: the whole box), so
+// moving or scaling those pixels cuts no other thing and no outline in two.
+bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area, const cv::Mat& writes = cv::Mat());
+// Whether the ground around the thing inside `area` is one ground (its four
+// sides alike), not an edge between two that a fill would blur.
+bool onEvenGround(const Survey& s, const Thing& t, const cv::Rect& area);
 
 } // namespace editor

@@ -81,7 +81,7 @@ void EditorCliTest::initTestCase()
 void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
 {
     const QString out = path("auto.DAT");
-    // The made-up photo has room for four natural differences on that seed.
+    // The made-up photo has room for four natural differences or more.
     const Run r = runEditor({"--auto", "4", "--seed", "3", photo_, "-o", out});
     QVERIFY2(r.exit == 0, qPrintable(QStringLiteral("exit %1: %2").arg(r.exit).arg(r.err)));
     QVERIFY(r.err.isEmpty());
@@ -103,7 +103,7 @@ void EditorCliTest::autoWritesAValidLevelAndListsItsDifferences()
         QVERIFY2(report.diffs[size_t(k)].noticeable >= 40, qPrintable(lines[k]));
     }
     // The same seed, the same level, byte for byte.
-    const Run again = runEditor({"--auto", "8", "--seed", "3", photo_, "-o", path("auto2.DAT")});
+    const Run again = runEditor({"--auto", "4", "--seed", "3", photo_, "-o", path("auto2.DAT")});
     QCOMPARE(again.out, r.out);
     QFile g(path("auto2.DAT"));
     QVERIFY(g.open(QIODevice::ReadOnly));
