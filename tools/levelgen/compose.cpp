@@ -34,13 +34,30 @@ void spares(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1, st
     }
 }
 
+namespace {
+bool alreadyEnough(const Scene& s, K kind)
+{
+    int n = 0;
+    for (const Obj& o : s.objs)
+        n += o.kind == kind && (o.visible || o.spare);
+    return (kind == Teddy || kind == Robot) && n >= 1;
+}
+} // namespace
+
 void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list<K> kinds, double s0, double s1,
          std::initializer_list<QColor> palette)
 {
     s.surfaces.stands.emplace_back(x0, y, x1 - x0, 0);
     double x = x0 + r.range(0, 8);
     while (x < x1) {
-        const K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        // One teddy or robot to a room: a second would read as a copying mistake.
+        for (int tries = 0; tries < 6 && alreadyEnough(s, kind); ++tries)
+            kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        if (alreadyEnough(s, kind)) {
+            x += 14; // a gap on the board rather than one more of a kind
+            continue;
+        }
         Obj probe;
         probe.kind = kind;
         probe.scale = smallScale(kind, r.range(s0, s1) * 1.1);

@@ -110,6 +110,7 @@ struct Surfaces {
     bool wall = false;         // above the ground is a wall (indoors), not open air
     bool afloat = false;       // under water or in space: things swim or drift; a sea floor is the ground
     std::vector<QRectF> stands; // shelf boards and counters (flat) and decks things stand on
+    std::vector<QRectF> walls;  // upright fronts painted into the backdrop, where a clock may hang
 };
 
 struct Scene {

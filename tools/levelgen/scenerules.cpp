@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace levelgen {
 
@@ -58,6 +59,10 @@ bool onHouse(const Scene& s, const Obj& o)
 {
     for (const Obj& h : s.objs)
         if (h.visible && h.kind == House && tight(h).contains(o.pos))
+            return true;
+    // A wall painted into the backdrop (a church tower) holds what hangs on it whole.
+    for (const QRectF& w : s.surfaces.walls)
+        if (w.contains(tight(o)))
             return true;
     return false;
 }
@@ -503,6 +508,24 @@ double meanLuma(const QImage& img, const QRect& r)
         }
     return sum / (in.width() * in.height());
 }
+// The luma nine tenths of the way up the box's pixels: what the thing's
+// lit parts show, whatever dark sky fills the rest of its box.
+double brightLuma(const QImage& img, const QRect& r)
+{
+    const QRect in = r & img.rect();
+    if (in.isEmpty())
+        return 255;
+    std::vector<int> luma;
+    luma.reserve(std::size_t(in.width()) * std::size_t(in.height()));
+    for (int y = in.top(); y <= in.bottom(); ++y)
+        for (int x = in.left(); x <= in.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            luma.push_back((30 * qRed(c) + 59 * qGreen(c) + 11 * qBlue(c)) / 100);
+        }
+    const auto at = luma.begin() + std::ptrdiff_t(luma.size() * 9 / 10);
+    std::nth_element(luma.begin(), at, luma.end());
+    return *at;
+}
 } // namespace
 
 QString unfairFor(const Scene& s, const QImage& left, int object)
@@ -517,7 +540,8 @@ QString unfairFor(const Scene& s, const QImage& left, int object)
         return QStringLiteral("one of identical twins");
     if (!left.isNull()) {
         const QRect box = r.toAlignedRect();
-        if (meanLuma(left, box) < 55 && meanLuma(left, box.adjusted(-10, -10, 10, 10)) < 60)
+        // A dark thing against the dark; a white suit against the night shows.
+        if (meanLuma(left, box) < 55 && meanLuma(left, box.adjusted(-10, -10, 10, 10)) < 60 && brightLuma(left, box) < 90)
             return QStringLiteral("dark on dark");
     }
     return {};

@@ -121,7 +121,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
-    s.surfaces = {counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)}};
+    s.surfaces = {counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -169,10 +169,11 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     s.finish.tint = v == 1 ? QColor(255, 235, 220) : QColor(230, 230, 255);
     const double ground = 250 + v * 25 + r.range(-10, 10);
     skyAndGround(s, r, d, ground, QColor(225, 230, 245), QColor(205, 212, 235));
+    const double churchX = r.range(80, 274);
     {
         QPainter p(&s.base); // a church front behind the stalls
         p.setRenderHint(QPainter::Antialiasing);
-        const double cx = r.range(80, 274);
+        const double cx = churchX;
         p.setPen(Qt::NoPen);
         p.setBrush(mix(d.haze, QColor(160, 150, 140), 0.5));
         p.drawRect(QRectF(cx - 30, ground - 150, 60, 150));
@@ -181,8 +182,6 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         spire.lineTo(cx, ground - 200);
         spire.lineTo(cx + 16, ground - 150);
         p.drawPath(spire);
-        p.setBrush(QColor(255, 220, 140, 200));
-        p.drawEllipse(QPointF(cx, ground - 110), 7, 7);
         Rng flakes(r.seed());
         for (int i = 0; i < 150; ++i) {
             p.setBrush(QColor(255, 255, 255, 110 + int(flakes.next() % 120)));
@@ -190,6 +189,9 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
             p.drawEllipse(QPointF(flakes.range(0, kWidth), flakes.range(0, kHeight)), rad, rad);
         }
     }
+    // The church clock, lit from behind, over the fair.
+    s.surfaces.walls.emplace_back(churchX - 30, ground - 150, 60, 150);
+    put(s, Clock, churchX, ground - 110, 1.0, QColor(235, 205, 120), QColor(60, 50, 40));
     const int stalls = 2 + v % 2;
     for (int i = 0; i < stalls; ++i) {
         const double x = (i + 0.5) * kWidth / stalls + r.range(-10, 10);
@@ -275,7 +277,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
     const double floorY = 330 + v * 20 + r.range(-8, 8), beam = 70 + r.range(0, 20);
-    s.surfaces = {floorY, true, false, {}};
+    s.surfaces = {floorY, true, false, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -400,7 +402,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
     const double edge = 90 + v * 25 + r.range(-8, 8);
-    s.surfaces = {edge, true, false, {}};
+    s.surfaces = {edge, true, false, {}, {}};
     const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
     {
         QPainter p(&s.base);

@@ -275,7 +275,7 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     Daylight d = night(r);
     d.sky = {{0, QColor(4, 6, 16)}, {1, QColor(20, 24, 44)}};
     s.finish.tint = QColor(235, 235, 255);
-    const double horizon = 220 + v * 35 + r.range(-8, 8);
+    const double horizon = 200 + v * 40 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(150, 150, 155), QColor(120, 120, 128));
     {
         QPainter p(&s.base); // craters
@@ -296,7 +296,13 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
     group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
+    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.1, 1.2, {QColor(225, 185, 80)}, QColor(150, 60, 50));
     group(s, r, Rover, 1, {40, 314, horizon + 70, kHeight - 20}, 1.1, 1.2, {QColor(225, 225, 230), QColor(230, 190, 80)});
+    // The base's flag by its landing place, a stack of supplies near the
+    // front and rocks drifting past high over the moon.
+    group(s, r, Flag, 1, {40, 314, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(215, 45, 45), QColor(45, 95, 205)});
+    group(s, r, Crate, 2, {30, 324, kHeight - 80, kHeight - 15}, 1.0, 1.15, {QColor(205, 205, 210), QColor(230, 190, 80)}, QColor(60, 80, 140));
+    group(s, r, Asteroid, 2, {30, 324, 110, horizon - 50}, 0.95, 1.15, {QColor(150, 125, 105), QColor(125, 118, 110)});
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
     for (Obj& o : s.objs)
@@ -309,7 +315,7 @@ void buildAquarium(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(235, 250, 255);
     const double sand = 360 + v * 20;
-    s.surfaces = {sand, true, true, {}};
+    s.surfaces = {sand, true, true, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -475,7 +481,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 244, 230);
     const double table = 200 + v * 30;
-    s.surfaces = {table, true, false, {}};
+    s.surfaces = {table, true, false, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);

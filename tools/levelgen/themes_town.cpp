@@ -109,9 +109,14 @@ void buildHarbour(Scene& s, Rng& r, int v)
     clouds(s, r, 3, horizon - 80, QColor(252, 250, 250));
     const bool lighthouseLeft = r.chance(0.5);
     put(s, Lighthouse, lighthouseLeft ? 45 : 309, horizon + 8, 1.0, QColor(200, 40, 40)).count = 3;
-    for (int i = 0; i < 3; ++i) {
-        const double y = horizon + 35 + i * (quay - horizon - 60) / 2.0;
-        Obj& b = put(s, Boat, r.range(60, 294), y, 0.75 + i * 0.25, anyOf(r, {QColor(40, 70, 130), QColor(180, 50, 40), QColor(240, 240, 235), QColor(50, 110, 80)}),
+    // Boats on alternate sides, far to near, so the water is held across
+    // its width; a wide harbour has room for one more.
+    const bool leftFirst = r.chance(0.5);
+    const int boats = quay - horizon > 170 ? 4 : 3;
+    for (int i = 0; i < boats; ++i) {
+        const double y = horizon + 35 + i * (quay - horizon - 60) / double(boats - 1);
+        const bool left = (i % 2 == 0) == leftFirst;
+        Obj& b = put(s, Boat, left ? r.range(55, 150) : r.range(204, 299), y, 0.75 + i * 0.5 / (boats - 1), anyOf(r, {QColor(40, 70, 130), QColor(180, 50, 40), QColor(240, 240, 235), QColor(50, 110, 80)}),
                      anyOf(r, {QColor(250, 245, 230), QColor(240, 200, 120), QColor(220, 90, 80)}), QColor(230, 180, 40));
         b.groundMove = true;
     }

@@ -145,6 +145,17 @@ private slots:
         QVERIFY2(!breaks(b, SceneRule::Copies) && !breaks(b, SceneRule::Support) && !breaks(b, SceneRule::Overlap), qPrintable(listed(b)));
     }
 
+    // A clock hangs on a tower painted into the backdrop, and only there.
+    void paintedWallHoldsItsClock()
+    {
+        Scene s = meadow();
+        s.surfaces.walls.emplace_back(120, 20, 60, 150);
+        put(s, Clock, 150, 80, 1.0, QColor(235, 205, 120));
+        QVERIFY2(!breaks(supportBreaches(s), SceneRule::Support), qPrintable(listed(supportBreaches(s))));
+        put(s, Clock, 260, 80, 1.0, QColor(235, 205, 120));
+        QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
+    }
+
     void tidyingMendsWhatItCan()
     {
         Scene s = meadow();
@@ -225,6 +236,23 @@ private slots:
         }
         const std::vector<Breach> b = differenceBreaches(s, QImage(), diffs);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
+    }
+
+    // A dark thing on a dark sky is unfair; a white suit against the night
+    // is not, though most of its box is the night around it.
+    void darkOnDarkIsTheThingsOwnDarkness()
+    {
+        Scene s = meadow();
+        const int suit = int(s.objs.size());
+        put(s, Astronaut, 150, 120, 1.0, QColor(240, 240, 245));
+        QImage night(kWidth, kHeight, QImage::Format_RGB32);
+        night.fill(QColor(12, 14, 30));
+        QCOMPARE(unfairFor(s, night, suit), QStringLiteral("dark on dark"));
+        QPainter p(&night);
+        const QRect box = bounds(s.objs[std::size_t(suit)]);
+        p.fillRect(box.adjusted(box.width() / 4, box.height() / 4, -box.width() / 4, -box.height() / 4), QColor(235, 235, 240)); // the lit suit
+        p.end();
+        QVERIFY2(unfairFor(s, night, suit).isEmpty(), qPrintable(unfairFor(s, night, suit)));
     }
 
     void soundDifferenceSetPasses()
