@@ -152,7 +152,10 @@ void buildMarket(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
     // Each composition its own height of counter: seen from the stallholder's side, a child's, the street's.
-    const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -40 : 0), backShelf = counter - r.range(80, 95);
+    const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -10 : 0), backShelf = counter - r.range(80, 95);
+    // The two stalls, and the narrow one, are seen from further off: their
+    // awnings lower, sky above.
+    const double top = v % 3 == 2 ? 30 : v % 3 == 1 ? 35 : 0;
     // Each composition its own stalls: one across the street, one narrow
     // stall beside open street and a tree, or two stalls with a lane between.
     std::vector<std::pair<double, double>> stalls;
@@ -172,17 +175,17 @@ void buildMarket(Scene& s, Rng& r, int v)
             p.save();
             p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
             // The awning: stripes with scalloped edge and a shadow below.
-            p.fillRect(QRectF(x0, 55, x1 - x0, 40), QColor(0, 0, 0, 40));
+            p.fillRect(QRectF(x0, 55 + top, x1 - x0, 40), QColor(0, 0, 0, 40));
             for (int i = 0; x0 + i * 27 < x1; ++i) {
-                const QRectF band(x0 + i * 27, 0, 27, 70);
+                const QRectF band(x0 + i * 27, top, 27, 70);
                 p.setPen(Qt::NoPen);
                 p.setBrush(litGradient(band, i % 2 ? QColor(250, 248, 240) : stripe, 0.2));
                 p.drawRect(band);
-                p.drawChord(QRectF(x0 + i * 27, 58, 27, 22), 180 * 16, 180 * 16);
+                p.drawChord(QRectF(x0 + i * 27, 58 + top, 27, 22), 180 * 16, 180 * 16);
             }
             p.restore();
             for (double x : {x0 + 10, x1 - 16})
-                p.fillRect(QRectF(x, 70, 6, counter - 70), litGradient(QRectF(x, 70, 6, 200), QColor(140, 100, 60)));
+                p.fillRect(QRectF(x, 70 + top, 6, counter - 70 - top), litGradient(QRectF(x, 70 + top, 6, 200), QColor(140, 100, 60)));
             p.save();
             p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
             shelf(p, backShelf, 0, QColor(140, 100, 60));
@@ -190,6 +193,7 @@ void buildMarket(Scene& s, Rng& r, int v)
             p.fillRect(QRectF(x0, counter, x1 - x0, 4), QColor(120, 80, 45));
             p.restore();
             s.surfaces.stands.emplace_back(x0, backShelf, x1 - x0, 0);
+            s.surfaces.stands.emplace_back(x0, counter, x1 - x0, 0); // the counter's top: crates of fruit stand on it
         }
         // The street: under the stalls from the counter's foot, elsewhere up to the far pavement.
         cobbles(p, QRectF(0, counter + 50, kWidth, kHeight - counter - 50), QColor(175, 165, 150), r.seed());
@@ -212,7 +216,7 @@ void buildMarket(Scene& s, Rng& r, int v)
         put(s, Lamp, (stalls[0].second + stalls[1].first) / 2, counter + 56, 1.0, QColor(50, 50, 55)).variant = v % 2;
     else
         put(s, Lamp, r.range(60, mainX1 - 60), counter - 2, 0.9, QColor(50, 50, 55)).variant = v % 2;
-    put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
     const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
     int crate = 0;
     for (const auto& [x0, x1] : stalls)
