@@ -244,7 +244,8 @@ void buildCellarRow(Scene& s, Rng& r, int v)
         h.shape = 1;
         Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
         door.variant = r.between(0, 3);
-        put(s, NumberPlate, x + 22, y - 30, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
+        // A house number at house-number size, beside the door's head.
+        put(s, NumberPlate, x + 24, y - 36, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
         put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
         put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
     }
@@ -302,7 +303,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    put(s, NumberPlate, r.range(40, 314), beam + 120, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
+    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.7, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 4); ++i) {
         const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
         put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
