@@ -279,6 +279,9 @@ void buildLake(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v + 1, r);
     s.finish.tint = d.tint;
     const double shore = r.range(200, 225), bank = r.range(340, 370);
+    // The lake between the far shore and the near bank: what stands, stands
+    // on the bank; only boats and birds are out on the water.
+    s.light.water.emplace_back(shore + 2, bank);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
