@@ -306,8 +306,14 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     put(s, NumberPlate, r.range(40, 314), beam + 120, 1.7, QColor(40, 80, 160)).count = r.between(1, 9);
     for (int i = 0; i < many(s, 4); ++i) {
         const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
-        put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
-        put(s, Flower, x, floorY - 6, 1.4, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)})).count = 6;
+        // A geranium growing out of its pot: set on the pot's rim, drawn just
+        // after it, and staying with it.
+        Obj& pot = put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
+        pot.deny |= Remove | Move | Resize | Tilt | Mirror;
+        Obj& flower = put(s, Flower, x, floorY + 10 - 22 * 1.3, 1.1, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)}));
+        flower.count = 6;
+        flower.depthY = floorY + 10.01;
+        flower.deny = Move | Resize | Tilt;
     }
     group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
     group(s, r, Jug, many(s, 2), {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.5, {QColor(240, 235, 220), QColor(60, 90, 150)}, QColor(200, 40, 40));
