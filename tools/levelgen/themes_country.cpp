@@ -50,7 +50,7 @@ void buildFarm(Scene& s, Rng& r, int v)
     scatter(s, r, Cloud, {40, 314, 40, std::min(120.0, ground - 90)}, 1.0, QColor(252, 252, 252));
     scatter(s, r, Cloud, {40, 314, 40, std::min(120.0, ground - 90)}, 0.8, QColor(252, 252, 252));
     const bool barnLeft = r.chance(0.5);
-    const double bx = view == 1 ? kWidth / 2.0 + r.range(-10, 10) : view == 0 ? (barnLeft ? 130 : 224) + r.range(-8, 8) : barnLeft ? (view == 2 ? 70 : 90) : (view == 2 ? 284 : 264);
+    const double bx = view == 1 ? kWidth / 2.0 + r.range(-10, 10) : view == 0 ? (barnLeft ? 130 : 224) + r.range(-8, 8) : barnLeft ? 78 : 276; // big, yet whole inside the picture
     house(s, r, bx, ground + 10, view == 1 ? 1.0 : view == 2 ? 1.6 : 1.2, QColor(170, 50, 40), QColor(80, 70, 70), false);
     if (view == 1) // a tree either side of the far barn
         for (const double tx : {70.0, 284.0})

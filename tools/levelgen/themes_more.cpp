@@ -230,7 +230,7 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     group(s, r, Blocks, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.3, kBright);
     group(s, r, Ball, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.4, kBright);
     group(s, r, Car, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, kBright);
-    group(s, r, Robot, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
+    group(s, r, Robot, 1, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
     group(s, r, Teddy, 2, {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
     group(s, r, Duck, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 210, 40)});
     group(s, r, Books, 1, {20, 300, floorY + 40, kHeight - 10}, 1.0, 1.1, kBright);
