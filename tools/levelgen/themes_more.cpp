@@ -103,10 +103,13 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     const double horizon = 140 + v * 30 + r.range(-8, 8), pondTop = horizon + 70, pondBottom = pondTop + 130 + v * 15;
     skyAndGround(s, r, d, horizon, v == 1 ? QColor(150, 195, 90) : QColor(90, 150, 60), QColor(120, 160, 80), 450);
     {
-        QPainter p(&s.base); // an oval pond
+        // A pond wider than the picture, so its whole height is water to the
+        // scene rules: what stands, stands on the banks; what floats, floats.
+        s.light.water.emplace_back(pondTop + 2, pondBottom);
+        QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         QPainterPath pond;
-        pond.addEllipse(QRectF(-40 + v * 30, pondTop, 330, pondBottom - pondTop));
+        pond.addEllipse(QRectF(-75 + v * 15, pondTop, 505, pondBottom - pondTop));
         p.setClipPath(pond);
         verticalGradient(p, QRectF(0, pondTop, kWidth, pondBottom - pondTop), {{0, mix(d.sky.back().second, QColor(50, 100, 110), 0.5)}, {1, QColor(40, 80, 90)}});
         waterGlints(p, QRectF(0, pondTop, kWidth, pondBottom - pondTop), QColor(255, 255, 255), 80, r.seed());
@@ -115,7 +118,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
         p.setBrush(Qt::NoBrush);
         p.drawPath(pond);
     }
-    const double cx = 125 + v * 30, cy = (pondTop + pondBottom) / 2;
+    const double cx = 177 + v * 15, cy = (pondTop + pondBottom) / 2;
     group(s, r, Duck, many(s, 4), {cx - 100, cx + 100, cy - 30, cy + 40}, 0.9, 1.2, {QColor(120, 90, 60), QColor(250, 250, 245), QColor(90, 120, 80)});
     group(s, r, Swan, 2, {cx - 90, cx + 90, cy - 30, cy + 30}, 0.9, 1.1, {QColor(250, 250, 248)});
     group(s, r, Reed, many(s, 5), {15, 339, pondBottom - 10, pondBottom + 20}, 0.8, 1.0, {QColor(100, 130, 60)}, QColor(110, 70, 40));
