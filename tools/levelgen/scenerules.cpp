@@ -198,6 +198,8 @@ std::vector<Breach> supportBreaches(const Scene& s)
         case Rest::Wall:
             if (!stand && !onHouse(s, o) && !(f.wall && y < f.ground + 2))
                 why = QStringLiteral("hangs with no wall behind it");
+            else if (std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.intersects(QRectF(bounds(o))); }))
+                why = QStringLiteral("hangs over a window's glass");
             break;
         case Rest::Air:
             if (oneOf(o.kind, {Butterfly, Dragonfly}) && inWater(s, y))
@@ -386,7 +388,9 @@ std::vector<QRect> bareSquares(const Scene& s)
         const QRgb* sky = skyKnown ? reinterpret_cast<const QRgb*>(s.light.sky.constScanLine(y)) : nullptr;
         const bool open = (f.afloat && (f.ground <= 0 || y < f.ground)) || (!skyKnown && !f.wall && f.ground > 0 && y < f.ground);
         for (int x = 0; x < kWidth; ++x) {
-            const bool isSky = open || (sky && channelSum(b[x], sky[x]) <= 12);
+            // A window's glass shows the street, not bare wall.
+            const bool glass = std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); });
+            const bool isSky = open || glass || (sky && channelSum(b[x], sky[x]) <= 12);
             const int bare = qAlpha(c[x]) < 40 && !isSky;
             sum[std::size_t((y + 1) * (kWidth + 1) + x + 1)] = bare + sum[std::size_t(y * (kWidth + 1) + x + 1)] +
                                                                 sum[std::size_t((y + 1) * (kWidth + 1) + x)] - sum[std::size_t(y * (kWidth + 1) + x)];

@@ -318,7 +318,7 @@ void buildAquarium(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(235, 250, 255);
     const double sand = 360 + v * 20;
-    s.surfaces = {sand, true, true, {}, {}};
+    s.surfaces = {sand, true, true, {}, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -484,7 +484,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 244, 230);
     const double table = 200 + v * 30;
-    s.surfaces = {table, true, false, {}, {}};
+    s.surfaces = {table, true, false, {}, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -495,6 +495,7 @@ void buildCafe(Scene& s, Rng& r, int v)
                                         : v == 1 ? std::vector<QRectF>{QRectF(150, 24, 170, table - 90)}
                                                  : std::vector<QRectF>{QRectF(24, 40, 70, table - 80), QRectF(260, 40, 70, table - 80)};
         for (const QRectF& w : panes) {
+            s.surfaces.glass.push_back(w.adjusted(-2, -2, 2, 2)); // with its frame
             p.fillRect(w, QColor(170, 200, 220));
             // The street outside: the houses across the way, their windows.
             p.save();

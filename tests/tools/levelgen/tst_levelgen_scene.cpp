@@ -130,6 +130,18 @@ private slots:
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
     }
 
+    // A picture hangs on the wall beside a window, never over its glass.
+    void nothingHangsOverWindowGlass()
+    {
+        Scene s = meadow();
+        s.surfaces.wall = true;
+        s.surfaces.glass.push_back(QRectF(200, 40, 100, 120));
+        put(s, Frame, 100, 100, 1.5, QColor(200, 160, 70));
+        QVERIFY2(!breaks(supportBreaches(s), SceneRule::Support), qPrintable(listed(supportBreaches(s))));
+        s.objs.back().pos.setX(240);
+        QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
+    }
+
     // A shelf row is one set, and the same picture indoors hangs on its wall.
     void shelvesAndWallsHoldWhatTheyCarry()
     {
