@@ -78,6 +78,36 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
     }
 }
 
+namespace {
+// Crockery at a table's own size, up to a dinner plate's 40 px, rather than
+// shrunk to a click square: a difference changes one part of it.
+double tableScale(K kind, double scale)
+{
+    const QRectF box = kindOf(kind).box;
+    return std::min(scale, 40 / std::max(box.width(), box.height()));
+}
+} // namespace
+
+void setOut(Scene& s, Rng& r, double cx, double y, const std::vector<K>& kinds, double scale, const std::vector<QColor>& colours)
+{
+    std::vector<double> widths;
+    double total = 0;
+    for (K kind : kinds) {
+        widths.push_back(kindOf(kind).box.width() * tableScale(kind, scale));
+        total += widths.back() + 4;
+    }
+    double x = cx - total / 2;
+    s.surfaces.stands.emplace_back(x - 2, y, total + 4, 0);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const double sc = tableScale(kinds[i], scale);
+        Obj& o = put(s, kinds[i], x - kindOf(kinds[i]).box.left() * sc, y, sc, colours[i % colours.size()]);
+        o.groundMove = true;
+        if (kinds[i] == Bread)
+            o.c1 = vary(QColor(200, 140, 70), r, 0.1);
+        x += widths[i] + 4;
+    }
+}
+
 void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QColor& nearGround, const QColor& farGround,
                   int tufts)
 {

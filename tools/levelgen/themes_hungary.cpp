@@ -434,30 +434,40 @@ void buildFeastTable(Scene& s, Rng& r, int v)
         p.drawLine(QPointF(0, kHeight - 34), QPointF(kWidth, kHeight - 34));
     }
     noiseTexture(s.base, QRect(0, int(edge), kWidth, kHeight - int(edge)), 3, 5, r.seed(), 2);
-    const int rows = 3 + int(std::lround((s.density - 1) * 3));
-    for (int i = 0; i < rows; ++i) {
-        const double y = edge + 80 + i * (kHeight - edge - 130) / (rows - 1.0);
-        row(s, r, y, 10, 344, {Plate, Plate, Glass, Bowl, Jug, Bread, Fruit, Cup, Candle, Grapes}, 1.1 + 0.1 * i, 1.3 + 0.1 * i,
-            {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 200, 60), QColor(60, 130, 70)});
-    }
+    // Laid as a table is laid: a place at each seat along the far and the
+    // near side, each a plate with its glass; the dishes in the middle.
+    const std::vector<QColor> crockery{stitch, QColor(150, 30, 50)};
+    const double far = edge + 75, near = kHeight - 50, middle = (far + near) / 2 + 5;
+    const int farPlaces = 3 + (v != 1);
+    for (int i = 0; i < farPlaces; ++i)
+        setOut(s, r, (i + 0.5) * kWidth / farPlaces + r.range(-6, 6), far, {Plate, i % 2 ? Goblet : Glass}, 1.5, crockery);
+    const int nearPlaces = v == 1 ? 2 : 3;
+    for (int i = 0; i < nearPlaces; ++i)
+        setOut(s, r, (i + 0.5) * kWidth / nearPlaces + r.range(-6, 6), near, {i % 2 ? Goblet : Glass, Plate}, 1.9, crockery);
+    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Candle, Bowl, Jug, Candle}, {Cheese, Cake, Bottle}};
+    setOut(s, r, (v == 1 ? 215 : 177) + r.range(-15, 15), middle, centres[std::size_t(v)], 1.8,
+           {QColor(220, 170, 110), QColor(245, 242, 235), QColor(200, 40, 40), QColor(240, 200, 60)});
+    setOut(s, r, 60 + r.range(-8, 8), middle + 45, {Bottle, Grapes}, 1.6, {QColor(60, 90, 50), QColor(110, 50, 110)});
+    setOut(s, r, 294 + r.range(-8, 8), middle + 45, {Pretzel, SaltShaker}, 1.6, {QColor(170, 100, 45), QColor(240, 240, 235)});
     for (Obj& o : s.objs) {
         if (o.kind == Plate)
             o.c1 = stitch, o.c2 = shade(stitch, 0.7), o.c3 = QColor(250, 250, 245);
         if (o.kind == Glass)
             o.variant = r.between(0, 1), o.c1 = QColor(150, 30, 50);
+        if (o.kind == Cake)
+            o.c2 = QColor(110, 60, 35);
+        if (o.kind == Tureen)
+            o.c2 = stitch;
     }
-    group(s, r, Fruit, many(s, 4), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
-    group(s, r, Grapes, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(110, 50, 110), QColor(170, 190, 80)});
-    group(s, r, Bottle, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(60, 90, 50), QColor(120, 40, 50)});
-    group(s, r, Cake, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(220, 170, 110)}, QColor(110, 60, 35));
-    group(s, r, Vase, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 40, 40));
-    group(s, r, Cheese, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 200, 90)});
-    group(s, r, Goblet, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.3, 1.4, {QColor(200, 170, 70), QColor(190, 195, 205)});
-    group(s, r, Tureen, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(245, 242, 235)}, QColor(190, 30, 40));
-    group(s, r, SaltShaker, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 240, 235), QColor(60, 60, 65)});
-    group(s, r, Pretzel, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(170, 100, 45)});
-    spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
-    spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
+    group(s, r, Fruit, many(s, 3), {110, 244, middle + 30, middle + 60}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
+    // Between the places and the middle: flowers and candles on one side,
+    // a board of cheese and grapes on the other (sides swapped by variant).
+    const double side = v == 1 ? -1 : 1, between = (far + middle) / 2 + 8;
+    setOut(s, r, 177 - side * 95, between, {Candle, Vase, Candle}, 1.6, {QColor(240, 230, 200), QColor(240, 236, 225)});
+    setOut(s, r, 177 + side * 90, between + (v == 2 ? 10 : 0), {Grapes, Cheese}, 1.6, {QColor(170, 190, 80), QColor(240, 200, 90)});
+    setOut(s, r, 177 + side * 20, (middle + near) / 2 + 12, {Jug, Bowl}, 1.6, {QColor(60, 110, 180), stitch});
+    spares(s, r, Fruit, 2, {110, 244, middle + 30, middle + 60}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
+    spares(s, r, Glass, 1, {20, 334, far - 5, far + 5}, 1.2, 1.3, {QColor(150, 30, 50)});
 }
 
 } // namespace levelgen
