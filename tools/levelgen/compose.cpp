@@ -40,7 +40,7 @@ bool alreadyEnough(const Scene& s, K kind)
     int n = 0;
     for (const Obj& o : s.objs)
         n += o.kind == kind && (o.visible || o.spare);
-    return (kind == Teddy || kind == Robot) && n >= 1;
+    return ((kind == Teddy || kind == Robot) && n >= 1) || (kind == Clock && n >= 2);
 }
 } // namespace
 
@@ -51,7 +51,7 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
     double x = x0 + r.range(0, 8);
     while (x < x1) {
         K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
-        // One teddy or robot to a room: a second would read as a copying mistake.
+        // One teddy or robot to a room, two clocks at most: more would read as a copying mistake.
         for (int tries = 0; tries < 6 && alreadyEnough(s, kind); ++tries)
             kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
         if (alreadyEnough(s, kind)) {

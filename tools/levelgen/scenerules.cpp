@@ -328,8 +328,9 @@ std::vector<Breach> copyBreaches(const Scene& s)
     for (int i = 0; i < int(s.objs.size()); ++i) {
         const Obj& o = s.objs[std::size_t(i)];
         // A shelf holds one kind of thing in a row; spares show on the right.
-        // A flock on the wing and a shoal of fish are one set each.
-        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || onStand(s, o) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
+        // A flock on the wing and a shoal of fish are one set each. A room
+        // has a clock or two, never a shelf full of them.
+        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || (onStand(s, o) && o.kind != Clock) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
             continue;
         if (++seen[o.kind] > kMaxCopies)
             out.push_back({SceneRule::Copies, i, -1, QStringLiteral("more than %1 of %2").arg(kMaxCopies).arg(QString::fromLatin1(kindOf(o.kind).name))});
