@@ -277,7 +277,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
-    const double floorY = 330 + v * 20 + r.range(-8, 8), beam = 70 + r.range(0, 20);
+    const double floorY = 322 + v * 30 + r.range(-8, 8), beam = 70 + r.range(0, 20);
     s.surfaces = {floorY, true, false, {}, {}, {}};
     {
         QPainter p(&s.base);
@@ -303,30 +303,34 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    put(s, NumberPlate, r.range(40, 314), beam + 120, 1.7, QColor(40, 80, 160)).count = r.between(1, 9);
-    for (int i = 0; i < many(s, 4); ++i) {
-        const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
+    for (int i = 0; i < 3; ++i) { // three: a fourth would be one too many of a kind
+        const double x = 40 + i * (274.0 / 3) + r.range(-8, 8);
         // A geranium growing out of its pot: set on the pot's rim, drawn just
         // after it, and staying with it.
-        Obj& pot = put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
+        // Sized as a pot is beside the churn and the geese, so the size rule keeps it.
+        Obj& pot = put(s, Pot, x, floorY + 10, 0.7, QColor(190, 100, 60));
         pot.deny |= Remove | Move | Resize | Tilt | Mirror;
-        Obj& flower = put(s, Flower, x, floorY + 10 - 22 * 1.3, 1.1, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)}));
+        Obj& flower = put(s, Flower, x, floorY + 10 - 22 * 0.7, 0.75, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)}));
         flower.count = 6;
         flower.depthY = floorY + 10.01;
         flower.deny = Move | Resize | Tilt;
     }
+    // A corner to sit in: a table and its chair at a chair's own size beside
+    // the geese (too big for a recolour to stay in its click square).
+    const double corner = v == 1 ? 80 : v == 0 ? 175 : 270, side = v == 2 ? -1 : 1;
+    Obj& table = put(s, Table, corner, floorY + 80, 1.9, QColor(150, 105, 65), QColor(240, 236, 225));
+    Obj& chair = put(s, Chair, corner + side * 48, floorY + 84, 2.1, anyOf(r, {QColor(150, 100, 60), QColor(90, 120, 70)}));
+    chair.mirror = side < 0;
+    for (Obj* o : {&table, &chair})
+        o->deny |= Recolour | Move | Mirror | Resize | Tilt;
     group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
     group(s, r, Jug, many(s, 2), {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.5, {QColor(240, 235, 220), QColor(60, 90, 150)}, QColor(200, 40, 40));
     group(s, r, Pumpkin, many(s, 3), {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30)});
     group(s, r, Chicken, 2, {30, 324, floorY + 60, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
     group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
-    group(s, r, Chair, 1, {30, 324, floorY + 50, kHeight - 30}, 1.3, 1.4, {QColor(150, 100, 60), QColor(90, 120, 70)});
     group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
-    group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
-    group(s, r, Mailbox, 1, {30, 324, floorY + 30, kHeight - 20}, 1.3, 1.4, {QColor(60, 110, 70)});
     group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
-    group(s, r, Table, 1, {40, 314, floorY + 40, kHeight - 20}, 1.2, 1.3, {QColor(150, 105, 65)}, QColor(240, 236, 225));
     group(s, r, Duckling, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
     spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
     spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
