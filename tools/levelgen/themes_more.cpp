@@ -523,23 +523,21 @@ void buildCafe(Scene& s, Rng& r, int v)
         p.drawRect(QRectF(0, table, kWidth, kHeight - table));
     }
     noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 14, 8, r.seed(), 3);
-    // A café table laid for guests: a cup and its plate at each place along
-    // the far and near edges, the pot, the cakes and the flowers between.
-    const double far = table + 55, near = kHeight - 45, middle = (far + near) / 2;
-    const int farPlaces = 3 + (v == 2);
-    for (int i = 0; i < farPlaces; ++i)
-        setOut(s, r, (i + 0.5) * kWidth / farPlaces + r.range(-8, 8), far, {Cup, Plate}, 1.4, kCrockery);
-    for (int i = 0; i < 2 + (v != 1); ++i)
-        setOut(s, r, (i + 0.5) * kWidth / (2 + (v != 1)) + r.range(-8, 8), near, {Plate, i % 2 ? Glass : Cup}, 1.8, kCrockery);
-    const double mid = v == 1 ? 230 : 130, lower = v == 0 ? 30 : 0;
-    setOut(s, r, mid + r.range(-10, 10), middle + lower, {Candle, Vase, CoffeePot}, 1.6, {QColor(240, 230, 200), QColor(60, 110, 180), QColor(190, 195, 200)});
-    setOut(s, r, 354 - mid + r.range(-10, 10), middle + 25 - lower, {Cupcake, Bread, Jug}, 1.6, {QColor(245, 200, 215), QColor(200, 140, 70), QColor(240, 235, 220)});
+    const int rows = 3 + int(std::lround((s.density - 1) * 3));
+    for (int i = 0; i < rows; ++i)
+        row(s, r, table + 70 + i * (kHeight - table - 100) / double(rows - 1), 10, 344, {Cup, Plate, Glass, Jug, Heart, Candle, Bread},
+            1.1 + 0.1 * i, 1.3 + 0.1 * i, kCrockery);
     put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, (v == 1 ? 20 : 190) + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
-    group(s, r, BeerMug, 1, {30, 324, middle - 25, middle + 10}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
-    group(s, r, Cupcake, 1, {30, 324, middle + 30, near - 25}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
-    spares(s, r, Cup, 1, {30, 324, middle - 10, middle + 40}, 1.2, 1.3, kCrockery);
+    group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
+    group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
+    group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
+    group(s, r, PriceTag, 1, {30, 324, table + 60, kHeight - 20}, 1.4, 1.5, {QColor(250, 246, 232)});
+    group(s, r, CoffeePot, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(190, 195, 200), QColor(240, 240, 235)});
+    group(s, r, BeerMug, many(s, 2), {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
+    group(s, r, Cupcake, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
+    spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
 
 } // namespace levelgen
