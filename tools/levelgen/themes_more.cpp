@@ -483,7 +483,7 @@ void buildCafe(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = QColor(255, 244, 230);
-    const double table = 200 + v * 30;
+    const double table = 212 + v * 24;
     s.surfaces = {table, true, false, {}, {}, {}};
     {
         QPainter p(&s.base);
