@@ -34,13 +34,30 @@ void spares(Scene& s, Rng& r, K kind, int n, Area area, double s0, double s1, st
     }
 }
 
+namespace {
+bool alreadyEnough(const Scene& s, K kind)
+{
+    int n = 0;
+    for (const Obj& o : s.objs)
+        n += o.kind == kind && (o.visible || o.spare);
+    return ((kind == Teddy || kind == Robot) && n >= 1) || (kind == Clock && n >= 2);
+}
+} // namespace
+
 void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list<K> kinds, double s0, double s1,
          std::initializer_list<QColor> palette)
 {
     s.surfaces.stands.emplace_back(x0, y, x1 - x0, 0);
     double x = x0 + r.range(0, 8);
     while (x < x1) {
-        const K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        K kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        // One teddy or robot to a room, two clocks at most: more would read as a copying mistake.
+        for (int tries = 0; tries < 6 && alreadyEnough(s, kind); ++tries)
+            kind = *(kinds.begin() + std::ptrdiff_t(r.next() % kinds.size()));
+        if (alreadyEnough(s, kind)) {
+            x += 14; // a gap on the board rather than one more of a kind
+            continue;
+        }
         Obj probe;
         probe.kind = kind;
         probe.scale = smallScale(kind, r.range(s0, s1) * 1.1);
@@ -58,6 +75,36 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
         if (kind == Grapes)
             o.c1 = r.chance(0.5) ? QColor(110, 50, 110) : QColor(170, 190, 80);
         x += w + r.range(1, 9);
+    }
+}
+
+namespace {
+// Crockery at a table's own size, up to a dinner plate's 40 px, rather than
+// shrunk to a click square: a difference changes one part of it.
+double tableScale(K kind, double scale)
+{
+    const QRectF box = kindOf(kind).box;
+    return std::min(scale, 40 / std::max(box.width(), box.height()));
+}
+} // namespace
+
+void setOut(Scene& s, Rng& r, double cx, double y, const std::vector<K>& kinds, double scale, const std::vector<QColor>& colours)
+{
+    std::vector<double> widths;
+    double total = 0;
+    for (K kind : kinds) {
+        widths.push_back(kindOf(kind).box.width() * tableScale(kind, scale));
+        total += widths.back() + 4;
+    }
+    double x = cx - total / 2;
+    s.surfaces.stands.emplace_back(x - 2, y, total + 4, 0);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const double sc = tableScale(kinds[i], scale);
+        Obj& o = put(s, kinds[i], x - kindOf(kinds[i]).box.left() * sc, y, sc, colours[i % colours.size()]);
+        o.groundMove = true;
+        if (kinds[i] == Bread)
+            o.c1 = vary(QColor(200, 140, 70), r, 0.1);
+        x += widths[i] + 4;
     }
 }
 

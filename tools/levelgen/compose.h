@@ -23,6 +23,10 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
          std::initializer_list<QColor> palette);
 
 // Sky with its sun over a ground that fills the picture below `horizon`.
+// Things laid side by side on a table top, centred on `cx` at `y`: one place
+// setting (a plate, its glass) or a centrepiece. Their colours come from
+// `colours` in turn; what they stand on is noted as a stand.
+void setOut(Scene& s, Rng& r, double cx, double y, const std::vector<K>& kinds, double scale, const std::vector<QColor>& colours);
 void skyAndGround(Scene& s, Rng& r, const Daylight& d, double horizon, const QColor& nearGround,
                   const QColor& farGround, int grassTufts = 0);
 // A band of water from y0 to y1 reflecting the sky, with glints.

@@ -20,7 +20,9 @@ Difficulty difficultyFor(int level)
     // recolour gives, since a recolour is no longer most of what changes.
     d.minVisible = level <= 10 ? 120 : int(std::lround(115 - 65 * std::sqrt(t)));
     d.maxVisible = int(std::lround(640 - 300 * t));
-    d.minContrast = 16 - 4 * t; // mean dE76 over what changed: a night scene has little more
+    // Mean dE76 over what changed (a night scene has little more); the first
+    // ten hold to 16 whole.
+    d.minContrast = level <= 10 ? 16 : 16 - 4 * t;
     // The first ten keep their large, clear changes whatever it costs.
     d.floorVisible = level <= 10 ? d.minVisible : std::min(d.minVisible, std::max(kMinNoticeable + 20, d.minVisible * 3 / 4));
     d.floorContrast = level <= 10 ? d.minContrast : d.minContrast * 0.75;

@@ -39,7 +39,9 @@ int main(int argc, char** argv)
     QDir(folder.path()).mkpath(QStringLiteral("DATA"));
     platform::setExeDir(folder.path() + QLatin1Char('/'));
     const int shown = 2;
-    QFile level(QDir(folder.path()).filePath(QStringLiteral("DATA/001.DAT")));
+    // Stored under its own number and reached by the player, so the caption
+    // over the pictures names the level they show.
+    QFile level(levelPath(QDir(folder.path()).filePath(QStringLiteral("DATA")), shown));
     if (!level.open(QIODevice::WriteOnly) || level.write(generateLevel(shown).record) < 0)
         return 1;
     level.close();
@@ -56,7 +58,7 @@ int main(int argc, char** argv)
     program->buildAllWindows();
     GameWindow* game = program->gameWindow();
     players::PlayerRecord p = players::PlayerRecord::newPlayer(QStringLiteral("Anna"));
-    p.level = 1;
+    p.level = shown;
     p.helps = 2;
     program->players().roster = {};
     program->players().roster.playerCount = 1;

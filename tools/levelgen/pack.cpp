@@ -20,10 +20,12 @@
 namespace levelgen {
 
 namespace {
-Level levelFrom(int n, const Scene& scene)
+constexpr int kDrawAttempts = 12;
+
+Level levelFrom(int n, const Scene& scene, int attempt)
 {
     const QImage left = render(scene);
-    Rng rng(std::uint64_t(n) * 1000003 + kGeneratorVersion);
+    Rng rng(std::uint64_t(n) * 1000003 + kGeneratorVersion + std::uint64_t(attempt) * 7919);
     const Differences diffs = makeDifferences(scene, left, difficultyFor(n), rng);
     std::vector<QPoint> points;
     QVector<QPoint> qpoints;
@@ -44,13 +46,23 @@ Level levelFrom(int n, const Scene& scene)
 Level generateLevel(int n)
 {
     // Grouped, unless that leaves too little to change where the rules
-    // allow it: then the scene as composed.
-    Level grouped = levelFrom(n, buildScene(n, true));
-    if (int(grouped.diffs.size()) >= difficultyFor(n).count && validateLevel(grouped.record).ok())
-        return grouped;
-    Level plain = levelFrom(n, buildScene(n, false));
-    const bool plainBetter = validateLevel(plain.record).ok() && plain.diffs.size() > grouped.diffs.size();
-    return plainBetter || !validateLevel(grouped.record).ok() ? plain : grouped;
+    // allow it: then the scene as composed. A draw of changes that falls
+    // short of the count is drawn again (the scene stays as it is).
+    const int wanted = difficultyFor(n).count;
+    Level best;
+    bool bestOk = false;
+    for (const bool gather : {true, false}) {
+        const Scene scene = buildScene(n, gather);
+        for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
+            Level lv = levelFrom(n, scene, attempt);
+            const bool ok = validateLevel(lv.record).ok();
+            if (ok && int(lv.diffs.size()) >= wanted)
+                return lv;
+            if (best.record.isEmpty() || (ok && !bestOk) || (ok == bestOk && lv.diffs.size() > best.diffs.size()))
+                best = std::move(lv), bestOk = ok;
+        }
+    }
+    return best;
 }
 
 namespace {

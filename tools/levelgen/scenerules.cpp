@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace levelgen {
 
@@ -58,6 +59,10 @@ bool onHouse(const Scene& s, const Obj& o)
 {
     for (const Obj& h : s.objs)
         if (h.visible && h.kind == House && tight(h).contains(o.pos))
+            return true;
+    // A wall painted into the backdrop (a church tower) holds what hangs on it whole.
+    for (const QRectF& w : s.surfaces.walls)
+        if (w.contains(tight(o)))
             return true;
     return false;
 }
@@ -193,6 +198,8 @@ std::vector<Breach> supportBreaches(const Scene& s)
         case Rest::Wall:
             if (!stand && !onHouse(s, o) && !(f.wall && y < f.ground + 2))
                 why = QStringLiteral("hangs with no wall behind it");
+            else if (std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.intersects(QRectF(bounds(o))); }))
+                why = QStringLiteral("hangs over a window's glass");
             break;
         case Rest::Air:
             if (oneOf(o.kind, {Butterfly, Dragonfly}) && inWater(s, y))
@@ -321,8 +328,9 @@ std::vector<Breach> copyBreaches(const Scene& s)
     for (int i = 0; i < int(s.objs.size()); ++i) {
         const Obj& o = s.objs[std::size_t(i)];
         // A shelf holds one kind of thing in a row; spares show on the right.
-        // A flock on the wing and a shoal of fish are one set each.
-        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || onStand(s, o) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
+        // A flock on the wing and a shoal of fish are one set each. A room
+        // has a clock or two, never a shelf full of them.
+        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || (onStand(s, o) && o.kind != Clock) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
             continue;
         if (++seen[o.kind] > kMaxCopies)
             out.push_back({SceneRule::Copies, i, -1, QStringLiteral("more than %1 of %2").arg(kMaxCopies).arg(QString::fromLatin1(kindOf(o.kind).name))});
@@ -381,7 +389,9 @@ std::vector<QRect> bareSquares(const Scene& s)
         const QRgb* sky = skyKnown ? reinterpret_cast<const QRgb*>(s.light.sky.constScanLine(y)) : nullptr;
         const bool open = (f.afloat && (f.ground <= 0 || y < f.ground)) || (!skyKnown && !f.wall && f.ground > 0 && y < f.ground);
         for (int x = 0; x < kWidth; ++x) {
-            const bool isSky = open || (sky && channelSum(b[x], sky[x]) <= 12);
+            // A window's glass shows the street, not bare wall.
+            const bool glass = std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); });
+            const bool isSky = open || glass || (sky && channelSum(b[x], sky[x]) <= 12);
             const int bare = qAlpha(c[x]) < 40 && !isSky;
             sum[std::size_t((y + 1) * (kWidth + 1) + x + 1)] = bare + sum[std::size_t(y * (kWidth + 1) + x + 1)] +
                                                                 sum[std::size_t((y + 1) * (kWidth + 1) + x)] - sum[std::size_t(y * (kWidth + 1) + x)];
@@ -503,6 +513,24 @@ double meanLuma(const QImage& img, const QRect& r)
         }
     return sum / (in.width() * in.height());
 }
+// The luma nine tenths of the way up the box's pixels: what the thing's
+// lit parts show, whatever dark sky fills the rest of its box.
+double brightLuma(const QImage& img, const QRect& r)
+{
+    const QRect in = r & img.rect();
+    if (in.isEmpty())
+        return 255;
+    std::vector<int> luma;
+    luma.reserve(std::size_t(in.width()) * std::size_t(in.height()));
+    for (int y = in.top(); y <= in.bottom(); ++y)
+        for (int x = in.left(); x <= in.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            luma.push_back((30 * qRed(c) + 59 * qGreen(c) + 11 * qBlue(c)) / 100);
+        }
+    const auto at = luma.begin() + std::ptrdiff_t(luma.size() * 9 / 10);
+    std::nth_element(luma.begin(), at, luma.end());
+    return *at;
+}
 } // namespace
 
 QString unfairFor(const Scene& s, const QImage& left, int object)
@@ -517,7 +545,8 @@ QString unfairFor(const Scene& s, const QImage& left, int object)
         return QStringLiteral("one of identical twins");
     if (!left.isNull()) {
         const QRect box = r.toAlignedRect();
-        if (meanLuma(left, box) < 55 && meanLuma(left, box.adjusted(-10, -10, 10, 10)) < 60)
+        // A dark thing against the dark; a white suit against the night shows.
+        if (meanLuma(left, box) < 55 && meanLuma(left, box.adjusted(-10, -10, 10, 10)) < 60 && brightLuma(left, box) < 90)
             return QStringLiteral("dark on dark");
     }
     return {};

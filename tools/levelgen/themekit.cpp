@@ -246,6 +246,10 @@ void mirrorScene(Scene& s)
     s.light.sky = s.light.sky.mirrored(true, false);
     for (QRectF& st : s.surfaces.stands)
         st.moveLeft(kWidth - st.right());
+    for (QRectF& w : s.surfaces.walls)
+        w.moveLeft(kWidth - w.right());
+    for (QRectF& g : s.surfaces.glass)
+        g.moveLeft(kWidth - g.right());
     for (auto& [board, wall] : s.boards) {
         board.moveLeft(kWidth - board.right());
         wall = wall.mirrored(true, false);

@@ -41,21 +41,23 @@ void buildFarm(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v + 2, r);
     s.finish.tint = d.tint;
-    // Each composition its own view of the yard: the barn to one side, the
-    // barn far off in the middle seen from the hill, or big under a wide sky.
+    // Each composition its own view of the yard: the barn near the middle at
+    // the back with a big tree near the eye to one side, the barn far off
+    // in the middle seen from the hill, or big under a wide sky.
     const int view = v % 3;
-    const double ground = view == 1 ? r.range(195, 210) : view == 2 ? r.range(300, 315) : r.range(250, 280);
+    const double ground = view == 1 ? r.range(195, 210) : view == 2 ? r.range(300, 315) : r.range(232, 248);
     meadow(s, r, d, ground, QColor(120, 165, 70));
     scatter(s, r, Cloud, {40, 314, 40, std::min(120.0, ground - 90)}, 1.0, QColor(252, 252, 252));
     scatter(s, r, Cloud, {40, 314, 40, std::min(120.0, ground - 90)}, 0.8, QColor(252, 252, 252));
     const bool barnLeft = r.chance(0.5);
-    const double bx = view == 1 ? kWidth / 2.0 + r.range(-10, 10) : barnLeft ? (view == 2 ? 70 : 90) : (view == 2 ? 284 : 264);
-    house(s, r, bx, ground + 10, view == 1 ? 1.0 : view == 2 ? 1.6 : 1.45, QColor(170, 50, 40), QColor(80, 70, 70), false);
+    const double bx = view == 1 ? kWidth / 2.0 + r.range(-10, 10) : view == 0 ? (barnLeft ? 130 : 224) + r.range(-8, 8) : barnLeft ? 78 : 276; // big, yet whole inside the picture
+    house(s, r, bx, ground + 10, view == 1 ? 1.0 : view == 2 ? 1.6 : 1.2, QColor(170, 50, 40), QColor(80, 70, 70), false);
     if (view == 1) // a tree either side of the far barn
         for (const double tx : {70.0, 284.0})
             put(s, Tree, tx + r.range(-10, 10), ground + 6, 0.9, QColor(80, 140, 60), QColor(210, 40, 40)).count = 3;
     else
-        put(s, Tree, barnLeft ? 270 : 80, ground + 8, view == 2 ? 1.35 : 1.2, QColor(80, 140, 60), QColor(210, 40, 40)).count = 4;
+        put(s, Tree, barnLeft ? (view == 2 ? 270 : 285) : (view == 2 ? 80 : 65), ground + (view == 2 ? 8 : 95), view == 2 ? 1.35 : 1.7,
+            QColor(80, 140, 60), QColor(210, 40, 40)).count = 4;
     Obj& fence = put(s, Fence, barnLeft ? 240 : 110, ground + 40, 1.3, QColor(235, 230, 220));
     fence.count = 6;
     put(s, Fence, barnLeft ? 320 : 30, ground + 40, 1.3, QColor(235, 230, 220)).count = 5;
@@ -277,6 +279,9 @@ void buildLake(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v + 1, r);
     s.finish.tint = d.tint;
     const double shore = r.range(200, 225), bank = r.range(340, 370);
+    // The lake between the far shore and the near bank: what stands, stands
+    // on the bank; only boats and birds are out on the water.
+    s.light.water.emplace_back(shore + 2, bank);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);

@@ -11,7 +11,7 @@ void buildReef(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(235, 250, 255);
     s.finish.vignette = 0.35;
     const double sand = r.range(350, 380) - (v % 3 == 2 ? 70 : 0); // the green reef seen from lower down
-    s.surfaces = {sand, false, true, {}};
+    s.surfaces = {sand, false, true, {}, {}, {}};
     // A shallow turquoise reef, a deep blue one and a green-lit one.
     const QColor deeps[3] = {QColor(10, 80, 100), QColor(8, 30, 90), QColor(20, 90, 60)};
     const QColor deep = deeps[v % 3];
@@ -103,12 +103,16 @@ void buildSpace(Scene& s, Rng& r, int v)
         scatter(s, r, Planet, {40, 314, 30, 100}, r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
     scatter(s, r, Moon, {40, 314, 300, 330}, 1.3, QColor(225, 225, 215)).shape = v % 2;
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Astronaut, {30, 324, 180, 330}, r.range(1.3, 1.6), anyOf(r, {QColor(230, 180, 60), QColor(90, 160, 230)}), QColor(210, 50, 50));
+        scatter(s, r, Astronaut, {30, 324, 180, 330}, r.range(1.3, 1.6), anyOf(r, {QColor(230, 180, 60), QColor(90, 160, 230)}),
+                anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
     for (int i = 0; i < 2; ++i)
         scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, QColor(220, 180, 70));
     scatter(s, r, Rocket, {40, 314, 320, 400}, 1.5, QColor(210, 50, 50)).variant = 1;
     for (int i = 0; i < 4; ++i)
-        scatter(s, r, Asteroid, {20, 334, 20, 460}, r.range(0.9, 1.4), QColor(140, 120, 105));
+        scatter(s, r, Asteroid, {20, 334, 20, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(140, 120, 105), QColor(120, 115, 110), QColor(150, 110, 80)}));
+    // A supply capsule and a probe drifting below the station.
+    scatter(s, r, Satellite, {30, 324, 340, 450}, 1.1, QColor(200, 200, 210), QColor(60, 80, 140));
+    scatter(s, r, Panel, {40, 314, 350, 450}, 0.9, QColor(190, 150, 50)).count = 3;
     for (int i = 0; i < 8; ++i)
         scatter(s, r, Star, {15, 339, 15, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(255, 245, 210), QColor(200, 220, 255), QColor(255, 200, 180)}));
     scatterSpare(s, r, Asteroid, {30, 324, 30, 450}, 1.1, QColor(140, 120, 105));

@@ -121,7 +121,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
-    s.surfaces = {counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)}};
+    s.surfaces = {counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)}, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -169,10 +169,11 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     s.finish.tint = v == 1 ? QColor(255, 235, 220) : QColor(230, 230, 255);
     const double ground = 250 + v * 25 + r.range(-10, 10);
     skyAndGround(s, r, d, ground, QColor(225, 230, 245), QColor(205, 212, 235));
+    const double churchX = r.range(80, 274);
     {
         QPainter p(&s.base); // a church front behind the stalls
         p.setRenderHint(QPainter::Antialiasing);
-        const double cx = r.range(80, 274);
+        const double cx = churchX;
         p.setPen(Qt::NoPen);
         p.setBrush(mix(d.haze, QColor(160, 150, 140), 0.5));
         p.drawRect(QRectF(cx - 30, ground - 150, 60, 150));
@@ -181,8 +182,6 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         spire.lineTo(cx, ground - 200);
         spire.lineTo(cx + 16, ground - 150);
         p.drawPath(spire);
-        p.setBrush(QColor(255, 220, 140, 200));
-        p.drawEllipse(QPointF(cx, ground - 110), 7, 7);
         Rng flakes(r.seed());
         for (int i = 0; i < 150; ++i) {
             p.setBrush(QColor(255, 255, 255, 110 + int(flakes.next() % 120)));
@@ -190,6 +189,9 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
             p.drawEllipse(QPointF(flakes.range(0, kWidth), flakes.range(0, kHeight)), rad, rad);
         }
     }
+    // The church clock, lit from behind, over the fair.
+    s.surfaces.walls.emplace_back(churchX - 30, ground - 150, 60, 150);
+    put(s, Clock, churchX, ground - 110, 1.0, QColor(235, 205, 120), QColor(60, 50, 40));
     const int stalls = 2 + v % 2;
     for (int i = 0; i < stalls; ++i) {
         const double x = (i + 0.5) * kWidth / stalls + r.range(-10, 10);
@@ -242,7 +244,8 @@ void buildCellarRow(Scene& s, Rng& r, int v)
         h.shape = 1;
         Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
         door.variant = r.between(0, 3);
-        put(s, NumberPlate, x + 22, y - 30, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
+        // A house number at house-number size, beside the door's head.
+        put(s, NumberPlate, x + 24, y - 36, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
         put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
         put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
     }
@@ -274,8 +277,8 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
-    const double floorY = 330 + v * 20 + r.range(-8, 8), beam = 70 + r.range(0, 20);
-    s.surfaces = {floorY, true, false, {}};
+    const double floorY = 322 + v * 30 + r.range(-8, 8), beam = 70 + r.range(0, 20);
+    s.surfaces = {floorY, true, false, {}, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -300,24 +303,34 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    put(s, NumberPlate, r.range(40, 314), beam + 120, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    for (int i = 0; i < many(s, 4); ++i) {
-        const double x = 30 + i * (294.0 / many(s, 4)) + r.range(-8, 8);
-        put(s, Pot, x, floorY + 10, 1.3, QColor(190, 100, 60));
-        put(s, Flower, x, floorY - 6, 1.4, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)})).count = 6;
+    for (int i = 0; i < 3; ++i) { // three: a fourth would be one too many of a kind
+        const double x = 40 + i * (274.0 / 3) + r.range(-8, 8);
+        // A geranium growing out of its pot: set on the pot's rim, drawn just
+        // after it, and staying with it.
+        // Sized as a pot is beside the churn and the geese, so the size rule keeps it.
+        Obj& pot = put(s, Pot, x, floorY + 10, 0.7, QColor(190, 100, 60));
+        pot.deny |= Remove | Move | Resize | Tilt | Mirror;
+        Obj& flower = put(s, Flower, x, floorY + 10 - 22 * 0.7, 0.75, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)}));
+        flower.count = 6;
+        flower.depthY = floorY + 10.01;
+        flower.deny = Move | Resize | Tilt;
     }
+    // A corner to sit in: a table and its chair at a chair's own size beside
+    // the geese (too big for a recolour to stay in its click square).
+    const double corner = v == 1 ? 80 : v == 0 ? 175 : 270, side = v == 2 ? -1 : 1;
+    Obj& table = put(s, Table, corner, floorY + 80, 1.9, QColor(150, 105, 65), QColor(240, 236, 225));
+    Obj& chair = put(s, Chair, corner + side * 48, floorY + 84, 2.1, anyOf(r, {QColor(150, 100, 60), QColor(90, 120, 70)}));
+    chair.mirror = side < 0;
+    for (Obj* o : {&table, &chair})
+        o->deny |= Recolour | Move | Mirror | Resize | Tilt;
     group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
     group(s, r, Jug, many(s, 2), {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.5, {QColor(240, 235, 220), QColor(60, 90, 150)}, QColor(200, 40, 40));
     group(s, r, Pumpkin, many(s, 3), {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30)});
     group(s, r, Chicken, 2, {30, 324, floorY + 60, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
     group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
-    group(s, r, Chair, 1, {30, 324, floorY + 50, kHeight - 30}, 1.3, 1.4, {QColor(150, 100, 60), QColor(90, 120, 70)});
     group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
-    group(s, r, Goose, many(s, 2), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(250, 250, 245)});
-    group(s, r, Mailbox, 1, {30, 324, floorY + 30, kHeight - 20}, 1.3, 1.4, {QColor(60, 110, 70)});
     group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
-    group(s, r, Table, 1, {40, 314, floorY + 40, kHeight - 20}, 1.2, 1.3, {QColor(150, 105, 65)}, QColor(240, 236, 225));
     group(s, r, Duckling, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
     spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
     spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
@@ -400,7 +413,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
     const double edge = 90 + v * 25 + r.range(-8, 8);
-    s.surfaces = {edge, true, false, {}};
+    s.surfaces = {edge, true, false, {}, {}, {}};
     const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
     {
         QPainter p(&s.base);
@@ -425,30 +438,40 @@ void buildFeastTable(Scene& s, Rng& r, int v)
         p.drawLine(QPointF(0, kHeight - 34), QPointF(kWidth, kHeight - 34));
     }
     noiseTexture(s.base, QRect(0, int(edge), kWidth, kHeight - int(edge)), 3, 5, r.seed(), 2);
-    const int rows = 3 + int(std::lround((s.density - 1) * 3));
-    for (int i = 0; i < rows; ++i) {
-        const double y = edge + 80 + i * (kHeight - edge - 130) / (rows - 1.0);
-        row(s, r, y, 10, 344, {Plate, Plate, Glass, Bowl, Jug, Bread, Fruit, Cup, Candle, Grapes}, 1.1 + 0.1 * i, 1.3 + 0.1 * i,
-            {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 200, 60), QColor(60, 130, 70)});
-    }
+    // Laid as a table is laid: a place at each seat along the far and the
+    // near side, each a plate with its glass; the dishes in the middle.
+    const std::vector<QColor> crockery{stitch, QColor(150, 30, 50)};
+    const double far = edge + 75, near = kHeight - 50, middle = (far + near) / 2 + 5;
+    const int farPlaces = 3 + (v != 1);
+    for (int i = 0; i < farPlaces; ++i)
+        setOut(s, r, (i + 0.5) * kWidth / farPlaces + r.range(-6, 6), far, {Plate, i % 2 ? Goblet : Glass}, 1.5, crockery);
+    const int nearPlaces = v == 1 ? 2 : 3;
+    for (int i = 0; i < nearPlaces; ++i)
+        setOut(s, r, (i + 0.5) * kWidth / nearPlaces + r.range(-6, 6), near, {i % 2 ? Goblet : Glass, Plate}, 1.9, crockery);
+    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Candle, Bowl, Jug, Candle}, {Cheese, Cake, Bottle}};
+    setOut(s, r, (v == 1 ? 215 : 177) + r.range(-15, 15), middle, centres[std::size_t(v)], 1.8,
+           {QColor(220, 170, 110), QColor(245, 242, 235), QColor(200, 40, 40), QColor(240, 200, 60)});
+    setOut(s, r, 60 + r.range(-8, 8), middle + 45, {Bottle, Grapes}, 1.6, {QColor(60, 90, 50), QColor(110, 50, 110)});
+    setOut(s, r, 294 + r.range(-8, 8), middle + 45, {Pretzel, SaltShaker}, 1.6, {QColor(170, 100, 45), QColor(240, 240, 235)});
     for (Obj& o : s.objs) {
         if (o.kind == Plate)
             o.c1 = stitch, o.c2 = shade(stitch, 0.7), o.c3 = QColor(250, 250, 245);
         if (o.kind == Glass)
             o.variant = r.between(0, 1), o.c1 = QColor(150, 30, 50);
+        if (o.kind == Cake)
+            o.c2 = QColor(110, 60, 35);
+        if (o.kind == Tureen)
+            o.c2 = stitch;
     }
-    group(s, r, Fruit, many(s, 4), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
-    group(s, r, Grapes, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.0, 1.2, {QColor(110, 50, 110), QColor(170, 190, 80)});
-    group(s, r, Bottle, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(60, 90, 50), QColor(120, 40, 50)});
-    group(s, r, Cake, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(220, 170, 110)}, QColor(110, 60, 35));
-    group(s, r, Vase, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 40, 40));
-    group(s, r, Cheese, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 200, 90)});
-    group(s, r, Goblet, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.3, 1.4, {QColor(200, 170, 70), QColor(190, 195, 205)});
-    group(s, r, Tureen, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(245, 242, 235)}, QColor(190, 30, 40));
-    group(s, r, SaltShaker, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(240, 240, 235), QColor(60, 60, 65)});
-    group(s, r, Pretzel, many(s, 2), {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(170, 100, 45)});
-    spares(s, r, Fruit, 2, {20, 334, edge + 50, kHeight - 40}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
-    spares(s, r, Glass, 1, {20, 334, edge + 50, kHeight - 40}, 1.2, 1.3, {QColor(150, 30, 50)});
+    group(s, r, Fruit, many(s, 3), {110, 244, middle + 30, middle + 60}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
+    // Between the places and the middle: flowers and candles on one side,
+    // a board of cheese and grapes on the other (sides swapped by variant).
+    const double side = v == 1 ? -1 : 1, between = (far + middle) / 2 + 8;
+    setOut(s, r, 177 - side * 95, between, {Candle, Vase, Candle}, 1.6, {QColor(240, 230, 200), QColor(240, 236, 225)});
+    setOut(s, r, 177 + side * 90, between + (v == 2 ? 10 : 0), {Grapes, Cheese}, 1.6, {QColor(170, 190, 80), QColor(240, 200, 90)});
+    setOut(s, r, 177 + side * 20, (middle + near) / 2 + 12, {Jug, Bowl}, 1.6, {QColor(60, 110, 180), stitch});
+    spares(s, r, Fruit, 2, {110, 244, middle + 30, middle + 60}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
+    spares(s, r, Glass, 1, {20, 334, far - 5, far + 5}, 1.2, 1.3, {QColor(150, 30, 50)});
 }
 
 } // namespace levelgen

@@ -29,7 +29,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
 {
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
     const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
-    s.surfaces = {table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)}};
+    s.surfaces = {table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)}, {}, {}};
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
         QPainter p(&s.base);
@@ -96,8 +96,12 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     const QColor walls[3] = {QColor(200, 220, 240), QColor(245, 220, 190), QColor(205, 235, 195)};
     const QColor wall = walls[v % 3];
     const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(200, 160, 110), QColor(140, 95, 60)});
-    const double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
-    s.surfaces = {kHeight, true, false, {}};
+    // The third a low bookcase under a tall wall with its pictures and clock.
+    const bool low = v % 3 == 2;
+    double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
+    if (low)
+        shelves[0] = shelves[0] + 60, shelves[1] = shelves[1] + 37, shelves[2] = shelves[2] + 10;
+    s.surfaces = {kHeight, true, false, {}, {}, {}};
     for (double y : shelves)
         s.surfaces.stands.emplace_back(0, y, kWidth, 0);
     {
@@ -111,9 +115,14 @@ void buildToyShelf(Scene& s, Rng& r, int v)
         p.fillRect(QRectF(kWidth - 8, 0, 8, kHeight), litGradient(QRectF(kWidth - 8, 0, 8, kHeight), shade(wood, 0.85)));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
-    put(s, Frame, r.range(60, 294), shelves[0] - 100, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
+    // Two pictures over the top shelf, one on either side.
+    const double frameX = r.range(60, 294);
+    const double frameY = low ? r.range(55, 70) : shelves[0] - 100;
+    put(s, Frame, frameX, frameY, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
+    const double otherX = std::clamp(frameX < kWidth / 2.0 ? frameX + r.range(120, 150) : frameX - r.range(120, 150), 40.0, 314.0);
+    put(s, Frame, otherX, frameY + 10, 1.25, QColor(120, 80, 50)).variant = r.between(0, 3);
     for (double y : shelves)
-        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car, Drum, SpinningTop}, 1.0, 1.3,
+        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car, Drum, SpinningTop}, low ? 0.9 : 1.0, low ? 1.15 : 1.3,
             {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)});
     for (Obj& o : s.objs) {
         if (o.kind == Teddy)
@@ -126,7 +135,10 @@ void buildToyShelf(Scene& s, Rng& r, int v)
             o.c2 = QColor(250, 250, 245);
     }
     put(s, Rocket, r.range(40, 314), shelves[0] - 40, 1.2, QColor(210, 50, 50)).count = 2;
-    put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
+    if (low) // between the two pictures
+        put(s, Clock, (frameX + otherX) / 2, frameY + 8, 1.2, QColor(60, 120, 190));
+    else
+        put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
     for (int i = 0; i < 3; ++i) // star stickers on the wall above each shelf
         group(s, r, Star, many(s, 2), {20, 334, shelves[i] - 110, shelves[i] - 75}, 1.6, 1.9,
               {QColor(250, 210, 60), QColor(250, 250, 245), QColor(120, 200, 250)});
@@ -140,7 +152,10 @@ void buildMarket(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
     // Each composition its own height of counter: seen from the stallholder's side, a child's, the street's.
-    const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -40 : 0), backShelf = counter - r.range(80, 95);
+    const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -10 : 0), backShelf = counter - r.range(80, 95);
+    // The two stalls, and the narrow one, are seen from further off: their
+    // awnings lower, sky above.
+    const double top = v % 3 == 2 ? 30 : v % 3 == 1 ? 35 : 0;
     // Each composition its own stalls: one across the street, one narrow
     // stall beside open street and a tree, or two stalls with a lane between.
     std::vector<std::pair<double, double>> stalls;
@@ -160,17 +175,17 @@ void buildMarket(Scene& s, Rng& r, int v)
             p.save();
             p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
             // The awning: stripes with scalloped edge and a shadow below.
-            p.fillRect(QRectF(x0, 55, x1 - x0, 40), QColor(0, 0, 0, 40));
+            p.fillRect(QRectF(x0, 55 + top, x1 - x0, 40), QColor(0, 0, 0, 40));
             for (int i = 0; x0 + i * 27 < x1; ++i) {
-                const QRectF band(x0 + i * 27, 0, 27, 70);
+                const QRectF band(x0 + i * 27, top, 27, 70);
                 p.setPen(Qt::NoPen);
                 p.setBrush(litGradient(band, i % 2 ? QColor(250, 248, 240) : stripe, 0.2));
                 p.drawRect(band);
-                p.drawChord(QRectF(x0 + i * 27, 58, 27, 22), 180 * 16, 180 * 16);
+                p.drawChord(QRectF(x0 + i * 27, 58 + top, 27, 22), 180 * 16, 180 * 16);
             }
             p.restore();
             for (double x : {x0 + 10, x1 - 16})
-                p.fillRect(QRectF(x, 70, 6, counter - 70), litGradient(QRectF(x, 70, 6, 200), QColor(140, 100, 60)));
+                p.fillRect(QRectF(x, 70 + top, 6, counter - 70 - top), litGradient(QRectF(x, 70 + top, 6, 200), QColor(140, 100, 60)));
             p.save();
             p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
             shelf(p, backShelf, 0, QColor(140, 100, 60));
@@ -178,6 +193,7 @@ void buildMarket(Scene& s, Rng& r, int v)
             p.fillRect(QRectF(x0, counter, x1 - x0, 4), QColor(120, 80, 45));
             p.restore();
             s.surfaces.stands.emplace_back(x0, backShelf, x1 - x0, 0);
+            s.surfaces.stands.emplace_back(x0, counter, x1 - x0, 0); // the counter's top: crates of fruit stand on it
         }
         // The street: under the stalls from the counter's foot, elsewhere up to the far pavement.
         cobbles(p, QRectF(0, counter + 50, kWidth, kHeight - counter - 50), QColor(175, 165, 150), r.seed());
@@ -200,7 +216,7 @@ void buildMarket(Scene& s, Rng& r, int v)
         put(s, Lamp, (stalls[0].second + stalls[1].first) / 2, counter + 56, 1.0, QColor(50, 50, 55)).variant = v % 2;
     else
         put(s, Lamp, r.range(60, mainX1 - 60), counter - 2, 0.9, QColor(50, 50, 55)).variant = v % 2;
-    put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
     const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
     int crate = 0;
     for (const auto& [x0, x1] : stalls)

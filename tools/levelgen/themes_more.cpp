@@ -103,10 +103,13 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     const double horizon = 140 + v * 30 + r.range(-8, 8), pondTop = horizon + 70, pondBottom = pondTop + 130 + v * 15;
     skyAndGround(s, r, d, horizon, v == 1 ? QColor(150, 195, 90) : QColor(90, 150, 60), QColor(120, 160, 80), 450);
     {
-        QPainter p(&s.base); // an oval pond
+        // A pond wider than the picture, so its whole height is water to the
+        // scene rules: what stands, stands on the banks; what floats, floats.
+        s.light.water.emplace_back(pondTop + 2, pondBottom);
+        QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         QPainterPath pond;
-        pond.addEllipse(QRectF(-40 + v * 30, pondTop, 330, pondBottom - pondTop));
+        pond.addEllipse(QRectF(-75 + v * 15, pondTop, 505, pondBottom - pondTop));
         p.setClipPath(pond);
         verticalGradient(p, QRectF(0, pondTop, kWidth, pondBottom - pondTop), {{0, mix(d.sky.back().second, QColor(50, 100, 110), 0.5)}, {1, QColor(40, 80, 90)}});
         waterGlints(p, QRectF(0, pondTop, kWidth, pondBottom - pondTop), QColor(255, 255, 255), 80, r.seed());
@@ -115,7 +118,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
         p.setBrush(Qt::NoBrush);
         p.drawPath(pond);
     }
-    const double cx = 125 + v * 30, cy = (pondTop + pondBottom) / 2;
+    const double cx = 177 + v * 15, cy = (pondTop + pondBottom) / 2;
     group(s, r, Duck, many(s, 4), {cx - 100, cx + 100, cy - 30, cy + 40}, 0.9, 1.2, {QColor(120, 90, 60), QColor(250, 250, 245), QColor(90, 120, 80)});
     group(s, r, Swan, 2, {cx - 90, cx + 90, cy - 30, cy + 30}, 0.9, 1.1, {QColor(250, 250, 248)});
     group(s, r, Reed, many(s, 5), {15, 339, pondBottom - 10, pondBottom + 20}, 0.8, 1.0, {QColor(100, 130, 60)}, QColor(110, 70, 40));
@@ -230,7 +233,7 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     group(s, r, Blocks, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.3, kBright);
     group(s, r, Ball, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.4, kBright);
     group(s, r, Car, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, kBright);
-    group(s, r, Robot, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
+    group(s, r, Robot, 1, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
     group(s, r, Teddy, 2, {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
     group(s, r, Duck, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 210, 40)});
     group(s, r, Books, 1, {20, 300, floorY + 40, kHeight - 10}, 1.0, 1.1, kBright);
@@ -275,7 +278,7 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     Daylight d = night(r);
     d.sky = {{0, QColor(4, 6, 16)}, {1, QColor(20, 24, 44)}};
     s.finish.tint = QColor(235, 235, 255);
-    const double horizon = 220 + v * 35 + r.range(-8, 8);
+    const double horizon = 200 + v * 40 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(150, 150, 155), QColor(120, 120, 128));
     {
         QPainter p(&s.base); // craters
@@ -296,7 +299,13 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
     group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
+    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.1, 1.2, {QColor(225, 185, 80)}, QColor(150, 60, 50));
     group(s, r, Rover, 1, {40, 314, horizon + 70, kHeight - 20}, 1.1, 1.2, {QColor(225, 225, 230), QColor(230, 190, 80)});
+    // The base's flag by its landing place, a stack of supplies near the
+    // front and rocks drifting past high over the moon.
+    group(s, r, Flag, 1, {40, 314, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(215, 45, 45), QColor(45, 95, 205)});
+    group(s, r, Crate, 2, {30, 324, kHeight - 80, kHeight - 15}, 1.0, 1.15, {QColor(205, 205, 210), QColor(230, 190, 80)}, QColor(60, 80, 140));
+    group(s, r, Asteroid, 2, {30, 324, 110, horizon - 50}, 0.95, 1.15, {QColor(150, 125, 105), QColor(125, 118, 110)});
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
     for (Obj& o : s.objs)
@@ -309,7 +318,7 @@ void buildAquarium(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(235, 250, 255);
     const double sand = 360 + v * 20;
-    s.surfaces = {sand, true, true, {}};
+    s.surfaces = {sand, true, true, {}, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -474,8 +483,8 @@ void buildCafe(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = QColor(255, 244, 230);
-    const double table = 200 + v * 30;
-    s.surfaces = {table, true, false, {}};
+    const double table = 212 + v * 24;
+    s.surfaces = {table, true, false, {}, {}, {}};
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -486,6 +495,7 @@ void buildCafe(Scene& s, Rng& r, int v)
                                         : v == 1 ? std::vector<QRectF>{QRectF(150, 24, 170, table - 90)}
                                                  : std::vector<QRectF>{QRectF(24, 40, 70, table - 80), QRectF(260, 40, 70, table - 80)};
         for (const QRectF& w : panes) {
+            s.surfaces.glass.push_back(w.adjusted(-2, -2, 2, 2)); // with its frame
             p.fillRect(w, QColor(170, 200, 220));
             // The street outside: the houses across the way, their windows.
             p.save();

@@ -47,7 +47,12 @@ void buildVillage(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
-    const double street = r.range(300, 330);
+    // Each composition its own street: three houses in a row under bunting;
+    // two larger ones with a lane and a lamp between, seen from close by;
+    // or one house to a side and a long stretch of street before it, seen
+    // from further off under more sky.
+    const int layout = v % 3;
+    const double street = layout == 0 ? r.range(300, 330) : layout == 1 ? r.range(262, 280) : r.range(345, 362);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -60,17 +65,37 @@ void buildVillage(Scene& s, Rng& r, int v)
     }
     noiseTexture(s.base, QRect(0, int(street), kWidth, kHeight), 6, 10, r.seed());
     clouds(s, r, 3, street - 180, QColor(250, 250, 252));
-    for (int i = 0; i < 3; ++i)
-        put(s, Tree, 20 + i * 150 + r.range(-10, 10), street - 40, r.range(0.7, 0.9), QColor(70, 130, 60), QColor(200, 50, 40));
-    const double sc = r.range(1.15, 1.3);
-    const double gap = kWidth / 3.0;
-    for (int i = 0; i < 3; ++i)
-        house(s, r, gap / 2 + i * gap + r.range(-6, 6), street, sc, wallColour(r), roofColour(r), false);
-    put(s, Sign, gap + r.range(-8, 8), street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
-    put(s, Bunting, kWidth / 2.0, street - 112, 1.7, QColor(220, 50, 50), QColor(250, 200, 50), QColor(60, 120, 200));
+    std::vector<double> houses;
+    double sc = 1;
+    if (layout == 0) {
+        for (int i = 0; i < 3; ++i)
+            put(s, Tree, 20 + i * 150 + r.range(-10, 10), street - 40, r.range(0.7, 0.9), QColor(70, 130, 60), QColor(200, 50, 40));
+        sc = r.range(1.15, 1.3);
+        for (int i = 0; i < 3; ++i)
+            houses.push_back(kWidth / 6.0 + i * kWidth / 3.0 + r.range(-6, 6));
+    } else if (layout == 1) {
+        sc = r.range(1.38, 1.46);
+        houses = {70 + r.range(-4, 4), 284 + r.range(-4, 4)};
+        put(s, Tree, kWidth / 2.0 + r.range(-8, 8), street - 30, r.range(0.8, 0.9), QColor(70, 130, 60), QColor(200, 50, 40));
+        put(s, Lamp, kWidth / 2.0 + r.range(-12, 12), street + 6, 1.1, QColor(40, 45, 50)).groundMove = true;
+    } else {
+        sc = r.range(1.4, 1.5);
+        const bool left = r.chance(0.5);
+        houses = {left ? 82 + r.range(-6, 6) : 272 + r.range(-6, 6)};
+        for (int i = 0; i < 2; ++i) // an orchard corner beside it, the far one smaller
+            put(s, Tree, (left ? 215 : 40) + i * 95 + r.range(-8, 8), street - 20 - (1 - i) * 25, r.range(0.75, 0.85) + 0.15 * i,
+                QColor(70, 130, 60), QColor(200, 50, 40));
+    }
+    for (double x : houses)
+        house(s, r, x, street, sc, wallColour(r), roofColour(r), false);
+    const double signed_ = houses[r.next() % houses.size()];
+    put(s, Sign, signed_ + (r.chance(0.5) ? 30 : -30) * sc, street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
+    if (layout == 0)
+        put(s, Bunting, kWidth / 2.0, street - 112, 1.7, QColor(220, 50, 50), QColor(250, 200, 50), QColor(60, 120, 200));
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, street - 180}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
-    put(s, Bird, r.range(40, 300), street - 108 * sc - 2, 1.2, QColor(120, 90, 60), QColor(230, 120, 60));
+    // One bird on a roof ridge, whichever house it chose.
+    put(s, Bird, houses[r.next() % houses.size()] + r.range(-25, 25) * sc, street - 108 * sc - 2, 1.2, QColor(120, 90, 60), QColor(230, 120, 60));
     streetClutter(s, r, street, kHeight);
     put(s, Bush, r.range(20, 334), street + 4, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
     scatter(s, r, Fence, {40, 314, street + 16, street + 22}, 1.0, QColor(240, 238, 230));
@@ -109,9 +134,14 @@ void buildHarbour(Scene& s, Rng& r, int v)
     clouds(s, r, 3, horizon - 80, QColor(252, 250, 250));
     const bool lighthouseLeft = r.chance(0.5);
     put(s, Lighthouse, lighthouseLeft ? 45 : 309, horizon + 8, 1.0, QColor(200, 40, 40)).count = 3;
-    for (int i = 0; i < 3; ++i) {
-        const double y = horizon + 35 + i * (quay - horizon - 60) / 2.0;
-        Obj& b = put(s, Boat, r.range(60, 294), y, 0.75 + i * 0.25, anyOf(r, {QColor(40, 70, 130), QColor(180, 50, 40), QColor(240, 240, 235), QColor(50, 110, 80)}),
+    // Boats on alternate sides, far to near, so the water is held across
+    // its width; a wide harbour has room for one more.
+    const bool leftFirst = r.chance(0.5);
+    const int boats = quay - horizon > 170 ? 4 : 3;
+    for (int i = 0; i < boats; ++i) {
+        const double y = horizon + 35 + i * (quay - horizon - 60) / double(boats - 1);
+        const bool left = (i % 2 == 0) == leftFirst;
+        Obj& b = put(s, Boat, left ? r.range(55, 150) : r.range(204, 299), y, 0.75 + i * 0.5 / (boats - 1), anyOf(r, {QColor(40, 70, 130), QColor(180, 50, 40), QColor(240, 240, 235), QColor(50, 110, 80)}),
                      anyOf(r, {QColor(250, 245, 230), QColor(240, 200, 120), QColor(220, 90, 80)}), QColor(230, 180, 40));
         b.groundMove = true;
     }

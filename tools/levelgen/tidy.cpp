@@ -493,7 +493,9 @@ void furnishBareSquares(Scene& s, Rng& r)
             const Obj model = *t;
             const int n = comesAsSet(model.kind) ? r.between(2, 3) : 1;
             for (int k = 0; k < n; ++k) {
-                const double y = std::max(s.surfaces.ground + 8, sq.top() + sq.height() * (0.55 + 0.4 * r.real()));
+                // On the ground below its horizon, or on the water where the square is.
+                const double inSquare = sq.top() + sq.height() * (0.55 + 0.4 * r.real());
+                const double y = restOf(model) == Rest::Water && inWater(s, inSquare) ? inSquare : std::max(s.surfaces.ground + 8, inSquare);
                 const double x = sq.left() + sq.width() * (0.2 + 0.6 * r.real());
                 Obj& o = put(s, K(model.kind), x, y, model.scale * (1 + (y - model.pos.y()) / 900.0), vary(model.c1, r, 0.08), model.c2, model.c3);
                 o.loose = true;

@@ -130,6 +130,18 @@ private slots:
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
     }
 
+    // A picture hangs on the wall beside a window, never over its glass.
+    void nothingHangsOverWindowGlass()
+    {
+        Scene s = meadow();
+        s.surfaces.wall = true;
+        s.surfaces.glass.push_back(QRectF(200, 40, 100, 120));
+        put(s, Frame, 100, 100, 1.5, QColor(200, 160, 70));
+        QVERIFY2(!breaks(supportBreaches(s), SceneRule::Support), qPrintable(listed(supportBreaches(s))));
+        s.objs.back().pos.setX(240);
+        QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
+    }
+
     // A shelf row is one set, and the same picture indoors hangs on its wall.
     void shelvesAndWallsHoldWhatTheyCarry()
     {
@@ -143,6 +155,22 @@ private slots:
         put(s, Frame, 150, 300, 1.5, QColor(200, 160, 70));
         const std::vector<Breach> b = sceneBreaches(s);
         QVERIFY2(!breaks(b, SceneRule::Copies) && !breaks(b, SceneRule::Support) && !breaks(b, SceneRule::Overlap), qPrintable(listed(b)));
+        // Clocks are not such a set: a fourth one on the shelf is one too many.
+        for (int i = 0; i < 4; ++i)
+            put(s, Clock, 40 + i * 60, 250, 1.2, QColor(200, 160, 70));
+        s.surfaces.stands.emplace_back(0, 250, kWidth, 0);
+        QVERIFY(breaks(copyBreaches(s), SceneRule::Copies));
+    }
+
+    // A clock hangs on a tower painted into the backdrop, and only there.
+    void paintedWallHoldsItsClock()
+    {
+        Scene s = meadow();
+        s.surfaces.walls.emplace_back(120, 20, 60, 150);
+        put(s, Clock, 150, 80, 1.0, QColor(235, 205, 120));
+        QVERIFY2(!breaks(supportBreaches(s), SceneRule::Support), qPrintable(listed(supportBreaches(s))));
+        put(s, Clock, 260, 80, 1.0, QColor(235, 205, 120));
+        QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
     }
 
     void tidyingMendsWhatItCan()
@@ -225,6 +253,23 @@ private slots:
         }
         const std::vector<Breach> b = differenceBreaches(s, QImage(), diffs);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
+    }
+
+    // A dark thing on a dark sky is unfair; a white suit against the night
+    // is not, though most of its box is the night around it.
+    void darkOnDarkIsTheThingsOwnDarkness()
+    {
+        Scene s = meadow();
+        const int suit = int(s.objs.size());
+        put(s, Astronaut, 150, 120, 1.0, QColor(240, 240, 245));
+        QImage night(kWidth, kHeight, QImage::Format_RGB32);
+        night.fill(QColor(12, 14, 30));
+        QCOMPARE(unfairFor(s, night, suit), QStringLiteral("dark on dark"));
+        QPainter p(&night);
+        const QRect box = bounds(s.objs[std::size_t(suit)]);
+        p.fillRect(box.adjusted(box.width() / 4, box.height() / 4, -box.width() / 4, -box.height() / 4), QColor(235, 235, 240)); // the lit suit
+        p.end();
+        QVERIFY2(unfairFor(s, night, suit).isEmpty(), qPrintable(unfairFor(s, night, suit)));
     }
 
     void soundDifferenceSetPasses()
