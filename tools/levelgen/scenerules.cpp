@@ -97,6 +97,15 @@ bool inWater(const Scene& s, double y)
     return false;
 }
 
+bool inShallows(const Scene& s, double y)
+{
+    constexpr double kShallows = 24;
+    for (const auto& [y0, y1] : s.light.water)
+        if ((y >= y0 && y < y0 + kShallows) || (y > y1 - kShallows && y <= y1))
+            return true;
+    return false;
+}
+
 Rest restOf(const Obj& o)
 {
     switch (o.kind) {
@@ -181,7 +190,9 @@ std::vector<Breach> supportBreaches(const Scene& s)
             // Big things at the far edge of the water stand on its far shore.
             const bool farShore = isBackdrop(o.kind) && std::any_of(s.light.water.begin(), s.light.water.end(),
                                                                     [&](const auto& band) { return y < band.first + 16; });
-            if (inWater(s, y) && !farShore)
+            // Long-legged birds wade in the shallows by either shore.
+            const bool wades = oneOf(o.kind, {Heron, Flamingo, Stork}) && inShallows(s, y);
+            if (inWater(s, y) && !farShore && !wades)
                 why = QStringLiteral("stands on water");
             else if (f.ground > 0 && y < f.ground - tolerance)
                 why = f.wall ? QStringLiteral("hangs on the wall with nothing to stand on") : QStringLiteral("floats above the ground");

@@ -53,6 +53,8 @@ bool comesAsSet(int kind);
 bool carriesWriting(int kind);
 // Whether y lies in one of the scene's bands of water.
 bool inWater(const Scene& s, double y);
+// Within a wading bird's reach of either shore of a stretch of water.
+bool inShallows(const Scene& s, double y);
 // Sparkles and tiny lights: never the thing a difference is made on.
 bool isSparkle(int kind);
 // The usual height of a kind, in centimetres (0: not known).

@@ -137,7 +137,8 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     group(s, r, Duckling, many(s, 3), {cx - 80, cx + 80, cy - 15, cy + 25}, 1.0, 1.1, {QColor(240, 205, 60)});
     group(s, r, Coot, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(35, 35, 40)});
     group(s, r, Dragonfly, many(s, 2), {cx - 90, cx + 90, pondTop - 30, cy - 10}, 1.0, 1.1, {QColor(40, 120, 200), QColor(200, 60, 50)}); // skimming the water
-    group(s, r, Kingfisher, 1, {30, 324, pondBottom + 10, pondBottom + 40}, 1.1, 1.2, {QColor(40, 140, 210)});
+    // On the far bank, clear of the reeds and frogs of the near one.
+    group(s, r, Kingfisher, 1, {30, 324, pondTop - 22, pondTop - 4}, 1.1, 1.2, {QColor(40, 140, 210)});
     spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
     spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }

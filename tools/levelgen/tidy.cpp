@@ -232,7 +232,8 @@ void gatherIntoGroups(Scene& s, Rng& r)
             o.pos = at;
             o.scale = was.scale * (1 + (at.y() - was.pos.y()) / 900.0);
             const QRect mine = bounds(o);
-            if (at.y() < top || at.y() > bottom || mine.left() < 6 || mine.right() > kWidth - 7 || mine.bottom() > kHeight - 3)
+            if (at.y() < top || at.y() > bottom || inWater(s, at.y()) || mine.left() < 6 || mine.right() > kWidth - 7 ||
+                mine.bottom() > kHeight - 3)
                 continue;
             bool free = true;
             for (const auto& list : taken)
