@@ -1,14 +1,11 @@
 #include "game/levelset.h"
 
+#include "game/levelrecord.h"
 #include "platform/paths.h"
 
 #include <QFileInfo>
 
 namespace game {
-
-namespace {
-QString levelName(int n) { return QStringLiteral("%1.DAT").arg(n, 3, 10, QLatin1Char('0')); }
-} // namespace
 
 LevelSet LevelSet::shipped() { return LevelSet(false); }
 LevelSet LevelSet::own() { return LevelSet(true); }
@@ -26,7 +23,8 @@ QString LevelSet::ownLevelFolder() { return platform::ownLevelsDir() + QStringLi
 
 QString LevelSet::ownLevelFile(int n)
 {
-    return platform::resolveCaseInsensitive(platform::ownLevelsDir(), QStringLiteral("DATA/") + levelName(n));
+    const QString name = level::zeroes(std::uint8_t(n)) + QStringLiteral(".DAT");
+    return platform::resolveCaseInsensitive(platform::ownLevelsDir(), QStringLiteral("DATA/") + name);
 }
 
 int LevelSet::ownLevelCount()
