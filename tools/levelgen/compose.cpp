@@ -40,7 +40,7 @@ bool alreadyEnough(const Scene& s, K kind)
     int n = 0;
     for (const Obj& o : s.objs)
         n += o.kind == kind && (o.visible || o.spare);
-    return ((kind == Teddy || kind == Robot) && n >= 1) || (kind == Clock && n >= 2);
+    return ((kind == Teddy || kind == Robot || kind == Globe) && n >= 1) || ((kind == Clock || kind == Lantern) && n >= 2);
 }
 } // namespace
 
@@ -83,10 +83,16 @@ namespace {
 // shrunk to a click square: a difference changes one part of it.
 double tableScale(K kind, double scale)
 {
+    if (kind == Cup || kind == BeerMug) // a cup stands lower than its plate is wide
+        scale *= 0.8;
     const QRectF box = kindOf(kind).box;
     return std::min(scale, 40 / std::max(box.width(), box.height()));
 }
 } // namespace
+
+// Room between the things of a setting: a hand's breadth, and enough that a
+// difference on each is a click apart.
+constexpr double kSetOutGap = 9;
 
 void setOut(Scene& s, Rng& r, double cx, double y, const std::vector<K>& kinds, double scale, const std::vector<QColor>& colours)
 {
@@ -94,7 +100,7 @@ void setOut(Scene& s, Rng& r, double cx, double y, const std::vector<K>& kinds, 
     double total = 0;
     for (K kind : kinds) {
         widths.push_back(kindOf(kind).box.width() * tableScale(kind, scale));
-        total += widths.back() + 4;
+        total += widths.back() + kSetOutGap;
     }
     double x = cx - total / 2;
     s.surfaces.stands.emplace_back(x - 2, y, total + 4, 0);
@@ -104,7 +110,7 @@ void setOut(Scene& s, Rng& r, double cx, double y, const std::vector<K>& kinds, 
         o.groundMove = true;
         if (kinds[i] == Bread)
             o.c1 = vary(QColor(200, 140, 70), r, 0.1);
-        x += widths[i] + 4;
+        x += widths[i] + kSetOutGap;
     }
 }
 
@@ -192,6 +198,41 @@ void shelfBoard(Scene& s, double y, const QColor& wood)
     p.fillRect(QRectF(0, y - 5, kWidth, 5), shade(wood, 1.2));
     p.fillRect(QRectF(0, y, kWidth, 8), litGradient(QRectF(0, y, kWidth, 8), wood, 0.3));
     p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
+}
+
+void rug(Scene& s, const QRectF& r, const QColor& colour, std::uint32_t seed)
+{
+    s.surfaces.rugs.push_back(r);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40)); // it lies flat: a thin shadow along its near edge
+    p.drawRoundedRect(r.translated(0, 2), 5, 5);
+    p.setBrush(colour);
+    p.drawRoundedRect(r, 5, 5);
+    const QColor border = shade(colour, 0.7), weave = shade(colour, 1.25);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(border, 4));
+    p.drawRoundedRect(r.adjusted(5, 4, -5, -4), 3, 3);
+    p.setPen(QPen(weave, 1.5));
+    p.drawRoundedRect(r.adjusted(10, 8, -10, -8), 2, 2);
+    // Diamonds woven across the middle, a row to every stripe of the seed's choosing.
+    const QRectF in = r.adjusted(14, 12, -14, -12);
+    const double step = 6 + seed % 4 * 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(weave);
+    for (double y = in.top() + step / 2; y < in.bottom(); y += step * 1.6)
+        for (double x = in.left() + step / 2 + (int((y - in.top()) / step) % 2) * step / 2; x < in.right(); x += step * 1.8) {
+            QPolygonF d;
+            d << QPointF(x, y - step / 2) << QPointF(x + step / 2, y) << QPointF(x, y + step / 2) << QPointF(x - step / 2, y);
+            p.drawPolygon(d);
+        }
+    // Fringes at either end.
+    p.setPen(QPen(shade(colour, 1.4), 1));
+    for (double y = r.top() + 3; y < r.bottom() - 2; y += 3) {
+        p.drawLine(QPointF(r.left() - 4, y), QPointF(r.left(), y));
+        p.drawLine(QPointF(r.right(), y), QPointF(r.right() + 4, y));
+    }
 }
 
 void wallShelf(Scene& s, double x0, double x1, double y, const QColor& wood)

@@ -37,6 +37,9 @@ void room(Scene& s, Rng& r, const QColor& wall, int wallPattern, double floorY, 
 void garland(Scene& s, Rng& r, double y, double sag, int bulbs, std::initializer_list<QColor> colours);
 // A shelf board the objects of a `row` stand on.
 void shelfBoard(Scene& s, double y, const QColor& wood);
+// A rug on a floor (a cloth on the grass) filling `r`, with a border and a
+// woven pattern, noted as a place a group of things may lie on.
+void rug(Scene& s, const QRectF& r, const QColor& colour, std::uint32_t seed);
 // A short shelf on a wall from x0 to x1, on two brackets, for a `row`.
 void wallShelf(Scene& s, double x0, double x1, double y, const QColor& wood);
 // Small things set on the bigger ones a scene already has (a cat on a crate,

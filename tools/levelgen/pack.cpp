@@ -21,6 +21,7 @@ namespace levelgen {
 
 namespace {
 constexpr int kDrawAttempts = 12;
+constexpr int kStaleDraws = 4;
 
 Level levelFrom(int n, const Scene& scene, int attempt)
 {
@@ -46,20 +47,28 @@ Level levelFrom(int n, const Scene& scene, int attempt)
 Level generateLevel(int n)
 {
     // Grouped, unless that leaves too little to change where the rules
-    // allow it: then the scene as composed. A draw of changes that falls
-    // short of the count is drawn again (the scene stays as it is).
+    // allow it: then the scene as composed; then both furnished afresh. A
+    // draw of changes that falls short of the count is drawn again (the
+    // scene stays as it is).
     const int wanted = difficultyFor(n).count;
     Level best;
     bool bestOk = false;
-    for (const bool gather : {true, false}) {
-        const Scene scene = buildScene(n, gather);
-        for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
+    for (int pass = 0; pass < 4; ++pass) {
+        const bool gather = pass % 2 == 0;
+        const Scene scene = buildScene(n, gather, pass / 2);
+        // Draws that keep falling short of the best so far will not reach the
+        // count on this scene: after a few, the next scene is tried.
+        for (int attempt = 0, stale = 0; attempt < kDrawAttempts && stale < kStaleDraws; ++attempt) {
             Level lv = levelFrom(n, scene, attempt);
-            const bool ok = validateLevel(lv.record).ok();
+            // The last levels hold to their share of subtle changes, which a
+            // draw that had to take bold ones to make its count may break.
+            const int subtle = int(std::count_if(lv.diffs.begin(), lv.diffs.end(), [](const Difference& d) { return (d.mod & kSubtleMods) != 0; }));
+            const bool ok = validateLevel(lv.record).ok() && subtle >= int(lv.diffs.size()) - difficultyFor(n).maxBold;
             if (ok && int(lv.diffs.size()) >= wanted)
                 return lv;
+            ++stale;
             if (best.record.isEmpty() || (ok && !bestOk) || (ok == bestOk && lv.diffs.size() > best.diffs.size()))
-                best = std::move(lv), bestOk = ok;
+                best = std::move(lv), bestOk = ok, stale = 0;
         }
     }
     return best;

@@ -112,6 +112,8 @@ struct Surfaces {
     std::vector<QRectF> stands; // shelf boards and counters (flat) and decks things stand on
     std::vector<QRectF> walls;  // upright fronts painted into the backdrop, where a clock may hang
     std::vector<QRectF> glass;  // window panes painted into a room's wall: nothing hangs over them
+    std::vector<QRectF> rugs;   // rugs and cloths on a floor or the grass: a group of things lies on each
+    bool tableTop = false;      // indoors, the ground is a table top (a cloth lies on it, not a rug)
 };
 
 struct Scene {

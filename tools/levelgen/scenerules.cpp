@@ -22,6 +22,7 @@ const char* sceneRuleName(SceneRule rule)
     case SceneRule::Letters: return "letters";
     case SceneRule::EdgeCut: return "edge cut";
     case SceneRule::EmptyBand: return "empty band";
+    case SceneRule::Anchor: return "anchor";
     case SceneRule::ColourOnly: return "colour only";
     case SceneRule::Palette: return "palette";
     case SceneRule::Unfair: return "unfair difference";
@@ -209,7 +210,7 @@ std::vector<Breach> supportBreaches(const Scene& s)
         case Rest::Wall:
             if (!stand && !onHouse(s, o) && !(f.wall && y < f.ground + 2))
                 why = QStringLiteral("hangs with no wall behind it");
-            else if (std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.intersects(QRectF(bounds(o))); }))
+            else if (o.kind != Window && std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.intersects(QRectF(bounds(o))); }))
                 why = QStringLiteral("hangs over a window's glass");
             break;
         case Rest::Air:
@@ -332,6 +333,11 @@ std::vector<Breach> sizeBreaches(const Scene& s)
     return out;
 }
 
+int maxCopies(const Scene& s, int kind)
+{
+    return s.surfaces.wall && !s.surfaces.afloat && kind != Frame && kind != Window ? kMaxCopiesIndoors : kMaxCopies;
+}
+
 std::vector<Breach> copyBreaches(const Scene& s)
 {
     std::vector<Breach> out;
@@ -343,8 +349,8 @@ std::vector<Breach> copyBreaches(const Scene& s)
         // has a clock or two, never a shelf full of them.
         if ((!o.visible && !o.spare) || comesAsSet(o.kind) || (onStand(s, o) && o.kind != Clock) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
             continue;
-        if (++seen[o.kind] > kMaxCopies)
-            out.push_back({SceneRule::Copies, i, -1, QStringLiteral("more than %1 of %2").arg(kMaxCopies).arg(QString::fromLatin1(kindOf(o.kind).name))});
+        if (++seen[o.kind] > maxCopies(s, o.kind))
+            out.push_back({SceneRule::Copies, i, -1, QStringLiteral("more than %1 of %2").arg(maxCopies(s, o.kind)).arg(QString::fromLatin1(kindOf(o.kind).name))});
     }
     return out;
 }
@@ -454,10 +460,129 @@ std::vector<Breach> emptyBandBreaches(const Scene& s)
     return out;
 }
 
+bool needsAnchor(int kind)
+{
+    return oneOf(kind, {Lamp, Mailbox, Bench, Barrel, Crate, Bucket, MilkCan, Basket, Wheelbarrow, Bicycle, Chair, Stool,
+                        BarStool, Signpost, Bollard, TramStop, BirdFeeder, WateringCan, Lantern, Pot, Jug, Churn, Amphora,
+                        Demijohn, Sled, Lifebuoy, Kettle, Cauldron, Vase, Bottle, Cup, Bowl, Jar, Plate, Glass,
+                        Ball, Blocks, Car, Robot, Drum, SpinningTop, Dice, GiftBox, Teddy, Globe, SewingMachine, Inkwell,
+                        Honeypot, CoffeePot, Tureen, BeerMug, SaltShaker, Goblet, Candle, Teapot, Birdbath, Parasol, DeckChair});
+}
+
+bool isAnchor(int kind)
+{
+    return oneOf(kind, {House, Fence, FencePost, Tree, Fir, Palm, Table, Tent, Lighthouse, SweepWell, Haybale, Stump,
+                        Campfire, Boat, Snowman, Scarecrow, Beehive, Tram, Module, Rover});
+}
+
+bool isStreetProp(int kind) { return oneOf(kind, {Lamp, Mailbox, Bench, Signpost, Bollard, TramStop}); }
+
+bool anchorsProp(int anchor, int prop)
+{
+    if (!isAnchor(anchor))
+        return false;
+    return !isStreetProp(prop) || oneOf(anchor, {House, Fence, FencePost, Tree, Fir, Palm, Tram, Lighthouse, Boat});
+}
+
+namespace {
+// How far apart two boxes are (0 when they touch or overlap).
+double gap(const QRectF& a, const QRectF& b)
+{
+    const double dx = std::max({0.0, a.left() - b.right(), b.left() - a.right()});
+    const double dy = std::max({0.0, a.top() - b.bottom(), b.top() - a.bottom()});
+    return std::hypot(dx, dy);
+}
+// Whether a prop's foot is by what the scene itself is built against: the
+// wall of a room, a counter or shelf, a shore.
+bool byTheScene(const Scene& s, const Obj& o)
+{
+    const double y = o.pos.y();
+    // At the foot of a room's wall, or of the stalls and counters a market is built of.
+    if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0 && y >= s.surfaces.ground &&
+        y <= s.surfaces.ground + kAnchorReach)
+        return true;
+    for (const QRectF& st : s.surfaces.stands)
+        if (o.pos.x() >= st.left() - kAnchorReach && o.pos.x() <= st.right() + kAnchorReach && std::abs(y - st.bottom()) <= kAnchorReach)
+            return true;
+    for (const QRectF& rug : s.surfaces.rugs)
+        if (rug.contains(o.pos))
+            return true;
+    for (const auto& [y0, y1] : s.light.water)
+        if (std::abs(y - y0) <= kAnchorReach * 0.6 || std::abs(y - y1) <= kAnchorReach * 0.6)
+            return true;
+    return false;
+}
+} // namespace
+
+std::vector<bool> strandedProps(const Scene& s)
+{
+    const int n = int(s.objs.size());
+    std::vector<bool> stranded(std::size_t(n), false);
+    // Under the sea and in space things drift; elsewhere a prop on the
+    // ground needs its anchor.
+    if (s.surfaces.afloat)
+        return stranded;
+    std::vector<int> props;
+    for (int i = 0; i < n; ++i) {
+        const Obj& o = s.objs[std::size_t(i)];
+        // Produce lies loose in a field; where there are stalls, it is their goods.
+        const bool goods = !s.surfaces.stands.empty() && !s.surfaces.wall && oneOf(o.kind, {Pumpkin, Watermelon, Cabbage, Fruit});
+        // Street furniture stands on the ground, never on a counter or a shelf.
+        if ((o.visible || o.spare) && (needsAnchor(o.kind) || goods) && restOf(o) == Rest::Ground && !setOnOther(o) &&
+            (!onStand(s, o) || isStreetProp(o.kind)) &&
+            !onTopOfAnother(s, o) && (s.surfaces.ground <= 0 || o.pos.y() >= s.surfaces.ground - 6))
+            props.push_back(i);
+    }
+    // Its foot beside an anchor's foot, at about the same depth.
+    auto byAnchor = [&](const Obj& o) {
+        const QRectF mine = tight(o);
+        for (const Obj& a : s.objs) {
+            if (&a == &o || !a.visible || !anchorsProp(a.kind, o.kind))
+                continue;
+            const QRectF foot = QRectF(tight(a).left(), a.pos.y() - 16, tight(a).width(), 24);
+            if (gap(QRectF(mine.left(), o.pos.y() - 8, mine.width(), 8), foot) <= kAnchorReach)
+                return true;
+        }
+        return byTheScene(s, o);
+    };
+    std::vector<bool> held(std::size_t(n), false);
+    for (int i : props)
+        held[std::size_t(i)] = byAnchor(s.objs[std::size_t(i)]);
+    // A group holds together: a prop close by a held one is held too.
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int i : props) {
+            if (held[std::size_t(i)] || isStreetProp(s.objs[std::size_t(i)].kind))
+                continue;
+            const Obj& o = s.objs[std::size_t(i)];
+            for (int j : props)
+                if (held[std::size_t(j)] && std::abs(s.objs[std::size_t(j)].pos.y() - o.pos.y()) <= kAnchorReach * 0.7 &&
+                    gap(tight(o), tight(s.objs[std::size_t(j)])) <= kAnchorReach * 0.4) {
+                    held[std::size_t(i)] = grew = true;
+                    break;
+                }
+        }
+    }
+    for (int i : props)
+        stranded[std::size_t(i)] = !held[std::size_t(i)];
+    return stranded;
+}
+
+std::vector<Breach> anchorBreaches(const Scene& s)
+{
+    std::vector<Breach> out;
+    const std::vector<bool> stranded = strandedProps(s);
+    for (int i = 0; i < int(s.objs.size()); ++i)
+        if (stranded[std::size_t(i)])
+            out.push_back({SceneRule::Anchor, i, -1, named(s, i) + QStringLiteral(" stands alone in the open, by nothing")});
+    return out;
+}
+
 std::vector<Breach> sceneBreaches(const Scene& s)
 {
     std::vector<Breach> out;
-    for (auto rule : {supportBreaches, overlapBreaches, depthBreaches, sizeBreaches, copyBreaches, letterBreaches, edgeBreaches, emptyBandBreaches}) {
+    for (auto rule : {supportBreaches, overlapBreaches, depthBreaches, sizeBreaches, copyBreaches, letterBreaches, edgeBreaches,
+                      emptyBandBreaches, anchorBreaches}) {
         std::vector<Breach> b = rule(s);
         out.insert(out.end(), b.begin(), b.end());
     }
@@ -504,7 +629,7 @@ bool hasTwin(const Scene& s, int object)
             continue;
         const double ratio = a.scale / b.scale;
         if (colourDistance(a.c1.rgb(), b.c1.rgb()) < kTwinColour && colourDistance(a.c2.rgb(), b.c2.rgb()) < kTwinColour &&
-            ratio > 0.88 && ratio < 1 / 0.88)
+            ratio > 0.8 && ratio < 1 / 0.8)
             return true;
     }
     return false;

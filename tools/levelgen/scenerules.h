@@ -21,6 +21,7 @@ enum class SceneRule {
     Letters,    // writing mirrored, or on a thing that would not carry it
     EdgeCut,    // a thing of note cut by the picture's edge
     EmptyBand,  // a bare square of backdrop outside open sky
+    Anchor,     // a prop standing alone in the open, by nothing that explains it
     ColourOnly, // too many differences that only change colour
     Palette,    // a new colour that kind of thing never has
     Unfair,     // a difference on a twin, a sparkle, a tiny or a dark-on-dark thing
@@ -63,11 +64,14 @@ double realHeight(int kind);
 double paintedHeight(const Obj& o);
 
 constexpr int kMaxCopies = 3;          // of one kind, unless it comes as a set
+constexpr int kMaxCopiesIndoors = 2;   // in a room, where a third teddy reads as a copying mistake
+// The most copies of `kind` the scene may hold (pictures on a wall differ: up to kMaxCopies).
+int maxCopies(const Scene& s, int kind);
 constexpr double kMaxSizeRatio = 2.5;  // between two things side by side, in pixels per centimetre
 constexpr int kBareSide = 90;          // a bare square this big is an empty band
 constexpr double kBareSpread = 16;     // grey standard deviation of a backdrop square with nothing drawn on it
 constexpr int kMinDifferencePx = 12;   // a changed thing at least this wide and high
-constexpr int kTwinColour = 30;        // two things of a kind nearer in colour (and size) look identical
+constexpr int kTwinColour = 60;        // two things of a kind nearer in colour (and size) look identical
 constexpr double kMaxColourOnlyShare = 0.3;
 // Changes that leave the outline as it was and only paint the thing over (a
 // lamp lit or put out changes what it does, not its colour: not counted).
@@ -86,6 +90,21 @@ std::vector<Breach> edgeBreaches(const Scene& s);
 // Squares of kBareSide px showing nothing but backdrop (sky excepted).
 std::vector<QRect> bareSquares(const Scene& s);
 std::vector<Breach> emptyBandBreaches(const Scene& s);
+// Props that stand by something (a lamp by a house front, a mailbox by a
+// fence, a bucket by a well, toys by the wall): never alone in the open.
+bool needsAnchor(int kind);
+// Street furniture (a lamp, a mailbox, a bench, a signpost) stands by a
+// house front, a fence, a tree or a quay itself, never merely beside another prop.
+bool isStreetProp(int kind);
+// Whether `anchor` explains a `prop` standing by it.
+bool anchorsProp(int anchor, int prop);
+// Things a prop may stand by: houses, fences, trees, tables, tents, wells...
+bool isAnchor(int kind);
+constexpr double kAnchorReach = 30; // px from its anchor's foot, or from a prop of its group
+// For each object, whether it is a prop on the ground with nothing near it to
+// explain it (a group counts as a whole: one of its things by an anchor).
+std::vector<bool> strandedProps(const Scene& s);
+std::vector<Breach> anchorBreaches(const Scene& s);
 // All the rules above.
 std::vector<Breach> sceneBreaches(const Scene& s);
 

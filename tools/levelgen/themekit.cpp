@@ -318,7 +318,7 @@ void enrich(Scene& s, Rng& r, int wanted)
     // Up to three of a kind (more of what comes as a set: flowers, stones).
     std::vector<int> room(std::size_t(kindCount()), 0);
     for (const Obj& o : templates)
-        room[std::size_t(o.kind)] = comesAsSet(o.kind) ? 6 : kMaxCopies;
+        room[std::size_t(o.kind)] = comesAsSet(o.kind) ? 6 : maxCopies(s, o.kind);
     for (const Obj& o : s.objs)
         if (o.visible || o.spare)
             --room[std::size_t(o.kind)];
@@ -369,7 +369,7 @@ void composeTheme(Scene& s, Rng& rng, int theme, int composition)
     settleNewKinds(s, rng);
 }
 
-Scene buildScene(int level, bool gather)
+Scene buildScene(int level, bool gather, int reroll)
 {
     Rng rng(std::uint64_t(level) * 7777 + 12345);
     Scene s;
@@ -407,11 +407,11 @@ Scene buildScene(int level, bool gather)
     fillSky(s, sky);
     depthSort(s);
     tidyScene(s);
-    Rng furnish(std::uint64_t(level) * 131 + 5);
+    Rng furnish(std::uint64_t(level) * 131 + 5 + std::uint64_t(reroll) * 7919);
     furnishBareSquares(s, furnish);
     addSpares(s, furnish, 4);
     // Enough to change in every quarter of the height, so the differences spread.
-    furnishQuarters(s, furnish, (difficultyFor(level).count + 2) / 3);
+    furnishQuarters(s, furnish, (difficultyFor(level).count + 5) / 3 + reroll);
     distinguishTwins(s, furnish);
     if (visit == 1) // the second visit: from the other side, in cool morning light
         mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);

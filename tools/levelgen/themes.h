@@ -23,6 +23,8 @@ std::vector<int> themeSchedule();
 // The scene of `level`: its theme, with a light, composition and palette of
 // its own, so that no two levels share a scene; with `gather`, the small
 // things in front stand in groups.
-Scene buildScene(int level, bool gather = true);
+// `reroll` furnishes it afresh, with one more thing to change in each
+// quarter of its height, for a level whose first scenes fell short.
+Scene buildScene(int level, bool gather = true, int reroll = 0);
 
 } // namespace levelgen

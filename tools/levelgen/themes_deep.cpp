@@ -102,14 +102,24 @@ void buildSpace(Scene& s, Rng& r, int v)
     for (int i = 0; i < 2; ++i)
         scatter(s, r, Planet, {40, 314, 30, 100}, r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
     scatter(s, r, Moon, {40, 314, 300, 330}, 1.3, QColor(225, 225, 215)).shape = v % 2;
+    // Each of the crew in a suit of their own (three alike would hide a
+    // difference among them), one of them out on a walk below the station.
+    const QColor suits[] = {QColor(230, 180, 60), QColor(90, 160, 230), QColor(240, 240, 235)};
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Astronaut, {30, 324, 180, 330}, r.range(1.3, 1.6), anyOf(r, {QColor(230, 180, 60), QColor(90, 160, 230)}),
-                anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
+        scatter(s, r, Astronaut, i == 2 ? Area{30, 324, 390, 455} : Area{30, 324, 180, 330}, r.range(1.3, 1.6), suits[i], anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
     for (int i = 0; i < 2; ++i)
-        scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, QColor(220, 180, 70));
+        scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, i ? QColor(200, 200, 210) : QColor(220, 180, 70));
     scatter(s, r, Rocket, {40, 314, 320, 400}, 1.5, QColor(210, 50, 50)).variant = 1;
+    scatter(s, r, Rocket, {40, 314, 40, 140}, 1.0, QColor(235, 235, 240), QColor(50, 120, 210)).mirror = true; // a shuttle leaving
     for (int i = 0; i < 4; ++i)
         scatter(s, r, Asteroid, {20, 334, 20, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(140, 120, 105), QColor(120, 115, 110), QColor(150, 110, 80)}));
+    // A probe high above the station and pale rocks tumbling by at the top
+    // and the foot of the picture, lit by the sun.
+    scatter(s, r, Satellite, {30, 324, 24, 100}, 1.0, QColor(235, 235, 240), QColor(200, 60, 50));
+    for (const QColor& c : {QColor(175, 150, 125), QColor(200, 185, 160)})
+        scatter(s, r, Asteroid, {20, 334, 20, 110}, r.range(1.0, 1.3), c);
+    for (const QColor& c : {QColor(175, 150, 125), QColor(200, 185, 160)})
+        scatter(s, r, Asteroid, {20, 334, 380, 460}, r.range(1.0, 1.3), c);
     // A supply capsule and a probe drifting below the station.
     scatter(s, r, Satellite, {30, 324, 340, 450}, 1.1, QColor(200, 200, 210), QColor(60, 80, 140));
     scatter(s, r, Panel, {40, 314, 350, 450}, 0.9, QColor(190, 150, 50)).count = 3;

@@ -414,6 +414,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
     const double edge = 90 + v * 25 + r.range(-8, 8);
     s.surfaces = {edge, true, false, {}, {}, {}};
+    s.surfaces.tableTop = true;
     const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
     {
         QPainter p(&s.base);

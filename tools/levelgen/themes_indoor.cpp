@@ -30,6 +30,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
     const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
     s.surfaces = {table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)}, {}, {}};
+    s.surfaces.tableTop = true;
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
         QPainter p(&s.base);
@@ -69,22 +70,26 @@ void buildKitchen(Scene& s, Rng& r, int v)
             x += r.range(34, 52);
         }
     }
-    put(s, Teapot, r.range(60, 294), table + 70, 1.8, crockery(r));
-    for (int i = 0; i < 3; ++i)
-        put(s, Cup, 40 + i * 130 + r.range(-15, 15), r.range(table + 40, kHeight - 30), r.range(1.3, 1.5), crockery(r), QColor(60, 90, 160)).groundMove = true;
-    scatter(s, r, Bowl, {70, 284, table + 110, kHeight - 20}, 1.7, crockery(r)).count = 5;
-    scatter(s, r, Bread, {50, 304, table + 60, kHeight - 20}, 1.4, QColor(200, 140, 70)).count = 3;
-    for (int i = 0; i < 4; ++i)
-        scatter(s, r, Fruit, {20, 334, table + 30, kHeight - 10}, 1.3, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 150, 30)})).shape = r.between(0, 2);
-    scatter(s, r, Candle, {30, 324, table + 40, kHeight - 40}, 1.4, QColor(245, 240, 225)).variant = 1;
-    scatter(s, r, Jar, {30, 324, table + 40, kHeight - 20}, 1.5, QColor(240, 170, 40), QColor(200, 50, 40));
-    group(s, r, Kettle, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(200, 60, 50), QColor(60, 110, 180), QColor(230, 230, 225)}, QColor(250, 250, 245));
-    group(s, r, Honeypot, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(60, 110, 180));
-    group(s, r, Cheese, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(240, 200, 90)});
-    group(s, r, CoffeePot, 1, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(190, 195, 200), QColor(200, 60, 50)});
-    group(s, r, SaltShaker, 2, {30, 324, table + 30, kHeight - 20}, 1.2, 1.3, {QColor(245, 245, 240), QColor(60, 60, 65)});
-    scatterSpare(s, r, Fruit, {30, 324, table + 30, kHeight - 10}, 1.3, QColor(200, 40, 40));
-    scatterSpare(s, r, Cup, {30, 324, table + 40, kHeight - 30}, 1.3, crockery(r), QColor(60, 90, 160));
+    // A table laid for breakfast, not things dropped on it: the pots and jars
+    // against the wall, the bread, the bowl and the fruit in the middle, a
+    // place at each seat in front.
+    const QColor china = crockery(r), band = QColor(60, 90, 160);
+    const double back = table + 22, middle = table + (kHeight - table) * 0.48, near = kHeight - 30;
+    setOut(s, r, 177 + r.range(-30, 30), back, {Kettle, Honeypot, CoffeePot, Jar}, 0.95,
+           {anyOf(r, {QColor(200, 60, 50), QColor(60, 110, 180)}), QColor(240, 236, 225), QColor(190, 195, 200), QColor(240, 170, 40)});
+    setOut(s, r, 177 + r.range(-20, 20), middle, {Bread, Bowl, Fruit, Cheese}, 1.0,
+           {QColor(200, 140, 70), china, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50)}), QColor(240, 200, 90)});
+    setOut(s, r, 74 + r.range(-8, 8), near, {Plate, Cup}, 1.05, {china, shade(china, 0.85)});
+    setOut(s, r, 280 + r.range(-8, 8), near, {Cup, Plate}, 1.05, {shade(china, 1.15), china});
+    setOut(s, r, 177 + r.range(-8, 8), near + 6, {SaltShaker, Teapot}, 1.0, {QColor(245, 245, 240), china});
+    for (Obj& o : s.objs)
+        if (o.pos.y() > table && o.kind == Bowl)
+            o.count = 5;
+        else if (o.pos.y() > table && o.kind == Bread)
+            o.count = 3;
+        else if (o.pos.y() > table && o.kind == Cup)
+            o.c2 = band;
+    scatterSpare(s, r, Fruit, {30, 324, middle - 20, middle + 20}, 1.3, QColor(240, 150, 30));
     spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
     scatterSpare(s, r, Bread, {40, 314, table + 60, kHeight - 20}, 1.2, QColor(200, 140, 70));
 }
@@ -237,6 +242,18 @@ void buildMarket(Scene& s, Rng& r, int v)
             }
         }
     }
+    // Out in front, a trestle of the day's best fruit: the crates, barrels
+    // and pumpkins of the stalls are stacked round it or at their counters.
+    const double trestleX = r.chance(0.5) ? r.range(80, 120) : r.range(234, 274), trestleY = kHeight - r.range(60, 80), tsc = 3.2;
+    Obj& trestle = put(s, Table, trestleX, trestleY, tsc, QColor(140, 95, 60), QColor(235, 228, 205));
+    trestle.variant = 1;
+    trestle.loose = true;
+    trestle.deny = Move | Remove | Resize | Tilt | Mirror; // what lies on it stays on it
+    setOut(s, r, trestleX, trestleY - 17.5 * tsc, {Fruit, Bowl, Fruit}, 1.3,
+           {QColor(200, 40, 40), QColor(180, 140, 90), QColor(150, 190, 50)});
+    for (Obj& o : s.objs)
+        if (o.pos.y() < trestleY - 17 * tsc && o.pos.y() > trestleY - 18 * tsc)
+            o.depthY = trestleY + 0.01, o.deny |= Move | Resize | Tilt; // set on the trestle
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Pumpkin, {20, 334, counter + 80, kHeight - 15}, r.range(1.2, 1.5), QColor(235, 130, 30));
     for (int i = 0; i < 2; ++i)

@@ -150,7 +150,7 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     s.finish.tint = v == 2 ? QColor(215, 220, 255) : QColor(255, 232, 212);
     const double horizon = 200 + v * 25 + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(110, 90, 50), QColor(130, 110, 60), 300);
-    put(s, House, v == 1 ? 80 : 270, horizon + 15, 0.75, QColor(160, 50, 40), QColor(80, 70, 70));
+    put(s, House, v == 1 ? 177 : 270, horizon + 15, 0.75, QColor(160, 50, 40), QColor(80, 70, 70)); // at the end of the rows, or off to one side
     put(s, Fence, 177, horizon + 40, 1.3, QColor(150, 120, 90)).count = 8;
     group(s, r, Pumpkin, many(s, 9), {15, 339, horizon + 60, kHeight - 10}, 0.9, 1.5, {QColor(235, 130, 30), QColor(225, 110, 20), QColor(240, 180, 60)});
     group(s, r, Haybale, 2, {20, 334, horizon + 50, horizon + 100}, 1.0, 1.1, {QColor(215, 185, 100)});
@@ -166,8 +166,14 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     group(s, r, Crow, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Basket, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(190, 150, 70)}); // the brass one
     group(s, r, Scarecrow, 1, {50, 304, horizon + 50, horizon + 110}, 1.0, 1.1, {QColor(90, 110, 150), QColor(150, 90, 60)}, QColor(200, 60, 40));
     group(s, r, Wheelbarrow, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 60, 40), QColor(60, 110, 70)}, QColor(235, 130, 30));
+    // The gardener's things by the fence and the barn: a bucket and a watering can.
+    group(s, r, Bucket, 1, {30, 324, horizon + 45, horizon + 70}, 1.1, 1.2, {QColor(150, 150, 160), QColor(60, 110, 180)});
+    group(s, r, WateringCan, 1, {30, 324, horizon + 45, horizon + 70}, 1.1, 1.2, {QColor(60, 130, 80), QColor(200, 70, 50)});
+    group(s, r, Hedgehog, 1, {30, 324, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(130, 100, 70)});
+    group(s, r, Rabbit, 1, {30, 324, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(200, 190, 180)});
     spares(s, r, Pumpkin, 2, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
 }
 
@@ -231,19 +237,24 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     room(s, r, anyOf(r, {QColor(200, 220, 240), QColor(240, 220, 200), QColor(220, 235, 210)}), v + 1, floorY, QColor(190, 140, 90), true);
     put(s, Frame, r.range(60, 140), floorY - 80, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
     put(s, Clock, r.range(210, 300), floorY - 90, 1.3, QColor(200, 80, 60));
-    group(s, r, Blocks, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.3, kBright);
+    // A rug in the middle of the floor where the toys are played with.
+    const QRectF play(r.range(24, 60), floorY + (kHeight - floorY) * r.range(0.38, 0.48), 0, (kHeight - floorY) * 0.42);
+    rug(s, QRectF(play.left(), play.top(), kWidth - 2 * play.left(), play.height()),
+        anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80)}), std::uint32_t(r.next()));
+    const Area onRug{play.left() + 20, kWidth - play.left() - 20, play.top() + 26, play.bottom() - 6};
+    group(s, r, Blocks, 2, onRug, 1.0, 1.3, kBright);
     group(s, r, Ball, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.4, kBright);
-    group(s, r, Car, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, kBright);
+    group(s, r, Car, 2, onRug, 1.1, 1.3, kBright);
     group(s, r, Robot, 1, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
-    group(s, r, Teddy, 2, {20, 334, floorY + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
+    group(s, r, Teddy, 1, {20, 334, floorY + 20, floorY + 40}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
     group(s, r, Duck, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 210, 40)});
     group(s, r, Books, 1, {20, 300, floorY + 40, kHeight - 10}, 1.0, 1.1, kBright);
     group(s, r, Balloon, many(s, 3), {30, 324, 40, floorY - 40}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(245, 200, 40), QColor(50, 155, 75)});
     group(s, r, GiftBox, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70)}, QColor(240, 210, 80));
     group(s, r, Rabbit, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(230, 200, 210), QColor(170, 140, 110)});
     group(s, r, Stool, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(50, 140, 180), QColor(220, 80, 60)});
-    group(s, r, Dice, many(s, 2), {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(250, 248, 240), QColor(215, 45, 45)}, QColor(30, 30, 30));
-    group(s, r, SpinningTop, many(s, 2), {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright, QColor(250, 240, 200));
+    group(s, r, Dice, 2, onRug, 1.2, 1.3, {QColor(250, 248, 240), QColor(215, 45, 45)}, QColor(30, 30, 30));
+    group(s, r, SpinningTop, 1, onRug, 1.1, 1.2, kBright, QColor(250, 240, 200));
     group(s, r, Drum, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
     spares(s, r, Ball, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright);
     spares(s, r, Car, 1, {30, 324, floorY + 40, kHeight - 10}, 1.1, 1.2, kBright);
@@ -256,7 +267,8 @@ void buildStudy(Scene& s, Rng& r, int v)
     const double desk = 360 + v * 10;
     const QColor walls[3] = {QColor(120, 70, 50), QColor(70, 100, 75), QColor(200, 190, 160)};
     room(s, r, walls[v], v, desk, QColor(110, 70, 45), true);
-    shelves(s, r, 3, 90, 85, {Books, Books, Candle, Clock, Jar, Jug}, kBright, 1.0, 1.2);
+    // A study's shelves hold books, with a globe and a lamp among them.
+    shelves(s, r, 3, 90, 85, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
     row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Frame}, 1.1, 1.3, kBright);
     group(s, r, Cup, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.1, 1.3, kCrockery);
     group(s, r, Fruit, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40)});
@@ -296,7 +308,9 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     group(s, r, Module, many(s, 2), {40, 314, horizon + 30, horizon + 90}, 1.0, 1.2, {QColor(220, 220, 225)}, QColor(200, 60, 50));
     group(s, r, Panel, 2, {40, 314, horizon + 60, horizon + 130}, 0.9, 1.1, {QColor(60, 80, 140)});
     group(s, r, Rocket, 1, {40, 314, horizon + 60, horizon + 120}, 1.2, 1.3, {QColor(230, 230, 235)}, QColor(200, 50, 40));
-    group(s, r, Astronaut, many(s, 3), {30, 324, horizon + 80, kHeight - 10}, 1.1, 1.4, {QColor(240, 240, 245)}, QColor(230, 170, 60));
+    // The crew out on the surface, each in a suit of their own.
+    for (const QColor& suit : {QColor(240, 240, 245), QColor(235, 200, 150), QColor(170, 190, 225)})
+        group(s, r, Astronaut, 1, {30, 324, horizon + 80, kHeight - 24}, 1.1, 1.4, {suit}, QColor(230, 170, 60));
     group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
     group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
     group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
@@ -305,7 +319,14 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     // The base's flag by its landing place, a stack of supplies near the
     // front and rocks drifting past high over the moon.
     group(s, r, Flag, 1, {40, 314, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(215, 45, 45), QColor(45, 95, 205)});
-    group(s, r, Crate, 2, {30, 324, kHeight - 80, kHeight - 15}, 1.0, 1.15, {QColor(205, 205, 210), QColor(230, 190, 80)}, QColor(60, 80, 140));
+    // Supplies stacked at the foot of the first module, one crate each side.
+    for (const Obj& m : std::vector<Obj>(s.objs))
+        if (m.kind == Module) {
+            const QRect b = bounds(m);
+            put(s, Crate, b.left() - 12, m.pos.y() + 4, 1.0, QColor(205, 205, 210), QColor(60, 80, 140)).loose = true;
+            put(s, Crate, b.right() + 12, m.pos.y() + 6, 1.05, QColor(230, 190, 80), QColor(60, 80, 140)).loose = true;
+            break;
+        }
     group(s, r, Asteroid, 2, {30, 324, 110, horizon - 50}, 0.95, 1.15, {QColor(150, 125, 105), QColor(125, 118, 110)});
     spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
     spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
@@ -486,6 +507,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(255, 244, 230);
     const double table = 212 + v * 24;
     s.surfaces = {table, true, false, {}, {}, {}};
+    s.surfaces.tableTop = true;
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -524,20 +546,38 @@ void buildCafe(Scene& s, Rng& r, int v)
         p.drawRect(QRectF(0, table, kWidth, kHeight - table));
     }
     noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 14, 8, r.seed(), 3);
-    const int rows = 3 + int(std::lround((s.density - 1) * 3));
-    for (int i = 0; i < rows; ++i)
-        row(s, r, table + 70 + i * (kHeight - table - 100) / double(rows - 1), 10, 344, {Cup, Plate, Glass, Jug, Heart, Candle, Bread},
-            1.1 + 0.1 * i, 1.3 + 0.1 * i, kCrockery);
+    // A laid table, not rows of crockery: a place at each seat (a plate with
+    // its cup, a glass at the near ones), the pot, the flowers and a cake in
+    // the middle. One set of crockery to a café.
+    // Each seat has its own cup and plate (a café's crockery is odd pieces).
+    std::vector<QColor> china(kCrockery);
+    for (std::size_t i = china.size(); i > 1; --i)
+        std::swap(china[i - 1], china[r.next() % i]);
+    const double farY = table + 62, nearY = kHeight - 34, midY = farY + (nearY - farY) * 0.42 + r.range(-6, 6);
+    setOut(s, r, 84 + r.range(-10, 10), farY, {SaltShaker, Cup, Plate}, 1.0, {QColor(245, 245, 240), china[0], china[1]});
+    setOut(s, r, 270 + r.range(-10, 10), farY, {Plate, Cup, Bowl}, 1.0, {china[2], china[3], china[4]});
+    setOut(s, r, 40 + r.range(0, 10), midY + 4, {Cupcake}, 1.15, {QColor(245, 200, 215)});
+    setOut(s, r, 314 - r.range(0, 10), midY + 4, {Donut}, 1.15, {QColor(110, 65, 40)});
+    setOut(s, r, 177 + r.range(-12, 12), midY, {Fruit, Candle, Vase, CoffeePot, Cake, Fruit}, 1.0,
+           {QColor(200, 40, 40), QColor(245, 240, 225), anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(190, 195, 200),
+            QColor(220, 170, 110), QColor(150, 190, 50)});
+    setOut(s, r, 78 + r.range(-8, 8), nearY, {Glass, Plate, Cup}, 1.25, {QColor(200, 225, 235), china[3], china[2]});
+    setOut(s, r, 276 + r.range(-8, 8), nearY, {Teapot, Cup, Plate}, 1.25, {china[4], china[0], china[1]});
+    for (Obj& o : s.objs)
+        if (o.kind == Bowl && o.pos.y() > table)
+            o.count = r.between(3, 5); // sugar lumps, or biscuits
+    for (Obj& o : s.objs)
+        if (o.kind == Candle)
+            o.variant = 1;
     put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
+    // A shelf on the wall beside the windows with the café's jugs and pots.
+    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - 42;
+    wallShelf(s, shelfX0, shelfX1, shelfY, QColor(120, 80, 50));
+    row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup}, 0.95, 1.1, kCrockery);
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, (v == 1 ? 20 : 190) + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
-    group(s, r, Heart, many(s, 3), {20, 334, table + 50, kHeight - 20}, 1.0, 1.2, {QColor(170, 70, 40), QColor(200, 60, 80)});
-    group(s, r, Pigeon, many(s, 2), {20, 334, table + 60, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
-    group(s, r, Vase, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(240, 236, 225), QColor(60, 110, 180)}, QColor(200, 60, 60));
-    group(s, r, PriceTag, 1, {30, 324, table + 60, kHeight - 20}, 1.4, 1.5, {QColor(250, 246, 232)});
-    group(s, r, CoffeePot, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(190, 195, 200), QColor(240, 240, 235)});
-    group(s, r, BeerMug, many(s, 2), {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
-    group(s, r, Cupcake, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
+    group(s, r, BeerMug, 1, {30, 324, farY, nearY - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
+    group(s, r, Cupcake, 1, {30, 324, farY, nearY - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
     spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
 }
 

@@ -204,12 +204,26 @@ void buildNightTown(Scene& s, Rng& r, int v)
     for (int i = 0; i < 9; ++i)
         scatter(s, r, Star, {15, 339, 15, street - 170}, r.range(0.8, 1.3), anyOf(r, {QColor(255, 245, 200), QColor(200, 220, 255)}));
     scatter(s, r, Cloud, {40, 314, 60, 130}, 0.9, QColor(90, 90, 130));
-    const double sc = r.range(1.1, 1.25), gap = kWidth / 3.0;
-    for (int i = 0; i < 3; ++i)
-        house(s, r, gap / 2 + i * gap + r.range(-6, 6), street, sc, shade(wallColour(r), 0.45), shade(roofColour(r), 0.5), true);
+    // Three houses across the square; seen from the railing, two tall ones
+    // either side of the lane between them.
+    const int houses = v % 3 == 1 ? 2 : 3;
+    const double sc = houses == 2 ? r.range(1.45, 1.55) : r.range(1.1, 1.25), gap = houses == 2 ? 246.0 : kWidth / 3.0;
+    for (int i = 0; i < houses; ++i)
+        house(s, r, (houses == 2 ? 54 : gap / 2) + i * gap + r.range(-6, 6), street, sc, shade(wallColour(r), 0.45), shade(roofColour(r), 0.5), true);
     put(s, Cat, r.range(40, 314), street - 103 * sc, 1.1, QColor(30, 30, 35)).variant = 0;
+    // One night the square is seen from behind the iron railing along its
+    // near side, the lamps standing at the railing, a lime tree at its end.
+    const bool railing = v % 3 == 1;
+    const double railY = kHeight - 40 - r.range(0, 10);
+    if (railing) {
+        const bool treeLeft = r.chance(0.5);
+        for (int i = 0; i < 4; ++i)
+            put(s, Fence, (treeLeft ? 100 : 38) + i * 72, railY, 1.15, QColor(45, 48, 58)).count = 7;
+        put(s, Tree, treeLeft ? 36 : 318, railY + 6, 1.0, QColor(40, 75, 55), QColor(40, 75, 55)).count = 0;
+    }
     for (int i = 0; i < 3; ++i) {
-        Obj& l = scatter(s, r, Lamp, {25, 329, street + 20, street + 70}, 1.05, QColor(35, 38, 45));
+        Obj& l = scatter(s, r, Lamp, railing ? Area{40, 314, railY - 4, railY + 4} : Area{25, 329, street + 20, street + 70}, railing ? 1.25 : 1.05,
+                         QColor(35, 38, 45));
         l.variant = 1;
         l.groundMove = true;
     }
@@ -217,7 +231,7 @@ void buildNightTown(Scene& s, Rng& r, int v)
         scatter(s, r, Barrel, {20, 334, street + 40, kHeight - 20}, 1.2, QColor(100, 75, 55), QColor(50, 50, 55));
     scatter(s, r, Crate, {20, 334, street + 40, kHeight - 20}, 1.3, QColor(120, 100, 75), QColor(130, 40, 40));
     scatter(s, r, Bird, {40, 314, street - 250, street - 180}, 1.2, QColor(60, 55, 70), QColor(120, 110, 120)).shape = 1;
-    put(s, Sign, gap * 2 + r.range(-8, 8), street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(230, 200, 120));
+    put(s, Sign, (houses == 2 ? 54 + gap : gap * 2) + r.range(-8, 8), street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(230, 200, 120));
     group(s, r, Lantern, many(s, 2), {20, 334, street + 20, kHeight - 10}, 1.1, 1.3, {QColor(60, 55, 50)});
     group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(60, 60, 65)});
     group(s, r, Mailbox, 1, {40, 314, street + 20, kHeight - 30}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40)});

@@ -73,6 +73,93 @@ void takeAway(Scene& s, std::vector<bool> gone)
             kept.push_back(s.objs[i]);
     s.objs = std::move(kept);
 }
+bool isBackdropKind(int kind);
+
+// Moves each prop standing alone in the open to the foot of the nearest
+// thing that explains it (beside a house front, a fence, a tree, a table, a
+// room's wall) or beside a prop already there, so that it joins a group;
+// what was set on it moves with it. One with no free place there goes.
+void anchorStrandedProps(Scene& s)
+{
+    const std::vector<bool> stranded = strandedProps(s);
+    if (std::none_of(stranded.begin(), stranded.end(), [](bool b) { return b; }))
+        return;
+    std::vector<bool> now = stranded; // as things are moved, they join the held ones
+    std::vector<QRect> box(s.objs.size());
+    for (std::size_t j = 0; j < s.objs.size(); ++j)
+        box[j] = bounds(s.objs[j]);
+    std::vector<bool> gone(s.objs.size(), false);
+    bool any = false;
+    for (std::size_t i = 0; i < s.objs.size(); ++i) {
+        if (!stranded[i])
+            continue;
+        const Obj was = s.objs[i];
+        const QRect own = bounds(was);
+        const double half = own.width() / 2.0 + 3;
+        // Where it could stand: beside each anchor's foot or just in front of it, nearest first.
+        std::vector<std::pair<double, QPointF>> spots;
+        for (std::size_t j = 0; j < s.objs.size(); ++j) {
+            const Obj& a = s.objs[j];
+            const bool held = needsAnchor(a.kind) && (a.visible || a.spare) && !now[j] && j != i && a.depthY <= 0 && !isStreetProp(was.kind);
+            if (!a.visible || (!anchorsProp(a.kind, was.kind) && !held) || a.pos.y() < s.surfaces.ground)
+                continue;
+            const QRect b = bounds(a);
+            const double left = held ? b.left() : b.left() + b.width() * 0.15, right = held ? b.right() : b.right() - b.width() * 0.15;
+            for (const double dy : {3.0, 9.0, 16.0}) {
+                spots.emplace_back(0, QPointF(left - half - 1, a.pos.y() + dy));
+                spots.emplace_back(0, QPointF(right + half + 1, a.pos.y() + dy));
+            }
+            if (!held)
+                for (const double f : {0.25, 0.75})
+                    spots.emplace_back(0, QPointF(b.left() + b.width() * f, a.pos.y() + 14 + own.height() * 0.3));
+        }
+        for (const QRectF& rug : isStreetProp(was.kind) ? std::vector<QRectF>() : s.surfaces.rugs) // on a rug, among what lies there
+            for (double y = rug.top() + 14 + own.height() * 0.6; y < rug.bottom() - 4; y += 14)
+                for (double x = rug.left() + half + 4; x < rug.right() - half - 4; x += 14)
+                    spots.emplace_back(0, QPointF(x, y));
+        if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0) // along the foot of a room's wall or a market's stalls
+            for (double x = 14 + half; x < kWidth - 14 - half; x += 12)
+                spots.emplace_back(0, QPointF(x, s.surfaces.ground + 10 + (int(x) % 3) * 6));
+        for (auto& [d, at] : spots)
+            d = std::hypot(at.x() - was.pos.x(), (at.y() - was.pos.y()) * 1.5);
+        std::stable_sort(spots.begin(), spots.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        bool placed = false;
+        for (const auto& [d, at] : spots) {
+            Obj probe = was;
+            probe.pos = at;
+            probe.scale = was.scale * std::clamp(1 + (at.y() - was.pos.y()) / 900.0, 0.8, 1.2);
+            const QRect mine = bounds(probe);
+            if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine) || inWater(s, at.y()) ||
+                (s.surfaces.ground > 0 && at.y() < s.surfaces.ground + 3))
+                continue;
+            bool free = true;
+            for (std::size_t j = 0; j < s.objs.size() && free; ++j) {
+                if (j == i || !box[j].adjusted(-2, -2, 2, 2).intersects(mine))
+                    continue;
+                const Obj& o = s.objs[j];
+                const bool onIt = o.depthY > 0 && std::abs(o.depthY - was.pos.y() - 0.01) < 0.02 && std::abs(o.pos.x() - was.pos.x()) < 40;
+                free = onIt || !(o.visible || o.spare) || isBackdropKind(o.kind) || restOf(o) == Rest::Air || restOf(o) == Rest::Part;
+            }
+            if (!free)
+                continue;
+            const QPointF shift = at - was.pos;
+            for (std::size_t j = 0; j < s.objs.size(); ++j) { // what was set on it comes along
+                Obj& o = s.objs[j];
+                if (o.depthY > 0 && std::abs(o.depthY - was.pos.y() - 0.01) < 0.02 && std::abs(o.pos.x() - was.pos.x()) < 40)
+                    o.pos += shift, o.depthY = at.y() + 0.01, box[j] = bounds(o);
+            }
+            s.objs[i] = probe;
+            box[i] = mine;
+            now[i] = false;
+            placed = true;
+            break;
+        }
+        if (!placed)
+            gone[i] = any = true;
+    }
+    if (any)
+        takeAway(s, gone);
+}
 } // namespace
 
 void drawNearerLater(Scene& s)
@@ -95,11 +182,12 @@ void tidyScene(Scene& s)
             o.mirror = false, o.deny |= Mirror;
     keepInProportion(s);
     smallerFurtherBack(s);
+    anchorStrandedProps(s);
     drawNearerLater(s);
     for (int pass = 0; pass < 6; ++pass) {
         std::vector<bool> gone(s.objs.size(), false);
         bool any = false;
-        for (auto rule : {letterBreaches, supportBreaches, edgeBreaches, copyBreaches, overlapBreaches, depthBreaches, sizeBreaches})
+        for (auto rule : {letterBreaches, supportBreaches, edgeBreaches, copyBreaches, overlapBreaches, depthBreaches, sizeBreaches, anchorBreaches})
             for (const Breach& b : rule(s))
                 if (b.object >= 0 && !gone[std::size_t(b.object)] && (b.other < 0 || !gone[std::size_t(b.other)]))
                     gone[std::size_t(b.object)] = any = true;
@@ -116,17 +204,23 @@ void distinguishTwins(Scene& s, Rng& r)
             continue;
         Obj& o = s.objs[std::size_t(i)];
         const std::vector<QColor> natural = naturalColours(o.kind);
-        for (int tries = 0; tries < 6 && hasTwin(s, i); ++tries) {
+        const QColor was1 = o.c1, was2 = o.c2;
+        for (int tries = 0; tries < 9 && hasTwin(s, i); ++tries) {
             if (!natural.empty() && tries < 3)
                 o.c1 = vary(natural[r.next() % natural.size()], r, 0.05);
-            else
-                o.c1 = shade(o.c1, (tries + i) % 2 ? 1.3 + 0.1 * tries : 0.7 - 0.05 * tries);
+            else if (tries < 6)
+                o.c1 = shade(was1, (tries + i) % 2 ? 1.3 + 0.1 * tries : 0.7 - 0.05 * tries);
+            else if (was2.isValid() && natural.empty()) // white suits, white jars: their second colour tells them apart
+                o.c1 = was1, o.c2 = hueShift(was2, 70 * (tries - 5));
         }
     }
 }
 
 namespace {
 bool isBackdropKind(int kind) { return kind == House || kind == Tree || kind == Fir || kind == Palm || kind == Cloud; }
+} // namespace
+
+namespace {
 
 int copiesOf(const Scene& s, int kind)
 {
@@ -146,7 +240,8 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
             continue;
         if (comesAsSet(o.kind) && o.kind != Books)
             sets.push_back(&o);
-        else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < kMaxCopies && kindOf(o.kind).box.width() * o.scale < 60)
+        else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < maxCopies(s, o.kind) && kindOf(o.kind).box.width() * o.scale < 60 &&
+                 !needsAnchor(o.kind)) // a bare patch of open ground gets what may stand in the open
             others.push_back(&o);
     }
     if (!sets.empty())
@@ -161,12 +256,12 @@ void addSpares(Scene& s, Rng& r, int n)
     for (std::size_t i = 0; i < s.objs.size(); ++i) {
         const Obj& o = s.objs[i];
         if (o.visible && !o.spare && o.loose && o.depthY <= 0 && restOf(o) == Rest::Ground && !comesAsSet(o.kind) &&
-            (kindOf(o.kind).mods & Add) && copiesOf(s, o.kind) < kMaxCopies)
+            (kindOf(o.kind).mods & Add) && copiesOf(s, o.kind) < maxCopies(s, o.kind))
             models.push_back(i);
     }
     for (int added = 0, tries = 0; added < n && !models.empty() && tries < 40; ++tries) {
         const Obj model = s.objs[models[r.next() % models.size()]];
-        if (copiesOf(s, model.kind) >= kMaxCopies)
+        if (copiesOf(s, model.kind) >= maxCopies(s, model.kind))
             continue;
         Obj probe = model;
         probe.pos += QPointF(r.range(-90, 90), r.range(-25, 25));
@@ -330,7 +425,7 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
                 const Obj* model = nullptr;
                 for (const Obj& m : s.objs)
                     if (m.visible && !m.spare && m.loose && m.depthY <= 0 && restOf(m) == wanted && (kindOf(m.kind).mods & Add) &&
-                        !comesAsSet(m.kind) && copiesOf(s, m.kind) < kMaxCopies && std::abs(m.pos.y() - y) < 70 &&
+                        !comesAsSet(m.kind) && copiesOf(s, m.kind) < maxCopies(s, m.kind) && std::abs(m.pos.y() - y) < 70 &&
                         (!model || r.chance(0.4)))
                         model = &m;
                 if (!model)
@@ -376,8 +471,8 @@ bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
             }) && kindOf(o.kind).box.height() * o.scale < 40)
             shelved.push_back(&o);
     const Obj model = shelved.empty() ? Obj() : *shelved[r.next() % shelved.size()];
-    const K kind = shelved.empty() ? Jar : K(model.kind);
-    const QColor colour = shelved.empty() ? QColor(220, 150, 40) : model.c1;
+    const K kind = shelved.empty() ? Books : K(model.kind); // books go on any room's shelf
+    const QColor colour = shelved.empty() ? QColor(60, 90, 150) : model.c1;
     const double y = sq.bottom() - 14, x0 = std::max(6.0, sq.left() - 10.0), x1 = std::min(kWidth - 6.0, sq.right() + 10.0);
     const QImage bare = s.base;
     const std::size_t stands = s.surfaces.stands.size();
@@ -450,6 +545,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                     Obj& o = put(s, Window, c.x() + r.range(-10, 10), c.y() + 25, r.range(1.5, 1.9), QColor(245, 242, 235),
                                  anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}));
                     o.variant = int(r.next() % 16) & ((1 << kindOf(Window).details) - 1);
+                    s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
                     continue;
                 }
                 Obj& o = put(s, window ? Window : Frame, c.x() + r.range(-10, 10), c.y() + (window ? 25 : 0), r.range(1.5, 1.9),
@@ -458,6 +554,8 @@ void furnishBareSquares(Scene& s, Rng& r)
                              anyOf(r, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200)}));
                 o.mirror = false;
                 o.variant = int(r.next() % 16) & ((1 << kindOf(o.kind).details) - 1);
+                if (window)
+                    s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
                 continue;
             }
             if (!s.surfaces.wall && !s.surfaces.afloat && !inWater(s, c.y()) && c.y() < s.surfaces.ground - 30 &&
@@ -485,6 +583,51 @@ void furnishBareSquares(Scene& s, Rng& r)
                         nearness = (y - y0) / std::max(1.0, y1 - y0);
                 Obj& o = put(s, bird, c.x() + r.range(-15, 15), y, (bird == Swan ? 0.4 : 0.5) + 0.55 * nearness,
                              anyOf(r, {QColor(120, 95, 70), QColor(235, 232, 222)}), QColor(60, 120, 80));
+                o.loose = true;
+                o.mirror = r.chance(0.5);
+                continue;
+            }
+            if (!t && ground && !inWater(s, c.y()) && s.surfaces.ground > 0 && sq.top() >= s.surfaces.ground - 4) {
+                if (s.surfaces.wall) {
+                    // A bare stretch of floor: a rug lies there (toys and baskets may join
+                    // it); on a bare stretch of table, a linen runner.
+                    const QColor colour = s.surfaces.tableTop ? anyOf(r, {QColor(236, 230, 214), QColor(214, 226, 236), QColor(236, 218, 210)})
+                                                              : anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80), QColor(170, 130, 70)});
+                    const QRectF where = QRectF(sq).adjusted(-4, 8, 4, -6);
+                    rug(s, where, colour, std::uint32_t(r.next()));
+                    // Not left empty: one or two of the small things the room already
+                    // has lie on it, each in a look of its own.
+                    std::vector<Obj> models;
+                    for (const Obj& m : s.objs)
+                        if (m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && !comesAsSet(m.kind) &&
+                            m.pos.y() > s.surfaces.ground && bounds(m).width() < 40 && bounds(m).height() < 40)
+                            models.push_back(m);
+                    for (int k = 0, placed = 0; k < 6 && placed < 2 && !models.empty(); ++k) {
+                        Obj o = models[r.next() % models.size()];
+                        if (copiesOf(s, o.kind) >= maxCopies(s, o.kind))
+                            continue;
+                        o.pos = QPointF(where.left() + where.width() * (placed ? 0.7 : 0.3) + r.range(-6, 6), where.top() + where.height() * r.range(0.55, 0.8));
+                        o.c1 = shade(o.c1, placed ? 0.8 : 1.25);
+                        o.seed = std::uint32_t(r.next());
+                        o.deny = 0;
+                        s.objs.push_back(o);
+                        ++placed;
+                    }
+                    continue;
+                }
+                // Open ground with nothing that belongs there: a bush on grass, a
+                // young tree on a paved square, a stone on sand, snow or the moon.
+                const QRgb here = s.base.pixel(QPoint(int(c.x()), int(c.y())));
+                const bool grass = qGreen(here) > qRed(here) + 8 && qGreen(here) > qBlue(here) + 8;
+                const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && qGray(here) < 150 &&
+                                   std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; });
+                const double y = sq.top() + sq.height() * (paved ? 0.85 : 0.7), nearer = 1 + (y - s.surfaces.ground) / 400.0;
+                const K kind = grass ? Bush : paved ? Tree : Rock;
+                Obj& o = put(s, kind, c.x() + r.range(-12, 12), y, (grass ? 0.8 : paved ? 0.55 : 1.3) * nearer,
+                             grass || paved ? QColor(70, 125 + int(r.range(0, 30)), 55) : shade(QColor(qRed(here), qGreen(here), qBlue(here)), 0.75),
+                             grass ? anyOf(r, {QColor(230, 60, 60), QColor(245, 240, 235), QColor(245, 200, 40)}) : QColor(70, 125, 55));
+                if (paved)
+                    o.count = 0; // no fruit on a tree in town
                 o.loose = true;
                 o.mirror = r.chance(0.5);
                 continue;

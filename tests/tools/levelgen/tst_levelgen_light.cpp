@@ -161,7 +161,9 @@ private slots:
         for (Obj& o : s.objs) {
             o.scale = 0.7; // the size of a click square, as small things are
             o.deny = Recolour | Shade | Detail; // only changes of outline: removed or resized
-            o.c1 = QColor(80 + 32 * shade++, 100, 60); // no two alike: a twin carries no difference
+            static const QColor coats[] = {QColor(200, 60, 50), QColor(60, 120, 200), QColor(230, 200, 60),
+                                           QColor(60, 160, 80), QColor(150, 70, 170), QColor(240, 240, 235)};
+            o.c1 = coats[shade++ % 6]; // no two alike: a twin carries no difference
         }
         castShadows(s);
         QVERIFY(measure(s).reach > 2 * kSquareHalf + 2 * kMaxSpill);

@@ -81,6 +81,8 @@ private slots:
         QTest::newRow("bare band") << 8 << SceneRule::EmptyBand;
         QTest::newRow("butterfly resting on water") << 9 << SceneRule::Support;
         QTest::newRow("picture with no wall") << 10 << SceneRule::Support;
+        QTest::newRow("mailbox alone in a field") << 11 << SceneRule::Anchor;
+        QTest::newRow("toy alone mid-floor") << 12 << SceneRule::Anchor;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -125,6 +127,12 @@ private slots:
             put(s, Butterfly, 150, 350, 1, QColor(240, 200, 40));
             break;
         case 10: put(s, Frame, 150, 300, 1.5, QColor(200, 160, 70)); break; // outdoors, on no house
+        case 11: put(s, Mailbox, 150, 330, 1.2, QColor(200, 60, 50)); break;  // among bushes, by no gate or house
+        case 12:
+            s.objs.clear();
+            s.surfaces.wall = true;
+            put(s, Car, 170, 420, 1.2, QColor(200, 60, 50)); // far out from the wall, by no other toy
+            break;
         }
         const std::vector<Breach> b = sceneBreaches(s);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
@@ -173,6 +181,25 @@ private slots:
         QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
     }
 
+    // A prop stands by what explains it: a lamp by a house front, a bucket
+    // beside the lamp (a group holds together); tidying takes a lamp left
+    // in the open to the house rather than away.
+    void propsStandByWhatExplainsThem()
+    {
+        Scene s = meadow();
+        s.objs.clear();
+        put(s, House, 100, 260, 1.0, QColor(230, 220, 200), QColor(150, 60, 50));
+        put(s, Lamp, 160, 263, 0.8, QColor(60, 60, 65)).loose = true;
+        put(s, Bucket, 182, 266, 1.0, QColor(140, 140, 150)).loose = true;
+        QVERIFY2(anchorBreaches(s).empty(), qPrintable(listed(anchorBreaches(s))));
+        s.objs[1].pos = QPointF(260, 420);
+        s.objs[2].pos = QPointF(290, 300);
+        QCOMPARE(int(anchorBreaches(s).size()), 2);
+        tidyScene(s);
+        QVERIFY2(anchorBreaches(s).empty(), qPrintable(listed(anchorBreaches(s))));
+        QVERIFY(std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == Lamp && o.visible && o.pos.y() < 300; }));
+    }
+
     void tidyingMendsWhatItCan()
     {
         Scene s = meadow();
@@ -211,7 +238,7 @@ private slots:
         Scene s = meadow();
         const int first = int(s.objs.size());
         for (int i = 0; i < 6; ++i)
-            put(s, K(i % 2 ? Barrel : Crate), 30 + i * 55, 120 + 60 * i, 1.0 + 0.1 * i, QColor(150 - 10 * i, 100, 60)).loose = true;
+            put(s, K(i % 2 ? Barrel : Crate), 30 + i * 55, 120 + 60 * i, 1.0 + 0.1 * i, QColor(60 + 30 * i, 100, 200 - 25 * i)).loose = true;
         std::vector<Difference> diffs;
         for (int i = 0; i < 6; ++i)
             diffs.push_back(diffOn(s, first + i, i % 3 ? Remove : Recolour, QPoint(30 + i * 55, 110 + 60 * i)));
@@ -277,7 +304,7 @@ private slots:
         Scene s = meadow();
         const int first = int(s.objs.size());
         for (int i = 0; i < 6; ++i)
-            put(s, K(i % 2 ? Barrel : Crate), 30 + i * 55, 120 + 60 * i, 1.0 + 0.1 * i, QColor(150 - 10 * i, 100, 60)).loose = true;
+            put(s, K(i % 2 ? Barrel : Crate), 30 + i * 55, 120 + 60 * i, 1.0 + 0.1 * i, QColor(60 + 30 * i, 100, 200 - 25 * i)).loose = true;
         std::vector<Difference> diffs;
         for (int i = 0; i < 6; ++i)
             diffs.push_back(diffOn(s, first + i, i ? Remove : Recolour, QPoint(30 + i * 55, 110 + 60 * i)));
