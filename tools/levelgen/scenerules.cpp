@@ -477,6 +477,8 @@ bool isAnchor(int kind)
 
 bool isStreetProp(int kind) { return oneOf(kind, {Lamp, Mailbox, Bench, Signpost, Bollard, TramStop}); }
 
+bool isFood(int kind) { return oneOf(kind, {Bread, Cheese, Cake, Pretzel, Cupcake, Donut, ChimneyCake, GingerbreadMan, Honeypot}); }
+
 bool anchorsProp(int anchor, int prop)
 {
     if (!isAnchor(anchor))
@@ -501,7 +503,7 @@ bool byTheScene(const Scene& s, const Obj& o)
     if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0 && y >= s.surfaces.ground &&
         y <= s.surfaces.ground + kAnchorReach)
         return true;
-    for (const QRectF& st : s.surfaces.stands)
+    for (const QRectF& st : isStreetProp(o.kind) ? std::vector<QRectF>() : s.surfaces.stands)
         if (o.pos.x() >= st.left() - kAnchorReach && o.pos.x() <= st.right() + kAnchorReach && std::abs(y - st.bottom()) <= kAnchorReach)
             return true;
     for (const QRectF& rug : s.surfaces.rugs)
@@ -528,13 +530,16 @@ std::vector<bool> strandedProps(const Scene& s)
         // Produce lies loose in a field; where there are stalls, it is their goods.
         const bool goods = !s.surfaces.stands.empty() && !s.surfaces.wall && oneOf(o.kind, {Pumpkin, Watermelon, Cabbage, Fruit});
         // Street furniture stands on the ground, never on a counter or a shelf.
-        if ((o.visible || o.spare) && (needsAnchor(o.kind) || goods) && restOf(o) == Rest::Ground && !setOnOther(o) &&
+        const bool food = isFood(o.kind) && !s.surfaces.tableTop; // on a table top, food is where it belongs
+        if ((o.visible || o.spare) && (needsAnchor(o.kind) || goods || food) && restOf(o) == Rest::Ground && !setOnOther(o) &&
             (!onStand(s, o) || isStreetProp(o.kind)) &&
             !onTopOfAnother(s, o) && (s.surfaces.ground <= 0 || o.pos.y() >= s.surfaces.ground - 6))
             props.push_back(i);
     }
     // Its foot beside an anchor's foot, at about the same depth.
     auto byAnchor = [&](const Obj& o) {
+        if (isFood(o.kind))
+            return std::any_of(s.surfaces.rugs.begin(), s.surfaces.rugs.end(), [&](const QRectF& rug) { return rug.contains(o.pos); });
         const QRectF mine = tight(o);
         for (const Obj& a : s.objs) {
             if (&a == &o || !a.visible || !anchorsProp(a.kind, o.kind))
@@ -552,7 +557,7 @@ std::vector<bool> strandedProps(const Scene& s)
     for (bool grew = true; grew;) {
         grew = false;
         for (int i : props) {
-            if (held[std::size_t(i)] || isStreetProp(s.objs[std::size_t(i)].kind))
+            if (held[std::size_t(i)] || isStreetProp(s.objs[std::size_t(i)].kind) || isFood(s.objs[std::size_t(i)].kind))
                 continue;
             const Obj& o = s.objs[std::size_t(i)];
             for (int j : props)

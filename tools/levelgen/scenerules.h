@@ -96,6 +96,8 @@ bool needsAnchor(int kind);
 // Street furniture (a lamp, a mailbox, a bench, a signpost) stands by a
 // house front, a fence, a tree or a quay itself, never merely beside another prop.
 bool isStreetProp(int kind);
+// Food: lies on a table, a counter, a shelf or a cloth only.
+bool isFood(int kind);
 // Whether `anchor` explains a `prop` standing by it.
 bool anchorsProp(int anchor, int prop);
 // Things a prop may stand by: houses, fences, trees, tables, tents, wells...

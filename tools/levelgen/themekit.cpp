@@ -388,6 +388,10 @@ Scene buildScene(int level, bool gather, int reroll)
     if (s.light.source == Lighting::None)
         lightFromMoon(s);
     enrich(s, rng, 44);
+    {
+        Rng trees(std::uint64_t(level) * 577 + 11);
+        plantForeground(s, trees);
+    }
     Rng groups(std::uint64_t(level) * 2713 + 3);
     if (gather)
         gatherIntoGroups(s, groups);

@@ -211,8 +211,21 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
     group(s, r, PriceTag, 1, {20, 334, ground + 100, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
-    group(s, r, GingerbreadMan, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(165, 95, 50)}, QColor(215, 40, 40));
-    group(s, r, ChimneyCake, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(200, 140, 70)});
+    // The fair's sweets are sold from the crates: a gingerbread man on one,
+    // a chimney cake on the other, never lying in the snow.
+    int sweets = 0;
+    for (std::size_t i = 0, n = s.objs.size(); i < n && sweets < 2; ++i) {
+        const Obj crate = s.objs[i];
+        if (crate.kind != Crate)
+            continue;
+        const K kind = sweets++ ? ChimneyCake : GingerbreadMan;
+        Obj& o = put(s, kind, crate.pos.x(), crate.pos.y() - 21 * crate.scale, 1.1, kind == ChimneyCake ? QColor(200, 140, 70) : QColor(165, 95, 50),
+                     QColor(215, 40, 40));
+        o.loose = true;
+        o.depthY = crate.pos.y() + 0.01;
+        o.deny = Move | Resize | Tilt;
+        s.objs[i].deny |= Remove | Move | Resize | Tilt | Mirror;
+    }
     group(s, r, AdventWreath, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(150, 40, 120), QColor(240, 235, 225)});
     group(s, r, Sled, 1, {30, 324, ground + 90, kHeight - 10}, 1.1, 1.2, {QColor(190, 60, 45), QColor(150, 105, 65)});
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});

@@ -234,7 +234,8 @@ void buildMarket(Scene& s, Rng& r, int v)
     for (const auto& [x0, x1] : stalls) {
         double x = x0 + 40 + r.range(0, 10);
         for (int i = 0; x < x1 - 40; ++i) {
-            switch ((i + v) % 4) {
+            switch ((i + v) % 5) {
+            case 4: put(s, Cabbage, x + 4, backShelf, 1.2, anyOf(r, {QColor(120, 170, 80), QColor(140, 80, 130)})); x += 36; break;
             case 0: put(s, Bowl, x + 10, backShelf, 1.2, QColor(180, 140, 90)).count = r.between(3, 5); x += 62; break;
             case 1: put(s, Jar, x, backShelf, 1.2, anyOf(r, {QColor(220, 150, 40), QColor(190, 40, 60), QColor(120, 60, 130)}), QColor(200, 50, 40)); x += 34; break;
             case 2: put(s, Bread, x + 8, backShelf, 1.2, QColor(200, 140, 70)); x += 54; break;
@@ -242,18 +243,8 @@ void buildMarket(Scene& s, Rng& r, int v)
             }
         }
     }
-    // Out in front, a trestle of the day's best fruit: the crates, barrels
-    // and pumpkins of the stalls are stacked round it or at their counters.
-    const double trestleX = r.chance(0.5) ? r.range(80, 120) : r.range(234, 274), trestleY = kHeight - r.range(60, 80), tsc = 3.2;
-    Obj& trestle = put(s, Table, trestleX, trestleY, tsc, QColor(140, 95, 60), QColor(235, 228, 205));
-    trestle.variant = 1;
-    trestle.loose = true;
-    trestle.deny = Move | Remove | Resize | Tilt | Mirror; // what lies on it stays on it
-    setOut(s, r, trestleX, trestleY - 17.5 * tsc, {Fruit, Bowl, Fruit}, 1.3,
-           {QColor(200, 40, 40), QColor(180, 140, 90), QColor(150, 190, 50)});
-    for (Obj& o : s.objs)
-        if (o.pos.y() < trestleY - 17 * tsc && o.pos.y() > trestleY - 18 * tsc)
-            o.depthY = trestleY + 0.01, o.deny |= Move | Resize | Tilt; // set on the trestle
+    // The stalls' stock stands at their counters: crates of fruit, barrels,
+    // pumpkins and cabbages in front of each, the street open between.
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Pumpkin, {20, 334, counter + 80, kHeight - 15}, r.range(1.2, 1.5), QColor(235, 130, 30));
     for (int i = 0; i < 2; ++i)
@@ -263,8 +254,10 @@ void buildMarket(Scene& s, Rng& r, int v)
     scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
     scatter(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
     group(s, r, Watermelon, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(230, 60, 70)});
-    group(s, r, Cabbage, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(120, 170, 80), QColor(140, 80, 130)});
+    group(s, r, Cabbage, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.1, 1.3, {QColor(120, 170, 80), QColor(140, 80, 130)});
     group(s, r, Basket, 1, {20, 334, counter + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Basket, 1, {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(120, 85, 50)}, QColor(200, 60, 50));
+    group(s, r, Bucket, 1, {20, 334, counter + 70, kHeight - 10}, 1.1, 1.2, {QColor(150, 150, 160)}, QColor(60, 110, 180));
     group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));

@@ -209,6 +209,7 @@ void buildBakery(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(255, 240, 220);
     const double counter = 330 + v * 20;
     room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, counter, QColor(150, 100, 60), true);
+    s.surfaces.tableTop = true; // the shop's counter, seen from above
     shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
     row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
     put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
@@ -571,7 +572,7 @@ void buildCafe(Scene& s, Rng& r, int v)
             o.variant = 1;
     put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
     // A shelf on the wall beside the windows with the café's jugs and pots.
-    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - 42;
+    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 78 : 42);
     wallShelf(s, shelfX0, shelfX1, shelfY, QColor(120, 80, 50));
     row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup}, 0.95, 1.1, kCrockery);
     for (int i = 0; i < many(s, 4); ++i)

@@ -101,7 +101,7 @@ void anchorStrandedProps(Scene& s)
         for (std::size_t j = 0; j < s.objs.size(); ++j) {
             const Obj& a = s.objs[j];
             const bool held = needsAnchor(a.kind) && (a.visible || a.spare) && !now[j] && j != i && a.depthY <= 0 && !isStreetProp(was.kind);
-            if (!a.visible || (!anchorsProp(a.kind, was.kind) && !held) || a.pos.y() < s.surfaces.ground)
+            if (isFood(was.kind) || !a.visible || (!anchorsProp(a.kind, was.kind) && !held) || a.pos.y() < s.surfaces.ground)
                 continue;
             const QRect b = bounds(a);
             const double left = held ? b.left() : b.left() + b.width() * 0.15, right = held ? b.right() : b.right() - b.width() * 0.15;
@@ -113,11 +113,15 @@ void anchorStrandedProps(Scene& s)
                 for (const double f : {0.25, 0.75})
                     spots.emplace_back(0, QPointF(b.left() + b.width() * f, a.pos.y() + 14 + own.height() * 0.3));
         }
+        if (!isStreetProp(was.kind) && own.width() < 44 && realHeight(was.kind) <= 40) // small things up on a counter or a shelf
+            for (const QRectF& st : s.surfaces.stands)
+                for (double x = st.left() + half + 2; x < st.right() - half - 2; x += 10)
+                    spots.emplace_back(0, QPointF(x, st.top()));
         for (const QRectF& rug : isStreetProp(was.kind) ? std::vector<QRectF>() : s.surfaces.rugs) // on a rug, among what lies there
             for (double y = rug.top() + 14 + own.height() * 0.6; y < rug.bottom() - 4; y += 14)
                 for (double x = rug.left() + half + 4; x < rug.right() - half - 4; x += 14)
                     spots.emplace_back(0, QPointF(x, y));
-        if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0) // along the foot of a room's wall or a market's stalls
+        if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0 && !isFood(was.kind)) // along the foot of a room's wall or a market's stalls
             for (double x = 14 + half; x < kWidth - 14 - half; x += 12)
                 spots.emplace_back(0, QPointF(x, s.surfaces.ground + 10 + (int(x) % 3) * 6));
         for (auto& [d, at] : spots)
@@ -129,8 +133,11 @@ void anchorStrandedProps(Scene& s)
             probe.pos = at;
             probe.scale = was.scale * std::clamp(1 + (at.y() - was.pos.y()) / 900.0, 0.8, 1.2);
             const QRect mine = bounds(probe);
+            const bool onAStand = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                return std::abs(at.y() - st.top()) < 0.5 && at.x() >= st.left() && at.x() <= st.right();
+            });
             if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine) || inWater(s, at.y()) ||
-                (s.surfaces.ground > 0 && at.y() < s.surfaces.ground + 3))
+                (s.surfaces.ground > 0 && at.y() < s.surfaces.ground + 3 && !onAStand))
                 continue;
             bool free = true;
             for (std::size_t j = 0; j < s.objs.size() && free; ++j) {
@@ -180,9 +187,9 @@ void tidyScene(Scene& s)
     for (Obj& o : s.objs)
         if (carriesWriting(o.kind))
             o.mirror = false, o.deny |= Mirror;
+    anchorStrandedProps(s); // first: what moves takes the proportions of its new neighbours
     keepInProportion(s);
     smallerFurtherBack(s);
-    anchorStrandedProps(s);
     drawNearerLater(s);
     for (int pass = 0; pass < 6; ++pass) {
         std::vector<bool> gone(s.objs.size(), false);
@@ -521,6 +528,31 @@ void takeDownEmptyShelves(Scene& s)
                                 }),
                                 s.surfaces.stands.end());
         boards.erase(boards.begin() + std::ptrdiff_t(b));
+    }
+}
+
+void plantForeground(Scene& s, Rng& r)
+{
+    const double ground = s.surfaces.ground;
+    const bool town = std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == House && o.visible; });
+    if (!town || s.surfaces.wall || s.surfaces.afloat || ground <= 0 || kHeight - ground < 150)
+        return;
+    const double top = ground + (kHeight - ground) * 0.45;
+    const bool anchored = std::any_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
+        return o.visible && isAnchor(o.kind) && o.kind != House && o.pos.y() > top;
+    });
+    if (anchored)
+        return;
+    const bool leftFirst = r.chance(0.5);
+    const int trees = kHeight - ground > 200 ? 2 : 1;
+    for (int k = 0; k < trees; ++k) {
+        const double x = (k == 0) == leftFirst ? r.range(60, 100) : r.range(254, 294);
+        const double y = r.range(top + 30, kHeight - 24);
+        Obj& tree = put(s, Tree, x, y, 0.75 + 0.25 * (y - top) / (kHeight - top), QColor(70, 135, 60), QColor(70, 135, 60));
+        tree.count = 0; // a lime tree on a square bears no fruit
+        tree.loose = true;
+        tree.mirror = r.chance(0.5);
+        tree.deny = Move | Resize | Remove; // what gathers round it stays explained
     }
 }
 

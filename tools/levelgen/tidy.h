@@ -31,6 +31,10 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter);
 // Takes down a short shelf that tidying left with fewer than two things on
 // it, painting the wall back as it was.
 void takeDownEmptyShelves(Scene& s);
+// A town's open foreground, with nothing standing in it that props could
+// gather by, gets a young tree or two: the bench, the lamp, the barrels
+// that stood scattered over the square then stand round them.
+void plantForeground(Scene& s, Rng& r);
 // Fills each bare square (see bareSquares) with a thing the scene already
 // has there: a picture or window on a wall, a bush or a stone on the ground.
 void furnishBareSquares(Scene& s, Rng& r);

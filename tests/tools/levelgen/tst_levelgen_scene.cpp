@@ -83,6 +83,8 @@ private slots:
         QTest::newRow("picture with no wall") << 10 << SceneRule::Support;
         QTest::newRow("mailbox alone in a field") << 11 << SceneRule::Anchor;
         QTest::newRow("toy alone mid-floor") << 12 << SceneRule::Anchor;
+        QTest::newRow("third teddy in a room") << 13 << SceneRule::Copies;
+        QTest::newRow("lamp standing on a counter") << 14 << SceneRule::Anchor;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -132,6 +134,15 @@ private slots:
             s.objs.clear();
             s.surfaces.wall = true;
             put(s, Car, 170, 420, 1.2, QColor(200, 60, 50)); // far out from the wall, by no other toy
+            break;
+        case 13: // two of a kind furnish a room; the third is a copying mistake
+            s.surfaces.wall = true;
+            for (int i = 0; i < 3; ++i)
+                put(s, Teddy, 60 + i * 110, 230, 1.2, QColor(170 + 30 * i, 120, 70)).loose = true;
+            break;
+        case 14:
+            s.surfaces.stands.emplace_back(0, 300, kWidth, 0);
+            put(s, Lamp, 150, 300, 1.0, QColor(40, 45, 50));
             break;
         }
         const std::vector<Breach> b = sceneBreaches(s);
@@ -226,6 +237,7 @@ private slots:
         QTest::addColumn<SceneRule>("rule");
         QTest::newRow("colour-only level") << 0 << SceneRule::ColourOnly;
         QTest::newRow("twin difference") << 1 << SceneRule::Unfair;
+        QTest::newRow("near-twin difference") << 6 << SceneRule::Unfair;
         QTest::newRow("crowded band") << 2 << SceneRule::Spread;
         QTest::newRow("blue pumpkin") << 3 << SceneRule::Palette;
         QTest::newRow("sparkle") << 4 << SceneRule::Unfair;
@@ -249,6 +261,13 @@ private slots:
             break;
         case 1: {
             const Obj copy = s.objs[std::size_t(first)];
+            s.objs.push_back(copy);
+            s.objs.back().pos += QPointF(0, 40);
+            break;
+        }
+        case 6: { // the same crate a shade lighter reads as its copy
+            Obj copy = s.objs[std::size_t(first)];
+            copy.c1 = copy.c1.lighter(125);
             s.objs.push_back(copy);
             s.objs.back().pos += QPointF(0, 40);
             break;
