@@ -210,6 +210,13 @@ void buildMarket(Scene& s, Rng& r, int v)
         p.fillRect(QRectF(0, counter + 50, kWidth, 8), QColor(0, 0, 0, 60));
     }
     noiseTexture(s.base, QRect(0, int(counter), kWidth, kHeight), 5, 10, r.seed(), 4);
+    s.surfaces.ground = counter + 50; // the street starts at the counters' foot
+    if (v % 3 != 1) { // a plane tree on the square in front, its stock of barrels and pumpkins round it
+        Obj& tree = put(s, Tree, r.chance(0.5) ? r.range(50, 90) : r.range(264, 304), kHeight - r.range(30, 60), 1.0, QColor(80, 135, 60), QColor(80, 135, 60));
+        tree.count = 0;
+        tree.loose = true;
+        tree.deny = Move | Resize | Remove;
+    }
     if (stalls.size() == 1 && stalls[0].second >= kWidth)
         put(s, Bunting, kWidth / 2.0, 82, 1.7, QColor(250, 200, 40), stripe, QColor(60, 120, 200));
     else if (v % 3 == 1) { // beside the narrow stall: a tree and a bench on the open street
@@ -219,8 +226,8 @@ void buildMarket(Scene& s, Rng& r, int v)
     const auto& [mainX0, mainX1] = stalls.front();
     if (stalls.size() > 1) // a street lamp in the lane between the stalls
         put(s, Lamp, (stalls[0].second + stalls[1].first) / 2, counter + 56, 1.0, QColor(50, 50, 55)).variant = v % 2;
-    else
-        put(s, Lamp, r.range(60, mainX1 - 60), counter - 2, 0.9, QColor(50, 50, 55)).variant = v % 2;
+    else // at the foot of the stall, by its post
+        put(s, Lamp, r.chance(0.5) ? mainX0 + 26 : mainX1 - 30, counter + 60, 1.0, QColor(50, 50, 55)).variant = v % 2;
     put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
     const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
     int crate = 0;
@@ -258,6 +265,9 @@ void buildMarket(Scene& s, Rng& r, int v)
     group(s, r, Basket, 1, {20, 334, counter + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
     group(s, r, Basket, 1, {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(120, 85, 50)}, QColor(200, 60, 50));
     group(s, r, Bucket, 1, {20, 334, counter + 70, kHeight - 10}, 1.1, 1.2, {QColor(150, 150, 160)}, QColor(60, 110, 180));
+    // Pigeons after the crumbs and a dog after the stallholder, out on the open street.
+    group(s, r, Pigeon, 2, {30, 324, counter + 80, kHeight - 10}, 1.0, 1.1, {QColor(150, 155, 165), QColor(110, 110, 120)});
+    group(s, r, Dog, 1, {30, 324, counter + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 55, 50)});
     group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));

@@ -207,7 +207,10 @@ void tidyScene(Scene& s)
 void distinguishTwins(Scene& s, Rng& r)
 {
     for (int i = 0; i < int(s.objs.size()); ++i) {
-        if (!hasTwin(s, i))
+        // Trees and bushes stay green: a row of them is alike by nature
+        // (and carries no difference), never one white and one orange.
+        const int kind = s.objs[std::size_t(i)].kind;
+        if (kind == Tree || kind == Fir || kind == Palm || kind == Bush || !hasTwin(s, i))
             continue;
         Obj& o = s.objs[std::size_t(i)];
         const std::vector<QColor> natural = naturalColours(o.kind);
@@ -652,7 +655,8 @@ void furnishBareSquares(Scene& s, Rng& r)
                 const QRgb here = s.base.pixel(QPoint(int(c.x()), int(c.y())));
                 const bool grass = qGreen(here) > qRed(here) + 8 && qGreen(here) > qBlue(here) + 8;
                 const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && qGray(here) < 150 &&
-                                   std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; });
+                                   std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; }) &&
+                                   copiesOf(s, Tree) < 3; // a few young trees to a square, not a wood
                 const double y = sq.top() + sq.height() * (paved ? 0.85 : 0.7), nearer = 1 + (y - s.surfaces.ground) / 400.0;
                 const K kind = grass ? Bush : paved ? Tree : Rock;
                 Obj& o = put(s, kind, c.x() + r.range(-12, 12), y, (grass ? 0.8 : paved ? 0.55 : 1.3) * nearer,
