@@ -568,6 +568,21 @@ void furnishBareSquares(Scene& s, Rng& r)
         for (const QRect& sq : bare) {
             const QPointF c = QRectF(sq).center();
             if (s.surfaces.wall && c.y() < s.surfaces.ground - 30) {
+                // In a room of shelves, the windows share one sill height where that
+                // is clear of the boards; otherwise a window goes where the bare wall is.
+                const auto windowY = [&](double x) {
+                    double y = c.y() + 25;
+                    for (const Obj& w : s.objs)
+                        if (w.visible && w.kind == Window) {
+                            y = w.pos.y();
+                            break;
+                        }
+                    const bool clear = !s.surfaces.stands.empty() && y > 40 && y < s.surfaces.ground - 20 &&
+                                       std::none_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                                           return st.top() > y - 50 && st.top() < y + 8 && st.right() > x - 30 && st.left() < x + 30;
+                                       });
+                    return clear ? y : c.y() + 25;
+                };
                 // Walls carry pictures and windows.
                 // Windows high on a room's wall; pictures anywhere (between shelves too).
                 const bool window = c.y() < 170 && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4));
@@ -577,13 +592,15 @@ void furnishBareSquares(Scene& s, Rng& r)
                 }
                 if (!window && copiesOf(s, Frame) >= kMaxCopies) {
                     // No shelf would hold anything here: a window lets in the light.
-                    Obj& o = put(s, Window, c.x() + r.range(-10, 10), c.y() + 25, r.range(1.5, 1.9), QColor(245, 242, 235),
+                    const double wx = c.x() + r.range(-10, 10);
+                    Obj& o = put(s, Window, wx, windowY(wx), r.range(1.5, 1.9), QColor(245, 242, 235),
                                  anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}));
                     o.variant = int(r.next() % 16) & ((1 << kindOf(Window).details) - 1);
                     s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
                     continue;
                 }
-                Obj& o = put(s, window ? Window : Frame, c.x() + r.range(-10, 10), c.y() + (window ? 25 : 0), r.range(1.5, 1.9),
+                const double wx = c.x() + r.range(-10, 10);
+                Obj& o = put(s, window ? Window : Frame, wx, window ? windowY(wx) : c.y(), r.range(1.5, 1.9),
                              window ? QColor(245, 242, 235) : anyOf(r, {QColor(200, 160, 70), QColor(120, 80, 50), QColor(60, 60, 65)}),
                              anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}),
                              anyOf(r, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200)}));
