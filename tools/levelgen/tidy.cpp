@@ -251,7 +251,7 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
         if (comesAsSet(o.kind) && o.kind != Books)
             sets.push_back(&o);
         else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < maxCopies(s, o.kind) && kindOf(o.kind).box.width() * o.scale < 60 &&
-                 !needsAnchor(o.kind)) // a bare patch of open ground gets what may stand in the open
+                 !needsAnchor(o.kind) && o.kind != Scarecrow && o.kind != Snowman && o.kind != Tent && o.kind != Campfire) // what may stand in the open, and not one of a field's landmarks again
             others.push_back(&o);
     }
     if (!sets.empty())
@@ -541,6 +541,10 @@ void plantForeground(Scene& s, Rng& r)
     if (!town || s.surfaces.wall || s.surfaces.afloat || ground <= 0 || kHeight - ground < 150)
         return;
     const double top = ground + (kHeight - ground) * 0.45;
+    // Paved: grey cobbles or flags, not a field that has a barn on it.
+    const QRgb here = s.base.pixel(QPoint(kWidth / 2, int((top + kHeight) / 2)));
+    if (std::abs(qRed(here) - qBlue(here)) > 30 || std::abs(qRed(here) - qGreen(here)) > 30)
+        return;
     const bool anchored = std::any_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
         return o.visible && isAnchor(o.kind) && o.kind != House && o.pos.y() > top;
     });
@@ -671,7 +675,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                 // young tree on a paved square, a stone on sand, snow or the moon.
                 const QRgb here = s.base.pixel(QPoint(int(c.x()), int(c.y())));
                 const bool grass = qGreen(here) > qRed(here) + 8 && qGreen(here) > qBlue(here) + 8;
-                const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && qGray(here) < 150 &&
+                const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 150 &&
                                    std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; }) &&
                                    copiesOf(s, Tree) < 3; // a few young trees to a square, not a wood
                 const double y = sq.top() + sq.height() * (paved ? 0.85 : 0.7), nearer = 1 + (y - s.surfaces.ground) / 400.0;
