@@ -23,6 +23,41 @@ void shelf(QPainter& p, double y, double depth, const QColor& wood)
     p.fillRect(QRectF(0, y, kWidth, 8), litGradient(QRectF(0, y, kWidth, 8), wood, 0.3));
     p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
 }
+
+// The row of town houses behind a market street: their fronts fill the view
+// between and behind the stalls, so no sky shows at counter height.
+void houseRow(QPainter& p, Rng& r, const Daylight& d, double foot)
+{
+    p.setPen(Qt::NoPen);
+    const QColor walls[] = {QColor(232, 214, 170), QColor(214, 168, 140), QColor(200, 210, 190), QColor(236, 226, 206), QColor(190, 170, 200)};
+    for (double x = -r.range(0, 30); x < kWidth;) {
+        const double w = r.range(78, 112), roof = r.range(75, 120);
+        const QColor wall = mix(walls[r.between(0, 4)], d.haze, d.night ? 0.45 : 0.2);
+        const QRectF front(x, roof, w, foot - roof);
+        p.fillRect(front, litGradient(front, wall, 0.15));
+        p.fillRect(QRectF(x + w - 3, roof, 3, foot - roof), shade(wall, 0.8)); // the party wall between fronts
+        QPainterPath tiles; // a tiled roof slope behind its eave
+        tiles.moveTo(x - 2, roof);
+        tiles.lineTo(x + 8, roof - 22);
+        tiles.lineTo(x + w - 8, roof - 22);
+        tiles.lineTo(x + w + 2, roof);
+        p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.25));
+        p.drawPath(tiles);
+        p.fillRect(QRectF(x - 2, roof, w + 4, 4), shade(wall, 0.7));
+        const QColor shutter = mix(anyOf(r, {QColor(60, 110, 70), QColor(120, 80, 50), QColor(60, 90, 130)}), d.haze, 0.2);
+        for (double y = roof + 16; y + 34 < foot - 12; y += 56)
+            for (double wx : {x + w * 0.28, x + w * 0.72}) {
+                const QRectF pane(wx - 8, y, 16, 26);
+                p.fillRect(pane.adjusted(-2, -2, 2, 2), shade(wall, 1.1));
+                p.fillRect(pane, d.night ? QColor(240, 200, 110) : mix(QColor(70, 90, 110), d.haze, 0.2));
+                p.fillRect(QRectF(wx - 0.5, y, 1, 26), shade(wall, 1.1));
+                p.fillRect(QRectF(wx - 15, y, 6, 26), shutter);
+                p.fillRect(QRectF(wx + 9, y, 6, 26), shutter);
+                p.fillRect(QRectF(wx - 11, y + 27, 22, 3), shade(wall, 0.75)); // the sill
+            }
+        x += w;
+    }
+}
 } // namespace
 
 void buildKitchen(Scene& s, Rng& r, int v)
@@ -157,7 +192,7 @@ void buildMarket(Scene& s, Rng& r, int v)
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
     // Each composition its own height of counter: seen from the stallholder's side, a child's, the street's.
-    const double counter = r.range(250, 275) + (v % 3 == 1 ? 50 : v % 3 == 2 ? -10 : 0), backShelf = counter - r.range(80, 95);
+    const double counter = r.range(275, 295) + (v % 3 == 1 ? 35 : v % 3 == 2 ? -10 : 0), backShelf = counter - r.range(80, 95);
     // The two stalls, and the narrow one, are seen from further off: their
     // awnings lower, sky above.
     const double top = v % 3 == 2 ? 30 : v % 3 == 1 ? 35 : 0;
@@ -175,7 +210,7 @@ void buildMarket(Scene& s, Rng& r, int v)
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         paintSky(p, d, counter + 50);
-        hills(p, counter - 60, 40, 60, d.haze, shade(d.haze, 0.85), r.seed());
+        houseRow(p, r, d, counter + 50);
         for (const auto& [x0, x1] : stalls) {
             p.save();
             p.setClipRect(QRectF(x0, 0, x1 - x0, kHeight));
@@ -211,8 +246,11 @@ void buildMarket(Scene& s, Rng& r, int v)
     }
     noiseTexture(s.base, QRect(0, int(counter), kWidth, kHeight), 5, 10, r.seed(), 4);
     s.surfaces.ground = counter + 50; // the street starts at the counters' foot
-    if (v % 3 != 1) { // a plane tree on the square in front, its stock of barrels and pumpkins round it
-        Obj& tree = put(s, Tree, r.chance(0.5) ? r.range(50, 90) : r.range(264, 304), kHeight - r.range(30, 60), 1.0, QColor(80, 135, 60), QColor(80, 135, 60));
+    double treeX = 0, treeY = 0;
+    { // a plane tree on the square in front, a bench in its shade
+        treeX = r.chance(0.5) ? r.range(50, 90) : r.range(264, 304);
+        treeY = kHeight - r.range(18, 30);
+        Obj& tree = put(s, Tree, treeX, treeY, 1.0, QColor(80, 135, 60), QColor(80, 135, 60));
         tree.count = 0;
         tree.loose = true;
         tree.deny = Move | Resize | Remove;
@@ -230,13 +268,39 @@ void buildMarket(Scene& s, Rng& r, int v)
         put(s, Lamp, r.chance(0.5) ? mainX0 + 26 : mainX1 - 30, counter + 60, 1.0, QColor(50, 50, 55)).variant = v % 2;
     put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
     const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
+    // The counters stocked: crates heaped with one fruit each, baskets of
+    // apples or eggs, cabbages, grapes and melon, several kinds to a stall.
     int crate = 0;
-    for (const auto& [x0, x1] : stalls)
-        for (double x = x0 + 40 + r.range(-6, 6); x < x1 - 30; x += 92, ++crate) { // crates of fruit along the counter
-            put(s, Crate, x, counter + 2, 1.6, QColor(190, 150, 95), stripe);
-            for (int k = 0; k < 3; ++k)
-                put(s, Fruit, x - 12 + k * 12, counter - 31, 1.0, fruitCols[(crate + k * 2) % 5]).shape = crate % 3;
+    for (const auto& [x0, x1] : stalls) {
+        double x = x0 + 34 + r.range(-4, 4);
+        for (int i = 0; x < x1 - 24; ++i) {
+            switch ((i + v + (x0 > 0 ? 2 : 0)) % 4) {
+            case 0: { // a wooden bowl heaped with one fruit
+                Obj& bowl = put(s, Bowl, x, counter, 1.0, QColor(180, 140, 90), fruitCols[crate % 5]);
+                bowl.count = r.between(3, 5);
+                ++crate;
+                x += 50;
+                break;
+            }
+            case 1: {
+                Obj& b = put(s, Basket, x, counter, 1.35, QColor(190, 150, 90), QColor(160, 120, 60), anyOf(r, {QColor(200, 40, 30), QColor(150, 190, 50), QColor(245, 240, 225)}));
+                b.variant = 2;
+                x += 40;
+                break;
+            }
+            case 2:
+                put(s, Cabbage, x - 12, counter, 1.2, QColor(120, 170, 80));
+                put(s, Cabbage, x + 14, counter, 1.15, QColor(140, 80, 130));
+                x += 52;
+                break;
+            default:
+                put(s, Grapes, x - 12, counter, 1.3, anyOf(r, {QColor(110, 50, 110), QColor(170, 200, 90)}));
+                put(s, Watermelon, x + 20, counter, 1.2, QColor(230, 60, 70));
+                x += 62;
+                break;
+            }
         }
+    }
     // Goods on the back shelf of each stall.
     for (const auto& [x0, x1] : stalls) {
         double x = x0 + 40 + r.range(0, 10);
@@ -250,28 +314,39 @@ void buildMarket(Scene& s, Rng& r, int v)
             }
         }
     }
-    // The stalls' stock stands at their counters: crates of fruit, barrels,
-    // pumpkins and cabbages in front of each, the street open between.
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pumpkin, {20, 334, counter + 80, kHeight - 15}, r.range(1.2, 1.5), QColor(235, 130, 30));
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Barrel, {20, 334, counter + 90, kHeight - 20}, 1.3, QColor(150, 100, 60), QColor(60, 60, 65));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, counter + 80, kHeight - 10}, 1.4, QColor(190, 100, 60)).shape = 0;
+    // The street furnished in groups that belong there: the stock waiting by
+    // a stall's post (a barrel, crates, a basket), a barrow of crates, and
+    // out on the square a bench by the tree or the lamp. No food on the cobbles.
+    const double foot = counter + 50;
+    const double stockX = mainX0 < 20 ? mainX0 + 34 : mainX0 + 30;
+    put(s, Barrel, stockX, foot + 14, 1.3, QColor(150, 100, 60), QColor(60, 60, 65)).loose = true;
+    put(s, Crate, stockX + 36, foot + 16, 1.3, QColor(190, 150, 95), stripe).loose = true;
+    Obj& sack = put(s, Basket, stockX + 72, foot + 18, 1.3, QColor(120, 85, 50), QColor(200, 60, 50), QColor(240, 200, 80));
+    sack.variant = 2;
+    sack.loose = true;
+    if (stalls.size() > 1) { // the second stall's stock: a barrel by its far post
+        put(s, Barrel, stalls[1].second - 34, foot + 12, 1.25, QColor(130, 90, 55), QColor(60, 60, 65)).loose = true;
+        put(s, Crate, stalls[1].second - 70, foot + 15, 1.25, QColor(170, 130, 80), stripe).loose = true;
+    }
+    put(s, Bench, treeX < kWidth / 2 ? treeX + 62 : treeX - 62, treeY - 6, 1.3, QColor(120, 85, 55)).loose = true;
+    // Across the square a second plane tree, a barrow of pumpkins and a
+    // crate left in its shade.
+    const bool farLeft = treeX > kWidth / 2;
+    const double tree2X = farLeft ? r.range(55, 80) : r.range(274, 299), tree2Y = kHeight - r.range(45, 60);
+    Obj& tree2 = put(s, Tree, tree2X, tree2Y, 0.95, QColor(75, 130, 60), QColor(75, 130, 60));
+    tree2.count = 0;
+    tree2.loose = true;
+    tree2.mirror = true;
+    tree2.deny = Move | Resize | Remove;
+    const double barrowX = farLeft ? tree2X + 54 : tree2X - 54;
+    put(s, Wheelbarrow, barrowX, tree2Y + 2, 1.5, QColor(60, 110, 70), QColor(190, 150, 95), QColor(245, 150, 30)).loose = true;
+    put(s, Crate, farLeft ? barrowX + 36 : barrowX - 36, tree2Y + 12, 1.15, QColor(170, 130, 80), stripe).loose = true;
     scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
-    scatter(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.2, QColor(120, 110, 110), QColor(200, 190, 180));
-    group(s, r, Watermelon, many(s, 2), {20, 334, counter + 30, kHeight - 10}, 1.1, 1.3, {QColor(230, 60, 70)});
-    group(s, r, Cabbage, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.1, 1.3, {QColor(120, 170, 80), QColor(140, 80, 130)});
-    group(s, r, Basket, 1, {20, 334, counter + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Basket, 1, {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(120, 85, 50)}, QColor(200, 60, 50));
-    group(s, r, Bucket, 1, {20, 334, counter + 70, kHeight - 10}, 1.1, 1.2, {QColor(150, 150, 160)}, QColor(60, 110, 180));
     // Pigeons after the crumbs and a dog after the stallholder, out on the open street.
     group(s, r, Pigeon, 2, {30, 324, counter + 80, kHeight - 10}, 1.0, 1.1, {QColor(150, 155, 165), QColor(110, 110, 120)});
     group(s, r, Dog, 1, {30, 324, counter + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 55, 50)});
-    group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
-    group(s, r, PriceTag, 1, {20, 334, counter + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
-    scatterSpare(s, r, Fruit, {30, 324, counter + 70, kHeight - 10}, 1.3, QColor(210, 40, 40));
-    scatterSpare(s, r, Pumpkin, {30, 324, counter + 80, kHeight - 15}, 1.2, QColor(235, 130, 30));
+    // Things a difference may bring: a basket set down by the stock, a bird.
+    spare(s, Basket, stockX + 104, foot + 20, 1.2, QColor(190, 150, 90), QColor(160, 120, 60));
     scatterSpare(s, r, Bird, {30, 324, counter + 80, kHeight - 20}, 1.1, QColor(120, 110, 110), QColor(200, 190, 180));
 }
 
