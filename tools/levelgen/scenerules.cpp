@@ -349,6 +349,10 @@ std::vector<Breach> copyBreaches(const Scene& s)
         // has a clock or two, never a shelf full of them.
         if ((!o.visible && !o.spare) || comesAsSet(o.kind) || (onStand(s, o) && o.kind != Clock) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
             continue;
+        // A patch of pumpkins is one set as long as each has its own size,
+        // build or colour: only look-alikes count as copies.
+        if (o.kind == Pumpkin && !hasTwin(s, i))
+            continue;
         if (++seen[o.kind] > maxCopies(s, o.kind))
             out.push_back({SceneRule::Copies, i, -1, QStringLiteral("more than %1 of %2").arg(maxCopies(s, o.kind)).arg(QString::fromLatin1(kindOf(o.kind).name))});
     }

@@ -252,14 +252,13 @@ void buildMarket(Scene& s, Rng& r, int v)
         treeY = kHeight - r.range(18, 30);
         Obj& tree = put(s, Tree, treeX, treeY, 1.0, QColor(80, 135, 60), QColor(80, 135, 60));
         tree.count = 0;
-        tree.loose = true;
         tree.deny = Move | Resize | Remove;
     }
     if (stalls.size() == 1 && stalls[0].second >= kWidth)
         put(s, Bunting, kWidth / 2.0, 82, 1.7, QColor(250, 200, 40), stripe, QColor(60, 120, 200));
     else if (v % 3 == 1) { // beside the narrow stall: a tree and a bench on the open street
         put(s, Tree, r.range(270, 300), counter + 52, r.range(1.0, 1.15), QColor(70, 130, 60), QColor(200, 50, 40));
-        put(s, Bench, r.range(250, 300), counter + 92, 1.2, QColor(120, 85, 55)).loose = true;
+        put(s, Bench, r.range(250, 300), counter + 92, 1.2, QColor(120, 85, 55));
     }
     const auto& [mainX0, mainX1] = stalls.front();
     if (stalls.size() > 1) // a street lamp in the lane between the stalls
@@ -317,30 +316,29 @@ void buildMarket(Scene& s, Rng& r, int v)
     // The street furnished in groups that belong there: the stock waiting by
     // a stall's post (a barrel, crates, a basket), a barrow of crates, and
     // out on the square a bench by the tree or the lamp. No food on the cobbles.
+    // These are placed, not loose, so none is copied about the square.
     const double foot = counter + 50;
     const double stockX = mainX0 < 20 ? mainX0 + 34 : mainX0 + 30;
-    put(s, Barrel, stockX, foot + 14, 1.3, QColor(150, 100, 60), QColor(60, 60, 65)).loose = true;
-    put(s, Crate, stockX + 36, foot + 16, 1.3, QColor(190, 150, 95), stripe).loose = true;
+    put(s, Barrel, stockX, foot + 14, 1.3, QColor(150, 100, 60), QColor(60, 60, 65));
+    put(s, Crate, stockX + 36, foot + 16, 1.3, QColor(190, 150, 95), stripe);
     Obj& sack = put(s, Basket, stockX + 72, foot + 18, 1.3, QColor(120, 85, 50), QColor(200, 60, 50), QColor(240, 200, 80));
     sack.variant = 2;
-    sack.loose = true;
     if (stalls.size() > 1) { // the second stall's stock: a barrel by its far post
-        put(s, Barrel, stalls[1].second - 34, foot + 12, 1.25, QColor(130, 90, 55), QColor(60, 60, 65)).loose = true;
-        put(s, Crate, stalls[1].second - 70, foot + 15, 1.25, QColor(170, 130, 80), stripe).loose = true;
+        put(s, Barrel, stalls[1].second - 34, foot + 12, 1.25, QColor(130, 90, 55), QColor(60, 60, 65));
+        put(s, Crate, stalls[1].second - 70, foot + 15, 1.25, QColor(170, 130, 80), stripe);
     }
-    put(s, Bench, treeX < kWidth / 2 ? treeX + 62 : treeX - 62, treeY - 6, 1.3, QColor(120, 85, 55)).loose = true;
+    put(s, Bench, treeX < kWidth / 2 ? treeX + 62 : treeX - 62, treeY - 6, 1.3, QColor(120, 85, 55));
     // Across the square a second plane tree, a barrow of pumpkins and a
     // crate left in its shade.
     const bool farLeft = treeX > kWidth / 2;
     const double tree2X = farLeft ? r.range(55, 80) : r.range(274, 299), tree2Y = kHeight - r.range(45, 60);
     Obj& tree2 = put(s, Tree, tree2X, tree2Y, 0.95, QColor(75, 130, 60), QColor(75, 130, 60));
     tree2.count = 0;
-    tree2.loose = true;
     tree2.mirror = true;
     tree2.deny = Move | Resize | Remove;
     const double barrowX = farLeft ? tree2X + 54 : tree2X - 54;
-    put(s, Wheelbarrow, barrowX, tree2Y + 2, 1.5, QColor(60, 110, 70), QColor(190, 150, 95), QColor(245, 150, 30)).loose = true;
-    put(s, Crate, farLeft ? barrowX + 36 : barrowX - 36, tree2Y + 12, 1.15, QColor(170, 130, 80), stripe).loose = true;
+    put(s, Wheelbarrow, barrowX, tree2Y + 2, 1.5, QColor(60, 110, 70), QColor(190, 150, 95), QColor(245, 150, 30));
+    put(s, Crate, farLeft ? barrowX + 36 : barrowX - 36, tree2Y + 12, 1.15, QColor(170, 130, 80), stripe);
     scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
     // Pigeons after the crumbs and a dog after the stallholder, out on the open street.
     group(s, r, Pigeon, 2, {30, 324, counter + 80, kHeight - 10}, 1.0, 1.1, {QColor(150, 155, 165), QColor(110, 110, 120)});

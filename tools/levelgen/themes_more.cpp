@@ -2,6 +2,7 @@
 // is a backdrop and a list of what stands where, with three compositions.
 #include "tools/levelgen/compose.h"
 #include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/scenerules.h"
 
 #include <QPainterPath>
 #include <cmath>
@@ -148,33 +149,111 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = v == 2 ? night(r) : daylight(v == 0 ? 3 : 1, r);
     s.finish.tint = v == 2 ? QColor(215, 220, 255) : QColor(255, 232, 212);
-    const double horizon = 200 + v * 25 + r.range(-8, 8);
+    // By night the horizon is high: the moonlit field, not the dark sky, fills the picture.
+    const double horizon = (v == 2 ? 196 : 200 + v * 25) + r.range(-8, 8);
     skyAndGround(s, r, d, horizon, QColor(110, 90, 50), QColor(130, 110, 60), 300);
-    put(s, House, v == 1 ? 177 : 270, horizon + 15, 0.75, QColor(160, 50, 40), QColor(80, 70, 70)); // at the end of the rows, or off to one side
-    put(s, Fence, 177, horizon + 40, 1.3, QColor(150, 120, 90)).count = 8;
-    group(s, r, Pumpkin, many(s, 9), {15, 339, horizon + 60, kHeight - 10}, 0.9, 1.5, {QColor(235, 130, 30), QColor(225, 110, 20), QColor(240, 180, 60)});
-    group(s, r, Haybale, 2, {20, 334, horizon + 50, horizon + 100}, 1.0, 1.1, {QColor(215, 185, 100)});
-    group(s, r, Lamp, 2, {30, 324, horizon + 80, kHeight - 40}, 0.9, 1.0, {QColor(40, 45, 50)});
-    for (Obj& o : s.objs)
-        if (o.kind == Lamp)
-            o.variant = v == 2;
-    group(s, r, Cat, 1, {30, 324, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(40, 40, 45)});
-    group(s, r, Mushroom, many(s, 3), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.2, {QColor(200, 60, 30)});
-    flying(s, r, many(s, 4), horizon - 40, QColor(30, 30, 35));
+    // The barn at the end of the rows or off to one side, its fence running
+    // from it along the back of the patch.
+    const double barnX = v == 1 ? 177 : v == 0 ? 270 : 84;
+    put(s, House, barnX, horizon + 15, 0.75, QColor(160, 50, 40), QColor(80, 70, 70));
+    const double fenceX = barnX < kWidth / 2 ? 290 : 62;
+    put(s, Fence, fenceX, horizon + 24, 1.1, QColor(150, 120, 90)).count = 5;
+    // The patch: rows of vines and leaves running across the field, further
+    // rows higher and smaller, pumpkins of every size and shape growing on them.
+    const int rows = 4;
+    std::vector<double> rowY;
+    for (int k = 0; k < rows; ++k)
+        rowY.push_back(horizon + 62 + (kHeight - 22 - horizon - 62) * std::pow(double(k) / (rows - 1), 1.15));
+    const QColor leaf = v == 2 ? QColor(50, 80, 50) : QColor(70, 120, 50);
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (int k = 0; k < rows; ++k) {
+            const double near = 0.6 + 0.52 * k / (rows - 1.0), y = rowY[std::size_t(k)] - 2;
+            QPainterPath vine;
+            vine.moveTo(-5, y);
+            for (double x = -5; x < kWidth + 5; x += 18 * near)
+                vine.quadTo(x + 9 * near, y + (int(x) % 2 ? 3 : -3) * near, x + 18 * near, y);
+            p.setPen(QPen(shade(leaf, 0.8), 1.6 * near));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(vine);
+            p.setPen(QPen(shade(leaf, 0.6), 0.6));
+            for (double x = r.range(0, 10); x < kWidth; x += r.range(9, 15) * near) {
+                const double w = r.range(8, 12) * near;
+                p.setBrush(shade(leaf, r.range(0.85, 1.2)));
+                p.drawEllipse(QRectF(x - w / 2, y - w * r.range(0.4, 0.9), w, w * 0.7));
+            }
+        }
+    }
+    // One scarecrow stands among the rows.
+    const double crowX = r.chance(0.5) ? r.range(60, 120) : r.range(234, 294), crowY = (rowY[1] + rowY[2]) / 2;
+    // Set pieces are placed, not loose: none is copied about the field.
+    put(s, Scarecrow, crowX, crowY, 1.9, QColor(90, 110, 150), QColor(150, 90, 60), QColor(200, 60, 40));
+    // Haybales together beside the barn, one before the other; the
+    // gardener's barrow and watering can by the fence.
+    const double hayDir = barnX > kWidth / 2 ? -1 : 1, hayX = barnX + hayDir * 64;
+    put(s, Haybale, hayX, horizon + 26, 1.2, QColor(215, 185, 100));
+    put(s, Haybale, hayX + hayDir * 30, horizon + 44, 1.3, QColor(205, 178, 95));
+    const double toolDir = fenceX < kWidth / 2 ? 1 : -1;
+    put(s, Wheelbarrow, fenceX + toolDir * 46, horizon + 30, 1.1, QColor(170, 60, 40), QColor(60, 110, 70), QColor(235, 130, 30));
+    put(s, WateringCan, fenceX - toolDir * 6, horizon + 36, 0.8, QColor(60, 130, 80));
+    // No two pumpkins alike: each its own colour, build and size (each row
+    // its own two sizes, so one further back is never the bigger).
+    const QColor pumpkinCols[] = {QColor(235, 130, 30), QColor(240, 190, 60), QColor(235, 228, 205), QColor(95, 125, 60)};
+    const auto keptClear = [&](double x, double y, double near) {
+        if (std::abs(x - crowX) < 20 * near + 34 && std::abs(y - crowY) < 40)
+            return false;
+        return !(std::abs(x - (hayX + hayDir * 15)) < 62 && y < horizon + 70);
+    };
+    for (int k = 0; k < rows; ++k) {
+        // Sizes step up row by row, so a pumpkin further back is never the bigger.
+        const double near = 0.6 + 0.52 * k / (rows - 1.0), y = rowY[std::size_t(k)];
+        for (double x = r.range(16, 40) * near; x < kWidth - 18 * near; x += r.range(52, 72) * near) {
+            if (!keptClear(x, y, near))
+                continue;
+            put(s, Pumpkin, x, y + r.range(-2, 2), 1.05 * near, pumpkinCols[0]);
+            const int at = int(s.objs.size()) - 1;
+            const int first = r.between(0, 15);
+            bool unique = false;
+            for (int t = 0; t < 16 && !unique; ++t) {
+                const int look = (first + t * 5) % 16;
+                Obj& p = s.objs[std::size_t(at)];
+                p.c1 = pumpkinCols[look % 4];
+                p.shape = (look / 4) % 2;
+                p.scale = 1.05 * near * (look / 8 ? 0.78 : 1.0);
+                unique = !hasTwin(s, at);
+            }
+            if (!unique)
+                s.objs.pop_back();
+        }
+    }
+    flying(s, r, many(s, 3), horizon - 40, v == 2 ? QColor(200, 200, 212) : QColor(30, 30, 35)); // moonlit at night
     group(s, r, Star, v == 2 ? 3 : 0, {20, 334, 20, horizon - 60}, 0.9, 1.1, {QColor(255, 230, 120)});
-    group(s, r, CornStalk, many(s, 3), {15, 339, horizon + 20, horizon + 70}, 1.0, 1.2, {QColor(240, 200, 60)});
-    group(s, r, Crow, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
-    group(s, r, Basket, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
-    group(s, r, Lantern, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(190, 150, 70)}); // the brass one
-    group(s, r, Scarecrow, 1, {50, 304, horizon + 50, horizon + 110}, 1.0, 1.1, {QColor(90, 110, 150), QColor(150, 90, 60)}, QColor(200, 60, 40));
-    group(s, r, Wheelbarrow, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 60, 40), QColor(60, 110, 70)}, QColor(235, 130, 30));
-    // The gardener's things by the fence and the barn: a bucket and a watering can.
-    group(s, r, Bucket, 1, {30, 324, horizon + 45, horizon + 70}, 1.1, 1.2, {QColor(150, 150, 160), QColor(60, 110, 180)});
-    group(s, r, WateringCan, 1, {30, 324, horizon + 45, horizon + 70}, 1.1, 1.2, {QColor(60, 130, 80), QColor(200, 70, 50)});
-    group(s, r, Hedgehog, 1, {30, 324, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(130, 100, 70)});
-    group(s, r, Rabbit, 1, {30, 324, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(200, 190, 180)});
-    spares(s, r, Pumpkin, 2, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
+    group(s, r, CornStalk, 3, {15, 339, horizon + 8, horizon + 14}, 0.85, 0.95, {QColor(240, 200, 60)});
+    // Visitors to the patch: crows after the seeds, a cat, a hedgehog, among
+    // the further rows where they stand to the pumpkins' scale. A black cat by
+    // day; at night a pale one that shows against the dark.
+    const Area visitors{30, 324, horizon + 70, rowY[3] - 42};
+    group(s, r, Crow, 2, visitors, 1.0, 1.1, {QColor(30, 30, 38)});
+    group(s, r, Cat, 1, visitors, 1.2, 1.3, {v == 2 ? QColor(225, 220, 210) : QColor(40, 40, 45)});
+    // Nearer, between the last rows: a hedgehog, a toad and a snail after the slugs.
+    const Area nearRows{30, 324, rowY[2] + 22, rowY[3] - 18};
+    group(s, r, Hedgehog, 1, nearRows, 1.3, 1.4, {QColor(130, 100, 70)});
+    group(s, r, Snail, 1, nearRows, 1.3, 1.4, {QColor(200, 160, 90)});
+    group(s, r, Frog, 1, nearRows, 1.3, 1.4, {QColor(150, 130, 80)});
+    for (Obj& o : s.objs)
+        if (o.kind == Cat || o.kind == Hedgehog || o.kind == Snail || o.kind == Frog)
+            o.loose = false; // one each, not copied about
+    group(s, r, Mushroom, 2, nearRows, 1.1, 1.3, {QColor(200, 60, 30), QColor(170, 120, 80)}); // in the shade of the leaves
+    for (Obj& o : s.objs)
+        if (o.kind == Mushroom)
+            o.loose = false;
+    if (v == 2) {
+        group(s, r, Fox, 1, visitors, 1.0, 1.1, {QColor(215, 110, 40)});
+        Obj& lamp = put(s, Lantern, barnX + (hayDir > 0 ? -30 : 30), horizon + 18, 0.9, QColor(60, 55, 50)); // by the barn door
+        lamp.variant = 1;
+    }
+    spares(s, r, Rabbit, 1, visitors, 1.2, 1.3, {QColor(200, 190, 180)});
 }
 
 void buildFlowerShop(Scene& s, Rng& r, int v)

@@ -181,6 +181,22 @@ private slots:
         QVERIFY(breaks(copyBreaches(s), SceneRule::Copies));
     }
 
+    // A patch of pumpkins is a set while each looks its own; a fourth
+    // look-alike among them is still a copy too many.
+    void pumpkinPatchCountsOnlyLookAlikes()
+    {
+        Scene s = meadow();
+        const QColor cols[] = {QColor(235, 130, 30), QColor(240, 190, 60), QColor(235, 228, 205), QColor(95, 125, 60)};
+        for (int i = 0; i < 8; ++i) {
+            Obj& o = put(s, Pumpkin, 30 + i * 40, 420, i < 4 ? 1.2 : 0.9, cols[i % 4]);
+            o.shape = 0;
+        }
+        QVERIFY2(!breaks(copyBreaches(s), SceneRule::Copies), qPrintable(listed(copyBreaches(s))));
+        for (int i = 0; i < 4; ++i)
+            put(s, Pumpkin, 40 + i * 80, 470, 1.25, cols[0]).shape = 1;
+        QVERIFY(breaks(copyBreaches(s), SceneRule::Copies));
+    }
+
     // A clock hangs on a tower painted into the backdrop, and only there.
     void paintedWallHoldsItsClock()
     {
