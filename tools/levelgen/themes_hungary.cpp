@@ -290,14 +290,19 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
-    const double floorY = 322 + v * 30 + r.range(-8, 8), beam = 70 + r.range(0, 20);
+    // A porch floor deep enough to sit on: the wall no taller than it needs.
+    const double floorY = 300 + v * 18 + r.range(-8, 8), beam = 70 + r.range(0, 20);
     s.surfaces = {floorY, true, false, {}, {}, {}};
+    s.surfaces.ceiling = beam;
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         verticalGradient(p, QRectF(0, 0, kWidth, floorY), {{0, shade(kWhitewash, 0.82)}, {1, kWhitewash}});
         planks(p, QRectF(0, floorY, kWidth, kHeight - floorY), QColor(160, 110, 70), 30, false, r.seed());
         p.fillRect(QRectF(0, floorY, kWidth, 3), QColor(60, 40, 30, 120));
+        // Under the porch roof: its ceiling boards, seen from below, darker towards the eaves.
+        planks(p, QRectF(0, 0, kWidth, beam - 10), QColor(150, 105, 70), 16, true, r.seed());
+        verticalGradient(p, QRectF(0, 0, kWidth, beam - 10), {{0, QColor(40, 25, 15, 150)}, {1, QColor(40, 25, 15, 30)}});
         p.fillRect(QRectF(0, beam - 10, kWidth, 10), litGradient(QRectF(0, beam - 10, kWidth, 10), QColor(120, 80, 50)));
         const int columns = 3 + v % 2;
         for (int i = 0; i <= columns; ++i) { // the porch's whitewashed columns
@@ -310,6 +315,42 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         p.setPen(QPen(QColor(150, 60, 40), 2)); // a painted border under the beam
         for (double x = 4; x < kWidth; x += 12)
             p.drawLine(QPointF(x, beam + 4), QPointF(x + 6, beam + 8));
+        // The house wall behind the columns: its door in one bay, a shuttered
+        // window in each of the others, and a painted plinth along the floor.
+        const double bay = kWidth / double(columns);
+        const int doorBay = (v + 1) % columns;
+        const QColor shutter = anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(130, 60, 45)});
+        p.setPen(Qt::NoPen);
+        p.fillRect(QRectF(0, floorY - 22, kWidth, 22), QColor(150, 70, 50, 150));
+        for (int i = 0; i < columns; ++i) {
+            const double cx = (i + 0.5) * bay;
+            if (i == doorBay) {
+                const QRectF door(cx - 22, floorY - 118, 44, 118);
+                p.fillRect(door.adjusted(-5, -5, 5, 0), QColor(235, 232, 222));
+                p.fillRect(door, litGradient(door, shade(shutter, 0.9), 0.25));
+                p.setPen(QPen(shade(shutter, 0.55), 1));
+                for (double y = door.top() + 10; y < door.bottom() - 6; y += 26) {
+                    p.drawRect(QRectF(door.left() + 5, y, 15, 20));
+                    p.drawRect(QRectF(door.right() - 20, y, 15, 20));
+                }
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(210, 180, 90));
+                p.drawEllipse(QPointF(door.right() - 7, door.center().y() + 6), 2.2, 2.2); // the latch
+                s.surfaces.glass.push_back(door.adjusted(-5, -5, 5, 0)); // nothing hangs over the door
+                continue;
+            }
+            const double top = std::max(floorY - 170, beam + 98); // below the hanging paprika strings
+            const QRectF pane(cx - 18, top, 36, 48);
+            p.fillRect(pane.adjusted(-4, -4, 4, 4), QColor(238, 235, 226));
+            p.fillRect(pane, QColor(70, 95, 120));
+            p.fillRect(QRectF(pane.left(), pane.top(), pane.width(), pane.height() * 0.4), QColor(120, 150, 175, 140)); // the sky's reflection
+            p.fillRect(QRectF(cx - 1, top, 2, 48), QColor(238, 235, 226));
+            p.fillRect(QRectF(pane.left(), top + 22, 36, 2), QColor(238, 235, 226));
+            p.fillRect(QRectF(pane.left() - 22, top - 2, 16, 52), litGradient(QRectF(pane.left() - 22, top, 16, 52), shutter, 0.25));
+            p.fillRect(QRectF(pane.right() + 6, top - 2, 16, 52), litGradient(QRectF(pane.right() + 6, top, 16, 52), shutter, 0.25));
+            p.fillRect(QRectF(pane.left() - 8, pane.bottom() + 4, 52, 4), QColor(150, 110, 80)); // the sill
+            s.surfaces.glass.push_back(QRectF(pane.left() - 22, top - 4, 80, 62)); // nor over a window and its shutters
+        }
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 12, 6, r.seed());
     for (int i = 0; i < many(s, 7); ++i) {

@@ -407,6 +407,8 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
                 o.mirror = r.chance(0.5);
             } else if (s.surfaces.wall && y < s.surfaces.ground - 40) {
                 // A picture on the wall: there from the start, its detail or shape the difference.
+                if (s.surfaces.ceiling > 0 && y < s.surfaces.ceiling + 30) // not on the ceiling boards above a porch's beam
+                    continue;
                 if (copiesOf(s, Frame) >= kMaxCopies)
                     break;
                 o.kind = Frame;
@@ -571,6 +573,8 @@ void furnishBareSquares(Scene& s, Rng& r)
             return;
         for (const QRect& sq : bare) {
             const QPointF c = QRectF(sq).center();
+            if (s.surfaces.wall && s.surfaces.ceiling > 0 && c.y() < s.surfaces.ceiling + 30)
+                continue; // the ceiling, not a wall
             if (s.surfaces.wall && c.y() < s.surfaces.ground - 30) {
                 // In a room of shelves, the windows share one sill height where that
                 // is clear of the boards; otherwise a window goes where the bare wall is.
