@@ -229,7 +229,14 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     }
     flying(s, r, many(s, 3), horizon - 40, v == 2 ? QColor(200, 200, 212) : QColor(30, 30, 35)); // moonlit at night
     group(s, r, Star, v == 2 ? 3 : 0, {20, 334, 20, horizon - 60}, 0.9, 1.1, {QColor(255, 230, 120)});
-    group(s, r, CornStalk, 3, {15, 339, horizon + 8, horizon + 14}, 0.85, 0.95, {QColor(240, 200, 60)});
+    // A few stalks of corn along the back, clear of the barn, the hay and the fence.
+    int stalks = 0;
+    for (double x : {24.0, 330.0, 120.0, 236.0, 60.0, 296.0, 160.0, 200.0}) {
+        if (stalks == 3 || std::abs(x - barnX) < 70 || std::abs(x - fenceX) < 60 || std::abs(x - hayX - hayDir * 15) < 60)
+            continue;
+        put(s, CornStalk, x + r.range(-6, 6), horizon + r.range(8, 14), r.range(0.85, 0.95), QColor(240, 200, 60));
+        ++stalks;
+    }
     // Visitors to the patch: crows after the seeds, a cat, a hedgehog, among
     // the further rows where they stand to the pumpkins' scale. A black cat by
     // day; at night a pale one that shows against the dark.
