@@ -56,6 +56,7 @@ constexpr double kHueLightness = 20; // L* between a recoloured segment and the 
 // turn yellow, but a brown bud may not turn into a blue one.
 constexpr double kRecolourApart = 11;
 constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
+constexpr double kMaxFillStep = 4;   // grey steps between a removal's fill and the ground around it
 constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 64;
@@ -145,6 +146,12 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
+    // A fill darker or lighter than the ground around (the thing's own
+    // shading carried in from its rim) shows as a smudge where it stood.
+    cv::Mat filledGrey;
+    cv::cvtColor(filled, filledGrey, cv::COLOR_BGR2GRAY);
+    if (std::abs(cv::mean(filledGrey, hole)[0] - mean[0]) > kMaxFillStep)
+        return false;
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
@@ -175,6 +182,7 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
                 continue;
             // A patch smoother than the grain around shows as a smear.
             const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - grain(left(src), under));
+
             if (cost >= best || (!bare && meanStep(left(src), left(work), under) < 40)) // would not show
                 continue;
             best = cost, from = src;

@@ -213,7 +213,7 @@ void EditorCliTest::aBigPhotoDecodedSmallerGivesTheSameLevel()
     // Decoded at half size (the frame still has 1.5 times the level's
     // pixels), the framed picture matches the one from the full decode.
     const QString big = path("big.jpg");
-    const QByteArray jpeg = jpegBytes(photoLike(2400, 1800, 9));
+    const QByteArray jpeg = jpegBytes(photoLike(2400, 1800, 11));
     QVERIFY(writeBytes(big, jpeg));
     const QRect frame(300, 100, 1100, 1498);
     const Run r = runEditor({"--auto", "1", "--crop", "300,100,1100,1498", big, "-o", path("big.DAT")});

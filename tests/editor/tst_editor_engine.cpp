@@ -16,6 +16,7 @@
 
 #include <QPainter>
 #include <opencv2/imgproc.hpp>
+#include <opencv2/photo.hpp>
 #include <QtTest>
 
 using namespace editor;
@@ -323,9 +324,11 @@ void EditorEngineTest::findabilityTellsFaintFromFound_data()
     QTest::addColumn<bool>("found");
     QTest::newRow("a drop taken off the leaf") << QPoint(190, 355) << int(EditKind::Remove) << true;
     QTest::newRow("another drop taken off") << QPoint(135, 304) << int(EditKind::Remove) << true;
-    QTest::newRow("a darker streak of the leaf taken away") << QPoint(94, 206) << int(EditKind::Remove) << false;
+    // -1: the thing filled in by plain inpainting (the maker now refuses
+    // these two for leaving a smudge a shade off the leaf's own).
+    QTest::newRow("a darker streak of the leaf taken away") << QPoint(94, 206) << -1 << false;
     QTest::newRow("a fleck of the leaf's pattern swapped for pattern") << QPoint(94, 206) << int(EditKind::Clone) << false;
-    QTest::newRow("a fainter streak taken away") << QPoint(72, 233) << int(EditKind::Remove) << false;
+    QTest::newRow("a fainter streak taken away") << QPoint(72, 233) << -1 << false;
 }
 
 void EditorEngineTest::findabilityTellsFaintFromFound()
@@ -348,7 +351,16 @@ void EditorEngineTest::findabilityTellsFaintFromFound()
     cv::Mat right = left.clone();
     levelgen::Rng rng(1);
     QRect touched;
-    QVERIFY(applyEdit(EditKind(kind), s, *thing, left, right, rng, touched));
+    if (kind < 0) {
+        const cv::Rect work(thing->box.x - 6, thing->box.y - 6, thing->box.width + 12, thing->box.height + 12);
+        const cv::Mat hole = maskIn(*thing, work, 2);
+        cv::Mat filled;
+        cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
+        filled.copyTo(right(work), hole);
+        touched = QRect(work.x, work.y, work.width, work.height);
+    } else {
+        QVERIFY(applyEdit(EditKind(kind), s, *thing, left, right, rng, touched));
+    }
     // The faint ones pass the older count of pixels over a step: that count
     // alone let them through.
     const levelgen::DiffCheck c = measure(left, right, touched).check;
