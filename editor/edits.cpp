@@ -58,6 +58,8 @@ constexpr double kRecolourApart = 11;
 constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
 constexpr double kMaxFillStep = 4;   // grey steps between a removal's fill and the ground around it
 constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
+constexpr double kMaxBareCost = 44;  // BGR steps between a removal's ground and the band around the thing
+constexpr double kMaxCloneCost = 30; // the same for a clone, in the band just past its wider write
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 64;
 
@@ -165,8 +167,19 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
 cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, const cv::Rect& work, bool bare)
 {
     const cv::Mat under = maskIn(t, work, 2);
-    const cv::Mat band = maskIn(t, work, 5) & ~maskIn(t, work, 1);
+    // A clone covers the thing's blurred rim (three pixels, fading over
+    // two): the band it must match runs from there to past the fade, where
+    // a halo of the thing left unmatched would ring the pasted ground like
+    // a ghost, and where no other thing may be cut by the fade.
+    const cv::Mat band = bare ? maskIn(t, work, 5) & ~maskIn(t, work, 1) : maskIn(t, work, 7) & ~maskIn(t, work, 3);
     const int bandPixels = cv::countNonZero(band);
+    // Where a clone's write fades: a thing there in the source would be
+    // pasted half in, cut.
+    cv::Mat fade;
+    if (!bare) {
+        const cv::Mat alpha = softMask(maskIn(t, work, 0), 3, 2);
+        fade = (alpha > 0.02f) & (alpha < 0.98f);
+    }
     const double ringGrain = grain(left(work), maskIn(t, work, 6) & ~under);
     double best = 1e9;
     cv::Rect from;
@@ -178,7 +191,8 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
             if (!inside(src, left) || src.size() != work.size())
                 continue;
             const cv::Mat apartThere = s.apart(src);
-            if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)))
+            if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)) ||
+                (!bare && cv::countNonZero(apartThere & fade)))
                 continue;
             // A patch smoother than the grain around shows as a smear.
             const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - grain(left(src), under));
@@ -187,21 +201,23 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
                 continue;
             best = cost, from = src;
         }
-    return best > 44 ? cv::Rect() : from;
+    return best > (bare ? kMaxBareCost : kMaxCloneCost) ? cv::Rect() : from;
 }
 
 // The matching place pasted over the thing (a clone, or with `bare` a
 // removal); false when there is none.
 bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched)
 {
-    const cv::Rect work = grown(t.box, 6, left);
+    const cv::Rect work = grown(t.box, bare ? 6 : 8, left);
     const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
         return false;
     // Bare ground brought in on an edge between two grounds breaks the edge.
     if (bare && !onEvenGround(s, t, work))
         return false;
-    blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
+    // A clone written only two pixels past the mask blended the thing's own
+    // rim half in, a ghost ring around the new ground.
+    blend(right, work, left(from), bare ? softMask(maskIn(t, work, 0), 2) : softMask(maskIn(t, work, 0), 3, 2), touched);
     return true;
 }
 

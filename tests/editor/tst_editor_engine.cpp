@@ -74,6 +74,7 @@ private slots:
     void autoIsRepeatableBySeed();
     void findabilityTellsFaintFromFound_data();
     void findabilityTellsFaintFromFound();
+    void aCloneLeavesNoGhostRim();
     void crudeEditsOnRealCropsAreCaught_data();
     void crudeEditsOnRealCropsAreCaught();
     void neighbouringSeedsShareFewDifferences();
@@ -358,8 +359,11 @@ void EditorEngineTest::findabilityTellsFaintFromFound()
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
         filled.copyTo(right(work), hole);
         touched = QRect(work.x, work.y, work.width, work.height);
-    } else {
-        QVERIFY(applyEdit(EditKind(kind), s, *thing, left, right, rng, touched));
+    } else if (!applyEdit(EditKind(kind), s, *thing, left, right, rng, touched)) {
+        // Refused outright (the clone of the fleck now finds no source
+        // whose ground matches past its wider write): not found either way.
+        QVERIFY(!found);
+        return;
     }
     // The faint ones pass the older count of pixels over a step: that count
     // alone let them through.
@@ -368,6 +372,40 @@ void EditorEngineTest::findabilityTellsFaintFromFound()
     const QString figures = QStringLiteral("peak %1, area %2, noticeable %3").arg(f.peak).arg(f.area).arg(c.noticeable);
     QVERIFY2(c.seen(), qPrintable(figures));
     QVERIFY2(f.findable() == found, qPrintable(figures));
+}
+
+void EditorEngineTest::aCloneLeavesNoGhostRim()
+{
+    // A drop on the leaf, its dark rim just past the thing's mask: a clone
+    // written only two pixels past the mask blended that rim half in, a
+    // ghost ring around the new ground (judged crude at 4x).
+    const Photo p = loadPhoto(debianPhoto("RainDrops"));
+    QVERIFY2(p.ok(), qPrintable(p.error));
+    const cv::Mat left = levelOf(p.image);
+    const Survey s = surveyPhoto(left);
+    const Thing* thing = nullptr;
+    int best = 1 << 20;
+    for (const Thing& t : s.things) {
+        const int d = (t.centre() - QPoint(45, 377)).manhattanLength();
+        if (d < best)
+            best = d, thing = &t;
+    }
+    QVERIFY(thing && best <= 8);
+    cv::Mat right = left.clone();
+    levelgen::Rng rng(1);
+    QRect touched;
+    QVERIFY(applyEdit(EditKind::Clone, s, *thing, left, right, rng, touched));
+    const cv::Rect area(thing->box.x - 8, thing->box.y - 8, thing->box.width + 16, thing->box.height + 16);
+    cv::Mat grey;
+    cv::cvtColor(right(area), grey, cv::COLOR_BGR2GRAY);
+    const cv::Mat rim = maskIn(*thing, area, 3) & ~maskIn(*thing, area, 0);
+    const cv::Mat ring = maskIn(*thing, area, 7) & ~maskIn(*thing, area, 5);
+    const double ground = cv::mean(grey, ring)[0];
+    cv::Mat off;
+    cv::absdiff(grey, cv::Scalar(ground), off);
+    const int ghost = cv::countNonZero((off > 14) & rim);
+    QVERIFY2(ghost * 10 < cv::countNonZero(rim),
+             qPrintable(QStringLiteral("%1 of %2 rim pixels stand off the leaf").arg(ghost).arg(cv::countNonZero(rim))));
 }
 
 namespace {
@@ -513,18 +551,19 @@ void EditorEngineTest::rerollAndRemoveKeepTheRest()
     Draft d;
     d.left = levelOf(loadPhoto(debianPhoto("RainDrops")).image);
     QString why;
-    QCOMPARE(makeDifferences(d, 6, 5, &why), 6);
+    // Five of the photo's six or so: a spot is left for the new one.
+    QCOMPARE(makeDifferences(d, 5, 5, &why), 5);
     const std::vector<Difference> before = d.diffs;
     QVERIFY2(rerollDifference(d, 2, 999, &why), qPrintable(why));
-    QCOMPARE(int(d.diffs.size()), 6);
-    for (int k : {0, 1, 3, 4, 5})
+    QCOMPARE(int(d.diffs.size()), 5);
+    for (int k : {0, 1, 3, 4})
         QCOMPARE(d.diffs[size_t(k)].point, before[size_t(k)].point);
     QVERIFY(d.diffs[2].point != before[2].point);
     // The old spot is the photo again.
     const ChangeStats old = measure(d.left, d.right, before[2].touched);
     QVERIFY(!before[2].touched.intersects(d.diffs[2].touched) ? old.changed == 0 : true);
     removeDifference(d, 0);
-    QCOMPARE(int(d.diffs.size()), 5);
+    QCOMPARE(int(d.diffs.size()), 4);
     QCOMPARE(measure(d.left, d.right, before[0].touched).changed, 0);
     QVERIFY(!encodeDraft(d, &why).isEmpty());
 }
