@@ -315,6 +315,21 @@ void EditorEngineTest::autoIsRepeatableBySeed()
     QVERIFY(cv::norm(a.right, b.right, cv::NORM_INF) == 0);
 }
 
+namespace {
+// The survey's thing whose centre is nearest `near`, within 8 pixels.
+const Thing* nearestThing(const Survey& s, QPoint near)
+{
+    const Thing* thing = nullptr;
+    int best = 9;
+    for (const Thing& t : s.things) {
+        const int d = (t.centre() - near).manhattanLength();
+        if (d < best)
+            best = d, thing = &t;
+    }
+    return thing;
+}
+} // namespace
+
 void EditorEngineTest::findabilityTellsFaintFromFound_data()
 {
     // Edits on the drops and grain of a real photo, judged by eye at 4x:
@@ -341,14 +356,8 @@ void EditorEngineTest::findabilityTellsFaintFromFound()
     QVERIFY2(p.ok(), qPrintable(p.error));
     const cv::Mat left = levelOf(p.image);
     const Survey s = surveyPhoto(left);
-    const Thing* thing = nullptr;
-    int best = 1 << 20;
-    for (const Thing& t : s.things) {
-        const int d = (t.centre() - near).manhattanLength();
-        if (d < best)
-            best = d, thing = &t;
-    }
-    QVERIFY(thing && best <= 8);
+    const Thing* thing = nearestThing(s, near);
+    QVERIFY(thing);
     cv::Mat right = left.clone();
     levelgen::Rng rng(1);
     QRect touched;
@@ -383,14 +392,8 @@ void EditorEngineTest::aCloneLeavesNoGhostRim()
     QVERIFY2(p.ok(), qPrintable(p.error));
     const cv::Mat left = levelOf(p.image);
     const Survey s = surveyPhoto(left);
-    const Thing* thing = nullptr;
-    int best = 1 << 20;
-    for (const Thing& t : s.things) {
-        const int d = (t.centre() - QPoint(45, 377)).manhattanLength();
-        if (d < best)
-            best = d, thing = &t;
-    }
-    QVERIFY(thing && best <= 8);
+    const Thing* thing = nearestThing(s, QPoint(45, 377));
+    QVERIFY(thing);
     cv::Mat right = left.clone();
     levelgen::Rng rng(1);
     QRect touched;
