@@ -36,6 +36,12 @@ bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QS
         *why = QString::fromUtf8("a változás itt alig látszana");
         return false;
     }
+    // Enough pixels over the threshold is not yet a thing a player finds:
+    // grain swapped for grain, a dim blob taken out of the dark pass it.
+    if (!findability(d.left, d.right, box).findable()) {
+        *why = QString::fromUtf8("a változás itt alig látszana");
+        return false;
+    }
     if (!c.seenColourBlind()) {
         *why = QString::fromUtf8("a változást egy színtévesztő játékos nem látná");
         return false;
@@ -103,6 +109,11 @@ bool tryEdit(Draft& d, const Survey& s, const Thing& t, EditKind kind, levelgen:
                 d.right.at<cv::Vec3b>(y, x) = before.at<cv::Vec3b>(y, x);
     touched &= allowed;
     out.touched = touched;
+    if (!findability(d.left, d.right, touched).findable()) { // what the margin took back may have been what showed
+        *why = QString::fromUtf8("a változás itt alig látszana");
+        undo();
+        return false;
+    }
     if (!naturalChange(d, touched).natural()) {
         *why = QString::fromUtf8("a változás nem illene a fényképbe");
         undo();

@@ -27,4 +27,21 @@ struct ChangeStats {
 // visibly changed (none when nothing did: check.visible is 0).
 ChangeStats measure(const cv::Mat& a, const cv::Mat& b, const QRect& area);
 
+// How plainly a change shows on the level picture at the size the game
+// shows it. Both sides are blurred a little (as the eye takes in pixels at
+// playing distance): specks and grain swapped for like grain fade, a thing
+// that appears, goes or turns stays. Findable when the blurred change
+// peaks at kFindablePeak (CIE76) and kFindableArea pixels still reach
+// kFindableStep: judged by eye at 4x on real photos, every faint-looking
+// edit but a few fell below one of the two, nearly every findable one passed both.
+constexpr double kFindableStep = 20;
+constexpr double kFindablePeak = 27;
+constexpr int kFindableArea = 28;
+struct Findability {
+    double peak = 0; // the blurred change's largest CIE76 step
+    int area = 0;    // pixels whose blurred change reaches kFindableStep
+    bool findable() const { return peak >= kFindablePeak && area >= kFindableArea; }
+};
+Findability findability(const cv::Mat& a, const cv::Mat& b, const QRect& area);
+
 } // namespace editor

@@ -56,9 +56,12 @@ constexpr double kHueLightness = 20; // L* between a recoloured segment and the 
 // turn yellow, but a brown bud may not turn into a blue one.
 constexpr double kRecolourApart = 11;
 constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
+constexpr double kMaxFillStep = 4;   // grey steps between a removal's fill and the ground around it
 constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
+constexpr double kMaxBareCost = 44;  // BGR steps between a removal's ground and the band around the thing
+constexpr double kMaxCloneCost = 30; // the same for a clone, in the band just past its wider write
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
-constexpr int kMaxShift = 48;
+constexpr int kMaxShift = 64;
 
 cv::Rect grown(const cv::Rect& r, int m, const cv::Mat& pic)
 {
@@ -145,6 +148,12 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
         // A flat ground: Telea carries it over smoothly.
         cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
     }
+    // A fill darker or lighter than the ground around (the thing's own
+    // shading carried in from its rim) shows as a smudge where it stood.
+    cv::Mat filledGrey;
+    cv::cvtColor(filled, filledGrey, cv::COLOR_BGR2GRAY);
+    if (std::abs(cv::mean(filledGrey, hole)[0] - mean[0]) > kMaxFillStep)
+        return false;
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
@@ -158,8 +167,19 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
 cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, const cv::Rect& work, bool bare)
 {
     const cv::Mat under = maskIn(t, work, 2);
-    const cv::Mat band = maskIn(t, work, 5) & ~maskIn(t, work, 1);
+    // A clone covers the thing's blurred rim (three pixels, fading over
+    // two): the band it must match runs from there to past the fade, where
+    // a halo of the thing left unmatched would ring the pasted ground like
+    // a ghost, and where no other thing may be cut by the fade.
+    const cv::Mat band = bare ? maskIn(t, work, 5) & ~maskIn(t, work, 1) : maskIn(t, work, 7) & ~maskIn(t, work, 3);
     const int bandPixels = cv::countNonZero(band);
+    // Where a clone's write fades: a thing there in the source would be
+    // pasted half in, cut.
+    cv::Mat fade;
+    if (!bare) {
+        const cv::Mat alpha = softMask(maskIn(t, work, 0), 3, 2);
+        fade = (alpha > 0.02f) & (alpha < 0.98f);
+    }
     const double ringGrain = grain(left(work), maskIn(t, work, 6) & ~under);
     double best = 1e9;
     cv::Rect from;
@@ -171,29 +191,33 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
             if (!inside(src, left) || src.size() != work.size())
                 continue;
             const cv::Mat apartThere = s.apart(src);
-            if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)))
+            if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)) ||
+                (!bare && cv::countNonZero(apartThere & fade)))
                 continue;
             // A patch smoother than the grain around shows as a smear.
             const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - grain(left(src), under));
+
             if (cost >= best || (!bare && meanStep(left(src), left(work), under) < 40)) // would not show
                 continue;
             best = cost, from = src;
         }
-    return best > 36 ? cv::Rect() : from;
+    return best > (bare ? kMaxBareCost : kMaxCloneCost) ? cv::Rect() : from;
 }
 
 // The matching place pasted over the thing (a clone, or with `bare` a
 // removal); false when there is none.
 bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched)
 {
-    const cv::Rect work = grown(t.box, 6, left);
+    const cv::Rect work = grown(t.box, bare ? 6 : 8, left);
     const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
         return false;
     // Bare ground brought in on an edge between two grounds breaks the edge.
     if (bare && !onEvenGround(s, t, work))
         return false;
-    blend(right, work, left(from), softMask(maskIn(t, work, 0), 2), touched);
+    // A clone written only two pixels past the mask blended the thing's own
+    // rim half in, a ghost ring around the new ground.
+    blend(right, work, left(from), bare ? softMask(maskIn(t, work, 0), 2) : softMask(maskIn(t, work, 0), 3, 2), touched);
     return true;
 }
 
@@ -299,39 +323,44 @@ bool enlargeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat&
 }
 
 // The Lab picture with its a*b* turned by `turn` radians and its chroma
-// scaled by `scale`; pixels too grey to have a hue keep their colour, so
-// grey is never coloured.
-cv::Mat turnedHue(const cv::Mat& lab, double turn, double scale)
+// scaled by `scale`, each pixel as far as `alpha` (0..1) says: a soft edge
+// turns part of the way, keeping its chroma, where mixing the two colours
+// would pass through grey and draw a dull rim. Pixels too grey to have a
+// hue keep their colour, so grey is never coloured.
+cv::Mat turnedHue(const cv::Mat& lab, double turn, double scale, const cv::Mat& alpha)
 {
     cv::Mat out = lab.clone();
-    const double cs = std::cos(turn) * scale, sn = std::sin(turn) * scale;
     for (int y = 0; y < out.rows; ++y)
         for (int x = 0; x < out.cols; ++x) {
+            const double t = std::clamp(double(alpha.at<float>(y, x)), 0.0, 1.0);
+            if (t <= 0)
+                continue;
             auto& p = out.at<cv::Vec3f>(y, x);
-            const double w = std::clamp((std::hypot(double(p[1]), double(p[2])) - 10) / 8, 0.0, 1.0);
+            const double w = std::clamp((std::hypot(double(p[1]), double(p[2])) - 3) / 6, 0.0, 1.0) * t;
+            const double k = std::pow(scale, w), cs = std::cos(turn * w) * k, sn = std::sin(turn * w) * k;
             const double a = p[1] * cs - p[2] * sn, b = p[1] * sn + p[2] * cs;
-            p[1] = float(w * a + (1 - w) * p[1]);
-            p[2] = float(w * b + (1 - w) * p[2]);
+            p[1] = float(a);
+            p[2] = float(b);
         }
     cv::cvtColor(out, out, cv::COLOR_Lab2BGR);
     out.convertTo(out, CV_8UC3, 255);
     return out;
 }
 
-// The segment with the pixels of its rim (up to two pixels out) that still
-// have its hue: the segmentation leaves the blended edge out, and an edge
-// left in the old colour rings the new one.
+// The segment with the pixels of its rim (up to three pixels out) that
+// still have its hue, however faintly: the segmentation leaves the blended
+// edge out, and an edge left in the old colour rings the new one.
 cv::Mat ownRim(const cv::Mat& lab, const cv::Mat& seg, double hue)
 {
     cv::Mat out;
-    cv::dilate(seg, out, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5)));
+    cv::dilate(seg, out, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7)));
     for (int y = 0; y < out.rows; ++y)
         for (int x = 0; x < out.cols; ++x) {
             if (!out.at<uchar>(y, x) || seg.at<uchar>(y, x))
                 continue;
             const cv::Vec3f p = lab.at<cv::Vec3f>(y, x);
             const double angle = std::atan2(p[2], p[1]) * 180 / M_PI;
-            if (std::hypot(p[1], p[2]) < 10 || std::abs(std::remainder(angle - hue, 360.0)) > 40)
+            if (std::hypot(p[1], p[2]) < 5 || std::abs(std::remainder(angle - hue, 360.0)) > 40)
                 out.at<uchar>(y, x) = 0;
         }
     return out;
@@ -364,7 +393,7 @@ bool seenByAll(const cv::Mat& before, const cv::Mat& after, const cv::Mat& mask)
 bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, levelgen::Rng& rng,
                      QRect& touched)
 {
-    const cv::Rect work = grown(t.box, 3, left);
+    const cv::Rect work = grown(t.box, 5, left);
     cv::Mat lab;
     left(work).convertTo(lab, CV_32FC3, 1.0 / 255);
     cv::cvtColor(lab, lab, cv::COLOR_BGR2Lab);
@@ -393,10 +422,14 @@ bool recolourSegment(const Survey& s, const Thing& t, const cv::Mat& left, cv::M
     }
     rng.shuffle(targets);
     for (const Target& target : targets) {
-        const cv::Mat bgr = turnedHue(lab, target.turn, target.scale);
+        const cv::Mat alpha = softMask(ownRim(lab, seg, hue), 1);
+        const cv::Mat bgr = turnedHue(lab, target.turn, target.scale, alpha);
         if (!seenByAll(left(work), bgr, seg))
             continue;
-        blend(right, work, bgr, softMask(ownRim(lab, seg, hue), 1), touched);
+        // The turn is already as soft as the mask: written wherever it reaches.
+        cv::Mat reach;
+        cv::threshold(alpha, reach, 0, 1, cv::THRESH_BINARY);
+        blend(right, work, bgr, reach, touched);
         return true;
     }
     return false;

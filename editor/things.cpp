@@ -20,6 +20,7 @@ constexpr double kMinChroma = 20;    // a segment this colourful may be recolour
 // colour-blind rule asks are never seen.
 constexpr int kMinRecolourPixels = levelgen::kMinColourBlind;
 constexpr double kEvenGround = 18;    // L* plus a*b* steps between opposite sides of a thing's ground
+constexpr int kWideWindow = 31;      // the median window that finds the larger things
 constexpr double kMinContrast = 14;  // L* plus a*b* steps between a thing and its ring: enough to be found
 
 cv::Mat disc(int radius) { return cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * radius + 1, 2 * radius + 1)); }
@@ -216,48 +217,65 @@ bool aloneIn(const Survey& s, const Thing& t, const cv::Rect& area, const cv::Ma
     return alike < kMinThingPixels / 2 && evenGround(t, area, s.lab);
 }
 
-Survey surveyPhoto(const cv::Mat& left)
+namespace {
+// Pixels lighter, darker or of another colour than the median of the
+// `window` x `window` square around them.
+struct Apart {
+    cv::Mat lighter, darker, colour;
+    cv::Mat any() const { return lighter | darker | colour; }
+};
+Apart apartFrom(const cv::Mat& grey, const std::vector<cv::Mat>& labChannels, int window)
 {
-    Survey s;
-    cv::Mat grey, median, lab8, labF;
-    cv::cvtColor(left, grey, cv::COLOR_BGR2GRAY);
-    cv::medianBlur(grey, median, 15);
-    cv::cvtColor(left, lab8, cv::COLOR_BGR2Lab);
-    std::vector<cv::Mat> ch;
-    cv::split(lab8, ch);
-    cv::Mat medA, medB;
-    cv::medianBlur(ch[1], medA, 15);
-    cv::medianBlur(ch[2], medB, 15);
-    // Apart: lighter, darker or of another colour than the neighbourhood's median.
-    cv::Mat dA, dB, dAB;
-    cv::absdiff(ch[1], medA, dA);
-    cv::absdiff(ch[2], medB, dB);
-    cv::Mat fa, fb;
+    cv::Mat median, medA, medB;
+    cv::medianBlur(grey, median, window);
+    cv::medianBlur(labChannels[1], medA, window);
+    cv::medianBlur(labChannels[2], medB, window);
+    cv::Mat dA, dB, fa, fb, dAB;
+    cv::absdiff(labChannels[1], medA, dA);
+    cv::absdiff(labChannels[2], medB, dB);
     dA.convertTo(fa, CV_32F);
     dB.convertTo(fb, CV_32F);
     cv::magnitude(fa, fb, dAB); // 8-bit Lab a*b* run 1:1 with the real ones
-    const cv::Mat lighter = grey > median + kApartGrey, darker = grey < median - kApartGrey;
-    const cv::Mat colour = dAB > kApartColour;
-    s.apart = lighter | darker | colour;
+    return Apart{grey > median + kApartGrey, grey < median - kApartGrey, dAB > kApartColour};
+}
+} // namespace
+
+Survey surveyPhoto(const cv::Mat& left)
+{
+    Survey s;
+    cv::Mat grey, lab8, labF;
+    cv::cvtColor(left, grey, cv::COLOR_BGR2GRAY);
+    cv::cvtColor(left, lab8, cv::COLOR_BGR2Lab);
+    std::vector<cv::Mat> ch;
+    cv::split(lab8, ch);
+    // A thing as wide as half the median's window is its own median and
+    // never stands apart: the wider window finds the larger things (a
+    // knob, a bud, a window pane), which a player finds first.
+    const Apart fine = apartFrom(grey, ch, 15), wide = apartFrom(grey, ch, kWideWindow);
+    s.apart = fine.any() & wide.any();
     const cv::Mat salience = saliencyMap(left);
     left.convertTo(labF, CV_32F, 1.0 / 255);
     cv::cvtColor(labF, labF, cv::COLOR_BGR2Lab);
     s.lab = labF;
-    // Lighter and darker things apart, so a dark speck beside a bright one stays two things.
-    // A thing with its own shadow or highlight beside it is one thing too.
-    for (const cv::Mat& m : {cv::Mat(lighter | (colour & ~darker)), cv::Mat(darker | (colour & ~lighter)), s.apart}) {
-        cv::Mat labels, stats, centroids;
-        const int n = cv::connectedComponentsWithStats(m, labels, stats, centroids, 8, CV_32S);
-        const size_t before = s.things.size();
-        for (Thing& t : thingsOf(labels, stats, n, salience, s.apart, labF, true)) {
-            // The same pixels found again as a whole are no new thing.
-            bool again = false;
-            for (size_t i = 0; i < before && !again; ++i)
-                again = s.things[i].box == t.box && s.things[i].pixels == t.pixels;
-            if (!again)
-                s.things.push_back(std::move(t));
+    // A thing with its own shadow or highlight beside it is one thing, found
+    // first; lighter and darker things apart then, so a dark speck beside a
+    // bright one is two things where the two together are too large.
+    for (const Apart* a : {&wide, &fine})
+        for (const cv::Mat& m : {a->any(), cv::Mat(a->lighter | (a->colour & ~a->darker)),
+                                 cv::Mat(a->darker | (a->colour & ~a->lighter))}) {
+            cv::Mat labels, stats, centroids;
+            const int n = cv::connectedComponentsWithStats(m, labels, stats, centroids, 8, CV_32S);
+            const size_t before = s.things.size();
+            for (Thing& t : thingsOf(labels, stats, n, salience, s.apart, labF, true)) {
+                // The same pixels found again as a whole are no new thing,
+                // nor is one that overlaps a thing found already.
+                bool again = false;
+                for (size_t i = 0; i < before && !again; ++i)
+                    again = (s.things[i].box & t.box).area() * 2 > std::min(s.things[i].box.area(), t.box.area());
+                if (!again)
+                    s.things.push_back(std::move(t));
+            }
         }
-    }
     std::sort(s.things.begin(), s.things.end(), [](const Thing& a, const Thing& b) { return a.salience > b.salience; });
     // Coloured segments of the photo's own graph segmentation.
     s.hues = photoHues(labF);

@@ -10,9 +10,9 @@
 
 namespace editor {
 
-constexpr int kMaxThingSide = 14; // a thing fits a 14 x 14 box, so its edit fits the click square
+constexpr int kMaxThingSide = 16; // a thing fits a 16 x 16 box, so its edit fits the click square
 constexpr int kMinThingPixels = 24; // smaller ones change too few pixels to be found
-constexpr int kMaxThingPixels = 140;
+constexpr int kMaxThingPixels = 200;
 
 struct Thing {
     cv::Rect box;     // bounding box, level pixels

@@ -3,6 +3,7 @@
 // pixels beside the edited ones, with the naturalness figures printed.
 //   editor_review OUTDIR SEED COUNT PHOTO...
 #include "editor/automaker.h"
+#include "editor/change.h"
 #include "editor/cvimage.h"
 #include "editor/photo.h"
 #include "editor/things.h"
@@ -17,6 +18,13 @@
 #include <cstdio>
 
 using namespace editor;
+
+// How plainly the change shows at the picture's size (editor/change.h).
+static QString findFigures(const Draft& d, const QRect& touched)
+{
+    const Findability f = findability(d.left, d.right, touched);
+    return QStringLiteral("peak %1 area %2").arg(f.peak, 0, 'f', 1).arg(f.area);
+}
 
 int main(int argc, char** argv)
 {
@@ -40,6 +48,18 @@ int main(int argc, char** argv)
             const Survey s = surveyPhoto(d.left);
             std::printf("%s: %zu things, %zu segments, %zu hues\n", qPrintable(QFileInfo(path).completeBaseName()),
                         s.things.size(), s.segments.size(), s.hues.size());
+            if (qEnvironmentVariableIsSet("REVIEW_THINGS"))
+                for (const Thing& t : s.things) {
+                    std::printf("   thing %d,%d %dx%d px %d sal %.3f:", t.box.x, t.box.y, t.box.width, t.box.height, t.pixels, t.salience);
+                    for (int k : {0, 2, 3, 4, 5}) {
+                        Draft one = d;
+                        one.right = d.left.clone();
+                        QString w;
+                        const bool ok = addDifferenceAt(one, t.centre(), EditKind(k), seed, &w);
+                        std::printf(" %s=%s", editName(EditKind(k)), ok ? "OK" : w.startsWith(QStringLiteral("itt")) ? "-" : w.contains(QStringLiteral("alig")) ? "faint" : "x");
+                    }
+                    std::printf("\n");
+                }
             for (int k = 0; k < kEditKinds; ++k) {
                 QMap<QString, int> outcome;
                 for (const Thing& t : onSegments(EditKind(k)) ? s.segments : s.things) {
@@ -71,12 +91,13 @@ int main(int argc, char** argv)
             painter.drawImage(QRect(x0, y + 20, kTile, kTile), left.copy(crop));
             painter.drawImage(QRect(x0 + kTile + 4, y + 20, kTile, kTile), right.copy(crop));
             const levelgen::NaturalCheck n = naturalChange(d, x.touched);
-            const QString label = QStringLiteral("%1 %2 (%3,%4) c%5 s%6 f%7/%8")
+            const QString label = QStringLiteral("%1 %2 (%3,%4) c%5 s%6 f%7/%8 b%9 k%10 r%11")
                                       .arg(k + 1).arg(x.kind).arg(x.point.x()).arg(x.point.y())
                                       .arg(n.colourStep, 0, 'f', 1).arg(n.seamRatio, 0, 'f', 2)
-                                      .arg(n.discFill, 0, 'f', 2).arg(n.roundness, 0, 'f', 2);
+                                      .arg(n.discFill, 0, 'f', 2).arg(n.roundness, 0, 'f', 2)
+                                      .arg(n.blockShare, 0, 'f', 2).arg(n.cuts).arg(n.oldRim, 0, 'f', 2);
             painter.drawText(x0 + 4, y + 15, label);
-            std::printf("  %s\n", qPrintable(label));
+            std::printf("  %s | %s\n", qPrintable(label), qPrintable(findFigures(d, x.touched)));
         }
         painter.end();
         sheet.save(out.filePath(name + QStringLiteral("-diffs.png")));

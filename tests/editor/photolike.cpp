@@ -61,6 +61,18 @@ QImage photoLike(int width, int height, std::uint32_t seed)
             p.drawRect(QRectF(c, QSizeF(rad * 1.4, rad)));
         }
     }
+    // Pebbles in the field, each on its own patch of ground: small things a
+    // player finds taken away, added or turned.
+    for (int i = 0; i < 30; ++i) {
+        const QPointF c(rng.range(20 * scale, width - 20 * scale), rng.range(horizon + 20 * scale, height - 20 * scale));
+        const double rad = rng.range(2.5, 4.5) * scale;
+        const QColor col = QColor::fromHsv(rng.between(20, 40), rng.between(20, 80), rng.between(40, 70));
+        QRadialGradient grad(c - QPointF(rad / 3, rad / 3), rad * 1.4);
+        grad.setColorAt(0, col.lighter(160));
+        grad.setColorAt(1, col);
+        p.setBrush(grad);
+        p.drawEllipse(c, rad * rng.range(1.0, 1.4), rad * rng.range(0.6, 0.9));
+    }
     p.end();
     // Sensor noise.
     for (int y = 0; y < height; ++y) {

@@ -6,6 +6,8 @@
 #include "editor/change.h"
 #include "editor/cvimage.h"
 #include "editor/draft.h"
+#include "editor/edits.h"
+#include "editor/things.h"
 #include "editor/pairfinder.h"
 #include "editor/photo.h"
 #include "photolike.h"
@@ -14,6 +16,7 @@
 
 #include <QPainter>
 #include <opencv2/imgproc.hpp>
+#include <opencv2/photo.hpp>
 #include <QtTest>
 
 using namespace editor;
@@ -69,6 +72,11 @@ private slots:
     void autoLevelsPassEveryRule();
     void autoIsRepeatableBySeed_data();
     void autoIsRepeatableBySeed();
+    void findabilityTellsFaintFromFound_data();
+    void findabilityTellsFaintFromFound();
+    void aCloneLeavesNoGhostRim();
+    void crudeEditsOnRealCropsAreCaught_data();
+    void crudeEditsOnRealCropsAreCaught();
     void neighbouringSeedsShareFewDifferences();
     void aPlainPhotoGetsFewerNeverCrude();
     void rerollAndRemoveKeepTheRest();
@@ -242,10 +250,12 @@ void EditorEngineTest::autoLevelsPassEveryRule_data()
     // whatever it gives passes the rules. Grass blades that cross everywhere
     // leave few things alone on their ground.
     QTest::newRow("flower, close up") << debianPhoto("Garden") << 0;
-    QTest::newRow("dune grass") << debianPhoto("Dune") << 2;
-    QTest::newRow("meadow") << debianPhoto("GreenMeadow") << 2;
-    QTest::newRow("rain drops") << debianPhoto("RainDrops") << 8;
-    QTest::newRow("two wings") << debianPhoto("TwoWings") << 1;
+    // Blades against the sky and in the grass: few edits there are both
+    // natural and plain enough to find.
+    QTest::newRow("dune grass") << debianPhoto("Dune") << 0;
+    QTest::newRow("meadow") << debianPhoto("GreenMeadow") << 0;
+    QTest::newRow("rain drops") << debianPhoto("RainDrops") << 6;
+    QTest::newRow("two wings") << debianPhoto("TwoWings") << 0;
 }
 
 void EditorEngineTest::autoLevelsPassEveryRule()
@@ -289,7 +299,7 @@ void EditorEngineTest::autoIsRepeatableBySeed_data()
 {
     QTest::addColumn<QString>("photo");
     QTest::newRow("drops on a leaf") << debianPhoto("RainDrops");
-    QTest::newRow("dune grass") << debianPhoto("Dune");
+    QTest::newRow("a meadow") << debianPhoto("GreenMeadow");
 }
 
 void EditorEngineTest::autoIsRepeatableBySeed()
@@ -303,6 +313,177 @@ void EditorEngineTest::autoIsRepeatableBySeed()
     QVERIFY(makeDifferences(b, 9, 77, &why) > 0);
     QCOMPARE(differenceLines(a), differenceLines(b));
     QVERIFY(cv::norm(a.right, b.right, cv::NORM_INF) == 0);
+}
+
+namespace {
+// The survey's thing whose centre is nearest `near`, within 8 pixels.
+const Thing* nearestThing(const Survey& s, QPoint near)
+{
+    const Thing* thing = nullptr;
+    int best = 9;
+    for (const Thing& t : s.things) {
+        const int d = (t.centre() - near).manhattanLength();
+        if (d < best)
+            best = d, thing = &t;
+    }
+    return thing;
+}
+} // namespace
+
+void EditorEngineTest::findabilityTellsFaintFromFound_data()
+{
+    // Edits on the drops and grain of a real photo, judged by eye at 4x:
+    // each row's thing (the one nearest the point) and edit, and whether a
+    // player would find the change at the picture's size.
+    QTest::addColumn<QPoint>("near");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("a drop taken off the leaf") << QPoint(190, 355) << int(EditKind::Remove) << true;
+    QTest::newRow("another drop taken off") << QPoint(135, 304) << int(EditKind::Remove) << true;
+    // -1: the thing filled in by plain inpainting (the maker now refuses
+    // these two for leaving a smudge a shade off the leaf's own).
+    QTest::newRow("a darker streak of the leaf taken away") << QPoint(94, 206) << -1 << false;
+    QTest::newRow("a fleck of the leaf's pattern swapped for pattern") << QPoint(94, 206) << int(EditKind::Clone) << false;
+    QTest::newRow("a fainter streak taken away") << QPoint(72, 233) << -1 << false;
+}
+
+void EditorEngineTest::findabilityTellsFaintFromFound()
+{
+    QFETCH(QPoint, near);
+    QFETCH(int, kind);
+    QFETCH(bool, found);
+    const Photo p = loadPhoto(debianPhoto("RainDrops"));
+    QVERIFY2(p.ok(), qPrintable(p.error));
+    const cv::Mat left = levelOf(p.image);
+    const Survey s = surveyPhoto(left);
+    const Thing* thing = nearestThing(s, near);
+    QVERIFY(thing);
+    cv::Mat right = left.clone();
+    levelgen::Rng rng(1);
+    QRect touched;
+    if (kind < 0) {
+        const cv::Rect work(thing->box.x - 6, thing->box.y - 6, thing->box.width + 12, thing->box.height + 12);
+        const cv::Mat hole = maskIn(*thing, work, 2);
+        cv::Mat filled;
+        cv::inpaint(left(work), hole, filled, 3, cv::INPAINT_TELEA);
+        filled.copyTo(right(work), hole);
+        touched = QRect(work.x, work.y, work.width, work.height);
+    } else if (!applyEdit(EditKind(kind), s, *thing, left, right, rng, touched)) {
+        // Refused outright (the clone of the fleck now finds no source
+        // whose ground matches past its wider write): not found either way.
+        QVERIFY(!found);
+        return;
+    }
+    // The faint ones pass the older count of pixels over a step: that count
+    // alone let them through.
+    const levelgen::DiffCheck c = measure(left, right, touched).check;
+    const Findability f = findability(left, right, touched);
+    const QString figures = QStringLiteral("peak %1, area %2, noticeable %3").arg(f.peak).arg(f.area).arg(c.noticeable);
+    QVERIFY2(c.seen(), qPrintable(figures));
+    QVERIFY2(f.findable() == found, qPrintable(figures));
+}
+
+void EditorEngineTest::aCloneLeavesNoGhostRim()
+{
+    // A drop on the leaf, its dark rim just past the thing's mask: a clone
+    // written only two pixels past the mask blended that rim half in, a
+    // ghost ring around the new ground (judged crude at 4x).
+    const Photo p = loadPhoto(debianPhoto("RainDrops"));
+    QVERIFY2(p.ok(), qPrintable(p.error));
+    const cv::Mat left = levelOf(p.image);
+    const Survey s = surveyPhoto(left);
+    const Thing* thing = nearestThing(s, QPoint(45, 377));
+    QVERIFY(thing);
+    cv::Mat right = left.clone();
+    levelgen::Rng rng(1);
+    QRect touched;
+    QVERIFY(applyEdit(EditKind::Clone, s, *thing, left, right, rng, touched));
+    const cv::Rect area(thing->box.x - 8, thing->box.y - 8, thing->box.width + 16, thing->box.height + 16);
+    cv::Mat grey;
+    cv::cvtColor(right(area), grey, cv::COLOR_BGR2GRAY);
+    const cv::Mat rim = maskIn(*thing, area, 3) & ~maskIn(*thing, area, 0);
+    const cv::Mat ring = maskIn(*thing, area, 7) & ~maskIn(*thing, area, 5);
+    const double ground = cv::mean(grey, ring)[0];
+    cv::Mat off;
+    cv::absdiff(grey, cv::Scalar(ground), off);
+    const int ghost = cv::countNonZero((off > 14) & rim);
+    QVERIFY2(ghost * 10 < cv::countNonZero(rim),
+             qPrintable(QStringLiteral("%1 of %2 rim pixels stand off the leaf").arg(ghost).arg(cv::countNonZero(rim))));
+}
+
+namespace {
+// Copies `from` (a region of `pic`) over `to` inside `mask` (CV_8U, the
+// size of both).
+void paste(cv::Mat& pic, const cv::Rect& from, const cv::Rect& to, const cv::Mat& mask)
+{
+    const cv::Mat source = pic(from).clone();
+    source.copyTo(pic(to), mask);
+}
+cv::Mat discMask(int side, int radius)
+{
+    cv::Mat m(side, side, CV_8U, cv::Scalar(0));
+    cv::circle(m, cv::Point(side / 2, side / 2), radius, cv::Scalar(255), cv::FILLED);
+    return m;
+}
+} // namespace
+
+void EditorEngineTest::crudeEditsOnRealCropsAreCaught_data()
+{
+    QTest::addColumn<QString>("photo");
+    QTest::addColumn<QString>("fault"); // block, tip or rim
+    QTest::newRow("a square of the leaf moved over, as a shift-map fill leaves it") << debianPhoto("RainDrops") << "block";
+    QTest::newRow("a seed head's tip cut off") << debianPhoto("Dune") << "tip";
+    QTest::newRow("a petal turned to another hue inside a rim of its old one") << debianPhoto("Garden") << "rim";
+}
+
+void EditorEngineTest::crudeEditsOnRealCropsAreCaught()
+{
+    QFETCH(QString, photo);
+    QFETCH(QString, fault);
+    const Photo p = loadPhoto(photo);
+    QVERIFY2(p.ok(), qPrintable(p.error));
+    const cv::Mat left = levelOf(p.image);
+    cv::Mat right = left.clone();
+    QPoint centre;
+    if (fault == QLatin1String("block")) {
+        centre = QPoint(110, 160);
+        paste(right, cv::Rect(114, 164, 12, 12), cv::Rect(104, 154, 12, 12), cv::Mat(12, 12, CV_8U, cv::Scalar(255)));
+    } else if (fault == QLatin1String("tip")) {
+        // The sky beside the head fills a round hole over its tip.
+        centre = QPoint(198, 72);
+        paste(right, cv::Rect(204, 66, 13, 13), cv::Rect(192, 66, 13, 13), discMask(13, 5));
+    } else {
+        // The first coloured segment, its hue turned half round but for
+        // the two pixels along its edge.
+        const Survey s = surveyPhoto(left);
+        QVERIFY(!s.segments.empty());
+        const Thing& t = s.segments.front();
+        centre = t.centre();
+        cv::Mat inner;
+        cv::erode(t.mask, inner, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(3, 3)));
+        cv::Mat lab;
+        left(t.box).convertTo(lab, CV_32FC3, 1.0 / 255);
+        cv::cvtColor(lab, lab, cv::COLOR_BGR2Lab);
+        for (int y = 0; y < lab.rows; ++y)
+            for (int x = 0; x < lab.cols; ++x)
+                if (inner.at<uchar>(y, x)) {
+                    auto& c = lab.at<cv::Vec3f>(y, x);
+                    c[1] = -c[1], c[2] = -c[2];
+                }
+        cv::cvtColor(lab, lab, cv::COLOR_Lab2BGR);
+        lab.convertTo(lab, CV_8UC3, 255);
+        lab.copyTo(right(t.box), inner);
+    }
+    const QRect crop(centre.x() - 24, centre.y() - 24, 48, 48);
+    const levelgen::NaturalCheck n = levelgen::checkNatural(toImage(left(toRect(crop))), toImage(right(toRect(crop))));
+    const QString figures = QStringLiteral("block %1, cuts %2, old rim %3").arg(n.blockShare).arg(n.cuts).arg(n.oldRim);
+    QVERIFY2(!n.natural(), qPrintable(figures));
+    if (fault == QLatin1String("block"))
+        QVERIFY2(n.blocky(), qPrintable(figures));
+    else if (fault == QLatin1String("rim"))
+        QVERIFY2(n.rimLeft(), qPrintable(figures));
+    else
+        QVERIFY2(n.cutOutline(), qPrintable(figures));
 }
 
 void EditorEngineTest::neighbouringSeedsShareFewDifferences()
@@ -373,18 +554,19 @@ void EditorEngineTest::rerollAndRemoveKeepTheRest()
     Draft d;
     d.left = levelOf(loadPhoto(debianPhoto("RainDrops")).image);
     QString why;
-    QCOMPARE(makeDifferences(d, 6, 5, &why), 6);
+    // Five of the photo's six or so: a spot is left for the new one.
+    QCOMPARE(makeDifferences(d, 5, 5, &why), 5);
     const std::vector<Difference> before = d.diffs;
     QVERIFY2(rerollDifference(d, 2, 999, &why), qPrintable(why));
-    QCOMPARE(int(d.diffs.size()), 6);
-    for (int k : {0, 1, 3, 4, 5})
+    QCOMPARE(int(d.diffs.size()), 5);
+    for (int k : {0, 1, 3, 4})
         QCOMPARE(d.diffs[size_t(k)].point, before[size_t(k)].point);
     QVERIFY(d.diffs[2].point != before[2].point);
     // The old spot is the photo again.
     const ChangeStats old = measure(d.left, d.right, before[2].touched);
     QVERIFY(!before[2].touched.intersects(d.diffs[2].touched) ? old.changed == 0 : true);
     removeDifference(d, 0);
-    QCOMPARE(int(d.diffs.size()), 5);
+    QCOMPARE(int(d.diffs.size()), 4);
     QCOMPARE(measure(d.left, d.right, before[0].touched).changed, 0);
     QVERIFY(!encodeDraft(d, &why).isEmpty());
 }

@@ -92,9 +92,9 @@ void EditorWindowTest::photoOpensFramedAndMakesDifferences()
     w.cropView->zoom(2, QPointF(800, 600));
     QVERIFY(w.cropView->frame().width() < before.width());
     QVERIFY(std::abs(w.cropView->frame().width() * 482.0 / w.cropView->frame().height() - 354) < 3);
-    w.countBox->setValue(4);
+    w.countBox->setValue(1); // zoomed in, the made-up photo's pebbles are too large for a click square
     w.makeButton->click();
-    QCOMPARE(w.list->count(), 4);
+    QCOMPARE(w.list->count(), 1);
     QVERIFY(w.draft().marker.isValid());
     QVERIFY(w.markerButton->text().contains(w.draft().marker.name()));
     QVERIFY(w.saveButton->isEnabled() && w.trialButton->isEnabled());

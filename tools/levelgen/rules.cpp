@@ -213,6 +213,9 @@ std::vector<int> themesTooSoon(const std::vector<int>& themeOfLevel)
 }
 
 namespace {
+constexpr double kCutThing = 10; // CIE76 from the ring's median that makes a pixel part of a thing
+constexpr double kCutAlike = 8;  // CIE76 within which two pixels are the same thing
+constexpr double kRimTurn = 12;  // a*b* the change's mean moved by: a colour change
 double grey(QRgb c) { return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c); }
 double sobel(const QImage& img, int x, int y)
 {
@@ -338,6 +341,146 @@ NaturalCheck checkNatural(const QImage& before, const QImage& after)
     }
     if (border)
         c.seamRatio = (edgeAfter / border + kSeamEpsilon) / (edgeBefore / border + kSeamEpsilon);
+    // Straight sides: border pixels of the change (inside, a 4-neighbour
+    // outside) on runs of kBlockyRun or more along a row or a column.
+    {
+        auto borderAt = [&](int x, int y) {
+            if (!at(changed, x, y))
+                return false;
+            return !at(changed, x + 1, y) || !at(changed, x - 1, y) || !at(changed, x, y + 1) || !at(changed, x, y - 1);
+        };
+        // A side is a run whose outer neighbours (all above, or all below...) lie outside.
+        auto sideRuns = [&](bool rows) {
+            std::vector<char> onSide(size_t(w) * h, 0);
+            const int outer = rows ? h : w, inner = rows ? w : h;
+            for (int o = 0; o < outer; ++o)
+                for (int dir : {-1, 1}) {
+                    int run = 0;
+                    for (int i = 0; i <= inner; ++i) {
+                        const int x = rows ? i : o, y = rows ? o : i;
+                        const bool side = i < inner && borderAt(x, y) && !at(changed, rows ? x : x + dir, rows ? y + dir : y);
+                        if (side) {
+                            ++run;
+                            continue;
+                        }
+                        if (run >= kBlockyRun)
+                            for (int k = i - run; k < i; ++k)
+                                onSide[size_t(rows ? o : k) * w + (rows ? k : o)] = 1;
+                        run = 0;
+                    }
+                }
+            return onSide;
+        };
+        const std::vector<char> alongRows = sideRuns(true), alongColumns = sideRuns(false);
+        int borderPixels = 0, straight = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (borderAt(x, y)) {
+                    ++borderPixels;
+                    straight += alongRows[size_t(y) * w + x] || alongColumns[size_t(y) * w + x];
+                }
+        if (borderPixels >= 4 * kBlockyRun)
+            c.blockShare = double(straight) / borderPixels;
+    }
+    // Cut outlines: an untouched pixel of a thing (apart from the ring's
+    // usual colour, and from the pixels on either side across the way it
+    // runs: a line or a blade, not a glow or a slope) whose neighbour two
+    // pixels into the change was like it before and is not after: the thing
+    // ran on and now stops at the border. Thin blades often differ from
+    // the sky by colour more than by lightness: the steps are CIE76.
+    {
+        std::vector<Lab> was(size_t(w) * h), is(size_t(w) * h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                was[size_t(y) * w + x] = toLab(before.pixel(x, y));
+                is[size_t(y) * w + x] = toLab(after.pixel(x, y));
+            }
+        auto step = [](const Lab& p, const Lab& q) { return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b)); };
+        std::vector<double> ringL, ringA, ringB;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (!changed[size_t(y) * w + x] && near(x, y, 3)) {
+                    const Lab& l = was[size_t(y) * w + x];
+                    ringL.push_back(l.l), ringA.push_back(l.a), ringB.push_back(l.b);
+                }
+        auto median = [](std::vector<double>& v) {
+            std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+            return v[v.size() / 2];
+        };
+        if (!ringL.empty()) {
+            const Lab ground{median(ringL), median(ringA), median(ringB)};
+            const int dirs[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    if (changed[size_t(y) * w + x])
+                        continue;
+                    const Lab& here = was[size_t(y) * w + x];
+                    if (step(here, ground) < kCutThing)
+                        continue;
+                    for (const auto& d : dirs) {
+                        if (!at(changed, x + d[0], y + d[1]))
+                            continue;
+                        // Narrow across the way it runs, within 4 px on one side.
+                        bool narrow = false;
+                        for (int k : {2, 3, 4, -2, -3, -4}) {
+                            const int xs = x + k * d[1], ys = y + k * d[0];
+                            narrow = narrow || (xs >= 0 && ys >= 0 && xs < w && ys < h && step(was[size_t(ys) * w + xs], here) >= kCutThing);
+                        }
+                        if (!narrow)
+                            continue;
+                        // Where it ran on, two pixels in (a slanting line a pixel to the side).
+                        double alike = 1e9;
+                        size_t inside = 0;
+                        for (int k : {0, 1, -1}) {
+                            const int xi = x + 2 * d[0] + k * d[1], yi = y + 2 * d[1] + k * d[0];
+                            if (!at(changed, xi, yi))
+                                continue;
+                            const size_t i = size_t(yi) * w + xi;
+                            if (step(was[i], here) < alike)
+                                alike = step(was[i], here), inside = i;
+                        }
+                        if (alike < kCutAlike && step(is[inside], here) >= kCutThing) {
+                            ++c.cuts;
+                            break;
+                        }
+                    }
+                }
+        }
+    }
+    // A colour change's old rim: pixels within 2 px of the change's border
+    // whose a*b* stays nearer the change's old colour than its new one.
+    if (inner) {
+        const double oldA = beforeA / inner, oldB = beforeB / inner, newA = afterA / inner, newB = afterB / inner;
+        // A change that moves the colour: a removal onto the ground's own
+        // colour leaves a band in that new colour, a recolour whose edge
+        // stays in the old one does not.
+        if (std::hypot(newA - oldA, newB - oldB) >= kRimTurn) {
+            // The band two pixels around what visibly changed, as it looks
+            // after: an edge left unturned, or turned only half by the soft
+            // mask, keeps the old hue.
+            auto coreNear = [&](int x, int y, bool want) {
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx)
+                        if (x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h && bool(core[size_t(y + dy) * w + x + dx]) == want)
+                            return true;
+                return false;
+            };
+            int close = 0, old = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const bool in = core[size_t(y) * w + x];
+                    if (!coreNear(x, y, !in))
+                        continue;
+                    ++close;
+                    const Lab l = toLab(after.pixel(x, y));
+                    if (std::hypot(l.a, l.b) >= 6 &&
+                        std::hypot(l.a - oldA, l.b - oldB) + kRimTurn / 2 < std::hypot(l.a - newA, l.b - newB))
+                        ++old;
+                }
+            if (close)
+                c.oldRim = double(old) / close;
+        }
+    }
     // Shape: what visibly changed against its convex hull.
     if (int(seen.size()) >= kDiscMinPixels) {
         const std::vector<QPoint> hull = convexHull(seen);

@@ -89,26 +89,41 @@ std::vector<int> themesTooSoon(const std::vector<int>& themeOfLevel);
 // The naturalness rule, for differences made on photos: an edit looks as
 // if the photo had it. It is crude when its colours stand further apart from
 // the ring around it than what was there (a flat coloured disc, a pasted
-// drawing), when its border draws a new outline (a seam), or when what
-// visibly changed is a filled round disc rather than a thing's own shape.
+// drawing), when its border draws a new outline (a seam), when what
+// visibly changed is a filled round disc or a square block rather than a
+// thing's own shape, when a thing running into it stops at its border (a
+// blade's tip cut off), or when a new colour keeps a rim of the old one.
 constexpr double kCrudeColourStep = 13;   // a*b* of the change's mean, further from the ring's than before
 constexpr double kCrudeSeamRatio = 1.2;   // edge strength on the change's border, after over before (1.7 let mirrored blade tips through)
 constexpr double kSeamEpsilon = 20;       // against a ratio of nothing over nothing: sensor noise alone (grey-level Sobel units)
 constexpr double kCrudeDiscFill = 1.08;   // visibly changed pixels over their convex hull's area
 constexpr double kDiscRoundness = 0.86;   // 4 pi area / perimeter^2 of that hull: a disc, not a thing's outline
 constexpr int kDiscMinPixels = 70;        // smaller round changes are specks, not pasted discs
+constexpr double kBlockyShare = 0.5;      // of the change's border on straight rows and columns: a pasted block
+constexpr int kBlockyRun = 8;             // border pixels in one row or column that make a straight side
+constexpr int kCutOutline = 4;            // places where a thing's outline runs into the change and stops there
+constexpr double kOldRimShare = 0.3;      // of a recoloured change's ring still in the old hue: a rim of it
 struct NaturalCheck {
     int changed = 0;        // pixels that differ at all (R+G+B steps above 3)
     double colourStep = 0;  // how much further from the ring the change's a*b* mean stands than before
     double seamRatio = 1;   // (edge on the border after + eps) / (before + eps)
     double discFill = 0;
     double roundness = 0;
+    double blockShare = 0;  // of the change's border that lies on straight sides
+    int cuts = 0;           // outlines cut off at the change's border
+    double oldRim = 0;      // of the ring of a colour change that keeps the old colour
     bool crudeColour() const { return colourStep >= kCrudeColourStep; }
+    bool blocky() const { return blockShare >= kBlockyShare; }
+    bool cutOutline() const { return cuts >= kCutOutline; }
+    bool rimLeft() const { return oldRim >= kOldRimShare; }
     bool seam() const { return seamRatio >= kCrudeSeamRatio; }
     // A round filled change whose border was no outline before: a thing taken
     // away leaves a round change too, but along the outline it had.
     bool filledDisc() const { return discFill >= kCrudeDiscFill && roundness >= kDiscRoundness && seamRatio >= 1; }
-    bool natural() const { return changed > 0 && !crudeColour() && !seam() && !filledDisc(); }
+    bool natural() const
+    {
+        return changed > 0 && !crudeColour() && !seam() && !filledDisc() && !blocky() && !cutOutline() && !rimLeft();
+    }
 };
 // `before` and `after`: the same crop of the two pictures around one
 // difference, with at least 4 unchanged pixels on every side of the change.
