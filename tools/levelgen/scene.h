@@ -115,6 +115,17 @@ struct Surfaces {
     std::vector<QRectF> rugs;   // rugs and cloths on a floor or the grass: a group of things lies on each
     bool tableTop = false;      // indoors, the ground is a table top (a cloth lies on it, not a rug)
     double ceiling = 0;         // indoors, the wall starts below this (a porch's beam): nothing hangs above it
+
+    // A backdrop's ground and kind of place; the other lists fill as it is painted.
+    static Surfaces at(double ground, bool wall, bool afloat, std::vector<QRectF> stands = {})
+    {
+        Surfaces s;
+        s.ground = ground;
+        s.wall = wall;
+        s.afloat = afloat;
+        s.stands = std::move(stands);
+        return s;
+    }
 };
 
 struct Scene {

@@ -11,7 +11,7 @@ void buildReef(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(235, 250, 255);
     s.finish.vignette = 0.35;
     const double sand = r.range(350, 380) - (v % 3 == 2 ? 70 : 0); // the green reef seen from lower down
-    s.surfaces = {sand, false, true, {}, {}, {}};
+    s.surfaces = Surfaces::at(sand, false, true);
     // A shallow turquoise reef, a deep blue one and a green-lit one.
     const QColor deeps[3] = {QColor(10, 80, 100), QColor(8, 30, 90), QColor(20, 90, 60)};
     const QColor deep = deeps[v % 3];

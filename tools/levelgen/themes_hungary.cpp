@@ -121,7 +121,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
-    s.surfaces = {counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)}, {}, {}};
+    s.surfaces = Surfaces::at(counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)});
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -292,7 +292,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     s.finish.tint = v == 2 ? QColor(255, 235, 210) : QColor(255, 250, 240);
     // A porch floor deep enough to sit on: the wall no taller than it needs.
     const double floorY = 300 + v * 18 + r.range(-8, 8), beam = 70 + r.range(0, 20);
-    s.surfaces = {floorY, true, false, {}, {}, {}};
+    s.surfaces = Surfaces::at(floorY, true, false);
     s.surfaces.ceiling = beam;
     {
         QPainter p(&s.base);
@@ -467,7 +467,7 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
     const double edge = 90 + v * 25 + r.range(-8, 8);
-    s.surfaces = {edge, true, false, {}, {}, {}};
+    s.surfaces = Surfaces::at(edge, true, false);
     s.surfaces.tableTop = true;
     const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
     {

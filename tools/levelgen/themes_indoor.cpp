@@ -64,7 +64,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
 {
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
     const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
-    s.surfaces = {table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)}, {}, {}};
+    s.surfaces = Surfaces::at(table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)});
     s.surfaces.tableTop = true;
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
     {
@@ -141,7 +141,7 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
     if (low)
         shelves[0] = shelves[0] + 60, shelves[1] = shelves[1] + 37, shelves[2] = shelves[2] + 10;
-    s.surfaces = {kHeight, true, false, {}, {}, {}};
+    s.surfaces = Surfaces::at(kHeight, true, false);
     for (double y : shelves)
         s.surfaces.stands.emplace_back(0, y, kWidth, 0);
     {

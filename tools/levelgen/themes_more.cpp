@@ -427,7 +427,7 @@ void buildAquarium(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(235, 250, 255);
     const double sand = 360 + v * 20;
-    s.surfaces = {sand, true, true, {}, {}, {}};
+    s.surfaces = Surfaces::at(sand, true, true);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -593,7 +593,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 244, 230);
     const double table = 212 + v * 24;
-    s.surfaces = {table, true, false, {}, {}, {}};
+    s.surfaces = Surfaces::at(table, true, false);
     s.surfaces.tableTop = true;
     {
         QPainter p(&s.base);
