@@ -199,10 +199,17 @@ int makeDifferences(Draft& d, int count, std::uint64_t seed, QString* why)
     std::vector<Difference> made;
     place(d, s, count, rng, -1, made);
     d.diffs = made;
-    if (int(made.size()) < count)
-        *why = QString::fromUtf8("ezen a képen csak %1 természetes különbségnek van helye (a kért %2 helyett): "
-                                 "kevés rajta a kicsi, környezetéből kiváló dolog (%3 ilyet találtam)")
-                   .arg(made.size()).arg(count).arg(s.things.size() + s.segments.size());
+    if (int(made.size()) < count) {
+        // Say which of the two it was: the photo offers few things, or the
+        // edits on the things it offers would have looked made or gone unseen.
+        const int found = int(s.things.size() + s.segments.size());
+        const QString cause = found < count
+            ? QString::fromUtf8("kevés rajta a kicsi, környezetéből kiváló dolog (%1 ilyet találtam)").arg(found)
+            : QString::fromUtf8("%1 kicsi, környezetéből kiváló dolgot találtam, de a többin a változás "
+                                "nem lett volna egyszerre természetes és jól látható").arg(found);
+        *why = QString::fromUtf8("ezen a képen csak %1 természetes különbségnek van helye (a kért %2 helyett): %3")
+                   .arg(made.size()).arg(count).arg(cause);
+    }
     if (!made.empty())
         d.marker = autoMarker(d);
     return int(made.size());
