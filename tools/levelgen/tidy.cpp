@@ -94,6 +94,9 @@ void anchorStrandedProps(Scene& s)
         if (!stranded[i])
             continue;
         const Obj was = s.objs[i];
+        const auto setOnIt = [&was](const Obj& o) {
+            return o.depthY > 0 && std::abs(o.depthY - was.pos.y() - 0.01) < 0.02 && std::abs(o.pos.x() - was.pos.x()) < 40;
+        };
         const QRect own = bounds(was);
         const double half = own.width() / 2.0 + 3;
         // Where it could stand: beside each anchor's foot or just in front of it, nearest first.
@@ -144,15 +147,14 @@ void anchorStrandedProps(Scene& s)
                 if (j == i || !box[j].adjusted(-2, -2, 2, 2).intersects(mine))
                     continue;
                 const Obj& o = s.objs[j];
-                const bool onIt = o.depthY > 0 && std::abs(o.depthY - was.pos.y() - 0.01) < 0.02 && std::abs(o.pos.x() - was.pos.x()) < 40;
-                free = onIt || !(o.visible || o.spare) || isBackdropKind(o.kind) || restOf(o) == Rest::Air || restOf(o) == Rest::Part;
+                free = setOnIt(o) || !(o.visible || o.spare) || isBackdropKind(o.kind) || restOf(o) == Rest::Air || restOf(o) == Rest::Part;
             }
             if (!free)
                 continue;
             const QPointF shift = at - was.pos;
             for (std::size_t j = 0; j < s.objs.size(); ++j) { // what was set on it comes along
                 Obj& o = s.objs[j];
-                if (o.depthY > 0 && std::abs(o.depthY - was.pos.y() - 0.01) < 0.02 && std::abs(o.pos.x() - was.pos.x()) < 40)
+                if (setOnIt(o))
                     o.pos += shift, o.depthY = at.y() + 0.01, box[j] = bounds(o);
             }
             s.objs[i] = probe;
