@@ -13,6 +13,7 @@
 #include "platform/modal.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -111,6 +112,9 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1400, 760);
     resize(std::min(1400, screen.width() - 40), std::min(720, screen.height() - 60));
     status = new QLabel(this);
+    // Why a photo gave fewer differences is a sentence or two: it wraps rather than run off the edge.
+    status->setWordWrap(true);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(status, 1);
     buildMenus();
     preview->setDraft(&draft_);
@@ -256,7 +260,26 @@ QWidget* EditorWindow::buildSidePanel()
 void EditorWindow::say(const QString& text, bool problem)
 {
     status->setText(text);
-    status->setStyleSheet(problem ? QStringLiteral("color: #B0201A; font-weight: bold") : QString());
+    // A dark red is hard to read on a dark theme; there it is a light one.
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    status->setStyleSheet(!problem ? QString()
+                          : dark   ? QStringLiteral("color: #FF7A6E; font-weight: bold")
+                                   : QStringLiteral("color: #B0201A; font-weight: bold"));
+    fitStatus();
+}
+
+// A wrapped label asks for the height of a narrow guess; give it the lines it needs at the width it has.
+void EditorWindow::fitStatus()
+{
+    const int width = std::max(status->width(), statusBar()->width() - 24);
+    status->setMinimumHeight(0); // the label's answer never goes below its own minimum
+    status->setFixedHeight(status->heightForWidth(std::max(width, 100)));
+}
+
+void EditorWindow::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    fitStatus();
 }
 
 bool EditorWindow::confirmUpscale(const QRect& frame)

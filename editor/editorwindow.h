@@ -71,6 +71,7 @@ protected:
     void dropEvent(QDropEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void saveAsAsked();
@@ -79,6 +80,7 @@ private:
     void reframe();            // the level's pictures from the frame
     void refresh();            // list, preview, buttons
     void say(const QString& text, bool problem = false);
+    void fitStatus();
     void pickMarker();
     bool confirmUpscale(const QRect& frame);
     bool confirmDiscard(); // true when nothing unsaved would be lost, or the player lets it go

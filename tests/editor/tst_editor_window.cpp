@@ -23,6 +23,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -421,6 +423,18 @@ void EditorWindowTest::aPlainPhotoOffersTheNumberItHolds()
     QVERIFY2(w.list->count() >= 1 && w.list->count() <= 2, qPrintable(w.status->text()));
     QCOMPARE(w.countBox->value(), w.list->count()); // the number the photo holds is offered
     QVERIFY2(w.status->text().contains(QString::fromUtf8("Csak %1").arg(w.list->count())), qPrintable(w.status->text()));
+    // The reason is long; in a window of everyday width it must be read whole, not cut at the edge.
+    w.resize(900, 600);
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics(w.status->font());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, w.status->width(), 10000), Qt::TextWordWrap, w.status->text());
+    QVERIFY2(needed.height() <= w.status->height() && w.status->width() <= w.width(),
+             qPrintable(QStringLiteral("%1 px of text in a %2 x %3 label").arg(needed.height()).arg(w.status->width()).arg(w.status->height())));
+    // A one-line message after it takes one line, not the room of the paragraph before.
+    modals_->answer = [](QWidget*) { return int(platform::mrOk); }; // let the unsaved differences go
+    QVERIFY(w.openPhoto(path));
+    QCoreApplication::processEvents();
+    QVERIFY2(w.statusBar()->height() < 3 * metrics.height(), qPrintable(QStringLiteral("%1 px for: %2").arg(w.statusBar()->height()).arg(w.status->text())));
 }
 
 void EditorWindowTest::shortcutsRingsAndAScaledScreen()
@@ -439,8 +453,11 @@ void EditorWindowTest::shortcutsRingsAndAScaledScreen()
     QVERIFY(w.preview->ringsShown());
     w.ringsBox->setChecked(false);
     QVERIFY(!w.preview->ringsShown());
-    // Every control can be scrolled into view.
+    // The width fits: nothing needs a sideways scroll, so the panel's own scroll bar is in sight.
     const QList<QScrollArea*> scrollers = w.findChildren<QScrollArea*>();
+    for (QScrollArea* s : scrollers)
+        QVERIFY2(!s->horizontalScrollBar()->isVisible(), qPrintable(QStringLiteral("%1 px wide").arg(s->widget()->minimumSizeHint().width())));
+    // Every control can be scrolled into view.
     for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
         if (!b->isVisibleTo(&w))
             continue;
