@@ -51,9 +51,9 @@ Level levelFrom(int n, const Scene& scene, int attempt)
 Level generateLevel(int n)
 {
     // Grouped, unless that leaves too little to change where the rules
-    // allow it: then the scene as composed; then both furnished afresh. A
-    // draw of changes that falls short of the count is drawn again (the
-    // scene stays as it is).
+    // allow it: then the scene as composed; then both furnished afresh, with
+    // spares on the ground, twice. A draw of changes that falls short of the
+    // count is drawn again (the scene stays as it is).
     const int wanted = difficultyFor(n).count;
     Level best;
     bool bestOk = false;
