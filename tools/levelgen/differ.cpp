@@ -1,5 +1,6 @@
 #include "tools/levelgen/differ.h"
 
+#include "tools/levelgen/diffrules.h"
 #include "tools/levelgen/light.h"
 #include "tools/levelgen/metrics.h"
 #include "tools/levelgen/paintkit.h"
@@ -209,6 +210,14 @@ namespace {
 // Changes that leave an object's outline, and so its shadow, as it was.
 constexpr unsigned kOutlineKept = Recolour | Shade | Pattern | Light | Digit;
 
+// Changes that leave where a thing stands and how big it is as they were:
+// they cannot make the right picture's scene stand worse than the left's.
+constexpr unsigned kPlaceKept = kOutlineKept | Detail | Count;
+
+// The share of colour-only changes aimed at: below what the rule allows
+// (kMaxColourOnlyShare), so that most of a level's changes are of form.
+constexpr double kColourOnlyAim = 0.2;
+
 void setPixels(QImage& img, const std::vector<Change>& changes)
 {
     for (const Change& c : changes)
@@ -248,6 +257,11 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         if (allowedMods(cur.objs[std::size_t(i)]) && unfairFor(original, out.left, i).isEmpty())
             fair.push_back(i);
     int colourOnly = 0;
+    // The right picture is held to the scene rules as each change is tried,
+    // and its open sky takes one difference at most.
+    const RightPicture rightPicture(original);
+    const bool skyAllowed = skyIsTheSubject(original);
+    int inSky = 0;
     std::vector<QPoint> points;
     std::vector<std::vector<Change>> made; // each accepted difference's pixels
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
@@ -268,6 +282,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const int minVisible = relaxed ? d.floorVisible : d.minVisible;
         const double minContrast = relaxed ? d.floorContrast : d.minContrast;
         const int maxBold = relaxed ? d.count : d.maxBold;
+        const int maxColour = relaxed ? maxColourOnly(d.count) : int(std::floor(kColourOnlyAim * d.count + 1e-9));
         std::vector<int> candidates;
         for (int i : fair)
             if (std::none_of(out.list.begin(), out.list.end(), [&](const Difference& x) { return x.object == i; }))
@@ -300,7 +315,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             const int i = candidates[std::size_t(pick)];
             Obj& obj = cur.objs[std::size_t(i)];
             unsigned allowed = allowedMods(obj);
-            if (colourOnly >= maxColourOnly(d.count))
+            if (colourOnly >= maxColour)
                 allowed &= ~kColourOnlyMods;
             if (bold >= maxBold)
                 allowed &= kSubtleMods;
@@ -316,11 +331,49 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             }
             if (!(mod & kSubtleMods) && bold >= maxBold)
                 continue;
-            if ((mod & kColourOnlyMods) && colourOnly >= maxColourOnly(d.count))
+            if ((mod & kColourOnlyMods) && colourOnly >= maxColour)
                 continue;
             if (!spreadOk(bounds(before).center())) { // known before anything is drawn
                 ++misses[std::size_t(i)];
                 continue;
+            }
+            const bool sky = !skyAllowed && inOpenSky(original, mod == Add ? after : before);
+            if (sky && inSky >= kMaxSkyDifferences) { // and never will
+                candidates.erase(candidates.begin() + pick);
+                continue;
+            }
+            if (!(mod & kPlaceKept)) {
+                obj = after;
+                bool stands = rightPicture.newBreaches(cur).empty();
+                // A thing shown only on the right may appear beside something
+                // rather than on a bare spot: its left picture has no place for it.
+                // It may take the size of what stands at its depth, too.
+                // And a colour of its own, where another of its kind looks like it.
+                if (!stands && mod == Add) {
+                    std::vector<QPointF> places = placesBeside(cur, i);
+                    places.insert(places.begin(), drawn.pos);
+                    const double scales[] = {drawn.scale, fittingScale(cur, i)};
+                    const QColor own = distinctColour(cur, i);
+                    const QColor colours[] = {drawn.c1, own.isValid() ? own : drawn.c1};
+                    for (std::size_t k = 1; k < 4 * places.size() && !stands; ++k) {
+                        obj.pos = places[k / 4];
+                        obj.scale = scales[k % 2];
+                        obj.c1 = colours[k / 2 % 2];
+                        if ((stands = rightPicture.newBreaches(cur).empty()))
+                            after = obj, before.pos = obj.pos, before.scale = obj.scale, before.c1 = obj.c1;
+                    }
+                }
+                // Grown, it may stand bigger than its kind further forward: shrunk, it fits.
+                if (!stands && mod == Resize) {
+                    obj.scale = drawn.scale * drawn.scale / after.scale;
+                    if ((stands = rightPicture.newBreaches(cur).empty()))
+                        after = obj;
+                }
+                obj = drawn;
+                if (!stands) {
+                    ++misses[std::size_t(i)];
+                    continue;
+                }
             }
             // A thing that changes shape or place keeps its shadow short on both
             // sides, so the shadow changes only where the thing does.
@@ -384,6 +437,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                                 std::min(kWidth - 1, c.at.x() + kGap) - std::max(0, c.at.x() - kGap) + 1, 1);
             out.list.push_back({centre, check, mod, i, after});
             points.push_back(centre);
+            inSky += sky;
             colourOnly += (mod & kColourOnlyMods) != 0;
             bold += !(mod & kSubtleMods);
             candidates.erase(candidates.begin() + pick);

@@ -2,6 +2,8 @@
 
 #include "game/levelrecord.h"
 #include "tools/levelgen/differ.h"
+#include "tools/levelgen/diffrules.h"
+#include "tools/levelgen/groundspares.h"
 #include "tools/levelgen/metrics.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/themes.h"
@@ -40,6 +42,8 @@ Level levelFrom(int n, const Scene& scene, int attempt)
     std::vector<Breach> breaches = sceneBreaches(scene);
     for (Breach& b : differenceBreaches(scene, diffs.left, diffs.list))
         breaches.push_back(std::move(b));
+    for (Breach& b : changeBreaches(scene, diffs.list))
+        breaches.push_back(std::move(b));
     return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, objects, std::move(breaches)};
 }
 } // namespace
@@ -47,15 +51,20 @@ Level levelFrom(int n, const Scene& scene, int attempt)
 Level generateLevel(int n)
 {
     // Grouped, unless that leaves too little to change where the rules
-    // allow it: then the scene as composed; then both furnished afresh. A
-    // draw of changes that falls short of the count is drawn again (the
-    // scene stays as it is).
+    // allow it: then the scene as composed; then both furnished afresh, with
+    // spares on the ground, twice. A draw of changes that falls short of the
+    // count is drawn again (the scene stays as it is).
     const int wanted = difficultyFor(n).count;
     Level best;
     bool bestOk = false;
-    for (int pass = 0; pass < 4; ++pass) {
+    for (int pass = 0; pass < 6; ++pass) {
         const bool gather = pass % 2 == 0;
-        const Scene scene = buildScene(n, gather, pass / 2);
+        Scene scene = buildScene(n, gather, pass / 2);
+        // Furnished afresh, it gets more to change on the ground too.
+        if (pass >= 2) {
+            Rng spares(std::uint64_t(n) * 7717 + std::uint64_t(pass));
+            addGroundSpares(scene, spares, wanted / 3);
+        }
         // Draws that keep falling short of the best so far will not reach the
         // count on this scene: after a few, the next scene is tried.
         for (int attempt = 0, stale = 0; attempt < kDrawAttempts && stale < kStaleDraws; ++attempt) {

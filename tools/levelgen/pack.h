@@ -14,7 +14,7 @@
 namespace levelgen {
 
 // Rises whenever the pictures or differences a level gets would change.
-constexpr int kGeneratorVersion = 16;
+constexpr int kGeneratorVersion = 17;
 constexpr int kLevels = 100;
 
 struct Level {

@@ -1,0 +1,203 @@
+// The rules a level's differences keep on the right picture: each catches
+// the change it is there for, made on purpose on a small field, and lets the
+// sound change pass; generated levels keep them all.
+#include "tools/levelgen/diffrules.h"
+#include "tools/levelgen/kinds.h"
+#include "tools/levelgen/pack.h"
+#include "tools/levelgen/themekit.h"
+
+#include <QtTest>
+
+using namespace levelgen;
+
+Q_DECLARE_METATYPE(levelgen::SceneRule)
+
+namespace {
+// A field under an open sky (the ground from y = 200), a fence with a bench
+// by it and a barrel on a side table; the sky as painted is known.
+Scene field()
+{
+    Scene s;
+    s.base = QImage(kWidth, kHeight, QImage::Format_RGB32);
+    s.base.fill(QColor(110, 160, 70));
+    s.light.sky = QImage(kWidth, kHeight, QImage::Format_RGB32);
+    s.light.sky.fill(QColor(120, 170, 230));
+    QPainter(&s.base).fillRect(0, 0, kWidth, 200, QColor(120, 170, 230));
+    s.surfaces.ground = 200;
+    put(s, Fence, 80, 300, 1.0, QColor(150, 110, 70));
+    put(s, Bench, 80, 325, 1.0, QColor(120, 80, 50));
+    put(s, Table, 260, 330, 1.0, QColor(150, 100, 60));
+    put(s, Jug, 260, 312, 1.0, QColor(200, 120, 70)).depthY = 330.01;
+    return s;
+}
+
+// A thing hidden on the left that a difference may show on the right.
+int spare(Scene& s, K kind, double x, double y, QColor c)
+{
+    Obj& o = put(s, kind, x, y, 1.0, c);
+    o.spare = true;
+    o.visible = false;
+    return int(s.objs.size()) - 1;
+}
+
+Difference change(const Scene& s, int object, unsigned mod)
+{
+    Difference d;
+    d.object = object;
+    d.mod = mod;
+    d.after = s.objs[std::size_t(object)];
+    d.point = bounds(d.after).center();
+    if (mod == Add)
+        d.after.visible = true;
+    if (mod == Remove)
+        d.after.visible = false;
+    return d;
+}
+
+bool breaks(const std::vector<Breach>& list, SceneRule rule)
+{
+    return std::any_of(list.begin(), list.end(), [rule](const Breach& b) { return b.rule == rule; });
+}
+
+QString listed(const std::vector<Breach>& list)
+{
+    QStringList out;
+    for (const Breach& b : list)
+        out << QString::fromLatin1(sceneRuleName(b.rule)) + QStringLiteral(": ") + b.text;
+    return out.join(QStringLiteral("; "));
+}
+} // namespace
+
+class DifferenceRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void soundChangesPass()
+    {
+        Scene s = field();
+        const int cat = spare(s, Cat, 112, 330, QColor(215, 145, 75)); // beside the bench, by the fence
+        s.objs[std::size_t(cat)].scale = 0.5;
+        put(s, Bird, 200, 80, 1.0, QColor(110, 90, 70)).shape = 1; // on the wing
+        const int flyer = int(s.objs.size()) - 1;
+        std::vector<Difference> diffs = {change(s, cat, Add), change(s, 2, Recolour), change(s, flyer, Mirror)};
+        diffs[1].after.c1 = QColor(90, 60, 40);
+        diffs[2].after.mirror = true;
+        const std::vector<Breach> b = changeBreaches(s, diffs);
+        QVERIFY2(b.empty(), qPrintable(listed(b)));
+    }
+
+    void eachBrokenChangeIsCaught_data()
+    {
+        QTest::addColumn<int>("broken");
+        QTest::addColumn<SceneRule>("rule");
+        QTest::newRow("added twin beside its copy") << 0 << SceneRule::Copies;
+        QTest::newRow("added look-alike beside one of its kind") << 1 << SceneRule::Copies;
+        QTest::newRow("added look-alike a little further off") << 9 << SceneRule::Copies;
+        QTest::newRow("added in the middle of nothing") << 2 << SceneRule::Anchor;
+        QTest::newRow("added through another thing") << 3 << SceneRule::Overlap;
+        QTest::newRow("table taken from under its jug") << 4 << SceneRule::Support;
+        QTest::newRow("table moved from under its jug") << 5 << SceneRule::Support;
+        QTest::newRow("fence taken from beside its bench") << 6 << SceneRule::Anchor;
+        QTest::newRow("moved onto the water") << 7 << SceneRule::Support;
+        QTest::newRow("two differences in the open sky") << 8 << SceneRule::Spread;
+    }
+    void eachBrokenChangeIsCaught()
+    {
+        QFETCH(int, broken);
+        QFETCH(SceneRule, rule);
+        Scene s = field();
+        std::vector<Difference> diffs;
+        switch (broken) {
+        case 0:
+            put(s, Cat, 110, 340, 1.0, QColor(215, 145, 75));
+            diffs.push_back(change(s, spare(s, Cat, 150, 345, QColor(215, 145, 75)), Add));
+            break;
+        case 1: // another size and colour, but a second dog right beside the first
+            put(s, Dog, 110, 340, 1.0, QColor(150, 100, 60));
+            diffs.push_back(change(s, spare(s, Dog, 150, 342, QColor(55, 50, 50)), Add));
+            s.objs.back().scale = 0.7;
+            diffs.back().after.scale = 0.7;
+            break;
+        case 2:
+            diffs.push_back(change(s, spare(s, Snail, 180, 440, QColor(200, 160, 100)), Add));
+            break;
+        case 3:
+            diffs.push_back(change(s, spare(s, Crate, 86, 326, QColor(170, 120, 70)), Add));
+            break;
+        case 4:
+            diffs.push_back(change(s, 2, Remove));
+            break;
+        case 5:
+            diffs.push_back(change(s, 2, Move));
+            diffs.back().after.pos += QPointF(6, 0);
+            break;
+        case 6:
+            diffs.push_back(change(s, 0, Remove));
+            break;
+        case 7: {
+            s.light.water.push_back({380, 482});
+            const int crate = int(s.objs.size());
+            put(s, Crate, 300, 372, 1.0, QColor(170, 120, 70));
+            diffs.push_back(change(s, crate, Move));
+            diffs.back().after.pos += QPointF(0, 30);
+            break;
+        }
+        case 9: // smaller, and not beside the first, but the same ginger cat at a glance
+            put(s, Cat, 190, 330, 0.5, QColor(215, 145, 75));
+            diffs.push_back(change(s, spare(s, Cat, 112, 330, QColor(240, 170, 95)), Add));
+            s.objs.back().scale = diffs.back().after.scale = 0.35;
+            break;
+        case 8:
+            for (int x : {80, 200}) {
+                Obj& b = put(s, Bird, x, 90, 1.0, QColor(110, 90, 70));
+                b.shape = 1;
+                diffs.push_back(change(s, int(s.objs.size()) - 1, Mirror));
+                diffs.back().after.mirror = true;
+            }
+            break;
+        }
+        const std::vector<Breach> b = changeBreaches(s, diffs);
+        QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
+    }
+
+    // In space, the sky is the picture: its differences may all be up there.
+    // A bird against a house's front is not in the open sky.
+    void theSkyIsOpenOnlyWhereItShows()
+    {
+        Scene s = field();
+        Obj& bird = put(s, Bird, 100, 90, 1.0, QColor(110, 90, 70));
+        bird.shape = 1;
+        QVERIFY(inOpenSky(s, s.objs.back()));
+        put(s, House, 100, 199, 1.6, QColor(220, 200, 170));
+        QVERIFY(!inOpenSky(s, s.objs[s.objs.size() - 2]));
+        Scene space = field();
+        put(space, Planet, 250, 60, 1.0, QColor(200, 150, 90));
+        for (int x : {60, 150})
+            put(space, Bird, x, 90, 1.0, QColor(110, 90, 70)).shape = 1;
+        std::vector<Difference> diffs = {change(space, int(space.objs.size()) - 1, Remove), change(space, int(space.objs.size()) - 2, Remove)};
+        QVERIFY(skyIsTheSubject(space));
+        QVERIFY2(skyBreaches(space, diffs).empty(), qPrintable(listed(skyBreaches(space, diffs))));
+    }
+
+    void generatedLevelsKeepTheRightPictureStanding_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {3, 54, 61})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void generatedLevelsKeepTheRightPictureStanding()
+    {
+        QFETCH(int, n);
+        const Level lv = generateLevel(n);
+        QCOMPARE(int(lv.diffs.size()), difficultyFor(n).count);
+        std::vector<Breach> held;
+        for (const Breach& b : lv.breaches)
+            if (b.rule != SceneRule::EmptyBand)
+                held.push_back(b);
+        QVERIFY2(held.empty(), qPrintable(listed(held)));
+        const int colourOnly = int(std::count_if(lv.diffs.begin(), lv.diffs.end(), [](const Difference& d) { return (d.mod & kColourOnlyMods) != 0; }));
+        QVERIFY2(colourOnly <= maxColourOnly(int(lv.diffs.size())), qPrintable(QString::number(colourOnly)));
+    }
+};
+
+QTEST_MAIN(DifferenceRulesTest)
+#include "tst_levelgen_diffs.moc"
