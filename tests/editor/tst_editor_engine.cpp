@@ -254,7 +254,9 @@ void EditorEngineTest::autoLevelsPassEveryRule_data()
     // natural and plain enough to find.
     QTest::newRow("dune grass") << debianPhoto("Dune") << 0;
     QTest::newRow("meadow") << debianPhoto("GreenMeadow") << 0;
-    QTest::newRow("rain drops") << debianPhoto("RainDrops") << 6;
+    // Five natural ones: a sixth, a clone over a dark blur in the grass,
+    // left a blotch where the blur ran on past what it wrote.
+    QTest::newRow("rain drops") << debianPhoto("RainDrops") << 5;
     QTest::newRow("two wings") << debianPhoto("TwoWings") << 0;
 }
 
@@ -413,6 +415,11 @@ void EditorEngineTest::aCloneLeavesNoGhostRim()
     const int ghost = cv::countNonZero((off > 14) & rim);
     QVERIFY2(ghost * 10 < cv::countNonZero(rim),
              qPrintable(QStringLiteral("%1 of %2 rim pixels stand off the leaf").arg(ghost).arg(cv::countNonZero(rim))));
+    // A dark blur in the grass whose shade runs on past anything a clone
+    // would write: pasting there left a blotch in the blur. Refused.
+    const Thing* blur = nearestThing(s, QPoint(310, 125));
+    QVERIFY(blur);
+    QVERIFY(!applyEdit(EditKind::Clone, s, *blur, left, right, rng, touched));
 }
 
 namespace {
@@ -559,19 +566,19 @@ void EditorEngineTest::rerollAndRemoveKeepTheRest()
     Draft d;
     d.left = levelOf(loadPhoto(debianPhoto("RainDrops")).image);
     QString why;
-    // Five of the photo's six or so: a spot is left for the new one.
-    QCOMPARE(makeDifferences(d, 5, 5, &why), 5);
+    // Four of the photo's five or so natural ones: a spot is left for the new one.
+    QCOMPARE(makeDifferences(d, 4, 5, &why), 4);
     const std::vector<Difference> before = d.diffs;
     QVERIFY2(rerollDifference(d, 2, 999, &why), qPrintable(why));
-    QCOMPARE(int(d.diffs.size()), 5);
-    for (int k : {0, 1, 3, 4})
+    QCOMPARE(int(d.diffs.size()), 4);
+    for (int k : {0, 1, 3})
         QCOMPARE(d.diffs[size_t(k)].point, before[size_t(k)].point);
     QVERIFY(d.diffs[2].point != before[2].point);
     // The old spot is the photo again.
     const ChangeStats old = measure(d.left, d.right, before[2].touched);
     QVERIFY(!before[2].touched.intersects(d.diffs[2].touched) ? old.changed == 0 : true);
     removeDifference(d, 0);
-    QCOMPARE(int(d.diffs.size()), 4);
+    QCOMPARE(int(d.diffs.size()), 3);
     QCOMPARE(measure(d.left, d.right, before[0].touched).changed, 0);
     QVERIFY(!encodeDraft(d, &why).isEmpty());
 }
