@@ -27,7 +27,7 @@ bool clearOfOthers(const Draft& d, QPoint point, const QRect& touched, int skip)
     return true;
 }
 
-bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why)
+bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why, bool grown)
 {
     const levelgen::DiffCheck c = measure(d.left, d.right, box).check;
     // Dark spots reach dE 12 with small RGB steps; asking as many pixels of
@@ -38,7 +38,7 @@ bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QS
     }
     // Enough pixels over the threshold is not yet a thing a player finds:
     // grain swapped for grain, a dim blob taken out of the dark pass it.
-    if (!findability(d.left, d.right, box).findable()) {
+    if (!findability(d.left, d.right, box).findable(grown)) {
         *why = QString::fromUtf8("a változás itt alig látszana");
         return false;
     }
@@ -94,7 +94,8 @@ bool tryEdit(Draft& d, const Survey& s, const Thing& t, EditKind kind, levelgen:
         return false;
     }
     auto undo = [&] { before(toRect(touched)).copyTo(d.right(toRect(touched))); };
-    if (!judgeChange(d, touched, skip, out, why)) {
+    const bool grown = kind == EditKind::Enlarge;
+    if (!judgeChange(d, touched, skip, out, why, grown)) {
         undo();
         return false;
     }
@@ -109,7 +110,7 @@ bool tryEdit(Draft& d, const Survey& s, const Thing& t, EditKind kind, levelgen:
                 d.right.at<cv::Vec3b>(y, x) = before.at<cv::Vec3b>(y, x);
     touched &= allowed;
     out.touched = touched;
-    if (!findability(d.left, d.right, touched).findable()) { // what the margin took back may have been what showed
+    if (!findability(d.left, d.right, touched).findable(grown)) { // what the margin took back may have been what showed
         *why = QString::fromUtf8("a változás itt alig látszana");
         undo();
         return false;
