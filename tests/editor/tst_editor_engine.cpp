@@ -292,6 +292,7 @@ void EditorEngineTest::autoLevelsPassEveryRule()
             const QString where = QStringLiteral("seed %1 %2 at (%3, %4)").arg(seed).arg(x.kind).arg(x.point.x()).arg(x.point.y());
             QVERIFY2(s.noticeable >= 40, qPrintable(where + QStringLiteral(": %1 px of dE >= 12").arg(s.noticeable)));
             QVERIFY2(s.seenColourBlind(), qPrintable(where + QStringLiteral(": protan %1, deutan %2 px").arg(s.protan).arg(s.deutan)));
+            QVERIFY2(x.kind != QLatin1String("recolour"), qPrintable(where)); // left to the player's hand
             const levelgen::NaturalCheck n = naturalChange(d, x.touched);
             QVERIFY2(n.natural(), qPrintable(where + QStringLiteral(": colour step %1, seam %2, fill %3")
                                                         .arg(n.colourStep).arg(n.seamRatio).arg(n.discFill)));
@@ -424,6 +425,15 @@ void EditorEngineTest::aCloneLeavesNoGhostRim()
     const Thing* blur = nearestThing(s, QPoint(310, 125));
     QVERIFY(blur);
     QVERIFY(!applyEdit(EditKind::Clone, s, *blur, left, right, rng, touched));
+    // Where two dark blades cross, the best source brought a stub of a
+    // lighter blade along, cut off at the paste's border. Refused, though one
+    // cut outline alone passes the naturalness rule.
+    Draft d;
+    d.left = left;
+    d.right = left.clone();
+    QString why;
+    QVERIFY(!addDifferenceAt(d, QPoint(269, 420), EditKind::Clone, 1, &why));
+    QVERIFY2(why.contains(QString::fromUtf8("nem illene")), qPrintable(why));
 }
 
 namespace {
