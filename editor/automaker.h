@@ -35,8 +35,8 @@ std::uint64_t mixSeed(std::uint64_t seed);
 levelgen::NaturalCheck naturalChange(const Draft& d, const QRect& touched);
 // Judges what changed inside `box` by the level rules (seen, seen by a
 // colour-blind player, clickable, clear of the others); fills `out` but its
-// kind, or says why not.
-bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why);
+// kind, or says why not. `grown`: the change is a thing enlarged in place.
+bool judgeChange(const Draft& d, const QRect& box, int skip, Difference& out, QString* why, bool grown = false);
 
 // Takes difference `index` out, putting the photo's pixels back.
 void removeDifference(Draft& d, int index);

@@ -57,9 +57,12 @@ constexpr double kHueLightness = 20; // L* between a recoloured segment and the 
 constexpr double kRecolourApart = 11;
 constexpr double kMaxCopyCost = 52;   // BGR steps between a copied thing's ground and its new place's
 constexpr double kMaxFillStep = 4;   // grey steps between a removal's fill and the ground around it
+constexpr double kTexturedFill = 8;  // grey deviation of the ring above which a removal's fill must keep some of it
+constexpr double kMinFillGrain = 0.35; // share of the ring's grey deviation a fill of textured ground keeps
 constexpr double kMaxRimApart = 0.4;  // share of the two pixels around a removed thing that may stand apart too
 constexpr double kMaxBareCost = 44;  // BGR steps between a removal's ground and the band around the thing
 constexpr double kMaxCloneCost = 30; // the same for a clone, in the band just past its wider write
+constexpr double kMaxHaloStep = 6;   // grey steps between the ground just past a clone's write and further out
 constexpr int kMinShift = 16;         // a clone's source or an added thing's place lies this far or more away
 constexpr int kMaxShift = 64;
 
@@ -111,6 +114,19 @@ double grain(const cv::Mat& bgr, const cv::Mat& mask)
     return deviation[0];
 }
 
+// Whether the thing's blurred halo runs on past what an edit writes (up to
+// `write` pixels past its mask; a bokeh disc's rim, a drop's shadow): the
+// ground just past the write is lighter or darker than the ground further
+// out, and would stay as a ghost ring around the new ground.
+bool haloRunsOn(const Thing& t, const cv::Mat& left, const cv::Rect& work, int write)
+{
+    cv::Mat grey;
+    cv::cvtColor(left(work), grey, cv::COLOR_BGR2GRAY);
+    const double near = cv::mean(grey, maskIn(t, work, write + 3) & ~maskIn(t, work, write))[0];
+    const double far = cv::mean(grey, maskIn(t, work, write + 7) & ~maskIn(t, work, write + 5))[0];
+    return std::abs(near - far) > kMaxHaloStep;
+}
+
 bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched);
 
 bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, QRect& touched)
@@ -154,6 +170,10 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     cv::cvtColor(filled, filledGrey, cv::COLOR_BGR2GRAY);
     if (std::abs(cv::mean(filledGrey, hole)[0] - mean[0]) > kMaxFillStep)
         return false;
+    // A fill much smoother than the textured ground around it (soft
+    // leaves, bokeh) shows as a smear where the thing stood.
+    if (deviation[0] > kTexturedFill && grain(filled, hole) < kMinFillGrain * deviation[0])
+        return false;
     blend(right, work, filled, softMask(maskIn(t, work, 0), 2), touched);
     return true;
 }
@@ -194,8 +214,12 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
             if (cv::countNonZero(apartThere & band) > bandPixels / 10 || (bare && cv::countNonZero(apartThere & under)) ||
                 (!bare && cv::countNonZero(apartThere & fade)))
                 continue;
-            // A patch smoother than the grain around shows as a smear.
-            const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - grain(left(src), under));
+            // A patch smoother than the grain around shows as a smear; bare
+            // ground with half the grain or less, plainly so.
+            const double srcGrain = grain(left(src), under);
+            if (bare && srcGrain < kMinFillGrain * 1.5 * ringGrain)
+                continue;
+            const double cost = meanStep(left(src), left(work), band) + std::max(0.0, ringGrain - srcGrain);
 
             if (cost >= best || (!bare && meanStep(left(src), left(work), under) < 40)) // would not show
                 continue;
@@ -208,7 +232,9 @@ cv::Rect matchingPlace(const Survey& s, const Thing& t, const cv::Mat& left, con
 // removal); false when there is none.
 bool pasteMatching(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& right, bool bare, QRect& touched)
 {
-    const cv::Rect work = grown(t.box, bare ? 6 : 8, left);
+    const cv::Rect work = grown(t.box, bare ? 6 : 10, left);
+    if (!bare && haloRunsOn(t, left, work, 3))
+        return false;
     const cv::Rect from = matchingPlace(s, t, left, work, bare);
     if (from.empty())
         return false;
