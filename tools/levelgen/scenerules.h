@@ -102,6 +102,18 @@ bool isFood(int kind);
 bool anchorsProp(int anchor, int prop);
 // Things a prop may stand by: houses, fences, trees, tables, tents, wells...
 bool isAnchor(int kind);
+// A stand that is a floor of planks things stand on (a pier, a quay), not
+// a shelf board or a counter's top line: it has a depth.
+inline bool isDeck(const QRectF& stand) { return stand.height() > 20; }
+bool onDeck(const Scene& s, const Obj& o);
+// What a deck's things gather by: a bollard, a stack of crates or barrels,
+// a net with its rope.
+bool isDeckAnchor(int kind);
+// Loose on a deck, these too stand by something (an anchor, a net, fish).
+bool isDeckCargo(int kind);
+// Whether `anchor` explains `prop` standing by it, in this scene (on a
+// deck its cargo explains the rest).
+bool anchorsPropHere(const Scene& s, const Obj& anchor, const Obj& prop);
 constexpr double kAnchorReach = 30; // px from its anchor's foot, or from a prop of its group
 // For each object, whether it is a prop on the ground with nothing near it to
 // explain it (a group counts as a whole: one of its things by an anchor).

@@ -104,7 +104,7 @@ void anchorStrandedProps(Scene& s)
         for (std::size_t j = 0; j < s.objs.size(); ++j) {
             const Obj& a = s.objs[j];
             const bool held = needsAnchor(a.kind) && (a.visible || a.spare) && !now[j] && j != i && a.depthY <= 0 && !isStreetProp(was.kind);
-            if (isFood(was.kind) || !a.visible || (!anchorsProp(a.kind, was.kind) && !held) || a.pos.y() < s.surfaces.ground)
+            if (isFood(was.kind) || !a.visible || (!anchorsPropHere(s, a, was) && !held) || a.pos.y() < s.surfaces.ground)
                 continue;
             const QRect b = bounds(a);
             const double left = held ? b.left() : b.left() + b.width() * 0.15, right = held ? b.right() : b.right() - b.width() * 0.15;
@@ -118,13 +118,17 @@ void anchorStrandedProps(Scene& s)
         }
         if (!isStreetProp(was.kind) && own.width() < 44 && realHeight(was.kind) <= 40) // small things up on a counter or a shelf
             for (const QRectF& st : s.surfaces.stands)
-                for (double x = st.left() + half + 2; x < st.right() - half - 2; x += 10)
+                for (double x = st.left() + half + 2; x < st.right() - half - 2 && !isDeck(st); x += 10)
                     spots.emplace_back(0, QPointF(x, st.top()));
+        for (const QRectF& st : isStreetProp(was.kind) ? s.surfaces.stands : std::vector<QRectF>()) // a bollard along a deck's edge
+            for (double x = st.left() + half + 8; x < st.right() - half - 8 && isDeck(st); x += 12)
+                spots.emplace_back(0, QPointF(x, st.top() + 10));
         for (const QRectF& rug : isStreetProp(was.kind) ? std::vector<QRectF>() : s.surfaces.rugs) // on a rug, among what lies there
             for (double y = rug.top() + 14 + own.height() * 0.6; y < rug.bottom() - 4; y += 14)
                 for (double x = rug.left() + half + 4; x < rug.right() - half - 4; x += 14)
                     spots.emplace_back(0, QPointF(x, y));
-        if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0 && !isFood(was.kind)) // along the foot of a room's wall or a market's stalls
+        const bool counters = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [](const QRectF& st) { return !isDeck(st); });
+        if ((s.surfaces.wall || counters) && s.surfaces.ground > 0 && !isFood(was.kind)) // along the foot of a room's wall or a market's stalls
             for (double x = 14 + half; x < kWidth - 14 - half; x += 12)
                 spots.emplace_back(0, QPointF(x, s.surfaces.ground + 10 + (int(x) % 3) * 6));
         for (auto& [d, at] : spots)
@@ -139,7 +143,10 @@ void anchorStrandedProps(Scene& s)
             const bool onAStand = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
                 return std::abs(at.y() - st.top()) < 0.5 && at.x() >= st.left() && at.x() <= st.right();
             });
-            if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine) || inWater(s, at.y()) ||
+            const bool deck = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                return isDeck(st) && st.contains(at);
+            });
+            if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine) || (inWater(s, at.y()) && !deck) ||
                 (s.surfaces.ground > 0 && at.y() < s.surfaces.ground + 3 && !onAStand))
                 continue;
             bool free = true;
@@ -474,13 +481,22 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
 }
 
 namespace {
+// What may lie on a rug with the room's others of its kind: toys, baskets,
+// animals, books; not a second churn, milk can or bucket.
+bool lieOnRug(int kind)
+{
+    return !needsAnchor(kind) || kind == Ball || kind == Blocks || kind == Car || kind == Drum || kind == SpinningTop ||
+           kind == Dice || kind == Teddy || kind == GiftBox || kind == Basket;
+}
+
 // A short shelf across a bare square of wall holding a row of one kind of
 // thing the room's shelves already hold (jars, books, toys).
 bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
 {
     std::vector<const Obj*> shelved;
     for (const Obj& o : s.objs)
-        if (o.visible && !o.spare && std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+        if (o.visible && !o.spare && o.pos.y() < s.surfaces.ground - 10 && // what the wall's shelves hold, not the table's cups
+            std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
                 return std::abs(o.pos.y() - st.top()) < 3 && o.pos.x() >= st.left() && o.pos.x() <= st.right();
             }) && kindOf(o.kind).box.height() * o.scale < 40)
             shelved.push_back(&o);
@@ -591,7 +607,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                                        std::none_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
                                            return st.top() > y - 50 && st.top() < y + 8 && st.right() > x - 30 && st.left() < x + 30;
                                        });
-                    return clear ? y : c.y() + 25;
+                    return clear && std::abs(y - (c.y() + 25)) < 60 ? y : c.y() + 25; // in the bare square, not up among the others
                 };
                 // Walls carry pictures and windows.
                 // Windows high on a room's wall; pictures anywhere (between shelves too).
@@ -633,6 +649,31 @@ void furnishBareSquares(Scene& s, Rng& r)
                 }
                 continue;
             }
+            const bool onADeck = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                return isDeck(st) && st.contains(c);
+            });
+            if (onADeck) {
+                // A bare stretch of deck: cargo set down in a pair, or gulls come for the scraps.
+                const double y = std::min(kHeight - 10.0, sq.top() + sq.height() * 0.7), x = std::clamp(c.x() + r.range(-10, 10), 44.0, kWidth - 44.0);
+                const double near = 1 + (y - s.surfaces.ground) / 500.0;
+                // Each pair holds a thing a deck's gear gathers by (a barrel, a net).
+                const std::pair<K, K> pairs[] = {{Barrel, Crate}, {Barrel, Bucket}, {FishingNet, Basket}, {Barrel, Barrel}, {Pelican, Gull}, {Cat, Gull}};
+                for (const auto& [a, b] : pairs) {
+                    if (copiesOf(s, a) + (a == b) >= maxCopies(s, a) || copiesOf(s, b) >= maxCopies(s, b))
+                        continue;
+                    Obj& first = put(s, a, x - 17 * near, y - 3, (a == FishingNet ? 1.0 : 1.1) * near, vary(a == FishingNet ? QColor(190, 180, 150) : QColor(150, 100, 60), r, 0.08),
+                                     a == FishingNet ? QColor(235, 110, 40) : QColor(60, 60, 65));
+                    first.groundMove = true;
+                    if (a == Pelican || a == Cat)
+                        first.c1 = a == Cat ? anyOf(r, {QColor(230, 150, 60), QColor(70, 70, 75)}) : QColor(230, 230, 225);
+                    Obj& second = put(s, b, x + 17 * near, y, (b == Bucket ? 0.8 : 1.1) * near, vary(b == Gull ? QColor(245, 245, 248) : QColor(180, 140, 90), r, 0.06),
+                                      anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40), QColor(50, 130, 70)}));
+                    second.groundMove = true;
+                    second.mirror = r.chance(0.5);
+                    break;
+                }
+                continue;
+            }
             const bool ground = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 || inWater(s, c.y() + 20);
             const Obj* t = ground ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
             const K bird = copiesOf(s, Duck) < kMaxCopies ? Duck : copiesOf(s, Swan) < kMaxCopies ? Swan : Coot;
@@ -661,7 +702,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                     // has lie on it, each in a look of its own.
                     std::vector<Obj> models;
                     for (const Obj& m : s.objs)
-                        if (m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && !comesAsSet(m.kind) &&
+                        if (m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && !comesAsSet(m.kind) && lieOnRug(m.kind) &&
                             m.pos.y() > s.surfaces.ground && bounds(m).width() < 40 && bounds(m).height() < 40)
                             models.push_back(m);
                     for (int k = 0, placed = 0; k < 6 && placed < 2 && !models.empty(); ++k) {
