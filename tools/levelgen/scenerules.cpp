@@ -460,9 +460,10 @@ std::vector<QRect> bareSquares(const Scene& s)
     // A floor, a field, cobbles or a deck is bare, whatever its grain, where
     // nothing stands on it: only up on a wall or out in the view does painted
     // detail (an awning, a skyline, hills, a shop front) furnish a square.
-    constexpr bool kFloorsBare = false; // STEP6
+    // A sparrow or two does not furnish a stretch of floor or field.
+    constexpr double kStrayShare = 0.04;
     const auto onFloor = [&](const QRect& sq) {
-        if (f.afloat || f.ground <= 0 || sq.top() < f.ground + 4)
+        if (f.afloat || f.wall || f.ground <= 0 || sq.top() < f.ground + 4) // a room's floor: not yet (rugs would patch it)
             return false;
         const bool deck = std::any_of(f.stands.begin(), f.stands.end(), [&](const QRectF& st) { return isDeck(st) && st.contains(QRectF(sq)); });
         return deck || std::none_of(s.light.water.begin(), s.light.water.end(),
@@ -472,7 +473,8 @@ std::vector<QRect> bareSquares(const Scene& s)
     for (int y = 0; y + kBareSide <= kHeight; y += 6)
         for (int x = 0; x + kBareSide <= kWidth; x += 6) {
             const QRect sq(x, y, kBareSide, kBareSide);
-            if (bareIn(x, y, kBareSide) < kBareSide * kBareSide || (spread(x, y, kBareSide) > kBareSpread && !(kFloorsBare && onFloor(sq))))
+            if (bareIn(x, y, kBareSide) < (onFloor(sq) ? kBareSide * kBareSide * (1 - kStrayShare) : kBareSide * kBareSide) ||
+                (spread(x, y, kBareSide) > kBareSpread && !onFloor(sq)))
                 continue;
             if (std::none_of(out.begin(), out.end(), [&](const QRect& o) { return o.intersects(sq); }))
                 out.push_back(sq);

@@ -261,6 +261,8 @@ void mirrorScene(Scene& s, const std::vector<QRectF>& writing)
         w.moveLeft(kWidth - w.right());
     for (QRectF& g : s.surfaces.glass)
         g.moveLeft(kWidth - g.right());
+    for (QRectF& g : s.surfaces.rugs)
+        g.moveLeft(kWidth - g.right());
     for (auto& [board, wall] : s.boards) {
         board.moveLeft(kWidth - board.right());
         wall = wall.mirrored(true, false);
@@ -437,6 +439,7 @@ Scene buildScene(int level, bool gather, int reroll)
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
     tidyScene(s); // what the furnishing and the sorting left, set right or taken away
+    furnishBareSquares(s, furnish); // what that tidying left bare
     takeDownEmptyShelves(s);
     drawNearerLater(s);
     castShadows(s);

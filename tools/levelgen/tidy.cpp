@@ -481,6 +481,43 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
 }
 
 namespace {
+// Whether the thing at `i` keeps clear of every other thing standing in the picture.
+// Whether the thing at `i` keeps clear of every other thing standing in the
+// picture (a spare hidden there gives way: see dropSparesUnder).
+bool clearOfOthers(const Scene& s, std::size_t i)
+{
+    const QRect mine = bounds(s.objs[i]);
+    if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine))
+        return false;
+    for (std::size_t j = 0; j < s.objs.size(); ++j) {
+        const Obj& o = s.objs[j];
+        if (j != i && o.visible && !isBackdropKind(o.kind) && restOf(o) != Rest::Air && o.pos.y() > s.surfaces.ground - 4 &&
+            bounds(o).adjusted(-1, -1, 1, 1).intersects(mine))
+            return false;
+    }
+    return true;
+}
+
+// Takes away the spares hidden under the last `n` things (others are hidden elsewhere later).
+void dropSparesUnder(Scene& s, std::size_t n)
+{
+    std::vector<QRect> boxes;
+    for (std::size_t k = s.objs.size() - n; k < s.objs.size(); ++k)
+        boxes.push_back(bounds(s.objs[k]));
+    s.objs.erase(std::remove_if(s.objs.begin(), s.objs.end() - std::ptrdiff_t(n), [&](const Obj& o) {
+                     return o.spare && !o.visible && std::any_of(boxes.begin(), boxes.end(), [&](const QRect& b) { return b.intersects(bounds(o)); });
+                 }),
+                 s.objs.end() - std::ptrdiff_t(n));
+}
+
+// A town's open paving (grey cobbles or flags before its houses), not a field with a barn on it.
+bool pavedTown(const Scene& s, QPointF at)
+{
+    const QRgb here = s.base.pixel(QPoint(int(at.x()), int(at.y())));
+    return std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 170 &&
+           std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; });
+}
+
 // What may lie on a rug with the room's others of its kind: toys, baskets,
 // animals, books; not a second churn, milk can or bucket.
 bool lieOnRug(int kind)
@@ -654,11 +691,16 @@ void furnishBareSquares(Scene& s, Rng& r)
             });
             if (onADeck) {
                 // A bare stretch of deck: cargo set down in a pair, or gulls come for the scraps.
-                const double y = std::min(kHeight - 10.0, sq.top() + sq.height() * 0.7), x = std::clamp(c.x() + r.range(-10, 10), 44.0, kWidth - 44.0);
-                const double near = 1 + (y - s.surfaces.ground) / 500.0;
                 // Each pair holds a thing a deck's gear gathers by (a barrel, a net).
                 const std::pair<K, K> pairs[] = {{Barrel, Crate}, {Barrel, Bucket}, {FishingNet, Basket}, {Barrel, Barrel}, {Pelican, Gull}, {Cat, Gull}};
+                bool placed = false;
+                const double dx = r.range(-6, 6);
+                for (const auto& [fx, fy] : {std::pair{0.5, 0.7}, {0.32, 0.82}, {0.68, 0.82}, {0.5, 0.92}, {0.32, 0.6}, {0.68, 0.6}, {0.2, 0.75}, {0.8, 0.75}})
                 for (const auto& [a, b] : pairs) {
+                    const double y = std::min(kHeight - 10.0, sq.top() + sq.height() * fy), x = std::clamp(sq.left() + sq.width() * fx + dx, 44.0, kWidth - 44.0);
+                    const double near = 1 + (y - s.surfaces.ground) / 500.0;
+                    if (placed)
+                        break;
                     if (copiesOf(s, a) + (a == b) >= maxCopies(s, a) || copiesOf(s, b) >= maxCopies(s, b))
                         continue;
                     Obj& first = put(s, a, x - 17 * near, y - 3, (a == FishingNet ? 1.0 : 1.1) * near, vary(a == FishingNet ? QColor(190, 180, 150) : QColor(150, 100, 60), r, 0.08),
@@ -670,16 +712,52 @@ void furnishBareSquares(Scene& s, Rng& r)
                                       anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40), QColor(50, 130, 70)}));
                     second.groundMove = true;
                     second.mirror = r.chance(0.5);
-                    break;
+                    if (clearOfOthers(s, s.objs.size() - 2) && clearOfOthers(s, s.objs.size() - 1)) {
+                        dropSparesUnder(s, 2);
+                        placed = true;
+                        break;
+                    }
+                    s.objs.resize(s.objs.size() - 2); // it would be drawn through what is there: try the next
                 }
+                // Or birds come down for the scraps, two together.
+                const double y = std::min(kHeight - 10.0, sq.top() + sq.height() * 0.75), near = 1 + (y - s.surfaces.ground) / 500.0;
+                int birds = 0;
+                for (const K bird : {Cormorant, Pigeon, Crow})
+                    for (const double bx : {0.3, 0.55, 0.8})
+                        if (!placed && birds < 2 && copiesOf(s, bird) < kMaxCopies) {
+                            put(s, bird, sq.left() + sq.width() * bx, y + birds * 8, (bird == Pigeon ? 0.85 : 1.0) * near, bird == Pigeon ? QColor(150, 155, 165) : QColor(40, 42, 45)).mirror = r.chance(0.5);
+                            if (clearOfOthers(s, s.objs.size() - 1))
+                                dropSparesUnder(s, 1), ++birds;
+                            else
+                                s.objs.pop_back();
+                        }
                 continue;
             }
             const bool ground = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 || inWater(s, c.y() + 20);
+            if (ground && !s.surfaces.wall && !inWater(s, c.y()) && sq.top() >= s.surfaces.ground - 4 && pavedTown(s, c)) {
+                // A bare stretch of a town's paving: a young tree, and a bench in its shade
+                // (or a barrel and crate set down by it), not one more pigeon or a row of trees.
+                const double y = std::min(kHeight - 8.0, sq.top() + sq.height() * 0.82), nearer = 1 + (y - s.surfaces.ground) / 400.0;
+                const double x = c.x() + r.range(-8, 8), side = x < kWidth / 2.0 ? 1 : -1;
+                Obj& tree = put(s, Tree, x - side * 10, y, 0.55 * nearer, QColor(70, 125 + int(r.range(0, 30)), 55), QColor(70, 125, 55));
+                tree.count = 0; // no fruit on a tree in town
+                tree.loose = true;
+                tree.mirror = r.chance(0.5);
+                tree.deny |= Move | Remove; // what stands by it stays explained
+                if (copiesOf(s, Bench) < kMaxCopies)
+                    put(s, Bench, x + side * 34 * nearer, y + 3, 1.0 * nearer, anyOf(r, {QColor(120, 85, 55), QColor(60, 110, 80)})).loose = true;
+                else if (copiesOf(s, Barrel) < kMaxCopies)
+                    put(s, Barrel, x + side * 30 * nearer, y + 3, 1.1 * nearer, vary(QColor(150, 100, 60), r, 0.08), QColor(60, 60, 65)).loose = true;
+                continue;
+            }
             const Obj* t = ground ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
             const K bird = copiesOf(s, Duck) < kMaxCopies ? Duck : copiesOf(s, Swan) < kMaxCopies ? Swan : Coot;
             if (!t && inWater(s, c.y()) && copiesOf(s, bird) < kMaxCopies) {
                 // Open water with nothing on it: a duck paddling by.
-                const double y = c.y() + r.range(0, 20);
+                double y = c.y() + r.range(0, 20);
+                for (const auto& [y0, y1] : s.light.water) // afloat, short of the near shore
+                    if (c.y() >= y0 && c.y() < y1)
+                        y = std::min(y, y1 - 8);
                 double nearness = 1; // smaller towards the far shore
                 for (const auto& [y0, y1] : s.light.water)
                     if (y >= y0 && y < y1)

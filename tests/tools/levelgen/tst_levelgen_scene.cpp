@@ -88,6 +88,7 @@ private slots:
         QTest::newRow("lamp standing on a counter") << 14 << SceneRule::Anchor;
         QTest::newRow("gear dotted over a deck") << 15 << SceneRule::Anchor;
         QTest::newRow("dog drawn up in a tree") << 16 << SceneRule::Depth;
+        QTest::newRow("bare cobbles, a sparrow on them") << 17 << SceneRule::EmptyBand;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -156,6 +157,14 @@ private slots:
             s.objs.clear();
             put(s, Tree, 150, 420, 1.0, QColor(70, 135, 60), QColor(70, 135, 60)).count = 0;
             put(s, Dog, 150, 360, 1.1, QColor(150, 100, 60));
+            break;
+        }
+        case 17: { // a textured foreground is still bare backdrop where nothing stands on it
+            s.objs.clear();
+            QPainter p(&s.base);
+            cobbles(p, QRectF(0, 200, kWidth, kHeight - 200), QColor(165, 155, 145), 7);
+            p.end();
+            put(s, Sparrow, 150, 400, 1.2, QColor(130, 95, 60));
             break;
         }
         }
