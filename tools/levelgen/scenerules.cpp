@@ -402,6 +402,14 @@ std::vector<Breach> edgeBreaches(const Scene& s)
     return out;
 }
 
+bool pavedGround(const Scene& s, QPointF at)
+{
+    const QRgb here = s.base.pixel(QPoint(std::clamp(int(at.x()), 0, kWidth - 1), std::clamp(int(at.y()), 0, kHeight - 1)));
+    return std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 170 &&
+           (std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; }) ||
+            std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [](const QRectF& st) { return !isDeck(st); })); // a market's stalls
+}
+
 std::vector<QRect> bareSquares(const Scene& s)
 {
     QImage cover(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
@@ -457,17 +465,21 @@ std::vector<QRect> bareSquares(const Scene& s)
         const auto at = [&](int xx, int yy) { return sum[std::size_t(yy * (kWidth + 1) + xx)]; };
         return at(x + side, y + side) - at(x, y + side) - at(x + side, y) + at(x, y);
     };
-    // A floor, a field, cobbles or a deck is bare, whatever its grain, where
-    // nothing stands on it: only up on a wall or out in the view does painted
-    // detail (an awning, a skyline, hills, a shop front) furnish a square.
+    // A town's paving or a deck is bare, whatever its grain, where nothing
+    // stands on it: elsewhere painted detail (an awning, a skyline, hills, a
+    // shop front, a field's furrows) still counts as furnishing a square.
     // A sparrow or two does not furnish a stretch of floor or field.
     constexpr double kStrayShare = 0.04;
     const auto onFloor = [&](const QRect& sq) {
-        if (f.afloat || f.wall || f.ground <= 0 || sq.top() < f.ground + 4) // a room's floor: not yet (rugs would patch it)
+        // Not yet a room's floor (rugs would patch it), nor fields, sand or snow
+        // (what furnishes them in groups is still to come); the far strip below
+        // the horizon is the view's.
+        if (f.afloat || f.wall || f.ground <= 0 || sq.top() < f.ground + 30)
             return false;
         const bool deck = std::any_of(f.stands.begin(), f.stands.end(), [&](const QRectF& st) { return isDeck(st) && st.contains(QRectF(sq)); });
-        return deck || std::none_of(s.light.water.begin(), s.light.water.end(),
-                                    [&](const auto& band) { return sq.top() < band.second && sq.bottom() > band.first; });
+        const bool dry = std::none_of(s.light.water.begin(), s.light.water.end(),
+                                      [&](const auto& band) { return sq.top() < band.second && sq.bottom() > band.first; });
+        return deck || (dry && pavedGround(s, QRectF(sq).center()));
     };
     std::vector<QRect> out;
     for (int y = 0; y + kBareSide <= kHeight; y += 6)

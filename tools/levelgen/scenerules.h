@@ -89,6 +89,9 @@ std::vector<Breach> letterBreaches(const Scene& s);
 std::vector<Breach> edgeBreaches(const Scene& s);
 // Squares of kBareSide px showing nothing but backdrop (sky excepted).
 std::vector<QRect> bareSquares(const Scene& s);
+// A town's open paving (grey cobbles or flags before its houses or stalls),
+// not a field with a barn on it nor the moon's dust.
+bool pavedGround(const Scene& s, QPointF at);
 std::vector<Breach> emptyBandBreaches(const Scene& s);
 // Props that stand by something (a lamp by a house front, a mailbox by a
 // fence, a bucket by a well, toys by the wall): never alone in the open.

@@ -257,7 +257,11 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
     for (const Obj& o : s.objs) {
         if (!o.visible || o.spare || o.depthY > 0 || restOf(o) != wanted || std::abs(o.pos.y() - y) > 160)
             continue;
-        if (comesAsSet(o.kind) && o.kind != Books)
+        // Low things that come many to a place (flowers, stones, cabbages); not the
+        // tall ones a scene plants where it wants them (corn; palms and trees but
+        // on the far ground), which would stand about the foreground as a wood.
+        const bool tall = o.kind == CornStalk || o.kind == Sunflower || ((o.kind == Palm || o.kind == Tree || o.kind == Fir) && y > s.surfaces.ground + 60);
+        if (comesAsSet(o.kind) && o.kind != Books && !tall)
             sets.push_back(&o);
         else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < maxCopies(s, o.kind) && kindOf(o.kind).box.width() * o.scale < 60 &&
                  !needsAnchor(o.kind) && o.kind != Scarecrow && o.kind != Snowman && o.kind != Tent && o.kind != Campfire) // what may stand in the open, and not one of a field's landmarks again
@@ -510,14 +514,6 @@ void dropSparesUnder(Scene& s, std::size_t n)
                  s.objs.end() - std::ptrdiff_t(n));
 }
 
-// A town's open paving (grey cobbles or flags before its houses), not a field with a barn on it.
-bool pavedTown(const Scene& s, QPointF at)
-{
-    const QRgb here = s.base.pixel(QPoint(int(at.x()), int(at.y())));
-    return std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 170 &&
-           std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; });
-}
-
 // What may lie on a rug with the room's others of its kind: toys, baskets,
 // animals, books; not a second churn, milk can or bucket.
 bool lieOnRug(int kind)
@@ -734,7 +730,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                 continue;
             }
             const bool ground = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 || inWater(s, c.y() + 20);
-            if (ground && !s.surfaces.wall && !inWater(s, c.y()) && sq.top() >= s.surfaces.ground - 4 && pavedTown(s, c)) {
+            if (ground && !s.surfaces.wall && !inWater(s, c.y()) && sq.top() >= s.surfaces.ground - 4 && pavedGround(s, c)) {
                 // A bare stretch of a town's paving: a young tree, and a bench in its shade
                 // (or a barrel and crate set down by it), not one more pigeon or a row of trees.
                 const double y = std::min(kHeight - 8.0, sq.top() + sq.height() * 0.82), nearer = 1 + (y - s.surfaces.ground) / 400.0;

@@ -159,11 +159,12 @@ private slots:
             put(s, Dog, 150, 360, 1.1, QColor(150, 100, 60));
             break;
         }
-        case 17: { // a textured foreground is still bare backdrop where nothing stands on it
+        case 17: { // a town's cobbles are still bare backdrop where nothing stands on them
             s.objs.clear();
             QPainter p(&s.base);
             cobbles(p, QRectF(0, 200, kWidth, kHeight - 200), QColor(165, 155, 145), 7);
             p.end();
+            put(s, House, 60, 205, 1.0, QColor(230, 220, 200), QColor(150, 60, 50));
             put(s, Sparrow, 150, 400, 1.2, QColor(130, 95, 60));
             break;
         }
