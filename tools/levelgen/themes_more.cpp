@@ -45,24 +45,66 @@ void buildBeach(Scene& s, Rng& r, int v)
     const double horizon = 120 + v * 45 + r.range(-8, 8), shoreline = horizon + 90 + r.range(0, 25);
     skyAndGround(s, r, d, horizon, QColor(235, 210, 160), QColor(225, 200, 150));
     water(s, r, d, horizon, shoreline, QColor(40, 130, 170));
+    { // Across the bay a little town on its headland, hazy with distance, and a jetty.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        const double x0 = r.chance(0.5) ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
+        p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
+        p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
+        for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
+            const double h = r.range(10, 22), w = r.range(9, 14);
+            const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
+            p.setBrush(wall);
+            p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
+            p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
+            QPolygonF roof;
+            roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
+            p.drawPolygon(roof);
+            p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
+            p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
+        }
+        p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
+        p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
+    }
     group(s, r, Boat, many(s, 2), {30, 324, horizon + 15, shoreline - 20}, 0.4, 0.6, {QColor(250, 250, 245)}, QColor(250, 248, 240), QColor(200, 60, 50));
     group(s, r, Buoy, many(s, 2), {30, 324, horizon + 20, shoreline - 8}, 0.8, 1.0, {QColor(240, 90, 30)});
-    group(s, r, Palm, 2 - v % 2, {20, 334, shoreline + 40, shoreline + 80}, 0.9, 1.1, {QColor(70, 140, 60)});
-    group(s, r, Shell, many(s, 5), {15, 339, shoreline + 20, kHeight - 10}, 1.1, 1.5, {QColor(240, 200, 180), QColor(250, 240, 220)});
-    group(s, r, Starfish, many(s, 4), {15, 339, shoreline + 20, kHeight - 10}, 1.0, 1.3, {QColor(240, 120, 60), QColor(220, 70, 80)});
-    group(s, r, Crab, many(s, 3), {15, 339, shoreline + 30, kHeight - 10}, 1.0, 1.2, {QColor(220, 70, 40)});
-    group(s, r, Ball, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.2, 1.4, kBright);
+    // Composed, not strewn: palms at the back to either side, shells and
+    // starfish along the wet sand at the water's edge with the crabs, a
+    // sandcastle with its bucket by the water, and a family's spot on the
+    // beach: a towel with the parasol behind it, a deck chair beside it, a
+    // ball and a slice of melon on it.
+    const bool spotLeft = r.chance(0.5);
+    const double dir = spotLeft ? 1 : -1;
+    Obj& palm = put(s, Palm, spotLeft ? r.range(290, 318) : r.range(36, 64), shoreline + 56, 1.0, QColor(70, 140, 60));
+    palm.mirror = spotLeft;
+    if (v % 2 == 0)
+        put(s, Palm, spotLeft ? r.range(236, 256) : r.range(98, 118), shoreline + 40, 0.8, QColor(75, 145, 65)).mirror = !spotLeft;
+    const QColor shellCols[] = {QColor(240, 200, 180), QColor(250, 240, 220), QColor(230, 160, 160)};
+    for (int i = 0; i < 3; ++i)
+        put(s, Shell, 40 + i * 110 + r.range(-20, 20), shoreline + r.range(10, 16), 1.1, shellCols[i]).mirror = r.chance(0.5);
+    put(s, Starfish, spotLeft ? r.range(200, 230) : r.range(124, 154), shoreline + 14, 1.0, QColor(240, 120, 60)).count = 5;
+    put(s, Starfish, spotLeft ? r.range(70, 100) : r.range(254, 284), shoreline + 16, 0.9, QColor(215, 55, 50)).count = 6;
+    put(s, Crab, spotLeft ? r.range(150, 180) : r.range(174, 204), shoreline + 26, 1.0, QColor(220, 70, 40));
+    // The sandcastle by the water, its bucket beside it.
+    const double cx = spotLeft ? r.range(230, 262) : r.range(92, 124), cy = shoreline + 44;
+    put(s, Sandcastle, cx, cy, 1.25, QColor(200, 160, 100), QColor(215, 45, 45)).count = 3;
+    put(s, Bucket, cx - dir * 30, cy + 4, 1.0, anyOf(r, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}), QColor(250, 250, 245));
+    // The family's spot, nearer: the towel lies on the sand, the rest stands round it.
+    const double tx = spotLeft ? r.range(96, 120) : r.range(234, 258), ty = std::min(kHeight - 60.0, shoreline + 120 + r.range(0, 20));
+    const QRectF towel(tx - 50, ty - 22, 100, 44);
+    rug(s, towel, anyOf(r, {QColor(60, 120, 200), QColor(210, 70, 80), QColor(240, 190, 60)}), std::uint32_t(r.next()));
+    put(s, Parasol, tx + dir * 24, towel.top() + 4, 1.4, anyOf(r, {QColor(215, 50, 40), QColor(40, 110, 190), QColor(245, 190, 40)}), QColor(250, 248, 240));
+    put(s, DeckChair, tx + dir * 78, ty + 6, 1.3, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(50, 155, 75)}), QColor(250, 248, 240)).mirror = spotLeft;
+    put(s, Ball, tx - dir * 26, ty + 10, 1.2, QColor(45, 95, 205), QColor(250, 248, 240));
+    put(s, Watermelon, tx + dir * 6, ty + 12, 1.0, QColor(230, 60, 70));
     flying(s, r, many(s, 3), horizon - 30, QColor(245, 245, 245));
-    group(s, r, Parasol, many(s, 2), {30, 324, shoreline + 50, kHeight - 30}, 1.1, 1.3, {QColor(215, 50, 40), QColor(40, 110, 190), QColor(245, 190, 40)}, QColor(250, 248, 240));
-    group(s, r, Gull, many(s, 2), {20, 334, shoreline + 10, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Gull, 2, {20, 334, shoreline + 8, shoreline + 30}, 1.0, 1.1, {QColor(250, 250, 250)}); // at the water's edge
     group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
-    group(s, r, Bucket, 1, {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}, QColor(250, 250, 245));
-    group(s, r, Watermelon, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.0, 1.1, {QColor(230, 60, 70)});
-    group(s, r, Sandcastle, many(s, 2), {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.3, {QColor(200, 160, 100)}, QColor(215, 45, 45)); // wet sand, darker than the beach
-    group(s, r, DeckChair, many(s, 2), {30, 324, shoreline + 40, kHeight - 10}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(50, 155, 75)}, QColor(250, 248, 240));
-    group(s, r, Lifebuoy, 1, {30, 324, shoreline + 20, shoreline + 60}, 1.1, 1.2, {QColor(220, 50, 40)});
-    spares(s, r, Shell, 2, {30, 324, shoreline + 20, kHeight - 10}, 1.2, 1.4, {QColor(240, 200, 180)});
-    spares(s, r, Starfish, 1, {30, 324, shoreline + 20, kHeight - 10}, 1.1, 1.2, {QColor(240, 120, 60)});
+    put(s, Lifebuoy, spotLeft ? r.range(300, 320) : r.range(34, 54), shoreline + 20, 1.1, QColor(220, 50, 40));
+    spare(s, Shell, spotLeft ? r.range(130, 150) : r.range(204, 224), shoreline + 12, 1.1, QColor(240, 200, 180));
+    spare(s, Starfish, cx + dir * 34, cy + 2, 0.9, QColor(245, 200, 70)).count = 5;
+    spare(s, Crab, tx - dir * 60, ty - 30, 1.0, QColor(230, 120, 50));
 }
 
 void buildOrchard(Scene& s, Rng& r, int v)
