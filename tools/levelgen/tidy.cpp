@@ -793,7 +793,8 @@ void furnishBareSquares(Scene& s, Rng& r)
                     continue;
                 }
                 // Open ground with nothing that belongs there: a bush on grass, a
-                // young tree on a paved square, a stone on sand, snow or the moon.
+                // young tree on a paved square, a stone on sand, snow or the moon
+                // (a stone, not a boulder as big as the deck chair beside it).
                 const QRgb here = s.base.pixel(QPoint(int(c.x()), int(c.y())));
                 const bool grass = qGreen(here) > qRed(here) + 8 && qGreen(here) > qBlue(here) + 8;
                 const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 150 &&
@@ -801,7 +802,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                                    copiesOf(s, Tree) < 3; // a few young trees to a square, not a wood
                 const double y = sq.top() + sq.height() * (paved ? 0.85 : 0.7), nearer = 1 + (y - s.surfaces.ground) / 400.0;
                 const K kind = grass ? Bush : paved ? Tree : Rock;
-                Obj& o = put(s, kind, c.x() + r.range(-12, 12), y, (grass ? 0.8 : paved ? 0.55 : 1.3) * nearer,
+                Obj& o = put(s, kind, c.x() + r.range(-12, 12), y, (grass ? 0.8 : paved ? 0.55 : 0.65) * nearer,
                              grass || paved ? QColor(70, 125 + int(r.range(0, 30)), 55) : shade(QColor(qRed(here), qGreen(here), qBlue(here)), 0.75),
                              grass ? anyOf(r, {QColor(230, 60, 60), QColor(245, 240, 235), QColor(245, 200, 40)}) : QColor(70, 125, 55));
                 if (paved)
