@@ -533,7 +533,9 @@ bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
                 return std::abs(o.pos.y() - st.top()) < 3 && o.pos.x() >= st.left() && o.pos.x() <= st.right();
             }) && kindOf(o.kind).box.height() * o.scale < 40)
             shelved.push_back(&o);
-    const Obj model = shelved.empty() ? Obj() : *shelved[r.next() % shelved.size()];
+    // Where the wall's shelves hold books, another shelf holds books, not a row of candles.
+    const auto books = std::find_if(shelved.begin(), shelved.end(), [](const Obj* o) { return o->kind == Books; });
+    const Obj model = shelved.empty() ? Obj() : books != shelved.end() ? **books : *shelved[r.next() % shelved.size()];
     const K kind = shelved.empty() ? Books : K(model.kind); // books go on any room's shelf
     const QColor colour = shelved.empty() ? QColor(60, 90, 150) : model.c1;
     const double y = sq.bottom() - 14, x0 = std::max(6.0, sq.left() - 10.0), x1 = std::min(kWidth - 6.0, sq.right() + 10.0);
