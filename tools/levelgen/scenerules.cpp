@@ -404,8 +404,14 @@ std::vector<Breach> edgeBreaches(const Scene& s)
 
 bool pavedGround(const Scene& s, QPointF at)
 {
-    const QRgb here = s.base.pixel(QPoint(std::clamp(int(at.x()), 0, kWidth - 1), std::clamp(int(at.y()), 0, kHeight - 1)));
-    return std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 170 &&
+    // Grey all round, not at one pixel: a dark leaf of a field's vines is grey too.
+    int grey = 0;
+    for (int dy = -20; dy <= 20; dy += 20)
+        for (int dx = -20; dx <= 20; dx += 20) {
+            const QRgb here = s.base.pixel(QPoint(std::clamp(int(at.x()) + dx, 0, kWidth - 1), std::clamp(int(at.y()) + dy, 0, kHeight - 1)));
+            grey += std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 170;
+        }
+    return grey >= 8 &&
            (std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; }) ||
             std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [](const QRectF& st) { return !isDeck(st); })); // a market's stalls
 }
