@@ -296,6 +296,74 @@ void setOnTop(Scene& s, Rng& r, double chance)
     }
 }
 
+namespace {
+// One thing of a deck's group, placed as composed (not loose, so it is
+// neither copied about nor gathered elsewhere).
+Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false)
+{
+    Obj& o = put(s, kind, x, y, scale, c1, c2);
+    o.mirror = mirror;
+    o.groundMove = true;
+    return o;
+}
+// `top` set on `under`: it stays there, and what holds it stays too.
+void setOn(Obj& top, Obj& under)
+{
+    top.depthY = under.pos.y() + 0.01;
+    top.deny |= Move | Resize | Tilt;
+    under.deny |= Remove | Move | Resize | Tilt | Mirror;
+}
+} // namespace
+
+void deckGear(Scene& s, Rng& r, double top, bool night)
+{
+    s.surfaces.stands.emplace_back(0, top, kWidth, kHeight - top);
+    const double depth = kHeight - top;
+    const bool cargoLeft = r.chance(0.5);
+    const double dir = cargoLeft ? 1 : -1; // from the cargo corner towards the middle
+    const double near = std::clamp(depth / 150, 0.85, 1.15);
+    const QColor wood(150, 100, 60), crateWood = vary(QColor(190, 150, 95), r, 0.06);
+    // Along the edge, far to near: two bollards, the anchor leaning by one,
+    // a gull and a pelican on the stones between; a lamp where the quay turns.
+    const double edge = top + 10;
+    const double b1 = cargoLeft ? r.range(150, 180) : r.range(174, 204), b2 = cargoLeft ? r.range(300, 325) : r.range(29, 54);
+    gear(s, Lamp, kWidth / 2.0 - dir * 158, edge - 2, 0.95, QColor(40, 45, 50));
+    gear(s, Bollard, b1, edge, 1.1, QColor(60, 66, 72));
+    gear(s, Anchor, b1 + dir * 24, edge + 8, 1.0, QColor(70, 75, 85), QColor(), r.chance(0.5));
+    gear(s, Bollard, b2, edge + 2, 1.1, vary(QColor(40, 70, 62), r, 0.05));
+    gear(s, Gull, b1 - dir * 24, edge + 4, 1.0, QColor(250, 250, 250), QColor(), !cargoLeft);
+    gear(s, Pelican, b2 - dir * 26, edge + 7, 1.05, QColor(230, 230, 225), QColor(), cargoLeft); // waiting for the boats
+    // The cargo corner: two crates side by side, a third on them, barrels
+    // on the outer side and the life ring leant against the stack.
+    const double cx = cargoLeft ? r.range(66, 84) : r.range(270, 288), cy = top + depth * r.range(0.42, 0.5);
+    Obj& barrel = gear(s, Barrel, cx - dir * 34 * near, cy - 2, 1.2 * near, vary(wood, r, 0.08), QColor(60, 60, 65));
+    barrel.variant = 1;
+    gear(s, Crate, cx, cy, 1.3 * near, crateWood, anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}));
+    gear(s, Crate, cx + dir * 40 * near, cy + 3, 1.3 * near, shade(crateWood, 0.88), QColor(50, 130, 70));
+    const std::size_t a = s.objs.size() - 2;
+    Obj& onTop = gear(s, Crate, cx + dir * 6, cy - 22 * 1.3 * near, 1.15 * near, shade(crateWood, 1.1), QColor(40, 90, 160));
+    setOn(onTop, s.objs[a]);
+    gear(s, Lifebuoy, cx + dir * 72 * near, cy + 6, 1.05 * near, QColor(220, 50, 40));
+    if (r.chance(0.6)) {
+        Obj& cat = gear(s, Cat, cx + dir * 40 * near, cy + 3 - 22 * 1.3 * near, 0.95, anyOf(r, {QColor(230, 150, 60), QColor(70, 70, 75)}), QColor(), cargoLeft);
+        setOn(cat, s.objs[a + 1]);
+    }
+    // The fisherman's corner, nearer and across: the net spread out, his
+    // bucket with the catch beside it, a lantern for the early start.
+    const double nx = cargoLeft ? r.range(226, 250) : r.range(104, 128), ny = std::min(kHeight - 12.0, top + depth * r.range(0.76, 0.84));
+    gear(s, Lantern, nx + dir * 42, ny - 6, 1.0, QColor(60, 55, 50)).variant = night ? 1 : 0;
+    gear(s, FishingNet, nx, ny, 1.15 * near, QColor(190, 180, 150), QColor(235, 110, 40));
+    gear(s, Bucket, nx - dir * 37, ny + 2, 0.85, QColor(150, 155, 160), QColor(90, 95, 100));
+    gear(s, Fish, nx - dir * 62, ny + 5, 0.95, anyOf(r, {QColor(150, 170, 190), QColor(200, 180, 80)}), QColor(100, 110, 130), !cargoLeft);
+    gear(s, Crab, nx + dir * 74, ny + 6, 0.85, QColor(210, 70, 40));
+    // Hidden until a difference shows them: one more of the catch, a gull
+    // come down by the crates, a barrel rolled beside the other.
+    gear(s, Fish, nx - dir * 64, ny - 13, 0.9, QColor(220, 120, 60), QColor(110, 80, 60), cargoLeft).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Gull, cx + dir * 100 * near, cy + 10, 1.05, QColor(245, 245, 248), QColor(), cargoLeft).visible = false;
+    s.objs.back().spare = true;
+}
+
 Daylight night(Rng& r)
 {
     Daylight d;

@@ -47,6 +47,12 @@ void wallShelf(Scene& s, double x0, double x1, double y, const QColor& wood);
 // stand on something, overlap it and are drawn just after it. The thing
 // beneath then keeps its place and size, so nothing is left floating.
 void setOnTop(Scene& s, Rng& r, double chance);
+// The gear of a quay or a pier's deck from `top` (its edge over the water)
+// down to the picture's foot, in groups a sailor would leave it in: bollards
+// along the edge with a ship's anchor and the gulls, a stack of crates and
+// barrels with a life ring against it, a net spread by its bucket of fish
+// and a lantern. The deck is noted as a stand things are held on.
+void deckGear(Scene& s, Rng& r, double top, bool night);
 // A night sky: dark gradient, stars and the moon.
 Daylight night(Rng& r);
 

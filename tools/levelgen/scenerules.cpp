@@ -47,12 +47,22 @@ QString named(const Scene& s, int i)
 // Big things the scene is built around; others stand in front of them.
 bool isBackdrop(int kind) { return oneOf(kind, {House, Tree, Fir, Palm, Lighthouse, SweepWell, Cloud, Planet}); }
 
+bool within(const QRectF& r, const Obj& o)
+{
+    return o.pos.x() >= r.left() - 4 && o.pos.x() <= r.right() + 4 && o.pos.y() >= r.top() - 4 && o.pos.y() <= r.bottom() + 4;
+}
+
 bool onStand(const Scene& s, const Obj& o)
 {
-    for (const QRectF& r : s.surfaces.stands)
-        if (o.pos.x() >= r.left() - 4 && o.pos.x() <= r.right() + 4 && o.pos.y() >= r.top() - 4 && o.pos.y() <= r.bottom() + 4)
-            return true;
-    return false;
+    return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return within(r, o); });
+}
+
+// On a shelf board or a counter's top: a row of things there is one set,
+// needs nothing beside it and is measured against its own row. A deck is
+// not such a stand: what stands on it stands as on the ground.
+bool onShelf(const Scene& s, const Obj& o)
+{
+    return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return !isDeck(r) && within(r, o); });
 }
 
 
@@ -195,7 +205,7 @@ std::vector<Breach> supportBreaches(const Scene& s)
             const bool wades = oneOf(o.kind, {Heron, Flamingo, Stork}) && inShallows(s, y);
             if (inWater(s, y) && !farShore && !wades)
                 why = QStringLiteral("stands on water");
-            else if (f.ground > 0 && y < f.ground - tolerance)
+            else if (f.ground > 0 && y < f.ground - tolerance && !farShore)
                 why = f.wall ? QStringLiteral("hangs on the wall with nothing to stand on") : QStringLiteral("floats above the ground");
             break;
         }
@@ -286,11 +296,14 @@ std::vector<Breach> depthBreaches(const Scene& s)
                 continue;
             // Drawn later, b covers a: b must not stand further back (a thing
             // set on another stands where that one does).
-            if (shareOfSmaller(tight(a), tight(b)) > 0.05 && depthOf(b) < depthOf(a) - 4 && !isBackdrop(a.kind))
+            // A tree is no backdrop to what stands behind it: drawn over its
+            // crown, a dog would seem to be up in the tree.
+            const bool tree = oneOf(a.kind, {Tree, Fir, Palm}) && !oneOf(b.kind, {Tree, Fir, Palm});
+            if (shareOfSmaller(tight(a), tight(b)) > 0.05 && depthOf(b) < depthOf(a) - 4 && (!isBackdrop(a.kind) || tree))
                 out.push_back({SceneRule::Depth, j, i, named(s, j) + QStringLiteral(" stands behind ") + named(s, i) + QStringLiteral(" but is drawn over it")});
             // Outdoors, the same kind further back is smaller.
             const bool outdoors = !s.surfaces.wall && !s.surfaces.afloat && s.surfaces.ground > 0;
-            if (outdoors && a.kind == b.kind && !onStand(s, a) && !onStand(s, b) && !setOnOther(a) && !setOnOther(b)) {
+            if (outdoors && a.kind == b.kind && !onShelf(s, a) && !onShelf(s, b) && !setOnOther(a) && !setOnOther(b)) {
                 const Obj& back = a.pos.y() < b.pos.y() ? a : b;
                 const Obj& front = a.pos.y() < b.pos.y() ? b : a;
                 if (front.pos.y() - back.pos.y() > 25 && back.scale > front.scale * 1.2)
@@ -321,7 +334,7 @@ std::vector<Breach> sizeBreaches(const Scene& s)
         const Obj& a = s.objs[std::size_t(i)];
         for (int j = i + 1; j < n; ++j) {
             const Obj& b = s.objs[std::size_t(j)];
-            if (!k[std::size_t(j)] || std::abs(a.pos.y() - b.pos.y()) > 40 || onStand(s, a) != onStand(s, b))
+            if (!k[std::size_t(j)] || std::abs(a.pos.y() - b.pos.y()) > 40 || onShelf(s, a) != onShelf(s, b))
                 continue;
             const double ratio = k[std::size_t(i)] / k[std::size_t(j)];
             if (ratio > kMaxSizeRatio || ratio < 1 / kMaxSizeRatio) {
@@ -347,7 +360,7 @@ std::vector<Breach> copyBreaches(const Scene& s)
         // A shelf holds one kind of thing in a row; spares show on the right.
         // A flock on the wing and a shoal of fish are one set each. A room
         // has a clock or two, never a shelf full of them.
-        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || (onStand(s, o) && o.kind != Clock) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
+        if ((!o.visible && !o.spare) || comesAsSet(o.kind) || (onShelf(s, o) && o.kind != Clock) || (o.kind == Bird && o.shape == 1) || o.kind == Fish)
             continue;
         // A patch of pumpkins is one set as long as each has its own size,
         // build or colour: only look-alikes count as copies.
@@ -387,6 +400,20 @@ std::vector<Breach> edgeBreaches(const Scene& s)
             out.push_back({SceneRule::EdgeCut, i, -1, named(s, i) + QStringLiteral(" is cut by the picture's edge")});
     }
     return out;
+}
+
+bool pavedGround(const Scene& s, QPointF at)
+{
+    // Grey all round, not at one pixel: a dark leaf of a field's vines is grey too.
+    int grey = 0;
+    for (int dy = -20; dy <= 20; dy += 20)
+        for (int dx = -20; dx <= 20; dx += 20) {
+            const QRgb here = s.base.pixel(QPoint(std::clamp(int(at.x()) + dx, 0, kWidth - 1), std::clamp(int(at.y()) + dy, 0, kHeight - 1)));
+            grey += std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 170;
+        }
+    return grey >= 8 &&
+           (std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; }) ||
+            std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [](const QRectF& st) { return !isDeck(st); })); // a market's stalls
 }
 
 std::vector<QRect> bareSquares(const Scene& s)
@@ -444,11 +471,28 @@ std::vector<QRect> bareSquares(const Scene& s)
         const auto at = [&](int xx, int yy) { return sum[std::size_t(yy * (kWidth + 1) + xx)]; };
         return at(x + side, y + side) - at(x, y + side) - at(x + side, y) + at(x, y);
     };
+    // A town's paving or a deck is bare, whatever its grain, where nothing
+    // stands on it: elsewhere painted detail (an awning, a skyline, hills, a
+    // shop front, a field's furrows) still counts as furnishing a square.
+    // A sparrow or two does not furnish a stretch of floor or field.
+    constexpr double kStrayShare = 0.04;
+    const auto onFloor = [&](const QRect& sq) {
+        // Not yet a room's floor (rugs would patch it), nor fields, sand or snow
+        // (what furnishes them in groups is still to come); the far strip below
+        // the horizon is the view's.
+        if (f.afloat || f.wall || f.ground <= 0 || sq.top() < f.ground + 30)
+            return false;
+        const bool deck = std::any_of(f.stands.begin(), f.stands.end(), [&](const QRectF& st) { return isDeck(st) && st.contains(QRectF(sq)); });
+        const bool dry = std::none_of(s.light.water.begin(), s.light.water.end(),
+                                      [&](const auto& band) { return sq.top() < band.second && sq.bottom() > band.first; });
+        return deck || (dry && pavedGround(s, QRectF(sq).center()));
+    };
     std::vector<QRect> out;
     for (int y = 0; y + kBareSide <= kHeight; y += 6)
         for (int x = 0; x + kBareSide <= kWidth; x += 6) {
             const QRect sq(x, y, kBareSide, kBareSide);
-            if (bareIn(x, y, kBareSide) < kBareSide * kBareSide || spread(x, y, kBareSide) > kBareSpread)
+            if (bareIn(x, y, kBareSide) < (onFloor(sq) ? kBareSide * kBareSide * (1 - kStrayShare) : kBareSide * kBareSide) ||
+                (spread(x, y, kBareSide) > kBareSpread && !onFloor(sq)))
                 continue;
             if (std::none_of(out.begin(), out.end(), [&](const QRect& o) { return o.intersects(sq); }))
                 out.push_back(sq);
@@ -480,6 +524,22 @@ bool isAnchor(int kind)
                         Campfire, Boat, Snowman, Scarecrow, Beehive, Tram, Module, Rover});
 }
 
+bool onDeck(const Scene& s, const Obj& o)
+{
+    return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return isDeck(r) && within(r, o); });
+}
+
+bool isDeckAnchor(int kind) { return oneOf(kind, {Bollard, Crate, Barrel, FishingNet}); }
+
+bool isDeckCargo(int kind) { return oneOf(kind, {Anchor, FishingNet, Fish, Shell, Starfish, Crab, TreasureChest}); }
+
+bool anchorsPropHere(const Scene& s, const Obj& anchor, const Obj& prop)
+{
+    if (anchorsProp(anchor.kind, prop.kind))
+        return true;
+    return isDeckAnchor(anchor.kind) && !isStreetProp(prop.kind) && onDeck(s, prop) && onDeck(s, anchor);
+}
+
 bool isStreetProp(int kind) { return oneOf(kind, {Lamp, Mailbox, Bench, Signpost, Bollard, TramStop}); }
 
 bool isFood(int kind) { return oneOf(kind, {Bread, Cheese, Cake, Pretzel, Cupcake, Donut, ChimneyCake, GingerbreadMan, Honeypot}); }
@@ -504,13 +564,18 @@ double gap(const QRectF& a, const QRectF& b)
 bool byTheScene(const Scene& s, const Obj& o)
 {
     const double y = o.pos.y();
+    const bool counters = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [](const QRectF& st) { return !isDeck(st); });
     // At the foot of a room's wall, or of the stalls and counters a market is built of.
-    if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0 && y >= s.surfaces.ground &&
-        y <= s.surfaces.ground + kAnchorReach)
+    if ((s.surfaces.wall || counters) && s.surfaces.ground > 0 && y >= s.surfaces.ground && y <= s.surfaces.ground + kAnchorReach)
         return true;
-    for (const QRectF& st : isStreetProp(o.kind) ? std::vector<QRectF>() : s.surfaces.stands)
-        if (o.pos.x() >= st.left() - kAnchorReach && o.pos.x() <= st.right() + kAnchorReach && std::abs(y - st.bottom()) <= kAnchorReach)
+    for (const QRectF& st : s.surfaces.stands) {
+        // A deck's edge over the water is a quay's: bollards and moorings stand along it.
+        if (isDeck(st) && within(st, o) && y - st.top() <= kAnchorReach * 0.6)
             return true;
+        if (!isDeck(st) && !isStreetProp(o.kind) && o.pos.x() >= st.left() - kAnchorReach && o.pos.x() <= st.right() + kAnchorReach &&
+            std::abs(y - st.bottom()) <= kAnchorReach)
+            return true;
+    }
     for (const QRectF& rug : s.surfaces.rugs)
         if (rug.contains(o.pos))
             return true;
@@ -536,8 +601,9 @@ std::vector<bool> strandedProps(const Scene& s)
         const bool goods = !s.surfaces.stands.empty() && !s.surfaces.wall && oneOf(o.kind, {Pumpkin, Watermelon, Cabbage, Fruit});
         // Street furniture stands on the ground, never on a counter or a shelf.
         const bool food = isFood(o.kind) && !s.surfaces.tableTop; // on a table top, food is where it belongs
-        if ((o.visible || o.spare) && (needsAnchor(o.kind) || goods || food) && restOf(o) == Rest::Ground && !setOnOther(o) &&
-            (!onStand(s, o) || isStreetProp(o.kind)) &&
+        const bool cargo = isDeckCargo(o.kind) && onDeck(s, o); // on a pier, gear lies where it is used
+        if ((o.visible || o.spare) && (needsAnchor(o.kind) || goods || food || cargo) && restOf(o) == Rest::Ground && !setOnOther(o) &&
+            (!onShelf(s, o) || isStreetProp(o.kind)) &&
             !onTopOfAnother(s, o) && (s.surfaces.ground <= 0 || o.pos.y() >= s.surfaces.ground - 6))
             props.push_back(i);
     }
@@ -547,7 +613,7 @@ std::vector<bool> strandedProps(const Scene& s)
             return std::any_of(s.surfaces.rugs.begin(), s.surfaces.rugs.end(), [&](const QRectF& rug) { return rug.contains(o.pos); });
         const QRectF mine = tight(o);
         for (const Obj& a : s.objs) {
-            if (&a == &o || !a.visible || !anchorsProp(a.kind, o.kind))
+            if (&a == &o || !a.visible || !anchorsPropHere(s, a, o))
                 continue;
             const QRectF foot = QRectF(tight(a).left(), a.pos.y() - 16, tight(a).width(), 24);
             if (gap(QRectF(mine.left(), o.pos.y() - 8, mine.width(), 8), foot) <= kAnchorReach)

@@ -89,6 +89,9 @@ std::vector<Breach> letterBreaches(const Scene& s);
 std::vector<Breach> edgeBreaches(const Scene& s);
 // Squares of kBareSide px showing nothing but backdrop (sky excepted).
 std::vector<QRect> bareSquares(const Scene& s);
+// A town's open paving (grey cobbles or flags before its houses or stalls),
+// not a field with a barn on it nor the moon's dust.
+bool pavedGround(const Scene& s, QPointF at);
 std::vector<Breach> emptyBandBreaches(const Scene& s);
 // Props that stand by something (a lamp by a house front, a mailbox by a
 // fence, a bucket by a well, toys by the wall): never alone in the open.
@@ -102,6 +105,18 @@ bool isFood(int kind);
 bool anchorsProp(int anchor, int prop);
 // Things a prop may stand by: houses, fences, trees, tables, tents, wells...
 bool isAnchor(int kind);
+// A stand that is a floor of planks things stand on (a pier, a quay), not
+// a shelf board or a counter's top line: it has a depth.
+inline bool isDeck(const QRectF& stand) { return stand.height() > 20; }
+bool onDeck(const Scene& s, const Obj& o);
+// What a deck's things gather by: a bollard, a stack of crates or barrels,
+// a net with its rope.
+bool isDeckAnchor(int kind);
+// Loose on a deck, these too stand by something (an anchor, a net, fish).
+bool isDeckCargo(int kind);
+// Whether `anchor` explains `prop` standing by it, in this scene (on a
+// deck its cargo explains the rest).
+bool anchorsPropHere(const Scene& s, const Obj& anchor, const Obj& prop);
 constexpr double kAnchorReach = 30; // px from its anchor's foot, or from a prop of its group
 // For each object, whether it is a prop on the ground with nothing near it to
 // explain it (a group counts as a whole: one of its things by an anchor).

@@ -56,6 +56,8 @@ namespace {
 // The scene a theme is building on this thread: the sky it paints is the light
 // its shadows are cast from, whichever way the theme paints its backdrop.
 thread_local Scene* tBuilding = nullptr;
+// Writing painted into the backdrop of the scene being built, to be kept readable.
+thread_local std::vector<QRectF> tWriting;
 void skyOnly(QPainter& p, const Daylight& d, double horizon)
 {
     verticalGradient(p, QRectF(0, 0, kWidth, horizon), d.sky);
@@ -89,6 +91,8 @@ QColor anyOf(Rng& rng, std::initializer_list<QColor> colours)
 }
 
 QColor vary(const QColor& c, Rng& rng, double amount) { return shade(c, rng.range(1 - amount, 1 + amount)); }
+
+void paintedWriting(const QRectF& r) { tWriting.push_back(r); }
 
 Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2, QColor c3)
 {
@@ -239,9 +243,16 @@ std::vector<int> themeSchedule()
 
 namespace {
 // The second visit of a theme sees it from the other side.
-void mirrorScene(Scene& s)
+void mirrorScene(Scene& s, const std::vector<QRectF>& writing)
 {
     s.base = s.base.mirrored(true, false);
+    { // writing painted on the backdrop turned back to read the right way
+        QPainter p(&s.base);
+        for (const QRectF& w : writing) {
+            const QRect at = QRectF(kWidth - w.right(), w.top(), w.width(), w.height()).toAlignedRect();
+            p.drawImage(at.topLeft(), s.base.copy(at).mirrored(true, false));
+        }
+    }
     s.light.at.setX(kWidth - s.light.at.x());
     s.light.sky = s.light.sky.mirrored(true, false);
     for (QRectF& st : s.surfaces.stands)
@@ -249,6 +260,8 @@ void mirrorScene(Scene& s)
     for (QRectF& w : s.surfaces.walls)
         w.moveLeft(kWidth - w.right());
     for (QRectF& g : s.surfaces.glass)
+        g.moveLeft(kWidth - g.right());
+    for (QRectF& g : s.surfaces.rugs)
         g.moveLeft(kWidth - g.right());
     for (auto& [board, wall] : s.boards) {
         board.moveLeft(kWidth - board.right());
@@ -311,7 +324,8 @@ void enrich(Scene& s, Rng& r, int wanted)
     std::vector<Obj> templates;
     for (const Obj& o : s.objs)
         if (o.loose && !o.spare && std::max(kindOf(o.kind).box.width(), kindOf(o.kind).box.height()) <= kSmallKind + 8 &&
-            !isCharacter(K(o.kind)) && !(kindOf(o.kind).mods & Digit)) // a number is one of a kind
+            !isCharacter(K(o.kind)) && !(kindOf(o.kind).mods & Digit) && // a number is one of a kind
+            !needsAnchor(o.kind)) // a second churn or milk can set down elsewhere reads as a copying mistake
             templates.push_back(o);
     if (templates.empty())
         return;
@@ -378,8 +392,10 @@ Scene buildScene(int level, bool gather, int reroll)
     s.density = 1; // later levels are harder by subtler differences, not by more things
     const int visit = visitOfLevel(level);
     tBuilding = &s;
+    tWriting.clear();
     composeTheme(s, rng, themeForLevel(level), compositionForLevel(level));
     tBuilding = nullptr;
+    const std::vector<QRectF> writing = std::move(tWriting);
     if (s.light.source == Lighting::None && indoors(themeForLevel(level))) {
         Rng lamp(std::uint64_t(level) * 31 + 7);
         s.light.source = Lighting::Room;
@@ -418,11 +434,12 @@ Scene buildScene(int level, bool gather, int reroll)
     furnishQuarters(s, furnish, (difficultyFor(level).count + 5) / 3 + reroll);
     distinguishTwins(s, furnish);
     if (visit == 1) // the second visit: from the other side, in cool morning light
-        mirrorScene(s), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
+        mirrorScene(s, writing), s.finish.tint = mix(s.finish.tint, QColor(205, 222, 255), 0.6);
     if (visit == 2) // the third visit late in the day
         s.finish.tint = mix(s.finish.tint, QColor(255, 205, 160), 0.7), s.finish.vignette = 0.32;
     depthSort(s);
     tidyScene(s); // what the furnishing and the sorting left, set right or taken away
+    furnishBareSquares(s, furnish); // what that tidying left bare
     takeDownEmptyShelves(s);
     drawNearerLater(s);
     castShadows(s);

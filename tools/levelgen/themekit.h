@@ -22,6 +22,9 @@ void paintSky(QPainter& p, const Daylight& d, double horizon);
 
 QColor anyOf(Rng& rng, std::initializer_list<QColor> colours);
 QColor vary(const QColor& c, Rng& rng, double amount = 0.12);
+// Notes writing painted into the backdrop at `r` (a price board): when the
+// scene is seen from the other side, it still reads the right way round.
+void paintedWriting(const QRectF& r);
 Obj& put(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());
 // An object hidden on the left picture, shown by an Add difference.
 Obj& spare(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), QColor c3 = QColor());

@@ -58,6 +58,47 @@ void houseRow(QPainter& p, Rng& r, const Daylight& d, double foot)
         x += w;
     }
 }
+
+// A stall's chalk board hung from its awning on two cords: a fruit painted
+// on the left, its price in forints beside it ("60 Ft"), the right way round.
+void priceBoard(QPainter& p, const QRectF& b, double hungFrom, int price, const QColor& fruit)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 55, 40), 0.9));
+    for (const double x : {b.left() + 6, b.right() - 6})
+        p.drawLine(QPointF(x, hungFrom), QPointF(x, b.top()));
+    p.setPen(QPen(QColor(120, 85, 50), 2));
+    p.setBrush(QColor(45, 55, 50));
+    p.drawRoundedRect(b, 2, 2);
+    // The fruit: an apple with its stem and leaf.
+    const QPointF c(b.left() + 11, b.center().y() + 1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ballGradient(QRectF(c.x() - 6, c.y() - 6, 12, 12), fruit));
+    p.drawEllipse(c, 6, 6);
+    p.setPen(QPen(QColor(90, 60, 30), 1.2));
+    p.drawLine(c + QPointF(0, -5), c + QPointF(1, -8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 150, 60));
+    p.drawEllipse(QRectF(c.x() + 1.5, c.y() - 9, 5, 3));
+    // The price in chalk: its digits, then "Ft".
+    const double u = 1.5, top = b.center().y() - 3 * u;
+    QPen chalk(QColor(245, 242, 230), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(chalk);
+    p.setBrush(Qt::NoBrush);
+    double x = b.left() + 22;
+    for (const QChar ch : QString::number(price)) {
+        drawDigit(p, QPointF(x, top), ch.digitValue(), u);
+        x += 5.5 * u;
+    }
+    x += 2 * u;
+    QPainterPath ft; // F, then t
+    ft.moveTo(x + 3 * u, top), ft.lineTo(x, top), ft.lineTo(x, top + 6 * u);
+    ft.moveTo(x, top + 3 * u), ft.lineTo(x + 2.2 * u, top + 3 * u);
+    x += 4.2 * u;
+    ft.moveTo(x + 1 * u, top + 0.8 * u), ft.lineTo(x + 1 * u, top + 5.2 * u), ft.quadTo(x + 1 * u, top + 6 * u, x + 2.4 * u, top + 6 * u);
+    ft.moveTo(x, top + 2.2 * u), ft.lineTo(x + 2.4 * u, top + 2.2 * u);
+    p.drawPath(ft);
+}
 } // namespace
 
 void buildKitchen(Scene& s, Rng& r, int v)
@@ -263,16 +304,35 @@ void buildMarket(Scene& s, Rng& r, int v)
     const auto& [mainX0, mainX1] = stalls.front();
     if (stalls.size() > 1) // a street lamp in the lane between the stalls
         put(s, Lamp, (stalls[0].second + stalls[1].first) / 2, counter + 56, 1.0, QColor(50, 50, 55)).variant = v % 2;
-    else // at the foot of the stall, by its post
-        put(s, Lamp, r.chance(0.5) ? mainX0 + 26 : mainX1 - 30, counter + 60, 1.0, QColor(50, 50, 55)).variant = v % 2;
-    put(s, Sign, r.range(mainX0 + 50, mainX1 - 50), 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    double lampX = -100; // where the goods on the counter leave room for the lamp's head
+    if (stalls.size() == 1) { // at the foot of the stall, by its post
+        lampX = r.chance(0.5) ? mainX0 + 26 : mainX1 - 30;
+        put(s, Lamp, lampX, counter + 60, 1.0, QColor(50, 50, 55)).variant = v % 2;
+    }
+    const double signX = r.range(mainX0 + 50, mainX1 - 50);
+    put(s, Sign, signX, 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    { // Each stall's price board, clear of its hanging sign and the bunting.
+        QPainter p(&s.base);
+        for (const auto& [x0, x1] : stalls) {
+            const double w = 54, left = x0 + 26, right = x1 - 26 - w;
+            const double at = std::abs(left + w / 2 - signX) > std::abs(right + w / 2 - signX) ? left : right;
+            if (std::abs(at + w / 2 - signX) < w / 2 + 24)
+                continue; // too narrow a stall to hang both
+            const QColor apple = anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 200, 50)});
+            priceBoard(p, QRectF(at, top + 86, w, 22), top + 66, r.between(2, 9) * 10, apple);
+            paintedWriting(QRectF(at - 2, top + 84, w + 4, 26));
+        }
+    }
     const QColor fruitCols[] = {QColor(210, 40, 40), QColor(245, 150, 30), QColor(150, 190, 50), QColor(240, 220, 60), QColor(120, 50, 120)};
     // The counters stocked: crates heaped with one fruit each, baskets of
     // apples or eggs, cabbages, grapes and melon, several kinds to a stall.
     int crate = 0;
     for (const auto& [x0, x1] : stalls) {
         double x = x0 + 34 + r.range(-4, 4);
-        for (int i = 0; x < x1 - 24; ++i) {
+        if (std::abs(lampX - x0) < 40)
+            x = lampX + 50;
+        const double end = std::abs(lampX - x1) < 40 ? lampX - 50 : x1 - 24;
+        for (int i = 0; x < end; ++i) {
             switch ((i + v + (x0 > 0 ? 2 : 0)) % 4) {
             case 0: { // a wooden bowl heaped with one fruit
                 Obj& bowl = put(s, Bowl, x, counter, 1.0, QColor(180, 140, 90), fruitCols[crate % 5]);

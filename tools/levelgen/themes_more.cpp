@@ -6,6 +6,8 @@
 
 #include <QPainterPath>
 #include <cmath>
+#include <algorithm>
+#include <iterator>
 
 namespace levelgen {
 
@@ -43,24 +45,66 @@ void buildBeach(Scene& s, Rng& r, int v)
     const double horizon = 120 + v * 45 + r.range(-8, 8), shoreline = horizon + 90 + r.range(0, 25);
     skyAndGround(s, r, d, horizon, QColor(235, 210, 160), QColor(225, 200, 150));
     water(s, r, d, horizon, shoreline, QColor(40, 130, 170));
+    { // Across the bay a little town on its headland, hazy with distance, and a jetty.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        const double x0 = r.chance(0.5) ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
+        p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
+        p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
+        for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
+            const double h = r.range(10, 22), w = r.range(9, 14);
+            const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
+            p.setBrush(wall);
+            p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
+            p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
+            QPolygonF roof;
+            roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
+            p.drawPolygon(roof);
+            p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
+            p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
+        }
+        p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
+        p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
+    }
     group(s, r, Boat, many(s, 2), {30, 324, horizon + 15, shoreline - 20}, 0.4, 0.6, {QColor(250, 250, 245)}, QColor(250, 248, 240), QColor(200, 60, 50));
     group(s, r, Buoy, many(s, 2), {30, 324, horizon + 20, shoreline - 8}, 0.8, 1.0, {QColor(240, 90, 30)});
-    group(s, r, Palm, 2 - v % 2, {20, 334, shoreline + 40, shoreline + 80}, 0.9, 1.1, {QColor(70, 140, 60)});
-    group(s, r, Shell, many(s, 5), {15, 339, shoreline + 20, kHeight - 10}, 1.1, 1.5, {QColor(240, 200, 180), QColor(250, 240, 220)});
-    group(s, r, Starfish, many(s, 4), {15, 339, shoreline + 20, kHeight - 10}, 1.0, 1.3, {QColor(240, 120, 60), QColor(220, 70, 80)});
-    group(s, r, Crab, many(s, 3), {15, 339, shoreline + 30, kHeight - 10}, 1.0, 1.2, {QColor(220, 70, 40)});
-    group(s, r, Ball, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.2, 1.4, kBright);
+    // Composed, not strewn: palms at the back to either side, shells and
+    // starfish along the wet sand at the water's edge with the crabs, a
+    // sandcastle with its bucket by the water, and a family's spot on the
+    // beach: a towel with the parasol behind it, a deck chair beside it, a
+    // ball and a slice of melon on it.
+    const bool spotLeft = r.chance(0.5);
+    const double dir = spotLeft ? 1 : -1;
+    Obj& palm = put(s, Palm, spotLeft ? r.range(290, 318) : r.range(36, 64), shoreline + 56, 1.0, QColor(70, 140, 60));
+    palm.mirror = spotLeft;
+    if (v % 2 == 0)
+        put(s, Palm, spotLeft ? r.range(236, 256) : r.range(98, 118), shoreline + 40, 0.8, QColor(75, 145, 65)).mirror = !spotLeft;
+    const QColor shellCols[] = {QColor(240, 200, 180), QColor(250, 240, 220), QColor(230, 160, 160)};
+    for (int i = 0; i < 3; ++i)
+        put(s, Shell, 40 + i * 110 + r.range(-20, 20), shoreline + r.range(10, 16), 1.1, shellCols[i]).mirror = r.chance(0.5);
+    put(s, Starfish, spotLeft ? r.range(200, 230) : r.range(124, 154), shoreline + 14, 1.0, QColor(240, 120, 60)).count = 5;
+    put(s, Starfish, spotLeft ? r.range(70, 100) : r.range(254, 284), shoreline + 16, 0.9, QColor(215, 55, 50)).count = 6;
+    put(s, Crab, spotLeft ? r.range(150, 180) : r.range(174, 204), shoreline + 26, 1.0, QColor(220, 70, 40));
+    // The sandcastle by the water, its bucket beside it.
+    const double cx = spotLeft ? r.range(230, 262) : r.range(92, 124), cy = shoreline + 44;
+    put(s, Sandcastle, cx, cy, 1.25, QColor(200, 160, 100), QColor(215, 45, 45)).count = 3;
+    put(s, Bucket, cx - dir * 30, cy + 4, 1.0, anyOf(r, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}), QColor(250, 250, 245));
+    // The family's spot, nearer: the towel lies on the sand, the rest stands round it.
+    const double tx = spotLeft ? r.range(96, 120) : r.range(234, 258), ty = std::min(kHeight - 60.0, shoreline + 120 + r.range(0, 20));
+    const QRectF towel(tx - 50, ty - 22, 100, 44);
+    rug(s, towel, anyOf(r, {QColor(60, 120, 200), QColor(210, 70, 80), QColor(240, 190, 60)}), std::uint32_t(r.next()));
+    put(s, Parasol, tx + dir * 24, towel.top() + 4, 1.4, anyOf(r, {QColor(215, 50, 40), QColor(40, 110, 190), QColor(245, 190, 40)}), QColor(250, 248, 240));
+    put(s, DeckChair, tx + dir * 78, ty + 6, 1.3, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(50, 155, 75)}), QColor(250, 248, 240)).mirror = spotLeft;
+    put(s, Ball, tx - dir * 26, ty + 10, 1.2, QColor(45, 95, 205), QColor(250, 248, 240));
+    put(s, Watermelon, tx + dir * 6, ty + 12, 1.0, QColor(230, 60, 70));
     flying(s, r, many(s, 3), horizon - 30, QColor(245, 245, 245));
-    group(s, r, Parasol, many(s, 2), {30, 324, shoreline + 50, kHeight - 30}, 1.1, 1.3, {QColor(215, 50, 40), QColor(40, 110, 190), QColor(245, 190, 40)}, QColor(250, 248, 240));
-    group(s, r, Gull, many(s, 2), {20, 334, shoreline + 10, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
+    group(s, r, Gull, 2, {20, 334, shoreline + 8, shoreline + 30}, 1.0, 1.1, {QColor(250, 250, 250)}); // at the water's edge
     group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
-    group(s, r, Bucket, 1, {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60), QColor(60, 140, 210)}, QColor(250, 250, 245));
-    group(s, r, Watermelon, 1, {30, 324, shoreline + 40, kHeight - 10}, 1.0, 1.1, {QColor(230, 60, 70)});
-    group(s, r, Sandcastle, many(s, 2), {30, 324, shoreline + 30, kHeight - 10}, 1.1, 1.3, {QColor(200, 160, 100)}, QColor(215, 45, 45)); // wet sand, darker than the beach
-    group(s, r, DeckChair, many(s, 2), {30, 324, shoreline + 40, kHeight - 10}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(50, 155, 75)}, QColor(250, 248, 240));
-    group(s, r, Lifebuoy, 1, {30, 324, shoreline + 20, shoreline + 60}, 1.1, 1.2, {QColor(220, 50, 40)});
-    spares(s, r, Shell, 2, {30, 324, shoreline + 20, kHeight - 10}, 1.2, 1.4, {QColor(240, 200, 180)});
-    spares(s, r, Starfish, 1, {30, 324, shoreline + 20, kHeight - 10}, 1.1, 1.2, {QColor(240, 120, 60)});
+    put(s, Lifebuoy, spotLeft ? r.range(300, 320) : r.range(34, 54), shoreline + 20, 1.1, QColor(220, 50, 40));
+    spare(s, Shell, spotLeft ? r.range(130, 150) : r.range(204, 224), shoreline + 12, 1.1, QColor(240, 200, 180));
+    spare(s, Starfish, cx + dir * 34, cy + 2, 0.9, QColor(245, 200, 70)).count = 5;
+    spare(s, Crab, tx - dir * 60, ty - 30, 1.0, QColor(230, 120, 50));
 }
 
 void buildOrchard(Scene& s, Rng& r, int v)
@@ -150,11 +194,20 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     const Daylight d = v == 2 ? night(r) : daylight(v == 0 ? 3 : 1, r);
     s.finish.tint = v == 2 ? QColor(215, 220, 255) : QColor(255, 232, 212);
     // By night the horizon is high: the moonlit field, not the dark sky, fills the picture.
-    const double horizon = (v == 2 ? 196 : 200 + v * 25) + r.range(-8, 8);
+    const double horizon = (v == 2 ? 168 : 158 + v * 14) + r.range(-6, 6);
     skyAndGround(s, r, d, horizon, QColor(110, 90, 50), QColor(130, 110, 60), 300);
     // The barn at the end of the rows or off to one side, its fence running
     // from it along the back of the patch.
     const double barnX = v == 1 ? 177 : v == 0 ? 270 : 84;
+    { // A wood along the far edge of the field, on the side away from the barn, and a hedge before it.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setClipRect(QRectF(barnX < kWidth / 2 ? barnX + 40 : 0, 0, kWidth - 40 - (barnX < kWidth / 2 ? 0 : kWidth - barnX), horizon + 4));
+        const QColor wood = v == 2 ? QColor(30, 45, 40) : QColor(60, 95, 55);
+        hills(p, horizon + 1, 26, 9, shade(wood, 1.1), shade(wood, 0.75), r.seed(), horizon + 3);
+        p.setClipping(false);
+        hills(p, horizon + 4, 6, 5, shade(wood, 1.25), shade(wood, 0.95), r.seed(), horizon + 5);
+    }
     put(s, House, barnX, horizon + 15, 0.75, QColor(160, 50, 40), QColor(80, 70, 70));
     const double fenceX = barnX < kWidth / 2 ? 290 : 62;
     put(s, Fence, fenceX, horizon + 24, 1.1, QColor(150, 120, 90)).count = 5;
@@ -229,18 +282,30 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     }
     flying(s, r, many(s, 3), horizon - 40, v == 2 ? QColor(200, 200, 212) : QColor(30, 30, 35)); // moonlit at night
     group(s, r, Star, v == 2 ? 3 : 0, {20, 334, 20, horizon - 60}, 0.9, 1.1, {QColor(255, 230, 120)});
-    // A few stalks of corn along the back, clear of the barn, the hay and the fence.
-    int stalks = 0;
-    for (double x : {24.0, 330.0, 120.0, 236.0, 60.0, 296.0, 160.0, 200.0}) {
-        if (stalks == 3 || std::abs(x - barnX) < 70 || std::abs(x - fenceX) < 60 || std::abs(x - hayX - hayDir * 15) < 60)
-            continue;
-        put(s, CornStalk, x + r.range(-6, 6), horizon + r.range(8, 14), r.range(0.85, 0.95), QColor(240, 200, 60));
-        ++stalks;
+    // A stand of corn at the back of the patch, in the widest stretch the
+    // barn leaves, behind the hay, the fence and the barrow.
+    {
+        const std::pair<double, double> taken[] = {{barnX, 46}};
+        double bestX = -1, bestW = 0;
+        for (double x0 = 14; x0 < kWidth - 14;) {
+            double x1 = x0;
+            while (x1 < kWidth - 14 && std::none_of(std::begin(taken), std::end(taken), [&](const auto& t) { return std::abs(x1 - t.first) < t.second; }))
+                x1 += 2;
+            if (x1 - x0 > bestW)
+                bestW = x1 - x0, bestX = x0;
+            x0 = x1 + 2;
+        }
+        const int stalks = std::clamp(int(bestW / 16), 0, 5);
+        const double from = bestX + r.range(0, std::max(0.0, bestW - stalks * 16.0));
+        for (int k = 0; k < stalks; ++k) // side by side, every other one a little nearer
+            put(s, CornStalk, from + 8 + k * 16 + r.range(-2, 2), horizon + 10 + (k % 2) * 6,
+                r.range(0.85, 0.95), QColor(240, 200, 60));
     }
     // Visitors to the patch: crows after the seeds, a cat, a hedgehog, among
     // the further rows where they stand to the pumpkins' scale. A black cat by
     // day; at night a pale one that shows against the dark.
-    const Area visitors{30, 324, horizon + 70, rowY[3] - 42};
+    // On the side of the field away from the scarecrow they are wary of.
+    const Area visitors{crowX < kWidth / 2 ? crowX + 70 : 30, crowX < kWidth / 2 ? 324 : crowX - 70, horizon + 70, rowY[3] - 42};
     group(s, r, Crow, 2, visitors, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Cat, 1, visitors, 1.2, 1.3, {v == 2 ? QColor(225, 220, 210) : QColor(40, 40, 45)});
     // Nearer, between the last rows: a hedgehog, a toad and a snail after the slugs.
@@ -356,7 +421,8 @@ void buildStudy(Scene& s, Rng& r, int v)
     room(s, r, walls[v], v, desk, QColor(110, 70, 45), true);
     // A study's shelves hold books, with a globe and a lamp among them.
     shelves(s, r, 3, 90, 85, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
-    row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Frame}, 1.1, 1.3, kBright);
+    // On the desk what a desk holds; its pictures hang on the wall.
+    row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Books}, 1.1, 1.3, kBright);
     group(s, r, Cup, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.1, 1.3, kCrockery);
     group(s, r, Fruit, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40)});
     for (Obj& o : s.objs)
@@ -563,7 +629,6 @@ void buildPier(Scene& s, Rng& r, int v)
     const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
     water(s, r, d, horizon, kHeight, QColor(30, 80, 100));
-    s.surfaces.stands.emplace_back(0, deck, kWidth, kHeight - deck);
     {
         QPainter p(&s.base);
         planks(p, QRectF(0, deck, kWidth, kHeight - deck), QColor(150, 115, 80), 14, true, r.seed());
@@ -572,20 +637,8 @@ void buildPier(Scene& s, Rng& r, int v)
     put(s, Lighthouse, v == 1 ? 60 : 300, horizon + 10, 0.6, QColor(240, 240, 235), QColor(200, 50, 40));
     group(s, r, Boat, many(s, 3), {30, 324, horizon + 30, deck - 20}, 0.5, 0.9, {QColor(250, 250, 245), QColor(60, 90, 160), QColor(200, 60, 50)}, QColor(245, 240, 230), QColor(40, 90, 160));
     group(s, r, Buoy, 2, {30, 324, horizon + 30, deck - 10}, 0.8, 1.0, {QColor(240, 90, 30)});
-    group(s, r, Barrel, many(s, 3), {20, 334, deck + 40, kHeight - 10}, 1.1, 1.3, {QColor(140, 95, 55)}, QColor(60, 60, 65));
-    group(s, r, Crate, many(s, 3), {20, 334, deck + 40, kHeight - 10}, 1.1, 1.3, {QColor(170, 130, 80)}, QColor(60, 120, 80));
-    group(s, r, Fish, many(s, 2), {20, 334, deck + 50, kHeight - 10}, 1.0, 1.2, {QColor(160, 180, 200)}, QColor(90, 100, 120));
-    group(s, r, Cat, 1, {30, 324, deck + 50, kHeight - 10}, 1.2, 1.3, {QColor(220, 150, 80)});
     flying(s, r, many(s, 4), horizon - 30, QColor(245, 245, 245));
-    group(s, r, Gull, many(s, 3), {20, 334, deck + 20, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
-    group(s, r, Bucket, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
-    group(s, r, Lantern, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
-    group(s, r, Pelican, 1, {20, 334, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
-    group(s, r, Anchor, 1, {30, 324, deck + 30, kHeight - 10}, 1.1, 1.2, {QColor(70, 75, 85)});
-    group(s, r, Lifebuoy, 1, {30, 324, deck + 20, kHeight - 10}, 1.1, 1.2, {QColor(220, 50, 40)});
-    group(s, r, Bollard, many(s, 2), {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(60, 66, 72), QColor(40, 70, 62)});
-    group(s, r, Cormorant, 1, {20, 334, deck + 10, kHeight - 10}, 1.0, 1.1, {QColor(40, 42, 45)});
-    spares(s, r, Fish, 1, {30, 324, deck + 50, kHeight - 10}, 1.0, 1.1, {QColor(160, 180, 200)});
+    deckGear(s, r, deck, false);
 }
 
 void buildCafe(Scene& s, Rng& r, int v)
@@ -601,7 +654,7 @@ void buildCafe(Scene& s, Rng& r, int v)
         wallpaper(p, QRectF(0, 0, kWidth, table), QColor(110, 60, 50), QColor(130, 75, 60), v + 2);
         // Windows onto the street, each composition its own: one to the
         // left, a wide one to the right, or a narrow pair either side.
-        const std::vector<QRectF> panes = v == 0 ? std::vector<QRectF>{QRectF(40, 30, 120, table - 70)}
+        const std::vector<QRectF> panes = v == 0 ? std::vector<QRectF>{QRectF(30, 26, 136, table - 62)}
                                         : v == 1 ? std::vector<QRectF>{QRectF(150, 24, 170, table - 90)}
                                                  : std::vector<QRectF>{QRectF(24, 40, 70, table - 80), QRectF(260, 40, 70, table - 80)};
         for (const QRectF& w : panes) {

@@ -149,32 +149,9 @@ void buildHarbour(Scene& s, Rng& r, int v)
         scatter(s, r, Buoy, {20, 334, horizon + 40, quay - 10}, 1.0, QColor(220, 60, 40));
     for (int i = 0; i < 4; ++i)
         scatter(s, r, Bird, {20, 334, 30, horizon - 20}, r.range(0.8, 1.2), QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Barrel, {20, 334, quay + 30, kHeight - 20}, 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Crate, {20, 334, quay + 30, kHeight - 15}, 1.3, QColor(190, 150, 95), QColor(40, 90, 160));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, anyOf(r, {QColor(150, 170, 190), QColor(220, 120, 60), QColor(200, 180, 80)}), QColor(100, 110, 130));
-    scatter(s, r, Cat, {30, 324, quay + 40, kHeight - 20}, 1.3, QColor(230, 150, 60));
-    scatter(s, r, Crab, {30, 324, quay + 40, kHeight - 20}, 1.2, QColor(210, 70, 40));
-    scatter(s, r, Shell, {30, 324, quay + 30, kHeight - 20}, 1.2, QColor(240, 200, 180));
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Bird, {30, 324, quay + 20, kHeight - 20}, 1.3, QColor(250, 250, 250), QColor(220, 220, 225));
-    scatter(s, r, Lamp, {30, 324, quay + 10, quay + 30}, 1.0, QColor(40, 45, 50)).groundMove = true;
-    scatter(s, r, Starfish, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(240, 120, 60));
-    scatter(s, r, Jar, {30, 324, quay + 30, kHeight - 20}, 1.2, QColor(90, 140, 190), QColor(150, 100, 60));
-    group(s, r, Gull, many(s, 3), {20, 334, quay + 5, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 250)});
-    group(s, r, Bucket, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
-    group(s, r, Lantern, 1, {30, 324, quay + 10, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
-    group(s, r, Pelican, 1, {20, 334, quay + 5, kHeight - 10}, 1.1, 1.2, {QColor(230, 230, 225)});
-    group(s, r, Anchor, 1, {30, 324, quay + 20, kHeight - 10}, 1.1, 1.2, {QColor(70, 75, 85)});
-    group(s, r, FishingNet, 1, {40, 314, quay + 20, kHeight - 20}, 1.0, 1.1, {QColor(190, 180, 150)}, QColor(235, 110, 40));
-    group(s, r, Bollard, many(s, 2), {20, 334, quay + 5, quay + 25}, 1.0, 1.1, {QColor(60, 66, 72), QColor(40, 70, 62)});
+    deckGear(s, r, quay, d.night);
     scatterSpare(s, r, Buoy, {30, 324, horizon + 40, quay - 10}, 1.0, QColor(240, 200, 40));
     scatterSpare(s, r, Bird, {30, 324, 30, horizon - 30}, 1.0, QColor(250, 250, 250), QColor(220, 220, 225)).shape = 1;
-    scatterSpare(s, r, Fish, {30, 324, quay + 25, kHeight - 20}, 1.1, QColor(90, 140, 190), QColor(60, 80, 120));
-    scatterSpare(s, r, Crab, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(200, 80, 40));
-    scatterSpare(s, r, Barrel, {30, 324, quay + 30, kHeight - 20}, 1.1, QColor(150, 100, 60), QColor(60, 60, 65));
 }
 
 void buildNightTown(Scene& s, Rng& r, int v)

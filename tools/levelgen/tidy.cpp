@@ -104,7 +104,7 @@ void anchorStrandedProps(Scene& s)
         for (std::size_t j = 0; j < s.objs.size(); ++j) {
             const Obj& a = s.objs[j];
             const bool held = needsAnchor(a.kind) && (a.visible || a.spare) && !now[j] && j != i && a.depthY <= 0 && !isStreetProp(was.kind);
-            if (isFood(was.kind) || !a.visible || (!anchorsProp(a.kind, was.kind) && !held) || a.pos.y() < s.surfaces.ground)
+            if (isFood(was.kind) || !a.visible || (!anchorsPropHere(s, a, was) && !held) || a.pos.y() < s.surfaces.ground)
                 continue;
             const QRect b = bounds(a);
             const double left = held ? b.left() : b.left() + b.width() * 0.15, right = held ? b.right() : b.right() - b.width() * 0.15;
@@ -118,13 +118,17 @@ void anchorStrandedProps(Scene& s)
         }
         if (!isStreetProp(was.kind) && own.width() < 44 && realHeight(was.kind) <= 40) // small things up on a counter or a shelf
             for (const QRectF& st : s.surfaces.stands)
-                for (double x = st.left() + half + 2; x < st.right() - half - 2; x += 10)
+                for (double x = st.left() + half + 2; x < st.right() - half - 2 && !isDeck(st); x += 10)
                     spots.emplace_back(0, QPointF(x, st.top()));
+        for (const QRectF& st : isStreetProp(was.kind) ? s.surfaces.stands : std::vector<QRectF>()) // a bollard along a deck's edge
+            for (double x = st.left() + half + 8; x < st.right() - half - 8 && isDeck(st); x += 12)
+                spots.emplace_back(0, QPointF(x, st.top() + 10));
         for (const QRectF& rug : isStreetProp(was.kind) ? std::vector<QRectF>() : s.surfaces.rugs) // on a rug, among what lies there
             for (double y = rug.top() + 14 + own.height() * 0.6; y < rug.bottom() - 4; y += 14)
                 for (double x = rug.left() + half + 4; x < rug.right() - half - 4; x += 14)
                     spots.emplace_back(0, QPointF(x, y));
-        if ((s.surfaces.wall || !s.surfaces.stands.empty()) && s.surfaces.ground > 0 && !isFood(was.kind)) // along the foot of a room's wall or a market's stalls
+        const bool counters = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [](const QRectF& st) { return !isDeck(st); });
+        if ((s.surfaces.wall || counters) && s.surfaces.ground > 0 && !isFood(was.kind)) // along the foot of a room's wall or a market's stalls
             for (double x = 14 + half; x < kWidth - 14 - half; x += 12)
                 spots.emplace_back(0, QPointF(x, s.surfaces.ground + 10 + (int(x) % 3) * 6));
         for (auto& [d, at] : spots)
@@ -139,7 +143,10 @@ void anchorStrandedProps(Scene& s)
             const bool onAStand = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
                 return std::abs(at.y() - st.top()) < 0.5 && at.x() >= st.left() && at.x() <= st.right();
             });
-            if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine) || inWater(s, at.y()) ||
+            const bool deck = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                return isDeck(st) && st.contains(at);
+            });
+            if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine) || (inWater(s, at.y()) && !deck) ||
                 (s.surfaces.ground > 0 && at.y() < s.surfaces.ground + 3 && !onAStand))
                 continue;
             bool free = true;
@@ -250,7 +257,11 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
     for (const Obj& o : s.objs) {
         if (!o.visible || o.spare || o.depthY > 0 || restOf(o) != wanted || std::abs(o.pos.y() - y) > 160)
             continue;
-        if (comesAsSet(o.kind) && o.kind != Books)
+        // Low things that come many to a place (flowers, stones, cabbages); not the
+        // tall ones a scene plants where it wants them (corn; palms and trees but
+        // on the far ground), which would stand about the foreground as a wood.
+        const bool tall = o.kind == CornStalk || o.kind == Sunflower || ((o.kind == Palm || o.kind == Tree || o.kind == Fir) && y > s.surfaces.ground + 60);
+        if (comesAsSet(o.kind) && o.kind != Books && !tall)
             sets.push_back(&o);
         else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < maxCopies(s, o.kind) && kindOf(o.kind).box.width() * o.scale < 60 &&
                  !needsAnchor(o.kind) && o.kind != Scarecrow && o.kind != Snowman && o.kind != Tent && o.kind != Campfire) // what may stand in the open, and not one of a field's landmarks again
@@ -474,17 +485,57 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
 }
 
 namespace {
+// Whether the thing at `i` keeps clear of every other thing standing in the picture.
+// Whether the thing at `i` keeps clear of every other thing standing in the
+// picture (a spare hidden there gives way: see dropSparesUnder).
+bool clearOfOthers(const Scene& s, std::size_t i)
+{
+    const QRect mine = bounds(s.objs[i]);
+    if (!QRect(6, 6, kWidth - 12, kHeight - 12).contains(mine))
+        return false;
+    for (std::size_t j = 0; j < s.objs.size(); ++j) {
+        const Obj& o = s.objs[j];
+        if (j != i && o.visible && !isBackdropKind(o.kind) && restOf(o) != Rest::Air && o.pos.y() > s.surfaces.ground - 4 &&
+            bounds(o).adjusted(-1, -1, 1, 1).intersects(mine))
+            return false;
+    }
+    return true;
+}
+
+// Takes away the spares hidden under the last `n` things (others are hidden elsewhere later).
+void dropSparesUnder(Scene& s, std::size_t n)
+{
+    std::vector<QRect> boxes;
+    for (std::size_t k = s.objs.size() - n; k < s.objs.size(); ++k)
+        boxes.push_back(bounds(s.objs[k]));
+    s.objs.erase(std::remove_if(s.objs.begin(), s.objs.end() - std::ptrdiff_t(n), [&](const Obj& o) {
+                     return o.spare && !o.visible && std::any_of(boxes.begin(), boxes.end(), [&](const QRect& b) { return b.intersects(bounds(o)); });
+                 }),
+                 s.objs.end() - std::ptrdiff_t(n));
+}
+
+// What may lie on a rug with the room's others of its kind: toys, baskets,
+// animals, books; not a second churn, milk can or bucket.
+bool lieOnRug(int kind)
+{
+    return !needsAnchor(kind) || kind == Ball || kind == Blocks || kind == Car || kind == Drum || kind == SpinningTop ||
+           kind == Dice || kind == Teddy || kind == GiftBox || kind == Basket;
+}
+
 // A short shelf across a bare square of wall holding a row of one kind of
 // thing the room's shelves already hold (jars, books, toys).
 bool shelfOfOneKind(Scene& s, Rng& r, const QRect& sq)
 {
     std::vector<const Obj*> shelved;
     for (const Obj& o : s.objs)
-        if (o.visible && !o.spare && std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+        if (o.visible && !o.spare && o.pos.y() < s.surfaces.ground - 10 && // what the wall's shelves hold, not the table's cups
+            std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
                 return std::abs(o.pos.y() - st.top()) < 3 && o.pos.x() >= st.left() && o.pos.x() <= st.right();
             }) && kindOf(o.kind).box.height() * o.scale < 40)
             shelved.push_back(&o);
-    const Obj model = shelved.empty() ? Obj() : *shelved[r.next() % shelved.size()];
+    // Where the wall's shelves hold books, another shelf holds books, not a row of candles.
+    const auto books = std::find_if(shelved.begin(), shelved.end(), [](const Obj* o) { return o->kind == Books; });
+    const Obj model = shelved.empty() ? Obj() : books != shelved.end() ? **books : *shelved[r.next() % shelved.size()];
     const K kind = shelved.empty() ? Books : K(model.kind); // books go on any room's shelf
     const QColor colour = shelved.empty() ? QColor(60, 90, 150) : model.c1;
     const double y = sq.bottom() - 14, x0 = std::max(6.0, sq.left() - 10.0), x1 = std::min(kWidth - 6.0, sq.right() + 10.0);
@@ -591,7 +642,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                                        std::none_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
                                            return st.top() > y - 50 && st.top() < y + 8 && st.right() > x - 30 && st.left() < x + 30;
                                        });
-                    return clear ? y : c.y() + 25;
+                    return clear && std::abs(y - (c.y() + 25)) < 60 ? y : c.y() + 25; // in the bare square, not up among the others
                 };
                 // Walls carry pictures and windows.
                 // Windows high on a room's wall; pictures anywhere (between shelves too).
@@ -633,12 +684,78 @@ void furnishBareSquares(Scene& s, Rng& r)
                 }
                 continue;
             }
+            const bool onADeck = std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& st) {
+                return isDeck(st) && st.contains(c);
+            });
+            if (onADeck) {
+                // A bare stretch of deck: cargo set down in a pair, or gulls come for the scraps.
+                // Each pair holds a thing a deck's gear gathers by (a barrel, a net).
+                const std::pair<K, K> pairs[] = {{Barrel, Crate}, {Barrel, Bucket}, {FishingNet, Basket}, {Barrel, Barrel}, {Pelican, Gull}, {Cat, Gull}};
+                bool placed = false;
+                const double dx = r.range(-6, 6);
+                for (const auto& [fx, fy] : {std::pair{0.5, 0.7}, {0.32, 0.82}, {0.68, 0.82}, {0.5, 0.92}, {0.32, 0.6}, {0.68, 0.6}, {0.2, 0.75}, {0.8, 0.75}})
+                for (const auto& [a, b] : pairs) {
+                    const double y = std::min(kHeight - 10.0, sq.top() + sq.height() * fy), x = std::clamp(sq.left() + sq.width() * fx + dx, 44.0, kWidth - 44.0);
+                    const double near = 1 + (y - s.surfaces.ground) / 500.0;
+                    if (placed)
+                        break;
+                    if (copiesOf(s, a) + (a == b) >= maxCopies(s, a) || copiesOf(s, b) >= maxCopies(s, b))
+                        continue;
+                    Obj& first = put(s, a, x - 17 * near, y - 3, (a == FishingNet ? 1.0 : 1.1) * near, vary(a == FishingNet ? QColor(190, 180, 150) : QColor(150, 100, 60), r, 0.08),
+                                     a == FishingNet ? QColor(235, 110, 40) : QColor(60, 60, 65));
+                    first.groundMove = true;
+                    if (a == Pelican || a == Cat)
+                        first.c1 = a == Cat ? anyOf(r, {QColor(230, 150, 60), QColor(70, 70, 75)}) : QColor(230, 230, 225);
+                    Obj& second = put(s, b, x + 17 * near, y, (b == Bucket ? 0.8 : 1.1) * near, vary(b == Gull ? QColor(245, 245, 248) : QColor(180, 140, 90), r, 0.06),
+                                      anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40), QColor(50, 130, 70)}));
+                    second.groundMove = true;
+                    second.mirror = r.chance(0.5);
+                    if (clearOfOthers(s, s.objs.size() - 2) && clearOfOthers(s, s.objs.size() - 1)) {
+                        dropSparesUnder(s, 2);
+                        placed = true;
+                        break;
+                    }
+                    s.objs.resize(s.objs.size() - 2); // it would be drawn through what is there: try the next
+                }
+                // Or birds come down for the scraps, two together.
+                const double y = std::min(kHeight - 10.0, sq.top() + sq.height() * 0.75), near = 1 + (y - s.surfaces.ground) / 500.0;
+                int birds = 0;
+                for (const K bird : {Cormorant, Pigeon, Crow})
+                    for (const double bx : {0.3, 0.55, 0.8})
+                        if (!placed && birds < 2 && copiesOf(s, bird) < kMaxCopies) {
+                            put(s, bird, sq.left() + sq.width() * bx, y + birds * 8, (bird == Pigeon ? 0.85 : 1.0) * near, bird == Pigeon ? QColor(150, 155, 165) : QColor(40, 42, 45)).mirror = r.chance(0.5);
+                            if (clearOfOthers(s, s.objs.size() - 1))
+                                dropSparesUnder(s, 1), ++birds;
+                            else
+                                s.objs.pop_back();
+                        }
+                continue;
+            }
             const bool ground = sq.bottom() > s.surfaces.ground + 20 || s.surfaces.ground <= 0 || inWater(s, c.y() + 20);
+            if (ground && !s.surfaces.wall && !inWater(s, c.y()) && sq.top() >= s.surfaces.ground - 4 && pavedGround(s, c)) {
+                // A bare stretch of a town's paving: a young tree, and a bench in its shade
+                // (or a barrel and crate set down by it), not one more pigeon or a row of trees.
+                const double y = std::min(kHeight - 8.0, sq.top() + sq.height() * 0.82), nearer = 1 + (y - s.surfaces.ground) / 400.0;
+                const double x = c.x() + r.range(-8, 8), side = x < kWidth / 2.0 ? 1 : -1;
+                Obj& tree = put(s, Tree, x - side * 10, y, 0.55 * nearer, QColor(70, 125 + int(r.range(0, 30)), 55), QColor(70, 125, 55));
+                tree.count = 0; // no fruit on a tree in town
+                tree.loose = true;
+                tree.mirror = r.chance(0.5);
+                tree.deny |= Move | Remove; // what stands by it stays explained
+                if (copiesOf(s, Bench) < kMaxCopies)
+                    put(s, Bench, x + side * 34 * nearer, y + 3, 1.0 * nearer, anyOf(r, {QColor(120, 85, 55), QColor(60, 110, 80)})).loose = true;
+                else if (copiesOf(s, Barrel) < kMaxCopies)
+                    put(s, Barrel, x + side * 30 * nearer, y + 3, 1.1 * nearer, vary(QColor(150, 100, 60), r, 0.08), QColor(60, 60, 65)).loose = true;
+                continue;
+            }
             const Obj* t = ground ? groundTemplate(s, r, sq.top() + sq.height() * 0.75) : nullptr;
             const K bird = copiesOf(s, Duck) < kMaxCopies ? Duck : copiesOf(s, Swan) < kMaxCopies ? Swan : Coot;
             if (!t && inWater(s, c.y()) && copiesOf(s, bird) < kMaxCopies) {
                 // Open water with nothing on it: a duck paddling by.
-                const double y = c.y() + r.range(0, 20);
+                double y = c.y() + r.range(0, 20);
+                for (const auto& [y0, y1] : s.light.water) // afloat, short of the near shore
+                    if (c.y() >= y0 && c.y() < y1)
+                        y = std::min(y, y1 - 8);
                 double nearness = 1; // smaller towards the far shore
                 for (const auto& [y0, y1] : s.light.water)
                     if (y >= y0 && y < y1)
@@ -661,7 +778,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                     // has lie on it, each in a look of its own.
                     std::vector<Obj> models;
                     for (const Obj& m : s.objs)
-                        if (m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && !comesAsSet(m.kind) &&
+                        if (m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && !comesAsSet(m.kind) && lieOnRug(m.kind) &&
                             m.pos.y() > s.surfaces.ground && bounds(m).width() < 40 && bounds(m).height() < 40)
                             models.push_back(m);
                     for (int k = 0, placed = 0; k < 6 && placed < 2 && !models.empty(); ++k) {
@@ -678,7 +795,8 @@ void furnishBareSquares(Scene& s, Rng& r)
                     continue;
                 }
                 // Open ground with nothing that belongs there: a bush on grass, a
-                // young tree on a paved square, a stone on sand, snow or the moon.
+                // young tree on a paved square, a stone on sand, snow or the moon
+                // (a stone, not a boulder as big as the deck chair beside it).
                 const QRgb here = s.base.pixel(QPoint(int(c.x()), int(c.y())));
                 const bool grass = qGreen(here) > qRed(here) + 8 && qGreen(here) > qBlue(here) + 8;
                 const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 150 &&
@@ -686,7 +804,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                                    copiesOf(s, Tree) < 3; // a few young trees to a square, not a wood
                 const double y = sq.top() + sq.height() * (paved ? 0.85 : 0.7), nearer = 1 + (y - s.surfaces.ground) / 400.0;
                 const K kind = grass ? Bush : paved ? Tree : Rock;
-                Obj& o = put(s, kind, c.x() + r.range(-12, 12), y, (grass ? 0.8 : paved ? 0.55 : 1.3) * nearer,
+                Obj& o = put(s, kind, c.x() + r.range(-12, 12), y, (grass ? 0.8 : paved ? 0.55 : 0.65) * nearer,
                              grass || paved ? QColor(70, 125 + int(r.range(0, 30)), 55) : shade(QColor(qRed(here), qGreen(here), qBlue(here)), 0.75),
                              grass ? anyOf(r, {QColor(230, 60, 60), QColor(245, 240, 235), QColor(245, 200, 40)}) : QColor(70, 125, 55));
                 if (paved)

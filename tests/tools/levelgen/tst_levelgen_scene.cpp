@@ -1,6 +1,7 @@
 // The scene rules: each catches the fault it is there for on a scene broken
 // on purpose and lets the sound version of the same scene pass; the tidying
 // pass mends what it can; generated levels keep every rule.
+#include "tools/levelgen/compose.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/pack.h"
 #include "tools/levelgen/scenerules.h"
@@ -85,6 +86,9 @@ private slots:
         QTest::newRow("toy alone mid-floor") << 12 << SceneRule::Anchor;
         QTest::newRow("third teddy in a room") << 13 << SceneRule::Copies;
         QTest::newRow("lamp standing on a counter") << 14 << SceneRule::Anchor;
+        QTest::newRow("gear dotted over a deck") << 15 << SceneRule::Anchor;
+        QTest::newRow("dog drawn up in a tree") << 16 << SceneRule::Depth;
+        QTest::newRow("bare cobbles, a sparrow on them") << 17 << SceneRule::EmptyBand;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -144,6 +148,26 @@ private slots:
             s.surfaces.stands.emplace_back(0, 300, kWidth, 0);
             put(s, Lamp, 150, 300, 1.0, QColor(40, 45, 50));
             break;
+        case 15: // a pier's deck is ground: an anchor lying mid-deck, by no bollard or crates
+            s.objs.clear();
+            s.surfaces.stands.emplace_back(0, 300, kWidth, kHeight - 300);
+            put(s, Anchor, 170, 420, 1.1, QColor(70, 75, 85));
+            break;
+        case 16: { // further back than the tree, yet drawn over its crown
+            s.objs.clear();
+            put(s, Tree, 150, 420, 1.0, QColor(70, 135, 60), QColor(70, 135, 60)).count = 0;
+            put(s, Dog, 150, 360, 1.1, QColor(150, 100, 60));
+            break;
+        }
+        case 17: { // a town's cobbles are still bare backdrop where nothing stands on them
+            s.objs.clear();
+            QPainter p(&s.base);
+            cobbles(p, QRectF(0, 200, kWidth, kHeight - 200), QColor(165, 155, 145), 7);
+            p.end();
+            put(s, House, 60, 205, 1.0, QColor(230, 220, 200), QColor(150, 60, 50));
+            put(s, Sparrow, 150, 400, 1.2, QColor(130, 95, 60));
+            break;
+        }
         }
         const std::vector<Breach> b = sceneBreaches(s);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
@@ -225,6 +249,26 @@ private slots:
         tidyScene(s);
         QVERIFY2(anchorBreaches(s).empty(), qPrintable(listed(anchorBreaches(s))));
         QVERIFY(std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == Lamp && o.visible && o.pos.y() < 300; }));
+    }
+
+    // On a deck, gear gathers by a bollard, a stack of crates, a net: the
+    // quay's own groups pass, and the same anchor mid-deck does not.
+    void deckGearStandsInGroups()
+    {
+        Scene s = meadow();
+        s.objs.clear();
+        Rng r(7);
+        deckGear(s, r, 330, false);
+        QVERIFY2(anchorBreaches(s).empty() && overlapBreaches(s).empty(), qPrintable(listed(sceneBreaches(s))));
+        // The anchor alone mid-deck, the bollard it lay by back at the edge.
+        s.objs.erase(std::remove_if(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind != Anchor && o.kind != Bollard; }), s.objs.end());
+        QVERIFY(s.objs.size() == 3);
+        for (Obj& o : s.objs)
+            o.pos = o.kind == Anchor ? QPointF(177, 420) : QPointF(o.pos.x() < 177 ? 40 : 314, 340);
+        QVERIFY(breaks(anchorBreaches(s), SceneRule::Anchor));
+        // Tidying takes it back to a group rather than leaving it mid-deck.
+        tidyScene(s);
+        QVERIFY2(anchorBreaches(s).empty(), qPrintable(listed(anchorBreaches(s))));
     }
 
     void tidyingMendsWhatItCan()
