@@ -152,7 +152,10 @@ bool removeThing(const Survey& s, const Thing& t, const cv::Mat& left, cv::Mat& 
     cv::absdiff(grey, smooth, fine);
     // Shift-map filling was tried here: in grass and gravel most of its
     // fills were too faint for a player to find, and on an edge it broke the
-    // ground into blocks.
+    // ground into blocks. So was frequency-selective inpainting where no
+    // ground matches: on 37 photos, of 326 fills 274 came out a smudge or a
+    // smear, 47 too faint to find, 3 crude; of the 2 kept one was a blade
+    // cut short.
     if (cv::mean(fine, ring)[0] > kFineGrain)
         return pasteMatching(s, t, left, right, true, touched);
     cv::Mat filled;
