@@ -173,12 +173,8 @@ int place(Draft& d, const Survey& s, int count, levelgen::Rng& rng, int skip, st
         if (!clearOfOthers(d, c.thing->centre(), QRect(), skip))
             continue;
         std::vector<int> kinds;
-        // Recolour is left to the player's hand: judged by eye at 4x, the
-        // turns that showed kept a rim of the old hue or stood apart from
-        // the ground (on the 37 test photos 7 of 8 failed the naturalness
-        // rule, and the one that passed drew a dark rim).
         for (int k = 0; k < kEditKinds; ++k)
-            if (onSegments(EditKind(k)) == c.segment && EditKind(k) != EditKind::Recolour)
+            if (onSegments(EditKind(k)) == c.segment && madeAutomatically(EditKind(k)))
                 kinds.push_back(k);
         rng.shuffle(kinds);
         std::stable_sort(kinds.begin(), kinds.end(), [&](int a, int b) { return used[size_t(a)] < used[size_t(b)]; });
@@ -224,8 +220,10 @@ int makeDifferences(Draft& d, int count, std::uint64_t seed, QString* why)
         const int found = int(s.things.size() + s.segments.size());
         const QString cause = found < count
             ? QString::fromUtf8("kevés rajta a kicsi, környezetéből kiváló dolog (%1 ilyet találtam)").arg(found)
-            : QString::fromUtf8("%1 kicsi, környezetéből kiváló dolgot találtam, de a többin a változás "
-                                "nem lett volna egyszerre természetes és jól látható").arg(found);
+            : QString::fromUtf8("%1 kicsi, környezetéből kiváló dolgot találtam, de %2 egyszerre természetes és jól látható")
+                  .arg(found)
+                  .arg(made.empty() ? QString::fromUtf8("egyiken sem lett volna a változás")
+                                    : QString::fromUtf8("a többin nem lett volna a változás"));
         *why = QString::fromUtf8("ezen a képen csak %1 természetes különbségnek van helye (a kért %2 helyett): %3")
                    .arg(made.size()).arg(count).arg(cause);
     }
