@@ -275,13 +275,14 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     };
     // The first pass keeps to the level's difficulty; a level still short of
     // its count then takes what the rules allow: larger or fainter changes
-    // within the rules, bold kinds beyond the late levels' share.
+    // within the rules. Never bold kinds beyond the level's share: a draw
+    // with more is not taken.
     for (int pass = 0; pass < 2 && int(out.list.size()) < d.count; ++pass) {
         const bool relaxed = pass > 0;
         const int maxVisible = relaxed ? d.maxVisible * 3 / 2 : d.maxVisible;
         const int minVisible = relaxed ? d.floorVisible : d.minVisible;
         const double minContrast = relaxed ? d.floorContrast : d.minContrast;
-        const int maxBold = relaxed ? d.count : d.maxBold;
+        const int maxBold = d.maxBold;
         const int maxColour = relaxed ? maxColourOnly(d.count) : int(std::floor(kColourOnlyAim * d.count + 1e-9));
         std::vector<int> candidates;
         for (int i : fair)

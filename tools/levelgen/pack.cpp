@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <initializer_list>
 #include <mutex>
 #include <thread>
 
@@ -25,10 +26,25 @@ namespace {
 constexpr int kDrawAttempts = 12;
 constexpr int kStaleDraws = 4;
 
-Level levelFrom(int n, const Scene& scene, int attempt)
+// One scene's picture and its own breaches, the same for every draw of changes on it.
+struct Drawn {
+    QImage left;
+    std::vector<Breach> breaches;
+    int objects = 0;
+};
+
+Drawn drawScene(const Scene& scene)
 {
-    const QImage left = render(scene);
-    Rng rng(std::uint64_t(n) * 1000003 + kGeneratorVersion + std::uint64_t(attempt) * 7919);
+    Drawn d{render(scene), sceneBreaches(scene), 0};
+    for (const Obj& o : scene.objs)
+        d.objects += o.visible;
+    return d;
+}
+
+Level levelFrom(int n, const Scene& scene, const Drawn& drawn, int attempt)
+{
+    const QImage& left = drawn.left;
+    Rng rng(seedOf({std::uint64_t(n), kGeneratorVersion, std::uint64_t(attempt)}));
     const Differences diffs = makeDifferences(scene, left, difficultyFor(n), rng);
     std::vector<QPoint> points;
     QVector<QPoint> qpoints;
@@ -36,23 +52,33 @@ Level levelFrom(int n, const Scene& scene, int attempt)
         points.push_back(d.point);
         qpoints << d.point;
     }
-    int objects = 0;
-    for (const Obj& o : scene.objs)
-        objects += o.visible;
-    std::vector<Breach> breaches = sceneBreaches(scene);
+    std::vector<Breach> breaches = drawn.breaches;
     for (Breach& b : differenceBreaches(scene, diffs.left, diffs.list))
         breaches.push_back(std::move(b));
     for (Breach& b : changeBreaches(scene, diffs.list))
         breaches.push_back(std::move(b));
-    return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, objects, std::move(breaches)};
+    return {n, level::encodeLevel(diffs.left, diffs.right, qpoints, chooseMarker(diffs.left, points)), diffs.list, drawn.objects, std::move(breaches)};
 }
 } // namespace
+
+std::uint64_t seedOf(std::initializer_list<std::uint64_t> parts)
+{
+    std::uint64_t h = 0x243F6A8885A308D3ull;
+    for (std::uint64_t p : parts) {
+        h ^= p + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+        h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+        h ^= h >> 31;
+    }
+    return h;
+}
 
 Level generateLevel(int n)
 {
     // Grouped, unless that leaves too little to change where the rules
-    // allow it: then the scene as composed; then both furnished afresh, with
-    // spares on the ground, twice. A draw of changes that falls short of the
+    // allow it: then the scene as composed; then both furnished afresh,
+    // twice. Each scene gets hidden spares on the ground, so that scenes
+    // with little to change (the deserts) reach their count on the first. A draw of changes that falls short of the
     // count is drawn again (the scene stays as it is).
     const int wanted = difficultyFor(n).count;
     Level best;
@@ -60,15 +86,15 @@ Level generateLevel(int n)
     for (int pass = 0; pass < 6; ++pass) {
         const bool gather = pass % 2 == 0;
         Scene scene = buildScene(n, gather, pass / 2);
-        // Furnished afresh, it gets more to change on the ground too.
-        if (pass >= 2) {
-            Rng spares(std::uint64_t(n) * 7717 + std::uint64_t(pass));
+        {
+            Rng spares(seedOf({std::uint64_t(n), kGeneratorVersion, 7717, std::uint64_t(pass)}));
             addGroundSpares(scene, spares, wanted / 3);
         }
         // Draws that keep falling short of the best so far will not reach the
         // count on this scene: after a few, the next scene is tried.
+        const Drawn drawn = drawScene(scene);
         for (int attempt = 0, stale = 0; attempt < kDrawAttempts && stale < kStaleDraws; ++attempt) {
-            Level lv = levelFrom(n, scene, attempt);
+            Level lv = levelFrom(n, scene, drawn, attempt);
             // The last levels hold to their share of subtle changes, which a
             // draw that had to take bold ones to make its count may break.
             const int subtle = int(std::count_if(lv.diffs.begin(), lv.diffs.end(), [](const Difference& d) { return (d.mod & kSubtleMods) != 0; }));

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace levelgen {
@@ -43,6 +45,11 @@ QString reportTable(const std::vector<LevelSummary>& levels);
 QImage reportPlot(const std::vector<LevelSummary>& levels);
 
 // Level `n` (1..100), byte for byte the same on every run.
+// A seed from several small numbers (level, generator version, draw),
+// well mixed: our generator's stream from seed s + 1 is its stream from s
+// one step on, so seeds that differ by a little would give nearly the same
+// draws (a level could come out the same after a version change).
+std::uint64_t seedOf(std::initializer_list<std::uint64_t> parts);
 Level generateLevel(int n);
 
 QString levelPath(const QString& dataDir, int n);

@@ -7,6 +7,7 @@
 #include "tools/levelgen/themekit.h"
 
 #include <QtTest>
+#include <set>
 
 using namespace levelgen;
 
@@ -176,6 +177,32 @@ private slots:
         std::vector<Difference> diffs = {change(space, int(space.objs.size()) - 1, Remove), change(space, int(space.objs.size()) - 2, Remove)};
         QVERIFY(skyIsTheSubject(space));
         QVERIFY2(skyBreaches(space, diffs).empty(), qPrintable(listed(skyBreaches(space, diffs))));
+    }
+
+    // A level's draws come from a stream of its own for each version and
+    // draw: neighbouring seeds must not give the same stream one step on.
+    void eachVersionDrawsAfresh_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {1, 10, 50, 100})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void eachVersionDrawsAfresh()
+    {
+        QFETCH(int, n);
+        auto stream = [](std::uint64_t seed) {
+            Rng r(seed);
+            std::set<std::uint64_t> out;
+            for (int i = 0; i < 2000; ++i)
+                out.insert(r.next());
+            return out;
+        };
+        const std::set<std::uint64_t> now = stream(seedOf({std::uint64_t(n), 17, 0}));
+        for (const std::uint64_t other : {seedOf({std::uint64_t(n), 16, 0}), seedOf({std::uint64_t(n), 18, 0}),
+                                          seedOf({std::uint64_t(n), 17, 1}), seedOf({std::uint64_t(n) + 1, 17, 0})}) {
+            const std::set<std::uint64_t> then = stream(other);
+            QVERIFY(std::none_of(then.begin(), then.end(), [&](std::uint64_t v) { return now.count(v) > 0; }));
+        }
     }
 
     void generatedLevelsKeepTheRightPictureStanding_data()
