@@ -18,6 +18,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <mutex>
+#include <QThreadPool>
 #include <thread>
 
 namespace levelgen {
@@ -98,7 +99,10 @@ Level generateLevel(int n)
             // The last levels hold to their share of subtle changes, which a
             // draw that had to take bold ones to make its count may break.
             const int subtle = int(std::count_if(lv.diffs.begin(), lv.diffs.end(), [](const Difference& d) { return (d.mod & kSubtleMods) != 0; }));
-            const bool ok = validateLevel(lv.record).ok() && subtle >= int(lv.diffs.size()) - difficultyFor(n).maxBold;
+            // A draw whose changes break a rule of their own (a twin added on
+            // the right) is never kept while another may do without.
+            const bool ok = validateLevel(lv.record).ok() && subtle >= int(lv.diffs.size()) - difficultyFor(n).maxBold &&
+                            lv.breaches.size() == drawn.breaches.size();
             if (ok && int(lv.diffs.size()) >= wanted)
                 return lv;
             ++stale;
@@ -191,12 +195,14 @@ void parallel(int count, int threads, const std::function<void(int)>& job, const
             finished.push_back(i);
         }
     };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < std::max(1, threads); ++t)
-        pool.emplace_back(worker);
-    worker();
-    for (auto& t : pool)
-        t.join();
+    // The workers are threads of Qt's global pool: Qt then converts and
+    // scales images inline on them instead of splitting each large image
+    // over the pool's other threads, which the two workers keep busy anyway.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(std::max(pool->maxThreadCount(), threads));
+    for (int t = 0; t < std::max(1, threads); ++t)
+        pool->start(worker);
+    pool->waitForDone();
     for (int i : finished)
         done(i);
 }
