@@ -61,13 +61,7 @@ bool byTheBackdrop(const Scene& s, const Obj& o)
     for (const QRectF& st : f.stands)
         if (x >= st.left() - kAnchorReach && x <= st.right() + kAnchorReach && y >= st.top() - 4 && y <= st.bottom() + kAnchorReach)
             return true;
-    for (const QRectF& rug : f.rugs)
-        if (rug.contains(o.pos))
-            return true;
-    for (const auto& [y0, y1] : s.light.water)
-        if (std::abs(y - y0) <= kAnchorReach * 0.6 || std::abs(y - y1) <= kAnchorReach * 0.6)
-            return true;
-    return false;
+    return onRugOrShore(s, o);
 }
 
 // Something already in the picture within reach of `o` (what appears is

@@ -576,15 +576,20 @@ bool byTheScene(const Scene& s, const Obj& o)
             std::abs(y - st.bottom()) <= kAnchorReach)
             return true;
     }
+    return onRugOrShore(s, o);
+}
+} // namespace
+
+bool onRugOrShore(const Scene& s, const Obj& o)
+{
     for (const QRectF& rug : s.surfaces.rugs)
         if (rug.contains(o.pos))
             return true;
     for (const auto& [y0, y1] : s.light.water)
-        if (std::abs(y - y0) <= kAnchorReach * 0.6 || std::abs(y - y1) <= kAnchorReach * 0.6)
+        if (std::abs(o.pos.y() - y0) <= kAnchorReach * 0.6 || std::abs(o.pos.y() - y1) <= kAnchorReach * 0.6)
             return true;
     return false;
 }
-} // namespace
 
 std::vector<bool> strandedProps(const Scene& s)
 {

@@ -108,6 +108,8 @@ bool isAnchor(int kind);
 // A stand that is a floor of planks things stand on (a pier, a quay), not
 // a shelf board or a counter's top line: it has a depth.
 inline bool isDeck(const QRectF& stand) { return stand.height() > 20; }
+// On a rug, or at the water's edge: places that explain what stands there.
+bool onRugOrShore(const Scene& s, const Obj& o);
 bool onDeck(const Scene& s, const Obj& o);
 // What a deck's things gather by: a bollard, a stack of crates or barrels,
 // a net with its rope.

@@ -294,6 +294,9 @@ void buildMarket(Scene& s, Rng& r, int v)
         Obj& tree = put(s, Tree, treeX, treeY, 1.0, QColor(80, 135, 60), QColor(80, 135, 60));
         tree.count = 0;
         tree.deny = Move | Resize | Remove;
+        // A cat that may turn up in the tree's shade on the right: the
+        // stocked counters are sets, so the market has few things of its own to add.
+        spare(s, Cat, treeX + (treeX < kWidth / 2.0 ? 34 : -34), treeY - 4, 1.0, QColor(125, 125, 130), QColor(90, 90, 95));
     }
     if (stalls.size() == 1 && stalls[0].second >= kWidth)
         put(s, Bunting, kWidth / 2.0, 82, 1.7, QColor(250, 200, 40), stripe, QColor(60, 120, 200));

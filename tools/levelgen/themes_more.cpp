@@ -105,6 +105,8 @@ void buildBeach(Scene& s, Rng& r, int v)
     spare(s, Shell, spotLeft ? r.range(130, 150) : r.range(204, 224), shoreline + 12, 1.1, QColor(240, 200, 180));
     spare(s, Starfish, cx + dir * 34, cy + 2, 0.9, QColor(245, 200, 70)).count = 5;
     spare(s, Crab, tx - dir * 60, ty - 30, 1.0, QColor(230, 120, 50));
+    // A cup set down on the towel: the last beaches need one more thing to add.
+    spare(s, Cup, tx - dir * 8, ty - 8, 1.1, QColor(60, 110, 180));
 }
 
 void buildOrchard(Scene& s, Rng& r, int v)
