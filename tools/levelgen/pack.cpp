@@ -79,8 +79,9 @@ Level generateLevel(int n)
     // Grouped, unless that leaves too little to change where the rules
     // allow it: then the scene as composed; then both furnished afresh,
     // twice. Each scene gets hidden spares on the ground, so that scenes
-    // with little to change (the deserts) reach their count on the first. A draw of changes that falls short of the
-    // count is drawn again (the scene stays as it is).
+    // with little to change (the deserts) reach their count on the first.
+    // A draw of changes that falls short of the count is drawn again (the
+    // scene stays as it is).
     const int wanted = difficultyFor(n).count;
     Level best;
     bool bestOk = false;
