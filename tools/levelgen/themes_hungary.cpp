@@ -240,17 +240,74 @@ void buildCellarRow(Scene& s, Rng& r, int v)
     const double top = 140 + v * 30 + r.range(-10, 10);
     // Summer green, then the vintage's gold, then late autumn.
     const QColor nearGround[3] = {QColor(110, 140, 60), QColor(175, 140, 60), QColor(150, 100, 60)};
+    const QColor leaf[3] = {QColor(70, 120, 45), QColor(110, 130, 45), QColor(160, 110, 45)};
     skyAndGround(s, r, d, top, nearGround[v], mix(nearGround[v], QColor(200, 190, 120), 0.3), 300);
     const double slope = v == 2 ? -0.12 : 0.12; // the hillside climbs to one side
+    // The vineyard on the hill: rows of staked vines, finer further up, and
+    // one row close behind the cellars whose bunches hang where one can see them.
+    const double frontRow = top + 92;
     {
-        QPainter p(&s.base); // vine rows on the hill
+        QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        for (double y = top + 8; y < top + 70; y += 9) {
-            p.setPen(QPen(QColor(70, 100, 40, 200), 2.2, Qt::DotLine));
-            p.drawLine(QPointF(0, y + 177 * slope), QPointF(kWidth, y - 177 * slope));
+        // A village on the hill's foot beyond the vines, its church tower first.
+        const double villageX = v == 1 ? 230 : 60;
+        const QColor wall = mix(QColor(235, 228, 210), d.haze, 0.45), roof = mix(QColor(170, 80, 50), d.haze, 0.45);
+        p.setPen(Qt::NoPen);
+        for (int k = 0; k < 7; ++k) {
+            const double hx = villageX + k * 13 + r.range(-2, 2), w = r.range(8, 11), h = r.range(5, 7);
+            const double foot = top + 4 + (177 - hx) * slope;
+            if (k == 2) { // the tower and its spire
+                p.setBrush(wall);
+                p.drawRect(QRectF(hx, foot - 22, 5, 22));
+                p.setBrush(roof);
+                p.drawPolygon(QPolygonF({QPointF(hx - 1, foot - 22), QPointF(hx + 2.5, foot - 32), QPointF(hx + 6, foot - 22)}));
+                continue;
+            }
+            p.setBrush(wall);
+            p.drawRect(QRectF(hx, foot - h, w, h));
+            p.setBrush(roof);
+            p.drawPolygon(QPolygonF({QPointF(hx - 1, foot - h), QPointF(hx + w / 2, foot - h - 4), QPointF(hx + w + 1, foot - h)}));
+        }
+        std::vector<double> rows;
+        for (double y = top + 8; y < top + 72; y += 8 + (y - top) * 0.06)
+            rows.push_back(y);
+        rows.push_back(frontRow);
+        for (double y : rows) {
+            const double near = (y - top) / (frontRow - top); // 0 far .. 1 the front row
+            const double gap = 5 + 9 * near, height = 3 + 14 * near;
+            // The worked soil between the rows shows dark under the leaves.
+            p.setPen(QPen(shade(nearGround[v], 0.55), 1.2 + 2.5 * near));
+            p.drawLine(QPointF(0, y + 177 * slope + 1), QPointF(kWidth, y - 177 * slope + 1));
+            for (double x = r.range(0, gap); x < kWidth; x += gap) {
+                const double foot = y + (177 - x) * slope;
+                p.setPen(QPen(QColor(90, 70, 45), 0.6 + 0.8 * near));
+                p.drawLine(QPointF(x, foot), QPointF(x, foot - height));
+                p.setPen(Qt::NoPen);
+                p.setBrush(vary(leaf[v], r, 0.15));
+                p.drawEllipse(QPointF(x + r.range(-1, 1), foot - height * 0.8), gap * 0.75, height * 0.45);
+            }
         }
     }
+    s.surfaces.stands.emplace_back(0, frontRow - 30, kWidth, 40);
+    // Up among the vines: a scarecrow against the starlings, and the pickers'
+    // baskets left at a row's end.
+    const double crowX = v == 1 ? 70 : 280, crowY = top + 58;
+    put(s, Scarecrow, crowX, crowY + (177 - crowX) * slope, 0.62, QColor(70, 90, 140), QColor(150, 110, 60));
+    for (int k = 0; k < 2; ++k) {
+        const double bx = 354 - crowX + (k ? 14 : -4), by = top + 40 + k * 3;
+        Obj& b = put(s, Basket, bx, by + (177 - bx) * slope, 0.62, QColor(190, 150, 90), QColor(160, 120, 60), QColor(110, 50, 110));
+        b.variant |= 2;
+    }
+    // The starlings are not scared: two birds down among the vines near it.
+    for (int k = 0; k < 2; ++k) {
+        const double bx = crowX + (crowX < 177 ? 34 : -34) + k * 16, by = top + 30 + k * 14;
+        put(s, k ? Magpie : Crow, bx, by + (177 - bx) * slope, 0.7 + 0.08 * k, QColor(30, 30, 38)).mirror = crowX > 177;
+    }
+    const double cartX = crowX < 177 ? 250 : 100; // the picked bunches wait in a barrow at the row's end
+    Obj& cart = put(s, Wheelbarrow, cartX, top + 70 + (177 - cartX) * slope, 0.75, QColor(120, 130, 140), QColor(110, 50, 110));
+    cart.variant |= 1;
     const int cellars = 3;
+    std::vector<QPointF> doors;
     for (int i = 0; i < cellars; ++i) { // whitewashed press houses with their doors
         const double x = 60 + i * 118 + r.range(-8, 8), y = top + 150 - (x - 177) * slope;
         Obj& h = put(s, House, x, y, 0.85, kWhitewash, anyOf(r, {QColor(170, 80, 50), QColor(120, 90, 70)}));
@@ -258,32 +315,80 @@ void buildCellarRow(Scene& s, Rng& r, int v)
         Obj& door = put(s, Door, x, y, 1.2, QColor(110, 70, 40));
         door.variant = r.between(0, 3);
         // A house number at house-number size, beside the door's head.
-        put(s, NumberPlate, x + 24, y - 36, 1.5, QColor(40, 80, 160)).count = r.between(1, 9);
-        put(s, Grapes, x - 30, y - 52, 1.2, QColor(110, 50, 110)).count = r.between(3, 5);
-        put(s, Grapes, x + 30, y - 52, 1.2, QColor(170, 190, 80)).count = r.between(3, 5);
+        put(s, NumberPlate, x + 21, y - 28, 1.15, QColor(40, 80, 160)).count = r.between(1, 9);
+        doors.emplace_back(x, y);
     }
-    group(s, r, Barrel, many(s, 4), {20, 334, top + 170, kHeight - 80}, 1.0, 1.3, {QColor(140, 95, 55)}, QColor(60, 60, 65));
+    // Ripe bunches on the front row of vines, between the cellars' roofs.
+    for (int i = 0; i < cellars - 1; ++i) {
+        const double x = (doors[std::size_t(i)].x() + doors[std::size_t(i) + 1].x()) / 2 + r.range(-6, 6);
+        const double foot = frontRow + (177 - x) * slope;
+        put(s, Grapes, x - 9, foot - 2, 0.85, i % 2 ? QColor(170, 190, 80) : QColor(110, 50, 110)).count = r.between(3, 5);
+        put(s, Grapes, x + 10, foot + 1, 0.8, i % 2 ? QColor(110, 50, 110) : QColor(170, 190, 80)).count = r.between(2, 4);
+    }
+    // Before each door what its owner left there, turn by turn with the variant:
+    // casks by the cellar, the harvest barrow and its basket, a bench with the cat.
+    for (int i = 0; i < cellars; ++i) {
+        const double x = doors[std::size_t(i)].x(), y = doors[std::size_t(i)].y();
+        const double side = (i + v) % 2 ? 1 : -1;
+        switch ((i + v) % 3) {
+        case 0:
+            put(s, Barrel, x + side * 32, y + 6, 1.0, QColor(140, 95, 55), QColor(60, 60, 65));
+            put(s, Barrel, x + side * 52, y + 12, 1.05, QColor(125, 85, 50), QColor(60, 60, 65));
+            put(s, Demijohn, x - side * 34, y + 8, 1.0, QColor(180, 140, 85));
+            break;
+        case 1: {
+            Obj& barrow = put(s, Wheelbarrow, x + side * 38, y + 12, 1.2, QColor(120, 130, 140), QColor(110, 50, 110));
+            barrow.variant |= 1; // loaded with the picked grapes
+            Obj& basket = put(s, Basket, x - side * 32, y + 8, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(110, 50, 110));
+            basket.variant |= 2;
+            break;
+        }
+        default:
+            put(s, Bench, x + side * 40, y + 8, 1.0, QColor(130, 90, 55));
+            put(s, Cat, x - side * 26, y + 6, 0.9, QColor(220, 150, 80));
+            put(s, Bottle, x + side * 33, y - 13, 0.8, QColor(60, 90, 50)); // standing on the bench
+            break;
+        }
+    }
+    // Hollyhocks against the whitewash, a clump at two of the cellars.
+    for (int i : {v % 3, (v + 2) % 3}) {
+        const double x = doors[std::size_t(i)].x() + (i % 2 ? 30 : -30), y = doors[std::size_t(i)].y() - 4;
+        for (int f = 0; f < 2; ++f)
+            put(s, Flower, x + f * 9 - 4, y + f * 2, 1.0 + 0.1 * f, anyOf(r, {QColor(230, 50, 70), QColor(250, 250, 245), QColor(220, 120, 170)}));
+    }
+    // The tasting table in front on its trestles, with its bench.
+    const double ty = kHeight - 70;
     {
-        QPainter p(&s.base); // a table in front
-        const double ty = kHeight - 70;
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(95, 65, 40), 4));
+        for (double x : {70.0, 284.0}) {
+            p.drawLine(QPointF(x - 12, ty + 48), QPointF(x + 12, ty + 20));
+            p.drawLine(QPointF(x + 12, ty + 48), QPointF(x - 12, ty + 20));
+        }
         planks(p, QRectF(40, ty, 274, 22), QColor(150, 105, 65), 12, false, r.seed());
         p.fillRect(QRectF(40, ty + 22, 274, 3), QColor(60, 40, 30, 120));
     }
-    row(s, r, kHeight - 62, 50, 304, {Jug, Glass, Glass, Bread, Grapes}, 1.1, 1.3,
+    row(s, r, kHeight - 62, 50, 304, {Jug, Glass, Goblet, Bread, Glass, Grapes}, 1.1, 1.3,
         {QColor(200, 60, 40), QColor(120, 40, 60), QColor(220, 200, 120)});
     group(s, r, Bird, many(s, 2), {30, 324, 30, top - 40}, 0.9, 1.1, {QColor(50, 50, 60)}, QColor(120, 120, 130));
     for (Obj& o : s.objs)
         if (o.kind == Bird) // in the sky: flying, never perched on nothing
             o.shape = 1;
-    group(s, r, Flower, many(s, 4), {15, 339, top + 160, kHeight - 90}, 1.0, 1.2, {QColor(230, 50, 70), QColor(250, 250, 245)});
-    group(s, r, Cat, 1, {40, 314, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(220, 150, 80)});
-    group(s, r, Bottle, many(s, 3), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(60, 90, 50), QColor(110, 40, 50)});
-    group(s, r, Basket, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Crow, many(s, 2), {30, 324, top + 160, kHeight - 90}, 1.0, 1.1, {QColor(30, 30, 38)});
-    group(s, r, Goblet, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.2, 1.3, {QColor(200, 170, 70)});
-    group(s, r, Demijohn, many(s, 2), {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(180, 140, 85)});
-    group(s, r, Wheelbarrow, 1, {30, 324, top + 170, kHeight - 90}, 1.1, 1.2, {QColor(120, 130, 140)}, QColor(110, 50, 110));
-    spares(s, r, Barrel, 1, {30, 324, top + 170, kHeight - 90}, 1.0, 1.1, {QColor(140, 95, 55)}, QColor(60, 60, 65));
+    // Between the cellars and the table: a walnut tree at one side with the
+    // dog in its shade, the hens and the crows after fallen grapes at the other.
+    const double treeSide = v == 1 ? 1 : -1, shadeX = 177 + treeSide * 130, yardX = 177 - treeSide * 95;
+    const double yardY = (top + 150 + ty) / 2 + 12;
+    put(s, Tree, shadeX, yardY + 4, 0.95, QColor(70, 120, 50), QColor(95, 70, 45));
+    put(s, Dog, shadeX - treeSide * 38, yardY + 10, 1.15, QColor(150, 110, 70));
+    put(s, Chicken, yardX - 16, yardY - 2, 1.0, QColor(240, 235, 225));
+    put(s, Chicken, yardX + 14, yardY + 6, 1.05, QColor(170, 100, 50));
+    put(s, Crow, yardX + 48 * treeSide * -1 + 10, yardY - 10, 1.0, QColor(30, 30, 38));
+    Obj& picked = put(s, Basket, yardX - 48 * treeSide * -1, yardY + 4, 1.0, QColor(190, 150, 90), QColor(160, 120, 60),
+                      QColor(170, 190, 80));
+    picked.variant |= 2;
+    spares(s, r, Barrel, 1, {30, 324, top + 170, kHeight - 95}, 1.0, 1.1, {QColor(140, 95, 55)}, QColor(60, 60, 65));
+    spares(s, r, Lantern, 1, {30, 324, top + 170, kHeight - 95}, 1.0, 1.0, {QColor(70, 70, 75)});
 }
 
 void buildPaprikaPorch(Scene& s, Rng& r, int v)
