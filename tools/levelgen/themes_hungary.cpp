@@ -44,35 +44,69 @@ void buildBalaton(Scene& s, Rng& r, int v)
     water(s, r, d, horizon + 2, shore, QColor(60, 120, 130));
     {
         QPainter p(&s.base); // a wooden pier into the water
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        // Far out, the regatta's sails, small with distance.
+        for (double x = r.range(10, 30); x < kWidth - 10; x += r.range(38, 60)) {
+            const double y = horizon + 8 + r.range(0, 22), h = 6 + (y - horizon) * 0.15;
+            p.setBrush(mix(QColor(250, 250, 245), d.haze, 0.25));
+            p.drawPolygon(QPolygonF({QPointF(x, y - 1), QPointF(x + 0.5, y - h), QPointF(x + h * 0.55, y - 1)}));
+            p.setBrush(mix(QColor(60, 60, 70), d.haze, 0.3));
+            p.drawRect(QRectF(x - 2, y - 1, h * 0.55 + 4, 1.6));
+        }
         const double px = v == 1 ? 40 : 230;
         planks(p, QRectF(px, shore - 40, 90, 40), QColor(150, 110, 70), 10, true, r.seed());
     }
-    group(s, r, Boat, many(s, 4), {30, 324, horizon + 25, shore - 30}, 0.45, 0.9,
+    // Sails spread over the water, one out in the middle distance on each side.
+    for (const double bx : {r.range(40, 90), r.range(264, 314)})
+        put(s, Boat, bx, horizon + 40 + r.range(0, 30), 0.55, anyOf(r, {QColor(250, 250, 245), QColor(200, 60, 50)}), QColor(250, 248, 240),
+            QColor(40, 90, 160));
+    group(s, r, Boat, many(s, 1), {30, 324, horizon + 60, shore - 30}, 0.6, 0.9,
           {QColor(250, 250, 245), QColor(200, 60, 50), QColor(60, 90, 160)}, QColor(250, 248, 240), QColor(40, 90, 160));
     group(s, r, Swan, many(s, 3), {30, 324, horizon + 30, shore - 10}, 0.8, 1.1, {QColor(250, 250, 248)});
     group(s, r, Duck, many(s, 2), {30, 324, horizon + 40, shore - 5}, 0.9, 1.1, {QColor(120, 90, 60), QColor(90, 120, 80)});
     group(s, r, Buoy, many(s, 2), {30, 324, horizon + 30, shore - 15}, 0.8, 1.0, {QColor(240, 120, 30), QColor(230, 230, 230)});
-    group(s, r, Reed, many(s, 8), {10, 344, shore - 4, shore + 30}, 0.8, 1.1, {QColor(110, 130, 60)}, QColor(110, 70, 40));
     group(s, r, Bird, many(s, 3), {30, 324, 30, horizon - 40}, 0.9, 1.1, {QColor(245, 245, 245)}, QColor(200, 200, 200));
     for (Obj& o : s.objs)
         if (o.kind == Bird)
             o.shape = 1;
-    group(s, r, Flower, many(s, 5), {15, 339, shore + 35, kHeight - 10}, 1.0, 1.3, {QColor(230, 50, 70), QColor(250, 250, 245), QColor(250, 200, 40)});
-    group(s, r, Crate, 1, {40, 314, shore + 40, kHeight - 20}, 1.0, 1.2, {QColor(160, 120, 80)}, QColor(60, 120, 80));
-    group(s, r, Ball, 1, {40, 314, shore + 40, kHeight - 20}, 1.0, 1.2, {QColor(240, 200, 40), QColor(220, 60, 60)});
-    group(s, r, Tent, 1, {60, 294, shore + 60, kHeight - 30}, 1.3, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80)}, QColor(250, 220, 60));
-    group(s, r, Snail, 1, {40, 314, shore + 60, kHeight - 10}, 1.0, 1.2, {QColor(200, 150, 80)});
-    group(s, r, Gull, many(s, 2), {20, 334, shore + 8, shore + 40}, 1.0, 1.2, {QColor(250, 250, 250)});
-    group(s, r, Heron, 1, {10, 344, shore - 2, shore + 22}, 0.9, 1.0, {QColor(170, 175, 185)});
-    group(s, r, Parasol, 1, {50, 304, shore + 70, kHeight - 40}, 1.1, 1.2, {QColor(40, 110, 190), QColor(215, 50, 40)}, QColor(250, 248, 240));
     group(s, r, Kite, 1, {40, 314, 50, horizon - 50}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
-    group(s, r, Watermelon, 1, {40, 314, shore + 60, kHeight - 15}, 1.0, 1.1, {QColor(230, 60, 70)});
-    group(s, r, FishingNet, 1, {40, 314, shore + 20, shore + 45}, 1.0, 1.1, {QColor(200, 190, 160)}, QColor(235, 110, 40));
     group(s, r, Coot, many(s, 2), {30, 324, horizon + 30, shore - 8}, 1.0, 1.1, {QColor(35, 35, 40)});
-    group(s, r, Cormorant, 1, {20, 334, shore + 4, shore + 30}, 1.0, 1.1, {QColor(40, 42, 45)});
-    group(s, r, DeckChair, 1, {40, 314, shore + 60, kHeight - 20}, 1.1, 1.2, {QColor(40, 110, 190), QColor(215, 50, 40)}, QColor(250, 248, 240));
+    // The shore in the groups a summer's day leaves on it: the reed bed away
+    // from the pier with the heron fishing in it; the anglers' corner at the
+    // pier's foot; a picnic cloth under its parasol; a tent set back with its
+    // bicycle and a clump of wild flowers.
+    const double pierX = v == 1 ? 85 : 275, dir = v == 1 ? 1 : -1; // dir points from the pier across the shore
+    const double reedX = pierX + dir * 215;
+    for (int k = 0; k < 3; ++k)
+        put(s, Reed, reedX + dir * (k * 36 - 36) + r.range(-2, 2), shore + 6 + (k % 2) * 8, 0.9 + 0.08 * (k % 3), QColor(110, 130, 60),
+            QColor(110, 70, 40));
+    put(s, Heron, reedX - dir * 74, shore + 12, 0.95, QColor(170, 175, 185)).mirror = dir > 0;
+    const double footY = std::min(kHeight - 24.0, shore + 34);
+    put(s, FishingNet, pierX - dir * 34, footY, 1.0, QColor(200, 190, 160), QColor(235, 110, 40));
+    put(s, Stump, pierX + dir * 22, footY + 2, 1.0, QColor(120, 85, 55)); // the angler's seat
+    put(s, Crate, pierX + dir * 52, footY + 6, 1.0, QColor(160, 120, 80), QColor(60, 120, 80));
+    put(s, Bucket, pierX - dir * 4, footY + 4, 0.65, QColor(120, 130, 140), QColor(250, 250, 245));
+    const double room = kHeight - shore; // the depth of the shore, from 70 to 180 px
+    const double picnicX = 177 + dir * 10, picnicY = shore + std::min(room - 30, 40 + room * 0.35);
+    const QRectF cloth(picnicX - 44, picnicY - 16, 88, 32);
+    rug(s, cloth, anyOf(r, {QColor(210, 60, 60), QColor(60, 120, 200), QColor(240, 190, 60)}), std::uint32_t(r.next()));
+    put(s, Parasol, picnicX + dir * 30, cloth.top() + 2, 1.5, anyOf(r, {QColor(40, 110, 190), QColor(215, 50, 40)}), QColor(250, 248, 240));
+    put(s, Watermelon, picnicX - dir * 20, picnicY + 8, 1.0, QColor(230, 60, 70));
+    put(s, Bottle, picnicX + dir * 8, picnicY + 4, 0.9, QColor(200, 120, 40)); // the lemonade
+    put(s, Ball, picnicX + dir * 36, picnicY + 14, 0.9, QColor(240, 200, 40), QColor(220, 60, 60));
+    put(s, DeckChair, picnicX - dir * 58, picnicY + 8, 1.15, anyOf(r, {QColor(40, 110, 190), QColor(215, 50, 40)}), QColor(250, 248, 240)).mirror = dir < 0;
+    const bool camper = room > 110; // room for a tent behind the picnic, by the reeds
+    if (camper)
+        put(s, Tent, reedX + dir * 5, shore + 62, 1.2, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80)}), QColor(250, 220, 60)).mirror = dir > 0;
+    for (int k = 0; k < 3; ++k) // wild flowers before the tent, or by the reeds
+        put(s, Flower, camper ? reedX + dir * (k * 22 - 16) : reedX - dir * (14 + k * 22), camper ? shore + 96 + k * 3 : shore + 40 + k * 3,
+            1.0 + 0.1 * k, anyOf(r, {QColor(230, 50, 70), QColor(250, 250, 245), QColor(250, 200, 40)}));
+    group(s, r, Gull, 2, {picnicX - 90, picnicX + 90, shore + 8, shore + 24}, 1.0, 1.1, {QColor(250, 250, 250)});
+    put(s, Snail, picnicX - dir * 100, std::min(kHeight - 8.0, picnicY + 30), 1.0, QColor(200, 150, 80));
     spares(s, r, Swan, 1, {40, 314, horizon + 30, shore - 10}, 0.9, 1.0, {QColor(250, 250, 248)});
-    spares(s, r, Flower, 2, {30, 324, shore + 35, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+    spare(s, Cup, picnicX - dir * 30, picnicY + 2, 0.8, QColor(60, 110, 180));
+    spare(s, Duck, reedX + dir * 20, shore - 6, 1.0, QColor(120, 90, 60));
 }
 
 void buildPuszta(Scene& s, Rng& r, int v)
@@ -288,7 +322,7 @@ void buildCellarRow(Scene& s, Rng& r, int v)
             }
         }
     }
-    s.surfaces.stands.emplace_back(0, frontRow - 30, kWidth, 40);
+    s.surfaces.stands.emplace_back(0, frontRow - 12, kWidth, 20); // the front row's wire: a shelf, not a deck
     // Up among the vines: a scarecrow against the starlings, and the pickers'
     // baskets left at a row's end.
     const double crowX = v == 1 ? 70 : 280, crowY = top + 58;
