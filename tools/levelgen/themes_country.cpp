@@ -327,22 +327,30 @@ void buildLake(Scene& s, Rng& r, int v)
     scatter(s, r, Bird, {40, 314, shore + 30, bank - 20}, 1.3, QColor(250, 250, 250), QColor(230, 230, 230));
     scatter(s, r, Bird, {40, 314, 40, shore - 100}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
     scatter(s, r, Bird, {40, 314, 40, shore - 100}, 1.2, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
-    put(s, Tent, r.range(60, 294), bank + 60, 1.6, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}), QColor(250, 220, 60));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Fir, {15, 339, bank + 40, kHeight - 10}, r.range(1.0, 1.25), QColor(40, 95, 60)).variant = 0;
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Rock, {20, 334, bank + 20, kHeight - 10}, r.range(0.9, 1.3), QColor(140, 140, 145)).variant = r.between(0, 1);
+    // The near bank in three places: a camp at one side (the tent, its fire
+    // with the kettle and a stump to sit on), a stand of firs at the other with
+    // mushrooms and a butterfly at their feet, and between them a bench that
+    // looks out over the water by the walkers' signpost; stones at the edge.
+    const double campSide = v % 2 ? 1 : -1, campX = 177 + campSide * 95, woodX = 177 - campSide * 120;
+    const double room = kHeight - bank; // 112..142 px of bank
+    put(s, Tent, campX, bank + room * 0.5, 1.45, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}),
+        QColor(250, 220, 60)).mirror = campSide > 0;
+    put(s, Campfire, campX - campSide * 46, bank + room * 0.72, 1.1, QColor(120, 120, 125));
+    put(s, Kettle, campX - campSide * 18, bank + room * 0.8, 0.6, QColor(120, 120, 125), QColor(70, 70, 75));
+    put(s, Stump, campX - campSide * 74, bank + room * 0.8, 0.9, QColor(120, 85, 55));
+    put(s, Crow, campX + campSide * 8, kHeight - 10, 1.0, QColor(30, 30, 38)).mirror = campSide > 0;
     for (int i = 0; i < 2; ++i)
-        scatter(s, r, Mushroom, {20, 334, bank + 40, kHeight - 10}, 1.2, QColor(200, 60, 30));
-    scatter(s, r, Butterfly, {30, 324, bank + 10, kHeight - 40}, 1.2, QColor(250, 200, 40), QColor(40, 30, 30));
-    scatter(s, r, Crate, {30, 324, bank + 60, kHeight - 20}, 1.2, QColor(160, 120, 80), QColor(60, 120, 80));
-    scatter(s, r, Lamp, {30, 324, bank + 70, kHeight - 20}, 0.8, QColor(50, 50, 55)).variant = v % 2;
-    flowers(s, r, 5, bank + 20, kHeight - 10);
-    group(s, r, Heron, 1, {20, 334, shore + 10, bank - 10}, 1.0, 1.1, {QColor(170, 175, 185)});
-    group(s, r, Bench, 1, {40, 314, bank + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55)});
-    group(s, r, Crow, many(s, 2), {20, 334, bank + 10, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
-    group(s, r, Milestone, 1, {40, 314, bank + 20, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
-    group(s, r, Flamingo, 1, {20, 334, shore + 10, bank - 10}, 1.0, 1.1, {QColor(240, 130, 150)});
+        put(s, Fir, woodX + campSide * i * 40, bank + 45 + i * 28, 1.0 + 0.15 * i, QColor(40, 95, 60)).variant = 0;
+    put(s, Mushroom, woodX + campSide * 22, bank + 52, 1.1, QColor(200, 60, 30)).count = r.between(2, 5);
+    put(s, Mushroom, woodX - campSide * 8, kHeight - 8, 1.0, QColor(170, 120, 70)).count = r.between(2, 5);
+    put(s, Butterfly, woodX + campSide * 62, bank + 38, 1.1, QColor(250, 200, 40), QColor(40, 30, 30));
+    put(s, Bench, 177 + r.range(-10, 10), bank + 30, 1.2, QColor(120, 85, 55));
+    put(s, Signpost, 177 - campSide * 56, bank + 24, 1.8, QColor(150, 110, 70), QColor(240, 235, 220));
+    for (int i = 0; i < 3; ++i) // stones together where the bank meets the water
+        put(s, Rock, 177 + campSide * (i * 36 - 14), bank + 12 + (i % 2) * 4, 0.8 + 0.15 * i, QColor(140, 140, 145)).variant = r.between(0, 1);
+    put(s, Heron, 177 - campSide * 70, bank - 5, 1.0, QColor(170, 175, 185)).mirror = campSide > 0; // wading at the edge
+    put(s, Duck, 177 + campSide * 90, bank - 28, 0.95, QColor(120, 90, 60)).mirror = campSide < 0;
+    put(s, Duck, 177 + campSide * 120, bank - 20, 0.9, QColor(90, 120, 80)).mirror = campSide < 0;
     scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
     scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
     scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
