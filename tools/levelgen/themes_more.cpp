@@ -336,24 +336,44 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(255, 250, 240);
     const double floorY = 380 + v * 15;
     room(s, r, anyOf(r, {QColor(215, 230, 215), QColor(235, 225, 205)}), v, floorY, QColor(170, 120, 80), true);
-    shelves(s, r, 2 + (v != 1), 110 + v * 10, 95 - v * 10, {Pot, Pot, Jar, Flower, Cup}, kBright, 1.1, 1.4);
+    // A florist's shelves hold what grows and what it grows in: potted plants,
+    // vases and cachepots, the cans to water them; no cups or jam jars.
+    const double top = 110 + v * 10, gap = 95 - v * 10;
+    const int boards = 2 + (v != 1);
+    const std::initializer_list<K> stock[3] = {{Pot, Pot, Vase}, {Vase, Basket, WateringCan}, {Pot, Vase}};
+    for (int i = 0; i < boards; ++i) {
+        const double y = top + i * gap;
+        shelfBoard(s, y, QColor(140, 95, 60));
+        row(s, r, y, 6, 348, stock[(i + v) % 3], 1.1, 1.4,
+            {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60), QColor(90, 140, 100)});
+    }
     for (Obj& o : s.objs)
-        if (o.kind == Pot)
+        if (o.kind == Pot) { // terracotta, each with its plant
             o.c1 = vary(QColor(190, 100, 60), r, 0.1);
+            o.shape = 0;
+        }
     put(s, Clock, r.range(60, 290), 55, 1.3, QColor(150, 100, 60));
-    group(s, r, Pot, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.6, {QColor(190, 100, 60)});
-    group(s, r, Jar, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.3, kBright);
-    group(s, r, Cat, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(220, 150, 80), QColor(60, 60, 65)});
     for (int i = 0; i < many(s, 4); ++i)
         put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
-    group(s, r, Vase, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)}, QColor(240, 200, 80));
-    group(s, r, WateringCan, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(60, 140, 90)});
-    group(s, r, BarStool, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(150, 105, 65), QColor(60, 110, 90)}); // the florist's
-    group(s, r, Bucket, 1, {30, 324, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(150, 155, 160)}, QColor(90, 95, 100));
-    group(s, r, Tulip, many(s, 3), {15, 339, floorY + 30, kHeight - 10}, 1.2, 1.4, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
-    group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
-    group(s, r, PriceTag, 1, {20, 334, floorY + 30, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
-    spares(s, r, Pot, 2, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
+    // On the floor: tall floor vases along the wall's foot; the florist's
+    // corner at one side (her stool, the can and a bucket, the cat by them);
+    // a side table with a vase at the other.
+    const double side = v == 1 ? 1 : -1;
+    const QColor floorVases[3] = {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)};
+    put(s, Vase, 177 - side * 10, floorY + 12, 1.6, floorVases[v], QColor(240, 200, 80));
+    Obj& cuttings = put(s, Basket, 177 + side * 28, floorY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
+    cuttings.variant |= 2;
+    const double cornerX = 177 - side * 110, cornerY = std::min(kHeight - 14.0, floorY + 55);
+    put(s, BarStool, cornerX, cornerY - 12, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
+    put(s, WateringCan, cornerX + side * 40, cornerY, 1.0, QColor(60, 140, 90));
+    put(s, Bucket, cornerX - side * 34, cornerY + 4, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    put(s, Cat, cornerX + side * 80, std::min(kHeight - 6.0, cornerY + 14), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
+    const double tableX = 177 + side * 120;
+    Obj& table = put(s, Table, tableX, cornerY, 2.0, QColor(150, 105, 65), QColor(240, 236, 225));
+    table.variant |= 1; // under a cloth
+    put(s, Vase, tableX, cornerY - 36, 1.1, anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(240, 200, 80));
+    spares(s, r, Pot, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
+    spare(s, Basket, cornerX - side * 6, cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
 }
 
 void buildBakery(Scene& s, Rng& r, int v)
