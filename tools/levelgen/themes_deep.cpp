@@ -21,6 +21,36 @@ void buildReef(Scene& s, Rng& r, int v)
         verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, v % 3 == 1 ? QColor(40, 110, 190) : QColor(70, 180, 210)}, {0.55, shade(deep, 1.3)}, {1, deep}});
         lightRays(p, QRectF(-40, 0, kWidth, sand), 7, r.seed());
         hills(p, sand - 40, 40, 80, shade(deep, 1.4), shade(deep, 1.2), r.seed());
+        // The reef itself: a rock outcrop rising from the sand at one side,
+        // its ledges crusted with sponges, so the open water has a shore.
+        const bool left = r.chance(0.5);
+        const double foot = sand + 8, top = sand - r.range(120, 160), reach = r.range(95, 125);
+        QPainterPath rock;
+        const double e = left ? -10 : kWidth + 10, d = left ? 1 : -1;
+        rock.moveTo(e, foot);
+        rock.lineTo(e, top - 20);
+        rock.cubicTo(e + d * reach * 0.3, top - 28, e + d * reach * 0.5, top + 6, e + d * reach * 0.62, top + 18);
+        rock.cubicTo(e + d * reach * 0.8, top + 34, e + d * reach * 0.7, top + 60, e + d * reach * 0.95, top + 78);
+        rock.cubicTo(e + d * reach * 1.15, top + 96, e + d * reach * 1.1, foot - 20, e + d * reach * 1.3, foot);
+        rock.closeSubpath();
+        const QColor stone = mix(shade(deep, 1.9), QColor(120, 110, 100), 0.45);
+        QLinearGradient g(QPointF(e, top), QPointF(e + d * reach, foot));
+        g.setColorAt(0, shade(stone, 1.15));
+        g.setColorAt(1, shade(stone, 0.8));
+        p.setPen(QPen(shade(stone, 0.7), 1.2));
+        p.setBrush(g);
+        p.drawPath(rock);
+        p.setPen(Qt::NoPen);
+        Rng dots(r.seed());
+        for (int i = 0; i < 40; ++i) { // sponges and crust, in the reef's own colours
+            const double x = e + d * dots.range(8, reach * 0.9), y = dots.range(top, foot - 6);
+            if (!rock.contains(QPointF(x, y)))
+                continue;
+            p.setBrush(withAlpha(anyOf(dots, {QColor(230, 120, 90), QColor(240, 200, 90), QColor(150, 90, 170), QColor(90, 170, 150)}), 170));
+            p.drawEllipse(QPointF(x, y), dots.range(1.5, 4), dots.range(1.2, 3));
+        }
+        p.setBrush(withAlpha(shade(stone, 0.55), 200)); // a cave mouth in its side
+        p.drawEllipse(QPointF(e + d * reach * 0.45, foot - 28), 13, 10);
         hills(p, sand, 25, 60, QColor(220, 200, 150), QColor(180, 160, 120), r.seed());
     }
     noiseTexture(s.base, QRect(0, int(sand) - 25, kWidth, kHeight), 3, 12, r.seed());
