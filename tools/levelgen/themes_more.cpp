@@ -554,11 +554,20 @@ void buildCampsite(Scene& s, Rng& r, int v)
     for (int i = 0; i < 8; ++i)
         put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
     group(s, r, Tent, 2 + v % 2, {40, 314, horizon + 60, horizon + 150}, 1.2, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}, QColor(250, 220, 60));
-    group(s, r, Lamp, 2, {30, 324, horizon + 90, kHeight - 30}, 0.9, 1.0, {QColor(40, 45, 50)});
-    for (Obj& o : s.objs)
-        if (o.kind == Lamp)
-            o.variant = 1;
-    garland(s, r, horizon + 34, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
+    // The camp's string of lights hangs from three wooden poles across the
+    // meadow (at both edges and in the middle, where the wire is highest).
+    const double wire = horizon + 34;
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const double x : {3.0, kWidth / 2.0, kWidth - 3.0}) {
+            p.setPen(QPen(QColor(70, 50, 35), 2.4));
+            p.drawLine(QPointF(x, wire - 3), QPointF(x, wire + 30));
+            p.setPen(QPen(QColor(20, 30, 20, 90), 3)); // its foot in the grass
+            p.drawLine(QPointF(x - 3, wire + 30), QPointF(x + 4, wire + 31));
+        }
+    }
+    garland(s, r, wire, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
     if (v != 2) // no stars in the morning
         group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
     group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
@@ -577,7 +586,6 @@ void buildCampsite(Scene& s, Rng& r, int v)
         spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
     else
         spares(s, r, Mushroom, 2, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
-    group(s, r, Milestone, 1, {40, 314, horizon + 80, kHeight - 30}, 1.4, 1.5, {QColor(190, 190, 195)});
 }
 
 void buildSnowyVillage(Scene& s, Rng& r, int v)
