@@ -25,6 +25,25 @@ void flying(Scene& s, Rng& r, int n, double y1, QColor c)
             o.shape = 1;
 }
 
+// A string of lights out of doors, hung from three wooden poles `height`
+// tall (at both edges and in the middle, where the wire is highest), so it
+// does not hang from nothing across a field.
+void lightsOnPoles(Scene& s, Rng& r, double wire, double sag, double height, int bulbs, std::initializer_list<QColor> colours,
+                   const QColor& footShadow)
+{
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const double x : {3.0, kWidth / 2.0, kWidth - 3.0}) {
+            p.setPen(QPen(QColor(70, 50, 35), 2.4));
+            p.drawLine(QPointF(x, wire - 3), QPointF(x, wire + height));
+            p.setPen(QPen(footShadow, 3));
+            p.drawLine(QPointF(x - 3, wire + height), QPointF(x + 4, wire + height + 1));
+        }
+    }
+    garland(s, r, wire, sag, bulbs, colours);
+}
+
 // Shelves on a wall, each filled with a row of things standing on it.
 void shelves(Scene& s, Rng& r, int count, double top, double gap, std::initializer_list<K> kinds,
              std::initializer_list<QColor> palette, double s0, double s1)
@@ -554,20 +573,7 @@ void buildCampsite(Scene& s, Rng& r, int v)
     for (int i = 0; i < 8; ++i)
         put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
     group(s, r, Tent, 2 + v % 2, {40, 314, horizon + 60, horizon + 150}, 1.2, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}, QColor(250, 220, 60));
-    // The camp's string of lights hangs from three wooden poles across the
-    // meadow (at both edges and in the middle, where the wire is highest).
-    const double wire = horizon + 34;
-    {
-        QPainter p(&s.base);
-        p.setRenderHint(QPainter::Antialiasing);
-        for (const double x : {3.0, kWidth / 2.0, kWidth - 3.0}) {
-            p.setPen(QPen(QColor(70, 50, 35), 2.4));
-            p.drawLine(QPointF(x, wire - 3), QPointF(x, wire + 30));
-            p.setPen(QPen(QColor(20, 30, 20, 90), 3)); // its foot in the grass
-            p.drawLine(QPointF(x - 3, wire + 30), QPointF(x + 4, wire + 31));
-        }
-    }
-    garland(s, r, wire, 12, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)});
+    lightsOnPoles(s, r, horizon + 34, 12, 30, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
     if (v != 2) // no stars in the morning
         group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
     group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
@@ -601,7 +607,8 @@ void buildSnowyVillage(Scene& s, Rng& r, int v)
               anyOf(r, {QColor(190, 120, 80), QColor(220, 200, 160), QColor(150, 90, 70)}), QColor(240, 244, 252), d.night);
     group(s, r, Fir, many(s, 4), {15, 339, ground + 90, kHeight - 30}, 0.9, 1.2, {QColor(35, 85, 60)});
     group(s, r, Snowman, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
-    garland(s, r, ground + 56, 10, many(s, 8), {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)});
+    lightsOnPoles(s, r, ground + 56, 10, 34, many(s, 8), {QColor(255, 210, 90), QColor(255, 100, 90), QColor(120, 200, 255)},
+                  QColor(120, 130, 160, 90));
     group(s, r, Crate, 1, {30, 324, ground + 110, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(200, 50, 40));
     group(s, r, Bird, many(s, 2), {30, 324, ground + 100, kHeight - 10}, 1.2, 1.3, {QColor(110, 90, 70)}, QColor(220, 70, 40));
     group(s, r, Mailbox, 1, {40, 314, ground + 40, kHeight - 20}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40)});
