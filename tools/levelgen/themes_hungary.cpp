@@ -236,15 +236,31 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     }
     garland(s, r, ground - 52, 14, many(s, 10), {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)});
     group(s, r, Fir, many(s, 3), {15, 339, ground + 80, kHeight - 60}, 0.8, 1.1, {QColor(40, 90, 70)});
-    group(s, r, Cup, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(240, 240, 235)});
-    group(s, r, Candle, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(240, 230, 200), QColor(200, 40, 40)});
+    // The mulled-wine stand: a table under a red cloth before a stall, the
+    // mugs, a candle and the advent wreath on it, never standing in the snow.
+    {
+        const double tx = (stalls == 2 ? 0.25 : 0.5) * kWidth + r.range(-12, 12), ty = std::min(kHeight - 20.0, ground + 128);
+        Obj& table = put(s, Table, tx, ty, 2.4, QColor(150, 105, 65), QColor(190, 40, 45));
+        table.variant |= 1;
+        table.deny |= Remove | Move | Resize | Tilt | Mirror;
+        const double top = ty - 18.5 * 2.4 + 2;
+        s.surfaces.stands.emplace_back(tx - 34, top, 68, 0);
+        const K onIt[3] = {Cup, AdventWreath, Candle};
+        const double at[3] = {-24, 2, 26};
+        for (int k = 0; k < 3; ++k) {
+            const K kind = onIt[(k + v) % 3];
+            Obj& o = put(s, kind, tx + at[k], top, kind == Candle ? 0.7 : 0.8,
+                         kind == Cup ? anyOf(r, {QColor(200, 40, 40), QColor(240, 240, 235)}) : kind == Candle ? QColor(240, 230, 200) : QColor(150, 40, 120),
+                         kind == AdventWreath ? QColor(240, 235, 225) : QColor());
+            o.depthY = ty + 0.01; // drawn just after the table it stands on
+            o.deny |= Move | Resize | Tilt;
+        }
+    }
     group(s, r, Snowman, 1, {40, 314, ground + 110, kHeight - 10}, 1.3, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
     group(s, r, Crate, many(s, 2), {20, 334, ground + 90, kHeight - 10}, 1.1, 1.3, {QColor(150, 110, 70)}, QColor(200, 50, 40));
     group(s, r, Star, many(s, 3), {20, 334, 20, ground - 120}, 0.9, 1.2, {QColor(255, 225, 110)});
-    group(s, r, GiftBox, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.1, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70), QColor(40, 80, 160)}, QColor(240, 210, 80));
     group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
     group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
-    group(s, r, PriceTag, 1, {20, 334, ground + 100, kHeight - 10}, 1.4, 1.5, {QColor(250, 246, 232)});
     // The fair's sweets are sold from the crates: a gingerbread man on one,
     // a chimney cake on the other, never lying in the snow.
     int sweets = 0;
@@ -260,7 +276,16 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         o.deny = Move | Resize | Tilt;
         s.objs[i].deny |= Remove | Move | Resize | Tilt | Mirror;
     }
-    group(s, r, AdventWreath, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(150, 40, 120), QColor(240, 235, 225)});
+    // Presents heaped at the foot of the fair's first fir.
+    for (const Obj& fir : std::vector<Obj>(s.objs)) {
+        if (fir.kind != Fir || !fir.visible)
+            continue;
+        const QColor wraps[3] = {QColor(200, 40, 40), QColor(40, 110, 70), QColor(40, 80, 160)};
+        for (int k = 0; k < 2 + (many(s, 3) > 3); ++k)
+            put(s, GiftBox, fir.pos.x() + (k - 1) * 22 * fir.scale, fir.pos.y() + 6 + (k % 2) * 5, 1.0 + 0.1 * (k % 2), wraps[(k + v) % 3],
+                QColor(240, 210, 80));
+        break;
+    }
     group(s, r, Sled, 1, {30, 324, ground + 90, kHeight - 10}, 1.1, 1.2, {QColor(190, 60, 45), QColor(150, 105, 65)});
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
     spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
