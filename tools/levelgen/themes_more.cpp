@@ -121,6 +121,8 @@ void buildBeach(Scene& s, Rng& r, int v)
     group(s, r, Gull, 2, {20, 334, shoreline + 8, shoreline + 30}, 1.0, 1.1, {QColor(250, 250, 250)}); // at the water's edge
     group(s, r, Kite, 1, {40, 314, 40, shoreline - 100}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
     put(s, Lifebuoy, spotLeft ? r.range(300, 320) : r.range(34, 54), shoreline + 20, 1.1, QColor(220, 50, 40));
+    // A flamingo wading in the shallows, as on a warm sea's shore.
+    put(s, Flamingo, spotLeft ? r.range(40, 70) : r.range(284, 314), shoreline + 4, 1.0, QColor(240, 130, 150)).mirror = !spotLeft;
     spare(s, Shell, spotLeft ? r.range(130, 150) : r.range(204, 224), shoreline + 12, 1.1, QColor(240, 200, 180));
     spare(s, Starfish, cx + dir * 34, cy + 2, 0.9, QColor(245, 200, 70)).count = 5;
     spare(s, Crab, tx - dir * 60, ty - 30, 1.0, QColor(230, 120, 50));
@@ -190,15 +192,17 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     group(s, r, Reed, many(s, 5), {15, 339, pondBottom - 10, pondBottom + 20}, 0.8, 1.0, {QColor(100, 130, 60)}, QColor(110, 70, 40));
     put(s, Birdhouse, v == 1 ? 60 : 300, horizon + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
     put(s, Tree, v == 1 ? 290 : 60, horizon + 45, 1.0, QColor(70, 140, 60), QColor(70, 140, 60)).count = 0;
-    group(s, r, Flower, many(s, 6), {15, 339, pondBottom + 25, kHeight - 10}, 1.0, 1.3, kBright);
-    group(s, r, Snail, 1, {30, 324, pondBottom + 30, kHeight - 10}, 1.1, 1.2, {QColor(200, 150, 80)});
+    // The near bank in two places, not strewn: a flower bed with its stones
+    // and a snail at one side, the geese grazing at the other.
+    const double bed = v == 1 ? 250 : 105, geese = v == 1 ? 95 : 255;
+    group(s, r, Flower, many(s, 5), {bed - 70, bed + 70, pondBottom + 30, kHeight - 10}, 1.0, 1.3, kBright);
+    group(s, r, Snail, 1, {bed - 70, bed + 70, pondBottom + 30, kHeight - 10}, 1.1, 1.2, {QColor(200, 150, 80)});
     group(s, r, Butterfly, many(s, 2), {30, 324, horizon + 20, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
-    group(s, r, Rock, 2, {20, 334, pondBottom + 20, kHeight - 10}, 0.9, 1.1, {QColor(140, 140, 145)});
+    group(s, r, Rock, 2, {bed - 80, bed + 80, pondBottom + 20, kHeight - 10}, 0.9, 1.1, {QColor(140, 140, 145)});
     flying(s, r, 2, horizon - 40, QColor(50, 50, 60));
     group(s, r, Heron, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(170, 175, 185)});
-    group(s, r, Goose, many(s, 2), {20, 334, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
+    group(s, r, Goose, many(s, 2), {geese - 70, geese + 70, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
     group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
-    group(s, r, Flamingo, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(240, 130, 150)});
     group(s, r, Frog, many(s, 2), {30, 324, pondBottom + 8, pondBottom + 40}, 1.0, 1.1, {QColor(90, 150, 60), QColor(120, 160, 60)});
     group(s, r, Duckling, many(s, 3), {cx - 80, cx + 80, cy - 15, cy + 25}, 1.0, 1.1, {QColor(240, 205, 60)});
     group(s, r, Coot, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(35, 35, 40)});
@@ -206,7 +210,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     // On the far bank, clear of the reeds and frogs of the near one.
     group(s, r, Kingfisher, 1, {30, 324, pondTop - 22, pondTop - 4}, 1.1, 1.2, {QColor(40, 140, 210)});
     spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
-    spares(s, r, Flower, 2, {30, 324, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+    spares(s, r, Flower, 2, {bed - 70, bed + 70, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
 
 void buildPumpkinPatch(Scene& s, Rng& r, int v)
