@@ -182,8 +182,8 @@ bool stampCurrent(const QString& dataDir)
     QFile f(stampPath(dataDir));
     return f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == QByteArray::number(kGeneratorVersion);
 }
+} // namespace
 
-// Runs job(i) for i in 0..count-1 on `threads` workers; done(i) on this thread.
 void parallel(int count, int threads, const std::function<void(int)>& job, const std::function<void(int)>& done)
 {
     std::atomic<int> next{0};
@@ -204,10 +204,10 @@ void parallel(int count, int threads, const std::function<void(int)>& job, const
     for (int t = 0; t < std::max(1, threads); ++t)
         pool->start(worker);
     pool->waitForDone();
-    for (int i : finished)
-        done(i);
+    if (done)
+        for (int i : finished)
+            done(i);
 }
-} // namespace
 
 std::vector<int> staleLevels(const QString& dataDir, int first, int last)
 {
@@ -236,7 +236,7 @@ bool writeLevels(const QString& dataDir, const std::vector<int>& levels, int thr
         std::lock_guard<std::mutex> lock(printing);
         if (progress)
             progress(++done, int(levels.size()));
-    }, [](int) {});
+    });
     return ok;
 }
 
@@ -265,7 +265,7 @@ std::vector<Report> validateDir(const QString& dataDir, int first, int last, int
             r = validateLevel(f.readAll());
         else
             r.faults.push_back(Fault::RecordSize), r.messages << QStringLiteral("cannot be read");
-    }, [](int) {});
+    });
     return reports;
 }
 
