@@ -90,7 +90,9 @@ Level generateLevel(int n)
         Scene scene = buildScene(n, gather, pass / 2);
         {
             Rng spares(seedOf({std::uint64_t(n), kGeneratorVersion, 7717, std::uint64_t(pass)}));
-            addGroundSpares(scene, spares, wanted / 3);
+            // The last scenes do without new kinds: where those gather in one
+            // band, the differences cannot spread.
+            addGroundSpares(scene, spares, wanted / 3, pass < 4);
         }
         // Draws that keep falling short of the best so far will not reach the
         // count on this scene: after a few, the next scene is tried.
