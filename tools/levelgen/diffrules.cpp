@@ -276,6 +276,20 @@ int maxOfOneChange(int count, double share)
     return std::max(kAimSameChange, int(std::floor(n)));
 }
 
+int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs)
+{
+    std::map<std::pair<unsigned, int>, int> perChangeAndKind;
+    std::map<unsigned, int> perChange;
+    const int most = maxOfOneChange(int(diffs.size()), kAimChangeShare);
+    int beyond = 0;
+    for (const Difference& d : diffs) {
+        beyond += ++perChange[d.mod] > most;
+        if (d.object >= 0 && d.object < int(s.objs.size()))
+            beyond += ++perChangeAndKind[{d.mod, s.objs[std::size_t(d.object)].kind}] > kAimSameChange;
+    }
+    return beyond;
+}
+
 std::vector<Breach> varietyBreaches(const Scene& s, const std::vector<Difference>& diffs)
 {
     std::vector<Breach> out;

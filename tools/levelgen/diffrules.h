@@ -75,6 +75,9 @@ constexpr int kMaxSameChange = 4;
 constexpr double kMaxChangeShare = 0.7;
 // How many differences of a level of `count` may make one change.
 int maxOfOneChange(int count, double share = kMaxChangeShare);
+// How many differences go beyond the aim (of one change on one kind, or of
+// one change at all): 0 for a varied level.
+int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs);
 // Beyond the limits, as Spread breaches: one kind of change crowds the level.
 std::vector<Breach> varietyBreaches(const Scene& s, const std::vector<Difference>& diffs);
 

@@ -26,6 +26,7 @@ namespace levelgen {
 namespace {
 constexpr int kDrawAttempts = 12;
 constexpr int kStaleDraws = 4;
+constexpr int kVariedDraws = 3; // full draws tried for one within the variety aim
 
 // One scene's picture and its own breaches, the same for every draw of changes on it.
 struct Drawn {
@@ -83,8 +84,9 @@ Level generateLevel(int n)
     // A draw of changes that falls short of the count is drawn again (the
     // scene stays as it is).
     const int wanted = difficultyFor(n).count;
-    Level best;
+    Level best, full;
     bool bestOk = false;
+    int fullRepeats = 0, fullDraws = 0;
     for (int pass = 0; pass < 6; ++pass) {
         const bool gather = pass % 2 == 0;
         Scene scene = buildScene(n, gather, pass / 2);
@@ -106,12 +108,24 @@ Level generateLevel(int n)
             // the right) is never kept while another may do without.
             const bool ok = validateLevel(lv.record).ok() && subtle >= int(lv.diffs.size()) - difficultyFor(n).maxBold &&
                             lv.breaches.size() == drawn.breaches.size();
-            if (ok && int(lv.diffs.size()) >= wanted)
-                return lv;
+            if (ok && int(lv.diffs.size()) >= wanted) {
+                // One that had to repeat a change beyond the aim (four jar
+                // labels) is kept while a few more draws look for a varied one.
+                const int repeats = repeatsBeyondAim(scene, lv.diffs);
+                if (repeats == 0)
+                    return lv;
+                if (full.record.isEmpty() || repeats < fullRepeats)
+                    full = std::move(lv), fullRepeats = repeats;
+                if (++fullDraws >= kVariedDraws)
+                    return full;
+                continue;
+            }
             ++stale;
             if (best.record.isEmpty() || (ok && !bestOk) || (ok == bestOk && lv.diffs.size() > best.diffs.size()))
                 best = std::move(lv), bestOk = ok, stale = 0;
         }
+        if (!full.record.isEmpty())
+            return full;
     }
     return best;
 }

@@ -187,23 +187,25 @@ private slots:
         QTest::addColumn<QList<int>>("kinds");
         QTest::addColumn<QList<unsigned>>("mods");
         QTest::addColumn<bool>("crowded");
+        QTest::addColumn<int>("beyondAim"); // repeats a generator avoids where it can
         const unsigned det = Detail, rem = Remove, mov = Move, tilt = Tilt, cnt = Count;
-        QTest::newRow("varied") << QList<int>{Rock, Rock, Cat, Bench, Jug} << QList<unsigned>{det, rem, mov, tilt, cnt} << false;
+        QTest::newRow("varied") << QList<int>{Rock, Rock, Cat, Bench, Jug} << QList<unsigned>{det, rem, mov, tilt, cnt} << false << 0;
         QTest::newRow("four rocks lose their moss, of nine") << QList<int>{Rock, Rock, Rock, Rock, Bench, Jug, Cat, Fence, Rock}
-                                                             << QList<unsigned>{det, det, det, det, tilt, cnt, mov, rem, rem} << false;
+                                                             << QList<unsigned>{det, det, det, det, tilt, cnt, mov, rem, rem} << false << 2;
         QTest::newRow("five rocks lose their moss") << QList<int>{Rock, Rock, Rock, Rock, Rock, Bench, Jug, Cat, Fence, Rock}
-                                                    << QList<unsigned>{det, det, det, det, det, tilt, cnt, mov, rem, rem} << true;
+                                                    << QList<unsigned>{det, det, det, det, det, tilt, cnt, mov, rem, rem} << true << 4;
         QTest::newRow("seven of ten moved, each its own kind") << QList<int>{Rock, Cat, Jug, Bench, Fence, Barrel, Crate, Bird, Tree, Bush}
-                                                               << QList<unsigned>{mov, mov, mov, mov, mov, mov, mov, tilt, cnt, rem} << false;
+                                                               << QList<unsigned>{mov, mov, mov, mov, mov, mov, mov, tilt, cnt, rem} << false << 3;
         QTest::newRow("eight of ten moved, each its own kind") << QList<int>{Rock, Cat, Jug, Bench, Fence, Barrel, Crate, Bird, Tree, Bush}
-                                                               << QList<unsigned>{mov, mov, mov, mov, mov, mov, mov, mov, cnt, rem} << true;
-        QTest::newRow("four of five taken away") << QList<int>{Rock, Cat, Jug, Bench, Fence} << QList<unsigned>{rem, rem, rem, rem, mov} << true;
+                                                               << QList<unsigned>{mov, mov, mov, mov, mov, mov, mov, mov, cnt, rem} << true << 4;
+        QTest::newRow("four of five taken away") << QList<int>{Rock, Cat, Jug, Bench, Fence} << QList<unsigned>{rem, rem, rem, rem, mov} << true << 2;
     }
     void oneChangeDoesNotCrowdALevel()
     {
         QFETCH(QList<int>, kinds);
         QFETCH(QList<unsigned>, mods);
         QFETCH(bool, crowded);
+        QFETCH(int, beyondAim);
         Scene s = field();
         std::vector<Difference> diffs;
         for (int k = 0; k < kinds.size(); ++k) {
@@ -216,6 +218,7 @@ private slots:
         const std::vector<Breach> b = varietyBreaches(s, diffs);
         QVERIFY2(b.empty() != crowded, qPrintable(listed(b)));
         QVERIFY(std::all_of(b.begin(), b.end(), [](const Breach& x) { return x.rule == SceneRule::Spread; }));
+        QCOMPARE(repeatsBeyondAim(s, diffs), beyondAim);
     }
 
     // With six or more differences, no third of the width holds more than two thirds.
