@@ -8,7 +8,10 @@
 #include "tools/levelgen/scenerules.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <functional>
+#include <map>
 
 namespace levelgen {
 
@@ -266,10 +269,15 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     std::vector<std::vector<Change>> made; // each accepted difference's pixels
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
     int bold = 0;
-    // With six or more, no quarter of the height may hold more than half.
+    // Variety: each change on each kind of thing, and each change at all.
+    std::map<std::pair<unsigned, int>, int> perChangeAndKind;
+    std::map<unsigned, int> perChange;
+    // With six or more, no quarter of the height may hold more than half,
+    // nor a third of the width (a little more where a level is short).
+    double acrossShare = kAimAcrossShare;
     const auto spreadOk = [&](QPoint at) {
         points.push_back(at);
-        const bool fine = d.count < 6 || 2 * mostInAQuarter(points) <= d.count;
+        const bool fine = d.count < 6 || (2 * mostInAQuarter(points) <= d.count && !crowdedAcross(points, d.count, acrossShare));
         points.pop_back();
         return fine;
     };
@@ -283,6 +291,10 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const int minVisible = relaxed ? d.floorVisible : d.minVisible;
         const double minContrast = relaxed ? d.floorContrast : d.minContrast;
         const int maxBold = d.maxBold;
+        // Varied first; a level still short may repeat a change a little more.
+        const int sameChange = relaxed ? kMaxSameChange : kAimSameChange;
+        acrossShare = relaxed ? kMaxAcrossShare : kAimAcrossShare;
+        const int oneChange = maxOfOneChange(d.count, relaxed ? kMaxChangeShare : kAimChangeShare);
         const int maxColour = relaxed ? maxColourOnly(d.count) : int(std::floor(kColourOnlyAim * d.count + 1e-9));
         std::vector<int> candidates;
         for (int i : fair)
@@ -322,6 +334,9 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                 allowed &= kSubtleMods;
             if (d.subtlety < 0.1) // the first levels show strong changes only
                 allowed &= ~Shade;
+            for (unsigned bit = 1; bit && bit <= allowed; bit <<= 1)
+                if ((allowed & bit) && (perChangeAndKind[{bit, obj.kind}] >= sameChange || perChange[bit] >= oneChange))
+                    allowed &= ~bit;
             const unsigned mod = pickMod(allowed, d.subtlety, rng);
             const Obj drawn = obj;
             Obj before = drawn;
@@ -439,6 +454,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             out.list.push_back({centre, check, mod, i, after});
             points.push_back(centre);
             inSky += sky;
+            ++perChangeAndKind[{mod, obj.kind}];
+            ++perChange[mod];
             colourOnly += (mod & kColourOnlyMods) != 0;
             bold += !(mod & kSubtleMods);
             candidates.erase(candidates.begin() + pick);
@@ -455,6 +472,18 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         made.erase(made.begin() + std::ptrdiff_t(k));
         points.erase(points.begin() + std::ptrdiff_t(k));
     };
+    // The last of the band's, or of the commonest change's, goes first.
+    const auto takeBackLast = [&](const std::function<int(std::size_t)>& groupOf, int groups) {
+        std::vector<int> in(std::size_t(groups), 0);
+        for (std::size_t k = 0; k < out.list.size(); ++k)
+            ++in[std::size_t(groupOf(k))];
+        const int fullest = int(std::max_element(in.begin(), in.end()) - in.begin());
+        for (std::size_t k = out.list.size(); k-- > 0;)
+            if (groupOf(k) == fullest) {
+                takeBack(k);
+                return;
+            }
+    };
     for (;;) {
         if (colourOnly > maxColourOnly(int(out.list.size()))) {
             for (std::size_t k = out.list.size(); k-- > 0;)
@@ -464,18 +493,17 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                 }
             continue;
         }
-        if (!crowded(points, int(points.size())))
+        std::map<unsigned, int> changes;
+        for (const Difference& x : out.list)
+            ++changes[x.mod];
+        if (std::any_of(changes.begin(), changes.end(), [&](const auto& c) { return c.second > maxOfOneChange(int(out.list.size())); }))
+            takeBackLast([&](std::size_t k) { return std::countr_zero(out.list[k].mod); }, 32);
+        else if (crowded(points, int(points.size())))
+            takeBackLast([&](std::size_t k) { return std::clamp(points[k].y() * 4 / kHeight, 0, 3); }, 4);
+        else if (crowdedAcross(points, int(points.size())))
+            takeBackLast([&](std::size_t k) { return std::clamp(points[k].x() * 3 / kWidth, 0, 2); }, 3);
+        else
             break;
-        int in[4] = {}, fullest = 0;
-        for (const QPoint& p : points)
-            ++in[std::clamp(p.y() * 4 / kHeight, 0, 3)];
-        for (int q = 1; q < 4; ++q)
-            fullest = in[q] > in[fullest] ? q : fullest;
-        for (std::size_t k = points.size(); k-- > 0;)
-            if (std::clamp(points[k].y() * 4 / kHeight, 0, 3) == fullest) {
-                takeBack(k);
-                break;
-            }
     }
     return out;
 }

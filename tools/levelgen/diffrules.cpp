@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace levelgen {
 
@@ -268,11 +269,73 @@ QColor distinctColour(const Scene& s, int added)
     return best;
 }
 
+int maxOfOneChange(int count, double share)
+{
+    // The aim rounds to the nearest (two of five); the limit down (three of six).
+    const double n = share * count + (share < kMaxChangeShare ? 0.5 : 1e-9);
+    return std::max(kAimSameChange, int(std::floor(n)));
+}
+
+int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs)
+{
+    std::map<std::pair<unsigned, int>, int> perChangeAndKind;
+    std::map<unsigned, int> perChange;
+    const int most = maxOfOneChange(int(diffs.size()), kAimChangeShare);
+    int beyond = 0;
+    for (const Difference& d : diffs) {
+        beyond += ++perChange[d.mod] > most;
+        if (d.object >= 0 && d.object < int(s.objs.size()))
+            beyond += ++perChangeAndKind[{d.mod, s.objs[std::size_t(d.object)].kind}] > kAimSameChange;
+    }
+    return beyond;
+}
+
+std::vector<Breach> varietyBreaches(const Scene& s, const std::vector<Difference>& diffs)
+{
+    std::vector<Breach> out;
+    std::map<std::pair<unsigned, int>, int> perChangeAndKind;
+    std::map<unsigned, int> perChange;
+    const int most = maxOfOneChange(int(diffs.size()));
+    for (const Difference& d : diffs) {
+        if (++perChange[d.mod] == most + 1)
+            out.push_back({SceneRule::Spread, d.object, -1, QStringLiteral("more than %1 of the %2 differences are a %3")
+                                                                .arg(most).arg(diffs.size()).arg(QString::fromLatin1(modName(d.mod)))});
+        if (d.object < 0 || d.object >= int(s.objs.size()))
+            continue;
+        const Obj& o = s.objs[std::size_t(d.object)];
+        if (++perChangeAndKind[{d.mod, o.kind}] == kMaxSameChange + 1)
+            out.push_back({SceneRule::Spread, d.object, -1, QStringLiteral("more than %1 differences are a %2 of a %3")
+                                                                .arg(kMaxSameChange).arg(QString::fromLatin1(modName(d.mod)))
+                                                                .arg(QString::fromLatin1(kindOf(o.kind).name))});
+    }
+    return out;
+}
+
+int mostInAThird(const std::vector<QPoint>& points)
+{
+    int in[3] = {};
+    for (const QPoint& p : points)
+        ++in[std::clamp(p.x() * 3 / kWidth, 0, 2)];
+    return *std::max_element(std::begin(in), std::end(in));
+}
+
+bool crowdedAcross(const std::vector<QPoint>& points, int total, double share)
+{
+    return total >= 6 && mostInAThird(points) > share * total + 1e-9;
+}
+
 std::vector<Breach> changeBreaches(const Scene& left, const std::vector<Difference>& diffs)
 {
     std::vector<Breach> out = RightPicture(left).newBreaches(rightSceneOf(left, diffs));
     for (Breach& b : skyBreaches(left, diffs))
         out.push_back(std::move(b));
+    for (Breach& b : varietyBreaches(left, diffs))
+        out.push_back(std::move(b));
+    std::vector<QPoint> points;
+    for (const Difference& d : diffs)
+        points.push_back(d.point);
+    if (crowdedAcross(points, int(points.size())))
+        out.push_back({SceneRule::Spread, -1, -1, QStringLiteral("more than %1% of the %2 differences in a third of the width").arg(int(kMaxAcrossShare * 100)).arg(points.size())});
     return out;
 }
 

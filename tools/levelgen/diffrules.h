@@ -63,7 +63,34 @@ double fittingScale(const Scene& s, int added);
 // or any paint for painted things. Invalid when there is none.
 QColor distinctColour(const Scene& s, int added);
 
-// Everything a level's differences break on the right picture and in the sky.
+// Variety: a level aims at no more than kAimSameChange differences making
+// one change on one kind of thing (not four jar labels, not six critters
+// taken away), and no change above about kAimChangeShare of its
+// differences. A scene with few kinds of things to change (a table set with
+// glasses and frames) may go to kMaxSameChange and kMaxChangeShare, never
+// further.
+constexpr int kAimSameChange = 2;
+constexpr double kAimChangeShare = 0.4;
+constexpr int kMaxSameChange = 4;
+constexpr double kMaxChangeShare = 0.7;
+// How many differences of a level of `count` may make one change.
+int maxOfOneChange(int count, double share = kMaxChangeShare);
+// How many differences go beyond the aim (of one change on one kind, or of
+// one change at all): 0 for a varied level.
+int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs);
+// Beyond the limits, as Spread breaches: one kind of change crowds the level.
+std::vector<Breach> varietyBreaches(const Scene& s, const std::vector<Difference>& diffs);
+
+// Across the width as down the height: with 6 or more differences, a level
+// aims at no third of the picture's width holding more than half of them,
+// and none holds more than kMaxAcrossShare.
+constexpr double kAimAcrossShare = 0.5;
+constexpr double kMaxAcrossShare = 2.0 / 3;
+int mostInAThird(const std::vector<QPoint>& points);
+bool crowdedAcross(const std::vector<QPoint>& points, int total, double share = kMaxAcrossShare);
+
+// Everything a level's differences break on the right picture, in the sky,
+// across the width, and where one kind of change crowds them.
 std::vector<Breach> changeBreaches(const Scene& left, const std::vector<Difference>& diffs);
 
 } // namespace levelgen

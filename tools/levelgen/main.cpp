@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -70,15 +69,7 @@ int writeReport(const QString& dir, int threads)
     QElapsedTimer timer;
     timer.start();
     std::vector<LevelSummary> levels(kLevels);
-    std::vector<std::thread> pool;
-    std::atomic<int> next{0};
-    for (int t = 0; t < threads; ++t)
-        pool.emplace_back([&] {
-            for (int i; (i = next++) < kLevels;)
-                levels[std::size_t(i)] = summarise(generateLevel(i + 1));
-        });
-    for (auto& t : pool)
-        t.join();
+    parallel(kLevels, threads, [&](int i) { levels[std::size_t(i)] = summarise(generateLevel(i + 1)); });
     QDir().mkpath(dir);
     const QString table = reportTable(levels);
     QFile f(QDir(dir).filePath(QStringLiteral("levels-report.txt")));
@@ -98,15 +89,7 @@ int writeRules(int first, int last, int threads, bool verbose)
     timer.start();
     const int count = last - first + 1;
     std::vector<Level> levels{std::size_t(count)};
-    std::vector<std::thread> pool;
-    std::atomic<int> next{0};
-    for (int t = 0; t < threads; ++t)
-        pool.emplace_back([&] {
-            for (int i; (i = next++) < count;)
-                levels[std::size_t(i)] = generateLevel(first + i);
-        });
-    for (auto& t : pool)
-        t.join();
+    parallel(count, threads, [&](int i) { levels[std::size_t(i)] = generateLevel(first + i); });
     const double seconds = timer.elapsed() / 1000.0;
     int perRule[kSceneRules] = {};
     std::vector<std::vector<float>> thumbs;

@@ -26,6 +26,7 @@ namespace levelgen {
 namespace {
 constexpr int kDrawAttempts = 12;
 constexpr int kStaleDraws = 4;
+constexpr int kVariedDraws = 3; // full draws tried for one within the variety aim
 
 // One scene's picture and its own breaches, the same for every draw of changes on it.
 struct Drawn {
@@ -83,14 +84,17 @@ Level generateLevel(int n)
     // A draw of changes that falls short of the count is drawn again (the
     // scene stays as it is).
     const int wanted = difficultyFor(n).count;
-    Level best;
+    Level best, full;
     bool bestOk = false;
+    int fullRepeats = 0, fullDraws = 0;
     for (int pass = 0; pass < 6; ++pass) {
         const bool gather = pass % 2 == 0;
         Scene scene = buildScene(n, gather, pass / 2);
         {
             Rng spares(seedOf({std::uint64_t(n), kGeneratorVersion, 7717, std::uint64_t(pass)}));
-            addGroundSpares(scene, spares, wanted / 3);
+            // The last scenes do without new kinds: where those gather in one
+            // band, the differences cannot spread.
+            addGroundSpares(scene, spares, wanted / 3, pass < 4);
         }
         // Draws that keep falling short of the best so far will not reach the
         // count on this scene: after a few, the next scene is tried.
@@ -104,12 +108,24 @@ Level generateLevel(int n)
             // the right) is never kept while another may do without.
             const bool ok = validateLevel(lv.record).ok() && subtle >= int(lv.diffs.size()) - difficultyFor(n).maxBold &&
                             lv.breaches.size() == drawn.breaches.size();
-            if (ok && int(lv.diffs.size()) >= wanted)
-                return lv;
+            if (ok && int(lv.diffs.size()) >= wanted) {
+                // One that had to repeat a change beyond the aim (four jar
+                // labels) is kept while a few more draws look for a varied one.
+                const int repeats = repeatsBeyondAim(scene, lv.diffs);
+                if (repeats == 0)
+                    return lv;
+                if (full.record.isEmpty() || repeats < fullRepeats)
+                    full = std::move(lv), fullRepeats = repeats;
+                if (++fullDraws >= kVariedDraws)
+                    return full;
+                continue;
+            }
             ++stale;
             if (best.record.isEmpty() || (ok && !bestOk) || (ok == bestOk && lv.diffs.size() > best.diffs.size()))
                 best = std::move(lv), bestOk = ok, stale = 0;
         }
+        if (!full.record.isEmpty())
+            return full;
     }
     return best;
 }
@@ -182,8 +198,8 @@ bool stampCurrent(const QString& dataDir)
     QFile f(stampPath(dataDir));
     return f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == QByteArray::number(kGeneratorVersion);
 }
+} // namespace
 
-// Runs job(i) for i in 0..count-1 on `threads` workers; done(i) on this thread.
 void parallel(int count, int threads, const std::function<void(int)>& job, const std::function<void(int)>& done)
 {
     std::atomic<int> next{0};
@@ -204,10 +220,10 @@ void parallel(int count, int threads, const std::function<void(int)>& job, const
     for (int t = 0; t < std::max(1, threads); ++t)
         pool->start(worker);
     pool->waitForDone();
-    for (int i : finished)
-        done(i);
+    if (done)
+        for (int i : finished)
+            done(i);
 }
-} // namespace
 
 std::vector<int> staleLevels(const QString& dataDir, int first, int last)
 {
@@ -236,7 +252,7 @@ bool writeLevels(const QString& dataDir, const std::vector<int>& levels, int thr
         std::lock_guard<std::mutex> lock(printing);
         if (progress)
             progress(++done, int(levels.size()));
-    }, [](int) {});
+    });
     return ok;
 }
 
@@ -265,7 +281,7 @@ std::vector<Report> validateDir(const QString& dataDir, int first, int last, int
             r = validateLevel(f.readAll());
         else
             r.faults.push_back(Fault::RecordSize), r.messages << QStringLiteral("cannot be read");
-    }, [](int) {});
+    });
     return reports;
 }
 

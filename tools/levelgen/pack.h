@@ -58,6 +58,11 @@ QString stampPath(const QString& dataDir);
 // by another generator version.
 std::vector<int> staleLevels(const QString& dataDir, int first, int last);
 
+// Runs job(i) for i in 0..count-1 on `threads` workers of Qt's pool;
+// then done(i) on this thread, in the order the jobs finished.
+void parallel(int count, int threads, const std::function<void(int)>& job,
+              const std::function<void(int)>& done = {});
+
 // Generates and writes the given levels on `threads` workers; `progress` is
 // called after each finished level (from a worker, one call at a time).
 bool writeLevels(const QString& dataDir, const std::vector<int>& levels, int threads,

@@ -2,6 +2,7 @@
 // the change it is there for, made on purpose on a small field, and lets the
 // sound change pass; generated levels keep them all.
 #include "tools/levelgen/diffrules.h"
+#include "tools/levelgen/groundspares.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/pack.h"
 #include "tools/levelgen/themekit.h"
@@ -177,6 +178,111 @@ private slots:
         std::vector<Difference> diffs = {change(space, int(space.objs.size()) - 1, Remove), change(space, int(space.objs.size()) - 2, Remove)};
         QVERIFY(skyIsTheSubject(space));
         QVERIFY2(skyBreaches(space, diffs).empty(), qPrintable(listed(skyBreaches(space, diffs))));
+    }
+
+    // One kind of change must not crowd a level: never more than four of
+    // one change on one kind of thing, nor one change on more than 70%.
+    void oneChangeDoesNotCrowdALevel_data()
+    {
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::addColumn<QList<unsigned>>("mods");
+        QTest::addColumn<bool>("crowded");
+        QTest::addColumn<int>("beyondAim"); // repeats a generator avoids where it can
+        const unsigned det = Detail, rem = Remove, mov = Move, tilt = Tilt, cnt = Count;
+        QTest::newRow("varied") << QList<int>{Rock, Rock, Cat, Bench, Jug} << QList<unsigned>{det, rem, mov, tilt, cnt} << false << 0;
+        QTest::newRow("four rocks lose their moss, of nine") << QList<int>{Rock, Rock, Rock, Rock, Bench, Jug, Cat, Fence, Rock}
+                                                             << QList<unsigned>{det, det, det, det, tilt, cnt, mov, rem, rem} << false << 2;
+        QTest::newRow("five rocks lose their moss") << QList<int>{Rock, Rock, Rock, Rock, Rock, Bench, Jug, Cat, Fence, Rock}
+                                                    << QList<unsigned>{det, det, det, det, det, tilt, cnt, mov, rem, rem} << true << 4;
+        QTest::newRow("seven of ten moved, each its own kind") << QList<int>{Rock, Cat, Jug, Bench, Fence, Barrel, Crate, Bird, Tree, Bush}
+                                                               << QList<unsigned>{mov, mov, mov, mov, mov, mov, mov, tilt, cnt, rem} << false << 3;
+        QTest::newRow("eight of ten moved, each its own kind") << QList<int>{Rock, Cat, Jug, Bench, Fence, Barrel, Crate, Bird, Tree, Bush}
+                                                               << QList<unsigned>{mov, mov, mov, mov, mov, mov, mov, mov, cnt, rem} << true << 4;
+        QTest::newRow("four of five taken away") << QList<int>{Rock, Cat, Jug, Bench, Fence} << QList<unsigned>{rem, rem, rem, rem, mov} << true << 2;
+    }
+    void oneChangeDoesNotCrowdALevel()
+    {
+        QFETCH(QList<int>, kinds);
+        QFETCH(QList<unsigned>, mods);
+        QFETCH(bool, crowded);
+        QFETCH(int, beyondAim);
+        Scene s = field();
+        std::vector<Difference> diffs;
+        for (int k = 0; k < kinds.size(); ++k) {
+            put(s, K(kinds[k]), 20 + 30 * k, 260 + 20 * k, 1.0, QColor(120, 110, 100));
+            Difference d;
+            d.object = int(s.objs.size()) - 1;
+            d.mod = mods[k];
+            diffs.push_back(d);
+        }
+        const std::vector<Breach> b = varietyBreaches(s, diffs);
+        QVERIFY2(b.empty() != crowded, qPrintable(listed(b)));
+        QVERIFY(std::all_of(b.begin(), b.end(), [](const Breach& x) { return x.rule == SceneRule::Spread; }));
+        QCOMPARE(repeatsBeyondAim(s, diffs), beyondAim);
+    }
+
+    // With six or more differences, no third of the width holds more than two thirds.
+    void differencesSpreadAcross_data()
+    {
+        QTest::addColumn<QList<int>>("xs");
+        QTest::addColumn<bool>("crowded");
+        QTest::newRow("five in the left third: too few to judge") << QList<int>{20, 40, 60, 80, 100} << false;
+        QTest::newRow("four of six on the left") << QList<int>{20, 60, 100, 110, 200, 300} << false;
+        QTest::newRow("five of six on the left") << QList<int>{20, 60, 100, 110, 80, 300} << true;
+        QTest::newRow("six of nine in the middle") << QList<int>{20, 130, 140, 150, 160, 170, 180, 300, 320} << false;
+        QTest::newRow("seven of ten in the middle") << QList<int>{20, 130, 140, 150, 160, 170, 180, 190, 320, 60} << true;
+        QTest::newRow("even") << QList<int>{20, 60, 100, 130, 170, 210, 250, 290, 330} << false;
+    }
+    void differencesSpreadAcross()
+    {
+        QFETCH(QList<int>, xs);
+        QFETCH(bool, crowded);
+        Scene s = field();
+        std::vector<Difference> diffs;
+        std::vector<QPoint> points;
+        for (int k = 0; k < xs.size(); ++k) {
+            Difference d;
+            d.point = QPoint(xs[k], 40 + 40 * k); // spread down the height
+            d.mod = std::initializer_list<unsigned>{Remove, Tilt, Move, Detail, Count}.begin()[k % 5]; // varied
+            diffs.push_back(d);
+            points.push_back(d.point);
+        }
+        QCOMPARE(crowdedAcross(points, int(points.size())), crowded);
+        QCOMPARE(breaks(changeBreaches(s, diffs), SceneRule::Spread), crowded);
+    }
+
+    // A scene gets hidden things of kinds it does not show yet, each of a
+    // kind that belongs by what it stands beside, sized like its neighbours:
+    // adding one is a fair difference that breaks no rule.
+    void sparesAreNewKindsThatBelong()
+    {
+        Scene s = field();
+        put(s, Barrel, 200, 330, 1.0, QColor(140, 90, 50));
+        Rng r(seedOf({5, 17}));
+        const std::size_t before = s.objs.size();
+        const int added = addGroundSpares(s, r, 3);
+        QVERIFY(added >= 1);
+        QCOMPARE(s.objs.size(), before + std::size_t(added));
+        std::set<int> kinds;
+        for (const Obj& o : s.objs)
+            if (!o.spare)
+                kinds.insert(o.kind);
+        // Beside the fence, the bench, the barrel and the jug on its table.
+        const std::set<int> belong = {Cat, Dog, Pigeon, Basket, Chicken, Bucket, MilkCan, Goose, Crow, Jug, Kettle};
+        int newKinds = 0;
+        for (int i = 0; i < int(s.objs.size()); ++i) {
+            const Obj& o = s.objs[std::size_t(i)];
+            if (!o.spare)
+                continue;
+            if (!kinds.count(o.kind)) {
+                QVERIFY2(belong.count(o.kind), kindOf(o.kind).name);
+                ++newKinds;
+            }
+            QVERIFY(!o.visible);
+            const std::vector<Breach> b = changeBreaches(s, {change(s, i, Add)});
+            QVERIFY2(b.empty(), qPrintable(listed(b)));
+        }
+        QVERIFY(newKinds >= 1);
     }
 
     // A level's draws come from a stream of its own for each version and
