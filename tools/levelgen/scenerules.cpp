@@ -568,6 +568,10 @@ bool byTheScene(const Scene& s, const Obj& o)
     // At the foot of a room's wall, or of the stalls and counters a market is built of.
     if ((s.surfaces.wall || counters) && s.surfaces.ground > 0 && y >= s.surfaces.ground && y <= s.surfaces.ground + kAnchorReach)
         return true;
+    // Under or beside a table, a counter or a desk (a basket, a chair).
+    for (const QRectF& f : s.surfaces.furniture)
+        if (o.pos.x() >= f.left() - kAnchorReach && o.pos.x() <= f.right() + kAnchorReach && y >= f.top() && y <= f.bottom() + kAnchorReach)
+            return true;
     for (const QRectF& st : s.surfaces.stands) {
         // A deck's edge over the water is a quay's: bollards and moorings stand along it.
         if (isDeck(st) && within(st, o) && y - st.top() <= kAnchorReach * 0.6)
