@@ -145,6 +145,8 @@ void buildKitchen(Scene& s, Rng& r, int v)
     roomWindow(s, r, QRectF(v == 2 ? 236 : 20, shelfY + 36, 86, floorY - shelfY - 70), QColor(240, 240, 235), v == 1);
     if (v == 2) // the dresser by the wall, its top a second place for things
         paintCounter(s, r, 246, 354, t.back + 10, 12, t.feet - 30, shade(wood, 0.85));
+    if (v == 1) // a low cupboard against the wall, the bowls kept on it
+        paintCounter(s, r, 0, 112, floorY - 8, 10, floorY + 58, shade(wood, 0.8));
     if (v == 0)
         chairBacks(s, t, {110, 244}, 56, shade(wood, 0.9));
     paintTable(s, r, t);
@@ -176,6 +178,18 @@ void buildKitchen(Scene& s, Rng& r, int v)
         }
         hideOne(s, r, first);
     }
+    // Beside the window a short shelf of odd pieces, one of each.
+    if (v != 0) {
+        const double x0 = v == 1 ? 150 : 30, y = floorY - 78;
+        wallShelf(s, x0, x0 + 170, y, shade(wood, 0.9));
+        const std::vector<K> kinds{Vase, Candle, Jug, Kettle};
+        double x = x0 + 14;
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            const double sc = 1.1, w = kindOf(kinds[i]).box.width() * sc;
+            put(s, kinds[i], x - kindOf(kinds[i]).box.left() * sc, y, sc, i == 1 ? QColor(245, 240, 225) : crockery(r)).groundMove = true;
+            x += w + 12;
+        }
+    }
     // The table laid for breakfast: the pots at the back, the places in front.
     const QColor china = crockery(r), band = QColor(60, 90, 160);
     const double left = std::max(12.0, t.x0 + 16), right = std::min(342.0, t.x1 - 16), mid = (left + right) / 2;
@@ -188,6 +202,8 @@ void buildKitchen(Scene& s, Rng& r, int v)
     hideOne(s, r, nearRow);
     if (v == 2) // the dresser's top: the tea things and a jar of honey
         setOut(s, r, 300, t.back + 16, {Teapot, Honeypot}, 1.0, {china, QColor(240, 180, 60)});
+    if (v == 1)
+        setOut(s, r, 56, floorY - 4, {Jug, Bowl}, 1.0, {anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), shade(china, 0.9)});
     for (Obj& o : s.objs)
         if (o.pos.y() > floorY && o.kind == Bowl)
             o.count = 5;
@@ -196,7 +212,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
         else if (o.pos.y() > floorY && o.kind == Cup)
             o.c2 = band;
     // On the floor: a rag rug, chairs at the table, the cat, a basket, a bucket.
-    rug(s, QRectF(v == 1 ? 12 : 150, t.feet + 6, 190, kHeight - t.feet - 14), anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80)}),
+    rug(s, QRectF(v == 1 ? 12 : v == 0 ? 40 : 150, t.feet + 6, v == 0 ? 260 : 190, kHeight - t.feet - 14), anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80)}),
         r.seed());
     if (v != 0)
         put(s, Chair, v == 1 ? 126 : 252, t.feet - 16, 3.3, shade(wood, 0.9)).mirror = v == 2;
