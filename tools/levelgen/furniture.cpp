@@ -177,9 +177,16 @@ void paintCounter(Scene& s, Rng& r, double x0, double x1, double top, double dep
     const double pw = (x1 - x0) / panels;
     for (int i = 0; i < panels; ++i) {
         const QRectF pane(x0 + i * pw + 7, top + depth + 9, pw - 14, feet - top - depth - 22);
-        p.fillRect(pane, litGradient(pane, shade(wood, 0.78 + 0.04 * r.real()), 0.2));
-        p.fillRect(QRectF(pane.left(), pane.top(), pane.width(), 1.5), shade(wood, 0.55));
-        p.fillRect(QRectF(pane.left(), pane.bottom() - 1.5, pane.width(), 1.5), shade(wood, 1.15));
+        p.fillRect(pane, litGradient(pane, shade(wood, 0.72 + 0.04 * r.real()), 0.3));
+        p.fillRect(QRectF(pane.left(), pane.top(), pane.width(), 2.5), shade(wood, 0.45));
+        p.fillRect(QRectF(pane.left(), pane.top(), 2.5, pane.height()), shade(wood, 0.5));
+        p.fillRect(QRectF(pane.left(), pane.bottom() - 2.5, pane.width(), 2.5), shade(wood, 1.3));
+        p.fillRect(QRectF(pane.right() - 2.5, pane.top(), 2.5, pane.height()), shade(wood, 1.25));
+        // A carved rosette in the middle of each panel.
+        p.setBrush(shade(wood, 1.2));
+        p.drawEllipse(pane.center(), std::min(6.0, pane.width() * 0.15), std::min(6.0, pane.height() * 0.15));
+        p.setBrush(shade(wood, 0.55));
+        p.drawEllipse(pane.center(), std::min(3.0, pane.width() * 0.07), std::min(3.0, pane.height() * 0.07));
     }
     p.fillRect(QRectF(x0, feet - 6, x1 - x0, 6), shade(wood, 0.6)); // the plinth
     const QRectF topBand(x0 - 4, top, x1 - x0 + 8, depth);

@@ -1,6 +1,7 @@
 // Themes composed from the shared painters by the composition engine: each
 // is a backdrop and a list of what stands where, with three compositions.
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/furniture.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/scenerules.h"
 
@@ -649,7 +650,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(255, 244, 230);
     const double table = 212 + v * 24;
     s.surfaces = Surfaces::at(table, true, false);
-    s.surfaces.tableTop = true;
+    s.surfaces.tableTop = false; // a floor: the things stand on the tables
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -680,47 +681,89 @@ void buildCafe(Scene& s, Rng& r, int v)
             p.drawLine(QPointF(w.center().x(), w.top()), QPointF(w.center().x(), w.bottom()));
             p.setPen(Qt::NoPen);
         }
-        QRadialGradient cloth(QPointF(177, table + 150), 260); // a round marble table top
-        cloth.setColorAt(0, QColor(245, 242, 236));
-        cloth.setColorAt(1, QColor(205, 200, 195));
-        p.setPen(Qt::NoPen);
-        p.setBrush(cloth);
-        p.drawRect(QRectF(0, table, kWidth, kHeight - table));
     }
-    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 14, 8, r.seed(), 3);
-    // A laid table, not rows of crockery: a place at each seat (a plate with
-    // its cup, a glass at the near ones), the pot, the flowers and a cake in
-    // the middle. One set of crockery to a café.
-    // Each seat has its own cup and plate (a café's crockery is odd pieces).
+    // The floor, the counter with its cake stand at the back, the coat stand
+    // by the door, then two or three small round tables with their chairs,
+    // the nearer ones lower and bigger.
+    {
+        QPainter p(&s.base);
+        planks(p, QRectF(0, table, kWidth, kHeight - table), QColor(120, 80, 55), 30, false, r.seed());
+        p.fillRect(QRectF(0, table, kWidth, 3), QColor(60, 40, 30, 110));
+        // Panelling along the foot of the wall, as old cafés have, under a rail.
+        const QColor panel(95, 60, 40);
+        const double rail = table - 58;
+        p.fillRect(QRectF(0, rail, kWidth, table - rail), panel);
+        for (double x = 6; x < kWidth; x += 44) {
+            const QRectF pane(x, rail + 10, 34, table - rail - 18);
+            p.fillRect(pane, shade(panel, 0.8));
+            p.fillRect(QRectF(pane.left(), pane.top(), pane.width(), 2), shade(panel, 0.55));
+            p.fillRect(QRectF(pane.left(), pane.bottom() - 2, pane.width(), 2), shade(panel, 1.35));
+            p.fillRect(QRectF(pane.right() - 2, pane.top(), 2, pane.height()), shade(panel, 1.3));
+        }
+        p.fillRect(QRectF(0, rail - 4, kWidth, 5), shade(panel, 1.4));
+    }
+    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 5, 8, r.seed(), 5);
     std::vector<QColor> china(kCrockery);
     for (std::size_t i = china.size(); i > 1; --i)
         std::swap(china[i - 1], china[r.next() % i]);
-    const double farY = table + 62, nearY = kHeight - 34, midY = farY + (nearY - farY) * 0.42 + r.range(-6, 6);
-    setOut(s, r, 84 + r.range(-10, 10), farY, {SaltShaker, Cup, Plate}, 1.0, {QColor(245, 245, 240), china[0], china[1]});
-    setOut(s, r, 270 + r.range(-10, 10), farY, {Plate, Cup, Bowl}, 1.0, {china[2], china[3], china[4]});
-    setOut(s, r, 40 + r.range(0, 10), midY + 4, {Cupcake}, 1.15, {QColor(245, 200, 215)});
-    setOut(s, r, 314 - r.range(0, 10), midY + 4, {Donut}, 1.15, {QColor(110, 65, 40)});
-    setOut(s, r, 177 + r.range(-12, 12), midY, {Fruit, Candle, Vase, CoffeePot, Cake, Fruit}, 1.0,
-           {QColor(200, 40, 40), QColor(245, 240, 225), anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(190, 195, 200),
-            QColor(220, 170, 110), QColor(150, 190, 50)});
-    setOut(s, r, 78 + r.range(-8, 8), nearY, {Glass, Plate, Cup}, 1.25, {QColor(200, 225, 235), china[3], china[2]});
-    setOut(s, r, 276 + r.range(-8, 8), nearY, {Teapot, Cup, Plate}, 1.25, {china[4], china[0], china[1]});
-    for (Obj& o : s.objs)
-        if (o.kind == Bowl && o.pos.y() > table)
-            o.count = r.between(3, 5); // sugar lumps, or biscuits
+    const QColor wood(120, 80, 50);
+    const bool counterRight = v != 1;
+    const double cx0 = counterRight ? 224 : 0, cx1 = counterRight ? kWidth : 130;
+    paintCounter(s, r, cx0, cx1, table - 34, 10, table + 34, QColor(130, 85, 55));
+    const std::size_t onCounter = s.objs.size();
+    setOut(s, r, (cx0 + cx1) / 2, table - 28, {Cake, CoffeePot, Cupcake, Jar}, 0.95,
+           {QColor(220, 170, 110), QColor(190, 195, 200), QColor(245, 200, 215), QColor(240, 170, 40)});
+    hideOne(s, r, onCounter);
+    put(s, BarStool, (cx0 + cx1) / 2 + (counterRight ? 28 : -28), table + 36, 2.0, QColor(150, 105, 60));
+    coatStand(s, counterRight ? 24 : 330, table + 30, 110, QColor(90, 60, 40), anyOf(r, {QColor(150, 60, 50), QColor(60, 80, 120)}));
+    struct Spot { double cx, top, w; };
+    const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
+                                  : v == 1 ? std::vector<Spot>{{236, 280, 98}, {88, 318, 108}, {244, 370, 116}}
+                                           : std::vector<Spot>{{86, 296, 96}, {264, 316, 104}, {166, 370, 114}};
+    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, Bowl}, {Donut, Glass, Plate, Candle}};
+    // A carpet under the near table.
+    rug(s, QRectF(14, spots.back().top + spots.back().w * 0.5, kWidth - 28, kHeight - 6 - spots.back().top - spots.back().w * 0.5),
+        anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        const Spot& sp = spots[i];
+        TableLook t;
+        t.x0 = sp.cx - sp.w / 2, t.x1 = sp.cx + sp.w / 2;
+        t.back = sp.top, t.front = sp.top + sp.w * 0.22, t.feet = t.front + sp.w * 0.62;
+        t.wood = QColor(70, 60, 55);
+        t.cloth = QColor(236, 232, 226); // a marble top
+        t.round = true;
+        // A chair on the far side, its back showing over the top.
+        chairBacks(s, t, {sp.cx + (i % 2 ? 1 : -1) * sp.w * 0.18}, sp.w * 0.42, QColor(80, 55, 40));
+        paintTable(s, r, t);
+        const std::size_t first = s.objs.size();
+        setOut(s, r, sp.cx, (t.back + t.front) / 2 + 2, sets[i % sets.size()], sp.w / 90,
+               {china[i], china[i + 1], anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)})});
+        if (i != 0)
+            hideOne(s, r, first);
+        // The near table has a chair pulled out beside it, towards the room.
+        if (i + 1 == spots.size()) {
+            const double side = sp.cx < kWidth / 2.0 ? 1 : -1;
+            put(s, Chair, sp.cx + side * sp.w * 0.7, t.feet - 2, sp.w / 32, QColor(90, 130, 90)).mirror = side > 0;
+        }
+    }
     for (Obj& o : s.objs)
         if (o.kind == Candle)
             o.variant = 1;
+        else if (o.kind == Bowl && o.pos.y() > table)
+            o.count = r.between(3, 5); // sugar lumps, or biscuits
     put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
     // A shelf on the wall beside the windows with the café's jugs and pots.
-    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 78 : 42);
-    wallShelf(s, shelfX0, shelfX1, shelfY, QColor(120, 80, 50));
+    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 96 : 70);
+    wallShelf(s, shelfX0, shelfX1, shelfY, wood);
     row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup}, 0.95, 1.1, kCrockery);
-    for (int i = 0; i < many(s, 4); ++i)
-        put(s, Bulb, (v == 1 ? 20 : 190) + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
-    group(s, r, BeerMug, 1, {30, 324, farY, nearY - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
-    group(s, r, Cupcake, 1, {30, 324, farY, nearY - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
-    spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
+    // A plant in its pot by the wall, the cat asleep under a table.
+    put(s, Pot, counterRight ? (v == 2 ? 150 : 196) : 160, table + 22, 2.0, QColor(190, 100, 60));
+    put(s, Cat, spots.back().cx + 8, spots.back().top + spots.back().w * 0.84 - 4, 1.1, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145)}));
+    if (v != 0) // a picture on the wall between the clock and the shelf
+        put(s, Frame, v == 1 ? 104 : 177, v == 1 ? 112 : 124, 1.25, QColor(200, 160, 70)).variant = r.between(0, 3);
+    if (v == 2) // and a small one between the left window and the clock
+        put(s, Frame, 128, 62, 0.95, QColor(120, 80, 50)).variant = r.between(0, 3);
+    spare(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224));
 }
 
 } // namespace levelgen
