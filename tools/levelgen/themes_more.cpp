@@ -359,29 +359,53 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
 
 void buildBakery(Scene& s, Rng& r, int v)
 {
+    // The shop seen from its door: shelves of loaves on the wall behind, the
+    // counter across the shop with the day's cakes and pastries on its top
+    // (the back row smaller), its panelled front, and the floor before it
+    // with a basket of loaves, a crate and the baker's cat. Each composition
+    // moves the counter and leaves the other side open.
     v %= 3;
     s.finish.tint = QColor(255, 240, 220);
-    const double counter = 330 + v * 20;
-    room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, counter, QColor(150, 100, 60), true);
-    s.surfaces.tableTop = true; // the shop's counter, seen from above
-    shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
-    row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
-    put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
-    put(s, NumberPlate, r.range(40, 314), counter - 20, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    for (int i = 0; i < many(s, 6); ++i) // gingerbread hearts hung along the top
-        put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
-    group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
-    group(s, r, Cat, 1, {30, 324, counter + 90, kHeight - 5}, 1.2, 1.3, {QColor(240, 240, 235)});
-    group(s, r, Fruit, many(s, 4), {20, 334, counter + 80, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
-    group(s, r, Cake, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.4, {QColor(220, 170, 110), QColor(250, 235, 200)}, QColor(110, 60, 35));
-    group(s, r, Basket, 1, {30, 324, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Honeypot, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 60, 40));
-    group(s, r, PriceTag, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(250, 246, 232)});
-    group(s, r, Pretzel, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(170, 100, 45)});
-    group(s, r, Cupcake, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(245, 200, 215), QColor(250, 245, 235), QColor(140, 90, 60)}, QColor(120, 170, 220));
-    group(s, r, Donut, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(240, 150, 190), QColor(110, 65, 40), QColor(250, 245, 235)});
-    group(s, r, CoffeePot, 1, {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(190, 195, 200), QColor(60, 110, 180)});
-    spares(s, r, Cup, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, kCrockery);
+    const double top = 296 + v * 14, floorY = top - 16;
+    room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, floorY, QColor(150, 100, 60), true);
+    s.surfaces.tableTop = false;
+    shelves(s, r, 2, 124 + v * 8, 94, {Bread, Bread, Bowl, Pretzel, Bread, Jar}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
+    put(s, Clock, v == 1 ? 250 : r.range(60, 140), 46, 1.3, QColor(150, 100, 60));
+    // Two gingerbread hearts on their nails, far apart.
+    put(s, Heart, v == 1 ? 60 : 300, 44, 1.3, QColor(170, 70, 40)).variant = 0;
+    put(s, Heart, v == 1 ? 150 : 200, 50, 1.15, QColor(150, 60, 35)).variant = 1;
+    const double x0 = v == 0 ? 24 : v == 1 ? -10 : 104, x1 = v == 0 ? 330 : v == 1 ? 250 : 364;
+    const QColor wood(150, 100, 62);
+    paintCounter(s, r, x0, x1, top, 26, top + 112, wood);
+    const double left = std::max(14.0, x0 + 10), right = std::min(340.0, x1 - 10), span = right - left;
+    const std::size_t back = s.objs.size();
+    setOut(s, r, left + span * 0.5 + r.range(-10, 10), top + 6, {Cake, Bread, ChimneyCake, Cupcake}, 1.0,
+           {QColor(220, 170, 110), QColor(200, 140, 70), QColor(210, 150, 80), QColor(245, 200, 215)});
+    hideOne(s, r, back);
+    const std::size_t front = s.objs.size();
+    setOut(s, r, left + span * 0.28, top + 22, {Pretzel, Donut, Plate}, 1.2, {QColor(170, 100, 45), QColor(240, 150, 190), QColor(240, 240, 235)});
+    setOut(s, r, left + span * 0.74, top + 22, {Bowl, Honeypot, CoffeePot}, 1.2, {QColor(240, 240, 235), QColor(240, 236, 225), QColor(190, 195, 200)});
+    hideOne(s, r, front);
+    for (Obj& o : s.objs) {
+        if (o.kind == Cake)
+            o.c2 = QColor(110, 60, 35);
+        if (o.kind == Bowl && o.pos.y() > floorY)
+            o.count = r.between(3, 5);
+        if (o.kind == Cupcake)
+            o.c2 = QColor(120, 170, 220);
+    }
+    // The open side: a crate of flour bags and a stool; before the counter
+    // the basket of loaves and the cat.
+    const bool openRight = v == 1;
+    if (v != 0)
+        put(s, Crate, openRight ? 300 : 46, top + 60, 1.5, QColor(170, 130, 80));
+    put(s, Stool, v == 0 ? 300 : openRight ? 276 : 78, v == 0 ? top + 140 : top + 96, 2.2, QColor(140, 95, 60));
+    put(s, Basket, left + span * (openRight ? 0.7 : 0.3), top + 136, 1.6, QColor(190, 150, 90), QColor(200, 140, 70));
+    put(s, Cat, left + span * (openRight ? 0.3 : 0.7), top + 132, 1.2, anyOf(r, {QColor(240, 240, 235), QColor(215, 145, 75)}));
+    rug(s, QRectF(left + span * 0.15, top + 118, span * 0.7, kHeight - top - 124), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
+    const std::size_t cup = s.objs.size(); // a cup set down between the two, on the right
+    setOut(s, r, left + span * 0.51, top + 22, {Cup}, 1.0, {QColor(60, 110, 180)});
+    hideOne(s, r, cup);
 }
 
 void buildPlayroom(Scene& s, Rng& r, int v)
