@@ -437,9 +437,10 @@ std::vector<QRect> bareSquares(const Scene& s)
         const QRgb* sky = skyKnown ? reinterpret_cast<const QRgb*>(s.light.sky.constScanLine(y)) : nullptr;
         const bool open = (f.afloat && (f.ground <= 0 || y < f.ground)) || (!skyKnown && !f.wall && f.ground > 0 && y < f.ground);
         for (int x = 0; x < kWidth; ++x) {
-            // A window's glass shows the street, not bare wall; a rug is the floor furnished.
+            // A window's glass shows the street, not bare wall; a rug, a table or a counter is the room furnished.
             const bool glass = std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); }) ||
-                               std::any_of(f.rugs.begin(), f.rugs.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); });
+                               std::any_of(f.rugs.begin(), f.rugs.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); }) ||
+                               std::any_of(f.furniture.begin(), f.furniture.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); });
             const bool isSky = open || glass || (sky && channelSum(b[x], sky[x]) <= 12);
             const int bare = qAlpha(c[x]) < 40 && !isSky;
             sum[std::size_t((y + 1) * (kWidth + 1) + x + 1)] = bare + sum[std::size_t(y * (kWidth + 1) + x + 1)] +

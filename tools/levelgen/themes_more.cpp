@@ -441,28 +441,56 @@ void buildPlayroom(Scene& s, Rng& r, int v)
 
 void buildStudy(Scene& s, Rng& r, int v)
 {
+    // A study: shelves of books along the wall with a globe and a lantern
+    // among them, a window, and the writing desk with its lamp, books, ink
+    // and cup in two rows; the chair at it, the waste basket and the cat on
+    // the floor. Each composition moves the desk and the window.
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 225, 190) : QColor(255, 242, 225);
-    const double desk = 360 + v * 10;
     const QColor walls[3] = {QColor(120, 70, 50), QColor(70, 100, 75), QColor(200, 190, 160)};
-    room(s, r, walls[v], v, desk, QColor(110, 70, 45), true);
-    // A study's shelves hold books, with a globe and a lamp among them.
-    shelves(s, r, 3, 90, 85, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
-    // On the desk what a desk holds; its pictures hang on the wall.
-    row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Books}, 1.1, 1.3, kBright);
-    group(s, r, Cup, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.1, 1.3, kCrockery);
-    group(s, r, Fruit, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40)});
-    for (Obj& o : s.objs)
+    TableLook t;
+    t.back = 252 + v * 10 + r.range(-4, 4);
+    t.front = t.back + 48;
+    t.feet = t.front + 92;
+    t.x0 = v == 0 ? 40 : v == 1 ? 96 : -20;
+    t.x1 = v == 0 ? 300 : v == 1 ? 380 : 250;
+    t.wood = QColor(110, 70, 45);
+    room(s, r, walls[v], v, t.back + 20, QColor(110, 70, 45), true);
+    shelves(s, r, 2, 70, 80, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
+    roomWindow(s, r, QRectF(v == 2 ? 256 : v == 1 ? 20 : 256, 172, 78, t.back - 196), QColor(235, 230, 220), v == 1);
+    paintTable(s, r, t);
+    // A bureau: drawers from the top to the floor, each with its knob.
+    const bool drawersLeft = v == 1;
+    paintCounter(s, r, std::max(t.x0, -4.0), std::min(t.x1, 358.0), t.front, 4, t.feet, shade(t.wood, 1.05));
+    const double left = std::max(14.0, t.x0 + 18), right = std::min(340.0, t.x1 - 18), span = right - left;
+    setOut(s, r, left + span * 0.5, tableRow(t, 0, 2), {Lantern, Books, Globe, Vase}, rowScale(0, 2, 1.2),
+           {QColor(150, 120, 50), QColor(200, 60, 50), QColor(70, 130, 200), QColor(60, 110, 180)});
+    const std::size_t front = s.objs.size();
+    setOut(s, r, left + span * 0.3, tableRow(t, 1, 2), {Inkwell, Candle, Cup}, rowScale(1, 2, 1.2),
+           {QColor(40, 50, 80), QColor(245, 240, 225), QColor(240, 240, 235)});
+    setOut(s, r, left + span * 0.76, tableRow(t, 1, 2), {SewingMachine, Fruit}, rowScale(1, 2, 1.2),
+           {QColor(235, 225, 200), QColor(210, 40, 30)});
+    hideOne(s, r, front);
+    for (Obj& o : s.objs) {
         if (o.kind == Candle)
             o.variant = 1;
-    group(s, r, Cat, 1, {30, 324, desk + 80, kHeight - 5}, 1.2, 1.3, {QColor(60, 60, 65)});
-    group(s, r, Vase, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(60, 110, 180), QColor(200, 80, 60)}, QColor(240, 236, 225));
-    group(s, r, Chair, 1, {30, 324, desk + 70, kHeight - 10}, 1.4, 1.5, {QColor(110, 70, 45)}, QColor(140, 40, 40));
-    group(s, r, Lantern, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(150, 120, 50)});
-    group(s, r, Globe, 1, {30, 324, desk + 50, kHeight - 10}, 1.2, 1.3, {QColor(70, 130, 200)}, QColor(150, 170, 90));
-    group(s, r, Inkwell, 1, {30, 324, desk + 50, kHeight - 10}, 1.1, 1.2, {QColor(40, 50, 80), QColor(30, 30, 35)});
-    group(s, r, SewingMachine, 1, {30, 324, desk + 50, kHeight - 10}, 1.3, 1.4, {QColor(235, 225, 200), QColor(130, 185, 165), QColor(40, 40, 45)}, QColor(200, 40, 40));
-    spares(s, r, Cup, 1, {30, 324, desk + 70, kHeight - 10}, 1.1, 1.2, kCrockery);
+        if (o.kind == Globe)
+            o.c2 = QColor(150, 170, 90);
+        if (o.kind == SewingMachine)
+            o.c2 = QColor(130, 185, 165), o.c3 = QColor(40, 40, 45);
+    }
+    put(s, Frame, v == 1 ? 170 : 120, 200, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
+    put(s, Frame, v == 1 ? 300 : 60, 196, 1.1, QColor(60, 60, 65)).variant = r.between(0, 3);
+    put(s, Clock, v == 1 ? 290 : 60, 30, 1.2, QColor(150, 100, 60));
+    // The chair drawn up to the knee space, the waste basket under it, a
+    // rug before the desk with the cat, a globe on its stand by the open end.
+    const double knee = drawersLeft ? std::min(t.x1, 354.0) - 70 : std::max(t.x0, 0.0) + 70;
+    rug(s, QRectF(24, t.feet + 8, 306, kHeight - t.feet - 14), anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
+    put(s, Chair, knee, t.feet + 30, 3.1, QColor(140, 40, 40)).mirror = !drawersLeft;
+    put(s, Basket, knee + (drawersLeft ? -46 : 46), t.feet + 14, 1.3, QColor(190, 150, 90), QColor(160, 120, 60));
+    put(s, Cat, (t.x0 + t.x1) / 2 + (drawersLeft ? -50 : 50), t.feet + 40, 1.2, QColor(215, 145, 75));
+    const bool openLeft = t.x0 > kWidth - t.x1;
+    put(s, Globe, std::clamp(openLeft ? t.x0 - 34 : t.x1 + 34, 30.0, 324.0), t.feet - 24, 2.2, QColor(70, 130, 200), QColor(150, 170, 90));
 }
 
 void buildMoonBase(Scene& s, Rng& r, int v)
