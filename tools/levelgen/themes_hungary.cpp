@@ -7,6 +7,7 @@
 #include "tools/levelgen/paintkit.h"
 
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace levelgen {
@@ -370,25 +371,54 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         flower.depthY = floorY + 10.01;
         flower.deny = Move | Resize | Tilt;
     }
-    // A corner to sit in: a table and its chair at a chair's own size beside
-    // the geese (too big for a recolour to stay in its click square).
-    const double corner = v == 1 ? 80 : v == 0 ? 175 : 270, side = v == 2 ? -1 : 1;
-    Obj& table = put(s, Table, corner, floorY + 80, 1.9, QColor(150, 105, 65), QColor(240, 236, 225));
-    Obj& chair = put(s, Chair, corner + side * 48, floorY + 84, 2.1, anyOf(r, {QColor(150, 100, 60), QColor(90, 120, 70)}));
+    // A bench along the house wall, in the bays beside the door, holds the
+    // jugs, a pumpkin and a basket; a small table with its cloth stands out
+    // on the porch with its chair; the churn, the milk can, the cat and the
+    // hens keep to the floor.
+    const double bay = kWidth / double(3 + v % 2);
+    const int doorBay = (v + 1) % (3 + v % 2);
+    const bool benchRight = doorBay * bay < kWidth / 2.0;
+    TableLook bench;
+    bench.x0 = benchRight ? (doorBay + 1) * bay + 12 : 10;
+    bench.x1 = benchRight ? kWidth - 10 : doorBay * bay - 12;
+    bench.back = floorY + 2, bench.front = floorY + 14, bench.feet = floorY + 50;
+    bench.wood = QColor(140, 95, 60);
+    // The geraniums keep to the stretch of wall the bench leaves free.
+    s.objs.erase(std::remove_if(s.objs.begin(), s.objs.end(),
+                                [&](const Obj& o) { return (o.kind == Pot || o.kind == Flower) && o.pos.x() > bench.x0 - 24 && o.pos.x() < bench.x1 + 24; }),
+                 s.objs.end());
+    paintTable(s, r, bench);
+    const std::size_t onBench = s.objs.size();
+    setOut(s, r, (bench.x0 + bench.x1) / 2, bench.back + 8, {Jug, Pumpkin, Basket, Jug}, 1.2,
+           {QColor(240, 235, 220), QColor(235, 130, 30), QColor(190, 150, 90), QColor(60, 90, 150)});
+    hideOne(s, r, onBench);
+    for (std::size_t i = onBench; i < s.objs.size(); ++i)
+        if (s.objs[i].kind == Jug)
+            s.objs[i].c2 = QColor(200, 40, 40);
+    const double corner = v == 1 ? 90 : v == 0 ? 190 : 250, side = v == 2 ? -1 : 1;
+    TableLook t;
+    t.x0 = corner - 54, t.x1 = corner + 54;
+    t.back = floorY + 54, t.front = t.back + 26, t.feet = t.front + 62;
+    t.wood = QColor(150, 105, 65);
+    t.cloth = QColor(246, 242, 230);
+    t.drop = 22;
+    t.stitch = kPaprikaRed;
+    paintTable(s, r, t);
+    const std::size_t onTable = s.objs.size();
+    setOut(s, r, corner, tableRow(t, 0, 1), {Bowl, Jug, Bread}, 1.1, {QColor(240, 236, 225), QColor(60, 110, 180), QColor(200, 140, 70)});
+    hideOne(s, r, onTable);
+    for (std::size_t i = onTable; i < s.objs.size(); ++i)
+        if (s.objs[i].kind == Bowl)
+            s.objs[i].count = 4;
+    Obj& chair = put(s, Chair, corner + side * 72, t.feet + 4, 2.4, anyOf(r, {QColor(150, 100, 60), QColor(90, 120, 70)}));
     chair.mirror = side < 0;
-    for (Obj* o : {&table, &chair})
-        o->deny |= Recolour | Move | Mirror | Resize | Tilt;
+    // The churn and the milk can by the bench's end, where the dairy work is done.
+    put(s, Churn, benchRight ? bench.x0 - 6 : bench.x1 + 6, floorY + 40, 1.2, QColor(170, 120, 75));
+    put(s, MilkCan, benchRight ? bench.x0 - 34 : bench.x1 + 34, floorY + 48, 1.15, QColor(190, 195, 200), QColor(200, 40, 40));
     group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
-    group(s, r, Jug, many(s, 2), {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.5, {QColor(240, 235, 220), QColor(60, 90, 150)}, QColor(200, 40, 40));
-    group(s, r, Pumpkin, many(s, 3), {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30)});
-    group(s, r, Chicken, 2, {30, 324, floorY + 60, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
+    group(s, r, Chicken, 2, {30, 324, floorY + 80, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
     group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
-    group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
-    group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
-    group(s, r, Duckling, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
-    spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
-    spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
+    group(s, r, Duckling, 2, {20, 334, floorY + 80, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
 }
 
 void buildEmbankment(Scene& s, Rng& r, int v)

@@ -394,11 +394,11 @@ void buildBakery(Scene& s, Rng& r, int v)
         if (o.kind == Cupcake)
             o.c2 = QColor(120, 170, 220);
     }
-    // The open side: a crate of flour bags and a stool; before the counter
+    // The open side: a side table and a stool; before the counter
     // the basket of loaves and the cat.
     const bool openRight = v == 1;
-    if (v != 0)
-        put(s, Crate, openRight ? 300 : 46, top + 60, 1.5, QColor(170, 130, 80));
+    if (v != 0) // a side table by the door, where the orders wait
+        put(s, Table, openRight ? 306 : 44, top + 60, 1.6, QColor(150, 105, 65), QColor(240, 236, 225));
     put(s, Stool, v == 0 ? 300 : openRight ? 276 : 78, v == 0 ? top + 140 : top + 96, 2.2, QColor(140, 95, 60));
     put(s, Basket, left + span * (openRight ? 0.7 : 0.3), top + 136, 1.6, QColor(190, 150, 90), QColor(200, 140, 70));
     put(s, Cat, left + span * (openRight ? 0.3 : 0.7), top + 132, 1.2, anyOf(r, {QColor(240, 240, 235), QColor(215, 145, 75)}));
