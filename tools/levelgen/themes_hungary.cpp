@@ -123,7 +123,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
-    s.surfaces = Surfaces::at(counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)});
+    s.surfaces = Surfaces::at(counter2 + 40, true, false, {});
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -139,29 +139,30 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         glow(p, QPointF(177, 60), 200, QColor(255, 250, 230, 90));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 20, 6, r.seed());
-    for (double y : {counter1, counter2})
-        shelfBoard(s, y, QColor(140, 95, 60));
+    // The upper stalls' board against the back wall; the near counter a
+    // panelled stall front down to the floor, the produce on its top.
+    shelfBoard(s, counter1, QColor(140, 95, 60));
+    paintCounter(s, r, -4, kWidth + 4, counter2 - 8, 12, counter2 + 62, QColor(140, 95, 60));
+    s.surfaces.stands.emplace_back(0, counter2, kWidth, 0);
     for (int i = 0; i < 5; ++i) { // stall bars with paprika strings hanging from them
         Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), counter1 - 120, 1.0, kPaprikaRed);
         pap.count = r.between(6, 8);
     }
     row(s, r, counter1, 8, 346, {Fruit, Grapes, Jar, Bowl, Bread}, 1.0, 1.25,
         {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60), QColor(130, 60, 120)});
+    const std::size_t near = s.objs.size();
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
-    for (int i = 0; i < 3; ++i) // stall numbers
-        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
-    group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
-    group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
-    group(s, r, Fruit, many(s, 4), {20, 334, counter2 + 45, kHeight - 5}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
-    group(s, r, Basket, many(s, 2), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Watermelon, 1, {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.3, {QColor(230, 60, 70)});
+    hideOne(s, r, near);
+    group(s, r, Cat, 1, {30, 324, counter2 + 80, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
+    group(s, r, Crate, many(s, 3), {20, 334, counter2 + 80, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
+    group(s, r, Basket, many(s, 2), {20, 334, counter2 + 80, kHeight - 5}, 1.2, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
+    group(s, r, Watermelon, 1, {20, 334, counter2 + 80, kHeight - 5}, 1.2, 1.3, {QColor(230, 60, 70)});
     for (int i = 0; i < 4; ++i) // sausages between the paprika strings
         put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
-    for (int i = 0; i < 3; ++i) // prices stuck among the produce
-        put(s, PriceTag, 60 + i * 115 + r.range(-10, 10), counter2, 1.2, QColor(250, 246, 232)).count = r.between(1, 9);
-    spares(s, r, Fruit, 2, {30, 324, counter2 + 45, kHeight - 5}, 1.1, 1.2, {QColor(120, 170, 60)});
+    // Before the stalls only what stands on a market's floor: crates,
+    // baskets, a watermelon too big for the counter, the cat.
+    spares(s, r, Basket, 1, {30, 324, counter2 + 75, kHeight - 5}, 1.2, 1.3, {QColor(170, 130, 80)}, QColor(200, 60, 40));
 }
 
 void buildChristmasFair(Scene& s, Rng& r, int v)
