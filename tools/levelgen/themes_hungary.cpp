@@ -120,7 +120,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = QColor(255, 246, 232);
-    const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
+    const double counter1 = 212 + v * 12 + r.range(-6, 6), counter2 = counter1 + 130;
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
     s.surfaces = Surfaces::at(counter2 + 40, true, false, {});
@@ -154,15 +154,19 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
     hideOne(s, r, near);
-    group(s, r, Cat, 1, {30, 324, counter2 + 80, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
-    group(s, r, Crate, many(s, 3), {20, 334, counter2 + 80, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
-    group(s, r, Basket, many(s, 2), {20, 334, counter2 + 80, kHeight - 5}, 1.2, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Watermelon, 1, {20, 334, counter2 + 80, kHeight - 5}, 1.2, 1.3, {QColor(230, 60, 70)});
+    // Along the stall's foot the crates and baskets it is stocked from, at
+    // their own size beside it, and the market's cat.
+    const double foot = counter2 + 62;
+    const double shift = v * 40 + r.range(-8, 8);
+    for (const double x : {34.0, 132.0, 262.0})
+        put(s, Crate, std::fmod(x + shift, 300.0) + 28, foot + r.range(16, 24), 1.7, vary(QColor(170, 130, 80), r, 0.1), QColor(200, 60, 40));
+    put(s, Basket, std::fmod(84 + shift, 300.0) + 28, foot + 26, 1.6, QColor(190, 150, 90), QColor(160, 120, 60));
+    put(s, Basket, std::fmod(206 + shift, 300.0) + 28, foot + 22, 1.5, QColor(160, 120, 70), QColor(220, 60, 50));
+    put(s, Cat, std::fmod(170 + shift, 300.0) + 28, foot + 44, 1.3, anyOf(r, {QColor(220, 150, 80), QColor(240, 240, 235)}));
     for (int i = 0; i < 4; ++i) // sausages between the paprika strings
         put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
-    // Before the stalls only what stands on a market's floor: crates,
-    // baskets, a watermelon too big for the counter, the cat.
-    spares(s, r, Basket, 1, {30, 324, counter2 + 75, kHeight - 5}, 1.2, 1.3, {QColor(170, 130, 80)}, QColor(200, 60, 40));
+    // A watermelon set down by the stall, for a difference to add.
+    spare(s, Watermelon, std::fmod(300 + shift, 300.0) + 28, foot + 30, 1.3, QColor(230, 60, 70));
 }
 
 void buildChristmasFair(Scene& s, Rng& r, int v)
