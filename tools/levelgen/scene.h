@@ -113,6 +113,7 @@ struct Surfaces {
     std::vector<QRectF> walls;  // upright fronts painted into the backdrop, where a clock may hang
     std::vector<QRectF> glass;  // window panes painted into a room's wall: nothing hangs over them
     std::vector<QRectF> rugs;   // rugs and cloths on a floor or the grass: a group of things lies on each
+    std::vector<QRectF> furniture; // tables, counters and desks painted in, from top to feet: floor things stand by them
     bool tableTop = false;      // indoors, the ground is a table top (a cloth lies on it, not a rug)
     double ceiling = 0;         // indoors, the wall starts below this (a porch's beam): nothing hangs above it
 

@@ -437,9 +437,10 @@ std::vector<QRect> bareSquares(const Scene& s)
         const QRgb* sky = skyKnown ? reinterpret_cast<const QRgb*>(s.light.sky.constScanLine(y)) : nullptr;
         const bool open = (f.afloat && (f.ground <= 0 || y < f.ground)) || (!skyKnown && !f.wall && f.ground > 0 && y < f.ground);
         for (int x = 0; x < kWidth; ++x) {
-            // A window's glass shows the street, not bare wall; a rug is the floor furnished.
+            // A window's glass shows the street, not bare wall; a rug, a table or a counter is the room furnished.
             const bool glass = std::any_of(f.glass.begin(), f.glass.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); }) ||
-                               std::any_of(f.rugs.begin(), f.rugs.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); });
+                               std::any_of(f.rugs.begin(), f.rugs.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); }) ||
+                               std::any_of(f.furniture.begin(), f.furniture.end(), [&](const QRectF& g) { return g.contains(x + 0.5, y + 0.5); });
             const bool isSky = open || glass || (sky && channelSum(b[x], sky[x]) <= 12);
             const int bare = qAlpha(c[x]) < 40 && !isSky;
             sum[std::size_t((y + 1) * (kWidth + 1) + x + 1)] = bare + sum[std::size_t(y * (kWidth + 1) + x + 1)] +
@@ -568,6 +569,10 @@ bool byTheScene(const Scene& s, const Obj& o)
     // At the foot of a room's wall, or of the stalls and counters a market is built of.
     if ((s.surfaces.wall || counters) && s.surfaces.ground > 0 && y >= s.surfaces.ground && y <= s.surfaces.ground + kAnchorReach)
         return true;
+    // Under or beside a table, a counter or a desk (a basket, a chair).
+    for (const QRectF& f : s.surfaces.furniture)
+        if (o.pos.x() >= f.left() - kAnchorReach && o.pos.x() <= f.right() + kAnchorReach && y >= f.top() && y <= f.bottom() + kAnchorReach)
+            return true;
     for (const QRectF& st : s.surfaces.stands) {
         // A deck's edge over the water is a quay's: bollards and moorings stand along it.
         if (isDeck(st) && within(st, o) && y - st.top() <= kAnchorReach * 0.6)

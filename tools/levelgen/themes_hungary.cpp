@@ -3,9 +3,11 @@
 // the feast table. Each composition `v` moves the horizon, the light and the
 // arrangement, so a theme's three visits look like three places.
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/furniture.h"
 #include "tools/levelgen/paintkit.h"
 
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace levelgen {
@@ -152,10 +154,10 @@ void buildMarketHall(Scene& s, Rng& r, int v)
 {
     v %= 3;
     s.finish.tint = QColor(255, 246, 232);
-    const double counter1 = 190 + v * 18 + r.range(-6, 6), counter2 = counter1 + 130;
+    const double counter1 = 212 + v * 12 + r.range(-6, 6), counter2 = counter1 + 130;
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
-    s.surfaces = Surfaces::at(counter2 + 40, true, false, {QRectF(0, counter2, kWidth, 0)});
+    s.surfaces = Surfaces::at(counter2 + 40, true, false, {});
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -171,29 +173,34 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         glow(p, QPointF(177, 60), 200, QColor(255, 250, 230, 90));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 20, 6, r.seed());
-    for (double y : {counter1, counter2})
-        shelfBoard(s, y, QColor(140, 95, 60));
+    // The upper stalls' board against the back wall; the near counter a
+    // panelled stall front down to the floor, the produce on its top.
+    shelfBoard(s, counter1, QColor(140, 95, 60));
+    paintCounter(s, r, -4, kWidth + 4, counter2 - 8, 12, counter2 + 62, QColor(140, 95, 60));
+    s.surfaces.stands.emplace_back(0, counter2, kWidth, 0);
     for (int i = 0; i < 5; ++i) { // stall bars with paprika strings hanging from them
         Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), counter1 - 120, 1.0, kPaprikaRed);
         pap.count = r.between(6, 8);
     }
     row(s, r, counter1, 8, 346, {Fruit, Grapes, Jar, Bowl, Bread}, 1.0, 1.25,
         {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60), QColor(130, 60, 120)});
+    const std::size_t near = s.objs.size();
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
-    for (int i = 0; i < 3; ++i) // stall numbers
-        put(s, NumberPlate, 50 + i * 120 + r.range(-10, 10), counter1 + 40, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    garland(s, r, counter1 - 78, 10, many(s, 6), {QColor(255, 220, 130)});
-    group(s, r, Cat, 1, {30, 324, counter2 + 50, kHeight - 10}, 1.2, 1.3, {QColor(60, 60, 65), QColor(220, 150, 80)});
-    group(s, r, Crate, many(s, 3), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(170, 130, 80)}, QColor(200, 60, 40));
-    group(s, r, Fruit, many(s, 4), {20, 334, counter2 + 45, kHeight - 5}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
-    group(s, r, Basket, many(s, 2), {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Watermelon, 1, {20, 334, counter2 + 45, kHeight - 5}, 1.2, 1.3, {QColor(230, 60, 70)});
+    hideOne(s, r, near);
+    // Along the stall's foot the crates and baskets it is stocked from, at
+    // their own size beside it, and the market's cat.
+    const double foot = counter2 + 62;
+    const double shift = v * 40 + r.range(-8, 8);
+    for (const double x : {34.0, 132.0, 262.0})
+        put(s, Crate, std::fmod(x + shift, 300.0) + 28, foot + r.range(16, 24), 1.7, vary(QColor(170, 130, 80), r, 0.1), QColor(200, 60, 40));
+    put(s, Basket, std::fmod(84 + shift, 300.0) + 28, foot + 26, 1.6, QColor(190, 150, 90), QColor(160, 120, 60));
+    put(s, Basket, std::fmod(206 + shift, 300.0) + 28, foot + 22, 1.5, QColor(160, 120, 70), QColor(220, 60, 50));
+    put(s, Cat, std::fmod(170 + shift, 300.0) + 28, foot + 44, 1.3, anyOf(r, {QColor(220, 150, 80), QColor(240, 240, 235)}));
     for (int i = 0; i < 4; ++i) // sausages between the paprika strings
         put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
-    for (int i = 0; i < 3; ++i) // prices stuck among the produce
-        put(s, PriceTag, 60 + i * 115 + r.range(-10, 10), counter2, 1.2, QColor(250, 246, 232)).count = r.between(1, 9);
-    spares(s, r, Fruit, 2, {30, 324, counter2 + 45, kHeight - 5}, 1.1, 1.2, {QColor(120, 170, 60)});
+    // A watermelon set down by the stall, for a difference to add.
+    spare(s, Watermelon, std::fmod(300 + shift, 300.0) + 28, foot + 30, 1.3, QColor(230, 60, 70));
 }
 
 void buildChristmasFair(Scene& s, Rng& r, int v)
@@ -533,25 +540,54 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         flower.depthY = floorY + 10.01;
         flower.deny = Move | Resize | Tilt;
     }
-    // A corner to sit in: a table and its chair at a chair's own size beside
-    // the geese (too big for a recolour to stay in its click square).
-    const double corner = v == 1 ? 80 : v == 0 ? 175 : 270, side = v == 2 ? -1 : 1;
-    Obj& table = put(s, Table, corner, floorY + 80, 1.9, QColor(150, 105, 65), QColor(240, 236, 225));
-    Obj& chair = put(s, Chair, corner + side * 48, floorY + 84, 2.1, anyOf(r, {QColor(150, 100, 60), QColor(90, 120, 70)}));
+    // A bench along the house wall, in the bays beside the door, holds the
+    // jugs, a pumpkin and a basket; a small table with its cloth stands out
+    // on the porch with its chair; the churn, the milk can, the cat and the
+    // hens keep to the floor.
+    const double bay = kWidth / double(3 + v % 2);
+    const int doorBay = (v + 1) % (3 + v % 2);
+    const bool benchRight = doorBay * bay < kWidth / 2.0;
+    TableLook bench;
+    bench.x0 = benchRight ? (doorBay + 1) * bay + 12 : 10;
+    bench.x1 = benchRight ? kWidth - 10 : doorBay * bay - 12;
+    bench.back = floorY + 2, bench.front = floorY + 14, bench.feet = floorY + 50;
+    bench.wood = QColor(140, 95, 60);
+    // The geraniums keep to the stretch of wall the bench leaves free.
+    s.objs.erase(std::remove_if(s.objs.begin(), s.objs.end(),
+                                [&](const Obj& o) { return (o.kind == Pot || o.kind == Flower) && o.pos.x() > bench.x0 - 24 && o.pos.x() < bench.x1 + 24; }),
+                 s.objs.end());
+    paintTable(s, r, bench);
+    const std::size_t onBench = s.objs.size();
+    setOut(s, r, (bench.x0 + bench.x1) / 2, bench.back + 8, {Jug, Pumpkin, Basket, Jug}, 1.2,
+           {QColor(240, 235, 220), QColor(235, 130, 30), QColor(190, 150, 90), QColor(60, 90, 150)});
+    hideOne(s, r, onBench);
+    for (std::size_t i = onBench; i < s.objs.size(); ++i)
+        if (s.objs[i].kind == Jug)
+            s.objs[i].c2 = QColor(200, 40, 40);
+    const double corner = v == 1 ? 90 : v == 0 ? 190 : 250, side = v == 2 ? -1 : 1;
+    TableLook t;
+    t.x0 = corner - 54, t.x1 = corner + 54;
+    t.back = floorY + 54, t.front = t.back + 26, t.feet = t.front + 62;
+    t.wood = QColor(150, 105, 65);
+    t.cloth = QColor(246, 242, 230);
+    t.drop = 22;
+    t.stitch = kPaprikaRed;
+    paintTable(s, r, t);
+    const std::size_t onTable = s.objs.size();
+    setOut(s, r, corner, tableRow(t, 0, 1), {Bowl, Jug, Bread}, 1.1, {QColor(240, 236, 225), QColor(60, 110, 180), QColor(200, 140, 70)});
+    hideOne(s, r, onTable);
+    for (std::size_t i = onTable; i < s.objs.size(); ++i)
+        if (s.objs[i].kind == Bowl)
+            s.objs[i].count = 4;
+    Obj& chair = put(s, Chair, corner + side * 72, t.feet + 4, 2.4, anyOf(r, {QColor(150, 100, 60), QColor(90, 120, 70)}));
     chair.mirror = side < 0;
-    for (Obj* o : {&table, &chair})
-        o->deny |= Recolour | Move | Mirror | Resize | Tilt;
+    // The churn and the milk can by the bench's end, where the dairy work is done.
+    put(s, Churn, benchRight ? bench.x0 - 6 : bench.x1 + 6, floorY + 40, 1.2, QColor(170, 120, 75));
+    put(s, MilkCan, benchRight ? bench.x0 - 34 : bench.x1 + 34, floorY + 48, 1.15, QColor(190, 195, 200), QColor(200, 40, 40));
     group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
-    group(s, r, Jug, many(s, 2), {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.5, {QColor(240, 235, 220), QColor(60, 90, 150)}, QColor(200, 40, 40));
-    group(s, r, Pumpkin, many(s, 3), {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30)});
-    group(s, r, Chicken, 2, {30, 324, floorY + 60, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
+    group(s, r, Chicken, 2, {30, 324, floorY + 80, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
     group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
-    group(s, r, Basket, many(s, 2), {20, 334, floorY + 30, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, MilkCan, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(200, 40, 40));
-    group(s, r, Churn, 1, {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
-    group(s, r, Duckling, many(s, 3), {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
-    spares(s, r, Jug, 1, {30, 324, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(240, 235, 220)}, QColor(200, 40, 40));
-    spares(s, r, Pumpkin, 1, {30, 324, floorY + 60, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30)});
+    group(s, r, Duckling, 2, {20, 334, floorY + 80, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
 }
 
 void buildEmbankment(Scene& s, Rng& r, int v)
@@ -628,69 +664,102 @@ void buildEmbankment(Scene& s, Rng& r, int v)
 
 void buildFeastTable(Scene& s, Rng& r, int v)
 {
+    // A long table seen from the foot of the room: the wall with its plates,
+    // pictures and window above, the top laid in three rows (the far places
+    // smaller and higher), the embroidered cloth hanging in front, the legs
+    // on the floor and the cat and the basket there. Each composition moves
+    // the table, its open end and the window.
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 238, 215) : QColor(255, 250, 240);
-    const double edge = 90 + v * 25 + r.range(-8, 8);
-    s.surfaces = Surfaces::at(edge, true, false);
-    s.surfaces.tableTop = true;
     const QColor stitch = anyOf(r, {QColor(190, 30, 40), QColor(40, 70, 150), QColor(30, 110, 60)});
-    {
-        QPainter p(&s.base);
-        p.setRenderHint(QPainter::Antialiasing);
-        wallpaper(p, QRectF(0, 0, kWidth, edge), QColor(120, 80, 55), QColor(105, 70, 48), v);
-        verticalGradient(p, QRectF(0, edge, kWidth, kHeight - edge), {{0, QColor(236, 230, 215)}, {1, QColor(250, 247, 238)}});
-        p.setPen(Qt::NoPen);
-        p.setBrush(stitch); // the embroidered border: tulips and leaves in cross-stitch rows
-        for (double y : {edge + 14.0, kHeight - 22.0})
-            for (double x = 8; x < kWidth; x += 22) {
-                QPainterPath t;
-                t.moveTo(x, y + 6);
-                t.cubicTo(x - 6, y + 3, x - 5, y - 5, x - 3, y - 5);
-                t.lineTo(x, y - 1);
-                t.lineTo(x + 3, y - 5);
-                t.cubicTo(x + 5, y - 5, x + 6, y + 3, x, y + 6);
-                p.drawPath(t);
-                p.drawEllipse(QPointF(x + 11, y), 2, 1.2);
-            }
-        p.setPen(QPen(stitch, 1, Qt::DashLine));
-        p.drawLine(QPointF(0, edge + 26), QPointF(kWidth, edge + 26));
-        p.drawLine(QPointF(0, kHeight - 34), QPointF(kWidth, kHeight - 34));
+    const QColor wood = anyOf(r, {QColor(150, 100, 60), QColor(125, 85, 55)});
+    TableLook t;
+    const double backs[3] = {236, 262, 214}, depths[3] = {66, 60, 72};
+    t.back = backs[v] + r.range(-6, 6);
+    t.front = t.back + depths[v];
+    t.drop = v == 1 ? 50 : 62;
+    t.feet = t.front + t.drop + 48;
+    t.x0 = v == 1 ? 96 : v == 0 ? 16 : -30;
+    t.x1 = v == 2 ? 290 : 380;
+    t.wood = wood;
+    t.cloth = QColor(246, 242, 230);
+    t.stitch = stitch;
+    room(s, r, anyOf(r, {kWhitewash, QColor(236, 226, 205), QColor(225, 232, 236)}), v, t.back + 22, QColor(160, 110, 70), true);
+    s.surfaces.tableTop = false;
+    // The wall: a window onto the garden, plates on their nails, a shelf.
+    const double windowX[3] = {26, 18, 238};
+    roomWindow(s, r, QRectF(windowX[v], 36, 84, t.back - 96), QColor(90, 120, 70), false);
+    const double platesX = v == 2 ? 40 : 190;
+    std::vector<QPointF> plates;
+    for (int i = 0; i < 3; ++i)
+        plates.emplace_back(platesX + i * 44 + (v == 1 ? 0 : 0), 40 + (i % 2) * 10);
+    wallPlates(s, plates, 16, stitch, shade(stitch, 1.1));
+    const double shelfX0 = v == 2 ? 24 : 166, shelfY = t.back - 62;
+    wallShelf(s, shelfX0, shelfX0 + 150, shelfY, wood);
+    const std::size_t shelfRow = s.objs.size();
+    row(s, r, shelfY, shelfX0 + 8, shelfX0 + 142, {Jug, Vase, Pot, Honeypot}, 1.0, 1.15,
+        {QColor(60, 110, 180), stitch, QColor(190, 100, 60), QColor(240, 200, 60)});
+    hideOne(s, r, shelfRow);
+    chairBacks(s, t, {v == 1 ? 150.0 : 60.0, v == 2 ? 230.0 : 290.0}, 64, shade(wood, 1.1));
+    paintTable(s, r, t);
+    // Pictures, the clock, a string of paprika and a sausage on their nails.
+    put(s, Clock, v == 2 ? 195 : 150, 64, 1.35, wood);
+    put(s, Frame, v == 2 ? 190 : 320, v == 2 ? 136 : 100, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
+    put(s, Frame, v == 2 ? 56 : 236, v == 2 ? 100 : 116, 1.1, QColor(120, 80, 50)).variant = r.between(0, 3);
+    put(s, Paprika, windowX[v] + (v == 2 ? -18 : 100), 30, 1.1, kPaprikaRed);
+    put(s, Salami, v == 2 ? 140 : 330, v == 2 ? 92 : 34, 1.3, QColor(150, 60, 50));
+    // The top, laid as a feast is: the places along the far and the near
+    // side (a plate and its glass), the dishes between them.
+    const std::vector<QColor> china{stitch, QColor(60, 110, 180), QColor(200, 150, 60), QColor(150, 30, 50)};
+    const double left = std::max(8.0, t.x0 + 20), right = std::min(346.0, t.x1 - 20), span = right - left;
+    const int farPlaces = v == 1 ? 3 : 4;
+    for (int i = 0; i < farPlaces; ++i) {
+        setOut(s, r, left + (i + 0.5) * span / farPlaces + r.range(-5, 5), tableRow(t, 0, 3), {Plate, i % 2 ? Goblet : Glass},
+               rowScale(0, 3, 1.4), {china[std::size_t(i) % china.size()], QColor(150, 30, 50)});
     }
-    noiseTexture(s.base, QRect(0, int(edge), kWidth, kHeight - int(edge)), 3, 5, r.seed(), 2);
-    // Laid as a table is laid: a place at each seat along the far and the
-    // near side, each a plate with its glass; the dishes in the middle.
-    const std::vector<QColor> crockery{stitch, QColor(150, 30, 50)};
-    const double far = edge + 75, near = kHeight - 50, middle = (far + near) / 2 + 5;
-    const int farPlaces = 3 + (v != 1);
-    for (int i = 0; i < farPlaces; ++i)
-        setOut(s, r, (i + 0.5) * kWidth / farPlaces + r.range(-6, 6), far, {Plate, i % 2 ? Goblet : Glass}, 1.5, crockery);
-    const int nearPlaces = v == 1 ? 2 : 3;
-    for (int i = 0; i < nearPlaces; ++i)
-        setOut(s, r, (i + 0.5) * kWidth / nearPlaces + r.range(-6, 6), near, {i % 2 ? Goblet : Glass, Plate}, 1.9, crockery);
-    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Candle, Bowl, Jug, Candle}, {Cheese, Cake, Bottle}};
-    setOut(s, r, (v == 1 ? 215 : 177) + r.range(-15, 15), middle, centres[std::size_t(v)], 1.8,
+    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Tureen, Bowl, Cheese}, {Cheese, Tureen, Bread}};
+    setOut(s, r, left + span * (v == 1 ? 0.45 : 0.5) + r.range(-10, 10), tableRow(t, 1, 3), centres[std::size_t(v)], rowScale(1, 3, 1.4),
            {QColor(220, 170, 110), QColor(245, 242, 235), QColor(200, 40, 40), QColor(240, 200, 60)});
-    setOut(s, r, 60 + r.range(-8, 8), middle + 45, {Bottle, Grapes}, 1.6, {QColor(60, 90, 50), QColor(110, 50, 110)});
-    setOut(s, r, 294 + r.range(-8, 8), middle + 45, {Pretzel, SaltShaker}, 1.6, {QColor(170, 100, 45), QColor(240, 240, 235)});
+    setOut(s, r, left + span * 0.1 + 12, tableRow(t, 1, 3), {v == 2 ? Vase : Bottle, Grapes}, rowScale(1, 3, 1.4),
+           {v == 2 ? QColor(240, 236, 225) : QColor(60, 90, 50), QColor(110, 50, 110)});
+    const std::size_t sideDishes = s.objs.size();
+    setOut(s, r, right - span * 0.1 - 12, tableRow(t, 1, 3), {Candle, v == 0 ? Pretzel : SaltShaker}, rowScale(1, 3, 1.4),
+           {QColor(240, 230, 200), QColor(170, 100, 45)});
+    hideOne(s, r, sideDishes);
+    const int nearPlaces = 3;
+    for (int i = 0; i < nearPlaces; ++i) {
+        const std::size_t first = s.objs.size();
+        setOut(s, r, left + (i + 0.5) * span / nearPlaces + r.range(-5, 5), tableRow(t, 2, 3),
+               i == 1 ? std::vector<K>{Goblet, Plate, Jug} : std::vector<K>{i ? Goblet : Glass, Plate}, rowScale(2, 3, 1.4),
+               {QColor(150, 30, 50), china[std::size_t(i + 1) % china.size()], QColor(60, 110, 180)});
+        if (i == nearPlaces - 1)
+            hideOne(s, r, first);
+    }
     for (Obj& o : s.objs) {
-        if (o.kind == Plate)
-            o.c1 = stitch, o.c2 = shade(stitch, 0.7), o.c3 = QColor(250, 250, 245);
+        if (o.kind == Plate && o.pos.y() > t.back)
+            o.c2 = shade(o.c1, 0.7), o.c3 = QColor(250, 250, 245), o.variant = r.between(0, 1);
         if (o.kind == Glass)
             o.variant = r.between(0, 1), o.c1 = QColor(150, 30, 50);
         if (o.kind == Cake)
             o.c2 = QColor(110, 60, 35);
         if (o.kind == Tureen)
             o.c2 = stitch;
+        if (o.kind == Bowl && o.pos.y() > t.back)
+            o.count = r.between(3, 5);
     }
-    group(s, r, Fruit, many(s, 3), {110, 244, middle + 30, middle + 60}, 1.0, 1.2, {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60)});
-    // Between the places and the middle: flowers and candles on one side,
-    // a board of cheese and grapes on the other (sides swapped by variant).
-    const double side = v == 1 ? -1 : 1, between = (far + middle) / 2 + 8;
-    setOut(s, r, 177 - side * 95, between, {Candle, Vase, Candle}, 1.6, {QColor(240, 230, 200), QColor(240, 236, 225)});
-    setOut(s, r, 177 + side * 90, between + (v == 2 ? 10 : 0), {Grapes, Cheese}, 1.6, {QColor(170, 190, 80), QColor(240, 200, 90)});
-    setOut(s, r, 177 + side * 20, (middle + near) / 2 + 12, {Jug, Bowl}, 1.6, {QColor(60, 110, 180), stitch});
-    spares(s, r, Fruit, 2, {110, 244, middle + 30, middle + 60}, 1.1, 1.3, {QColor(220, 50, 40), QColor(240, 190, 40)});
-    spares(s, r, Glass, 1, {20, 334, far - 5, far + 5}, 1.2, 1.3, {QColor(150, 30, 50)});
+    // Under and beside the table: the cat, a basket of apples, the dog.
+    // A rag rug before the table; the demijohn of wine by the wall end.
+    if (v != 1)
+        rug(s, QRectF(v == 0 ? 96 : 30, t.feet + 4, 200, std::min(72.0, kHeight - t.feet - 10)), anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}),
+            r.seed());
+    put(s, Cat, v == 2 ? 120 : 236, t.feet - 4, 1.25, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145), QColor(55, 50, 50)}));
+    put(s, Basket, v == 1 ? 300 : v == 0 ? 66 : 200, t.feet + 14, 1.7, QColor(190, 150, 90), QColor(200, 50, 40));
+    put(s, Dog, v == 2 ? 318 : (v == 1 ? 170 : 300), t.feet + 24, 2.1, anyOf(r, {QColor(150, 100, 60), QColor(238, 234, 224)}));
+    put(s, Demijohn, v == 2 ? 322 : v == 1 ? 24 : 330, v == 2 ? t.back + 60 : t.feet + 6, 1.5, QColor(90, 130, 80));
+    if (v != 0) // a chair pulled up at the open end of the table
+        put(s, Chair, v == 1 ? 76 : 318, t.feet - 18, 3.4, shade(wood, 1.1)).mirror = v == 2;
+    spare(s, Stool, v == 2 ? 40 : 150, t.feet + 26, 2.4, wood);
+    spare(s, Cat, v == 1 ? 300 : v == 0 ? 160 : 90, t.feet + 40, 1.3, QColor(238, 234, 224)).mirror = true;
 }
 
 } // namespace levelgen

@@ -1,6 +1,7 @@
 // Indoor scenes and stalls: kitchen table, toy shelf, market stall.
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/furniture.h"
 
 #include <QPainterPath>
 
@@ -103,71 +104,122 @@ void priceBoard(QPainter& p, const QRectF& b, double hungFrom, int price, const 
 
 void buildKitchen(Scene& s, Rng& r, int v)
 {
+    // A kitchen seen from its door: a shelf of pots and jars on the wall, the
+    // table (a checked cloth on it, or bare scrubbed wood) laid for breakfast
+    // in two rows, its chairs, the cat and a basket on the floor; the third
+    // has a dresser on one side, the table pushed to the other.
+    v %= 3;
     s.finish.tint = v % 2 ? QColor(255, 244, 228) : QColor(255, 250, 242);
-    const double table = r.range(300, 320) - (v % 3 == 2 ? 70 : 0), shelfY = r.range(115, 135), shelf2 = shelfY + r.range(95, 110);
-    s.surfaces = Surfaces::at(table, true, false, {QRectF(0, shelfY, kWidth, 0), QRectF(0, shelf2, kWidth, 0)});
-    s.surfaces.tableTop = true;
     const QColor wall = anyOf(r, {QColor(235, 225, 200), QColor(210, 225, 215), QColor(240, 215, 200), QColor(220, 225, 240)});
+    const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(150, 105, 65)});
+    TableLook t;
+    t.back = (v == 1 ? 262 : 240) + r.range(-6, 6);
+    t.front = t.back + 52;
+    t.feet = t.front + 96;
+    t.x0 = v == 0 ? 52 : v == 1 ? 150 : -20;
+    t.x1 = v == 0 ? 302 : v == 1 ? 390 : 230;
+    t.wood = wood;
+    if (v == 0) { // a checked cloth, hanging a hand's breadth
+        t.cloth = anyOf(r, {QColor(225, 95, 90), QColor(100, 140, 200), QColor(110, 170, 120)});
+        t.drop = 30;
+    }
+    const double floorY = t.back + 24;
+    room(s, r, wall, v, floorY, v == 1 ? QColor(180, 170, 160) : QColor(165, 115, 72), v != 1);
+    s.surfaces.tableTop = false;
+    const double shelfY = r.range(112, 128);
     {
         QPainter p(&s.base);
-        p.setRenderHint(QPainter::Antialiasing);
-        if (v % 2)
-            tiles(p, QRectF(0, 0, kWidth, table), wall, 22);
-        else
-            wallpaper(p, QRectF(0, 0, kWidth, table), wall, shade(wall, 0.9), v / 2);
-        glow(p, QPointF(r.range(60, 290), 60), 220, QColor(255, 250, 230, 80));
-        shelf(p, shelfY, 0, QColor(150, 100, 60));
-        shelf(p, shelf2, 0, QColor(150, 100, 60));
-        if (v % 3 == 0) { // a checked cloth
-            const QColor cloth = anyOf(r, {QColor(200, 50, 50), QColor(50, 100, 170), QColor(60, 140, 80)});
-            p.fillRect(QRectF(0, table, kWidth, kHeight - table), QColor(250, 248, 240));
-            for (double y = table, row = 0; y < kHeight; y += 16, ++row)
-                for (double x = 0, col = 0; x < kWidth; x += 16, ++col)
-                    if ((int(row) + int(col)) % 2)
-                        p.fillRect(QRectF(x, y, 16, 16), withAlpha(cloth, 200));
-        } else {
-            planks(p, QRectF(0, table, kWidth, kHeight - table), QColor(170, 120, 75), 40, false, r.seed());
-        }
-        p.fillRect(QRectF(0, table, kWidth, 3), QColor(90, 60, 40, 120));
+        if (v == 1)
+            tiles(p, QRectF(0, 0, kWidth, floorY), wall, 22);
+        if (v == 1) // a tiled floor, in two colours
+            for (double y = floorY, rowN = 0; y < kHeight; y += 20, ++rowN)
+                for (double x = 0, col = 0; x < kWidth; x += 20, ++col)
+                    if ((int(rowN) + int(col)) % 2)
+                        p.fillRect(QRectF(x, y, 20, 20), QColor(120, 110, 105, 150));
     }
-    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight), 5, 9, r.seed(), 5);
-    noiseTexture(s.base, QRect(0, 0, kWidth, int(table)), 30, 5, r.seed());
-    put(s, Clock, r.range(40, 140), shelfY - 62, 1.4, QColor(150, 100, 60));
-    put(s, Frame, r.range(200, 310), shelfY - 58, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
-    for (const double y : {shelfY, shelf2}) { // things on the shelves
-        double x = 22 + r.range(0, 12);
-        for (int i = 0; x < kWidth - 24; ++i) {
-            switch (int(r.next() % 4)) {
-            case 0: put(s, Jar, x, y, 1.2, anyOf(r, {QColor(190, 40, 60), QColor(240, 170, 40), QColor(110, 60, 120)}), QColor(220, 220, 225)); break;
-            case 1: put(s, Cup, x, y, 1.1, crockery(r), QColor(250, 250, 245)); break;
-            case 2: put(s, Pot, x, y, 1.2, QColor(190, 100, 60)); break;
-            default: put(s, Candle, x, y, 1.2, anyOf(r, {QColor(245, 240, 225), QColor(230, 90, 80)})); break;
-            }
-            x += r.range(34, 52);
+    s.surfaces.stands.emplace_back(0, shelfY, kWidth, 0);
+    {
+        QPainter p(&s.base);
+        shelf(p, shelfY, 0, shade(wood, 0.9));
+    }
+    roomWindow(s, r, QRectF(v == 2 ? 236 : 20, shelfY + 36, 86, floorY - shelfY - 70), QColor(240, 240, 235), v == 1);
+    if (v == 2) // the dresser by the wall, its top a second place for things
+        paintCounter(s, r, 246, 354, t.back + 10, 12, t.feet - 30, shade(wood, 0.85));
+    if (v == 1) // a low cupboard against the wall, the bowls kept on it
+        paintCounter(s, r, 0, 112, floorY - 8, 10, floorY + 58, shade(wood, 0.8));
+    if (v == 0)
+        chairBacks(s, t, {110, 244}, 56, shade(wood, 0.9));
+    paintTable(s, r, t);
+    put(s, Clock, v == 2 ? 70 : r.range(200, 300), shelfY - 62, 1.4, QColor(150, 100, 60));
+    put(s, Frame, v == 2 ? r.range(200, 300) : r.range(50, 120), shelfY - 58, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
+    // The shelf: one of each, two jars at most, so no kind fills it.
+    {
+        const std::vector<K> kinds{Jar, Cup, Pot, Jug, Teapot, Candle, Jar, Honeypot, Bowl};
+        std::vector<std::size_t> order(kinds.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        for (std::size_t i = order.size(); i > 1; --i)
+            std::swap(order[i - 1], order[r.next() % i]);
+        const std::size_t first = s.objs.size();
+        double x = 24 + r.range(0, 10);
+        for (std::size_t i : order) {
+            const K kind = kinds[i];
+            const double sc = kind == Bowl ? 0.8 : 1.2;
+            const double w = kindOf(kind).box.width() * sc;
+            if (x + w > kWidth - 16)
+                break;
+            Obj& o = put(s, kind, x - kindOf(kind).box.left() * sc, shelfY, sc, crockery(r), QColor(220, 220, 225));
+            o.groundMove = true;
+            if (kind == Jar)
+                o.c1 = i == 0 ? QColor(190, 40, 60) : QColor(240, 170, 40);
+            if (kind == Pot)
+                o.c1 = QColor(190, 100, 60);
+            x += w + r.range(12, 22);
+        }
+        hideOne(s, r, first);
+    }
+    // Beside the window a short shelf of odd pieces, one of each.
+    if (v != 0) {
+        const double x0 = v == 1 ? 150 : 30, y = floorY - 78;
+        wallShelf(s, x0, x0 + 170, y, shade(wood, 0.9));
+        const std::vector<K> kinds{Vase, Candle, Jug, Kettle};
+        double x = x0 + 14;
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            const double sc = 1.1, w = kindOf(kinds[i]).box.width() * sc;
+            put(s, kinds[i], x - kindOf(kinds[i]).box.left() * sc, y, sc, i == 1 ? QColor(245, 240, 225) : crockery(r)).groundMove = true;
+            x += w + 12;
         }
     }
-    // A table laid for breakfast, not things dropped on it: the pots and jars
-    // against the wall, the bread, the bowl and the fruit in the middle, a
-    // place at each seat in front.
+    // The table laid for breakfast: the pots at the back, the places in front.
     const QColor china = crockery(r), band = QColor(60, 90, 160);
-    const double back = table + 22, middle = table + (kHeight - table) * 0.48, near = kHeight - 30;
-    setOut(s, r, 177 + r.range(-30, 30), back, {Kettle, Honeypot, CoffeePot, Jar}, 0.95,
-           {anyOf(r, {QColor(200, 60, 50), QColor(60, 110, 180)}), QColor(240, 236, 225), QColor(190, 195, 200), QColor(240, 170, 40)});
-    setOut(s, r, 177 + r.range(-20, 20), middle, {Bread, Bowl, Fruit, Cheese}, 1.0,
-           {QColor(200, 140, 70), china, anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50)}), QColor(240, 200, 90)});
-    setOut(s, r, 74 + r.range(-8, 8), near, {Plate, Cup}, 1.05, {china, shade(china, 0.85)});
-    setOut(s, r, 280 + r.range(-8, 8), near, {Cup, Plate}, 1.05, {shade(china, 1.15), china});
-    setOut(s, r, 177 + r.range(-8, 8), near + 6, {SaltShaker, Teapot}, 1.0, {QColor(245, 245, 240), china});
+    const double left = std::max(12.0, t.x0 + 16), right = std::min(342.0, t.x1 - 16), mid = (left + right) / 2;
+    setOut(s, r, mid + r.range(-10, 10), tableRow(t, 0, 2), {Kettle, Bread, Bowl, CoffeePot}, rowScale(0, 2, 1.1),
+           {anyOf(r, {QColor(200, 60, 50), QColor(60, 110, 180)}), QColor(200, 140, 70), china, QColor(190, 195, 200)});
+    const std::size_t nearRow = s.objs.size();
+    setOut(s, r, left + (right - left) * 0.25, tableRow(t, 1, 2), {Plate, Cup}, rowScale(1, 2, 1.1), {china, shade(china, 0.85)});
+    setOut(s, r, left + (right - left) * 0.75, tableRow(t, 1, 2), {Fruit, Cheese, SaltShaker}, rowScale(1, 2, 1.1),
+           {anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50)}), QColor(240, 200, 90), QColor(245, 245, 240)});
+    hideOne(s, r, nearRow);
+    if (v == 2) // the dresser's top: the tea things and a jar of honey
+        setOut(s, r, 300, t.back + 16, {Teapot, Honeypot}, 1.0, {china, QColor(240, 180, 60)});
+    if (v == 1)
+        setOut(s, r, 56, floorY - 4, {Jug, Bowl}, 1.0, {anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), shade(china, 0.9)});
     for (Obj& o : s.objs)
-        if (o.pos.y() > table && o.kind == Bowl)
+        if (o.pos.y() > floorY && o.kind == Bowl)
             o.count = 5;
-        else if (o.pos.y() > table && o.kind == Bread)
+        else if (o.pos.y() > floorY && o.kind == Bread)
             o.count = 3;
-        else if (o.pos.y() > table && o.kind == Cup)
+        else if (o.pos.y() > floorY && o.kind == Cup)
             o.c2 = band;
-    scatterSpare(s, r, Fruit, {30, 324, middle - 20, middle + 20}, 1.3, QColor(240, 150, 30));
-    spare(s, Jar, r.range(30, 324), shelfY, 1.2, QColor(110, 60, 120), QColor(220, 220, 225));
-    scatterSpare(s, r, Bread, {40, 314, table + 60, kHeight - 20}, 1.2, QColor(200, 140, 70));
+    // On the floor: a rag rug, chairs at the table, the cat, a basket, a bucket.
+    rug(s, QRectF(v == 1 ? 12 : v == 0 ? 40 : 150, t.feet + 6, v == 0 ? 260 : 190, kHeight - t.feet - 14), anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80)}),
+        r.seed());
+    if (v != 0)
+        put(s, Chair, v == 1 ? 126 : 252, t.feet - 16, 3.3, shade(wood, 0.9)).mirror = v == 2;
+    put(s, Chair, v == 2 ? 60 : t.x0 + 70, t.feet + 22, 3.4, shade(wood, 0.9)).mirror = true;
+    put(s, Cat, v == 1 ? 300 : (t.x0 + t.x1) / 2 + 20, t.feet - 4, 1.2, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145), QColor(55, 50, 50)}));
+    put(s, Basket, v == 1 ? 60 : v == 0 ? 300 : 150, t.feet + 16, 1.6, QColor(190, 150, 90), QColor(200, 50, 40));
+    spare(s, Bucket, v == 1 ? 96 : 200, t.feet + 30, 1.5, QColor(150, 155, 160));
 }
 
 void buildToyShelf(Scene& s, Rng& r, int v)

@@ -1,6 +1,7 @@
 // Themes composed from the shared painters by the composition engine: each
 // is a backdrop and a list of what stands where, with three compositions.
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/furniture.h"
 #include "tools/levelgen/paintkit.h"
 #include "tools/levelgen/scenerules.h"
 
@@ -401,29 +402,53 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
 
 void buildBakery(Scene& s, Rng& r, int v)
 {
+    // The shop seen from its door: shelves of loaves on the wall behind, the
+    // counter across the shop with the day's cakes and pastries on its top
+    // (the back row smaller), its panelled front, and the floor before it
+    // with a basket of loaves, a crate and the baker's cat. Each composition
+    // moves the counter and leaves the other side open.
     v %= 3;
     s.finish.tint = QColor(255, 240, 220);
-    const double counter = 330 + v * 20;
-    room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, counter, QColor(150, 100, 60), true);
-    s.surfaces.tableTop = true; // the shop's counter, seen from above
-    shelves(s, r, 2, 100 + v * 15, 105, {Bread, Bread, Jar, Bowl, Heart}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
-    row(s, r, counter + 40, 10, 344, {Bread, Plate, Cup, Jug, Fruit}, 1.2, 1.4, kCrockery);
-    put(s, Clock, r.range(60, 290), 50, 1.3, QColor(150, 100, 60));
-    put(s, NumberPlate, r.range(40, 314), counter - 20, 2.4, QColor(40, 80, 160)).count = r.between(1, 9);
-    for (int i = 0; i < many(s, 6); ++i) // gingerbread hearts hung along the top
-        put(s, Heart, 20 + i * (314.0 / many(s, 6)), 70 + (i % 2) * 6, 1.2, QColor(170, 70, 40)).variant = i % 2;
-    group(s, r, Bread, many(s, 2), {20, 334, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(200, 140, 70)});
-    group(s, r, Cat, 1, {30, 324, counter + 90, kHeight - 5}, 1.2, 1.3, {QColor(240, 240, 235)});
-    group(s, r, Fruit, many(s, 4), {20, 334, counter + 80, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
-    group(s, r, Cake, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.4, {QColor(220, 170, 110), QColor(250, 235, 200)}, QColor(110, 60, 35));
-    group(s, r, Basket, 1, {30, 324, counter + 80, kHeight - 10}, 1.3, 1.4, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Honeypot, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(240, 236, 225)}, QColor(200, 60, 40));
-    group(s, r, PriceTag, many(s, 2), {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, {QColor(250, 246, 232)});
-    group(s, r, Pretzel, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(170, 100, 45)});
-    group(s, r, Cupcake, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(245, 200, 215), QColor(250, 245, 235), QColor(140, 90, 60)}, QColor(120, 170, 220));
-    group(s, r, Donut, many(s, 2), {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(240, 150, 190), QColor(110, 65, 40), QColor(250, 245, 235)});
-    group(s, r, CoffeePot, 1, {20, 334, counter + 70, kHeight - 10}, 1.2, 1.3, {QColor(190, 195, 200), QColor(60, 110, 180)});
-    spares(s, r, Cup, 1, {30, 324, counter + 80, kHeight - 10}, 1.2, 1.3, kCrockery);
+    const double top = 296 + v * 14, floorY = top - 16;
+    room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, floorY, QColor(150, 100, 60), true);
+    s.surfaces.tableTop = false;
+    shelves(s, r, 2, 124 + v * 8, 94, {Bread, Bread, Bowl, Pretzel, Bread, Jar}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
+    put(s, Clock, v == 1 ? 250 : r.range(60, 140), 46, 1.3, QColor(150, 100, 60));
+    // Two gingerbread hearts on their nails, far apart.
+    put(s, Heart, v == 1 ? 60 : 300, 44, 1.3, QColor(170, 70, 40)).variant = 0;
+    put(s, Heart, v == 1 ? 150 : 200, 50, 1.15, QColor(150, 60, 35)).variant = 1;
+    const double x0 = v == 0 ? 24 : v == 1 ? -10 : 104, x1 = v == 0 ? 330 : v == 1 ? 250 : 364;
+    const QColor wood(150, 100, 62);
+    paintCounter(s, r, x0, x1, top, 26, top + 112, wood);
+    const double left = std::max(14.0, x0 + 10), right = std::min(340.0, x1 - 10), span = right - left;
+    const std::size_t back = s.objs.size();
+    setOut(s, r, left + span * 0.5 + r.range(-10, 10), top + 6, {Cake, Bread, ChimneyCake, Cupcake}, 1.0,
+           {QColor(220, 170, 110), QColor(200, 140, 70), QColor(210, 150, 80), QColor(245, 200, 215)});
+    hideOne(s, r, back);
+    const std::size_t front = s.objs.size();
+    setOut(s, r, left + span * 0.28, top + 22, {Pretzel, Donut, Plate}, 1.2, {QColor(170, 100, 45), QColor(240, 150, 190), QColor(240, 240, 235)});
+    setOut(s, r, left + span * 0.74, top + 22, {Bowl, Honeypot, CoffeePot}, 1.2, {QColor(240, 240, 235), QColor(240, 236, 225), QColor(190, 195, 200)});
+    hideOne(s, r, front);
+    for (Obj& o : s.objs) {
+        if (o.kind == Cake)
+            o.c2 = QColor(110, 60, 35);
+        if (o.kind == Bowl && o.pos.y() > floorY)
+            o.count = r.between(3, 5);
+        if (o.kind == Cupcake)
+            o.c2 = QColor(120, 170, 220);
+    }
+    // The open side: a side table and a stool; before the counter
+    // the basket of loaves and the cat.
+    const bool openRight = v == 1;
+    if (v != 0) // a side table by the door, where the orders wait
+        put(s, Table, openRight ? 306 : 44, top + 60, 1.6, QColor(150, 105, 65), QColor(240, 236, 225));
+    put(s, Stool, v == 0 ? 300 : openRight ? 276 : 78, v == 0 ? top + 140 : top + 96, 2.2, QColor(140, 95, 60));
+    put(s, Basket, left + span * (openRight ? 0.7 : 0.3), top + 136, 1.6, QColor(190, 150, 90), QColor(200, 140, 70));
+    put(s, Cat, left + span * (openRight ? 0.3 : 0.7), top + 132, 1.2, anyOf(r, {QColor(240, 240, 235), QColor(215, 145, 75)}));
+    rug(s, QRectF(left + span * 0.15, top + 118, span * 0.7, kHeight - top - 124), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
+    const std::size_t cup = s.objs.size(); // a cup set down between the two, on the right
+    setOut(s, r, left + span * 0.51, top + 22, {Cup}, 1.0, {QColor(60, 110, 180)});
+    hideOne(s, r, cup);
 }
 
 void buildPlayroom(Scene& s, Rng& r, int v)
@@ -459,28 +484,56 @@ void buildPlayroom(Scene& s, Rng& r, int v)
 
 void buildStudy(Scene& s, Rng& r, int v)
 {
+    // A study: shelves of books along the wall with a globe and a lantern
+    // among them, a window, and the writing desk with its lamp, books, ink
+    // and cup in two rows; the chair at it, the waste basket and the cat on
+    // the floor. Each composition moves the desk and the window.
     v %= 3;
     s.finish.tint = v == 1 ? QColor(255, 225, 190) : QColor(255, 242, 225);
-    const double desk = 360 + v * 10;
     const QColor walls[3] = {QColor(120, 70, 50), QColor(70, 100, 75), QColor(200, 190, 160)};
-    room(s, r, walls[v], v, desk, QColor(110, 70, 45), true);
-    // A study's shelves hold books, with a globe and a lamp among them.
-    shelves(s, r, 3, 90, 85, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
-    // On the desk what a desk holds; its pictures hang on the wall.
-    row(s, r, desk + 45, 10, 344, {Candle, Cup, Books, Glass, Books}, 1.1, 1.3, kBright);
-    group(s, r, Cup, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.1, 1.3, kCrockery);
-    group(s, r, Fruit, many(s, 3), {20, 334, desk + 60, kHeight - 8}, 1.0, 1.2, {QColor(210, 40, 30), QColor(240, 190, 40)});
-    for (Obj& o : s.objs)
+    TableLook t;
+    t.back = 252 + v * 10 + r.range(-4, 4);
+    t.front = t.back + 48;
+    t.feet = t.front + 92;
+    t.x0 = v == 0 ? 40 : v == 1 ? 96 : -20;
+    t.x1 = v == 0 ? 300 : v == 1 ? 380 : 250;
+    t.wood = QColor(110, 70, 45);
+    room(s, r, walls[v], v, t.back + 20, QColor(110, 70, 45), true);
+    shelves(s, r, 2, 70, 80, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
+    roomWindow(s, r, QRectF(v == 2 ? 256 : v == 1 ? 20 : 256, 172, 78, t.back - 196), QColor(235, 230, 220), v == 1);
+    paintTable(s, r, t);
+    // A bureau: drawers from the top to the floor, each with its knob.
+    const bool drawersLeft = v == 1;
+    paintCounter(s, r, std::max(t.x0, -4.0), std::min(t.x1, 358.0), t.front, 4, t.feet, shade(t.wood, 1.05));
+    const double left = std::max(14.0, t.x0 + 18), right = std::min(340.0, t.x1 - 18), span = right - left;
+    setOut(s, r, left + span * 0.5, tableRow(t, 0, 2), {Lantern, Books, Globe, Vase}, rowScale(0, 2, 1.2),
+           {QColor(150, 120, 50), QColor(200, 60, 50), QColor(70, 130, 200), QColor(60, 110, 180)});
+    const std::size_t front = s.objs.size();
+    setOut(s, r, left + span * 0.3, tableRow(t, 1, 2), {Inkwell, Candle, Cup}, rowScale(1, 2, 1.2),
+           {QColor(40, 50, 80), QColor(245, 240, 225), QColor(240, 240, 235)});
+    setOut(s, r, left + span * 0.76, tableRow(t, 1, 2), {SewingMachine, Fruit}, rowScale(1, 2, 1.2),
+           {QColor(235, 225, 200), QColor(210, 40, 30)});
+    hideOne(s, r, front);
+    for (Obj& o : s.objs) {
         if (o.kind == Candle)
             o.variant = 1;
-    group(s, r, Cat, 1, {30, 324, desk + 80, kHeight - 5}, 1.2, 1.3, {QColor(60, 60, 65)});
-    group(s, r, Vase, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(60, 110, 180), QColor(200, 80, 60)}, QColor(240, 236, 225));
-    group(s, r, Chair, 1, {30, 324, desk + 70, kHeight - 10}, 1.4, 1.5, {QColor(110, 70, 45)}, QColor(140, 40, 40));
-    group(s, r, Lantern, 1, {30, 324, desk + 70, kHeight - 10}, 1.2, 1.3, {QColor(150, 120, 50)});
-    group(s, r, Globe, 1, {30, 324, desk + 50, kHeight - 10}, 1.2, 1.3, {QColor(70, 130, 200)}, QColor(150, 170, 90));
-    group(s, r, Inkwell, 1, {30, 324, desk + 50, kHeight - 10}, 1.1, 1.2, {QColor(40, 50, 80), QColor(30, 30, 35)});
-    group(s, r, SewingMachine, 1, {30, 324, desk + 50, kHeight - 10}, 1.3, 1.4, {QColor(235, 225, 200), QColor(130, 185, 165), QColor(40, 40, 45)}, QColor(200, 40, 40));
-    spares(s, r, Cup, 1, {30, 324, desk + 70, kHeight - 10}, 1.1, 1.2, kCrockery);
+        if (o.kind == Globe)
+            o.c2 = QColor(150, 170, 90);
+        if (o.kind == SewingMachine)
+            o.c2 = QColor(130, 185, 165), o.c3 = QColor(40, 40, 45);
+    }
+    put(s, Frame, v == 1 ? 170 : 120, 200, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
+    put(s, Frame, v == 1 ? 300 : 60, 196, 1.1, QColor(60, 60, 65)).variant = r.between(0, 3);
+    put(s, Clock, v == 1 ? 290 : 60, 30, 1.2, QColor(150, 100, 60));
+    // The chair drawn up to the knee space, the waste basket under it, a
+    // rug before the desk with the cat, a globe on its stand by the open end.
+    const double knee = drawersLeft ? std::min(t.x1, 354.0) - 70 : std::max(t.x0, 0.0) + 70;
+    rug(s, QRectF(24, t.feet + 8, 306, kHeight - t.feet - 14), anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
+    put(s, Chair, knee, t.feet + 30, 3.1, QColor(140, 40, 40)).mirror = !drawersLeft;
+    put(s, Basket, knee + (drawersLeft ? -46 : 46), t.feet + 14, 1.3, QColor(190, 150, 90), QColor(160, 120, 60));
+    put(s, Cat, (t.x0 + t.x1) / 2 + (drawersLeft ? -50 : 50), t.feet + 40, 1.2, QColor(215, 145, 75));
+    const bool openLeft = t.x0 > kWidth - t.x1;
+    put(s, Globe, std::clamp(openLeft ? t.x0 - 34 : t.x1 + 34, 30.0, 324.0), t.feet - 24, 2.2, QColor(70, 130, 200), QColor(150, 170, 90));
 }
 
 void buildMoonBase(Scene& s, Rng& r, int v)
@@ -688,7 +741,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     s.finish.tint = QColor(255, 244, 230);
     const double table = 212 + v * 24;
     s.surfaces = Surfaces::at(table, true, false);
-    s.surfaces.tableTop = true;
+    s.surfaces.tableTop = false; // a floor: the things stand on the tables
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -719,47 +772,89 @@ void buildCafe(Scene& s, Rng& r, int v)
             p.drawLine(QPointF(w.center().x(), w.top()), QPointF(w.center().x(), w.bottom()));
             p.setPen(Qt::NoPen);
         }
-        QRadialGradient cloth(QPointF(177, table + 150), 260); // a round marble table top
-        cloth.setColorAt(0, QColor(245, 242, 236));
-        cloth.setColorAt(1, QColor(205, 200, 195));
-        p.setPen(Qt::NoPen);
-        p.setBrush(cloth);
-        p.drawRect(QRectF(0, table, kWidth, kHeight - table));
     }
-    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 14, 8, r.seed(), 3);
-    // A laid table, not rows of crockery: a place at each seat (a plate with
-    // its cup, a glass at the near ones), the pot, the flowers and a cake in
-    // the middle. One set of crockery to a café.
-    // Each seat has its own cup and plate (a café's crockery is odd pieces).
+    // The floor, the counter with its cake stand at the back, the coat stand
+    // by the door, then two or three small round tables with their chairs,
+    // the nearer ones lower and bigger.
+    {
+        QPainter p(&s.base);
+        planks(p, QRectF(0, table, kWidth, kHeight - table), QColor(120, 80, 55), 30, false, r.seed());
+        p.fillRect(QRectF(0, table, kWidth, 3), QColor(60, 40, 30, 110));
+        // Panelling along the foot of the wall, as old cafés have, under a rail.
+        const QColor panel(95, 60, 40);
+        const double rail = table - 58;
+        p.fillRect(QRectF(0, rail, kWidth, table - rail), panel);
+        for (double x = 6; x < kWidth; x += 44) {
+            const QRectF pane(x, rail + 10, 34, table - rail - 18);
+            p.fillRect(pane, shade(panel, 0.8));
+            p.fillRect(QRectF(pane.left(), pane.top(), pane.width(), 2), shade(panel, 0.55));
+            p.fillRect(QRectF(pane.left(), pane.bottom() - 2, pane.width(), 2), shade(panel, 1.35));
+            p.fillRect(QRectF(pane.right() - 2, pane.top(), 2, pane.height()), shade(panel, 1.3));
+        }
+        p.fillRect(QRectF(0, rail - 4, kWidth, 5), shade(panel, 1.4));
+    }
+    noiseTexture(s.base, QRect(0, int(table), kWidth, kHeight - int(table)), 5, 8, r.seed(), 5);
     std::vector<QColor> china(kCrockery);
     for (std::size_t i = china.size(); i > 1; --i)
         std::swap(china[i - 1], china[r.next() % i]);
-    const double farY = table + 62, nearY = kHeight - 34, midY = farY + (nearY - farY) * 0.42 + r.range(-6, 6);
-    setOut(s, r, 84 + r.range(-10, 10), farY, {SaltShaker, Cup, Plate}, 1.0, {QColor(245, 245, 240), china[0], china[1]});
-    setOut(s, r, 270 + r.range(-10, 10), farY, {Plate, Cup, Bowl}, 1.0, {china[2], china[3], china[4]});
-    setOut(s, r, 40 + r.range(0, 10), midY + 4, {Cupcake}, 1.15, {QColor(245, 200, 215)});
-    setOut(s, r, 314 - r.range(0, 10), midY + 4, {Donut}, 1.15, {QColor(110, 65, 40)});
-    setOut(s, r, 177 + r.range(-12, 12), midY, {Fruit, Candle, Vase, CoffeePot, Cake, Fruit}, 1.0,
-           {QColor(200, 40, 40), QColor(245, 240, 225), anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(190, 195, 200),
-            QColor(220, 170, 110), QColor(150, 190, 50)});
-    setOut(s, r, 78 + r.range(-8, 8), nearY, {Glass, Plate, Cup}, 1.25, {QColor(200, 225, 235), china[3], china[2]});
-    setOut(s, r, 276 + r.range(-8, 8), nearY, {Teapot, Cup, Plate}, 1.25, {china[4], china[0], china[1]});
-    for (Obj& o : s.objs)
-        if (o.kind == Bowl && o.pos.y() > table)
-            o.count = r.between(3, 5); // sugar lumps, or biscuits
+    const QColor wood(120, 80, 50);
+    const bool counterRight = v != 1;
+    const double cx0 = counterRight ? 224 : 0, cx1 = counterRight ? kWidth : 130;
+    paintCounter(s, r, cx0, cx1, table - 34, 10, table + 34, QColor(130, 85, 55));
+    const std::size_t onCounter = s.objs.size();
+    setOut(s, r, (cx0 + cx1) / 2, table - 28, {Cake, CoffeePot, Cupcake, Jar}, 0.95,
+           {QColor(220, 170, 110), QColor(190, 195, 200), QColor(245, 200, 215), QColor(240, 170, 40)});
+    hideOne(s, r, onCounter);
+    put(s, BarStool, (cx0 + cx1) / 2 + (counterRight ? 28 : -28), table + 36, 2.0, QColor(150, 105, 60));
+    coatStand(s, counterRight ? 24 : 330, table + 30, 110, QColor(90, 60, 40), anyOf(r, {QColor(150, 60, 50), QColor(60, 80, 120)}));
+    struct Spot { double cx, top, w; };
+    const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
+                                  : v == 1 ? std::vector<Spot>{{236, 280, 98}, {88, 318, 108}, {244, 370, 116}}
+                                           : std::vector<Spot>{{86, 296, 96}, {264, 316, 104}, {166, 370, 114}};
+    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, Bowl}, {Donut, Glass, Plate, Candle}};
+    // A carpet under the near table.
+    rug(s, QRectF(14, spots.back().top + spots.back().w * 0.5, kWidth - 28, kHeight - 6 - spots.back().top - spots.back().w * 0.5),
+        anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        const Spot& sp = spots[i];
+        TableLook t;
+        t.x0 = sp.cx - sp.w / 2, t.x1 = sp.cx + sp.w / 2;
+        t.back = sp.top, t.front = sp.top + sp.w * 0.22, t.feet = t.front + sp.w * 0.62;
+        t.wood = QColor(70, 60, 55);
+        t.cloth = QColor(236, 232, 226); // a marble top
+        t.round = true;
+        // A chair on the far side, its back showing over the top.
+        chairBacks(s, t, {sp.cx + (i % 2 ? 1 : -1) * sp.w * 0.18}, sp.w * 0.42, QColor(80, 55, 40));
+        paintTable(s, r, t);
+        const std::size_t first = s.objs.size();
+        setOut(s, r, sp.cx, (t.back + t.front) / 2 + 2, sets[i % sets.size()], sp.w / 90,
+               {china[i], china[i + 1], anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)})});
+        if (i != 0)
+            hideOne(s, r, first);
+        // The near table has a chair pulled out beside it, towards the room.
+        if (i + 1 == spots.size()) {
+            const double side = sp.cx < kWidth / 2.0 ? 1 : -1;
+            put(s, Chair, sp.cx + side * sp.w * 0.7, t.feet - 2, sp.w / 32, QColor(90, 130, 90)).mirror = side > 0;
+        }
+    }
     for (Obj& o : s.objs)
         if (o.kind == Candle)
             o.variant = 1;
+        else if (o.kind == Bowl && o.pos.y() > table)
+            o.count = r.between(3, 5); // sugar lumps, or biscuits
     put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
     // A shelf on the wall beside the windows with the café's jugs and pots.
-    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 78 : 42);
-    wallShelf(s, shelfX0, shelfX1, shelfY, QColor(120, 80, 50));
+    const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 96 : 70);
+    wallShelf(s, shelfX0, shelfX1, shelfY, wood);
     row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup}, 0.95, 1.1, kCrockery);
-    for (int i = 0; i < many(s, 4); ++i)
-        put(s, Bulb, (v == 1 ? 20 : 190) + i * 40, 10, 1.4, QColor(255, 220, 130)).variant = 1;
-    group(s, r, BeerMug, 1, {30, 324, farY, nearY - 20}, 1.2, 1.3, {QColor(200, 170, 90), QColor(150, 110, 70)});
-    group(s, r, Cupcake, 1, {30, 324, farY, nearY - 20}, 1.2, 1.3, {QColor(245, 200, 215), QColor(140, 90, 60)}, QColor(120, 170, 220));
-    spares(s, r, Cup, 1, {30, 324, table + 60, kHeight - 20}, 1.2, 1.3, kCrockery);
+    // A plant in its pot by the wall, the cat asleep under a table.
+    put(s, Pot, counterRight ? (v == 2 ? 150 : 196) : 160, table + 22, 2.0, QColor(190, 100, 60));
+    put(s, Cat, spots.back().cx + 8, spots.back().top + spots.back().w * 0.84 - 4, 1.1, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145)}));
+    if (v != 0) // a picture on the wall between the clock and the shelf
+        put(s, Frame, v == 1 ? 104 : 177, v == 1 ? 112 : 124, 1.25, QColor(200, 160, 70)).variant = r.between(0, 3);
+    if (v == 2) // and a small one between the left window and the clock
+        put(s, Frame, 128, 62, 0.95, QColor(120, 80, 50)).variant = r.between(0, 3);
+    spare(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224));
 }
 
 } // namespace levelgen

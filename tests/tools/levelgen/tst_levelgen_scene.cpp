@@ -2,6 +2,7 @@
 // on purpose and lets the sound version of the same scene pass; the tidying
 // pass mends what it can; generated levels keep every rule.
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/furniture.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/pack.h"
 #include "tools/levelgen/scenerules.h"
@@ -249,6 +250,36 @@ private slots:
         tidyScene(s);
         QVERIFY2(anchorBreaches(s).empty(), qPrintable(listed(anchorBreaches(s))));
         QVERIFY(std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == Lamp && o.visible && o.pos.y() < 300; }));
+    }
+
+    // A table painted into a room: what is laid on its rows stands, a basket
+    // on the floor by it is explained by it and the same basket across the
+    // room is not; a cup with no row under it hangs on the wall; the table's
+    // front is furnishing, never a bare square for a rug to be laid over.
+    void furnitureHoldsWhatStandsOnAndByIt()
+    {
+        Scene s;
+        s.base = QImage(kWidth, kHeight, QImage::Format_RGB32);
+        s.base.fill(QColor(200, 190, 170));
+        s.surfaces = Surfaces::at(250, true, false);
+        Rng r(7);
+        TableLook t;
+        t.x0 = 30, t.x1 = 230, t.back = 230, t.front = 280, t.feet = 380;
+        t.wood = QColor(150, 100, 60);
+        t.cloth = QColor(200, 190, 170); // the wall's own colour: only the noting tells it apart
+        t.drop = 60;
+        paintTable(s, r, t);
+        setOut(s, r, 130, tableRow(t, 0, 2), {Jug, Bread}, rowScale(0, 2, 1.2), {QColor(60, 110, 180)});
+        setOut(s, r, 130, tableRow(t, 1, 2), {Plate, Cup}, rowScale(1, 2, 1.2), {QColor(240, 240, 235)});
+        put(s, Basket, 210, 400, 1.4, QColor(190, 150, 90));
+        QVERIFY2(supportBreaches(s).empty() && anchorBreaches(s).empty() && overlapBreaches(s).empty(), qPrintable(listed(sceneBreaches(s))));
+        const QRect table(30, 230, 200, 150);
+        for (const QRect& sq : bareSquares(s))
+            QVERIFY2(!sq.intersects(table), qPrintable(QStringLiteral("bare square at %1, %2").arg(sq.x()).arg(sq.y())));
+        s.objs.back().pos = QPointF(310, 460);
+        QVERIFY(breaks(anchorBreaches(s), SceneRule::Anchor));
+        put(s, Cup, 300, 200, 1.0, QColor(240, 240, 235));
+        QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
     }
 
     // On a deck, gear gathers by a bollard, a stack of crates, a net: the
