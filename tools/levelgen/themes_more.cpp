@@ -115,20 +115,22 @@ void buildOrchard(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(2 + v % 2, r);
     s.finish.tint = QColor(255, 240, 215);
-    const double horizon = 170 + v * 35 + r.range(-8, 8);
+    // A high horizon: the trees, not the sky, fill the picture's upper half.
+    const double horizon = 150 + (v == 1 ? 26 : v * 8) + r.range(-6, 6);
     skyAndGround(s, r, d, horizon, QColor(150, 150, 60), QColor(175, 160, 80), 400);
     // The orchard's rows recede to the hills: each row further back higher,
     // smaller and set between the trees of the row before it.
-    const QColor leaves[] = {QColor(160, 140, 50), QColor(110, 130, 50), QColor(190, 110, 40), QColor(130, 145, 55), QColor(175, 125, 45)};
+    // Each tree of a row its own autumn colour, so none is another's twin.
+    const QColor leaves[] = {QColor(120, 145, 50), QColor(60, 115, 50), QColor(205, 175, 60), QColor(210, 115, 40), QColor(165, 75, 40)};
     const QColor apples[] = {QColor(210, 40, 30), QColor(235, 190, 40), QColor(200, 60, 30)};
-    int leaf = r.between(0, 4);
+    const int leaf = r.between(0, 4);
     const double nearY = horizon + (kHeight - horizon) * (0.5 + 0.05 * v);
     const struct { int n; double y, scale, shift; } rows[] = {
         {5, horizon + 12, 0.5, 0.5 - 0.2 * v}, {4, horizon + (nearY - horizon) * 0.42, 0.74, 0.25 + 0.15 * v}};
     for (const auto& row : rows)
         for (int i = 0; i < row.n; ++i) {
             Obj& t = put(s, Tree, (i + row.shift) * kWidth / row.n + r.range(-6, 6), row.y + r.range(-3, 3), row.scale * r.range(0.95, 1.05),
-                         leaves[leaf++ % 5], apples[i % 3]);
+                         leaves[(leaf + i) % 5], apples[i % 3]);
             t.count = r.between(2, 6);
         }
     // Two trees near, one to each side: the pickers' ladder against one with
@@ -138,8 +140,8 @@ void buildOrchard(Scene& s, Rng& r, int v)
     const double pickY = nearY + r.range(-6, 6), cartY = nearY + r.range(14, 26);
     const double dir = pickLeft ? 1 : -1; // from the picking tree towards the middle
     ladder(s, {pickX + dir * 30, pickY + 2}, {pickX + dir * 12, pickY - 80}, 9);
-    put(s, Tree, pickX, pickY, 1.15, leaves[leaf++ % 5], QColor(210, 40, 30)).count = 6;
-    put(s, Tree, cartTreeX, cartY, 1.2, leaves[leaf++ % 5], QColor(235, 190, 40)).count = 5;
+    put(s, Tree, pickX, pickY, 1.15, leaves[(leaf + 1) % 5], QColor(210, 40, 30)).count = 6;
+    put(s, Tree, cartTreeX, cartY, 1.2, leaves[(leaf + 3) % 5], QColor(235, 190, 40)).count = 5;
     Obj& basket = gear(s, Basket, pickX + dir * 48, pickY + 6, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
     basket.c3 = QColor(210, 40, 30);
     // The cart loaded with apples, crates beside it, one set on another.
@@ -164,11 +166,23 @@ void buildOrchard(Scene& s, Rng& r, int v)
     const double midX = 177 - rampDir * r.range(20, 40), midY = kHeight - 40 - r.range(0, 16);
     gear(s, Haybale, midX, midY, 1.3, QColor(215, 185, 100));
     gear(s, Dog, midX - 46 * rampDir, midY + 10, 1.3, QColor(180, 130, 80), QColor(), pickLeft);
-    gear(s, Bucket, midX + 40 * rampDir, midY + 4, 1.0, QColor(150, 155, 160), QColor(90, 95, 100));
+    gear(s, Bucket, midX + 40 * rampDir, midY + 4, 0.75, QColor(150, 155, 160), QColor(90, 95, 100));
     const double geeseX = midX + rampDir * r.range(110, 125);
     gear(s, Goose, geeseX, midY - 24, 1.1, QColor(250, 250, 245), QColor(), !pickLeft);
     gear(s, Goose, geeseX - rampDir * 26, midY + 6, 1.2, QColor(165, 155, 145), QColor(), pickLeft);
-    gear(s, Beehive, pickLeft ? 320 : 34, horizon + (nearY - horizon) * 0.2, 0.9, QColor(215, 175, 90));
+    // The hives at the back on the hens' side, sheep grazing between the far
+    // rows on the other; a stump in the near corner with its mushrooms.
+    const double hiveX = pickLeft ? 318 : 36, hiveY = rows[0].y + 18;
+    gear(s, Beehive, hiveX, hiveY, 0.8, QColor(215, 175, 90));
+    gear(s, Beehive, hiveX + 26 * rampDir, hiveY + 8, 0.9, QColor(190, 125, 75));
+    spares(s, r, Beehive, 1, {hiveX + 50 * rampDir - 8, hiveX + 50 * rampDir + 8, hiveY + 2, hiveY + 10}, 0.85, 0.9, {QColor(225, 205, 120)});
+    const double flockX = pickLeft ? r.range(70, 110) : r.range(244, 284), flockY = (rows[0].y + rows[1].y) / 2 + 6;
+    gear(s, Sheep, flockX, flockY, 1.0, QColor(240, 238, 230), QColor(), pickLeft);
+    gear(s, Sheep, flockX + 30, flockY + 8, 1.1, QColor(120, 100, 85), QColor(), !pickLeft);
+    const double stumpX = pickX + dir * 6, stumpY = kHeight - 22;
+    gear(s, Stump, stumpX, stumpY, 1.2, QColor(120, 85, 55));
+    gear(s, Mushroom, stumpX + dir * 26, stumpY + 2, 1.0, QColor(200, 60, 30)).count = 2;
+    gear(s, Mushroom, stumpX - dir * 24, stumpY - 4, 0.9, QColor(170, 120, 80)).count = 1;
     flying(s, r, 3, horizon - 50, QColor(50, 45, 50));
     // Apples fallen under the near trees, too small to be more than the grass's colour.
     {
@@ -183,7 +197,14 @@ void buildOrchard(Scene& s, Rng& r, int v)
     }
     spares(s, r, Fruit, 1, {pickX - 30, pickX + 30, pickY + 4, pickY + 20}, 0.7, 0.8, {QColor(235, 190, 40)});
     spares(s, r, Rabbit, 1, {130, 224, nearY + 20, kHeight - 70}, 1.0, 1.1, {QColor(170, 140, 110)});
-    spares(s, r, Mushroom, 1, {cartTreeX - 30, cartTreeX + 30, cartY + 4, cartY + 30}, 1.0, 1.1, {QColor(190, 90, 40)});
+    // More that may come into the orchard, each where it would: a cat to the
+    // hay, a hedgehog under the picking tree, a pumpkin by the cart, a magpie
+    // between the far rows, a crow by the hens.
+    spares(s, r, Cat, 1, {midX - 40, midX + 40, midY - 14, midY + 10}, 1.1, 1.2, {QColor(60, 55, 55), QColor(215, 150, 80)});
+    spares(s, r, Hedgehog, 1, {pickX - 40, pickX + 40, pickY + 8, pickY + 26}, 1.0, 1.1, {QColor(110, 85, 60)});
+    spares(s, r, Pumpkin, 1, {cartTreeX - 50, cartTreeX + 50, cartY + 30, cartY + 46}, 0.9, 1.0, {QColor(235, 130, 30)});
+    spares(s, r, Magpie, 1, {60, 294, rows[0].y + 8, rows[1].y - 8}, 0.8, 0.9, {QColor(245, 245, 245)});
+    spares(s, r, Crow, 1, {coopX - 60, coopX + 60, coopY + 30, coopY + 48}, 1.0, 1.1, {QColor(30, 30, 38)});
 }
 
 void buildDuckPond(Scene& s, Rng& r, int v)
