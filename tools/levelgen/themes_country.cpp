@@ -243,34 +243,89 @@ void buildDesert(Scene& s, Rng& r, int v)
     noiseTexture(s.base, QRect(0, int(ground) - 60, kWidth, kHeight), 4, 9, r.seed(), 3);
     scatter(s, r, Bird, {40, 314, 40, ground - 90}, 1.1, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
     scatter(s, r, Bird, {40, 314, 40, ground - 90}, 0.9, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
-    for (int i = 0; i < 3; ++i)
-        put(s, Palm, r.range(20, 334), ground + 30 + i * 8, r.range(0.8, 1.1), QColor(70, 140, 60)).variant = r.between(0, 1);
-    for (int i = 0; i < 2; ++i)
-        put(s, Tent, r.range(40, 314), ground + 60 + i * 12, 1.4, anyOf(r, {QColor(240, 230, 210), QColor(200, 80, 50), QColor(90, 110, 160)}), QColor(180, 50, 40));
-    for (int i = 0; i < 3; ++i) {
-        Obj& c = put(s, Camel, 60 + i * 115 + r.range(-20, 20), ground + 130 + i * 30 + r.range(-10, 10), r.range(1.2, 1.4),
-                     QColor(200, 150, 90), anyOf(r, {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 190, 40)}));
-        c.variant = 1;
-        c.count = r.between(1, 2);
+    // Three groups at three depths, their order the composition's own: the
+    // oasis (palms round a pool), the camp (tents, the fire, a rug with the
+    // pots on it) and the caravan (camels tied head to tail); stones
+    // together on a dune's crest between them. Nearer is lower and larger.
+    const double deep = kHeight - ground;
+    const auto nearer = [&](double y) { return 0.85 + 0.55 * (y - ground) / deep; };
+    const bool left = v != 1; // the camp's side
+    const double backY = ground + 40, midY = ground + deep * 0.47, frontY = ground + deep * 0.76;
+    const double oasisY = v == 1 ? frontY - 10 : backY, campY = v == 2 ? frontY - 62 : backY + (v == 1 ? 24 : 0),
+                 caravanY = v == 0 ? frontY + 6 : v == 1 ? backY + 6 : midY + 6;
+    const double campX = (left ? 86 : 268) + r.range(-8, 8), oasisX = (v == 1 ? (left ? 200 : 154) : left ? 262 : 92) + r.range(-8, 8);
+    { // The oasis.
+        const double k = nearer(oasisY);
+        pool(s, r, d, QRectF(oasisX - 56 * k, oasisY - 6 * k, 112 * k, 22 * k));
+        put(s, Palm, oasisX - 48 * k, oasisY - 4 * k, 0.8 * k, QColor(70, 140, 60)).variant = 1;
+        put(s, Palm, oasisX + 34 * k, oasisY - 10 * k, 0.72 * k, QColor(80, 150, 70)).variant = 0;
+        put(s, Palm, oasisX + (left ? 56 : -58) * k, oasisY + 28 * k, 0.95 * k, QColor(65, 135, 55)).variant = 1;
+        gear(s, Donkey, oasisX + (left ? -72 : 72) * k, oasisY + 18 * k, 0.95 * k, QColor(140, 130, 125), QColor(), left); // come to drink
+        // A water jar filled at the pool, a goat drinking at its far end.
+        gear(s, Amphora, oasisX + (left ? -26 : 26) * k, oasisY + 22 * k, 0.8 * k, QColor(200, 120, 70), QColor(), !left);
+        gear(s, Goat, oasisX + (left ? 20 : -20) * k, oasisY + 24 * k, 0.9 * k, QColor(235, 225, 210), QColor(), !left);
+        spares(s, r, Jug, 1, {oasisX - 6 * k, oasisX + 6 * k, oasisY + 22 * k, oasisY + 28 * k}, 0.7 * k, 0.75 * k, {QColor(180, 100, 60)});
     }
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Cactus, {20, 334, ground + 80, kHeight - 10}, r.range(1.0, 1.3), QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(0, 2);
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, ground + 100, kHeight - 10}, 1.3, QColor(190, 110, 60)).shape = 1;
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Rock, {20, 334, ground + 90, kHeight - 10}, 1.0, QColor(170, 130, 100));
-    group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
-    group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
-    group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
-    group(s, r, Lizard, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 120, 70), QColor(110, 130, 70)});
-    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(170, 120, 70)});
-    group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
-    group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});
-    group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(225, 205, 170)});
-    group(s, r, Amphora, many(s, 2), {30, 324, ground + 50, kHeight - 10}, 1.2, 1.3, {QColor(190, 110, 60), QColor(210, 150, 90)});
-    group(s, r, Donkey, 1, {40, 314, ground + 30, ground + 90}, 1.0, 1.1, {QColor(140, 130, 125)});
-    scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
-    scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
+    { // The camp.
+        const double k = nearer(campY);
+        const QColor canvas[] = {QColor(240, 230, 210), QColor(200, 80, 50), QColor(90, 110, 160)};
+        const int c0 = r.between(0, 2);
+        put(s, Tent, campX - 30 * k, campY + 4 * k, 1.15 * k, canvas[c0], QColor(180, 50, 40)).shape = 0;
+        put(s, Tent, campX + 32 * k, campY + 16 * k, 1.3 * k, canvas[(c0 + 1) % 3], QColor(60, 60, 120)).shape = 1;
+        gear(s, Campfire, campX + 2 * k, campY + 44 * k, 1.0 * k, QColor(90, 60, 40)).variant = 1;
+        rug(s, QRectF(campX - 52 * k, campY + 52 * k, 104 * k, 30 * k), anyOf(r, {QColor(170, 50, 45), QColor(150, 70, 40), QColor(60, 70, 130)}), r.seed());
+        gear(s, CoffeePot, campX - 30 * k, campY + 72 * k, 0.75 * k, QColor(200, 160, 60));
+        gear(s, Pot, campX - 6 * k, campY + 74 * k, 0.65 * k, QColor(190, 110, 60)).shape = 1;
+        gear(s, Amphora, campX + 24 * k, campY + 76 * k, 0.85 * k, QColor(210, 150, 90), QColor(), left);
+        gear(s, Basket, campX + (left ? 70 : -70) * k, campY + 32 * k, 0.9 * k, QColor(200, 160, 100), QColor(170, 60, 40));
+        spares(s, r, Pot, 1, {campX - 40 * k, campX + 40 * k, campY + 64 * k, campY + 78 * k}, 0.6 * k, 0.65 * k, {QColor(170, 80, 50)});
+        // The kettle by the fire, the lantern at the tent's door.
+        gear(s, Kettle, campX + 24 * k, campY + 46 * k, 0.7 * k, QColor(90, 85, 80), QColor(), left);
+        gear(s, Lantern, campX - 46 * k, campY + 30 * k, 0.7 * k, QColor(60, 55, 50)).variant = 0;
+        spares(s, r, Amphora, 1, {campX + (left ? 56 : -64) * k, campX + (left ? 64 : -56) * k, campY + 46 * k, campY + 52 * k}, 0.8 * k, 0.85 * k, {QColor(190, 110, 60)});
+    }
+    // Stones on the crest, a cactus among them, a lizard basking, a fennec.
+    const double stoneX = v == 1 ? 177 + (left ? 1 : -1) * 70 : v == 2 ? (left ? 250 : 104) : 177 + (left ? -1 : 1) * r.range(0, 20);
+    const double stoneY = v == 1 ? midY + 10 : v == 2 ? frontY : midY, ks = nearer(stoneY);
+    gear(s, Rock, stoneX - 16 * ks, stoneY, 0.85 * ks, QColor(170, 130, 100));
+    gear(s, Rock, stoneX + 12 * ks, stoneY + 6 * ks, 0.65 * ks, QColor(150, 120, 95));
+    gear(s, Rock, stoneX + 2 * ks, stoneY - 8 * ks, 0.55 * ks, QColor(185, 150, 115));
+    gear(s, Cactus, stoneX + 44 * ks, stoneY - 2 * ks, 1.0 * ks, QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(1, 2);
+    gear(s, Lizard, stoneX + 18 * ks, stoneY + 16 * ks, 1.1, QColor(150, 120, 70), QColor(), left);
+    gear(s, Fox, stoneX + (stoneX < 177 ? 78 : -78) * ks, stoneY + 14 * ks, 1.0 * ks, QColor(225, 180, 120), QColor(), !left);
+    spares(s, r, Lizard, 1, {stoneX - 30, stoneX + 10, stoneY + 12, stoneY + 26}, 1.0, 1.1, {QColor(110, 130, 70)});
+    // The caravan, the leader nearest, walking towards the camp; the rope
+    // runs from each halter to the saddle before it.
+    const double walk = left ? -1 : 1, kc = nearer(caravanY), lead = 177 + walk * (v == 1 ? 20 : 93);
+    const QColor saddles[] = {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 190, 40)};
+    const int s0 = r.between(0, 2);
+    std::vector<std::pair<QPointF, double>> file;
+    for (int i = 0; i < 3; ++i) {
+        const double k = (1.05 - i * 0.08) * kc, x = lead - walk * i * (66 + 10 * (2 - i)) * kc / 1.25, y = caravanY - i * 14 * kc / 1.25;
+        Obj& c = gear(s, Camel, x, y, k, QColor(200, 150, 90).darker(100 + i * 8), saddles[(s0 + i) % 3], walk < 0);
+        c.variant = 1;
+        c.count = 1 + (i + v) % 2;
+        file.emplace_back(QPointF(x, y), k);
+    }
+    // A donkey may trail the file; a second cactus may stand by the stones.
+    const QPointF tailEnd = file.back().first;
+    spares(s, r, Donkey, 1, {tailEnd.x() - walk * 62 * kc - 4, tailEnd.x() - walk * 62 * kc + 4, tailEnd.y() - 6, tailEnd.y()}, 0.85 * kc, 0.9 * kc, {QColor(150, 140, 130)});
+    spares(s, r, Cactus, 1, {stoneX - 60 * ks, stoneX - 40 * ks, stoneY - 4, stoneY + 6}, 0.8 * ks, 0.85 * ks, {QColor(90, 150, 80)});
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(110, 80, 50), 1.2));
+        p.setBrush(Qt::NoBrush);
+        for (std::size_t i = 1; i < file.size(); ++i) {
+            const auto& [at, k] = file[i];
+            const auto& [before, kb] = file[i - 1];
+            const QPointF head = at + QPointF(walk * 25 * k, -37 * k), tail = before + QPointF(-walk * 18 * kb, -24 * kb);
+            QPainterPath rope;
+            rope.moveTo(head);
+            rope.quadTo((head + tail) / 2 + QPointF(0, 10), tail);
+            p.drawPath(rope);
+        }
+    }
     scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
 }
 
