@@ -467,4 +467,59 @@ void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0)
         }
 }
 
+void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(foot);
+    p.scale(facingLeft ? -k : k, k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(-12, -2, 24, 5));
+    p.fillRect(QRectF(-5, -12, 3.5, 12), QColor(40, 35, 35)); // boots and trousers
+    p.fillRect(QRectF(1.5, -12, 3.5, 12), QColor(40, 35, 35));
+    QPainterPath cloak; // the felt cloak, wide at the hem, with its red stitching
+    cloak.moveTo(-5, -40);
+    cloak.lineTo(5, -40);
+    cloak.lineTo(11, -10);
+    cloak.lineTo(-11, -10);
+    cloak.closeSubpath();
+    p.setPen(QPen(QColor(150, 140, 120), 0.8));
+    p.setBrush(litGradient(cloak.boundingRect(), QColor(235, 228, 210), 0.3));
+    p.drawPath(cloak);
+    p.setPen(QPen(QColor(190, 40, 40), 1.2));
+    p.drawLine(QPointF(-10, -13), QPointF(10, -13));
+    p.drawLine(QPointF(-2, -39), QPointF(-6, -14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(225, 180, 140)); // face
+    p.drawEllipse(QRectF(-4, -48, 8, 9));
+    p.setBrush(QColor(30, 28, 28)); // the hat: a round crown on a wide brim
+    p.drawRoundedRect(QRectF(-4, -53, 8, 6), 2, 2);
+    p.drawEllipse(QRectF(-8, -48.5, 16, 3));
+    p.setPen(QPen(QColor(120, 85, 50), 1.6, Qt::SolidLine, Qt::RoundCap)); // the crook
+    p.drawLine(QPointF(12, 0), QPointF(12, -50));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(8, -56, 8, 8), 0, 180 * 16);
+    p.setPen(QPen(QColor(235, 228, 210), 3, Qt::SolidLine, Qt::RoundCap)); // his arm to it
+    p.drawLine(QPointF(3, -34), QPointF(11, -28));
+}
+
+void trough(Scene& s, QPointF foot, double width, const QColor& wood)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(foot.x() - width / 2, foot.y() - 9, width, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(box.left() - 3, foot.y() - 3, width + 6, 6));
+    p.fillRect(QRectF(box.left() + 3, foot.y() - 2, 2, 2), shade(wood, 0.5)); // its feet
+    p.fillRect(QRectF(box.right() - 5, foot.y() - 2, 2, 2), shade(wood, 0.5));
+    p.setPen(QPen(shade(wood, 0.5), 0.8));
+    p.setBrush(litGradient(box, wood, 0.3));
+    p.drawRect(box.translated(0, -1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 130, 150)); // the water in it
+    p.drawRect(QRectF(box.left() + 2, box.top() - 1, width - 4, 2.2));
+}
+
 } // namespace levelgen

@@ -61,6 +61,10 @@ void deckGear(Scene& s, Rng& r, double top, bool night);
 void henHouse(Scene& s, QPointF foot, double scale, const QColor& wood, const QColor& roof, bool rampLeft);
 void ladder(Scene& s, QPointF foot, QPointF top, double width);
 void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0);
+// A herdsman in his white felt cloak and black hat, leaning on his crook
+// (`k` 1: about 50 px tall), and a wooden water trough `width` wide.
+void shepherd(Scene& s, QPointF foot, double k, bool facingLeft);
+void trough(Scene& s, QPointF foot, double width, const QColor& wood);
 // One thing of a composed group, placed as composed (not loose, so it is
 // neither copied about nor gathered elsewhere).
 Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false);
