@@ -103,14 +103,36 @@ void buildGarden(Scene& s, Rng& r, int v)
     s.finish.tint = d.tint;
     const double ground = r.range(170, 210) + (v % 3 == 2 ? 70 : 0); // the third from higher up
     meadow(s, r, d, ground, QColor(95, 160, 70));
+    const double x0 = r.range(120, 230);
+    const auto pathAt = [&](double t) { return QPointF(x0 + std::sin(t * 4 + v) * 40, ground + 20 + t * t * (kHeight - ground)); };
+    // The wider side of the path holds the vegetable patch, the other the
+    // bench under the tree; flower beds line the path near and far.
+    const double side = x0 < 177 ? 1 : -1;
+    const double patchTop = pathAt(0.55).y(), patchBottom = std::min(kHeight - 24.0, patchTop + 70);
+    const double patchIn = std::max(pathAt(0.6).x(), pathAt(0.8).x()) * (side > 0 ? 1 : 0) + std::min(pathAt(0.6).x(), pathAt(0.8).x()) * (side > 0 ? 0 : 1);
+    const QRectF patch = side > 0 ? QRectF(patchIn + 30, patchTop, kWidth - 14 - patchIn - 30, patchBottom - patchTop)
+                                  : QRectF(14, patchTop, patchIn - 30 - 14, patchBottom - patchTop);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
+        // Beds of turned earth: the vegetable patch in rows, two flower beds by the path.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 80, 55));
+        p.drawRoundedRect(patch, 6, 6);
+        p.setPen(QPen(QColor(85, 60, 40), 2));
+        for (double y = patch.top() + 10; y < patch.bottom() - 4; y += 16)
+            p.drawLine(QPointF(patch.left() + 6, y), QPointF(patch.right() - 6, y));
+        p.setPen(Qt::NoPen);
+        for (const double t : {0.3, 0.92}) {
+            const QPointF c = pathAt(t);
+            const double w = 40 + 50 * t;
+            p.setBrush(QColor(120, 85, 60));
+            p.drawEllipse(QRectF(c.x() - side * (w / 2 + 26 * (0.5 + t)) - w / 2, c.y() - 8 * (0.5 + t), w, 16 * (0.5 + t)));
+        }
         QPainterPath path; // a winding path of stepping stones
-        const double x0 = r.range(120, 230);
         for (int i = 0; i < 12; ++i) {
             const double t = i / 11.0;
-            const QPointF c(x0 + std::sin(t * 4 + v) * 40, ground + 20 + t * t * (kHeight - ground));
+            const QPointF c = pathAt(t);
             const double w = 10 + 22 * t;
             p.setPen(Qt::NoPen);
             p.setBrush(withAlpha(Qt::black, 50));
@@ -121,35 +143,49 @@ void buildGarden(Scene& s, Rng& r, int v)
     }
     for (int i = 0; i < 4; ++i)
         put(s, Bush, 20 + i * 105 + r.range(-10, 10), ground + 6, 1.3, QColor(60, 120, 50), flowerColour(r));
-    put(s, Tree, r.chance(0.5) ? 60 : 290, ground + 30, 1.3, QColor(70, 140, 60), QColor(250, 200, 40)).count = 5;
     put(s, Fence, r.range(60, 290), ground + 12, 1.2, QColor(245, 245, 240)).count = 7;
-    scatter(s, r, Gnome, {30, 324, ground + 60, kHeight - 30}, 1.5, QColor(210, 40, 40), QColor(50, 90, 170));
-    put(s, Birdhouse, r.range(40, 314), ground + 50, 1.3, QColor(120, 170, 200), QColor(170, 60, 40));
+    // Sunflowers in the gaps between the bushes, the mailbox by the gate.
+    for (const double x : {72.0, 282.0})
+        put(s, Sunflower, x + r.range(-2, 2), ground + 14, r.range(0.95, 1.05), QColor(250, 200, 30));
+    gear(s, Mailbox, pathAt(0).x() - side * 26, ground + 24, 1.2, QColor(40, 80, 160));
+    // The bench corner: the tree, the bench in its shade, the bird bath and feeder.
+    const double treeX = side > 0 ? 58 : 296, treeY = ground + 40 + (v % 3) * 8;
+    put(s, Tree, treeX, treeY, 1.3, QColor(70, 140, 60), QColor(250, 200, 40)).count = 5;
+    gear(s, Bench, treeX + side * 34, treeY + 24, 2.0, QColor(120, 85, 55));
+    gear(s, Birdbath, treeX + side * 12, treeY + 64, 1.8, QColor(190, 185, 175));
+    gear(s, BirdFeeder, treeX - side * 20, treeY + 44, 1.15, QColor(150, 105, 65), QColor(60, 110, 70));
+    gear(s, Cat, treeX + side * 46, treeY + 44, 1.0, QColor(240, 240, 235), QColor(), side < 0);
+    gear(s, Blackbird, treeX + side * 34, treeY + 70, 1.15, QColor(35, 35, 40), QColor(), side > 0);
+    // The vegetable patch with its cabbages, and the gardener's tools at its edge.
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, ground + 50, kHeight - 15}, r.range(1.2, 1.5), QColor(190, 100, 60));
+        put(s, Cabbage, patch.left() + patch.width() * (0.2 + 0.3 * i), patch.top() + 22 + (i % 2) * 14, 0.85 + 0.08 * (i % 2), QColor(120, 170, 80));
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Mushroom, {20, 334, ground + 60, kHeight - 10}, r.range(1.0, 1.3), QColor(210, 40, 30)).count = 4;
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Butterfly, {20, 334, ground - 40, kHeight - 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
-    scatter(s, r, Snail, {30, 324, ground + 80, kHeight - 15}, 1.4, QColor(200, 150, 80));
-    scatter(s, r, Ball, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 200, 40), QColor(220, 60, 60));
+        put(s, Tulip, patch.left() + patch.width() * (0.3 + 0.3 * i), patch.bottom() - 6, 1.2, anyOf(r, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)}));
+    const double toolsX = patch.center().x(), toolsY = patch.bottom() + 18;
+    gear(s, Stump, toolsX, toolsY, 1.1, QColor(120, 85, 55)); // the gardener's seat, his tools by it
+    gear(s, WateringCan, toolsX - 32, toolsY + 4, 1.1, QColor(60, 140, 90), QColor(), side < 0);
+    gear(s, Wheelbarrow, toolsX + 36, toolsY + 2, 1.5, QColor(170, 60, 40), QColor(110, 80, 55), side > 0);
+    gear(s, Rabbit, patch.right() - (side > 0 ? 14 : patch.width() - 14), patch.top() + 8, 1.15, QColor(170, 140, 110), QColor(), side > 0);
+    gear(s, Gnome, pathAt(0.45).x() + side * 30, pathAt(0.45).y() + 4, 1.4, QColor(210, 40, 40), QColor(50, 90, 170));
+    // The flower beds by the path.
+    for (const double t : {0.3, 0.92}) {
+        const QPointF c = pathAt(t);
+        const double w = 40 + 50 * t, k = 0.9 + 0.5 * t;
+        const double cx = c.x() - side * (w / 2 + 26 * (0.5 + t));
+        const QColor cols[] = {QColor(220, 40, 50), QColor(245, 200, 40), QColor(150, 80, 200), QColor(230, 120, 170)};
+        for (int i = 0; i < 3; ++i)
+            put(s, Flower, cx + (i - 1) * 21 * k, c.y() + (i % 2 ? 4 : -3) * k, 0.95 * k, cols[(i + int(t * 10)) % 4]).count = 5 + i;
+    }
+    gear(s, Snail, pathAt(0.75).x() - side * 20, pathAt(0.75).y() + 6, 1.3, QColor(200, 150, 80), QColor(), side < 0);
+    gear(s, Hedgehog, treeX + side * 70, treeY + 90, 1.1, QColor(110, 85, 60), QColor(), side > 0);
+    for (int i = 0; i < 2; ++i)
+        scatter(s, r, Butterfly, {20, 334, ground - 40, ground + 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
     scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
-    scatter(s, r, Cat, {30, 324, ground + 60, kHeight - 20}, 1.3, QColor(240, 240, 235));
-    flowers(s, r, 8, ground + 30, kHeight - 10);
-    group(s, r, WateringCan, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 140, 90), QColor(200, 80, 50)});
-    group(s, r, Tulip, many(s, 4), {15, 339, ground + 40, kHeight - 10}, 1.1, 1.3, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
-    group(s, r, Sunflower, many(s, 2), {20, 334, ground + 20, ground + 80}, 1.0, 1.1, {QColor(250, 200, 30)});
-    group(s, r, Birdbath, 1, {40, 314, ground + 40, kHeight - 30}, 1.2, 1.3, {QColor(190, 185, 175)});
-    group(s, r, Rabbit, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 140, 110), QColor(240, 236, 225)});
-    group(s, r, Mailbox, 1, {40, 314, ground + 20, ground + 60}, 1.3, 1.4, {QColor(40, 80, 160), QColor(220, 200, 60)});
-    group(s, r, Magpie, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
-    group(s, r, BirdFeeder, 1, {30, 324, ground + 40, ground + 100}, 1.1, 1.2, {QColor(150, 105, 65)}, QColor(60, 110, 70));
-    group(s, r, Hedgehog, 1, {30, 324, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(110, 85, 60)});
-    group(s, r, Blackbird, 1, {30, 324, ground + 50, kHeight - 10}, 1.1, 1.2, {QColor(35, 35, 40)});
-    scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
-    scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
-    scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
-    scatterSpare(s, r, Butterfly, {30, 324, ground, kHeight - 60}, 1.2, QColor(250, 250, 245), QColor(40, 30, 30));
+    spares(s, r, Snail, 1, {patch.left() + 10, patch.right() - 10, patch.top() + 30, patch.top() + 40}, 1.2, 1.3, {QColor(150, 110, 70)});
+    spares(s, r, Cabbage, 1, {patch.left() + 20, patch.right() - 20, patch.bottom() - 22, patch.bottom() - 16}, 0.85, 0.9, {QColor(140, 180, 90)});
+    spares(s, r, Magpie, 1, {treeX - 30, treeX + 30, treeY + 70, treeY + 90}, 1.1, 1.2, {QColor(245, 245, 245)});
+    spares(s, r, Butterfly, 1, {30, 324, ground, kHeight - 60}, 1.2, 1.3, {QColor(250, 250, 245)}, QColor(40, 30, 30));
+    spares(s, r, Ball, 1, {treeX + side * 44, treeX + side * 54, treeY + 56, treeY + 62}, 1.1, 1.2, {QColor(240, 200, 40)}, QColor(220, 60, 60));
 }
 
 void buildWinter(Scene& s, Rng& r, int v)
