@@ -61,39 +61,57 @@ void buildFarm(Scene& s, Rng& r, int v)
     Obj& fence = put(s, Fence, barnLeft ? 240 : 110, ground + 40, 1.3, QColor(235, 230, 220));
     fence.count = 6;
     put(s, Fence, barnLeft ? 320 : 30, ground + 40, 1.3, QColor(235, 230, 220)).count = 5;
-    for (int i = 0; i < 4; ++i)
-        scatter(s, r, Chicken, {20, 334, ground + 70, kHeight - 15}, r.range(1.1, 1.4),
-            anyOf(r, {QColor(250, 250, 245), QColor(170, 100, 50), QColor(120, 80, 50)}), QColor(200, 40, 40)).groundMove = true;
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, r.range(1.2, 1.4), QColor(240, 170, 170));
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Haybale, {30, 324, ground + 50, ground + 110}, 1.2, QColor(220, 190, 100));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pumpkin, {20, 334, ground + 90, kHeight - 10}, r.range(1.0, 1.3), QColor(235, 130, 30));
-    put(s, Birdhouse, r.range(40, 314), ground + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    scatter(s, r, Barrel, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
-    scatter(s, r, Cat, {30, 324, ground + 70, kHeight - 20}, 1.2, QColor(60, 60, 65));
-    scatter(s, r, Butterfly, {30, 324, ground + 10, ground + 120}, 1.2, QColor(250, 180, 40), QColor(60, 40, 30));
+    // The yard before the barn in groups: the hens about their house on the
+    // barn's side, the dairy corner at its door (churn, milk can, bucket),
+    // the pigs at their trough on the other side, the hay with the pumpkins
+    // and the cat near the eye; the horse, the donkey, the calf and the sheep
+    // at pasture behind the fence.
+    const double deep = kHeight - ground, toward = bx < kWidth / 2.0 ? 1 : -1; // from the barn to the open side
+    const double yardY = ground + deep * 0.42, nearY = ground + deep * 0.8;
+    const auto k = [&](double y) { return 0.95 + 0.5 * (y - ground) / deep; };
+    {
+        const double hx = std::clamp(bx + toward * 70, 40.0, 314.0), hy = yardY;
+        henHouse(s, {hx, hy}, k(hy) * 0.9, QColor(150, 100, 60), QColor(120, 60, 45), toward > 0);
+        gear(s, Chicken, hx + toward * 38, hy + 6, 1.1 * k(hy), QColor(250, 250, 245), QColor(200, 40, 40), toward < 0);
+        gear(s, Chicken, hx + toward * 2, hy + 22, 1.15 * k(hy), QColor(170, 100, 50), QColor(200, 40, 40), toward > 0);
+        gear(s, Chicken, hx + toward * 40, hy + 38, 1.2 * k(hy), QColor(120, 80, 50), QColor(200, 40, 40), toward < 0);
+        spares(s, r, Sparrow, 1, {hx - 10, hx + 10, hy + 28, hy + 34}, 1.1, 1.2, {QColor(130, 95, 60)});
+    }
+    {
+        const double dx = bx - toward * 20, dy = ground + 22;
+        gear(s, Churn, dx, dy, 1.0, QColor(170, 120, 75));
+        gear(s, MilkCan, dx - toward * 22, dy + 4, 1.0, QColor(190, 195, 200), QColor(90, 95, 100));
+        gear(s, Bucket, dx + toward * 20, dy + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    }
+    {
+        const double px = std::clamp(bx + toward * 200, 76.0, 278.0), py = ground + deep * 0.6;
+        trough(s, {px, py - 8}, 44, QColor(120, 90, 60));
+        gear(s, Pig, px - 30, py + 4, 1.15 * k(py), QColor(240, 170, 170), QColor(), false);
+        gear(s, Pig, px + 30, py + 14, 1.2 * k(py), QColor(225, 150, 150), QColor(), true);
+        spares(s, r, Pig, 1, {px - 4, px + 4, py + 20, py + 26}, 1.0, 1.05, {QColor(245, 190, 185)});
+    }
+    {
+        const double hx = std::clamp(bx + toward * 40, 50.0, 304.0), hy = nearY;
+        gear(s, Haybale, hx, hy, 1.2 * k(hy), QColor(220, 190, 100));
+        gear(s, Pumpkin, hx + toward * 66, hy + 8, 0.8 * k(hy), QColor(235, 130, 30));
+        gear(s, Pumpkin, hx + toward * 96, hy - 4, 0.72 * k(hy), QColor(240, 190, 60));
+        gear(s, Dog, hx - toward * 62, hy + 8, 1.2 * k(hy), QColor(150, 100, 60), QColor(), toward > 0);
+        gear(s, Wheelbarrow, hx - toward * 104, hy - 2, 1.3 * k(hy), QColor(120, 130, 140), QColor(210, 180, 100), toward < 0);
+        spares(s, r, Cat, 1, {hx + toward * 20, hx + toward * 30, hy + 14, hy + 20}, 1.1, 1.2, {QColor(60, 60, 65)});
+    }
+    {
+        const double py = ground + 18;
+        const double px = barnLeft ? 250 : 104;
+        gear(s, Horse, px - 34, py, 0.8, QColor(120, 75, 45), QColor(40, 30, 25), false);
+        gear(s, Donkey, px + 2, py + 3, 0.8, QColor(140, 130, 125), QColor(), true);
+        gear(s, Calf, px + 34, py + 5, 0.85, QColor(165, 105, 65), QColor(), false);
+        gear(s, Sheep, px + 62, py + 2, 0.85, QColor(240, 236, 225), QColor(), true);
+    }
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, ground - 90}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
-    flowers(s, r, 5, ground + 40, kHeight - 10);
-    group(s, r, Sheep, many(s, 2), {20, 334, ground + 20, kHeight - 20}, 1.0, 1.2, {QColor(240, 236, 225)});
-    group(s, r, Goose, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
-    group(s, r, Dog, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
-    group(s, r, Horse, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(120, 75, 45)}, QColor(40, 30, 25));
-    group(s, r, Bucket, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
-    group(s, r, MilkCan, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(90, 95, 100));
-    group(s, r, FencePost, many(s, 2), {20, 334, ground + 10, ground + 40}, 1.1, 1.2, {QColor(130, 95, 60)});
-    group(s, r, Mailbox, 1, {30, 324, ground + 20, ground + 60}, 1.3, 1.4, {QColor(60, 110, 70), QColor(200, 40, 40)});
-    group(s, r, Churn, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
-    group(s, r, Donkey, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(140, 130, 125)});
-    group(s, r, Sparrow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(130, 95, 60)});
-    group(s, r, Calf, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(165, 105, 65), QColor(90, 70, 55)});
-    group(s, r, Wheelbarrow, 1, {30, 324, ground + 50, kHeight - 10}, 1.1, 1.2, {QColor(120, 130, 140)}, QColor(210, 180, 100));
-    group(s, r, Blackbird, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(35, 35, 40)});
-    scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
-    scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
-    scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
+    flowers(s, r, 4, ground + 40, kHeight - 10);
+    group(s, r, Mailbox, 1, {30, 324, ground + 20, ground + 40}, 1.3, 1.4, {QColor(60, 110, 70), QColor(200, 40, 40)});
+    spares(s, r, Goose, 1, {40, 314, nearY - 10, nearY}, 1.1, 1.2, {QColor(250, 250, 245)});
     scatterSpare(s, r, Butterfly, {30, 324, ground + 10, ground + 120}, 1.1, QColor(90, 150, 240), QColor(30, 30, 60));
 }
 
