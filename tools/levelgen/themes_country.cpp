@@ -92,7 +92,11 @@ void buildFarm(Scene& s, Rng& r, int v)
     }
     {
         const double hx = std::clamp(bx + toward * 40, 50.0, 304.0), hy = nearY;
+        const std::size_t hayAt = s.objs.size();
         gear(s, Haybale, hx, hy, 1.2 * k(hy), QColor(220, 190, 100));
+        // The farm cat asleep on top of it (both placed: neither is copied about).
+        gear(s, Cat, hx - toward * 6, hy - 19 * 1.2 * k(hy), 1.0 * k(hy), QColor(215, 150, 80), QColor(), toward > 0);
+        setOn(s.objs.back(), s.objs[hayAt]);
         gear(s, Pumpkin, hx + toward * 66, hy + 8, 0.8 * k(hy), QColor(235, 130, 30));
         gear(s, Pumpkin, hx + toward * 96, hy - 4, 0.72 * k(hy), QColor(240, 190, 60));
         gear(s, Dog, hx - toward * 62, hy + 8, 1.2 * k(hy), QColor(150, 100, 60), QColor(), toward > 0);
@@ -106,6 +110,8 @@ void buildFarm(Scene& s, Rng& r, int v)
         gear(s, Donkey, px + 2, py + 3, 0.8, QColor(140, 130, 125), QColor(), true);
         gear(s, Calf, px + 34, py + 5, 0.85, QColor(165, 105, 65), QColor(), false);
         gear(s, Sheep, px + 62, py + 2, 0.85, QColor(240, 236, 225), QColor(), true);
+        gear(s, FencePost, px - 58, py + 10, 1.1, QColor(130, 95, 60)); // the pasture's gate posts
+        gear(s, FencePost, px - 70, py + 12, 1.1, QColor(120, 88, 56));
     }
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, ground - 90}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;

@@ -115,6 +115,9 @@ void buildPuszta(Scene& s, Rng& r, int v)
     put(s, Horse, houseX - a * 78, horizon + 36, 0.72, QColor(120, 75, 45), QColor(40, 30, 25)).mirror = wellLeft;
     put(s, Horse, houseX - a * 104, horizon + 42, 0.78, QColor(170, 120, 70), QColor(40, 30, 25)).mirror = !wellLeft;
     put(s, Fence, houseX - a * 92, horizon + 56, 1.0, QColor(120, 90, 60)).count = 6;
+    // Two curly mangalica pigs before the farmhouse.
+    gear(s, Mangalica, houseX - a * 26, horizon + 62, 0.9, QColor(225, 200, 160), QColor(), wellLeft);
+    gear(s, Mangalica, houseX - a * 2, horizon + 70, 0.95, QColor(70, 60, 55), QColor(), !wellLeft);
     put(s, Bustard, 177 - a * 34, horizon + 14, 0.7, QColor(175, 165, 150)).mirror = wellLeft;
     put(s, Bustard, 177 - a * 12, horizon + 18, 0.75, QColor(160, 150, 135)).mirror = !wellLeft;
     // The well corner: the sweep well, its trough, the bucket, the geese.
@@ -125,12 +128,14 @@ void buildPuszta(Scene& s, Rng& r, int v)
     gear(s, Goose, wellX + a * 26, wellY + 20, 1.05, QColor(250, 250, 245), QColor(), !wellLeft);
     gear(s, Goose, wellX + a * 48, wellY + 24, 1.1, QColor(165, 155, 145), QColor(), wellLeft);
     spares(s, r, Goose, 1, {wellX + a * 60 - 4, wellX + a * 60 + 4, wellY + 14, wellY + 20}, 1.0, 1.05, {QColor(235, 225, 205)});
+    gear(s, Buffalo, wellX + a * 80, wellY + 8, 0.9, QColor(55, 50, 48), QColor(), wellLeft); // come to the trough
     // The herd: three grey cattle and a calf, no two alike.
     const double herdX = 177 + a * r.range(-10, 10), herdY = horizon + deep * 0.3;
     gear(s, Cattle, herdX - 42, herdY, 0.85, QColor(205, 205, 200), QColor(), true);
     gear(s, Cattle, herdX + 2, herdY + 12, 0.92, QColor(175, 172, 165), QColor(), false);
     gear(s, Cattle, herdX + 44, herdY + 4, 0.88, QColor(228, 224, 214), QColor(), r.chance(0.5));
     gear(s, Calf, herdX - 14, herdY + 24, 0.95, QColor(200, 160, 110), QColor(), false);
+    gear(s, Stork, herdX - a * 86, herdY + 8, 0.9, QColor(248, 248, 245), QColor(), wellLeft); // after the frogs the herd stirs up
     spares(s, r, Calf, 1, {herdX + 18, herdX + 30, herdY + 24, herdY + 30}, 0.9, 0.95, {QColor(215, 205, 190)});
     // The flock, its puli and the shepherd.
     const double flockX = 177 + a * r.range(58, 72), flockY = horizon + deep * 0.66;

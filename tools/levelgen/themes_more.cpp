@@ -164,7 +164,11 @@ void buildOrchard(Scene& s, Rng& r, int v)
     // In the foreground: hay for the cart horse, the dog asleep by it and
     // the water bucket; on the other side the geese come to the windfalls.
     const double midX = 177 - rampDir * r.range(20, 40), midY = kHeight - 40 - r.range(0, 16);
+    const std::size_t hayAt = s.objs.size();
     gear(s, Haybale, midX, midY, 1.3, QColor(215, 185, 100));
+    // The farm cat asleep on top of it (both placed: neither is copied about).
+    gear(s, Cat, midX + rampDir * 6, midY - 19 * 1.3, 1.0, QColor(215, 150, 80), QColor(), pickLeft);
+    setOn(s.objs.back(), s.objs[hayAt]);
     gear(s, Dog, midX - 46 * rampDir, midY + 10, 1.3, QColor(180, 130, 80), QColor(), pickLeft);
     gear(s, Bucket, midX + 40 * rampDir, midY + 4, 0.75, QColor(150, 155, 160), QColor(90, 95, 100));
     const double geeseX = midX + rampDir * r.range(110, 125);
@@ -200,10 +204,12 @@ void buildOrchard(Scene& s, Rng& r, int v)
     // More that may come into the orchard, each where it would: a cat to the
     // hay, a hedgehog under the picking tree, a pumpkin by the cart, a magpie
     // between the far rows, a crow by the hens.
-    spares(s, r, Cat, 1, {midX - 40, midX + 40, midY - 14, midY + 10}, 1.1, 1.2, {QColor(60, 55, 55), QColor(215, 150, 80)});
+    spares(s, r, Goose, 1, {geeseX - 14, geeseX + 14, midY - 6, midY + 2}, 1.1, 1.15, {QColor(235, 225, 205)});
+    spares(s, r, Basket, 1, {pickX + dir * 60, pickX + dir * 70, pickY + 14, pickY + 20}, 0.95, 1.0, {QColor(170, 130, 80)});
     spares(s, r, Hedgehog, 1, {pickX - 40, pickX + 40, pickY + 8, pickY + 26}, 1.0, 1.1, {QColor(110, 85, 60)});
     spares(s, r, Pumpkin, 1, {cartTreeX - 50, cartTreeX + 50, cartY + 30, cartY + 46}, 0.9, 1.0, {QColor(235, 130, 30)});
-    spares(s, r, Magpie, 1, {60, 294, rows[0].y + 8, rows[1].y - 8}, 0.8, 0.9, {QColor(245, 245, 245)});
+    group(s, r, Magpie, 1, {60, 294, rows[0].y + 8, rows[1].y - 8}, 0.8, 0.9, {QColor(245, 245, 245)});
+    s.objs.back().loose = false; // one, between the far rows
     spares(s, r, Crow, 1, {coopX - 60, coopX + 60, coopY + 30, coopY + 48}, 1.0, 1.1, {QColor(30, 30, 38)});
 }
 
