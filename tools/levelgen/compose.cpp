@@ -296,10 +296,9 @@ void setOnTop(Scene& s, Rng& r, double chance)
     }
 }
 
-namespace {
 // One thing of a deck's group, placed as composed (not loose, so it is
 // neither copied about nor gathered elsewhere).
-Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false)
+Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2, bool mirror)
 {
     Obj& o = put(s, kind, x, y, scale, c1, c2);
     o.mirror = mirror;
@@ -313,7 +312,6 @@ void setOn(Obj& top, Obj& under)
     top.deny |= Move | Resize | Tilt;
     under.deny |= Remove | Move | Resize | Tilt | Mirror;
 }
-} // namespace
 
 void deckGear(Scene& s, Rng& r, double top, bool night)
 {
@@ -374,6 +372,154 @@ Daylight night(Rng& r)
     d.tint = QColor(215, 222, 255);
     d.haze = QColor(40, 45, 75);
     return d;
+}
+
+} // namespace levelgen
+
+namespace levelgen {
+
+void henHouse(Scene& s, QPointF foot, double k, const QColor& wood, const QColor& roof, bool rampLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = 46 * k, h = 28 * k, legs = 9 * k, x0 = foot.x() - w / 2, top = foot.y() - legs - h;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 55)); // its shadow on the grass
+    p.drawEllipse(QRectF(x0 - 4 * k, foot.y() - 3 * k, w + 8 * k, 7 * k));
+    for (double lx : {x0 + 4 * k, x0 + w - 6 * k})
+        p.fillRect(QRectF(lx, foot.y() - legs - 1, 2.5 * k, legs + 1), shade(wood, 0.55));
+    const QRectF front(x0, top, w, h);
+    p.fillRect(front, litGradient(front, wood, 0.3));
+    p.setPen(QPen(shade(wood, 0.6), 0.8));
+    for (double y = top + 5 * k; y < top + h; y += 5 * k) // its boards
+        p.drawLine(QPointF(x0, y), QPointF(x0 + w, y));
+    p.setPen(QPen(shade(wood, 0.45), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(front);
+    QPainterPath gable;
+    gable.moveTo(x0 - 5 * k, top + 1);
+    gable.lineTo(foot.x(), top - 16 * k);
+    gable.lineTo(x0 + w + 5 * k, top + 1);
+    gable.closeSubpath();
+    p.setPen(QPen(shade(roof, 0.6), 1));
+    p.setBrush(litGradient(gable.boundingRect(), roof, 0.3));
+    p.drawPath(gable);
+    // The hens' door low on the ramp's side, and its ramp with cleats down to the grass.
+    const double dx = rampLeft ? x0 + 5 * k : x0 + w - 15 * k;
+    const QRectF door(dx, top + h - 14 * k, 10 * k, 13 * k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 28, 20));
+    p.drawRoundedRect(door, 4 * k, 4 * k);
+    const QPointF sill(door.center().x(), door.bottom()), ground(sill.x() + (rampLeft ? -20 : 20) * k, foot.y());
+    p.setPen(QPen(shade(wood, 0.8), 3.5 * k, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(sill, ground);
+    p.setPen(QPen(shade(wood, 0.5), 0.8));
+    for (double t = 0.2; t < 0.95; t += 0.25) {
+        const QPointF c = sill + (ground - sill) * t;
+        p.drawLine(c - QPointF(0, 1.8 * k), c + QPointF(0, 1.8 * k));
+    }
+    // A small window with straw showing.
+    const QRectF pane(rampLeft ? x0 + w - 16 * k : x0 + 6 * k, top + 5 * k, 10 * k, 8 * k);
+    p.setPen(QPen(shade(wood, 0.45), 1));
+    p.setBrush(QColor(215, 185, 100));
+    p.drawRect(pane);
+}
+
+void ladder(Scene& s, QPointF foot, QPointF top, double width)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF along = top - foot;
+    const double len = std::hypot(along.x(), along.y());
+    const QPointF side = QPointF(-along.y(), along.x()) / len * (width / 2);
+    const QColor wood(150, 110, 65);
+    p.setPen(QPen(QColor(0, 0, 0, 50), 3));
+    p.drawLine(foot + QPointF(2, 1), foot + QPointF(2 + along.x() * 0.3, 1 + 4)); // a shadow at its foot
+    p.setPen(QPen(shade(wood, 0.75), 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (double t = 0.12; t < 1; t += 9 / len) // rungs a hand apart
+        p.drawLine(foot + along * t - side, foot + along * t + side);
+    p.setPen(QPen(wood, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(foot - side, top - side);
+    p.drawLine(foot + side, top + side);
+}
+
+void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 120, 80, 150)); // wet sand round it
+    p.drawEllipse(r0.adjusted(-7, -3, 7, 4));
+    p.setBrush(QColor(110, 140, 70)); // a rim of grass the water keeps green
+    p.drawEllipse(r0.adjusted(-3, -1, 3, 2));
+    QPainterPath water;
+    water.addEllipse(r0);
+    p.setClipPath(water);
+    verticalGradient(p, r0, {{0, mix(d.sky.back().second, QColor(60, 130, 140), 0.4)}, {1, QColor(40, 100, 115)}});
+    waterGlints(p, r0, QColor(255, 255, 255), int(r0.width() * r0.height() / 120), r.seed());
+    p.setClipping(false);
+    // Rushes at either end of the pool.
+    p.setPen(QPen(QColor(80, 120, 50), 1.2, Qt::SolidLine, Qt::RoundCap));
+    for (int side : {-1, 1})
+        for (int i = 0; i < 6; ++i) {
+            const QPointF at(r0.center().x() + side * (r0.width() / 2 - r.range(2, 10)), r0.center().y() + r.range(-2, 3));
+            p.drawLine(at, at + QPointF(r.range(-4, 4), -r.range(9, 16)));
+        }
+}
+
+void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(foot);
+    p.scale(facingLeft ? -k : k, k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(-12, -2, 24, 5));
+    p.fillRect(QRectF(-5, -12, 3.5, 12), QColor(40, 35, 35)); // boots and trousers
+    p.fillRect(QRectF(1.5, -12, 3.5, 12), QColor(40, 35, 35));
+    QPainterPath cloak; // the felt cloak, wide at the hem, with its red stitching
+    cloak.moveTo(-5, -40);
+    cloak.lineTo(5, -40);
+    cloak.lineTo(11, -10);
+    cloak.lineTo(-11, -10);
+    cloak.closeSubpath();
+    p.setPen(QPen(QColor(150, 140, 120), 0.8));
+    p.setBrush(litGradient(cloak.boundingRect(), QColor(235, 228, 210), 0.3));
+    p.drawPath(cloak);
+    p.setPen(QPen(QColor(190, 40, 40), 1.2));
+    p.drawLine(QPointF(-10, -13), QPointF(10, -13));
+    p.drawLine(QPointF(-2, -39), QPointF(-6, -14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(225, 180, 140)); // face
+    p.drawEllipse(QRectF(-4, -48, 8, 9));
+    p.setBrush(QColor(30, 28, 28)); // the hat: a round crown on a wide brim
+    p.drawRoundedRect(QRectF(-4, -53, 8, 6), 2, 2);
+    p.drawEllipse(QRectF(-8, -48.5, 16, 3));
+    p.setPen(QPen(QColor(120, 85, 50), 1.6, Qt::SolidLine, Qt::RoundCap)); // the crook
+    p.drawLine(QPointF(12, 0), QPointF(12, -50));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(8, -56, 8, 8), 0, 180 * 16);
+    p.setPen(QPen(QColor(235, 228, 210), 3, Qt::SolidLine, Qt::RoundCap)); // his arm to it
+    p.drawLine(QPointF(3, -34), QPointF(11, -28));
+}
+
+void trough(Scene& s, QPointF foot, double width, const QColor& wood)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(foot.x() - width / 2, foot.y() - 9, width, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(box.left() - 3, foot.y() - 3, width + 6, 6));
+    p.fillRect(QRectF(box.left() + 3, foot.y() - 2, 2, 2), shade(wood, 0.5)); // its feet
+    p.fillRect(QRectF(box.right() - 5, foot.y() - 2, 2, 2), shade(wood, 0.5));
+    p.setPen(QPen(shade(wood, 0.5), 0.8));
+    p.setBrush(litGradient(box, wood, 0.3));
+    p.drawRect(box.translated(0, -1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 130, 150)); // the water in it
+    p.drawRect(QRectF(box.left() + 2, box.top() - 1, width - 4, 2.2));
 }
 
 } // namespace levelgen

@@ -53,6 +53,23 @@ void setOnTop(Scene& s, Rng& r, double chance);
 // barrels with a life ring against it, a net spread by its bucket of fish
 // and a lantern. The deck is noted as a stand things are held on.
 void deckGear(Scene& s, Rng& r, double top, bool night);
+// Set pieces painted into a country backdrop, for the things a group
+// gathers round: a hen house on its legs with its ramp (the foot of its
+// front at `foot`), a ladder leaning from `foot` up into a tree's leaves
+// (the leaves, drawn later, hide its top), a pool of still water in an
+// oval (`r`) with its rim of wet sand and rushes.
+void henHouse(Scene& s, QPointF foot, double scale, const QColor& wood, const QColor& roof, bool rampLeft);
+void ladder(Scene& s, QPointF foot, QPointF top, double width);
+void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0);
+// A herdsman in his white felt cloak and black hat, leaning on his crook
+// (`k` 1: about 50 px tall), and a wooden water trough `width` wide.
+void shepherd(Scene& s, QPointF foot, double k, bool facingLeft);
+void trough(Scene& s, QPointF foot, double width, const QColor& wood);
+// One thing of a composed group, placed as composed (not loose, so it is
+// neither copied about nor gathered elsewhere).
+Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false);
+// `top` set on `under`: it stays there, and what holds it stays too.
+void setOn(Obj& top, Obj& under);
 // A night sky: dark gradient, stars and the moon.
 Daylight night(Rng& r);
 

@@ -227,6 +227,52 @@ void paintLamp(QPainter& p, const Obj& o)
     p.drawPath(cap);
 }
 
+namespace {
+// The fruit on a market stall's sign, in its own colours: an apple, a pear,
+// a bunch of grapes or two cherries.
+void paintFruitSign(QPainter& p, int fruit)
+{
+    const QPointF stalk(0, -19);
+    switch (fruit) {
+    case 0: // an apple
+        p.setBrush(QColor(200, 40, 35));
+        p.drawEllipse(QRectF(-6.5, -18, 13, 12));
+        break;
+    case 1: { // a pear
+        QPainterPath pear;
+        pear.moveTo(0, -18);
+        pear.cubicTo(4, -18, 3, -13, 6, -10);
+        pear.cubicTo(8, -6, 4, -5, 0, -5);
+        pear.cubicTo(-4, -5, -8, -6, -6, -10);
+        pear.cubicTo(-3, -13, -4, -18, 0, -18);
+        p.setBrush(QColor(190, 200, 60));
+        p.drawPath(pear);
+        break;
+    }
+    case 2: // a bunch of grapes
+        p.setBrush(QColor(120, 50, 120));
+        for (int row = 0; row < 4; ++row)
+            for (int i = 0; i < 4 - row; ++i)
+                p.drawEllipse(QPointF(-(3 - row) * 1.9 + i * 3.8, -16 + row * 3.2), 2, 2);
+        break;
+    default: // two cherries on their stalks
+        p.setBrush(QColor(190, 20, 40));
+        p.drawEllipse(QPointF(-4, -9), 3.4, 3.4);
+        p.drawEllipse(QPointF(4, -8), 3.4, 3.4);
+        p.setPen(QPen(QColor(80, 110, 40), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(-4, -12), stalk + QPointF(1, 0));
+        p.drawLine(QPointF(4, -11), stalk + QPointF(1, 0));
+        return;
+    }
+    p.setPen(QPen(QColor(90, 60, 30), 1.2)); // the stalk and a leaf
+    p.drawLine(stalk + QPointF(0, 1), stalk + QPointF(1, -2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 130, 50));
+    p.drawEllipse(QRectF(1.5, -21.5, 5, 2.6));
+}
+} // namespace
+
 void paintSign(QPainter& p, const Obj& o)
 {
     p.setPen(QPen(QColor(50, 40, 35), 1.5));
@@ -243,6 +289,10 @@ void paintSign(QPainter& p, const Obj& o)
     else
         p.drawEllipse(b);
     p.setPen(Qt::NoPen);
+    if (o.variant & 4) { // a fruit seller's sign: a change of detail changes the fruit, never the trade
+        paintFruitSign(p, o.variant & 3);
+        return;
+    }
     p.setBrush(o.c2);
     switch (o.variant & 3) {
     case 0: // a loaf

@@ -61,39 +61,63 @@ void buildFarm(Scene& s, Rng& r, int v)
     Obj& fence = put(s, Fence, barnLeft ? 240 : 110, ground + 40, 1.3, QColor(235, 230, 220));
     fence.count = 6;
     put(s, Fence, barnLeft ? 320 : 30, ground + 40, 1.3, QColor(235, 230, 220)).count = 5;
-    for (int i = 0; i < 4; ++i)
-        scatter(s, r, Chicken, {20, 334, ground + 70, kHeight - 15}, r.range(1.1, 1.4),
-            anyOf(r, {QColor(250, 250, 245), QColor(170, 100, 50), QColor(120, 80, 50)}), QColor(200, 40, 40)).groundMove = true;
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, r.range(1.2, 1.4), QColor(240, 170, 170));
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Haybale, {30, 324, ground + 50, ground + 110}, 1.2, QColor(220, 190, 100));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pumpkin, {20, 334, ground + 90, kHeight - 10}, r.range(1.0, 1.3), QColor(235, 130, 30));
-    put(s, Birdhouse, r.range(40, 314), ground + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    scatter(s, r, Barrel, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 100, 60), QColor(60, 60, 65));
-    scatter(s, r, Cat, {30, 324, ground + 70, kHeight - 20}, 1.2, QColor(60, 60, 65));
-    scatter(s, r, Butterfly, {30, 324, ground + 10, ground + 120}, 1.2, QColor(250, 180, 40), QColor(60, 40, 30));
+    // The yard before the barn in groups: the hens about their house on the
+    // barn's side, the dairy corner at its door (churn, milk can, bucket),
+    // the pigs at their trough on the other side, the hay with the pumpkins
+    // and the cat near the eye; the horse, the donkey, the calf and the sheep
+    // at pasture behind the fence.
+    const double deep = kHeight - ground, toward = bx < kWidth / 2.0 ? 1 : -1; // from the barn to the open side
+    const double yardY = ground + deep * 0.42, nearY = ground + deep * 0.8;
+    const auto k = [&](double y) { return 0.95 + 0.5 * (y - ground) / deep; };
+    {
+        const double hx = std::clamp(bx + toward * 70, 40.0, 314.0), hy = yardY;
+        henHouse(s, {hx, hy}, k(hy) * 0.9, QColor(150, 100, 60), QColor(120, 60, 45), toward > 0);
+        gear(s, Chicken, hx + toward * 38, hy + 6, 1.1 * k(hy), QColor(250, 250, 245), QColor(200, 40, 40), toward < 0);
+        gear(s, Chicken, hx + toward * 2, hy + 22, 1.15 * k(hy), QColor(170, 100, 50), QColor(200, 40, 40), toward > 0);
+        gear(s, Chicken, hx + toward * 40, hy + 38, 1.2 * k(hy), QColor(120, 80, 50), QColor(200, 40, 40), toward < 0);
+        spares(s, r, Sparrow, 1, {hx - 10, hx + 10, hy + 28, hy + 34}, 1.1, 1.2, {QColor(130, 95, 60)});
+    }
+    {
+        const double dx = bx - toward * 20, dy = ground + 22;
+        gear(s, Churn, dx, dy, 1.0, QColor(170, 120, 75));
+        gear(s, MilkCan, dx - toward * 22, dy + 4, 1.0, QColor(190, 195, 200), QColor(90, 95, 100));
+        gear(s, Bucket, dx + toward * 20, dy + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    }
+    {
+        const double px = std::clamp(bx + toward * 200, 76.0, 278.0), py = ground + deep * 0.6;
+        trough(s, {px, py - 8}, 44, QColor(120, 90, 60));
+        gear(s, Pig, px - 30, py + 4, 1.15 * k(py), QColor(240, 170, 170), QColor(), false);
+        gear(s, Pig, px + 30, py + 14, 1.2 * k(py), QColor(225, 150, 150), QColor(), true);
+        spares(s, r, Pig, 1, {px - 4, px + 4, py + 20, py + 26}, 1.0, 1.05, {QColor(245, 190, 185)});
+    }
+    {
+        const double hx = std::clamp(bx + toward * 40, 50.0, 304.0), hy = nearY;
+        const std::size_t hayAt = s.objs.size();
+        gear(s, Haybale, hx, hy, 1.2 * k(hy), QColor(220, 190, 100));
+        // The farm cat asleep on top of it (both placed: neither is copied about).
+        gear(s, Cat, hx - toward * 6, hy - 19 * 1.2 * k(hy), 1.0 * k(hy), QColor(215, 150, 80), QColor(), toward > 0);
+        setOn(s.objs.back(), s.objs[hayAt]);
+        gear(s, Pumpkin, hx + toward * 66, hy + 8, 0.8 * k(hy), QColor(235, 130, 30));
+        gear(s, Pumpkin, hx + toward * 96, hy - 4, 0.72 * k(hy), QColor(240, 190, 60));
+        gear(s, Dog, hx - toward * 62, hy + 8, 1.2 * k(hy), QColor(150, 100, 60), QColor(), toward > 0);
+        gear(s, Wheelbarrow, hx - toward * 104, hy - 2, 1.3 * k(hy), QColor(120, 130, 140), QColor(210, 180, 100), toward < 0);
+        spares(s, r, Cat, 1, {hx + toward * 20, hx + toward * 30, hy + 14, hy + 20}, 1.1, 1.2, {QColor(60, 60, 65)});
+    }
+    {
+        const double py = ground + 18;
+        const double px = barnLeft ? 250 : 104;
+        gear(s, Horse, px - 34, py, 0.8, QColor(120, 75, 45), QColor(40, 30, 25), false);
+        gear(s, Donkey, px + 2, py + 3, 0.8, QColor(140, 130, 125), QColor(), true);
+        gear(s, Calf, px + 34, py + 5, 0.85, QColor(165, 105, 65), QColor(), false);
+        gear(s, Sheep, px + 62, py + 2, 0.85, QColor(240, 236, 225), QColor(), true);
+        gear(s, FencePost, px - 58, py + 10, 1.1, QColor(130, 95, 60)); // the pasture's gate posts
+        gear(s, FencePost, px - 70, py + 12, 1.1, QColor(120, 88, 56));
+    }
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, ground - 90}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
-    flowers(s, r, 5, ground + 40, kHeight - 10);
-    group(s, r, Sheep, many(s, 2), {20, 334, ground + 20, kHeight - 20}, 1.0, 1.2, {QColor(240, 236, 225)});
-    group(s, r, Goose, many(s, 2), {20, 334, ground + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
-    group(s, r, Dog, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(60, 50, 45)});
-    group(s, r, Horse, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(120, 75, 45)}, QColor(40, 30, 25));
-    group(s, r, Bucket, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
-    group(s, r, MilkCan, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)}, QColor(90, 95, 100));
-    group(s, r, FencePost, many(s, 2), {20, 334, ground + 10, ground + 40}, 1.1, 1.2, {QColor(130, 95, 60)});
-    group(s, r, Mailbox, 1, {30, 324, ground + 20, ground + 60}, 1.3, 1.4, {QColor(60, 110, 70), QColor(200, 40, 40)});
-    group(s, r, Churn, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(170, 120, 75)});
-    group(s, r, Donkey, 1, {30, 324, ground + 10, ground + 50}, 0.9, 1.0, {QColor(140, 130, 125)});
-    group(s, r, Sparrow, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(130, 95, 60)});
-    group(s, r, Calf, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(165, 105, 65), QColor(90, 70, 55)});
-    group(s, r, Wheelbarrow, 1, {30, 324, ground + 50, kHeight - 10}, 1.1, 1.2, {QColor(120, 130, 140)}, QColor(210, 180, 100));
-    group(s, r, Blackbird, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(35, 35, 40)});
-    scatterSpare(s, r, Chicken, {30, 324, ground + 70, kHeight - 15}, 1.2, QColor(250, 250, 245), QColor(200, 40, 40));
-    scatterSpare(s, r, Pumpkin, {30, 324, ground + 80, kHeight - 10}, 1.1, QColor(235, 130, 30));
-    scatterSpare(s, r, Pig, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 170, 170));
+    flowers(s, r, 4, ground + 40, kHeight - 10);
+    group(s, r, Mailbox, 1, {30, 324, ground + 20, ground + 40}, 1.3, 1.4, {QColor(60, 110, 70), QColor(200, 40, 40)});
+    spares(s, r, Goose, 1, {40, 314, nearY - 10, nearY}, 1.1, 1.2, {QColor(250, 250, 245)});
     scatterSpare(s, r, Butterfly, {30, 324, ground + 10, ground + 120}, 1.1, QColor(90, 150, 240), QColor(30, 30, 60));
 }
 
@@ -103,14 +127,36 @@ void buildGarden(Scene& s, Rng& r, int v)
     s.finish.tint = d.tint;
     const double ground = r.range(170, 210) + (v % 3 == 2 ? 70 : 0); // the third from higher up
     meadow(s, r, d, ground, QColor(95, 160, 70));
+    const double x0 = r.range(120, 230);
+    const auto pathAt = [&](double t) { return QPointF(x0 + std::sin(t * 4 + v) * 40, ground + 20 + t * t * (kHeight - ground)); };
+    // The wider side of the path holds the vegetable patch, the other the
+    // bench under the tree; flower beds line the path near and far.
+    const double side = x0 < 177 ? 1 : -1;
+    const double patchTop = pathAt(0.55).y(), patchBottom = std::min(kHeight - 24.0, patchTop + 70);
+    const double patchIn = std::max(pathAt(0.6).x(), pathAt(0.8).x()) * (side > 0 ? 1 : 0) + std::min(pathAt(0.6).x(), pathAt(0.8).x()) * (side > 0 ? 0 : 1);
+    const QRectF patch = side > 0 ? QRectF(patchIn + 30, patchTop, kWidth - 14 - patchIn - 30, patchBottom - patchTop)
+                                  : QRectF(14, patchTop, patchIn - 30 - 14, patchBottom - patchTop);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
+        // Beds of turned earth: the vegetable patch in rows, two flower beds by the path.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 80, 55));
+        p.drawRoundedRect(patch, 6, 6);
+        p.setPen(QPen(QColor(85, 60, 40), 2));
+        for (double y = patch.top() + 10; y < patch.bottom() - 4; y += 16)
+            p.drawLine(QPointF(patch.left() + 6, y), QPointF(patch.right() - 6, y));
+        p.setPen(Qt::NoPen);
+        for (const double t : {0.3, 0.92}) {
+            const QPointF c = pathAt(t);
+            const double w = 40 + 50 * t;
+            p.setBrush(QColor(120, 85, 60));
+            p.drawEllipse(QRectF(c.x() - side * (w / 2 + 26 * (0.5 + t)) - w / 2, c.y() - 8 * (0.5 + t), w, 16 * (0.5 + t)));
+        }
         QPainterPath path; // a winding path of stepping stones
-        const double x0 = r.range(120, 230);
         for (int i = 0; i < 12; ++i) {
             const double t = i / 11.0;
-            const QPointF c(x0 + std::sin(t * 4 + v) * 40, ground + 20 + t * t * (kHeight - ground));
+            const QPointF c = pathAt(t);
             const double w = 10 + 22 * t;
             p.setPen(Qt::NoPen);
             p.setBrush(withAlpha(Qt::black, 50));
@@ -121,35 +167,49 @@ void buildGarden(Scene& s, Rng& r, int v)
     }
     for (int i = 0; i < 4; ++i)
         put(s, Bush, 20 + i * 105 + r.range(-10, 10), ground + 6, 1.3, QColor(60, 120, 50), flowerColour(r));
-    put(s, Tree, r.chance(0.5) ? 60 : 290, ground + 30, 1.3, QColor(70, 140, 60), QColor(250, 200, 40)).count = 5;
     put(s, Fence, r.range(60, 290), ground + 12, 1.2, QColor(245, 245, 240)).count = 7;
-    scatter(s, r, Gnome, {30, 324, ground + 60, kHeight - 30}, 1.5, QColor(210, 40, 40), QColor(50, 90, 170));
-    put(s, Birdhouse, r.range(40, 314), ground + 50, 1.3, QColor(120, 170, 200), QColor(170, 60, 40));
+    // Sunflowers in the gaps between the bushes, the mailbox by the gate.
+    for (const double x : {72.0, 282.0})
+        put(s, Sunflower, x + r.range(-2, 2), ground + 14, r.range(0.95, 1.05), QColor(250, 200, 30));
+    gear(s, Mailbox, pathAt(0).x() - side * 26, ground + 24, 1.2, QColor(40, 80, 160));
+    // The bench corner: the tree, the bench in its shade, the bird bath and feeder.
+    const double treeX = side > 0 ? 58 : 296, treeY = ground + 40 + (v % 3) * 8;
+    put(s, Tree, treeX, treeY, 1.3, QColor(70, 140, 60), QColor(250, 200, 40)).count = 5;
+    gear(s, Bench, treeX + side * 34, treeY + 24, 2.0, QColor(120, 85, 55));
+    gear(s, Birdbath, treeX + side * 12, treeY + 64, 1.8, QColor(190, 185, 175));
+    gear(s, BirdFeeder, treeX - side * 20, treeY + 44, 1.15, QColor(150, 105, 65), QColor(60, 110, 70));
+    gear(s, Cat, treeX + side * 46, treeY + 44, 1.0, QColor(240, 240, 235), QColor(), side < 0);
+    gear(s, Blackbird, treeX + side * 34, treeY + 70, 1.15, QColor(35, 35, 40), QColor(), side > 0);
+    // The vegetable patch with its cabbages, and the gardener's tools at its edge.
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, ground + 50, kHeight - 15}, r.range(1.2, 1.5), QColor(190, 100, 60));
+        put(s, Cabbage, patch.left() + patch.width() * (0.2 + 0.3 * i), patch.top() + 22 + (i % 2) * 14, 0.85 + 0.08 * (i % 2), QColor(120, 170, 80));
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Mushroom, {20, 334, ground + 60, kHeight - 10}, r.range(1.0, 1.3), QColor(210, 40, 30)).count = 4;
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Butterfly, {20, 334, ground - 40, kHeight - 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
-    scatter(s, r, Snail, {30, 324, ground + 80, kHeight - 15}, 1.4, QColor(200, 150, 80));
-    scatter(s, r, Ball, {30, 324, ground + 80, kHeight - 15}, 1.2, QColor(240, 200, 40), QColor(220, 60, 60));
+        put(s, Tulip, patch.left() + patch.width() * (0.3 + 0.3 * i), patch.bottom() - 6, 1.2, anyOf(r, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)}));
+    const double toolsX = patch.center().x(), toolsY = patch.bottom() + 18;
+    gear(s, Stump, toolsX, toolsY, 1.1, QColor(120, 85, 55)); // the gardener's seat, his tools by it
+    gear(s, WateringCan, toolsX - 32, toolsY + 4, 1.1, QColor(60, 140, 90), QColor(), side < 0);
+    gear(s, Wheelbarrow, toolsX + 36, toolsY + 2, 1.5, QColor(170, 60, 40), QColor(110, 80, 55), side > 0);
+    gear(s, Rabbit, patch.right() - (side > 0 ? 14 : patch.width() - 14), patch.top() + 8, 1.15, QColor(170, 140, 110), QColor(), side > 0);
+    gear(s, Gnome, pathAt(0.45).x() + side * 30, pathAt(0.45).y() + 4, 1.4, QColor(210, 40, 40), QColor(50, 90, 170));
+    // The flower beds by the path.
+    for (const double t : {0.3, 0.92}) {
+        const QPointF c = pathAt(t);
+        const double w = 40 + 50 * t, k = 0.9 + 0.5 * t;
+        const double cx = c.x() - side * (w / 2 + 26 * (0.5 + t));
+        const QColor cols[] = {QColor(220, 40, 50), QColor(245, 200, 40), QColor(150, 80, 200), QColor(230, 120, 170)};
+        for (int i = 0; i < 3; ++i)
+            put(s, Flower, cx + (i - 1) * 21 * k, c.y() + (i % 2 ? 4 : -3) * k, 0.95 * k, cols[(i + int(t * 10)) % 4]).count = 5 + i;
+    }
+    gear(s, Snail, pathAt(0.75).x() - side * 20, pathAt(0.75).y() + 6, 1.3, QColor(200, 150, 80), QColor(), side < 0);
+    gear(s, Hedgehog, treeX + side * 70, treeY + 90, 1.1, QColor(110, 85, 60), QColor(), side > 0);
+    for (int i = 0; i < 2; ++i)
+        scatter(s, r, Butterfly, {20, 334, ground - 40, ground + 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
     scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
-    scatter(s, r, Cat, {30, 324, ground + 60, kHeight - 20}, 1.3, QColor(240, 240, 235));
-    flowers(s, r, 8, ground + 30, kHeight - 10);
-    group(s, r, WateringCan, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 140, 90), QColor(200, 80, 50)});
-    group(s, r, Tulip, many(s, 4), {15, 339, ground + 40, kHeight - 10}, 1.1, 1.3, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)});
-    group(s, r, Sunflower, many(s, 2), {20, 334, ground + 20, ground + 80}, 1.0, 1.1, {QColor(250, 200, 30)});
-    group(s, r, Birdbath, 1, {40, 314, ground + 40, kHeight - 30}, 1.2, 1.3, {QColor(190, 185, 175)});
-    group(s, r, Rabbit, 1, {30, 324, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(170, 140, 110), QColor(240, 236, 225)});
-    group(s, r, Mailbox, 1, {40, 314, ground + 20, ground + 60}, 1.3, 1.4, {QColor(40, 80, 160), QColor(220, 200, 60)});
-    group(s, r, Magpie, many(s, 2), {20, 334, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
-    group(s, r, BirdFeeder, 1, {30, 324, ground + 40, ground + 100}, 1.1, 1.2, {QColor(150, 105, 65)}, QColor(60, 110, 70));
-    group(s, r, Hedgehog, 1, {30, 324, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(110, 85, 60)});
-    group(s, r, Blackbird, 1, {30, 324, ground + 50, kHeight - 10}, 1.1, 1.2, {QColor(35, 35, 40)});
-    scatterSpare(s, r, Mushroom, {30, 324, ground + 60, kHeight - 10}, 1.1, QColor(210, 40, 30));
-    scatterSpare(s, r, Snail, {30, 324, ground + 60, kHeight - 15}, 1.3, QColor(150, 110, 70));
-    scatterSpare(s, r, Flower, {30, 324, ground + 60, kHeight - 10}, 1.2, QColor(230, 50, 70));
-    scatterSpare(s, r, Butterfly, {30, 324, ground, kHeight - 60}, 1.2, QColor(250, 250, 245), QColor(40, 30, 30));
+    spares(s, r, Snail, 1, {patch.left() + 10, patch.right() - 10, patch.top() + 30, patch.top() + 40}, 1.2, 1.3, {QColor(150, 110, 70)});
+    spares(s, r, Cabbage, 1, {patch.left() + 20, patch.right() - 20, patch.bottom() - 22, patch.bottom() - 16}, 0.85, 0.9, {QColor(140, 180, 90)});
+    spares(s, r, Magpie, 1, {treeX - 30, treeX + 30, treeY + 70, treeY + 90}, 1.1, 1.2, {QColor(245, 245, 245)});
+    spares(s, r, Butterfly, 1, {30, 324, ground, kHeight - 60}, 1.2, 1.3, {QColor(250, 250, 245)}, QColor(40, 30, 30));
+    spares(s, r, Ball, 1, {treeX + side * 44, treeX + side * 54, treeY + 56, treeY + 62}, 1.1, 1.2, {QColor(240, 200, 40)}, QColor(220, 60, 60));
 }
 
 void buildWinter(Scene& s, Rng& r, int v)
@@ -243,34 +303,89 @@ void buildDesert(Scene& s, Rng& r, int v)
     noiseTexture(s.base, QRect(0, int(ground) - 60, kWidth, kHeight), 4, 9, r.seed(), 3);
     scatter(s, r, Bird, {40, 314, 40, ground - 90}, 1.1, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
     scatter(s, r, Bird, {40, 314, 40, ground - 90}, 0.9, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
-    for (int i = 0; i < 3; ++i)
-        put(s, Palm, r.range(20, 334), ground + 30 + i * 8, r.range(0.8, 1.1), QColor(70, 140, 60)).variant = r.between(0, 1);
-    for (int i = 0; i < 2; ++i)
-        put(s, Tent, r.range(40, 314), ground + 60 + i * 12, 1.4, anyOf(r, {QColor(240, 230, 210), QColor(200, 80, 50), QColor(90, 110, 160)}), QColor(180, 50, 40));
-    for (int i = 0; i < 3; ++i) {
-        Obj& c = put(s, Camel, 60 + i * 115 + r.range(-20, 20), ground + 130 + i * 30 + r.range(-10, 10), r.range(1.2, 1.4),
-                     QColor(200, 150, 90), anyOf(r, {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 190, 40)}));
-        c.variant = 1;
-        c.count = r.between(1, 2);
+    // Three groups at three depths, their order the composition's own: the
+    // oasis (palms round a pool), the camp (tents, the fire, a rug with the
+    // pots on it) and the caravan (camels tied head to tail); stones
+    // together on a dune's crest between them. Nearer is lower and larger.
+    const double deep = kHeight - ground;
+    const auto nearer = [&](double y) { return 0.85 + 0.55 * (y - ground) / deep; };
+    const bool left = v != 1; // the camp's side
+    const double backY = ground + 40, midY = ground + deep * 0.47, frontY = ground + deep * 0.76;
+    const double oasisY = v == 1 ? frontY - 10 : backY, campY = v == 2 ? frontY - 62 : backY + (v == 1 ? 24 : 0),
+                 caravanY = v == 0 ? frontY + 6 : v == 1 ? backY + 6 : midY + 6;
+    const double campX = (left ? 86 : 268) + r.range(-8, 8), oasisX = (v == 1 ? (left ? 200 : 154) : left ? 262 : 92) + r.range(-8, 8);
+    { // The oasis.
+        const double k = nearer(oasisY);
+        pool(s, r, d, QRectF(oasisX - 56 * k, oasisY - 6 * k, 112 * k, 22 * k));
+        put(s, Palm, oasisX - 48 * k, oasisY - 4 * k, 0.8 * k, QColor(70, 140, 60)).variant = 1;
+        put(s, Palm, oasisX + 34 * k, oasisY - 10 * k, 0.72 * k, QColor(80, 150, 70)).variant = 0;
+        put(s, Palm, oasisX + (left ? 56 : -58) * k, oasisY + 28 * k, 0.95 * k, QColor(65, 135, 55)).variant = 1;
+        gear(s, Donkey, oasisX + (left ? -72 : 72) * k, oasisY + 18 * k, 0.95 * k, QColor(140, 130, 125), QColor(), left); // come to drink
+        // A water jar filled at the pool, a goat drinking at its far end.
+        gear(s, Amphora, oasisX + (left ? -26 : 26) * k, oasisY + 22 * k, 0.8 * k, QColor(200, 120, 70), QColor(), !left);
+        gear(s, Goat, oasisX + (left ? 20 : -20) * k, oasisY + 24 * k, 0.9 * k, QColor(235, 225, 210), QColor(), !left);
+        spares(s, r, Jug, 1, {oasisX - 6 * k, oasisX + 6 * k, oasisY + 22 * k, oasisY + 28 * k}, 0.7 * k, 0.75 * k, {QColor(180, 100, 60)});
     }
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Cactus, {20, 334, ground + 80, kHeight - 10}, r.range(1.0, 1.3), QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(0, 2);
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, ground + 100, kHeight - 10}, 1.3, QColor(190, 110, 60)).shape = 1;
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Rock, {20, 334, ground + 90, kHeight - 10}, 1.0, QColor(170, 130, 100));
-    group(s, r, Rock, many(s, 4), {20, 334, ground + 60, kHeight - 10}, 0.6, 0.9, {QColor(170, 130, 100), QColor(150, 120, 95)});
-    group(s, r, Pot, many(s, 3), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 110, 60), QColor(170, 80, 50)});
-    group(s, r, Snail, many(s, 2), {20, 334, ground + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 150, 80)}); // desert snails
-    group(s, r, Lizard, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(150, 120, 70), QColor(110, 130, 70)});
-    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(170, 120, 70)});
-    group(s, r, Basket, 1, {40, 314, ground + 60, kHeight - 10}, 1.2, 1.3, {QColor(200, 160, 100)}, QColor(170, 60, 40));
-    group(s, r, Fox, 1, {40, 314, ground + 60, kHeight - 10}, 1.0, 1.1, {QColor(225, 180, 120)});
-    group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(225, 205, 170)});
-    group(s, r, Amphora, many(s, 2), {30, 324, ground + 50, kHeight - 10}, 1.2, 1.3, {QColor(190, 110, 60), QColor(210, 150, 90)});
-    group(s, r, Donkey, 1, {40, 314, ground + 30, ground + 90}, 1.0, 1.1, {QColor(140, 130, 125)});
-    scatterSpare(s, r, Pot, {30, 324, ground + 100, kHeight - 10}, 1.2, QColor(190, 110, 60)).shape = 1;
-    scatterSpare(s, r, Rock, {30, 324, ground + 90, kHeight - 10}, 0.9, QColor(170, 130, 100));
+    { // The camp.
+        const double k = nearer(campY);
+        const QColor canvas[] = {QColor(240, 230, 210), QColor(200, 80, 50), QColor(90, 110, 160)};
+        const int c0 = r.between(0, 2);
+        put(s, Tent, campX - 30 * k, campY + 4 * k, 1.15 * k, canvas[c0], QColor(180, 50, 40)).shape = 0;
+        put(s, Tent, campX + 32 * k, campY + 16 * k, 1.3 * k, canvas[(c0 + 1) % 3], QColor(60, 60, 120)).shape = 1;
+        gear(s, Campfire, campX + 2 * k, campY + 44 * k, 1.0 * k, QColor(90, 60, 40)).variant = 1;
+        rug(s, QRectF(campX - 52 * k, campY + 52 * k, 104 * k, 30 * k), anyOf(r, {QColor(170, 50, 45), QColor(150, 70, 40), QColor(60, 70, 130)}), r.seed());
+        gear(s, CoffeePot, campX - 30 * k, campY + 72 * k, 0.75 * k, QColor(200, 160, 60));
+        gear(s, Pot, campX - 6 * k, campY + 74 * k, 0.65 * k, QColor(190, 110, 60)).shape = 1;
+        gear(s, Amphora, campX + 24 * k, campY + 76 * k, 0.85 * k, QColor(210, 150, 90), QColor(), left);
+        gear(s, Basket, campX + (left ? 70 : -70) * k, campY + 32 * k, 0.9 * k, QColor(200, 160, 100), QColor(170, 60, 40));
+        spares(s, r, Pot, 1, {campX - 40 * k, campX + 40 * k, campY + 64 * k, campY + 78 * k}, 0.6 * k, 0.65 * k, {QColor(170, 80, 50)});
+        // The kettle by the fire, the lantern at the tent's door.
+        gear(s, Kettle, campX + 24 * k, campY + 46 * k, 0.7 * k, QColor(90, 85, 80), QColor(), left);
+        gear(s, Lantern, campX - 46 * k, campY + 30 * k, 0.7 * k, QColor(60, 55, 50)).variant = 0;
+        spares(s, r, Amphora, 1, {campX + (left ? 56 : -64) * k, campX + (left ? 64 : -56) * k, campY + 46 * k, campY + 52 * k}, 0.8 * k, 0.85 * k, {QColor(190, 110, 60)});
+    }
+    // Stones on the crest, a cactus among them, a lizard basking, a fennec.
+    const double stoneX = v == 1 ? 177 + (left ? 1 : -1) * 70 : v == 2 ? (left ? 250 : 104) : 177 + (left ? -1 : 1) * r.range(0, 20);
+    const double stoneY = v == 1 ? midY + 10 : v == 2 ? frontY : midY, ks = nearer(stoneY);
+    gear(s, Rock, stoneX - 16 * ks, stoneY, 0.85 * ks, QColor(170, 130, 100));
+    gear(s, Rock, stoneX + 12 * ks, stoneY + 6 * ks, 0.65 * ks, QColor(150, 120, 95));
+    gear(s, Rock, stoneX + 2 * ks, stoneY - 8 * ks, 0.55 * ks, QColor(185, 150, 115));
+    gear(s, Cactus, stoneX + 44 * ks, stoneY - 2 * ks, 1.0 * ks, QColor(80, 140, 70), QColor(240, 80, 140)).count = r.between(1, 2);
+    gear(s, Lizard, stoneX + 18 * ks, stoneY + 16 * ks, 1.1, QColor(150, 120, 70), QColor(), left);
+    gear(s, Fox, stoneX + (stoneX < 177 ? 78 : -78) * ks, stoneY + 14 * ks, 1.0 * ks, QColor(225, 180, 120), QColor(), !left);
+    spares(s, r, Lizard, 1, {stoneX - 30, stoneX + 10, stoneY + 12, stoneY + 26}, 1.0, 1.1, {QColor(110, 130, 70)});
+    // The caravan, the leader nearest, walking towards the camp; the rope
+    // runs from each halter to the saddle before it.
+    const double walk = left ? -1 : 1, kc = nearer(caravanY), lead = 177 + walk * (v == 1 ? 20 : 93);
+    const QColor saddles[] = {QColor(200, 40, 40), QColor(40, 80, 160), QColor(240, 190, 40)};
+    const int s0 = r.between(0, 2);
+    std::vector<std::pair<QPointF, double>> file;
+    for (int i = 0; i < 3; ++i) {
+        const double k = (1.05 - i * 0.08) * kc, x = lead - walk * i * (66 + 10 * (2 - i)) * kc / 1.25, y = caravanY - i * 14 * kc / 1.25;
+        Obj& c = gear(s, Camel, x, y, k, QColor(200, 150, 90).darker(100 + i * 8), saddles[(s0 + i) % 3], walk < 0);
+        c.variant = 1;
+        c.count = 1 + (i + v) % 2;
+        file.emplace_back(QPointF(x, y), k);
+    }
+    // A donkey may trail the file; a second cactus may stand by the stones.
+    const QPointF tailEnd = file.back().first;
+    spares(s, r, Donkey, 1, {tailEnd.x() - walk * 62 * kc - 4, tailEnd.x() - walk * 62 * kc + 4, tailEnd.y() - 6, tailEnd.y()}, 0.85 * kc, 0.9 * kc, {QColor(150, 140, 130)});
+    spares(s, r, Cactus, 1, {stoneX - 60 * ks, stoneX - 40 * ks, stoneY - 4, stoneY + 6}, 0.8 * ks, 0.85 * ks, {QColor(90, 150, 80)});
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(110, 80, 50), 1.2));
+        p.setBrush(Qt::NoBrush);
+        for (std::size_t i = 1; i < file.size(); ++i) {
+            const auto& [at, k] = file[i];
+            const auto& [before, kb] = file[i - 1];
+            const QPointF head = at + QPointF(walk * 25 * k, -37 * k), tail = before + QPointF(-walk * 18 * kb, -24 * kb);
+            QPainterPath rope;
+            rope.moveTo(head);
+            rope.quadTo((head + tail) / 2 + QPointF(0, 10), tail);
+            p.drawPath(rope);
+        }
+    }
     scatterSpare(s, r, Bird, {30, 324, 40, ground - 90}, 1.0, QColor(60, 50, 50), QColor(110, 100, 90)).shape = 1;
 }
 

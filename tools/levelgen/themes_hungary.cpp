@@ -116,38 +116,82 @@ void buildPuszta(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(v + 2, r);
     s.finish.tint = d.tint;
-    const double horizon = 210 + v * 35 + r.range(-10, 10);
+    const double horizon = 180 + v * 18 + r.range(-8, 8), deep = kHeight - horizon;
     skyAndGround(s, r, d, horizon, QColor(150, 150, 70), QColor(185, 175, 110), 500);
     group(s, r, Cloud, 2, {40, 314, 40, horizon - 80}, 0.8, 1.0, {QColor(252, 252, 252)});
+    // The farmstead at the back to one side, the well corner to the other;
+    // the grey cattle together between them, the flock with its shepherd
+    // and puli in front on the farm's side, the herdsmen's pot in the other corner.
     const bool wellLeft = (v + r.between(0, 1)) % 2;
-    put(s, SweepWell, wellLeft ? 95 : 245, horizon + 60, 1.2, QColor(130, 100, 70)).variant = 3;
-    Obj& hut = put(s, House, wellLeft ? 280 : 70, horizon + 22, 0.65, kWhitewash, QColor(190, 160, 90));
+    const double a = wellLeft ? 1 : -1; // from the well's side towards the farm's
+    const double houseX = wellLeft ? 282 : 72, wellX = wellLeft ? 70 : 284;
+    { // The path from the farm's gate out to the near edge, flowers in clumps by it.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        path.moveTo(houseX - a * 8, horizon + 24);
+        path.cubicTo(houseX - a * 60, horizon + deep * 0.35, 177 + a * 40, horizon + deep * 0.6, 177 - a * 10, kHeight + 4);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(170, 150, 105), 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+        p.setPen(QPen(QColor(190, 170, 125), 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+        for (const double t : {0.42, 0.74}) {
+            const QPointF at = path.pointAtPercent(t);
+            const double k = 0.9 + 0.5 * (at.y() - horizon) / deep;
+            const QColor cols[] = {QColor(150, 80, 200), QColor(250, 200, 40), QColor(230, 50, 70)};
+            for (int i = 0; i < 3; ++i)
+                put(s, Flower, at.x() + (i - 1) * 11 * k + (t > 0.5 ? 16 : -16) * k, at.y() + (i % 2) * 6 * k, 0.9 * k, cols[(i + int(t * 10)) % 3]).count = 5 + i;
+        }
+    }
+    Obj& hut = put(s, House, houseX, horizon + 22, 0.65, kWhitewash, QColor(190, 160, 90));
     hut.shape = 1;
-    put(s, Tree, wellLeft ? 200 : 150, horizon + 8, 0.6, QColor(90, 130, 60), QColor(90, 130, 60)).count = 0;
-    group(s, r, Cattle, many(s, 7), {20, 334, horizon + 30, kHeight - 20}, 0.6, 1.2, {QColor(205, 205, 200), QColor(185, 185, 180)});
-    group(s, r, Haybale, many(s, 2), {30, 324, horizon + 20, horizon + 80}, 0.7, 0.9, {QColor(215, 185, 100)});
-    group(s, r, Chicken, many(s, 4), {20, 334, horizon + 60, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)}, QColor(235, 140, 40)); // geese
-    group(s, r, Pumpkin, many(s, 2), {20, 334, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(235, 130, 30), QColor(120, 150, 60)});
-    put(s, Fence, wellLeft ? 250 : 100, horizon + 110, 1.2, QColor(120, 90, 60)).count = 6;
-    group(s, r, Bird, many(s, 3), {30, 324, 30, horizon - 50}, 0.9, 1.2, {QColor(250, 250, 250)}, QColor(40, 40, 40));
+    put(s, Tree, houseX + a * 46, horizon + 14, 0.6, QColor(90, 130, 60), QColor(90, 130, 60)).count = 0;
+    // The horses in their paddock by the farm, its fence before them.
+    put(s, Horse, houseX - a * 78, horizon + 36, 0.72, QColor(120, 75, 45), QColor(40, 30, 25)).mirror = wellLeft;
+    put(s, Horse, houseX - a * 104, horizon + 42, 0.78, QColor(170, 120, 70), QColor(40, 30, 25)).mirror = !wellLeft;
+    put(s, Fence, houseX - a * 92, horizon + 56, 1.0, QColor(120, 90, 60)).count = 6;
+    // Two curly mangalica pigs before the farmhouse.
+    gear(s, Mangalica, houseX - a * 26, horizon + 62, 0.9, QColor(225, 200, 160), QColor(), wellLeft);
+    gear(s, Mangalica, houseX - a * 2, horizon + 70, 0.95, QColor(70, 60, 55), QColor(), !wellLeft);
+    put(s, Bustard, 177 - a * 34, horizon + 14, 0.7, QColor(175, 165, 150)).mirror = wellLeft;
+    put(s, Bustard, 177 - a * 12, horizon + 18, 0.75, QColor(160, 150, 135)).mirror = !wellLeft;
+    // The well corner: the sweep well, its trough, the bucket, the geese.
+    const double wellY = horizon + deep * 0.36;
+    put(s, SweepWell, wellX, wellY, 1.1, QColor(130, 100, 70)).variant = 3;
+    trough(s, {wellX + a * 34, wellY + 6}, 42, QColor(130, 95, 60));
+    gear(s, Bucket, wellX - a * 20, wellY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    gear(s, Goose, wellX + a * 26, wellY + 20, 1.05, QColor(250, 250, 245), QColor(), !wellLeft);
+    gear(s, Goose, wellX + a * 48, wellY + 24, 1.1, QColor(165, 155, 145), QColor(), wellLeft);
+    spares(s, r, Goose, 1, {wellX + a * 60 - 4, wellX + a * 60 + 4, wellY + 14, wellY + 20}, 1.0, 1.05, {QColor(235, 225, 205)});
+    gear(s, Buffalo, wellX + a * 80, wellY + 8, 0.9, QColor(55, 50, 48), QColor(), wellLeft); // come to the trough
+    // The herd: three grey cattle and a calf, no two alike.
+    const double herdX = 177 + a * r.range(-10, 10), herdY = horizon + deep * 0.3;
+    gear(s, Cattle, herdX - 42, herdY, 0.85, QColor(205, 205, 200), QColor(), true);
+    gear(s, Cattle, herdX + 2, herdY + 12, 0.92, QColor(175, 172, 165), QColor(), false);
+    gear(s, Cattle, herdX + 44, herdY + 4, 0.88, QColor(228, 224, 214), QColor(), r.chance(0.5));
+    gear(s, Calf, herdX - 14, herdY + 24, 0.95, QColor(200, 160, 110), QColor(), false);
+    gear(s, Stork, herdX - a * 86, herdY + 8, 0.9, QColor(248, 248, 245), QColor(), wellLeft); // after the frogs the herd stirs up
+    spares(s, r, Calf, 1, {herdX + 18, herdX + 30, herdY + 24, herdY + 30}, 0.9, 0.95, {QColor(215, 205, 190)});
+    // The flock, its puli and the shepherd.
+    const double flockX = 177 + a * r.range(58, 72), flockY = horizon + deep * 0.66;
+    shepherd(s, {flockX + a * 62, flockY + 6}, 1.05, !wellLeft);
+    gear(s, Sheep, flockX - 30, flockY, 1.1, QColor(240, 236, 225), QColor(), false);
+    gear(s, Sheep, flockX + 2, flockY + 12, 1.2, QColor(225, 210, 180), QColor(), true);
+    gear(s, Sheep, flockX + 30, flockY + 3, 1.1, QColor(60, 55, 50), QColor(), false);
+    gear(s, Puli, flockX - a * 62, flockY + 16, 1.2, QColor(45, 42, 40), QColor(), wellLeft);
+    spares(s, r, Lamb, 1, {flockX - 14, flockX + 14, flockY + 22, flockY + 28}, 1.0, 1.05, {QColor(245, 242, 235)});
+    // The herdsmen's pot on its tripod over the fire, a stump to sit on.
+    const double potX = wellX + a * r.range(20, 36), potY = kHeight - 30;
+    gear(s, Cauldron, potX, potY, 1.15, QColor(45, 42, 40));
+    gear(s, Stump, potX + a * 40, potY + 8, 1.1, QColor(120, 85, 55));
+    gear(s, Jug, potX + a * 70, potY + 10, 0.8, QColor(190, 110, 60), QColor(), wellLeft);
+    group(s, r, Bird, 3, {30, 324, 30, horizon - 50}, 0.9, 1.2, {QColor(250, 250, 250)}, QColor(40, 40, 40));
     for (Obj& o : s.objs)
         if (o.kind == Bird)
             o.shape = 1;
-    group(s, r, Flower, many(s, 8), {15, 339, horizon + 50, kHeight - 10}, 0.9, 1.3, {QColor(150, 80, 200), QColor(250, 200, 40), QColor(230, 50, 70)});
-    group(s, r, Butterfly, many(s, 2), {20, 334, horizon + 20, kHeight - 40}, 1.0, 1.2, {QColor(250, 180, 40), QColor(90, 150, 240)}, QColor(40, 30, 30));
-    group(s, r, Rock, 2, {20, 334, horizon + 60, kHeight - 10}, 0.8, 1.0, {QColor(150, 140, 130)});
-    group(s, r, Horse, many(s, 2), {20, 334, horizon + 25, horizon + 90}, 0.8, 1.0, {QColor(120, 75, 45), QColor(60, 45, 35), QColor(170, 120, 70)}, QColor(40, 30, 25));
-    group(s, r, Sheep, many(s, 3), {20, 334, horizon + 40, kHeight - 20}, 0.9, 1.1, {QColor(240, 236, 225), QColor(60, 55, 50)});
-    group(s, r, Puli, 1, {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(45, 42, 40)});
-    group(s, r, Goose, many(s, 3), {20, 334, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245)});
-    group(s, r, Stork, 1, {30, 324, horizon + 30, horizon + 100}, 0.9, 1.0, {QColor(248, 248, 245)});
-    group(s, r, Cauldron, 1, {40, 314, horizon + 80, kHeight - 30}, 1.2, 1.3, {QColor(45, 42, 40)});
-    group(s, r, Milestone, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(225, 220, 205)});
-    group(s, r, Bustard, many(s, 2), {20, 334, horizon + 25, horizon + 110}, 0.9, 1.1, {QColor(175, 165, 150)});
-    group(s, r, Buffalo, 1, {20, 334, horizon + 25, horizon + 100}, 0.8, 1.0, {QColor(55, 50, 48)});
-    group(s, r, Mangalica, many(s, 2), {20, 334, horizon + 60, kHeight - 20}, 1.0, 1.1, {QColor(225, 200, 160), QColor(70, 60, 55)});
-    spares(s, r, Cattle, 1, {30, 324, horizon + 40, kHeight - 30}, 0.8, 1.0, {QColor(205, 205, 200)});
-    spares(s, r, Flower, 2, {30, 324, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+    spares(s, r, Butterfly, 1, {140, 214, horizon + deep * 0.45, horizon + deep * 0.6}, 1.0, 1.1, {QColor(250, 180, 40)}, QColor(40, 30, 30));
+    spares(s, r, Bustard, 1, {177 + a * 8, 177 + a * 20, horizon + 16, horizon + 22}, 0.7, 0.75, {QColor(185, 172, 150)});
 }
 
 void buildMarketHall(Scene& s, Rng& r, int v)

@@ -365,7 +365,8 @@ void buildMarket(Scene& s, Rng& r, int v)
         put(s, Lamp, lampX, counter + 60, 1.0, QColor(50, 50, 55)).variant = v % 2;
     }
     const double signX = r.range(mainX0 + 50, mainX1 - 50);
-    put(s, Sign, signX, 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = r.between(0, 3);
+    // The stall's sign shows what it sells: an apple, a pear, grapes or cherries.
+    put(s, Sign, signX, 125 + top, 1.3, QColor(50, 60, 55), QColor(240, 240, 230)).variant = 4 | r.between(0, 3);
     { // Each stall's price board, clear of its hanging sign and the bunting.
         QPainter p(&s.base);
         for (const auto& [x0, x1] : stalls) {

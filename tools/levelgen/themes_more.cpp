@@ -9,6 +9,7 @@
 #include <cmath>
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 
 namespace levelgen {
 
@@ -136,32 +137,102 @@ void buildOrchard(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(2 + v % 2, r);
     s.finish.tint = QColor(255, 240, 215);
-    const double horizon = 170 + v * 35 + r.range(-8, 8);
+    // A high horizon: the trees, not the sky, fill the picture's upper half.
+    const double horizon = 150 + (v == 1 ? 26 : v * 8) + r.range(-6, 6);
     skyAndGround(s, r, d, horizon, QColor(150, 150, 60), QColor(175, 160, 80), 400);
-    const int trees = 3 + v % 2;
-    for (int i = 0; i < trees; ++i) {
-        Obj& t = put(s, Tree, (i + 0.5) * kWidth / trees + r.range(-15, 15), horizon + 40 + (i % 2) * 25, r.range(0.9, 1.1),
-                     anyOf(r, {QColor(160, 140, 50), QColor(190, 110, 40), QColor(110, 130, 50)}), QColor(210, 40, 30));
-        t.count = r.between(3, 6);
+    // The orchard's rows recede to the hills: each row further back higher,
+    // smaller and set between the trees of the row before it.
+    // Each tree of a row its own autumn colour, so none is another's twin.
+    const QColor leaves[] = {QColor(120, 145, 50), QColor(60, 115, 50), QColor(205, 175, 60), QColor(210, 115, 40), QColor(165, 75, 40)};
+    const QColor apples[] = {QColor(210, 40, 30), QColor(235, 190, 40), QColor(200, 60, 30)};
+    const int leaf = r.between(0, 4);
+    const double nearY = horizon + (kHeight - horizon) * (0.5 + 0.05 * v);
+    const struct { int n; double y, scale, shift; } rows[] = {
+        {5, horizon + 12, 0.5, 0.5 - 0.2 * v}, {4, horizon + (nearY - horizon) * 0.42, 0.74, 0.25 + 0.15 * v}};
+    for (const auto& row : rows)
+        for (int i = 0; i < row.n; ++i) {
+            Obj& t = put(s, Tree, (i + row.shift) * kWidth / row.n + r.range(-6, 6), row.y + r.range(-3, 3), row.scale * r.range(0.95, 1.05),
+                         leaves[(leaf + i) % 5], apples[i % 3]);
+            t.count = r.between(2, 6);
+        }
+    // Two trees near, one to each side: the pickers' ladder against one with
+    // its basket beneath, the cart and crates of apples by the other.
+    const bool pickLeft = v != 1;
+    const double pickX = pickLeft ? r.range(58, 78) : r.range(276, 296), cartTreeX = pickLeft ? r.range(270, 292) : r.range(62, 84);
+    const double pickY = nearY + r.range(-6, 6), cartY = nearY + r.range(14, 26);
+    const double dir = pickLeft ? 1 : -1; // from the picking tree towards the middle
+    ladder(s, {pickX + dir * 30, pickY + 2}, {pickX + dir * 12, pickY - 80}, 9);
+    put(s, Tree, pickX, pickY, 1.15, leaves[(leaf + 1) % 5], QColor(210, 40, 30)).count = 6;
+    put(s, Tree, cartTreeX, cartY, 1.2, leaves[(leaf + 3) % 5], QColor(235, 190, 40)).count = 5;
+    Obj& basket = gear(s, Basket, pickX + dir * 48, pickY + 6, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+    basket.c3 = QColor(210, 40, 30);
+    // The cart loaded with apples, crates beside it, one set on another.
+    const double cdir = -dir; // from the cart's tree towards the middle
+    Obj& cart = gear(s, Wheelbarrow, cartTreeX + cdir * 44, cartY + 12, 1.7, QColor(170, 60, 40), QColor(200, 40, 30), cdir < 0);
+    cart.variant |= 1;
+    const std::size_t low = s.objs.size();
+    gear(s, Crate, cartTreeX - cdir * 8, cartY + 26, 1.25, QColor(170, 130, 80), QColor(200, 45, 35)).variant = 1;
+    gear(s, Crate, cartTreeX - cdir * 46, cartY + 30, 1.2, QColor(150, 115, 75), QColor(230, 185, 45)).variant = 3;
+    Obj& top = gear(s, Crate, cartTreeX - cdir * 8 + r.range(-3, 3), cartY + 26 - 26, 1.15, QColor(185, 145, 95), QColor(120, 165, 55));
+    top.variant = 1;
+    setOn(top, s.objs[low]);
+    // The hen house between the two near trees, its hens about the ramp.
+    const double coopX = 177 + (pickLeft ? 8 : -8) + r.range(-10, 10), coopY = nearY - 26;
+    const double rampDir = pickLeft ? -1 : 1;
+    henHouse(s, {coopX, coopY}, 1.0, QColor(150, 100, 60), QColor(120, 60, 45), rampDir < 0);
+    gear(s, Chicken, coopX + rampDir * 30, coopY + 12, 1.05, QColor(245, 240, 230), QColor(210, 40, 40), rampDir > 0);
+    gear(s, Chicken, coopX - rampDir * 4, coopY + 22, 1.1, QColor(170, 100, 50), QColor(210, 40, 40), rampDir < 0);
+    gear(s, Chicken, coopX + rampDir * 22, coopY + 34, 1.15, QColor(60, 50, 45), QColor(210, 40, 40), rampDir > 0);
+    // In the foreground: hay for the cart horse, the dog asleep by it and
+    // the water bucket; on the other side the geese come to the windfalls.
+    const double midX = 177 - rampDir * r.range(20, 40), midY = kHeight - 40 - r.range(0, 16);
+    const std::size_t hayAt = s.objs.size();
+    gear(s, Haybale, midX, midY, 1.3, QColor(215, 185, 100));
+    // The farm cat asleep on top of it (both placed: neither is copied about).
+    gear(s, Cat, midX + rampDir * 6, midY - 19 * 1.3, 1.0, QColor(215, 150, 80), QColor(), pickLeft);
+    setOn(s.objs.back(), s.objs[hayAt]);
+    gear(s, Dog, midX - 46 * rampDir, midY + 10, 1.3, QColor(180, 130, 80), QColor(), pickLeft);
+    gear(s, Bucket, midX + 40 * rampDir, midY + 4, 0.75, QColor(150, 155, 160), QColor(90, 95, 100));
+    const double geeseX = midX + rampDir * r.range(110, 125);
+    gear(s, Goose, geeseX, midY - 24, 1.1, QColor(250, 250, 245), QColor(), !pickLeft);
+    gear(s, Goose, geeseX - rampDir * 26, midY + 6, 1.2, QColor(165, 155, 145), QColor(), pickLeft);
+    // The hives at the back on the hens' side, sheep grazing between the far
+    // rows on the other; a stump in the near corner with its mushrooms.
+    const double hiveX = pickLeft ? 318 : 36, hiveY = rows[0].y + 18;
+    gear(s, Beehive, hiveX, hiveY, 0.8, QColor(215, 175, 90));
+    gear(s, Beehive, hiveX + 26 * rampDir, hiveY + 8, 0.9, QColor(190, 125, 75));
+    spares(s, r, Beehive, 1, {hiveX + 50 * rampDir - 8, hiveX + 50 * rampDir + 8, hiveY + 2, hiveY + 10}, 0.85, 0.9, {QColor(225, 205, 120)});
+    const double flockX = pickLeft ? r.range(70, 110) : r.range(244, 284), flockY = (rows[0].y + rows[1].y) / 2 + 6;
+    gear(s, Sheep, flockX, flockY, 1.0, QColor(240, 238, 230), QColor(), pickLeft);
+    gear(s, Sheep, flockX + 30, flockY + 8, 1.1, QColor(120, 100, 85), QColor(), !pickLeft);
+    const double stumpX = pickX + dir * 6, stumpY = kHeight - 22;
+    gear(s, Stump, stumpX, stumpY, 1.2, QColor(120, 85, 55));
+    gear(s, Mushroom, stumpX + dir * 26, stumpY + 2, 1.0, QColor(200, 60, 30)).count = 2;
+    gear(s, Mushroom, stumpX - dir * 24, stumpY - 4, 0.9, QColor(170, 120, 80)).count = 1;
+    flying(s, r, 3, horizon - 50, QColor(50, 45, 50));
+    // Apples fallen under the near trees, too small to be more than the grass's colour.
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        for (const auto& [x, y, c] : {std::tuple{pickX, pickY, QColor(200, 40, 30)}, std::tuple{cartTreeX, cartY, QColor(225, 180, 40)}})
+            for (int i = 0; i < 7; ++i) {
+                p.setBrush(shade(c, r.range(0.8, 1.1)));
+                p.drawEllipse(QPointF(x + r.range(-40, 40), y + r.range(-2, 12)), 2.2, 1.9);
+            }
     }
-    group(s, r, Pumpkin, many(s, 4), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.3, {QColor(235, 130, 30), QColor(220, 160, 50)});
-    group(s, r, Crate, many(s, 3), {20, 334, horizon + 80, kHeight - 10}, 1.1, 1.3, {QColor(170, 130, 80)}, QColor(200, 50, 40));
-    group(s, r, Fruit, many(s, 6), {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.3, {QColor(210, 40, 30), QColor(240, 190, 40), QColor(120, 170, 60)});
-    group(s, r, Haybale, 2, {20, 334, horizon + 60, horizon + 110}, 1.0, 1.1, {QColor(215, 185, 100)});
-    group(s, r, Mushroom, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.2, {QColor(190, 90, 40)});
-    group(s, r, Chicken, 2, {20, 334, horizon + 100, kHeight - 10}, 1.1, 1.2, {QColor(170, 100, 50)}, QColor(200, 40, 40));
-    flying(s, r, many(s, 3), horizon - 50, QColor(50, 45, 50));
-    group(s, r, Basket, many(s, 2), {20, 334, horizon + 90, kHeight - 10}, 1.2, 1.3, {QColor(190, 150, 90)}, QColor(160, 120, 60));
-    group(s, r, Rabbit, 1, {20, 334, horizon + 90, kHeight - 10}, 1.0, 1.1, {QColor(170, 140, 110)});
-    group(s, r, Bucket, 1, {20, 334, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(150, 155, 160)}, QColor(90, 95, 100));
-    group(s, r, Crow, many(s, 2), {20, 334, horizon + 80, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
-    group(s, r, Magpie, 1, {20, 334, horizon + 80, kHeight - 10}, 1.1, 1.2, {QColor(245, 245, 245)});
-    group(s, r, Wheelbarrow, 1, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 70), QColor(170, 60, 40)}, QColor(200, 40, 30));
-    group(s, r, Hedgehog, many(s, 2), {30, 324, horizon + 90, kHeight - 10}, 1.0, 1.1, {QColor(110, 85, 60)});
-    group(s, r, Robin, many(s, 2), {30, 324, horizon + 80, kHeight - 10}, 1.1, 1.2, {QColor(125, 95, 65)});
-    group(s, r, Beehive, 1, {30, 324, horizon + 60, horizon + 120}, 1.1, 1.2, {QColor(215, 175, 90)});
-    spares(s, r, Fruit, 2, {30, 324, horizon + 90, kHeight - 10}, 1.1, 1.2, {QColor(210, 40, 30)});
-    spares(s, r, Mushroom, 1, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(190, 90, 40)});
+    spares(s, r, Fruit, 1, {pickX - 30, pickX + 30, pickY + 4, pickY + 20}, 0.7, 0.8, {QColor(235, 190, 40)});
+    spares(s, r, Rabbit, 1, {130, 224, nearY + 20, kHeight - 70}, 1.0, 1.1, {QColor(170, 140, 110)});
+    // More that may come into the orchard, each where it would: a cat to the
+    // hay, a hedgehog under the picking tree, a pumpkin by the cart, a magpie
+    // between the far rows, a crow by the hens.
+    spares(s, r, Goose, 1, {geeseX - 14, geeseX + 14, midY - 6, midY + 2}, 1.1, 1.15, {QColor(235, 225, 205)});
+    spares(s, r, Basket, 1, {pickX + dir * 60, pickX + dir * 70, pickY + 14, pickY + 20}, 0.95, 1.0, {QColor(170, 130, 80)});
+    spares(s, r, Hedgehog, 1, {pickX - 40, pickX + 40, pickY + 8, pickY + 26}, 1.0, 1.1, {QColor(110, 85, 60)});
+    spares(s, r, Pumpkin, 1, {cartTreeX - 50, cartTreeX + 50, cartY + 30, cartY + 46}, 0.9, 1.0, {QColor(235, 130, 30)});
+    group(s, r, Magpie, 1, {60, 294, rows[0].y + 8, rows[1].y - 8}, 0.8, 0.9, {QColor(245, 245, 245)});
+    s.objs.back().loose = false; // one, between the far rows
+    spares(s, r, Crow, 1, {coopX - 60, coopX + 60, coopY + 30, coopY + 48}, 1.0, 1.1, {QColor(30, 30, 38)});
 }
 
 void buildDuckPond(Scene& s, Rng& r, int v)

@@ -2,6 +2,7 @@
 // on purpose and lets the sound version of the same scene pass; the tidying
 // pass mends what it can; generated levels keep every rule.
 #include "tools/levelgen/compose.h"
+#include "tools/levelgen/differ.h"
 #include "tools/levelgen/furniture.h"
 #include "tools/levelgen/kinds.h"
 #include "tools/levelgen/pack.h"
@@ -475,6 +476,55 @@ private slots:
             if (b.rule != SceneRule::EmptyBand)
                 held.push_back(b);
         QVERIFY2(held.empty(), qPrintable(listed(held)));
+    }
+
+    // A market stall's sign shows a fruit; a change of its detail shows
+    // another fruit, never a key or a fish, and shows in the picture.
+    void fruitSignChangesOnlyItsFruit_data()
+    {
+        QTest::addColumn<int>("fruit");
+        for (int fruit = 0; fruit < 4; ++fruit)
+            QTest::newRow(qPrintable(QString::number(fruit))) << fruit;
+    }
+    void fruitSignChangesOnlyItsFruit()
+    {
+        QFETCH(int, fruit);
+        Scene s = meadow();
+        Obj& sign = put(s, Sign, 177, 120, 1.3, QColor(50, 60, 55), QColor(240, 240, 230));
+        sign.variant = 4 | fruit;
+        const QImage before = render(s);
+        Rng rng(std::uint64_t(fruit) + 1);
+        for (int i = 0; i < 12; ++i) {
+            Obj changed = s.objs.back();
+            QVERIFY(applyMod(changed, Detail, 0.5, rng));
+            QVERIFY2(changed.variant & 4, qPrintable(QStringLiteral("variant %1").arg(changed.variant)));
+            Scene after = s;
+            after.objs.back() = changed;
+            QVERIFY(render(after) != before);
+        }
+    }
+
+    // The composed outdoor scenes keep their herds, flocks and hens apart
+    // by colour or size, so a difference may fall on any of them.
+    void outdoorGroupsHaveNoTwins_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {4, 5, 19, 23, 41, 55, 76, 91, 95})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void outdoorGroupsHaveNoTwins()
+    {
+        QFETCH(int, n);
+        const Scene s = buildScene(n);
+        int animals = 0;
+        for (int i = 0; i < int(s.objs.size()); ++i) {
+            const Obj& o = s.objs[std::size_t(i)];
+            if (!o.visible || !(o.kind == Cattle || o.kind == Sheep || o.kind == Chicken || o.kind == Camel || o.kind == Pig))
+                continue;
+            ++animals;
+            QVERIFY2(!hasTwin(s, i), qPrintable(QStringLiteral("level %1: a twin %2 at (%3, %4)").arg(n).arg(kindOf(o.kind).name).arg(o.pos.x()).arg(o.pos.y())));
+        }
+        QVERIFY2(animals >= 2, qPrintable(QStringLiteral("level %1 holds %2 of its herd").arg(n).arg(animals)));
     }
 };
 
