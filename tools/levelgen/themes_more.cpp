@@ -765,25 +765,32 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
                  horizon + 20, QColor(90, 150, 60), QColor(120, 170, 80), 500);
     for (int i = 0; i < 6; ++i)
         put(s, Fir, r.range(10, 344), horizon + 25, r.range(0.45, 0.6), QColor(35, 80, 55));
-    put(s, House, v == 2 ? 70 : 280, horizon + 70, 0.8, QColor(150, 100, 60), QColor(110, 70, 50)).shape = 0;
-    group(s, r, Cattle, many(s, 4), {20, 334, horizon + 60, kHeight - 20}, 0.7, 1.2, {QColor(150, 95, 55), QColor(230, 225, 215)});
-    put(s, Fence, r.range(80, 270), horizon + 110, 1.2, QColor(130, 100, 70)).count = 6;
-    put(s, Birdhouse, r.range(40, 314), horizon + 130, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    group(s, r, Flower, many(s, 9), {15, 339, horizon + 70, kHeight - 10}, 1.0, 1.3, kBright);
-    group(s, r, Butterfly, many(s, 2), {20, 334, horizon + 40, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
-    group(s, r, Rock, 2, {20, 334, horizon + 80, kHeight - 10}, 0.9, 1.1, {QColor(150, 150, 155)});
+    // The alp in its places, not strewn: the herdsman's hut with its bench,
+    // milk cans, hives and bird box at one side; the pasture at the other
+    // with the cattle before its fence and the goats, lambs and llama
+    // grazing below; chamois up by the firs and a deer at the wood's edge;
+    // flowers and stones together in the near grass, the signpost on the path.
+    const double hutX = v == 2 ? 70 : 280, pastureX = 354 - hutX, toward = hutX < 177 ? 1 : -1;
+    put(s, House, hutX, horizon + 70, 0.8, QColor(150, 100, 60), QColor(110, 70, 50)).shape = 0;
+    put(s, Birdhouse, hutX + toward * 58, horizon + 96, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
+    group(s, r, Bench, 1, {hutX - 40, hutX + 40, horizon + 80, horizon + 96}, 1.2, 1.3, {QColor(120, 85, 55)});
+    group(s, r, MilkCan, 1, {hutX - 55, hutX + 55, horizon + 78, horizon + 104}, 1.1, 1.2, {QColor(190, 195, 200)});
+    group(s, r, Beehive, 1, {hutX - 75, hutX + 75, horizon + 105, horizon + 150}, 1.1, 1.2, {QColor(215, 175, 90)});
+    put(s, Fence, pastureX, horizon + 100, 1.2, QColor(130, 100, 70)).count = 6;
+    group(s, r, Cattle, many(s, 4), {pastureX - 100, pastureX + 100, horizon + 112, kHeight - 70}, 0.9, 1.2,
+          {QColor(150, 95, 55), QColor(230, 225, 215)});
+    group(s, r, Goat, many(s, 2), {pastureX - 110, pastureX + 110, kHeight - 90, kHeight - 10}, 1.0, 1.2,
+          {QColor(240, 236, 225), QColor(150, 110, 70)});
+    group(s, r, Lamb, many(s, 2), {pastureX - 110, pastureX + 110, kHeight - 90, kHeight - 10}, 1.0, 1.1, {QColor(245, 242, 235)});
+    group(s, r, Llama, 1, {pastureX - 90, pastureX + 90, horizon + 110, kHeight - 40}, 1.0, 1.1, {QColor(235, 222, 200), QColor(150, 110, 75)});
+    group(s, r, Chamois, many(s, 2), {20, 334, horizon + 15, horizon + 45}, 0.9, 1.0, {QColor(130, 95, 60)});
+    group(s, r, Deer, 1, {pastureX - 80, pastureX + 80, horizon + 40, horizon + 80}, 1.0, 1.1, {QColor(150, 100, 60)});
+    group(s, r, Signpost, 1, {150, 204, horizon + 45, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
+    group(s, r, Flower, many(s, 9), {hutX - 110, hutX + 110, horizon + 150, kHeight - 10}, 1.0, 1.3, kBright);
+    group(s, r, Butterfly, many(s, 2), {hutX - 110, hutX + 110, horizon + 120, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
+    group(s, r, Rock, 2, {hutX - 100, hutX + 100, horizon + 150, kHeight - 10}, 0.9, 1.1, {QColor(150, 150, 155)});
     flying(s, r, 2, horizon - 80, QColor(50, 50, 60));
-    group(s, r, Goat, many(s, 2), {20, 334, horizon + 50, kHeight - 10}, 1.0, 1.2, {QColor(240, 236, 225), QColor(150, 110, 70)});
-    group(s, r, MilkCan, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(190, 195, 200)});
-    group(s, r, Signpost, 1, {40, 314, horizon + 40, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
-    group(s, r, Bench, 1, {40, 314, horizon + 60, kHeight - 20}, 1.2, 1.3, {QColor(120, 85, 55)});
-    group(s, r, Milestone, 1, {40, 314, horizon + 60, kHeight - 30}, 1.4, 1.5, {QColor(210, 205, 195)});
-    group(s, r, Deer, 1, {30, 324, horizon + 40, horizon + 90}, 1.0, 1.1, {QColor(150, 100, 60)});
-    group(s, r, Chamois, many(s, 2), {20, 334, horizon + 15, horizon + 70}, 0.9, 1.0, {QColor(130, 95, 60)});
-    group(s, r, Llama, 1, {30, 324, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(235, 222, 200), QColor(150, 110, 75)});
-    group(s, r, Lamb, many(s, 2), {20, 334, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(245, 242, 235)});
-    group(s, r, Beehive, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(215, 175, 90)});
-    spares(s, r, Flower, 2, {30, 324, horizon + 70, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
+    spares(s, r, Flower, 2, {hutX - 110, hutX + 110, horizon + 150, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
 }
 
 void buildPier(Scene& s, Rng& r, int v)
