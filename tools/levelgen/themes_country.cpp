@@ -258,7 +258,6 @@ void buildWinter(Scene& s, Rng& r, int v)
     group(s, r, Crow, many(s, 2), {20, 334, ground + 20, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Rabbit, 1, {30, 324, ground + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 240, 245)});
     group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(150, 110, 70)});
-    group(s, r, Milestone, 1, {40, 314, ground + 40, kHeight - 30}, 1.4, 1.5, {QColor(200, 200, 205)});
     group(s, r, Deer, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(150, 100, 60)});
     group(s, r, Wolf, 1, {30, 324, ground + 30, kHeight - 20}, 1.0, 1.1, {QColor(120, 120, 125)});
     group(s, r, Sled, 1, {30, 324, ground + 40, kHeight - 10}, 1.2, 1.3, {QColor(190, 60, 45), QColor(150, 105, 65)});
