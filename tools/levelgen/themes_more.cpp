@@ -677,6 +677,47 @@ void buildAquarium(Scene& s, Rng& r, int v)
         for (double x = 0; x < kWidth; x += 18)
             p.drawArc(QRectF(x, 6 + std::fmod(x * 0.37, 4.0), 18, 6), 0, 180 * 16);
     }
+    {
+        // The tank's ornament: a sunken castle on a heap of stones at one side,
+        // so the water has something to swim round. Laid out from the visit
+        // alone, so the scene's own draws are the same as before.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        Rng look(0xA9A0u + std::uint32_t(v));
+        const double cx = v == 1 ? 268 : 86, foot = sand + 12;
+        const QColor stone(150, 150, 140), dark(95, 100, 100);
+        for (int i = 0; i < 9; ++i) { // the heap
+            const double x = cx + look.range(-58, 58), rad = look.range(9, 16);
+            p.setBrush(mix(stone, dark, look.range(0, 0.6)));
+            p.drawEllipse(QPointF(x, foot - rad * 0.4 - (58 - std::abs(x - cx)) * 0.25), rad * 1.3, rad);
+        }
+        const QRectF tower(cx - 20, foot - 118, 40, 100);
+        QLinearGradient g(tower.topLeft(), tower.topRight());
+        g.setColorAt(0, shade(stone, 1.15));
+        g.setColorAt(1, shade(stone, 0.75));
+        p.setBrush(g);
+        p.drawRect(tower);
+        for (int k = 0; k < 4; ++k) // the battlements
+            p.drawRect(QRectF(tower.left() + k * 11 - 1, tower.top() - 8, 7, 9));
+        p.setBrush(QColor(40, 50, 60, 220));
+        QPainterPath door; // an arched door the fish swim through, and two windows
+        door.moveTo(cx - 9, foot - 18);
+        door.lineTo(cx - 9, foot - 42);
+        door.arcTo(QRectF(cx - 9, foot - 51, 18, 18), 180, -180);
+        door.lineTo(cx + 9, foot - 18);
+        door.closeSubpath();
+        p.drawPath(door);
+        p.drawRoundedRect(QRectF(cx - 12, foot - 92, 7, 12), 3, 3);
+        p.drawRoundedRect(QRectF(cx + 5, foot - 92, 7, 12), 3, 3);
+        p.setPen(QPen(shade(stone, 0.6), 0.8)); // courses of stone
+        for (double y = tower.top() + 14; y < tower.bottom(); y += 14)
+            p.drawLine(QPointF(tower.left(), y), QPointF(tower.right(), y));
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(QColor(90, 160, 80), 200)); // weed grown over its foot
+        for (int k = 0; k < 6; ++k)
+            p.drawEllipse(QPointF(cx + look.range(-30, 30), foot - look.range(8, 30)), look.range(3, 6), look.range(6, 12));
+    }
     noiseTexture(s.base, QRect(0, int(sand), kWidth, kHeight - int(sand)), 3, 12, r.seed());
     group(s, r, Seaweed, many(s, 4), {15, 339, sand + 5, sand + 30}, 0.9, 1.2, {QColor(60, 140, 70)});
     group(s, r, Coral, many(s, 2), {30, 324, sand + 10, sand + 40}, 0.9, 1.1, {QColor(240, 120, 120), QColor(240, 170, 70)});
