@@ -598,6 +598,9 @@ private slots:
             if (!shown[std::size_t(k)] && k != Milestone && k != PriceTag) // numbers belonging to nothing: retired
                 missing << QString::fromLatin1(kindOf(k).name);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+        // ...and retired they stay: a milestone or price tag standing in a
+        // field or on a floor is a number that belongs to nothing.
+        QCOMPARE(shown[std::size_t(Milestone)] + shown[std::size_t(PriceTag)], 0);
     }
 
     // A change a kind claims to take must show: every detail bit, every step
