@@ -383,6 +383,7 @@ void henHouse(Scene& s, QPointF foot, double k, const QColor& wood, const QColor
     QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = 46 * k, h = 28 * k, legs = 9 * k, x0 = foot.x() - w / 2, top = foot.y() - legs - h;
+    s.surfaces.pieces.push_back(QRectF(x0 - 5 * k, top - 16 * k, w + 10 * k, foot.y() - top + 16 * k));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 55)); // its shadow on the grass
     p.drawEllipse(QRectF(x0 - 4 * k, foot.y() - 3 * k, w + 8 * k, 7 * k));
@@ -448,6 +449,7 @@ void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0)
     QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
+    s.surfaces.pieces.push_back(r0.adjusted(-3, -1, 3, 2));
     p.setBrush(QColor(150, 120, 80, 150)); // wet sand round it
     p.drawEllipse(r0.adjusted(-7, -3, 7, 4));
     p.setBrush(QColor(110, 140, 70)); // a rim of grass the water keeps green
@@ -471,6 +473,7 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
 {
     QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 56 * k, 24 * k, 56 * k));
     p.translate(foot);
     p.scale(facingLeft ? -k : k, k);
     p.setPen(Qt::NoPen);
@@ -509,6 +512,7 @@ void trough(Scene& s, QPointF foot, double width, const QColor& wood)
     QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(foot.x() - width / 2, foot.y() - 9, width, 8);
+    s.surfaces.pieces.push_back(QRectF(box.left(), box.top() - 2, width, foot.y() - box.top() + 2));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawEllipse(QRectF(box.left() - 3, foot.y() - 3, width + 6, 6));

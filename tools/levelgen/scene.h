@@ -114,6 +114,8 @@ struct Surfaces {
     std::vector<QRectF> glass;  // window panes painted into a room's wall: nothing hangs over them
     std::vector<QRectF> rugs;   // rugs and cloths on a floor or the grass: a group of things lies on each
     std::vector<QRectF> furniture; // tables, counters and desks painted in, from top to feet: floor things stand by them
+    std::vector<QRectF> pieces;    // set pieces painted into a yard (a hen house, a trough, a pool, a herdsman), top to
+                                   // foot: being backdrop they are drawn under everything, so nothing may stand in them
     bool tableTop = false;      // indoors, the ground is a table top (a cloth lies on it, not a rug)
     double ceiling = 0;         // indoors, the wall starts below this (a porch's beam): nothing hangs above it
 

@@ -251,11 +251,23 @@ double shareOfSmaller(const QRectF& a, const QRectF& b)
 }
 } // namespace
 
+namespace {
+bool grows(int kind) { return oneOf(kind, {Tree, Fir, Palm}); }
+} // namespace
+
 std::vector<Breach> overlapBreaches(const Scene& s)
 {
     std::vector<Breach> out;
     for (int i = 0; i < int(s.objs.size()); ++i) {
         const Obj& a = s.objs[std::size_t(i)];
+        // Two trees rooted almost in one place read as one tree with two trunks.
+        if (a.visible && grows(a.kind))
+            for (int j = i + 1; j < int(s.objs.size()); ++j) {
+                const Obj& b = s.objs[std::size_t(j)];
+                const double reach = 0.3 * std::min(bounds(a).width(), bounds(b).width());
+                if (b.visible && grows(b.kind) && std::abs(a.pos.x() - b.pos.x()) < reach && std::abs(a.pos.y() - b.pos.y()) < 12)
+                    out.push_back({SceneRule::Overlap, j, i, named(s, j) + QStringLiteral(" grows out of the foot of ") + named(s, i)});
+            }
         if (!a.visible || !standsOnSomething(s, a) || isBackdrop(a.kind))
             continue;
         for (int j = i + 1; j < int(s.objs.size()); ++j) {
@@ -267,6 +279,19 @@ std::vector<Breach> overlapBreaches(const Scene& s)
             const double sameDepth = 0.35 * std::min(paintedHeight(a), paintedHeight(b));
             if (share > 0.15 && std::abs(a.pos.y() - b.pos.y()) < sameDepth)
                 out.push_back({SceneRule::Overlap, j, i, named(s, j) + QStringLiteral(" is drawn through ") + named(s, i)});
+        }
+        // A set piece of the backdrop lies under everything: what stands in
+        // it, or behind its foot and over it, is drawn through it.
+        if (a.depthY > 0 || restIn(s, a) == Rest::Wall)
+            continue;
+        const QRectF box = tight(a);
+        for (const QRectF& piece : s.surfaces.pieces) {
+            const bool footIn = piece.adjusted(2, 1, -2, -1).contains(a.pos) && restIn(s, a) == Rest::Ground;
+            const bool behindIt = a.pos.y() > piece.top() && a.pos.y() < piece.bottom() - 1 && shareOfSmaller(box, piece) > 0.15;
+            if (footIn || behindIt) {
+                out.push_back({SceneRule::Overlap, i, -1, named(s, i) + QStringLiteral(" is drawn through a set piece of the backdrop")});
+                break;
+            }
         }
     }
     return out;
@@ -569,10 +594,12 @@ bool byTheScene(const Scene& s, const Obj& o)
     // At the foot of a room's wall, or of the stalls and counters a market is built of.
     if ((s.surfaces.wall || counters) && s.surfaces.ground > 0 && y >= s.surfaces.ground && y <= s.surfaces.ground + kAnchorReach)
         return true;
-    // Under or beside a table, a counter or a desk (a basket, a chair).
-    for (const QRectF& f : s.surfaces.furniture)
-        if (o.pos.x() >= f.left() - kAnchorReach && o.pos.x() <= f.right() + kAnchorReach && y >= f.top() && y <= f.bottom() + kAnchorReach)
-            return true;
+    // Under or beside a table, a counter or a desk (a basket, a chair), or
+    // by a hen house, a trough or a pool painted into a yard.
+    for (const auto* painted : {&s.surfaces.furniture, &s.surfaces.pieces})
+        for (const QRectF& f : *painted)
+            if (o.pos.x() >= f.left() - kAnchorReach && o.pos.x() <= f.right() + kAnchorReach && y >= f.top() && y <= f.bottom() + kAnchorReach)
+                return true;
     for (const QRectF& st : s.surfaces.stands) {
         // A deck's edge over the water is a quay's: bollards and moorings stand along it.
         if (isDeck(st) && within(st, o) && y - st.top() <= kAnchorReach * 0.6)

@@ -265,6 +265,8 @@ void mirrorScene(Scene& s, const std::vector<QRectF>& writing)
         g.moveLeft(kWidth - g.right());
     for (QRectF& f : s.surfaces.furniture)
         f.moveLeft(kWidth - f.right());
+    for (QRectF& f : s.surfaces.pieces)
+        f.moveLeft(kWidth - f.right());
     for (auto& [board, wall] : s.boards) {
         board.moveLeft(kWidth - board.right());
         wall = wall.mirrored(true, false);

@@ -175,6 +175,43 @@ private slots:
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
     }
 
+    // A hen house, a trough and a pool are painted into the yard's backdrop,
+    // so everything is drawn over them: hens in front of the coop and by the
+    // pool stand by them; a barrow behind the coop's foot, or a cabbage with
+    // its foot in the water, is drawn through them.
+    void setPiecesHoldTheirGround_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("through");
+        QTest::newRow("hen before the coop") << 150.0 << 318.0 << int(Chicken) << false;
+        QTest::newRow("barrow behind the coop's foot") << 150.0 << 300.0 << int(Wheelbarrow) << true;
+        QTest::newRow("cabbage in the pool") << 250.0 << 420.0 << int(Cabbage) << true;
+        QTest::newRow("hen by the pool") << 250.0 << 445.0 << int(Chicken) << false;
+        QTest::newRow("hen by the trough") << 60.0 << 392.0 << int(Chicken) << false;
+    }
+    void setPiecesHoldTheirGround()
+    {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(int, kind);
+        QFETCH(bool, through);
+        Scene s;
+        s.base = QImage(kWidth, kHeight, QImage::Format_RGB32);
+        s.base.fill(QColor(110, 160, 70));
+        s.surfaces.ground = 200;
+        Rng r(3);
+        henHouse(s, {150, 310}, 1.0, QColor(150, 100, 60), QColor(120, 60, 45), true);
+        pool(s, r, levelgen::daylight(0, r), QRectF(210, 410, 80, 24));
+        trough(s, {60, 380}, 44, QColor(120, 90, 60));
+        QCOMPARE(s.surfaces.pieces.size(), std::size_t(3));
+        put(s, K(kind), x, y, 1.1, QColor(200, 150, 90), QColor(200, 40, 40));
+        QCOMPARE(breaks(overlapBreaches(s), SceneRule::Overlap), through);
+        if (!through)
+            QVERIFY2(anchorBreaches(s).empty(), qPrintable(listed(anchorBreaches(s))));
+    }
+
     // A picture hangs on the wall beside a window, never over its glass.
     void nothingHangsOverWindowGlass()
     {
