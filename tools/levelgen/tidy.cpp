@@ -261,8 +261,10 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
         // tall ones a scene plants where it wants them (corn; palms and trees but
         // on the far ground), which would stand about the foreground as a wood.
         const bool tall = o.kind == CornStalk || o.kind == Sunflower || ((o.kind == Palm || o.kind == Tree || o.kind == Fir) && y > s.surfaces.ground + 60);
-        // Grapes hang on a vine or lie in a bowl, never loose on the ground.
-        if (comesAsSet(o.kind) && o.kind != Books && o.kind != Grapes && !tall)
+        // Grapes hang on a vine or lie in a bowl, never loose on the ground;
+        // cabbages and tulips grow in the bed they were planted in, not out of the lawn.
+        const bool planted = o.kind == Grapes || o.kind == Cabbage || o.kind == Tulip;
+        if (comesAsSet(o.kind) && o.kind != Books && !planted && !tall)
             sets.push_back(&o);
         else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < maxCopies(s, o.kind) && kindOf(o.kind).box.width() * o.scale < 60 &&
                  !needsAnchor(o.kind) && o.kind != Scarecrow && o.kind != Snowman && o.kind != Tent && o.kind != Campfire) // what may stand in the open, and not one of a field's landmarks again
