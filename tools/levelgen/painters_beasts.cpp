@@ -21,6 +21,7 @@ struct Beast {
     bool woolly, mane;
     QColor face = QColor(); // a face and legs of their own colour (a sheep's dark face)
     Snout snout = Muzzle;
+    bool tailUp = false; // carried up in a curve, as a dog does, not hanging as a horse's
 };
 
 void tail(QPainter& p, const Obj& o, const Beast& b, double top)
@@ -30,7 +31,17 @@ void tail(QPainter& p, const Obj& o, const Beast& b, double top)
         p.setPen(Qt::NoPen);
         p.setBrush(b.ears == Long ? QColor(245, 242, 235) : shade(o.c1, 0.8));
         p.drawEllipse(root + QPointF(-1, -0.5), b.tail * 0.8 + 0.6, b.tail * 0.7 + 0.5);
-    } else if (b.tail <= 8) { // hanging, with a dark tuft (cattle, horses, dogs)
+    } else if (b.tailUp) { // raised in a curve over the back
+        const QPointF end = root + QPointF(-b.tail * 0.55, -b.tail * 0.75);
+        QPainterPath t;
+        t.moveTo(root);
+        t.quadTo(root + QPointF(-b.tail * 0.7, -b.tail * 0.1), end);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(shade(o.c1, 0.45), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(t);
+        p.setPen(QPen(o.c1, 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(t);
+    } else if (b.tail <= 8) { // hanging, with a dark tuft (cattle, horses)
         const QPointF end = root + QPointF(-b.tail * 0.35, b.tail * 0.95);
         p.setPen(QPen(shade(o.c1, 0.55), 1.1, Qt::SolidLine, Qt::RoundCap));
         QPainterPath t;
@@ -172,7 +183,8 @@ void beast(QPainter& p, const Obj& o, const Beast& b)
 }
 
 const QColor kDarkFace(55, 48, 44);
-const Beast kDog{16, 7, 6, 4, 3.4, Floppy, 5, false, false};
+// Short in the neck and low on its legs, tail up: never read as a foal.
+const Beast kDog{16, 7, 5, 2, 3.6, Floppy, 6, false, false, QColor(), Muzzle, true};
 const Beast kPuli{15, 8, 4, 2, 3.6, Floppy, 2.5, true, false};
 const Beast kSheep{17, 9, 5, 2, 3.2, Floppy, 2, true, false, kDarkFace};
 const Beast kGoat{15, 7, 7, 5, 3, Horns, 2, false, false};
