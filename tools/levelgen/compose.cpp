@@ -40,7 +40,9 @@ bool alreadyEnough(const Scene& s, K kind)
     int n = 0;
     for (const Obj& o : s.objs)
         n += o.kind == kind && (o.visible || o.spare);
-    return ((kind == Teddy || kind == Robot || kind == Globe) && n >= 1) || ((kind == Clock || kind == Lantern) && n >= 2);
+    // A nursery's shelves hold a few of each toy, not a shop's stock of balls.
+    const bool toy = kind == Ball || kind == Car || kind == Duck || kind == SpinningTop || kind == Drum || kind == Blocks;
+    return ((kind == Teddy || kind == Robot || kind == Globe) && n >= 1) || ((kind == Clock || kind == Lantern) && n >= 2) || (toy && n >= 4);
 }
 } // namespace
 
@@ -68,6 +70,8 @@ void row(Scene& s, Rng& r, double y, double x0, double x1, std::initializer_list
             break;
         Obj& o = put(s, kind, at, y, probe.scale, from(r, palette));
         o.groundMove = true;
+        if (std::abs(box.left() + box.right()) > 4) // set out from its left end: turned, it would reach back over its neighbour
+            o.mirror = false;
         if (kind == Bread) // food keeps its own colours whatever the crockery
             o.c1 = vary(QColor(200, 140, 70), r, 0.1);
         if (kind == Heart)

@@ -229,11 +229,15 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     const QColor walls[3] = {QColor(200, 220, 240), QColor(245, 220, 190), QColor(205, 235, 195)};
     const QColor wall = walls[v % 3];
     const QColor wood = anyOf(r, {QColor(170, 120, 75), QColor(200, 160, 110), QColor(140, 95, 60)});
-    // The third a low bookcase under a tall wall with its pictures and clock.
+    // The third a low bookcase under a tall wall with its pictures and clock;
+    // the others a tall one of four shelves set as close as toys stand tall,
+    // so no stretch of its back is left bare.
     const bool low = v % 3 == 2;
-    double shelves[3] = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
+    std::vector<double> shelves = {r.range(140, 155), r.range(285, 300), r.range(430, 445)};
     if (low)
-        shelves[0] = shelves[0] + 60, shelves[1] = shelves[1] + 37, shelves[2] = shelves[2] + 10;
+        shelves = {shelves[0] + 60, shelves[0] + 150 + r.range(0, 6), shelves[0] + 240 + r.range(0, 6), r.range(450, 458)};
+    else
+        shelves = {shelves[0] - 10, shelves[0] + 100 + r.range(0, 6), shelves[0] + 212 + r.range(0, 6), r.range(450, 458)};
     s.surfaces = Surfaces::at(kHeight, true, false);
     for (double y : shelves)
         s.surfaces.stands.emplace_back(0, y, kWidth, 0);
@@ -244,8 +248,10 @@ void buildToyShelf(Scene& s, Rng& r, int v)
         glow(p, QPointF(r.range(60, 290), 30), 260, QColor(255, 250, 230, 70));
         for (double y : shelves)
             shelf(p, y, 0, wood);
-        p.fillRect(QRectF(0, 0, 8, kHeight), litGradient(QRectF(0, 0, 8, kHeight), wood));
-        p.fillRect(QRectF(kWidth - 8, 0, 8, kHeight), litGradient(QRectF(kWidth - 8, 0, 8, kHeight), shade(wood, 0.85)));
+        // Its sides, from the top shelf down: the wall above a low one is open.
+        const double top = low ? shelves[0] - 10 : 0;
+        p.fillRect(QRectF(0, top, 8, kHeight - top), litGradient(QRectF(0, top, 8, kHeight - top), wood));
+        p.fillRect(QRectF(kWidth - 8, top, 8, kHeight - top), litGradient(QRectF(kWidth - 8, top, 8, kHeight - top), shade(wood, 0.85)));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
     // Two pictures over the top shelf, one on either side.
@@ -271,11 +277,13 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     if (low) // between the two pictures
         put(s, Clock, (frameX + otherX) / 2, frameY + 8, 1.2, QColor(60, 120, 190));
     else
-        put(s, Clock, r.range(40, 314), shelves[1] - 110, 1.3, QColor(60, 120, 190));
-    for (int i = 0; i < 3; ++i) // star stickers on the wall above each shelf
-        group(s, r, Star, many(s, 2), {20, 334, shelves[i] - 110, shelves[i] - 75}, 1.6, 1.9,
+        put(s, Clock, r.range(40, 314), shelves[1] - 75, 1.2, QColor(60, 120, 190));
+    // Star stickers on the back over each shelf; on a low bookcase the shelves
+    // stand too close for them, and they go on the wall above it.
+    for (std::size_t i = 0; i < (low ? 1 : shelves.size()); ++i)
+        group(s, r, Star, many(s, 2), {20, 334, shelves[i] - (low ? 110 : 95), shelves[i] - (low ? 75 : 70)}, 1.6, 1.9,
               {QColor(250, 210, 60), QColor(250, 250, 245), QColor(120, 200, 250)});
-    spare(s, Ball, r.range(30, 324), shelves[2], 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
+    spare(s, Ball, r.range(30, 324), shelves.back(), 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
     spare(s, Duck, r.range(30, 324), shelves[1], 1.2, QColor(250, 215, 40));
     spare(s, Car, r.range(40, 314), shelves[0], 1.2, QColor(40, 100, 200), QColor(250, 250, 245));
 }
