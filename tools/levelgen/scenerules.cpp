@@ -723,7 +723,7 @@ std::vector<QColor> naturalColours(int kind)
     case Watermelon: return {QColor(225, 60, 60), QColor(245, 210, 70)};
     case Sunflower: return {QColor(245, 200, 40), QColor(230, 140, 40)};
     case Pig: return {QColor(240, 170, 170), black, QColor(150, 100, 70)};
-    case Duck: return {white, brown, QColor(250, 210, 40)};
+    case Duck: return {white, brown, QColor(120, 95, 70)}; // a yellow one on open water is a bath toy
     case Seahorse: case Octopus: return {QColor(245, 190, 60), QColor(240, 120, 90), QColor(150, 100, 60), QColor(200, 70, 60)};
     case Heart: return {QColor(170, 70, 40), QColor(200, 40, 40), QColor(130, 80, 45)};
     case Bread: case Pretzel: case ChimneyCake: return {QColor(200, 140, 70), QColor(170, 100, 45), QColor(225, 180, 110)};
