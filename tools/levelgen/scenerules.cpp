@@ -157,7 +157,7 @@ double realHeight(int kind)
         {Calf, 100}, {Lamb, 60}, {Boar, 80}, {Mangalica, 70}, {Buffalo, 150}, {Camel, 200}, {Bench, 80}, {Chair, 90},
         {Stool, 45}, {BarStool, 75}, {Table, 75}, {Haybale, 110}, {Pumpkin, 35}, {Fruit, 8}, {Bread, 12}, {Jug, 25},
         {Bowl, 12}, {Pot, 22}, {MilkCan, 60}, {Bucket, 30}, {WateringCan, 35}, {Basket, 35}, {Cabbage, 25},
-        {Sunflower, 180}, {CornStalk, 200}, {Bush, 100}, {Flower, 40}, {Tulip, 40},
+        {Sunflower, 180}, {CornStalk, 200}, {Bush, 100}, {Flower, 60}, {Tulip, 50},
         {Cactus, 150}, {Tent, 150}, {Snowman, 150}, {Scarecrow, 180}, {Beehive, 70}, {Bicycle, 100},
         {Wheelbarrow, 70}, {Mailbox, 120}, {Signpost, 200}, {Birdbath, 80}, {Stump, 50}, {Campfire, 40},
         {DeckChair, 90}, {Parasol, 220}, {Sandcastle, 40}, {Lifebuoy, 80}, {Bollard, 60}, {Stork, 110},

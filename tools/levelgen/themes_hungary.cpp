@@ -120,8 +120,16 @@ void buildPuszta(Scene& s, Rng& r, int v)
     skyAndGround(s, r, d, horizon, QColor(150, 150, 70), QColor(185, 175, 110), 500);
     group(s, r, Cloud, 2, {40, 314, 40, horizon - 80}, 0.8, 1.0, {QColor(252, 252, 252)});
     // The farmstead at the back to one side, the well corner to the other;
-    // the grey cattle together between them, the flock with its shepherd
-    // and puli in front on the farm's side, the herdsmen's pot in the other corner.
+    // the herdsmen's pot in a near corner. Each visit sees the grey cattle and
+    // the flock with its shepherd and puli elsewhere: the cattle between farm
+    // and well with the flock in front; the flock before the farm with the
+    // cattle grazing up close; or the cattle come to a well in the middle
+    // distance with the flock behind them.
+    // (x from the middle towards the farm; the flowers where the path is clear of them.)
+    struct Herding { double wellDepth, herdX, herdDepth, flockX, flockDepth, flowers[2]; };
+    const Herding layouts[3] = {{0.36, 0, 0.3, 65, 0.66, {0.42, 0.74}}, {0.2, -10, 0.72, 70, 0.38, {0.22, 0.5}},
+                                {0.58, -55, 0.28, -20, 0.8, {0.45, 0.62}}};
+    const Herding& lay = layouts[v];
     const bool wellLeft = (v + r.between(0, 1)) % 2;
     const double a = wellLeft ? 1 : -1; // from the well's side towards the farm's
     const double houseX = wellLeft ? 282 : 72, wellX = wellLeft ? 70 : 284;
@@ -136,12 +144,12 @@ void buildPuszta(Scene& s, Rng& r, int v)
         p.drawPath(path);
         p.setPen(QPen(QColor(190, 170, 125), 3.5, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(path);
-        for (const double t : {0.42, 0.74}) {
+        for (const double t : lay.flowers) {
             const QPointF at = path.pointAtPercent(t);
             const double k = 0.9 + 0.5 * (at.y() - horizon) / deep;
             const QColor cols[] = {QColor(150, 80, 200), QColor(250, 200, 40), QColor(230, 50, 70)};
             for (int i = 0; i < 3; ++i)
-                put(s, Flower, at.x() + (i - 1) * 11 * k + (t > 0.5 ? 16 : -16) * k, at.y() + (i % 2) * 6 * k, 0.9 * k, cols[(i + int(t * 10)) % 3]).count = 5 + i;
+                put(s, Flower, at.x() + (i - 1) * 9 * k + (t > 0.5 ? 16 : -16) * k, at.y() + (i % 2) * 6 * k, 0.6 * k, cols[(i + int(t * 10)) % 3]).count = 5 + i;
         }
     }
     Obj& hut = put(s, House, houseX, horizon + 22, 0.65, kWhitewash, QColor(190, 160, 90));
@@ -156,36 +164,41 @@ void buildPuszta(Scene& s, Rng& r, int v)
     gear(s, Mangalica, houseX - a * 2, horizon + 70, 0.95, QColor(70, 60, 55), QColor(), !wellLeft);
     put(s, Bustard, 177 - a * 34, horizon + 14, 0.7, QColor(175, 165, 150)).mirror = wellLeft;
     put(s, Bustard, 177 - a * 12, horizon + 18, 0.75, QColor(160, 150, 135)).mirror = !wellLeft;
+    // Each group drawn to its depth: nearer, bigger (as composed for the first visit).
+    const auto nearer = [](double depth, double composed) { return (0.75 + 0.55 * depth) / (0.75 + 0.55 * composed); };
     // The well corner: the sweep well, its trough, the bucket, the geese.
-    const double wellY = horizon + deep * 0.36;
-    put(s, SweepWell, wellX, wellY, 1.1, QColor(130, 100, 70)).variant = 3;
-    trough(s, {wellX + a * 34, wellY + 6}, 42, QColor(130, 95, 60));
-    gear(s, Bucket, wellX - a * 20, wellY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
-    gear(s, Goose, wellX + a * 26, wellY + 20, 1.05, QColor(250, 250, 245), QColor(), !wellLeft);
-    gear(s, Goose, wellX + a * 48, wellY + 24, 1.1, QColor(165, 155, 145), QColor(), wellLeft);
-    spares(s, r, Goose, 1, {wellX + a * 60 - 4, wellX + a * 60 + 4, wellY + 14, wellY + 20}, 1.0, 1.05, {QColor(235, 225, 205)});
-    gear(s, Buffalo, wellX + a * 80, wellY + 8, 0.9, QColor(55, 50, 48), QColor(), wellLeft); // come to the trough
+    const double wellY = horizon + deep * lay.wellDepth, kw = nearer(lay.wellDepth, 0.36);
+    put(s, SweepWell, wellX, wellY, 1.1 * kw, QColor(130, 100, 70)).variant = 3;
+    trough(s, {wellX + a * 34 * kw, wellY + 6 * kw}, 42 * kw, QColor(130, 95, 60));
+    gear(s, Bucket, wellX - a * 20 * kw, wellY + 6 * kw, 0.9 * kw, QColor(150, 155, 160), QColor(90, 95, 100));
+    gear(s, Goose, wellX + a * 26 * kw, wellY + 20 * kw, 1.05 * kw, QColor(250, 250, 245), QColor(), !wellLeft);
+    gear(s, Goose, wellX + a * 48 * kw, wellY + 24 * kw, 1.1 * kw, QColor(165, 155, 145), QColor(), wellLeft);
+    spares(s, r, Goose, 1, {wellX + a * 60 * kw - 4, wellX + a * 60 * kw + 4, wellY + 14 * kw, wellY + 20 * kw}, 1.0 * kw, 1.05 * kw, {QColor(235, 225, 205)});
+    gear(s, Buffalo, wellX + a * 80 * kw, wellY + 8 * kw, 0.9 * kw, QColor(55, 50, 48), QColor(), wellLeft); // come to the trough
     // The herd: three grey cattle and a calf, no two alike.
-    const double herdX = 177 + a * r.range(-10, 10), herdY = horizon + deep * 0.3;
-    gear(s, Cattle, herdX - 42, herdY, 0.85, QColor(205, 205, 200), QColor(), true);
-    gear(s, Cattle, herdX + 2, herdY + 12, 0.92, QColor(175, 172, 165), QColor(), false);
-    gear(s, Cattle, herdX + 44, herdY + 4, 0.88, QColor(228, 224, 214), QColor(), r.chance(0.5));
-    gear(s, Calf, herdX - 14, herdY + 24, 0.95, QColor(200, 160, 110), QColor(), false);
-    gear(s, Stork, herdX - a * 86, herdY + 8, 0.9, QColor(248, 248, 245), QColor(), wellLeft); // after the frogs the herd stirs up
-    spares(s, r, Calf, 1, {herdX + 18, herdX + 30, herdY + 24, herdY + 30}, 0.9, 0.95, {QColor(215, 205, 190)});
+    const double herdX = 177 + a * (lay.herdX + r.range(-10, 10)), herdY = horizon + deep * lay.herdDepth, kh = nearer(lay.herdDepth, 0.3);
+    gear(s, Cattle, herdX - 42 * kh, herdY, 0.85 * kh, QColor(205, 205, 200), QColor(), true);
+    gear(s, Cattle, herdX + 2 * kh, herdY + 12 * kh, 0.92 * kh, QColor(175, 172, 165), QColor(), false);
+    gear(s, Cattle, herdX + 44 * kh, herdY + 4 * kh, 0.88 * kh, QColor(228, 224, 214), QColor(), r.chance(0.5));
+    gear(s, Calf, herdX - 14 * kh, herdY + 24 * kh, 0.95 * kh, QColor(200, 160, 110), QColor(), false);
+    gear(s, Stork, herdX - a * 86 * kh, herdY + 8 * kh, 0.9 * kh, QColor(248, 248, 245), QColor(), wellLeft); // after the frogs the herd stirs up
+    spares(s, r, Calf, 1, {herdX + 18 * kh, herdX + 30 * kh, herdY + 24 * kh, herdY + 30 * kh}, 0.9 * kh, 0.95 * kh, {QColor(215, 205, 190)});
     // The flock, its puli and the shepherd.
-    const double flockX = 177 + a * r.range(58, 72), flockY = horizon + deep * 0.66;
-    shepherd(s, {flockX + a * 62, flockY + 6}, 1.05, !wellLeft);
-    gear(s, Sheep, flockX - 30, flockY, 1.1, QColor(240, 236, 225), QColor(), false);
-    gear(s, Sheep, flockX + 2, flockY + 12, 1.2, QColor(225, 210, 180), QColor(), true);
-    gear(s, Sheep, flockX + 30, flockY + 3, 1.1, QColor(60, 55, 50), QColor(), false);
-    gear(s, Puli, flockX - a * 62, flockY + 16, 1.2, QColor(45, 42, 40), QColor(), wellLeft);
-    spares(s, r, Lamb, 1, {flockX - 14, flockX + 14, flockY + 22, flockY + 28}, 1.0, 1.05, {QColor(245, 242, 235)});
-    // The herdsmen's pot on its tripod over the fire, a stump to sit on.
-    const double potX = wellX + a * r.range(20, 36), potY = kHeight - 30;
+    const double flockX = 177 + a * (lay.flockX + r.range(-7, 7)), flockY = horizon + deep * lay.flockDepth, kf = nearer(lay.flockDepth, 0.66);
+    shepherd(s, {flockX + a * 62 * kf, flockY + 6 * kf}, 1.05 * kf, !wellLeft);
+    gear(s, Sheep, flockX - 30 * kf, flockY, 1.1 * kf, QColor(240, 236, 225), QColor(), false);
+    gear(s, Sheep, flockX + 2 * kf, flockY + 12 * kf, 1.2 * kf, QColor(225, 210, 180), QColor(), true);
+    gear(s, Sheep, flockX + 30 * kf, flockY + 3 * kf, 1.1 * kf, QColor(60, 55, 50), QColor(), false);
+    gear(s, Puli, flockX - a * 62 * kf, flockY + 16 * kf, 1.2 * kf, QColor(45, 42, 40), QColor(), wellLeft);
+    spares(s, r, Lamb, 1, {flockX - 14 * kf, flockX + 14 * kf, flockY + 22 * kf, flockY + 28 * kf}, 1.0 * kf, 1.05 * kf, {QColor(245, 242, 235)});
+    // The herdsmen's pot on its tripod over the fire, a stump to sit on: in
+    // the near corner on the well's side, or, where the cattle or the flock
+    // stand near, in the farm's, its stool and jug towards the middle.
+    const double potX = v == 0 ? wellX + a * r.range(20, 36) : 177 + a * r.range(108, 116), potY = kHeight - 30;
     gear(s, Cauldron, potX, potY, 1.15, QColor(45, 42, 40));
-    gear(s, Stump, potX + a * 40, potY + 8, 1.1, QColor(120, 85, 55));
-    gear(s, Jug, potX + a * 70, potY + 10, 0.8, QColor(190, 110, 60), QColor(), wellLeft);
+    gear(s, Stump, potX + (v == 0 ? a * 40 : -a * 38), potY + 8, 1.1, QColor(120, 85, 55));
+    if (v == 0) // beside the stool; by the pot alone in the farm's corner it would be a copying mistake
+        gear(s, Jug, potX + a * 70, potY + 10, 0.8, QColor(190, 110, 60), QColor(), wellLeft);
     group(s, r, Bird, 3, {30, 324, 30, horizon - 50}, 0.9, 1.2, {QColor(250, 250, 250)}, QColor(40, 40, 40));
     for (Obj& o : s.objs)
         if (o.kind == Bird)
