@@ -6,6 +6,82 @@
 
 namespace levelgen {
 
+namespace {
+QPainterPath crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, const QColor& deep, std::uint32_t seed)
+{
+    const QColor stone = mix(shade(deep, 1.9), QColor(120, 110, 100), 0.45);
+    QLinearGradient g(area.topLeft(), area.bottomRight());
+    g.setColorAt(0, shade(stone, 1.15));
+    g.setColorAt(1, shade(stone, 0.8));
+    p.setPen(QPen(shade(stone, 0.7), 1.2));
+    p.setBrush(g);
+    p.drawPath(rock);
+    p.setPen(Qt::NoPen);
+    Rng dots(seed);
+    for (int i = 0; i < 40; ++i) { // sponges and crust, in the reef's own colours
+        const QPointF at(dots.range(area.left(), area.right()), dots.range(area.top(), area.bottom()));
+        if (!rock.contains(at))
+            continue;
+        p.setBrush(withAlpha(anyOf(dots, {QColor(230, 120, 90), QColor(240, 200, 90), QColor(150, 90, 170), QColor(90, 170, 150)}), 170));
+        p.drawEllipse(at, dots.range(1.5, 4), dots.range(1.2, 3));
+    }
+    p.setBrush(withAlpha(shade(stone, 0.55), 200));
+    return rock;
+}
+
+// A sailing ship's hull settled on the sand, bow raised, its mast broken
+// off; where it has split open the reef's creatures hide. Returns the gap.
+QPointF wreck(QPainter& p, double stern, double foot, double len, double dir, const QColor& deep)
+{
+    const QColor wood = mix(QColor(105, 78, 55), deep, 0.3);
+    p.save();
+    p.translate(stern, foot);
+    p.rotate(-dir * 6);
+    QPainterPath hull;
+    hull.moveTo(0, -44);
+    hull.lineTo(dir * len * 0.8, -50);
+    hull.quadTo(dir * len * 1.02, -52, dir * len, -30);
+    hull.quadTo(dir * len * 0.9, 0, dir * len * 0.5, 6);
+    hull.quadTo(dir * len * 0.1, 6, 0, -4);
+    hull.closeSubpath();
+    p.setPen(QPen(shade(wood, 0.55), 1.2));
+    p.setBrush(litGradient(hull.boundingRect(), wood, 0.35));
+    p.drawPath(hull);
+    p.save();
+    p.setClipPath(hull);
+    p.setPen(QPen(shade(wood, 0.7), 0.9));
+    for (double y = -40; y < 8; y += 7) // its planks
+        p.drawLine(QPointF(0, y), QPointF(dir * len, y - 5));
+    p.restore();
+    p.setPen(QPen(shade(wood, 1.3), 2.2)); // the rail
+    p.drawLine(QPointF(0, -44), QPointF(dir * len * 0.8, -50));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 25, 30, 200));
+    for (int i = 0; i < 3; ++i) // portholes
+        p.drawEllipse(QPointF(dir * len * (0.2 + 0.14 * i), -33 - i * 0.8), 3, 3);
+    const QPointF gap(dir * len * 0.68, -16);
+    QPainterPath split; // the split in its side
+    split.moveTo(gap + QPointF(-12, -8));
+    split.lineTo(gap + QPointF(-3, -13));
+    split.lineTo(gap + QPointF(9, -9));
+    split.lineTo(gap + QPointF(13, 4));
+    split.lineTo(gap + QPointF(-2, 10));
+    split.lineTo(gap + QPointF(-13, 5));
+    split.closeSubpath();
+    p.setBrush(QColor(15, 20, 25, 220));
+    p.drawPath(split);
+    // The stump of the mast, leaning, with its yard hanging from it.
+    const QPointF step(dir * len * 0.42, -47), head = step + QPointF(dir * 34, -78);
+    p.setPen(QPen(shade(wood, 0.8), 4, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(step, head);
+    p.setPen(QPen(shade(wood, 0.7), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(head + QPointF(-dir * 22, 12), head + QPointF(dir * 16, 24));
+    const QPointF at = p.transform().map(gap);
+    p.restore();
+    return at;
+}
+} // namespace
+
 void buildReef(Scene& s, Rng& r, int v)
 {
     s.finish.tint = QColor(235, 250, 255);
@@ -15,77 +91,98 @@ void buildReef(Scene& s, Rng& r, int v)
     // A shallow turquoise reef, a deep blue one and a green-lit one.
     const QColor deeps[3] = {QColor(10, 80, 100), QColor(8, 30, 90), QColor(20, 90, 60)};
     const QColor deep = deeps[v % 3];
+    // Each visit its own reef: a rock outcrop rising from the sand at one
+    // side, a wreck settled on it, or a coral head standing in the open.
+    // The creatures of the bottom gather at its den (the cave, the split
+    // hull, the overhang); the fish school along it.
+    const bool left = r.chance(0.5);
+    const double d = left ? 1 : -1;
+    QPointF den;
+    double reefX = 0; // the middle of the reef's mass
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, v % 3 == 1 ? QColor(40, 110, 190) : QColor(70, 180, 210)}, {0.55, shade(deep, 1.3)}, {1, deep}});
         lightRays(p, QRectF(-40, 0, kWidth, sand), 7, r.seed());
         hills(p, sand - 40, 40, 80, shade(deep, 1.4), shade(deep, 1.2), r.seed());
-        // The reef itself: a rock outcrop rising from the sand at one side,
-        // its ledges crusted with sponges, so the open water has a shore.
-        const bool left = r.chance(0.5);
-        const double foot = sand + 8, top = sand - r.range(120, 160), reach = r.range(95, 125);
-        QPainterPath rock;
-        const double e = left ? -10 : kWidth + 10, d = left ? 1 : -1;
-        rock.moveTo(e, foot);
-        rock.lineTo(e, top - 20);
-        rock.cubicTo(e + d * reach * 0.3, top - 28, e + d * reach * 0.5, top + 6, e + d * reach * 0.62, top + 18);
-        rock.cubicTo(e + d * reach * 0.8, top + 34, e + d * reach * 0.7, top + 60, e + d * reach * 0.95, top + 78);
-        rock.cubicTo(e + d * reach * 1.15, top + 96, e + d * reach * 1.1, foot - 20, e + d * reach * 1.3, foot);
-        rock.closeSubpath();
-        const QColor stone = mix(shade(deep, 1.9), QColor(120, 110, 100), 0.45);
-        QLinearGradient g(QPointF(e, top), QPointF(e + d * reach, foot));
-        g.setColorAt(0, shade(stone, 1.15));
-        g.setColorAt(1, shade(stone, 0.8));
-        p.setPen(QPen(shade(stone, 0.7), 1.2));
-        p.setBrush(g);
-        p.drawPath(rock);
-        p.setPen(Qt::NoPen);
-        Rng dots(r.seed());
-        for (int i = 0; i < 40; ++i) { // sponges and crust, in the reef's own colours
-            const double x = e + d * dots.range(8, reach * 0.9), y = dots.range(top, foot - 6);
-            if (!rock.contains(QPointF(x, y)))
-                continue;
-            p.setBrush(withAlpha(anyOf(dots, {QColor(230, 120, 90), QColor(240, 200, 90), QColor(150, 90, 170), QColor(90, 170, 150)}), 170));
-            p.drawEllipse(QPointF(x, y), dots.range(1.5, 4), dots.range(1.2, 3));
+        const double foot = sand + 8;
+        if (v % 3 == 1) {
+            const double len = r.range(180, 210), stern = left ? r.range(-30, -10) : kWidth + r.range(10, 30);
+            den = wreck(p, stern, foot + 4, len, d, deep);
+            reefX = stern + d * len * 0.5;
+        } else if (v % 3 == 0) {
+            const double top = sand - r.range(120, 160), reach = r.range(95, 125);
+            QPainterPath rock;
+            const double e = left ? -10 : kWidth + 10;
+            rock.moveTo(e, foot);
+            rock.lineTo(e, top - 20);
+            rock.cubicTo(e + d * reach * 0.3, top - 28, e + d * reach * 0.5, top + 6, e + d * reach * 0.62, top + 18);
+            rock.cubicTo(e + d * reach * 0.8, top + 34, e + d * reach * 0.7, top + 60, e + d * reach * 0.95, top + 78);
+            rock.cubicTo(e + d * reach * 1.15, top + 96, e + d * reach * 1.1, foot - 20, e + d * reach * 1.3, foot);
+            rock.closeSubpath();
+            crusted(p, rock, QRectF(QPointF(std::min(e, e + d * reach), top), QPointF(std::max(e, e + d * reach), foot - 6)), deep, std::uint32_t(r.seed()));
+            den = QPointF(e + d * reach * 0.45, foot - 28); // a cave mouth in its side
+            p.drawEllipse(den, 13, 10);
+            reefX = e + d * reach * 0.5;
+        } else {
+            const double cx = 177 - d * r.range(20, 50), top = sand - r.range(100, 125), w = r.range(70, 85);
+            QPainterPath rock;
+            rock.moveTo(cx - w, foot);
+            rock.cubicTo(cx - w * 0.8, top + 40, cx - w * 0.9, top + 5, cx - w * 0.35, top);
+            rock.cubicTo(cx - w * 0.1, top - 8, cx + w * 0.3, top + 2, cx + w * 0.55, top + 12);
+            rock.cubicTo(cx + w * 1.1, top + 30, cx + w * 0.7, top + 60, cx + w, foot);
+            rock.closeSubpath();
+            crusted(p, rock, QRectF(cx - w, top, 2 * w, foot - top - 6), deep, std::uint32_t(r.seed()));
+            den = QPointF(cx + d * w * 0.45, foot - 22); // the overhang at its foot
+            p.drawEllipse(den, 15, 9);
+            reefX = cx;
         }
-        p.setBrush(withAlpha(shade(stone, 0.55), 200)); // a cave mouth in its side
-        p.drawEllipse(QPointF(e + d * reach * 0.45, foot - 28), 13, 10);
         hills(p, sand, 25, 60, QColor(220, 200, 150), QColor(180, 160, 120), r.seed());
     }
     noiseTexture(s.base, QRect(0, int(sand) - 25, kWidth, kHeight), 3, 12, r.seed());
     noiseTexture(s.base, QRect(0, 0, kWidth, int(sand)), 40, 6, r.seed());
+    // Weed and coral in two beds: by the reef, and across the sand from it.
+    const double far = std::clamp(kWidth - reefX, 60.0, kWidth - 60.0), nearBed = std::clamp(reefX + d * 60, 50.0, kWidth - 50.0);
     const QColor coralCols[] = {QColor(240, 100, 110), QColor(250, 160, 60), QColor(180, 90, 200), QColor(240, 220, 90), QColor(90, 200, 190)};
     for (int i = 0; i < 5; ++i)
-        put(s, Seaweed, r.range(15, 339), sand + r.range(0, 20), r.range(1.2, 1.6), QColor(60, 150, 90));
+        put(s, Seaweed, (i < 3 ? nearBed : far) + r.range(-34, 34), sand + r.range(0, 20), r.range(1.2, 1.6), QColor(60, 150, 90));
     for (int i = 0; i < 5; ++i)
-        put(s, Coral, 35 + i * 71 + r.range(-12, 12), sand + r.range(10, 40), r.range(0.9, 1.2), coralCols[(i + v) % 5]);
+        put(s, Coral, (i < 3 ? nearBed + (i - 1) * 36 : far + (i - 3.5) * 40) + r.range(-6, 6), sand + r.range(10, 40), r.range(0.9, 1.2), coralCols[(i + v) % 5]);
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Rock, {20, 334, sand + 30, kHeight - 10}, r.range(1.0, 1.4), QColor(110, 120, 130)).variant = 1;
+        scatter(s, r, Rock, {far - 50, far + 50, sand + 30, kHeight - 10}, r.range(1.0, 1.4), QColor(110, 120, 130)).variant = 1;
+    // Two schools, each of one kind of fish in its shades, along the reef and
+    // over the far bed, and a few swimming alone.
     const QColor fishCols[] = {QColor(250, 140, 30), QColor(250, 220, 50), QColor(60, 120, 230), QColor(230, 70, 90), QColor(120, 220, 120), QColor(180, 100, 220)};
+    const int school[2] = {int(r.next() % 6), int(r.next() % 6)};
+    const Area schools[2] = {{reefX - 70, reefX + 70, sand - 150, sand - 70}, {far - 70, far + 70, 70, 170}};
     for (int i = 0; i < 12; ++i) {
-        Obj& f = scatter(s, r, Fish, {25, 329, 40, sand - 20}, r.range(1.0, 1.6), fishCols[r.next() % 6], QColor(250, 250, 250));
+        const bool alone = i >= 10;
+        const Area a = alone ? Area{25, 329, 40, sand - 20} : schools[i % 2];
+        const QColor c = alone ? fishCols[r.next() % 6] : vary(fishCols[school[i % 2]], r, 0.18);
+        Obj& f = scatter(s, r, Fish, {std::max(25.0, a.x0), std::min(329.0, a.x1), std::max(40.0, a.y0), a.y1}, r.range(1.0, 1.6), c, QColor(250, 250, 250));
         f.count = r.between(0, 3);
-        f.mirror = r.chance(0.5);
+        f.mirror = alone ? r.chance(0.5) : (i % 2 == 0) == left; // a school swims one way
     }
     for (int i = 0; i < 2; ++i)
         scatter(s, r, Jellyfish, {30, 324, 40, 200}, 1.3, anyOf(r, {QColor(240, 150, 210), QColor(170, 160, 250)}));
+    // The bottom's creatures by the den.
+    const Area byDen{std::max(20.0, den.x() - 75), std::min(334.0, den.x() + 75), sand + 25, kHeight - 15};
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Starfish, {20, 334, sand + 30, kHeight - 15}, r.range(1.1, 1.4), anyOf(r, {QColor(240, 110, 60), QColor(230, 60, 90), QColor(250, 190, 60)}));
+        scatter(s, r, Starfish, byDen, r.range(1.1, 1.4), anyOf(r, {QColor(240, 110, 60), QColor(230, 60, 90), QColor(250, 190, 60)}));
     for (int i = 0; i < 3; ++i)
-        scatter(s, r, Shell, {20, 334, sand + 40, kHeight - 10}, 1.3, anyOf(r, {QColor(250, 220, 200), QColor(240, 190, 160)}));
-    scatter(s, r, Crab, {30, 324, sand + 50, kHeight - 15}, 1.4, QColor(220, 70, 40));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Bubbles, {20, 334, 100, sand - 40}, 1.2, QColor(255, 255, 255));
-    scatter(s, r, Octopus, {30, 324, sand + 20, kHeight - 15}, 1.2, anyOf(r, {QColor(220, 100, 80), QColor(170, 90, 190)})).groundMove = true;
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Seahorse, {30, 324, 80, sand - 30}, 1.2, anyOf(r, {QColor(245, 190, 60), QColor(240, 120, 90)}));
-    Obj& chest = scatter(s, r, TreasureChest, {40, 314, sand + 25, kHeight - 15}, 1.2, QColor(130, 85, 50));
+        scatter(s, r, Shell, {far - 60, far + 60, sand + 40, kHeight - 10}, 1.3, anyOf(r, {QColor(250, 220, 200), QColor(240, 190, 160)}));
+    scatter(s, r, Crab, byDen, 1.4, QColor(220, 70, 40));
+    for (int i = 0; i < 3; ++i) // rising from the den
+        scatter(s, r, Bubbles, {den.x() - 14, den.x() + 14, 100, den.y() - 40}, 1.2, QColor(255, 255, 255));
+    scatter(s, r, Octopus, byDen, 1.2, anyOf(r, {QColor(220, 100, 80), QColor(170, 90, 190)})).groundMove = true;
+    for (int i = 0; i < 2; ++i) // in the weed
+        scatter(s, r, Seahorse, {(i ? far : nearBed) - 30, (i ? far : nearBed) + 30, sand - 80, sand - 30}, 1.2, anyOf(r, {QColor(245, 190, 60), QColor(240, 120, 90)}));
+    Obj& chest = scatter(s, r, TreasureChest, byDen, 1.2, QColor(130, 85, 50));
     chest.variant = r.between(0, 1), chest.groundMove = true;
-    scatterSpare(s, r, Fish, {30, 324, 40, sand - 30}, 1.3, QColor(250, 220, 50), QColor(40, 40, 60));
-    scatterSpare(s, r, Starfish, {30, 324, sand + 30, kHeight - 15}, 1.2, QColor(240, 110, 60));
-    scatterSpare(s, r, Shell, {30, 324, sand + 40, kHeight - 10}, 1.2, QColor(250, 220, 200));
-    scatterSpare(s, r, Bubbles, {30, 324, 100, sand - 40}, 1.1, QColor(255, 255, 255));
+    scatterSpare(s, r, Fish, schools[1], 1.3, vary(fishCols[school[1]], r, 0.18), QColor(40, 40, 60));
+    scatterSpare(s, r, Starfish, byDen, 1.2, QColor(240, 110, 60));
+    scatterSpare(s, r, Shell, {far - 60, far + 60, sand + 40, kHeight - 10}, 1.2, QColor(250, 220, 200));
+    scatterSpare(s, r, Bubbles, {den.x() - 14, den.x() + 14, 100, den.y() - 40}, 1.1, QColor(255, 255, 255));
 }
 
 void buildSpace(Scene& s, Rng& r, int v)
