@@ -299,11 +299,38 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
             put(s, Heart, x - 30 + k * 20, ground + 30, 1.2, QColor(170, 60, 40)).variant = k % 2; // hung from the eaves
     }
     garland(s, r, ground - 52, 14, many(s, 10), {QColor(255, 210, 90), QColor(255, 120, 90), QColor(140, 200, 255)});
-    group(s, r, Fir, many(s, 3), {15, 339, ground + 80, kHeight - 60}, 0.8, 1.1, {QColor(40, 90, 70)});
+    // Before the stalls, in groups about the trodden way between them: the
+    // mulled-wine stand with the snowman by it, the fair's big fir with its
+    // presents and a sled on the other side, the sweets sold from crates
+    // by it, small firs along the stalls' fronts.
+    const double tx = (stalls == 2 ? 0.25 : 0.5) * kWidth + r.range(-12, 12), ty = std::min(kHeight - 20.0, ground + 128);
+    const double treeX = tx < kWidth / 2.0 ? r.range(262, 292) : r.range(62, 92), treeY = kHeight - r.range(30, 44);
+    const double inward = treeX > kWidth / 2.0 ? -1 : 1; // from the fir towards the middle
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath way; // trodden into grey slush, footprints along it
+        const QPointF from((tx + treeX) / 2 + r.range(-10, 10), kHeight + 6), to(kWidth / 2.0 + r.range(-40, 40), ground + 72);
+        way.moveTo(from);
+        way.cubicTo(from + QPointF(0, -(kHeight - ground) * 0.4), to + QPointF(0, 60), to);
+        p.setBrush(Qt::NoBrush);
+        for (int k = 0; k < 3; ++k) {
+            p.setPen(QPen(QColor(170, 175, 190, 60 - k * 15), 34 - k * 10, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(way);
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(140, 145, 165, 90));
+        for (double u = 0.02; u < 0.98; u += 0.045) {
+            const QPointF at = way.pointAtPercent(u);
+            const double k = 0.5 + 0.6 * (at.y() - ground) / (kHeight - ground);
+            p.drawEllipse(at + QPointF((int(u * 100) % 2 ? 4 : -4) * k, 0), 2.2 * k, 1.3 * k);
+        }
+    }
+    gear(s, Fir, treeX, treeY, 1.15, QColor(40, 90, 70));
+    group(s, r, Fir, many(s, 3) - 1, {15, 339, ground + 80, ground + 96}, 0.7, 0.85, {QColor(40, 90, 70)});
     // The mulled-wine stand: a table under a red cloth before a stall, the
     // mugs, a candle and the advent wreath on it, never standing in the snow.
     {
-        const double tx = (stalls == 2 ? 0.25 : 0.5) * kWidth + r.range(-12, 12), ty = std::min(kHeight - 20.0, ground + 128);
         Obj& table = put(s, Table, tx, ty, 2.4, QColor(150, 105, 65), QColor(190, 40, 45));
         table.variant |= 1;
         table.deny |= Remove | Move | Resize | Tilt | Mirror;
@@ -320,11 +347,12 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
             o.deny |= Move | Resize | Tilt;
         }
     }
-    group(s, r, Snowman, 1, {40, 314, ground + 110, kHeight - 10}, 1.3, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
-    group(s, r, Crate, many(s, 2), {20, 334, ground + 90, kHeight - 10}, 1.1, 1.3, {QColor(150, 110, 70)}, QColor(200, 50, 40));
+    const double byTable = tx + inward * 62; // the table's side away from the fir
+    group(s, r, Snowman, 1, {byTable - 8, byTable + 8, ty + 14, std::min(kHeight - 10.0, ty + 30)}, 1.3, 1.4, {QColor(40, 40, 45)}, QColor(210, 40, 40));
+    group(s, r, Crate, many(s, 2), {treeX - 44, treeX + 44, ground + 92, ground + 118}, 1.1, 1.3, {QColor(150, 110, 70)}, QColor(200, 50, 40));
     group(s, r, Star, many(s, 3), {20, 334, 20, ground - 120}, 0.9, 1.2, {QColor(255, 225, 110)});
-    group(s, r, Lantern, many(s, 2), {20, 334, ground + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50)});
-    group(s, r, Dog, 1, {30, 324, ground + 80, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
+    group(s, r, Lantern, many(s, 2), {tx - 50, tx + 50, ty + 4, std::min(kHeight - 10.0, ty + 24)}, 1.1, 1.2, {QColor(60, 55, 50)});
+    group(s, r, Dog, 1, {byTable - 30, byTable + 30, std::min(kHeight - 24.0, ty + 30), kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60)});
     // The fair's sweets are sold from the crates: a gingerbread man on one,
     // a chimney cake on the other, never lying in the snow.
     int sweets = 0;
@@ -350,7 +378,7 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
                 QColor(240, 210, 80));
         break;
     }
-    group(s, r, Sled, 1, {30, 324, ground + 90, kHeight - 10}, 1.1, 1.2, {QColor(190, 60, 45), QColor(150, 105, 65)});
+    gear(s, Sled, treeX + inward * 52, treeY + 4, 1.15, QColor(190, 60, 45), QColor(150, 105, 65), inward < 0);
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
     spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
 }
