@@ -58,6 +58,42 @@ void shelves(Scene& s, Rng& r, int count, double top, double gap, std::initializ
 }
 } // namespace
 
+namespace {
+// A row of striped bathing huts at the back of the sand, from x0, 160 px
+// long, their feet on `foot`: painted in, and noted as solid.
+void bathingHuts(Scene& s, Rng& r, const Daylight& d, double x0, double foot, bool fromLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor stripes[] = {QColor(210, 60, 60), QColor(50, 110, 190), QColor(60, 150, 100), QColor(240, 190, 50)};
+    const int first = int(r.next() % 4);
+    for (int i = 0; i < 4; ++i) {
+        const double k = fromLeft ? 0.86 + 0.05 * i : 1.01 - 0.05 * i; // the row runs back from the picture's side
+        const double w = 30 * k, h = 40 * k, x = x0 + i * 40, y = foot - (fromLeft ? 3 - i : i) * 2;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 45));
+        p.drawEllipse(QRectF(x - 3, y - 3, w + 8, 6));
+        const QRectF front(x, y - h, w, h);
+        p.fillRect(front, QColor(248, 244, 235));
+        const QColor c = mix(stripes[(first + i) % 4], d.tint, 0.1);
+        for (double sx = front.left() + 2; sx < front.right() - 2; sx += 8) // its painted boards
+            p.fillRect(QRectF(sx, front.top(), 4, h), c);
+        p.setPen(QPen(shade(c, 0.6), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(front);
+        QPolygonF roof;
+        roof << QPointF(x - 3, y - h) << QPointF(x + w / 2, y - h - 12 * k) << QPointF(x + w + 3, y - h);
+        p.setPen(QPen(shade(c, 0.5), 0.8));
+        p.setBrush(shade(c, 0.8));
+        p.drawPolygon(roof);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 45, 35)); // the door ajar
+        p.drawRect(QRectF(x + w * 0.3, y - h * 0.62, w * 0.4, h * 0.62));
+        s.surfaces.pieces.push_back(QRectF(x - 3, y - h - 12 * k, w + 6, h + 12 * k));
+    }
+}
+} // namespace
+
 void buildBeach(Scene& s, Rng& r, int v)
 {
     v %= 3;
@@ -95,7 +131,7 @@ void buildBeach(Scene& s, Rng& r, int v)
     // sandcastle with its bucket by the water, and a family's spot on the
     // beach: a towel with the parasol behind it, a deck chair beside it, a
     // ball and a slice of melon on it.
-    const bool spotLeft = r.chance(0.5);
+    const bool spotLeft = r.chance(0.5) != (v == 2); // the last visit sees it from the other side
     const double dir = spotLeft ? 1 : -1;
     Obj& palm = put(s, Palm, spotLeft ? r.range(290, 318) : r.range(36, 64), shoreline + 56, 1.0, QColor(70, 140, 60));
     palm.mirror = spotLeft;
@@ -130,6 +166,15 @@ void buildBeach(Scene& s, Rng& r, int v)
     spare(s, Crab, tx - dir * 60, ty - 30, 1.0, QColor(230, 120, 50));
     // A cup set down on the towel: the last beaches need one more thing to add.
     spare(s, Cup, tx - dir * 8, ty - 8, 1.1, QColor(60, 110, 180));
+    // Nearer on the palms' side, a second family's smaller towel, their
+    // picnic basket and a bottle of lemonade on it.
+    const double px = spotLeft ? r.range(250, 276) : r.range(78, 104), py = std::min(kHeight - 34.0, ty + r.range(44, 60));
+    const QRectF cloth(px - 36, py - 16, 72, 32);
+    rug(s, cloth, anyOf(r, {QColor(240, 240, 230), QColor(90, 170, 120), QColor(230, 120, 60)}), std::uint32_t(r.next()));
+    gear(s, Basket, px - dir * 14, py + 4, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+    gear(s, Bottle, px + dir * 14, py + 2, 0.9, QColor(240, 200, 60), QColor(250, 248, 240));
+    if (v != 0)
+        bathingHuts(s, r, d, spotLeft ? 16 : kWidth - 176, shoreline + 50, spotLeft);
 }
 
 void buildOrchard(Scene& s, Rng& r, int v)
