@@ -22,28 +22,6 @@ void clouds(Scene& s, Rng& r, int n, double maxY, const QColor& c)
         scatter(s, r, Cloud, {20, 334, 30, maxY}, r.range(0.6, 1.1), c);
 }
 
-void streetClutter(Scene& s, Rng& r, double top, double bottom)
-{
-    const QColor wood(160, 110, 65);
-    for (int i = 0; i < 2; ++i) {
-        Obj& l = scatter(s, r, Lamp, {30, 324, top + 20, top + 60}, 1.0, QColor(45, 50, 55));
-        l.groundMove = true;
-    }
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Barrel, {20, 334, top + 30, bottom - 20}, r.range(1.0, 1.3), vary(wood, r), QColor(70, 70, 75));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Crate, {20, 334, top + 30, bottom - 15}, r.range(1.0, 1.4), vary(QColor(190, 150, 95), r),
-            anyOf(r, {QColor(200, 50, 40), QColor(40, 90, 160), QColor(50, 130, 70)}));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, top + 10, bottom - 10}, r.range(1.0, 1.3), QColor(190, 100, 60)).shape = 0;
-    scatter(s, r, Cat, {30, 324, top + 40, bottom - 20}, 1.2, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}));
-    scatter(s, r, Ball, {30, 324, top + 40, bottom - 10}, 1.0, QColor(220, 50, 50), QColor(40, 90, 200));
-    scatterSpare(s, r, Cat, {30, 324, top + 30, bottom - 20}, 1.1, QColor(90, 80, 75));
-    scatterSpare(s, r, Barrel, {20, 334, top + 30, bottom - 20}, 1.1, wood, QColor(70, 70, 75));
-    scatterSpare(s, r, Crate, {20, 334, top + 30, bottom - 20}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
-    scatterSpare(s, r, Pot, {20, 334, top + 20, bottom - 10}, 1.2, QColor(190, 100, 60));
-}
-
 // The roofs of the next street, seen down a lane at night: dark gables,
 // a chimney or two and a few lit windows.
 void farRoofs(QPainter& p, Rng& r, double x0, double x1, double foot, const QColor& c)
@@ -201,7 +179,6 @@ void buildVillage(Scene& s, Rng& r, int v)
         sc = r.range(1.38, 1.46);
         houses = {70 + r.range(-4, 4), 284 + r.range(-4, 4)};
         put(s, Tree, kWidth / 2.0 + r.range(-8, 8), street - 30, r.range(0.8, 0.9), QColor(70, 130, 60), QColor(200, 50, 40));
-        put(s, Lamp, kWidth / 2.0 + r.range(-12, 12), street + 6, 1.1, QColor(40, 45, 50)).groundMove = true;
     } else {
         sc = r.range(1.4, 1.5);
         const bool left = r.chance(0.5);
@@ -214,24 +191,56 @@ void buildVillage(Scene& s, Rng& r, int v)
         house(s, r, x, street, sc, wallColour(r), roofColour(r), false);
     const double signed_ = houses[r.next() % houses.size()];
     put(s, Sign, signed_ + (r.chance(0.5) ? 30 : -30) * sc, street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
+    if (layout == 1) // the lamp in the lane, by the tree, away from the shop's goods
+        put(s, Lamp, kWidth / 2.0 + (signed_ < kWidth / 2 ? 34 : -34), street + 6, 1.1, QColor(40, 45, 50)).groundMove = true;
     if (layout == 0)
         put(s, Bunting, kWidth / 2.0, street - 112, 1.7, QColor(220, 50, 50), QColor(250, 200, 50), QColor(60, 120, 200));
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, street - 180}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
     // One bird on a roof ridge, whichever house it chose.
     put(s, Bird, houses[r.next() % houses.size()] + r.range(-25, 25) * sc, street - 108 * sc - 2, 1.2, QColor(120, 90, 60), QColor(230, 120, 60));
-    streetClutter(s, r, street, kHeight);
-    put(s, Bush, r.range(20, 334), street + 4, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
-    scatter(s, r, Fence, {40, 314, street + 16, street + 22}, 1.0, QColor(240, 238, 230));
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Bird, {20, 334, street + 30, kHeight - 20}, 1.2, QColor(120, 120, 130), QColor(210, 200, 190));
-    scatter(s, r, Flower, {20, 334, street + 20, kHeight - 10}, 1.3, QColor(230, 60, 80));
-    scatter(s, r, Bread, {20, 334, street + 30, kHeight - 10}, 1.2, QColor(200, 140, 70));
-    group(s, r, Mailbox, 1, {40, 314, street + 20, kHeight - 30}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40), QColor(60, 120, 70)});
-    group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55), QColor(60, 110, 80)});
-    group(s, r, Pigeon, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
-    group(s, r, Dog, 1, {30, 324, street + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(230, 220, 200)});
-    group(s, r, Sparrow, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
+    // The street in groups with room between them, not strewn: the shop's
+    // goods set out by its wall; a lime tree with a bench, a lamp and the
+    // dog in its shade, pigeons before it; a front garden's picket fence
+    // with a bush and flowers behind it, the mailbox at its gate and the cat
+    // on the pavement before it; the well near the front with the geese.
+    const bool flip = r.chance(0.5);
+    const auto X = [&](double x) { return flip ? kWidth - x : x; };
+    const double depth = kHeight - street;
+    const QColor wood(160, 110, 65);
+    { // the goods by the signed house's wall, beside its door
+        const double dir = signed_ < kWidth / 2 ? 1 : -1, gx = signed_ + dir * 26 * sc, y = street + 14;
+        Obj& crate = gear(s, Crate, gx, y, 1.2, vary(QColor(190, 150, 95), r), anyOf(r, {QColor(200, 50, 40), QColor(50, 130, 70)}));
+        gear(s, Barrel, gx + dir * 34, y + 4, 1.15, vary(wood, r), QColor(70, 70, 75));
+        Obj& basket = gear(s, Basket, gx, y - 22 * 1.2, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
+        basket.c3 = QColor(220, 60, 50); // apples in it, on the crate
+        basket.variant |= 2;
+        setOn(basket, crate);
+    }
+    const double treeY = street + depth * 0.72;
+    put(s, Tree, X(46), treeY, 1.05 + 0.15 * (treeY - street) / 200, QColor(70, 130, 60), QColor(70, 130, 60)).count = 0;
+    gear(s, Bench, X(104), treeY + 4, 1.6, anyOf(r, {QColor(120, 85, 55), QColor(60, 110, 80)}));
+    gear(s, Lamp, X(156), treeY, 1.15, QColor(40, 45, 50));
+    gear(s, Dog, X(96), treeY + 20, 1.2, anyOf(r, {QColor(150, 100, 60), QColor(230, 220, 200)}), QColor(), !flip);
+    gear(s, Pigeon, X(180), treeY + 24, 1.15, QColor(150, 155, 165), QColor(), flip);
+    gear(s, Pigeon, X(202), treeY + 30, 1.15, QColor(120, 120, 135));
+    { // the front garden at the other side
+        const double fy = street + depth * 0.42;
+        put(s, Bush, X(268), fy - 18, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
+        put(s, Fence, X(262), fy, 1.2, QColor(240, 238, 230)).count = 8;
+        for (int i = 0; i < 3; ++i) // a bed of flowers along it
+            gear(s, Flower, X(230 + i * 20), fy + 10 + (i % 2) * 2, 0.7, anyOf(r, {QColor(230, 60, 80), QColor(250, 200, 50), QColor(240, 240, 235)}));
+        gear(s, Mailbox, X(298), fy + 11, 1.2, anyOf(r, {QColor(40, 80, 160), QColor(200, 40, 40), QColor(60, 120, 70)}));
+        gear(s, Cat, X(276), fy + 34, 0.9, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}), QColor(), flip);
+    }
+    { // the village well near the front, geese on their way to it
+        const double wy = street + depth * 0.9;
+        put(s, SweepWell, X(226), wy, 0.8 + 0.15 * depth / 200, QColor(130, 100, 70)).variant = 3;
+        gear(s, Bucket, X(262), wy + 2, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+        gear(s, Goose, X(292), wy - 8, 1.1, QColor(245, 245, 240), QColor(), flip);
+        gear(s, Goose, X(318), wy + 6, 1.15, QColor(235, 235, 230), QColor(), flip);
+    }
+    scatterSpare(s, r, Crate, {30, 324, street + 10, street + 30}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
     scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
 }
 
