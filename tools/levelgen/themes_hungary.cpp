@@ -231,27 +231,31 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         for (const double x : {3.0, kWidth - 7.0})
             p.fillRect(QRectF(x, rail - 2, 4, counter1 - rail + 2), litGradient(QRectF(x, rail, 4, 10), wood, 0.3));
         p.fillRect(QRectF(0, rail - 3, kWidth, 4), litGradient(QRectF(0, rail - 3, kWidth, 4), shade(wood, 1.1), 0.4));
-        const double top = counter2 - 86, hem = counter2 - 66;
-        for (const double x : {5.0, kWidth / 2.0 - 2, kWidth - 9.0})
-            p.fillRect(QRectF(x, hem, 4, counter2 - hem), litGradient(QRectF(x, hem, 4, 10), wood, 0.3));
-        const QColor stripe = v == 1 ? QColor(60, 120, 80) : QColor(190, 50, 45);
-        for (double x = 0, i = 0; x < kWidth; x += 18, ++i) {
-            QPainterPath band; // each stripe ends in a scallop
-            band.moveTo(x, top);
-            band.lineTo(x + 18, top);
-            band.lineTo(x + 18, hem);
-            band.quadTo(x + 9, hem + 9, x, hem);
-            band.closeSubpath();
-            p.setPen(Qt::NoPen);
-            p.setBrush(litGradient(band.boundingRect(), int(i) % 2 ? QColor(245, 240, 228) : stripe, 0.35));
-            p.drawPath(band);
+        // The awning over the lower stall on two of the three days; on the
+        // third the stall stands open under the hall's own roof.
+        if (v != 1) {
+            const double top = counter2 - 86 + v * 4, hem = top + 20;
+            for (const double x : {5.0, kWidth / 2.0 - 2, kWidth - 9.0})
+                p.fillRect(QRectF(x, hem, 4, counter2 - hem), litGradient(QRectF(x, hem, 4, 10), wood, 0.3));
+            const QColor stripe = v == 2 ? QColor(60, 120, 80) : QColor(190, 50, 45);
+            for (double x = 0, i = 0; x < kWidth; x += 18, ++i) {
+                QPainterPath band; // each stripe ends in a scallop
+                band.moveTo(x, top);
+                band.lineTo(x + 18, top);
+                band.lineTo(x + 18, hem);
+                band.quadTo(x + 9, hem + 9, x, hem);
+                band.closeSubpath();
+                p.setPen(Qt::NoPen);
+                p.setBrush(litGradient(band.boundingRect(), int(i) % 2 ? QColor(245, 240, 228) : stripe, 0.35));
+                p.drawPath(band);
+            }
+            p.fillRect(QRectF(0, top - 2, kWidth, 3), shade(wood, 0.8));
+            QLinearGradient under(QPointF(0, hem), QPointF(0, hem + 14)); // its shade on the wall
+            under.setColorAt(0, QColor(0, 0, 0, 50));
+            under.setColorAt(1, QColor(0, 0, 0, 0));
+            p.fillRect(QRectF(0, hem, kWidth, 14), under);
+            s.surfaces.glass.emplace_back(0, top, kWidth, hem + 9 - top); // nothing is hung over it
         }
-        p.fillRect(QRectF(0, top - 2, kWidth, 3), shade(wood, 0.8));
-        QLinearGradient under(QPointF(0, hem), QPointF(0, hem + 14)); // its shade on the wall
-        under.setColorAt(0, QColor(0, 0, 0, 50));
-        under.setColorAt(1, QColor(0, 0, 0, 0));
-        p.fillRect(QRectF(0, hem, kWidth, 14), under);
-        s.surfaces.glass.emplace_back(0, top, kWidth, hem + 9 - top); // nothing is hung over it
     }
     for (int i = 0; i < 5; ++i) { // paprika strings hanging from the rail
         Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), counter1 - 120, 1.0, kPaprikaRed);

@@ -552,9 +552,10 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     const auto X = [&](double dx) { return 177 + side * dx; };
     const QColor wood(140, 95, 60);
     // The window over the counter, the shelf of pots over the stand.
-    const double winW = 96 + v * 8;
-    roomWindow(s, r, QRectF(X(-95) - winW / 2, 96 + v * 6, winW, 120), QColor(245, 242, 235), true);
-    const double shelfY = 150 + v * 12, sx0 = std::min(X(22), X(166)), sx1 = std::max(X(22), X(166));
+    // One day the shop window is tall, from under the ceiling to the counter.
+    const double winW = 96 + v * 8, winTop = v == 0 ? 70 : 96 + v * 6, winH = v == 0 ? 190 : 120;
+    roomWindow(s, r, QRectF(X(-95) - winW / 2, winTop, winW, winH), QColor(245, 242, 235), true);
+    const double shelfY = v == 0 ? 118 : 150 + v * 12, sx0 = std::min(X(22), X(166)), sx1 = std::max(X(22), X(166));
     wallShelf(s, sx0, sx1, shelfY, wood);
     row(s, r, shelfY, sx0 + 4, sx1 - 4, {Vase, Cactus, Pot, WateringCan, Vase}, 1.1, 1.3,
         {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60), QColor(90, 140, 100)});
