@@ -568,6 +568,11 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
             o.c1 = vary(QColor(80, 140, 80), r, 0.1);
     }
     put(s, Clock, X(95), 62, 1.3, QColor(150, 100, 60));
+    if (v == 0) { // under the high shelf, a short one for the plants that like the light
+        const double highY = shelfY + 84, hx0 = std::min(X(60), X(150)), hx1 = std::max(X(60), X(150));
+        wallShelf(s, hx0, hx1, highY, wood);
+        setOut(s, r, (hx0 + hx1) / 2, highY, {Pot, Vase, Basket}, 1.0, {QColor(190, 100, 60), QColor(100, 160, 120), QColor(190, 150, 90)});
+    }
     for (int i = 0; i < 2; ++i)
         hangingBasket(s, X(-140 + i * 90), 50 + i * 8, anyOf(r, {QColor(230, 80, 120), QColor(250, 250, 245), QColor(150, 90, 200)}));
     // The counter under the window, the till and the paper on it, a vase

@@ -342,9 +342,12 @@ void buildNightTown(Scene& s, Rng& r, int v)
     { // the bins where two houses meet (by the lane), out of the way of the doors
         const double y = street + 12, bx = railing ? 244 : 98;
         gear(s, Barrel, X(bx), y, 1.15, QColor(70, 75, 80), QColor(45, 45, 50));
-        gear(s, Barrel, X(bx + 26), y + 4, 1.15, QColor(60, 85, 70), QColor(45, 45, 50));
-        if (!railing)
-            gear(s, Crate, X(bx + 54), y + 10, 0.95, QColor(120, 100, 75), QColor(130, 40, 40));
+        Obj& last = gear(s, Barrel, X(bx + 26), y + 4, 1.15, QColor(60, 85, 70), QColor(45, 45, 50));
+        Obj& under = railing ? last : gear(s, Crate, X(bx + 54), y + 10, 0.95, QColor(120, 100, 75), QColor(130, 40, 40));
+        // A lantern left on top, burning, to find the bins by.
+        Obj& lit = gear(s, Lantern, under.pos.x(), under.pos.y() - (railing ? 27 : 22) * under.scale, 0.8, QColor(60, 55, 50));
+        lit.variant = 1;
+        setOn(lit, under);
     }
     const double treeY = railing ? kHeight - 30 : street + depth * 0.62;
     put(s, Tree, X(railing ? 30 : 40), treeY, 0.8 + 0.25 * (treeY - street) / 180, QColor(40, 75, 55), QColor(40, 75, 55)).count = 0;
