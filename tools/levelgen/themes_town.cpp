@@ -107,12 +107,7 @@ void lowWall(Scene& s, Rng& r, double x0, double x1, double foot, double height,
 void strollers(Scene& s, QPointF foot, double k, bool facingLeft, const QColor& coat, const QColor& hers)
 {
     QPainter p(&s.base);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(foot);
-    p.scale(facingLeft ? -k : k, k);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 60));
-    p.drawEllipse(QRectF(-20, -2.5, 40, 5));
+    figureAt(p, foot, k, facingLeft, QRectF(-20, -2.5, 40, 5), 60);
     const QColor skin(225, 185, 150), legs(30, 30, 35);
     const auto person = [&](double x, double h, const QColor& c, bool hat) {
         p.setPen(QPen(legs, 3.2, Qt::SolidLine, Qt::RoundCap)); // legs mid-stride
