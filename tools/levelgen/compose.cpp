@@ -473,16 +473,21 @@ void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0)
         }
 }
 
-void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
+void figureAt(QPainter& p, QPointF foot, double k, bool facingLeft, const QRectF& shadow, int shadowAlpha)
 {
-    QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
-    s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 56 * k, 24 * k, 56 * k));
     p.translate(foot);
     p.scale(facingLeft ? -k : k, k);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 50));
-    p.drawEllipse(QRectF(-12, -2, 24, 5));
+    p.setBrush(QColor(0, 0, 0, shadowAlpha));
+    p.drawEllipse(shadow);
+}
+
+void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
+{
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 56 * k, 24 * k, 56 * k));
+    QPainter p(&s.base);
+    figureAt(p, foot, k, facingLeft, QRectF(-12, -2, 24, 5), 50);
     p.fillRect(QRectF(-5, -12, 3.5, 12), QColor(40, 35, 35)); // boots and trousers
     p.fillRect(QRectF(1.5, -12, 3.5, 12), QColor(40, 35, 35));
     QPainterPath cloak; // the felt cloak, wide at the hem, with its red stitching

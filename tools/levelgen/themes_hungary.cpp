@@ -235,7 +235,42 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     shelfBoard(s, counter1, QColor(140, 95, 60));
     paintCounter(s, r, -4, kWidth + 4, counter2 - 8, 12, counter2 + 62, QColor(140, 95, 60));
     s.surfaces.stands.emplace_back(0, counter2, kWidth, 0);
-    for (int i = 0; i < 5; ++i) { // stall bars with paprika strings hanging from them
+    { // the stall's rail the paprika and sausages hang from, on its posts, and
+      // the striped awning over the lower stall
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor wood(120, 80, 50);
+        const double rail = counter1 - 121;
+        for (const double x : {3.0, kWidth - 7.0})
+            p.fillRect(QRectF(x, rail - 2, 4, counter1 - rail + 2), litGradient(QRectF(x, rail, 4, 10), wood, 0.3));
+        p.fillRect(QRectF(0, rail - 3, kWidth, 4), litGradient(QRectF(0, rail - 3, kWidth, 4), shade(wood, 1.1), 0.4));
+        // The awning over the lower stall on two of the three days; on the
+        // third the stall stands open under the hall's own roof.
+        if (v != 1) {
+            const double top = counter2 - 86 + v * 4, hem = top + 20;
+            for (const double x : {5.0, kWidth / 2.0 - 2, kWidth - 9.0})
+                p.fillRect(QRectF(x, hem, 4, counter2 - hem), litGradient(QRectF(x, hem, 4, 10), wood, 0.3));
+            const QColor stripe = v == 2 ? QColor(60, 120, 80) : QColor(190, 50, 45);
+            for (double x = 0, i = 0; x < kWidth; x += 18, ++i) {
+                QPainterPath band; // each stripe ends in a scallop
+                band.moveTo(x, top);
+                band.lineTo(x + 18, top);
+                band.lineTo(x + 18, hem);
+                band.quadTo(x + 9, hem + 9, x, hem);
+                band.closeSubpath();
+                p.setPen(Qt::NoPen);
+                p.setBrush(litGradient(band.boundingRect(), int(i) % 2 ? QColor(245, 240, 228) : stripe, 0.35));
+                p.drawPath(band);
+            }
+            p.fillRect(QRectF(0, top - 2, kWidth, 3), shade(wood, 0.8));
+            QLinearGradient under(QPointF(0, hem), QPointF(0, hem + 14)); // its shade on the wall
+            under.setColorAt(0, QColor(0, 0, 0, 50));
+            under.setColorAt(1, QColor(0, 0, 0, 0));
+            p.fillRect(QRectF(0, hem, kWidth, 14), under);
+            s.surfaces.glass.emplace_back(0, top, kWidth, hem + 9 - top); // nothing is hung over it
+        }
+    }
+    for (int i = 0; i < 5; ++i) { // paprika strings hanging from the rail
         Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), counter1 - 120, 1.0, kPaprikaRed);
         pap.count = r.between(6, 8);
     }
@@ -253,9 +288,20 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         put(s, Crate, std::fmod(x + shift, 300.0) + 28, foot + r.range(16, 24), 1.7, vary(QColor(170, 130, 80), r, 0.1), QColor(200, 60, 40));
     put(s, Basket, std::fmod(84 + shift, 300.0) + 28, foot + 26, 1.6, QColor(190, 150, 90), QColor(160, 120, 60));
     put(s, Basket, std::fmod(206 + shift, 300.0) + 28, foot + 22, 1.5, QColor(160, 120, 70), QColor(220, 60, 50));
-    put(s, Cat, std::fmod(170 + shift, 300.0) + 28, foot + 44, 1.3, anyOf(r, {QColor(220, 150, 80), QColor(240, 240, 235)}));
+    put(s, Cat, std::fmod(170 + shift, 300.0) + 28, foot + 36, 1.0, anyOf(r, {QColor(220, 150, 80), QColor(240, 240, 235)}));
     for (int i = 0; i < 4; ++i) // sausages between the paprika strings
         put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
+    // Before them on the floor, a grower's goods laid out on sacking.
+    const double sack = foot + 30;
+    if (kHeight - 6 - sack >= 24) {
+        const double sx = 177 + (v == 1 ? 40 : -40) + r.range(-10, 10);
+        rug(s, QRectF(sx - 70, sack, 140, kHeight - 6 - sack), QColor(175, 150, 105), r.seed());
+        const double y = std::min(kHeight - 10.0, sack + 26);
+        gear(s, Cabbage, sx - 46, y, 1.05, QColor(120, 170, 80));
+        gear(s, Cabbage, sx - 24, y + 4, 1.0, QColor(150, 110, 170)); // a red one beside the green
+        gear(s, Pumpkin, sx + 6, y + 2, 1.0, QColor(225, 130, 40)).shape = 1;
+        gear(s, MilkCan, sx + 42, y + 3, 1.05, QColor(190, 195, 200));
+    }
     // A watermelon set down by the stall, for a difference to add.
     spare(s, Watermelon, std::fmod(300 + shift, 300.0) + 28, foot + 30, 1.3, QColor(230, 60, 70));
 }

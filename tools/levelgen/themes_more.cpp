@@ -470,50 +470,186 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     spares(s, r, Rabbit, 1, visitors, 1.2, 1.3, {QColor(200, 190, 180)});
 }
 
+namespace {
+// A florist's stepped stand against the wall, from x0 to x1 with its foot at
+// `foot`: three steps, each with zinc buckets of cut flowers on it.
+void flowerStand(Scene& s, Rng& r, double x0, double x1, double foot, const QColor& wood)
+{
+    const double step = 26, w = x1 - x0;
+    s.surfaces.furniture.emplace_back(x0, foot - 3 * step - 30, w, 3 * step + 30);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    softShadow(p, QRectF(x0 - 4, foot - 5, w + 8, 10), 80);
+    const QColor blooms[] = {QColor(220, 40, 60), QColor(250, 200, 60), QColor(245, 245, 240), QColor(240, 130, 170),
+                             QColor(150, 80, 190), QColor(245, 140, 40)};
+    for (int i = 0; i < 3; ++i) { // the back, highest step first
+        const double top = foot - (3 - i) * step, inset = i * 0;
+        const QRectF board(x0 + inset, top, w - 2 * inset, 5);
+        // Buckets on this step, each of one flower.
+        for (double bx = x0 + 14 + (i % 2) * 10; bx < x1 - 10; bx += 30) {
+            const QColor c = blooms[r.next() % std::size(blooms)];
+            p.setPen(QPen(QColor(60, 120, 50), 1.1));
+            for (int k = 0; k < 6; ++k) { // stems fanning out of the bucket
+                const double dx = -7 + k * 2.8 + r.range(-1, 1), h = r.range(20, 28);
+                p.drawLine(QPointF(bx, top - 6), QPointF(bx + dx, top - h));
+            }
+            p.setPen(Qt::NoPen);
+            for (int k = 0; k < 6; ++k) {
+                const double dx = -7 + k * 2.8, h = 20 + (k * 37 % 9);
+                p.setBrush(vary(c, r, 0.08));
+                p.drawEllipse(QPointF(bx + dx, top - h), 3.2, 3.0);
+                p.setBrush(shade(c, 0.7));
+                p.drawEllipse(QPointF(bx + dx + 0.6, top - h + 0.8), 1.2, 1.1);
+            }
+            QPainterPath b; // the zinc bucket
+            b.moveTo(bx - 8, top - 14);
+            b.lineTo(bx + 8, top - 14);
+            b.lineTo(bx + 6, top);
+            b.lineTo(bx - 6, top);
+            b.closeSubpath();
+            body(p, b, QColor(175, 180, 185), 0.4);
+            p.setPen(QPen(QColor(120, 125, 130), 0.8));
+            p.drawLine(QPointF(bx - 7.5, top - 11), QPointF(bx + 7.5, top - 11));
+        }
+        p.setPen(QPen(shade(wood, 0.5), 0.8));
+        p.setBrush(litGradient(board, wood, 0.3));
+        p.drawRect(board);
+        p.fillRect(QRectF(x0, top + 5, w, step - 5), shade(wood, 0.72 - 0.05 * i)); // the riser below
+    }
+    p.fillRect(QRectF(x0, foot - 3 * step, 4, 3 * step), shade(wood, 0.5)); // its sides
+    p.fillRect(QRectF(x1 - 4, foot - 3 * step, 4, 3 * step), shade(wood, 0.5));
+}
+
+// The florist's till and a roll of wrapping paper on her counter's top at `top`.
+void tillAndPaper(Scene& s, double tillX, double rollX, double top)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF till(tillX - 15, top - 20, 30, 20);
+    softShadow(p, QRectF(till.left() - 2, top - 3, till.width() + 4, 5));
+    QPainterPath t;
+    t.moveTo(till.left(), top);
+    t.lineTo(till.left() + 3, top - 12);
+    t.lineTo(till.right() - 3, top - 14);
+    t.lineTo(till.right(), top);
+    t.closeSubpath();
+    body(p, t, QColor(180, 150, 80), 0.4);
+    p.fillRect(QRectF(tillX - 8, top - 20, 16, 7), QColor(60, 60, 65)); // its little display
+    p.fillRect(QRectF(tillX - 6, top - 18.5, 12, 3.5), QColor(120, 200, 140));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 235, 220));
+    for (int k = 0; k < 6; ++k) // the keys
+        p.drawRect(QRectF(tillX - 9 + (k % 3) * 6, top - 10 + (k / 3) * 4, 4, 2.5));
+    // The paper on its roller, a length of it hanging over the edge.
+    const QRectF roll(rollX - 16, top - 10, 32, 9);
+    p.setBrush(QColor(90, 70, 50));
+    p.drawRect(QRectF(rollX - 18, top - 12, 2.5, 12));
+    p.drawRect(QRectF(rollX + 15.5, top - 12, 2.5, 12));
+    p.setBrush(litGradient(roll, QColor(235, 180, 190), 0.35));
+    p.drawRoundedRect(roll, 4, 4);
+    p.setBrush(QColor(235, 180, 190));
+    p.drawRect(QRectF(rollX - 14, top - 2, 28, 14));
+    p.setPen(QPen(QColor(200, 140, 150), 0.8));
+    for (double x = rollX - 12; x < rollX + 14; x += 6)
+        p.drawLine(QPointF(x, top - 1), QPointF(x, top + 11));
+}
+
+// A basket of trailing flowers hung from the ceiling on three cords.
+void hangingBasket(Scene& s, double x, double y, const QColor& flowers)
+{
+    s.surfaces.glass.emplace_back(x - 16, 0, 32, y + 20); // nothing is hung over it
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 80, 70), 0.8));
+    for (const double dx : {-10.0, 0.0, 10.0})
+        p.drawLine(QPointF(x, 0), QPointF(x + dx, y - 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 120, 50));
+    for (int k = 0; k < 7; ++k) { // the trailing stems
+        const double dx = -12 + k * 4;
+        p.drawEllipse(QRectF(x + dx - 2, y - 2, 4, 10 + (k * 5 % 11)));
+    }
+    QPainterPath b;
+    b.moveTo(x - 14, y - 6);
+    b.lineTo(x + 14, y - 6);
+    b.quadTo(x + 12, y + 6, x, y + 7);
+    b.quadTo(x - 12, y + 6, x - 14, y - 6);
+    body(p, b, QColor(170, 125, 70), 0.4);
+    for (int k = 0; k < 6; ++k) {
+        p.setBrush(k % 2 ? flowers : shade(flowers, 1.2));
+        p.drawEllipse(QPointF(x - 11 + k * 4.4, y - 8 - (k % 2) * 2), 2.6, 2.4);
+        p.drawEllipse(QPointF(x - 13 + k * 5, y + 6 + (k * 3 % 7)), 2.2, 2.0);
+    }
+}
+} // namespace
+
 void buildFlowerShop(Scene& s, Rng& r, int v)
 {
+    // A florist's shop: a window to the street, her counter with the till
+    // and the paper she wraps the flowers in, a stepped stand of buckets of
+    // cut flowers against the wall, a shelf of potted plants, baskets of
+    // trailing flowers hung from the ceiling, and the floor before them.
     v %= 3;
     s.finish.tint = QColor(255, 250, 240);
     const double floorY = 380 + v * 15;
     room(s, r, anyOf(r, {QColor(215, 230, 215), QColor(235, 225, 205)}), v, floorY, QColor(170, 120, 80), true);
-    // A florist's shelves hold what grows and what it grows in: potted plants,
-    // vases and cachepots, the cans to water them; no cups or jam jars.
-    const double top = 110 + v * 10, gap = 95 - v * 10;
-    const int boards = 2 + (v != 1);
-    const std::initializer_list<K> stock[3] = {{Pot, Pot, Vase}, {Vase, Basket, WateringCan}, {Pot, Vase}};
-    for (int i = 0; i < boards; ++i) {
-        const double y = top + i * gap;
-        shelfBoard(s, y, QColor(140, 95, 60));
-        row(s, r, y, 6, 348, stock[(i + v) % 3], 1.1, 1.4,
-            {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60), QColor(90, 140, 100)});
-    }
-    for (Obj& o : s.objs)
+    const double side = v == 1 ? 1 : -1; // the counter's side; the stand is at the other
+    const auto X = [&](double dx) { return 177 + side * dx; };
+    const QColor wood(140, 95, 60);
+    // The window over the counter, the shelf of pots over the stand.
+    // One day the shop window is tall, from under the ceiling to the counter.
+    const double winW = 96 + v * 8, winTop = v == 0 ? 70 : 96 + v * 6, winH = v == 0 ? 190 : 120;
+    roomWindow(s, r, QRectF(X(-95) - winW / 2, winTop, winW, winH), QColor(245, 242, 235), true);
+    const double shelfY = v == 0 ? 118 : 150 + v * 12, sx0 = std::min(X(22), X(166)), sx1 = std::max(X(22), X(166));
+    wallShelf(s, sx0, sx1, shelfY, wood);
+    row(s, r, shelfY, sx0 + 4, sx1 - 4, {Vase, Cactus, Pot, WateringCan, Vase}, 1.1, 1.3,
+        {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60), QColor(90, 140, 100)});
+    for (Obj& o : s.objs) {
         if (o.kind == Pot) { // terracotta, each with its plant
             o.c1 = vary(QColor(190, 100, 60), r, 0.1);
             o.shape = 0;
         }
-    put(s, Clock, r.range(60, 290), 55, 1.3, QColor(150, 100, 60));
-    for (int i = 0; i < many(s, 4); ++i)
-        put(s, Bulb, 30 + i * (294.0 / many(s, 4)), 8, 1.4, QColor(255, 220, 130)).variant = 1;
-    // On the floor: tall floor vases along the wall's foot; the florist's
-    // corner at one side (her stool, the can and a bucket, the cat by them);
-    // a side table with a vase at the other.
-    const double side = v == 1 ? 1 : -1;
-    const QColor floorVases[3] = {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60)};
-    put(s, Vase, 177 - side * 10, floorY + 12, 1.6, floorVases[v], QColor(240, 200, 80));
-    Obj& cuttings = put(s, Basket, 177 + side * 28, floorY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
+        if (o.kind == Cactus)
+            o.c1 = vary(QColor(80, 140, 80), r, 0.1);
+    }
+    put(s, Clock, X(95), 62, 1.3, QColor(150, 100, 60));
+    if (v == 0) { // under the high shelf, a short one for the plants that like the light
+        const double highY = shelfY + 84, hx0 = std::min(X(60), X(150)), hx1 = std::max(X(60), X(150));
+        wallShelf(s, hx0, hx1, highY, wood);
+        setOut(s, r, (hx0 + hx1) / 2, highY, {Pot, Vase, Basket}, 1.0, {QColor(190, 100, 60), QColor(100, 160, 120), QColor(190, 150, 90)});
+    }
+    for (int i = 0; i < 2; ++i)
+        hangingBasket(s, X(-140 + i * 90), 50 + i * 8, anyOf(r, {QColor(230, 80, 120), QColor(250, 250, 245), QColor(150, 90, 200)}));
+    // The counter under the window, the till and the paper on it, a vase
+    // of roses between.
+    const double counterTop = floorY - 44, cx0 = std::min(X(-176), X(-30)), cx1 = std::max(X(-176), X(-30));
+    paintCounter(s, r, cx0 - 8, cx1, counterTop, 10, floorY + 8, wood);
+    tillAndPaper(s, X(-44), X(-150), counterTop + 4);
+    setOut(s, r, X(-106), counterTop + 4, {Vase, Pot, Basket}, 1.0,
+           {anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(190, 100, 60), QColor(190, 150, 90)});
+    // The stand of cut flowers against the wall at the other side.
+    flowerStand(s, r, std::min(X(20), X(170)), std::max(X(20), X(170)), floorY + 6, QColor(150, 110, 70));
+    // On the floor: her stool at the counter, the can and a bucket; two
+    // big potted plants before the stand; the cat between.
+    const double floorDepth = kHeight - floorY, cornerY = floorY + 0.42 * floorDepth;
+    put(s, BarStool, X(-110), cornerY - 8, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
+    put(s, WateringCan, X(-64), cornerY + 2, 1.0, QColor(60, 140, 90));
+    put(s, Bucket, X(-150), cornerY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    Obj& big = put(s, Pot, X(48), cornerY + 10, 1.6, QColor(190, 100, 60));
+    big.shape = 0;
+    put(s, Vase, X(140), cornerY + 12, 1.5, anyOf(r, {QColor(240, 236, 225), QColor(60, 110, 180)}), QColor(240, 200, 80));
+    Obj& cuttings = put(s, Basket, X(96), cornerY + 18, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
     cuttings.variant |= 2;
-    const double cornerX = 177 - side * 110, cornerY = std::min(kHeight - 14.0, floorY + 55);
-    put(s, BarStool, cornerX, cornerY - 12, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
-    put(s, WateringCan, cornerX + side * 40, cornerY, 1.0, QColor(60, 140, 90));
-    put(s, Bucket, cornerX - side * 34, cornerY + 4, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
-    put(s, Cat, cornerX + side * 80, std::min(kHeight - 6.0, cornerY + 14), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
-    const double tableX = 177 + side * 120;
-    Obj& table = put(s, Table, tableX, cornerY, 2.0, QColor(150, 105, 65), QColor(240, 236, 225));
-    table.variant |= 1; // under a cloth
-    put(s, Vase, tableX, cornerY - 36, 1.1, anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(240, 200, 80));
+    // A crate of seedlings set down where she will unpack it, on a mat.
+    const double crateY = floorY + 0.86 * floorDepth;
+    rug(s, QRectF(X(-40) - 50, floorY + 0.45 * floorDepth, 100, 0.55 * floorDepth - 3), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
+    Obj& crate = put(s, Crate, X(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
+    Obj& seedlings = put(s, Pot, X(-20), crateY - 22 * 1.3, 1.1, QColor(200, 110, 70));
+    seedlings.shape = 0;
+    setOn(seedlings, crate);
+    put(s, Cat, X(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
     spares(s, r, Pot, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
-    spare(s, Basket, cornerX - side * 6, cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+    spare(s, Basket, X(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
 }
 
 void buildBakery(Scene& s, Rng& r, int v)

@@ -3,6 +3,8 @@
 #include "tools/levelgen/compose.h"
 
 #include <QPainterPath>
+#include <algorithm>
+#include <vector>
 
 namespace levelgen {
 
@@ -20,26 +22,122 @@ void clouds(Scene& s, Rng& r, int n, double maxY, const QColor& c)
         scatter(s, r, Cloud, {20, 334, 30, maxY}, r.range(0.6, 1.1), c);
 }
 
-void streetClutter(Scene& s, Rng& r, double top, double bottom)
+// The roofs of the next street, seen down a lane at night: dark gables,
+// a chimney or two and a few lit windows.
+void farRoofs(QPainter& p, Rng& r, double x0, double x1, double foot, const QColor& c)
 {
-    const QColor wood(160, 110, 65);
-    for (int i = 0; i < 2; ++i) {
-        Obj& l = scatter(s, r, Lamp, {30, 324, top + 20, top + 60}, 1.0, QColor(45, 50, 55));
-        l.groundMove = true;
+    p.setPen(Qt::NoPen);
+    for (double x = x0 - 10; x < x1; x += r.range(26, 38)) {
+        const double w = r.range(26, 36), h = r.range(34, 56);
+        QPainterPath g;
+        g.moveTo(x, foot);
+        g.lineTo(x, foot - h);
+        g.lineTo(x + w / 2, foot - h - w * 0.45);
+        g.lineTo(x + w, foot - h);
+        g.lineTo(x + w, foot);
+        g.closeSubpath();
+        p.setBrush(vary(c, r, 0.1));
+        p.drawPath(g);
+        if (r.chance(0.5))
+            p.fillRect(QRectF(x + w * 0.7, foot - h - w * 0.4, 4, 10), shade(c, 0.8));
+        for (int i = 0; i < 2; ++i)
+            if (r.chance(0.55))
+                p.fillRect(QRectF(x + 5 + i * (w - 15), foot - h + 8 + r.range(0, h - 24), 5, 7), QColor(250, 200, 110, 200));
     }
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Barrel, {20, 334, top + 30, bottom - 20}, r.range(1.0, 1.3), vary(wood, r), QColor(70, 70, 75));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Crate, {20, 334, top + 30, bottom - 15}, r.range(1.0, 1.4), vary(QColor(190, 150, 95), r),
-            anyOf(r, {QColor(200, 50, 40), QColor(40, 90, 160), QColor(50, 130, 70)}));
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Pot, {20, 334, top + 10, bottom - 10}, r.range(1.0, 1.3), QColor(190, 100, 60)).shape = 0;
-    scatter(s, r, Cat, {30, 324, top + 40, bottom - 20}, 1.2, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}));
-    scatter(s, r, Ball, {30, 324, top + 40, bottom - 10}, 1.0, QColor(220, 50, 50), QColor(40, 90, 200));
-    scatterSpare(s, r, Cat, {30, 324, top + 30, bottom - 20}, 1.1, QColor(90, 80, 75));
-    scatterSpare(s, r, Barrel, {20, 334, top + 30, bottom - 20}, 1.1, wood, QColor(70, 70, 75));
-    scatterSpare(s, r, Crate, {20, 334, top + 30, bottom - 20}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
-    scatterSpare(s, r, Pot, {20, 334, top + 20, bottom - 10}, 1.2, QColor(190, 100, 60));
+}
+
+// A wrought-iron railing along the near side of a square, from x0 to x1 with
+// its foot at `foot`: rails, spear-topped bars and a post now and then.
+void ironRailing(Scene& s, double foot, double x0, double x1)
+{
+    if (x1 < x0)
+        std::swap(x0, x1);
+    s.surfaces.furniture.emplace_back(x0, foot - 26, x1 - x0, 26);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor iron(40, 42, 52);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(QRectF(x0, foot - 1, x1 - x0, 4));
+    p.setPen(QPen(iron, 1.6));
+    for (double x = x0 + 3; x < x1; x += 7) {
+        p.drawLine(QPointF(x, foot), QPointF(x, foot - 22));
+        p.drawLine(QPointF(x - 1.5, foot - 21), QPointF(x, foot - 25));
+        p.drawLine(QPointF(x + 1.5, foot - 21), QPointF(x, foot - 25));
+    }
+    p.setPen(QPen(iron, 2.2));
+    p.drawLine(QPointF(x0, foot - 19), QPointF(x1, foot - 19));
+    p.drawLine(QPointF(x0, foot - 4), QPointF(x1, foot - 4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade(iron, 1.3));
+    for (double x = x0 + 30; x < x1 - 10; x += 70) {
+        p.drawRect(QRectF(x - 2.5, foot - 27, 5, 27));
+        p.drawEllipse(QPointF(x, foot - 29), 3, 3);
+    }
+}
+
+// A low wall of rough stones with a coping on top, from x0 to x1 with its
+// foot at `foot`: the top is a stand (a cat sits on it), the wall itself a
+// thing props stand by.
+void lowWall(Scene& s, Rng& r, double x0, double x1, double foot, double height, const QColor& stone)
+{
+    const double top = foot - height;
+    s.surfaces.furniture.emplace_back(x0, top, x1 - x0, height);
+    s.surfaces.stands.emplace_back(x0, top, x1 - x0, 0);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(QRectF(x0 - 2, foot - 2, x1 - x0 + 6, 5));
+    p.fillRect(QRectF(x0, top, x1 - x0, height), shade(stone, 0.7));
+    p.setPen(QPen(shade(stone, 0.45), 0.8));
+    for (double y = top + 5, row = 0; y < foot - 1; y += 8, ++row)
+        for (double x = x0 - row * 6 - r.range(0, 6); x < x1; x += r.range(11, 16)) {
+            const QRectF st(std::max(x, x0) + 0.5, y + 0.5, std::min(x + 13, x1) - std::max(x, x0) - 1, std::min(7.0, foot - y - 1));
+            if (st.width() > 2 && st.height() > 1)
+                p.setBrush(litGradient(st, vary(stone, r, 0.08), 0.3)), p.drawRoundedRect(st, 2, 2);
+        }
+    const QRectF coping(x0 - 2, top - 1, x1 - x0 + 4, 6);
+    p.setBrush(litGradient(coping, shade(stone, 1.2), 0.3));
+    p.drawRect(coping);
+}
+
+// Two people arm in arm, walking (`k` 1: about 50 px tall): a man in a dark
+// coat and hat, a woman in a long coat, her head a little lower.
+void strollers(Scene& s, QPointF foot, double k, bool facingLeft, const QColor& coat, const QColor& hers)
+{
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 20 * k, foot.y() - 55 * k, 40 * k, 55 * k));
+    QPainter p(&s.base);
+    figureAt(p, foot, k, facingLeft, QRectF(-20, -2.5, 40, 5), 60);
+    const QColor skin(225, 185, 150), legs(30, 30, 35);
+    const auto person = [&](double x, double h, const QColor& c, bool hat) {
+        p.setPen(QPen(legs, 3.2, Qt::SolidLine, Qt::RoundCap)); // legs mid-stride
+        p.drawLine(QPointF(x - 1, -h * 0.3), QPointF(x - 5, -1));
+        p.drawLine(QPointF(x + 1, -h * 0.3), QPointF(x + 5, -1));
+        p.setPen(QPen(shade(c, 0.5), 0.8));
+        QPainterPath body;
+        body.moveTo(x - 5, -h * 0.8);
+        body.lineTo(x + 5, -h * 0.8);
+        body.lineTo(x + 8, -h * 0.25);
+        body.lineTo(x - 8, -h * 0.25);
+        body.closeSubpath();
+        p.setBrush(litGradient(body.boundingRect(), c, 0.3));
+        p.drawPath(body);
+        p.setPen(Qt::NoPen);
+        p.setBrush(skin);
+        p.drawEllipse(QRectF(x - 4, -h * 0.8 - 9, 8, 9));
+        p.setBrush(shade(c, 0.6));
+        if (hat) {
+            p.drawRect(QRectF(x - 4, -h * 0.8 - 14, 8, 6));
+            p.drawRect(QRectF(x - 7, -h * 0.8 - 9, 14, 2));
+        } else { // her hair
+            p.drawChord(QRectF(x - 5, -h * 0.8 - 10, 10, 8), 0, 180 * 16);
+        }
+    };
+    person(-7, 44, coat, true);
+    person(8, 40, hers, false);
+    p.setPen(QPen(coat, 3, Qt::SolidLine, Qt::RoundCap)); // arm in arm
+    p.drawLine(QPointF(-3, -30), QPointF(5, -24));
 }
 } // namespace
 
@@ -77,7 +175,6 @@ void buildVillage(Scene& s, Rng& r, int v)
         sc = r.range(1.38, 1.46);
         houses = {70 + r.range(-4, 4), 284 + r.range(-4, 4)};
         put(s, Tree, kWidth / 2.0 + r.range(-8, 8), street - 30, r.range(0.8, 0.9), QColor(70, 130, 60), QColor(200, 50, 40));
-        put(s, Lamp, kWidth / 2.0 + r.range(-12, 12), street + 6, 1.1, QColor(40, 45, 50)).groundMove = true;
     } else {
         sc = r.range(1.4, 1.5);
         const bool left = r.chance(0.5);
@@ -90,24 +187,56 @@ void buildVillage(Scene& s, Rng& r, int v)
         house(s, r, x, street, sc, wallColour(r), roofColour(r), false);
     const double signed_ = houses[r.next() % houses.size()];
     put(s, Sign, signed_ + (r.chance(0.5) ? 30 : -30) * sc, street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
+    if (layout == 1) // the lamp in the lane, by the tree, away from the shop's goods
+        put(s, Lamp, kWidth / 2.0 + (signed_ < kWidth / 2 ? 34 : -34), street + 6, 1.1, QColor(40, 45, 50)).groundMove = true;
     if (layout == 0)
         put(s, Bunting, kWidth / 2.0, street - 112, 1.7, QColor(220, 50, 50), QColor(250, 200, 50), QColor(60, 120, 200));
     for (int i = 0; i < 3; ++i)
         scatter(s, r, Bird, {20, 334, 30, street - 180}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
     // One bird on a roof ridge, whichever house it chose.
     put(s, Bird, houses[r.next() % houses.size()] + r.range(-25, 25) * sc, street - 108 * sc - 2, 1.2, QColor(120, 90, 60), QColor(230, 120, 60));
-    streetClutter(s, r, street, kHeight);
-    put(s, Bush, r.range(20, 334), street + 4, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
-    scatter(s, r, Fence, {40, 314, street + 16, street + 22}, 1.0, QColor(240, 238, 230));
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Bird, {20, 334, street + 30, kHeight - 20}, 1.2, QColor(120, 120, 130), QColor(210, 200, 190));
-    scatter(s, r, Flower, {20, 334, street + 20, kHeight - 10}, 1.3, QColor(230, 60, 80));
-    scatter(s, r, Bread, {20, 334, street + 30, kHeight - 10}, 1.2, QColor(200, 140, 70));
-    group(s, r, Mailbox, 1, {40, 314, street + 20, kHeight - 30}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40), QColor(60, 120, 70)});
-    group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(120, 85, 55), QColor(60, 110, 80)});
-    group(s, r, Pigeon, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.0, 1.2, {QColor(150, 155, 165)});
-    group(s, r, Dog, 1, {30, 324, street + 30, kHeight - 10}, 1.1, 1.2, {QColor(150, 100, 60), QColor(230, 220, 200)});
-    group(s, r, Sparrow, many(s, 3), {20, 334, street + 20, kHeight - 10}, 1.1, 1.3, {QColor(130, 95, 60)});
+    // The street in groups with room between them, not strewn: the shop's
+    // goods set out by its wall; a lime tree with a bench, a lamp and the
+    // dog in its shade, pigeons before it; a front garden's picket fence
+    // with a bush and flowers behind it, the mailbox at its gate and the cat
+    // on the pavement before it; the well near the front with the geese.
+    const bool flip = r.chance(0.5);
+    const auto X = [&](double x) { return flip ? kWidth - x : x; };
+    const double depth = kHeight - street;
+    const QColor wood(160, 110, 65);
+    { // the goods by the signed house's wall, beside its door
+        const double dir = signed_ < kWidth / 2 ? 1 : -1, gx = signed_ + dir * 26 * sc, y = street + 14;
+        Obj& crate = gear(s, Crate, gx, y, 1.2, vary(QColor(190, 150, 95), r), anyOf(r, {QColor(200, 50, 40), QColor(50, 130, 70)}));
+        gear(s, Barrel, gx + dir * 34, y + 4, 1.15, vary(wood, r), QColor(70, 70, 75));
+        Obj& basket = gear(s, Basket, gx, y - 22 * 1.2, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
+        basket.c3 = QColor(220, 60, 50); // apples in it, on the crate
+        basket.variant |= 2;
+        setOn(basket, crate);
+    }
+    const double treeY = street + depth * 0.72;
+    put(s, Tree, X(46), treeY, 1.05 + 0.15 * (treeY - street) / 200, QColor(70, 130, 60), QColor(70, 130, 60)).count = 0;
+    gear(s, Bench, X(104), treeY + 4, 1.6, anyOf(r, {QColor(120, 85, 55), QColor(60, 110, 80)}));
+    gear(s, Lamp, X(156), treeY, 1.15, QColor(40, 45, 50));
+    gear(s, Dog, X(96), treeY + 20, 1.2, anyOf(r, {QColor(150, 100, 60), QColor(230, 220, 200)}), QColor(), !flip);
+    gear(s, Pigeon, X(180), treeY + 24, 1.15, QColor(150, 155, 165), QColor(), flip);
+    gear(s, Pigeon, X(202), treeY + 30, 1.15, QColor(120, 120, 135));
+    { // the front garden at the other side
+        const double fy = street + depth * 0.42;
+        put(s, Bush, X(268), fy - 18, 1.1, QColor(70, 130, 60), QColor(230, 80, 120));
+        put(s, Fence, X(262), fy, 1.2, QColor(240, 238, 230)).count = 8;
+        for (int i = 0; i < 3; ++i) // a bed of flowers along it
+            gear(s, Flower, X(230 + i * 20), fy + 10 + (i % 2) * 2, 0.7, anyOf(r, {QColor(230, 60, 80), QColor(250, 200, 50), QColor(240, 240, 235)}));
+        gear(s, Mailbox, X(298), fy + 11, 1.2, anyOf(r, {QColor(40, 80, 160), QColor(200, 40, 40), QColor(60, 120, 70)}));
+        gear(s, Cat, X(276), fy + 34, 0.9, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}), QColor(), flip);
+    }
+    { // the village well near the front, geese on their way to it
+        const double wy = street + depth * 0.9;
+        put(s, SweepWell, X(226), wy, 0.8 + 0.15 * depth / 200, QColor(130, 100, 70)).variant = 3;
+        gear(s, Bucket, X(262), wy + 2, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+        gear(s, Goose, X(292), wy - 8, 1.1, QColor(245, 245, 240), QColor(), flip);
+        gear(s, Goose, X(318), wy + 6, 1.15, QColor(235, 235, 230), QColor(), flip);
+    }
+    scatterSpare(s, r, Crate, {30, 324, street + 10, street + 30}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
     scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
 }
 
@@ -161,6 +290,11 @@ void buildNightTown(Scene& s, Rng& r, int v)
     const double street = 300 + v % 3 * 30 + r.range(0, 15);
     s.surfaces.ground = street;
     const QPointF moonAt(r.range(60, 294), r.range(50, 110));
+    // One night the square is seen from behind the iron railing along its
+    // near side, between two tall houses with a lane between them.
+    const bool railing = v % 3 == 1;
+    const int houses = railing ? 2 : 3;
+    const double sc = houses == 2 ? r.range(1.45, 1.55) : r.range(1.1, 1.25), gap = houses == 2 ? 246.0 : kWidth / 3.0;
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -173,48 +307,94 @@ void buildNightTown(Scene& s, Rng& r, int v)
         starfield(p, QRectF(0, 0, kWidth, street - 120), 260, r.seed());
         glow(p, moonAt, 90, QColor(200, 210, 255, 60));
         hills(p, street - 100, 50, 80, QColor(25, 30, 60), QColor(20, 25, 50), r.seed());
+        if (railing) // down the lane, the town goes on
+            farRoofs(p, r, 110, 244, street, QColor(40, 42, 70));
         cobbles(p, QRectF(0, street, kWidth, kHeight - street), QColor(70, 72, 95), r.seed());
         glow(p, QPointF(kWidth / 2.0, street + 60), 160, QColor(255, 200, 120, 35));
     }
     noiseTexture(s.base, QRect(0, int(street), kWidth, kHeight), 6, 8, r.seed());
     put(s, Moon, moonAt.x(), moonAt.y(), 1.6, QColor(245, 240, 210)).shape = r.between(0, 1);
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 6; ++i)
         scatter(s, r, Star, {15, 339, 15, street - 170}, r.range(0.8, 1.3), anyOf(r, {QColor(255, 245, 200), QColor(200, 220, 255)}));
     scatter(s, r, Cloud, {40, 314, 60, 130}, 0.9, QColor(90, 90, 130));
-    // Three houses across the square; seen from the railing, two tall ones
-    // either side of the lane between them.
-    const int houses = v % 3 == 1 ? 2 : 3;
-    const double sc = houses == 2 ? r.range(1.45, 1.55) : r.range(1.1, 1.25), gap = houses == 2 ? 246.0 : kWidth / 3.0;
-    for (int i = 0; i < houses; ++i)
-        house(s, r, (houses == 2 ? 54 : gap / 2) + i * gap + r.range(-6, 6), street, sc, shade(wallColour(r), 0.45), shade(roofColour(r), 0.5), true);
-    put(s, Cat, r.range(40, 314), street - 103 * sc, 1.1, QColor(30, 30, 35)).variant = 0;
-    // One night the square is seen from behind the iron railing along its
-    // near side, the lamps standing at the railing, a lime tree at its end.
-    const bool railing = v % 3 == 1;
-    const double railY = kHeight - 40 - r.range(0, 10);
-    if (railing) {
-        const bool treeLeft = r.chance(0.5);
-        for (int i = 0; i < 4; ++i)
-            put(s, Fence, (treeLeft ? 100 : 38) + i * 72, railY, 1.15, QColor(45, 48, 58)).count = 7;
-        put(s, Tree, treeLeft ? 36 : 318, railY + 6, 1.0, QColor(40, 75, 55), QColor(40, 75, 55)).count = 0;
+    std::vector<double> xs;
+    for (int i = 0; i < houses; ++i) {
+        xs.push_back((houses == 2 ? 54 : gap / 2) + i * gap + r.range(-6, 6));
+        house(s, r, xs.back(), street, sc, shade(wallColour(r), 0.45), shade(roofColour(r), 0.5), true);
     }
-    for (int i = 0; i < 3; ++i) {
-        Obj& l = scatter(s, r, Lamp, railing ? Area{40, 314, railY - 4, railY + 4} : Area{25, 329, street + 20, street + 70}, railing ? 1.25 : 1.05,
-                         QColor(35, 38, 45));
-        l.variant = 1;
-        l.groundMove = true;
-    }
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Barrel, {20, 334, street + 40, kHeight - 20}, 1.2, QColor(100, 75, 55), QColor(50, 50, 55));
-    scatter(s, r, Crate, {20, 334, street + 40, kHeight - 20}, 1.3, QColor(120, 100, 75), QColor(130, 40, 40));
+    // Two shops among the houses, their signs lit by the lamps.
+    put(s, Sign, xs.back() - 50 * sc, street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(240, 205, 120)).variant = r.between(0, 3);
+    put(s, Sign, xs[0] + 50 * sc, street - 60 * sc, 1.1, QColor(60, 70, 95), QColor(240, 220, 150)).variant = r.between(0, 3);
     scatter(s, r, Bird, {40, 314, street - 250, street - 180}, 1.2, QColor(60, 55, 70), QColor(120, 110, 120)).shape = 1;
-    put(s, Sign, (houses == 2 ? 54 + gap : gap * 2) + r.range(-8, 8), street - 60 * sc, 1.1, QColor(90, 65, 45), QColor(230, 200, 120));
-    group(s, r, Lantern, many(s, 2), {20, 334, street + 20, kHeight - 10}, 1.1, 1.3, {QColor(60, 55, 50)});
-    group(s, r, Bench, 1, {40, 314, street + 20, kHeight - 30}, 1.2, 1.3, {QColor(60, 60, 65)});
-    group(s, r, Mailbox, 1, {40, 314, street + 20, kHeight - 30}, 1.1, 1.2, {QColor(40, 80, 160), QColor(200, 40, 40)});
+
+    // The square's corners, each its own group with room between them: the
+    // bins by a house's wall, the bench and a bicycle under a lamp by a lime
+    // tree, a low garden wall with the cat on it, the car at the kerb, and a
+    // couple walking home across the middle.
+    const bool flip = r.chance(0.5);
+    const auto X = [&](double x) { return flip ? kWidth - x : x; };
+    const double depth = (railing ? kHeight - 48 : kHeight) - street; // the paved square's depth
+    const QColor dark(35, 38, 45);
+    { // the bins where two houses meet (by the lane), out of the way of the doors
+        const double y = street + 12, bx = railing ? 244 : 98;
+        gear(s, Barrel, X(bx), y, 1.15, QColor(70, 75, 80), QColor(45, 45, 50));
+        Obj& last = gear(s, Barrel, X(bx + 26), y + 4, 1.15, QColor(60, 85, 70), QColor(45, 45, 50));
+        Obj& under = railing ? last : gear(s, Crate, X(bx + 54), y + 10, 0.95, QColor(120, 100, 75), QColor(130, 40, 40));
+        // A lantern left on top, burning, to find the bins by.
+        Obj& lit = gear(s, Lantern, under.pos.x(), under.pos.y() - (railing ? 27 : 22) * under.scale, 0.8, QColor(60, 55, 50));
+        lit.variant = 1;
+        setOn(lit, under);
+    }
+    const double treeY = railing ? kHeight - 30 : street + depth * 0.62;
+    put(s, Tree, X(railing ? 30 : 40), treeY, 0.8 + 0.25 * (treeY - street) / 180, QColor(40, 75, 55), QColor(40, 75, 55)).count = 0;
+    const double benchY = railing ? street + depth * 0.62 : treeY;
+    Obj& lamp1 = gear(s, Lamp, X(130), benchY + 2, 1.05 + 0.2 * (treeY - street) / 180, dark);
+    lamp1.variant = 1;
+    gear(s, Bench, X(86), benchY + 8, 1.3, QColor(60, 60, 65));
+    gear(s, Bicycle, X(172), benchY + 10, 1.55, anyOf(r, {QColor(170, 40, 40), QColor(40, 90, 60), QColor(40, 60, 120)}), QColor(), flip);
+    // The garden wall at the other side, near, with the cat on it and the
+    // mailbox at its end; in the lane, the wall closes it.
+    const double wallFoot = railing ? street + 4 : kHeight - 18, wallTop = wallFoot - (railing ? 22 : 30);
+    const double wx0 = railing ? 124 : X(214), wx1 = railing ? 230 : X(354 + 4);
+    lowWall(s, r, std::min(wx0, wx1), std::max(wx0, wx1), wallFoot, wallFoot - wallTop, QColor(105, 100, 115));
+    Obj& cat = gear(s, Cat, railing ? X(165) : X(266), wallTop, railing ? 0.8 : 1.0, QColor(30, 30, 35), QColor(), !flip);
+    cat.variant = 0;
+    cat.deny |= Move | Resize;
+    { // on the coping by the cat: a lantern left burning and the neighbours' geraniums
+        Obj& lit = gear(s, Lantern, railing ? X(138) : X(228), wallTop, railing ? 0.9 : 1.1, QColor(60, 55, 50));
+        lit.variant = 1;
+        for (int i = 0; i < 2; ++i) {
+            Obj& pot = gear(s, Pot, railing ? X(196 + i * 20) : X(300 + i * 24), wallTop, railing ? 1.0 : 1.2, vary(QColor(190, 100, 60), r, 0.08));
+            pot.shape = i;
+        }
+    }
+    if (!railing)
+        gear(s, Mailbox, X(202), kHeight - 14, 1.15, anyOf(r, {QColor(40, 80, 160), QColor(200, 40, 40)}));
+    Obj& lamp2 = gear(s, Lamp, railing ? X(206) : X(226), railing ? street + 26 : street + depth * 0.38, railing ? 1.0 : 1.1, dark);
+    lamp2.variant = 1;
+    if (railing) // a lamp by the railing along the near side
+        gear(s, Lamp, X(150), kHeight - 50, 1.2, dark).variant = 1;
+    // The car parked at the kerb before the last house, nose to the lane.
+    gear(s, Car, X(railing ? 300 : 296), street + (railing ? 30 : 26), railing ? 1.5 : 1.35,
+         anyOf(r, {QColor(150, 40, 40), QColor(60, 90, 130), QColor(200, 190, 160)}), QColor(230, 230, 225), !flip);
+    // Home from the theatre, arm in arm under the lamps, their dog trotting along.
+    const double walkY = street + depth * (railing ? 0.4 : 0.5), walkX = X(railing ? 238 : 170);
+    gear(s, Dog, X(railing ? 270 : 140), walkY + 2, 1.1, anyOf(r, {QColor(230, 220, 200), QColor(150, 100, 60)}), QColor(), flip);
+    strollers(s, QPointF(walkX, walkY), 0.55 + 0.35 * (walkY - street) / 180, flip,
+              anyOf(r, {QColor(60, 50, 70), QColor(50, 60, 80)}), anyOf(r, {QColor(150, 50, 60), QColor(70, 110, 120)}));
+    if (railing)
+        ironRailing(s, kHeight - 40, X(60), X(354 + 6));
+    // Pigeons roosting on the ridges, pale against the night sky.
+    std::vector<std::pair<double, int>> ridges; // each house's middle and roof shape
+    for (const Obj& o : s.objs)
+        if (o.kind == House)
+            ridges.emplace_back(o.pos.x(), o.shape);
+    int roosting = 0;
+    for (const auto& [x, shape] : ridges)
+        if (shape == 0 && roosting < 2) // on a gable's peak
+            put(s, Pigeon, x + r.range(-2, 2), street - 108 * sc, 1.2, roosting++ ? QColor(225, 225, 230) : QColor(190, 195, 210)).mirror = r.chance(0.5);
     scatterSpare(s, r, Star, {20, 334, 20, street - 180}, 1.0, QColor(255, 240, 190));
-    scatterSpare(s, r, Cat, {30, 324, street + 40, kHeight - 20}, 1.2, QColor(60, 60, 70));
-    scatterSpare(s, r, Barrel, {30, 324, street + 40, kHeight - 20}, 1.1, QColor(100, 75, 55), QColor(50, 50, 55));
+    spare(s, Barrel, X(48), street + 40, 1.1, QColor(100, 75, 55), QColor(50, 50, 55));
 }
 
 } // namespace levelgen
