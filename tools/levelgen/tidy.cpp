@@ -622,6 +622,22 @@ void plantForeground(Scene& s, Rng& r)
     }
 }
 
+namespace {
+// A room's windows are made alike: a second one in another frame and
+// colour reads as a house front's window hung on the wall.
+void matchTheRoomsWindows(Scene& s, std::size_t added)
+{
+    for (std::size_t i = 0; i < added; ++i) {
+        const Obj& w = s.objs[i];
+        if (w.visible && w.kind == Window) {
+            Obj& o = s.objs[added];
+            o.c1 = w.c1, o.c2 = w.c2, o.c3 = w.c3, o.variant = w.variant, o.shape = w.shape, o.scale = w.scale;
+            return;
+        }
+    }
+}
+} // namespace
+
 void furnishBareSquares(Scene& s, Rng& r)
 {
     for (int round = 0; round < 6; ++round) {
@@ -661,7 +677,8 @@ void furnishBareSquares(Scene& s, Rng& r)
                     Obj& o = put(s, Window, wx, windowY(wx), r.range(1.5, 1.9), QColor(245, 242, 235),
                                  anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}));
                     o.variant = int(r.next() % 16) & ((1 << kindOf(Window).details) - 1);
-                    s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
+                    matchTheRoomsWindows(s, s.objs.size() - 1);
+                    s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
                     continue;
                 }
                 const double wx = c.x() + r.range(-10, 10);
@@ -671,8 +688,10 @@ void furnishBareSquares(Scene& s, Rng& r)
                              anyOf(r, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200)}));
                 o.mirror = false;
                 o.variant = int(r.next() % 16) & ((1 << kindOf(o.kind).details) - 1);
-                if (window)
-                    s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
+                if (window) {
+                    matchTheRoomsWindows(s, s.objs.size() - 1);
+                    s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
+                }
                 continue;
             }
             if (!s.surfaces.wall && !s.surfaces.afloat && !inWater(s, c.y()) && c.y() < s.surfaces.ground - 30 &&
