@@ -160,6 +160,17 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
     return false;
 }
 
+unsigned changeMade(unsigned mod, const Obj& before, const Obj& after)
+{
+    const Kind& k = kindOf(before.kind);
+    const int bits = before.variant ^ after.variant;
+    if (mod == Detail && (k.mods & Light) && bits == 1 << k.lightBit)
+        return Light;
+    if (mod == Detail && (k.mods & Pattern) && bits == 1 << k.patternBit)
+        return Pattern;
+    return mod;
+}
+
 namespace {
 
 constexpr int kGap = 7; // free pixels kept between two differences
@@ -335,13 +346,20 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             if (d.subtlety < 0.1) // the first levels show strong changes only
                 allowed &= ~Shade;
             for (unsigned bit = 1; bit && bit <= allowed; bit <<= 1)
-                if ((allowed & bit) && (perChangeAndKind[{bit, obj.kind}] >= sameChange || perChange[bit] >= oneChange))
+                if ((allowed & bit) && ((bit != Detail && perChangeAndKind[{bit, changedLook(bit, obj, obj)}] >= sameChange) || perChange[bit] >= oneChange))
                     allowed &= ~bit;
-            const unsigned mod = pickMod(allowed, d.subtlety, rng);
+            unsigned mod = pickMod(allowed, d.subtlety, rng);
             const Obj drawn = obj;
             Obj before = drawn;
             Obj after = before;
             if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng)) {
+                ++misses[std::size_t(i)];
+                continue;
+            }
+            // A detail that lights a lamp is one more light: held to that change's limits.
+            mod = changeMade(mod, before, after);
+            if (!(allowedMods(drawn) & mod) || perChangeAndKind[{mod, changedLook(mod, before, after)}] >= sameChange ||
+                perChange[mod] >= oneChange) {
                 ++misses[std::size_t(i)];
                 continue;
             }
@@ -454,7 +472,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             out.list.push_back({centre, check, mod, i, after});
             points.push_back(centre);
             inSky += sky;
-            ++perChangeAndKind[{mod, obj.kind}];
+            ++perChangeAndKind[{mod, changedLook(mod, before, after)}];
             ++perChange[mod];
             colourOnly += (mod & kColourOnlyMods) != 0;
             bold += !(mod & kSubtleMods);
