@@ -281,7 +281,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
     int bold = 0;
     // Variety: each change on each kind of thing, and each change at all.
-    std::map<std::pair<unsigned, int>, int> perChangeAndKind;
+    std::map<std::pair<unsigned, int>, int> perChangeAndKind; // each detail apart: the limit
+    std::map<std::pair<unsigned, int>, int> perChangeOnKind;  // any detail of a kind: the aim
     std::map<unsigned, int> perChange;
     // With six or more, no quarter of the height may hold more than half,
     // nor a third of the width (a little more where a level is short).
@@ -303,7 +304,12 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const double minContrast = relaxed ? d.floorContrast : d.minContrast;
         const int maxBold = d.maxBold;
         // Varied first; a level still short may repeat a change a little more.
-        const int sameChange = relaxed ? kMaxSameChange : kAimSameChange;
+        // The aim counts a kind's details together (not three pictures' details
+        // on one wall); the limit each detail apart.
+        const auto sameChangeFull = [&](unsigned m, const Obj& b, const Obj& a) {
+            return relaxed ? perChangeAndKind[{m, changedLook(m, b, a)}] >= kMaxSameChange
+                           : perChangeOnKind[{m, aimedLook(m, b.kind)}] >= kAimSameChange;
+        };
         acrossShare = relaxed ? kMaxAcrossShare : kAimAcrossShare;
         const int oneChange = maxOfOneChange(d.count, relaxed ? kMaxChangeShare : kAimChangeShare);
         const int maxColour = relaxed ? maxColourOnly(d.count) : int(std::floor(kColourOnlyAim * d.count + 1e-9));
@@ -346,7 +352,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             if (d.subtlety < 0.1) // the first levels show strong changes only
                 allowed &= ~Shade;
             for (unsigned bit = 1; bit && bit <= allowed; bit <<= 1)
-                if ((allowed & bit) && ((bit != Detail && perChangeAndKind[{bit, changedLook(bit, obj, obj)}] >= sameChange) || perChange[bit] >= oneChange))
+                if ((allowed & bit) && (((bit != Detail || !relaxed) && sameChangeFull(bit, obj, obj)) || perChange[bit] >= oneChange))
                     allowed &= ~bit;
             unsigned mod = pickMod(allowed, d.subtlety, rng);
             const Obj drawn = obj;
@@ -358,8 +364,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             }
             // A detail that lights a lamp is one more light: held to that change's limits.
             mod = changeMade(mod, before, after);
-            if (!(allowedMods(drawn) & mod) || perChangeAndKind[{mod, changedLook(mod, before, after)}] >= sameChange ||
-                perChange[mod] >= oneChange) {
+            if (!(allowedMods(drawn) & mod) || sameChangeFull(mod, before, after) || perChange[mod] >= oneChange) {
                 ++misses[std::size_t(i)];
                 continue;
             }
@@ -473,6 +478,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             points.push_back(centre);
             inSky += sky;
             ++perChangeAndKind[{mod, changedLook(mod, before, after)}];
+            ++perChangeOnKind[{mod, aimedLook(mod, before.kind)}];
             ++perChange[mod];
             colourOnly += (mod & kColourOnlyMods) != 0;
             bold += !(mod & kSubtleMods);

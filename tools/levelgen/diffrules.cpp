@@ -270,13 +270,13 @@ QColor distinctColour(const Scene& s, int added)
     return best;
 }
 
+int aimedLook(unsigned mod, int kind) { return mod & (Light | Digit) ? -1 : kind; }
+
 int changedLook(unsigned mod, const Obj& before, const Obj& after)
 {
-    if (mod & (Light | Digit))
-        return -1;
     if (mod == Detail)
         return before.kind * 33 + std::countr_zero(unsigned(before.variant ^ after.variant));
-    return before.kind;
+    return aimedLook(mod, before.kind);
 }
 
 int maxOfOneChange(int count, double share)
@@ -295,7 +295,7 @@ int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs)
     for (const Difference& d : diffs) {
         beyond += ++perChange[d.mod] > most;
         if (d.object >= 0 && d.object < int(s.objs.size()))
-            beyond += ++perChangeAndKind[{d.mod, changedLook(d.mod, s.objs[std::size_t(d.object)], d.after)}] > kAimSameChange;
+            beyond += ++perChangeAndKind[{d.mod, aimedLook(d.mod, s.objs[std::size_t(d.object)].kind)}] > kAimSameChange;
     }
     return beyond;
 }

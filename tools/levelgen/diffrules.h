@@ -78,6 +78,10 @@ constexpr double kMaxChangeShare = 0.5;
 // gone), but a light switched on or off, or a number changed, reads as the
 // same change whatever carries it.
 int changedLook(unsigned mod, const Obj& before, const Obj& after);
+// The same, with every detail of a kind counted together: what the aim of
+// kAimSameChange counts (a generator avoids three pictures on one wall
+// changing, whichever part of each).
+int aimedLook(unsigned mod, int kind);
 // How many differences of a level of `count` may make one change.
 int maxOfOneChange(int count, double share = kMaxChangeShare);
 // How many differences go beyond the aim (of one change on one kind, or of

@@ -198,7 +198,7 @@ private slots:
                                                              << QList<unsigned>{det, det, det, det, tilt, cnt, mov, rem, rem} << QList<int>{} << true << 2;
         QTest::newRow("curtains on two windows, shutters on two") << QList<int>{Window, Window, Window, Window, Rock, Cat, Jug, Bench, Fence, Tree}
                                                                   << QList<unsigned>{det, det, det, det, rem, mov, tilt, cnt, cnt, rem}
-                                                                  << QList<int>{0, 0, 3, 3} << false << 0;
+                                                                  << QList<int>{0, 0, 3, 3} << false << 2;
         QTest::newRow("curtains on four windows") << QList<int>{Window, Window, Window, Window, Rock, Cat, Jug, Bench, Fence, Tree}
                                                   << QList<unsigned>{det, det, det, det, rem, mov, tilt, cnt, cnt, rem}
                                                   << QList<int>{0, 0, 0, 0} << true << 2;
