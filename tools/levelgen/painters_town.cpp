@@ -178,8 +178,8 @@ void paintChimney(QPainter& p, const Obj& o)
     p.setPen(Qt::NoPen);
     p.setBrush(shade(o.c1, 0.55));
     p.drawRect(QRectF(-7.5, -24, 15, 3));
-    if (o.variant & 1) {
-        for (int i = 0; i < 4; ++i) {
+    if (o.variant & 1) { // three puffs: smoke that comes or goes is a click-sized change
+        for (int i = 0; i < 3; ++i) {
             const double s = 3 + i * 1.4;
             p.setBrush(QColor(235, 235, 240, 170 - i * 30));
             p.drawEllipse(QPointF(1 + i * 3.2, -28 - i * 3), s, s * 0.8);
