@@ -160,6 +160,17 @@ bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng)
     return false;
 }
 
+unsigned changeMade(unsigned mod, const Obj& before, const Obj& after)
+{
+    const Kind& k = kindOf(before.kind);
+    const int bits = before.variant ^ after.variant;
+    if (mod == Detail && (k.mods & Light) && bits == 1 << k.lightBit)
+        return Light;
+    if (mod == Detail && (k.mods & Pattern) && bits == 1 << k.patternBit)
+        return Pattern;
+    return mod;
+}
+
 namespace {
 
 constexpr int kGap = 7; // free pixels kept between two differences
@@ -270,7 +281,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     const QRect inset(kSquareHalf + 4, kSquareHalf + 4, kWidth - 2 * kSquareHalf - 8, kHeight - 2 * kSquareHalf - 8);
     int bold = 0;
     // Variety: each change on each kind of thing, and each change at all.
-    std::map<std::pair<unsigned, int>, int> perChangeAndKind;
+    std::map<std::pair<unsigned, int>, int> perChangeAndKind; // each detail apart: the limit
+    std::map<std::pair<unsigned, int>, int> perChangeOnKind;  // any detail of a kind: the aim
     std::map<unsigned, int> perChange;
     // With six or more, no quarter of the height may hold more than half,
     // nor a third of the width (a little more where a level is short).
@@ -292,7 +304,12 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         const double minContrast = relaxed ? d.floorContrast : d.minContrast;
         const int maxBold = d.maxBold;
         // Varied first; a level still short may repeat a change a little more.
-        const int sameChange = relaxed ? kMaxSameChange : kAimSameChange;
+        // The aim counts a kind's details together (not three pictures' details
+        // on one wall); the limit each detail apart.
+        const auto sameChangeFull = [&](unsigned m, const Obj& b, const Obj& a) {
+            return relaxed ? perChangeAndKind[{m, changedLook(m, b, a)}] >= kMaxSameChange
+                           : perChangeOnKind[{m, aimedLook(m, b.kind)}] >= kAimSameChange;
+        };
         acrossShare = relaxed ? kMaxAcrossShare : kAimAcrossShare;
         const int oneChange = maxOfOneChange(d.count, relaxed ? kMaxChangeShare : kAimChangeShare);
         const int maxColour = relaxed ? maxColourOnly(d.count) : int(std::floor(kColourOnlyAim * d.count + 1e-9));
@@ -335,13 +352,19 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             if (d.subtlety < 0.1) // the first levels show strong changes only
                 allowed &= ~Shade;
             for (unsigned bit = 1; bit && bit <= allowed; bit <<= 1)
-                if ((allowed & bit) && (perChangeAndKind[{bit, obj.kind}] >= sameChange || perChange[bit] >= oneChange))
+                if ((allowed & bit) && (((bit != Detail || !relaxed) && sameChangeFull(bit, obj, obj)) || perChange[bit] >= oneChange))
                     allowed &= ~bit;
-            const unsigned mod = pickMod(allowed, d.subtlety, rng);
+            unsigned mod = pickMod(allowed, d.subtlety, rng);
             const Obj drawn = obj;
             Obj before = drawn;
             Obj after = before;
             if (!mod || !fitsSquare(before, mod) || !applyMod(after, mod, d.subtlety, rng)) {
+                ++misses[std::size_t(i)];
+                continue;
+            }
+            // A detail that lights a lamp is one more light: held to that change's limits.
+            mod = changeMade(mod, before, after);
+            if (!(allowedMods(drawn) & mod) || sameChangeFull(mod, before, after) || perChange[mod] >= oneChange) {
                 ++misses[std::size_t(i)];
                 continue;
             }
@@ -454,7 +477,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             out.list.push_back({centre, check, mod, i, after});
             points.push_back(centre);
             inSky += sky;
-            ++perChangeAndKind[{mod, obj.kind}];
+            ++perChangeAndKind[{mod, changedLook(mod, before, after)}];
+            ++perChangeOnKind[{mod, aimedLook(mod, before.kind)}];
             ++perChange[mod];
             colourOnly += (mod & kColourOnlyMods) != 0;
             bold += !(mod & kSubtleMods);

@@ -45,6 +45,9 @@ Differences makeDifferences(const Scene& scene, const QImage& left, const Diffic
 
 // Applies one change to an object; false when it cannot take that change.
 bool applyMod(Obj& o, unsigned mod, double subtlety, Rng& rng);
+// The change `mod` really made from `before` to `after`: a detail that only
+// switches a light, or a pattern, is that change.
+unsigned changeMade(unsigned mod, const Obj& before, const Obj& after);
 // A new colour far enough from `c` to be seen, nearer for subtle levels.
 QColor recolour(const QColor& c, double subtlety, Rng& rng);
 

@@ -4,6 +4,7 @@
 #include "tools/levelgen/metrics.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <map>
 
@@ -269,6 +270,15 @@ QColor distinctColour(const Scene& s, int added)
     return best;
 }
 
+int aimedLook(unsigned mod, int kind) { return mod & (Light | Digit) ? -1 : kind; }
+
+int changedLook(unsigned mod, const Obj& before, const Obj& after)
+{
+    if (mod == Detail)
+        return before.kind * 33 + std::countr_zero(unsigned(before.variant ^ after.variant));
+    return aimedLook(mod, before.kind);
+}
+
 int maxOfOneChange(int count, double share)
 {
     // The aim rounds to the nearest (two of five); the limit down (three of six).
@@ -285,7 +295,7 @@ int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs)
     for (const Difference& d : diffs) {
         beyond += ++perChange[d.mod] > most;
         if (d.object >= 0 && d.object < int(s.objs.size()))
-            beyond += ++perChangeAndKind[{d.mod, s.objs[std::size_t(d.object)].kind}] > kAimSameChange;
+            beyond += ++perChangeAndKind[{d.mod, aimedLook(d.mod, s.objs[std::size_t(d.object)].kind)}] > kAimSameChange;
     }
     return beyond;
 }
@@ -303,7 +313,7 @@ std::vector<Breach> varietyBreaches(const Scene& s, const std::vector<Difference
         if (d.object < 0 || d.object >= int(s.objs.size()))
             continue;
         const Obj& o = s.objs[std::size_t(d.object)];
-        if (++perChangeAndKind[{d.mod, o.kind}] == kMaxSameChange + 1)
+        if (++perChangeAndKind[{d.mod, changedLook(d.mod, o, d.after)}] == kMaxSameChange + 1)
             out.push_back({SceneRule::Spread, d.object, -1, QStringLiteral("more than %1 differences are a %2 of a %3")
                                                                 .arg(kMaxSameChange).arg(QString::fromLatin1(modName(d.mod)))
                                                                 .arg(QString::fromLatin1(kindOf(o.kind).name))});

@@ -63,16 +63,25 @@ double fittingScale(const Scene& s, int added);
 // or any paint for painted things. Invalid when there is none.
 QColor distinctColour(const Scene& s, int added);
 
-// Variety: a level aims at no more than kAimSameChange differences making
+// Variety: a level holds no more than kMaxSameChange differences making
 // one change on one kind of thing (not four jar labels, not six critters
-// taken away), and no change above about kAimChangeShare of its
-// differences. A scene with few kinds of things to change (a table set with
-// glasses and frames) may go to kMaxSameChange and kMaxChangeShare, never
-// further.
+// taken away, not window after window lit), and no change above about
+// kAimChangeShare of its differences. A scene with few kinds of things to
+// change (a table set with glasses and frames) may go to kMaxChangeShare,
+// never further.
 constexpr int kAimSameChange = 2;
 constexpr double kAimChangeShare = 0.4;
-constexpr int kMaxSameChange = 4;
-constexpr double kMaxChangeShare = 0.7;
+constexpr int kMaxSameChange = 3;
+constexpr double kMaxChangeShare = 0.5;
+// What a change counts against as "the same change": its kind of thing
+// (each detail of it apart: a window's curtains drawn is not its shutters
+// gone), but a light switched on or off, or a number changed, reads as the
+// same change whatever carries it.
+int changedLook(unsigned mod, const Obj& before, const Obj& after);
+// The same, with every detail of a kind counted together: what the aim of
+// kAimSameChange counts (a generator avoids three pictures on one wall
+// changing, whichever part of each).
+int aimedLook(unsigned mod, int kind);
 // How many differences of a level of `count` may make one change.
 int maxOfOneChange(int count, double share = kMaxChangeShare);
 // How many differences go beyond the aim (of one change on one kind, or of

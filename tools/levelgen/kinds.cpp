@@ -19,7 +19,7 @@ std::array<Kind, KindTotal> makeTable()
     set(Window, "window", {-15, -25, 30, 25}, paintWindow, Recolour | Detail | Reshape | Remove, 4, 2, 0, 0, 2);
     set(Door, "door", {-10, -31, 20, 31}, paintDoor, Recolour | Detail | Reshape | Mirror, 2, 2);
     set(Chimney, "chimney", {-8, -44, 27, 44}, paintChimney, Detail | Remove, 1);
-    set(Lamp, "lamp", {-13, -84, 26, 85}, paintLamp, Detail | Recolour | Remove | Move, 1);
+    set(Lamp, "lamp", {-13, -84, 26, 85}, paintLamp, Detail | Recolour | Remove | Move, 2);
     set(Sign, "sign", {-15, -31, 28, 29}, paintSign, Reshape | Detail | Recolour, 2, 2);
     set(Fence, "fence", {-31, -21, 63, 21}, paintFence, Count | Recolour, 0, 1, 3, 8);
     set(Barrel, "barrel", {-11.5, -27, 23, 30}, paintBarrel, Remove | Add | Recolour | Resize | Detail, 1);

@@ -152,7 +152,7 @@ LevelSummary summarise(const Level& lv)
     for (const Difference& d : lv.diffs) {
         const bool subtle = d.mod & kSubtleMods;
         s.subtle += subtle;
-        s.kinds << QString::fromLatin1(modName(d.mod));
+        s.kinds << QStringLiteral("%1 %2").arg(QString::fromLatin1(modName(d.mod)), QString::fromLatin1(kindOf(d.after.kind).name));
         visible.push_back(d.check.visible);
         contrast.push_back(d.check.meanDeltaE);
         // Each difference is harder the smaller, fainter and subtler it is.

@@ -178,8 +178,8 @@ void paintChimney(QPainter& p, const Obj& o)
     p.setPen(Qt::NoPen);
     p.setBrush(shade(o.c1, 0.55));
     p.drawRect(QRectF(-7.5, -24, 15, 3));
-    if (o.variant & 1) {
-        for (int i = 0; i < 4; ++i) {
+    if (o.variant & 1) { // three puffs: smoke that comes or goes is a click-sized change
+        for (int i = 0; i < 3; ++i) {
             const double s = 3 + i * 1.4;
             p.setBrush(QColor(235, 235, 240, 170 - i * 30));
             p.drawEllipse(QPointF(1 + i * 3.2, -28 - i * 3), s, s * 0.8);
@@ -199,6 +199,21 @@ void paintLamp(QPainter& p, const Obj& o)
     p.setBrush(post);
     p.drawRect(QRectF(-1.5, -66, 3, 66));
     p.drawRect(QRectF(-3.5, -8, 7, 8));
+    if (o.variant & 2) { // a basket of geraniums hung from a bracket on the post
+        p.setPen(QPen(o.c1, 1));
+        p.drawLine(QPointF(1.5, -44), QPointF(8, -44));
+        p.drawLine(QPointF(8, -44), QPointF(8, -40));
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 5; ++i) {
+            p.setBrush(i % 2 ? QColor(70, 130, 60) : QColor(215, 45, 50));
+            p.drawEllipse(QPointF(3.5 + i * 2.2, -39.5 - (i % 2) * 1.2), 2.2, 2.2);
+        }
+        QPainterPath basket;
+        basket.moveTo(2.5, -38.5), basket.lineTo(13.5, -38.5), basket.quadTo(12.5, -32, 8, -32), basket.quadTo(3.5, -32, 2.5, -38.5);
+        p.setBrush(QColor(140, 95, 50));
+        p.drawPath(basket);
+        p.setBrush(post);
+    }
     if (lit) {
         QRadialGradient glow(QPointF(0, -71), 12);
         glow.setColorAt(0, QColor(255, 230, 140, 200));
