@@ -522,4 +522,58 @@ void trough(Scene& s, QPointF foot, double width, const QColor& wood)
     p.drawRect(QRectF(box.left() + 2, box.top() - 1, width - 4, 2.2));
 }
 
+void woodpile(Scene& s, QPointF foot, double k, bool snow)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = 40 * k, logR = 4.2 * k;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(foot.x() - w / 2 - 3 * k, foot.y() - 3 * k, w + 6 * k, 6 * k));
+    const QColor bark(95, 65, 40), cut(205, 165, 110);
+    for (const double sx : {-w / 2 - 1.5 * k, w / 2 - 0.5 * k}) // the stakes holding it
+        p.fillRect(QRectF(foot.x() + sx, foot.y() - 30 * k, 2.2 * k, 30 * k), shade(bark, 0.8));
+    // Rows of logs, one fewer each row up, their cut ends ringed.
+    double top = foot.y();
+    for (int row = 0; row < 4; ++row) {
+        const int n = 5 - (row == 3 ? 2 : row / 2);
+        const double y = foot.y() - logR - row * logR * 1.75;
+        top = y - logR;
+        for (int i = 0; i < n; ++i) {
+            const QPointF c(foot.x() - (n - 1) * logR + i * logR * 2 + (row % 2) * 0.6 * k, y);
+            p.setPen(QPen(bark, 1.1 * k));
+            p.setBrush(cut);
+            p.drawEllipse(c, logR, logR * 0.95);
+            p.setPen(QPen(shade(cut, 0.75), 0.6));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(c, logR * 0.5, logR * 0.45);
+        }
+    }
+    if (snow) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(245, 248, 255));
+        p.drawRoundedRect(QRectF(foot.x() - 2.8 * logR, top - 2.5 * k, 5.6 * logR, 4 * k), 2 * k, 2 * k);
+    }
+}
+
+void pawPrints(Scene& s, Rng& r, QPointF from, QPointF to, const QColor& snowShade)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(snowShade);
+    const QPointF along = to - from;
+    const double len = std::hypot(along.x(), along.y());
+    const QPointF side = QPointF(-along.y(), along.x()) / std::max(len, 1.0);
+    // The trail wanders a little; prints pair left and right of it.
+    const double bend = r.range(-18, 18);
+    for (double t = 0; t <= 1; t += 0.045) {
+        const double k = 0.55 + 0.45 * t; // nearer the eye, bigger and further apart
+        const QPointF c = from + along * t + side * (bend * std::sin(M_PI * t));
+        const double sgn = int(t / 0.045 + 0.5) % 2 ? 1 : -1;
+        p.drawEllipse(c + side * sgn * 2.5 * k, 1.5 * k, 1.0 * k);
+    }
+}
+
 } // namespace levelgen
+

@@ -65,6 +65,12 @@ void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0);
 // (`k` 1: about 50 px tall), and a wooden water trough `width` wide.
 void shepherd(Scene& s, QPointF foot, double k, bool facingLeft);
 void trough(Scene& s, QPointF foot, double width, const QColor& wood);
+// A woodpile stacked against a wall or between two stakes, its log ends
+// towards us (foot centred on `foot`, `k` 1: about 40 px wide), snow on
+// top in winter; and a trail of paw prints in the snow from `from` to `to`,
+// smaller and closer further back.
+void woodpile(Scene& s, QPointF foot, double k, bool snow);
+void pawPrints(Scene& s, Rng& r, QPointF from, QPointF to, const QColor& snowShade);
 // One thing of a composed group, placed as composed (not loose, so it is
 // neither copied about nor gathered elsewhere).
 Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false);
