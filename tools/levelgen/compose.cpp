@@ -575,5 +575,53 @@ void pawPrints(Scene& s, Rng& r, QPointF from, QPointF to, const QColor& snowSha
     }
 }
 
+void washingLine(Scene& s, double x0, double x1, double foot, double height, std::initializer_list<QColor> colours)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor wood(110, 80, 50);
+    const double top = foot - height, k = height / 36;
+    for (const double x : {x0, x1}) {
+        p.setPen(QPen(QColor(0, 0, 0, 50), 3));
+        p.drawLine(QPointF(x - 2, foot), QPointF(x + 5, foot + 1));
+        p.setPen(QPen(wood, 2.2 * k));
+        p.drawLine(QPointF(x, foot), QPointF(x, top - 2));
+    }
+    // The line sags between the poles; the clothes hang from it.
+    auto lineY = [&](double x) { return top + 5 * k * std::sin(M_PI * (x - x0) / (x1 - x0)); };
+    p.setPen(QPen(QColor(225, 225, 215), 0.8));
+    QPainterPath line;
+    line.moveTo(x0, top);
+    for (double x = x0; x <= x1; x += 2)
+        line.lineTo(x, lineY(x));
+    p.drawPath(line);
+    const int n = int(colours.size());
+    const double step = (x1 - x0) / (n + 1);
+    for (int i = 0; i < n; ++i) {
+        const QColor c = *(colours.begin() + i);
+        const double cx = x0 + step * (i + 1), cy = lineY(cx);
+        QPainterPath cloth;
+        if (i % 2 == 0) { // a shirt, sleeves out
+            cloth.moveTo(cx - 6 * k, cy);
+            cloth.lineTo(cx + 6 * k, cy);
+            cloth.lineTo(cx + 9 * k, cy + 4 * k);
+            cloth.lineTo(cx + 5.5 * k, cy + 5 * k);
+            cloth.lineTo(cx + 5.5 * k, cy + 13 * k);
+            cloth.lineTo(cx - 5.5 * k, cy + 13 * k);
+            cloth.lineTo(cx - 5.5 * k, cy + 5 * k);
+            cloth.lineTo(cx - 9 * k, cy + 4 * k);
+            cloth.closeSubpath();
+        } else { // a towel
+            cloth.addRect(QRectF(cx - 5 * k, cy, 10 * k, 14 * k));
+        }
+        p.setPen(QPen(shade(c, 0.65), 0.6));
+        p.setBrush(litGradient(cloth.boundingRect(), c, 0.3));
+        p.drawPath(cloth);
+        p.setPen(QPen(QColor(150, 110, 70), 1.2)); // its pegs
+        p.drawLine(QPointF(cx - 4 * k, cy - 1.5), QPointF(cx - 4 * k, cy + 2));
+        p.drawLine(QPointF(cx + 4 * k, cy - 1.5), QPointF(cx + 4 * k, cy + 2));
+    }
+}
+
 } // namespace levelgen
 

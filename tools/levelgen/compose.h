@@ -71,6 +71,9 @@ void trough(Scene& s, QPointF foot, double width, const QColor& wood);
 // smaller and closer further back.
 void woodpile(Scene& s, QPointF foot, double k, bool snow);
 void pawPrints(Scene& s, Rng& r, QPointF from, QPointF to, const QColor& snowShade);
+// A washing line between two poles from x0 to x1 (their feet at `foot`,
+// `height` tall), with a few clothes pegged to it in `colours`.
+void washingLine(Scene& s, double x0, double x1, double foot, double height, std::initializer_list<QColor> colours);
 // One thing of a composed group, placed as composed (not loose, so it is
 // neither copied about nor gathered elsewhere).
 Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false);

@@ -737,30 +737,69 @@ void buildCampsite(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = v == 1 ? daylight(3, r) : v == 2 ? daylight(0, r) : night(r); // evening, night, early morning
     s.finish.tint = v == 1 ? QColor(255, 230, 210) : v == 2 ? QColor(250, 248, 240) : QColor(215, 220, 255);
-    const double horizon = 190 + v * 30 + r.range(-8, 8);
+    const double horizon = 190 + v * 30 + r.range(-8, 8), deep = kHeight - horizon;
     skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
     for (int i = 0; i < 8; ++i)
         put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
-    group(s, r, Tent, 2 + v % 2, {40, 314, horizon + 60, horizon + 150}, 1.2, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}, QColor(250, 220, 60));
-    lightsOnPoles(s, r, horizon + 34, 12, 30, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
-    if (v != 2) // no stars in the morning
-        group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
-    group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
-    group(s, r, Cup, many(s, 2), {30, 324, horizon + 140, kHeight - 10}, 1.1, 1.3, kCrockery);
-    group(s, r, Rock, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 0.9, 1.2, {QColor(90, 95, 100)});
-    group(s, r, Mushroom, 2, {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
-    group(s, r, Lantern, many(s, 2), {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50), QColor(150, 60, 40)});
-    group(s, r, Kettle, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(120, 120, 125)}, QColor(70, 70, 75));
-    group(s, r, Fox, 1, {30, 324, horizon + 40, kHeight - 10}, 1.0, 1.1, {QColor(210, 110, 40)});
-    group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
-    group(s, r, Campfire, 1, {60, 294, horizon + 110, kHeight - 30}, 1.2, 1.3, {QColor(120, 120, 125)});
-    group(s, r, Stump, many(s, 2), {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
-    group(s, r, Bear, 1, {30, 324, horizon + 14, horizon + 40}, 0.95, 1.05, {QColor(105, 72, 45)});
-    group(s, r, Boar, 1, {30, 324, horizon + 20, horizon + 60}, 0.9, 1.0, {QColor(85, 65, 50)});
+    if (v == 0) // the night's first stars
+        group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    // The camp in its corners, not strewn over the grass: the big tent with
+    // its fire, the seats round it and the dog; across the meadow and further
+    // back a small tent with a bicycle and a deck chair and the food crate
+    // the fox is after; the washing line out from the big tent; the table in front with the
+    // kettle and the basket; stones and a stump with mushrooms at the edge.
+    const bool mainLeft = v != 1;
+    const double dir = mainLeft ? 1 : -1; // from the big tent towards the middle
+    auto near = [&](double y) { return 0.8 + 0.5 * (y - horizon) / deep; };
+    const double tentX = mainLeft ? r.range(84, 100) : r.range(254, 270), tentY = horizon + deep * 0.42;
+    const QColor canvas = anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)});
+    gear(s, Tent, tentX, tentY, 1.3 * near(tentY), canvas, QColor(250, 220, 60), !mainLeft).shape = v % 2;
+    gear(s, Lantern, tentX - dir * 44, tentY + 2, 0.55 * near(tentY), QColor(60, 55, 50)).variant = v != 2;
+    const double fireX = tentX + dir * 58, fireY = tentY + 40;
+    gear(s, Campfire, fireX, fireY, 1.0 * near(fireY), QColor(120, 120, 125)).variant = v != 2;
+    gear(s, Stump, fireX - dir * 34, fireY + 4, 0.9 * near(fireY), QColor(120, 85, 55));
+    gear(s, Stool, fireX + dir * 32, fireY + 2, 0.8 * near(fireY), QColor(130, 95, 60), QColor(), mainLeft);
+    gear(s, Dog, tentX - dir * 8, tentY + 30, 0.9 * near(tentY), QColor(150, 100, 60), QColor(60, 50, 45), mainLeft);
+    // The small tent further back, a bicycle on its outer side, a deck chair
+    // before it; the food crate, the fox nosing at it.
+    const double smallX = 354 - tentX - dir * 6, smallY = horizon + deep * 0.2;
+    gear(s, Tent, smallX, smallY, 1.0 * near(smallY), shade(canvas == QColor(60, 120, 80) ? QColor(200, 60, 60) : QColor(60, 120, 80), 1.0),
+         QColor(250, 220, 60), mainLeft).shape = 1 - v % 2;
+    gear(s, Bicycle, smallX + dir * 50, smallY + 2, 1.2 * near(smallY), anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}), QColor(), mainLeft);
+    gear(s, DeckChair, smallX + dir * 8, smallY + 36, 1.0 * near(smallY + 36), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
+    gear(s, Crate, smallX - dir * 36, smallY + 6, 0.8 * near(smallY), QColor(150, 110, 70), QColor(60, 120, 80));
+    gear(s, Fox, smallX - dir * 44, smallY + 32, 0.9 * near(smallY), QColor(210, 110, 40), QColor(), mainLeft);
+    // The washing line from the big tent out into the meadow.
+    const double lineFoot = tentY - 24;
+    washingLine(s, tentX + dir * 34, tentX + dir * 86, lineFoot, 34 * near(lineFoot),
+                {anyOf(r, {QColor(240, 240, 235), QColor(90, 140, 200)}), QColor(220, 70, 60), QColor(250, 210, 70), QColor(110, 160, 110)});
+    // The table in front, what the campers eat from.
+    const double tableX = 177 + dir * r.range(30, 50), tableY = horizon + deep * 0.7;
+    Obj& table = gear(s, Table, tableX, tableY, 1.0 * near(tableY), QColor(150, 110, 70));
+    Obj& pot = gear(s, Kettle, tableX - 4, tableY - 18.5 * table.scale, 0.7 * near(tableY), QColor(200, 60, 50), QColor(70, 70, 75), mainLeft);
+    setOn(pot, s.objs[s.objs.size() - 2]);
+    gear(s, Basket, tableX + dir * 34, tableY + 4, 0.75 * near(tableY), QColor(190, 150, 90), QColor(160, 120, 60));
+    gear(s, Lantern, tableX - dir * 32, tableY + 2, 0.55 * near(tableY), QColor(150, 60, 40)).variant = v != 2;
+    // The meadow's edge in front: a stump with mushrooms on one side,
+    // stones with a snail on the other.
+    const double edgeY = kHeight - 22;
+    const double stumpX = mainLeft ? r.range(40, 60) : r.range(294, 314);
+    gear(s, Stump, stumpX, edgeY, 1.2, QColor(115, 80, 50));
+    gear(s, Mushroom, stumpX + dir * 26, edgeY + 2, 0.9, QColor(200, 60, 30)).count = 3;
+    gear(s, Mushroom, stumpX + dir * 44, edgeY - 6, 0.75, QColor(150, 100, 60)).count = 2;
+    const double stoneX = 354 - stumpX;
+    gear(s, Rock, stoneX, edgeY, 1.2, QColor(90, 95, 100));
+    gear(s, Rock, stoneX - dir * 34, edgeY - 14, 0.85, QColor(110, 112, 118));
+    // At the forest's edge the wild ones look on.
+    gear(s, Bear, mainLeft ? r.range(40, 80) : r.range(274, 314), horizon + 16, 0.8, QColor(105, 72, 45), QColor(), !mainLeft);
+    gear(s, Boar, mainLeft ? r.range(250, 300) : r.range(54, 104), horizon + 24, 0.8, QColor(85, 65, 50), QColor(), mainLeft);
     if (v != 2)
-        spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
-    else
-        spares(s, r, Mushroom, 2, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
+        lightsOnPoles(s, r, horizon + 24, 8, 22, 7, {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
+    // Hidden until a difference shows them: a mushroom more, a cup by the fire.
+    gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.7, QColor(240, 235, 220)).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Cup, fireX - dir * 18, fireY + 20, 0.45 * near(fireY), QColor(60, 110, 180)).visible = false;
+    s.objs.back().spare = true;
 }
 
 void buildSnowyVillage(Scene& s, Rng& r, int v)
