@@ -678,6 +678,46 @@ void buildAquarium(Scene& s, Rng& r, int v)
             p.drawArc(QRectF(x, 6 + std::fmod(x * 0.37, 4.0), 18, 6), 0, 180 * 16);
     }
     {
+        // The back of the tank as a keeper plants it: a dark bank of stones
+        // along the glass, tall ribbon weed in clumps rising from it, hazy
+        // with the water between; water snails on the side glass; a few
+        // pebbles on the sand in front. Laid out from the visit alone.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        Rng bank(0xA9B0u + std::uint32_t(v));
+        const QColor water = v == 2 ? QColor(20, 45, 100) : v == 1 ? QColor(35, 110, 85) : QColor(35, 105, 135);
+        for (int i = 0; i < 16; ++i) { // the bank of stones at the back
+            const double x = i * 24 + bank.range(-6, 6), rad = bank.range(12, 20);
+            p.setBrush(mix(QColor(90, 95, 95), water, bank.range(0.35, 0.55)));
+            p.drawEllipse(QPointF(x, sand - rad * 0.3), rad * 1.4, rad);
+        }
+        for (const double cx : {v == 1 ? 60.0 : 300.0, 177.0 + bank.range(-30, 30), v == 1 ? 300.0 : 60.0}) {
+            const int blades = bank.between(7, 11);
+            for (int k = 0; k < blades; ++k) {
+                const double x = cx + bank.range(-22, 22), h = bank.range(120, 230), sway = bank.range(-26, 26);
+                QPainterPath blade;
+                blade.moveTo(x - 2.5, sand);
+                blade.cubicTo(x - 2 + sway * 0.3, sand - h * 0.4, x + sway, sand - h * 0.7, x + sway * 1.2, sand - h);
+                blade.cubicTo(x + sway + 3, sand - h * 0.7, x + 2 + sway * 0.3, sand - h * 0.4, x + 2.5, sand);
+                blade.closeSubpath();
+                p.setBrush(mix(QColor(70, 150, 70), water, bank.range(0.35, 0.6)));
+                p.drawPath(blade);
+            }
+        }
+        for (int i = 0; i < 2; ++i) { // snails on the side glass
+            const QPointF at(i ? kWidth - bank.range(14, 30) : bank.range(14, 30), bank.range(90, sand - 120));
+            p.setBrush(QColor(90, 60, 40));
+            p.drawEllipse(at, 4.5, 4.5);
+            p.setPen(QPen(QColor(200, 160, 110), 0.9));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5), 0, 270 * 16);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(120, 100, 80, 200));
+            p.drawEllipse(QRectF(at.x() - 3, at.y() + 3, 6, 3.5));
+        }
+    }
+    {
         // The tank's ornament: a sunken castle on a heap of stones at one side,
         // so the water has something to swim round. Laid out from the visit
         // alone, so the scene's own draws are the same as before.
@@ -719,17 +759,73 @@ void buildAquarium(Scene& s, Rng& r, int v)
             p.drawEllipse(QPointF(cx + look.range(-30, 30), foot - look.range(8, 30)), look.range(3, 6), look.range(6, 12));
     }
     noiseTexture(s.base, QRect(0, int(sand), kWidth, kHeight - int(sand)), 3, 12, r.seed());
-    group(s, r, Seaweed, many(s, 4), {15, 339, sand + 5, sand + 30}, 0.9, 1.2, {QColor(60, 140, 70)});
-    group(s, r, Coral, many(s, 2), {30, 324, sand + 10, sand + 40}, 0.9, 1.1, {QColor(240, 120, 120), QColor(240, 170, 70)});
-    group(s, r, Fish, many(s, 7), {25, 329, 40, sand - 30}, 1.0, 1.4, {QColor(240, 140, 30), QColor(240, 210, 40), QColor(60, 120, 220), QColor(220, 60, 60)});
-    group(s, r, Bubbles, many(s, 3), {20, 334, 80, sand - 20}, 0.9, 1.1, {QColor(230, 245, 255)});
-    group(s, r, Shell, many(s, 3), {20, 334, sand + 30, kHeight - 10}, 1.1, 1.3, {QColor(240, 200, 180)});
-    group(s, r, Starfish, many(s, 2), {20, 334, sand + 30, kHeight - 10}, 1.0, 1.2, {QColor(240, 120, 60)});
-    group(s, r, Crab, 1, {30, 324, sand + 40, kHeight - 10}, 1.1, 1.2, {QColor(220, 70, 40)});
-    group(s, r, Octopus, 1, {30, 324, sand + 10, kHeight - 20}, 1.1, 1.2, {QColor(220, 100, 80), QColor(170, 90, 190)});
-    group(s, r, Seahorse, many(s, 2), {30, 324, 60, sand - 40}, 1.1, 1.2, {QColor(245, 190, 60), QColor(240, 120, 90)});
-    group(s, r, TreasureChest, 1, {40, 314, sand + 20, kHeight - 15}, 1.1, 1.2, {QColor(130, 85, 50)});
-    spares(s, r, Fish, 2, {30, 324, 40, sand - 30}, 1.1, 1.2, {QColor(240, 210, 40)});
+    const double castleX = v == 1 ? 268 : 86, toward = v == 1 ? -1 : 1; // from the castle into the tank
+    {
+        // The air stone, away from the castle, and its stream of fine bubbles.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        Rng fizz(0xA9C0u + std::uint32_t(v));
+        const double ax = castleX + toward * 200;
+        p.setBrush(QColor(110, 115, 120));
+        p.drawRoundedRect(QRectF(ax - 8, sand + 6, 16, 7), 3, 3);
+        for (double y = sand + 4; y > 24; y -= fizz.range(5, 11)) {
+            p.setBrush(QColor(235, 250, 255, 150));
+            const double rad = fizz.range(0.8, 1.8);
+            p.drawEllipse(QPointF(ax + fizz.range(-3, 3) + std::sin(y / 30) * 3, y), rad, rad);
+        }
+    }
+    const double stoneX = castleX + toward * 200;
+    gear(s, Bubbles, stoneX + 2, sand - 60, 1.0, QColor(230, 245, 255));
+    gear(s, Bubbles, stoneX - 3, sand - 190, 0.9, QColor(230, 245, 255));
+    // Plants in groups: a clump beside the castle, a bigger one round the
+    // air stone, coral and stones in the middle with the octopus among them.
+    const double deepSand = sand + 12;
+    for (int i = 0; i < 2; ++i)
+        gear(s, Seaweed, castleX + toward * (58 + i * 40), deepSand - i * 6, r.range(1.1, 1.3), vary(QColor(60, 140, 70), r, 0.1)).count = r.between(2, 4);
+    for (int i = 0; i < 3; ++i)
+        gear(s, Seaweed, stoneX + (i - 1) * 42 - toward * 6, deepSand + (i % 2) * 8, r.range(1.2, 1.4), vary(QColor(50, 125, 65), r, 0.1)).count = r.between(2, 4);
+    const double midX = 177 + toward * r.range(-6, 14), midY = sand + 40;
+    gear(s, Coral, midX - 30, midY - 6, 0.9, anyOf(r, {QColor(240, 120, 120), QColor(240, 170, 70)})).count = 4;
+    gear(s, Rock, midX + 14, midY + 2, 1.1, QColor(140, 135, 125));
+    gear(s, Rock, midX + 40, midY - 8, 0.8, QColor(120, 118, 112));
+    gear(s, Octopus, midX + 30, midY + 24, 1.0, anyOf(r, {QColor(220, 100, 80), QColor(170, 90, 190)}), QColor(), toward < 0);
+    // At the castle's foot its treasure, a crab guarding it.
+    gear(s, TreasureChest, castleX + toward * 8, sand + 44, 1.1, QColor(130, 85, 50));
+    gear(s, Crab, castleX - toward * 34, sand + 54, 1.0, QColor(220, 70, 40), QColor(), toward > 0);
+    // Shells and a starfish in the near sand, on the open side.
+    const double shoreX = castleX + toward * 218;
+    gear(s, Starfish, shoreX, kHeight - 22, 1.1, QColor(240, 120, 60)).count = 5;
+    gear(s, Shell, shoreX - toward * 36, kHeight - 14, 1.0, QColor(240, 200, 180));
+    gear(s, Shell, shoreX - toward * 70, kHeight - 26, 0.8, QColor(215, 185, 150)).shape = 1;
+    // A sunken amphora lying in the near sand, a starfish by it.
+    gear(s, Amphora, midX - toward * 96, kHeight - 34, 0.9, QColor(190, 110, 70), QColor(150, 80, 50));
+    gear(s, Starfish, midX - toward * 62, kHeight - 16, 0.9, QColor(235, 200, 80)).count = 6;
+    // The seahorses holding on to the weed by the air stone.
+    gear(s, Seahorse, stoneX - toward * 40, sand - 50, 1.0, QColor(245, 190, 60), QColor(), toward > 0);
+    gear(s, Seahorse, castleX + toward * 70, sand - 70, 0.9, QColor(240, 120, 90), QColor(), toward < 0);
+    // The fish at three depths, in pairs of a kind (one grown, one young)
+    // and one on its own: near the top, in the middle, low over the plants.
+    struct Pair { QColor c; double y; double x; };
+    const Pair pairs[] = {{QColor(240, 210, 40), 60 + r.range(0, 20), 120 + r.range(-30, 30)},
+                          {QColor(240, 140, 30), 150 + r.range(0, 30), 230 + r.range(-30, 30)},
+                          {QColor(60, 120, 220), sand - 130 + r.range(-10, 10), 150 + r.range(-30, 30)}};
+    for (int i = 0; i < 3; ++i) {
+        const Pair& f = pairs[(i + v) % 3];
+        const double y = i == 0 ? pairs[0].y : i == 1 ? pairs[1].y : pairs[2].y;
+        const double x = i == 0 ? pairs[0].x : i == 1 ? pairs[1].x : pairs[2].x;
+        const bool left = r.chance(0.5);
+        gear(s, Fish, x, y, 1.0, f.c, QColor(), left).count = r.between(1, 3);
+        gear(s, Fish, x + (left ? 30 : -30), y + r.range(10, 18), 0.72, vary(f.c, r, 0.05), QColor(), left).count = r.between(0, 3);
+    }
+    gear(s, Fish, 354 - pairs[0].x, pairs[0].y + 50, 0.9, QColor(220, 60, 60), QColor(), r.chance(0.5)).count = 2;
+    gear(s, Fish, 354 - pairs[1].x + toward * 20, pairs[2].y - 40, 0.85, QColor(150, 170, 190), QColor(), r.chance(0.5)).count = 3;
+    // Hidden until a difference shows them: a fish come out from the
+    // weed, a third shell.
+    gear(s, Fish, stoneX - toward * 60, sand - 100, 0.8, QColor(230, 100, 160), QColor(), toward > 0).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Shell, shoreX - toward * 10, kHeight - 40, 0.85, QColor(250, 230, 210)).visible = false;
+    s.objs.back().spare = true;
 }
 
 void buildCampsite(Scene& s, Rng& r, int v)
