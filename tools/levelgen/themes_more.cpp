@@ -612,46 +612,92 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     v %= 3;
     Daylight d = night(r);
     d.sky = {{0, QColor(4, 6, 16)}, {1, QColor(20, 24, 44)}};
+    d.haze = QColor(105, 105, 115); // the far mountains lit by the sun, grey as the near dust
     s.finish.tint = QColor(235, 235, 255);
-    const double horizon = 200 + v * 40 + r.range(-8, 8);
+    const double horizon = 200 + v * 40 + r.range(-8, 8), deep = kHeight - horizon;
     skyAndGround(s, r, d, horizon, QColor(150, 150, 155), QColor(120, 120, 128));
+    // The base in its places rather than strewn over the dust: the living
+    // modules at one side with their solar panels behind, one of the crew
+    // at the door; the landing pad across with the rocket on it and its
+    // flag; the rover back on its tracks with the supplies, a second
+    // astronaut unloading them; the third collecting stones in front.
+    const bool baseLeft = v != 1;
+    const double dir = baseLeft ? 1 : -1; // from the base towards the pad
+    const double baseX = baseLeft ? r.range(86, 104) : r.range(250, 268), baseY = horizon + 40;
+    const double padX = 354 - baseX + dir * 10, padY = horizon + deep * 0.3;
+    const double roverX = 177 - dir * r.range(0, 20), roverY = horizon + deep * 0.58;
     {
-        QPainter p(&s.base); // craters
+        QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
         Rng c(r.seed());
-        for (int i = 0; i < 14; ++i) {
-            const double y = c.range(horizon + 10, kHeight), w = 10 + (y - horizon) * 0.25;
-            p.setPen(Qt::NoPen);
+        // Craters, a lit rim on the far side of each, and the dust between
+        // them strewn with pebbles, each with its shadow: the plain is
+        // pitted all over, bigger and further apart nearer the eye.
+        for (int i = 0; i < 26; ++i) {
+            const double y = c.range(horizon + 10, kHeight), w = (10 + (y - horizon) * 0.25) * c.range(0.7, 1.6);
+            const QRectF crater(c.range(-w / 2, kWidth - w / 2), y, w, w * 0.35);
             p.setBrush(QColor(80, 80, 88, 140));
-            p.drawEllipse(QRectF(c.range(0, kWidth), y, w, w * 0.35));
+            p.drawEllipse(crater);
+            p.setPen(QPen(QColor(205, 205, 210, 140), 1.4));
+            p.drawArc(crater.adjusted(0, -1, 0, -1), 200 * 16, 140 * 16);
+            p.setPen(Qt::NoPen);
+        }
+        for (int i = 0; i < 220; ++i) {
+            const double y = c.range(horizon + 4, kHeight), k = 0.4 + 1.6 * (y - horizon) / deep, x = c.range(0, kWidth);
+            p.setBrush(QColor(60, 60, 68, 150));
+            p.drawEllipse(QPointF(x + 1.2 * k, y + 0.6 * k), 1.6 * k, 0.7 * k);
+            p.setBrush(QColor(170, 170, 176));
+            p.drawEllipse(QPointF(x, y), 1.3 * k, 0.9 * k);
+        }
+        // The landing pad: a flat ring of plates with its markings.
+        const QRectF pad(padX - 46, padY - 9, 92, 22);
+        p.setBrush(QColor(175, 175, 180));
+        p.drawEllipse(pad);
+        p.setBrush(QColor(135, 135, 142));
+        p.drawEllipse(pad.adjusted(10, 3, -10, -3));
+        p.setPen(QPen(QColor(230, 200, 60), 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(pad.adjusted(20, 5, -20, -5));
+        // The tracks the rover left from the base out into the plain.
+        p.setPen(QPen(QColor(110, 110, 118), 1.3, Qt::DashLine));
+        for (const double off : {-6.0, 6.0}) {
+            QPainterPath track;
+            track.moveTo(baseX + dir * 30, baseY + 16 + off * 0.4);
+            track.quadTo(baseX + dir * 40, roverY, roverX + off, roverY + 2);
+            p.drawPath(track);
         }
     }
     put(s, Planet, r.range(60, 290), 70 + v * 20, 1.4, QColor(70, 120, 200));
-    group(s, r, Module, many(s, 2), {40, 314, horizon + 30, horizon + 90}, 1.0, 1.2, {QColor(220, 220, 225)}, QColor(200, 60, 50));
-    group(s, r, Panel, 2, {40, 314, horizon + 60, horizon + 130}, 0.9, 1.1, {QColor(60, 80, 140)});
-    group(s, r, Rocket, 1, {40, 314, horizon + 60, horizon + 120}, 1.2, 1.3, {QColor(230, 230, 235)}, QColor(200, 50, 40));
-    // The crew out on the surface, each in a suit of their own.
-    for (const QColor& suit : {QColor(240, 240, 245), QColor(235, 200, 150), QColor(170, 190, 225)})
-        group(s, r, Astronaut, 1, {30, 324, horizon + 80, kHeight - 24}, 1.1, 1.4, {suit}, QColor(230, 170, 60));
-    group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
-    group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
-    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
-    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.1, 1.2, {QColor(225, 185, 80)}, QColor(150, 60, 50));
-    group(s, r, Rover, 1, {40, 314, horizon + 70, kHeight - 20}, 1.1, 1.2, {QColor(225, 225, 230), QColor(230, 190, 80)});
-    // The base's flag by its landing place, a stack of supplies near the
-    // front and rocks drifting past high over the moon.
-    group(s, r, Flag, 1, {40, 314, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(215, 45, 45), QColor(45, 95, 205)});
-    // Supplies stacked at the foot of the first module, one crate each side.
-    for (const Obj& m : std::vector<Obj>(s.objs))
-        if (m.kind == Module) {
-            const QRect b = bounds(m);
-            put(s, Crate, b.left() - 12, m.pos.y() + 4, 1.0, QColor(205, 205, 210), QColor(60, 80, 140)).loose = true;
-            put(s, Crate, b.right() + 12, m.pos.y() + 6, 1.05, QColor(230, 190, 80), QColor(60, 80, 140)).loose = true;
-            break;
-        }
-    group(s, r, Asteroid, 2, {30, 324, 110, horizon - 50}, 0.95, 1.15, {QColor(150, 125, 105), QColor(125, 118, 110)});
-    spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
-    spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
+    gear(s, Panel, baseX - dir * 30, baseY - 30, 0.8, QColor(60, 80, 140)).count = 4;
+    gear(s, Panel, baseX + dir * 44, baseY - 26, 0.8, QColor(60, 80, 140)).count = 5;
+    gear(s, Module, baseX, baseY, 1.0, QColor(220, 220, 225), QColor(200, 60, 50)).count = 4;
+    gear(s, Module, baseX - dir * 14, baseY + 36, 1.15, QColor(230, 228, 220), QColor(60, 90, 170)).count = 5;
+    gear(s, Crate, baseX - dir * 66, baseY + 44, 0.7, QColor(215, 215, 220), QColor(200, 60, 50)); // the spare air at the door
+    gear(s, Astronaut, baseX + dir * 50, baseY + 40, 0.85, QColor(240, 240, 245), QColor(230, 170, 60), baseLeft);
+    // The pad: the rocket standing on it, the flag, the supplies.
+    gear(s, Rocket, padX, padY + 4, 1.3, QColor(230, 230, 235), QColor(200, 50, 40)).count = 2;
+    gear(s, Flag, padX + dir * 38, padY + 20, 1.0, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}));
+    // The rover back with supplies, its driver unloading them.
+    gear(s, Rover, roverX, roverY, 1.1, anyOf(r, {QColor(225, 225, 230), QColor(230, 190, 80)}), QColor(), !baseLeft);
+    gear(s, Astronaut, roverX + dir * 36, roverY + 8, 0.9, QColor(235, 200, 150), QColor(230, 170, 60), !baseLeft);
+    gear(s, Crate, roverX - dir * 34, roverY + 6, 0.7, QColor(205, 205, 210), QColor(60, 80, 140));
+    gear(s, Crate, roverX - dir * 58, roverY + 12, 0.75, QColor(230, 190, 80), QColor(60, 80, 140));
+    // In front, the geologist at the stones.
+    const double frontX = baseLeft ? r.range(250, 280) : r.range(74, 104), frontY = kHeight - 24;
+    gear(s, Rock, frontX - dir * 40, frontY, 1.3, QColor(130, 130, 135));
+    gear(s, Rock, frontX - dir * 6, frontY + 8, 0.9, QColor(115, 115, 122));
+    gear(s, Astronaut, frontX + dir * 26, frontY, 0.95, QColor(170, 190, 225), QColor(230, 170, 60), baseLeft);
+    gear(s, Rock, 354 - frontX, frontY - 20, 1.1, QColor(140, 138, 135));
+    gear(s, Rock, padX + dir * 20, padY + 40, 0.8, QColor(125, 125, 130));
+    group(s, r, Star, 4, {15, 339, 15, horizon - 60}, 0.8, 1.1, {QColor(255, 250, 220)});
+    gear(s, Satellite, baseLeft ? r.range(220, 300) : r.range(54, 134), 40 + r.range(0, 30), 1.0, QColor(200, 200, 210), QColor(60, 80, 140));
+    gear(s, Asteroid, baseLeft ? r.range(60, 120) : r.range(234, 294), horizon - 70, 1.0, QColor(150, 125, 105));
+    gear(s, Asteroid, 177 + r.range(-30, 30), horizon - 120, 0.9, QColor(125, 118, 110));
+    // Hidden until a difference shows them: a star more, a stone.
+    spares(s, r, Star, 1, {30, 324, 20, horizon - 60}, 0.9, 1.0, {QColor(255, 250, 220)});
+    gear(s, Rock, frontX - dir * 64, frontY - 10, 0.8, QColor(150, 150, 152)).visible = false;
+    s.objs.back().spare = true;
     for (Obj& o : s.objs)
         if (o.kind == Rock)
             o.variant = 0, o.deny |= Detail; // no moss on the moon

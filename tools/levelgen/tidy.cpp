@@ -260,7 +260,9 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
         // Low things that come many to a place (flowers, stones, cabbages); not the
         // tall ones a scene plants where it wants them (corn; palms and trees but
         // on the far ground), which would stand about the foreground as a wood.
-        const bool tall = o.kind == CornStalk || o.kind == Sunflower || ((o.kind == Palm || o.kind == Tree || o.kind == Fir) && y > s.surfaces.ground + 60);
+        // Solar panels stand in their base's array, not about the plain.
+        const bool tall = o.kind == CornStalk || o.kind == Sunflower || o.kind == Panel ||
+                          ((o.kind == Palm || o.kind == Tree || o.kind == Fir) && y > s.surfaces.ground + 60);
         // Grapes hang on a vine or lie in a bowl, never loose on the ground.
         if (comesAsSet(o.kind) && o.kind != Books && o.kind != Grapes && !tall)
             sets.push_back(&o);
