@@ -266,8 +266,11 @@ void buildWinter(Scene& s, Rng& r, int v)
     gear(s, BirdFeeder, feedX, feedY, 1.2 * near(feedY), QColor(150, 105, 65), QColor(180, 50, 40)).variant = 1;
     gear(s, Robin, feedX - 22, feedY + 6, 1.2, QColor(125, 95, 65), QColor(), true);
     gear(s, Sparrow, feedX + 24, feedY + 10, 1.2, QColor(140, 105, 70));
-    // The forest's edge: firs in a clump, the deer before them.
-    const double woodY = ground + deep * 0.22;
+    // The forest's edge: firs in a clump, the deer before them; in the
+    // evening we stand at the wood ourselves, the firs near and tall, the
+    // wolf in the far wood, the crows out in the clearing.
+    const bool nearWood = v == 1;
+    const double woodY = ground + deep * (nearWood ? 0.5 : 0.22);
     for (int i = 0; i < 4; ++i) {
         const double y = woodY + (i % 2) * 14 + i * 4;
         put(s, Fir, edgeX + toward * (i - 1.5) * 26 + r.range(-5, 5), y, r.range(0.85, 1.0) * near(y), QColor(35, 85, 60)).variant = r.between(0, 3);
@@ -275,23 +278,27 @@ void buildWinter(Scene& s, Rng& r, int v)
     const double deerY = woodY + 40;
     gear(s, Deer, edgeX + toward * 10, deerY, 1.05 * near(deerY), QColor(150, 100, 60), QColor(), cabinLeft);
     gear(s, Deer, edgeX - toward * 26, deerY + 8, 0.95 * near(deerY), QColor(175, 125, 80), QColor(), !cabinLeft);
-    gear(s, Wolf, edgeX - toward * 92, woodY - 4, 0.8 * near(woodY), QColor(120, 120, 125), QColor(), !cabinLeft);
+    // The wolf keeps to the far wood, watching.
+    const double wolfY = nearWood ? ground + 16 : woodY - 4;
+    gear(s, Wolf, nearWood ? edgeX + toward * 20 : edgeX - toward * 92, wolfY, 0.8 * near(wolfY), QColor(120, 120, 125), QColor(), !cabinLeft);
     gear(s, Boar, edgeX - toward * 58, woodY + 22, 0.85 * near(woodY), QColor(85, 65, 50), QColor(), cabinLeft);
     // The near ground: the fox at its stump on the forest's side, the hare
     // and the crows by the stones on the cabin's.
     const double frontY = kHeight - deep * 0.2;
-    const double stumpX = edgeX - toward * r.range(0, 20);
-    pawPrints(s, r, QPointF(edgeX + toward * 30, deerY + 20), QPointF(stumpX + toward * 30, frontY - 6), QColor(150, 162, 195));
-    gear(s, Stump, stumpX, frontY, 1.3, QColor(120, 85, 55));
-    gear(s, Fox, stumpX + toward * 32, frontY + 4, 1.2, QColor(210, 110, 40), QColor(), cabinLeft);
+    const double stumpX = nearWood ? 177 - toward * r.range(0, 16) : edgeX - toward * r.range(0, 20);
+    const double stumpY = nearWood ? frontY + 8 : frontY, stumpK = 1.0;
+    pawPrints(s, r, QPointF(edgeX + toward * 30, deerY + 20), QPointF(stumpX + toward * 30 * stumpK, stumpY - 6), QColor(150, 162, 195));
+    gear(s, Stump, stumpX, stumpY, 1.3 * stumpK, QColor(120, 85, 55));
+    gear(s, Fox, stumpX + toward * 32 * stumpK, stumpY + 4, 1.2 * stumpK, QColor(210, 110, 40), QColor(), cabinLeft);
     const double stoneX = cabinX + toward * r.range(10, 30), stoneY = frontY + 18;
     gear(s, Rock, stoneX, stoneY, 1.2, QColor(140, 145, 155));
     gear(s, Rock, stoneX - toward * 42, stoneY - 16, 0.9, QColor(125, 130, 140));
     gear(s, Rabbit, stoneX + toward * 30, stoneY - 2, 1.0, QColor(240, 240, 245), QColor(), !cabinLeft);
-    gear(s, Crow, 177 + toward * r.range(-10, 10), frontY - 34, 1.1, QColor(30, 30, 38), QColor(), cabinLeft);
-    gear(s, Crow, 177 + toward * 22, frontY - 26, 1.05, QColor(45, 45, 55), QColor(), !cabinLeft);
+    const double crowY = nearWood ? ground + deep * 0.3 : frontY - 34, crowK = nearWood ? near(crowY) : 1.0;
+    gear(s, Crow, 177 + toward * r.range(-10, 10), crowY, 1.1 * crowK, QColor(30, 30, 38), QColor(), cabinLeft);
+    gear(s, Crow, 177 + toward * 22, crowY + 8, 1.05 * crowK, QColor(45, 45, 55), QColor(), !cabinLeft);
     // One big fir near the edge of the picture on the forest's side frames it.
-    put(s, Fir, edgeX + toward * 18 + (cabinLeft ? 36 : -36), kHeight - 12, 1.25, QColor(35, 85, 60)).variant = 2;
+    put(s, Fir, nearWood ? cabinX - toward * 30 : edgeX + toward * 18 + (cabinLeft ? 36 : -36), kHeight - 12, 1.25, QColor(35, 85, 60)).variant = 2;
     scatter(s, r, Bird, {20, 334, 30, ground - 80}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
     // Hidden until a difference shows them: a third robin at the feeder, a
     // crow come down by the stones.
