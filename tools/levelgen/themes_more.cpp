@@ -671,6 +671,7 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     put(s, Planet, r.range(60, 290), 70 + v * 20, 1.4, QColor(70, 120, 200));
     gear(s, Panel, baseX - dir * 30, baseY - 30, 0.8, QColor(60, 80, 140)).count = 4;
     gear(s, Panel, baseX + dir * 44, baseY - 26, 0.8, QColor(60, 80, 140)).count = 5;
+    gear(s, Panel, baseX + dir * 114, baseY - 22, 0.8, QColor(70, 90, 150)).count = 3;
     gear(s, Module, baseX, baseY, 1.0, QColor(220, 220, 225), QColor(200, 60, 50)).count = 4;
     gear(s, Module, baseX - dir * 14, baseY + 36, 1.15, QColor(230, 228, 220), QColor(60, 90, 170)).count = 5;
     gear(s, Crate, baseX - dir * 66, baseY + 44, 0.7, QColor(215, 215, 220), QColor(200, 60, 50)); // the spare air at the door
