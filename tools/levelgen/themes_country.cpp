@@ -278,6 +278,8 @@ void buildWinter(Scene& s, Rng& r, int v)
     const double deerY = woodY + 40;
     gear(s, Deer, edgeX + toward * 10, deerY, 1.05 * near(deerY), QColor(150, 100, 60), QColor(), cabinLeft);
     gear(s, Deer, edgeX - toward * 26, deerY + 8, 0.95 * near(deerY), QColor(175, 125, 80), QColor(), !cabinLeft);
+    if (!nearWood) // the keeper's hay put out for them, before the wood
+        gear(s, Haybale, edgeX, deerY + 50, 0.8 * near(deerY + 50), QColor(215, 180, 90));
     // The wolf keeps to the far wood, watching.
     const double wolfY = nearWood ? ground + 16 : woodY - 4;
     gear(s, Wolf, nearWood ? edgeX + toward * 20 : edgeX - toward * 92, wolfY, 0.8 * near(wolfY), QColor(120, 120, 125), QColor(), !cabinLeft);
