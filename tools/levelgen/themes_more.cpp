@@ -912,6 +912,9 @@ void buildCampsite(Scene& s, Rng& r, int v)
     gear(s, DeckChair, smallX + dir * 8, smallY + 36, 1.0 * near(smallY + 36), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
     gear(s, Crate, smallX - dir * 36, smallY + 6, 0.8 * near(smallY), QColor(150, 110, 70), QColor(60, 120, 80));
     gear(s, Fox, smallX - dir * 44, smallY + 32, 0.9 * near(smallY), QColor(210, 110, 40), QColor(), mainLeft);
+    // The firewood stacked on the small tent's side, out of the smoke.
+    const double woodY = horizon + deep * 0.55;
+    woodpile(s, QPointF(354 - tentX + dir * 10, woodY), 0.8 * near(woodY), false);
     // The washing line from the big tent out into the meadow.
     const double lineFoot = tentY - 24;
     washingLine(s, tentX + dir * 34, tentX + dir * 86, lineFoot, 34 * near(lineFoot),
