@@ -535,4 +535,106 @@ void trough(Scene& s, QPointF foot, double width, const QColor& wood)
     p.drawRect(QRectF(box.left() + 2, box.top() - 1, width - 4, 2.2));
 }
 
+void woodpile(Scene& s, QPointF foot, double k, bool snow)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = 40 * k, logR = 4.2 * k;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(foot.x() - w / 2 - 3 * k, foot.y() - 3 * k, w + 6 * k, 6 * k));
+    const QColor bark(95, 65, 40), cut(205, 165, 110);
+    for (const double sx : {-w / 2 - 1.5 * k, w / 2 - 0.5 * k}) // the stakes holding it
+        p.fillRect(QRectF(foot.x() + sx, foot.y() - 30 * k, 2.2 * k, 30 * k), shade(bark, 0.8));
+    // Rows of logs, one fewer each row up, their cut ends ringed.
+    double top = foot.y();
+    for (int row = 0; row < 4; ++row) {
+        const int n = 5 - (row == 3 ? 2 : row / 2);
+        const double y = foot.y() - logR - row * logR * 1.75;
+        top = y - logR;
+        for (int i = 0; i < n; ++i) {
+            const QPointF c(foot.x() - (n - 1) * logR + i * logR * 2 + (row % 2) * 0.6 * k, y);
+            p.setPen(QPen(bark, 1.1 * k));
+            p.setBrush(cut);
+            p.drawEllipse(c, logR, logR * 0.95);
+            p.setPen(QPen(shade(cut, 0.75), 0.6));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(c, logR * 0.5, logR * 0.45);
+        }
+    }
+    if (snow) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(245, 248, 255));
+        p.drawRoundedRect(QRectF(foot.x() - 2.8 * logR, top - 2.5 * k, 5.6 * logR, 4 * k), 2 * k, 2 * k);
+    }
+}
+
+void pawPrints(Scene& s, Rng& r, QPointF from, QPointF to, const QColor& snowShade)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(snowShade);
+    const QPointF along = to - from;
+    const double len = std::hypot(along.x(), along.y());
+    const QPointF side = QPointF(-along.y(), along.x()) / std::max(len, 1.0);
+    // The trail wanders a little; prints pair left and right of it.
+    const double bend = r.range(-18, 18);
+    for (double t = 0; t <= 1; t += 0.045) {
+        const double k = 0.55 + 0.45 * t; // nearer the eye, bigger and further apart
+        const QPointF c = from + along * t + side * (bend * std::sin(M_PI * t));
+        const double sgn = int(t / 0.045 + 0.5) % 2 ? 1 : -1;
+        p.drawEllipse(c + side * sgn * 2.5 * k, 1.5 * k, 1.0 * k);
+    }
+}
+
+void washingLine(Scene& s, double x0, double x1, double foot, double height, std::initializer_list<QColor> colours)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor wood(110, 80, 50);
+    const double top = foot - height, k = height / 36;
+    for (const double x : {x0, x1}) {
+        p.setPen(QPen(QColor(0, 0, 0, 50), 3));
+        p.drawLine(QPointF(x - 2, foot), QPointF(x + 5, foot + 1));
+        p.setPen(QPen(wood, 2.2 * k));
+        p.drawLine(QPointF(x, foot), QPointF(x, top - 2));
+    }
+    // The line sags between the poles; the clothes hang from it.
+    auto lineY = [&](double x) { return top + 5 * k * std::sin(M_PI * (x - x0) / (x1 - x0)); };
+    p.setPen(QPen(QColor(225, 225, 215), 0.8));
+    QPainterPath line;
+    line.moveTo(x0, top);
+    for (double x = x0; x <= x1; x += 2)
+        line.lineTo(x, lineY(x));
+    p.drawPath(line);
+    const int n = int(colours.size());
+    const double step = (x1 - x0) / (n + 1);
+    for (int i = 0; i < n; ++i) {
+        const QColor c = *(colours.begin() + i);
+        const double cx = x0 + step * (i + 1), cy = lineY(cx);
+        QPainterPath cloth;
+        if (i % 2 == 0) { // a shirt, sleeves out
+            cloth.moveTo(cx - 6 * k, cy);
+            cloth.lineTo(cx + 6 * k, cy);
+            cloth.lineTo(cx + 9 * k, cy + 4 * k);
+            cloth.lineTo(cx + 5.5 * k, cy + 5 * k);
+            cloth.lineTo(cx + 5.5 * k, cy + 13 * k);
+            cloth.lineTo(cx - 5.5 * k, cy + 13 * k);
+            cloth.lineTo(cx - 5.5 * k, cy + 5 * k);
+            cloth.lineTo(cx - 9 * k, cy + 4 * k);
+            cloth.closeSubpath();
+        } else { // a towel
+            cloth.addRect(QRectF(cx - 5 * k, cy, 10 * k, 14 * k));
+        }
+        p.setPen(QPen(shade(c, 0.65), 0.6));
+        p.setBrush(litGradient(cloth.boundingRect(), c, 0.3));
+        p.drawPath(cloth);
+        p.setPen(QPen(QColor(150, 110, 70), 1.2)); // its pegs
+        p.drawLine(QPointF(cx - 4 * k, cy - 1.5), QPointF(cx - 4 * k, cy + 2));
+        p.drawLine(QPointF(cx + 4 * k, cy - 1.5), QPointF(cx + 4 * k, cy + 2));
+    }
+}
+
 } // namespace levelgen
+

@@ -68,6 +68,15 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft);
 // a pixel, turned to face left if asked), its shadow on the ground first.
 void figureAt(QPainter& p, QPointF foot, double k, bool facingLeft, const QRectF& shadow, int shadowAlpha);
 void trough(Scene& s, QPointF foot, double width, const QColor& wood);
+// A woodpile stacked against a wall or between two stakes, its log ends
+// towards us (foot centred on `foot`, `k` 1: about 40 px wide), snow on
+// top in winter; and a trail of paw prints in the snow from `from` to `to`,
+// smaller and closer further back.
+void woodpile(Scene& s, QPointF foot, double k, bool snow);
+void pawPrints(Scene& s, Rng& r, QPointF from, QPointF to, const QColor& snowShade);
+// A washing line between two poles from x0 to x1 (their feet at `foot`,
+// `height` tall), with a few clothes pegged to it in `colours`.
+void washingLine(Scene& s, double x0, double x1, double foot, double height, std::initializer_list<QColor> colours);
 // One thing of a composed group, placed as composed (not loose, so it is
 // neither copied about nor gathered elsewhere).
 Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false);

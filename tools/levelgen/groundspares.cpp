@@ -175,7 +175,9 @@ int addGroundSpares(Scene& s, Rng& r, int wanted, bool newKinds)
 {
     if (s.surfaces.afloat)
         return 0;
-    int added = newKinds ? addCompanions(s, r, wanted) : 0;
+    // Nothing lives where the crew walk in space suits: no cat, crow or fox comes by.
+    const bool airless = std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == Astronaut; });
+    int added = newKinds && !airless ? addCompanions(s, r, wanted) : 0;
     // Each kind the scene shows beside each thing standing on the ground,
     // in an order of the level's own, until enough are found.
     std::vector<std::pair<int, int>> pairs; // (model, beside), by index

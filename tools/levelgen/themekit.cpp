@@ -419,9 +419,12 @@ Scene buildScene(int level, bool gather, int reroll)
     // and nothing grows on a rock where there is no air.
     const Builder build = kThemes[themeForLevel(level) % themeCount()].build;
     const bool airless = build == buildMoonBase || build == buildSpace;
-    for (Obj& o : s.objs)
-        if (airless && o.kind == Rock)
-            o.variant &= ~1, o.deny |= Detail;
+    const auto noMoss = [&] {
+        for (Obj& o : s.objs)
+            if (airless && o.kind == Rock)
+                o.variant &= ~1, o.deny |= Detail;
+    };
+    noMoss();
     if (!airless && build != buildReef && build != buildAquarium)
         setOnTop(s, rng, 0.35 + 0.3 * (level - 1) / 99.0);
     for (Obj& o : s.objs)
@@ -444,6 +447,7 @@ Scene buildScene(int level, bool gather, int reroll)
     depthSort(s);
     tidyScene(s); // what the furnishing and the sorting left, set right or taken away
     furnishBareSquares(s, furnish); // what that tidying left bare
+    noMoss(); // nor on the stones the furnishing brought
     takeDownEmptyShelves(s);
     drawNearerLater(s);
     castShadows(s);

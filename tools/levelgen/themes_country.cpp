@@ -240,32 +240,74 @@ void buildWinter(Scene& s, Rng& r, int v)
     }
     for (int i = 0; i < 7; ++i)
         put(s, Fir, r.range(10, 344), ground - 5 + i % 3 * 6, r.range(0.6, 0.8), QColor(40, 90, 70)).variant = 1;
-    house(s, r, r.chance(0.5) ? 90 : 264, ground + 40, 1.1, QColor(130, 90, 60), QColor(235, 240, 250), v % 2 == 1);
-    for (int i = 0; i < 4; ++i)
-        scatter(s, r, Fir, {15, 339, ground + 80, kHeight - 10}, r.range(1.0, 1.3), QColor(35, 85, 60)).variant = r.between(0, 3);
-    Obj& sm = scatter(s, r, Snowman, {40, 314, ground + 90, kHeight - 20}, 1.6, QColor(40, 40, 45), QColor(210, 40, 40));
+    // The wood in its places rather than strewn over the snow: a cabin at
+    // one side with its woodpile, sled and snowman, the bird feeder before
+    // it with the robins; across the clearing the forest's edge with the
+    // deer at it, the wolf watching from further back; a fox at a stump in
+    // front, its tracks coming out of the trees, a hare by the stones at
+    // the other side. Further back is higher and smaller.
+    const bool cabinLeft = v != 1;
+    const double cabinX = cabinLeft ? r.range(78, 96) : r.range(258, 276), edgeX = 354 - cabinX;
+    const double toward = cabinLeft ? 1 : -1; // from the cabin towards the clearing
+    const double deep = kHeight - ground;
+    auto near = [&](double y) { return 0.75 + 0.55 * (y - ground) / deep; };
+    house(s, r, cabinX, ground + 40, 1.0, QColor(130, 90, 60), QColor(235, 240, 250), v % 2 == 1);
+    woodpile(s, QPointF(cabinX - toward * 64, ground + 42), 0.9, true);
+    put(s, Lamp, cabinX + toward * 44, ground + 44, 0.9, QColor(40, 45, 50)).variant = 1;
+    gear(s, Fence, cabinX + toward * 20, ground + 74, 1.0, QColor(130, 100, 70)).count = 5;
+    // The children's corner before the cabin: the snowman, a sled by him.
+    const double yardY = ground + deep * 0.42;
+    Obj& sm = gear(s, Snowman, cabinX - toward * 34, yardY, 1.3 * near(yardY), QColor(40, 40, 45), QColor(210, 40, 40));
     sm.variant = 3;
     sm.count = 3;
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Bird, {20, 334, ground + 40, kHeight - 30}, 1.3, QColor(110, 90, 70), QColor(220, 70, 40));
-    put(s, Fence, r.range(60, 290), ground + 70, 1.2, QColor(130, 100, 70)).count = 6;
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, r.range(0.9, 1.2), QColor(140, 145, 155));
-    scatter(s, r, Lamp, {30, 324, ground + 60, kHeight - 30}, 1.0, QColor(40, 45, 50)).variant = 1;
-    scatter(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.2, QColor(150, 110, 70), QColor(200, 50, 40));
+    gear(s, Sled, cabinX - toward * 2, yardY + 6, 1.1 * near(yardY), QColor(190, 60, 45), QColor(150, 105, 65), cabinLeft).variant = 1;
+    // The feeder at the end of the fence, the robins under it.
+    const double feedX = cabinX + toward * 64, feedY = ground + 96;
+    gear(s, BirdFeeder, feedX, feedY, 1.2 * near(feedY), QColor(150, 105, 65), QColor(180, 50, 40)).variant = 1;
+    gear(s, Robin, feedX - 22, feedY + 6, 1.2, QColor(125, 95, 65), QColor(), true);
+    gear(s, Sparrow, feedX + 24, feedY + 10, 1.2, QColor(140, 105, 70));
+    // The forest's edge: firs in a clump, the deer before them; in the
+    // evening we stand at the wood ourselves, the firs near and tall, the
+    // wolf in the far wood, the crows out in the clearing.
+    const bool nearWood = v == 1;
+    const double woodY = ground + deep * (nearWood ? 0.5 : 0.22);
+    for (int i = 0; i < 4; ++i) {
+        const double y = woodY + (i % 2) * 14 + i * 4;
+        put(s, Fir, edgeX + toward * (i - 1.5) * 26 + r.range(-5, 5), y, r.range(0.85, 1.0) * near(y), QColor(35, 85, 60)).variant = r.between(0, 3);
+    }
+    const double deerY = woodY + 40;
+    gear(s, Deer, edgeX + toward * 10, deerY, 1.05 * near(deerY), QColor(150, 100, 60), QColor(), cabinLeft);
+    gear(s, Deer, edgeX - toward * 26, deerY + 8, 0.95 * near(deerY), QColor(175, 125, 80), QColor(), !cabinLeft);
+    if (!nearWood) // the keeper's hay put out for them, before the wood
+        gear(s, Haybale, edgeX, deerY + 50, 0.8 * near(deerY + 50), QColor(215, 180, 90));
+    // The wolf keeps to the far wood, watching.
+    const double wolfY = nearWood ? ground + 16 : woodY - 4;
+    gear(s, Wolf, nearWood ? edgeX + toward * 20 : edgeX - toward * 92, wolfY, 0.8 * near(wolfY), QColor(120, 120, 125), QColor(), !cabinLeft);
+    gear(s, Boar, edgeX - toward * 58, woodY + 22, 0.85 * near(woodY), QColor(85, 65, 50), QColor(), cabinLeft);
+    // The near ground: the fox at its stump on the forest's side, the hare
+    // and the crows by the stones on the cabin's.
+    const double frontY = kHeight - deep * 0.2;
+    const double stumpX = nearWood ? 177 - toward * r.range(0, 16) : edgeX - toward * r.range(0, 20);
+    const double stumpY = nearWood ? frontY + 8 : frontY, stumpK = 1.0;
+    pawPrints(s, r, QPointF(edgeX + toward * 30, deerY + 20), QPointF(stumpX + toward * 30 * stumpK, stumpY - 6), QColor(150, 162, 195));
+    gear(s, Stump, stumpX, stumpY, 1.3 * stumpK, QColor(120, 85, 55));
+    gear(s, Fox, stumpX + toward * 32 * stumpK, stumpY + 4, 1.2 * stumpK, QColor(210, 110, 40), QColor(), cabinLeft);
+    const double stoneX = cabinX + toward * r.range(10, 30), stoneY = frontY + 18;
+    gear(s, Rock, stoneX, stoneY, 1.2, QColor(140, 145, 155));
+    gear(s, Rock, stoneX - toward * 42, stoneY - 16, 0.9, QColor(125, 130, 140));
+    gear(s, Rabbit, stoneX + toward * 30, stoneY - 2, 1.0, QColor(240, 240, 245), QColor(), !cabinLeft);
+    const double crowY = nearWood ? ground + deep * 0.3 : frontY - 34, crowK = nearWood ? near(crowY) : 1.0;
+    gear(s, Crow, 177 + toward * r.range(-10, 10), crowY, 1.1 * crowK, QColor(30, 30, 38), QColor(), cabinLeft);
+    gear(s, Crow, 177 + toward * 22, crowY + 8, 1.05 * crowK, QColor(45, 45, 55), QColor(), !cabinLeft);
+    // One big fir near the edge of the picture on the forest's side frames it.
+    put(s, Fir, nearWood ? cabinX - toward * 30 : edgeX + toward * 18 + (cabinLeft ? 36 : -36), kHeight - 12, 1.25, QColor(35, 85, 60)).variant = 2;
     scatter(s, r, Bird, {20, 334, 30, ground - 80}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
-    group(s, r, Fox, 1, {30, 324, ground + 40, kHeight - 10}, 1.1, 1.2, {QColor(210, 110, 40)});
-    group(s, r, Crow, many(s, 2), {20, 334, ground + 20, kHeight - 10}, 1.0, 1.1, {QColor(30, 30, 38)});
-    group(s, r, Rabbit, 1, {30, 324, ground + 40, kHeight - 10}, 1.0, 1.1, {QColor(240, 240, 245)});
-    group(s, r, Signpost, 1, {40, 314, ground + 30, ground + 80}, 1.1, 1.2, {QColor(150, 110, 70)});
-    group(s, r, Deer, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(150, 100, 60)});
-    group(s, r, Wolf, 1, {30, 324, ground + 30, kHeight - 20}, 1.0, 1.1, {QColor(120, 120, 125)});
-    group(s, r, Sled, 1, {30, 324, ground + 40, kHeight - 10}, 1.2, 1.3, {QColor(190, 60, 45), QColor(150, 105, 65)});
-    group(s, r, Boar, 1, {30, 324, ground + 20, ground + 70}, 1.0, 1.1, {QColor(85, 65, 50)});
-    group(s, r, Stump, 1, {30, 324, ground + 30, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
-    scatterSpare(s, r, Bird, {30, 324, ground + 40, kHeight - 30}, 1.2, QColor(110, 90, 70), QColor(220, 70, 40));
-    scatterSpare(s, r, Rock, {30, 324, ground + 60, kHeight - 10}, 1.0, QColor(140, 145, 155));
-    scatterSpare(s, r, Crate, {30, 324, ground + 60, kHeight - 20}, 1.1, QColor(150, 110, 70), QColor(40, 90, 160));
+    // Hidden until a difference shows them: a third robin at the feeder, a
+    // crow come down by the stones.
+    gear(s, Robin, feedX + 4, feedY + 18, 1.2, QColor(130, 100, 70)).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Crow, stoneX + toward * 60, stoneY - 6, 1.0, QColor(40, 40, 48), QColor(), !cabinLeft).visible = false;
+    s.objs.back().spare = true;
 }
 
 void buildDesert(Scene& s, Rng& r, int v)

@@ -793,46 +793,93 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     v %= 3;
     Daylight d = night(r);
     d.sky = {{0, QColor(4, 6, 16)}, {1, QColor(20, 24, 44)}};
+    d.haze = QColor(105, 105, 115); // the far mountains lit by the sun, grey as the near dust
     s.finish.tint = QColor(235, 235, 255);
-    const double horizon = 200 + v * 40 + r.range(-8, 8);
+    const double horizon = 200 + v * 40 + r.range(-8, 8), deep = kHeight - horizon;
     skyAndGround(s, r, d, horizon, QColor(150, 150, 155), QColor(120, 120, 128));
+    // The base in its places rather than strewn over the dust: the living
+    // modules at one side with their solar panels behind, one of the crew
+    // at the door; the landing pad across with the rocket on it and its
+    // flag; the rover back on its tracks with the supplies, a second
+    // astronaut unloading them; the third collecting stones in front.
+    const bool baseLeft = v != 1;
+    const double dir = baseLeft ? 1 : -1; // from the base towards the pad
+    const double baseX = baseLeft ? r.range(86, 104) : r.range(250, 268), baseY = horizon + 40;
+    const double padX = 354 - baseX + dir * 10, padY = horizon + deep * 0.3;
+    const double roverX = 177 - dir * r.range(0, 20), roverY = horizon + deep * 0.58;
     {
-        QPainter p(&s.base); // craters
+        QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
         Rng c(r.seed());
-        for (int i = 0; i < 14; ++i) {
-            const double y = c.range(horizon + 10, kHeight), w = 10 + (y - horizon) * 0.25;
-            p.setPen(Qt::NoPen);
+        // Craters, a lit rim on the far side of each, and the dust between
+        // them strewn with pebbles, each with its shadow: the plain is
+        // pitted all over, bigger and further apart nearer the eye.
+        for (int i = 0; i < 26; ++i) {
+            const double y = c.range(horizon + 10, kHeight), w = (10 + (y - horizon) * 0.25) * c.range(0.7, 1.6);
+            const QRectF crater(c.range(-w / 2, kWidth - w / 2), y, w, w * 0.35);
             p.setBrush(QColor(80, 80, 88, 140));
-            p.drawEllipse(QRectF(c.range(0, kWidth), y, w, w * 0.35));
+            p.drawEllipse(crater);
+            p.setPen(QPen(QColor(205, 205, 210, 140), 1.4));
+            p.drawArc(crater.adjusted(0, -1, 0, -1), 200 * 16, 140 * 16);
+            p.setPen(Qt::NoPen);
+        }
+        for (int i = 0; i < 220; ++i) {
+            const double y = c.range(horizon + 4, kHeight), k = 0.4 + 1.6 * (y - horizon) / deep, x = c.range(0, kWidth);
+            p.setBrush(QColor(60, 60, 68, 150));
+            p.drawEllipse(QPointF(x + 1.2 * k, y + 0.6 * k), 1.6 * k, 0.7 * k);
+            p.setBrush(QColor(170, 170, 176));
+            p.drawEllipse(QPointF(x, y), 1.3 * k, 0.9 * k);
+        }
+        // The landing pad: a flat ring of plates with its markings.
+        const QRectF pad(padX - 46, padY - 9, 92, 22);
+        p.setBrush(QColor(175, 175, 180));
+        p.drawEllipse(pad);
+        p.setBrush(QColor(135, 135, 142));
+        p.drawEllipse(pad.adjusted(10, 3, -10, -3));
+        p.setPen(QPen(QColor(230, 200, 60), 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(pad.adjusted(20, 5, -20, -5));
+        // The tracks the rover left from the base out into the plain.
+        p.setPen(QPen(QColor(110, 110, 118), 1.3, Qt::DashLine));
+        for (const double off : {-6.0, 6.0}) {
+            QPainterPath track;
+            track.moveTo(baseX + dir * 30, baseY + 16 + off * 0.4);
+            track.quadTo(baseX + dir * 40, roverY, roverX + off, roverY + 2);
+            p.drawPath(track);
         }
     }
     put(s, Planet, r.range(60, 290), 70 + v * 20, 1.4, QColor(70, 120, 200));
-    group(s, r, Module, many(s, 2), {40, 314, horizon + 30, horizon + 90}, 1.0, 1.2, {QColor(220, 220, 225)}, QColor(200, 60, 50));
-    group(s, r, Panel, 2, {40, 314, horizon + 60, horizon + 130}, 0.9, 1.1, {QColor(60, 80, 140)});
-    group(s, r, Rocket, 1, {40, 314, horizon + 60, horizon + 120}, 1.2, 1.3, {QColor(230, 230, 235)}, QColor(200, 50, 40));
-    // The crew out on the surface, each in a suit of their own.
-    for (const QColor& suit : {QColor(240, 240, 245), QColor(235, 200, 150), QColor(170, 190, 225)})
-        group(s, r, Astronaut, 1, {30, 324, horizon + 80, kHeight - 24}, 1.1, 1.4, {suit}, QColor(230, 170, 60));
-    group(s, r, Rock, many(s, 3), {20, 334, horizon + 60, kHeight - 10}, 0.9, 1.2, {QColor(130, 130, 135)});
-    group(s, r, Star, many(s, 6), {15, 339, 15, horizon - 40}, 0.8, 1.1, {QColor(255, 250, 220)});
-    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.0, 1.1, {QColor(200, 200, 210)}, QColor(60, 80, 140));
-    group(s, r, Satellite, 1, {40, 314, 30, horizon - 60}, 1.1, 1.2, {QColor(225, 185, 80)}, QColor(150, 60, 50));
-    group(s, r, Rover, 1, {40, 314, horizon + 70, kHeight - 20}, 1.1, 1.2, {QColor(225, 225, 230), QColor(230, 190, 80)});
-    // The base's flag by its landing place, a stack of supplies near the
-    // front and rocks drifting past high over the moon.
-    group(s, r, Flag, 1, {40, 314, horizon + 40, horizon + 110}, 1.0, 1.1, {QColor(215, 45, 45), QColor(45, 95, 205)});
-    // Supplies stacked at the foot of the first module, one crate each side.
-    for (const Obj& m : std::vector<Obj>(s.objs))
-        if (m.kind == Module) {
-            const QRect b = bounds(m);
-            put(s, Crate, b.left() - 12, m.pos.y() + 4, 1.0, QColor(205, 205, 210), QColor(60, 80, 140)).loose = true;
-            put(s, Crate, b.right() + 12, m.pos.y() + 6, 1.05, QColor(230, 190, 80), QColor(60, 80, 140)).loose = true;
-            break;
-        }
-    group(s, r, Asteroid, 2, {30, 324, 110, horizon - 50}, 0.95, 1.15, {QColor(150, 125, 105), QColor(125, 118, 110)});
-    spares(s, r, Star, 2, {30, 324, 20, horizon - 40}, 0.9, 1.0, {QColor(255, 250, 220)});
-    spares(s, r, Rock, 1, {30, 324, horizon + 60, kHeight - 10}, 1.0, 1.1, {QColor(130, 130, 135)});
+    gear(s, Panel, baseX - dir * 30, baseY - 30, 0.8, QColor(60, 80, 140)).count = 4;
+    gear(s, Panel, baseX + dir * 44, baseY - 26, 0.8, QColor(60, 80, 140)).count = 5;
+    gear(s, Panel, baseX + dir * 114, baseY - 22, 0.8, QColor(70, 90, 150)).count = 3;
+    gear(s, Module, baseX, baseY, 1.0, QColor(220, 220, 225), QColor(200, 60, 50)).count = 4;
+    gear(s, Module, baseX - dir * 14, baseY + 36, 1.15, QColor(230, 228, 220), QColor(60, 90, 170)).count = 5;
+    gear(s, Crate, baseX - dir * 66, baseY + 44, 0.7, QColor(215, 215, 220), QColor(200, 60, 50)); // the spare air at the door
+    gear(s, Astronaut, baseX + dir * 50, baseY + 40, 0.85, QColor(240, 240, 245), QColor(230, 170, 60), baseLeft);
+    // The pad: the rocket standing on it, the flag, the supplies.
+    gear(s, Rocket, padX, padY + 4, 1.3, QColor(230, 230, 235), QColor(200, 50, 40)).count = 2;
+    gear(s, Flag, padX + dir * 38, padY + 20, 1.0, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}));
+    // The rover back with supplies, its driver unloading them.
+    gear(s, Rover, roverX, roverY, 1.1, anyOf(r, {QColor(225, 225, 230), QColor(230, 190, 80)}), QColor(), !baseLeft);
+    gear(s, Astronaut, roverX + dir * 36, roverY + 8, 0.9, QColor(235, 200, 150), QColor(230, 170, 60), !baseLeft);
+    gear(s, Crate, roverX - dir * 34, roverY + 6, 0.7, QColor(205, 205, 210), QColor(60, 80, 140));
+    gear(s, Crate, roverX - dir * 58, roverY + 12, 0.75, QColor(230, 190, 80), QColor(60, 80, 140));
+    // In front, the geologist at the stones.
+    const double frontX = baseLeft ? r.range(250, 280) : r.range(74, 104), frontY = kHeight - 24;
+    gear(s, Rock, frontX - dir * 40, frontY, 1.3, QColor(130, 130, 135));
+    gear(s, Rock, frontX - dir * 6, frontY + 8, 0.9, QColor(115, 115, 122));
+    gear(s, Astronaut, frontX + dir * 26, frontY, 0.95, QColor(170, 190, 225), QColor(230, 170, 60), baseLeft);
+    gear(s, Rock, 354 - frontX, frontY - 20, 1.1, QColor(140, 138, 135));
+    gear(s, Rock, padX + dir * 20, padY + 40, 0.8, QColor(125, 125, 130));
+    group(s, r, Star, 4, {15, 339, 15, horizon - 60}, 0.8, 1.1, {QColor(255, 250, 220)});
+    gear(s, Satellite, baseLeft ? r.range(220, 300) : r.range(54, 134), 40 + r.range(0, 30), 1.0, QColor(200, 200, 210), QColor(60, 80, 140));
+    gear(s, Asteroid, baseLeft ? r.range(60, 120) : r.range(234, 294), horizon - 70, 1.0, QColor(150, 125, 105));
+    gear(s, Asteroid, 177 + r.range(-30, 30), horizon - 120, 0.9, QColor(125, 118, 110));
+    // Hidden until a difference shows them: a star more, a stone.
+    spares(s, r, Star, 1, {30, 324, 20, horizon - 60}, 0.9, 1.0, {QColor(255, 250, 220)});
+    gear(s, Rock, frontX - dir * 64, frontY - 10, 0.8, QColor(150, 150, 152)).visible = false;
+    s.objs.back().spare = true;
     for (Obj& o : s.objs)
         if (o.kind == Rock)
             o.variant = 0, o.deny |= Detail; // no moss on the moon
@@ -857,6 +904,46 @@ void buildAquarium(Scene& s, Rng& r, int v)
         p.setPen(QPen(QColor(255, 255, 255, 150), 1.2));
         for (double x = 0; x < kWidth; x += 18)
             p.drawArc(QRectF(x, 6 + std::fmod(x * 0.37, 4.0), 18, 6), 0, 180 * 16);
+    }
+    {
+        // The back of the tank as a keeper plants it: a dark bank of stones
+        // along the glass, tall ribbon weed in clumps rising from it, hazy
+        // with the water between; water snails on the side glass; a few
+        // pebbles on the sand in front. Laid out from the visit alone.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        Rng bank(0xA9B0u + std::uint32_t(v));
+        const QColor water = v == 2 ? QColor(20, 45, 100) : v == 1 ? QColor(35, 110, 85) : QColor(35, 105, 135);
+        for (int i = 0; i < 16; ++i) { // the bank of stones at the back
+            const double x = i * 24 + bank.range(-6, 6), rad = bank.range(12, 20);
+            p.setBrush(mix(QColor(90, 95, 95), water, bank.range(0.35, 0.55)));
+            p.drawEllipse(QPointF(x, sand - rad * 0.3), rad * 1.4, rad);
+        }
+        for (const double cx : {v == 1 ? 60.0 : 300.0, 177.0 + bank.range(-30, 30), v == 1 ? 300.0 : 60.0}) {
+            const int blades = bank.between(7, 11);
+            for (int k = 0; k < blades; ++k) {
+                const double x = cx + bank.range(-22, 22), h = bank.range(120, 230), sway = bank.range(-26, 26);
+                QPainterPath blade;
+                blade.moveTo(x - 2.5, sand);
+                blade.cubicTo(x - 2 + sway * 0.3, sand - h * 0.4, x + sway, sand - h * 0.7, x + sway * 1.2, sand - h);
+                blade.cubicTo(x + sway + 3, sand - h * 0.7, x + 2 + sway * 0.3, sand - h * 0.4, x + 2.5, sand);
+                blade.closeSubpath();
+                p.setBrush(mix(QColor(70, 150, 70), water, bank.range(0.35, 0.6)));
+                p.drawPath(blade);
+            }
+        }
+        for (int i = 0; i < 2; ++i) { // snails on the side glass
+            const QPointF at(i ? kWidth - bank.range(14, 30) : bank.range(14, 30), bank.range(90, sand - 120));
+            p.setBrush(QColor(90, 60, 40));
+            p.drawEllipse(at, 4.5, 4.5);
+            p.setPen(QPen(QColor(200, 160, 110), 0.9));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5), 0, 270 * 16);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(120, 100, 80, 200));
+            p.drawEllipse(QRectF(at.x() - 3, at.y() + 3, 6, 3.5));
+        }
     }
     {
         // The tank's ornament: a sunken castle on a heap of stones at one side,
@@ -900,17 +987,73 @@ void buildAquarium(Scene& s, Rng& r, int v)
             p.drawEllipse(QPointF(cx + look.range(-30, 30), foot - look.range(8, 30)), look.range(3, 6), look.range(6, 12));
     }
     noiseTexture(s.base, QRect(0, int(sand), kWidth, kHeight - int(sand)), 3, 12, r.seed());
-    group(s, r, Seaweed, many(s, 4), {15, 339, sand + 5, sand + 30}, 0.9, 1.2, {QColor(60, 140, 70)});
-    group(s, r, Coral, many(s, 2), {30, 324, sand + 10, sand + 40}, 0.9, 1.1, {QColor(240, 120, 120), QColor(240, 170, 70)});
-    group(s, r, Fish, many(s, 7), {25, 329, 40, sand - 30}, 1.0, 1.4, {QColor(240, 140, 30), QColor(240, 210, 40), QColor(60, 120, 220), QColor(220, 60, 60)});
-    group(s, r, Bubbles, many(s, 3), {20, 334, 80, sand - 20}, 0.9, 1.1, {QColor(230, 245, 255)});
-    group(s, r, Shell, many(s, 3), {20, 334, sand + 30, kHeight - 10}, 1.1, 1.3, {QColor(240, 200, 180)});
-    group(s, r, Starfish, many(s, 2), {20, 334, sand + 30, kHeight - 10}, 1.0, 1.2, {QColor(240, 120, 60)});
-    group(s, r, Crab, 1, {30, 324, sand + 40, kHeight - 10}, 1.1, 1.2, {QColor(220, 70, 40)});
-    group(s, r, Octopus, 1, {30, 324, sand + 10, kHeight - 20}, 1.1, 1.2, {QColor(220, 100, 80), QColor(170, 90, 190)});
-    group(s, r, Seahorse, many(s, 2), {30, 324, 60, sand - 40}, 1.1, 1.2, {QColor(245, 190, 60), QColor(240, 120, 90)});
-    group(s, r, TreasureChest, 1, {40, 314, sand + 20, kHeight - 15}, 1.1, 1.2, {QColor(130, 85, 50)});
-    spares(s, r, Fish, 2, {30, 324, 40, sand - 30}, 1.1, 1.2, {QColor(240, 210, 40)});
+    const double castleX = v == 1 ? 268 : 86, toward = v == 1 ? -1 : 1; // from the castle into the tank
+    {
+        // The air stone, away from the castle, and its stream of fine bubbles.
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        Rng fizz(0xA9C0u + std::uint32_t(v));
+        const double ax = castleX + toward * 200;
+        p.setBrush(QColor(110, 115, 120));
+        p.drawRoundedRect(QRectF(ax - 8, sand + 6, 16, 7), 3, 3);
+        for (double y = sand + 4; y > 24; y -= fizz.range(5, 11)) {
+            p.setBrush(QColor(235, 250, 255, 150));
+            const double rad = fizz.range(0.8, 1.8);
+            p.drawEllipse(QPointF(ax + fizz.range(-3, 3) + std::sin(y / 30) * 3, y), rad, rad);
+        }
+    }
+    const double stoneX = castleX + toward * 200;
+    gear(s, Bubbles, stoneX + 2, sand - 60, 1.0, QColor(230, 245, 255));
+    gear(s, Bubbles, stoneX - 3, sand - 190, 0.9, QColor(230, 245, 255));
+    // Plants in groups: a clump beside the castle, a bigger one round the
+    // air stone, coral and stones in the middle with the octopus among them.
+    const double deepSand = sand + 12;
+    for (int i = 0; i < 2; ++i)
+        gear(s, Seaweed, castleX + toward * (58 + i * 40), deepSand - i * 6, r.range(1.1, 1.3), vary(QColor(60, 140, 70), r, 0.1)).count = r.between(2, 4);
+    for (int i = 0; i < 3; ++i)
+        gear(s, Seaweed, stoneX + (i - 1) * 42 - toward * 6, deepSand + (i % 2) * 8, r.range(1.2, 1.4), vary(QColor(50, 125, 65), r, 0.1)).count = r.between(2, 4);
+    const double midX = 177 + toward * r.range(-6, 14), midY = sand + 40;
+    gear(s, Coral, midX - 30, midY - 6, 0.9, anyOf(r, {QColor(240, 120, 120), QColor(240, 170, 70)})).count = 4;
+    gear(s, Rock, midX + 14, midY + 2, 1.1, QColor(140, 135, 125));
+    gear(s, Rock, midX + 40, midY - 8, 0.8, QColor(120, 118, 112));
+    gear(s, Octopus, midX + 30, midY + 24, 1.0, anyOf(r, {QColor(220, 100, 80), QColor(170, 90, 190)}), QColor(), toward < 0);
+    // At the castle's foot its treasure, a crab guarding it.
+    gear(s, TreasureChest, castleX + toward * 8, sand + 44, 1.1, QColor(130, 85, 50));
+    gear(s, Crab, castleX - toward * 34, sand + 54, 1.0, QColor(220, 70, 40), QColor(), toward > 0);
+    // Shells and a starfish in the near sand, on the open side.
+    const double shoreX = castleX + toward * 218;
+    gear(s, Starfish, shoreX, kHeight - 22, 1.1, QColor(240, 120, 60)).count = 5;
+    gear(s, Shell, shoreX - toward * 36, kHeight - 14, 1.0, QColor(240, 200, 180));
+    gear(s, Shell, shoreX - toward * 70, kHeight - 26, 0.8, QColor(215, 185, 150)).shape = 1;
+    // A sunken amphora lying in the near sand, a starfish by it.
+    gear(s, Amphora, midX - toward * 96, kHeight - 34, 0.9, QColor(190, 110, 70), QColor(150, 80, 50));
+    gear(s, Starfish, midX - toward * 62, kHeight - 16, 0.9, QColor(235, 200, 80)).count = 6;
+    // The seahorses holding on to the weed by the air stone.
+    gear(s, Seahorse, stoneX - toward * 40, sand - 50, 1.0, QColor(245, 190, 60), QColor(), toward > 0);
+    gear(s, Seahorse, castleX + toward * 70, sand - 70, 0.9, QColor(240, 120, 90), QColor(), toward < 0);
+    // The fish at three depths, in pairs of a kind (one grown, one young)
+    // and one on its own: near the top, in the middle, low over the plants.
+    struct Pair { QColor c; double y; double x; };
+    const Pair pairs[] = {{QColor(240, 210, 40), 60 + r.range(0, 20), 120 + r.range(-30, 30)},
+                          {QColor(240, 140, 30), 150 + r.range(0, 30), 230 + r.range(-30, 30)},
+                          {QColor(60, 120, 220), sand - 130 + r.range(-10, 10), 150 + r.range(-30, 30)}};
+    for (int i = 0; i < 3; ++i) {
+        const Pair& f = pairs[(i + v) % 3];
+        const double y = i == 0 ? pairs[0].y : i == 1 ? pairs[1].y : pairs[2].y;
+        const double x = i == 0 ? pairs[0].x : i == 1 ? pairs[1].x : pairs[2].x;
+        const bool left = r.chance(0.5);
+        gear(s, Fish, x, y, 1.0, f.c, QColor(), left).count = r.between(1, 3);
+        gear(s, Fish, x + (left ? 30 : -30), y + r.range(10, 18), 0.72, vary(f.c, r, 0.05), QColor(), left).count = r.between(0, 3);
+    }
+    gear(s, Fish, 354 - pairs[0].x, pairs[0].y + 50, 0.9, QColor(220, 60, 60), QColor(), r.chance(0.5)).count = 2;
+    gear(s, Fish, 354 - pairs[1].x + toward * 20, pairs[2].y - 40, 0.85, QColor(150, 170, 190), QColor(), r.chance(0.5)).count = 3;
+    // Hidden until a difference shows them: a fish come out from the
+    // weed, a third shell.
+    gear(s, Fish, stoneX - toward * 60, sand - 100, 0.8, QColor(230, 100, 160), QColor(), toward > 0).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Shell, shoreX - toward * 10, kHeight - 40, 0.85, QColor(250, 230, 210)).visible = false;
+    s.objs.back().spare = true;
 }
 
 void buildCampsite(Scene& s, Rng& r, int v)
@@ -918,30 +1061,72 @@ void buildCampsite(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = v == 1 ? daylight(3, r) : v == 2 ? daylight(0, r) : night(r); // evening, night, early morning
     s.finish.tint = v == 1 ? QColor(255, 230, 210) : v == 2 ? QColor(250, 248, 240) : QColor(215, 220, 255);
-    const double horizon = 190 + v * 30 + r.range(-8, 8);
+    const double horizon = 190 + v * 30 + r.range(-8, 8), deep = kHeight - horizon;
     skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
     for (int i = 0; i < 8; ++i)
         put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
-    group(s, r, Tent, 2 + v % 2, {40, 314, horizon + 60, horizon + 150}, 1.2, 1.5, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}, QColor(250, 220, 60));
-    lightsOnPoles(s, r, horizon + 34, 12, 30, many(s, 8), {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
-    if (v != 2) // no stars in the morning
-        group(s, r, Star, many(s, 8), {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
-    group(s, r, Crate, 2, {30, 324, horizon + 120, kHeight - 10}, 1.1, 1.2, {QColor(150, 110, 70)}, QColor(60, 120, 80));
-    group(s, r, Cup, many(s, 2), {30, 324, horizon + 140, kHeight - 10}, 1.1, 1.3, kCrockery);
-    group(s, r, Rock, many(s, 3), {20, 334, horizon + 100, kHeight - 10}, 0.9, 1.2, {QColor(90, 95, 100)});
-    group(s, r, Mushroom, 2, {20, 334, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
-    group(s, r, Lantern, many(s, 2), {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(60, 55, 50), QColor(150, 60, 40)});
-    group(s, r, Kettle, 1, {30, 324, horizon + 60, kHeight - 10}, 1.1, 1.2, {QColor(120, 120, 125)}, QColor(70, 70, 75));
-    group(s, r, Fox, 1, {30, 324, horizon + 40, kHeight - 10}, 1.0, 1.1, {QColor(210, 110, 40)});
-    group(s, r, Stool, 1, {30, 324, horizon + 60, kHeight - 10}, 1.2, 1.3, {QColor(130, 95, 60)});
-    group(s, r, Campfire, 1, {60, 294, horizon + 110, kHeight - 30}, 1.2, 1.3, {QColor(120, 120, 125)});
-    group(s, r, Stump, many(s, 2), {30, 324, horizon + 70, kHeight - 10}, 1.1, 1.2, {QColor(120, 85, 55)});
-    group(s, r, Bear, 1, {30, 324, horizon + 14, horizon + 40}, 0.95, 1.05, {QColor(105, 72, 45)});
-    group(s, r, Boar, 1, {30, 324, horizon + 20, horizon + 60}, 0.9, 1.0, {QColor(85, 65, 50)});
+    if (v == 0) // the night's first stars
+        group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    // The camp in its corners, not strewn over the grass: the big tent with
+    // its fire, the seats round it and the dog; across the meadow and further
+    // back a small tent with a bicycle and a deck chair and the food crate
+    // the fox is after; the washing line out from the big tent; the table in front with the
+    // kettle and the basket; stones and a stump with mushrooms at the edge.
+    const bool mainLeft = v != 1;
+    const double dir = mainLeft ? 1 : -1; // from the big tent towards the middle
+    auto near = [&](double y) { return 0.8 + 0.5 * (y - horizon) / deep; };
+    const double tentX = mainLeft ? r.range(84, 100) : r.range(254, 270), tentY = horizon + deep * 0.42;
+    const QColor canvas = anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)});
+    gear(s, Tent, tentX, tentY, 1.3 * near(tentY), canvas, QColor(250, 220, 60), !mainLeft).shape = v % 2;
+    gear(s, Lantern, tentX - dir * 44, tentY + 2, 0.55 * near(tentY), QColor(60, 55, 50)).variant = v != 2;
+    const double fireX = tentX + dir * 58, fireY = tentY + 40;
+    gear(s, Campfire, fireX, fireY, 1.0 * near(fireY), QColor(120, 120, 125)).variant = v != 2;
+    gear(s, Stump, fireX - dir * 34, fireY + 4, 0.9 * near(fireY), QColor(120, 85, 55));
+    gear(s, Stool, fireX + dir * 32, fireY + 2, 0.8 * near(fireY), QColor(130, 95, 60), QColor(), mainLeft);
+    gear(s, Dog, tentX - dir * 8, tentY + 30, 0.9 * near(tentY), QColor(150, 100, 60), QColor(60, 50, 45), mainLeft);
+    // The small tent further back, a bicycle on its outer side, a deck chair
+    // before it; the food crate, the fox nosing at it.
+    const double smallX = 354 - tentX - dir * 6, smallY = horizon + deep * 0.2;
+    gear(s, Tent, smallX, smallY, 1.0 * near(smallY), shade(canvas == QColor(60, 120, 80) ? QColor(200, 60, 60) : QColor(60, 120, 80), 1.0),
+         QColor(250, 220, 60), mainLeft).shape = 1 - v % 2;
+    gear(s, Bicycle, smallX + dir * 50, smallY + 2, 1.2 * near(smallY), anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}), QColor(), mainLeft);
+    gear(s, DeckChair, smallX + dir * 8, smallY + 36, 1.0 * near(smallY + 36), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
+    gear(s, Crate, smallX - dir * 36, smallY + 6, 0.8 * near(smallY), QColor(150, 110, 70), QColor(60, 120, 80));
+    gear(s, Fox, smallX - dir * 44, smallY + 32, 0.9 * near(smallY), QColor(210, 110, 40), QColor(), mainLeft);
+    // The firewood stacked on the small tent's side, out of the smoke.
+    const double woodY = horizon + deep * 0.55;
+    woodpile(s, QPointF(354 - tentX + dir * 10, woodY), 0.8 * near(woodY), false);
+    // The washing line from the big tent out into the meadow.
+    const double lineFoot = tentY - 24;
+    washingLine(s, tentX + dir * 34, tentX + dir * 86, lineFoot, 34 * near(lineFoot),
+                {anyOf(r, {QColor(240, 240, 235), QColor(90, 140, 200)}), QColor(220, 70, 60), QColor(250, 210, 70), QColor(110, 160, 110)});
+    // The table in front, what the campers eat from.
+    const double tableX = 177 + dir * r.range(30, 50), tableY = horizon + deep * 0.7;
+    Obj& table = gear(s, Table, tableX, tableY, 1.0 * near(tableY), QColor(150, 110, 70));
+    Obj& pot = gear(s, Kettle, tableX - 4, tableY - 18.5 * table.scale, 0.7 * near(tableY), QColor(200, 60, 50), QColor(70, 70, 75), mainLeft);
+    setOn(pot, s.objs[s.objs.size() - 2]);
+    gear(s, Basket, tableX + dir * 34, tableY + 4, 0.75 * near(tableY), QColor(190, 150, 90), QColor(160, 120, 60));
+    gear(s, Lantern, tableX - dir * 32, tableY + 2, 0.55 * near(tableY), QColor(150, 60, 40)).variant = v != 2;
+    // The meadow's edge in front: a stump with mushrooms on one side,
+    // stones with a snail on the other.
+    const double edgeY = kHeight - 22;
+    const double stumpX = mainLeft ? r.range(40, 60) : r.range(294, 314);
+    gear(s, Stump, stumpX, edgeY, 1.2, QColor(115, 80, 50));
+    gear(s, Mushroom, stumpX + dir * 26, edgeY + 2, 0.9, QColor(200, 60, 30)).count = 3;
+    gear(s, Mushroom, stumpX + dir * 44, edgeY - 6, 0.75, QColor(150, 100, 60)).count = 2;
+    const double stoneX = 354 - stumpX;
+    gear(s, Rock, stoneX, edgeY, 1.2, QColor(90, 95, 100));
+    gear(s, Rock, stoneX - dir * 34, edgeY - 14, 0.85, QColor(110, 112, 118));
+    // At the forest's edge the wild ones look on.
+    gear(s, Bear, mainLeft ? r.range(40, 80) : r.range(274, 314), horizon + 16, 0.8, QColor(105, 72, 45), QColor(), !mainLeft);
+    gear(s, Boar, mainLeft ? r.range(250, 300) : r.range(54, 104), horizon + 24, 0.8, QColor(85, 65, 50), QColor(), mainLeft);
     if (v != 2)
-        spares(s, r, Star, 2, {30, 324, 20, horizon - 60}, 0.8, 1.0, {QColor(255, 250, 220)});
-    else
-        spares(s, r, Mushroom, 2, {30, 324, horizon + 100, kHeight - 10}, 1.0, 1.1, {QColor(200, 60, 30)});
+        lightsOnPoles(s, r, horizon + 24, 8, 22, 7, {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
+    // Hidden until a difference shows them: a mushroom more, a cup by the fire.
+    gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.7, QColor(240, 235, 220)).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Cup, fireX - dir * 18, fireY + 20, 0.45 * near(fireY), QColor(60, 110, 180)).visible = false;
+    s.objs.back().spare = true;
 }
 
 void buildSnowyVillage(Scene& s, Rng& r, int v)

@@ -263,8 +263,9 @@ const Obj* groundTemplate(const Scene& s, Rng& r, double y)
         const bool tall = o.kind == CornStalk || o.kind == Sunflower || ((o.kind == Palm || o.kind == Tree || o.kind == Fir) && y > s.surfaces.ground + 60);
         // Grapes hang on a vine or lie in a bowl, never loose on the ground;
         // cabbages and tulips grow in the bed they were planted in, not out of the lawn;
-        // a fence runs round something, and a piece of it alone in a field fences in nothing.
-        const bool planted = o.kind == Grapes || o.kind == Cabbage || o.kind == Tulip || o.kind == Fence || o.kind == FencePost;
+        // a fence runs round something, and a piece of it alone in a field fences in nothing;
+        // solar panels stand in their base's array, not about the plain.
+        const bool planted = o.kind == Grapes || o.kind == Cabbage || o.kind == Tulip || o.kind == Fence || o.kind == FencePost || o.kind == Panel;
         if (comesAsSet(o.kind) && o.kind != Books && !planted && !tall)
             sets.push_back(&o);
         else if ((o.loose || wanted == Rest::Water) && copiesOf(s, o.kind) < maxCopies(s, o.kind) && kindOf(o.kind).box.width() * o.scale < 60 &&
