@@ -395,8 +395,15 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     // No two pumpkins alike: each its own colour, build and size (each row
     // its own two sizes, so one further back is never the bigger).
     const QColor pumpkinCols[] = {QColor(235, 130, 30), QColor(240, 190, 60), QColor(235, 228, 205), QColor(95, 125, 60)};
+    // By day the picking has begun in the nearest row: a gap in it where
+    // the barrow stands heaped with the crop, a crate, a basket and the
+    // pickers' bale by it.
+    const bool picking = v != 2;
+    const double pickX = crowX < kWidth / 2 ? r.range(214, 244) : r.range(110, 140);
     const auto keptClear = [&](double x, double y, double near) {
         if (std::abs(x - crowX) < 20 * near + 34 && std::abs(y - crowY) < 40)
+            return false;
+        if (picking && y > rowY[2] + 20 && std::abs(x - pickX) < 76)
             return false;
         return !(std::abs(x - (hayX + hayDir * 15)) < 62 && y < horizon + 70);
     };
@@ -421,6 +428,13 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
             if (!unique)
                 s.objs.pop_back();
         }
+    }
+    if (picking) {
+        const double y = rowY[3], side = pickX < kWidth / 2 ? 1 : -1;
+        gear(s, Haybale, pickX + side * 62, y - 4, 1.5, QColor(215, 185, 100)); // the pickers' seat
+        gear(s, Wheelbarrow, pickX, y - 2, 1.55, QColor(120, 130, 140), QColor(110, 80, 55), side < 0).c3 = pumpkinCols[0];
+        gear(s, Crate, pickX - side * 48, y + 6, 1.15, QColor(165, 125, 80), pumpkinCols[1]).variant = 1;
+        gear(s, Basket, pickX + side * 30, y + 14, 1.0, QColor(190, 150, 90), QColor(160, 120, 60)).c3 = pumpkinCols[2];
     }
     flying(s, r, many(s, 3), horizon - 40, v == 2 ? QColor(200, 200, 212) : QColor(30, 30, 35)); // moonlit at night
     group(s, r, Star, v == 2 ? 3 : 0, {20, 334, 20, horizon - 60}, 0.9, 1.1, {QColor(255, 230, 120)});
