@@ -434,7 +434,11 @@ void buildLake(Scene& s, Rng& r, int v)
 {
     const Daylight d = daylight(v + 1, r);
     s.finish.tint = d.tint;
-    const double shore = r.range(200, 225), bank = r.range(340, 370);
+    // Each visit its own bank: the camp by the water; a landing stage run out
+    // into the lake with a boat tied to it; a wide meadow with a picnic, seen
+    // from higher up the bank.
+    const int layout = v % 3;
+    const double shore = r.range(200, 225), bank = layout == 2 ? r.range(296, 312) : r.range(340, 370);
     // The lake between the far shore and the near bank: what stands, stands
     // on the bank; only boats and birds are out on the water.
     s.light.water.emplace_back(shore + 2, bank);
@@ -467,6 +471,21 @@ void buildLake(Scene& s, Rng& r, int v)
         verticalGradient(p, QRectF(0, bank, kWidth, kHeight - bank), {{0, QColor(110, 150, 70)}, {1, QColor(80, 120, 50)}});
         p.fillRect(QRectF(0, bank, kWidth, 4), QColor(150, 140, 110));
     }
+    const double campSide = v % 2 ? 1 : -1, jettyX = 177 - campSide * 40;
+    if (layout == 1) { // the landing stage, its planks and posts, noted as a deck
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF deck(jettyX - 17, bank - 78, 34, 82);
+        const QColor wood(140, 100, 65);
+        for (double px : {deck.left() + 2, deck.right() - 5})
+            for (double py : {deck.top() + 6, deck.center().y()})
+                p.fillRect(QRectF(px, py, 3, 12), shade(wood, 0.5)); // posts into the water
+        p.fillRect(deck.adjusted(0, 0, 0, -6), litGradient(deck, wood, 0.3));
+        p.setPen(QPen(shade(wood, 0.65), 0.8));
+        for (double y = deck.top() + 5; y < deck.bottom() - 6; y += 5)
+            p.drawLine(QPointF(deck.left(), y), QPointF(deck.right(), y));
+        s.surfaces.stands.push_back(deck.adjusted(0, 0, 0, -6));
+    }
     noiseTexture(s.base, QRect(0, int(bank), kWidth, kHeight), 8, 14, r.seed());
     {
         QPainter p(&s.base);
@@ -487,7 +506,7 @@ void buildLake(Scene& s, Rng& r, int v)
     // with the kettle and a stump to sit on), a stand of firs at the other with
     // mushrooms and a butterfly at their feet, and between them a bench that
     // looks out over the water by the walkers' signpost; stones at the edge.
-    const double campSide = v % 2 ? 1 : -1, campX = 177 + campSide * 95, woodX = 177 - campSide * 120;
+    const double campX = 177 + campSide * 95, woodX = 177 - campSide * 120;
     const double room = kHeight - bank; // 112..142 px of bank
     put(s, Tent, campX, bank + room * 0.5, 1.45, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)}),
         QColor(250, 220, 60)).mirror = campSide > 0;
@@ -507,6 +526,20 @@ void buildLake(Scene& s, Rng& r, int v)
     put(s, Heron, 177 - campSide * 70, bank - 5, 1.0, QColor(170, 175, 185)).mirror = campSide > 0; // wading at the edge
     put(s, Duck, 177 + campSide * 90, bank - 28, 0.95, QColor(120, 90, 60)).mirror = campSide < 0;
     put(s, Duck, 177 + campSide * 120, bank - 20, 0.9, QColor(90, 120, 80)).mirror = campSide < 0;
+    if (layout == 1) { // the angler's things on the stage, his boat tied alongside
+        gear(s, Bucket, jettyX - 7, bank - 52, 0.8, QColor(150, 155, 160), QColor(90, 95, 100));
+        gear(s, Basket, jettyX + 6, bank - 30, 0.85, QColor(190, 150, 90), QColor(160, 120, 60));
+        Obj& boat = gear(s, Boat, jettyX + campSide * 40, bank - 34, 0.85, QColor(150, 90, 50), QColor(250, 245, 230), campSide < 0);
+        boat.c3 = QColor(40, 90, 160);
+        boat.groundMove = true;
+    }
+    if (layout == 2) { // a picnic on the meadow between the camp and the wood
+        const QRectF cloth(177 + campSide * 10 - 44, kHeight - 62, 88, 38);
+        rug(s, cloth, anyOf(r, {QColor(200, 60, 60), QColor(60, 110, 170)}), std::uint32_t(r.next()));
+        gear(s, Basket, cloth.center().x() - 20, cloth.center().y() + 4, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+        gear(s, Bottle, cloth.center().x() + 8, cloth.center().y() + 2, 0.9, QColor(80, 140, 90), QColor(240, 235, 220));
+        gear(s, Fruit, cloth.center().x() + 24, cloth.center().y() + 8, 1.0, QColor(200, 40, 40));
+    }
     scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
     scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
     scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
