@@ -73,8 +73,9 @@ const Companions kCompanions[] = {
 
 bool among(int kind, const std::vector<int>& kinds) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); }
 
-// Animals of the farm and the wood stay out of doors.
-bool outdoorsOnly(int kind) { return among(kind, {Chicken, Goose, Crow, Gull, Fox, Rabbit, Magpie}); }
+// Animals of the farm, the wood and the street stay out of doors: a pigeon
+// strutting across a café floor reads as a mistake.
+bool outdoorsOnly(int kind) { return among(kind, {Chicken, Goose, Crow, Gull, Fox, Rabbit, Magpie, Pigeon, Sparrow}); }
 
 // Colours each kind has: its own in life, or a paint.
 void colourFor(Obj& o, Rng& r)

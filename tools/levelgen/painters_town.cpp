@@ -405,10 +405,15 @@ void paintCrate(QPainter& p, const Obj& o)
     p.drawRect(r.adjusted(1, 1, -1, -1));
     if (o.variant & 2)
         p.drawLine(QPointF(-10, -1), QPointF(10, -20));
-    if (o.variant & 1) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(o.c2);
-        p.drawRect(QRectF(-6, -14, 12, 7));
+    if (o.variant & 1) { // full: its goods heaped to the rim (a label on its side read as a framed picture)
+        p.setPen(QPen(shade(o.c2, 0.55), 0.6));
+        for (int i = 0; i < 3; ++i) { // within a click square, however big the crate
+            const QRectF ball(-7.3 + i * 4.6, -22 + (i % 2) * 0.8, 5.2, 5.2);
+            p.setBrush(ballGradient(ball, o.c2));
+            p.drawEllipse(ball);
+        }
+        p.setPen(QPen(shade(o.c1, 0.7), 2));
+        p.drawLine(QPointF(-10, -17), QPointF(10, -17)); // the front board over them
     }
 }
 

@@ -664,6 +664,8 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     put(s, Cat, X(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
     spares(s, r, Pot, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
     spare(s, Basket, X(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+    spare(s, WateringCan, X(72), cornerY + 24, 0.9, QColor(150, 155, 160), QColor(90, 95, 100)); // her second can, by the big pot
+    spare(s, Butterfly, X(60), floorY - 120, 1.1, QColor(250, 200, 40), QColor(40, 30, 30)); // in at the door after the flowers
 }
 
 void buildBakery(Scene& s, Rng& r, int v)
