@@ -657,10 +657,11 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     // A crate of seedlings set down where she will unpack it, on a mat.
     const double crateY = floorY + 0.86 * floorDepth;
     rug(s, QRectF(X(-40) - 50, floorY + 0.45 * floorDepth, 100, 0.55 * floorDepth - 3), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
-    Obj& crate = put(s, Crate, X(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
+    const std::size_t crate = s.objs.size(); // by index: adding the pot may move the scene's things
+    put(s, Crate, X(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
     Obj& seedlings = put(s, Pot, X(-20), crateY - 22 * 1.3, 1.1, QColor(200, 110, 70));
     seedlings.shape = 0;
-    setOn(seedlings, crate);
+    setOn(seedlings, s.objs[crate]);
     put(s, Cat, X(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
     spares(s, r, Pot, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
     spare(s, Basket, X(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));

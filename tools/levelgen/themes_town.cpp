@@ -206,12 +206,13 @@ void buildVillage(Scene& s, Rng& r, int v)
     const QColor wood(160, 110, 65);
     { // the goods by the signed house's wall, beside its door
         const double dir = signed_ < kWidth / 2 ? 1 : -1, gx = signed_ + dir * 26 * sc, y = street + 14;
-        Obj& crate = gear(s, Crate, gx, y, 1.2, vary(QColor(190, 150, 95), r), anyOf(r, {QColor(200, 50, 40), QColor(50, 130, 70)}));
+        const std::size_t crate = s.objs.size(); // by index: what is added after may move the scene's things
+        gear(s, Crate, gx, y, 1.2, vary(QColor(190, 150, 95), r), anyOf(r, {QColor(200, 50, 40), QColor(50, 130, 70)}));
         gear(s, Barrel, gx + dir * 34, y + 4, 1.15, vary(wood, r), QColor(70, 70, 75));
         Obj& basket = gear(s, Basket, gx, y - 22 * 1.2, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
         basket.c3 = QColor(220, 60, 50); // apples in it, on the crate
         basket.variant |= 2;
-        setOn(basket, crate);
+        setOn(basket, s.objs[crate]);
     }
     const double treeY = street + depth * 0.72;
     put(s, Tree, X(46), treeY, 1.05 + 0.15 * (treeY - street) / 200, QColor(70, 130, 60), QColor(70, 130, 60)).count = 0;
@@ -338,12 +339,16 @@ void buildNightTown(Scene& s, Rng& r, int v)
     { // the bins where two houses meet (by the lane), out of the way of the doors
         const double y = street + 12, bx = railing ? 244 : 98;
         gear(s, Barrel, X(bx), y, 1.15, QColor(70, 75, 80), QColor(45, 45, 50));
-        Obj& last = gear(s, Barrel, X(bx + 26), y + 4, 1.15, QColor(60, 85, 70), QColor(45, 45, 50));
-        Obj& under = railing ? last : gear(s, Crate, X(bx + 54), y + 10, 0.95, QColor(120, 100, 75), QColor(130, 40, 40));
-        // A lantern left on top, burning, to find the bins by.
-        Obj& lit = gear(s, Lantern, under.pos.x(), under.pos.y() - (railing ? 27 : 22) * under.scale, 0.8, QColor(60, 55, 50));
+        gear(s, Barrel, X(bx + 26), y + 4, 1.15, QColor(60, 85, 70), QColor(45, 45, 50));
+        if (!railing)
+            gear(s, Crate, X(bx + 54), y + 10, 0.95, QColor(120, 100, 75), QColor(130, 40, 40));
+        // A lantern left on top, burning, to find the bins by (the last of
+        // them, by index: adding the lantern may move the scene's things).
+        const std::size_t under = s.objs.size() - 1;
+        const Obj base = s.objs[under];
+        Obj& lit = gear(s, Lantern, base.pos.x(), base.pos.y() - (railing ? 27 : 22) * base.scale, 0.8, QColor(60, 55, 50));
         lit.variant = 1;
-        setOn(lit, under);
+        setOn(lit, s.objs[under]);
     }
     const double treeY = railing ? kHeight - 30 : street + depth * 0.62;
     put(s, Tree, X(railing ? 30 : 40), treeY, 0.8 + 0.25 * (treeY - street) / 180, QColor(40, 75, 55), QColor(40, 75, 55)).count = 0;
