@@ -7,7 +7,9 @@
 namespace levelgen {
 
 namespace {
-QPainterPath crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, const QColor& deep, std::uint32_t seed)
+// A rock of the reef painted with its crust of sponges; leaves the brush set
+// to the rock's shadow, for the den cut into it.
+void crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, const QColor& deep, std::uint32_t seed)
 {
     const QColor stone = mix(shade(deep, 1.9), QColor(120, 110, 100), 0.45);
     QLinearGradient g(area.topLeft(), area.bottomRight());
@@ -26,7 +28,6 @@ QPainterPath crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, 
         p.drawEllipse(at, dots.range(1.5, 4), dots.range(1.2, 3));
     }
     p.setBrush(withAlpha(shade(stone, 0.55), 200));
-    return rock;
 }
 
 // A sailing ship's hull settled on the sand, bow raised, its mast broken

@@ -91,6 +91,7 @@ private slots:
         QTest::newRow("gear dotted over a deck") << 15 << SceneRule::Anchor;
         QTest::newRow("dog drawn up in a tree") << 16 << SceneRule::Depth;
         QTest::newRow("bare cobbles, a sparrow on them") << 17 << SceneRule::EmptyBand;
+        QTest::newRow("two palms rooted in one spot") << 18 << SceneRule::Overlap;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -170,6 +171,10 @@ private slots:
             put(s, Sparrow, 150, 400, 1.2, QColor(130, 95, 60));
             break;
         }
+        case 18: // one tree with two trunks
+            put(s, Palm, 150, 330, 1.0, QColor(70, 140, 60));
+            put(s, Palm, 156, 334, 0.9, QColor(75, 145, 65));
+            break;
         }
         const std::vector<Breach> b = sceneBreaches(s);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
