@@ -232,6 +232,10 @@ constexpr unsigned kPlaceKept = kOutlineKept | Detail | Count;
 // (kMaxColourOnlyShare), so that most of a level's changes are of form.
 constexpr double kColourOnlyAim = 0.2;
 
+// The first pass makes each change on each kind of thing once: a second
+// panel counted is only taken when nothing else will do.
+constexpr int kFirstSameChange = 1;
+
 void setPixels(QImage& img, const std::vector<Change>& changes)
 {
     for (const Change& c : changes)
@@ -284,6 +288,8 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     std::map<std::pair<unsigned, int>, int> perChangeAndKind; // each detail apart: the limit
     std::map<std::pair<unsigned, int>, int> perChangeOnKind;  // any detail of a kind: the aim
     std::map<unsigned, int> perChange;
+    // Any change on one kind of thing: three ducks changed teach one lesson.
+    std::map<int, int> perKind;
     // With six or more, no quarter of the height may hold more than half,
     // nor a third of the width (a little more where a level is short).
     double acrossShare = kAimAcrossShare;
@@ -297,8 +303,11 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     // its count then takes what the rules allow: larger or fainter changes
     // within the rules. Never bold kinds beyond the level's share: a draw
     // with more is not taken.
-    for (int pass = 0; pass < 2 && int(out.list.size()) < d.count; ++pass) {
+    // A third pass, for a scene of few kinds, lifts the aim of changes per
+    // kind; the rules' limits still hold.
+    for (int pass = 0; pass < 3 && int(out.list.size()) < d.count; ++pass) {
         const bool relaxed = pass > 0;
+        const int perKindAim = pass == 0 ? kAimChangesPerKind : pass == 1 ? kMaxSameChange : d.count;
         const int maxVisible = relaxed ? d.maxVisible * 3 / 2 : d.maxVisible;
         const int minVisible = relaxed ? d.floorVisible : d.minVisible;
         const double minContrast = relaxed ? d.floorContrast : d.minContrast;
@@ -308,7 +317,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
         // on one wall); the limit each detail apart.
         const auto sameChangeFull = [&](unsigned m, const Obj& b, const Obj& a) {
             return relaxed ? perChangeAndKind[{m, changedLook(m, b, a)}] >= kMaxSameChange
-                           : perChangeOnKind[{m, aimedLook(m, b.kind)}] >= kAimSameChange;
+                           : perChangeOnKind[{m, aimedLook(m, b.kind)}] >= kFirstSameChange;
         };
         acrossShare = relaxed ? kMaxAcrossShare : kAimAcrossShare;
         const int oneChange = maxOfOneChange(d.count, relaxed ? kMaxChangeShare : kAimChangeShare);
@@ -344,6 +353,10 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             }
             const int i = candidates[std::size_t(pick)];
             Obj& obj = cur.objs[std::size_t(i)];
+            if (perKind[obj.kind] >= perKindAim) {
+                candidates.erase(candidates.begin() + pick);
+                continue;
+            }
             unsigned allowed = allowedMods(obj);
             if (colourOnly >= maxColour)
                 allowed &= ~kColourOnlyMods;
@@ -480,6 +493,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
             ++perChangeAndKind[{mod, changedLook(mod, before, after)}];
             ++perChangeOnKind[{mod, aimedLook(mod, before.kind)}];
             ++perChange[mod];
+            ++perKind[before.kind];
             colourOnly += (mod & kColourOnlyMods) != 0;
             bold += !(mod & kSubtleMods);
             candidates.erase(candidates.begin() + pick);

@@ -290,12 +290,16 @@ int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs)
 {
     std::map<std::pair<unsigned, int>, int> perChangeAndKind;
     std::map<unsigned, int> perChange;
+    std::map<int, int> perKind;
     const int most = maxOfOneChange(int(diffs.size()), kAimChangeShare);
     int beyond = 0;
     for (const Difference& d : diffs) {
         beyond += ++perChange[d.mod] > most;
-        if (d.object >= 0 && d.object < int(s.objs.size()))
-            beyond += ++perChangeAndKind[{d.mod, aimedLook(d.mod, s.objs[std::size_t(d.object)].kind)}] > kAimSameChange;
+        if (d.object < 0 || d.object >= int(s.objs.size()))
+            continue;
+        const int kind = s.objs[std::size_t(d.object)].kind;
+        beyond += ++perChangeAndKind[{d.mod, aimedLook(d.mod, kind)}] > kAimSameChange;
+        beyond += ++perKind[kind] > kAimChangesPerKind;
     }
     return beyond;
 }

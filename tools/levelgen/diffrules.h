@@ -70,6 +70,9 @@ QColor distinctColour(const Scene& s, int added);
 // change (a table set with glasses and frames) may go to kMaxChangeShare,
 // never further.
 constexpr int kAimSameChange = 2;
+// Nor more than this many changes of any sort on one kind of thing: three
+// ducks changed, each its own way, still send the player to the ducks.
+constexpr int kAimChangesPerKind = 2;
 constexpr double kAimChangeShare = 0.4;
 constexpr int kMaxSameChange = 3;
 constexpr double kMaxChangeShare = 0.5;
@@ -84,8 +87,8 @@ int changedLook(unsigned mod, const Obj& before, const Obj& after);
 int aimedLook(unsigned mod, int kind);
 // How many differences of a level of `count` may make one change.
 int maxOfOneChange(int count, double share = kMaxChangeShare);
-// How many differences go beyond the aim (of one change on one kind, or of
-// one change at all): 0 for a varied level.
+// How many differences go beyond the aim (of one change on one kind, of
+// changes on one kind, or of one change at all): 0 for a varied level.
 int repeatsBeyondAim(const Scene& s, const std::vector<Difference>& diffs);
 // Beyond the limits, as Spread breaches: one kind of change crowds the level.
 std::vector<Breach> varietyBreaches(const Scene& s, const std::vector<Difference>& diffs);

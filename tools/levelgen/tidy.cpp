@@ -440,7 +440,7 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
             } else if (!s.surfaces.wall && !night && s.light.source == Lighting::Sun) {
                 // A bird on the wing, near enough to be seen, or a child's
                 // balloon drifting away, in open sky.
-                const bool balloon = r.chance(0.5);
+                const bool balloon = r.chance(0.25); // a bird mostly: a balloon in every sky grows stale
                 o.kind = balloon ? Balloon : Bird;
                 o.shape = 1; // on the wing; a balloon's string trailing short
                 o.scale = balloon ? r.range(0.92, 0.94) : r.range(1.2, 1.35);
