@@ -40,6 +40,9 @@ enum K {
     KindTotal
 };
 
+// A window's details, bit by bit (its variant).
+enum WindowDetail : int { kWindowCurtains = 1, kWindowLit = 2, kWindowBox = 4, kWindowShutters = 8 };
+
 #define LEVELGEN_DECL(n) void paint##n(QPainter& p, const Obj& o);
 LEVELGEN_KINDS(LEVELGEN_DECL)
 #undef LEVELGEN_DECL

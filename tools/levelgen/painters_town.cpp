@@ -53,7 +53,8 @@ void paintHouse(QPainter& p, const Obj& o)
 
 void paintWindow(QPainter& p, const Obj& o)
 {
-    const bool curtains = o.variant & 1, lit = o.variant & 2, box = o.variant & 4, shutters = o.variant & 8;
+    const bool curtains = o.variant & kWindowCurtains, lit = o.variant & kWindowLit, box = o.variant & kWindowBox,
+               shutters = o.variant & kWindowShutters;
     QPainterPath glass;
     const QRectF r(-7, -23, 14, 18);
     if (o.shape == 1) {

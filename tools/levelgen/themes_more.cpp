@@ -722,33 +722,85 @@ void buildBakery(Scene& s, Rng& r, int v)
 
 void buildPlayroom(Scene& s, Rng& r, int v)
 {
+    // A nursery: a window on one side of the wall, a shelf of toys on the
+    // other with a picture and the clock; on the floor a birthday corner (a
+    // stool with balloons tied to it, a present, a drum) by the shelf, a tea
+    // party on the rug (the teddy and the robot at a teapot and cups), and a
+    // building site of blocks and cars in front. Each composition swaps the
+    // sides and moves the rug.
     v %= 3;
     s.finish.tint = QColor(255, 248, 238);
-    const double floorY = 170 + v * 30;
+    const bool windowLeft = v != 1;
+    const double floorY = 196 + v * 18;
     room(s, r, anyOf(r, {QColor(200, 220, 240), QColor(240, 220, 200), QColor(220, 235, 210)}), v + 1, floorY, QColor(190, 140, 90), true);
-    put(s, Frame, r.range(60, 140), floorY - 80, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
-    put(s, Clock, r.range(210, 300), floorY - 90, 1.3, QColor(200, 80, 60));
-    // A rug in the middle of the floor where the toys are played with.
-    const QRectF play(r.range(24, 60), floorY + (kHeight - floorY) * r.range(0.38, 0.48), 0, (kHeight - floorY) * 0.42);
-    rug(s, QRectF(play.left(), play.top(), kWidth - 2 * play.left(), play.height()),
-        anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80)}), std::uint32_t(r.next()));
-    const Area onRug{play.left() + 20, kWidth - play.left() - 20, play.top() + 26, play.bottom() - 6};
-    group(s, r, Blocks, 2, onRug, 1.0, 1.3, kBright);
-    group(s, r, Ball, many(s, 3), {20, 334, floorY + 30, kHeight - 10}, 1.1, 1.4, kBright);
-    group(s, r, Car, 2, onRug, 1.1, 1.3, kBright);
-    group(s, r, Robot, 1, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(170, 175, 185)});
-    group(s, r, Teddy, 1, {20, 334, floorY + 20, floorY + 40}, 1.1, 1.3, {QColor(170, 120, 70), QColor(220, 190, 140)});
-    group(s, r, Duck, 2, {20, 334, floorY + 40, kHeight - 10}, 1.0, 1.2, {QColor(250, 210, 40)});
-    group(s, r, Books, 1, {20, 300, floorY + 40, kHeight - 10}, 1.0, 1.1, kBright);
-    group(s, r, Balloon, many(s, 3), {30, 324, 40, floorY - 40}, 1.1, 1.3, {QColor(215, 45, 45), QColor(45, 95, 205), QColor(245, 200, 40), QColor(50, 155, 75)});
-    group(s, r, GiftBox, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(200, 40, 40), QColor(40, 110, 70)}, QColor(240, 210, 80));
-    group(s, r, Rabbit, 1, {30, 324, floorY + 40, kHeight - 10}, 1.2, 1.3, {QColor(230, 200, 210), QColor(170, 140, 110)});
-    group(s, r, Stool, 1, {30, 324, floorY + 40, kHeight - 10}, 1.3, 1.4, {QColor(50, 140, 180), QColor(220, 80, 60)});
-    group(s, r, Dice, 2, onRug, 1.2, 1.3, {QColor(250, 248, 240), QColor(215, 45, 45)}, QColor(30, 30, 30));
-    group(s, r, SpinningTop, 1, onRug, 1.1, 1.2, kBright, QColor(250, 240, 200));
-    group(s, r, Drum, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
-    spares(s, r, Ball, 1, {30, 324, floorY + 30, kHeight - 10}, 1.1, 1.2, kBright);
-    spares(s, r, Car, 1, {30, 324, floorY + 40, kHeight - 10}, 1.1, 1.2, kBright);
+    const double winX = windowLeft ? 26 : 246, shelfX0 = windowLeft ? 150 : 14, shelfX1 = shelfX0 + 190;
+    roomWindow(s, r, QRectF(winX, 46, 82, floorY - 96), QColor(245, 242, 235), v == 2);
+    const double shelfY = floorY - 62;
+    wallShelf(s, shelfX0, shelfX1, shelfY, QColor(150, 100, 60));
+    row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Books, Blocks, SpinningTop, Books}, 1.0, 1.15, kBright);
+    // A short shelf above it with the globe and the night light, the clock beside it.
+    const double upperX0 = windowLeft ? shelfX0 + 20 : shelfX0 + 70, upperY = shelfY - 54;
+    wallShelf(s, upperX0, upperX0 + 100, upperY, QColor(150, 100, 60));
+    row(s, r, upperY, upperX0 + 6, upperX0 + 94, {Globe, Lantern, Books}, 0.9, 1.0, kBright);
+    put(s, Clock, windowLeft ? upperX0 + 140 : upperX0 - 40, upperY - 30, 1.2, QColor(200, 80, 60));
+
+    // The birthday corner under the shelf: balloons tied to the stool's seat.
+    const double cornerX = windowLeft ? 300 : 54, cornerY = floorY + 24, stoolScale = 1.3;
+    const std::size_t stool = s.objs.size();
+    gear(s, Stool, cornerX, cornerY, stoolScale, anyOf(r, {QColor(50, 140, 180), QColor(220, 80, 60)}));
+    const double seat = cornerY - 18 * stoolScale;
+    const QColor balloonColours[] = {QColor(215, 45, 45), QColor(45, 95, 205), QColor(245, 200, 40), QColor(50, 155, 75)};
+    const int firstColour = int(r.next() % 4);
+    for (int k = 0; k < 2; ++k) {
+        Obj& b = gear(s, Balloon, cornerX + (k - 0.5) * 15, seat - 3 - (k == 1 ? 8 : 0), 1.1, balloonColours[(firstColour + k) % 4]);
+        setOn(b, s.objs[stool]);
+    }
+    const double side = windowLeft ? -1 : 1; // from the corner towards the room
+    gear(s, GiftBox, cornerX + side * 36, cornerY + 6, 1.25, anyOf(r, {QColor(200, 40, 40), QColor(40, 110, 70)}), QColor(240, 210, 80));
+    gear(s, Drum, cornerX + side * 10, cornerY + 30, 1.15, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}), QColor(250, 220, 60));
+
+    // The toy chest in the far corner on the window's side, a ball and books left by it.
+    const double chestX = windowLeft ? r.range(40, 70) : r.range(284, 314), chestY = floorY + 30;
+    gear(s, TreasureChest, chestX, chestY, 1.1, QColor(150, 95, 55), QColor(200, 160, 70));
+    gear(s, Books, chestX + (windowLeft ? 28 : -90), chestY + 4, 0.9, anyOf(r, kBright));
+
+    // The tea party on the rug.
+    const double rugTop = floorY + (kHeight - floorY) * (0.2 + 0.04 * v), rugH = (kHeight - floorY) * 0.4;
+    const double rugX = windowLeft ? 18 : 70;
+    const QRectF mat(rugX, rugTop, 266, rugH);
+    rug(s, mat, anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130), QColor(90, 120, 80)}), std::uint32_t(r.next()));
+    const double partyY = mat.top() + mat.height() * 0.42, partyX = mat.left() + mat.width() * (windowLeft ? 0.34 : 0.6);
+    gear(s, Teddy, partyX - 44, partyY, 1.25, anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140)}));
+    gear(s, Robot, partyX + 46, partyY + 2, 1.0, QColor(170, 175, 185), QColor(), true);
+    gear(s, Teapot, partyX, partyY + 8, 0.7, anyOf(r, {QColor(240, 240, 235), QColor(90, 150, 200), QColor(220, 120, 140)}));
+    for (int k : {-1, 1})
+        gear(s, Cup, partyX + k * 22, partyY + 20, 0.55, anyOf(r, {QColor(240, 240, 235), QColor(245, 200, 40), QColor(220, 120, 140)}), QColor(), k < 0);
+    Obj& cake = gear(s, Cake, partyX, partyY + 34, 0.8, QColor(240, 200, 210));
+    cake.spare = true;
+    cake.visible = false;
+    gear(s, Dice, mat.right() - 46, mat.bottom() - 14, 1.25, QColor(250, 248, 240), QColor(30, 30, 30));
+    gear(s, Dice, mat.right() - 26, mat.bottom() - 10, 1.25, QColor(215, 45, 45), QColor(30, 30, 30));
+
+    // The building site in front: blocks stacked, cars parked by them, a ball rolled off.
+    const double siteX = windowLeft ? 250 : 100, siteY = kHeight - 22;
+    gear(s, Blocks, siteX - 26, siteY - 6, 1.1, anyOf(r, kBright));
+    gear(s, Blocks, siteX - 4, siteY, 1.0, anyOf(r, kBright));
+    gear(s, Car, siteX + 34, siteY - 2, 1.2, anyOf(r, kBright), QColor(), windowLeft);
+    // A bath duck and a ball left out in the other front corner.
+    gear(s, Ball, windowLeft ? r.range(96, 120) : r.range(234, 258), kHeight - r.range(20, 30), 1.3, anyOf(r, kBright));
+    gear(s, Duck, windowLeft ? r.range(44, 60) : r.range(294, 310), kHeight - 18, 1.05, QColor(250, 210, 40), QColor(), !windowLeft);
+    spares(s, r, Ball, 1, {mat.left() + 10, mat.right() - 10, floorY + 30, mat.top() - 4}, 1.1, 1.2, kBright);
+    spares(s, r, Car, 1, {siteX - 40, siteX + 40, siteY - 34, siteY - 26}, 1.1, 1.2, kBright);
+    spares(s, r, SpinningTop, 1, {windowLeft ? 30.0 : 200.0, windowLeft ? 150.0 : 320.0, mat.bottom() + 10, kHeight - 30}, 1.1, 1.2, kBright, QColor(250, 240, 200));
+    spares(s, r, GiftBox, 1, {chestX - 30, chestX + 30, chestY + 14, chestY + 22}, 1.1, 1.2, {QColor(200, 40, 40), QColor(40, 110, 70)}, QColor(240, 210, 80));
+    // Later levels look for more: a third cup at the party, a block, a duck.
+    if (v != 1) {
+        Obj& cup = gear(s, Cup, partyX + 40, partyY + 26, 0.55, QColor(120, 170, 220));
+        cup.spare = true;
+        cup.visible = false;
+    }
+    spares(s, r, Blocks, 1, {siteX - 60, siteX - 40, siteY - 4, siteY + 4}, 0.9, 1.0, kBright);
+    spares(s, r, Duck, 1, {windowLeft ? 150.0 : 170.0, windowLeft ? 190.0 : 210.0, kHeight - 24, kHeight - 14}, 1.0, 1.05, {QColor(250, 210, 40)});
 }
 
 void buildStudy(Scene& s, Rng& r, int v)

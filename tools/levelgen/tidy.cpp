@@ -672,14 +672,21 @@ void furnishBareSquares(Scene& s, Rng& r)
                     if (shelfOfOneKind(s, r, sq))
                         continue;
                 }
+                // A window looks like the room's others; shutters and a flower
+                // box belong outside, so a room's own window has neither.
+                const auto glazed = [&](Obj& o) {
+                    matchTheRoomsWindows(s, s.objs.size() - 1);
+                    if (s.surfaces.ceiling <= 0)
+                        o.variant &= kWindowCurtains | kWindowLit;
+                    s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
+                };
                 if (!window && copiesOf(s, Frame) >= kMaxCopies) {
                     // No shelf would hold anything here: a window lets in the light.
                     const double wx = c.x() + r.range(-10, 10);
                     Obj& o = put(s, Window, wx, windowY(wx), r.range(1.5, 1.9), QColor(245, 242, 235),
                                  anyOf(r, {QColor(60, 110, 70), QColor(50, 90, 150), QColor(150, 50, 45)}));
                     o.variant = int(r.next() % 16) & ((1 << kindOf(Window).details) - 1);
-                    matchTheRoomsWindows(s, s.objs.size() - 1);
-                    s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
+                    glazed(o);
                     continue;
                 }
                 const double wx = c.x() + r.range(-10, 10);
@@ -689,10 +696,8 @@ void furnishBareSquares(Scene& s, Rng& r)
                              anyOf(r, {QColor(210, 60, 60), QColor(240, 220, 170), QColor(90, 140, 200)}));
                 o.mirror = false;
                 o.variant = int(r.next() % 16) & ((1 << kindOf(o.kind).details) - 1);
-                if (window) {
-                    matchTheRoomsWindows(s, s.objs.size() - 1);
-                    s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
-                }
+                if (window)
+                    glazed(o);
                 continue;
             }
             if (!s.surfaces.wall && !s.surfaces.afloat && !inWater(s, c.y()) && c.y() < s.surfaces.ground - 30 &&
