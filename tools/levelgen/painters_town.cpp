@@ -685,7 +685,7 @@ void paintRock(QPainter& p, const Obj& o)
     // A warm, sand-coloured stone is sandstone: laid down in bands, and bare,
     // for nothing green grows on it in the dry. Its detail is a cleft split
     // into it, where a grey or a sea stone carries moss.
-    const bool sandstone = o.c1.red() > o.c1.blue() + 40;
+    const bool sandstone = o.c1.red() > o.c1.blue() * 1.2 + 8 && o.c1.red() >= o.c1.green();
     if (sandstone) {
         p.save();
         p.setClipPath(rock);
