@@ -516,6 +516,49 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
     p.drawLine(QPointF(3, -34), QPointF(11, -28));
 }
 
+void cameleer(Scene& s, QPointF foot, double k, bool facingLeft, QPointF halter)
+{
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 10 * k, foot.y() - 52 * k, 20 * k, 52 * k));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The lead rope first, from his hand back to the halter, sagging between.
+    const QPointF hand = foot + QPointF((facingLeft ? 7 : -7) * k, -26 * k);
+    QPainterPath rope(hand);
+    rope.quadTo((hand + halter) / 2 + QPointF(0, 12 * k), halter);
+    p.setPen(QPen(QColor(110, 80, 50), 1.2 * k));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rope);
+    figureAt(p, foot, k, facingLeft, QRectF(-10, -2, 20, 5), 50);
+    p.setPen(QPen(QColor(100, 70, 50), 1.4, Qt::SolidLine, Qt::RoundCap)); // sandals striding
+    p.drawLine(QPointF(-4, -6), QPointF(-7, 0));
+    p.drawLine(QPointF(3, -6), QPointF(6, 0));
+    QPainterPath robe; // the long robe, loose to the ankle
+    robe.moveTo(-4.5, -40);
+    robe.lineTo(4.5, -40);
+    robe.lineTo(9, -6);
+    robe.lineTo(-9, -6);
+    robe.closeSubpath();
+    p.setPen(QPen(QColor(30, 40, 80), 0.8));
+    p.setBrush(litGradient(robe.boundingRect(), QColor(60, 80, 150), 0.3));
+    p.drawPath(robe);
+    p.setPen(QPen(QColor(200, 170, 80), 1.4)); // his sash
+    p.drawLine(QPointF(-5.5, -27), QPointF(5.5, -27));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(170, 120, 85)); // face
+    p.drawEllipse(QRectF(-3.5, -47, 7, 8));
+    p.setBrush(QColor(240, 236, 225)); // the head cloth, its tail over his shoulder
+    p.drawRoundedRect(QRectF(-4.5, -51, 9, 6), 2.5, 2.5);
+    QPainterPath tail;
+    tail.moveTo(-4.5, -48);
+    tail.lineTo(-8, -38);
+    tail.lineTo(-4, -38);
+    tail.lineTo(-2, -46);
+    tail.closeSubpath();
+    p.drawPath(tail);
+    p.setPen(QPen(QColor(60, 80, 150), 2.6, Qt::SolidLine, Qt::RoundCap)); // his arm back to the rope
+    p.drawLine(QPointF(-1, -36), QPointF(-7, -26));
+}
+
 void trough(Scene& s, QPointF foot, double width, const QColor& wood)
 {
     QPainter p(&s.base);

@@ -408,6 +408,10 @@ void buildDesert(Scene& s, Rng& r, int v)
         c.count = 1 + (i + v) % 2;
         file.emplace_back(QPointF(x, y), k);
     }
+    { // Their driver striding ahead, the lead camel's rope in his hand.
+        const auto& [at, k] = file.front();
+        cameleer(s, at + QPointF(walk * 44 * k, 3 * k), 0.95 * k, walk < 0, at + QPointF(walk * 25 * k, -37 * k));
+    }
     // A donkey may trail the file; a second cactus may stand by the stones.
     const QPointF tailEnd = file.back().first;
     spares(s, r, Donkey, 1, {tailEnd.x() - walk * 62 * kc - 4, tailEnd.x() - walk * 62 * kc + 4, tailEnd.y() - 6, tailEnd.y()}, 0.85 * kc, 0.9 * kc, {QColor(150, 140, 130)});
