@@ -303,31 +303,111 @@ void buildDuckPond(Scene& s, Rng& r, int v)
         p.setBrush(Qt::NoBrush);
         p.drawPath(pond);
     }
+    // The pond as its keeper knows it: a jetty run out from the near bank,
+    // the lilies at the other side, the reeds in two beds at the water's ends
+    // with the heron fishing by one; the ducks and the swans out on the
+    // water; the far bank's tree with its bench and bird box; the near bank
+    // a flower bed at one side and the geese grazing at the other.
     const double cx = 177 + v * 15, cy = (pondTop + pondBottom) / 2;
-    group(s, r, Duck, many(s, 4), {cx - 100, cx + 100, cy - 30, cy + 40}, 0.9, 1.2, {QColor(120, 90, 60), QColor(250, 250, 245), QColor(90, 120, 80)});
-    group(s, r, Swan, 2, {cx - 90, cx + 90, cy - 30, cy + 30}, 0.9, 1.1, {QColor(250, 250, 248)});
-    group(s, r, Reed, many(s, 5), {15, 339, pondBottom - 10, pondBottom + 20}, 0.8, 1.0, {QColor(100, 130, 60)}, QColor(110, 70, 40));
+    const double jetty = v == 1 ? 92 : 258, lilies = v == 1 ? 250 : 96, toLilies = lilies > jetty ? 1 : -1;
+    const double deckTop = cy - 6, deckFoot = pondBottom + 16;
+    Rng look(0xD0C0 + std::uint64_t(v));
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        // The lily pads, each with its notch, a few in flower.
+        for (int i = 0; i < 11; ++i) {
+            const QPointF at(lilies + look.range(-52, 52), look.range(cy - 20, pondBottom - 24));
+            const double w = 9 + 8 * (at.y() - pondTop) / (pondBottom - pondTop);
+            QPainterPath pad;
+            const double notch = look.range(0, 360);
+            pad.moveTo(at);
+            pad.arcTo(QRectF(at.x() - w, at.y() - w * 0.4, 2 * w, w * 0.8), notch + 20, 320);
+            pad.closeSubpath();
+            p.setPen(QPen(QColor(40, 90, 40), 0.8));
+            p.setBrush(litGradient(pad.boundingRect(), QColor(80, 140, 60), 0.3));
+            p.drawPath(pad);
+            if (i % 4 == 1) {
+                const QColor bloom = i % 8 == 1 ? QColor(250, 250, 245) : QColor(245, 170, 200);
+                p.setPen(QPen(shade(bloom, 0.75), 0.6));
+                p.setBrush(bloom);
+                for (int k = 0; k < 5; ++k) {
+                    const double a = -M_PI / 2 + (k - 2) * 0.5;
+                    p.drawEllipse(at + QPointF(std::cos(a) * w * 0.3, std::sin(a) * w * 0.3 - 1), w * 0.18, w * 0.3);
+                }
+                p.setBrush(QColor(250, 210, 60));
+                p.drawEllipse(at + QPointF(0, -1.5), w * 0.12, w * 0.1);
+            }
+        }
+        // The jetty: its posts in the water, its deck widening towards us.
+        const QColor wood(140, 105, 70);
+        QPolygonF deck;
+        deck << QPointF(jetty - 11, deckTop) << QPointF(jetty + 11, deckTop) << QPointF(jetty + 20, deckFoot) << QPointF(jetty - 20, deckFoot);
+        p.setPen(Qt::NoPen);
+        for (double t : {0.0, 0.45}) {
+            const double y = deckTop + (deckFoot - deckTop) * t, half = 11 + 9 * t;
+            for (const double side : {-1.0, 1.0}) {
+                p.setBrush(shade(wood, 0.55));
+                p.drawRect(QRectF(jetty + side * half - 2, y, 4, 10 + 6 * t));
+                p.setBrush(QColor(255, 255, 255, 60)); // the ripple round the post
+                p.drawEllipse(QPointF(jetty + side * half, y + 10 + 6 * t), 5, 1.5);
+            }
+        }
+        p.setBrush(shade(wood, 0.7));
+        p.drawPolygon(deck.translated(0, 3));
+        p.setBrush(litGradient(deck.boundingRect(), wood, 0.25));
+        p.drawPolygon(deck);
+        p.setPen(QPen(shade(wood, 0.6), 0.8));
+        for (double y = deckTop + 5; y < deckFoot; y += 4.5 + 3 * (y - deckTop) / (deckFoot - deckTop)) {
+            const double half = 11 + 9 * (y - deckTop) / (deckFoot - deckTop);
+            p.drawLine(QPointF(jetty - half, y), QPointF(jetty + half, y));
+        }
+    }
+    s.surfaces.stands.emplace_back(jetty - 11, deckTop, 22, deckFoot - deckTop);
+    // On the jetty, the angler's bucket, and the cat at its end watching the water.
+    gear(s, Cat, jetty + 2, deckTop + 12, 0.9, QColor(230, 140, 60), QColor(), toLilies < 0);
+    gear(s, Bucket, jetty - 6, deckFoot - 12, 0.8, QColor(150, 155, 160), QColor(90, 95, 100));
+    // The reeds at both ends of the near shore, the heron in one bed, a coot by the other.
+    const double reedsA = 177 - toLilies * 150, reedsB = lilies + toLilies * 40;
+    for (int i = 0; i < 2; ++i) {
+        put(s, Reed, reedsA + (i - 0.5) * 32 + look.range(-3, 3), pondBottom + 4 + i * 6, 0.85 + 0.08 * i, QColor(100, 130, 60), QColor(110, 70, 40));
+        put(s, Reed, reedsB + i * 32 * toLilies, pondBottom + 2 + i * 6, 0.8 + 0.1 * i, QColor(95, 125, 55), QColor(110, 70, 40));
+    }
+    gear(s, Heron, reedsA + toLilies * 50, pondBottom + 12, 1.05, QColor(170, 175, 185), QColor(), toLilies > 0);
+    gear(s, Coot, reedsB - toLilies * 30, pondBottom - 26, 1.0, QColor(35, 35, 40), QColor(), toLilies > 0);
+    // Out on the water: a pair of ducks, a drake nosing among the lilies, the swans together.
+    const double open = (jetty + lilies) / 2;
+    gear(s, Duck, open - 26, cy + 4, 1.0, QColor(120, 90, 60), QColor(90, 120, 80), false);
+    gear(s, Duck, open + 2, cy + 14, 1.05, QColor(250, 250, 245), QColor(), true);
+    gear(s, Duck, lilies - toLilies * 20, cy - 16, 0.9, QColor(90, 120, 80), QColor(), toLilies > 0);
+    gear(s, Swan, open + 40 * toLilies, pondTop + 34, 0.95, QColor(250, 250, 248), QColor(), toLilies > 0);
+    gear(s, Swan, open + 66 * toLilies, pondTop + 40, 0.9, QColor(245, 245, 240), QColor(), toLilies < 0);
+    spares(s, r, Duck, 1, {open - 40, open - 30, cy + 24, cy + 30}, 0.95, 1.0, {QColor(235, 225, 205)});
+    // Dragonflies hunting along the near shore, out over the grass by the reeds.
+    gear(s, Dragonfly, reedsA + toLilies * 24, pondBottom + 4, 1.0, QColor(40, 120, 200));
+    gear(s, Dragonfly, reedsB + toLilies * 56, pondBottom + 8, 1.05, QColor(200, 60, 50));
+    // The far bank: the tree with the bench in its shade, the bird box, the kingfisher on the edge.
+    const double treeX = v == 1 ? 290 : 60;
+    put(s, Tree, treeX, horizon + 45, 1.0, QColor(70, 140, 60), QColor(70, 140, 60)).count = 0;
+    gear(s, Bench, treeX + (treeX < 177 ? 44 : -44), horizon + 54, 0.95, QColor(120, 85, 55));
     put(s, Birdhouse, v == 1 ? 60 : 300, horizon + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    put(s, Tree, v == 1 ? 290 : 60, horizon + 45, 1.0, QColor(70, 140, 60), QColor(70, 140, 60)).count = 0;
-    // The near bank in two places, not strewn: a flower bed with its stones
-    // and a snail at one side, the geese grazing at the other.
+    gear(s, Kingfisher, 177 + (treeX < 177 ? 34 : -34), pondTop - 8, 1.15, QColor(40, 140, 210), QColor(), treeX > 177);
+    // The near bank: a flower bed with its stones and a snail at one side,
+    // the geese grazing at the other, a frog by the reeds.
     const double bed = v == 1 ? 250 : 105, geese = v == 1 ? 95 : 255;
-    group(s, r, Flower, many(s, 5), {bed - 70, bed + 70, pondBottom + 30, kHeight - 10}, 1.0, 1.3, kBright);
-    group(s, r, Snail, 1, {bed - 70, bed + 70, pondBottom + 30, kHeight - 10}, 1.1, 1.2, {QColor(200, 150, 80)});
-    group(s, r, Butterfly, many(s, 2), {30, 324, horizon + 20, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
-    group(s, r, Rock, 2, {bed - 80, bed + 80, pondBottom + 20, kHeight - 10}, 0.9, 1.1, {QColor(140, 140, 145)});
+    const double bank = kHeight - pondBottom; // how much near bank this view shows
+    const auto onBank = [&](double share) { return std::min(pondBottom + bank * share, kHeight - 8.0); };
+    const QColor blooms[3] = {QColor(230, 50, 70), QColor(250, 200, 40), QColor(150, 80, 200)};
+    for (int i = 0; i < 3; ++i)
+        put(s, Flower, bed + (i - 1) * 22, onBank(0.36 + (i % 2) * 0.1), 1.1, blooms[(i + v) % 3]).count = 5 + i;
+    gear(s, Rock, bed - 48, onBank(0.6), 0.9, QColor(140, 140, 145));
+    gear(s, Snail, bed + 42, onBank(0.7), 1.1, QColor(200, 150, 80), QColor(), v == 1);
+    put(s, Butterfly, bed + 6, onBank(0.1), 1.1, anyOf(look, {QColor(250, 180, 40), QColor(230, 60, 50)}), QColor(40, 30, 30));
+    gear(s, Goose, geese - 20, onBank(0.42), 1.05, QColor(250, 250, 245), QColor(), geese > 177);
+    gear(s, Goose, geese + 18, onBank(0.62), 1.15, QColor(160, 150, 140), QColor(), geese < 177);
+    gear(s, Frog, reedsA + toLilies * 26, onBank(0.5), 1.05, QColor(90, 150, 60));
     flying(s, r, 2, horizon - 40, QColor(50, 50, 60));
-    group(s, r, Heron, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(170, 175, 185)});
-    group(s, r, Goose, many(s, 2), {geese - 70, geese + 70, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
-    group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
-    group(s, r, Frog, many(s, 2), {30, 324, pondBottom + 8, pondBottom + 40}, 1.0, 1.1, {QColor(90, 150, 60), QColor(120, 160, 60)});
-    group(s, r, Duckling, many(s, 3), {cx - 80, cx + 80, cy - 15, cy + 25}, 1.0, 1.1, {QColor(240, 205, 60)});
-    group(s, r, Coot, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(35, 35, 40)});
-    group(s, r, Dragonfly, many(s, 2), {cx - 90, cx + 90, pondTop - 30, cy - 10}, 1.0, 1.1, {QColor(40, 120, 200), QColor(200, 60, 50)}); // skimming the water
-    // On the far bank, clear of the reeds and frogs of the near one.
-    group(s, r, Kingfisher, 1, {30, 324, pondTop - 22, pondTop - 4}, 1.1, 1.2, {QColor(40, 140, 210)});
-    spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
-    spares(s, r, Flower, 2, {bed - 70, bed + 70, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+    spares(s, r, Flower, 2, {bed - 50, bed + 50, pondBottom + 70, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
 
 void buildPumpkinPatch(Scene& s, Rng& r, int v)
