@@ -1354,7 +1354,7 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     // The chamois up on the rocks, the deer at the wood's edge.
     gear(s, Chamois, far - a * 10, at(0.12) - 22, 0.8, QColor(130, 95, 60), QColor(), a > 0);
     gear(s, Chamois, far - a * 38, at(0.12) - 6, 0.85, QColor(115, 85, 55), QColor(), a < 0);
-    gear(s, Deer, far + a * 4, at(0.2), 0.9 * nearer(at(0.2)), QColor(150, 100, 60), QColor(), a > 0);
+    gear(s, Deer, far - a * 72, at(0.1), 0.9 * nearer(at(0.1)), QColor(150, 100, 60), QColor(), a > 0); // clear of the stream
     // The hut with its bench and milk cans at the door, the hive and bird box beside it.
     const double hutY = at(0.2), kh = nearer(hutY);
     put(s, House, hutX, hutY, 0.75, QColor(150, 100, 60), QColor(110, 70, 50)).shape = 0;
