@@ -46,6 +46,25 @@ void coralBranch(QPainter& p, QPointF at, double angle, double len, double width
     coralBranch(p, end, angle + spread, len * r.range(0.65, 0.8), width * 0.78, c, r, depth - 1);
 }
 
+// Tufts of branching coral rooted along the top of a reef's `mass`, `n`
+// of them spread over `area`'s width.
+void coralCrest(QPainter& p, const QPainterPath& mass, const QRectF& area, const QColor& deep, std::uint32_t seed, int n)
+{
+    Rng r(seed);
+    const QColor colours[] = {QColor(170, 90, 200), QColor(250, 150, 70), QColor(240, 215, 90), QColor(240, 110, 130)};
+    for (int i = 0; i < n; ++i) {
+        const double x = area.left() + area.width() * (i + 0.5) / n + r.range(-6, 6);
+        double y = area.top();
+        while (y < area.bottom() && !mass.contains(QPointF(x, y + 3)))
+            ++y;
+        if (y >= area.bottom())
+            continue;
+        const QColor c = mix(colours[(i + int(seed % 4)) % 4], deep, 0.12);
+        for (int k = 0; k < 3; ++k)
+            coralBranch(p, QPointF(x + (k - 1) * 3, y + 4), -M_PI / 2 + (k - 1) * 0.45 + r.range(-0.1, 0.1), r.range(8, 11), 3.4, c, r, 2);
+    }
+}
+
 // A coral head standing in the open: a boulder of brain coral, its surface
 // grooved and dotted with polyps, crowned with branching coral, a sea fan
 // and a plate coral growing from its sides. Leaves the brush set to the
@@ -226,7 +245,13 @@ void buildReef(Scene& s, Rng& r, int v)
             rock.cubicTo(e + d * reach * 0.8, top + 34, e + d * reach * 0.7, top + 60, e + d * reach * 0.95, top + 78);
             rock.cubicTo(e + d * reach * 1.15, top + 96, e + d * reach * 1.1, foot - 20, e + d * reach * 1.3, foot);
             rock.closeSubpath();
-            crusted(p, rock, QRectF(QPointF(std::min(e, e + d * reach), top), QPointF(std::max(e, e + d * reach), foot - 6)), deep, std::uint32_t(r.seed()));
+            const QRectF face(QPointF(std::min(e, e + d * reach), top), QPointF(std::max(e, e + d * reach), foot - 6));
+            const std::uint32_t seed = std::uint32_t(r.seed());
+            crusted(p, rock, face, deep, seed);
+            const QBrush cave = p.brush();
+            coralCrest(p, rock, QRectF(face.left() + 8, top - 40, face.width() - 16, foot - top), deep, seed ^ 0xC0u, 4); // the reef alive along its top
+            p.setPen(Qt::NoPen);
+            p.setBrush(cave);
             den = QPointF(e + d * reach * 0.45, foot - 28); // a cave mouth in its side
             p.drawEllipse(den, 13, 10);
             reefX = e + d * reach * 0.5;
