@@ -227,6 +227,15 @@ void buildGarden(Scene& s, Rng& r, int v)
     // The vegetable patch with its cabbages, and the gardener's tools at its edge.
     // The patch in rows of one crop each: the cabbages along the back row,
     // then rows of carrot tops and young lettuce, a spade left in the earth.
+    { // The washing out on its line, between the gnome by the path and the shed.
+        const double gnomeX = pathAt(0.45).x() + side * 30, shedX = side > 0 ? patch.right() - 34 : patch.left() + 34;
+        const double x0 = std::min(gnomeX + side * 26, shedX - side * 40), x1 = std::max(gnomeX + side * 26, shedX - side * 40);
+        const double foot = patch.top() - 22, height = 40;
+        if (x1 - x0 > 50) {
+            s.surfaces.pieces.push_back(QRectF(x0 - 3, foot - height, x1 - x0 + 6, height));
+            washingLine(s, x0, x1, foot, height, {QColor(245, 245, 240), QColor(120, 160, 210), QColor(220, 80, 70)});
+        }
+    }
     // The shed behind the patch, at its outer end.
     gardenShed(s, {side > 0 ? patch.right() - 34 : patch.left() + 34, patch.top() - 6}, 1.0, QColor(150, 110, 75), side > 0);
     // Only one of the cabbages changes: three looking in turn would be the same find thrice.
