@@ -483,6 +483,23 @@ void figureAt(QPainter& p, QPointF foot, double k, bool facingLeft, const QRectF
     p.drawEllipse(shadow);
 }
 
+namespace {
+// A figure's long garment from the shoulders (half `neck` wide) to the hem
+// (half `hem` wide, at `hemY`), in a figure's own units.
+void garment(QPainter& p, double neck, double hem, double hemY, const QColor& cloth, const QColor& edge)
+{
+    QPainterPath g;
+    g.moveTo(-neck, -40);
+    g.lineTo(neck, -40);
+    g.lineTo(hem, hemY);
+    g.lineTo(-hem, hemY);
+    g.closeSubpath();
+    p.setPen(QPen(edge, 0.8));
+    p.setBrush(litGradient(g.boundingRect(), cloth, 0.3));
+    p.drawPath(g);
+}
+} // namespace
+
 void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
 {
     s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 56 * k, 24 * k, 56 * k));
@@ -490,15 +507,7 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
     figureAt(p, foot, k, facingLeft, QRectF(-12, -2, 24, 5), 50);
     p.fillRect(QRectF(-5, -12, 3.5, 12), QColor(40, 35, 35)); // boots and trousers
     p.fillRect(QRectF(1.5, -12, 3.5, 12), QColor(40, 35, 35));
-    QPainterPath cloak; // the felt cloak, wide at the hem, with its red stitching
-    cloak.moveTo(-5, -40);
-    cloak.lineTo(5, -40);
-    cloak.lineTo(11, -10);
-    cloak.lineTo(-11, -10);
-    cloak.closeSubpath();
-    p.setPen(QPen(QColor(150, 140, 120), 0.8));
-    p.setBrush(litGradient(cloak.boundingRect(), QColor(235, 228, 210), 0.3));
-    p.drawPath(cloak);
+    garment(p, 5, 11, -10, QColor(235, 228, 210), QColor(150, 140, 120)); // the felt cloak, wide at the hem, with its red stitching
     p.setPen(QPen(QColor(190, 40, 40), 1.2));
     p.drawLine(QPointF(-10, -13), QPointF(10, -13));
     p.drawLine(QPointF(-2, -39), QPointF(-6, -14));
@@ -532,15 +541,7 @@ void cameleer(Scene& s, QPointF foot, double k, bool facingLeft, QPointF halter)
     p.setPen(QPen(QColor(100, 70, 50), 1.4, Qt::SolidLine, Qt::RoundCap)); // sandals striding
     p.drawLine(QPointF(-4, -6), QPointF(-7, 0));
     p.drawLine(QPointF(3, -6), QPointF(6, 0));
-    QPainterPath robe; // the long robe, loose to the ankle
-    robe.moveTo(-4.5, -40);
-    robe.lineTo(4.5, -40);
-    robe.lineTo(9, -6);
-    robe.lineTo(-9, -6);
-    robe.closeSubpath();
-    p.setPen(QPen(QColor(30, 40, 80), 0.8));
-    p.setBrush(litGradient(robe.boundingRect(), QColor(60, 80, 150), 0.3));
-    p.drawPath(robe);
+    garment(p, 4.5, 9, -6, QColor(60, 80, 150), QColor(30, 40, 80)); // the long robe, loose to the ankle
     p.setPen(QPen(QColor(200, 170, 80), 1.4)); // his sash
     p.drawLine(QPointF(-5.5, -27), QPointF(5.5, -27));
     p.setPen(Qt::NoPen);

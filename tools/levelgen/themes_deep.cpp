@@ -9,15 +9,21 @@ namespace levelgen {
 namespace {
 // A rock of the reef painted with its crust of sponges; leaves the brush set
 // to the rock's shadow, for the den cut into it.
+// A mass of the reef filled light to dark from `from` to `to`, edged darker.
+void shadedMass(QPainter& p, const QPainterPath& mass, QPointF from, QPointF to, const QColor& c, double light, double dark, double edge)
+{
+    QLinearGradient g(from, to);
+    g.setColorAt(0, shade(c, light));
+    g.setColorAt(1, shade(c, dark));
+    p.setPen(QPen(shade(c, edge), 1.2));
+    p.setBrush(g);
+    p.drawPath(mass);
+}
+
 void crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, const QColor& deep, std::uint32_t seed)
 {
     const QColor stone = mix(shade(deep, 1.9), QColor(120, 110, 100), 0.45);
-    QLinearGradient g(area.topLeft(), area.bottomRight());
-    g.setColorAt(0, shade(stone, 1.15));
-    g.setColorAt(1, shade(stone, 0.8));
-    p.setPen(QPen(shade(stone, 0.7), 1.2));
-    p.setBrush(g);
-    p.drawPath(rock);
+    shadedMass(p, rock, area.topLeft(), area.bottomRight(), stone, 1.15, 0.8, 0.7);
     p.setPen(Qt::NoPen);
     Rng dots(seed);
     for (int i = 0; i < 40; ++i) { // sponges and crust, in the reef's own colours
@@ -91,12 +97,7 @@ void coralHead(QPainter& p, const QPainterPath& mass, const QRectF& area, const 
             coralBranch(p, foot, -M_PI / 2 + (k - 1) * 0.45 + r.range(-0.1, 0.1), r.range(11, 15), 4.2, mix(branches[i], deep, 0.12), r, 3);
     }
     // The boulder itself, lit from above.
-    QLinearGradient g(area.topLeft(), area.bottomLeft());
-    g.setColorAt(0, shade(brain, 1.2));
-    g.setColorAt(1, shade(brain, 0.7));
-    p.setPen(QPen(shade(brain, 0.6), 1.2));
-    p.setBrush(g);
-    p.drawPath(mass);
+    shadedMass(p, mass, area.topLeft(), area.bottomLeft(), brain, 1.2, 0.7, 0.6);
     p.save();
     p.setClipPath(mass);
     // Its meandering ridges and valleys, the mark of brain coral: each ridge
