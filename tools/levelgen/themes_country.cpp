@@ -296,8 +296,8 @@ void buildGarden(Scene& s, Rng& r, int v)
     }
     gear(s, Snail, pathAt(0.75).x() - side * 20, pathAt(0.75).y() + 6, 1.3, QColor(200, 150, 80), QColor(), side < 0);
     gear(s, Hedgehog, treeX + side * 70, treeY + 90, 1.1, QColor(110, 85, 60), QColor(), side > 0);
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Butterfly, {20, 334, ground - 40, ground + 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
+    for (int i = 0; i < 2; ++i) // one of them open to a difference, so the level does not turn on butterflies
+        scatter(s, r, Butterfly, {20, 334, ground - 40, ground + 60}, 1.3, flowerColour(r), QColor(40, 30, 30)).deny = i ? ~0u : 0u;
     scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
     spares(s, r, Snail, 1, {patch.left() + 10, patch.right() - 10, patch.top() + 30, patch.top() + 40}, 1.2, 1.3, {QColor(150, 110, 70)});
     spares(s, r, Cabbage, 1, {patch.left() + 20, patch.right() - 20, patch.bottom() - 22, patch.bottom() - 16}, 0.85, 0.9, {QColor(140, 180, 90)});

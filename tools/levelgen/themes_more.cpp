@@ -379,7 +379,8 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     const double open = (jetty + lilies) / 2;
     gear(s, Duck, open - 26, cy + 4, 1.0, QColor(120, 90, 60), QColor(90, 120, 80), false);
     gear(s, Duck, open + 2, cy + 14, 1.05, QColor(250, 250, 245), QColor(), true);
-    gear(s, Duck, lilies - toLilies * 20, cy - 16, 0.9, QColor(90, 120, 80), QColor(), toLilies > 0);
+    // The drake among the lilies is left as he is: changes to duck after duck would be one find over again.
+    gear(s, Duck, lilies - toLilies * 20, cy - 16, 0.9, QColor(90, 120, 80), QColor(), toLilies > 0).deny = ~0u;
     gear(s, Swan, open + 40 * toLilies, pondTop + 34, 0.95, QColor(250, 250, 248), QColor(), toLilies > 0);
     gear(s, Swan, open + 66 * toLilies, pondTop + 40, 0.9, QColor(245, 245, 240), QColor(), toLilies < 0);
     spares(s, r, Duck, 1, {open - 40, open - 30, cy + 24, cy + 30}, 0.95, 1.0, {QColor(235, 225, 205)});
