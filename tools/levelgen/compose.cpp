@@ -483,6 +483,23 @@ void figureAt(QPainter& p, QPointF foot, double k, bool facingLeft, const QRectF
     p.drawEllipse(shadow);
 }
 
+namespace {
+// A figure's long garment from the shoulders (half `neck` wide) to the hem
+// (half `hem` wide, at `hemY`), in a figure's own units.
+void garment(QPainter& p, double neck, double hem, double hemY, const QColor& cloth, const QColor& edge)
+{
+    QPainterPath g;
+    g.moveTo(-neck, -40);
+    g.lineTo(neck, -40);
+    g.lineTo(hem, hemY);
+    g.lineTo(-hem, hemY);
+    g.closeSubpath();
+    p.setPen(QPen(edge, 0.8));
+    p.setBrush(litGradient(g.boundingRect(), cloth, 0.3));
+    p.drawPath(g);
+}
+} // namespace
+
 void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
 {
     s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 56 * k, 24 * k, 56 * k));
@@ -490,15 +507,7 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
     figureAt(p, foot, k, facingLeft, QRectF(-12, -2, 24, 5), 50);
     p.fillRect(QRectF(-5, -12, 3.5, 12), QColor(40, 35, 35)); // boots and trousers
     p.fillRect(QRectF(1.5, -12, 3.5, 12), QColor(40, 35, 35));
-    QPainterPath cloak; // the felt cloak, wide at the hem, with its red stitching
-    cloak.moveTo(-5, -40);
-    cloak.lineTo(5, -40);
-    cloak.lineTo(11, -10);
-    cloak.lineTo(-11, -10);
-    cloak.closeSubpath();
-    p.setPen(QPen(QColor(150, 140, 120), 0.8));
-    p.setBrush(litGradient(cloak.boundingRect(), QColor(235, 228, 210), 0.3));
-    p.drawPath(cloak);
+    garment(p, 5, 11, -10, QColor(235, 228, 210), QColor(150, 140, 120)); // the felt cloak, wide at the hem, with its red stitching
     p.setPen(QPen(QColor(190, 40, 40), 1.2));
     p.drawLine(QPointF(-10, -13), QPointF(10, -13));
     p.drawLine(QPointF(-2, -39), QPointF(-6, -14));
@@ -514,6 +523,41 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft)
     p.drawArc(QRectF(8, -56, 8, 8), 0, 180 * 16);
     p.setPen(QPen(QColor(235, 228, 210), 3, Qt::SolidLine, Qt::RoundCap)); // his arm to it
     p.drawLine(QPointF(3, -34), QPointF(11, -28));
+}
+
+void cameleer(Scene& s, QPointF foot, double k, bool facingLeft, QPointF halter)
+{
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 10 * k, foot.y() - 52 * k, 20 * k, 52 * k));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The lead rope first, from his hand back to the halter, sagging between.
+    const QPointF hand = foot + QPointF((facingLeft ? 7 : -7) * k, -26 * k);
+    QPainterPath rope(hand);
+    rope.quadTo((hand + halter) / 2 + QPointF(0, 12 * k), halter);
+    p.setPen(QPen(QColor(110, 80, 50), 1.2 * k));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rope);
+    figureAt(p, foot, k, facingLeft, QRectF(-10, -2, 20, 5), 50);
+    p.setPen(QPen(QColor(100, 70, 50), 1.4, Qt::SolidLine, Qt::RoundCap)); // sandals striding
+    p.drawLine(QPointF(-4, -6), QPointF(-7, 0));
+    p.drawLine(QPointF(3, -6), QPointF(6, 0));
+    garment(p, 4.5, 9, -6, QColor(60, 80, 150), QColor(30, 40, 80)); // the long robe, loose to the ankle
+    p.setPen(QPen(QColor(200, 170, 80), 1.4)); // his sash
+    p.drawLine(QPointF(-5.5, -27), QPointF(5.5, -27));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(170, 120, 85)); // face
+    p.drawEllipse(QRectF(-3.5, -47, 7, 8));
+    p.setBrush(QColor(240, 236, 225)); // the head cloth, its tail over his shoulder
+    p.drawRoundedRect(QRectF(-4.5, -51, 9, 6), 2.5, 2.5);
+    QPainterPath tail;
+    tail.moveTo(-4.5, -48);
+    tail.lineTo(-8, -38);
+    tail.lineTo(-4, -38);
+    tail.lineTo(-2, -46);
+    tail.closeSubpath();
+    p.drawPath(tail);
+    p.setPen(QPen(QColor(60, 80, 150), 2.6, Qt::SolidLine, Qt::RoundCap)); // his arm back to the rope
+    p.drawLine(QPointF(-1, -36), QPointF(-7, -26));
 }
 
 void trough(Scene& s, QPointF foot, double width, const QColor& wood)

@@ -68,6 +68,9 @@ void shepherd(Scene& s, QPointF foot, double k, bool facingLeft);
 // a pixel, turned to face left if asked), its shadow on the ground first.
 void figureAt(QPainter& p, QPointF foot, double k, bool facingLeft, const QRectF& shadow, int shadowAlpha);
 void trough(Scene& s, QPointF foot, double width, const QColor& wood);
+// A camel driver in his robe and head cloth striding ahead of his file
+// (`k` 1: about 50 px tall), the lead rope from his hand to `halter`.
+void cameleer(Scene& s, QPointF foot, double k, bool facingLeft, QPointF halter);
 // A woodpile stacked against a wall or between two stakes, its log ends
 // towards us (foot centred on `foot`, `k` 1: about 40 px wide), snow on
 // top in winter; and a trail of paw prints in the snow from `from` to `to`,

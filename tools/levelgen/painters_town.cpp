@@ -683,7 +683,37 @@ void paintRock(QPainter& p, const Obj& o)
     }
     rock.closeSubpath();
     body(p, rock, o.c1, 0.45);
-    if (o.variant & 1) {
+    // A warm, sand-coloured stone is sandstone: laid down in bands, and bare,
+    // for nothing green grows on it in the dry. Its detail is a cleft split
+    // into it, where a grey or a sea stone carries moss.
+    const bool sandstone = o.c1.red() > o.c1.blue() * 1.2 + 8 && o.c1.red() >= o.c1.green();
+    if (sandstone) {
+        p.save();
+        p.setClipPath(rock);
+        p.setPen(QPen(shade(o.c1, 0.72), 1.1));
+        for (int i = 0; i < 3; ++i) {
+            const double y = -10 + i * 3.6 + r.range(-0.6, 0.6);
+            p.drawLine(QPointF(-17, y + r.range(-1, 1)), QPointF(17, y + r.range(-1, 1)));
+        }
+        p.setPen(QPen(shade(o.c1, 1.25), 0.9));
+        p.drawLine(QPointF(-17, -11.6), QPointF(17, -12.4));
+        p.restore();
+    }
+    if ((o.variant & 1) && sandstone) {
+        QPainterPath cleft;
+        cleft.moveTo(-3, -13.5);
+        cleft.lineTo(1.5, -8);
+        cleft.lineTo(-2, -4);
+        cleft.lineTo(2, 0.5);
+        cleft.lineTo(6, 0.5);
+        cleft.lineTo(4.5, -4);
+        cleft.lineTo(7.5, -8.5);
+        cleft.lineTo(5, -14);
+        cleft.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade(o.c1, 0.4));
+        p.drawPath(cleft);
+    } else if (o.variant & 1) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(90, 140, 60, 200));
         p.drawEllipse(QRectF(-12, -13, 14, 5));

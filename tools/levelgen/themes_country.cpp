@@ -7,6 +7,50 @@
 namespace levelgen {
 
 namespace {
+// A garden shed of boards under a tarred roof, its door ajar, a rake
+// leaning by it; `foot` the middle of its front's foot, `k` 1: 50 px wide.
+void gardenShed(Scene& s, QPointF foot, double k, const QColor& wood, bool rakeLeft)
+{
+    const double w = 50 * k, h = 40 * k, roof = 18 * k;
+    s.surfaces.pieces.push_back(QRectF(foot.x() - w / 2 - 4 * k, foot.y() - h - roof, w + 8 * k, h + roof));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(foot.x() - w * 0.6, foot.y() - 3 * k, w * 1.2, 7 * k));
+    const QRectF front(foot.x() - w / 2, foot.y() - h, w, h);
+    p.setBrush(litGradient(front, wood, 0.25));
+    p.drawRect(front);
+    p.setPen(QPen(shade(wood, 0.65), 0.9));
+    for (double x = front.left() + 6 * k; x < front.right(); x += 6 * k) // its boards
+        p.drawLine(QPointF(x, front.top()), QPointF(x, front.bottom()));
+    QPolygonF gable;
+    gable << QPointF(front.left() - 4 * k, front.top() + 1) << QPointF(foot.x(), front.top() - roof) << QPointF(front.right() + 4 * k, front.top() + 1);
+    p.setPen(QPen(QColor(40, 38, 40), 1));
+    p.setBrush(QColor(70, 65, 68));
+    p.drawPolygon(gable);
+    // The door ajar, dark within, and a small window beside it.
+    const QRectF door(foot.x() - 16 * k, foot.y() - 30 * k, 13 * k, 30 * k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(35, 28, 22));
+    p.drawRect(door);
+    p.setBrush(shade(wood, 0.85));
+    p.drawPolygon(QPolygonF{door.topLeft(), door.topLeft() + QPointF(-5 * k, 2 * k), door.bottomLeft() + QPointF(-5 * k, -1 * k), door.bottomLeft()});
+    const QRectF pane(foot.x() + 6 * k, foot.y() - 30 * k, 12 * k, 10 * k);
+    p.setBrush(QColor(150, 185, 205));
+    p.setPen(QPen(QColor(245, 240, 230), 1.4 * k));
+    p.drawRect(pane);
+    p.drawLine(QPointF(pane.center().x(), pane.top()), QPointF(pane.center().x(), pane.bottom()));
+    // The rake leaning on its side wall, teeth up.
+    const double rx = rakeLeft ? front.left() - 2 * k : front.right() + 2 * k, lean = rakeLeft ? -6 * k : 6 * k;
+    p.setPen(QPen(QColor(140, 100, 60), 1.8 * k, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(rx + lean, foot.y()), QPointF(rx, foot.y() - 42 * k));
+    p.setPen(QPen(QColor(110, 110, 115), 1.6 * k, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(rx - 6 * k, foot.y() - 42 * k), QPointF(rx + 6 * k, foot.y() - 42 * k));
+    for (int i = -2; i <= 2; ++i)
+        p.drawLine(QPointF(rx + i * 3 * k, foot.y() - 42 * k), QPointF(rx + i * 3 * k, foot.y() - 46 * k));
+}
+
 void meadow(Scene& s, Rng& r, const Daylight& d, double ground, const QColor& grass)
 {
     {
@@ -181,10 +225,55 @@ void buildGarden(Scene& s, Rng& r, int v)
     gear(s, Cat, treeX + side * 46, treeY + 44, 1.0, QColor(240, 240, 235), QColor(), side < 0);
     gear(s, Blackbird, treeX + side * 34, treeY + 70, 1.15, QColor(35, 35, 40), QColor(), side > 0);
     // The vegetable patch with its cabbages, and the gardener's tools at its edge.
+    // The patch in rows of one crop each: the cabbages along the back row,
+    // then rows of carrot tops and young lettuce, a spade left in the earth.
+    { // The washing out on its line, between the gnome by the path and the shed.
+        const double gnomeX = pathAt(0.45).x() + side * 30, shedX = side > 0 ? patch.right() - 34 : patch.left() + 34;
+        const double x0 = std::min(gnomeX + side * 26, shedX - side * 40), x1 = std::max(gnomeX + side * 26, shedX - side * 40);
+        const double foot = patch.top() - 22, height = 40;
+        if (x1 - x0 > 50) {
+            s.surfaces.pieces.push_back(QRectF(x0 - 3, foot - height, x1 - x0 + 6, height));
+            washingLine(s, x0, x1, foot, height, {QColor(245, 245, 240), QColor(120, 160, 210), QColor(220, 80, 70)});
+        }
+    }
+    // The shed behind the patch, at its outer end.
+    gardenShed(s, {side > 0 ? patch.right() - 34 : patch.left() + 34, patch.top() - 6}, 1.0, QColor(150, 110, 75), side > 0);
+    // Only one of the cabbages changes: three looking in turn would be the same find thrice.
     for (int i = 0; i < 3; ++i)
-        put(s, Cabbage, patch.left() + patch.width() * (0.2 + 0.3 * i), patch.top() + 22 + (i % 2) * 14, 0.85 + 0.08 * (i % 2), QColor(120, 170, 80));
-    for (int i = 0; i < 3; ++i)
-        put(s, Tulip, patch.left() + patch.width() * (0.3 + 0.3 * i), patch.bottom() - 6, 1.2, anyOf(r, {QColor(220, 40, 50), QColor(245, 200, 40), QColor(230, 120, 170)}));
+        put(s, Cabbage, patch.left() + patch.width() * (0.2 + 0.3 * i), patch.top() + 22, 0.8 + 0.08 * i, QColor(120, 170, 80)).deny = i == 1 ? 0u : ~0u;
+    for (int i = 0; i < 3; ++i) // the draws the tulips here once took, so the rest of the garden keeps its place
+        r.next();
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        Rng sprout(0x6A8D + std::uint64_t(v));
+        int rowNo = 0;
+        for (double y = patch.top() + 40; y < patch.bottom() - 6; y += 16, ++rowNo) {
+            const bool carrots = rowNo % 2 == 0;
+            for (double x = patch.left() + 12; x < patch.right() - 10; x += carrots ? 9 : 14) {
+                if (carrots) { // feathery tops
+                    p.setPen(QPen(QColor(90, 160, 60), 1.1, Qt::SolidLine, Qt::RoundCap));
+                    for (int k = -1; k <= 1; ++k)
+                        p.drawLine(QPointF(x, y), QPointF(x + k * 3 + sprout.range(-0.8, 0.8), y - 6 - sprout.range(0, 2)));
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(235, 120, 40));
+                    p.drawEllipse(QPointF(x, y + 0.5), 1.5, 1);
+                } else { // lettuce heads
+                    p.setPen(QPen(QColor(80, 140, 50), 0.6));
+                    p.setBrush(litGradient(QRectF(x - 5, y - 7, 10, 8), QColor(150, 200, 90), 0.35));
+                    p.drawEllipse(QRectF(x - 5, y - 6.5, 10, 7.5));
+                }
+            }
+        }
+        // The spade stuck in the earth at the patch's near corner.
+        const QPointF sp(side > 0 ? patch.right() - 14 : patch.left() + 14, patch.bottom() - 4);
+        p.setPen(QPen(QColor(130, 95, 60), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(sp, sp + QPointF(side * 4, -34));
+        p.drawLine(sp + QPointF(side * 4 - 4, -34), sp + QPointF(side * 4 + 4, -34));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 155, 160));
+        p.drawRoundedRect(QRectF(sp.x() - 5, sp.y() - 4, 10, 8), 1.5, 1.5);
+    }
     const double toolsX = patch.center().x(), toolsY = patch.bottom() + 18;
     gear(s, Stump, toolsX, toolsY, 1.1, QColor(120, 85, 55)); // the gardener's seat, his tools by it
     gear(s, WateringCan, toolsX - 32, toolsY + 4, 1.1, QColor(60, 140, 90), QColor(), side < 0);
@@ -197,13 +286,18 @@ void buildGarden(Scene& s, Rng& r, int v)
         const double w = 40 + 50 * t, k = 0.9 + 0.5 * t;
         const double cx = c.x() - side * (w / 2 + 26 * (0.5 + t));
         const QColor cols[] = {QColor(220, 40, 50), QColor(245, 200, 40), QColor(150, 80, 200), QColor(230, 120, 170)};
-        for (int i = 0; i < 3; ++i)
-            put(s, Flower, cx + (i - 1) * 21 * k, c.y() + (i % 2 ? 4 : -3) * k, 0.95 * k, cols[(i + int(t * 10)) % 4]).count = 5 + i;
+        // One kind to a bed: tulips in the far one, daisies in the near.
+        for (int i = 0; i < 3; ++i) {
+            if (t < 0.5)
+                put(s, Tulip, cx + (i - 1) * 16 * k, c.y() + (i % 2 ? 4 : -3) * k, 1.1 * k, cols[(i + v) % 4]);
+            else
+                put(s, Flower, cx + (i - 1) * 21 * k, c.y() + (i % 2 ? 4 : -3) * k, 0.95 * k, cols[(i + 1 + v) % 4]).count = 5 + i;
+        }
     }
     gear(s, Snail, pathAt(0.75).x() - side * 20, pathAt(0.75).y() + 6, 1.3, QColor(200, 150, 80), QColor(), side < 0);
     gear(s, Hedgehog, treeX + side * 70, treeY + 90, 1.1, QColor(110, 85, 60), QColor(), side > 0);
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Butterfly, {20, 334, ground - 40, ground + 60}, 1.3, flowerColour(r), QColor(40, 30, 30));
+    for (int i = 0; i < 2; ++i) // one of them open to a difference, so the level does not turn on butterflies
+        scatter(s, r, Butterfly, {20, 334, ground - 40, ground + 60}, 1.3, flowerColour(r), QColor(40, 30, 30)).deny = i ? ~0u : 0u;
     scatter(s, r, Bird, {40, 314, 30, ground - 60}, 1.0, QColor(60, 60, 70), QColor(140, 140, 150)).shape = 1;
     spares(s, r, Snail, 1, {patch.left() + 10, patch.right() - 10, patch.top() + 30, patch.top() + 40}, 1.2, 1.3, {QColor(150, 110, 70)});
     spares(s, r, Cabbage, 1, {patch.left() + 20, patch.right() - 20, patch.bottom() - 22, patch.bottom() - 16}, 0.85, 0.9, {QColor(140, 180, 90)});
@@ -407,6 +501,10 @@ void buildDesert(Scene& s, Rng& r, int v)
         c.variant = 1;
         c.count = 1 + (i + v) % 2;
         file.emplace_back(QPointF(x, y), k);
+    }
+    { // Their driver striding ahead, the lead camel's rope in his hand.
+        const auto& [at, k] = file.front();
+        cameleer(s, at + QPointF(walk * 44 * k, 3 * k), 0.95 * k, walk < 0, at + QPointF(walk * 25 * k, -37 * k));
     }
     // A donkey may trail the file; a second cactus may stand by the stones.
     const QPointF tailEnd = file.back().first;

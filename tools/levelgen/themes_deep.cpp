@@ -9,15 +9,21 @@ namespace levelgen {
 namespace {
 // A rock of the reef painted with its crust of sponges; leaves the brush set
 // to the rock's shadow, for the den cut into it.
+// A mass of the reef filled light to dark from `from` to `to`, edged darker.
+void shadedMass(QPainter& p, const QPainterPath& mass, QPointF from, QPointF to, const QColor& c, double light, double dark, double edge)
+{
+    QLinearGradient g(from, to);
+    g.setColorAt(0, shade(c, light));
+    g.setColorAt(1, shade(c, dark));
+    p.setPen(QPen(shade(c, edge), 1.2));
+    p.setBrush(g);
+    p.drawPath(mass);
+}
+
 void crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, const QColor& deep, std::uint32_t seed)
 {
     const QColor stone = mix(shade(deep, 1.9), QColor(120, 110, 100), 0.45);
-    QLinearGradient g(area.topLeft(), area.bottomRight());
-    g.setColorAt(0, shade(stone, 1.15));
-    g.setColorAt(1, shade(stone, 0.8));
-    p.setPen(QPen(shade(stone, 0.7), 1.2));
-    p.setBrush(g);
-    p.drawPath(rock);
+    shadedMass(p, rock, area.topLeft(), area.bottomRight(), stone, 1.15, 0.8, 0.7);
     p.setPen(Qt::NoPen);
     Rng dots(seed);
     for (int i = 0; i < 40; ++i) { // sponges and crust, in the reef's own colours
@@ -28,6 +34,125 @@ void crusted(QPainter& p, const QPainterPath& rock, const QRectF& area, const QC
         p.drawEllipse(at, dots.range(1.5, 4), dots.range(1.2, 3));
     }
     p.setBrush(withAlpha(shade(stone, 0.55), 200));
+}
+
+// A branch of coral growing up from `at`, forking as it goes, its tips pale.
+void coralBranch(QPainter& p, QPointF at, double angle, double len, double width, const QColor& c, Rng& r, int depth)
+{
+    const QPointF end = at + QPointF(std::cos(angle), std::sin(angle)) * len;
+    p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(at, end);
+    if (depth == 0) {
+        p.setPen(QPen(shade(c, 1.45), width * 0.9, Qt::SolidLine, Qt::RoundCap));
+        p.drawPoint(end);
+        return;
+    }
+    const double spread = r.range(0.35, 0.6);
+    coralBranch(p, end, angle - spread, len * r.range(0.65, 0.8), width * 0.78, c, r, depth - 1);
+    coralBranch(p, end, angle + spread, len * r.range(0.65, 0.8), width * 0.78, c, r, depth - 1);
+}
+
+// Tufts of branching coral rooted along the top of a reef's `mass`, `n`
+// of them spread over `area`'s width.
+void coralCrest(QPainter& p, const QPainterPath& mass, const QRectF& area, const QColor& deep, std::uint32_t seed, int n)
+{
+    Rng r(seed);
+    const QColor colours[] = {QColor(170, 90, 200), QColor(250, 150, 70), QColor(240, 215, 90), QColor(240, 110, 130)};
+    for (int i = 0; i < n; ++i) {
+        const double x = area.left() + area.width() * (i + 0.5) / n + r.range(-6, 6);
+        double y = area.top();
+        while (y < area.bottom() && !mass.contains(QPointF(x, y + 3)))
+            ++y;
+        if (y >= area.bottom())
+            continue;
+        const QColor c = mix(colours[(i + int(seed % 4)) % 4], deep, 0.12);
+        for (int k = 0; k < 3; ++k)
+            coralBranch(p, QPointF(x + (k - 1) * 3, y + 4), -M_PI / 2 + (k - 1) * 0.45 + r.range(-0.1, 0.1), r.range(8, 11), 3.4, c, r, 2);
+    }
+}
+
+// A coral head standing in the open: a boulder of brain coral, its surface
+// grooved and dotted with polyps, crowned with branching coral, a sea fan
+// and a plate coral growing from its sides. Leaves the brush set to the
+// shadow of its overhang, as the rock painter does for its den.
+void coralHead(QPainter& p, const QPainterPath& mass, const QRectF& area, const QColor& deep, std::uint32_t seed)
+{
+    Rng r(seed);
+    const QColor brain = mix(QColor(205, 150, 105), deep, 0.18);
+    // What grows behind the boulder first: the sea fan and the tallest branches.
+    p.save();
+    p.setPen(QPen(mix(QColor(190, 70, 120), deep, 0.15), 1.1));
+    const QPointF fanFoot(area.left() + area.width() * 0.28, area.top() + 14);
+    for (int i = 0; i < 13; ++i) { // the fan's ribs, then its mesh
+        const double a = -M_PI / 2 - 0.75 + i * 1.5 / 12;
+        p.drawLine(fanFoot, fanFoot + QPointF(std::cos(a), std::sin(a)) * 46);
+    }
+    for (double rad = 14; rad < 46; rad += 7)
+        p.drawArc(QRectF(fanFoot.x() - rad, fanFoot.y() - rad, 2 * rad, 2 * rad), int((90 - 43) * 16), int(86 * 16));
+    p.restore();
+    const QColor branches[] = {QColor(170, 90, 200), QColor(250, 150, 70), QColor(240, 215, 90)};
+    for (int i = 0; i < 3; ++i) {
+        const QPointF foot(area.left() + area.width() * (0.42 + 0.17 * i) + r.range(-5, 5), area.top() + 8 + r.range(0, 6));
+        for (int k = 0; k < 3; ++k)
+            coralBranch(p, foot, -M_PI / 2 + (k - 1) * 0.45 + r.range(-0.1, 0.1), r.range(11, 15), 4.2, mix(branches[i], deep, 0.12), r, 3);
+    }
+    // The boulder itself, lit from above.
+    shadedMass(p, mass, area.topLeft(), area.bottomLeft(), brain, 1.2, 0.7, 0.6);
+    p.save();
+    p.setClipPath(mass);
+    // Its meandering ridges and valleys, the mark of brain coral: each ridge
+    // lit along its crest, its valley shaded beneath.
+    p.setBrush(Qt::NoBrush);
+    for (double y = area.top() - 4; y < area.bottom() + 6; y += 5.5) {
+        const double phase = r.range(0, 2 * M_PI), wave = r.range(2.6, 4.2);
+        QPainterPath ridge;
+        for (double x = area.left() - 4; x <= area.right() + 4; x += 2) {
+            const QPointF q(x, y + 1.8 * std::sin(x / wave + phase) + 1.6 * std::sin(x / 11 + phase * 2));
+            x == area.left() - 4 ? ridge.moveTo(q) : ridge.lineTo(q);
+        }
+        p.setPen(QPen(shade(brain, 0.72), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(ridge.translated(0, 2));
+        p.setPen(QPen(shade(brain, 1.22), 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(ridge);
+    }
+    // Polyps and the sponges that share the boulder, in the reef's colours.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 90; ++i) {
+        const QPointF at(r.range(area.left(), area.right()), r.range(area.top(), area.bottom()));
+        if (!mass.contains(at))
+            continue;
+        const bool sponge = i % 9 == 0;
+        const QColor c = sponge ? anyOf(r, {QColor(240, 110, 80), QColor(250, 200, 80), QColor(120, 90, 190)}) : shade(brain, 1.35);
+        const double rad = sponge ? r.range(3, 5) : r.range(0.8, 1.6);
+        p.setBrush(withAlpha(c, sponge ? 230 : 200));
+        p.drawEllipse(at, rad, rad * 0.8);
+        if (sponge) {
+            p.setBrush(withAlpha(shade(c, 0.45), 220));
+            p.drawEllipse(at + QPointF(0, -rad * 0.2), rad * 0.35, rad * 0.3);
+        }
+    }
+    p.restore();
+    // A plate coral shelving out from one flank, and a tuft of anemone at its foot.
+    const bool plateLeft = r.chance(0.5);
+    const double py = area.top() + area.height() * 0.45;
+    double px = plateLeft ? area.left() : area.right();
+    while (!mass.contains(QPointF(px + (plateLeft ? -4 : 4), py)) && std::abs(px - area.center().x()) > 4) // rooted in the flank
+        px += plateLeft ? 2 : -2;
+    QPainterPath plate;
+    plate.moveTo(px, py);
+    plate.cubicTo(px + (plateLeft ? -30 : 30), py - 10, px + (plateLeft ? -34 : 34), py + 2, px + (plateLeft ? -22 : 22), py + 6);
+    plate.cubicTo(px + (plateLeft ? -12 : 12), py + 8, px, py + 8, px, py + 4);
+    p.setPen(QPen(shade(QColor(215, 140, 95), 0.7), 1));
+    p.setBrush(litGradient(plate.boundingRect(), mix(QColor(215, 140, 95), deep, 0.1), 0.4));
+    p.drawPath(plate);
+    const QPointF anemone(area.center().x() + (plateLeft ? 1 : -1) * area.width() * 0.22, area.top() + area.height() * 0.55);
+    p.setPen(QPen(QColor(250, 170, 190), 2.2, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 11; ++i) {
+        const double a = -M_PI / 2 + (i - 5) * 0.16;
+        p.drawLine(anemone, anemone + QPointF(std::cos(a) * 13 + r.range(-2, 2), std::sin(a) * 13));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(withAlpha(shade(brain, 0.4), 200));
 }
 
 // A sailing ship's hull settled on the sand, bow raised, its mast broken
@@ -121,7 +246,13 @@ void buildReef(Scene& s, Rng& r, int v)
             rock.cubicTo(e + d * reach * 0.8, top + 34, e + d * reach * 0.7, top + 60, e + d * reach * 0.95, top + 78);
             rock.cubicTo(e + d * reach * 1.15, top + 96, e + d * reach * 1.1, foot - 20, e + d * reach * 1.3, foot);
             rock.closeSubpath();
-            crusted(p, rock, QRectF(QPointF(std::min(e, e + d * reach), top), QPointF(std::max(e, e + d * reach), foot - 6)), deep, std::uint32_t(r.seed()));
+            const QRectF face(QPointF(std::min(e, e + d * reach), top), QPointF(std::max(e, e + d * reach), foot - 6));
+            const std::uint32_t seed = std::uint32_t(r.seed());
+            crusted(p, rock, face, deep, seed);
+            const QBrush cave = p.brush();
+            coralCrest(p, rock, QRectF(face.left() + 8, top - 40, face.width() - 16, foot - top), deep, seed ^ 0xC0u, 4); // the reef alive along its top
+            p.setPen(Qt::NoPen);
+            p.setBrush(cave);
             den = QPointF(e + d * reach * 0.45, foot - 28); // a cave mouth in its side
             p.drawEllipse(den, 13, 10);
             reefX = e + d * reach * 0.5;
@@ -133,7 +264,7 @@ void buildReef(Scene& s, Rng& r, int v)
             rock.cubicTo(cx - w * 0.1, top - 8, cx + w * 0.3, top + 2, cx + w * 0.55, top + 12);
             rock.cubicTo(cx + w * 1.1, top + 30, cx + w * 0.7, top + 60, cx + w, foot);
             rock.closeSubpath();
-            crusted(p, rock, QRectF(cx - w, top, 2 * w, foot - top - 6), deep, std::uint32_t(r.seed()));
+            coralHead(p, rock, QRectF(cx - w, top, 2 * w, foot - top - 6), deep, std::uint32_t(r.seed()));
             den = QPointF(cx + d * w * 0.45, foot - 22); // the overhang at its foot
             p.drawEllipse(den, 15, 9);
             reefX = cx;

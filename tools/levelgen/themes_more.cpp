@@ -303,31 +303,112 @@ void buildDuckPond(Scene& s, Rng& r, int v)
         p.setBrush(Qt::NoBrush);
         p.drawPath(pond);
     }
+    // The pond as its keeper knows it: a jetty run out from the near bank,
+    // the lilies at the other side, the reeds in two beds at the water's ends
+    // with the heron fishing by one; the ducks and the swans out on the
+    // water; the far bank's tree with its bench and bird box; the near bank
+    // a flower bed at one side and the geese grazing at the other.
     const double cx = 177 + v * 15, cy = (pondTop + pondBottom) / 2;
-    group(s, r, Duck, many(s, 4), {cx - 100, cx + 100, cy - 30, cy + 40}, 0.9, 1.2, {QColor(120, 90, 60), QColor(250, 250, 245), QColor(90, 120, 80)});
-    group(s, r, Swan, 2, {cx - 90, cx + 90, cy - 30, cy + 30}, 0.9, 1.1, {QColor(250, 250, 248)});
-    group(s, r, Reed, many(s, 5), {15, 339, pondBottom - 10, pondBottom + 20}, 0.8, 1.0, {QColor(100, 130, 60)}, QColor(110, 70, 40));
+    const double jetty = v == 1 ? 92 : 258, lilies = v == 1 ? 250 : 96, toLilies = lilies > jetty ? 1 : -1;
+    const double deckTop = cy - 6, deckFoot = pondBottom + 16;
+    Rng look(0xD0C0 + std::uint64_t(v));
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        // The lily pads, each with its notch, a few in flower.
+        for (int i = 0; i < 11; ++i) {
+            const QPointF at(lilies + look.range(-52, 52), look.range(cy - 20, pondBottom - 24));
+            const double w = 9 + 8 * (at.y() - pondTop) / (pondBottom - pondTop);
+            QPainterPath pad;
+            const double notch = look.range(0, 360);
+            pad.moveTo(at);
+            pad.arcTo(QRectF(at.x() - w, at.y() - w * 0.4, 2 * w, w * 0.8), notch + 20, 320);
+            pad.closeSubpath();
+            p.setPen(QPen(QColor(40, 90, 40), 0.8));
+            p.setBrush(litGradient(pad.boundingRect(), QColor(80, 140, 60), 0.3));
+            p.drawPath(pad);
+            if (i % 4 == 1) {
+                const QColor bloom = i % 8 == 1 ? QColor(250, 250, 245) : QColor(245, 170, 200);
+                p.setPen(QPen(shade(bloom, 0.75), 0.6));
+                p.setBrush(bloom);
+                for (int k = 0; k < 5; ++k) {
+                    const double a = -M_PI / 2 + (k - 2) * 0.5;
+                    p.drawEllipse(at + QPointF(std::cos(a) * w * 0.3, std::sin(a) * w * 0.3 - 1), w * 0.18, w * 0.3);
+                }
+                p.setBrush(QColor(250, 210, 60));
+                p.drawEllipse(at + QPointF(0, -1.5), w * 0.12, w * 0.1);
+            }
+        }
+        // The jetty: its posts in the water, its deck widening towards us.
+        const QColor wood(140, 105, 70);
+        QPolygonF deck;
+        deck << QPointF(jetty - 11, deckTop) << QPointF(jetty + 11, deckTop) << QPointF(jetty + 20, deckFoot) << QPointF(jetty - 20, deckFoot);
+        p.setPen(Qt::NoPen);
+        for (double t : {0.0, 0.45}) {
+            const double y = deckTop + (deckFoot - deckTop) * t, half = 11 + 9 * t;
+            for (const double side : {-1.0, 1.0}) {
+                p.setBrush(shade(wood, 0.55));
+                p.drawRect(QRectF(jetty + side * half - 2, y, 4, 10 + 6 * t));
+                p.setBrush(QColor(255, 255, 255, 60)); // the ripple round the post
+                p.drawEllipse(QPointF(jetty + side * half, y + 10 + 6 * t), 5, 1.5);
+            }
+        }
+        p.setBrush(shade(wood, 0.7));
+        p.drawPolygon(deck.translated(0, 3));
+        p.setBrush(litGradient(deck.boundingRect(), wood, 0.25));
+        p.drawPolygon(deck);
+        p.setPen(QPen(shade(wood, 0.6), 0.8));
+        for (double y = deckTop + 5; y < deckFoot; y += 4.5 + 3 * (y - deckTop) / (deckFoot - deckTop)) {
+            const double half = 11 + 9 * (y - deckTop) / (deckFoot - deckTop);
+            p.drawLine(QPointF(jetty - half, y), QPointF(jetty + half, y));
+        }
+    }
+    s.surfaces.stands.emplace_back(jetty - 11, deckTop, 22, deckFoot - deckTop);
+    // On the jetty, the angler's bucket, and the cat at its end watching the water.
+    gear(s, Cat, jetty + 2, deckTop + 12, 0.9, QColor(230, 140, 60), QColor(), toLilies < 0);
+    gear(s, Bucket, jetty - 6, deckFoot - 12, 0.8, QColor(150, 155, 160), QColor(90, 95, 100));
+    // The reeds at both ends of the near shore, the heron in one bed, a coot by the other.
+    const double reedsA = 177 - toLilies * 150, reedsB = lilies + toLilies * 40;
+    for (int i = 0; i < 2; ++i) {
+        put(s, Reed, reedsA + (i - 0.5) * 32 + look.range(-3, 3), pondBottom + 4 + i * 6, 0.85 + 0.08 * i, QColor(100, 130, 60), QColor(110, 70, 40));
+        put(s, Reed, reedsB + i * 32 * toLilies, pondBottom + 2 + i * 6, 0.8 + 0.1 * i, QColor(95, 125, 55), QColor(110, 70, 40));
+    }
+    gear(s, Heron, reedsA + toLilies * 50, pondBottom + 12, 1.05, QColor(170, 175, 185), QColor(), toLilies > 0);
+    gear(s, Coot, reedsB - toLilies * 30, pondBottom - 26, 1.0, QColor(35, 35, 40), QColor(), toLilies > 0);
+    // Out on the water: a pair of ducks, a drake nosing among the lilies, the swans together.
+    const double open = (jetty + lilies) / 2;
+    gear(s, Duck, open - 26, cy + 4, 1.0, QColor(120, 90, 60), QColor(90, 120, 80), false);
+    gear(s, Duck, open + 2, cy + 14, 1.05, QColor(250, 250, 245), QColor(), true);
+    // The drake among the lilies is left as he is: changes to duck after duck would be one find over again.
+    gear(s, Duck, lilies - toLilies * 20, cy - 16, 0.9, QColor(90, 120, 80), QColor(), toLilies > 0).deny = ~0u;
+    gear(s, Swan, open + 40 * toLilies, pondTop + 34, 0.95, QColor(250, 250, 248), QColor(), toLilies > 0);
+    gear(s, Swan, open + 66 * toLilies, pondTop + 40, 0.9, QColor(245, 245, 240), QColor(), toLilies < 0);
+    spares(s, r, Duck, 1, {open - 40, open - 30, cy + 24, cy + 30}, 0.95, 1.0, {QColor(235, 225, 205)});
+    // Dragonflies hunting along the near shore, out over the grass by the reeds.
+    gear(s, Dragonfly, reedsA + toLilies * 24, pondBottom + 4, 1.0, QColor(40, 120, 200));
+    gear(s, Dragonfly, reedsB + toLilies * 56, pondBottom + 8, 1.05, QColor(200, 60, 50));
+    // The far bank: the tree with the bench in its shade, the bird box, the kingfisher on the edge.
+    const double treeX = v == 1 ? 290 : 60;
+    put(s, Tree, treeX, horizon + 45, 1.0, QColor(70, 140, 60), QColor(70, 140, 60)).count = 0;
+    gear(s, Bench, treeX + (treeX < 177 ? 44 : -44), horizon + 54, 0.95, QColor(120, 85, 55));
     put(s, Birdhouse, v == 1 ? 60 : 300, horizon + 60, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    put(s, Tree, v == 1 ? 290 : 60, horizon + 45, 1.0, QColor(70, 140, 60), QColor(70, 140, 60)).count = 0;
-    // The near bank in two places, not strewn: a flower bed with its stones
-    // and a snail at one side, the geese grazing at the other.
+    gear(s, Kingfisher, 177 + (treeX < 177 ? 34 : -34), pondTop - 8, 1.15, QColor(40, 140, 210), QColor(), treeX > 177);
+    // The near bank: a flower bed with its stones and a snail at one side,
+    // the geese grazing at the other, a frog by the reeds.
     const double bed = v == 1 ? 250 : 105, geese = v == 1 ? 95 : 255;
-    group(s, r, Flower, many(s, 5), {bed - 70, bed + 70, pondBottom + 30, kHeight - 10}, 1.0, 1.3, kBright);
-    group(s, r, Snail, 1, {bed - 70, bed + 70, pondBottom + 30, kHeight - 10}, 1.1, 1.2, {QColor(200, 150, 80)});
-    group(s, r, Butterfly, many(s, 2), {30, 324, horizon + 20, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
-    group(s, r, Rock, 2, {bed - 80, bed + 80, pondBottom + 20, kHeight - 10}, 0.9, 1.1, {QColor(140, 140, 145)});
+    const double bank = kHeight - pondBottom; // how much near bank this view shows
+    const auto onBank = [&](double share) { return std::min(pondBottom + bank * share, kHeight - 8.0); };
+    const QColor blooms[3] = {QColor(230, 50, 70), QColor(250, 200, 40), QColor(150, 80, 200)};
+    for (int i = 0; i < 3; ++i)
+        put(s, Flower, bed + (i - 1) * 22, onBank(0.36 + (i % 2) * 0.1), 1.1, blooms[(i + v) % 3]).count = 5 + i;
+    gear(s, Rock, bed - 48, onBank(0.6), 0.9, QColor(140, 140, 145));
+    gear(s, Snail, bed + 42, onBank(0.7), 1.1, QColor(200, 150, 80), QColor(), v == 1);
+    put(s, Butterfly, bed + 6, onBank(0.1), 1.1, anyOf(look, {QColor(250, 180, 40), QColor(230, 60, 50)}), QColor(40, 30, 30));
+    gear(s, Goose, geese - 20, onBank(0.42), 1.05, QColor(250, 250, 245), QColor(), geese > 177);
+    gear(s, Goose, geese + 18, onBank(0.62), 1.15, QColor(160, 150, 140), QColor(), geese < 177);
+    gear(s, Frog, reedsA + toLilies * 26, onBank(0.5), 1.05, QColor(90, 150, 60));
     flying(s, r, 2, horizon - 40, QColor(50, 50, 60));
-    group(s, r, Heron, 1, {15, 339, pondBottom - 5, pondBottom + 25}, 1.0, 1.1, {QColor(170, 175, 185)});
-    group(s, r, Goose, many(s, 2), {geese - 70, geese + 70, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(250, 250, 245), QColor(160, 150, 140)});
-    group(s, r, Bench, 1, {40, 314, horizon + 20, pondTop - 10}, 0.9, 1.0, {QColor(120, 85, 55)});
-    group(s, r, Frog, many(s, 2), {30, 324, pondBottom + 8, pondBottom + 40}, 1.0, 1.1, {QColor(90, 150, 60), QColor(120, 160, 60)});
-    group(s, r, Duckling, many(s, 3), {cx - 80, cx + 80, cy - 15, cy + 25}, 1.0, 1.1, {QColor(240, 205, 60)});
-    group(s, r, Coot, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(35, 35, 40)});
-    group(s, r, Dragonfly, many(s, 2), {cx - 90, cx + 90, pondTop - 30, cy - 10}, 1.0, 1.1, {QColor(40, 120, 200), QColor(200, 60, 50)}); // skimming the water
-    // On the far bank, clear of the reeds and frogs of the near one.
-    group(s, r, Kingfisher, 1, {30, 324, pondTop - 22, pondTop - 4}, 1.1, 1.2, {QColor(40, 140, 210)});
-    spares(s, r, Duck, 1, {cx - 90, cx + 90, cy - 20, cy + 30}, 1.0, 1.1, {QColor(250, 250, 245)});
-    spares(s, r, Flower, 2, {bed - 70, bed + 70, pondBottom + 25, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
+    spares(s, r, Flower, 2, {bed - 50, bed + 50, pondBottom + 70, kHeight - 10}, 1.0, 1.2, {QColor(230, 50, 70)});
 }
 
 void buildPumpkinPatch(Scene& s, Rng& r, int v)
@@ -1230,7 +1311,7 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(v, r);
     s.finish.tint = d.tint;
-    const double horizon = 160 + v * 40 + r.range(-8, 8);
+    const double horizon = 160 + v * 40 + r.range(-8, 8), ground = horizon + 20, deep = kHeight - ground;
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -1238,35 +1319,151 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
         hills(p, horizon - 60, 110, 120, QColor(235, 240, 250), mix(d.haze, QColor(110, 120, 140), 0.5), r.seed(), horizon + 5);
     }
     skyAndGround(s, r, Daylight{{{0, QColor(0, 0, 0, 0)}}, QColor(0, 0, 0, 0), QPointF(-100, -100), d.tint, d.haze, false},
-                 horizon + 20, QColor(90, 150, 60), QColor(120, 170, 80), 500);
-    for (int i = 0; i < 6; ++i)
-        put(s, Fir, r.range(10, 344), horizon + 25, r.range(0.45, 0.6), QColor(35, 80, 55));
-    // The alp in its places, not strewn: the herdsman's hut with its bench,
-    // milk cans, hives and bird box at one side; the pasture at the other
-    // with the cattle before its fence and the goats, lambs and llama
-    // grazing below; chamois up by the firs and a deer at the wood's edge;
-    // flowers and stones together in the near grass, the signpost on the path.
-    const double hutX = v == 2 ? 70 : 280, pastureX = 354 - hutX, toward = hutX < 177 ? 1 : -1;
-    put(s, House, hutX, horizon + 70, 0.8, QColor(150, 100, 60), QColor(110, 70, 50)).shape = 0;
-    put(s, Birdhouse, hutX + toward * 58, horizon + 96, 1.2, QColor(200, 160, 110), QColor(150, 50, 40));
-    group(s, r, Bench, 1, {hutX - 40, hutX + 40, horizon + 80, horizon + 96}, 1.2, 1.3, {QColor(120, 85, 55)});
-    group(s, r, MilkCan, 1, {hutX - 55, hutX + 55, horizon + 78, horizon + 104}, 1.1, 1.2, {QColor(190, 195, 200)});
-    group(s, r, Beehive, 1, {hutX - 75, hutX + 75, horizon + 105, horizon + 150}, 1.1, 1.2, {QColor(215, 175, 90)});
-    put(s, Fence, pastureX, horizon + 100, 1.2, QColor(130, 100, 70)).count = 6;
-    group(s, r, Cattle, many(s, 4), {pastureX - 100, pastureX + 100, horizon + 112, kHeight - 70}, 0.9, 1.2,
-          {QColor(150, 95, 55), QColor(230, 225, 215)});
-    group(s, r, Goat, many(s, 2), {pastureX - 110, pastureX + 110, kHeight - 90, kHeight - 10}, 1.0, 1.2,
-          {QColor(240, 236, 225), QColor(150, 110, 70)});
-    group(s, r, Lamb, many(s, 2), {pastureX - 110, pastureX + 110, kHeight - 90, kHeight - 10}, 1.0, 1.1, {QColor(245, 242, 235)});
-    group(s, r, Llama, 1, {pastureX - 90, pastureX + 90, horizon + 110, kHeight - 40}, 1.0, 1.1, {QColor(235, 222, 200), QColor(150, 110, 75)});
-    group(s, r, Chamois, many(s, 2), {20, 334, horizon + 15, horizon + 45}, 0.9, 1.0, {QColor(130, 95, 60)});
-    group(s, r, Deer, 1, {pastureX - 80, pastureX + 80, horizon + 40, horizon + 80}, 1.0, 1.1, {QColor(150, 100, 60)});
-    group(s, r, Signpost, 1, {150, 204, horizon + 45, horizon + 90}, 1.1, 1.2, {QColor(150, 110, 70)});
-    group(s, r, Flower, many(s, 9), {hutX - 110, hutX + 110, horizon + 150, kHeight - 10}, 1.0, 1.3, kBright);
-    group(s, r, Butterfly, many(s, 2), {hutX - 110, hutX + 110, horizon + 120, kHeight - 40}, 1.1, 1.2, kBright, QColor(40, 30, 30));
-    group(s, r, Rock, 2, {hutX - 100, hutX + 100, horizon + 150, kHeight - 10}, 0.9, 1.1, {QColor(150, 150, 155)});
+                 ground, QColor(90, 150, 60), QColor(120, 170, 80), 500);
+    // The alp as the herdsman keeps it: his hut at one side, the path from its
+    // door down through the pasture; the herd gathered at the trough before
+    // the fence, the goats and lambs with the shepherd nearer; the stream
+    // running down from the snow on the other side, the chamois up on the
+    // rocks above it by the wood. Nearer is lower and bigger.
+    const double hutX = v == 2 ? 70 : 280, a = hutX < 177 ? 1 : -1; // from the hut's side towards the stream's
+    const double far = 177 + a * 130;                                 // the stream's side, by the wood
+    const auto nearer = [&](double y) { return 0.7 + 0.6 * (y - ground) / deep; };
+    const auto at = [&](double depth) { return ground + deep * depth; };
+    // Where each visit puts the herd and the flock (depth, and x from the middle towards the stream).
+    struct Herding { double herdDepth, herdX, flockDepth, flockX; };
+    const Herding layouts[3] = {{0.3, 10, 0.7, -40}, {0.46, -30, 0.76, 50}, {0.28, 20, 0.66, -10}};
+    const Herding& lay = layouts[v];
+    Rng look(0xA1B0 + std::uint64_t(v));
+    QPainterPath path, stream;
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        // The rocks the chamois climb, at the foot of the mountain by the wood.
+        const double rx = far - a * 10, ry = at(0.12);
+        for (int i = 0; i < 5; ++i) {
+            const double bx = rx + (i - 2) * 15 + look.range(-4, 4), by = ry - (i == 2 ? 24 : i % 2 ? 14 : 4), w = 20 + look.range(0, 8);
+            QPainterPath b;
+            b.moveTo(bx - w / 2, ry + 4);
+            b.lineTo(bx - w * 0.45, by + 6);
+            b.lineTo(bx - w * 0.1, by);
+            b.lineTo(bx + w * 0.35, by + 3);
+            b.lineTo(bx + w / 2, ry + 4);
+            b.closeSubpath();
+            p.setPen(QPen(QColor(95, 95, 100), 1));
+            p.setBrush(litGradient(b.boundingRect(), QColor(150, 150, 155), 0.45));
+            p.drawPath(b);
+        }
+        // The stream, from the snow down past the rocks to the near edge, wider as it comes.
+        stream.moveTo(far + a * 8, ground - 6);
+        stream.cubicTo(far + a * 30, at(0.3), far - a * 40, at(0.55), far - a * 4, kHeight + 6);
+        const int steps = 40;
+        for (int i = 0; i < steps; ++i) {
+            const double t0 = double(i) / steps, t1 = double(i + 1) / steps;
+            const double w = 3 + 34 * t1 * t1;
+            p.setPen(QPen(QColor(200, 190, 150), w + 4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(stream.pointAtPercent(t0), stream.pointAtPercent(t1));
+        }
+        for (int i = 0; i < steps; ++i) {
+            const double t0 = double(i) / steps, t1 = double(i + 1) / steps;
+            const double w = 3 + 34 * t1 * t1;
+            p.setPen(QPen(mix(QColor(90, 150, 200), d.haze, 0.2), w, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(stream.pointAtPercent(t0), stream.pointAtPercent(t1));
+        }
+        p.setPen(QPen(QColor(235, 245, 250, 200), 1.2, Qt::SolidLine, Qt::RoundCap)); // the ripples
+        for (int i = 4; i < steps; i += 3) {
+            const QPointF c = stream.pointAtPercent((i + 0.5) / steps);
+            const double w = 2 + 12 * (double(i) / steps) * (double(i) / steps);
+            p.drawLine(c - QPointF(w, 0), c + QPointF(w * 0.4, 0));
+        }
+        // Pebbles along its banks, washed grey.
+        for (int i = 6; i < steps; i += 2) {
+            const double t = (i + look.range(0, 1)) / steps, w = 3 + 34 * t * t;
+            const QPointF c = stream.pointAtPercent(t) + QPointF((i % 4 ? 1 : -1) * (w / 2 + 2), 0);
+            p.setPen(Qt::NoPen);
+            p.setBrush(litGradient(QRectF(c.x() - 3, c.y() - 2, 6, 4), QColor(165, 165, 160), 0.4));
+            p.drawEllipse(c, 1.5 + 3 * t, 1 + 2 * t);
+        }
+        // The path from the hut's door down to the near edge.
+        path.moveTo(hutX, at(0.2));
+        path.cubicTo(hutX + a * 40, at(0.45), 177 - a * 60, at(0.7), 177 - a * 10, kHeight + 6);
+        for (int i = 0; i < steps; ++i) {
+            const double t0 = double(i) / steps, t1 = double(i + 1) / steps;
+            p.setPen(QPen(QColor(165, 140, 100), 5 + 14 * t1, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(path.pointAtPercent(t0), path.pointAtPercent(t1));
+        }
+        for (int i = 0; i < steps; ++i) {
+            const double t0 = double(i) / steps, t1 = double(i + 1) / steps;
+            p.setPen(QPen(QColor(190, 165, 125), 2 + 8 * t1, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(path.pointAtPercent(t0), path.pointAtPercent(t1));
+        }
+    }
+    // The wood behind the rocks, and a fir or two sheltering the hut.
+    for (int i = 0; i < 4; ++i)
+        put(s, Fir, far + a * (i * 22 - 40) + r.range(-5, 5), ground + 4 + (i % 2) * 5, r.range(0.45, 0.6), QColor(35, 80, 55));
+    for (int i = 0; i < 2; ++i)
+        put(s, Fir, hutX - a * (38 + i * 24), ground + 10 + i * 4, r.range(0.5, 0.6), QColor(40, 85, 55));
+    for (int i = 0; i < 2; ++i) // young ones seeded out across the pasture's top
+        put(s, Fir, 177 + a * (i * 46 - 36) + look.range(-6, 6), ground + 2 + i * 3, 0.38 + 0.05 * i, QColor(45, 90, 60));
+    // The chamois up on the rocks, the deer at the wood's edge.
+    gear(s, Chamois, far - a * 10, at(0.12) - 22, 0.8, QColor(130, 95, 60), QColor(), a > 0);
+    gear(s, Chamois, far - a * 38, at(0.12) - 6, 0.85, QColor(115, 85, 55), QColor(), a < 0);
+    gear(s, Deer, far - a * 72, at(0.1), 0.9 * nearer(at(0.1)), QColor(150, 100, 60), QColor(), a > 0); // clear of the stream
+    // The hut with its bench and milk cans at the door, the hive and bird box beside it.
+    const double hutY = at(0.2), kh = nearer(hutY);
+    put(s, House, hutX, hutY, 0.75, QColor(150, 100, 60), QColor(110, 70, 50)).shape = 0;
+    gear(s, Bench, hutX + a * 44, hutY + 10, 1.2 * kh, QColor(120, 85, 55));
+    gear(s, MilkCan, hutX - a * 4, hutY + 16, 0.8 * kh, QColor(190, 195, 200));
+    gear(s, MilkCan, hutX - a * 24, hutY + 20, 0.85 * kh, QColor(200, 200, 205)).mirror = true;
+    put(s, Birdhouse, hutX - a * 56, hutY + 26, 1.1 * kh, QColor(200, 160, 110), QColor(150, 50, 40));
+    gear(s, Beehive, hutX - a * 30, hutY + 54, 1.0 * kh, QColor(215, 175, 90));
+    gear(s, Churn, hutX + a * 14, hutY + 14, 0.9 * kh, QColor(170, 125, 80));
+    woodpile(s, {hutX - a * 50, hutY + 2}, 0.8 * kh, false);
+    // The hay made on the slope behind the pasture, raked into bales to dry.
+    const double hayY = at(lay.herdDepth < 0.35 ? 0.5 : 0.16), kb = nearer(hayY);
+    for (int i = 0; i < 2; ++i)
+        gear(s, Haybale, 177 + a * (lay.herdDepth < 0.35 ? 34 : -10) + i * 46 * kb, hayY + i * 10 * kb, 1.1 * kb, QColor(215, 185, 100));
+    // The pasture's fence behind the herd, the trough before it, the cattle round it.
+    const double herdY = at(lay.herdDepth), herdX = 177 + a * lay.herdX, kc = nearer(herdY);
+    put(s, Fence, herdX - a * 20, herdY - 18 * kc, 1.1 * kc, QColor(130, 100, 70)).count = 6;
+    trough(s, {herdX, herdY + 2}, 44 * kc, QColor(120, 90, 60));
+    gear(s, Cattle, herdX - 34 * kc, herdY + 4 * kc, 0.9 * kc, QColor(150, 95, 55), QColor(), false); // drinking
+    gear(s, Cattle, herdX + 38 * kc, herdY + 2 * kc, 0.92 * kc, QColor(230, 225, 215), QColor(), true);
+    gear(s, Cattle, herdX + 6 * kc, herdY + 24 * kc, 0.98 * kc, QColor(120, 80, 50), QColor(), r.chance(0.5));
+    gear(s, Llama, herdX - a * 76 * kc, herdY - 4 * kc, 0.95 * kc, QColor(235, 222, 200), QColor(150, 110, 75), a > 0);
+    spares(s, r, Calf, 1, {herdX - 30 * kc, herdX - 20 * kc, herdY + 24 * kc, herdY + 30 * kc}, 0.9 * kc, 0.95 * kc, {QColor(200, 160, 110)});
+    // The goats and lambs close together, the shepherd with them.
+    const double flockY = at(lay.flockDepth), flockX = 177 + a * lay.flockX, kf = nearer(flockY);
+    shepherd(s, {flockX - a * 50 * kf, flockY + 4 * kf}, 1.0 * kf, a < 0);
+    gear(s, Goat, flockX - 14 * kf, flockY, 1.0 * kf, QColor(240, 236, 225), QColor(), true);
+    gear(s, Goat, flockX + 20 * kf, flockY + 6 * kf, 1.05 * kf, QColor(150, 110, 70), QColor(), false);
+    gear(s, Lamb, flockX + 2 * kf, flockY + 18 * kf, 1.05 * kf, QColor(245, 242, 235), QColor(), a > 0);
+    gear(s, Lamb, flockX + 36 * kf, flockY + 20 * kf, 1.0 * kf, QColor(235, 230, 222), QColor(), a < 0);
+    gear(s, Dog, flockX - a * 84 * kf, flockY + 12 * kf, 1.0 * kf, QColor(60, 45, 35), QColor(), a < 0); // keeping them together
+    spares(s, r, Lamb, 1, {flockX - 30 * kf, flockX - 22 * kf, flockY + 18 * kf, flockY + 24 * kf}, 1.0 * kf, 1.05 * kf, {QColor(245, 242, 235)});
+    // Flowers in clumps by the path (on its side away from the flock) and by the stream.
+    const auto away = [&](double t, double gap, double from) {
+        const QPointF c = path.pointAtPercent(t);
+        return c + QPointF(c.x() < from ? -gap : gap, 0);
+    };
+    const QColor clumps[2][3] = {{QColor(150, 80, 200), QColor(250, 200, 40), QColor(230, 50, 70)},
+                                 {QColor(245, 240, 235), QColor(90, 110, 210), QColor(250, 200, 40)}};
+    for (int c = 0; c < 2; ++c) {
+        const QPointF by = c == 0 ? away(0.84, 34, flockX) : stream.pointAtPercent(0.72) - QPointF(a * 40, 0);
+        const double k = nearer(by.y());
+        for (int i = 0; i < 3; ++i)
+            put(s, Flower, by.x() + (i - 1) * 12 * k, by.y() + (i % 2) * 7 * k, 0.8 * k, clumps[c][i]).count = 5 + i;
+    }
+    // Bushes along the stream's bank, a butterfly over each clump of flowers.
+    for (const double t : {0.38, 0.56}) {
+        const QPointF bank = stream.pointAtPercent(t) - QPointF(a * (16 + 30 * t), 0);
+        put(s, Bush, bank.x(), bank.y(), 0.8 * nearer(bank.y()), QColor(60, 120, 50), QColor(245, 240, 235));
+    }
+    for (int c = 0; c < 2; ++c) {
+        const QPointF by = c == 0 ? away(0.84, 34, flockX) : stream.pointAtPercent(0.72) - QPointF(a * 40, 0);
+        put(s, Butterfly, by.x() + (c ? 10 : -10), by.y() - 34 * nearer(by.y()), 1.0, c ? QColor(250, 180, 40) : QColor(230, 60, 50), QColor(40, 30, 30));
+    }
     flying(s, r, 2, horizon - 80, QColor(50, 50, 60));
-    spares(s, r, Flower, 2, {hutX - 110, hutX + 110, horizon + 150, kHeight - 10}, 1.0, 1.2, {QColor(150, 80, 200)});
+    spares(s, r, Flower, 1, {177 - 30, 177 + 30, at(0.86), at(0.92)}, 0.9, 1.0, {QColor(150, 80, 200)});
 }
 
 void buildPier(Scene& s, Rng& r, int v)

@@ -520,6 +520,49 @@ private slots:
         QVERIFY2(held.empty(), qPrintable(listed(held)));
     }
 
+    // Moss grows on a grey stone, never on sandstone: a sand-coloured stone's
+    // detail is a cleft, which shows, and it has no green on it either way.
+    void mossOnlyOnGreyStone_data()
+    {
+        QTest::addColumn<QColor>("stone");
+        QTest::addColumn<bool>("mossy");
+        QTest::newRow("grey") << QColor(150, 150, 155) << true;
+        QTest::newRow("sea stone") << QColor(110, 120, 130) << true;
+        QTest::newRow("desert") << QColor(170, 130, 100) << false;
+        QTest::newRow("dark sand") << QColor(120, 92, 80) << false;
+    }
+    void mossOnlyOnGreyStone()
+    {
+        QFETCH(QColor, stone);
+        QFETCH(bool, mossy);
+        Scene s;
+        s.base = QImage(kWidth, kHeight, QImage::Format_RGB32);
+        s.base.fill(QColor(225, 195, 140));
+        s.surfaces.ground = 100;
+        Obj& rock = put(s, Rock, 177, 300, 2.0, stone);
+        const QRect box = bounds(rock);
+        const auto green = [&](const QImage& img) {
+            int n = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    const QColor c = img.pixelColor(x, y);
+                    n += c.green() > c.red() + 15 && c.green() > c.blue() + 15;
+                }
+            return n;
+        };
+        rock.variant = 0;
+        const QImage bare = render(s);
+        s.objs.back().variant = 1;
+        const QImage detailed = render(s);
+        QCOMPARE(green(bare), 0);
+        QCOMPARE(green(detailed) > 20, mossy);
+        int changed = 0; // the detail shows either way, moss or cleft
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                changed += bare.pixel(x, y) != detailed.pixel(x, y);
+        QVERIFY2(changed >= 40, qPrintable(QString::number(changed)));
+    }
+
     // A market stall's sign shows a fruit; a change of its detail shows
     // another fruit, never a key or a fish, and shows in the picture.
     void fruitSignChangesOnlyItsFruit_data()
