@@ -836,7 +836,8 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     // Pictures, the clock, a string of paprika and a sausage on their nails.
     put(s, Clock, v == 2 ? 195 : 150, 64, 1.35, wood);
     put(s, Frame, v == 2 ? 190 : 320, v == 2 ? 136 : 100, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
-    put(s, Frame, v == 2 ? 56 : 236, v == 2 ? 100 : 116, 1.1, QColor(120, 80, 50)).variant = r.between(0, 3);
+    // A gingerbread heart from the fair on its ribbon, rather than a second picture.
+    put(s, Heart, v == 2 ? 56 : 236, v == 2 ? 112 : 128, 1.5, QColor(170, 70, 40)).variant = 1;
     put(s, Paprika, windowX[v] + (v == 2 ? -18 : 100), 30, 1.1, kPaprikaRed);
     put(s, Salami, v == 2 ? 140 : 330, v == 2 ? 92 : 34, 1.3, QColor(150, 60, 50));
     // The top, laid as a feast is: the places along the far and the near
@@ -844,24 +845,26 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     const std::vector<QColor> china{stitch, QColor(60, 110, 180), QColor(200, 150, 60), QColor(150, 30, 50)};
     const double left = std::max(8.0, t.x0 + 20), right = std::min(346.0, t.x1 - 20), span = right - left;
     const int farPlaces = v == 1 ? 3 : 4;
+    // Each guest drinks from what the house has: a glass, a goblet, a cup, a mug.
+    const K drinks[4] = {Glass, Goblet, Cup, BeerMug};
     for (int i = 0; i < farPlaces; ++i) {
-        setOut(s, r, left + (i + 0.5) * span / farPlaces + r.range(-5, 5), tableRow(t, 0, 3), {Plate, i % 2 ? Goblet : Glass},
-               rowScale(0, 3, 1.4), {china[std::size_t(i) % china.size()], QColor(150, 30, 50)});
+        setOut(s, r, left + (i + 0.5) * span / farPlaces + r.range(-5, 5), tableRow(t, 0, 3), {Plate, drinks[(i + v) % 4]},
+               rowScale(0, 3, 1.4), {china[std::size_t(i) % china.size()], i % 2 ? QColor(240, 236, 225) : QColor(150, 30, 50)});
     }
-    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Tureen, Bowl, Cheese}, {Cheese, Tureen, Bread}};
+    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Cake, Tureen, Bowl}, {Cheese, Tureen, Bread}};
     setOut(s, r, left + span * (v == 1 ? 0.45 : 0.5) + r.range(-10, 10), tableRow(t, 1, 3), centres[std::size_t(v)], rowScale(1, 3, 1.4),
            {QColor(220, 170, 110), QColor(245, 242, 235), QColor(200, 40, 40), QColor(240, 200, 60)});
     setOut(s, r, left + span * 0.1 + 12, tableRow(t, 1, 3), {v == 2 ? Vase : Bottle, Grapes}, rowScale(1, 3, 1.4),
            {v == 2 ? QColor(240, 236, 225) : QColor(60, 90, 50), QColor(110, 50, 110)});
     const std::size_t sideDishes = s.objs.size();
-    setOut(s, r, right - span * 0.1 - 12, tableRow(t, 1, 3), {Candle, v == 0 ? Pretzel : SaltShaker}, rowScale(1, 3, 1.4),
+    setOut(s, r, right - span * 0.1 - 12, tableRow(t, 1, 3), {Candle, v == 0 ? Pretzel : v == 1 ? Cheese : Cake}, rowScale(1, 3, 1.4),
            {QColor(240, 230, 200), QColor(170, 100, 45)});
     hideOne(s, r, sideDishes);
     const int nearPlaces = 3;
     for (int i = 0; i < nearPlaces; ++i) {
         const std::size_t first = s.objs.size();
         setOut(s, r, left + (i + 0.5) * span / nearPlaces + r.range(-5, 5), tableRow(t, 2, 3),
-               i == 1 ? std::vector<K>{Goblet, Plate, Jug} : std::vector<K>{i ? Goblet : Glass, Plate}, rowScale(2, 3, 1.4),
+               i == 1 ? std::vector<K>{Goblet, Plate, Jug} : std::vector<K>{i ? Bottle : Glass, Plate}, rowScale(2, 3, 1.4),
                {QColor(150, 30, 50), china[std::size_t(i + 1) % china.size()], QColor(60, 110, 180)});
         if (i == nearPlaces - 1)
             hideOne(s, r, first);
