@@ -268,11 +268,10 @@ void buildSpace(Scene& s, Rng& r, int v)
     scatter(s, r, Rocket, {40, 314, 320, 400}, 1.5, QColor(210, 50, 50)).variant = 1;
     scatter(s, r, Rocket, {40, 314, 40, 140}, 1.0, QColor(235, 235, 240), QColor(50, 120, 210)).mirror = true; // a shuttle leaving
     scatter(s, r, Asteroid, {20, 334, lowest + 60, 380}, r.range(1.1, 1.4), QColor(150, 110, 80));
-    // A probe high above the station and pale rocks tumbling by at the top
-    // and the foot of the picture, lit by the sun.
+    // A probe high above the station and a pale rock tumbling by at the
+    // top, lit by the sun: two rocks in all, so they are no crowd to hunt in.
     scatter(s, r, Satellite, {30, 324, 24, 100}, 1.0, QColor(235, 235, 240), QColor(200, 60, 50));
     scatter(s, r, Asteroid, {20, 334, 20, 110}, r.range(1.0, 1.3), QColor(200, 185, 160));
-    scatter(s, r, Asteroid, {20, 334, 380, 460}, r.range(1.0, 1.3), QColor(175, 150, 125));
     // A crate of supplies come loose, and a panel, drifting below the station.
     scatter(s, r, Crate, {30, 324, 340, 450}, 1.0, QColor(235, 235, 230), QColor(230, 120, 40)).loose = false;
     scatter(s, r, Crate, {30, 324, 26, 66}, 0.9, QColor(230, 190, 80), QColor(60, 80, 140)).loose = false;
