@@ -272,7 +272,9 @@ void buildSpace(Scene& s, Rng& r, int v)
     // top, lit by the sun: two rocks in all, so they are no crowd to hunt in.
     scatter(s, r, Satellite, {30, 324, 24, 100}, 1.0, QColor(235, 235, 240), QColor(200, 60, 50));
     scatter(s, r, Asteroid, {20, 334, 20, 110}, r.range(1.0, 1.3), QColor(200, 185, 160));
-    // A crate of supplies come loose, and a panel, drifting below the station.
+    // Supply crates come loose (one below the station, one high above it),
+    // a probe and a spare panel drifting below; each one of a kind, never
+    // copied about.
     scatter(s, r, Crate, {30, 324, 340, 450}, 1.0, QColor(235, 235, 230), QColor(230, 120, 40)).loose = false;
     scatter(s, r, Crate, {30, 324, 26, 66}, 0.9, QColor(230, 190, 80), QColor(60, 80, 140)).loose = false;
     scatter(s, r, Satellite, {30, 324, 340, 450}, 1.1, QColor(200, 200, 210), QColor(60, 80, 140)).loose = false;
