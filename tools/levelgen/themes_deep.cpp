@@ -273,7 +273,7 @@ void buildSpace(Scene& s, Rng& r, int v)
     scatter(s, r, Satellite, {30, 324, 24, 100}, 1.0, QColor(235, 235, 240), QColor(200, 60, 50));
     scatter(s, r, Asteroid, {20, 334, 20, 110}, r.range(1.0, 1.3), QColor(200, 185, 160));
     // Supply crates come loose (one below the station, one high above it),
-    // a probe and a spare panel drifting below; each one of a kind, never
+    // a probe and a spare panel drifting below: kept as placed, never
     // copied about.
     scatter(s, r, Crate, {30, 324, 340, 450}, 1.0, QColor(235, 235, 230), QColor(230, 120, 40)).loose = false;
     scatter(s, r, Crate, {30, 324, 26, 66}, 0.9, QColor(230, 190, 80), QColor(60, 80, 140)).loose = false;
