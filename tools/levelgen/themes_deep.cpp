@@ -341,11 +341,13 @@ void buildSpace(Scene& s, Rng& r, int v)
         p.drawEllipse(ball);
     }
     noiseTexture(s.base, QRect(0, std::max(0, int(planetAt.y() - 40)), kWidth, kHeight), 14, 14, r.seed(), 3);
+    double lowest = 0; // the lowest module's height
     {
         QPainter p(&s.base); // the station's frame
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(150, 155, 165), 3));
         const double y1 = r.range(120, 160), y2 = r.range(230, 270);
+        lowest = y2;
         p.drawLine(QPointF(0, y1), QPointF(kWidth, y1 + 20));
         p.drawLine(QPointF(kWidth / 2.0 + r.range(-40, 40), y1 + 10), QPointF(kWidth / 2.0, y2));
         p.setPen(QPen(QColor(110, 115, 125), 1));
@@ -353,41 +355,65 @@ void buildSpace(Scene& s, Rng& r, int v)
             p.drawLine(QPointF(x, y1 + x / kWidth * 20 - 3), QPointF(x + 6, y1 + x / kWidth * 20 + 3));
         for (int i = 0; i < 2; ++i)
             put(s, Module, 70 + i * 210 + r.range(-15, 15), y1 + 10 + i * 20, 1.3, QColor(220, 220, 225), anyOf(r, {QColor(210, 60, 50), QColor(240, 180, 40), QColor(50, 120, 210)}));
+        // Out on a walk from the first module, an astronaut on a tether: it
+        // holds them where they are, the way they face.
+        const QPointF hatch = s.objs[s.objs.size() - 2].pos + QPointF(26, 16);
+        const QPointF walker = hatch + QPointF(v == 1 ? 46 : 30, 58);
+        QPainterPath tether;
+        tether.moveTo(hatch);
+        tether.cubicTo(hatch + QPointF(-6, 30), walker + QPointF(-40, -10), walker + QPointF(-12, -16));
+        p.setPen(QPen(QColor(225, 225, 215), 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(tether);
+        Obj& tethered = put(s, Astronaut, walker.x(), walker.y(), 1.25, QColor(240, 200, 90), QColor(60, 150, 80));
+        tethered.deny |= Remove | Move | Mirror | Resize | Tilt;
+        tethered.variant = 2; // waving
+        // A capsule docked nose first at the second module's near end.
+        const Obj& far = s.objs[s.objs.size() - 2];
+        Obj& capsule = put(s, Rocket, far.pos.x() - 34.5 * 1.3 - 34 * 0.75 - 1, far.pos.y() - 1, 0.75, QColor(235, 235, 240));
+        capsule.rot = 90;
+        capsule.count = 2;
+        capsule.deny |= Detail | Remove | Move | Resize | Tilt | Mirror; // no flame while docked
         put(s, Module, kWidth / 2.0, y2, 1.2, QColor(220, 220, 225), QColor(50, 120, 210)).count = 5;
+        // The station's flag on a short mast on the lowest module's roof.
+        Obj& flag = put(s, Flag, kWidth / 2.0 - 26, y2 - 13, 0.8, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}), QColor(245, 245, 240));
+        flag.depthY = y2 + 0.01;
+        flag.deny |= Move | Resize | Tilt | Remove;
         for (int i = 0; i < 2; ++i)
             put(s, Panel, 70 + i * 210 + r.range(-10, 10), y1 - 30, 1.2, QColor(40, 70, 150)).count = 5;
         put(s, Panel, kWidth / 2.0 + 10, y2 + 35, 1.1, QColor(190, 150, 50)).count = 4;
     }
     for (int i = 0; i < 2; ++i)
         scatter(s, r, Planet, {40, 314, 30, 100}, r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
-    scatter(s, r, Moon, {40, 314, 300, 330}, 1.3, QColor(225, 225, 215)).shape = v % 2;
+    // A small far planet low in the picture, with a ring of its own.
+    scatter(s, r, Planet, {40, 314, 380, 450}, 0.7, QColor(120, 200, 150), QColor(240, 230, 200)).variant = 1;
+    Obj& moon = scatter(s, r, Moon, {40, 314, 300, 330}, 1.3, QColor(225, 225, 215));
+    moon.shape = v % 2;
+    moon.loose = false; // one moon to this world: never copied about
     // Each of the crew in a suit of their own (three alike would hide a
     // difference among them), one of them out on a walk below the station.
-    const QColor suits[] = {QColor(230, 180, 60), QColor(90, 160, 230), QColor(240, 240, 235)};
-    for (int i = 0; i < 3; ++i)
-        scatter(s, r, Astronaut, i == 2 ? Area{30, 324, 390, 455} : Area{30, 324, 180, 330}, r.range(1.3, 1.6), suits[i], anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
+    const QColor suits[] = {QColor(90, 160, 230), QColor(240, 240, 235)};
     for (int i = 0; i < 2; ++i)
-        scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, i ? QColor(200, 200, 210) : QColor(220, 180, 70));
+        scatter(s, r, Astronaut, i == 1 ? Area{30, 324, 390, 455} : Area{30, 324, lowest + 80, lowest + 110}, r.range(1.3, 1.6), suits[i], anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
+    scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, QColor(220, 180, 70)).variant = 1; // the dish up
     scatter(s, r, Rocket, {40, 314, 320, 400}, 1.5, QColor(210, 50, 50)).variant = 1;
     scatter(s, r, Rocket, {40, 314, 40, 140}, 1.0, QColor(235, 235, 240), QColor(50, 120, 210)).mirror = true; // a shuttle leaving
-    for (int i = 0; i < 4; ++i)
-        scatter(s, r, Asteroid, {20, 334, 20, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(140, 120, 105), QColor(120, 115, 110), QColor(150, 110, 80)}));
-    // A probe high above the station and pale rocks tumbling by at the top
-    // and the foot of the picture, lit by the sun.
+    scatter(s, r, Asteroid, {20, 334, lowest + 60, 380}, r.range(1.1, 1.4), QColor(150, 110, 80));
+    // A probe high above the station and a pale rock tumbling by at the
+    // top, lit by the sun: two rocks in all, so they are no crowd to hunt in.
     scatter(s, r, Satellite, {30, 324, 24, 100}, 1.0, QColor(235, 235, 240), QColor(200, 60, 50));
-    for (const QColor& c : {QColor(175, 150, 125), QColor(200, 185, 160)})
-        scatter(s, r, Asteroid, {20, 334, 20, 110}, r.range(1.0, 1.3), c);
-    for (const QColor& c : {QColor(175, 150, 125), QColor(200, 185, 160)})
-        scatter(s, r, Asteroid, {20, 334, 380, 460}, r.range(1.0, 1.3), c);
-    // A supply capsule and a probe drifting below the station.
-    scatter(s, r, Satellite, {30, 324, 340, 450}, 1.1, QColor(200, 200, 210), QColor(60, 80, 140));
+    scatter(s, r, Asteroid, {20, 334, 20, 110}, r.range(1.0, 1.3), QColor(200, 185, 160));
+    // Supply crates come loose (one below the station, one high above it),
+    // a probe and a spare panel drifting below: kept as placed, never
+    // copied about.
+    scatter(s, r, Crate, {30, 324, 340, 450}, 1.0, QColor(235, 235, 230), QColor(230, 120, 40)).loose = false;
+    scatter(s, r, Crate, {30, 324, 26, 66}, 0.9, QColor(230, 190, 80), QColor(60, 80, 140)).loose = false;
+    scatter(s, r, Satellite, {30, 324, 340, 450}, 1.1, QColor(200, 200, 210), QColor(60, 80, 140)).loose = false;
     scatter(s, r, Panel, {40, 314, 350, 450}, 0.9, QColor(190, 150, 50)).count = 3;
     for (int i = 0; i < 8; ++i)
         scatter(s, r, Star, {15, 339, 15, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(255, 245, 210), QColor(200, 220, 255), QColor(255, 200, 180)}));
-    scatterSpare(s, r, Asteroid, {30, 324, 30, 450}, 1.1, QColor(140, 120, 105));
     scatterSpare(s, r, Star, {30, 324, 30, 450}, 1.2, QColor(255, 245, 210));
-    scatterSpare(s, r, Satellite, {30, 324, 60, 320}, 1.1, QColor(200, 200, 210));
-    scatterSpare(s, r, Astronaut, {30, 324, 180, 330}, 1.3, QColor(230, 180, 60), QColor(50, 120, 210));
+    scatterSpare(s, r, Crate, {30, 324, 180, 330}, 0.9, QColor(200, 60, 50), QColor(235, 235, 230)).loose = false;
 }
 
 } // namespace levelgen

@@ -596,6 +596,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     const double floorY = 300 + v * 18 + r.range(-8, 8), beam = 70 + r.range(0, 20);
     s.surfaces = Surfaces::at(floorY, true, false);
     s.surfaces.ceiling = beam;
+    std::vector<QPointF> sills; // where each window's sill is, for a geranium
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -651,6 +652,7 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
             p.fillRect(QRectF(pane.left() - 22, top - 2, 16, 52), litGradient(QRectF(pane.left() - 22, top, 16, 52), shutter, 0.25));
             p.fillRect(QRectF(pane.right() + 6, top - 2, 16, 52), litGradient(QRectF(pane.right() + 6, top, 16, 52), shutter, 0.25));
             p.fillRect(QRectF(pane.left() - 8, pane.bottom() + 4, 52, 4), QColor(150, 110, 80)); // the sill
+            sills.emplace_back(cx, pane.bottom() + 4);
             s.surfaces.glass.push_back(QRectF(pane.left() - 22, top - 4, 80, 62)); // nor over a window and its shutters
         }
     }
@@ -659,16 +661,16 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
         Obj& pap = put(s, Paprika, 25 + i * (304.0 / many(s, 7)) + r.range(-5, 5), beam, 1.3, vary(kPaprikaRed, r, 0.08));
         pap.count = r.between(5, 8);
     }
-    for (int i = 0; i < 3; ++i) { // three: a fourth would be one too many of a kind
-        const double x = 40 + i * (274.0 / 3) + r.range(-8, 8);
+    // A geranium in its pot on each window's sill (three windows at most).
+    for (const QPointF& sill : sills) {
+        s.surfaces.stands.emplace_back(sill.x() - 26, sill.y(), 52, 0);
         // A geranium growing out of its pot: set on the pot's rim, drawn just
         // after it, and staying with it.
-        // Sized as a pot is beside the churn and the geese, so the size rule keeps it.
-        Obj& pot = put(s, Pot, x, floorY + 10, 0.7, QColor(190, 100, 60));
+        Obj& pot = put(s, Pot, sill.x() + r.range(-8, 8), sill.y(), 0.7, QColor(190, 100, 60));
         pot.deny |= Remove | Move | Resize | Tilt | Mirror;
-        Obj& flower = put(s, Flower, x, floorY + 10 - 22 * 0.7, 0.75, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)}));
+        Obj& flower = put(s, Flower, pot.pos.x(), sill.y() - 22 * 0.7, 0.75, anyOf(r, {QColor(215, 35, 45), QColor(235, 90, 120)}));
         flower.count = 6;
-        flower.depthY = floorY + 10.01;
+        flower.depthY = sill.y() + 0.01;
         flower.deny = Move | Resize | Tilt;
     }
     // A bench along the house wall, in the bays beside the door, holds the
@@ -683,10 +685,6 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     bench.x1 = benchRight ? kWidth - 10 : doorBay * bay - 12;
     bench.back = floorY + 2, bench.front = floorY + 14, bench.feet = floorY + 50;
     bench.wood = QColor(140, 95, 60);
-    // The geraniums keep to the stretch of wall the bench leaves free.
-    s.objs.erase(std::remove_if(s.objs.begin(), s.objs.end(),
-                                [&](const Obj& o) { return (o.kind == Pot || o.kind == Flower) && o.pos.x() > bench.x0 - 24 && o.pos.x() < bench.x1 + 24; }),
-                 s.objs.end());
     paintTable(s, r, bench);
     const std::size_t onBench = s.objs.size();
     setOut(s, r, (bench.x0 + bench.x1) / 2, bench.back + 8, {Jug, Pumpkin, Basket, Jug}, 1.2,
@@ -715,10 +713,33 @@ void buildPaprikaPorch(Scene& s, Rng& r, int v)
     // The churn and the milk can by the bench's end, where the dairy work is done.
     put(s, Churn, benchRight ? bench.x0 - 6 : bench.x1 + 6, floorY + 40, 1.2, QColor(170, 120, 75));
     put(s, MilkCan, benchRight ? bench.x0 - 34 : bench.x1 + 34, floorY + 48, 1.15, QColor(190, 195, 200), QColor(200, 40, 40));
-    group(s, r, Cat, 1, {40, 314, floorY + 60, kHeight - 10}, 1.3, 1.4, {QColor(60, 60, 65), QColor(240, 240, 235)});
-    group(s, r, Chicken, 2, {30, 324, floorY + 80, kHeight - 10}, 1.1, 1.3, {QColor(250, 250, 245), QColor(170, 100, 50)}, QColor(200, 40, 40));
-    group(s, r, Butterfly, 1, {30, 324, beam + 60, floorY - 40}, 1.1, 1.2, {QColor(250, 200, 40)}, QColor(40, 30, 30));
-    group(s, r, Duckling, 2, {20, 334, floorY + 80, kHeight - 10}, 1.0, 1.1, {QColor(240, 205, 60)});
+    // The cat dozes on the bench under the free window, or by the door when
+    // the door and the long bench take the whole wall.
+    Rng look(0xA9A0 + std::uint32_t(v) + std::uint32_t(floorY));
+    // Each no bigger than a click square, so taking it away is a fair find.
+    auto small = [&s](K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor()) -> Obj& {
+        return gear(s, kind, x, y, smallScale(kind, scale), c1, c2);
+    };
+    const int freeBay = benchRight ? doorBay - 1 : doorBay + 1;
+    const QColor catCoat = anyOf(look, {QColor(60, 60, 65), QColor(215, 145, 75)});
+    if (freeBay >= 0 && freeBay < 3 + v % 2) {
+        const double seatX = (freeBay + 0.5) * bay, seatY = floorY + 6;
+        Obj& seat = put(s, Bench, seatX, seatY, 2.2, anyOf(look, {QColor(90, 120, 70), QColor(140, 95, 60)}));
+        Obj& cat = small(Cat, seatX + look.range(-12, 12), seatY - 11.5 * 2.2, 0.9, catCoat);
+        cat.mirror = look.chance(0.5);
+        setOn(cat, seat);
+    } else {
+        small(Cat, (doorBay + 0.5) * bay - 20, floorY + 18, 1.0, catCoat); // on the doorstep
+    }
+    // The hen yard's corner in front, away from the table: the hens, the
+    // goose, the ducklings at the bucket of feed.
+    const double yardX = corner < kWidth / 2.0 ? 282 : 72, toward = corner < kWidth / 2.0 ? -1 : 1;
+    small(Goose, yardX - toward * 20, kHeight - 16, 1.3, QColor(245, 245, 240)).mirror = toward > 0;
+    small(Chicken, yardX + toward * 22, kHeight - 62, 1.15, QColor(250, 250, 245), QColor(200, 40, 40)).mirror = toward < 0;
+    small(Chicken, yardX + toward * 52, kHeight - 30, 1.25, QColor(170, 100, 50), QColor(200, 40, 40)).mirror = toward > 0;
+    small(Bucket, yardX - toward * 24, kHeight - 60, 1.0, QColor(150, 155, 160));
+    small(Duckling, yardX + toward * 8, kHeight - 38, 1.05, QColor(240, 205, 60));
+    small(Duckling, yardX - toward * 44, kHeight - 34, 1.0, QColor(235, 195, 55)).mirror = true;
 }
 
 void buildEmbankment(Scene& s, Rng& r, int v)
@@ -836,7 +857,8 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     // Pictures, the clock, a string of paprika and a sausage on their nails.
     put(s, Clock, v == 2 ? 195 : 150, 64, 1.35, wood);
     put(s, Frame, v == 2 ? 190 : 320, v == 2 ? 136 : 100, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
-    put(s, Frame, v == 2 ? 56 : 236, v == 2 ? 100 : 116, 1.1, QColor(120, 80, 50)).variant = r.between(0, 3);
+    // A gingerbread heart from the fair on its ribbon, rather than a second picture.
+    put(s, Heart, v == 2 ? 56 : 236, v == 2 ? 112 : 128, 1.5, QColor(170, 70, 40)).variant = 1;
     put(s, Paprika, windowX[v] + (v == 2 ? -18 : 100), 30, 1.1, kPaprikaRed);
     put(s, Salami, v == 2 ? 140 : 330, v == 2 ? 92 : 34, 1.3, QColor(150, 60, 50));
     // The top, laid as a feast is: the places along the far and the near
@@ -844,24 +866,26 @@ void buildFeastTable(Scene& s, Rng& r, int v)
     const std::vector<QColor> china{stitch, QColor(60, 110, 180), QColor(200, 150, 60), QColor(150, 30, 50)};
     const double left = std::max(8.0, t.x0 + 20), right = std::min(346.0, t.x1 - 20), span = right - left;
     const int farPlaces = v == 1 ? 3 : 4;
+    // Each guest drinks from what the house has: a glass, a goblet, a cup, a mug.
+    const K drinks[4] = {Glass, Goblet, Cup, BeerMug};
     for (int i = 0; i < farPlaces; ++i) {
-        setOut(s, r, left + (i + 0.5) * span / farPlaces + r.range(-5, 5), tableRow(t, 0, 3), {Plate, i % 2 ? Goblet : Glass},
-               rowScale(0, 3, 1.4), {china[std::size_t(i) % china.size()], QColor(150, 30, 50)});
+        setOut(s, r, left + (i + 0.5) * span / farPlaces + r.range(-5, 5), tableRow(t, 0, 3), {Plate, drinks[(i + v) % 4]},
+               rowScale(0, 3, 1.4), {china[std::size_t(i) % china.size()], i % 2 ? QColor(240, 236, 225) : QColor(150, 30, 50)});
     }
-    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Tureen, Bowl, Cheese}, {Cheese, Tureen, Bread}};
+    const std::vector<std::vector<K>> centres{{Bread, Tureen, Cake}, {Cake, Tureen, Bowl}, {Cheese, Tureen, Bread}};
     setOut(s, r, left + span * (v == 1 ? 0.45 : 0.5) + r.range(-10, 10), tableRow(t, 1, 3), centres[std::size_t(v)], rowScale(1, 3, 1.4),
            {QColor(220, 170, 110), QColor(245, 242, 235), QColor(200, 40, 40), QColor(240, 200, 60)});
     setOut(s, r, left + span * 0.1 + 12, tableRow(t, 1, 3), {v == 2 ? Vase : Bottle, Grapes}, rowScale(1, 3, 1.4),
            {v == 2 ? QColor(240, 236, 225) : QColor(60, 90, 50), QColor(110, 50, 110)});
     const std::size_t sideDishes = s.objs.size();
-    setOut(s, r, right - span * 0.1 - 12, tableRow(t, 1, 3), {Candle, v == 0 ? Pretzel : SaltShaker}, rowScale(1, 3, 1.4),
+    setOut(s, r, right - span * 0.1 - 12, tableRow(t, 1, 3), {Candle, v == 0 ? Pretzel : v == 1 ? Cheese : Cake}, rowScale(1, 3, 1.4),
            {QColor(240, 230, 200), QColor(170, 100, 45)});
     hideOne(s, r, sideDishes);
     const int nearPlaces = 3;
     for (int i = 0; i < nearPlaces; ++i) {
         const std::size_t first = s.objs.size();
         setOut(s, r, left + (i + 0.5) * span / nearPlaces + r.range(-5, 5), tableRow(t, 2, 3),
-               i == 1 ? std::vector<K>{Goblet, Plate, Jug} : std::vector<K>{i ? Goblet : Glass, Plate}, rowScale(2, 3, 1.4),
+               i == 1 ? std::vector<K>{Goblet, Plate, Jug} : std::vector<K>{i ? Bottle : Glass, Plate}, rowScale(2, 3, 1.4),
                {QColor(150, 30, 50), china[std::size_t(i + 1) % china.size()], QColor(60, 110, 180)});
         if (i == nearPlaces - 1)
             hideOne(s, r, first);

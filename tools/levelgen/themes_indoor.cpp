@@ -25,6 +25,85 @@ void shelf(QPainter& p, double y, double depth, const QColor& wood)
     p.fillRect(QRectF(0, y + 7, kWidth, 1), shade(wood, 0.5));
 }
 
+// The toys of a nursery's shelves: every shelf its own few kinds, each toy
+// at most twice in the room and never twice in one colour, so a change to
+// one is never hidden among its copies. Spaced evenly along the board.
+void toyShelves(Scene& s, Rng& r, const std::vector<double>& shelves, double scale)
+{
+    auto shuffle = [&r](std::vector<K>& v) {
+        for (std::size_t i = v.size(); i > 1; --i)
+            std::swap(v[i - 1], v[r.next() % i]);
+    };
+    // Dealt round the boards: the first kinds once in the room, the
+    // second ones a second time on another board.
+    std::vector<K> once{Teddy, Robot, Globe, Boat, Rocket, Teapot, Drum, Blocks, Dice, GiftBox, Car, Ball, Duck, SpinningTop, Books, Cup};
+    std::vector<K> twice{Car, Ball, Drum, Books, Duck, Blocks, Dice, SpinningTop, GiftBox, Cup};
+    shuffle(once);
+    shuffle(twice);
+    const std::size_t n = shelves.size();
+    std::vector<std::vector<K>> boards(n);
+    for (std::size_t i = 0; i < once.size(); ++i)
+        boards[i % n].push_back(once[i]);
+    auto holds = [](const std::vector<K>& b, K k) { return std::find(b.begin(), b.end(), k) != b.end(); };
+    for (K k : twice) { // on the emptiest board that has none yet
+        std::size_t best = n;
+        for (std::size_t b = 0; b < n; ++b)
+            if (!holds(boards[b], k) && (best == n || boards[b].size() < boards[best].size()))
+                best = b;
+        if (best < n)
+            boards[best].push_back(k);
+    }
+    const QColor paint[6] = {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40),
+                             QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)};
+    int copies[KindTotal] = {};
+    for (std::size_t k = 0; k < n; ++k) {
+        std::vector<K>& kinds = boards[k];
+        shuffle(kinds);
+        const std::size_t first = s.objs.size();
+        std::vector<double> widths;
+        double total = 0;
+        for (K kind : kinds) {
+            widths.push_back(kindOf(kind).box.width() * smallScale(kind, scale));
+            total += widths.back();
+        }
+        const double x0 = 14, x1 = kWidth - 14, gap = (x1 - x0 - total) / double(kinds.size());
+        s.surfaces.stands.emplace_back(x0, shelves[k], x1 - x0, 0);
+        double x = x0 + gap / 2;
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            const K kind = kinds[i];
+            const double sc = smallScale(kind, scale);
+            const int copy = copies[kind]++;
+            Obj& o = put(s, kind, x - kindOf(kind).box.left() * sc + r.range(-gap / 4, gap / 4), shelves[k], sc,
+                         paint[(std::size_t(kind) + 3 * std::size_t(copy)) % 6]);
+            o.groundMove = true;
+            const QRectF box = kindOf(kind).box;
+            if (std::abs(box.left() + box.right()) > 4) // laid from its left end: turned, it would reach over its neighbour
+                o.mirror = false;
+            if (kind == Teddy)
+                o.c1 = anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), o.variant = 1;
+            if (kind == Robot)
+                o.c1 = QColor(180, 190, 200), o.c2 = QColor(80, 220, 250), o.count = 3;
+            if (kind == Duck) // a yellow rubber duck, and a white one
+                o.c1 = copy ? QColor(245, 245, 240) : QColor(250, 215, 40);
+            if (kind == Car)
+                o.c2 = QColor(250, 250, 245);
+            if (kind == Globe)
+                o.c1 = QColor(60, 120, 200), o.c2 = QColor(90, 170, 80);
+            if (kind == Boat) // a toy sailing boat, its sail white
+                o.scale = 0.6, o.c2 = QColor(250, 250, 245), o.c3 = QColor(40, 100, 200);
+            if (kind == Rocket) // a toy one: windows to count, no flame
+                o.scale = 0.7, o.c1 = QColor(220, 50, 50), o.count = 2, o.deny |= Detail;
+            if (kind == Teapot) // a doll's tea set: pot and cups to the toys' size
+                o.scale = 0.6;
+            if (kind == Cup)
+                o.variant = 0; // cold: no steam off a toy cup
+            x += widths[i] + gap;
+        }
+        if (k % 2) // one toy on every other board put away until a difference brings it out
+            hideOne(s, r, first);
+    }
+}
+
 // The row of town houses behind a market street: their fronts fill the view
 // between and behind the stalls, so no sky shows at counter height.
 void houseRow(QPainter& p, Rng& r, const Daylight& d, double foot)
@@ -260,32 +339,14 @@ void buildToyShelf(Scene& s, Rng& r, int v)
     put(s, Frame, frameX, frameY, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
     const double otherX = std::clamp(frameX < kWidth / 2.0 ? frameX + r.range(120, 150) : frameX - r.range(120, 150), 40.0, 314.0);
     put(s, Frame, otherX, frameY + 10, 1.25, QColor(120, 80, 50)).variant = r.between(0, 3);
-    for (double y : shelves)
-        row(s, r, y, 12, 342, {Teddy, Ball, Blocks, Car, Robot, Books, Duck, Ball, Car, Drum, SpinningTop}, low ? 0.9 : 1.0, low ? 1.15 : 1.3,
-            {QColor(220, 50, 50), QColor(40, 100, 200), QColor(250, 200, 40), QColor(60, 160, 80), QColor(160, 70, 170), QColor(250, 130, 40)});
-    for (Obj& o : s.objs) {
-        if (o.kind == Teddy)
-            o.c1 = anyOf(r, {QColor(170, 120, 70), QColor(220, 190, 140), QColor(120, 80, 50)}), o.variant = 1;
-        if (o.kind == Robot)
-            o.c1 = QColor(180, 190, 200), o.c2 = QColor(80, 220, 250), o.count = 3;
-        if (o.kind == Duck)
-            o.c1 = QColor(250, 215, 40);
-        if (o.kind == Car)
-            o.c2 = QColor(250, 250, 245);
-    }
-    put(s, Rocket, r.range(40, 314), shelves[0] - 40, 1.2, QColor(210, 50, 50)).count = 2;
+    toyShelves(s, r, shelves, low ? 1.0 : 1.15);
     if (low) // between the two pictures
         put(s, Clock, (frameX + otherX) / 2, frameY + 8, 1.2, QColor(60, 120, 190));
     else
         put(s, Clock, r.range(40, 314), shelves[1] - 75, 1.2, QColor(60, 120, 190));
-    // Star stickers on the back over each shelf; on a low bookcase the shelves
-    // stand too close for them, and they go on the wall above it.
-    for (std::size_t i = 0; i < (low ? 1 : shelves.size()); ++i)
-        group(s, r, Star, many(s, 2), {20, 334, shelves[i] - (low ? 110 : 95), shelves[i] - (low ? 75 : 70)}, 1.6, 1.9,
-              {QColor(250, 210, 60), QColor(250, 250, 245), QColor(120, 200, 250)});
-    spare(s, Ball, r.range(30, 324), shelves.back(), 1.2, QColor(250, 200, 40), QColor(60, 160, 80));
-    spare(s, Duck, r.range(30, 324), shelves[1], 1.2, QColor(250, 215, 40));
-    spare(s, Car, r.range(40, 314), shelves[0], 1.2, QColor(40, 100, 200), QColor(250, 250, 245));
+    // Over a low bookcase, a kite hung on the wall between the pictures.
+    if (low)
+        put(s, Kite, frameX < kWidth / 2.0 ? 300 : 54, shelves[0] - 70, 1.3, QColor(220, 50, 50), QColor(250, 200, 40)).count = 3;
 }
 
 void buildMarket(Scene& s, Rng& r, int v)

@@ -1010,6 +1010,10 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     // The pad: the rocket standing on it, the flag, the supplies.
     gear(s, Rocket, padX, padY + 4, 1.3, QColor(230, 230, 235), QColor(200, 50, 40)).count = 2;
     gear(s, Flag, padX + dir * 38, padY + 20, 1.0, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}));
+    // The rocket's fuel in two drums just off the pad, on the side away from the flag.
+    Rng look(0xA9A0 + std::uint32_t(v));
+    gear(s, Barrel, padX - dir * 56, padY + 10, 0.62, QColor(235, 235, 230), QColor(200, 60, 50));
+    gear(s, Barrel, padX - dir * 72, padY + 16, 0.66, anyOf(look, {QColor(230, 190, 80), QColor(90, 110, 150)}), QColor(60, 60, 65));
     // The rover back with supplies, its driver unloading them.
     gear(s, Rover, roverX, roverY, 1.1, anyOf(r, {QColor(225, 225, 230), QColor(230, 190, 80)}), QColor(), !baseLeft);
     gear(s, Astronaut, roverX + dir * 36, roverY + 8, 0.9, QColor(235, 200, 150), QColor(230, 170, 60), !baseLeft);
@@ -1020,6 +1024,8 @@ void buildMoonBase(Scene& s, Rng& r, int v)
     gear(s, Rock, frontX - dir * 40, frontY, 1.3, QColor(130, 130, 135));
     gear(s, Rock, frontX - dir * 6, frontY + 8, 0.9, QColor(115, 115, 122));
     gear(s, Astronaut, frontX + dir * 26, frontY, 0.95, QColor(170, 190, 225), QColor(230, 170, 60), baseLeft);
+    // The geologist's barrow for the stones, left beside them.
+    gear(s, Wheelbarrow, frontX + dir * 56, frontY + 4, 0.7, QColor(215, 215, 220), QColor(), !baseLeft);
     gear(s, Rock, 354 - frontX, frontY - 20, 1.1, QColor(140, 138, 135));
     gear(s, Rock, padX + dir * 20, padY + 40, 0.8, QColor(125, 125, 130));
     group(s, r, Star, 4, {15, 339, 15, horizon - 60}, 0.8, 1.1, {QColor(255, 250, 220)});

@@ -12,6 +12,8 @@
 #include "tools/levelgen/tidy.h"
 
 #include <QtTest>
+#include <map>
+#include <set>
 
 using namespace levelgen;
 
@@ -610,6 +612,61 @@ private slots:
             QVERIFY2(!hasTwin(s, i), qPrintable(QStringLiteral("level %1: a twin %2 at (%3, %4)").arg(n).arg(kindOf(o.kind).name).arg(o.pos.x()).arg(o.pos.y())));
         }
         QVERIFY2(animals >= 2, qPrintable(QStringLiteral("level %1 holds %2 of its herd").arg(n).arg(animals)));
+    }
+
+    // The rooms, the porch and the station hold many kinds of thing a
+    // difference can fall on, not a few kinds copied about.
+    void scenesOfferManyKindsToChange_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("least");
+        for (int n : {12, 48, 84}) // the paprika porch
+            QTest::newRow(qPrintable(QStringLiteral("porch %1").arg(n))) << n << 15;
+        for (int n : {13, 49, 85}) // the toy shelf
+            QTest::newRow(qPrintable(QStringLiteral("toys %1").arg(n))) << n << 17;
+        for (int n : {16, 52, 88}) // the feast table
+            QTest::newRow(qPrintable(QStringLiteral("feast %1").arg(n))) << n << 24;
+        for (int n : {20, 56, 92}) // the space station
+            QTest::newRow(qPrintable(QStringLiteral("station %1").arg(n))) << n << 10;
+        for (int n : {30, 66}) // the moon base
+            QTest::newRow(qPrintable(QStringLiteral("moon base %1").arg(n))) << n << 12;
+    }
+    void scenesOfferManyKindsToChange()
+    {
+        QFETCH(int, n);
+        QFETCH(int, least);
+        const Scene s = buildScene(n);
+        std::set<int> kinds;
+        for (const Obj& o : s.objs)
+            if ((o.visible || o.spare) && !isSparkle(o.kind) && (kindOf(o.kind).mods & ~o.deny))
+                kinds.insert(o.kind);
+        QVERIFY2(int(kinds.size()) >= least, qPrintable(QStringLiteral("level %1: %2 kinds to change").arg(n).arg(kinds.size())));
+    }
+
+    // A nursery's toys: each kind twice at most, never two alike; over the
+    // station one moon, never copied about.
+    void toysAndMoonsAreNotCopiedAbout_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {13, 49, 85, 20, 56, 92})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void toysAndMoonsAreNotCopiedAbout()
+    {
+        QFETCH(int, n);
+        const Scene s = buildScene(n);
+        std::map<int, int> copies;
+        for (int i = 0; i < int(s.objs.size()); ++i) {
+            const Obj& o = s.objs[std::size_t(i)];
+            static const std::set<int> toys{Teddy, Robot, Globe, Drum, Blocks, Dice, GiftBox, Car, Ball, Duck, SpinningTop, Cup};
+            const bool toy = toys.count(o.kind) > 0;
+            if (!(o.visible || o.spare) || !(toy || o.kind == Moon))
+                continue;
+            copies[o.kind] += o.visible;
+            QVERIFY2(!hasTwin(s, i), qPrintable(QStringLiteral("level %1: a twin %2").arg(n).arg(kindOf(o.kind).name)));
+        }
+        for (const auto& [kind, count] : copies)
+            QVERIFY2(count <= (kind == Moon ? 1 : 2), qPrintable(QStringLiteral("level %1: %2 of %3").arg(n).arg(count).arg(kindOf(kind).name)));
     }
 };
 
