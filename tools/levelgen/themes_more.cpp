@@ -59,6 +59,33 @@ void shelves(Scene& s, Rng& r, int count, double top, double gap, std::initializ
 } // namespace
 
 namespace {
+// Across the bay a little town on its headland, hazy with distance, and a
+// jetty. Says whether the town lies to the left.
+bool farTown(Scene& s, Rng& r, const Daylight& d, double horizon)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double x0 = r.chance(0.5) ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
+    p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
+    p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
+    for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
+        const double h = r.range(10, 22), w = r.range(9, 14);
+        const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
+        p.setBrush(wall);
+        p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
+        p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
+        QPolygonF roof;
+        roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
+        p.drawPolygon(roof);
+        p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
+        p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
+    }
+    p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
+    p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
+    return x0 < 1;
+}
+
 // A row of striped bathing huts at the back of the sand, from x0, 160 px
 // long, their feet on `foot`: painted in, and noted as solid.
 void bathingHuts(Scene& s, Rng& r, const Daylight& d, double x0, double foot, bool fromLeft)
@@ -102,28 +129,7 @@ void buildBeach(Scene& s, Rng& r, int v)
     const double horizon = 120 + v * 45 + r.range(-8, 8), shoreline = horizon + 90 + r.range(0, 25);
     skyAndGround(s, r, d, horizon, QColor(235, 210, 160), QColor(225, 200, 150));
     water(s, r, d, horizon, shoreline, QColor(40, 130, 170));
-    { // Across the bay a little town on its headland, hazy with distance, and a jetty.
-        QPainter p(&s.base);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        const double x0 = r.chance(0.5) ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
-        p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
-        p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
-        for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
-            const double h = r.range(10, 22), w = r.range(9, 14);
-            const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
-            p.setBrush(wall);
-            p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
-            p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
-            QPolygonF roof;
-            roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
-            p.drawPolygon(roof);
-            p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
-            p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
-        }
-        p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
-        p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
-    }
+    farTown(s, r, d, horizon);
     group(s, r, Boat, many(s, 2), {30, 324, horizon + 15, shoreline - 20}, 0.4, 0.6, {QColor(250, 250, 245)}, QColor(250, 248, 240), QColor(200, 60, 50));
     group(s, r, Buoy, many(s, 2), {30, 324, horizon + 20, shoreline - 8}, 0.8, 1.0, {QColor(240, 90, 30)});
     // Composed, not strewn: palms at the back to either side, shells and
@@ -1222,19 +1228,67 @@ void buildPier(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(2 - v, r); // afternoon, noon, morning
     s.finish.tint = d.tint;
-    const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
+    // From the pier's end: the far shore low under the sky, the water with
+    // its boats, and a deep deck for the gear and the angler's place.
+    const double horizon = 104 + v * 12 + r.range(-6, 6), deck = horizon + 116 + v * 8 + r.range(0, 10);
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
     water(s, r, d, horizon, kHeight, QColor(30, 80, 100));
+    const bool townLeft = farTown(s, r, d, horizon);
     {
         QPainter p(&s.base);
         planks(p, QRectF(0, deck, kWidth, kHeight - deck), QColor(150, 115, 80), 14, true, r.seed());
         p.fillRect(QRectF(0, deck, kWidth, 4), QColor(60, 40, 30, 140));
     }
-    put(s, Lighthouse, v == 1 ? 60 : 300, horizon + 10, 0.6, QColor(240, 240, 235), QColor(200, 50, 40));
-    group(s, r, Boat, many(s, 3), {30, 324, horizon + 30, deck - 20}, 0.5, 0.9, {QColor(250, 250, 245), QColor(60, 90, 160), QColor(200, 60, 50)}, QColor(245, 240, 230), QColor(40, 90, 160));
-    group(s, r, Buoy, 2, {30, 324, horizon + 30, deck - 10}, 0.8, 1.0, {QColor(240, 90, 30)});
-    flying(s, r, many(s, 4), horizon - 30, QColor(245, 245, 245));
+    put(s, Lighthouse, townLeft ? r.range(292, 318) : r.range(36, 62), horizon + 8, 0.55, QColor(240, 240, 235), QColor(200, 50, 40));
+    // Sails far out, a boat moored nearer, buoys and a pair of ducks riding the swell.
+    group(s, r, Boat, 2, {30, 324, horizon + 22, horizon + 52}, 0.45, 0.55, {QColor(250, 250, 245), QColor(60, 90, 160)}, QColor(245, 240, 230), QColor(40, 90, 160));
+    group(s, r, Boat, 1, {50, 304, deck - 44, deck - 30}, 0.85, 0.95, {QColor(200, 60, 50), QColor(250, 250, 245)}, QColor(245, 240, 230), QColor(40, 90, 160));
+    group(s, r, Buoy, 2, {30, 324, horizon + 40, deck - 40}, 0.8, 1.0, {QColor(240, 90, 30)}); // clear of the line
+    group(s, r, Duck, 2, {30, 324, horizon + 60, deck - 36}, 0.9, 1.0, {QColor(120, 90, 60), QColor(250, 250, 245)});
+    flying(s, r, 3, horizon - 30, QColor(245, 245, 245));
+    const std::size_t gearFrom = s.objs.size();
     deckGear(s, r, deck, false);
+    { // Before the stacked crates, nearer, a second net spread to dry and a basket for the catch.
+        const auto crate = std::find_if(s.objs.begin() + long(gearFrom), s.objs.end(), [](const Obj& o) { return o.kind == Crate; });
+        const double side = crate->pos.x() < kWidth / 2.0 ? 1 : -1, near = std::clamp((kHeight - deck) / 150, 0.85, 1.15);
+        const double bx = side > 0 ? r.range(58, 72) : r.range(282, 296), by = deck + (kHeight - deck) * 0.88;
+        gear(s, FishingNet, bx, by, 1.2 * near, QColor(170, 175, 160), QColor(230, 200, 60));
+        gear(s, Basket, bx + side * 56, by + 4, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
+    }
+    // Along the edge, where the bollards leave room: a bench to watch the
+    // water from, and the angler's place.
+    const auto freeEdge = [&](double halfWidth) {
+        for (double x = 70; x <= 290; x += 10)
+            if (std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
+                    return o.visible && o.pos.y() > deck - 4 && o.pos.y() < deck + 44 && std::abs(o.pos.x() - x) < halfWidth;
+                }))
+                return x;
+        return -1.0;
+    };
+    // The angler's: his rod in its rest out over the water, the float on
+    // its line, his stool and the bait bucket.
+    if (const double rodX = freeEdge(52); rodX > 0) {
+        const double dir = rodX < kWidth / 2.0 ? 1 : -1; // out over the water, clear of the lamp at the side
+        const QPointF butt(rodX, deck + 14), tip(rodX + dir * 46, deck - 52), bob(rodX + dir * 52, deck - 14);
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(70, 50, 35), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(rodX - 4, deck + 16), QPointF(rodX + 2, deck + 2)); // the rest
+        p.setPen(QPen(QColor(60, 45, 35), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(butt, tip);
+        p.setPen(QPen(QColor(235, 235, 225, 200), 0.7));
+        p.drawLine(tip, bob);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 50, 40));
+        p.drawEllipse(bob, 2.2, 2.2);
+        p.setPen(QPen(QColor(255, 255, 255, 120), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(bob + QPointF(0, 2), 6, 1.6); // its ripple
+        gear(s, Stool, rodX - dir * 22, deck + 26, 1.0, QColor(130, 90, 55));
+        gear(s, Bucket, rodX + dir * 4, deck + 30, 0.8, QColor(60, 120, 180), QColor(90, 95, 100));
+    }
+    if (const double benchX = freeEdge(40); benchX > 0)
+        gear(s, Bench, benchX, deck + 14, 1.2, QColor(120, 85, 55));
 }
 
 void buildCafe(Scene& s, Rng& r, int v)
