@@ -1399,6 +1399,12 @@ void buildPier(Scene& s, Rng& r, int v)
         const double bx = side > 0 ? r.range(58, 72) : r.range(282, 296), by = deck + (kHeight - deck) * 0.88;
         gear(s, FishingNet, bx, by, 1.2 * near, QColor(170, 175, 160), QColor(230, 200, 60));
         gear(s, Basket, bx + side * 56, by + 4, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
+        // Across from the crates, a sail spread on the planks to dry, the
+        // morning's catch sorted on it: a crate's worth of fish and a crab.
+        const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.3;
+        rug(s, QRectF(sx - 56, sy - 18, 112, 36), QColor(226, 218, 196), std::uint32_t(r.next()));
+        gear(s, Fish, sx - 22, sy + 4, 1.0, QColor(150, 170, 190), QColor(100, 110, 130), side > 0);
+        gear(s, Crab, sx + 22, sy + 6, 0.9, QColor(200, 80, 50));
     }
     // Along the edge, where the bollards leave room: a bench to watch the
     // water from, and the angler's place.
