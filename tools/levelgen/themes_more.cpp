@@ -1375,7 +1375,8 @@ void buildPier(Scene& s, Rng& r, int v)
     s.finish.tint = d.tint;
     // From the pier's end: the far shore low under the sky, the water with
     // its boats, and a deep deck for the gear and the angler's place.
-    const double horizon = 104 + v * 12 + r.range(-6, 6), deck = horizon + 116 + v * 8 + r.range(0, 10);
+    // The morning's view stands higher on the pier: more sky, the deck further down.
+    const double horizon = (v == 2 ? 146 : 104 + v * 12) + r.range(-6, 6), deck = horizon + (v == 2 ? 136 : 116 + v * 8) + r.range(0, 10);
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
     water(s, r, d, horizon, kHeight, QColor(30, 80, 100));
     const bool townLeft = farTown(s, r, d, horizon);
