@@ -86,16 +86,6 @@ bool farTown(Scene& s, Rng& r, const Daylight& d, double horizon)
     return x0 < 1;
 }
 
-// Nothing of the scene's things stands in `r`, nor a piece or a towel
-// painted in before: a set piece painted there would be drawn under them.
-bool clearOfThings(const Scene& s, const QRectF& r)
-{
-    const auto meets = [&](const QRectF& o) { return o.intersects(r); };
-    return std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) { return o.visible && meets(QRectF(bounds(o))); }) &&
-           std::none_of(s.surfaces.pieces.begin(), s.surfaces.pieces.end(), meets) &&
-           std::none_of(s.surfaces.rugs.begin(), s.surfaces.rugs.end(), meets);
-}
-
 // The lifeguard's tall wooden chair, its foot centred on `foot` (`k` 1:
 // about 80 px tall), with its ladder, sunshade and red-and-white flag;
 // painted in and noted as a set piece.

@@ -158,6 +158,7 @@ void drawWell(Scene& s, QPointF foot, double k)
         p.drawLine(QPointF(x - 27 * k * t, y - 80 * k + 18 * k * t), QPointF(x + 27 * k * t, y - 80 * k + 18 * k * t));
     }
     s.surfaces.pieces.push_back(QRectF(x - 28 * k, y - 81 * k, 56 * k, 83 * k));
+    s.surfaces.furniture.push_back(s.surfaces.pieces.back()); // the paving it stands on is furnished, not bare
 }
 
 // A farm cart left by the houses: its plank bed heaped with hay, a big
@@ -203,6 +204,7 @@ void farmCart(Scene& s, QPointF foot, double k, bool shaftsLeft)
         p.drawLine(QPointF(bed.left(), bed.top() + i * bed.height() / 3), QPointF(bed.right(), bed.top() + i * bed.height() / 3));
     wheel(QPointF(x + d * 4 * k, y - 13 * k), 13 * k, shade(wood, 0.7)); // the near wheel
     s.surfaces.pieces.push_back(QRectF(x - 34 * k, y - 52 * k, 68 * k, 54 * k));
+    s.surfaces.furniture.push_back(s.surfaces.pieces.back());
 }
 
 // Two people arm in arm, walking (`k` 1: about 50 px tall): a man in a dark
@@ -346,6 +348,18 @@ void buildVillage(Scene& s, Rng& r, int v)
     }
     scatterSpare(s, r, Crate, {30, 324, street + 10, street + 30}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
     scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
+    // A couple out for a walk along the street, where it is clear; their
+    // own draws, so the rest of the street stays where it was.
+    Rng walk(0x5EED + std::uint64_t(v));
+    for (int tries = 0; tries < 40; ++tries) {
+        const double y = walk.range(street + 24, street + depth * 0.6), k = 0.6 + 0.4 * (y - street) / 200, x = walk.range(30, 324);
+        if (clearOfThings(s, QRectF(x - 24 * k, y - 58 * k, 48 * k, 62 * k))) {
+            strollers(s, {x, y}, k, walk.chance(0.5), anyOf(walk, {QColor(60, 60, 70), QColor(90, 70, 50)}),
+                      anyOf(walk, {QColor(190, 60, 70), QColor(70, 120, 170), QColor(220, 170, 60)}));
+            s.surfaces.furniture.push_back(s.surfaces.pieces.back()); // where they walk is not bare paving
+            break;
+        }
+    }
 }
 
 void buildHarbour(Scene& s, Rng& r, int v)
