@@ -243,7 +243,7 @@ void buildMarketHall(Scene& s, Rng& r, int v)
             }
             p.setBrush(Qt::NoBrush);
             p.drawArc(QRectF(x - rx * 0.45, rail - ry * 0.45, rx * 0.9, ry * 0.9), 0, 180 * 16);
-            s.surfaces.glass.push_back(QRectF(x - rx * 0.7, rail - ry, 1.4 * rx, ry - 3)); // the columns between and the rail stay wall
+            s.surfaces.glass.push_back(QRectF(x - rx * 0.7, rail - ry, 1.4 * rx, ry - 7)); // the columns between and the rail stay wall
             // The arch over it, and the column it rests on at either side.
             p.setPen(QPen(iron, 3));
             p.drawArc(QRectF(x - span / 2, rail - 44, span, 88), 0, 180 * 16);
