@@ -366,6 +366,14 @@ void deckGear(Scene& s, Rng& r, double top, bool night)
     s.objs.back().spare = true;
 }
 
+bool clearOfThings(const Scene& s, const QRectF& r)
+{
+    const auto meets = [&](const QRectF& o) { return o.intersects(r); };
+    return std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) { return o.visible && meets(QRectF(bounds(o))); }) &&
+           std::none_of(s.surfaces.pieces.begin(), s.surfaces.pieces.end(), meets) &&
+           std::none_of(s.surfaces.rugs.begin(), s.surfaces.rugs.end(), meets);
+}
+
 Daylight night(Rng& r)
 {
     Daylight d;

@@ -85,6 +85,9 @@ void washingLine(Scene& s, double x0, double x1, double foot, double height, std
 Obj& gear(Scene& s, K kind, double x, double y, double scale, QColor c1, QColor c2 = QColor(), bool mirror = false);
 // `top` set on `under`: it stays there, and what holds it stays too.
 void setOn(Obj& top, Obj& under);
+// Nothing of the scene's things stands in `r`, nor a piece or a rug
+// painted in before: a set piece painted there would be drawn under them.
+bool clearOfThings(const Scene& s, const QRectF& r);
 // A night sky: dark gradient, stars and the moon.
 Daylight night(Rng& r);
 

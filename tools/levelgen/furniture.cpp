@@ -320,4 +320,45 @@ void hideOne(Scene& s, Rng& r, std::size_t firstOfRow)
     o.visible = false;
 }
 
+// A stall's chalk board hung from its awning on two cords: a fruit painted
+// on the left, its price in forints beside it ("60 Ft"), the right way round.
+void priceBoard(QPainter& p, const QRectF& b, double hungFrom, int price, const QColor& fruit)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 55, 40), 0.9));
+    for (const double x : {b.left() + 6, b.right() - 6})
+        p.drawLine(QPointF(x, hungFrom), QPointF(x, b.top()));
+    p.setPen(QPen(QColor(120, 85, 50), 2));
+    p.setBrush(QColor(45, 55, 50));
+    p.drawRoundedRect(b, 2, 2);
+    // The fruit: an apple with its stem and leaf.
+    const QPointF c(b.left() + 11, b.center().y() + 1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ballGradient(QRectF(c.x() - 6, c.y() - 6, 12, 12), fruit));
+    p.drawEllipse(c, 6, 6);
+    p.setPen(QPen(QColor(90, 60, 30), 1.2));
+    p.drawLine(c + QPointF(0, -5), c + QPointF(1, -8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 150, 60));
+    p.drawEllipse(QRectF(c.x() + 1.5, c.y() - 9, 5, 3));
+    // The price in chalk: its digits, then "Ft".
+    const double u = 1.5, top = b.center().y() - 3 * u;
+    QPen chalk(QColor(245, 242, 230), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(chalk);
+    p.setBrush(Qt::NoBrush);
+    double x = b.left() + 22;
+    for (const QChar ch : QString::number(price)) {
+        drawDigit(p, QPointF(x, top), ch.digitValue(), u);
+        x += 5.5 * u;
+    }
+    x += 2 * u;
+    QPainterPath ft; // F, then t
+    ft.moveTo(x + 3 * u, top), ft.lineTo(x, top), ft.lineTo(x, top + 6 * u);
+    ft.moveTo(x, top + 3 * u), ft.lineTo(x + 2.2 * u, top + 3 * u);
+    x += 4.2 * u;
+    ft.moveTo(x + 1 * u, top + 0.8 * u), ft.lineTo(x + 1 * u, top + 5.2 * u), ft.quadTo(x + 1 * u, top + 6 * u, x + 2.4 * u, top + 6 * u);
+    ft.moveTo(x, top + 2.2 * u), ft.lineTo(x + 2.4 * u, top + 2.2 * u);
+    p.drawPath(ft);
+}
+
 } // namespace levelgen

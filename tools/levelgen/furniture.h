@@ -37,6 +37,9 @@ void wallPlates(Scene& s, const std::vector<QPointF>& at, double radius, const Q
 void roomWindow(Scene& s, Rng& r, const QRectF& w, const QColor& frame, bool street);
 // A coat stand by the door with a coat and a hat on its hooks.
 void coatStand(Scene& s, double x, double feet, double height, const QColor& wood, const QColor& coat);
+// A stall's chalk board on two cords from `hungFrom`: an apple painted on
+// its left, a price in forints beside it ("60 Ft"). Note it as writing.
+void priceBoard(QPainter& p, const QRectF& b, double hungFrom, int price, const QColor& fruit);
 // One of the things a setOut row just laid, hidden until an Add difference shows it.
 void hideOne(Scene& s, Rng& r, std::size_t firstOfRow);
 

@@ -212,21 +212,46 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     v %= 3;
     s.finish.tint = QColor(255, 246, 232);
     const double counter1 = 212 + v * 12 + r.range(-6, 6), counter2 = counter1 + 130;
+    // The stalls' top rail, where the hall's iron arches spring from their columns.
+    const double rail = 62 + v * 4 + r.range(-2, 2);
     // The floor starts in front of the lower counter; above it is the hall's
     // back wall with its two counters (nothing stands on a counter's front).
     s.surfaces = Surfaces::at(counter2 + 40, true, false, {});
+    const double span = 90 + v * 25, firstArch = -span / 2 + r.range(0, 20);
+    double clockX = firstArch + span / 2; // the column nearest the middle carries the hall's clock
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         verticalGradient(p, QRectF(0, 0, kWidth, kHeight), {{0, QColor(150, 170, 175)}, {0.4, QColor(200, 190, 170)}, {1, QColor(120, 95, 70)}});
-        p.setPen(QPen(QColor(60, 80, 80), 3)); // the iron roof and its arches
-        p.setBrush(Qt::NoBrush);
-        const double span = 90 + v * 25;
-        for (double x = -span / 2 + r.range(0, 20); x < kWidth + span; x += span)
-            p.drawArc(QRectF(x - span / 2, 20, span, 120), 0, 180 * 16);
-        p.setPen(QPen(QColor(60, 80, 80, 150), 1.5));
-        for (double y = 30; y < counter1 - 60; y += 18)
-            p.drawLine(QPointF(0, y), QPointF(kWidth, y));
+        const QColor iron(60, 80, 80);
+        p.fillRect(QRectF(0, 0, kWidth, 7), shade(iron, 1.2)); // the roof's tie beam
+        // Under each arch a high half-round window, its iron bars fanning out
+        // from the sill: the light of the hall comes from up there.
+        const double rx = span / 2 - 9, ry = 35;
+        for (double x = firstArch; x < kWidth + span; x += span) {
+            const QRectF pane(x - rx, rail - ry, 2 * rx, 2 * ry);
+            QLinearGradient sky(QPointF(0, rail - ry), QPointF(0, rail));
+            sky.setColorAt(0, QColor(205, 225, 235));
+            sky.setColorAt(1, QColor(235, 240, 235));
+            p.setPen(QPen(iron, 2.2));
+            p.setBrush(sky);
+            p.drawChord(pane, 0, 180 * 16);
+            p.setPen(QPen(iron, 1.3));
+            for (int i = 1; i < 6; ++i) {
+                const double a = M_PI * i / 6;
+                p.drawLine(QPointF(x, rail), QPointF(x + rx * std::cos(a), rail - ry * std::sin(a)));
+            }
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(x - rx * 0.45, rail - ry * 0.45, rx * 0.9, ry * 0.9), 0, 180 * 16);
+            s.surfaces.glass.push_back(QRectF(x - rx * 0.7, rail - ry, 1.4 * rx, ry - 7)); // the columns between and the rail stay wall
+            // The arch over it, and the column it rests on at either side.
+            p.setPen(QPen(iron, 3));
+            p.drawArc(QRectF(x - span / 2, rail - 44, span, 88), 0, 180 * 16);
+            const double col = x + span / 2;
+            p.fillRect(QRectF(col - 2.5, 0, 5, rail), litGradient(QRectF(col - 2.5, 0, 5, 10), iron, 0.4));
+            if (std::abs(col - 177 - (v - 1) * 30) < std::abs(clockX - 177 - (v - 1) * 30))
+                clockX = col;
+        }
         glow(p, QPointF(177, 60), 200, QColor(255, 250, 230, 90));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 20, 6, r.seed());
@@ -240,7 +265,6 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         const QColor wood(120, 80, 50);
-        const double rail = counter1 - 121;
         for (const double x : {3.0, kWidth - 7.0})
             p.fillRect(QRectF(x, rail - 2, 4, counter1 - rail + 2), litGradient(QRectF(x, rail, 4, 10), wood, 0.3));
         p.fillRect(QRectF(0, rail - 3, kWidth, 4), litGradient(QRectF(0, rail - 3, kWidth, 4), shade(wood, 1.1), 0.4));
@@ -271,11 +295,13 @@ void buildMarketHall(Scene& s, Rng& r, int v)
         }
     }
     for (int i = 0; i < 5; ++i) { // paprika strings hanging from the rail
-        Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), counter1 - 120, 1.0, kPaprikaRed);
+        Obj& pap = put(s, Paprika, 20 + i * 75 + r.range(-10, 10), rail + 1, 1.0, kPaprikaRed);
         pap.count = r.between(6, 8);
     }
+    const std::size_t upper = s.objs.size();
     row(s, r, counter1, 8, 346, {Fruit, Grapes, Jar, Bowl, Bread}, 1.0, 1.25,
         {QColor(220, 50, 40), QColor(240, 190, 40), QColor(120, 170, 60), QColor(130, 60, 120)});
+    hideOne(s, r, upper);
     const std::size_t near = s.objs.size();
     row(s, r, counter2, 8, 346, {Fruit, Jar, Pumpkin, Bread, Grapes, Pot}, 1.1, 1.4,
         {QColor(230, 120, 30), QColor(220, 50, 40), QColor(110, 160, 60), QColor(240, 210, 90)});
@@ -289,8 +315,37 @@ void buildMarketHall(Scene& s, Rng& r, int v)
     put(s, Basket, std::fmod(84 + shift, 300.0) + 28, foot + 26, 1.6, QColor(190, 150, 90), QColor(160, 120, 60));
     put(s, Basket, std::fmod(206 + shift, 300.0) + 28, foot + 22, 1.5, QColor(160, 120, 70), QColor(220, 60, 50));
     put(s, Cat, std::fmod(170 + shift, 300.0) + 28, foot + 36, 1.0, anyOf(r, {QColor(220, 150, 80), QColor(240, 240, 235)}));
-    for (int i = 0; i < 4; ++i) // sausages between the paprika strings
-        put(s, Salami, 57 + i * 75 + r.range(-6, 6), counter1 - 120, 1.0, QColor(150, 70, 60)).count = r.between(2, 3);
+    for (int i = 0; i < 2; ++i) // sausages between the paprika strings, two lots (a third would look copied)
+        put(s, Salami, 57 + (i * 2 + v % 2) * 75 + r.range(-6, 6), rail + 1, 1.35, QColor(150, 70, 60)).count = r.between(2, 3);
+    // The hall's clock on its column; the stall's sign on its post; chalk
+    // price boards on the wall above the goods they price, clear of the sign.
+    put(s, Clock, clockX, rail - 40, 1.1, QColor(70, 90, 85)).shape = 0;
+    const bool signLeft = v != 1;
+    Obj& sign = put(s, Sign, signLeft ? 24 : kWidth - 24, counter1 - 50, 1.2, QColor(50, 60, 55), QColor(240, 240, 230));
+    sign.variant = 4 | r.between(0, 3);
+    sign.mirror = !signLeft;
+    {
+        QPainter p(&s.base);
+        int price = 0;
+        const auto board = [&](double x, double top) {
+            const QColor apple = anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50), QColor(240, 200, 50)});
+            price = price == 0 ? r.between(2, 9) * 10 : price == 90 ? 80 : price + 10; // the boards side by side differ
+            priceBoard(p, QRectF(x, top, 54, 22), top - 7, price, apple);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(50, 40, 35));
+            p.drawEllipse(QPointF(x + 27, top - 7), 1.4, 1.4); // the nail its cords hang from
+            paintedWriting(QRectF(x - 2, top - 10, 58, 34));
+            s.surfaces.glass.emplace_back(x - 2, top - 10, 58, 34); // nothing is hung over a board
+        };
+        const double b0 = signLeft ? 80 : 40, b1 = signLeft ? 310 : 270;
+        board(r.range(b0, b0 + 40), counter1 - 64);
+        board(r.range(b1 - 100, b1 - 54), counter1 - 62);
+        if (v == 1) // with no awning, the lower stall's own boards are on the wall above it
+            board(r.range(60, 110), counter2 - 64), board(r.range(200, 250), counter2 - 66);
+    }
+    if (v == 1) // and its paprika hangs from the upper counter's board, between the boards
+        for (const double x : {30.0, 182.0, 322.0})
+            put(s, Paprika, x + r.range(-6, 6), counter1 + 9, 1.0, kPaprikaRed).count = r.between(5, 7);
     // Before them on the floor, a grower's goods laid out on sacking.
     const double sack = foot + 30;
     if (kHeight - 6 - sack >= 24) {

@@ -59,6 +59,145 @@ void shelves(Scene& s, Rng& r, int count, double top, double gap, std::initializ
 } // namespace
 
 namespace {
+// Across the bay a little town on its headland, hazy with distance, and a
+// jetty. Says whether the town lies to the left.
+bool farTown(Scene& s, Rng& r, const Daylight& d, double horizon)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double x0 = r.chance(0.5) ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
+    p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
+    p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
+    for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
+        const double h = r.range(10, 22), w = r.range(9, 14);
+        const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
+        p.setBrush(wall);
+        p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
+        p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
+        QPolygonF roof;
+        roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
+        p.drawPolygon(roof);
+        p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
+        p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
+    }
+    p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
+    p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
+    return x0 < 1;
+}
+
+// The lifeguard's tall wooden chair, its foot centred on `foot` (`k` 1:
+// about 80 px tall), with its ladder, sunshade and red-and-white flag;
+// painted in and noted as a set piece.
+void lifeguardChair(Scene& s, QPointF foot, double k, bool flagLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor wood(235, 232, 222), edge(150, 140, 125);
+    const double x = foot.x(), y = foot.y(), seat = y - 54 * k;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawEllipse(QRectF(x - 22 * k, y - 4 * k, 50 * k, 9 * k));
+    p.setPen(QPen(edge, 0.8));
+    p.setBrush(wood);
+    for (const double dx : {-15.0, 13.0}) { // the back legs, then the front ones splayed a little wider
+        p.drawRect(QRectF(x + dx * k, seat, 3 * k, y - 6 * k - seat));
+    }
+    for (const double dx : {-19.0, 16.0})
+        p.drawPolygon(QPolygonF({QPointF(x + dx * 0.8 * k, seat + 4 * k), QPointF(x + (dx * 0.8 + 3.4) * k, seat + 4 * k),
+                                 QPointF(x + (dx + 3.4) * k, y), QPointF(x + dx * k, y)}));
+    p.drawRect(QRectF(x - 18 * k, y - 26 * k, 36 * k, 3 * k)); // the brace
+    for (int i = 0; i < 5; ++i) // the ladder's rungs up the front
+        p.drawRect(QRectF(x - 7 * k, y - (8 + i * 10) * k, 14 * k, 2 * k));
+    p.setBrush(QColor(200, 60, 50));
+    p.drawRect(QRectF(x - 18 * k, seat - 3 * k, 36 * k, 5 * k)); // the seat
+    p.setBrush(wood);
+    p.drawRect(QRectF(x - 15 * k, seat - 18 * k, 30 * k, 15 * k)); // its back
+    p.setPen(QPen(edge, 1.2 * k));
+    p.drawLine(QPointF(x, seat - 18 * k), QPointF(x, seat - 34 * k)); // the sunshade's pole
+    p.setPen(QPen(QColor(170, 40, 35), 0.8));
+    p.setBrush(QColor(220, 60, 50));
+    p.drawChord(QRectF(x - 22 * k, seat - 42 * k, 44 * k, 18 * k), 0, 180 * 16);
+    const double fx = x + (flagLeft ? -20 : 20) * k; // the flag on the chair's corner
+    p.setPen(QPen(edge, 1.1 * k));
+    p.drawLine(QPointF(fx, seat), QPointF(fx, seat - 30 * k));
+    p.setPen(Qt::NoPen);
+    const double fw = (flagLeft ? -12 : 12) * k;
+    p.setBrush(QColor(220, 50, 45));
+    p.drawRect(QRectF(fx, seat - 30 * k, fw, 4 * k));
+    p.setBrush(QColor(245, 240, 230));
+    p.drawRect(QRectF(fx, seat - 26 * k, fw, 4 * k));
+    s.surfaces.pieces.push_back(QRectF(x - 32 * k, seat - 42 * k, 64 * k, y - seat + 42 * k + 4 * k));
+}
+
+// A striped windbreak on its poles (`w` wide, its foot on `foot`) with a
+// cool box before it: someone's place on the sand, painted in.
+void windbreak(Scene& s, QPointF foot, double w, const QColor& stripe, bool boxLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double h = 26, x0 = foot.x() - w / 2, y = foot.y();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRect(QRectF(x0 + 4, y - 2, w, 6));
+    for (int i = 0; i < 4; ++i) { // cloth between the poles, each panel a little turned
+        const QRectF panel(x0 + i * w / 4, y - h + (i % 2) * 2, w / 4, h - (i % 2) * 2);
+        p.fillRect(panel, litGradient(panel, i % 2 ? QColor(245, 240, 228) : stripe, 0.3));
+    }
+    p.setPen(QPen(QColor(110, 80, 55), 1.6));
+    for (int i = 0; i <= 4; ++i)
+        p.drawLine(QPointF(x0 + i * w / 4, y - h - 4), QPointF(x0 + i * w / 4, y + 2));
+    const QRectF box(foot.x() + (boxLeft ? -w / 2 + 4 : w / 2 - 26), y - 6, 22, 14); // the cool box, its lid and handle
+    p.setPen(QPen(QColor(30, 70, 120), 0.8));
+    p.setBrush(litGradient(box, QColor(60, 130, 200), 0.35));
+    p.drawRoundedRect(box, 2, 2);
+    p.setBrush(QColor(245, 245, 240));
+    p.drawRect(QRectF(box.left(), box.top(), box.width(), 4));
+    p.setPen(QPen(QColor(245, 245, 240), 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(box.center().x() - 5, box.top() - 4, 10, 8), 0, 180 * 16);
+    s.surfaces.pieces.push_back(QRectF(x0, y - h - 4, w, h + 8));
+    s.surfaces.pieces.push_back(box.adjusted(0, -4, 0, 0));
+}
+
+// Bathers' heads in the sea, each in its ring of ripples, and a pedalo:
+// painted in the water between y0 and y1 where nothing floats.
+void bathers(Scene& s, Rng& r, double y0, double y1, int heads, bool pedalo)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor caps[] = {QColor(230, 60, 50), QColor(250, 210, 50), QColor(60, 120, 210), QColor(245, 245, 240)};
+    for (int i = 0, tries = 0; i < heads + (pedalo ? 1 : 0) && tries < 40; ++tries) {
+        const bool boat = pedalo && i == heads;
+        const double x = r.range(30, kWidth - 30), y = r.range(y0, y1), k = 0.8 + 0.4 * (y - y0) / std::max(1.0, y1 - y0);
+        const QRectF room = boat ? QRectF(x - 22 * k, y - 16 * k, 44 * k, 22 * k) : QRectF(x - 10, y - 8, 20, 14);
+        if (!clearOfThings(s, room.adjusted(-8, -8, 8, 8)))
+            continue;
+        p.setPen(QPen(QColor(255, 255, 255, 140), 0.9));
+        p.setBrush(Qt::NoBrush);
+        if (boat) {
+            p.drawEllipse(QRectF(x - 20 * k, y - 1.5 * k, 40 * k, 5 * k));
+            p.setPen(QPen(QColor(170, 170, 165), 0.7));
+            p.setBrush(QColor(250, 250, 245)); // its two floats and the seats between
+            p.drawRoundedRect(QRectF(x - 17 * k, y - 4 * k, 34 * k, 5 * k), 2.5 * k, 2.5 * k);
+            p.setBrush(QColor(240, 130, 40));
+            p.drawRect(QRectF(x - 9 * k, y - 11 * k, 7 * k, 7 * k));
+            p.drawRect(QRectF(x + 1 * k, y - 11 * k, 7 * k, 7 * k));
+            p.setPen(QPen(QColor(60, 140, 200), 2 * k)); // the slide at its back
+            p.drawLine(QPointF(x + 10 * k, y - 14 * k), QPointF(x + 17 * k, y - 4 * k));
+        } else {
+            p.drawEllipse(QRectF(x - 7 * k, y + 1, 14 * k, 3.5 * k));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(225, 180, 145)); // a face, and the swimming cap over it
+            p.drawEllipse(QPointF(x, y), 3.4 * k, 3.4 * k);
+            p.setBrush(caps[(i + int(r.next() % 4)) % 4]);
+            p.drawChord(QRectF(x - 3.6 * k, y - 3.8 * k, 7.2 * k, 7 * k), 20 * 16, 140 * 16);
+        }
+        s.surfaces.pieces.push_back(boat ? QRectF(x - 17 * k, y - 14 * k, 34 * k, 15 * k) : QRectF(x - 3.5 * k, y - 3.8 * k, 7 * k, 7.2 * k));
+        ++i;
+    }
+}
+
 // A row of striped bathing huts at the back of the sand, from x0, 160 px
 // long, their feet on `foot`: painted in, and noted as solid.
 void bathingHuts(Scene& s, Rng& r, const Daylight& d, double x0, double foot, bool fromLeft)
@@ -102,28 +241,7 @@ void buildBeach(Scene& s, Rng& r, int v)
     const double horizon = 120 + v * 45 + r.range(-8, 8), shoreline = horizon + 90 + r.range(0, 25);
     skyAndGround(s, r, d, horizon, QColor(235, 210, 160), QColor(225, 200, 150));
     water(s, r, d, horizon, shoreline, QColor(40, 130, 170));
-    { // Across the bay a little town on its headland, hazy with distance, and a jetty.
-        QPainter p(&s.base);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        const double x0 = r.chance(0.5) ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
-        p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
-        p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
-        for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
-            const double h = r.range(10, 22), w = r.range(9, 14);
-            const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
-            p.setBrush(wall);
-            p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
-            p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
-            QPolygonF roof;
-            roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
-            p.drawPolygon(roof);
-            p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
-            p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
-        }
-        p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
-        p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
-    }
+    farTown(s, r, d, horizon);
     group(s, r, Boat, many(s, 2), {30, 324, horizon + 15, shoreline - 20}, 0.4, 0.6, {QColor(250, 250, 245)}, QColor(250, 248, 240), QColor(200, 60, 50));
     group(s, r, Buoy, many(s, 2), {30, 324, horizon + 20, shoreline - 8}, 0.8, 1.0, {QColor(240, 90, 30)});
     // Composed, not strewn: palms at the back to either side, shells and
@@ -175,6 +293,29 @@ void buildBeach(Scene& s, Rng& r, int v)
     gear(s, Bottle, px + dir * 14, py + 2, 0.9, QColor(240, 200, 60), QColor(250, 248, 240));
     if (v != 0)
         bathingHuts(s, r, d, spotLeft ? 16 : kWidth - 176, shoreline + 50, spotLeft);
+    // The lifeguard's chair where the sand is clear, on the palms' side
+    // first, smaller further back; bathers and a pedalo out in the water;
+    // another family's windbreak and cool box. Their own draws, so the rest
+    // of the beach stays where it was; each the nearest place that is clear.
+    Rng look(0xA9A0 + std::uint64_t(v));
+    const auto chairK = [&](double y) { return 0.62 + 0.3 * (y - shoreline) / (kHeight - shoreline); };
+    const auto chairAt = [&](double x, double y) { return QRectF(x - 34 * chairK(y), y - 96 * chairK(y), 68 * chairK(y), 102 * chairK(y)); };
+    const auto nearestClear = [&](double x0, double x1, const auto& box) {
+        for (double y = kHeight - 30; y >= shoreline + 60; y -= 4)
+            for (double x = x0; x <= x1; x += 8)
+                if (clearOfThings(s, box(x, y)))
+                    return QPointF(x, y);
+        return QPointF(-1, -1);
+    };
+    QPointF chair = nearestClear(spotLeft ? 228 : 34, spotLeft ? 320 : 126, chairAt);
+    if (chair.x() < 0)
+        chair = nearestClear(34, 320, chairAt);
+    if (chair.x() > 0)
+        lifeguardChair(s, chair, chairK(chair.y()), !spotLeft);
+    bathers(s, look, horizon + 24, shoreline - 12, 3, v != 1);
+    const QPointF wind = nearestClear(50, 304, [](double x, double y) { return QRectF(x - 40, y - 34, 82, 44); });
+    if (wind.x() > 0)
+        windbreak(s, wind, 72, anyOf(look, {QColor(60, 140, 90), QColor(230, 120, 40), QColor(60, 110, 190)}), wind.x() > kWidth / 2.0);
 }
 
 void buildOrchard(Scene& s, Rng& r, int v)
@@ -1477,19 +1618,74 @@ void buildPier(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(2 - v, r); // afternoon, noon, morning
     s.finish.tint = d.tint;
-    const double horizon = 150 + v * 30 + r.range(-8, 8), deck = horizon + 160;
+    // From the pier's end: the far shore low under the sky, the water with
+    // its boats, and a deep deck for the gear and the angler's place.
+    // The morning's view stands higher on the pier: more sky, the deck further down.
+    const double horizon = (v == 2 ? 146 : 104 + v * 12) + r.range(-6, 6), deck = horizon + (v == 2 ? 136 : 116 + v * 8) + r.range(0, 10);
     skyAndGround(s, r, d, horizon, QColor(40, 90, 110), QColor(60, 110, 130));
     water(s, r, d, horizon, kHeight, QColor(30, 80, 100));
+    const bool townLeft = farTown(s, r, d, horizon);
     {
         QPainter p(&s.base);
         planks(p, QRectF(0, deck, kWidth, kHeight - deck), QColor(150, 115, 80), 14, true, r.seed());
         p.fillRect(QRectF(0, deck, kWidth, 4), QColor(60, 40, 30, 140));
     }
-    put(s, Lighthouse, v == 1 ? 60 : 300, horizon + 10, 0.6, QColor(240, 240, 235), QColor(200, 50, 40));
-    group(s, r, Boat, many(s, 3), {30, 324, horizon + 30, deck - 20}, 0.5, 0.9, {QColor(250, 250, 245), QColor(60, 90, 160), QColor(200, 60, 50)}, QColor(245, 240, 230), QColor(40, 90, 160));
-    group(s, r, Buoy, 2, {30, 324, horizon + 30, deck - 10}, 0.8, 1.0, {QColor(240, 90, 30)});
-    flying(s, r, many(s, 4), horizon - 30, QColor(245, 245, 245));
+    put(s, Lighthouse, townLeft ? r.range(292, 318) : r.range(36, 62), horizon + 8, 0.55, QColor(240, 240, 235), QColor(200, 50, 40));
+    // Sails far out, a boat moored nearer, buoys and a pair of ducks riding the swell.
+    group(s, r, Boat, 2, {30, 324, horizon + 22, horizon + 52}, 0.45, 0.55, {QColor(250, 250, 245), QColor(60, 90, 160)}, QColor(245, 240, 230), QColor(40, 90, 160));
+    group(s, r, Boat, 1, {50, 304, deck - 44, deck - 30}, 0.85, 0.95, {QColor(200, 60, 50), QColor(250, 250, 245)}, QColor(245, 240, 230), QColor(40, 90, 160));
+    group(s, r, Buoy, 2, {30, 324, horizon + 40, deck - 40}, 0.8, 1.0, {QColor(240, 90, 30)}); // clear of the line
+    group(s, r, Duck, 2, {30, 324, horizon + 60, deck - 36}, 0.9, 1.0, {QColor(120, 90, 60), QColor(250, 250, 245)});
+    flying(s, r, 3, horizon - 30, QColor(245, 245, 245));
+    const std::size_t gearFrom = s.objs.size();
     deckGear(s, r, deck, false);
+    { // Before the stacked crates, nearer, a second net spread to dry and a basket for the catch.
+        const auto crate = std::find_if(s.objs.begin() + long(gearFrom), s.objs.end(), [](const Obj& o) { return o.kind == Crate; });
+        const double side = crate->pos.x() < kWidth / 2.0 ? 1 : -1, near = std::clamp((kHeight - deck) / 150, 0.85, 1.15);
+        const double bx = side > 0 ? r.range(58, 72) : r.range(282, 296), by = deck + (kHeight - deck) * 0.88;
+        gear(s, FishingNet, bx, by, 1.2 * near, QColor(170, 175, 160), QColor(230, 200, 60));
+        gear(s, Basket, bx + side * 56, by + 4, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
+        // Across from the crates, a sail spread on the planks to dry, the
+        // morning's catch sorted on it: a crate's worth of fish and a crab.
+        const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.3;
+        rug(s, QRectF(sx - 56, sy - 18, 112, 36), QColor(226, 218, 196), std::uint32_t(r.next()));
+        gear(s, Fish, sx - 22, sy + 4, 1.0, QColor(150, 170, 190), QColor(100, 110, 130), side > 0);
+        gear(s, Crab, sx + 22, sy + 6, 0.9, QColor(200, 80, 50));
+    }
+    // Along the edge, where the bollards leave room: a bench to watch the
+    // water from, and the angler's place.
+    const auto freeEdge = [&](double halfWidth) {
+        for (double x = 70; x <= 290; x += 10)
+            if (std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
+                    return o.visible && o.pos.y() > deck - 4 && o.pos.y() < deck + 44 && std::abs(o.pos.x() - x) < halfWidth;
+                }))
+                return x;
+        return -1.0;
+    };
+    // The angler's: his rod in its rest out over the water, the float on
+    // its line, his stool and the bait bucket.
+    if (const double rodX = freeEdge(52); rodX > 0) {
+        const double dir = rodX < kWidth / 2.0 ? 1 : -1; // out over the water, clear of the lamp at the side
+        const QPointF butt(rodX, deck + 14), tip(rodX + dir * 46, deck - 52), bob(rodX + dir * 52, deck - 14);
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(70, 50, 35), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(rodX - 4, deck + 16), QPointF(rodX + 2, deck + 2)); // the rest
+        p.setPen(QPen(QColor(60, 45, 35), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(butt, tip);
+        p.setPen(QPen(QColor(235, 235, 225, 200), 0.7));
+        p.drawLine(tip, bob);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 50, 40));
+        p.drawEllipse(bob, 2.2, 2.2);
+        p.setPen(QPen(QColor(255, 255, 255, 120), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(bob + QPointF(0, 2), 6, 1.6); // its ripple
+        gear(s, Stool, rodX - dir * 22, deck + 26, 1.0, QColor(130, 90, 55));
+        gear(s, Bucket, rodX + dir * 4, deck + 30, 0.8, QColor(60, 120, 180), QColor(90, 95, 100));
+    }
+    if (const double benchX = freeEdge(40); benchX > 0)
+        gear(s, Bench, benchX, deck + 14, 1.2, QColor(120, 85, 55));
 }
 
 void buildCafe(Scene& s, Rng& r, int v)

@@ -4,6 +4,7 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace levelgen {
@@ -102,6 +103,110 @@ void lowWall(Scene& s, Rng& r, double x0, double x1, double foot, double height,
     p.drawRect(coping);
 }
 
+// The village's draw-well, built solidly: a ring of stones, a shingled
+// roof on two posts over it, the crank and its rope with the bucket
+// hanging. Foot centred on `foot` (`k` 1: about 50 px wide); painted in and
+// noted as a set piece.
+void drawWell(Scene& s, QPointF foot, double k)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double x = foot.x(), y = foot.y();
+    const QColor stone(165, 158, 146), mortar(105, 98, 90), wood(120, 85, 55);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 55));
+    p.drawEllipse(QRectF(x - 24 * k, y - 5 * k, 56 * k, 11 * k));
+    const QRectF ring(x - 20 * k, y - 26 * k, 40 * k, 26 * k);
+    QPainterPath wall; // the ring's front: straight sides, a curved foot
+    wall.moveTo(ring.topLeft());
+    wall.lineTo(ring.right(), ring.top());
+    wall.lineTo(ring.right(), ring.bottom() - 4 * k);
+    wall.quadTo(x, ring.bottom() + 4 * k, ring.left(), ring.bottom() - 4 * k);
+    wall.closeSubpath();
+    p.setBrush(litGradient(ring, stone, 0.45));
+    p.setPen(QPen(shade(mortar, 0.8), 1));
+    p.drawPath(wall);
+    p.setPen(QPen(mortar, 0.9));
+    for (int row = 0; row < 4; ++row) { // its courses of stones
+        const double ry = ring.top() + (row + 1) * 5.5 * k;
+        p.drawLine(QPointF(ring.left(), ry), QPointF(ring.right(), ry));
+        for (double sx = ring.left() + (row % 2 ? 4 : 9) * k; sx < ring.right() - 2; sx += 10 * k)
+            p.drawLine(QPointF(sx, ry - 5.5 * k), QPointF(sx, ry));
+    }
+    p.setBrush(shade(stone, 1.1)); // the rim, and the dark water inside
+    p.drawEllipse(QRectF(ring.left() - 1, ring.top() - 5 * k, ring.width() + 2, 10 * k));
+    p.setBrush(QColor(35, 40, 45));
+    p.drawEllipse(QRectF(ring.left() + 4 * k, ring.top() - 3 * k, ring.width() - 8 * k, 6 * k));
+    for (const double px : {ring.left() + 1, ring.right() - 4 * k}) // the posts
+        p.fillRect(QRectF(px, y - 66 * k, 3.5 * k, 42 * k), litGradient(QRectF(px, y - 66 * k, 3.5 * k, 10), wood, 0.4));
+    p.setPen(QPen(shade(wood, 0.7), 2.2 * k)); // the crank's axle and its handle
+    p.drawLine(QPointF(ring.left(), y - 50 * k), QPointF(ring.right() + 4 * k, y - 50 * k));
+    p.drawLine(QPointF(ring.right() + 4 * k, y - 50 * k), QPointF(ring.right() + 4 * k, y - 43 * k));
+    p.setPen(QPen(QColor(70, 60, 50), 0.9));
+    p.drawLine(QPointF(x, y - 50 * k), QPointF(x, y - 38 * k));
+    p.setPen(QPen(QColor(60, 55, 50), 0.8));
+    p.setBrush(litGradient(QRectF(x - 5 * k, y - 38 * k, 10 * k, 9 * k), QColor(150, 110, 70)));
+    p.drawRect(QRectF(x - 5 * k, y - 38 * k, 10 * k, 9 * k)); // the bucket
+    QPolygonF roof;
+    roof << QPointF(x - 27 * k, y - 62 * k) << QPointF(x, y - 80 * k) << QPointF(x + 27 * k, y - 62 * k);
+    p.setPen(QPen(QColor(70, 45, 35), 1));
+    p.setBrush(litGradient(roof.boundingRect(), QColor(150, 75, 55), 0.4));
+    p.drawPolygon(roof);
+    p.setPen(QPen(QColor(100, 55, 40), 0.7)); // its shingles
+    for (int i = 1; i < 3; ++i) {
+        const double t = i / 3.0;
+        p.drawLine(QPointF(x - 27 * k * t, y - 80 * k + 18 * k * t), QPointF(x + 27 * k * t, y - 80 * k + 18 * k * t));
+    }
+    s.surfaces.pieces.push_back(QRectF(x - 28 * k, y - 81 * k, 56 * k, 83 * k));
+    s.surfaces.furniture.push_back(s.surfaces.pieces.back()); // the paving it stands on is furnished, not bare
+}
+
+// A farm cart left by the houses: its plank bed heaped with hay, a big
+// spoked wheel (the far one behind it) and the shafts down on the cobbles.
+void farmCart(Scene& s, QPointF foot, double k, bool shaftsLeft)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double x = foot.x(), y = foot.y(), d = shaftsLeft ? -1 : 1;
+    const QColor wood(140, 100, 60);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 55));
+    p.drawEllipse(QRectF(x - 34 * k, y - 4 * k, 70 * k, 9 * k));
+    const auto wheel = [&](QPointF c, double rad, const QColor& rim) {
+        p.setPen(QPen(rim, 2.4 * k));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, rad, rad);
+        p.setPen(QPen(shade(rim, 1.15), 1.2 * k));
+        for (int i = 0; i < 8; ++i) {
+            const double a = i * M_PI / 4;
+            p.drawLine(c, c + QPointF(std::cos(a) * rad, std::sin(a) * rad));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade(rim, 0.8));
+        p.drawEllipse(c, 2.5 * k, 2.5 * k);
+    };
+    wheel(QPointF(x - d * 8 * k, y - 15 * k), 13 * k, shade(wood, 0.55)); // the far wheel
+    p.setPen(QPen(shade(wood, 0.6), 2.6 * k, Qt::SolidLine, Qt::RoundCap)); // the shafts
+    p.drawLine(QPointF(x + d * 26 * k, y - 22 * k), QPointF(x + d * 56 * k, y - 1 * k));
+    p.drawLine(QPointF(x + d * 22 * k, y - 20 * k), QPointF(x + d * 50 * k, y + 1 * k));
+    QPainterPath hay; // heaped on the bed
+    hay.moveTo(x - 28 * k, y - 32 * k);
+    hay.cubicTo(x - 22 * k, y - 50 * k, x + 18 * k, y - 52 * k, x + 28 * k, y - 32 * k);
+    hay.closeSubpath();
+    p.setPen(QPen(QColor(170, 140, 60), 0.8));
+    p.setBrush(litGradient(hay.boundingRect(), QColor(225, 195, 100), 0.4));
+    p.drawPath(hay);
+    const QRectF bed(x - 30 * k, y - 33 * k, 60 * k, 13 * k);
+    p.setPen(QPen(shade(wood, 0.5), 0.9));
+    p.setBrush(litGradient(bed, wood, 0.35));
+    p.drawRect(bed);
+    for (int i = 1; i < 3; ++i)
+        p.drawLine(QPointF(bed.left(), bed.top() + i * bed.height() / 3), QPointF(bed.right(), bed.top() + i * bed.height() / 3));
+    wheel(QPointF(x + d * 4 * k, y - 13 * k), 13 * k, shade(wood, 0.7)); // the near wheel
+    s.surfaces.pieces.push_back(QRectF(x - 34 * k, y - 52 * k, 68 * k, 54 * k));
+    s.surfaces.furniture.push_back(s.surfaces.pieces.back());
+}
+
 // Two people arm in arm, walking (`k` 1: about 50 px tall): a man in a dark
 // coat and hat, a woman in a long coat, her head a little lower.
 void strollers(Scene& s, QPointF foot, double k, bool facingLeft, const QColor& coat, const QColor& hers)
@@ -150,7 +255,7 @@ void buildVillage(Scene& s, Rng& r, int v)
     // or one house to a side and a long stretch of street before it, seen
     // from further off under more sky.
     const int layout = v % 3;
-    const double street = layout == 0 ? r.range(300, 330) : layout == 1 ? r.range(262, 280) : r.range(345, 362);
+    const double street = layout == 0 ? r.range(300, 330) : layout == 1 ? r.range(262, 280) : r.range(318, 330);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -179,12 +284,16 @@ void buildVillage(Scene& s, Rng& r, int v)
         sc = r.range(1.4, 1.5);
         const bool left = r.chance(0.5);
         houses = {left ? 82 + r.range(-6, 6) : 272 + r.range(-6, 6)};
-        for (int i = 0; i < 2; ++i) // an orchard corner beside it, the far one smaller
-            put(s, Tree, (left ? 215 : 40) + i * 95 + r.range(-8, 8), street - 20 - (1 - i) * 25, r.range(0.75, 0.85) + 0.15 * i,
-                QColor(70, 130, 60), QColor(200, 50, 40));
+        // An apple tree in the yard beside it (the farm cart stands before it).
+        put(s, Tree, left ? 182 + r.range(-6, 6) : 172 + r.range(-6, 6), street - 34, r.range(0.62, 0.68), QColor(70, 130, 60), QColor(200, 50, 40));
     }
     for (double x : houses)
         house(s, r, x, street, sc, wallColour(r), roofColour(r), false);
+    if (layout == 2) { // down the street a smaller cottage, and the cart in the yard between
+        const bool left = houses[0] < kWidth / 2.0;
+        house(s, r, left ? 296 : 58, street, 1.05, wallColour(r), roofColour(r), false);
+        farmCart(s, {left ? 214.0 : 140.0, street + 24}, 1.0, !left);
+    }
     const double signed_ = houses[r.next() % houses.size()];
     put(s, Sign, signed_ + (r.chance(0.5) ? 30 : -30) * sc, street - 60 * sc, 1.1, QColor(120, 80, 45), QColor(240, 220, 170)).variant = r.between(0, 3);
     if (layout == 1) // the lamp in the lane, by the tree, away from the shop's goods
@@ -231,14 +340,26 @@ void buildVillage(Scene& s, Rng& r, int v)
         gear(s, Cat, X(276), fy + 34, 0.9, anyOf(r, {QColor(230, 150, 60), QColor(60, 60, 65), QColor(200, 200, 200)}), QColor(), flip);
     }
     { // the village well near the front, geese on their way to it
-        const double wy = street + depth * 0.9;
-        put(s, SweepWell, X(226), wy, 0.8 + 0.15 * depth / 200, QColor(130, 100, 70)).variant = 3;
-        gear(s, Bucket, X(262), wy + 2, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
-        gear(s, Goose, X(292), wy - 8, 1.1, QColor(245, 245, 240), QColor(), flip);
-        gear(s, Goose, X(318), wy + 6, 1.15, QColor(235, 235, 230), QColor(), flip);
+        const double wy = std::min(kHeight - 8.0, street + depth * 0.94);
+        drawWell(s, {X(240), wy}, 0.8 + 0.1 * depth / 200);
+        gear(s, Bucket, X(274), wy + 2, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+        gear(s, Goose, X(300), wy - 8, 1.1, QColor(245, 245, 240), QColor(), flip);
+        gear(s, Goose, X(324), wy + 6, 1.15, QColor(235, 235, 230), QColor(), flip);
     }
     scatterSpare(s, r, Crate, {30, 324, street + 10, street + 30}, 1.2, QColor(190, 150, 95), QColor(200, 50, 40));
     scatterSpare(s, r, Bird, {20, 334, 30, 120}, 1.0, QColor(70, 70, 80), QColor(200, 200, 190)).shape = 1;
+    // A couple out for a walk along the street, where it is clear; their
+    // own draws, so the rest of the street stays where it was.
+    Rng walk(0x5EED + std::uint64_t(v));
+    for (int tries = 0; tries < 40; ++tries) {
+        const double y = walk.range(street + 24, street + depth * 0.6), k = 0.6 + 0.4 * (y - street) / 200, x = walk.range(30, 324);
+        if (clearOfThings(s, QRectF(x - 24 * k, y - 58 * k, 48 * k, 62 * k))) {
+            strollers(s, {x, y}, k, walk.chance(0.5), anyOf(walk, {QColor(60, 60, 70), QColor(90, 70, 50)}),
+                      anyOf(walk, {QColor(190, 60, 70), QColor(70, 120, 170), QColor(220, 170, 60)}));
+            s.surfaces.furniture.push_back(s.surfaces.pieces.back()); // where they walk is not bare paving
+            break;
+        }
+    }
 }
 
 void buildHarbour(Scene& s, Rng& r, int v)

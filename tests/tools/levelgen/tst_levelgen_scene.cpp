@@ -668,6 +668,69 @@ private slots:
         for (const auto& [kind, count] : copies)
             QVERIFY2(count <= (kind == Moon ? 1 : 2), qPrintable(QStringLiteral("level %1: %2 of %3").arg(n).arg(count).arg(kindOf(kind).name)));
     }
+
+    // A market hall's back wall carries the hall's own things (its high
+    // windows painted in, its clock, the stalls' hung goods), never the
+    // house window or landscape pictures the bare-wall fill would hang.
+    void marketHallWallIsTheHalls_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {6, 42, 78})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void marketHallWallIsTheHalls()
+    {
+        QFETCH(int, n);
+        const Scene s = buildScene(n);
+        const auto shown = [&](int kind) {
+            return int(std::count_if(s.objs.begin(), s.objs.end(), [&](const Obj& o) { return o.visible && o.kind == kind; }));
+        };
+        QCOMPARE(shown(Window), 0);
+        QCOMPARE(shown(Frame), 0);
+        QCOMPARE(shown(Clock), 1);
+        QVERIFY2(shown(Paprika) >= 4 && shown(Salami) >= 1, qPrintable(QStringLiteral("%1 paprika strings, %2 sausages").arg(shown(Paprika)).arg(shown(Salami))));
+    }
+
+    // Every village street is a street of houses, the third one too (it
+    // was one house under a great deal of sky).
+    void villageStreetHasHouses_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {1, 37, 73})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void villageStreetHasHouses()
+    {
+        QFETCH(int, n);
+        const Scene s = buildScene(n);
+        const int houses = int(std::count_if(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.visible && o.kind == House; }));
+        QVERIFY2(houses >= 2, qPrintable(QStringLiteral("level %1: %2 house").arg(n).arg(houses)));
+        double street = 0; // where the houses stand
+        for (const Obj& o : s.objs)
+            if (o.visible && o.kind == House)
+                street = std::max(street, o.pos.y());
+        QVERIFY2(street >= kHeight * 0.54, qPrintable(QStringLiteral("level %1: the street at %2, under too little sky").arg(n).arg(street)));
+        QVERIFY2(street <= kHeight * 0.7, qPrintable(QStringLiteral("level %1: the street at %2, under too much sky").arg(n).arg(street)));
+    }
+
+    // On the pier the differences are found from the far shore to the
+    // front, not crowded on the deck: three quarters of the height hold one.
+    void pierDifferencesSpreadDownThePicture_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {35, 71})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void pierDifferencesSpreadDownThePicture()
+    {
+        QFETCH(int, n);
+        const Level lv = generateLevel(n);
+        bool quarter[4] = {};
+        for (const Difference& d : lv.diffs)
+            quarter[std::clamp(d.point.y() * 4 / kHeight, 0, 3)] = true;
+        QVERIFY2(std::count(std::begin(quarter), std::end(quarter), true) >= 3,
+                 qPrintable(QStringLiteral("level %1: differences in %2 quarters").arg(n).arg(std::count(std::begin(quarter), std::end(quarter), true))));
+    }
 };
 
 QTEST_MAIN(SceneRulesTest)
