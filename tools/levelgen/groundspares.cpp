@@ -17,11 +17,15 @@ int copiesOfKind(const Scene& s, int kind)
     return int(std::count_if(s.objs.begin(), s.objs.end(), [&](const Obj& o) { return o.kind == kind && (o.visible || o.spare); }));
 }
 
+bool among(int kind, const std::vector<int>& kinds) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); }
+
 // A loose thing on the ground that a difference may add one more of.
+// One globe, one teddy, one robot to a room: a second reads as a copying mistake.
 bool model(const Scene& s, const Obj& m)
 {
     return m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && (kindOf(m.kind).mods & Add) &&
-           !comesAsSet(m.kind) && !isSparkle(m.kind) && copiesOfKind(s, m.kind) < maxCopies(s, m.kind);
+           !comesAsSet(m.kind) && !isSparkle(m.kind) && copiesOfKind(s, m.kind) < maxCopies(s, m.kind) &&
+           !among(m.kind, {Globe, Teddy, Robot, Rocket, Astronaut, Satellite, Lighthouse});
 }
 
 int quarterOf(double y) { return std::clamp(int(y * 4 / kHeight), 0, 3); }
@@ -71,7 +75,6 @@ const Companions kCompanions[] = {
     {{Teapot, Cup, Bowl, Jar, Plate, Bread, Cake, Vase, Bottle}, {Jug, Kettle, Basket}},
 };
 
-bool among(int kind, const std::vector<int>& kinds) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); }
 
 // Animals of the farm, the wood and the street stay out of doors: a pigeon
 // strutting across a café floor reads as a mistake.
@@ -185,7 +188,8 @@ int addGroundSpares(Scene& s, Rng& r, int wanted, bool newKinds)
     for (int i = 0; i < int(s.objs.size()); ++i)
         for (int j = 0; j < int(s.objs.size()); ++j) {
             const Obj& b = s.objs[std::size_t(j)];
-            if (i != j && model(s, s.objs[std::size_t(i)]) && b.visible && restOf(b) == Rest::Ground && !isSparkle(b.kind) && b.depthY <= 0)
+            if (i != j && model(s, s.objs[std::size_t(i)]) && b.visible && restOf(b) == Rest::Ground && !isSparkle(b.kind) && b.depthY <= 0 &&
+                onShelf(s, s.objs[std::size_t(i)]) == onShelf(s, b)) // a mug from the table is not set down on the floor
                 pairs.push_back({i, j});
         }
     for (std::size_t k = pairs.size(); k > 1; --k)

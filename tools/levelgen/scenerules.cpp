@@ -57,13 +57,6 @@ bool onStand(const Scene& s, const Obj& o)
     return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return within(r, o); });
 }
 
-// On a shelf board or a counter's top: a row of things there is one set,
-// needs nothing beside it and is measured against its own row. A deck is
-// not such a stand: what stands on it stands as on the ground.
-bool onShelf(const Scene& s, const Obj& o)
-{
-    return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return !isDeck(r) && within(r, o); });
-}
 
 
 bool onHouse(const Scene& s, const Obj& o)
@@ -99,6 +92,11 @@ double depthOf(const Obj& o) { return o.depthY > 0 ? o.depthY : o.pos.y(); }
 
 bool seaFloorKind(int kind) { return oneOf(kind, {Coral, Seaweed, Shell, Starfish, Crab, TreasureChest, Rock, Anchor}); }
 } // namespace
+
+bool onShelf(const Scene& s, const Obj& o)
+{
+    return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return !isDeck(r) && within(r, o); });
+}
 
 bool inWater(const Scene& s, double y)
 {

@@ -67,6 +67,10 @@ constexpr int kMaxCopies = 3;          // of one kind, unless it comes as a set
 constexpr int kMaxCopiesIndoors = 2;   // in a room, where a third teddy reads as a copying mistake
 // The most copies of `kind` the scene may hold (pictures on a wall differ: up to kMaxCopies).
 int maxCopies(const Scene& s, int kind);
+// On a shelf board or a counter's top: a row of things there is one set,
+// needs nothing beside it and is measured against its own row. A deck is
+// not such a stand: what stands on it stands as on the ground.
+bool onShelf(const Scene& s, const Obj& o);
 constexpr double kMaxSizeRatio = 2.5;  // between two things side by side, in pixels per centimetre
 constexpr int kBareSide = 90;          // a bare square this big is an empty band
 constexpr double kBareSpread = 16;     // grey standard deviation of a backdrop square with nothing drawn on it

@@ -335,6 +335,39 @@ private slots:
         QVERIFY(newKinds >= 1);
     }
 
+    // One more of a thing is added where its kind stands: a cup from the
+    // shelf on the shelf, never set down on the floor, and never a second
+    // globe or teddy, which reads as a copying mistake.
+    void sparesStayWhereTheirKindStands_data()
+    {
+        QTest::addColumn<int>("seed");
+        for (int seed : {1, 2, 3, 4, 5})
+            QTest::newRow(qPrintable(QStringLiteral("draw %1").arg(seed))) << seed;
+    }
+    void sparesStayWhereTheirKindStands()
+    {
+        QFETCH(int, seed);
+        Scene s;
+        s.base = QImage(kWidth, kHeight, QImage::Format_RGB32);
+        s.base.fill(QColor(200, 190, 170));
+        s.surfaces = Surfaces::at(300, true, false, {QRectF(10, 160, 334, 0)});
+        put(s, Cup, 60, 160, 1.0, QColor(240, 240, 235));
+        put(s, Globe, 150, 160, 1.0, QColor(60, 110, 180));
+        put(s, Jar, 250, 160, 1.0, QColor(200, 120, 60));
+        put(s, Teddy, 90, 400, 1.0, QColor(170, 120, 70));
+        put(s, Basket, 200, 420, 1.0, QColor(190, 150, 90));
+        put(s, Cat, 290, 380, 1.0, QColor(230, 150, 60));
+        Rng r(seedOf({std::uint64_t(seed), 41}));
+        addGroundSpares(s, r, 6, false);
+        for (const Obj& o : s.objs) {
+            if (!o.spare)
+                continue;
+            QVERIFY2(o.kind != Globe && o.kind != Teddy, kindOf(o.kind).name);
+            if (o.kind == Cup || o.kind == Jar)
+                QVERIFY2(onShelf(s, o), qPrintable(QStringLiteral("a %1 set down at (%2, %3)").arg(kindOf(o.kind).name).arg(o.pos.x()).arg(o.pos.y())));
+        }
+    }
+
     // A level's draws come from a stream of its own for each version and
     // draw: neighbouring seeds must not give the same stream one step on.
     void eachVersionDrawsAfresh_data()
