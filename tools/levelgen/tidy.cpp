@@ -667,7 +667,9 @@ void furnishBareSquares(Scene& s, Rng& r)
                 };
                 // Walls carry pictures and windows.
                 // Windows high on a room's wall; pictures anywhere (between shelves too).
-                const bool window = c.y() < 170 && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4));
+                // Two windows to a room's wall at most: a row of three small ones reads as a house front.
+                const bool windowsEnough = s.surfaces.ceiling <= 0 && copiesOf(s, Window) >= 2;
+                const bool window = c.y() < 170 && !windowsEnough && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4));
                 if (!window && (copiesOf(s, Frame) >= kMaxCopies || r.chance(0.4))) {
                     if (shelfOfOneKind(s, r, sq))
                         continue;
@@ -676,10 +678,12 @@ void furnishBareSquares(Scene& s, Rng& r)
                 // box belong outside, so a room's own window has neither.
                 const auto glazed = [&](Obj& o) {
                     matchTheRoomsWindows(s, s.objs.size() - 1);
-                    if (s.surfaces.ceiling <= 0)
-                        o.variant &= kWindowCurtains | kWindowLit;
+                    if (s.surfaces.ceiling <= 0) // and lit only where the night is outside
+                        o.variant &= s.light.source == Lighting::Moon ? kWindowCurtains | kWindowLit : kWindowCurtains;
                     s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
                 };
+                if (!window && copiesOf(s, Frame) >= kMaxCopies && windowsEnough && shelfOfOneKind(s, r, sq))
+                    continue;
                 if (!window && copiesOf(s, Frame) >= kMaxCopies) {
                     // No shelf would hold anything here: a window lets in the light.
                     const double wx = c.x() + r.range(-10, 10);
