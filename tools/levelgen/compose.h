@@ -64,6 +64,9 @@ void pool(Scene& s, Rng& r, const Daylight& d, const QRectF& r0);
 // A herdsman in his white felt cloak and black hat, leaning on his crook
 // (`k` 1: about 50 px tall), and a wooden water trough `width` wide.
 void shepherd(Scene& s, QPointF foot, double k, bool facingLeft);
+// Two people arm in arm, walking (`k` 1: about 50 px tall): a man in a dark
+// coat and hat, a woman in a long coat, her head a little lower.
+void strollers(Scene& s, QPointF foot, double k, bool facingLeft, const QColor& coat, const QColor& hers);
 // Readies `p` to paint a figure standing at `foot` in its own units (`k` to
 // a pixel, turned to face left if asked), its shadow on the ground first.
 void figureAt(QPainter& p, QPointF foot, double k, bool facingLeft, const QRectF& shadow, int shadowAlpha);

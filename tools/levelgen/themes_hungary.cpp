@@ -407,6 +407,7 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     const double tx = (stalls == 2 ? 0.25 : 0.5) * kWidth + r.range(-12, 12), ty = std::min(kHeight - 20.0, ground + 128);
     const double treeX = tx < kWidth / 2.0 ? r.range(262, 292) : r.range(62, 92), treeY = kHeight - r.range(30, 44);
     const double inward = treeX > kWidth / 2.0 ? -1 : 1; // from the fir towards the middle
+    QPointF walkAt; // where a couple walks up the way
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -414,6 +415,13 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         const QPointF from((tx + treeX) / 2 + r.range(-10, 10), kHeight + 6), to(kWidth / 2.0 + r.range(-40, 40), ground + 72);
         way.moveTo(from);
         way.cubicTo(from + QPointF(0, -(kHeight - ground) * 0.4), to + QPointF(0, 60), to);
+        // Up the way, as clear as it can be of the mulled-wine stand and the big fir.
+        const auto clearance = [&](QPointF at) {
+            return std::min(std::abs(at.x() - tx) + std::max(0.0, at.y() - ty), std::abs(at.x() - treeX) + std::max(0.0, at.y() - treeY));
+        };
+        for (double u : {0.15, 0.3, 0.45, 0.6, 0.75})
+            if (clearance(way.pointAtPercent(u)) > std::max(80.0, walkAt.isNull() ? 0.0 : clearance(walkAt)))
+                walkAt = way.pointAtPercent(u);
         p.setBrush(Qt::NoBrush);
         for (int k = 0; k < 3; ++k) {
             p.setPen(QPen(QColor(170, 175, 190, 60 - k * 15), 34 - k * 10, Qt::SolidLine, Qt::RoundCap));
@@ -480,6 +488,11 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
         break;
     }
     gear(s, Sled, treeX + inward * 52, treeY + 4, 1.15, QColor(190, 60, 45), QColor(150, 105, 65), inward < 0);
+    if (!walkAt.isNull()) { // A couple in winter coats walks up the way to the stalls.
+        Rng walk(std::uint64_t(0xF41E + v));
+        strollers(s, walkAt, 1.0 + 0.9 * (walkAt.y() - ground) / (kHeight - ground), walk.chance(0.5),
+                  anyOf(walk, {QColor(60, 60, 70), QColor(90, 60, 45)}), anyOf(walk, {QColor(160, 40, 50), QColor(50, 90, 140), QColor(230, 225, 215)}));
+    }
     spares(s, r, Cup, 1, {30, 324, ground + 100, kHeight - 10}, 1.1, 1.2, {QColor(60, 110, 180)});
     spares(s, r, Heart, 1, {30, 324, ground + 100, kHeight - 20}, 1.1, 1.2, {QColor(170, 60, 40)});
 }

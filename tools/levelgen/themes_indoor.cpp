@@ -484,6 +484,13 @@ void buildMarket(Scene& s, Rng& r, int v)
     const double barrowX = farLeft ? tree2X + 54 : tree2X - 54;
     put(s, Wheelbarrow, barrowX, tree2Y + 2, 1.5, QColor(60, 110, 70), QColor(190, 150, 95), QColor(245, 150, 30));
     put(s, Crate, farLeft ? barrowX + 36 : barrowX - 36, tree2Y + 12, 1.15, QColor(170, 130, 80), stripe);
+    { // Shoppers crossing the square to the stall, arm in arm, between the trees.
+        Rng walk(std::uint64_t(0x5A11 + v));
+        const double y = foot + (kHeight - foot) * walk.range(0.42, 0.55), x = (treeX + tree2X) / 2 + walk.range(-20, 20);
+        strollers(s, {x, y}, 1.25 + 0.3 * (y - foot) / (kHeight - foot), x > kWidth / 2.0,
+                  anyOf(walk, {QColor(60, 60, 70), QColor(90, 70, 50), QColor(50, 70, 90)}),
+                  anyOf(walk, {QColor(170, 60, 60), QColor(70, 120, 90), QColor(200, 150, 70)}));
+    }
     scatter(s, r, Cat, {30, 324, counter + 90, kHeight - 20}, 1.3, QColor(230, 150, 60));
     // Pigeons after the crumbs and a dog after the stallholder, out on the open street.
     group(s, r, Pigeon, 2, {30, 324, counter + 80, kHeight - 10}, 1.0, 1.1, {QColor(150, 155, 165), QColor(110, 110, 120)});

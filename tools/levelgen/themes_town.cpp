@@ -207,43 +207,6 @@ void farmCart(Scene& s, QPointF foot, double k, bool shaftsLeft)
     s.surfaces.furniture.push_back(s.surfaces.pieces.back());
 }
 
-// Two people arm in arm, walking (`k` 1: about 50 px tall): a man in a dark
-// coat and hat, a woman in a long coat, her head a little lower.
-void strollers(Scene& s, QPointF foot, double k, bool facingLeft, const QColor& coat, const QColor& hers)
-{
-    s.surfaces.pieces.push_back(QRectF(foot.x() - 20 * k, foot.y() - 55 * k, 40 * k, 55 * k));
-    QPainter p(&s.base);
-    figureAt(p, foot, k, facingLeft, QRectF(-20, -2.5, 40, 5), 60);
-    const QColor skin(225, 185, 150), legs(30, 30, 35);
-    const auto person = [&](double x, double h, const QColor& c, bool hat) {
-        p.setPen(QPen(legs, 3.2, Qt::SolidLine, Qt::RoundCap)); // legs mid-stride
-        p.drawLine(QPointF(x - 1, -h * 0.3), QPointF(x - 5, -1));
-        p.drawLine(QPointF(x + 1, -h * 0.3), QPointF(x + 5, -1));
-        p.setPen(QPen(shade(c, 0.5), 0.8));
-        QPainterPath body;
-        body.moveTo(x - 5, -h * 0.8);
-        body.lineTo(x + 5, -h * 0.8);
-        body.lineTo(x + 8, -h * 0.25);
-        body.lineTo(x - 8, -h * 0.25);
-        body.closeSubpath();
-        p.setBrush(litGradient(body.boundingRect(), c, 0.3));
-        p.drawPath(body);
-        p.setPen(Qt::NoPen);
-        p.setBrush(skin);
-        p.drawEllipse(QRectF(x - 4, -h * 0.8 - 9, 8, 9));
-        p.setBrush(shade(c, 0.6));
-        if (hat) {
-            p.drawRect(QRectF(x - 4, -h * 0.8 - 14, 8, 6));
-            p.drawRect(QRectF(x - 7, -h * 0.8 - 9, 14, 2));
-        } else { // her hair
-            p.drawChord(QRectF(x - 5, -h * 0.8 - 10, 10, 8), 0, 180 * 16);
-        }
-    };
-    person(-7, 44, coat, true);
-    person(8, 40, hers, false);
-    p.setPen(QPen(coat, 3, Qt::SolidLine, Qt::RoundCap)); // arm in arm
-    p.drawLine(QPointF(-3, -30), QPointF(5, -24));
-}
 } // namespace
 
 void buildVillage(Scene& s, Rng& r, int v)
