@@ -577,7 +577,7 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     put(s, Fence, fenceX, horizon + 24, 1.1, QColor(150, 120, 90)).count = 5;
     // The patch: rows of vines and leaves running across the field, further
     // rows higher and smaller, pumpkins of every size and shape growing on them.
-    const int rows = 4;
+    const int rows = 5;
     std::vector<double> rowY;
     for (int k = 0; k < rows; ++k)
         rowY.push_back(horizon + 62 + (kHeight - 22 - horizon - 62) * std::pow(double(k) / (rows - 1), 1.15));
@@ -595,11 +595,15 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
             p.setBrush(Qt::NoBrush);
             p.drawPath(vine);
             p.setPen(QPen(shade(leaf, 0.6), 0.6));
-            for (double x = r.range(0, 10); x < kWidth; x += r.range(9, 15) * near) {
-                const double w = r.range(8, 12) * near;
-                p.setBrush(shade(leaf, r.range(0.85, 1.2)));
-                p.drawEllipse(QRectF(x - w / 2, y - w * r.range(0.4, 0.9), w, w * 0.7));
-            }
+            // The leaves grow in a broad band along the vine, big and lapping
+            // over each other, so each row reads as a bed, not a string.
+            Rng lr(r.seed() + std::uint64_t(k));
+            for (int layer = 0; layer < 2; ++layer)
+                for (double x = lr.range(0, 8); x < kWidth + 6; x += lr.range(7, 11) * near) {
+                    const double w = lr.range(12, 18) * near, lift = layer ? lr.range(0.2, 0.6) : lr.range(0.7, 1.3);
+                    p.setBrush(shade(leaf, layer ? lr.range(0.95, 1.25) : lr.range(0.7, 0.9)));
+                    p.drawEllipse(QRectF(x - w / 2, y - w * lift, w, w * 0.7));
+                }
         }
     }
     // One scarecrow stands among the rows.
@@ -625,7 +629,7 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     const auto keptClear = [&](double x, double y, double near) {
         if (std::abs(x - crowX) < 20 * near + 34 && std::abs(y - crowY) < 40)
             return false;
-        if (picking && y > rowY[2] + 20 && std::abs(x - pickX) < 76)
+        if (picking && y > rowY[rows - 2] + 20 && std::abs(x - pickX) < 76)
             return false;
         return !(std::abs(x - (hayX + hayDir * 15)) < 62 && y < horizon + 70);
     };
@@ -652,7 +656,7 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
         }
     }
     if (picking) {
-        const double y = rowY[3], side = pickX < kWidth / 2 ? 1 : -1;
+        const double y = rowY[rows - 1], side = pickX < kWidth / 2 ? 1 : -1;
         gear(s, Haybale, pickX + side * 62, y - 4, 1.5, QColor(215, 185, 100)); // the pickers' seat
         gear(s, Wheelbarrow, pickX, y - 2, 1.55, QColor(120, 130, 140), QColor(110, 80, 55), side < 0).c3 = pumpkinCols[0];
         gear(s, Crate, pickX - side * 48, y + 6, 1.15, QColor(165, 125, 80), pumpkinCols[1]).variant = 1;
@@ -683,11 +687,11 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
     // the further rows where they stand to the pumpkins' scale. A black cat by
     // day; at night a pale one that shows against the dark.
     // On the side of the field away from the scarecrow they are wary of.
-    const Area visitors{crowX < kWidth / 2 ? crowX + 70 : 30, crowX < kWidth / 2 ? 324 : crowX - 70, horizon + 70, rowY[3] - 42};
+    const Area visitors{crowX < kWidth / 2 ? crowX + 70 : 30, crowX < kWidth / 2 ? 324 : crowX - 70, horizon + 70, rowY[rows - 2] - 42};
     group(s, r, Crow, 2, visitors, 1.0, 1.1, {QColor(30, 30, 38)});
     group(s, r, Cat, 1, visitors, 1.2, 1.3, {v == 2 ? QColor(225, 220, 210) : QColor(40, 40, 45)});
     // Nearer, between the last rows: a hedgehog, a toad and a snail after the slugs.
-    const Area nearRows{30, 324, rowY[2] + 22, rowY[3] - 18};
+    const Area nearRows{30, 324, rowY[rows - 2] + 22, rowY[rows - 1] - 18};
     group(s, r, Hedgehog, 1, nearRows, 1.3, 1.4, {QColor(130, 100, 70)});
     group(s, r, Snail, 1, nearRows, 1.3, 1.4, {QColor(200, 160, 90)});
     group(s, r, Frog, 1, nearRows, 1.3, 1.4, {QColor(150, 130, 80)});

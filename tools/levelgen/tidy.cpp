@@ -594,11 +594,20 @@ void takeDownEmptyShelves(Scene& s)
     }
 }
 
+namespace {
+// A field of crops, by what grows and stands on it: its soil, grey by
+// moonlight, is no paved square to plant a lime tree on.
+bool cropField(const Scene& s)
+{
+    return std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == Scarecrow || o.kind == Haybale || o.kind == Pumpkin; });
+}
+} // namespace
+
 void plantForeground(Scene& s, Rng& r)
 {
     const double ground = s.surfaces.ground;
     const bool town = std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& o) { return o.kind == House && o.visible; });
-    if (!town || s.surfaces.wall || s.surfaces.afloat || ground <= 0 || kHeight - ground < 150)
+    if (!town || cropField(s) || s.surfaces.wall || s.surfaces.afloat || ground <= 0 || kHeight - ground < 150)
         return;
     const double top = ground + (kHeight - ground) * 0.45;
     // Paved: grey cobbles or flags, not a field that has a barn on it.
@@ -834,6 +843,7 @@ void furnishBareSquares(Scene& s, Rng& r)
                 const bool grass = qGreen(here) > qRed(here) + 8 && qGreen(here) > qBlue(here) + 8;
                 const bool paved = !grass && std::abs(qRed(here) - qBlue(here)) < 30 && std::abs(qRed(here) - qGreen(here)) < 30 && qGray(here) < 150 &&
                                    std::any_of(s.objs.begin(), s.objs.end(), [](const Obj& h) { return h.kind == House && h.visible; }) &&
+                                   !cropField(s) &&
                                    copiesOf(s, Tree) < 3; // a few young trees to a square, not a wood
                 const double y = sq.top() + sq.height() * (paved ? 0.85 : 0.7), nearer = 1 + (y - s.surfaces.ground) / 400.0;
                 const K kind = grass ? Bush : paved ? Tree : Rock;
