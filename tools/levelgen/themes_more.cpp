@@ -768,20 +768,22 @@ void buildStudy(Scene& s, Rng& r, int v)
     t.x1 = v == 0 ? 300 : v == 1 ? 380 : 250;
     t.wood = QColor(110, 70, 45);
     room(s, r, walls[v], v, t.back + 20, QColor(110, 70, 45), true);
-    shelves(s, r, 2, 70, 80, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
+    // Books, and between them the curios a reader keeps: a vase, a goblet,
+    // a bottle, a plant, a lantern (the candle and the globe are by the desk).
+    shelves(s, r, 2, 70, 80, {Books, Books, Books, Vase, Goblet, Bottle, Pot, Lantern}, kBright, 1.0, 1.2);
     roomWindow(s, r, QRectF(v == 2 ? 256 : v == 1 ? 20 : 256, 172, 78, t.back - 196), QColor(235, 230, 220), v == 1);
     paintTable(s, r, t);
     // A bureau: drawers from the top to the floor, each with its knob.
     const bool drawersLeft = v == 1;
     paintCounter(s, r, std::max(t.x0, -4.0), std::min(t.x1, 358.0), t.front, 4, t.feet, shade(t.wood, 1.05));
     const double left = std::max(14.0, t.x0 + 18), right = std::min(340.0, t.x1 - 18), span = right - left;
-    setOut(s, r, left + span * 0.5, tableRow(t, 0, 2), {Lantern, Books, Globe, Vase}, rowScale(0, 2, 1.2),
-           {QColor(150, 120, 50), QColor(200, 60, 50), QColor(70, 130, 200), QColor(60, 110, 180)});
+    setOut(s, r, left + span * 0.5, tableRow(t, 0, 2), {Lantern, Books, Hourglass, Vase}, rowScale(0, 2, 1.2),
+           {QColor(150, 120, 50), QColor(200, 60, 50), QColor(120, 80, 45), QColor(60, 110, 180)});
     const std::size_t front = s.objs.size();
     setOut(s, r, left + span * 0.3, tableRow(t, 1, 2), {Inkwell, Candle, Cup}, rowScale(1, 2, 1.2),
            {QColor(40, 50, 80), QColor(245, 240, 225), QColor(240, 240, 235)});
-    setOut(s, r, left + span * 0.76, tableRow(t, 1, 2), {SewingMachine, Fruit}, rowScale(1, 2, 1.2),
-           {QColor(235, 225, 200), QColor(210, 40, 30)});
+    setOut(s, r, left + span * 0.76, tableRow(t, 1, 2), {SewingMachine, Teapot}, rowScale(1, 2, 1.2),
+           {QColor(235, 225, 200), QColor(60, 110, 180)});
     hideOne(s, r, front);
     for (Obj& o : s.objs) {
         if (o.kind == Candle)
@@ -792,7 +794,8 @@ void buildStudy(Scene& s, Rng& r, int v)
             o.c2 = QColor(130, 185, 165), o.c3 = QColor(40, 40, 45);
     }
     put(s, Frame, v == 1 ? 170 : 120, 200, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
-    put(s, Frame, v == 1 ? 300 : 60, 196, 1.1, QColor(60, 60, 65)).variant = r.between(0, 3);
+    // A wall lamp to read by on the other side of the picture.
+    put(s, Sconce, v == 1 ? 296 : 56, 206, 1.0, v == 2 ? QColor(150, 60, 50) : QColor(235, 215, 170)).variant = 1;
     put(s, Clock, v == 1 ? 290 : 60, 30, 1.2, QColor(150, 100, 60));
     // The chair drawn up to the knee space, the waste basket under it, a
     // rug before the desk with the cat, a globe on its stand by the open end.
