@@ -681,11 +681,18 @@ void buildBakery(Scene& s, Rng& r, int v)
     const double top = 296 + v * 14, floorY = top - 16;
     room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, floorY, QColor(150, 100, 60), true);
     s.surfaces.tableTop = false;
-    shelves(s, r, 2, 124 + v * 8, 94, {Bread, Bread, Bowl, Pretzel, Bread, Jar}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
+    // The upper shelf the day's loaves and rolls, the lower the sweet things
+    // and the jars of what goes in them.
+    const std::initializer_list<QColor> crust = {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)};
+    shelves(s, r, 1, 124 + v * 8, 94, {Bread, Bread, Pretzel, Basket, ChimneyCake}, crust, 1.1, 1.3);
+    shelves(s, r, 1, 218 + v * 8, 94, {Jar, Honeypot, GingerbreadMan, Cake, Bowl, Cupcake}, crust, 1.1, 1.3);
     put(s, Clock, v == 1 ? 250 : r.range(60, 140), 46, 1.3, QColor(150, 100, 60));
     // Two gingerbread hearts on their nails, far apart.
     put(s, Heart, v == 1 ? 60 : 300, 44, 1.3, QColor(170, 70, 40)).variant = 0;
     put(s, Heart, v == 1 ? 150 : 200, 50, 1.15, QColor(150, 60, 35)).variant = 1;
+    // Wall lamps over the counter, lighting the wall between the shelf and it.
+    put(s, Sconce, v == 1 ? 46 : 64, top - 40, 1.0, QColor(70, 110, 80)).variant = 1;
+    put(s, Sconce, v == 1 ? 196 : 206, top - 40, 1.0, QColor(170, 70, 50)).shape = 1;
     const double x0 = v == 0 ? 24 : v == 1 ? -10 : 104, x1 = v == 0 ? 330 : v == 1 ? 250 : 364;
     const QColor wood(150, 100, 62);
     paintCounter(s, r, x0, x1, top, 26, top + 112, wood);
