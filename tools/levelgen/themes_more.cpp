@@ -1322,7 +1322,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
                                   : v == 1 ? std::vector<Spot>{{236, 280, 98}, {88, 318, 108}, {244, 370, 116}}
                                            : std::vector<Spot>{{86, 296, 96}, {264, 316, 104}, {166, 370, 114}};
-    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, Bowl}, {Donut, Glass, Plate, Candle}};
+    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, Bowl, SaltShaker}, {Donut, Glass, Plate, Candle}};
     // A carpet under the near table.
     rug(s, QRectF(14, spots.back().top + spots.back().w * 0.5, kWidth - 28, kHeight - 6 - spots.back().top - spots.back().w * 0.5),
         anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
@@ -1353,18 +1353,21 @@ void buildCafe(Scene& s, Rng& r, int v)
             o.variant = 1;
         else if (o.kind == Bowl && o.pos.y() > table)
             o.count = r.between(3, 5); // sugar lumps, or biscuits
-    put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
+    const double clockX = put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70)).pos.x();
     // A shelf on the wall beside the windows with the café's jugs and pots.
     const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 96 : 70);
     wallShelf(s, shelfX0, shelfX1, shelfY, wood);
-    row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup}, 0.95, 1.1, kCrockery);
+    row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup, Bowl}, 0.95, 1.1, kCrockery);
     // A plant in its pot by the wall, the cat asleep under a table.
     put(s, Pot, counterRight ? (v == 2 ? 150 : 196) : 160, table + 22, 2.0, QColor(190, 100, 60));
     put(s, Cat, spots.back().cx + 8, spots.back().top + spots.back().w * 0.84 - 4, 1.1, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145)}));
     if (v != 0) // a picture on the wall between the clock and the shelf
         put(s, Frame, v == 1 ? 104 : 177, v == 1 ? 112 : 124, 1.25, QColor(200, 160, 70)).variant = r.between(0, 3);
-    if (v == 2) // and a small one between the left window and the clock
-        put(s, Frame, 128, 62, 0.95, QColor(120, 80, 50)).variant = r.between(0, 3);
+    // Wall lamps beside the windows, lit against the dim room.
+    if (v == 2)
+        put(s, Sconce, 128, 66, 1.0, QColor(240, 225, 190)).variant = 1;
+    else
+        put(s, Sconce, v == 1 ? 336 : clockX < 255 ? clockX + 60 : clockX - 60, v == 1 ? 96 : 64, 1.0, QColor(240, 225, 190)).variant = 1;
     spare(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224));
 }
 
