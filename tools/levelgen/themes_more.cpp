@@ -681,10 +681,11 @@ void buildBakery(Scene& s, Rng& r, int v)
     const double top = 296 + v * 14, floorY = top - 16;
     room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, floorY, QColor(150, 100, 60), true);
     s.surfaces.tableTop = false;
-    // The upper shelf the day's loaves and rolls, the lower the sweet things
-    // and the jars of what goes in them.
+    // The upper shelf the day's loaves, pretzels and pastries, the lower the
+    // sweet things and the jars of what goes in them (no basket: beside it
+    // a loaf would look a crumb).
     const std::initializer_list<QColor> crust = {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)};
-    shelves(s, r, 1, 124 + v * 8, 94, {Bread, Bread, Pretzel, Basket, ChimneyCake}, crust, 1.1, 1.3);
+    shelves(s, r, 1, 124 + v * 8, 94, {Bread, Bread, Pretzel, ChimneyCake, Donut}, crust, 1.1, 1.3);
     shelves(s, r, 1, 218 + v * 8, 94, {Jar, Honeypot, GingerbreadMan, Cake, Bowl, Cupcake}, crust, 1.1, 1.3);
     put(s, Clock, v == 1 ? 250 : r.range(60, 140), 46, 1.3, QColor(150, 100, 60));
     // Two gingerbread hearts on their nails, far apart.
@@ -776,8 +777,8 @@ void buildStudy(Scene& s, Rng& r, int v)
     t.wood = QColor(110, 70, 45);
     room(s, r, walls[v], v, t.back + 20, QColor(110, 70, 45), true);
     // Books, and between them the curios a reader keeps: a vase, a goblet,
-    // a bottle, a plant, a lantern (the candle and the globe are by the desk).
-    shelves(s, r, 2, 70, 80, {Books, Books, Books, Vase, Goblet, Bottle, Pot, Lantern}, kBright, 1.0, 1.2);
+    // a bottle, a plant, a candle (the lamp and the globe are by the desk).
+    shelves(s, r, 2, 70, 80, {Books, Books, Books, Vase, Goblet, Bottle, Pot, Candle}, kBright, 1.0, 1.2);
     roomWindow(s, r, QRectF(v == 2 ? 256 : v == 1 ? 20 : 256, 172, 78, t.back - 196), QColor(235, 230, 220), v == 1);
     paintTable(s, r, t);
     // A bureau: drawers from the top to the floor, each with its knob.
