@@ -1065,15 +1065,14 @@ void buildAquarium(Scene& s, Rng& r, int v)
     gear(s, Fish, 354 - pairs[0].x, pairs[0].y + 50, 0.9, QColor(220, 60, 60), QColor(), r.chance(0.5)).count = 2;
     gear(s, Fish, 354 - pairs[1].x + toward * 20, pairs[2].y - 40, 0.85, QColor(150, 170, 190), QColor(), r.chance(0.5)).count = 3;
     // A keeper's tank has more than fish: the castle flies its flag, a
-    // diver figure stands digging on the open sand, sword plants grow in
-    // the gravel behind the castle's heap, a snail climbs the side glass.
+    // diver figure stands digging on the open sand, a sword plant grows in
+    // the gravel before the castle's heap, a snail climbs the side glass.
     Obj& flag = gear(s, Flag, castleX + 10, sand - 106, 0.85, QColor(200, 50, 45), QColor(245, 240, 230));
     flag.c3 = flag.c1, flag.variant = v == 2;
     const QPointF diverAt = v == 0 ? QPointF(256, 420) : v == 1 ? QPointF(100, 428) : QPointF(256, 446);
     Obj& diver = gear(s, Diver, diverAt.x(), diverAt.y(), 1.1, anyOf(r, {QColor(170, 160, 135), QColor(110, 125, 140)}), QColor(), toward < 0);
     diver.variant = r.between(0, 1);
     gear(s, SwordPlant, castleX - toward * 40, sand + 14, 1.0, QColor(70, 150, 60)).count = 5;
-    gear(s, SwordPlant, midX - 62, midY - 22, 0.8, QColor(150, 85, 60)).count = 4;
     gear(s, Snail, v == 1 ? 24 : 330, sand - 150 - v * 20, 1.1, QColor(150, 100, 60), QColor(), v != 1);
     // Hidden until a difference shows them: a fish come out from the
     // weed, a third shell.
