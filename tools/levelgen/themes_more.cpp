@@ -1322,7 +1322,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
                                   : v == 1 ? std::vector<Spot>{{236, 280, 98}, {88, 318, 108}, {244, 370, 116}}
                                            : std::vector<Spot>{{86, 296, 96}, {264, 316, 104}, {166, 370, 114}};
-    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, Bowl, SaltShaker}, {Donut, Glass, Plate, Candle}};
+    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, SaltShaker}, {Donut, Glass, Plate, Candle}};
     // A carpet under the near table.
     rug(s, QRectF(14, spots.back().top + spots.back().w * 0.5, kWidth - 28, kHeight - 6 - spots.back().top - spots.back().w * 0.5),
         anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
