@@ -1368,7 +1368,7 @@ void buildCafe(Scene& s, Rng& r, int v)
         put(s, Sconce, 128, 66, 1.0, QColor(240, 225, 190)).variant = 1;
     else
         put(s, Sconce, v == 1 ? 336 : clockX < 255 ? clockX + 60 : clockX - 60, v == 1 ? 96 : 64, 1.0, QColor(240, 225, 190)).variant = 1;
-    spare(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224));
+    put(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224)); // the café's dog, on the rug
 }
 
 } // namespace levelgen
