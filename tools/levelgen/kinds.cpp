@@ -211,6 +211,11 @@ std::array<Kind, KindTotal> makeTable()
     set(Lizard, "lizard", {-14.5, -6.5, 27, 8}, paintLizard, Small | Mirror | Recolour);
     set(Dragonfly, "dragonfly", {-9.5, -10.5, 19, 18}, paintDragonfly, Small | Recolour | Tilt);
     set(Rover, "moon rover", {-14.5, -23.5, 29, 26}, paintRover, Small | Detail | Recolour | Mirror, 1);
+    // A room's wall lamp, a study's hourglass, a tank's diver and sword plant.
+    set(Sconce, "wall lamp", {-11, -20, 22, 31}, paintSconce, Light | Reshape | Recolour | Remove, 0, 2);
+    set(Hourglass, "hourglass", {-8, -23, 16, 24.5}, paintHourglass, Small | Detail | Recolour, 1);
+    set(Diver, "diver figure", {-11, -36, 27, 38}, paintDiver, Small | Detail | Recolour | Mirror, 1);
+    set(SwordPlant, "sword plant", {-20, -45, 40, 46}, paintSwordPlant, Count | Resize | Recolour, 0, 1, 3, 7);
     // Lights and finer changes the older kinds also take.
     for (K k : {Lamp, Window})
         t[k].mods |= Light;

@@ -29,7 +29,8 @@
     X(Scarecrow) X(Beehive) X(Bicycle) X(Campfire) X(Stump)                                         \
     X(Frog) X(Hedgehog) X(Octopus) X(Seahorse) X(TreasureChest)                                     \
     X(GingerbreadMan) X(ChimneyCake) X(AdventWreath) X(Globe) X(SewingMachine) X(Dice)             \
-    X(SpinningTop) X(Drum) X(Pretzel) X(Cupcake) X(Donut) X(Lizard) X(Dragonfly) X(Rover)
+    X(SpinningTop) X(Drum) X(Pretzel) X(Cupcake) X(Donut) X(Lizard) X(Dragonfly) X(Rover)                 \
+    X(Sconce) X(Hourglass) X(Diver) X(SwordPlant)
 
 namespace levelgen {
 

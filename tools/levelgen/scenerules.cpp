@@ -90,7 +90,7 @@ bool restsOn(const Obj& top, const Obj& under) { return top.depthY > 0 && std::a
 
 double depthOf(const Obj& o) { return o.depthY > 0 ? o.depthY : o.pos.y(); }
 
-bool seaFloorKind(int kind) { return oneOf(kind, {Coral, Seaweed, Shell, Starfish, Crab, TreasureChest, Rock, Anchor}); }
+bool seaFloorKind(int kind) { return oneOf(kind, {Coral, Seaweed, Shell, Starfish, Crab, TreasureChest, Rock, Anchor, Diver, SwordPlant}); }
 } // namespace
 
 bool onShelf(const Scene& s, const Obj& o)
@@ -127,7 +127,7 @@ Rest restOf(const Obj& o)
         return Rest::Water;
     case Fish: case Jellyfish: case Bubbles: case Seahorse: case Octopus:
         return Rest::Swims;
-    case Clock: case Frame: case Heart: case Paprika: case Salami:
+    case Clock: case Frame: case Heart: case Paprika: case Salami: case Sconce:
         return Rest::Wall;
     case Window: case Door: case Chimney: case NumberPlate: case Sign: case Bunting: case Bulb:
         return Rest::Part;
@@ -717,6 +717,8 @@ std::vector<QColor> naturalColours(int kind)
     case Frog: case Lizard: return {QColor(90, 160, 60), QColor(140, 110, 60), QColor(60, 110, 50)};
     case Mushroom: return {QColor(200, 60, 30), QColor(150, 100, 60), QColor(240, 235, 220)};
     case Tree: return {QColor(70, 140, 60), QColor(110, 160, 60), QColor(220, 170, 50), QColor(210, 110, 40)};
+    // Water weed is green, olive or the red-brown of its red-leaved kinds; never white or black.
+    case Seaweed: case SwordPlant: return {QColor(60, 140, 70), QColor(110, 150, 60), QColor(40, 100, 60), QColor(160, 80, 60)};
     case Grapes: return {QColor(110, 50, 110), QColor(170, 190, 80)};
     case Watermelon: return {QColor(225, 60, 60), QColor(245, 210, 70)};
     case Sunflower: return {QColor(245, 200, 40), QColor(230, 140, 40)};

@@ -189,11 +189,18 @@ void buildKitchen(Scene& s, Rng& r, int v)
     if (v == 0)
         chairBacks(s, t, {110, 244}, 56, shade(wood, 0.9));
     paintTable(s, r, t);
-    put(s, Clock, v == 2 ? 70 : r.range(200, 300), shelfY - 62, 1.4, QColor(150, 100, 60));
-    put(s, Frame, v == 2 ? r.range(200, 300) : r.range(50, 120), shelfY - 58, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
+    const double clockX = v == 2 ? 70 : r.range(200, 300);
+    put(s, Clock, clockX, shelfY - 62, 1.4, QColor(150, 100, 60));
+    const double frameX = v == 2 ? r.range(200, 300) : r.range(50, 120);
+    put(s, Frame, frameX, shelfY - 58, 1.5, QColor(200, 160, 70)).variant = r.between(0, 3);
+    // A wall lamp between the picture and the clock, so the wall there is
+    // not left bare for a stray window to be hung on; its shade darker than
+    // the pale wall, so it shows.
+    const double lampX = v == 2 ? (clockX + 20 + frameX - 30) / 2 : (frameX + 30 + clockX - 20) / 2;
+    put(s, Sconce, lampX, shelfY - 56, 1.0, anyOf(r, {QColor(170, 60, 50), QColor(60, 100, 75), QColor(60, 85, 140)})).variant = v == 1;
     // The shelf: one of each, two jars at most, so no kind fills it.
     {
-        const std::vector<K> kinds{Jar, Cup, Pot, Jug, Teapot, Candle, Jar, Honeypot, Bowl};
+        const std::vector<K> kinds{Jar, Cup, Pot, Jug, Teapot, Candle, Lantern, Honeypot, Bowl};
         std::vector<std::size_t> order(kinds.size());
         for (std::size_t i = 0; i < order.size(); ++i)
             order[i] = i;
@@ -217,11 +224,12 @@ void buildKitchen(Scene& s, Rng& r, int v)
         }
         hideOne(s, r, first);
     }
-    // Beside the window a short shelf of odd pieces, one of each.
-    if (v != 0) {
-        const double x0 = v == 1 ? 150 : 30, y = floorY - 78;
+    // Beside the window a short shelf of odd pieces, one of each (above the
+    // chair backs where the chairs stand behind the table).
+    {
+        const double x0 = v == 1 ? 150 : v == 0 ? 160 : 30, y = floorY - (v == 0 ? 92 : 78);
         wallShelf(s, x0, x0 + 170, y, shade(wood, 0.9));
-        const std::vector<K> kinds{Vase, Candle, Jug, Kettle};
+        const std::vector<K> kinds = v == 0 ? std::vector<K>{Hourglass, Books, Jug} : std::vector<K>{Vase, Candle, Jug, Kettle};
         double x = x0 + 14;
         for (std::size_t i = 0; i < kinds.size(); ++i) {
             const double sc = 1.1, w = kindOf(kinds[i]).box.width() * sc;
@@ -259,6 +267,10 @@ void buildKitchen(Scene& s, Rng& r, int v)
     put(s, Cat, v == 1 ? 300 : (t.x0 + t.x1) / 2 + 20, t.feet - 4, 1.2, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145), QColor(55, 50, 50)}));
     put(s, Basket, v == 1 ? 60 : v == 0 ? 300 : 150, t.feet + 16, 1.6, QColor(190, 150, 90), QColor(200, 50, 40));
     spare(s, Bucket, v == 1 ? 96 : 200, t.feet + 30, 1.5, QColor(150, 155, 160));
+    // The dog on the rug, in front of everything, its ball by it.
+    const double dogX = v == 0 ? 240 : v == 1 ? 150 : 280;
+    put(s, Dog, dogX, t.feet + 60, 1.5, anyOf(r, {QColor(150, 100, 60), QColor(238, 234, 224)})).mirror = v == 1;
+    put(s, Ball, dogX + (v == 1 ? -40 : 40) * (v == 2 ? -1 : 1), t.feet + 66, 0.9, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}));
 }
 
 void buildToyShelf(Scene& s, Rng& r, int v)

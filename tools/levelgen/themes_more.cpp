@@ -907,11 +907,19 @@ void buildBakery(Scene& s, Rng& r, int v)
     const double top = 296 + v * 14, floorY = top - 16;
     room(s, r, anyOf(r, {QColor(240, 225, 195), QColor(225, 205, 180)}), 2 - v, floorY, QColor(150, 100, 60), true);
     s.surfaces.tableTop = false;
-    shelves(s, r, 2, 124 + v * 8, 94, {Bread, Bread, Bowl, Pretzel, Bread, Jar}, {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)}, 1.1, 1.3);
+    // The upper shelf the day's loaves, pretzels and pastries, the lower the
+    // sweet things and the jars of what goes in them (no basket: beside it
+    // a loaf would look a crumb).
+    const std::initializer_list<QColor> crust = {QColor(200, 140, 70), QColor(180, 110, 50), QColor(230, 200, 150)};
+    shelves(s, r, 1, 124 + v * 8, 94, {Bread, Bread, Pretzel, ChimneyCake, Donut}, crust, 1.1, 1.3);
+    shelves(s, r, 1, 218 + v * 8, 94, {Jar, Honeypot, GingerbreadMan, Cake, Bowl, Cupcake}, crust, 1.1, 1.3);
     put(s, Clock, v == 1 ? 250 : r.range(60, 140), 46, 1.3, QColor(150, 100, 60));
     // Two gingerbread hearts on their nails, far apart.
     put(s, Heart, v == 1 ? 60 : 300, 44, 1.3, QColor(170, 70, 40)).variant = 0;
     put(s, Heart, v == 1 ? 150 : 200, 50, 1.15, QColor(150, 60, 35)).variant = 1;
+    // Wall lamps over the counter, lighting the wall between the shelf and it.
+    put(s, Sconce, v == 1 ? 46 : 64, top - 40, 1.0, QColor(70, 110, 80)).variant = 1;
+    put(s, Sconce, v == 1 ? 196 : 206, top - 40, 1.0, QColor(170, 70, 50)).shape = 1;
     const double x0 = v == 0 ? 24 : v == 1 ? -10 : 104, x1 = v == 0 ? 330 : v == 1 ? 250 : 364;
     const QColor wood(150, 100, 62);
     paintCounter(s, r, x0, x1, top, 26, top + 112, wood);
@@ -1046,20 +1054,22 @@ void buildStudy(Scene& s, Rng& r, int v)
     t.x1 = v == 0 ? 300 : v == 1 ? 380 : 250;
     t.wood = QColor(110, 70, 45);
     room(s, r, walls[v], v, t.back + 20, QColor(110, 70, 45), true);
-    shelves(s, r, 2, 70, 80, {Books, Books, Books, Globe, Lantern, Candle}, kBright, 1.0, 1.2);
+    // Books, and between them the curios a reader keeps: a vase, a goblet,
+    // a bottle, a plant, a candle (the lamp and the globe are by the desk).
+    shelves(s, r, 2, 70, 80, {Books, Books, Books, Vase, Goblet, Bottle, Pot, Candle}, kBright, 1.0, 1.2);
     roomWindow(s, r, QRectF(v == 2 ? 256 : v == 1 ? 20 : 256, 172, 78, t.back - 196), QColor(235, 230, 220), v == 1);
     paintTable(s, r, t);
     // A bureau: drawers from the top to the floor, each with its knob.
     const bool drawersLeft = v == 1;
     paintCounter(s, r, std::max(t.x0, -4.0), std::min(t.x1, 358.0), t.front, 4, t.feet, shade(t.wood, 1.05));
     const double left = std::max(14.0, t.x0 + 18), right = std::min(340.0, t.x1 - 18), span = right - left;
-    setOut(s, r, left + span * 0.5, tableRow(t, 0, 2), {Lantern, Books, Globe, Vase}, rowScale(0, 2, 1.2),
-           {QColor(150, 120, 50), QColor(200, 60, 50), QColor(70, 130, 200), QColor(60, 110, 180)});
+    setOut(s, r, left + span * 0.5, tableRow(t, 0, 2), {Lantern, Books, Hourglass, Vase}, rowScale(0, 2, 1.2),
+           {QColor(150, 120, 50), QColor(200, 60, 50), QColor(120, 80, 45), QColor(60, 110, 180)});
     const std::size_t front = s.objs.size();
     setOut(s, r, left + span * 0.3, tableRow(t, 1, 2), {Inkwell, Candle, Cup}, rowScale(1, 2, 1.2),
            {QColor(40, 50, 80), QColor(245, 240, 225), QColor(240, 240, 235)});
-    setOut(s, r, left + span * 0.76, tableRow(t, 1, 2), {SewingMachine, Fruit}, rowScale(1, 2, 1.2),
-           {QColor(235, 225, 200), QColor(210, 40, 30)});
+    setOut(s, r, left + span * 0.76, tableRow(t, 1, 2), {SewingMachine, Teapot}, rowScale(1, 2, 1.2),
+           {QColor(235, 225, 200), QColor(60, 110, 180)});
     hideOne(s, r, front);
     for (Obj& o : s.objs) {
         if (o.kind == Candle)
@@ -1070,7 +1080,8 @@ void buildStudy(Scene& s, Rng& r, int v)
             o.c2 = QColor(130, 185, 165), o.c3 = QColor(40, 40, 45);
     }
     put(s, Frame, v == 1 ? 170 : 120, 200, 1.3, QColor(200, 160, 70)).variant = r.between(0, 3);
-    put(s, Frame, v == 1 ? 300 : 60, 196, 1.1, QColor(60, 60, 65)).variant = r.between(0, 3);
+    // A wall lamp to read by on the other side of the picture.
+    put(s, Sconce, v == 1 ? 296 : 56, 206, 1.0, v == 2 ? QColor(150, 60, 50) : QColor(235, 215, 170)).variant = 1;
     put(s, Clock, v == 1 ? 290 : 60, 30, 1.2, QColor(150, 100, 60));
     // The chair drawn up to the knee space, the waste basket under it, a
     // rug before the desk with the cat, a globe on its stand by the open end.
@@ -1209,8 +1220,7 @@ void buildAquarium(Scene& s, Rng& r, int v)
     {
         // The back of the tank as a keeper plants it: a dark bank of stones
         // along the glass, tall ribbon weed in clumps rising from it, hazy
-        // with the water between; water snails on the side glass; a few
-        // pebbles on the sand in front. Laid out from the visit alone.
+        // with the water between. Laid out from the visit alone.
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
@@ -1233,17 +1243,6 @@ void buildAquarium(Scene& s, Rng& r, int v)
                 p.setBrush(mix(QColor(70, 150, 70), water, bank.range(0.35, 0.6)));
                 p.drawPath(blade);
             }
-        }
-        for (int i = 0; i < 2; ++i) { // snails on the side glass
-            const QPointF at(i ? kWidth - bank.range(14, 30) : bank.range(14, 30), bank.range(90, sand - 120));
-            p.setBrush(QColor(90, 60, 40));
-            p.drawEllipse(at, 4.5, 4.5);
-            p.setPen(QPen(QColor(200, 160, 110), 0.9));
-            p.setBrush(Qt::NoBrush);
-            p.drawArc(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5), 0, 270 * 16);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(120, 100, 80, 200));
-            p.drawEllipse(QRectF(at.x() - 3, at.y() + 3, 6, 3.5));
         }
     }
     {
@@ -1349,6 +1348,16 @@ void buildAquarium(Scene& s, Rng& r, int v)
     }
     gear(s, Fish, 354 - pairs[0].x, pairs[0].y + 50, 0.9, QColor(220, 60, 60), QColor(), r.chance(0.5)).count = 2;
     gear(s, Fish, 354 - pairs[1].x + toward * 20, pairs[2].y - 40, 0.85, QColor(150, 170, 190), QColor(), r.chance(0.5)).count = 3;
+    // A keeper's tank has more than fish: the castle flies its flag, a
+    // diver figure stands digging on the open sand, a sword plant grows in
+    // the gravel before the castle's heap, a snail climbs the side glass.
+    Obj& flag = gear(s, Flag, castleX + 10, sand - 106, 0.85, QColor(200, 50, 45), QColor(245, 240, 230));
+    flag.c3 = flag.c1, flag.variant = v == 2;
+    const QPointF diverAt = v == 0 ? QPointF(256, 420) : v == 1 ? QPointF(100, 428) : QPointF(256, 446);
+    Obj& diver = gear(s, Diver, diverAt.x(), diverAt.y(), 1.1, anyOf(r, {QColor(170, 160, 135), QColor(110, 125, 140)}), QColor(), toward < 0);
+    diver.variant = r.between(0, 1);
+    gear(s, SwordPlant, castleX - toward * 40, sand + 14, 1.0, QColor(70, 150, 60)).count = 5;
+    gear(s, Snail, v == 1 ? 24 : 330, sand - 150 - v * 20, 1.1, QColor(150, 100, 60), QColor(), v != 1);
     // Hidden until a difference shows them: a fish come out from the
     // weed, a third shell.
     gear(s, Fish, stoneX - toward * 60, sand - 100, 0.8, QColor(230, 100, 160), QColor(), toward > 0).visible = false;
@@ -1768,7 +1777,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
                                   : v == 1 ? std::vector<Spot>{{236, 280, 98}, {88, 318, 108}, {244, 370, 116}}
                                            : std::vector<Spot>{{86, 296, 96}, {264, 316, 104}, {166, 370, 114}};
-    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, Bowl}, {Donut, Glass, Plate, Candle}};
+    const std::vector<std::vector<K>> sets{{Cup, Plate, BeerMug, Fruit}, {Teapot, Cup, SaltShaker}, {Donut, Glass, Plate, Candle}};
     // A carpet under the near table.
     rug(s, QRectF(14, spots.back().top + spots.back().w * 0.5, kWidth - 28, kHeight - 6 - spots.back().top - spots.back().w * 0.5),
         anyOf(r, {QColor(150, 60, 55), QColor(60, 85, 130)}), r.seed());
@@ -1799,19 +1808,22 @@ void buildCafe(Scene& s, Rng& r, int v)
             o.variant = 1;
         else if (o.kind == Bowl && o.pos.y() > table)
             o.count = r.between(3, 5); // sugar lumps, or biscuits
-    put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70));
+    const double clockX = put(s, Clock, v == 0 ? r.range(200, 310) : v == 1 ? r.range(50, 100) : 177, 60, 1.3, QColor(200, 160, 70)).pos.x();
     // A shelf on the wall beside the windows with the café's jugs and pots.
     const double shelfX0 = v == 0 ? 190 : v == 1 ? 16 : 112, shelfX1 = v == 0 ? 336 : v == 1 ? 134 : 242, shelfY = table - (v == 0 ? 96 : 70);
     wallShelf(s, shelfX0, shelfX1, shelfY, wood);
-    row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup}, 0.95, 1.1, kCrockery);
+    row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup, Bowl}, 0.95, 1.1, kCrockery);
     // A plant in its pot by the wall, the cat asleep under a table.
     put(s, Pot, counterRight ? (v == 2 ? 150 : 196) : 160, table + 22, 2.0, QColor(190, 100, 60));
     put(s, Cat, spots.back().cx + 8, spots.back().top + spots.back().w * 0.84 - 4, 1.1, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145)}));
     if (v != 0) // a picture on the wall between the clock and the shelf
         put(s, Frame, v == 1 ? 104 : 177, v == 1 ? 112 : 124, 1.25, QColor(200, 160, 70)).variant = r.between(0, 3);
-    if (v == 2) // and a small one between the left window and the clock
-        put(s, Frame, 128, 62, 0.95, QColor(120, 80, 50)).variant = r.between(0, 3);
-    spare(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224));
+    // Wall lamps beside the windows, lit against the dim room.
+    if (v == 2)
+        put(s, Sconce, 128, 66, 1.0, QColor(240, 225, 190)).variant = 1;
+    else
+        put(s, Sconce, v == 1 ? 336 : clockX < 255 ? clockX + 60 : clockX - 60, v == 1 ? 96 : 64, 1.0, QColor(240, 225, 190)).variant = 1;
+    put(s, Dog, spots.back().cx < kWidth / 2.0 ? 300 : 54, kHeight - 14, 1.8, QColor(238, 234, 224)); // the café's dog, on the rug
 }
 
 } // namespace levelgen

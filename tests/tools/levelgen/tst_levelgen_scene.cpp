@@ -231,6 +231,39 @@ private slots:
         QVERIFY(breaks(supportBreaches(s), SceneRule::Support));
     }
 
+    // A tank's ornaments stand on its sand while its fish swim; a wall lamp
+    // hangs on a room's wall, never over a window or out in the open.
+    void fittingsRestWhereTheyBelong_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("tank");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<bool>("overGlass");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("diver on the sand") << int(Diver) << true << 420.0 << false << true;
+        QTest::newRow("diver up in the water") << int(Diver) << true << 200.0 << false << false;
+        QTest::newRow("sword plant up in the water") << int(SwordPlant) << true << 200.0 << false << false;
+        QTest::newRow("fish up in the water") << int(Fish) << true << 200.0 << false << true;
+        QTest::newRow("wall lamp on the wall") << int(Sconce) << false << 100.0 << false << true;
+        QTest::newRow("wall lamp over the glass") << int(Sconce) << false << 100.0 << true << false;
+        QTest::newRow("hourglass on nothing") << int(Hourglass) << false << 100.0 << false << false;
+    }
+    void fittingsRestWhereTheyBelong()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, tank);
+        QFETCH(double, y);
+        QFETCH(bool, overGlass);
+        QFETCH(bool, held);
+        Scene s = meadow();
+        s.objs.clear();
+        s.surfaces = Surfaces::at(380, true, tank);
+        if (overGlass)
+            s.surfaces.glass.push_back(QRectF(140, 60, 80, 80));
+        put(s, K(kind), 177, y, 1.0, QColor(170, 160, 135));
+        QCOMPARE(!breaks(supportBreaches(s), SceneRule::Support), held);
+    }
+
     // A shelf row is one set, and the same picture indoors hangs on its wall.
     void shelvesAndWallsHoldWhatTheyCarry()
     {
@@ -467,16 +500,27 @@ private slots:
         QVERIFY2(b.empty(), qPrintable(listed(b)));
     }
 
+    void recolourKeepsToTheKindsOwnColours_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("pumpkin") << int(Pumpkin) << QColor(235, 130, 30);
+        QTest::newRow("water weed, never white or black") << int(Seaweed) << QColor(60, 140, 70);
+        QTest::newRow("sword plant") << int(SwordPlant) << QColor(70, 150, 60);
+    }
     void recolourKeepsToTheKindsOwnColours()
     {
+        QFETCH(int, kind);
+        QFETCH(QColor, colour);
         Rng rng(7);
         for (int i = 0; i < 40; ++i) {
             Obj o;
-            o.kind = Pumpkin;
-            o.c1 = QColor(235, 130, 30);
+            o.kind = kind;
+            o.c1 = colour;
             if (!applyMod(o, Recolour, 0.5, rng))
                 continue;
-            const std::vector<QColor> natural = naturalColours(Pumpkin);
+            const std::vector<QColor> natural = naturalColours(kind);
+            QVERIFY(!natural.empty());
             QVERIFY(std::any_of(natural.begin(), natural.end(), [&](const QColor& c) { return c == o.c1; }));
         }
     }
