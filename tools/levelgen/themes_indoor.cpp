@@ -240,6 +240,7 @@ void buildKitchen(Scene& s, Rng& r, int v)
     // The table laid for breakfast: the pots at the back, the places in front.
     const QColor china = crockery(r), band = QColor(60, 90, 160);
     const double left = std::max(12.0, t.x0 + 16), right = std::min(342.0, t.x1 - 16), mid = (left + right) / 2;
+    const std::size_t backRow = s.objs.size();
     setOut(s, r, mid + r.range(-10, 10), tableRow(t, 0, 2), {Kettle, Bread, Bowl, CoffeePot}, rowScale(0, 2, 1.1),
            {anyOf(r, {QColor(200, 60, 50), QColor(60, 110, 180)}), QColor(200, 140, 70), china, QColor(190, 195, 200)});
     const std::size_t nearRow = s.objs.size();
@@ -247,6 +248,10 @@ void buildKitchen(Scene& s, Rng& r, int v)
     setOut(s, r, left + (right - left) * 0.75, tableRow(t, 1, 2), {Fruit, Cheese, SaltShaker}, rowScale(1, 2, 1.1),
            {anyOf(r, {QColor(200, 40, 40), QColor(150, 190, 50)}), QColor(240, 200, 90), QColor(245, 245, 240)});
     hideOne(s, r, nearRow);
+    { // one of the pots not yet brought to the table, on its own draws
+        Rng late(std::uint64_t(0xB4EA + v));
+        hideOne(s, late, backRow);
+    }
     if (v == 2) // the dresser's top: the tea things and a jar of honey
         setOut(s, r, 300, t.back + 16, {Teapot, Honeypot}, 1.0, {china, QColor(240, 180, 60)});
     if (v == 1)
@@ -267,6 +272,8 @@ void buildKitchen(Scene& s, Rng& r, int v)
     put(s, Cat, v == 1 ? 300 : (t.x0 + t.x1) / 2 + 20, t.feet - 4, 1.2, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145), QColor(55, 50, 50)}));
     put(s, Basket, v == 1 ? 60 : v == 0 ? 300 : 150, t.feet + 16, 1.6, QColor(190, 150, 90), QColor(200, 50, 40));
     spare(s, Bucket, v == 1 ? 96 : 200, t.feet + 30, 1.5, QColor(150, 155, 160));
+    // The butter churn by the wall, out of the way of the table.
+    put(s, Churn, v == 1 ? 330 : v == 0 ? 24 : 326, t.feet + 4, 1.3, QColor(160, 115, 70), QColor(90, 90, 95)).mirror = v != 0;
     // The dog on the rug, in front of everything, its ball by it.
     const double dogX = v == 0 ? 240 : v == 1 ? 150 : 280;
     put(s, Dog, dogX, t.feet + 60, 1.5, anyOf(r, {QColor(150, 100, 60), QColor(238, 234, 224)})).mirror = v == 1;

@@ -449,7 +449,7 @@ void buildDuckPond(Scene& s, Rng& r, int v)
     // with the heron fishing by one; the ducks and the swans out on the
     // water; the far bank's tree with its bench and bird box; the near bank
     // a flower bed at one side and the geese grazing at the other.
-    const double cx = 177 + v * 15, cy = (pondTop + pondBottom) / 2;
+    const double cy = (pondTop + pondBottom) / 2;
     const double jetty = v == 1 ? 92 : 258, lilies = v == 1 ? 250 : 96, toLilies = lilies > jetty ? 1 : -1;
     const double deckTop = cy - 6, deckFoot = pondBottom + 16;
     Rng look(0xD0C0 + std::uint64_t(v));
@@ -1795,8 +1795,12 @@ void buildCafe(Scene& s, Rng& r, int v)
         const std::size_t first = s.objs.size();
         setOut(s, r, sp.cx, (t.back + t.front) / 2 + 2, sets[i % sets.size()], sp.w / 90,
                {china[i], china[i + 1], anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)})});
-        if (i != 0)
+        if (i != 0) {
             hideOne(s, r, first);
+        } else { // the first table's too, on draws of its own so the rest stands as it was
+            Rng late(std::uint64_t(0xCAFE + v));
+            hideOne(s, late, first);
+        }
         // The near table has a chair pulled out beside it, towards the room.
         if (i + 1 == spots.size()) {
             const double side = sp.cx < kWidth / 2.0 ? 1 : -1;
