@@ -1017,11 +1017,16 @@ void buildPlayroom(Scene& s, Rng& r, int v)
 
     // The building site in front: blocks stacked, cars parked by them, a ball rolled off.
     const double siteX = windowLeft ? 250 : 100, siteY = kHeight - 22;
+    { // on a play mat of its own: toys set down on the bare boards would be gathered away
+        Rng mat(std::uint64_t(0x9A7 + v));
+        rug(s, QRectF(windowLeft ? siteX - 150 : siteX - 62, siteY - 40, 216, 48), anyOf(mat, {QColor(60, 85, 130), QColor(170, 130, 70)}),
+            std::uint32_t(mat.next()));
+    }
     gear(s, Blocks, siteX - 26, siteY - 6, 1.1, anyOf(r, kBright));
     gear(s, Blocks, siteX - 4, siteY, 1.0, anyOf(r, kBright));
     gear(s, Car, siteX + 34, siteY - 2, 1.2, anyOf(r, kBright), QColor(), windowLeft);
     // A bath duck and a ball left out in the other front corner.
-    gear(s, Ball, windowLeft ? r.range(96, 120) : r.range(234, 258), kHeight - r.range(20, 30), 1.3, anyOf(r, kBright));
+    gear(s, Ball, windowLeft ? r.range(120, 150) : r.range(184, 214), kHeight - r.range(22, 28), 1.3, anyOf(r, kBright));
     gear(s, Duck, windowLeft ? r.range(44, 60) : r.range(294, 310), kHeight - 18, 1.05, QColor(250, 210, 40), QColor(), !windowLeft);
     spares(s, r, Ball, 1, {mat.left() + 10, mat.right() - 10, floorY + 30, mat.top() - 4}, 1.1, 1.2, kBright);
     spares(s, r, Car, 1, {siteX - 40, siteX + 40, siteY - 34, siteY - 26}, 1.1, 1.2, kBright);
