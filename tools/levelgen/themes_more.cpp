@@ -1823,7 +1823,7 @@ void buildCafe(Scene& s, Rng& r, int v)
     wallShelf(s, shelfX0, shelfX1, shelfY, wood);
     row(s, r, shelfY, shelfX0 + 6, shelfX1 - 6, {Jug, Teapot, CoffeePot, Jar, Cup, Bowl}, 0.95, 1.1, kCrockery);
     // A plant in its pot by the wall, the cat asleep under a table.
-    put(s, Pot, counterRight ? (v == 2 ? 150 : 196) : 160, table + 22, 2.0, QColor(190, 100, 60));
+    put(s, Pot, counterRight ? (v == 2 ? 150 : 196) : 160, table + 22, 1.1, QColor(190, 100, 60)); // a pot's size beside the bar stools
     put(s, Cat, spots.back().cx + 8, spots.back().top + spots.back().w * 0.84 - 4, 1.1, anyOf(r, {QColor(215, 145, 75), QColor(140, 140, 145)}));
     if (v != 0) // a picture on the wall between the clock and the shelf
         put(s, Frame, v == 1 ? 104 : 177, v == 1 ? 112 : 124, 1.25, QColor(200, 160, 70)).variant = r.between(0, 3);
