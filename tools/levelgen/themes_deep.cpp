@@ -1,5 +1,6 @@
 // Scenes far from home: the underwater reef and the space station.
 #include "tools/levelgen/paintkit.h"
+#include "tools/levelgen/compose.h"
 #include "tools/levelgen/themekit.h"
 
 #include <QPainterPath>
@@ -374,11 +375,18 @@ void buildSpace(Scene& s, Rng& r, int v)
         capsule.rot = 90;
         capsule.count = 2;
         capsule.deny |= Detail | Remove | Move | Resize | Tilt | Mirror; // no flame while docked
+        const std::size_t lowModule = s.objs.size();
         put(s, Module, kWidth / 2.0, y2, 1.2, QColor(220, 220, 225), QColor(50, 120, 210)).count = 5;
         // The station's flag on a short mast on the lowest module's roof.
         Obj& flag = put(s, Flag, kWidth / 2.0 - 26, y2 - 13, 0.8, anyOf(r, {QColor(215, 45, 45), QColor(45, 95, 205)}), QColor(245, 245, 240));
         flag.depthY = y2 + 0.01;
         flag.deny |= Move | Resize | Tilt | Remove;
+        { // one of the crew at work on the same roof, boots to the hull
+            Rng crew(std::uint64_t(0xC4E + v));
+            Obj& mechanic = put(s, Astronaut, kWidth / 2.0 + 24, y2 - 13, 0.9, QColor(90, 160, 230), anyOf(crew, {QColor(210, 50, 50), QColor(240, 240, 235)}));
+            mechanic.mirror = crew.chance(0.5);
+            setOn(mechanic, s.objs[lowModule]);
+        }
         for (int i = 0; i < 2; ++i)
             put(s, Panel, 70 + i * 210 + r.range(-10, 10), y1 - 30, 1.2, QColor(40, 70, 150)).count = 5;
         put(s, Panel, kWidth / 2.0 + 10, y2 + 35, 1.1, QColor(190, 150, 50)).count = 4;
@@ -387,14 +395,13 @@ void buildSpace(Scene& s, Rng& r, int v)
         scatter(s, r, Planet, {40, 314, 30, 100}, r.range(0.8, 1.2), anyOf(r, {QColor(230, 170, 90), QColor(120, 200, 220), QColor(200, 110, 180)}), QColor(250, 230, 200)).variant = i;
     // A small far planet low in the picture, with a ring of its own.
     scatter(s, r, Planet, {40, 314, 380, 450}, 0.7, QColor(120, 200, 150), QColor(240, 230, 200)).variant = 1;
-    Obj& moon = scatter(s, r, Moon, {40, 314, 300, 330}, 1.3, QColor(225, 225, 215));
+    Obj& moon = scatter(s, r, Moon, {40, 314, 24, 60}, 1.0, QColor(225, 225, 215)); // far off, high over the station
     moon.shape = v % 2;
     moon.loose = false; // one moon to this world: never copied about
-    // Each of the crew in a suit of their own (three alike would hide a
-    // difference among them), one of them out on a walk below the station.
-    const QColor suits[] = {QColor(90, 160, 230), QColor(240, 240, 235)};
-    for (int i = 0; i < 2; ++i)
-        scatter(s, r, Astronaut, i == 1 ? Area{30, 324, 390, 455} : Area{30, 324, lowest + 80, lowest + 110}, r.range(1.3, 1.6), suits[i], anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
+    // A second of the crew in a suit of their own (two alike would hide a
+    // difference between them), out on a walk below the station with the
+    // jet pack: the third, drifting with no line, read as one lost.
+    scatter(s, r, Astronaut, Area{30, 324, 390, 455}, r.range(1.3, 1.6), QColor(240, 240, 235), anyOf(r, {QColor(210, 50, 50), QColor(60, 150, 80), QColor(240, 240, 235)}));
     scatter(s, r, Satellite, {30, 324, 60, 320}, 1.3, QColor(220, 180, 70)).variant = 1; // the dish up
     scatter(s, r, Rocket, {40, 314, 320, 400}, 1.5, QColor(210, 50, 50)).variant = 1;
     scatter(s, r, Rocket, {40, 314, 40, 140}, 1.0, QColor(235, 235, 240), QColor(50, 120, 210)).mirror = true; // a shuttle leaving
@@ -414,6 +421,8 @@ void buildSpace(Scene& s, Rng& r, int v)
         scatter(s, r, Star, {15, 339, 15, 460}, r.range(0.9, 1.4), anyOf(r, {QColor(255, 245, 210), QColor(200, 220, 255), QColor(255, 200, 180)}));
     scatterSpare(s, r, Star, {30, 324, 30, 450}, 1.2, QColor(255, 245, 210));
     scatterSpare(s, r, Crate, {30, 324, 180, 330}, 0.9, QColor(200, 60, 50), QColor(235, 235, 230)).loose = false;
+    // A second probe that may come into sight, out past the station.
+    scatterSpare(s, r, Satellite, {30, 324, 200, 340}, 0.9, QColor(225, 225, 230), QColor(210, 150, 40)).loose = false;
 }
 
 } // namespace levelgen
