@@ -685,11 +685,11 @@ void furnishBareSquares(Scene& s, Rng& r)
                 }
                 // A window looks like the room's others; shutters and a flower
                 // box belong outside, so a room's own window has neither.
-                const auto glazed = [&](Obj& o) {
+                const auto glazed = [&](Obj& o) { // `o` is the window just put up, the last thing
                     matchTheRoomsWindows(s, s.objs.size() - 1);
                     if (s.surfaces.ceiling <= 0) // and lit only where the night is outside
                         o.variant &= s.light.source == Lighting::Moon ? kWindowCurtains | kWindowLit : kWindowCurtains;
-                    s.surfaces.glass.push_back(QRectF(bounds(s.objs.back()))); // nothing is hung over it
+                    s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
                 };
                 if (!window && copiesOf(s, Frame) >= kMaxCopies && windowsEnough && shelfOfOneKind(s, r, sq))
                     continue;
