@@ -16,7 +16,7 @@
 namespace levelgen {
 
 // Rises whenever the pictures or differences a level gets would change.
-constexpr int kGeneratorVersion = 18;
+constexpr int kGeneratorVersion = 19;
 constexpr int kLevels = 100;
 
 struct Level {

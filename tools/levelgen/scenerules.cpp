@@ -193,7 +193,16 @@ std::vector<Breach> supportBreaches(const Scene& s)
         QString why;
         switch (restIn(s, o)) {
         case Rest::Ground: {
-            if (stand || (f.afloat && !seaFloorKind(o.kind)))
+            // A thing on a flat support stands on its foot: tipped over by
+            // more than a wobble it would lean on nothing. Round things,
+            // stems and things lying flat may lie any way.
+            const bool drifts = f.afloat && !seaFloorKind(o.kind);
+            if (!drifts && std::abs(o.rot) > kMaxLean &&
+                !oneOf(o.kind, {Ball, SpinningTop, Flower, Tulip, Sunflower, Shell, Starfish, Anchor, GingerbreadMan})) {
+                why = QStringLiteral("leans on nothing");
+                break;
+            }
+            if (stand || drifts)
                 break;
             const double tolerance = isBackdrop(o.kind) ? 40 : 6;
             // Big things at the far edge of the water stand on its far shore.

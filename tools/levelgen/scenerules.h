@@ -75,6 +75,7 @@ constexpr double kMaxSizeRatio = 2.5;  // between two things side by side, in pi
 constexpr int kBareSide = 90;          // a bare square this big is an empty band
 constexpr double kBareSpread = 16;     // grey standard deviation of a backdrop square with nothing drawn on it
 constexpr int kMinDifferencePx = 12;   // a changed thing at least this wide and high
+constexpr double kMaxLean = 6;       // degrees a standing thing may lean (its painted wobble)
 constexpr int kTwinColour = 60;        // two things of a kind nearer in colour (and size) look identical
 constexpr double kMaxColourOnlyShare = 0.3;
 // Changes that leave the outline as it was and only paint the thing over (a

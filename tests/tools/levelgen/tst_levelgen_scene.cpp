@@ -94,6 +94,8 @@ private slots:
         QTest::newRow("dog drawn up in a tree") << 16 << SceneRule::Depth;
         QTest::newRow("bare cobbles, a sparrow on them") << 17 << SceneRule::EmptyBand;
         QTest::newRow("two palms rooted in one spot") << 18 << SceneRule::Overlap;
+        QTest::newRow("cup tipped on a shelf") << 19 << SceneRule::Support;
+        QTest::newRow("jug tipped on the grass") << 20 << SceneRule::Support;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -177,6 +179,12 @@ private slots:
             put(s, Palm, 150, 330, 1.0, QColor(70, 140, 60));
             put(s, Palm, 156, 334, 0.9, QColor(75, 145, 65));
             break;
+        case 19: // standing on one rim of its foot
+            s.surfaces.wall = true;
+            s.surfaces.stands.emplace_back(100, 200, 150, 8);
+            put(s, Cup, 170, 200, 1.0, QColor(220, 200, 60)).rot = 15;
+            break;
+        case 20: put(s, Jug, 150, 330, 1.2, QColor(180, 90, 50)).rot = -14; break;
         }
         const std::vector<Breach> b = sceneBreaches(s);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
