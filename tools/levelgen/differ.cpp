@@ -183,8 +183,10 @@ unsigned pickMod(unsigned allowed, double t, Rng& rng)
     // Digits and patterns are rare objects' changes: weighted up, most late.
     // Things added, taken away, moved, turned, reshaped or counted are what
     // players enjoy; changes of colour alone are kept few (and capped).
-    const double early[kModKinds] = {3, 3, 0.8, 0.8, 1.0, 0.6, 1.4, 1.6, 1.6, 0.1, 0.8, 1.0, 0.4, 0.8};
-    const double late[kModKinds] = {1.6, 1.6, 0.4, 1.8, 1.4, 1.6, 2.4, 2.6, 2.0, 0.6, 0.4, 2.0, 0.8, 1.8};
+    // A thing grown or shrunk a little, a shade lighter, or shifted aside
+    // is found by scanning, not seen: those are kept for where little else fits.
+    const double early[kModKinds] = {3, 3, 0.8, 0.6, 0.5, 0.8, 1.6, 1.8, 1.6, 0.1, 0.8, 1.0, 0.4, 0.8};
+    const double late[kModKinds] = {1.6, 1.6, 0.4, 1.0, 0.6, 2.2, 2.6, 2.8, 2.0, 0.3, 0.4, 2.0, 0.8, 1.2};
     double w[kModKinds], sum = 0;
     for (int i = 0; i < kModKinds; ++i) {
         w[i] = (allowed & mods[i]) ? early[i] + (late[i] - early[i]) * t : 0;
@@ -217,6 +219,32 @@ bool fitsSquare(const Obj& o, unsigned mod)
     // really shows is measured once the change is drawn.
     const QRect b = bounds(o);
     return b.width() <= 2 * kSquareHalf + 16 && b.height() <= 2 * kSquareHalf + 16;
+}
+// How much a player gets from a change on this thing: birds and balloons
+// in the open sky are the sky's own filling, and a tiny thing's change is
+// found by scanning; a thing of some size, on the ground among others, is
+// what the eye reads.
+double interest(const Scene& s, const Obj& o)
+{
+    if (inOpenSky(s, o))
+        return 0.35;
+    const QRect b = bounds(o);
+    const int side = std::min(b.width(), b.height());
+    return side < 16 ? 0.6 : side >= 26 ? 1.4 : 1.0;
+}
+
+// An index into `items`, each drawn in proportion to its weight.
+template <typename Weight>
+std::size_t weightedPick(const std::vector<int>& items, Weight weight, Rng& rng)
+{
+    double sum = 0;
+    for (int c : items)
+        sum += weight(c);
+    double r = rng.real() * sum;
+    for (std::size_t k = 0; k < items.size(); ++k)
+        if ((r -= weight(items[k])) < 0)
+            return k;
+    return items.size() - 1;
 }
 } // namespace
 
@@ -274,6 +302,9 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
     for (int i = 0; i < int(cur.objs.size()); ++i)
         if (allowedMods(cur.objs[std::size_t(i)]) && unfairFor(original, out.left, i).isEmpty())
             fair.push_back(i);
+    std::vector<double> interestOf(cur.objs.size(), 0);
+    for (int i : fair)
+        interestOf[std::size_t(i)] = interest(original, cur.objs[std::size_t(i)]);
     int colourOnly = 0;
     // The right picture is held to the scene rules as each change is tried,
     // and its open sky takes one difference at most.
@@ -336,7 +367,7 @@ Differences makeDifferences(const Scene& original, const QImage& left, const Dif
                     open.push_back(c);
             if (open.empty())
                 break;
-            int pick = open[rng.next() % open.size()];
+            int pick = open[weightedPick(open, [&](int c) { return interestOf[std::size_t(candidates[std::size_t(c)])]; }, rng)];
             // Few objects carry a number or a pattern: later levels look for
             // them first, so those changes are not drowned by the many others.
             if (rng.chance(0.6 * d.subtlety)) {

@@ -691,8 +691,13 @@ void furnishBareSquares(Scene& s, Rng& r)
                         o.variant &= s.light.source == Lighting::Moon ? kWindowCurtains | kWindowLit : kWindowCurtains;
                     s.surfaces.glass.push_back(QRectF(bounds(o))); // nothing is hung over it
                 };
-                if (!window && copiesOf(s, Frame) >= kMaxCopies && windowsEnough && shelfOfOneKind(s, r, sq))
+                if (!window && copiesOf(s, Frame) >= kMaxCopies && windowsEnough && copiesOf(s, Sconce) < 2) {
+                    // No shelf would hold anything here, and the room has its windows: a wall lamp.
+                    Obj& lamp = put(s, Sconce, c.x() + r.range(-8, 8), c.y() + 12, 1.0,
+                                    anyOf(r, {QColor(170, 60, 50), QColor(60, 100, 75), QColor(60, 85, 140)}));
+                    lamp.variant = s.light.source == Lighting::Moon; // lit only when it is dark
                     continue;
+                }
                 if (!window && copiesOf(s, Frame) >= kMaxCopies) {
                     // No shelf would hold anything here: a window lets in the light.
                     const double wx = c.x() + r.range(-10, 10);
