@@ -274,6 +274,8 @@ void buildKitchen(Scene& s, Rng& r, int v)
     spare(s, Bucket, v == 1 ? 96 : 200, t.feet + 30, 1.5, QColor(150, 155, 160));
     // The butter churn by the wall, out of the way of the table.
     put(s, Churn, v == 1 ? 330 : v == 0 ? 24 : 326, t.feet + 4, 1.3, QColor(160, 115, 70), QColor(90, 90, 95)).mirror = v != 0;
+    if (v == 0) // and the milk brought in for it
+        put(s, MilkCan, 60, t.feet + 12, 1.3, QColor(200, 205, 210));
     // The dog on the rug, in front of everything, its ball by it.
     const double dogX = v == 0 ? 240 : v == 1 ? 150 : 280;
     put(s, Dog, dogX, t.feet + 60, 1.5, anyOf(r, {QColor(150, 100, 60), QColor(238, 234, 224)})).mirror = v == 1;
