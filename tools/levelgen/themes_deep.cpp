@@ -279,6 +279,11 @@ void buildReef(Scene& s, Rng& r, int v)
     const QColor coralCols[] = {QColor(240, 100, 110), QColor(250, 160, 60), QColor(180, 90, 200), QColor(240, 220, 90), QColor(90, 200, 190)};
     for (int i = 0; i < 5; ++i)
         put(s, Seaweed, (i < 3 ? nearBed : far) + r.range(-34, 34), sand + r.range(0, 20), r.range(1.2, 1.6), QColor(60, 150, 90));
+    { // across the sand, a stand of tall kelp reaching up through the open water
+        Rng kelp(0x6E1F + std::uint64_t(v));
+        for (int i = 0; i < 2; ++i)
+            put(s, Seaweed, far + (i ? 28 : -22) * d + kelp.range(-6, 6), sand - 4 + i * 6, kelp.range(2.2, 2.6), QColor(50, 135, 80)).count = 4;
+    }
     for (int i = 0; i < 5; ++i)
         put(s, Coral, (i < 3 ? nearBed + (i - 1) * 36 : far + (i - 3.5) * 40) + r.range(-6, 6), sand + r.range(10, 40), r.range(0.9, 1.2), coralCols[(i + v) % 5]);
     for (int i = 0; i < 3; ++i)
