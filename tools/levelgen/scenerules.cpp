@@ -210,7 +210,12 @@ std::vector<Breach> supportBreaches(const Scene& s)
                                                                     [&](const auto& band) { return y < band.first + 16; });
             // Long-legged birds wade in the shallows by either shore.
             const bool wades = oneOf(o.kind, {Heron, Flamingo, Stork}) && inShallows(s, y);
-            if (inWater(s, y) && !farShore && !wades)
+            // Only what is painted into the distance stands on the far shore's
+            // thin strip: a fire or a bucket there would be as big as the hills.
+            const bool onFarEdge = !isBackdrop(o.kind) && std::any_of(s.light.water.begin(), s.light.water.end(), [&](const auto& band) {
+                return y >= band.first - 2 && y <= band.first + 4;
+            });
+            if ((inWater(s, y) || onFarEdge) && !farShore && !wades)
                 why = QStringLiteral("stands on water");
             else if (f.ground > 0 && y < f.ground - tolerance && !farShore)
                 why = f.wall ? QStringLiteral("hangs on the wall with nothing to stand on") : QStringLiteral("floats above the ground");

@@ -638,7 +638,8 @@ void buildLake(Scene& s, Rng& r, int v)
         gear(s, Bottle, cloth.center().x() + 8, cloth.center().y() + 2, 0.9, QColor(80, 140, 90), QColor(240, 235, 220));
         gear(s, Fruit, cloth.center().x() + 24, cloth.center().y() + 8, 1.0, QColor(200, 40, 40));
     }
-    scatterSpare(s, r, Fish, {40, 314, shore + 30, bank - 20}, 1.2, QColor(160, 180, 200), QColor(90, 100, 120));
+    // A swan comes gliding in (a fish seen from the bank would lie on the water).
+    scatterSpare(s, r, Swan, {40, 314, shore + 30, bank - 20}, 1.0, QColor(248, 248, 250), QColor(230, 120, 40));
     scatterSpare(s, r, Mushroom, {30, 324, bank + 40, kHeight - 10}, 1.1, QColor(200, 60, 30));
     scatterSpare(s, r, Bird, {30, 324, 40, shore - 110}, 1.0, QColor(50, 50, 60), QColor(120, 120, 130)).shape = 1;
 }

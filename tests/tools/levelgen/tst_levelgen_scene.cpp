@@ -96,6 +96,7 @@ private slots:
         QTest::newRow("two palms rooted in one spot") << 18 << SceneRule::Overlap;
         QTest::newRow("cup tipped on a shelf") << 19 << SceneRule::Support;
         QTest::newRow("jug tipped on the grass") << 20 << SceneRule::Support;
+        QTest::newRow("camp fire on the far shore's edge") << 21 << SceneRule::Support;
     }
     void eachBrokenSceneIsCaught()
     {
@@ -185,6 +186,10 @@ private slots:
             put(s, Cup, 170, 200, 1.0, QColor(220, 200, 60)).rot = 15;
             break;
         case 20: put(s, Jug, 150, 330, 1.2, QColor(180, 90, 50)).rot = -14; break;
+        case 21: // at near size where the far hills meet the lake
+            s.light.water.emplace_back(240, 330);
+            put(s, Campfire, 150, 241, 1.0, QColor(120, 120, 125));
+            break;
         }
         const std::vector<Breach> b = sceneBreaches(s);
         QVERIFY2(breaks(b, rule), qPrintable(listed(b)));
