@@ -1272,6 +1272,56 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     spares(s, r, Duck, 1, {windowLeft ? 150.0 : 170.0, windowLeft ? 190.0 : 210.0, kHeight - 24, kHeight - 14}, 1.0, 1.05, {QColor(250, 210, 40)});
 }
 
+namespace {
+// An old map in a dark frame on the study's wall: parchment, a coast with
+// its islands, the sea's hatching and a compass rose in a corner.
+void oldMap(Scene& s, Rng& r, const QRectF& f)
+{
+    s.surfaces.pieces.push_back(f.adjusted(-2, -2, 2, 2));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(f.translated(2, 2));
+    p.setBrush(litGradient(f, QColor(70, 45, 30), 0.3));
+    p.drawRect(f);
+    const QRectF m = f.adjusted(4, 4, -4, -4);
+    p.setBrush(QColor(225, 205, 160));
+    p.drawRect(m);
+    p.save();
+    p.setClipRect(m);
+    QPainterPath land; // a coast running down the map, bays cut into it
+    land.moveTo(m.left(), m.top());
+    double x = m.left() + m.width() * r.range(0.35, 0.5);
+    land.lineTo(x, m.top());
+    for (double y = m.top(); y < m.bottom() + 6; y += 6) {
+        x += r.range(-6, 6);
+        x = std::clamp(x, m.left() + m.width() * 0.2, m.left() + m.width() * 0.7);
+        land.lineTo(x, y);
+    }
+    land.lineTo(m.left(), m.bottom() + 6);
+    land.closeSubpath();
+    p.setBrush(QColor(160, 170, 110));
+    p.setPen(QPen(QColor(110, 90, 60), 0.8));
+    p.drawPath(land);
+    for (int i = 0; i < 3; ++i) // the islands off it
+        p.drawEllipse(QPointF(m.left() + m.width() * r.range(0.72, 0.88), m.top() + m.height() * (0.2 + 0.3 * i)), r.range(2.5, 5), r.range(2, 3.5));
+    p.setPen(QPen(QColor(150, 130, 100), 0.6));
+    for (double y = m.top() + 5; y < m.bottom(); y += 5) // the sea, hatched
+        p.drawLine(QPointF(m.right() - 10, y), QPointF(m.right() - 4, y));
+    p.restore();
+    const QPointF rose(m.right() - 9, m.bottom() - 9);
+    p.setPen(QPen(QColor(120, 60, 40), 0.9));
+    p.drawLine(rose + QPointF(0, -6), rose + QPointF(0, 6));
+    p.drawLine(rose + QPointF(-6, 0), rose + QPointF(6, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(180, 50, 40));
+    QPainterPath north;
+    north.moveTo(rose + QPointF(0, -7)), north.lineTo(rose + QPointF(-2, 0)), north.lineTo(rose + QPointF(2, 0)), north.closeSubpath();
+    p.drawPath(north);
+}
+} // namespace
+
 void buildStudy(Scene& s, Rng& r, int v)
 {
     // A study: shelves of books along the wall with a globe and a lantern
@@ -1327,6 +1377,16 @@ void buildStudy(Scene& s, Rng& r, int v)
     put(s, Cat, (t.x0 + t.x1) / 2 + (drawersLeft ? -50 : 50), t.feet + 40, 1.2, QColor(215, 145, 75));
     const bool openLeft = t.x0 > kWidth - t.x1;
     put(s, Globe, std::clamp(openLeft ? t.x0 - 34 : t.x1 + 34, 30.0, 324.0), t.feet - 24, 2.2, QColor(70, 130, 200), QColor(150, 170, 90));
+    // An old map between the picture and the window; past the cat a stool
+    // with her tea on it, where she sits to read.
+    Rng look(0x57D + std::uint64_t(v));
+    oldMap(s, look, v == 1 ? QRectF(194, t.back - 86, 84, 58) : QRectF(154, t.back - 86, 84, 58));
+    const double stoolX = std::clamp((t.x0 + t.x1) / 2 + (drawersLeft ? -160 : 160), 30.0, 324.0), floorY = std::min(kHeight - 8.0, t.feet + 48);
+    const std::size_t stool = s.objs.size();
+    put(s, Stool, stoolX, floorY, 2.1, QColor(120, 80, 50));
+    Obj& tea = put(s, Cup, stoolX, floorY - 13 * 2.1, 0.75, QColor(240, 236, 225));
+    tea.variant = 1;
+    setOn(tea, s.objs[stool]);
 }
 
 void buildMoonBase(Scene& s, Rng& r, int v)
