@@ -1996,6 +1996,86 @@ void buildPier(Scene& s, Rng& r, int v)
         gear(s, Bench, benchX, deck + 14, 1.2, QColor(120, 85, 55));
 }
 
+namespace {
+// The café's espresso machine standing on the counter at (x, top): a chrome
+// body with its dial, two spouts, a cup under one, the beans' hopper on top.
+void espressoMachine(Scene& s, double x, double top)
+{
+    s.surfaces.pieces.emplace_back(x - 15, top - 44, 30, 44);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    softShadow(p, QRectF(x - 16, top - 3, 32, 5));
+    const QColor chrome(185, 190, 195), red(170, 45, 40);
+    const QRectF bodyRect(x - 13, top - 32, 26, 32);
+    p.setPen(QPen(shade(red, 0.5), 0.6));
+    p.setBrush(litGradient(bodyRect, red, 0.35));
+    p.drawRoundedRect(bodyRect, 2.5, 2.5);
+    p.setBrush(litGradient(QRectF(x - 11, top - 22, 22, 16), chrome, 0.5)); // the recess the cups stand in
+    p.drawRect(QRectF(x - 11, top - 22, 22, 16));
+    p.setBrush(shade(chrome, 0.7));
+    for (const double dx : {-5.0, 5.0}) // the spouts
+        p.drawRect(QRectF(x + dx - 2, top - 22, 4, 5));
+    p.setBrush(QColor(245, 242, 235)); // a cup under the left one
+    p.drawRoundedRect(QRectF(x - 8.5, top - 11, 7, 6), 1.5, 1.5);
+    p.setBrush(shade(chrome, 0.8));
+    p.drawRect(QRectF(x - 12, top - 5, 24, 2)); // the drip tray
+    p.setBrush(QColor(240, 235, 220)); // its pressure dial
+    p.drawEllipse(QPointF(x, top - 27), 3, 3);
+    p.setPen(QPen(QColor(40, 40, 40), 0.6));
+    p.drawLine(QPointF(x, top - 27), QPointF(x + 1.8, top - 28.5));
+    p.setPen(QPen(shade(chrome, 0.6), 0.6));
+    QPainterPath hopper; // the beans' hopper, brown through its glass
+    hopper.moveTo(x - 6, top - 44), hopper.lineTo(x + 6, top - 44), hopper.lineTo(x + 3, top - 32), hopper.lineTo(x - 3, top - 32);
+    hopper.closeSubpath();
+    p.setBrush(QColor(110, 70, 45));
+    p.drawPath(hopper);
+}
+
+// A little chalk board hung on the panelling: a cup drawn in chalk with its
+// steam, and lines of the day's offer in a hand too quick to read.
+void chalkBoard(Scene& s, Rng& r, const QRectF& b)
+{
+    s.surfaces.pieces.push_back(b.adjusted(-2, -8, 2, 2));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 80, 70), 0.7));
+    p.drawLine(QPointF(b.center().x(), b.top() - 7), QPointF(b.left() + 4, b.top()));
+    p.drawLine(QPointF(b.center().x(), b.top() - 7), QPointF(b.right() - 4, b.top()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(b.translated(1.5, 1.5));
+    p.setBrush(QColor(150, 105, 65));
+    p.drawRect(b);
+    const QRectF slate = b.adjusted(3, 3, -3, -3);
+    p.setBrush(QColor(45, 55, 50));
+    p.drawRect(slate);
+    const QColor chalk(235, 235, 225, 210);
+    p.setPen(QPen(chalk, 1.0));
+    p.setBrush(Qt::NoBrush);
+    const QPointF cup(slate.left() + 9, slate.top() + slate.height() * 0.62);
+    p.drawRoundedRect(QRectF(cup.x() - 5, cup.y() - 4, 10, 8), 2, 2);
+    p.drawArc(QRectF(cup.x() + 3.5, cup.y() - 2.5, 4, 4), -90 * 16, 180 * 16);
+    p.drawLine(QPointF(cup.x() - 7, cup.y() + 5), QPointF(cup.x() + 7, cup.y() + 5));
+    for (const double dx : {-2.0, 2.0}) {
+        QPainterPath steam;
+        steam.moveTo(cup.x() + dx, cup.y() - 6);
+        steam.cubicTo(cup.x() + dx - 2, cup.y() - 9, cup.x() + dx + 2, cup.y() - 11, cup.x() + dx, cup.y() - 14);
+        p.drawPath(steam);
+    }
+    p.setPen(QPen(chalk, 0.8));
+    for (double y = slate.top() + 5; y < slate.bottom() - 3; y += 5) { // the lines of the offer
+        QPainterPath line;
+        double x = slate.left() + 19;
+        line.moveTo(x, y);
+        const double end = slate.right() - 3 - r.range(0, 8);
+        while (x < end) {
+            line.quadTo(x + 1.2, y - 1.6, x + 2.4, y), x += 2.4;
+        }
+        p.drawPath(line);
+    }
+}
+} // namespace
+
 void buildCafe(Scene& s, Rng& r, int v)
 {
     v %= 3;
@@ -2062,11 +2142,18 @@ void buildCafe(Scene& s, Rng& r, int v)
     const bool counterRight = v != 1;
     const double cx0 = counterRight ? 224 : 0, cx1 = counterRight ? kWidth : 130;
     paintCounter(s, r, cx0, cx1, table - 34, 10, table + 34, QColor(130, 85, 55));
+    // The machine at the counter's end by the wall, the cakes along the rest.
+    const double machineX = counterRight ? cx1 - 20 : cx0 + 20;
+    espressoMachine(s, machineX, table - 28);
     const std::size_t onCounter = s.objs.size();
-    setOut(s, r, (cx0 + cx1) / 2, table - 28, {Cake, CoffeePot, Cupcake, Jar}, 0.95,
+    setOut(s, r, (cx0 + cx1) / 2 + (counterRight ? -16 : 18), table - 28, {Cake, CoffeePot, Cupcake, Jar}, 0.85,
            {QColor(220, 170, 110), QColor(190, 195, 200), QColor(245, 200, 215), QColor(240, 170, 40)});
     hideOne(s, r, onCounter);
     put(s, BarStool, (cx0 + cx1) / 2 + (counterRight ? 28 : -28), table + 36, 2.0, QColor(150, 105, 60));
+    {
+        Rng chalk(0xC4A1 + std::uint64_t(v)); // its own draws: the rest of the café stands as it was
+        chalkBoard(s, chalk, QRectF(counterRight ? 174 : 136, table - 54, 42, 30));
+    }
     coatStand(s, counterRight ? 24 : 330, table + 30, 110, QColor(90, 60, 40), anyOf(r, {QColor(150, 60, 50), QColor(60, 80, 120)}));
     struct Spot { double cx, top, w; };
     const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
