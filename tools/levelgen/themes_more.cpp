@@ -1000,10 +1000,14 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     room(s, r, anyOf(r, {QColor(215, 230, 215), QColor(235, 225, 205)}), v, floorY, QColor(170, 120, 80), true);
     const double side = v == 1 ? 1 : -1; // the counter's side; the stand is at the other
     const auto X = [&](double dx) { return 177 + side * dx; };
+    // One day the counter stands under the shelves and the stand under the
+    // window: what stands on the floor goes with them.
+    const double swap = v == 2 ? -1 : 1;
+    const auto Y = [&](double dx) { return X(swap * dx); };
     const QColor wood(140, 95, 60);
     // The window over the counter, the shelf of pots over the stand.
     // One day the shop window is tall, from under the ceiling to the counter.
-    const double winW = 96 + v * 8, winTop = v == 0 ? 70 : 96 + v * 6, winH = v == 0 ? 190 : 120;
+    const double winW = v == 0 ? 150 : 96 + v * 8, winTop = v == 0 ? 70 : 96 + v * 6, winH = v == 0 ? 190 : 120;
     roomWindow(s, r, QRectF(X(-95) - winW / 2, winTop, winW, winH), QColor(245, 242, 235), true);
     const double shelfY = v == 0 ? 118 : 104 + v * 6, sx0 = std::min(X(22), X(166)), sx1 = std::max(X(22), X(166));
     wallShelf(s, sx0, sx1, shelfY, wood);
@@ -1020,7 +1024,7 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     // The clock over the stand; with the shelf up there, over the window.
     put(s, Clock, v == 0 ? X(95) : X(-95), v == 0 ? 62 : 40, 1.3, QColor(150, 100, 60));
     if (v == 0) { // under the high shelf, a short one for the plants that like the light
-        const double highY = shelfY + 84, hx0 = std::min(X(20), X(160)), hx1 = std::max(X(20), X(160));
+        const double highY = shelfY + 108, hx0 = std::min(X(20), X(160)), hx1 = std::max(X(20), X(160));
         wallShelf(s, hx0, hx1, highY, wood);
         setOut(s, r, (hx0 + hx1) / 2 + side * 10, highY, {Pot, Vase, Basket, Jug}, 1.0,
                {QColor(90, 150, 110), QColor(170, 140, 200), QColor(190, 150, 90), QColor(235, 230, 215)});
@@ -1060,10 +1064,10 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
         botanicalPrint(s, look, QRectF(px - 17, v == 0 ? 150 : winTop + 24, 34, 46), QColor(150, 110, 60), kBlooms[look.next() % std::size(kBlooms)]);
     }
     if (v == 0)
-        trailingIvy(s, look, side > 0 ? std::min(X(20), X(160)) + 12 : std::max(X(20), X(160)) - 12, shelfY + 84, 50);
+        trailingIvy(s, look, side > 0 ? std::min(X(20), X(160)) + 12 : std::max(X(20), X(160)) - 12, shelfY + 108, 50);
     if (v != 0) {
         const double rackY = winTop + winH + 36;
-        ribbonRack(s, look, std::min(X(-160), X(-36)), std::max(X(-160), X(-36)), rackY);
+        ribbonRack(s, look, std::min(Y(-160), Y(-36)), std::max(Y(-160), Y(-36)), v == 2 ? floorY - 124 : rackY);
         const double ivyY = shelfY + 110, ix0 = sx0 + 8, ix1 = sx1 - 8;
         wallShelf(s, ix0, ix1, ivyY, wood);
         trailingIvy(s, look, side > 0 ? ix1 - 14 : ix0 + 14, ivyY, 46);
@@ -1079,14 +1083,15 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     }
     // The counter under the window, the till and the paper on it, a vase
     // of roses between.
-    const double counterTop = floorY - 44, cx0 = std::min(X(-176), X(-30)), cx1 = std::max(X(-176), X(-30));
+    const double counterTop = floorY - 44, cx0 = std::min(Y(-176), Y(-30)), cx1 = std::max(Y(-176), Y(-30));
     paintCounter(s, r, cx0 - 8, cx1, counterTop, 10, floorY + 8, wood);
-    tillAndPaper(s, X(-44), X(-150), counterTop + 4);
-    setOut(s, r, X(-106), counterTop + 4, {Vase, Pot, Basket}, 1.0,
+    tillAndPaper(s, Y(-44), Y(-150), counterTop + 4);
+    setOut(s, r, Y(-106), counterTop + 4, {Vase, Pot, Basket}, 1.0,
            {anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(190, 100, 60), QColor(190, 150, 90)});
     // The stand of cut flowers against the wall at the other side.
     {
-        const std::vector<QPointF> free = flowerStand(s, r, std::min(X(20), X(170)), std::max(X(20), X(170)), floorY + 6, QColor(150, 110, 70));
+        // On the day of the wide window the stand is brought forward into the shop.
+        const std::vector<QPointF> free = flowerStand(s, r, std::min(Y(20), Y(170)), std::max(Y(20), Y(170)), floorY + (v == 0 ? 42 : 6), QColor(150, 110, 70));
         Rng stand(0x57A + std::uint64_t(v)); // what stands between the buckets: a pot, a basket of posies, her can
         for (std::size_t i = 0; i < free.size(); ++i) {
             const K kind = i == 0 ? Pot : i == 1 ? Basket : WateringCan;
@@ -1102,26 +1107,26 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     // On the floor: her stool at the counter, the can and a bucket; two
     // big potted plants before the stand; the cat between.
     const double floorDepth = kHeight - floorY, cornerY = floorY + 0.42 * floorDepth;
-    put(s, BarStool, X(-110), cornerY - 8, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
-    put(s, WateringCan, X(-64), cornerY + 2, 1.0, QColor(60, 140, 90));
-    put(s, Bucket, X(-150), cornerY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
-    Obj& big = put(s, Pot, X(48), cornerY + 10, 1.6, QColor(190, 100, 60));
+    put(s, BarStool, Y(-110), cornerY - 8, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
+    put(s, WateringCan, Y(-64), cornerY + 2, 1.0, QColor(60, 140, 90));
+    put(s, Bucket, Y(-150), cornerY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    Obj& big = put(s, Pot, Y(48), cornerY + 10, 1.6, QColor(190, 100, 60));
     big.shape = 0;
-    put(s, Vase, X(140), cornerY + 12, 1.5, anyOf(r, {QColor(240, 236, 225), QColor(60, 110, 180)}), QColor(240, 200, 80));
-    Obj& cuttings = put(s, Basket, X(96), cornerY + 18, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
+    put(s, Vase, Y(140), cornerY + 12, 1.5, anyOf(r, {QColor(240, 236, 225), QColor(60, 110, 180)}), QColor(240, 200, 80));
+    Obj& cuttings = put(s, Basket, Y(96), cornerY + 18, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
     cuttings.variant |= 2;
     // A crate of seedlings set down where she will unpack it, on a mat.
     const double crateY = floorY + 0.86 * floorDepth;
-    rug(s, QRectF(X(-40) - 50, floorY + 0.45 * floorDepth, 100, 0.55 * floorDepth - 3), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
+    rug(s, QRectF(Y(-40) - 50, floorY + 0.45 * floorDepth, 100, 0.55 * floorDepth - 3), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
     const std::size_t crate = s.objs.size(); // by index: adding the pot may move the scene's things
-    put(s, Crate, X(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
-    Obj& seedlings = put(s, Pot, X(-20), crateY - 22 * 1.3, 1.1, QColor(200, 110, 70));
+    put(s, Crate, Y(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
+    Obj& seedlings = put(s, Pot, Y(-20), crateY - 22 * 1.3, 1.1, QColor(200, 110, 70));
     seedlings.shape = 0;
     setOn(seedlings, s.objs[crate]);
-    put(s, Cat, X(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
+    put(s, Cat, Y(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
     spares(s, r, Pot, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
-    spare(s, Basket, X(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
-    spare(s, WateringCan, X(72), cornerY + 24, 0.9, QColor(150, 155, 160), QColor(90, 95, 100)); // her second can, by the big pot
+    spare(s, Basket, Y(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+    spare(s, WateringCan, Y(72), cornerY + 24, 0.9, QColor(150, 155, 160), QColor(90, 95, 100)); // her second can, by the big pot
     spare(s, Butterfly, X(60), floorY - 120, 1.1, QColor(250, 200, 40), QColor(40, 30, 30)); // in at the door after the flowers
 }
 
