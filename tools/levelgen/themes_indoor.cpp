@@ -104,6 +104,39 @@ void toyShelves(Scene& s, Rng& r, const std::vector<double>& shelves, double sca
     }
 }
 
+// A mobile hung from the ceiling on its thread: a wooden bar, and from it
+// paper birds on the wing at different heights, each on a thread of its own
+// (they turn and change colour, but stay on their threads).
+void mobile(Scene& s, double cx, double barY, double span, std::initializer_list<QColor> birds)
+{
+    s.surfaces.pieces.emplace_back(cx - span / 2 - 4, 0, span + 8, barY + 5);
+    const int n = int(birds.size());
+    {
+        QPainter p(&s.base);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(110, 100, 90), 0.7));
+        p.drawLine(QPointF(cx, 0), QPointF(cx, barY));
+        for (int i = 0; i < n; ++i) {
+            const double x = cx - span / 2 + span * i / (n - 1), drop = 16 + 14 * (i % 2);
+            p.drawLine(QPointF(x, barY), QPointF(x, barY + drop));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(170, 120, 70));
+        p.drawRoundedRect(QRectF(cx - span / 2 - 3, barY - 1.5, span + 6, 3), 1.5, 1.5);
+        p.setBrush(QColor(220, 60, 60));
+        p.drawEllipse(QPointF(cx, barY - 1), 2.5, 2.5); // the bead it hangs by
+    }
+    int i = 0;
+    for (const QColor& c : birds) {
+        const double x = cx - span / 2 + span * i / (n - 1), drop = 16 + 14 * (i % 2);
+        Obj& b = put(s, Bird, x, barY + drop + 8, 1.1, c, QColor(250, 245, 235));
+        b.shape = 1;
+        b.mirror = i % 2;
+        b.deny |= Move | Remove | Add;
+        ++i;
+    }
+}
+
 // The row of town houses behind a market street: their fronts fill the view
 // between and behind the stalls, so no sky shows at counter height.
 void houseRow(QPainter& p, Rng& r, const Daylight& d, double foot)
@@ -314,20 +347,25 @@ void buildToyShelf(Scene& s, Rng& r, int v)
         p.fillRect(QRectF(kWidth - 8, top, 8, kHeight - top), litGradient(QRectF(kWidth - 8, top, 8, kHeight - top), shade(wood, 0.85)));
     }
     noiseTexture(s.base, QRect(0, 0, kWidth, kHeight), 25, 5, r.seed());
-    // Two pictures over the top shelf, one on either side.
-    const double frameX = r.range(60, 294);
-    const double frameY = low ? r.range(55, 70) : shelves[0] - 100;
-    put(s, Frame, frameX, frameY, 1.6, QColor(200, 160, 70)).variant = r.between(0, 3);
-    const double otherX = std::clamp(frameX < kWidth / 2.0 ? frameX + r.range(120, 150) : frameX - r.range(120, 150), 40.0, 314.0);
-    put(s, Frame, otherX, frameY + 10, 1.25, QColor(120, 80, 50)).variant = r.between(0, 3);
+    // Over the bookcase the nursery's wall: one window, the mobile over the
+    // cot, a picture; over a low bookcase the kite too. The clock hangs on
+    // the bookcase's back between the toys, or beside the picture.
+    Rng look(0x70E5 + std::uint64_t(v));
+    const bool windowLeft = v % 3 != 1;
+    const double band = low ? shelves[0] - 56 : shelves[0] - 48; // the foot of what hangs over the top board
+    const double winX = windowLeft ? 20 : kWidth - 20 - (low ? 80 : 70);
+    roomWindow(s, look, QRectF(winX, low ? 34 : 12, low ? 80 : 70, band - (low ? 34 : 12)), QColor(245, 242, 235), false);
+    const double mobileX = low ? 176 : (windowLeft ? 172 : 168);
+    mobile(s, mobileX, low ? 18 : 10, 76, {QColor(230, 70, 60), QColor(70, 130, 210), QColor(245, 200, 50)});
+    const double frameX = windowLeft ? 292 : 60;
+    put(s, Frame, frameX, low ? 62 : band - 30, low ? 1.6 : 1.35, QColor(200, 160, 70)).variant = r.between(0, 3);
     toyShelves(s, r, shelves, low ? 1.0 : 1.15);
-    if (low) // between the two pictures
-        put(s, Clock, (frameX + otherX) / 2, frameY + 8, 1.2, QColor(60, 120, 190));
-    else
+    if (low) { // under the picture; the kite under the mobile
+        put(s, Clock, frameX, 136, 1.2, QColor(60, 120, 190));
+        put(s, Kite, mobileX, band - 22, 1.3, QColor(220, 50, 50), QColor(250, 200, 40)).count = 3;
+    } else {
         put(s, Clock, r.range(40, 314), shelves[1] - 75, 1.2, QColor(60, 120, 190));
-    // Over a low bookcase, a kite hung on the wall between the pictures.
-    if (low)
-        put(s, Kite, frameX < kWidth / 2.0 ? 300 : 54, shelves[0] - 70, 1.3, QColor(220, 50, 50), QColor(250, 200, 40)).count = 3;
+    }
 }
 
 void buildMarket(Scene& s, Rng& r, int v)

@@ -711,46 +711,66 @@ void buildPumpkinPatch(Scene& s, Rng& r, int v)
 }
 
 namespace {
+// A zinc bucket of cut flowers of one colour standing at (x, foot), `k` 1
+// its size on the stand: stems fanning out, the blooms over them.
+void cutFlowers(QPainter& p, Rng& r, double x, double foot, const QColor& c, double k)
+{
+    p.save();
+    p.translate(x, foot);
+    p.scale(k, k);
+    p.setPen(QPen(QColor(60, 120, 50), 1.1));
+    for (int i = 0; i < 6; ++i) {
+        const double dx = -7 + i * 2.8 + r.range(-1, 1), h = r.range(20, 28);
+        p.drawLine(QPointF(0, -6), QPointF(dx, -h));
+    }
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 6; ++i) {
+        const double dx = -7 + i * 2.8, h = 20 + (i * 37 % 9);
+        p.setBrush(vary(c, r, 0.08));
+        p.drawEllipse(QPointF(dx, -h), 3.2, 3.0);
+        p.setBrush(shade(c, 0.7));
+        p.drawEllipse(QPointF(dx + 0.6, -h + 0.8), 1.2, 1.1);
+    }
+    QPainterPath b;
+    b.moveTo(-8, -14);
+    b.lineTo(8, -14);
+    b.lineTo(6, 0);
+    b.lineTo(-6, 0);
+    b.closeSubpath();
+    body(p, b, QColor(175, 180, 185), 0.4);
+    p.setPen(QPen(QColor(120, 125, 130), 0.8));
+    p.drawLine(QPointF(-7.5, -11), QPointF(7.5, -11));
+    p.restore();
+}
+
+const QColor kBlooms[] = {QColor(220, 40, 60), QColor(250, 200, 60), QColor(245, 245, 240), QColor(240, 130, 170),
+                          QColor(150, 80, 190), QColor(245, 140, 40)};
+
 // A florist's stepped stand against the wall, from x0 to x1 with its foot at
-// `foot`: three steps, each with zinc buckets of cut flowers on it.
-void flowerStand(Scene& s, Rng& r, double x0, double x1, double foot, const QColor& wood)
+// `foot`: three steps, each with zinc buckets of cut flowers on it. Some
+// places on the upper two steps are left for a pot or a basket: where they
+// are comes back, and the steps are noted as boards things stand on.
+std::vector<QPointF> flowerStand(Scene& s, Rng& r, double x0, double x1, double foot, const QColor& wood)
 {
     const double step = 26, w = x1 - x0;
     s.surfaces.furniture.emplace_back(x0, foot - 3 * step - 30, w, 3 * step + 30);
     QPainter p(&s.base);
     p.setRenderHint(QPainter::Antialiasing);
     softShadow(p, QRectF(x0 - 4, foot - 5, w + 8, 10), 80);
-    const QColor blooms[] = {QColor(220, 40, 60), QColor(250, 200, 60), QColor(245, 245, 240), QColor(240, 130, 170),
-                             QColor(150, 80, 190), QColor(245, 140, 40)};
+    std::vector<QPointF> free;
     for (int i = 0; i < 3; ++i) { // the back, highest step first
-        const double top = foot - (3 - i) * step, inset = i * 0;
-        const QRectF board(x0 + inset, top, w - 2 * inset, 5);
-        // Buckets on this step, each of one flower.
-        for (double bx = x0 + 14 + (i % 2) * 10; bx < x1 - 10; bx += 30) {
-            const QColor c = blooms[r.next() % std::size(blooms)];
-            p.setPen(QPen(QColor(60, 120, 50), 1.1));
-            for (int k = 0; k < 6; ++k) { // stems fanning out of the bucket
-                const double dx = -7 + k * 2.8 + r.range(-1, 1), h = r.range(20, 28);
-                p.drawLine(QPointF(bx, top - 6), QPointF(bx + dx, top - h));
+        const double top = foot - (3 - i) * step;
+        const QRectF board(x0, top, w, 5);
+        int k = 0;
+        for (double bx = x0 + 14 + (i % 2) * 10; bx < x1 - 10; bx += 30, ++k) { // buckets on this step, each of one flower
+            if ((i == 0 && k % 2 == 1) || (i == 1 && k == 2)) {
+                free.emplace_back(bx, top);
+                continue;
             }
-            p.setPen(Qt::NoPen);
-            for (int k = 0; k < 6; ++k) {
-                const double dx = -7 + k * 2.8, h = 20 + (k * 37 % 9);
-                p.setBrush(vary(c, r, 0.08));
-                p.drawEllipse(QPointF(bx + dx, top - h), 3.2, 3.0);
-                p.setBrush(shade(c, 0.7));
-                p.drawEllipse(QPointF(bx + dx + 0.6, top - h + 0.8), 1.2, 1.1);
-            }
-            QPainterPath b; // the zinc bucket
-            b.moveTo(bx - 8, top - 14);
-            b.lineTo(bx + 8, top - 14);
-            b.lineTo(bx + 6, top);
-            b.lineTo(bx - 6, top);
-            b.closeSubpath();
-            body(p, b, QColor(175, 180, 185), 0.4);
-            p.setPen(QPen(QColor(120, 125, 130), 0.8));
-            p.drawLine(QPointF(bx - 7.5, top - 11), QPointF(bx + 7.5, top - 11));
+            cutFlowers(p, r, bx, top, kBlooms[r.next() % std::size(kBlooms)], 1.0);
         }
+        if (i < 2)
+            s.surfaces.stands.emplace_back(x0, top, w, 0);
         p.setPen(QPen(shade(wood, 0.5), 0.8));
         p.setBrush(litGradient(board, wood, 0.3));
         p.drawRect(board);
@@ -758,6 +778,151 @@ void flowerStand(Scene& s, Rng& r, double x0, double x1, double foot, const QCol
     }
     p.fillRect(QRectF(x0, foot - 3 * step, 4, 3 * step), shade(wood, 0.5)); // its sides
     p.fillRect(QRectF(x1 - 4, foot - 3 * step, 4, 3 * step), shade(wood, 0.5));
+    return free;
+}
+
+// The florist's ribbons: spools on a rod on the wall from x0 to x1 at `y`,
+// a length of each hanging down, cut in a swallow's tail.
+void ribbonRack(Scene& s, Rng& r, double x0, double x1, double y)
+{
+    s.surfaces.pieces.emplace_back(x0 - 2, y - 12, x1 - x0 + 4, 60);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const QColor wood(120, 80, 50);
+    for (const double bx : {x0, x1 - 4}) // the two brackets
+        p.fillRect(QRectF(bx, y - 12, 4, 18), shade(wood, 0.8));
+    const QColor ribbons[] = {QColor(210, 40, 60), QColor(240, 150, 180), QColor(230, 190, 60), QColor(245, 245, 240),
+                              QColor(150, 100, 190), QColor(60, 140, 90), QColor(70, 120, 200)};
+    const int n = int((x1 - x0 - 10) / 19);
+    const double step = (x1 - x0 - 8) / n;
+    const int first = int(r.next() % std::size(ribbons));
+    for (int i = 0; i < n; ++i) {
+        const QColor c = ribbons[(first + i * 3) % std::size(ribbons)];
+        const double cx = x0 + 4 + step * (i + 0.5), len = r.range(18, 42);
+        // The loose end, waving a little as it falls.
+        QPainterPath tail;
+        tail.moveTo(cx - 3, y + 6);
+        tail.cubicTo(cx - 6, y + len * 0.4, cx + 2, y + len * 0.7, cx - 2, y + len);
+        tail.lineTo(cx + 0.5, y + len - 3);
+        tail.lineTo(cx + 3, y + len);
+        tail.cubicTo(cx + 6, y + len * 0.7, cx - 2, y + len * 0.4, cx + 3, y + 6);
+        tail.closeSubpath();
+        p.setBrush(shade(c, 0.85));
+        p.drawPath(tail);
+        const QRectF spool(cx - 7, y - 8, 14, 16);
+        p.setBrush(litGradient(spool, c, 0.35));
+        p.drawRoundedRect(spool, 2, 2);
+        p.setBrush(QColor(200, 175, 130)); // its card flanges
+        p.drawRect(QRectF(cx - 8.5, y - 9.5, 2, 19));
+        p.drawRect(QRectF(cx + 6.5, y - 9.5, 2, 19));
+    }
+    p.setBrush(shade(wood, 0.6)); // the rod through them
+    p.drawRect(QRectF(x0, y - 1.2, x1 - x0, 2.4));
+}
+
+// A potted ivy on the end of a shelf at (x, top), its strands trailing down
+// the wall for about `len`.
+void trailingIvy(Scene& s, Rng& r, double x, double top, double len)
+{
+    s.surfaces.pieces.emplace_back(x - 16, top - 16, 32, len + 20);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int strand = 0; strand < 4; ++strand) {
+        const double sx = x - 7 + strand * 4.5, l = len * r.range(0.5, 1.0), sway = r.range(-6, 6);
+        for (double d = 0; d < l; d += 4.5) {
+            const double t = d / l, lx = sx + sway * t * t + std::sin(d * 0.25 + strand) * 2;
+            p.setBrush(d < 6 ? QColor(60, 120, 50) : vary(QColor(70, 140, 60), r, 0.12));
+            p.drawEllipse(QPointF(lx + ((int(d / 4.5) % 2) ? 2.2 : -2.2), top - 4 + d), 2.8, 2.0);
+        }
+    }
+    QPainterPath pot;
+    pot.moveTo(x - 8, top - 12);
+    pot.lineTo(x + 8, top - 12);
+    pot.lineTo(x + 6, top);
+    pot.lineTo(x - 6, top);
+    pot.closeSubpath();
+    body(p, pot, QColor(190, 100, 60), 0.45);
+    p.setBrush(QColor(60, 120, 50));
+    for (int i = 0; i < 5; ++i)
+        p.drawEllipse(QPointF(x - 7 + i * 3.5, top - 14 - (i % 2) * 2), 2.8, 2.0);
+}
+
+// A framed print of one flower (its stem, two leaves, the bloom) hung at `f`.
+void botanicalPrint(Scene& s, Rng& r, const QRectF& f, const QColor& frame, const QColor& bloom)
+{
+    s.surfaces.pieces.push_back(f.adjusted(-2, -2, 2, 2));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawRect(f.translated(1.5, 1.5));
+    p.setBrush(litGradient(f, frame, 0.3));
+    p.drawRect(f);
+    const QRectF paper = f.adjusted(4, 4, -4, -4);
+    p.setBrush(QColor(245, 238, 220));
+    p.drawRect(paper);
+    const double cx = paper.center().x(), foot = paper.bottom() - 4, head = paper.top() + paper.height() * 0.3;
+    p.setPen(QPen(QColor(70, 130, 60), 1.2));
+    p.drawLine(QPointF(cx, foot), QPointF(cx, head));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 145, 65));
+    for (const double side : {-1.0, 1.0}) {
+        const double ly = foot - paper.height() * r.range(0.2, 0.4);
+        QPainterPath leaf;
+        leaf.moveTo(cx, ly);
+        leaf.quadTo(cx + side * paper.width() * 0.35, ly - 10, cx + side * paper.width() * 0.38, ly - 16);
+        leaf.quadTo(cx + side * 3, ly - 8, cx, ly);
+        p.drawPath(leaf);
+    }
+    for (int i = 0; i < 6; ++i) { // the petals round its heart
+        const double a = i * M_PI / 3;
+        p.setBrush(shade(bloom, 0.9 + 0.05 * (i % 2)));
+        p.drawEllipse(QPointF(cx + std::cos(a) * 4.5, head + std::sin(a) * 4.5), 3.6, 3.6);
+    }
+    p.setBrush(QColor(240, 190, 60));
+    p.drawEllipse(QPointF(cx, head), 2.4, 2.4);
+}
+
+// A wreath of leaves and flowers hung on its nail at `c`, a bow at its foot.
+void flowerWreath(Scene& s, Rng& r, QPointF c, double radius, const QColor& bloom)
+{
+    s.surfaces.pieces.emplace_back(c.x() - radius - 4, c.y() - radius - 8, 2 * radius + 8, 2 * radius + 14);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 80, 70), 0.8));
+    p.drawLine(c + QPointF(0, -radius - 6), c + QPointF(-4, -radius + 1));
+    p.drawLine(c + QPointF(0, -radius - 6), c + QPointF(4, -radius + 1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 60, 50));
+    p.drawEllipse(c + QPointF(0, -radius - 6), 1.5, 1.5); // the nail
+    softShadow(p, QRectF(c.x() - radius, c.y() - radius + 3, 2 * radius, 2 * radius), 40);
+    for (int i = 0; i < 28; ++i) { // the leaves round the ring
+        const double a = i * 2 * M_PI / 28, rr = radius * r.range(0.78, 0.95);
+        p.setBrush(vary(QColor(60, 125, 60), r, 0.15));
+        p.drawEllipse(c + QPointF(std::cos(a) * rr, std::sin(a) * rr), 4.5, 3.2);
+    }
+    for (int i = 0; i < 7; ++i) { // the flowers tucked into it
+        const double a = -M_PI / 2 + i * 2 * M_PI / 7 + 0.3, rr = radius * 0.86;
+        const QPointF f = c + QPointF(std::cos(a) * rr, std::sin(a) * rr);
+        p.setBrush(i % 3 == 1 ? QColor(250, 245, 235) : vary(bloom, r, 0.08));
+        p.drawEllipse(f, 3.6, 3.4);
+        p.setBrush(QColor(240, 200, 70));
+        p.drawEllipse(f, 1.2, 1.2);
+    }
+    const QPointF knot = c + QPointF(0, radius * 0.95);
+    p.setBrush(QColor(200, 40, 60)); // the bow
+    QPainterPath bow;
+    bow.moveTo(knot);
+    bow.lineTo(knot + QPointF(-9, -5)), bow.lineTo(knot + QPointF(-9, 5)), bow.closeSubpath();
+    bow.moveTo(knot);
+    bow.lineTo(knot + QPointF(9, -5)), bow.lineTo(knot + QPointF(9, 5)), bow.closeSubpath();
+    bow.moveTo(knot), bow.lineTo(knot + QPointF(-5, 12)), bow.lineTo(knot + QPointF(-2, 12)), bow.closeSubpath();
+    bow.moveTo(knot), bow.lineTo(knot + QPointF(5, 12)), bow.lineTo(knot + QPointF(2, 12)), bow.closeSubpath();
+    p.drawPath(bow);
+    p.setBrush(QColor(160, 30, 45));
+    p.drawEllipse(knot, 2.2, 2.2);
 }
 
 // The florist's till and a roll of wrapping paper on her counter's top at `top`.
@@ -835,12 +1000,16 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
     room(s, r, anyOf(r, {QColor(215, 230, 215), QColor(235, 225, 205)}), v, floorY, QColor(170, 120, 80), true);
     const double side = v == 1 ? 1 : -1; // the counter's side; the stand is at the other
     const auto X = [&](double dx) { return 177 + side * dx; };
+    // One day the counter stands under the shelves and the stand under the
+    // window: what stands on the floor goes with them.
+    const double swap = v == 2 ? -1 : 1;
+    const auto Y = [&](double dx) { return X(swap * dx); };
     const QColor wood(140, 95, 60);
     // The window over the counter, the shelf of pots over the stand.
     // One day the shop window is tall, from under the ceiling to the counter.
-    const double winW = 96 + v * 8, winTop = v == 0 ? 70 : 96 + v * 6, winH = v == 0 ? 190 : 120;
+    const double winW = v == 0 ? 150 : 96 + v * 8, winTop = v == 0 ? 70 : 96 + v * 6, winH = v == 0 ? 190 : 120;
     roomWindow(s, r, QRectF(X(-95) - winW / 2, winTop, winW, winH), QColor(245, 242, 235), true);
-    const double shelfY = v == 0 ? 118 : 150 + v * 12, sx0 = std::min(X(22), X(166)), sx1 = std::max(X(22), X(166));
+    const double shelfY = v == 0 ? 118 : 104 + v * 6, sx0 = std::min(X(22), X(166)), sx1 = std::max(X(22), X(166));
     wallShelf(s, sx0, sx1, shelfY, wood);
     row(s, r, shelfY, sx0 + 4, sx1 - 4, {Vase, Cactus, Pot, WateringCan, Vase}, 1.1, 1.3,
         {QColor(60, 110, 180), QColor(240, 236, 225), QColor(200, 80, 60), QColor(90, 140, 100)});
@@ -852,46 +1021,112 @@ void buildFlowerShop(Scene& s, Rng& r, int v)
         if (o.kind == Cactus)
             o.c1 = vary(QColor(80, 140, 80), r, 0.1);
     }
-    put(s, Clock, X(95), 62, 1.3, QColor(150, 100, 60));
+    // The clock over the stand; with the shelf up there, over the window.
+    put(s, Clock, v == 0 ? X(95) : X(-95), v == 0 ? 62 : 40, 1.3, QColor(150, 100, 60));
     if (v == 0) { // under the high shelf, a short one for the plants that like the light
-        const double highY = shelfY + 84, hx0 = std::min(X(60), X(150)), hx1 = std::max(X(60), X(150));
+        const double highY = shelfY + 108, hx0 = std::min(X(20), X(160)), hx1 = std::max(X(20), X(160));
         wallShelf(s, hx0, hx1, highY, wood);
-        setOut(s, r, (hx0 + hx1) / 2, highY, {Pot, Vase, Basket}, 1.0, {QColor(190, 100, 60), QColor(100, 160, 120), QColor(190, 150, 90)});
+        setOut(s, r, (hx0 + hx1) / 2 + side * 10, highY, {Pot, Vase, Basket, Jug}, 1.0,
+               {QColor(90, 150, 110), QColor(170, 140, 200), QColor(190, 150, 90), QColor(235, 230, 215)});
     }
     for (int i = 0; i < 2; ++i)
-        hangingBasket(s, X(-140 + i * 90), 50 + i * 8, anyOf(r, {QColor(230, 80, 120), QColor(250, 250, 245), QColor(150, 90, 200)}));
+        hangingBasket(s, X(v == 0 ? -140 + i * 90 : -152 + i * 112), 50 + i * 8, anyOf(r, {QColor(230, 80, 120), QColor(250, 250, 245), QColor(150, 90, 200)}));
+    // Her walls carry her trade (drawn from a look of their own, so that the
+    // rest of the shop keeps its draws): a wreath between the baskets and the
+    // clock; under the window her ribbons; over the stand a second shelf,
+    // its ivy trailing down the wall, with what she pots up.
+    Rng look(0xF10A + std::uint64_t(v));
+    { // on the window's sill, the plants that like the light
+        const std::size_t first = s.objs.size();
+        setOut(s, look, X(-95) + side * look.range(-20, 20), winTop + winH + 2, {Pot, Vase, Pot}, 0.95,
+               {QColor(60, 110, 180), QColor(230, 190, 70), QColor(240, 236, 225)}); // glazed, each its own
+        for (std::size_t i = first; i < s.objs.size(); ++i)
+            if (s.objs[i].kind == Pot)
+                s.objs[i].shape = 0;
+    }
+    // Over the window side the baskets and the clock; on a day the shelf is
+    // up high, the wreath hangs over the end of it the cactus leaves free.
+    double wreathX = 155;
+    if (v != 0) {
+        wreathX = X(130);
+        for (const Obj& o : s.objs)
+            if (o.kind == Cactus && std::abs(o.pos.x() - wreathX) < 50)
+                wreathX = X(58);
+    }
+    flowerWreath(s, look, QPointF(wreathX, v == 0 ? 46 : 36), v == 0 ? 19 : 16, kBlooms[look.next() % std::size(kBlooms)]);
+    // A butterfly come in at the door after the hanging flowers.
+    put(s, Butterfly, v == 0 ? 118 : X(-95) + side * 6, v == 0 ? 40 : 80, 1.0, anyOf(look, {QColor(250, 200, 40), QColor(240, 140, 40)}),
+        QColor(40, 30, 30)).mirror = look.chance(0.5);
+    if (v == 0) // and one by the tall window
+        put(s, Butterfly, X(-95) + side * (winW / 2 + 22), 222, 0.95, QColor(245, 245, 240), QColor(60, 60, 70)).mirror = look.chance(0.5);
+    { // a print of a flower between the window and the shelves
+        const double winEdge = X(-95) + side * winW / 2, shelfEdge = side > 0 ? sx0 : sx1, px = (winEdge + shelfEdge) / 2;
+        botanicalPrint(s, look, QRectF(px - 17, v == 0 ? 150 : winTop + 24, 34, 46), QColor(150, 110, 60), kBlooms[look.next() % std::size(kBlooms)]);
+    }
+    if (v == 0)
+        trailingIvy(s, look, side > 0 ? std::min(X(20), X(160)) + 12 : std::max(X(20), X(160)) - 12, shelfY + 108, 50);
+    if (v != 0) {
+        const double rackY = winTop + winH + 36;
+        ribbonRack(s, look, std::min(Y(-160), Y(-36)), std::max(Y(-160), Y(-36)), v == 2 ? floorY - 124 : rackY);
+        const double ivyY = shelfY + 110, ix0 = sx0 + 8, ix1 = sx1 - 8;
+        wallShelf(s, ix0, ix1, ivyY, wood);
+        trailingIvy(s, look, side > 0 ? ix1 - 14 : ix0 + 14, ivyY, 46);
+        const double mid = side > 0 ? (ix0 + ix1 - 28) / 2 : (ix0 + ix1 + 28) / 2;
+        setOut(s, look, mid, ivyY, {Pot, Basket, Vase}, 1.05, {QColor(90, 150, 110), QColor(190, 150, 90), QColor(170, 140, 200)});
+        for (Obj& o : s.objs)
+            if (std::abs(o.pos.y() - ivyY) < 1) {
+                if (o.kind == Pot)
+                    o.shape = 0;
+                if (o.kind == Basket) // a basket of posies made up
+                    o.variant |= 2, o.c2 = QColor(160, 120, 60), o.c3 = kBlooms[look.next() % std::size(kBlooms)];
+            }
+    }
     // The counter under the window, the till and the paper on it, a vase
     // of roses between.
-    const double counterTop = floorY - 44, cx0 = std::min(X(-176), X(-30)), cx1 = std::max(X(-176), X(-30));
+    const double counterTop = floorY - 44, cx0 = std::min(Y(-176), Y(-30)), cx1 = std::max(Y(-176), Y(-30));
     paintCounter(s, r, cx0 - 8, cx1, counterTop, 10, floorY + 8, wood);
-    tillAndPaper(s, X(-44), X(-150), counterTop + 4);
-    setOut(s, r, X(-106), counterTop + 4, {Vase, Pot, Basket}, 1.0,
+    tillAndPaper(s, Y(-44), Y(-150), counterTop + 4);
+    setOut(s, r, Y(-106), counterTop + 4, {Vase, Pot, Basket}, 1.0,
            {anyOf(r, {QColor(60, 110, 180), QColor(200, 80, 60)}), QColor(190, 100, 60), QColor(190, 150, 90)});
     // The stand of cut flowers against the wall at the other side.
-    flowerStand(s, r, std::min(X(20), X(170)), std::max(X(20), X(170)), floorY + 6, QColor(150, 110, 70));
+    {
+        // On the day of the wide window the stand is brought forward into the shop.
+        const std::vector<QPointF> free = flowerStand(s, r, std::min(Y(20), Y(170)), std::max(Y(20), Y(170)), floorY + (v == 0 ? 42 : 6), QColor(150, 110, 70));
+        Rng stand(0x57A + std::uint64_t(v)); // what stands between the buckets: a pot, a basket of posies, her can
+        for (std::size_t i = 0; i < free.size(); ++i) {
+            const K kind = i == 0 ? Pot : i == 1 ? Basket : WateringCan;
+            Obj& o = gear(s, kind, free[i].x(), free[i].y(), i == 1 ? 0.85 : 0.95,
+                          i == 0 ? QColor(235, 200, 80) : i == 1 ? QColor(150, 110, 60) : QColor(90, 120, 170), i == 1 ? QColor(120, 85, 45) : QColor());
+            o.shape = 0;
+            o.groundMove = true;
+            if (kind == Basket)
+                o.variant |= 2, o.c3 = kBlooms[stand.next() % std::size(kBlooms)];
+            o.mirror = kind == WateringCan && side > 0;
+        }
+    }
     // On the floor: her stool at the counter, the can and a bucket; two
     // big potted plants before the stand; the cat between.
     const double floorDepth = kHeight - floorY, cornerY = floorY + 0.42 * floorDepth;
-    put(s, BarStool, X(-110), cornerY - 8, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
-    put(s, WateringCan, X(-64), cornerY + 2, 1.0, QColor(60, 140, 90));
-    put(s, Bucket, X(-150), cornerY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
-    Obj& big = put(s, Pot, X(48), cornerY + 10, 1.6, QColor(190, 100, 60));
+    put(s, BarStool, Y(-110), cornerY - 8, 1.7, QColor(150, 105, 65), QColor(60, 110, 90));
+    put(s, WateringCan, Y(-64), cornerY + 2, 1.0, QColor(60, 140, 90));
+    put(s, Bucket, Y(-150), cornerY + 6, 0.9, QColor(150, 155, 160), QColor(90, 95, 100));
+    Obj& big = put(s, Pot, Y(48), cornerY + 10, 1.6, QColor(190, 100, 60));
     big.shape = 0;
-    put(s, Vase, X(140), cornerY + 12, 1.5, anyOf(r, {QColor(240, 236, 225), QColor(60, 110, 180)}), QColor(240, 200, 80));
-    Obj& cuttings = put(s, Basket, X(96), cornerY + 18, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
+    put(s, Vase, Y(140), cornerY + 12, 1.5, anyOf(r, {QColor(240, 236, 225), QColor(60, 110, 180)}), QColor(240, 200, 80));
+    Obj& cuttings = put(s, Basket, Y(96), cornerY + 18, 1.0, QColor(190, 150, 90), QColor(160, 120, 60), QColor(230, 90, 120));
     cuttings.variant |= 2;
     // A crate of seedlings set down where she will unpack it, on a mat.
     const double crateY = floorY + 0.86 * floorDepth;
-    rug(s, QRectF(X(-40) - 50, floorY + 0.45 * floorDepth, 100, 0.55 * floorDepth - 3), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
+    rug(s, QRectF(Y(-40) - 50, floorY + 0.45 * floorDepth, 100, 0.55 * floorDepth - 3), anyOf(r, {QColor(150, 60, 55), QColor(90, 120, 80)}), r.seed());
     const std::size_t crate = s.objs.size(); // by index: adding the pot may move the scene's things
-    put(s, Crate, X(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
-    Obj& seedlings = put(s, Pot, X(-20), crateY - 22 * 1.3, 1.1, QColor(200, 110, 70));
+    put(s, Crate, Y(-20), crateY, 1.3, QColor(190, 150, 95), QColor(50, 130, 70));
+    Obj& seedlings = put(s, Pot, Y(-20), crateY - 22 * 1.3, 1.1, QColor(200, 110, 70));
     seedlings.shape = 0;
     setOn(seedlings, s.objs[crate]);
-    put(s, Cat, X(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
+    put(s, Cat, Y(22), std::min(kHeight - 6.0, cornerY + 30), 0.95, anyOf(r, {QColor(220, 150, 80), QColor(60, 60, 65)}));
     spares(s, r, Pot, 1, {30, 324, floorY + 30, kHeight - 10}, 1.3, 1.4, {QColor(190, 100, 60)});
-    spare(s, Basket, X(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
-    spare(s, WateringCan, X(72), cornerY + 24, 0.9, QColor(150, 155, 160), QColor(90, 95, 100)); // her second can, by the big pot
+    spare(s, Basket, Y(-128), cornerY + 16, 1.0, QColor(190, 150, 90), QColor(160, 120, 60));
+    spare(s, WateringCan, Y(72), cornerY + 24, 0.9, QColor(150, 155, 160), QColor(90, 95, 100)); // her second can, by the big pot
     spare(s, Butterfly, X(60), floorY - 120, 1.1, QColor(250, 200, 40), QColor(40, 30, 30)); // in at the door after the flowers
 }
 
@@ -1042,6 +1277,56 @@ void buildPlayroom(Scene& s, Rng& r, int v)
     spares(s, r, Duck, 1, {windowLeft ? 150.0 : 170.0, windowLeft ? 190.0 : 210.0, kHeight - 24, kHeight - 14}, 1.0, 1.05, {QColor(250, 210, 40)});
 }
 
+namespace {
+// An old map in a dark frame on the study's wall: parchment, a coast with
+// its islands, the sea's hatching and a compass rose in a corner.
+void oldMap(Scene& s, Rng& r, const QRectF& f)
+{
+    s.surfaces.pieces.push_back(f.adjusted(-2, -2, 2, 2));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(f.translated(2, 2));
+    p.setBrush(litGradient(f, QColor(70, 45, 30), 0.3));
+    p.drawRect(f);
+    const QRectF m = f.adjusted(4, 4, -4, -4);
+    p.setBrush(QColor(225, 205, 160));
+    p.drawRect(m);
+    p.save();
+    p.setClipRect(m);
+    QPainterPath land; // a coast running down the map, bays cut into it
+    land.moveTo(m.left(), m.top());
+    double x = m.left() + m.width() * r.range(0.35, 0.5);
+    land.lineTo(x, m.top());
+    for (double y = m.top(); y < m.bottom() + 6; y += 6) {
+        x += r.range(-6, 6);
+        x = std::clamp(x, m.left() + m.width() * 0.2, m.left() + m.width() * 0.7);
+        land.lineTo(x, y);
+    }
+    land.lineTo(m.left(), m.bottom() + 6);
+    land.closeSubpath();
+    p.setBrush(QColor(160, 170, 110));
+    p.setPen(QPen(QColor(110, 90, 60), 0.8));
+    p.drawPath(land);
+    for (int i = 0; i < 3; ++i) // the islands off it
+        p.drawEllipse(QPointF(m.left() + m.width() * r.range(0.72, 0.88), m.top() + m.height() * (0.2 + 0.3 * i)), r.range(2.5, 5), r.range(2, 3.5));
+    p.setPen(QPen(QColor(150, 130, 100), 0.6));
+    for (double y = m.top() + 5; y < m.bottom(); y += 5) // the sea, hatched
+        p.drawLine(QPointF(m.right() - 10, y), QPointF(m.right() - 4, y));
+    p.restore();
+    const QPointF rose(m.right() - 9, m.bottom() - 9);
+    p.setPen(QPen(QColor(120, 60, 40), 0.9));
+    p.drawLine(rose + QPointF(0, -6), rose + QPointF(0, 6));
+    p.drawLine(rose + QPointF(-6, 0), rose + QPointF(6, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(180, 50, 40));
+    QPainterPath north;
+    north.moveTo(rose + QPointF(0, -7)), north.lineTo(rose + QPointF(-2, 0)), north.lineTo(rose + QPointF(2, 0)), north.closeSubpath();
+    p.drawPath(north);
+}
+} // namespace
+
 void buildStudy(Scene& s, Rng& r, int v)
 {
     // A study: shelves of books along the wall with a globe and a lantern
@@ -1097,6 +1382,16 @@ void buildStudy(Scene& s, Rng& r, int v)
     put(s, Cat, (t.x0 + t.x1) / 2 + (drawersLeft ? -50 : 50), t.feet + 40, 1.2, QColor(215, 145, 75));
     const bool openLeft = t.x0 > kWidth - t.x1;
     put(s, Globe, std::clamp(openLeft ? t.x0 - 34 : t.x1 + 34, 30.0, 324.0), t.feet - 24, 2.2, QColor(70, 130, 200), QColor(150, 170, 90));
+    // An old map between the picture and the window; past the cat a stool
+    // with her tea on it, where she sits to read.
+    Rng look(0x57D + std::uint64_t(v));
+    oldMap(s, look, v == 1 ? QRectF(194, t.back - 86, 84, 58) : QRectF(154, t.back - 86, 84, 58));
+    const double stoolX = std::clamp((t.x0 + t.x1) / 2 + (drawersLeft ? -160 : 160), 30.0, 324.0), floorY = std::min(kHeight - 8.0, t.feet + 48);
+    const std::size_t stool = s.objs.size();
+    put(s, Stool, stoolX, floorY, 2.1, QColor(120, 80, 50));
+    Obj& tea = put(s, Cup, stoolX, floorY - 13 * 2.1, 0.75, QColor(240, 236, 225));
+    tea.variant = 1;
+    setOn(tea, s.objs[stool]);
 }
 
 void buildMoonBase(Scene& s, Rng& r, int v)
@@ -1706,6 +2001,86 @@ void buildPier(Scene& s, Rng& r, int v)
         gear(s, Bench, benchX, deck + 14, 1.2, QColor(120, 85, 55));
 }
 
+namespace {
+// The café's espresso machine standing on the counter at (x, top): a chrome
+// body with its dial, two spouts, a cup under one, the beans' hopper on top.
+void espressoMachine(Scene& s, double x, double top)
+{
+    s.surfaces.pieces.emplace_back(x - 15, top - 44, 30, 44);
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    softShadow(p, QRectF(x - 16, top - 3, 32, 5));
+    const QColor chrome(185, 190, 195), red(170, 45, 40);
+    const QRectF bodyRect(x - 13, top - 32, 26, 32);
+    p.setPen(QPen(shade(red, 0.5), 0.6));
+    p.setBrush(litGradient(bodyRect, red, 0.35));
+    p.drawRoundedRect(bodyRect, 2.5, 2.5);
+    p.setBrush(litGradient(QRectF(x - 11, top - 22, 22, 16), chrome, 0.5)); // the recess the cups stand in
+    p.drawRect(QRectF(x - 11, top - 22, 22, 16));
+    p.setBrush(shade(chrome, 0.7));
+    for (const double dx : {-5.0, 5.0}) // the spouts
+        p.drawRect(QRectF(x + dx - 2, top - 22, 4, 5));
+    p.setBrush(QColor(245, 242, 235)); // a cup under the left one
+    p.drawRoundedRect(QRectF(x - 8.5, top - 11, 7, 6), 1.5, 1.5);
+    p.setBrush(shade(chrome, 0.8));
+    p.drawRect(QRectF(x - 12, top - 5, 24, 2)); // the drip tray
+    p.setBrush(QColor(240, 235, 220)); // its pressure dial
+    p.drawEllipse(QPointF(x, top - 27), 3, 3);
+    p.setPen(QPen(QColor(40, 40, 40), 0.6));
+    p.drawLine(QPointF(x, top - 27), QPointF(x + 1.8, top - 28.5));
+    p.setPen(QPen(shade(chrome, 0.6), 0.6));
+    QPainterPath hopper; // the beans' hopper, brown through its glass
+    hopper.moveTo(x - 6, top - 44), hopper.lineTo(x + 6, top - 44), hopper.lineTo(x + 3, top - 32), hopper.lineTo(x - 3, top - 32);
+    hopper.closeSubpath();
+    p.setBrush(QColor(110, 70, 45));
+    p.drawPath(hopper);
+}
+
+// A little chalk board hung on the panelling: a cup drawn in chalk with its
+// steam, and lines of the day's offer in a hand too quick to read.
+void chalkBoard(Scene& s, Rng& r, const QRectF& b)
+{
+    s.surfaces.pieces.push_back(b.adjusted(-2, -8, 2, 2));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 80, 70), 0.7));
+    p.drawLine(QPointF(b.center().x(), b.top() - 7), QPointF(b.left() + 4, b.top()));
+    p.drawLine(QPointF(b.center().x(), b.top() - 7), QPointF(b.right() - 4, b.top()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(b.translated(1.5, 1.5));
+    p.setBrush(QColor(150, 105, 65));
+    p.drawRect(b);
+    const QRectF slate = b.adjusted(3, 3, -3, -3);
+    p.setBrush(QColor(45, 55, 50));
+    p.drawRect(slate);
+    const QColor chalk(235, 235, 225, 210);
+    p.setPen(QPen(chalk, 1.0));
+    p.setBrush(Qt::NoBrush);
+    const QPointF cup(slate.left() + 9, slate.top() + slate.height() * 0.62);
+    p.drawRoundedRect(QRectF(cup.x() - 5, cup.y() - 4, 10, 8), 2, 2);
+    p.drawArc(QRectF(cup.x() + 3.5, cup.y() - 2.5, 4, 4), -90 * 16, 180 * 16);
+    p.drawLine(QPointF(cup.x() - 7, cup.y() + 5), QPointF(cup.x() + 7, cup.y() + 5));
+    for (const double dx : {-2.0, 2.0}) {
+        QPainterPath steam;
+        steam.moveTo(cup.x() + dx, cup.y() - 6);
+        steam.cubicTo(cup.x() + dx - 2, cup.y() - 9, cup.x() + dx + 2, cup.y() - 11, cup.x() + dx, cup.y() - 14);
+        p.drawPath(steam);
+    }
+    p.setPen(QPen(chalk, 0.8));
+    for (double y = slate.top() + 5; y < slate.bottom() - 3; y += 5) { // the lines of the offer
+        QPainterPath line;
+        double x = slate.left() + 19;
+        line.moveTo(x, y);
+        const double end = slate.right() - 3 - r.range(0, 8);
+        while (x < end) {
+            line.quadTo(x + 1.2, y - 1.6, x + 2.4, y), x += 2.4;
+        }
+        p.drawPath(line);
+    }
+}
+} // namespace
+
 void buildCafe(Scene& s, Rng& r, int v)
 {
     v %= 3;
@@ -1772,11 +2147,18 @@ void buildCafe(Scene& s, Rng& r, int v)
     const bool counterRight = v != 1;
     const double cx0 = counterRight ? 224 : 0, cx1 = counterRight ? kWidth : 130;
     paintCounter(s, r, cx0, cx1, table - 34, 10, table + 34, QColor(130, 85, 55));
+    // The machine at the counter's end by the wall, the cakes along the rest.
+    const double machineX = counterRight ? cx1 - 20 : cx0 + 20;
+    espressoMachine(s, machineX, table - 28);
     const std::size_t onCounter = s.objs.size();
-    setOut(s, r, (cx0 + cx1) / 2, table - 28, {Cake, CoffeePot, Cupcake, Jar}, 0.95,
+    setOut(s, r, (cx0 + cx1) / 2 + (counterRight ? -16 : 18), table - 28, {Cake, CoffeePot, Cupcake, Jar}, 0.85,
            {QColor(220, 170, 110), QColor(190, 195, 200), QColor(245, 200, 215), QColor(240, 170, 40)});
     hideOne(s, r, onCounter);
     put(s, BarStool, (cx0 + cx1) / 2 + (counterRight ? 28 : -28), table + 36, 2.0, QColor(150, 105, 60));
+    {
+        Rng chalk(0xC4A1 + std::uint64_t(v)); // its own draws: the rest of the café stands as it was
+        chalkBoard(s, chalk, QRectF(counterRight ? 174 : 136, table - 54, 42, 30));
+    }
     coatStand(s, counterRight ? 24 : 330, table + 30, 110, QColor(90, 60, 40), anyOf(r, {QColor(150, 60, 50), QColor(60, 80, 120)}));
     struct Spot { double cx, top, w; };
     const std::vector<Spot> spots = v == 0 ? std::vector<Spot>{{100, 262, 100}, {262, 300, 108}, {124, 368, 118}}
