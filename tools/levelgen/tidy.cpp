@@ -481,7 +481,12 @@ void furnishQuarters(Scene& s, Rng& r, int perQuarter)
             for (const Obj& other : s.objs)
                 free = free && (!(other.visible || other.spare) || (isBackdropKind(other.kind) && o.kind != Frame) ||
                                 !bounds(other).adjusted(-6, -6, 6, 6).intersects(mine));
-            if (!free)
+            // Nor over what is painted into the backdrop: a wreath or a map on
+            // the wall, a window's glass, a set piece in the yard.
+            const auto over = [&](const std::vector<QRectF>& painted) {
+                return std::any_of(painted.begin(), painted.end(), [&](const QRectF& p) { return p.intersects(QRectF(mine)); });
+            };
+            if (!free || over(s.surfaces.pieces) || (o.kind == Frame && over(s.surfaces.glass)))
                 continue;
             s.objs.push_back(o);
             ++have;
