@@ -1631,6 +1631,94 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     spares(s, r, Flower, 1, {177 - 30, 177 + 30, at(0.86), at(0.92)}, 0.9, 1.0, {QColor(150, 80, 200)});
 }
 
+namespace {
+// The pier's rail along its edge over the water: posts, a top rail and a
+// middle one, a fisherman's net hung over it to dry with its floats. The
+// posts' tops are noted as stands, for a gull to sit on.
+void pierRail(Scene& s, double deck, double netX, const QColor& wood)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double top = deck - 18, post = 50;
+    for (double x = 12; x < kWidth; x += post) {
+        p.fillRect(QRectF(x + 2, top + 1, 5, deck + 6 - top), QColor(0, 0, 0, 45));
+        p.fillRect(QRectF(x - 2, top - 2, 5, deck + 6 - top + 2), litGradient(QRectF(x - 2, top, 5, 20), shade(wood, 0.9), 0.4));
+        s.surfaces.stands.emplace_back(x - 3, top - 3, 7, 3);
+    }
+    for (const double y : {top, top + 9}) {
+        p.fillRect(QRectF(0, y + 2, kWidth, 1.5), QColor(0, 0, 0, 50));
+        p.fillRect(QRectF(0, y, kWidth, 2.6), shade(wood, y == top ? 1.05 : 0.85));
+    }
+    // The net over the rail between two posts, sagging, its cork floats along the top.
+    const double x0 = netX - 36, x1 = netX + 36;
+    QPainterPath net;
+    net.moveTo(x0, top);
+    net.lineTo(x1, top);
+    net.quadTo(x1 + 2, top + 14, x1 - 6, top + 24);
+    net.quadTo(netX, top + 32, x0 + 6, top + 23);
+    net.quadTo(x0 - 2, top + 12, x0, top);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 150, 120, 150));
+    p.drawPath(net);
+    p.save();
+    p.setClipPath(net);
+    p.setPen(QPen(QColor(90, 80, 60, 170), 0.7));
+    for (double d = -40; d < 100; d += 5) {
+        p.drawLine(QPointF(x0 + d, top), QPointF(x0 + d + 34, top + 34));
+        p.drawLine(QPointF(x1 - d, top), QPointF(x1 - d - 34, top + 34));
+    }
+    p.restore();
+    p.setPen(QPen(QColor(70, 60, 45), 0.8));
+    for (double x = x0 + 6; x < x1 - 2; x += 12) {
+        p.setBrush(QColor(235, 120, 40));
+        p.drawEllipse(QPointF(x, top + 1), 3.2, 2.4);
+    }
+}
+
+// An angler on his low stool at the pier's edge, seen from behind as he
+// looks out over the water (`k` 1: about 40 px tall). His hands hold the rod
+// at `hands` (returned, in picture coordinates).
+QPointF angler(Scene& s, QPointF foot, double k, bool rodRight, const QColor& jacket, const QColor& hat)
+{
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 46 * k, 24 * k, 46 * k));
+    QPainter p(&s.base);
+    figureAt(p, foot, k, !rodRight, QRectF(-13, -2.5, 26, 5), 55);
+    const QColor wood(120, 85, 55);
+    p.setPen(QPen(shade(wood, 0.7), 1.6, Qt::SolidLine, Qt::RoundCap)); // the stool's legs
+    p.drawLine(QPointF(-6, 0), QPointF(-4, -11));
+    p.drawLine(QPointF(6, 0), QPointF(4, -11));
+    p.drawLine(QPointF(0, 1), QPointF(0, -11));
+    p.setPen(Qt::NoPen);
+    p.setBrush(wood);
+    p.drawRoundedRect(QRectF(-8, -13.5, 16, 3), 1, 1);
+    p.setBrush(QColor(50, 55, 70)); // trousers on the seat, his boots showing at the sides
+    p.drawRoundedRect(QRectF(-9, -19, 18, 7), 3, 3);
+    p.setBrush(QColor(40, 35, 30));
+    p.drawRoundedRect(QRectF(-12, -6, 5, 4), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(7, -6, 5, 4), 1.5, 1.5);
+    QPainterPath back; // the jacket, broad at the shoulders
+    back.moveTo(-8.5, -16);
+    back.lineTo(8.5, -16);
+    back.quadTo(10.5, -28, 8.5, -34);
+    back.quadTo(0, -37.5, -8.5, -34);
+    back.quadTo(-10.5, -28, -8.5, -16);
+    p.setPen(QPen(shade(jacket, 0.55), 0.8));
+    p.setBrush(litGradient(back.boundingRect(), jacket, 0.3));
+    p.drawPath(back);
+    p.setPen(QPen(shade(jacket, 0.7), 2.8, Qt::SolidLine, Qt::RoundCap)); // his arm forward to the rod
+    p.drawLine(QPointF(7.5, -31), QPointF(11, -23));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 150, 115)); // neck and ears
+    p.drawEllipse(QRectF(-4, -43, 8, 9));
+    p.setBrush(hat); // a bucket hat against the sun
+    p.drawEllipse(QRectF(-7.5, -42, 15, 4));
+    p.drawRoundedRect(QRectF(-4.8, -47, 9.6, 6.5), 2.5, 2.5);
+    p.setBrush(QColor(225, 185, 150)); // his hand on the rod
+    p.drawEllipse(QPointF(11.5, -22.5), 1.8, 1.8);
+    return foot + QPointF((rodRight ? 11.5 : -11.5) * k, -22.5 * k);
+}
+} // namespace
+
 void buildPier(Scene& s, Rng& r, int v)
 {
     v %= 3;
@@ -1663,34 +1751,38 @@ void buildPier(Scene& s, Rng& r, int v)
         const double bx = side > 0 ? r.range(58, 72) : r.range(282, 296), by = deck + (kHeight - deck) * 0.88;
         gear(s, FishingNet, bx, by, 1.2 * near, QColor(170, 175, 160), QColor(230, 200, 60));
         gear(s, Basket, bx + side * 56, by + 4, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
-        // Across from the crates, a sail spread on the planks to dry, the
-        // morning's catch sorted on it: a crate's worth of fish and a crab.
-        const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.3;
-        rug(s, QRectF(sx - 56, sy - 18, 112, 36), QColor(226, 218, 196), std::uint32_t(r.next()));
-        gear(s, Fish, sx - 22, sy + 4, 1.0, QColor(150, 170, 190), QColor(100, 110, 130), side > 0);
-        gear(s, Crab, sx + 22, sy + 6, 0.9, QColor(200, 80, 50));
+        // Across from the crates, the table the catch is cleaned on, a fish
+        // on it, a crab got loose from the box at its foot.
+        const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.34;
+        Obj& table = gear(s, Table, sx, sy, 1.35, QColor(150, 110, 75));
+        table.deny |= Recolour;
+        Obj& fish = gear(s, Fish, sx - 2, sy - 18.5 * 1.35 + 1, 0.9, QColor(150, 170, 190), QColor(100, 110, 130), side > 0);
+        setOn(fish, s.objs[s.objs.size() - 2]);
+        gear(s, Crab, sx + side * 34, sy + 8, 0.9, QColor(200, 80, 50));
     }
     // Along the edge, where the bollards leave room: a bench to watch the
     // water from, and the angler's place.
-    const auto freeEdge = [&](double halfWidth) {
-        for (double x = 70; x <= 290; x += 10)
+    const auto freeEdge = [&](double halfWidth, double below) {
+        for (double x = 60; x <= 294; x += 6)
             if (std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
-                    return o.visible && o.pos.y() > deck - 4 && o.pos.y() < deck + 44 && std::abs(o.pos.x() - x) < halfWidth;
+                    return o.visible && QRectF(bounds(o)).intersects(QRectF(x - halfWidth, deck - 4, 2 * halfWidth, below));
                 }))
                 return x;
         return -1.0;
     };
-    // The angler's: his rod in its rest out over the water, the float on
-    // its line, his stool and the bait bucket.
-    if (const double rodX = freeEdge(52); rodX > 0) {
+    // The angler on his stool, his rod out over the rail and the water, the
+    // float on its line; his bucket of fish by him.
+    double anglerX = -1;
+    if (const double rodX = freeEdge(18, 38); rodX > 0) {
+        anglerX = rodX;
         const double dir = rodX < kWidth / 2.0 ? 1 : -1; // out over the water, clear of the lamp at the side
-        const QPointF butt(rodX, deck + 14), tip(rodX + dir * 46, deck - 52), bob(rodX + dir * 52, deck - 14);
+        const QPointF hands = angler(s, QPointF(rodX, deck + 30), 1.15, dir > 0, anyOf(r, {QColor(70, 100, 60), QColor(200, 160, 50), QColor(60, 80, 130)}),
+                                     anyOf(r, {QColor(230, 225, 200), QColor(150, 130, 90)}));
+        const QPointF tip(rodX + dir * 64, deck - 74), bob(rodX + dir * 72, deck - 22);
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(70, 50, 35), 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(rodX - 4, deck + 16), QPointF(rodX + 2, deck + 2)); // the rest
         p.setPen(QPen(QColor(60, 45, 35), 1.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(butt, tip);
+        p.drawLine(hands + QPointF(-dir * 6, 8), tip);
         p.setPen(QPen(QColor(235, 235, 225, 200), 0.7));
         p.drawLine(tip, bob);
         p.setPen(Qt::NoPen);
@@ -1699,11 +1791,18 @@ void buildPier(Scene& s, Rng& r, int v)
         p.setPen(QPen(QColor(255, 255, 255, 120), 0.8));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(bob + QPointF(0, 2), 6, 1.6); // its ripple
-        gear(s, Stool, rodX - dir * 22, deck + 26, 1.0, QColor(130, 90, 55));
-        gear(s, Bucket, rodX + dir * 4, deck + 30, 0.8, QColor(60, 120, 180), QColor(90, 95, 100));
+        const QPointF bucketAt(rodX - dir * 26, deck + 34);
+        if (std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) { return o.visible && QRectF(bounds(o)).contains(bucketAt - QPointF(0, 8)); }))
+            gear(s, Bucket, bucketAt.x(), bucketAt.y(), 0.85, QColor(60, 120, 180), QColor(90, 95, 100));
     }
-    if (const double benchX = freeEdge(40); benchX > 0)
+    if (const double benchX = freeEdge(40, 44); benchX > 0)
         gear(s, Bench, benchX, deck + 14, 1.2, QColor(120, 85, 55));
+    // The rail along the edge, the spare net hung over it away from the angler,
+    // a gull on a post.
+    const double netX = anglerX > 0 && anglerX < kWidth / 2.0 ? 237 : 137;
+    pierRail(s, deck, netX, QColor(140, 105, 70));
+    const double postX = netX + (netX > kWidth / 2.0 ? 75 : -75);
+    gear(s, Gull, postX, deck - 20, 0.9, QColor(250, 250, 250), QColor(), netX > kWidth / 2.0);
 }
 
 void buildCafe(Scene& s, Rng& r, int v)
