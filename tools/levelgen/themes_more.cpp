@@ -1371,76 +1371,129 @@ void buildAquarium(Scene& s, Rng& r, int v)
     s.objs.back().spare = true;
 }
 
+namespace {
+// A lake running in from one side under the far wood, its near shore a
+// curve of sand with reeds, a canoe pulled up on it and its paddle across.
+// The whole of it is a set piece: nothing stands in it.
+void campLake(Scene& s, Rng& r, const Daylight& d, bool fromLeft, double top, double width, double depth)
+{
+    const double edge = fromLeft ? -4 : kWidth + 4, dir = fromLeft ? 1 : -1, far = edge + dir * (width + 4);
+    QPainterPath lake;
+    lake.moveTo(edge, top);
+    lake.lineTo(far, top);
+    lake.cubicTo(far + dir * 10, top + depth * 0.45, edge + dir * width * 0.7, top + depth * 1.05, edge, top + depth);
+    lake.closeSubpath();
+    const QRectF box = lake.boundingRect();
+    s.surfaces.pieces.push_back(box.adjusted(0, 2, 0, 4));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(170, 150, 105), 5)); // the sand of its shore
+    p.drawPath(lake);
+    p.setPen(Qt::NoPen);
+    p.setClipPath(lake);
+    verticalGradient(p, box, {{0, mix(d.sky.back().second, QColor(50, 110, 125), 0.5)}, {1, QColor(35, 85, 100)}});
+    waterGlints(p, box, QColor(255, 255, 255), int(box.width() * box.height() / 140), r.seed());
+    p.setClipping(false);
+    p.setPen(QPen(QColor(70, 110, 50), 1.2, Qt::SolidLine, Qt::RoundCap)); // reeds where the shore bends
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(far - dir * r.range(0, 16), top + r.range(4, depth * 0.5));
+        p.drawLine(at, at + QPointF(r.range(-3, 3), -r.range(10, 18)));
+    }
+    // The canoe drawn up on the near shore, bow in the water.
+    const QPointF c(edge + dir * width * 0.42, top + depth * 0.86);
+    QPainterPath hull;
+    hull.moveTo(c + QPointF(-30, -6));
+    hull.quadTo(c + QPointF(0, 8), c + QPointF(30, -6));
+    hull.quadTo(c + QPointF(0, -2), c + QPointF(-30, -6));
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(c.x() - 30, c.y() - 1, 60, 6));
+    p.setPen(QPen(QColor(90, 40, 30), 0.9));
+    p.setBrush(QColor(190, 70, 45));
+    p.drawPath(hull);
+    p.setPen(QPen(QColor(240, 225, 190), 1.2)); // its gunwale
+    p.drawLine(c + QPointF(-27, -5.2), c + QPointF(27, -5.2));
+    p.setPen(QPen(QColor(150, 110, 65), 1.6, Qt::SolidLine, Qt::RoundCap)); // the paddle laid across
+    p.drawLine(c + QPointF(-14, -10), c + QPointF(12, 1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 110, 65));
+    p.drawEllipse(c + QPointF(13, 2), 4, 2);
+}
+} // namespace
+
 void buildCampsite(Scene& s, Rng& r, int v)
 {
     v %= 3;
     const Daylight d = v == 1 ? daylight(3, r) : v == 2 ? daylight(0, r) : night(r); // evening, night, early morning
     s.finish.tint = v == 1 ? QColor(255, 230, 210) : v == 2 ? QColor(250, 248, 240) : QColor(215, 220, 255);
-    const double horizon = 190 + v * 30 + r.range(-8, 8), deep = kHeight - horizon;
-    skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
-    for (int i = 0; i < 8; ++i)
-        put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
-    if (v == 0) // the night's first stars
-        group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
-    // The camp in its corners, not strewn over the grass: the big tent with
-    // its fire, the seats round it and the dog; across the meadow and further
-    // back a small tent with a bicycle and a deck chair and the food crate
-    // the fox is after; the washing line out from the big tent; the table in front with the
-    // kettle and the basket; stones and a stump with mushrooms at the edge.
+    // Seen from close by, the meadow taking most of the picture.
+    const double horizon = 140 + v * 16 + r.range(-6, 6), deep = kHeight - horizon;
+    skyAndGround(s, r, d, horizon, QColor(45, 80, 45), QColor(50, 70, 60), 260);
     const bool mainLeft = v != 1;
     const double dir = mainLeft ? 1 : -1; // from the big tent towards the middle
-    auto near = [&](double y) { return 0.8 + 0.5 * (y - horizon) / deep; };
-    const double tentX = mainLeft ? r.range(84, 100) : r.range(254, 270), tentY = horizon + deep * 0.42;
+    // The wood behind the meadow, its firs close together; a lake reaching in
+    // from the far side, the canoe drawn up on its shore.
+    for (int i = 0; i < 10; ++i)
+        put(s, Fir, 8 + i * 37 + r.range(-8, 8), horizon + 4, r.range(0.6, 0.8), QColor(25, 55, 45));
+    campLake(s, r, d, !mainLeft, horizon + 10, r.range(140, 160), 58);
+    if (v == 0) // the night's first stars
+        group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    // One measure for all: pixels per centimetre at a depth, so that a tent,
+    // a stool and a kettle agree; small things a little larger, to be seen.
+    auto perCm = [&](double y) { return 0.22 + 0.5 * (y - horizon) / deep; };
+    auto sized = [&](K kind, double y, double f) { return f * perCm(y) * realHeight(kind) / kindOf(kind).box.height(); };
+    auto near = [&](double y) { return perCm(y) / 0.45; };
+    // The big tent with its fire before it, a log to sit on and a stool
+    // round the fire, the kettle kept warm by it, the dog by the tent.
+    const double tentX = mainLeft ? r.range(66, 76) : r.range(278, 288), tentY = horizon + deep * 0.36;
     const QColor canvas = anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)});
-    gear(s, Tent, tentX, tentY, 1.3 * near(tentY), canvas, QColor(250, 220, 60), !mainLeft).shape = v % 2;
-    gear(s, Lantern, tentX - dir * 44, tentY + 2, 0.55 * near(tentY), QColor(60, 55, 50)).variant = v != 2;
-    const double fireX = tentX + dir * 58, fireY = tentY + 40;
-    gear(s, Campfire, fireX, fireY, 1.0 * near(fireY), QColor(120, 120, 125)).variant = v != 2;
-    gear(s, Stump, fireX - dir * 34, fireY + 4, 0.9 * near(fireY), QColor(120, 85, 55));
-    gear(s, Stool, fireX + dir * 32, fireY + 2, 0.8 * near(fireY), QColor(130, 95, 60), QColor(), mainLeft);
-    gear(s, Dog, tentX - dir * 8, tentY + 30, 0.9 * near(tentY), QColor(150, 100, 60), QColor(60, 50, 45), mainLeft);
-    // The small tent further back, a bicycle on its outer side, a deck chair
-    // before it; the food crate, the fox nosing at it.
-    const double smallX = 354 - tentX - dir * 6, smallY = horizon + deep * 0.2;
-    gear(s, Tent, smallX, smallY, 1.0 * near(smallY), shade(canvas == QColor(60, 120, 80) ? QColor(200, 60, 60) : QColor(60, 120, 80), 1.0),
-         QColor(250, 220, 60), mainLeft).shape = 1 - v % 2;
-    gear(s, Bicycle, smallX + dir * 50, smallY + 2, 1.2 * near(smallY), anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}), QColor(), mainLeft);
-    gear(s, DeckChair, smallX + dir * 8, smallY + 36, 1.0 * near(smallY + 36), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
-    gear(s, Crate, smallX - dir * 36, smallY + 6, 0.8 * near(smallY), QColor(150, 110, 70), QColor(60, 120, 80));
-    gear(s, Fox, smallX - dir * 44, smallY + 32, 0.9 * near(smallY), QColor(210, 110, 40), QColor(), mainLeft);
-    // The firewood stacked on the small tent's side, out of the smoke.
-    const double woodY = horizon + deep * 0.55;
-    woodpile(s, QPointF(354 - tentX + dir * 10, woodY), 0.8 * near(woodY), false);
-    // The washing line from the big tent out into the meadow.
-    const double lineFoot = tentY - 24;
-    washingLine(s, tentX + dir * 34, tentX + dir * 86, lineFoot, 34 * near(lineFoot),
+    gear(s, Tent, tentX, tentY, sized(Tent, tentY, 1.0), canvas, QColor(250, 220, 60), !mainLeft).shape = v % 2;
+    gear(s, Lantern, tentX + dir * 58, tentY + 6, sized(Lantern, tentY, 1.4), QColor(60, 55, 50)).variant = v != 2;
+    const double fireX = tentX + dir * 92, fireY = tentY + 56;
+    gear(s, Campfire, fireX, fireY, sized(Campfire, fireY, 1.6), QColor(120, 120, 125)).variant = v != 2;
+    gear(s, Stump, fireX - dir * 44, fireY + 2, sized(Stump, fireY, 1.25), QColor(120, 85, 55));
+    gear(s, Stool, fireX + dir * 42, fireY - 2, sized(Stool, fireY, 1.25), QColor(130, 95, 60), QColor(), mainLeft);
+    gear(s, Kettle, fireX + dir * 6, fireY + 22, sized(Kettle, fireY + 22, 1.5), QColor(200, 60, 50), QColor(70, 70, 75), mainLeft);
+    gear(s, Dog, tentX + dir * 4, tentY + 44, sized(Dog, tentY + 44, 1.0), QColor(150, 100, 60), QColor(60, 50, 45), mainLeft);
+    // The washing line from the big tent back towards the wood.
+    const double lineFoot = tentY - 36;
+    washingLine(s, tentX + dir * 44, tentX + dir * 120, lineFoot, 40 * near(lineFoot),
                 {anyOf(r, {QColor(240, 240, 235), QColor(90, 140, 200)}), QColor(220, 70, 60), QColor(250, 210, 70), QColor(110, 160, 110)});
-    // The table in front, what the campers eat from.
-    const double tableX = 177 + dir * r.range(30, 50), tableY = horizon + deep * 0.7;
-    Obj& table = gear(s, Table, tableX, tableY, 1.0 * near(tableY), QColor(150, 110, 70));
-    Obj& pot = gear(s, Kettle, tableX - 4, tableY - 18.5 * table.scale, 0.7 * near(tableY), QColor(200, 60, 50), QColor(70, 70, 75), mainLeft);
-    setOn(pot, s.objs[s.objs.size() - 2]);
-    gear(s, Basket, tableX + dir * 34, tableY + 4, 0.75 * near(tableY), QColor(190, 150, 90), QColor(160, 120, 60));
-    gear(s, Lantern, tableX - dir * 32, tableY + 2, 0.55 * near(tableY), QColor(150, 60, 40)).variant = v != 2;
+    // The small tent on the other side, below the lake's shore: a bicycle
+    // leant by it, the food crate the fox is after, the firewood stacked.
+    const double smallX = 354 - tentX - dir * 6, smallY = horizon + deep * 0.3;
+    gear(s, Tent, smallX, smallY, sized(Tent, smallY, 0.8), shade(canvas == QColor(60, 120, 80) ? QColor(200, 60, 60) : QColor(60, 120, 80), 1.0),
+         QColor(250, 220, 60), mainLeft).shape = 1 - v % 2;
+    gear(s, Bicycle, smallX - dir * 64, smallY + 2, sized(Bicycle, smallY, 1.0), anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}), QColor(), mainLeft);
+    const double crateY = smallY + 34;
+    gear(s, Crate, smallX + dir * 6, crateY, sized(Crate, crateY, 1.0), QColor(150, 110, 70), QColor(60, 120, 80));
+    gear(s, Fox, smallX - dir * 28, crateY + 10, sized(Fox, crateY + 10, 1.0), QColor(210, 110, 40), QColor(), !mainLeft);
+    woodpile(s, QPointF(smallX - dir * 2 + (mainLeft ? 40 : -40), crateY - 4), near(crateY), false);
+    // In front, the picnic cloth with the basket, a cup and the bowl of
+    // fruit; the deck chair and a lantern by it.
+    const double clothY = horizon + deep * 0.76, clothX = 177 + dir * r.range(20, 34), kc = near(clothY);
+    rug(s, QRectF(clothX - 40 * kc, clothY - 13 * kc, 80 * kc, 26 * kc), anyOf(r, {QColor(200, 60, 55), QColor(60, 110, 180)}), std::uint32_t(r.next()));
+    gear(s, Basket, clothX - 20 * kc, clothY + 2 * kc, sized(Basket, clothY, 1.2), QColor(190, 150, 90), QColor(160, 120, 60));
+    gear(s, Cup, clothX + 4 * kc, clothY + 4 * kc, 0.55 * kc, QColor(60, 110, 180));
+    gear(s, Bowl, clothX + 24 * kc, clothY + 1 * kc, sized(Bowl, clothY, 2.2), QColor(240, 235, 220), QColor(220, 60, 50));
+    gear(s, DeckChair, clothX - dir * 66 * kc, clothY - 4, sized(DeckChair, clothY - 4, 1.0), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
     // The meadow's edge in front: a stump with mushrooms on one side,
-    // stones with a snail on the other.
-    const double edgeY = kHeight - 22;
-    const double stumpX = mainLeft ? r.range(40, 60) : r.range(294, 314);
-    gear(s, Stump, stumpX, edgeY, 1.2, QColor(115, 80, 50));
-    gear(s, Mushroom, stumpX + dir * 26, edgeY + 2, 0.9, QColor(200, 60, 30)).count = 3;
-    gear(s, Mushroom, stumpX + dir * 44, edgeY - 6, 0.75, QColor(150, 100, 60)).count = 2;
+    // stones with a hedgehog on the other.
+    const double edgeY = kHeight - 20;
+    const double stumpX = mainLeft ? r.range(34, 50) : r.range(304, 320);
+    gear(s, Stump, stumpX, edgeY, sized(Stump, edgeY, 1.0), QColor(115, 80, 50));
+    gear(s, Mushroom, stumpX + dir * 30, edgeY + 2, 1.1, QColor(200, 60, 30)).count = 3;
+    gear(s, Mushroom, stumpX + dir * 52, edgeY - 6, 0.9, QColor(150, 100, 60)).count = 2;
     const double stoneX = 354 - stumpX;
-    gear(s, Rock, stoneX, edgeY, 1.2, QColor(90, 95, 100));
-    gear(s, Rock, stoneX - dir * 34, edgeY - 14, 0.85, QColor(110, 112, 118));
-    // At the forest's edge the wild ones look on.
-    gear(s, Bear, mainLeft ? r.range(40, 80) : r.range(274, 314), horizon + 16, 0.8, QColor(105, 72, 45), QColor(), !mainLeft);
-    gear(s, Boar, mainLeft ? r.range(250, 300) : r.range(54, 104), horizon + 24, 0.8, QColor(85, 65, 50), QColor(), mainLeft);
-    if (v != 2)
-        lightsOnPoles(s, r, horizon + 24, 8, 22, 7, {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
-    // Hidden until a difference shows them: a mushroom more, a cup by the fire.
-    gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.7, QColor(240, 235, 220)).visible = false;
+    gear(s, Rock, stoneX, edgeY, 1.4, QColor(90, 95, 100));
+    gear(s, Rock, stoneX - dir * 38, edgeY - 14, 1.0, QColor(110, 112, 118));
+    gear(s, Hedgehog, stoneX - dir * 74, edgeY - 4, 1.1, QColor(120, 95, 70), QColor(), mainLeft);
+    // At the wood's edge, away from the lake, the bear looks on.
+    const double bearY = horizon + 16;
+    gear(s, Bear, mainLeft ? r.range(22, 46) : r.range(308, 332), bearY, sized(Bear, bearY, 0.7), QColor(105, 72, 45), QColor(), !mainLeft);
+    // Hidden until a difference shows them: a mushroom more, a rabbit at the wood's edge.
+    gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.8, QColor(240, 235, 220)).visible = false;
     s.objs.back().spare = true;
-    gear(s, Cup, fireX - dir * 18, fireY + 20, 0.45 * near(fireY), QColor(60, 110, 180)).visible = false;
+    gear(s, Rabbit, 177 - dir * 10, horizon + 34, sized(Rabbit, horizon + 34, 1.2), QColor(150, 120, 90), QColor(), mainLeft).visible = false;
     s.objs.back().spare = true;
 }
 
