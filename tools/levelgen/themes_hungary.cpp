@@ -232,7 +232,7 @@ void buildBalaton(Scene& s, Rng& r, int v)
     for (int k = 0; k < 3; ++k)
         put(s, Reed, lay.reeds + reedDir * (k * 40 - 56) + r.range(-2, 2), shore + 6 + (k % 2) * 10, 0.9 + 0.08 * (k % 3), QColor(110, 130, 60),
             QColor(110, 70, 40));
-    put(s, Heron, lay.reeds - reedDir * 90, shore - 10, 1.0, QColor(170, 175, 185)).mirror = reedDir < 0; // wading, out from the reeds
+    put(s, Heron, lay.reeds - reedDir * 72, shore - 10, 1.0, QColor(170, 175, 185)).mirror = reedDir < 0; // wading, out from the reeds
     const double footY = shore + 26, netSide = lay.stand < pierX ? 1 : -1; // the net on the jetty's side away from the stand
     put(s, FishingNet, std::clamp(pierX + netSide * 46, 30.0, 324.0), footY, 1.0, QColor(200, 190, 160), QColor(235, 110, 40));
     put(s, Bucket, pierX + 6, shore - 14, 0.7, QColor(120, 130, 140), QColor(250, 250, 245));
@@ -262,7 +262,7 @@ void buildBalaton(Scene& s, Rng& r, int v)
     const double clumpX = picnicX + dir * 150;
     for (int k = 0; k < 3; ++k)
         put(s, Flower, clumpX + (k - 1) * 18, kHeight - 66 + (k % 2) * 8, 1.1, anyOf(r, {QColor(150, 80, 200), QColor(250, 250, 245), QColor(240, 120, 40)}));
-    put(s, Snail, clumpX - dir * 30, kHeight - 18, 1.0, QColor(200, 150, 80));
+    put(s, Snail, clumpX - dir * 30, kHeight - 18, 1.0, QColor(200, 150, 80)).deny |= Recolour; // a shell is never blue
     spares(s, r, Swan, 1, {openX0, openX1, horizon + 60, shore - 14}, 0.9, 1.0, {QColor(250, 250, 248)});
     spare(s, Cup, picnicX - dir * 30, picnicY + 2, 0.8, QColor(60, 110, 180));
     spares(s, r, Duck, 1, {openX0, openX1, horizon + 60, shore - 14}, 0.9, 1.0, {QColor(120, 90, 60)});

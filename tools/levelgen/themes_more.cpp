@@ -1372,6 +1372,32 @@ void buildAquarium(Scene& s, Rng& r, int v)
 }
 
 namespace {
+// A canoe drawn up on a shore at `c`, bow in the water, its paddle laid
+// across; a set piece.
+void canoe(Scene& s, QPointF c)
+{
+    s.surfaces.pieces.push_back(QRectF(c.x() - 31, c.y() - 11, 62, 16));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QPainterPath hull;
+    hull.moveTo(c + QPointF(-30, -6));
+    hull.quadTo(c + QPointF(0, 8), c + QPointF(30, -6));
+    hull.quadTo(c + QPointF(0, -2), c + QPointF(-30, -6));
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(c.x() - 30, c.y() - 1, 60, 6));
+    p.setPen(QPen(QColor(90, 40, 30), 0.9));
+    p.setBrush(QColor(190, 70, 45));
+    p.drawPath(hull);
+    p.setPen(QPen(QColor(240, 225, 190), 1.2)); // its gunwale
+    p.drawLine(c + QPointF(-27, -5.2), c + QPointF(27, -5.2));
+    p.setPen(QPen(QColor(150, 110, 65), 1.6, Qt::SolidLine, Qt::RoundCap)); // the paddle laid across
+    p.drawLine(c + QPointF(-14, -10), c + QPointF(12, 1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 110, 65));
+    p.drawEllipse(c + QPointF(13, 2), 4, 2);
+}
+
 // A lake running in from one side under the far wood, its near shore a
 // curve of sand with reeds, a canoe pulled up on it and its paddle across.
 // The whole of it is a set piece: nothing stands in it.
@@ -1399,24 +1425,7 @@ void campLake(Scene& s, Rng& r, const Daylight& d, bool fromLeft, double top, do
         const QPointF at(far - dir * r.range(0, 16), top + r.range(4, depth * 0.5));
         p.drawLine(at, at + QPointF(r.range(-3, 3), -r.range(10, 18)));
     }
-    // The canoe drawn up on the near shore, bow in the water.
-    const QPointF c(edge + dir * width * 0.42, top + depth * 0.86);
-    QPainterPath hull;
-    hull.moveTo(c + QPointF(-30, -6));
-    hull.quadTo(c + QPointF(0, 8), c + QPointF(30, -6));
-    hull.quadTo(c + QPointF(0, -2), c + QPointF(-30, -6));
-    p.setBrush(QColor(0, 0, 0, 50));
-    p.drawEllipse(QRectF(c.x() - 30, c.y() - 1, 60, 6));
-    p.setPen(QPen(QColor(90, 40, 30), 0.9));
-    p.setBrush(QColor(190, 70, 45));
-    p.drawPath(hull);
-    p.setPen(QPen(QColor(240, 225, 190), 1.2)); // its gunwale
-    p.drawLine(c + QPointF(-27, -5.2), c + QPointF(27, -5.2));
-    p.setPen(QPen(QColor(150, 110, 65), 1.6, Qt::SolidLine, Qt::RoundCap)); // the paddle laid across
-    p.drawLine(c + QPointF(-14, -10), c + QPointF(12, 1));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 110, 65));
-    p.drawEllipse(c + QPointF(13, 2), 4, 2);
+    canoe(s, QPointF(edge + dir * width * 0.42, top + depth * 0.86));
 }
 } // namespace
 
@@ -1431,10 +1440,18 @@ void buildCampsite(Scene& s, Rng& r, int v)
     const bool mainLeft = v != 1;
     const double dir = mainLeft ? 1 : -1; // from the big tent towards the middle
     // The wood behind the meadow, its firs close together; a lake reaching in
-    // from the far side, the canoe drawn up on its shore.
+    // from the far side, or in the morning all along under the wood, the
+    // canoe drawn up on its shore.
     for (int i = 0; i < 10; ++i)
         put(s, Fir, 8 + i * 37 + r.range(-8, 8), horizon + 4, r.range(0.6, 0.8), QColor(25, 55, 45));
-    campLake(s, r, d, !mainLeft, horizon + 10, r.range(140, 160), 58);
+    const bool wideLake = v == 2;
+    if (wideLake) {
+        water(s, r, d, horizon + 8, horizon + 44, QColor(40, 95, 110));
+        canoe(s, QPointF(177 + dir * r.range(100, 120), horizon + 46)); // clear of the washing line
+        gear(s, Duck, 177 + dir * r.range(20, 60), horizon + 30, 0.7, QColor(120, 90, 60), QColor(), mainLeft);
+    } else {
+        campLake(s, r, d, !mainLeft, horizon + 10, r.range(140, 160), 58);
+    }
     if (v == 0) // the night's first stars
         group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
     // One measure for all: pixels per centimetre at a depth, so that a tent,
@@ -1488,12 +1505,16 @@ void buildCampsite(Scene& s, Rng& r, int v)
     gear(s, Rock, stoneX - dir * 38, edgeY - 14, 1.0, QColor(110, 112, 118));
     gear(s, Hedgehog, stoneX - dir * 74, edgeY - 4, 1.1, QColor(120, 95, 70), QColor(), mainLeft);
     // At the wood's edge, away from the lake, the bear looks on.
-    const double bearY = horizon + 16;
+    const double bearY = horizon + (wideLake ? 6 : 16); // on the far shore, over the water
     gear(s, Bear, mainLeft ? r.range(22, 46) : r.range(308, 332), bearY, sized(Bear, bearY, 0.7), QColor(105, 72, 45), QColor(), !mainLeft);
-    // Hidden until a difference shows them: a mushroom more, a rabbit at the wood's edge.
+    // Hidden until a difference shows them: a mushroom more, a rabbit at the
+    // wood's edge, a mug by the stool at the fire.
     gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.8, QColor(240, 235, 220)).visible = false;
     s.objs.back().spare = true;
-    gear(s, Rabbit, 177 - dir * 10, horizon + 34, sized(Rabbit, horizon + 34, 1.2), QColor(150, 120, 90), QColor(), mainLeft).visible = false;
+    const double rabbitY = horizon + (wideLake ? 60 : 34);
+    gear(s, Rabbit, 177 - dir * 10, rabbitY, sized(Rabbit, rabbitY, 1.2), QColor(150, 120, 90), QColor(), mainLeft).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Cup, fireX + dir * 60, fireY + 6, 0.5 * near(fireY), QColor(60, 110, 180)).visible = false;
     s.objs.back().spare = true;
 }
 
