@@ -1425,6 +1425,7 @@ void campLake(Scene& s, Rng& r, const Daylight& d, bool fromLeft, double top, do
         const QPointF at(far - dir * r.range(0, 16), top + r.range(4, depth * 0.5));
         p.drawLine(at, at + QPointF(r.range(-3, 3), -r.range(10, 18)));
     }
+    p.end(); // the canoe paints itself
     canoe(s, QPointF(edge + dir * width * 0.42, top + depth * 0.86));
 }
 } // namespace
