@@ -1820,12 +1820,12 @@ void buildPier(Scene& s, Rng& r, int v)
     flying(s, r, 3, horizon - 30, QColor(245, 245, 245));
     const std::size_t gearFrom = s.objs.size();
     deckGear(s, r, deck, false);
-    { // Before the stacked crates, nearer, a second net spread to dry and a basket for the catch.
+    { // Before the stacked crates, nearer, a barrel of salted fish with a basket for the catch by it.
         const auto crate = std::find_if(s.objs.begin() + long(gearFrom), s.objs.end(), [](const Obj& o) { return o.kind == Crate; });
         const double side = crate->pos.x() < kWidth / 2.0 ? 1 : -1, near = std::clamp((kHeight - deck) / 150, 0.85, 1.15);
         const double bx = side > 0 ? r.range(58, 72) : r.range(282, 296), by = deck + (kHeight - deck) * 0.88;
-        gear(s, FishingNet, bx, by, 1.2 * near, QColor(170, 175, 160), QColor(230, 200, 60));
-        gear(s, Basket, bx + side * 56, by + 4, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
+        gear(s, Barrel, bx, by, 1.25 * near, QColor(140, 95, 60), QColor(60, 60, 65)).variant = 1;
+        gear(s, Basket, bx + side * 34, by + 4, 0.95, QColor(190, 150, 90), QColor(160, 120, 60));
         // Across from the crates, the table the catch is cleaned on, a fish
         // on it, a crab got loose from the box at its foot.
         const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.34;
