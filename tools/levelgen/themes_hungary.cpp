@@ -29,6 +29,145 @@ void tableHill(QPainter& p, double x, double base, double w, double h, const QCo
     p.setBrush(c);
     p.drawPath(hill);
 }
+
+// A bathing jetty running out from the shore at `x` (its foot on `shore`),
+// narrowing as it goes, on posts standing in the water, a ladder down at
+// its end; its deck is noted as a stand. Returns where its far end is.
+QPointF jetty(Scene& s, Rng& r, double x, double shore, double length, const QColor& wood)
+{
+    const double nearW = 44, farW = 30, far = shore - length;
+    QPainterPath deck;
+    deck.moveTo(x - nearW / 2, shore + 2);
+    deck.lineTo(x + nearW / 2, shore + 2);
+    deck.lineTo(x + farW / 2, far);
+    deck.lineTo(x - farW / 2, far);
+    deck.closeSubpath();
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 40, 60, 70)); // its shadow on the water
+    p.drawPath(deck.translated(5, 4));
+    for (int i = 0; i <= 4; ++i) { // the posts, pairs along both sides
+        const double t = i / 4.0, w = nearW + (farW - nearW) * t, y = shore + (far - shore) * t, h = 9 - 3 * t;
+        for (const double side : {-1.0, 1.0}) {
+            p.setBrush(shade(wood, 0.55));
+            p.drawRect(QRectF(x + side * w / 2 - 1.6, y - 1, 3.2, h));
+            p.setBrush(QColor(255, 255, 255, 90));
+            p.drawEllipse(QRectF(x + side * w / 2 - 4, y + h - 1.5, 8, 2.5)); // ripples round it
+        }
+    }
+    p.save();
+    p.setClipPath(deck);
+    planks(p, deck.boundingRect(), wood, 8, false, r.seed());
+    p.restore();
+    p.setPen(QPen(shade(wood, 0.6), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(deck);
+    p.setPen(QPen(QColor(190, 195, 200), 1.3)); // the ladder's rails over the end
+    for (const double lx : {x - 5.0, x + 5.0})
+        p.drawLine(QPointF(lx, far + 1), QPointF(lx, far - 9));
+    p.drawLine(QPointF(x - 5, far - 8), QPointF(x + 5, far - 8));
+    s.surfaces.stands.emplace_back(x - farW / 2, far, farW, length);
+    s.surfaces.pieces.push_back(QRectF(x - 6, far - 10, 12, 10));
+    return QPointF(x, far);
+}
+
+// Swimmers off the jetty's end: a head and an arm over the water mid-stroke,
+// each in its splash and ring of ripples.
+void swimmers(Scene& s, QPointF at, double dir, int n)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor caps[] = {QColor(230, 60, 50), QColor(250, 210, 50), QColor(245, 245, 240)};
+    for (int i = 0; i < n; ++i) {
+        const QPointF c = at + QPointF(dir * (26 + 30 * i), -12 - 16 * i + (i % 2) * 6);
+        const double k = 1.0 - 0.15 * i;
+        p.setPen(QPen(QColor(255, 255, 255, 160), 0.9));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(c.x() - 9 * k, c.y() + 1, 18 * k, 4 * k));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(225, 180, 145));
+        p.drawEllipse(c, 3.4 * k, 3.4 * k);
+        p.setPen(QPen(QColor(225, 180, 145), 2.2 * k, Qt::SolidLine, Qt::RoundCap)); // the arm over the water
+        p.drawLine(c + QPointF(-dir * 3 * k, 1), c + QPointF(-dir * 8 * k, -6 * k));
+        p.setPen(QPen(QColor(255, 255, 255, 200), 0.8));
+        p.drawArc(QRectF(c.x() + dir * 4 * k - 3, c.y() - 1, 6 * k, 4 * k), 0, 180 * 16); // the splash before
+        p.setPen(Qt::NoPen);
+        p.setBrush(caps[i % 3]);
+        p.drawChord(QRectF(c.x() - 3.6 * k, c.y() - 3.8 * k, 7.2 * k, 7 * k), 20 * 16, 140 * 16);
+        s.surfaces.pieces.push_back(QRectF(c.x() - 10 * k, c.y() - 8 * k, 20 * k, 13 * k));
+    }
+}
+
+// The lángos stand on the grass (`k` 1: 64 px wide): a wooden kiosk, its
+// hatch open under a striped awning, the counter with the flat breads on
+// it, a board on the roof with a painted lángos. Noted as a set piece.
+void langosStand(Scene& s, QPointF foot, double k, const QColor& wood, const QColor& stripe)
+{
+    const double w = 64 * k, h = 44 * k, x0 = foot.x() - w / 2, top = foot.y() - h;
+    s.surfaces.pieces.push_back(QRectF(x0 - 4 * k, top - 24 * k, w + 8 * k, h + 24 * k));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 55));
+    p.drawEllipse(QRectF(x0 - 4 * k, foot.y() - 4 * k, w + 10 * k, 8 * k));
+    const QRectF front(x0, top, w, h);
+    planks(p, front, wood, 5 * k, true, 7);
+    p.setPen(QPen(shade(wood, 0.5), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(front);
+    const QRectF hatch(x0 + 8 * k, top + 8 * k, w - 16 * k, 18 * k);
+    p.fillRect(hatch, QColor(60, 45, 35)); // dark inside
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 235, 225)); // the cook's white cap and shoulders in the hatch
+    p.drawEllipse(QRectF(hatch.center().x() - 6 * k, hatch.bottom() - 9 * k, 12 * k, 10 * k));
+    p.setBrush(QColor(225, 180, 145));
+    p.drawEllipse(QPointF(hatch.center().x(), hatch.top() + 7 * k), 3.2 * k, 3.4 * k);
+    p.setBrush(QColor(250, 250, 250));
+    p.drawRect(QRectF(hatch.center().x() - 3 * k, hatch.top() + 1.5 * k, 6 * k, 3 * k));
+    p.fillRect(QRectF(x0 + 4 * k, hatch.bottom(), w - 8 * k, 3.5 * k), shade(wood, 1.25)); // the counter
+    for (int i = 0; i < 3; ++i) { // lángos on it, golden, one with its sour cream
+        const QPointF c(x0 + (14 + i * 11) * k, hatch.bottom() - 0.5 * k);
+        p.setBrush(QColor(215, 160, 70));
+        p.drawEllipse(c, 5 * k, 1.8 * k);
+        if (i == 1) {
+            p.setBrush(QColor(250, 248, 240));
+            p.drawEllipse(c + QPointF(0, -0.6 * k), 2.6 * k, 0.9 * k);
+        }
+    }
+    // The awning over the hatch, red and white, its scalloped edge.
+    QPainterPath awning;
+    awning.moveTo(x0 - 3 * k, top + 2 * k);
+    awning.lineTo(x0 + w + 3 * k, top + 2 * k);
+    awning.lineTo(x0 + w + 6 * k, top + 10 * k);
+    for (int i = 7; i >= 0; --i)
+        awning.quadTo(x0 - 6 * k + (i + 0.5) * (w + 12 * k) / 8, top + 14 * k, x0 - 6 * k + i * (w + 12 * k) / 8, top + 10 * k);
+    awning.closeSubpath();
+    p.setBrush(QColor(250, 248, 240));
+    p.drawPath(awning);
+    p.save();
+    p.setClipPath(awning);
+    for (int i = 0; i < 8; i += 2)
+        p.fillRect(QRectF(x0 - 6 * k + i * (w + 12 * k) / 8, top, (w + 12 * k) / 8, 16 * k), stripe);
+    p.restore();
+    p.fillRect(QRectF(x0 - 2 * k, top - 2 * k, w + 4 * k, 4 * k), shade(wood, 0.7)); // the roof's edge
+    // The board on the roof: a painted lángos on a sky-blue ground.
+    const QRectF board(foot.x() - 18 * k, top - 22 * k, 36 * k, 18 * k);
+    p.fillRect(QRectF(board.left() + 6 * k, board.bottom(), 2 * k, 4 * k), shade(wood, 0.6));
+    p.fillRect(QRectF(board.right() - 8 * k, board.bottom(), 2 * k, 4 * k), shade(wood, 0.6));
+    p.setPen(QPen(shade(wood, 0.6), 1.2));
+    p.setBrush(QColor(90, 160, 210));
+    p.drawRoundedRect(board, 2, 2);
+    p.setPen(QPen(QColor(160, 100, 40), 0.8));
+    p.setBrush(QColor(225, 165, 70));
+    p.drawEllipse(board.center(), 12 * k, 6 * k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 248, 240));
+    p.drawEllipse(board.center() + QPointF(-1 * k, -0.5 * k), 6 * k, 2.8 * k);
+    p.setBrush(QColor(240, 200, 60)); // grated cheese on the cream
+    for (int i = 0; i < 5; ++i)
+        p.drawEllipse(board.center() + QPointF((i - 2) * 2.2 * k, (i % 2 - 0.5) * 1.4 * k), 0.9 * k, 0.9 * k);
+}
 } // namespace
 
 void buildBalaton(Scene& s, Rng& r, int v)
@@ -36,8 +175,10 @@ void buildBalaton(Scene& s, Rng& r, int v)
     v %= 3;
     const Daylight d = daylight(v + 1, r);
     s.finish.tint = d.tint;
-    const double horizon = 150 + v * 40 + r.range(-8, 8), shore = horizon + 150 + r.range(0, 30);
-    skyAndGround(s, r, d, horizon, QColor(120, 150, 70), QColor(150, 160, 90), 200);
+    // The lake under its hills, and a deep strip of shore grass in front
+    // where the summer's day is spent.
+    const double horizon = 112 + v * 22 + r.range(-8, 8), shore = horizon + 118 + r.range(0, 20);
+    skyAndGround(s, r, d, horizon, QColor(110, 150, 65), QColor(150, 160, 90), 220);
     {
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
@@ -45,70 +186,86 @@ void buildBalaton(Scene& s, Rng& r, int v)
     }
     water(s, r, d, horizon + 2, shore, QColor(60, 120, 130));
     {
-        QPainter p(&s.base); // a wooden pier into the water
+        QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         // Far out, the regatta's sails, small with distance.
         for (double x = r.range(10, 30); x < kWidth - 10; x += r.range(38, 60)) {
-            const double y = horizon + 8 + r.range(0, 22), h = 6 + (y - horizon) * 0.15;
+            const double y = horizon + 8 + r.range(0, 18), h = 6 + (y - horizon) * 0.15;
             p.setBrush(mix(QColor(250, 250, 245), d.haze, 0.25));
             p.drawPolygon(QPolygonF({QPointF(x, y - 1), QPointF(x + 0.5, y - h), QPointF(x + h * 0.55, y - 1)}));
             p.setBrush(mix(QColor(60, 60, 70), d.haze, 0.3));
             p.drawRect(QRectF(x - 2, y - 1, h * 0.55 + 4, 1.6));
         }
-        const double px = v == 1 ? 40 : 230;
-        planks(p, QRectF(px, shore - 40, 90, 40), QColor(150, 110, 70), 10, true, r.seed());
     }
-    // Sails spread over the water, one out in the middle distance on each side.
-    for (const double bx : {r.range(40, 90), r.range(264, 314)})
-        put(s, Boat, bx, horizon + 40 + r.range(0, 30), 0.55, anyOf(r, {QColor(250, 250, 245), QColor(200, 60, 50)}), QColor(250, 248, 240),
-            QColor(40, 90, 160));
-    group(s, r, Boat, many(s, 1), {30, 324, horizon + 60, shore - 30}, 0.6, 0.9,
+    // Each visit lays the shore out afresh: where the jetty runs out, where
+    // the lángos stand, the tent and the beach towel are, which end has the reeds.
+    struct Layout { double pier, stand, standDepth, tent, tentDepth, towel, reeds; };
+    static constexpr Layout kLayouts[3] = {
+        {280, 250, 0.42, 64, 0.4, 127, 60}, {176, 70, 0.42, 286, 0.4, 244, 300}, {74, 180, 0.36, 300, 0.5, 96, 300}};
+    const Layout& lay = kLayouts[v];
+    const auto towardMiddle = [](double x) { return x < kWidth / 2.0 ? 1.0 : -1.0; };
+    const double pierX = lay.pier + r.range(-8, 8);
+    const QPointF end = jetty(s, r, pierX, shore, 76, QColor(160, 120, 80));
+    swimmers(s, end, pierX > 150 ? -1 : 1, 2);
+    // The sails on the open water away from the jetty's end, the water birds nearer in.
+    const double openX0 = pierX > 150 ? 30 : pierX + 90, openX1 = pierX > 150 ? pierX - 70 : 324;
+    put(s, Boat, r.range(openX0, std::max(openX0, openX1 - 40)), horizon + 34 + r.range(0, 16), 0.55,
+        anyOf(r, {QColor(250, 250, 245), QColor(200, 60, 50)}), QColor(250, 248, 240), QColor(40, 90, 160));
+    group(s, r, Boat, many(s, 1), {30, 324, horizon + 60, horizon + 90}, 0.75, 0.9,
           {QColor(250, 250, 245), QColor(200, 60, 50), QColor(60, 90, 160)}, QColor(250, 248, 240), QColor(40, 90, 160));
-    group(s, r, Swan, many(s, 3), {30, 324, horizon + 30, shore - 10}, 0.8, 1.1, {QColor(250, 250, 248)});
-    group(s, r, Duck, many(s, 2), {30, 324, horizon + 40, shore - 5}, 0.9, 1.1, {QColor(120, 90, 60), QColor(90, 120, 80)});
-    group(s, r, Buoy, many(s, 2), {30, 324, horizon + 30, shore - 15}, 0.8, 1.0, {QColor(240, 120, 30), QColor(230, 230, 230)});
-    group(s, r, Bird, many(s, 3), {30, 324, 30, horizon - 40}, 0.9, 1.1, {QColor(245, 245, 245)}, QColor(200, 200, 200));
+    group(s, r, Swan, 2, {openX0, openX1, horizon + 70, shore - 14}, 0.9, 1.1, {QColor(250, 250, 248)});
+    group(s, r, Duck, many(s, 1), {openX0, openX1, horizon + 80, shore - 6}, 0.9, 1.1, {QColor(120, 90, 60), QColor(90, 120, 80)});
+    group(s, r, Buoy, 2, {30, 324, horizon + 26, horizon + 60}, 0.8, 1.0, {QColor(240, 120, 30), QColor(230, 230, 230)});
+    group(s, r, Coot, many(s, 1), {openX0, openX1, horizon + 40, shore - 30}, 1.0, 1.1, {QColor(35, 35, 40)});
+    group(s, r, Bird, 3, {30, 324, 30, horizon - 40}, 0.9, 1.1, {QColor(245, 245, 245)}, QColor(200, 200, 200));
     for (Obj& o : s.objs)
         if (o.kind == Bird)
             o.shape = 1;
-    group(s, r, Kite, 1, {40, 314, 50, horizon - 50}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
-    group(s, r, Coot, many(s, 2), {30, 324, horizon + 30, shore - 8}, 1.0, 1.1, {QColor(35, 35, 40)});
-    // The shore in the groups a summer's day leaves on it: the reed bed away
-    // from the pier with the heron fishing in it; the anglers' corner at the
-    // pier's foot; a picnic cloth under its parasol; a tent set back with its
-    // bicycle and a clump of wild flowers.
-    const double pierX = v == 1 ? 85 : 275, dir = v == 1 ? 1 : -1; // dir points from the pier across the shore
-    const double reedX = pierX + dir * 215;
+    group(s, r, Kite, 1, {40, 314, 40, horizon - 40}, 1.1, 1.2, {QColor(215, 45, 45), QColor(45, 95, 205)}, QColor(250, 220, 60));
+    // The shore in the groups a summer's day leaves on it: the reed bed at
+    // the far side with the heron fishing in it; the jetty's foot with the
+    // anglers' net, their bucket on its planks; behind it the lángos stand with a table and
+    // a bench; a beach towel under its parasol in the middle; a tent set
+    // back by the reeds with wild flowers before it.
+    const double reedDir = -towardMiddle(lay.reeds); // the bed runs out to the picture's side
     for (int k = 0; k < 3; ++k)
-        put(s, Reed, reedX + dir * (k * 36 - 36) + r.range(-2, 2), shore + 6 + (k % 2) * 8, 0.9 + 0.08 * (k % 3), QColor(110, 130, 60),
+        put(s, Reed, lay.reeds + reedDir * (k * 40 - 56) + r.range(-2, 2), shore + 6 + (k % 2) * 10, 0.9 + 0.08 * (k % 3), QColor(110, 130, 60),
             QColor(110, 70, 40));
-    put(s, Heron, reedX - dir * 74, shore + 12, 0.95, QColor(170, 175, 185)).mirror = dir > 0;
-    const double footY = std::min(kHeight - 24.0, shore + 34);
-    put(s, FishingNet, pierX - dir * 34, footY, 1.0, QColor(200, 190, 160), QColor(235, 110, 40));
-    put(s, Stump, pierX + dir * 22, footY + 2, 1.0, QColor(120, 85, 55)); // the angler's seat
-    put(s, Crate, pierX + dir * 52, footY + 6, 1.0, QColor(160, 120, 80), QColor(60, 120, 80));
-    put(s, Bucket, pierX - dir * 4, footY + 4, 0.65, QColor(120, 130, 140), QColor(250, 250, 245));
-    const double room = kHeight - shore; // the depth of the shore, from 70 to 180 px
-    const double picnicX = 177 + dir * 10, picnicY = shore + std::min(room - 30, 40 + room * 0.35);
-    const QRectF cloth(picnicX - 44, picnicY - 16, 88, 32);
+    put(s, Heron, lay.reeds - reedDir * 72, shore - 10, 1.0, QColor(170, 175, 185)).mirror = reedDir < 0; // wading, out from the reeds
+    const double footY = shore + 26, netSide = lay.stand < pierX ? 1 : -1; // the net on the jetty's side away from the stand
+    put(s, FishingNet, std::clamp(pierX + netSide * 46, 30.0, 324.0), footY, 1.0, QColor(200, 190, 160), QColor(235, 110, 40));
+    put(s, Bucket, pierX + 6, shore - 14, 0.7, QColor(120, 130, 140), QColor(250, 250, 245));
+    const double room = kHeight - shore; // the depth of the shore, from 190 to 250 px
+    const double standX = lay.stand + r.range(-6, 6), standY = shore + room * lay.standDepth, inward = towardMiddle(standX);
+    langosStand(s, QPointF(standX, standY), 1.15, QColor(170, 125, 80), QColor(200, 50, 45));
+    Obj& table = put(s, Table, standX + inward * 70, standY + 14, 1.3, QColor(150, 110, 75));
+    Obj& plate = put(s, Plate, table.pos.x() - 2, table.pos.y() - 18.5 * 1.3 + 1, 0.55, QColor(250, 248, 240), QColor(215, 160, 70));
+    setOn(plate, table);
+    put(s, Bench, standX + inward * 54, standY + 40, 1.2, QColor(120, 85, 55)).mirror = inward < 0;
+    const double picnicX = lay.towel + r.range(-6, 6), picnicY = kHeight - 44, dir = towardMiddle(picnicX);
+    const QRectF cloth(picnicX - 40, picnicY - 14, 80, 28);
     rug(s, cloth, anyOf(r, {QColor(210, 60, 60), QColor(60, 120, 200), QColor(240, 190, 60)}), std::uint32_t(r.next()));
-    put(s, Parasol, picnicX + dir * 30, cloth.top() + 2, 1.5, anyOf(r, {QColor(40, 110, 190), QColor(215, 50, 40)}), QColor(250, 248, 240));
-    put(s, Watermelon, picnicX - dir * 20, picnicY + 8, 1.0, QColor(230, 60, 70));
-    put(s, Bottle, picnicX + dir * 8, picnicY + 4, 0.9, QColor(200, 120, 40)); // the lemonade
-    put(s, Ball, picnicX + dir * 36, picnicY + 14, 0.9, QColor(240, 200, 40), QColor(220, 60, 60));
-    put(s, DeckChair, picnicX - dir * 58, picnicY + 8, 1.15, anyOf(r, {QColor(40, 110, 190), QColor(215, 50, 40)}), QColor(250, 248, 240)).mirror = dir < 0;
-    const bool camper = room > 110; // room for a tent behind the picnic, by the reeds
-    if (camper)
-        put(s, Tent, reedX + dir * 5, shore + 62, 1.2, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80)}), QColor(250, 220, 60)).mirror = dir > 0;
-    for (int k = 0; k < 3; ++k) // wild flowers before the tent, or by the reeds
-        put(s, Flower, camper ? reedX + dir * (k * 22 - 16) : reedX - dir * (14 + k * 22), camper ? shore + 96 + k * 3 : shore + 40 + k * 3,
-            1.0 + 0.1 * k, anyOf(r, {QColor(230, 50, 70), QColor(250, 250, 245), QColor(250, 200, 40)}));
-    group(s, r, Gull, 2, {picnicX - 90, picnicX + 90, shore + 8, shore + 24}, 1.0, 1.1, {QColor(250, 250, 250)});
-    put(s, Snail, picnicX - dir * 100, std::min(kHeight - 8.0, picnicY + 30), 1.0, QColor(200, 150, 80));
-    spares(s, r, Swan, 1, {40, 314, horizon + 30, shore - 10}, 0.9, 1.0, {QColor(250, 250, 248)});
+    put(s, Parasol, picnicX + dir * 26, cloth.top() + 2, 1.6, anyOf(r, {QColor(40, 110, 190), QColor(215, 50, 40)}), QColor(250, 248, 240));
+    put(s, Watermelon, picnicX - dir * 18, picnicY + 7, 1.0, QColor(230, 60, 70));
+    put(s, Bottle, picnicX + dir * 6, picnicY + 4, 0.9, QColor(200, 120, 40)); // the lemonade
+    put(s, Ball, picnicX + dir * 50, picnicY + 16, 1.0, QColor(240, 200, 40), QColor(220, 60, 60));
+    put(s, DeckChair, picnicX - dir * 62, picnicY + 6, 1.3, anyOf(r, {QColor(40, 110, 190), QColor(215, 50, 40)}), QColor(250, 248, 240)).mirror = dir < 0;
+    const double tentX = lay.tent, tentY = shore + room * lay.tentDepth, inwards = towardMiddle(tentX);
+    put(s, Tent, tentX, tentY, 1.4, anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80)}), QColor(250, 220, 60)).mirror = inwards > 0;
+    put(s, Bicycle, tentX + inwards * 58, tentY + 4, 1.1, QColor(40, 90, 160)).mirror = inwards < 0;
+    for (int k = 0; k < 3; ++k) // wild flowers before the tent
+        put(s, Flower, tentX + (k * 20 - 20), tentY + room * 0.18 + k * 3, 1.0 + 0.1 * k,
+            anyOf(r, {QColor(230, 50, 70), QColor(250, 250, 245), QColor(250, 200, 40)}));
+    group(s, r, Gull, 2, {177 - 70, 177 + 70, shore + 8, shore + 22}, 1.0, 1.1, {QColor(250, 250, 250)});
+    // Across the front from the towel, a clump of wild flowers with a snail at its foot.
+    const double clumpX = picnicX + dir * 150;
+    for (int k = 0; k < 3; ++k)
+        put(s, Flower, clumpX + (k - 1) * 18, kHeight - 66 + (k % 2) * 8, 1.1, anyOf(r, {QColor(150, 80, 200), QColor(250, 250, 245), QColor(240, 120, 40)}));
+    put(s, Snail, clumpX - dir * 30, kHeight - 18, 1.0, QColor(200, 150, 80)).deny |= Recolour; // a shell is never blue
+    spares(s, r, Swan, 1, {openX0, openX1, horizon + 60, shore - 14}, 0.9, 1.0, {QColor(250, 250, 248)});
     spare(s, Cup, picnicX - dir * 30, picnicY + 2, 0.8, QColor(60, 110, 180));
-    spare(s, Duck, reedX + dir * 20, shore - 6, 1.0, QColor(120, 90, 60));
+    spares(s, r, Duck, 1, {openX0, openX1, horizon + 60, shore - 14}, 0.9, 1.0, {QColor(120, 90, 60)});
 }
 
 void buildPuszta(Scene& s, Rng& r, int v)

@@ -1666,76 +1666,151 @@ void buildAquarium(Scene& s, Rng& r, int v)
     s.objs.back().spare = true;
 }
 
+namespace {
+// A canoe drawn up on a shore at `c`, bow in the water, its paddle laid
+// across; a set piece.
+void canoe(Scene& s, QPointF c)
+{
+    s.surfaces.pieces.push_back(QRectF(c.x() - 31, c.y() - 11, 62, 16));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QPainterPath hull;
+    hull.moveTo(c + QPointF(-30, -6));
+    hull.quadTo(c + QPointF(0, 8), c + QPointF(30, -6));
+    hull.quadTo(c + QPointF(0, -2), c + QPointF(-30, -6));
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QRectF(c.x() - 30, c.y() - 1, 60, 6));
+    p.setPen(QPen(QColor(90, 40, 30), 0.9));
+    p.setBrush(QColor(190, 70, 45));
+    p.drawPath(hull);
+    p.setPen(QPen(QColor(240, 225, 190), 1.2)); // its gunwale
+    p.drawLine(c + QPointF(-27, -5.2), c + QPointF(27, -5.2));
+    p.setPen(QPen(QColor(150, 110, 65), 1.6, Qt::SolidLine, Qt::RoundCap)); // the paddle laid across
+    p.drawLine(c + QPointF(-14, -10), c + QPointF(12, 1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 110, 65));
+    p.drawEllipse(c + QPointF(13, 2), 4, 2);
+}
+
+// A lake running in from one side under the far wood, its near shore a
+// curve of sand with reeds, a canoe pulled up on it and its paddle across.
+// The whole of it is a set piece: nothing stands in it.
+void campLake(Scene& s, Rng& r, const Daylight& d, bool fromLeft, double top, double width, double depth)
+{
+    const double edge = fromLeft ? -4 : kWidth + 4, dir = fromLeft ? 1 : -1, far = edge + dir * (width + 4);
+    QPainterPath lake;
+    lake.moveTo(edge, top);
+    lake.lineTo(far, top);
+    lake.cubicTo(far + dir * 10, top + depth * 0.45, edge + dir * width * 0.7, top + depth * 1.05, edge, top + depth);
+    lake.closeSubpath();
+    const QRectF box = lake.boundingRect();
+    s.surfaces.pieces.push_back(box.adjusted(0, 2, 0, 4));
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(170, 150, 105), 5)); // the sand of its shore
+    p.drawPath(lake);
+    p.setPen(Qt::NoPen);
+    p.setClipPath(lake);
+    verticalGradient(p, box, {{0, mix(d.sky.back().second, QColor(50, 110, 125), 0.5)}, {1, QColor(35, 85, 100)}});
+    waterGlints(p, box, QColor(255, 255, 255), int(box.width() * box.height() / 140), r.seed());
+    p.setClipping(false);
+    p.setPen(QPen(QColor(70, 110, 50), 1.2, Qt::SolidLine, Qt::RoundCap)); // reeds where the shore bends
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(far - dir * r.range(0, 16), top + r.range(4, depth * 0.5));
+        p.drawLine(at, at + QPointF(r.range(-3, 3), -r.range(10, 18)));
+    }
+    p.end(); // the canoe paints itself
+    canoe(s, QPointF(edge + dir * width * 0.42, top + depth * 0.86));
+}
+} // namespace
+
 void buildCampsite(Scene& s, Rng& r, int v)
 {
     v %= 3;
     const Daylight d = v == 1 ? daylight(3, r) : v == 2 ? daylight(0, r) : night(r); // evening, night, early morning
     s.finish.tint = v == 1 ? QColor(255, 230, 210) : v == 2 ? QColor(250, 248, 240) : QColor(215, 220, 255);
-    const double horizon = 190 + v * 30 + r.range(-8, 8), deep = kHeight - horizon;
-    skyAndGround(s, r, d, horizon, QColor(40, 70, 45), QColor(50, 70, 60), 300);
-    for (int i = 0; i < 8; ++i)
-        put(s, Fir, r.range(10, 344), horizon + 5, r.range(0.5, 0.7), QColor(25, 55, 45));
-    if (v == 0) // the night's first stars
-        group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
-    // The camp in its corners, not strewn over the grass: the big tent with
-    // its fire, the seats round it and the dog; across the meadow and further
-    // back a small tent with a bicycle and a deck chair and the food crate
-    // the fox is after; the washing line out from the big tent; the table in front with the
-    // kettle and the basket; stones and a stump with mushrooms at the edge.
+    // Seen from close by, the meadow taking most of the picture.
+    const double horizon = 140 + v * 16 + r.range(-6, 6), deep = kHeight - horizon;
+    skyAndGround(s, r, d, horizon, QColor(45, 80, 45), QColor(50, 70, 60), 260);
     const bool mainLeft = v != 1;
     const double dir = mainLeft ? 1 : -1; // from the big tent towards the middle
-    auto near = [&](double y) { return 0.8 + 0.5 * (y - horizon) / deep; };
-    const double tentX = mainLeft ? r.range(84, 100) : r.range(254, 270), tentY = horizon + deep * 0.42;
+    // The wood behind the meadow, its firs close together; a lake reaching in
+    // from the far side, or in the morning all along under the wood, the
+    // canoe drawn up on its shore.
+    for (int i = 0; i < 10; ++i)
+        put(s, Fir, 8 + i * 37 + r.range(-8, 8), horizon + 4, r.range(0.6, 0.8), QColor(25, 55, 45));
+    const bool wideLake = v == 2;
+    if (wideLake) {
+        water(s, r, d, horizon + 8, horizon + 44, QColor(40, 95, 110));
+        canoe(s, QPointF(177 + dir * r.range(100, 120), horizon + 46)); // clear of the washing line
+        gear(s, Duck, 177 + dir * r.range(20, 60), horizon + 30, 0.7, QColor(120, 90, 60), QColor(), mainLeft);
+    } else {
+        campLake(s, r, d, !mainLeft, horizon + 10, r.range(140, 160), 58);
+    }
+    if (v == 0) // the night's first stars
+        group(s, r, Star, 3, {15, 339, 15, horizon - 60}, 0.7, 1.0, {QColor(255, 250, 220)});
+    // One measure for all: pixels per centimetre at a depth, so that a tent,
+    // a stool and a kettle agree; small things a little larger, to be seen.
+    auto perCm = [&](double y) { return 0.22 + 0.5 * (y - horizon) / deep; };
+    auto sized = [&](K kind, double y, double f) { return f * perCm(y) * realHeight(kind) / kindOf(kind).box.height(); };
+    auto near = [&](double y) { return perCm(y) / 0.45; };
+    // The big tent with its fire before it, a log to sit on and a stool
+    // round the fire, the kettle kept warm by it, the dog by the tent.
+    const double tentX = mainLeft ? r.range(66, 76) : r.range(278, 288), tentY = horizon + deep * 0.36;
     const QColor canvas = anyOf(r, {QColor(230, 120, 40), QColor(60, 120, 80), QColor(200, 60, 60)});
-    gear(s, Tent, tentX, tentY, 1.3 * near(tentY), canvas, QColor(250, 220, 60), !mainLeft).shape = v % 2;
-    gear(s, Lantern, tentX - dir * 44, tentY + 2, 0.55 * near(tentY), QColor(60, 55, 50)).variant = v != 2;
-    const double fireX = tentX + dir * 58, fireY = tentY + 40;
-    gear(s, Campfire, fireX, fireY, 1.0 * near(fireY), QColor(120, 120, 125)).variant = v != 2;
-    gear(s, Stump, fireX - dir * 34, fireY + 4, 0.9 * near(fireY), QColor(120, 85, 55));
-    gear(s, Stool, fireX + dir * 32, fireY + 2, 0.8 * near(fireY), QColor(130, 95, 60), QColor(), mainLeft);
-    gear(s, Dog, tentX - dir * 8, tentY + 30, 0.9 * near(tentY), QColor(150, 100, 60), QColor(60, 50, 45), mainLeft);
-    // The small tent further back, a bicycle on its outer side, a deck chair
-    // before it; the food crate, the fox nosing at it.
-    const double smallX = 354 - tentX - dir * 6, smallY = horizon + deep * 0.2;
-    gear(s, Tent, smallX, smallY, 1.0 * near(smallY), shade(canvas == QColor(60, 120, 80) ? QColor(200, 60, 60) : QColor(60, 120, 80), 1.0),
-         QColor(250, 220, 60), mainLeft).shape = 1 - v % 2;
-    gear(s, Bicycle, smallX + dir * 50, smallY + 2, 1.2 * near(smallY), anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}), QColor(), mainLeft);
-    gear(s, DeckChair, smallX + dir * 8, smallY + 36, 1.0 * near(smallY + 36), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
-    gear(s, Crate, smallX - dir * 36, smallY + 6, 0.8 * near(smallY), QColor(150, 110, 70), QColor(60, 120, 80));
-    gear(s, Fox, smallX - dir * 44, smallY + 32, 0.9 * near(smallY), QColor(210, 110, 40), QColor(), mainLeft);
-    // The firewood stacked on the small tent's side, out of the smoke.
-    const double woodY = horizon + deep * 0.55;
-    woodpile(s, QPointF(354 - tentX + dir * 10, woodY), 0.8 * near(woodY), false);
-    // The washing line from the big tent out into the meadow.
-    const double lineFoot = tentY - 24;
-    washingLine(s, tentX + dir * 34, tentX + dir * 86, lineFoot, 34 * near(lineFoot),
+    gear(s, Tent, tentX, tentY, sized(Tent, tentY, 1.0), canvas, QColor(250, 220, 60), !mainLeft).shape = v % 2;
+    gear(s, Lantern, tentX + dir * 58, tentY + 6, sized(Lantern, tentY, 1.4), QColor(60, 55, 50)).variant = v != 2;
+    const double fireX = tentX + dir * 92, fireY = tentY + 56;
+    gear(s, Campfire, fireX, fireY, sized(Campfire, fireY, 1.6), QColor(120, 120, 125)).variant = v != 2;
+    gear(s, Stump, fireX - dir * 44, fireY + 2, sized(Stump, fireY, 1.25), QColor(120, 85, 55));
+    gear(s, Stool, fireX + dir * 42, fireY - 2, sized(Stool, fireY, 1.25), QColor(130, 95, 60), QColor(), mainLeft);
+    gear(s, Kettle, fireX + dir * 6, fireY + 22, sized(Kettle, fireY + 22, 1.5), QColor(200, 60, 50), QColor(70, 70, 75), mainLeft);
+    gear(s, Dog, tentX + dir * 4, tentY + 44, sized(Dog, tentY + 44, 1.0), QColor(150, 100, 60), QColor(60, 50, 45), mainLeft);
+    // The washing line from the big tent back towards the wood.
+    const double lineFoot = tentY - 36;
+    washingLine(s, tentX + dir * 44, tentX + dir * 120, lineFoot, 40 * near(lineFoot),
                 {anyOf(r, {QColor(240, 240, 235), QColor(90, 140, 200)}), QColor(220, 70, 60), QColor(250, 210, 70), QColor(110, 160, 110)});
-    // The table in front, what the campers eat from.
-    const double tableX = 177 + dir * r.range(30, 50), tableY = horizon + deep * 0.7;
-    Obj& table = gear(s, Table, tableX, tableY, 1.0 * near(tableY), QColor(150, 110, 70));
-    Obj& pot = gear(s, Kettle, tableX - 4, tableY - 18.5 * table.scale, 0.7 * near(tableY), QColor(200, 60, 50), QColor(70, 70, 75), mainLeft);
-    setOn(pot, s.objs[s.objs.size() - 2]);
-    gear(s, Basket, tableX + dir * 34, tableY + 4, 0.75 * near(tableY), QColor(190, 150, 90), QColor(160, 120, 60));
-    gear(s, Lantern, tableX - dir * 32, tableY + 2, 0.55 * near(tableY), QColor(150, 60, 40)).variant = v != 2;
+    // The small tent on the other side, below the lake's shore: a bicycle
+    // leant by it, the food crate the fox is after, the firewood stacked.
+    const double smallX = 354 - tentX - dir * 6, smallY = horizon + deep * 0.3;
+    gear(s, Tent, smallX, smallY, sized(Tent, smallY, 0.8), shade(canvas == QColor(60, 120, 80) ? QColor(200, 60, 60) : QColor(60, 120, 80), 1.0),
+         QColor(250, 220, 60), mainLeft).shape = 1 - v % 2;
+    gear(s, Bicycle, smallX - dir * 64, smallY + 2, sized(Bicycle, smallY, 1.0), anyOf(r, {QColor(40, 90, 160), QColor(200, 50, 40)}), QColor(), mainLeft);
+    const double crateY = smallY + 34;
+    gear(s, Crate, smallX + dir * 6, crateY, sized(Crate, crateY, 1.0), QColor(150, 110, 70), QColor(60, 120, 80));
+    gear(s, Fox, smallX - dir * 28, crateY + 10, sized(Fox, crateY + 10, 1.0), QColor(210, 110, 40), QColor(), !mainLeft);
+    woodpile(s, QPointF(smallX - dir * 2 + (mainLeft ? 40 : -40), crateY - 4), near(crateY), false);
+    // In front, the picnic cloth with the basket, a cup and the bowl of
+    // fruit; the deck chair and a lantern by it.
+    const double clothY = horizon + deep * 0.76, clothX = 177 + dir * r.range(20, 34), kc = near(clothY);
+    rug(s, QRectF(clothX - 40 * kc, clothY - 13 * kc, 80 * kc, 26 * kc), anyOf(r, {QColor(200, 60, 55), QColor(60, 110, 180)}), std::uint32_t(r.next()));
+    gear(s, Basket, clothX - 20 * kc, clothY + 2 * kc, sized(Basket, clothY, 1.2), QColor(190, 150, 90), QColor(160, 120, 60));
+    gear(s, Cup, clothX + 4 * kc, clothY + 4 * kc, 0.55 * kc, QColor(60, 110, 180));
+    gear(s, Bowl, clothX + 24 * kc, clothY + 1 * kc, sized(Bowl, clothY, 2.2), QColor(240, 235, 220), QColor(220, 60, 50));
+    gear(s, DeckChair, clothX - dir * 66 * kc, clothY - 4, sized(DeckChair, clothY - 4, 1.0), QColor(60, 110, 180), QColor(240, 240, 235), !mainLeft);
     // The meadow's edge in front: a stump with mushrooms on one side,
-    // stones with a snail on the other.
-    const double edgeY = kHeight - 22;
-    const double stumpX = mainLeft ? r.range(40, 60) : r.range(294, 314);
-    gear(s, Stump, stumpX, edgeY, 1.2, QColor(115, 80, 50));
-    gear(s, Mushroom, stumpX + dir * 26, edgeY + 2, 0.9, QColor(200, 60, 30)).count = 3;
-    gear(s, Mushroom, stumpX + dir * 44, edgeY - 6, 0.75, QColor(150, 100, 60)).count = 2;
+    // stones with a hedgehog on the other.
+    const double edgeY = kHeight - 20;
+    const double stumpX = mainLeft ? r.range(34, 50) : r.range(304, 320);
+    gear(s, Stump, stumpX, edgeY, sized(Stump, edgeY, 1.0), QColor(115, 80, 50));
+    gear(s, Mushroom, stumpX + dir * 30, edgeY + 2, 1.1, QColor(200, 60, 30)).count = 3;
+    gear(s, Mushroom, stumpX + dir * 52, edgeY - 6, 0.9, QColor(150, 100, 60)).count = 2;
     const double stoneX = 354 - stumpX;
-    gear(s, Rock, stoneX, edgeY, 1.2, QColor(90, 95, 100));
-    gear(s, Rock, stoneX - dir * 34, edgeY - 14, 0.85, QColor(110, 112, 118));
-    // At the forest's edge the wild ones look on.
-    gear(s, Bear, mainLeft ? r.range(40, 80) : r.range(274, 314), horizon + 16, 0.8, QColor(105, 72, 45), QColor(), !mainLeft);
-    gear(s, Boar, mainLeft ? r.range(250, 300) : r.range(54, 104), horizon + 24, 0.8, QColor(85, 65, 50), QColor(), mainLeft);
-    if (v != 2)
-        lightsOnPoles(s, r, horizon + 24, 8, 22, 7, {QColor(255, 210, 90), QColor(255, 140, 90)}, QColor(20, 30, 20, 90));
-    // Hidden until a difference shows them: a mushroom more, a cup by the fire.
-    gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.7, QColor(240, 235, 220)).visible = false;
+    gear(s, Rock, stoneX, edgeY, 1.4, QColor(90, 95, 100));
+    gear(s, Rock, stoneX - dir * 38, edgeY - 14, 1.0, QColor(110, 112, 118));
+    gear(s, Hedgehog, stoneX - dir * 74, edgeY - 4, 1.1, QColor(120, 95, 70), QColor(), mainLeft);
+    // At the wood's edge, away from the lake, the bear looks on.
+    const double bearY = horizon + (wideLake ? 6 : 16); // on the far shore, over the water
+    gear(s, Bear, mainLeft ? r.range(22, 46) : r.range(308, 332), bearY, sized(Bear, bearY, 0.7), QColor(105, 72, 45), QColor(), !mainLeft);
+    // Hidden until a difference shows them: a mushroom more, a rabbit at the
+    // wood's edge, a mug by the stool at the fire.
+    gear(s, Mushroom, stumpX + dir * 10, edgeY + 8, 0.8, QColor(240, 235, 220)).visible = false;
     s.objs.back().spare = true;
-    gear(s, Cup, fireX - dir * 18, fireY + 20, 0.45 * near(fireY), QColor(60, 110, 180)).visible = false;
+    const double rabbitY = horizon + (wideLake ? 60 : 34);
+    gear(s, Rabbit, 177 - dir * 10, rabbitY, sized(Rabbit, rabbitY, 1.2), QColor(150, 120, 90), QColor(), mainLeft).visible = false;
+    s.objs.back().spare = true;
+    gear(s, Cup, fireX + dir * 60, fireY + 6, 0.5 * near(fireY), QColor(60, 110, 180)).visible = false;
     s.objs.back().spare = true;
 }
 
@@ -1926,6 +2001,94 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v)
     spares(s, r, Flower, 1, {177 - 30, 177 + 30, at(0.86), at(0.92)}, 0.9, 1.0, {QColor(150, 80, 200)});
 }
 
+namespace {
+// The pier's rail along its edge over the water: posts, a top rail and a
+// middle one, a fisherman's net hung over it to dry with its floats. The
+// posts' tops are noted as stands, for a gull to sit on.
+void pierRail(Scene& s, double deck, double netX, const QColor& wood)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double top = deck - 18, post = 50;
+    for (double x = 12; x < kWidth; x += post) {
+        p.fillRect(QRectF(x + 2, top + 1, 5, deck + 6 - top), QColor(0, 0, 0, 45));
+        p.fillRect(QRectF(x - 2, top - 2, 5, deck + 6 - top + 2), litGradient(QRectF(x - 2, top, 5, 20), shade(wood, 0.9), 0.4));
+        s.surfaces.stands.emplace_back(x - 3, top - 3, 7, 3);
+    }
+    for (const double y : {top, top + 9}) {
+        p.fillRect(QRectF(0, y + 2, kWidth, 1.5), QColor(0, 0, 0, 50));
+        p.fillRect(QRectF(0, y, kWidth, 2.6), shade(wood, y == top ? 1.05 : 0.85));
+    }
+    // The net over the rail between two posts, sagging, its cork floats along the top.
+    const double x0 = netX - 36, x1 = netX + 36;
+    QPainterPath net;
+    net.moveTo(x0, top);
+    net.lineTo(x1, top);
+    net.quadTo(x1 + 2, top + 14, x1 - 6, top + 24);
+    net.quadTo(netX, top + 32, x0 + 6, top + 23);
+    net.quadTo(x0 - 2, top + 12, x0, top);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 150, 120, 150));
+    p.drawPath(net);
+    p.save();
+    p.setClipPath(net);
+    p.setPen(QPen(QColor(90, 80, 60, 170), 0.7));
+    for (double d = -40; d < 100; d += 5) {
+        p.drawLine(QPointF(x0 + d, top), QPointF(x0 + d + 34, top + 34));
+        p.drawLine(QPointF(x1 - d, top), QPointF(x1 - d - 34, top + 34));
+    }
+    p.restore();
+    p.setPen(QPen(QColor(70, 60, 45), 0.8));
+    for (double x = x0 + 6; x < x1 - 2; x += 12) {
+        p.setBrush(QColor(235, 120, 40));
+        p.drawEllipse(QPointF(x, top + 1), 3.2, 2.4);
+    }
+}
+
+// An angler on his low stool at the pier's edge, seen from behind as he
+// looks out over the water (`k` 1: about 40 px tall). His hands hold the rod
+// at `hands` (returned, in picture coordinates).
+QPointF angler(Scene& s, QPointF foot, double k, bool rodRight, const QColor& jacket, const QColor& hat)
+{
+    s.surfaces.pieces.push_back(QRectF(foot.x() - 12 * k, foot.y() - 46 * k, 24 * k, 46 * k));
+    QPainter p(&s.base);
+    figureAt(p, foot, k, !rodRight, QRectF(-13, -2.5, 26, 5), 55);
+    const QColor wood(120, 85, 55);
+    p.setPen(QPen(shade(wood, 0.7), 1.6, Qt::SolidLine, Qt::RoundCap)); // the stool's legs
+    p.drawLine(QPointF(-6, 0), QPointF(-4, -11));
+    p.drawLine(QPointF(6, 0), QPointF(4, -11));
+    p.drawLine(QPointF(0, 1), QPointF(0, -11));
+    p.setPen(Qt::NoPen);
+    p.setBrush(wood);
+    p.drawRoundedRect(QRectF(-8, -13.5, 16, 3), 1, 1);
+    p.setBrush(QColor(50, 55, 70)); // trousers on the seat, his boots showing at the sides
+    p.drawRoundedRect(QRectF(-9, -19, 18, 7), 3, 3);
+    p.setBrush(QColor(40, 35, 30));
+    p.drawRoundedRect(QRectF(-12, -6, 5, 4), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(7, -6, 5, 4), 1.5, 1.5);
+    QPainterPath back; // the jacket, broad at the shoulders
+    back.moveTo(-8.5, -16);
+    back.lineTo(8.5, -16);
+    back.quadTo(10.5, -28, 8.5, -34);
+    back.quadTo(0, -37.5, -8.5, -34);
+    back.quadTo(-10.5, -28, -8.5, -16);
+    p.setPen(QPen(shade(jacket, 0.55), 0.8));
+    p.setBrush(litGradient(back.boundingRect(), jacket, 0.3));
+    p.drawPath(back);
+    p.setPen(QPen(shade(jacket, 0.7), 2.8, Qt::SolidLine, Qt::RoundCap)); // his arm forward to the rod
+    p.drawLine(QPointF(7.5, -31), QPointF(11, -23));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 150, 115)); // neck and ears
+    p.drawEllipse(QRectF(-4, -43, 8, 9));
+    p.setBrush(hat); // a bucket hat against the sun
+    p.drawEllipse(QRectF(-7.5, -42, 15, 4));
+    p.drawRoundedRect(QRectF(-4.8, -47, 9.6, 6.5), 2.5, 2.5);
+    p.setBrush(QColor(225, 185, 150)); // his hand on the rod
+    p.drawEllipse(QPointF(11.5, -22.5), 1.8, 1.8);
+    return foot + QPointF((rodRight ? 11.5 : -11.5) * k, -22.5 * k);
+}
+} // namespace
+
 void buildPier(Scene& s, Rng& r, int v)
 {
     v %= 3;
@@ -1952,40 +2115,44 @@ void buildPier(Scene& s, Rng& r, int v)
     flying(s, r, 3, horizon - 30, QColor(245, 245, 245));
     const std::size_t gearFrom = s.objs.size();
     deckGear(s, r, deck, false);
-    { // Before the stacked crates, nearer, a second net spread to dry and a basket for the catch.
+    { // Before the stacked crates, nearer, a barrel of salted fish with a basket for the catch by it.
         const auto crate = std::find_if(s.objs.begin() + long(gearFrom), s.objs.end(), [](const Obj& o) { return o.kind == Crate; });
         const double side = crate->pos.x() < kWidth / 2.0 ? 1 : -1, near = std::clamp((kHeight - deck) / 150, 0.85, 1.15);
         const double bx = side > 0 ? r.range(58, 72) : r.range(282, 296), by = deck + (kHeight - deck) * 0.88;
-        gear(s, FishingNet, bx, by, 1.2 * near, QColor(170, 175, 160), QColor(230, 200, 60));
-        gear(s, Basket, bx + side * 56, by + 4, 0.9, QColor(190, 150, 90), QColor(160, 120, 60));
-        // Across from the crates, a sail spread on the planks to dry, the
-        // morning's catch sorted on it: a crate's worth of fish and a crab.
-        const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.3;
-        rug(s, QRectF(sx - 56, sy - 18, 112, 36), QColor(226, 218, 196), std::uint32_t(r.next()));
-        gear(s, Fish, sx - 22, sy + 4, 1.0, QColor(150, 170, 190), QColor(100, 110, 130), side > 0);
-        gear(s, Crab, sx + 22, sy + 6, 0.9, QColor(200, 80, 50));
+        gear(s, Barrel, bx, by, 1.25 * near, QColor(140, 95, 60), QColor(60, 60, 65)).variant = 1;
+        gear(s, Basket, bx + side * 34, by + 4, 0.95, QColor(190, 150, 90), QColor(160, 120, 60));
+        // Across from the crates, the table the catch is cleaned on, a fish
+        // on it, a crab got loose from the box at its foot.
+        const double sx = side > 0 ? r.range(250, 268) : r.range(86, 104), sy = deck + (kHeight - deck) * 0.34;
+        Obj& table = gear(s, Table, sx, sy, 1.35, QColor(150, 110, 75));
+        table.deny |= Recolour;
+        Obj& fish = gear(s, Fish, sx - 2, sy - 18.5 * 1.35 + 1, 0.9, QColor(150, 170, 190), QColor(100, 110, 130), side > 0);
+        setOn(fish, s.objs[s.objs.size() - 2]);
+        gear(s, Crab, sx + side * 34, sy + 8, 0.9, QColor(200, 80, 50));
     }
     // Along the edge, where the bollards leave room: a bench to watch the
     // water from, and the angler's place.
-    const auto freeEdge = [&](double halfWidth) {
-        for (double x = 70; x <= 290; x += 10)
+    const auto freeEdge = [&](double halfWidth, double below) {
+        for (double x = 60; x <= 294; x += 6)
             if (std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) {
-                    return o.visible && o.pos.y() > deck - 4 && o.pos.y() < deck + 44 && std::abs(o.pos.x() - x) < halfWidth;
+                    return o.visible && QRectF(bounds(o)).intersects(QRectF(x - halfWidth, deck - 4, 2 * halfWidth, below));
                 }))
                 return x;
         return -1.0;
     };
-    // The angler's: his rod in its rest out over the water, the float on
-    // its line, his stool and the bait bucket.
-    if (const double rodX = freeEdge(52); rodX > 0) {
+    // The angler on his stool, his rod out over the rail and the water, the
+    // float on its line; his bucket of fish by him.
+    double anglerX = -1;
+    if (const double rodX = freeEdge(18, 38); rodX > 0) {
+        anglerX = rodX;
         const double dir = rodX < kWidth / 2.0 ? 1 : -1; // out over the water, clear of the lamp at the side
-        const QPointF butt(rodX, deck + 14), tip(rodX + dir * 46, deck - 52), bob(rodX + dir * 52, deck - 14);
+        const QPointF hands = angler(s, QPointF(rodX, deck + 30), 1.15, dir > 0, anyOf(r, {QColor(70, 100, 60), QColor(200, 160, 50), QColor(60, 80, 130)}),
+                                     anyOf(r, {QColor(230, 225, 200), QColor(150, 130, 90)}));
+        const QPointF tip(rodX + dir * 64, deck - 74), bob(rodX + dir * 72, deck - 22);
         QPainter p(&s.base);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(70, 50, 35), 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(rodX - 4, deck + 16), QPointF(rodX + 2, deck + 2)); // the rest
         p.setPen(QPen(QColor(60, 45, 35), 1.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(butt, tip);
+        p.drawLine(hands + QPointF(-dir * 6, 8), tip);
         p.setPen(QPen(QColor(235, 235, 225, 200), 0.7));
         p.drawLine(tip, bob);
         p.setPen(Qt::NoPen);
@@ -1994,11 +2161,18 @@ void buildPier(Scene& s, Rng& r, int v)
         p.setPen(QPen(QColor(255, 255, 255, 120), 0.8));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(bob + QPointF(0, 2), 6, 1.6); // its ripple
-        gear(s, Stool, rodX - dir * 22, deck + 26, 1.0, QColor(130, 90, 55));
-        gear(s, Bucket, rodX + dir * 4, deck + 30, 0.8, QColor(60, 120, 180), QColor(90, 95, 100));
+        const QPointF bucketAt(rodX - dir * 26, deck + 34);
+        if (std::none_of(s.objs.begin(), s.objs.end(), [&](const Obj& o) { return o.visible && QRectF(bounds(o)).contains(bucketAt - QPointF(0, 8)); }))
+            gear(s, Bucket, bucketAt.x(), bucketAt.y(), 0.85, QColor(60, 120, 180), QColor(90, 95, 100));
     }
-    if (const double benchX = freeEdge(40); benchX > 0)
+    if (const double benchX = freeEdge(40, 44); benchX > 0)
         gear(s, Bench, benchX, deck + 14, 1.2, QColor(120, 85, 55));
+    // The rail along the edge, the spare net hung over it away from the angler,
+    // a gull on a post.
+    const double netX = anglerX > 0 && anglerX < kWidth / 2.0 ? 237 : 137;
+    pierRail(s, deck, netX, QColor(140, 105, 70));
+    const double postX = netX + (netX > kWidth / 2.0 ? 75 : -75);
+    gear(s, Gull, postX, deck - 20, 0.9, QColor(250, 250, 250), QColor(), netX > kWidth / 2.0);
 }
 
 namespace {
