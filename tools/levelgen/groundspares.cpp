@@ -20,12 +20,13 @@ int copiesOfKind(const Scene& s, int kind)
 bool among(int kind, const std::vector<int>& kinds) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); }
 
 // A loose thing on the ground that a difference may add one more of.
-// One globe, one teddy, one robot to a room: a second reads as a copying mistake.
+// One globe, one teddy, one robot to a room, one camp fire or scarecrow to a
+// field: a second reads as a copying mistake.
 bool model(const Scene& s, const Obj& m)
 {
     return m.visible && !m.spare && m.depthY <= 0 && restOf(m) == Rest::Ground && (kindOf(m.kind).mods & Add) &&
            !comesAsSet(m.kind) && !isSparkle(m.kind) && copiesOfKind(s, m.kind) < maxCopies(s, m.kind) &&
-           !among(m.kind, {Globe, Teddy, Robot, Rocket, Astronaut, Satellite, Lighthouse});
+           !among(m.kind, {Globe, Teddy, Robot, Rocket, Astronaut, Satellite, Lighthouse, Campfire, Scarecrow, Mailbox, Birdbath, SweepWell, Churn});
 }
 
 int quarterOf(double y) { return std::clamp(int(y * 4 / kHeight), 0, 3); }
