@@ -455,4 +455,32 @@ Scene buildScene(int level, bool gather, int reroll)
     return s;
 }
 
+// Across the bay a little town on its headland, hazy with distance, and a
+// jetty. Says whether the town lies to the left.
+bool farTown(Scene& s, Rng& r, const Daylight& d, double horizon, Side side)
+{
+    QPainter p(&s.base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const bool left = side == Side::Either ? r.chance(0.5) : side == Side::Left;
+    const double x0 = left ? 0 : kWidth * 0.45, x1 = x0 + kWidth * 0.55;
+    p.setBrush(mix(d.haze, QColor(90, 110, 80), 0.45));
+    p.drawRoundedRect(QRectF(x0 - 10, horizon - 10, x1 - x0 + 20, 14), 6, 6);
+    for (double x = x0 + r.range(0, 8); x < x1 - 10; x += r.range(13, 20)) {
+        const double h = r.range(10, 22), w = r.range(9, 14);
+        const QColor wall = mix(anyOf(r, {QColor(240, 230, 210), QColor(230, 200, 170), QColor(210, 215, 225)}), d.haze, 0.35);
+        p.setBrush(wall);
+        p.drawRect(QRectF(x, horizon - 6 - h, w, h + 2));
+        p.setBrush(mix(QColor(170, 80, 55), d.haze, 0.4));
+        QPolygonF roof;
+        roof << QPointF(x - 1.5, horizon - 6 - h) << QPointF(x + w / 2, horizon - 12 - h) << QPointF(x + w + 1.5, horizon - 6 - h);
+        p.drawPolygon(roof);
+        p.setBrush(mix(QColor(70, 90, 110), d.haze, 0.3));
+        p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
+    }
+    p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
+    p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
+    return x0 < 1;
+}
+
 } // namespace levelgen

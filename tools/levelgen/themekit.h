@@ -79,4 +79,9 @@ void buildAlpineMeadow(Scene& s, Rng& r, int v);
 void buildPier(Scene& s, Rng& r, int v);
 void buildCafe(Scene& s, Rng& r, int v);
 
+// Across the bay a little town on its headland, hazy with distance, and a
+// jetty, painted at `horizon`. Says whether the town lies to the left.
+enum class Side { Either, Left, Right };
+bool farTown(Scene& s, Rng& r, const Daylight& d, double horizon, Side side = Side::Either);
+
 } // namespace levelgen

@@ -346,7 +346,10 @@ void buildHarbour(Scene& s, Rng& r, int v)
     }
     noiseTexture(s.base, QRect(0, int(quay) + 6, kWidth, kHeight), 5, 12, r.seed(), 6);
     clouds(s, r, 3, horizon - 80, QColor(252, 250, 250));
+    // The harbour town across the water, the lighthouse on the other point.
     const bool lighthouseLeft = r.chance(0.5);
+    Rng across(0xFA27 + std::uint64_t(v));
+    farTown(s, across, d, horizon, lighthouseLeft ? Side::Right : Side::Left);
     put(s, Lighthouse, lighthouseLeft ? 45 : 309, horizon + 8, 1.0, QColor(200, 40, 40)).count = 3;
     // Boats on alternate sides, far to near, so the water is held across
     // its width; a wide harbour has room for one more.
