@@ -617,7 +617,13 @@ void buildLake(Scene& s, Rng& r, int v)
     put(s, Mushroom, woodX + campSide * 22, bank + 52, 1.1, QColor(200, 60, 30)).count = r.between(2, 5);
     put(s, Mushroom, woodX - campSide * 8, kHeight - 8, 1.0, QColor(170, 120, 70)).count = r.between(2, 5);
     put(s, Butterfly, woodX + campSide * 62, bank + 38, 1.1, QColor(250, 200, 40), QColor(40, 30, 30));
-    put(s, Bench, 177 + r.range(-10, 10), bank + 30, 1.2, QColor(120, 85, 55));
+    const double benchX = 177 + r.range(-10, 10);
+    put(s, Bench, benchX, bank + 30, 1.2, QColor(120, 85, 55));
+    { // the walker's rucksack of a basket left by the bench, the camp's lantern by the tent
+        Rng kit(0x1A4E + std::uint64_t(v));
+        put(s, Basket, benchX + campSide * 34, bank + 36, 1.0, QColor(190, 150, 90), QColor(160, 120, 60)).loose = true;
+        put(s, Lantern, campX + campSide * 30, bank + room * 0.5 + 6, 0.8, anyOf(kit, {QColor(60, 55, 50), QColor(150, 40, 35)})).loose = true;
+    }
     put(s, Signpost, 177 - campSide * 56, bank + 24, 1.8, QColor(150, 110, 70), QColor(240, 235, 220));
     for (int i = 0; i < 3; ++i) // stones together where the bank meets the water
         put(s, Rock, 177 + campSide * (i * 36 - 14), bank + 12 + (i % 2) * 4, 0.8 + 0.15 * i, QColor(140, 140, 145)).variant = r.between(0, 1);
