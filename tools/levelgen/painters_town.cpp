@@ -446,9 +446,13 @@ void paintCat(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-11, -3, 24, 5));
     p.setPen(Qt::NoPen);
+    // Its detail: the tail carried up, or laid down along the ground with a curl at its tip.
     QPainterPath tail;
     tail.moveTo(6, -3);
-    tail.cubicTo(16, -2, 14, -14, 10, -18);
+    if (o.variant & 1)
+        tail.cubicTo(11, 0, 17, 0, 16, -5);
+    else
+        tail.cubicTo(16, -2, 14, -14, 10, -18);
     p.setPen(QPen(shade(o.c1, 0.8), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(tail);
     p.setPen(Qt::NoPen);
@@ -468,7 +472,7 @@ void paintCat(QPainter& p, const Obj& o)
     b = b.united(ears);
     p.setBrush(litGradient(b.boundingRect(), o.c1, 0.35));
     p.drawPath(b);
-    if (o.variant & 1) {
+    if ((o.seed >> 3) & 1) { // a tabby
         p.setPen(QPen(shade(o.c1, 0.55), 1.1));
         for (int i = 0; i < 3; ++i)
             p.drawLine(QPointF(-7 + i * 0.5, -12 + i * 4), QPointF(-2, -11 + i * 4));

@@ -669,7 +669,7 @@ private slots:
         QTest::addColumn<QColor>("colour");
         QTest::newRow("grey rock") << int(Rock) << QColor(140, 140, 145);
         QTest::newRow("sandstone") << int(Rock) << QColor(200, 160, 110);
-        for (K k : {Puli, Sheep, Goat, Rabbit, Fox, Wolf, Boar, Calf, Lamb, Mangalica, Buffalo})
+        for (K k : {Cat, Puli, Sheep, Goat, Rabbit, Fox, Wolf, Boar, Calf, Lamb, Mangalica, Buffalo})
             QTest::newRow(kindOf(k).name) << int(k) << QColor(150, 110, 70);
     }
     void aDetailReshapesWithinAClickSquare()
