@@ -114,12 +114,12 @@ std::array<Kind, KindTotal> makeTable()
     set(Pigeon, "pigeon", {-6.5, -12.5, 16, 15}, paintPigeon, Small | Mirror | Shade);
     set(Crow, "crow", {-7, -13, 19, 15.5}, paintCrow, Small | Mirror);
     set(Dog, "dog", {-10.5, -20.5, 26, 23}, paintDog, Small | Mirror | Recolour | Shade);
-    set(Puli, "puli", {-11.5, -17.5, 27, 20}, paintPuli, Small | Mirror | Recolour);
-    set(Sheep, "sheep", {-11.5, -19.5, 27, 22}, paintSheep, Small | Mirror | Shade);
-    set(Goat, "goat", {-10.5, -23.5, 25, 26}, paintGoat, Small | Mirror | Recolour);
+    set(Puli, "puli", {-11.5, -17.5, 27, 20}, paintPuli, Small | Mirror | Recolour | Detail, 1);
+    set(Sheep, "sheep", {-11.5, -19.5, 27, 22}, paintSheep, Small | Mirror | Shade | Detail, 1);
+    set(Goat, "goat", {-10.5, -23.5, 25, 26}, paintGoat, Small | Mirror | Recolour | Detail, 1);
     set(Horse, "horse", {-16.5, -39.5, 38, 42}, paintHorse, Mirror | Recolour);
-    set(Rabbit, "rabbit", {-7.5, -17.5, 19, 20}, paintRabbit, Small | Mirror | Recolour);
-    set(Fox, "fox", {-15.5, -19.5, 30, 22}, paintFox, Small | Mirror);
+    set(Rabbit, "rabbit", {-7.5, -17.5, 19, 20}, paintRabbit, Small | Mirror | Recolour | Detail, 1);
+    set(Fox, "fox", {-15.5, -19.5, 30, 22}, paintFox, Small | Mirror | Detail, 1);
     set(Chair, "chair", {-8, -24, 16, 26.5}, paintChair, Recolour | Detail | Mirror | Move, 2);
     set(Bench, "bench", {-20, -19, 40, 21.5}, paintBench, Detail | Recolour, 2);
     set(Stool, "stool", {-7, -18, 14, 20.5}, paintStool, Small | Recolour | Shade);
@@ -152,7 +152,7 @@ std::array<Kind, KindTotal> makeTable()
     set(Sparrow, "sparrow", {-5, -9.5, 12.5, 12}, paintSparrow, Small | Mirror | Shade);
     set(Donkey, "donkey", {-12.5, -35.5, 30, 38}, paintDonkey, Small | Mirror | Shade);
     set(Deer, "deer", {-12.5, -36.5, 28, 39}, paintDeer, Small | Mirror);
-    set(Wolf, "wolf", {-16.5, -24.5, 33, 27}, paintWolf, Small | Mirror);
+    set(Wolf, "wolf", {-16.5, -24.5, 33, 27}, paintWolf, Small | Mirror | Detail, 1);
     // The second hundred and more: family rows and the newer painters.
     set(CoffeePot, "coffee pot", {-15.5, -26.5, 29, 29}, paintCoffeePot, Small | Recolour | Pattern | Shade | Mirror);
     set(Tureen, "soup tureen", {-17.5, -17.5, 35, 20}, paintTureen, Small | Recolour | Pattern | Shade);
@@ -167,14 +167,14 @@ std::array<Kind, KindTotal> makeTable()
     set(Robin, "robin", {-5.5, -10.5, 13, 13}, paintRobin, Small | Mirror);
     set(Blackbird, "blackbird", {-5.5, -11.5, 15, 14}, paintBlackbird, Small | Mirror);
     set(Duckling, "duckling", {-4.5, -9.5, 12, 12}, paintDuckling, Small | Mirror | Shade);
-    set(Boar, "wild boar", {-10.5, -20.5, 27, 23}, paintBoar, Small | Mirror);
-    set(Mangalica, "mangalica pig", {-12.5, -16.5, 29, 19}, paintMangalica, Small | Mirror | Shade);
-    set(Buffalo, "water buffalo", {-14.5, -23.5, 34, 26}, paintBuffalo, Small | Mirror);
+    set(Boar, "wild boar", {-10.5, -20.5, 27, 23}, paintBoar, Small | Mirror | Detail, 1);
+    set(Mangalica, "mangalica pig", {-12.5, -16.5, 29, 19}, paintMangalica, Small | Mirror | Shade | Detail, 1);
+    set(Buffalo, "water buffalo", {-14.5, -23.5, 34, 26}, paintBuffalo, Small | Mirror | Detail, 1);
     set(Bear, "brown bear", {-12.5, -25.5, 32, 28}, paintBear, Small | Mirror);
     set(Llama, "llama", {-10.5, -37.5, 24, 40}, paintLlama, Small | Mirror | Recolour);
-    set(Calf, "calf", {-9.5, -19.5, 23, 22}, paintCalf, Small | Mirror | Recolour);
+    set(Calf, "calf", {-9.5, -19.5, 23, 22}, paintCalf, Small | Mirror | Recolour | Detail, 1);
     set(Chamois, "chamois", {-9.5, -26.5, 23, 29}, paintChamois, Small | Mirror);
-    set(Lamb, "lamb", {-8.5, -15.5, 20, 18}, paintLamb, Small | Mirror);
+    set(Lamb, "lamb", {-8.5, -15.5, 20, 18}, paintLamb, Small | Mirror | Detail, 1);
     set(BarStool, "bar stool", {-6.5, -23.5, 13, 26}, paintBarStool, Small | Recolour | Shade);
     set(Table, "side table", {-15.5, -18.5, 31, 21}, paintTable, Detail | Recolour, 1);
     set(Bollard, "mooring bollard", {-7.5, -15.5, 18, 18}, paintBollard, Small | Detail, 1);

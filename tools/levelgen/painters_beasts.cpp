@@ -129,7 +129,10 @@ void beast(QPainter& p, const Obj& o, const Beast& b)
     legs({-0.27, 0.29}, shade(b.face.isValid() ? face : o.c1, 0.55), 0.6); // the far pair, in shadow
     tail(p, o, b, top);
     // The neck: a dark rim first, so that it reads against any ground.
-    const QPointF head(b.bodyW / 2 + b.headR * 0.3, top - b.neckUp + b.headR * 0.3);
+    // Its detail: the head down to the grass, grazing or sniffing at it.
+    const bool grazing = o.variant & 1;
+    const QPointF head = grazing ? QPointF(b.bodyW / 2 + b.headR * 0.5, -b.headR * 0.9 - 0.3)
+                                 : QPointF(b.bodyW / 2 + b.headR * 0.3, top - b.neckUp + b.headR * 0.3);
     const QPointF neckFoot(b.bodyW / 2 - b.headR * 0.6, top + b.bodyH * 0.35);
     p.setPen(QPen(rim, b.headR * 1.1 + 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(neckFoot, head);

@@ -340,9 +340,14 @@ void seat(QPainter& p, const Obj& o, const Seat& s)
     p.setPen(QPen(shade(o.c1, 0.5), 0.5));
     p.setBrush(litGradient(QRectF(-s.w / 2 - 1, -s.seatY - 2.5, s.w + 2, 3), o.c1));
     p.drawRect(QRectF(-s.w / 2 - 1, -s.seatY - 2.5, s.w + 2, 3));
-    if (o.variant & 2) { // a cushion
-        p.setBrush(o.c2.isValid() ? o.c2 : QColor(190, 50, 50));
-        p.drawRoundedRect(QRectF(-s.w / 2 + 1, -s.seatY - 5, s.w * 0.55, 3), 1.4, 1.4);
+    if (o.variant & 2) { // a plump red cushion on the seat (in the wood's own shade it read as a hole)
+        const QRectF c(-s.w / 2 + 1, -s.seatY - 6, s.w * 0.45, 3.8);
+        const QColor cloth(185, 55, 45);
+        p.setPen(QPen(shade(cloth, 0.5), 0.5));
+        p.setBrush(litGradient(c, cloth, 0.4));
+        p.drawRoundedRect(c, 1.1, 1.1);
+        p.setPen(QPen(shade(cloth, 0.6), 0.5)); // its seam
+        p.drawLine(QPointF(c.left() + 1.2, c.center().y()), QPointF(c.right() - 1.2, c.center().y()));
     }
 }
 

@@ -252,9 +252,16 @@ void paintFrame(QPainter& p, const Obj& o)
     sky.setColorAt(1, QColor(230, 220, 190));
     p.setBrush(sky);
     p.drawRect(inner);
-    if (o.variant & 1) {
+    if (o.variant & 1) { // a sun with its rays, big enough to be missed when it is gone
+        p.setPen(QPen(QColor(240, 180, 50), 0.9, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 8; ++i) {
+            const double a = i * M_PI / 4;
+            p.drawLine(QPointF(7 + std::cos(a) * 4.2, -5 + std::sin(a) * 4.2), QPointF(7 + std::cos(a) * 5.8, -5 + std::sin(a) * 5.8));
+        }
+        p.setPen(QPen(QColor(220, 150, 40), 0.6));
         p.setBrush(QColor(250, 210, 80));
-        p.drawEllipse(QPointF(7, -5), 3, 3);
+        p.drawEllipse(QPointF(7, -5), 3.3, 3.3);
+        p.setPen(Qt::NoPen);
     }
     QPainterPath hills;
     hills.moveTo(-16, 12);

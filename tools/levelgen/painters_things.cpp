@@ -123,6 +123,13 @@ void paintGlobe(QPainter& p, const Obj& o)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(190, 160, 70), 1.1)); // the brass meridian
     p.drawArc(ball.adjusted(-1.5, -1.5, 1.5, 1.5), 250 * 16, 220 * 16);
+    if (o.shape == 1) { // the other face is a library globe's, held in a brass ring round its middle
+        const QRectF ring(-8.6, -17, 17.2, 4);
+        p.setPen(QPen(QColor(110, 85, 35), 2.4, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(ring, 180 * 16, 180 * 16);
+        p.setPen(QPen(QColor(225, 195, 95), 1.3, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(ring, 180 * 16, 180 * 16);
+    }
 }
 
 // A black treadle-era sewing machine with gold lining; a spool on top.

@@ -446,9 +446,13 @@ void paintCat(QPainter& p, const Obj& o)
 {
     softShadow(p, QRectF(-11, -3, 24, 5));
     p.setPen(Qt::NoPen);
+    // Its detail: the tail carried up, or laid down along the ground with a curl at its tip.
     QPainterPath tail;
     tail.moveTo(6, -3);
-    tail.cubicTo(16, -2, 14, -14, 10, -18);
+    if (o.variant & 1)
+        tail.cubicTo(11, 0, 17, 0, 16, -5);
+    else
+        tail.cubicTo(16, -2, 14, -14, 10, -18);
     p.setPen(QPen(shade(o.c1, 0.8), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(tail);
     p.setPen(Qt::NoPen);
@@ -468,7 +472,7 @@ void paintCat(QPainter& p, const Obj& o)
     b = b.united(ears);
     p.setBrush(litGradient(b.boundingRect(), o.c1, 0.35));
     p.drawPath(b);
-    if (o.variant & 1) {
+    if ((o.seed >> 3) & 1) { // a tabby
         p.setPen(QPen(shade(o.c1, 0.55), 1.1));
         for (int i = 0; i < 3; ++i)
             p.drawLine(QPointF(-7 + i * 0.5, -12 + i * 4), QPointF(-2, -11 + i * 4));
@@ -684,8 +688,7 @@ void paintRock(QPainter& p, const Obj& o)
     rock.closeSubpath();
     body(p, rock, o.c1, 0.45);
     // A warm, sand-coloured stone is sandstone: laid down in bands, and bare,
-    // for nothing green grows on it in the dry. Its detail is a cleft split
-    // into it, where a grey or a sea stone carries moss.
+    // for nothing green grows on it in the dry.
     const bool sandstone = o.c1.red() > o.c1.blue() * 1.2 + 8 && o.c1.red() >= o.c1.green();
     if (sandstone) {
         p.save();
@@ -699,25 +702,29 @@ void paintRock(QPainter& p, const Obj& o)
         p.drawLine(QPointF(-17, -11.6), QPointF(17, -12.4));
         p.restore();
     }
-    if ((o.variant & 1) && sandstone) {
-        QPainterPath cleft;
-        cleft.moveTo(-3, -13.5);
-        cleft.lineTo(1.5, -8);
-        cleft.lineTo(-2, -4);
-        cleft.lineTo(2, 0.5);
-        cleft.lineTo(6, 0.5);
-        cleft.lineTo(4.5, -4);
-        cleft.lineTo(7.5, -8.5);
-        cleft.lineTo(5, -14);
-        cleft.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(shade(o.c1, 0.4));
-        p.drawPath(cleft);
-    } else if (o.variant & 1) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(90, 140, 60, 200));
-        p.drawEllipse(QRectF(-12, -13, 14, 5));
-        p.drawEllipse(QRectF(-4, -14, 9, 4));
+    // Its detail: a piece broken off, lying at its foot, and the pale scar
+    // it left on the face. Low on the right, clear of anything perched on top.
+    if (o.variant & 1) {
+        p.save();
+        p.setClipPath(rock);
+        QPainterPath scar;
+        scar.moveTo(5, -10);
+        scar.quadTo(11, -12, 15, -7);
+        scar.quadTo(12, -3, 6.5, -2.5);
+        scar.quadTo(4, -6, 5, -10);
+        p.setPen(QPen(shade(o.c1, 0.4), 0.9));
+        p.setBrush(shade(o.c1, 1.3));
+        p.drawPath(scar);
+        p.restore();
+        QPainterPath piece;
+        piece.moveTo(5, 1.5);
+        piece.lineTo(6.5, -3.5);
+        piece.lineTo(11.5, -5.5);
+        piece.lineTo(16.5, -2.5);
+        piece.lineTo(17, 2);
+        piece.closeSubpath();
+        softShadow(p, QRectF(4, 0, 15, 4), 90);
+        body(p, piece, shade(o.c1, 1.12), 0.5);
     }
 }
 

@@ -660,6 +660,45 @@ private slots:
             }
     }
 
+    // A detail meant to be named once found ("a piece broke off the rock",
+    // "the sheep is grazing") changes the thing's outline, not its colour
+    // only, and all of it within about a click square at the usual size.
+    void aDetailReshapesWithinAClickSquare_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("grey rock") << int(Rock) << QColor(140, 140, 145);
+        QTest::newRow("sandstone") << int(Rock) << QColor(200, 160, 110);
+        for (K k : {Cat, Puli, Sheep, Goat, Rabbit, Fox, Wolf, Boar, Calf, Lamb, Mangalica, Buffalo})
+            QTest::newRow(kindOf(k).name) << int(k) << QColor(150, 110, 70);
+    }
+    void aDetailReshapesWithinAClickSquare()
+    {
+        QFETCH(int, kind);
+        QFETCH(QColor, colour);
+        Obj a;
+        a.kind = kind;
+        a.pos = QPointF(60, 70);
+        a.c1 = colour;
+        a.seed = 777;
+        Obj b = a;
+        b.variant = 1;
+        const QImage before = paintedAlone(a, 120), after = paintedAlone(b, 120);
+        int outline = 0;
+        QRect changed;
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const QRgb u = before.pixel(x, y), v = after.pixel(x, y);
+                outline += (qAlpha(u) >= 128) != (qAlpha(v) >= 128);
+                if (std::abs(qRed(u) - qRed(v)) + std::abs(qGreen(u) - qGreen(v)) + std::abs(qBlue(u) - qBlue(v)) > 30
+                    || std::abs(qAlpha(u) - qAlpha(v)) > 30)
+                    changed |= QRect(x, y, 1, 1);
+            }
+        QVERIFY2(outline >= 25, qPrintable(QStringLiteral("outline changed at %1 pixels").arg(outline)));
+        QVERIFY2(changed.width() <= 23 && changed.height() <= 23,
+                 qPrintable(QStringLiteral("the change spans %1 x %2").arg(changed.width()).arg(changed.height())));
+    }
+
     // A painter reaching outside its box would leave half an object behind
     // when the difference is drawn.
     void everyObjectPaintsInsideItsBox_data()

@@ -193,9 +193,9 @@ private slots:
         QTest::addColumn<int>("beyondAim"); // repeats a generator avoids where it can
         const unsigned det = Detail, rem = Remove, mov = Move, tilt = Tilt, cnt = Count, lit = Light, dig = Digit;
         QTest::newRow("varied") << QList<int>{Rock, Rock, Cat, Bench, Jug} << QList<unsigned>{det, rem, mov, tilt, cnt} << QList<int>{} << false << 0;
-        QTest::newRow("three rocks lose their moss, of nine") << QList<int>{Rock, Rock, Rock, Cat, Bench, Jug, Fence, Tree, Rock}
+        QTest::newRow("three rocks break a piece off, of nine") << QList<int>{Rock, Rock, Rock, Cat, Bench, Jug, Fence, Tree, Rock}
                                                               << QList<unsigned>{det, det, det, cnt, tilt, cnt, mov, rem, rem} << QList<int>{} << false << 3;
-        QTest::newRow("four rocks lose their moss, of nine") << QList<int>{Rock, Rock, Rock, Rock, Bench, Jug, Cat, Fence, Rock}
+        QTest::newRow("four rocks break a piece off, of nine") << QList<int>{Rock, Rock, Rock, Rock, Bench, Jug, Cat, Fence, Rock}
                                                              << QList<unsigned>{det, det, det, det, tilt, cnt, mov, rem, rem} << QList<int>{} << true << 5;
         QTest::newRow("curtains on two windows, shutters on two") << QList<int>{Window, Window, Window, Window, Rock, Cat, Jug, Bench, Fence, Tree}
                                                                   << QList<unsigned>{det, det, det, det, rem, mov, tilt, cnt, cnt, rem}
