@@ -548,6 +548,12 @@ void buildChristmasFair(Scene& s, Rng& r, int v)
     // The church clock, lit from behind, over the fair.
     s.surfaces.walls.emplace_back(churchX - 30, ground - 150, 60, 150);
     put(s, Clock, churchX, ground - 110, 1.0, QColor(235, 205, 120), QColor(60, 50, 40));
+    { // the belfry's arched window over it, lit after dark (no shutters or flower box up there)
+        Obj& belfry = put(s, Window, churchX, ground - 128, 0.8, QColor(200, 190, 175), QColor(90, 80, 70));
+        belfry.shape = 1;
+        belfry.variant = d.night ? kWindowLit : 0;
+        belfry.deny = Detail | Recolour;
+    }
     const int stalls = 2 + v % 2;
     for (int i = 0; i < stalls; ++i) {
         const double x = (i + 0.5) * kWidth / stalls + r.range(-10, 10);
