@@ -368,6 +368,12 @@ void buildOrchard(Scene& s, Rng& r, int v)
     gear(s, Stump, stumpX, stumpY, 1.2, QColor(120, 85, 55));
     gear(s, Mushroom, stumpX + dir * 26, stumpY + 2, 1.0, QColor(200, 60, 30)).count = 2;
     gear(s, Mushroom, stumpX - dir * 24, stumpY - 4, 0.9, QColor(170, 120, 80)).count = 1;
+    if (v == 2) { // the pickers' break: a jug on the stump
+        Rng mug(0x0C5A);
+        const std::size_t stumpAt = s.objs.size() - 3;
+        Obj& jug = gear(s, Jug, stumpX - 3, stumpY - 24, 0.8, anyOf(mug, {QColor(200, 120, 70), QColor(60, 110, 180)}), QColor(240, 230, 210));
+        setOn(jug, s.objs[stumpAt]);
+    }
     flying(s, r, 3, horizon - 50, QColor(50, 45, 50));
     // Apples fallen under the near trees, too small to be more than the grass's colour.
     {
