@@ -828,18 +828,25 @@ void trailingIvy(Scene& s, Rng& r, double x, double top, double len)
         p.drawEllipse(QPointF(x - 7 + i * 3.5, top - 14 - (i % 2) * 2), 2.8, 2.0);
 }
 
+// A frame painted on the wall at `f`, its shadow cast down and to the right
+// by `drop`, noted as a piece nothing is hung over. Gives what it frames.
+QRectF wallFrame(Scene& s, QPainter& p, const QRectF& f, const QColor& frame, int shadow, double drop)
+{
+    s.surfaces.pieces.push_back(f.adjusted(-2, -2, 2, 2));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, shadow));
+    p.drawRect(f.translated(drop, drop));
+    p.setBrush(litGradient(f, frame, 0.3));
+    p.drawRect(f);
+    return f.adjusted(4, 4, -4, -4);
+}
+
 // A framed print of one flower (its stem, two leaves, the bloom) hung at `f`.
 void botanicalPrint(Scene& s, Rng& r, const QRectF& f, const QColor& frame, const QColor& bloom)
 {
-    s.surfaces.pieces.push_back(f.adjusted(-2, -2, 2, 2));
     QPainter p(&s.base);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 50));
-    p.drawRect(f.translated(1.5, 1.5));
-    p.setBrush(litGradient(f, frame, 0.3));
-    p.drawRect(f);
-    const QRectF paper = f.adjusted(4, 4, -4, -4);
+    const QRectF paper = wallFrame(s, p, f, frame, 50, 1.5);
     p.setBrush(QColor(245, 238, 220));
     p.drawRect(paper);
     const double cx = paper.center().x(), foot = paper.bottom() - 4, head = paper.top() + paper.height() * 0.3;
@@ -1261,15 +1268,8 @@ namespace {
 // its islands, the sea's hatching and a compass rose in a corner.
 void oldMap(Scene& s, Rng& r, const QRectF& f)
 {
-    s.surfaces.pieces.push_back(f.adjusted(-2, -2, 2, 2));
     QPainter p(&s.base);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 60));
-    p.drawRect(f.translated(2, 2));
-    p.setBrush(litGradient(f, QColor(70, 45, 30), 0.3));
-    p.drawRect(f);
-    const QRectF m = f.adjusted(4, 4, -4, -4);
+    const QRectF m = wallFrame(s, p, f, QColor(70, 45, 30), 60, 2);
     p.setBrush(QColor(225, 205, 160));
     p.drawRect(m);
     p.save();
