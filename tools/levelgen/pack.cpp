@@ -244,8 +244,11 @@ bool writeLevels(const QString& dataDir, const std::vector<int>& levels, int thr
     std::atomic<bool> ok{true};
     std::atomic<int> done{0};
     std::mutex printing;
+    // The last levels, with the most differences to find, take longest: they
+    // go first, so that the quick first levels fill in at the end and neither
+    // worker waits long for the other.
     parallel(int(levels.size()), threads, [&](int i) {
-        const Level lv = generateLevel(levels[std::size_t(i)]);
+        const Level lv = generateLevel(levels[levels.size() - 1 - std::size_t(i)]);
         QSaveFile f(levelPath(dataDir, lv.number)); // never a half-written level
         if (!f.open(QIODevice::WriteOnly) || f.write(lv.record) != lv.record.size() || !f.commit())
             ok = false;
