@@ -8,6 +8,7 @@
 #include "tools/levelgen/scenerules.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <functional>
@@ -175,6 +176,23 @@ namespace {
 
 constexpr int kGap = 7; // free pixels kept between two differences
 
+// An index into `items`, each drawn in proportion to its weight.
+template <typename Items, typename Weight>
+std::size_t weightedPick(const Items& items, Weight weight, Rng& rng)
+{
+    double sum = 0;
+    for (int c : items)
+        sum += weight(c);
+    double r = rng.real() * sum;
+    for (std::size_t k = 0; k < items.size(); ++k)
+        if ((r -= weight(items[k])) < 0)
+            return k;
+    for (std::size_t k = items.size(); k-- > 0;) // rounding left a sliver: the last one weighed
+        if (weight(items[k]) > 0)
+            return k;
+    return items.size() - 1;
+}
+
 // Bold changes early, finer ones (details, counts, mirroring) later on.
 unsigned pickMod(unsigned allowed, double t, Rng& rng)
 {
@@ -187,6 +205,7 @@ unsigned pickMod(unsigned allowed, double t, Rng& rng)
     // is found by scanning, not seen: those are kept for where little else fits.
     const double early[kModKinds] = {3, 3, 0.8, 0.6, 0.5, 0.8, 1.6, 1.8, 1.6, 0.1, 0.8, 1.0, 0.4, 0.8};
     const double late[kModKinds] = {1.6, 1.6, 0.4, 1.0, 0.6, 2.2, 2.6, 2.8, 2.0, 0.3, 0.4, 2.0, 0.8, 1.2};
+    static constexpr std::array<int, kModKinds> kinds = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
     double w[kModKinds], sum = 0;
     for (int i = 0; i < kModKinds; ++i) {
         w[i] = (allowed & mods[i]) ? early[i] + (late[i] - early[i]) * t : 0;
@@ -194,11 +213,7 @@ unsigned pickMod(unsigned allowed, double t, Rng& rng)
     }
     if (sum <= 0)
         return 0;
-    double r = rng.real() * sum;
-    for (int i = 0; i < kModKinds; ++i)
-        if ((r -= w[i]) < 0)
-            return mods[i];
-    return 0;
+    return mods[weightedPick(kinds, [&](int i) { return w[i]; }, rng)];
 }
 
 unsigned allowedMods(const Obj& o)
@@ -231,20 +246,6 @@ double interest(const Scene& s, const Obj& o)
     const QRect b = bounds(o);
     const int side = std::min(b.width(), b.height());
     return side < 16 ? 0.6 : side >= 26 ? 1.4 : 1.0;
-}
-
-// An index into `items`, each drawn in proportion to its weight.
-template <typename Weight>
-std::size_t weightedPick(const std::vector<int>& items, Weight weight, Rng& rng)
-{
-    double sum = 0;
-    for (int c : items)
-        sum += weight(c);
-    double r = rng.real() * sum;
-    for (std::size_t k = 0; k < items.size(); ++k)
-        if ((r -= weight(items[k])) < 0)
-            return k;
-    return items.size() - 1;
 }
 } // namespace
 

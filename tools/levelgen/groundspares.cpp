@@ -76,7 +76,6 @@ const Companions kCompanions[] = {
     {{Teapot, Cup, Bowl, Jar, Plate, Bread, Cake, Vase, Bottle}, {Jug, Kettle, Basket}},
 };
 
-
 // Animals of the farm, the wood and the street stay out of doors: a pigeon
 // strutting across a café floor reads as a mistake.
 bool outdoorsOnly(int kind) { return among(kind, {Chicken, Goose, Crow, Gull, Fox, Rabbit, Magpie, Pigeon, Sparrow}); }

@@ -57,8 +57,6 @@ bool onStand(const Scene& s, const Obj& o)
     return std::any_of(s.surfaces.stands.begin(), s.surfaces.stands.end(), [&](const QRectF& r) { return within(r, o); });
 }
 
-
-
 bool onHouse(const Scene& s, const Obj& o)
 {
     for (const Obj& h : s.objs)

@@ -479,8 +479,8 @@ bool farTown(Scene& s, Rng& r, const Daylight& d, double horizon, Side side)
         p.drawRect(QRectF(x + w / 2 - 1.5, horizon - 2 - h, 3, 4));
     }
     p.setBrush(mix(QColor(120, 90, 60), d.haze, 0.3));
-    p.drawRect(QRectF(x0 < 1 ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
-    return x0 < 1;
+    p.drawRect(QRectF(left ? x1 - 4 : x0 - 30, horizon + 2, 34, 2.5)); // the jetty
+    return left;
 }
 
 } // namespace levelgen
